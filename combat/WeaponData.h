@@ -1,0 +1,41 @@
+#pragma once
+// The combat model's gun, torpedo, penetration and basic data tables.
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct TGunCalibreData {
+    std::int32_t BaseRange = 0;             // thousands of yards
+    std::array<std::int32_t, 31> VPen{};    // [1..30]
+    std::array<std::int32_t, 31> HPen{};    // [1..30]
+    float BaseRateOfFire = 0;
+    std::int32_t MaxRange = 0;              // thousands of yards
+};
+
+struct TTorpedoType {
+    std::string Name;
+    std::int32_t Speed1 = 0;
+    std::int32_t Speed2 = 0;
+    std::int32_t Range1 = 0;
+    std::int32_t Range2 = 0;
+    std::int32_t Tag = 0;
+};
+
+constexpr int kMinGunCalibre = 2;
+constexpr int kMaxGunCalibre = 18;
+
+extern std::int32_t GunRangeFactor;
+extern std::int32_t PenetrationFactor;
+extern std::array<std::string, 11> ShipTypeNames;
+// Indexed by calibre in inches; only 2 .. 18 are filled.
+extern std::array<TGunCalibreData, kMaxGunCalibre + 1> GunCalibres;
+// Entries 1 .. 9 are loaded; 0 and 10 .. 12 stay empty.
+extern std::array<TTorpedoType, 13> TorpedoTypes;
+
+// programDirectory ends with a separator.
+void LoadWeaponTables(const std::string& programDirectory);
+void LoadBasicData();
+std::string GetTabField(const std::string& line, int n);
+std::string ShipTypeName(int type);
+// The gun data of a calibre, or an empty record outside 2 .. 18.
+const TGunCalibreData& GunCalibre(int calibre);

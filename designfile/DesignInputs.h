@@ -1,0 +1,83 @@
+#pragma once
+// One field per input control of the design form. The form binds its
+// widgets to this record in one place; the design file's writer and reader
+// work on it, and sdftool and the tests recompute from it the way the form
+// does.
+#include <array>
+#include <cstdint>
+#include <string>
+
+class TDesignShip;
+
+struct SpinRange {
+    std::int32_t min;
+    std::int32_t max;
+    std::int32_t step;
+    // A value put into a spin edit is clamped into its range.
+    std::int32_t clamp(std::int64_t v) const { return v < min ? min : (v > max ? max : static_cast<std::int32_t>(v)); }
+};
+
+// Ranges and steps of the form's spin edits.
+namespace ranges {
+constexpr SpinRange Displacement{50, 70000, 100};  // step becomes 500 above 4000
+constexpr SpinRange Speed{0, 35, 1};
+constexpr SpinRange MainCal{2, 18, 1};
+constexpr SpinRange Quality{-5, 5, 1};             // seMQ, seSQ, seTQ
+constexpr SpinRange SmallCal{2, 35, 1};            // seSecCal, seTerCal
+constexpr SpinRange SmallGuns{0, 24, 2};           // seSecondaries, seTertiaries
+constexpr SpinRange TorpCal{12, 28, 1};
+constexpr SpinRange Mines{0, 1000, 10};
+constexpr SpinRange WeightSaving{0, 10, 1};        // the hidden seHullWS, seArmWS, seMachWS
+}
+
+// Items of the ship type list, in the order the form lists them.
+extern const std::array<const char*, 11> kDesignTypeCodes;
+constexpr int kArmourSteps = 33;  // list items "0", ".5", ... "16"
+
+// List indexes are -1 when nothing is selected.
+struct DesignInputs {
+    std::string Name;             // edName
+    std::string EnemyClass;       // edEnemyClass
+    std::string MisClass;         // edMisClass
+    int Nation = -1;              // cbNation
+    int Type = -1;                // cbType, index into kDesignTypeCodes
+    std::int32_t Displacement = 10000;
+    int Range = 1;                // cbRange
+    int Freeboard = 0;            // cbFreeboard
+    std::int32_t Speed = 18;
+    int FuelType = 0;             // cbFuelType
+    int B = 0, BeltCoverage = 0, BE = 0, D = 0, DE = 0, CT = 0, T = 0, TT = 0, SEC = 0;  // armour steps
+    bool ProtectedCruiser = false;
+    int FireControl = -1;         // cbFireControl
+    std::int32_t MainCal = 12;
+    std::int32_t MQ = 0;
+    bool CrossDeck = false;
+    std::int32_t SecCal = 4, Secondaries = 0;
+    int SecTF = 0;                // cbSecTF
+    std::int32_t SQ = 0;
+    std::int32_t TerCal = 3, Tertiaries = 0;
+    int TerTF = 0;                // cbTerTF
+    std::int32_t TQ = 0;
+    std::int32_t TorpCal = 18;
+    int TorpType = -1;            // cbTorpType, 0 = torpedo type 1
+    int TPS = 0;                  // cbTPS
+    std::int32_t Mines = 0;
+    int Accomodation = 0;         // cbAccomodation
+    std::int32_t ObsoleteDate;    // dtpObsolete, a day number
+    std::string PicName;          // edPicName
+    std::int32_t HullWS = 0, ArmWS = 0, MachWS = 0;
+    std::array<std::string, 4> FunnelPos{"0", "0", "0", "0"};  // stFunnel1Pos .. stFunnel4Pos texts
+    std::array<bool, 4> FunnelOval{};                          // cbFunnel1Oval .. cbFunnel4Oval
+    std::array<bool, 4> OutlineIsLine{};                       // cbClosed .. cbClosed4
+
+    DesignInputs();
+    // The type code of the selected item, or "" when none is selected.
+    std::string TypeCode() const;
+};
+
+// Clamps every spin-edit value into its range, as the widgets would.
+void ClampInputs(DesignInputs& inputs);
+
+// Writes the inputs into the ship and recalculates, in the order of the
+// form's recompute. The ship's turret and mount lists are left as they are.
+void ApplyInputs(const DesignInputs& inputs, TDesignShip& ship);

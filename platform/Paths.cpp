@@ -1,0 +1,92 @@
+#include "platform/Paths.h"
+
+#include <filesystem>
+#include <strings.h>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+namespace {
+std::string g_programDir;
+}
+
+std::string normalizeSeparators(const std::string& path) {
+    std::string out;
+    out.reserve(path.size());
+    for (char c : path) {
+        char ch = (c == '\\') ? '/' : c;
+        if (ch == '/' && !out.empty() && out.back() == '/') continue;
+        out.push_back(ch);
+    }
+    return out;
+}
+
+std::string resolvePath(const std::string& path) {
+    const std::string norm = normalizeSeparators(path);
+    if (norm.empty()) return norm;
+    const bool absolute = norm.front() == '/';
+    const bool trailing = norm.size() > 1 && norm.back() == '/';
+
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : norm) {
+        if (c == '/') {
+            if (!current.empty()) parts.push_back(current);
+            current.clear();
+        } else {
+            current.push_back(c);
+        }
+    }
+    if (!current.empty()) parts.push_back(current);
+
+    std::string built = absolute ? "/" : "";
+    bool lost = false;  // below a missing component nothing can be matched
+    for (const std::string& part : parts) {
+        const std::string dir = built.empty() ? "." : built;
+        std::string candidate = built + ((built.empty() || built.back() == '/') ? "" : "/") + part;
+        std::error_code ec;
+        if (!lost && part != "." && part != ".." && !fs::exists(candidate, ec)) {
+            std::string match;
+            for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+                std::string name = it->path().filename().string();
+                if (strcasecmp(name.c_str(), part.c_str()) == 0) {
+                    match = name;
+                    break;
+                }
+            }
+            if (!match.empty())
+                candidate = built + ((built.empty() || built.back() == '/') ? "" : "/") + match;
+            else
+                lost = true;
+        }
+        built = candidate;
+    }
+    if (trailing && (built.empty() || built.back() != '/')) built.push_back('/');
+    return built;
+}
+
+const std::string& programDir() { return g_programDir; }
+
+void setProgramDir(const std::string& dir) {
+    g_programDir = normalizeSeparators(dir);
+    if (g_programDir.empty() || g_programDir.back() != '/') g_programDir.push_back('/');
+}
+
+std::string executableDir() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return "./";
+    std::string dir = exe.parent_path().string();
+    if (dir.empty() || dir.back() != '/') dir.push_back('/');
+    return dir;
+}
+
+std::string fileNameOf(const std::string& path) {
+    auto pos = path.find_last_of("/\\:");
+    return pos == std::string::npos ? path : path.substr(pos + 1);
+}
+
+} // namespace platform

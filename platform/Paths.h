@@ -1,0 +1,28 @@
+#pragma once
+// Paths are formed the way the data rules form them ("\" between parts) and
+// resolved here for the host: "\" becomes "/", doubled separators collapse,
+// and a component that does not exist under its exact name is matched
+// without regard to letter case ("Custom files" finds "Custom Files").
+#include <string>
+
+namespace platform {
+
+// Backslashes to slashes, doubled separators collapsed. No disk access.
+std::string normalizeSeparators(const std::string& path);
+
+// normalizeSeparators, then each component that does not exist under its
+// exact name is replaced by an existing entry of the same name in another
+// letter case, when there is one. Components that match nothing stay as
+// they are, so the result can name a file still to be created.
+std::string resolvePath(const std::string& path);
+
+// The program's directory with a trailing "/", set once at start-up.
+const std::string& programDir();
+void setProgramDir(const std::string& dir);
+// Directory of the running executable, with a trailing "/".
+std::string executableDir();
+
+// The file name of a path: the part after its last "/", "\" or ":".
+std::string fileNameOf(const std::string& path);
+
+} // namespace platform

@@ -1,0 +1,41 @@
+#pragma once
+// Random whole numbers come from one process-wide generator behind this
+// interface, so tests can seed it or script the exact draws.
+#include <cstdint>
+#include <deque>
+#include <random>
+
+namespace platform {
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // A uniform integer 0 <= r < n; 0 when n <= 0.
+    virtual std::int32_t next(std::int32_t n) = 0;
+};
+
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(std::uint64_t seed = 1) : engine_(seed) {}
+    void seed(std::uint64_t s) { engine_.seed(s); }
+    std::int32_t next(std::int32_t n) override;
+
+private:
+    std::mt19937_64 engine_;
+};
+
+// Plays back given values (each reduced into range); falls back to 0.
+class ScriptedRandom : public RandomSource {
+public:
+    void push(std::int32_t v) { values.push_back(v); }
+    std::int32_t next(std::int32_t n) override;
+    std::deque<std::int32_t> values;
+    int draws = 0;
+};
+
+RandomSource& randomSource();
+void setRandomSource(RandomSource* source);  // nullptr restores the default
+// Random(n) of the rules.
+inline std::int32_t Random(std::int32_t n) { return randomSource().next(n); }
+
+} // namespace platform

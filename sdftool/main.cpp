@@ -1,0 +1,68 @@
+// sdftool: check, report on and render ship design files from the command line.
+#include "sdftool/Commands.h"
+
+#include "platform/Paths.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* kUsage =
+    "Usage: sdftool VERB [options] FILE...\n"
+    "\n"
+    "Verbs:\n"
+    "  data                 print the loaded data tables as JSON\n"
+    "  report FILE...       read each design as the design form does and print its weights as JSON\n"
+    "  check PATH...        check designs (files or folders): weight, warnings; exit 1 on any problem\n"
+    "  ship FILE...         build each design as a fighting ship and print it as JSON\n"
+    "  engage FIRER TARGET --range YARDS --bearing DEG [options]\n"
+    "                       hit chance and rate of fire of one ship against another\n"
+    "  render FILE --out PLAN.png [--width W --height H --altitude A]\n"
+    "                       draw the plan view of a design into a PNG\n"
+    "\n"
+    "Options:\n"
+    "  --data DIR           program directory holding Data/, Designs/, Flags/ and Preferences\n"
+    "                       (default: the directory of sdftool)\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n";
+
+} // namespace
+
+std::string takeProgramDir(Args& args) {
+    std::string dir = platform::executableDir();
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data" && i + 1 < args.size()) {
+            dir = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            break;
+        }
+    }
+    if (dir.empty() || dir.back() != '/') dir.push_back('/');
+    return dir;
+}
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::string verb = argv[1];
+    Args args(argv + 2, argv + argc);
+    if (verb == "--help" || verb == "-h" || verb == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (verb == "--version") {
+        std::printf("sdftool %s\n", SHIP_VERSION_TEXT);
+        return 0;
+    }
+    if (verb == "data") return runData(args);
+    if (verb == "report") return runReport(args);
+    if (verb == "check") return runCheck(args);
+    if (verb == "ship") return runShip(args);
+    if (verb == "engage") return runEngage(args);
+    if (verb == "render") return runRender(args);
+    std::fprintf(stderr, "sdftool: unknown verb '%s'\n\n%s", verb.c_str(), kUsage);
+    return 2;
+}

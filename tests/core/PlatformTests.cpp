@@ -1,0 +1,142 @@
+#include "platform/DayNumber.h"
+#include "platform/Encoding.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+#include "platform/Paths.h"
+#include "platform/Random.h"
+#include "platform/Round.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Round, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(Round(0.5L), 0);
+    EXPECT_EQ(Round(1.5L), 2);
+    EXPECT_EQ(Round(2.5L), 2);
+    EXPECT_EQ(Round(-0.5L), 0);
+    EXPECT_EQ(Round(-1.5L), -2);
+    EXPECT_EQ(Round(1338.5L), 1338);
+    EXPECT_EQ(Round(1471.8L), 1472);
+    EXPECT_EQ(Round(138.6L), 139);
+    // Hostile magnitudes saturate instead of overflowing.
+    EXPECT_EQ(Round32(1e30L), INT32_MAX);
+    EXPECT_EQ(Round32(-1e30L), INT32_MIN);
+    EXPECT_EQ(Round(std::nanl("")), 0);
+    EXPECT_EQ(Div(-7, 2), -3);
+    EXPECT_EQ(Mod(-7, 2), -1);
+    EXPECT_EQ(Div(5, 0), 0);
+}
+
+TEST(Messages, RecorderKeepsOrderKindsAndAnswers) {
+    ScopedRecordingMessages rec;
+    rec.answerNext(false);
+    messages().warning("High speed ships need normal freeboard!");
+    EXPECT_FALSE(messages().confirm("Clear all turrets?"));
+    EXPECT_TRUE(messages().confirm("Clear all torpedo mounts?"));
+    messages().notice("Illegal displacement");
+    ASSERT_EQ(rec.recorded.size(), 4u);
+    EXPECT_EQ(rec.recorded[0], (RecordedMessage{MessageKind::Warning, "High speed ships need normal freeboard!"}));
+    EXPECT_EQ(rec.recorded[1].kind, MessageKind::Confirm);
+    EXPECT_EQ(rec.recorded[3].text, "Illegal displacement");
+}
+
+TEST(Paths, SeparatorsAndLetterCase) {
+    EXPECT_EQ(normalizeSeparators("C:\\prog\\\\Data\\Nations.dat"), "C:/prog/Data/Nations.dat");
+    EXPECT_EQ(normalizeSeparators("/opt/x//Data/\\Torpedodata.dat"), "/opt/x/Data/Torpedodata.dat");
+    EXPECT_EQ(fileNameOf("C:\\a\\b\\Foo.sdf"), "Foo.sdf");
+    EXPECT_EQ(fileNameOf("/a/b/Foo.sdf"), "Foo.sdf");
+
+    testsupport::TempDir dir;
+    dir.write("Custom Files/Ship.sdf", "x");
+    // "Custom files" is also asked for; the real folder is found.
+    EXPECT_EQ(resolvePath(dir.path() + "\\Custom files\\Ship.sdf"), dir.path() + "Custom Files/Ship.sdf");
+    EXPECT_TRUE(fileExists(dir.path() + "custom FILES/ship.SDF"));
+    // A name that matches nothing is kept, so a new file can be made there.
+    EXPECT_EQ(resolvePath(dir.path() + "Custom files/New.sdf"), dir.path() + "Custom Files/New.sdf");
+    EXPECT_FALSE(fileExists(dir.path() + "Nowhere/Ship.sdf"));
+}
+
+TEST(Encoding, Windows1252RoundTrip) {
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+    std::string utf8 = cp1252ToUtf8(bytes);
+    auto back = utf8ToCp1252(utf8);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, bytes);
+    EXPECT_EQ(cp1252ToUtf8("\xBD"), "\xC2\xBD");      // ½
+    EXPECT_EQ(cp1252ToUtf8("\xA4"), "\xC2\xA4");      // ¤
+    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");  // €
+    EXPECT_FALSE(utf8ToCp1252("Ямато").has_value());
+    EXPECT_EQ(firstUnencodable("Kongō"), std::optional<std::string>("ō"));
+    EXPECT_FALSE(firstUnencodable("Dreadnought").has_value());
+    EXPECT_FALSE(utf8ToCp1252("\xC3").has_value());  // truncated sequence
+    EXPECT_EQ(utf8Left("Malmö x", 5), "Malmö");
+}
+
+TEST(FileSystem, LinesAreReadAndWrittenAsWindowsText) {
+    testsupport::TempDir dir;
+    std::string path = dir.write("a.txt", "one\r\ntwo\nthr\xE9\r\n");
+    auto lines = readLines(path);
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "thr\xC3\xA9"}));
+    EXPECT_FALSE(readLines(dir.path() + "missing.txt").has_value());
+
+    EXPECT_EQ(writeLines(dir.path() + "b.txt", {"[Data]", "Name=Malm\xC3\xB6"}), WriteResult::Ok);
+    EXPECT_EQ(dir.read("b.txt"), "[Data]\r\nName=Malm\xF6\r\n");
+    // A character the code page cannot hold leaves the old file untouched.
+    EXPECT_EQ(writeLines(dir.path() + "b.txt", {"Name=Ямато"}), WriteResult::Unencodable);
+    EXPECT_EQ(dir.read("b.txt"), "[Data]\r\nName=Malm\xF6\r\n");
+    EXPECT_EQ(writeLines(dir.path() + "no/such/dir/c.txt", {"x"}), WriteResult::Failed);
+}
+
+TEST(DayNumber, EpochAndKnownDates) {
+    EXPECT_EQ(dayNumberFromDate({1899, 12, 30}), 0);
+    EXPECT_EQ(dayNumberFromDate({1900, 1, 1}), 2);
+    EXPECT_EQ(dateFromDayNumber(90000), (CivilDate{2146, 5, 29}));
+    EXPECT_EQ(dateFromDayNumber(10000), (CivilDate{1927, 5, 18}));
+    EXPECT_EQ(dayNumberFromDate({2012, 11, 11}), 41224);
+    for (int n : {-1000, 0, 1, 59, 60, 61, 40000, 90000})
+        EXPECT_EQ(dayNumberFromDate(dateFromDayNumber(n)), n);
+    EXPECT_GT(todayDayNumber(), 40000);
+}
+
+TEST(Random, SeededIsRepeatableAndScriptedPlaysBack) {
+    SeededRandom a(42), b(42);
+    for (int i = 0; i < 100; ++i) {
+        int x = a.next(100);
+        EXPECT_EQ(x, b.next(100));
+        EXPECT_GE(x, 0);
+        EXPECT_LT(x, 100);
+    }
+    EXPECT_EQ(a.next(0), 0);
+    ScriptedRandom s;
+    s.push(7);
+    s.push(250);
+    setRandomSource(&s);
+    EXPECT_EQ(Random(100), 7);
+    EXPECT_EQ(Random(100), 50);
+    EXPECT_EQ(Random(100), 0);
+    EXPECT_EQ(s.draws, 3);
+    setRandomSource(nullptr);
+}
+
+TEST(NumberText, DecimalHexAndFailures) {
+    EXPECT_EQ(StrToInt("42"), 42);
+    EXPECT_EQ(StrToInt(" 5"), 5);
+    EXPECT_FALSE(StrToInt("5 ").has_value());
+    EXPECT_EQ(StrToInt("$A"), 10);
+    EXPECT_EQ(StrToInt("0x1F"), 31);
+    EXPECT_EQ(StrToInt("x10"), 16);
+    EXPECT_EQ(StrToInt("-$10"), -16);
+    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+    EXPECT_FALSE(StrToInt("2147483648").has_value());
+    EXPECT_FALSE(StrToInt("yes").has_value());
+    EXPECT_FALSE(StrToInt("").has_value());
+    EXPECT_FALSE(StrToInt("-").has_value());
+    EXPECT_FALSE(StrToInt("$").has_value());
+    EXPECT_FALSE(StrToInt("99999999999999999999").has_value());
+}

@@ -1,0 +1,28 @@
+// Runs every registered GUI test class. Arguments after the program name
+// are passed to each class (for example -v2); a first argument naming a
+// class runs that class alone.
+#include "GuiTestRegistry.h"
+
+#include <QApplication>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char* argv[]) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const char* only = (argc > 1 && argv[1][0] != '-') ? argv[1] : nullptr;
+    std::vector<char*> args{argv[0]};
+    for (int i = only ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);
+
+    int failed = 0, passed = 0;
+    for (auto& [name, factory] : guitest::registry()) {
+        if (only && std::strcmp(only, name) != 0) continue;
+        auto test = factory();
+        int rc = QTest::qExec(test.get(), static_cast<int>(args.size()), args.data());
+        (rc == 0 ? passed : failed)++;
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
