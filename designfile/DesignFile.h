@@ -1,0 +1,41 @@
+#pragma once
+// The ship design file (".sdf"): the design form's writer and reader.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "designfile/DesignInputs.h"
+#include "shipdata/Ship.h"
+
+// The superstructure outlines of a displayed ship, written only when a ship
+// is displayed.
+struct DesignOutlines {
+    std::array<TOutline, 4> Superstructure{};
+    std::array<bool, 4> IsLine{};
+};
+
+// Builds the whole file as lines: inputs from the form, turret and mount
+// sections from the ship's lists, funnels from the plan editor's boxes.
+std::vector<std::string> DesignFileLines(const DesignInputs& inputs, const TDesignShip& ship,
+                                         const DesignOutlines* outlines);
+
+// Writes the file (through a temporary file beside it) and shows
+// "Ship design <name> saved to file: <path>", or "Error saving file <path>".
+// Returns true when the file was written.
+bool WriteDesignFile(const std::string& path, const DesignInputs& inputs, const TDesignShip& ship,
+                     const DesignOutlines* outlines);
+
+// Reads a file into the inputs and the ship's lists and outlines, with every
+// default and clamping of the form. The class name comes from the file name.
+// The caller clears the lists and outlines first and recalculates after.
+void ReadDesignFile(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
+
+// The whole load of the form without the plan editor: clear the lists and
+// outlines, read, apply the inputs and recalculate.
+void LoadDesignInto(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
+
+// programDir + "Custom Files" + "\" + name + ".sdf" (name exactly as typed).
+std::string DesignSavePath(const std::string& programDir, const std::string& className);
+
+// Why a class name cannot become a file name (the message to show), or none.
+std::optional<std::string> ClassNameProblem(const std::string& className);
