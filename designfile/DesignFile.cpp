@@ -1,11 +1,312 @@
 #include "designfile/DesignFile.h"
 
-// Placeholder bodies; filled in by the design-file work.
-std::vector<std::string> DesignFileLines(const DesignInputs&, const TDesignShip&, const DesignOutlines*) { return {}; }
-bool WriteDesignFile(const std::string&, const DesignInputs&, const TDesignShip&, const DesignOutlines*) { return false; }
-void ReadDesignFile(const std::string&, DesignInputs&, TDesignShip&) {}
-void LoadDesignInto(const std::string&, DesignInputs&, TDesignShip&) {}
+#include "designfile/ProfileFile.h"
+#include "platform/Encoding.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+#include "platform/Paths.h"
+
+#include <cctype>
+#include <stdexcept>
+
+namespace {
+
+std::string Num(std::int64_t v) { return std::to_string(v); }
+std::string Flag(bool b) { return b ? "1" : "0"; }
+
+// A text value must stay on its line, or it could open sections of its own.
+std::string OneLine(std::string s) {
+    for (char& c : s)
+        if (c == '\r' || c == '\n') c = ' ';
+    return s;
+}
+
+// Position letters are single Windows-1252 characters held as bytes.
+std::string PositionText(TurretPosition p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
+
+TurretPosition PositionFromText(const std::string& text) {
+    if (text.empty()) return 'Z';  // a present but empty "Pos" counts as missing
+    auto byte = platform::utf8ToCp1252(platform::utf8Left(text, 1));
+    return byte && byte->size() == 1 ? (*byte)[0] : 'Z';
+}
+
+std::string ClassNameFromPath(const std::string& path) {
+    std::string file = platform::fileNameOf(path);
+    size_t n = platform::utf8Length(file);
+    return n > 4 ? platform::utf8Left(file, n - 4) : std::string();
+}
+
+std::int32_t FunnelValue(const std::string& text) {
+    auto v = platform::StrToInt(text);
+    if (!v) throw std::invalid_argument("funnel position is not a whole number: " + text);
+    return *v;
+}
+
+} // namespace
+
+std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignShip& ship,
+                                         const DesignOutlines* outlines) {
+    std::vector<std::string> l;
+    auto key = [&l](const std::string& k, const std::string& v) { l.push_back(k + "=" + v); };
+
+    l.push_back("[Data]");
+    key("Displacement", Num(in.Displacement));
+    key("Range", Num(in.Range));
+    key("Freeboard", Num(in.Freeboard));
+    key("BeltCoverage", Num(in.BeltCoverage));
+    key("Speed", Num(in.Speed));
+    key("ShipType", in.TypeCode());
+    key("EnemyClassName", OneLine(in.EnemyClass));
+    key("MisidentifiedClassName", OneLine(in.MisClass));
+    key("PictureName", OneLine(in.PicName));
+    key("Nation", Num(in.Nation));
+    key("Accomodation", Num(in.Accomodation));
+    key("Fire control", Num(in.FireControl));
+    key("Torpedo defense", Num(in.TPS));
+    key("Mine capacity", Num(in.Mines));
+    key("Obsolete date", Num(in.ObsoleteDate));
+    key("Fuel type", Num(in.FuelType));
+
+    l.push_back("[Armor]");
+    key("B", Num(in.B));
+    key("BE", Num(in.BE));
+    key("D", Num(in.D));
+    key("DE", Num(in.DE));
+    key("CT", Num(in.CT));
+    key("T", Num(in.T));
+    key("TT", Num(in.TT));
+    key("SEC", Num(in.SEC));
+    key("PC", Flag(in.ProtectedCruiser));
+
+    l.push_back("[Guns]");
+    key("Main", Num(in.MainCal));
+    key("Secondary", Num(in.SecCal));
+    key("Tertiary", Num(in.TerCal));
+    key("MQ", Num(in.MQ));
+    key("SQ", Num(in.SQ));
+    key("TQ", Num(in.TQ));
+    key("SecNo", Num(in.Secondaries));
+    key("TerNo", Num(in.Tertiaries));
+    key("TerTF", Num(in.TerTF));
+    key("SecTF", Num(in.SecTF));
+    key("CDF", Flag(in.CrossDeck));
+
+    l.push_back("[Torpedoes]");
+    key("Calibre", Num(in.TorpCal));
+    std::string designation;
+    const auto items = TorpedoTypeItems();
+    if (in.TorpType >= 0 && in.TorpType < static_cast<int>(items.size()))
+        designation = platform::utf8Left(items[in.TorpType], 1);
+    key("Designation", OneLine(designation));
+
+    for (size_t i = 0; i < ship.Turrets.size(); ++i) {
+        l.push_back("[Turret" + Num(static_cast<std::int64_t>(i)) + "]");
+        key("Guns", Num(ship.Turrets[i]->Guns));
+        key("Pos", OneLine(PositionText(ship.Turrets[i]->Position)));
+    }
+    for (size_t i = 0; i < ship.TorpedoMounts.size(); ++i) {
+        l.push_back("[TorpedoMount" + Num(static_cast<std::int64_t>(i)) + "]");
+        key("Tubes", Num(ship.TorpedoMounts[i]->Tubes));
+        key("Pos", OneLine(PositionText(ship.TorpedoMounts[i]->Position)));
+    }
+
+    l.push_back("[Funnels]");
+    for (int f = 0; f < 4; ++f) key("Funnel" + Num(f + 1) + "Pos", Num(FunnelValue(in.FunnelPos[f])));
+    for (int f = 0; f < 4; ++f) key("Funnel" + Num(f + 1) + "Oval", Flag(in.FunnelOval[f]));
+
+    if (outlines) {
+        for (int k = 0; k < 4; ++k) {
+            l.push_back("[Superstructure" + Num(k) + "]");
+            for (int j = 0; j < 21; ++j) {
+                key("Point" + Num(j) + "Angle", Num(outlines->Superstructure[k][j].Angle));
+                key("Point" + Num(j) + "Distance", Num(outlines->Superstructure[k][j].Distance));
+            }
+            key("IsLine", Flag(outlines->IsLine[k]));
+        }
+    }
+    return l;
+}
+
+bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDesignShip& ship,
+                     const DesignOutlines* outlines) {
+    const std::string failed = "Error saving file " + path;
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"Enemy class name", &in.EnemyClass}, {"Misidentified class name", &in.MisClass},
+        {"Picture name", &in.PicName}};
+    for (const auto& [label, text] : texts) {
+        if (auto bad = platform::firstUnencodable(*text)) {
+            platform::messages().notice(failed + "\r" + label + " contains a character that cannot be saved: " + *bad);
+            return false;
+        }
+    }
+    std::vector<std::string> lines;
+    try {
+        lines = DesignFileLines(in, ship, outlines);
+    } catch (const std::exception&) {
+        platform::messages().notice(failed);
+        return false;
+    }
+    if (platform::writeLines(path, lines) != platform::WriteResult::Ok) {
+        platform::messages().notice(failed);
+        return false;
+    }
+    platform::messages().notice("Ship design " + in.Name + " saved to file: " + path);
+    return true;
+}
+
+void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship) {
+    ProfileFile f(path);
+    auto integer = [&f](const char* section, const std::string& key, std::int32_t def) {
+        return f.ReadInteger(section, key, def);
+    };
+    auto list = [&](const char* section, const char* key, std::int32_t def, int count) {
+        return ListIndex(integer(section, key, def), count);
+    };
+
+    const std::string cls = ClassNameFromPath(path);
+    in.Name = cls;
+
+    in.EnemyClass = f.ReadString("Data", "EnemyClassName", cls);
+    in.MisClass = f.ReadString("Data", "MisidentifiedClassName", cls);
+    in.PicName = f.ReadString("Data", "PictureName", "");
+    in.Displacement = ranges::Displacement.clamp(integer("Data", "Displacement", 10000));
+    in.Range = list("Data", "Range", 1, listsize::Range);
+    in.BeltCoverage = list("Data", "BeltCoverage", 0, listsize::BeltCoverage);
+    in.Freeboard = list("Data", "Freeboard", 1, listsize::Freeboard);
+    in.Speed = ranges::Speed.clamp(integer("Data", "Speed", 18));
+    in.Type = DesignTypeIndex(f.ReadString("Data", "ShipType", "XX"));
+    in.Nation = list("Data", "Nation", -1, listsize::Nation);
+
+    in.TorpCal = ranges::TorpCal.clamp(integer("Torpedoes", "Calibre", 18));
+    const std::string designation = f.ReadString("Torpedoes", "Designation", "X");
+    const auto items = TorpedoTypeItems();
+    for (size_t i = 0; i < items.size(); ++i)
+        if (platform::utf8Left(items[i], 1) == designation) in.TorpType = static_cast<int>(i);
+
+    in.B = list("Armor", "B", 0, listsize::Armour);
+    in.BE = list("Armor", "BE", 0, listsize::Armour);
+    in.D = list("Armor", "D", 0, listsize::Armour);
+    in.DE = list("Armor", "DE", 0, listsize::Armour);
+    in.CT = list("Armor", "CT", 0, listsize::Armour);
+    in.T = list("Armor", "T", 0, listsize::Armour);
+    in.TT = list("Armor", "TT", 0, listsize::Armour);
+    in.SEC = list("Armor", "SEC", 0, listsize::Armour);
+    in.ProtectedCruiser = f.ReadBool("Armor", "PC", false);
+
+    in.Accomodation = list("Data", "Accomodation", 0, listsize::Accomodation);
+    in.FireControl = list("Data", "Fire control", 0, listsize::FireControl);
+
+    in.MainCal = ranges::MainCal.clamp(integer("Guns", "Main", 0));
+    in.SecCal = ranges::SmallCal.clamp(integer("Guns", "Secondary", 0));
+    in.TerCal = ranges::SmallCal.clamp(integer("Guns", "Tertiary", 0));
+    in.MQ = ranges::Quality.clamp(integer("Guns", "MQ", 0));
+    in.SQ = ranges::Quality.clamp(integer("Guns", "SQ", 0));
+    in.TQ = ranges::Quality.clamp(integer("Guns", "TQ", 0));
+
+    in.TPS = list("Data", "Torpedo defense", 0, listsize::TPS);
+    in.Mines = ranges::Mines.clamp(integer("Data", "Mine capacity", 0));
+    in.ObsoleteDate = ranges::ObsoleteDate.clamp(integer("Data", "Obsolete date", 90000));
+    in.FuelType = list("Data", "Fuel type", 0, listsize::FuelType);
+
+    in.Secondaries = ranges::SmallGuns.clamp(integer("Guns", "SecNo", 0));
+    in.Tertiaries = ranges::SmallGuns.clamp(integer("Guns", "TerNo", 0));
+    in.TerTF = list("Guns", "TerTF", 0, listsize::TurretFactor);
+    in.SecTF = list("Guns", "SecTF", 0, listsize::TurretFactor);
+    in.CrossDeck = f.ReadBool("Guns", "CDF", false);
+
+    for (int n = 0; n < kReadTurretSections; ++n) {
+        const std::string section = "Turret" + Num(n);
+        std::int32_t guns = f.ReadInteger(section, "Guns", -1);
+        if (guns < 0) continue;
+        auto turret = std::make_unique<TTurret>();
+        turret->Guns = guns;
+        turret->Position = PositionFromText(f.ReadString(section, "Pos", "Z"));
+        ship.Turrets.push_back(std::move(turret));
+    }
+    for (int n = 0; n < kReadMountSections; ++n) {
+        const std::string section = "TorpedoMount" + Num(n);
+        std::int32_t tubes = f.ReadInteger(section, "Tubes", 0);
+        if (tubes <= 0) continue;
+        auto mount = std::make_unique<TTorpedomount>();
+        mount->Tubes = tubes;
+        mount->Position = PositionFromText(f.ReadString(section, "Pos", "Z"));
+        ship.TorpedoMounts.push_back(std::move(mount));
+    }
+
+    for (int k = 0; k < 4; ++k) {
+        in.FunnelPos[k] = Num(f.ReadInteger("Funnels", "Funnel" + Num(k + 1) + "Pos", 0));
+        in.FunnelOval[k] = f.ReadBool("Funnels", "Funnel" + Num(k + 1) + "Oval", false);
+    }
+    for (int k = 0; k < 4; ++k) {
+        const std::string section = "Superstructure" + Num(k);
+        for (int j = 0; j < 21; ++j) {
+            ship.Superstructure[k][j].Angle = f.ReadInteger(section, "Point" + Num(j) + "Angle", 0);
+            ship.Superstructure[k][j].Distance = f.ReadInteger(section, "Point" + Num(j) + "Distance", 0);
+        }
+    }
+    for (int k = 0; k < 4; ++k) in.OutlineIsLine[k] = f.ReadBool("Superstructure" + Num(k), "IsLine", false);
+    f.Close();
+}
+
+void LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
+    ship.ClearTurrets();
+    ship.ClearTorpedomount();
+    for (auto& outline : ship.Superstructure)
+        for (auto& point : outline) point = TOutlinePoint{};
+    ReadDesignFile(path, in, ship);
+    ApplyInputs(in, ship);
+}
+
 std::string DesignSavePath(const std::string& programDir, const std::string& className) {
     return programDir + "Custom Files/" + className + ".sdf";
 }
-std::optional<std::string> ClassNameProblem(const std::string&) { return std::nullopt; }
+
+namespace {
+
+bool IsReservedDeviceName(const std::string& name) {
+    // Windows treats these as devices whatever the extension.
+    std::string upper;
+    for (char c : name) upper.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    while (!upper.empty() && (upper.back() == ' ' || upper.back() == '.')) upper.pop_back();
+    if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL") return true;
+    if (upper.size() == 4 && (upper.compare(0, 3, "COM") == 0 || upper.compare(0, 3, "LPT") == 0))
+        return upper[3] >= '1' && upper[3] <= '9';
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> ClassNameProblem(const std::string& name) {
+    if (name.find_first_not_of(' ') == std::string::npos) return std::string("Class must have a name!");
+    if (name == "." || name == "..") return std::string("Class name may not be \".\" or \"..\"");
+    for (char c : name) {
+        if (std::string("/\\<>:\"|?*").find(c) != std::string::npos)
+            return "Class name may not contain \"" + std::string(1, c) + "\"";
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return std::string("Class name may not contain control characters");
+    }
+    if (auto bad = platform::firstUnencodable(name))
+        return "Class name contains a character that cannot be saved: " + *bad;
+    // C1 controls pass the code page (its unassigned bytes) but are still
+    // control characters.
+    for (size_t i = 0; i + 1 < name.size(); ++i)
+        if (static_cast<unsigned char>(name[i]) == 0xC2 && static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(name[i + 1]) <= 0x9F)
+            return std::string("Class name may not contain control characters");
+    if (IsReservedDeviceName(name)) return "Class name \"" + name + "\" is reserved by Windows";
+    return std::nullopt;
+}
+
+void ReorderTurretsForSave(TDesignShip& ship) {
+    auto& list = ship.Turrets;
+    for (int walk = 0; walk < 2; ++walk) {
+        const size_t count = list.size();
+        for (size_t i = 0; i < count && i < list.size(); ++i) {
+            if (list[i]->Position != 'B' && list[i]->Position != 'X') continue;
+            auto turret = std::move(list[i]);
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+            list.push_back(std::move(turret));
+        }
+    }
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "designfile/DesignInputs.h"
 #include "shipdata/Ship.h"
@@ -14,14 +15,25 @@ struct DesignOutlines {
     std::array<bool, 4> IsLine{};
 };
 
+// Section numbers the design form's reader scans: Turret0 .. Turret24 and
+// TorpedoMount0 .. TorpedoMount15 (one mount for each position the form
+// offers, so every design the form can make reads back whole).
+constexpr int kReadTurretSections = 25;
+constexpr int kReadMountSections = 16;
+
 // Builds the whole file as lines: inputs from the form, turret and mount
 // sections from the ship's lists, funnels from the plan editor's boxes.
+// Line breaks inside text inputs become blanks so a text can never start a
+// line of its own. Throws std::invalid_argument when a funnel box does not
+// hold a whole number.
 std::vector<std::string> DesignFileLines(const DesignInputs& inputs, const TDesignShip& ship,
                                          const DesignOutlines* outlines);
 
 // Writes the file (through a temporary file beside it) and shows
-// "Ship design <name> saved to file: <path>", or "Error saving file <path>".
-// Returns true when the file was written.
+// "Ship design <name> saved to file: <path>", or "Error saving file <path>"
+// (followed by a line naming the text input when one holds a character
+// Windows-1252 cannot hold). An existing file is replaced only by a complete
+// new one. Returns true when the file was written.
 bool WriteDesignFile(const std::string& path, const DesignInputs& inputs, const TDesignShip& ship,
                      const DesignOutlines* outlines);
 
@@ -38,4 +50,12 @@ void LoadDesignInto(const std::string& path, DesignInputs& inputs, TDesignShip& 
 std::string DesignSavePath(const std::string& programDir, const std::string& className);
 
 // Why a class name cannot become a file name (the message to show), or none.
+// Refused: a blank name, "." and "..", path separators, characters Windows
+// file names cannot hold (control characters, < > : " | ? *), names Windows
+// reserves for devices (CON, NUL, COM1 ...), and characters Windows-1252
+// cannot hold.
 std::optional<std::string> ClassNameProblem(const std::string& className);
+
+// Save step: moves every turret at B or X behind the others, walking the
+// list twice (A, B, X, Y becomes A, Y, X, B).
+void ReorderTurretsForSave(TDesignShip& ship);

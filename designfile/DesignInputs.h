@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class TDesignShip;
 
@@ -28,7 +29,30 @@ constexpr SpinRange SmallGuns{0, 24, 2};           // seSecondaries, seTertiarie
 constexpr SpinRange TorpCal{12, 28, 1};
 constexpr SpinRange Mines{0, 1000, 10};
 constexpr SpinRange WeightSaving{0, 10, 1};        // the hidden seHullWS, seArmWS, seMachWS
+// Day numbers the obsolete-date picker holds: 14 September 1752 to
+// 31 December 9999, the range of a Qt date edit.
+constexpr SpinRange ObsoleteDate{-53797, 2958465, 1};
 }
+
+// Item counts of the form's lists; an index outside 0 .. count-1 selects
+// nothing (-1), as setting a list's index out of range does.
+namespace listsize {
+constexpr int Nation = 11;        // cbNation: nations 0 .. MaxNation
+constexpr int Type = 11;          // cbType
+constexpr int Range = 4;          // "Short" .. "Extreme"
+constexpr int Freeboard = 2;
+constexpr int BeltCoverage = 2;
+constexpr int FuelType = 2;
+constexpr int Armour = 33;        // "0", ".5" .. "16"
+constexpr int FireControl = 6;
+constexpr int TurretFactor = 5;   // cbSecTF, cbTerTF: "Casemates", "1" .. "4"
+constexpr int TorpType = 9;       // torpedo types 1 .. 9
+constexpr int TPS = 5;
+constexpr int Accomodation = 2;
+}
+
+// The list index for a value, or -1 when the list has no such item.
+inline int ListIndex(std::int64_t value, int count) { return value >= 0 && value < count ? static_cast<int>(value) : -1; }
 
 // Items of the ship type list, in the order the form lists them.
 extern const std::array<const char*, 11> kDesignTypeCodes;
@@ -75,7 +99,17 @@ struct DesignInputs {
     std::string TypeCode() const;
 };
 
-// Clamps every spin-edit value into its range, as the widgets would.
+// Items of the torpedo type list: one per torpedo type 1 .. 9, each
+// Name + " " + Range1 + "/" + Speed1 + " " + Range2 + "/" + Speed2. The
+// first character of an item is the designation kept in the design file.
+std::vector<std::string> TorpedoTypeItems();
+
+// Index into kDesignTypeCodes of a code, matched without regard to letter
+// case, or -1.
+int DesignTypeIndex(const std::string& code);
+
+// Clamps every spin-edit value into its range and turns every list index
+// outside its list into -1, as the widgets would.
 void ClampInputs(DesignInputs& inputs);
 
 // Writes the inputs into the ship and recalculates, in the order of the
