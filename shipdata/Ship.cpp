@@ -1,50 +1,358 @@
 #include "shipdata/Ship.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "platform/Messages.h"
+#include "platform/Round.h"
 #include "shipdata/Tables.h"
 
-// Placeholder bodies; the design rules are filled in by the rules work.
+using platform::Clamp32;
+using platform::Round;
+using platform::Round32;
+
+namespace {
+
+const char* const kShipTypeCodes[kShipTypeCount] = {"BB", "BC", "B", "CA", "CL", "AMC",
+                                                    "DD", "MS", "TR", "AV", "LT"};
+
+// Armour weight per inch of thickness and ton of displacement. These stay
+// double constants: the products that land near a half must round the way
+// the design tables were drawn up.
+constexpr double kBeltFactor = 0.014;
+constexpr double kNarrowBeltFactor = 0.011;
+constexpr double kDeckFactor = 0.038;
+constexpr double kBeltEndsFactor = 0.008;
+constexpr double kNarrowBeltEndsFactor = 0.006;
+constexpr double kDeckEndsFactor = 0.01;
+constexpr double kConningTowerFactor = 0.001;
+
+// Weight of one protected area, with the size correction: small ships need
+// relatively more armour for the same thickness, very large ones a little less.
+std::int32_t areaWeight(float thickness, double factor, std::int32_t d) {
+    long double w = Round(static_cast<long double>(thickness) * static_cast<long double>(factor) * d);
+    if (d > 25000)
+        w = Round(w * 0.99L);
+    else if (d < 18000)
+        w = Round(w * (static_cast<long double>(18000 - static_cast<std::int64_t>(d)) / 10000 + 1));
+    return Round32(w * 105 / 100);
+}
+
+std::int32_t fireControlFixedWeight(std::int32_t level) {
+    switch (level) {
+    case 1: return 10;
+    case 2: return 12;
+    case 3: return 40;
+    case 4: return 45;
+    case 5: return 50;   // continues the +5 step from the improved director
+    default: return 0;
+    }
+}
+
+std::int32_t torpedoDefenseWeight(std::int32_t level, std::int32_t d) {
+    switch (level) {
+    case 1: return Clamp32(Round(d * 0.01L) + 200);
+    case 2: return Clamp32(Round(d * 0.012L) + 210);
+    case 3: return Clamp32(Round(d * 0.02L) + 1000);
+    case 4: return Clamp32(Round(d * 0.022L) + 1100);
+    default: return 0;
+    }
+}
+
+// Thicknesses are never negative; NaN from a damaged file counts as none.
+float notNegative(float x) { return x > 0 ? x : 0.0f; }
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Ship types
+
+TShipType ShipTypeFromCode(const std::string& code) {
+    for (int i = 0; i < kShipTypeCount; ++i)
+        if (code == kShipTypeCodes[i]) return static_cast<TShipType>(i);
+    platform::messages().notice("Warning! Illegal ship type in ship file: " + code);
+    // Type 0 is what a fresh record holds, so an unreadable type leaves the
+    // ship as if none had been read.
+    return stBB;
+}
+
+std::string ShipTypeCode(int type) {
+    if (type < 0 || type >= kShipTypeCount) {
+        platform::messages().notice("Debug Warning, illegal ship type! " + std::to_string(type));
+        return "XX";
+    }
+    return kShipTypeCodes[type];
+}
+
+std::int32_t CrewPerGun(std::int32_t calibre) {
+    static constexpr std::int32_t kCrew[12] = {0, 0, 0, 7, 11, 12, 14, 18, 24, 32, 38, 45};
+    if (calibre < 3) return 5;     // light quick-firers below the 3-inch crew of 7
+    if (calibre >= 12) return 50;  // heavy guns all take a full crew of 50
+    return kCrew[calibre];
+}
+
+// ---------------------------------------------------------------------------
+// Tship
+
 Tship::Tship() = default;
-Tship::~Tship() = default;
+
+Tship::~Tship() {
+    ClearTurrets();
+    ClearTorpedomount();
+}
 
 void Tship::SetDisplacementAndSpeed(std::int32_t displacement, std::int32_t speed) {
     Displacement = displacement;
     Speed = speed;
 }
-void Tship::SetArmor(float, float, float, float, float, float, float, float) {}
-void Tship::SetOptions(int, int, bool, bool, int, int) {}
-void Tship::SetSecondaryBatteries(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) {}
+
+void Tship::SetArmor(float B, float D, float BE, float DE, float CT, float SEC, float T, float TT) {
+    ArmorB = notNegative(B);
+    ArmorD = notNegative(D);
+    ArmorBE = notNegative(BE);
+    ArmorDE = notNegative(DE);
+    ArmorCT = notNegative(CT);
+    ArmorSEC = notNegative(SEC);
+    ArmorT = notNegative(T);
+    ArmorTT = notNegative(TT);
+}
+
+void Tship::SetOptions(int freeboard, int rangeClass, bool /*protectedCruiser*/, bool crossDeck, int beltCoverage,
+                       int accommodation) {
+    LowFreeboard = freeboard == 1;
+    RangeClass = static_cast<std::uint8_t>(rangeClass);
+    CrossDeckFire = crossDeck;
+    NarrowBelt = beltCoverage == 1;
+    Cramped = accommodation == 1;
+}
+
+void Tship::SetSecondaryBatteries(std::int32_t secNo, std::int32_t terNo, std::int32_t /*secCalibre*/,
+                                  std::int32_t /*terCalibre*/, std::int32_t terTF, std::int32_t secTF) {
+    SecNo = secNo;
+    TerNo = terNo;
+    SecTF = secTF;
+    TerTF = terTF;
+}
+
+std::int32_t Tship::TurretWeight(const TTurret& turret) const {
+    const std::int32_t c = BatteryCalibre[1];
+    const std::int32_t g = turret.Guns;
+    const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(c) / 100);
+    const long double guns = std::max<std::int32_t>(g, 0);
+    const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
+    long double w = Round(guns * GunWeight(c) * 2 + armour * f);
+    switch (turret.Position) {
+    case 'B': w = Round(w * 1.1L); break;
+    case 'X': w = Round(w * 1.05L); break;
+    case 'D': case 'E': case 'R': case 'S':
+        w = Round(w * (CrossDeckFire ? 1.05L : 0.9L));
+        break;
+    default: break;
+    }
+    return Round32(w);
+}
+
 int Tship::AddTurret(std::unique_ptr<TTurret> turret) {
+    if (!turret) return -1;
+    turret->Weight = TurretWeight(*turret);
     Turrets.push_back(std::move(turret));
     return static_cast<int>(Turrets.size()) - 1;
 }
+
 int Tship::AddTorpedoMount(std::unique_ptr<TTorpedomount> mount) {
+    if (!mount) return -1;
+    mount->Weight = Clamp32(static_cast<std::int64_t>(mount->Tubes) * TorpedoCalibre);
     TorpedoMounts.push_back(std::move(mount));
     return static_cast<int>(TorpedoMounts.size()) - 1;
 }
-void Tship::ClearTurrets() { Turrets.clear(); }
-void Tship::ClearTorpedomount() { TorpedoMounts.clear(); }
+
+void Tship::ClearTurrets() {
+    try {
+        while (!Turrets.empty()) Turrets.pop_back();
+    } catch (...) {
+        platform::messages().notice("Error in ClearTurrets procedure");
+    }
+}
+
+void Tship::ClearTorpedomount() {
+    try {
+        while (!TorpedoMounts.empty()) TorpedoMounts.pop_back();
+    } catch (...) {
+        platform::messages().notice("Error in ClearTorpedomount procedure");
+    }
+}
+
 bool Tship::HasTurretAt(TurretPosition letter) const {
     for (const auto& t : Turrets)
-        if (t->Position == letter) return true;
+        if (t && t->Position == letter) return true;
     return false;
 }
+
 bool Tship::HasTorpedoMountAt(TurretPosition letter) const {
     for (const auto& m : TorpedoMounts)
-        if (m->Position == letter) return true;
+        if (m && m->Position == letter) return true;
     return false;
 }
-bool Tship::CheckCrossDeckFire() const { return true; }
-void Tship::ComputeTurretLayoutFlags() {}
-std::int32_t Tship::TurretWeight(const TTurret&) const { return 0; }
+
+bool Tship::CheckCrossDeckFire() const {
+    if (!CrossDeckFire) return true;
+    if ((HasTurretAt('E') && HasTurretAt('D')) || (HasTurretAt('R') && HasTurretAt('S'))) {
+        platform::messages().warning("Cross deck fire impossible with current turret configuration!");
+        return false;
+    }
+    return true;
+}
+
+void Tship::ComputeTurretLayoutFlags() {
+    NoSuperimposed = true;
+    NoMidships = true;
+    NoWingTurret = true;
+    TurretAtW = false;
+    for (const auto& t : Turrets) {
+        if (!t) continue;
+        switch (t->Position) {
+        case 'B': case 'V': case 'X': NoSuperimposed = false; break;
+        default: break;
+        }
+        switch (t->Position) {
+        case 'C': case 'D': case 'P': case 'R': case 'V': case 'W': NoMidships = false; break;
+        default: break;
+        }
+        switch (t->Position) {
+        case 'D': case 'E': case 'F': case 'G': case 'H': case 'I': case 'J': case 'K': case 'S': case 'T':
+            NoWingTurret = false;
+            break;
+        default: break;
+        }
+        if (t->Position == 'W') TurretAtW = true;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// TDesignShip
 
 void TDesignShip::ClearSpecials() {
     for (int i = 1; i <= 10; ++i) Specials[i].FreeMark = -1;
 }
-void TDesignShip::Recalculate() {}
-void TDesignShip::GetArmamentWeights() {}
-TShipWeights TDesignShip::GetWeights() const { return {}; }
 
-TShipType ShipTypeFromCode(const std::string&) { return stBB; }
-std::string ShipTypeCode(int) { return "XX"; }
-std::int32_t CrewPerGun(std::int32_t) { return 0; }
+void TDesignShip::GetArmamentWeights() {
+    try {
+        CheckCrossDeckFire();
+
+        std::int64_t total = 0;
+        ArmamentWeight = 0;
+        for (const auto& t : Turrets) {
+            if (!t) throw std::logic_error("empty turret entry");
+            t->Weight = TurretWeight(*t);
+            total += t->Weight;
+            ArmamentWeight = Clamp32(total);
+        }
+
+        const std::int32_t secCalibre = BatteryCalibre[2];
+        const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(SecTF)) *
+                                           TurretArmourBase(secCalibre) / 100);
+        const long double d = SecTF == 0 ? 1 : SecTF;
+        const long double secNo = SecNo;
+        SecondaryWeight = Clamp32(Round(secNo * GunWeight(secCalibre) + secNo * ArmorSEC * f / d) +
+                                  5 * static_cast<std::int64_t>(SecNo));
+
+        TertiaryWeight = Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(BatteryCalibre[3])) +
+                                 5 * static_cast<std::int64_t>(TerNo));
+
+        total += static_cast<std::int64_t>(SecondaryWeight) + TertiaryWeight;
+        ArmamentWeight = Clamp32(total);
+
+        for (const auto& m : TorpedoMounts) {
+            if (!m) throw std::logic_error("empty torpedo mount entry");
+            m->Weight = Clamp32(static_cast<std::int64_t>(m->Tubes) * TorpedoCalibre);
+            total += m->Weight;
+            ArmamentWeight = Clamp32(total);
+        }
+    } catch (const std::exception&) {
+        platform::messages().notice("Error in GetArmamentWeights procedure");
+    }
+}
+
+void TDesignShip::Recalculate() {
+    const std::int32_t d = Displacement;
+
+    // 1. Hull
+    HullWeight = Clamp32(static_cast<std::int64_t>(d / 34) + d / 4 + 100);
+    if (LowFreeboard) HullWeight = Round32(HullWeight * 0.8L);
+
+    // 2. Machinery
+    if (Speed > 21 && LowFreeboard) platform::messages().warning("High speed ships need normal freeboard!");
+    RequiredHorsepower(*this);
+    MachineryWeight = Round32(static_cast<long double>(Horsepower) * 50 / 1000);
+
+    // 3. Armour
+    WeightB = areaWeight(ArmorB, NarrowBelt ? kNarrowBeltFactor : kBeltFactor, d);
+    WeightD = areaWeight(ArmorD, kDeckFactor, d);
+    WeightBE = areaWeight(ArmorBE, NarrowBelt ? kNarrowBeltEndsFactor : kBeltEndsFactor, d);
+    WeightDE = areaWeight(ArmorDE, kDeckEndsFactor, d);
+    WeightCT = areaWeight(ArmorCT, kConningTowerFactor, d);
+    ArmorWeight = Clamp32(static_cast<std::int64_t>(WeightB) + WeightD + WeightBE + WeightDE + WeightCT);
+
+    // 4. Armament
+    GetArmamentWeights();
+
+    // 5. Specials
+    std::int64_t specials = 0;
+    for (int i = 1; i <= 10; ++i) {
+        TSpecial& slot = Specials[i];
+        if (slot.FreeMark == -1) continue;
+        slot.Weight = Round32(static_cast<long double>(d) * slot.Percent / 100);
+        specials += slot.Weight;
+    }
+    SpecialsWeight = Clamp32(specials);
+
+    // 6. Fire control
+    FireControlWeight = Clamp32(fireControlFixedWeight(FireControl) + Round(d * 0.002L));
+
+    // 7. Torpedo defence
+    TPSWeight = torpedoDefenseWeight(TorpedoDefense, d);
+
+    // 8. Complement and accommodation
+    std::int64_t crew = 0;
+    const std::int64_t mainCrew = CrewPerGun(BatteryCalibre[1]);
+    for (const auto& t : Turrets)
+        if (t) crew += std::max<std::int64_t>(t->Guns, 1) * mainCrew;
+    crew += static_cast<std::int64_t>(CrewPerGun(BatteryCalibre[2])) * SecNo;
+    crew += static_cast<std::int64_t>(CrewPerGun(BatteryCalibre[3])) * TerNo;
+    for (const auto& m : TorpedoMounts)
+        if (m) crew += 3 * static_cast<std::int64_t>(m->Tubes);
+    crew += MachineryWeight / 16;
+    crew += static_cast<std::int64_t>(d / 1000) * 10;
+    if (d > 1000) crew += 8;
+    if (d > 1500) crew += 8;
+    if (d > 2000) crew += 10;
+    if (d > 3000) crew += 10;
+    Complement = Clamp32(crew);
+    AccommodationSpace = Cramped ? Round32(Complement * 0.7L) : Complement;
+
+    // 9. Total
+    TotalWeight = Clamp32(static_cast<std::int64_t>(ArmorWeight) + MachineryWeight + HullWeight + ArmamentWeight +
+                          AccommodationSpace + SpecialsWeight + TPSWeight + FireControlWeight);
+}
+
+TShipWeights TDesignShip::GetWeights() const {
+    TShipWeights w;
+    w.WeightB = WeightB;
+    w.WeightD = WeightD;
+    w.WeightBE = WeightBE;
+    w.WeightDE = WeightDE;
+    w.WeightCT = WeightCT;
+    w.ArmorWeight = ArmorWeight;
+    w.MachineryWeight = MachineryWeight;
+    w.HullWeight = HullWeight;
+    w.TotalWeight = TotalWeight;
+    w.TotalCost = TotalCost;
+    w.SecondaryWeight = SecondaryWeight;
+    w.TertiaryWeight = TertiaryWeight;
+    w.ArmamentWeight = ArmamentWeight;
+    w.AccommodationSpace = AccommodationSpace;
+    w.SpecialsWeight = SpecialsWeight;
+    w.TPSWeight = TPSWeight;
+    w.FireControlWeight = FireControlWeight;
+    return w;
+}
