@@ -1,0 +1,113 @@
+#pragma once
+// Shared by the fuzz targets: a private scratch directory per process, a
+// message sink that keeps boxes quiet, and small helpers for splitting one
+// input into several files.
+#include "platform/Messages.h"
+#include "platform/Paths.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
+
+namespace fuzz {
+
+// Stops the run the way a sanitizer would, so libFuzzer keeps the input.
+#define FUZZ_CHECK(cond)                                                                  \
+    do {                                                                                  \
+        if (!(cond)) {                                                                    \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
+            std::abort();                                                                 \
+        }                                                                                 \
+    } while (0)
+
+class Scratch {
+public:
+    Scratch() {
+        std::string templ = (std::filesystem::temp_directory_path() / "shipfuzz-XXXXXX").string();
+        if (!mkdtemp(templ.data())) std::abort();
+        dir_ = templ + "/";
+        std::filesystem::create_directories(dir_ + "Data");
+    }
+    ~Scratch() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir_, ec);
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+    // Ends with "/".
+    const std::string& dir() const { return dir_; }
+
+    std::string write(const std::string& name, std::string_view bytes) const {
+        std::string full = dir_ + name;
+        std::ofstream out(full, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return full;
+    }
+    void remove(const std::string& name) const {
+        std::error_code ec;
+        std::filesystem::remove(dir_ + name, ec);
+    }
+    // Writes the file, or removes it when there is no part for it, so the
+    // loaders' missing-file paths get their share of runs.
+    void writeOrRemove(const std::string& name, const std::vector<std::string_view>& parts, size_t i) const {
+        if (i < parts.size()) write(name, parts[i]);
+        else remove(name);
+    }
+
+private:
+    std::string dir_;
+};
+
+// One scratch directory and one quiet message sink for the whole process.
+struct Env {
+    Scratch scratch;
+    platform::RecordingMessages messages;
+    Env() { platform::setMessages(&messages); }
+    ~Env() { platform::setMessages(nullptr); }
+};
+
+inline Env& env() {
+    static Env* e = new Env;  // left alive: the sink must outlive every run
+    static bool cleanup = (std::atexit([] { std::error_code ec; std::filesystem::remove_all(env().scratch.dir(), ec); }), true);
+    (void)cleanup;
+    return *e;
+}
+
+// Starts a run: messages of the previous run are dropped.
+inline Env& beginRun() {
+    Env& e = env();
+    e.messages.clear();
+    e.messages.answers.clear();
+    return e;
+}
+
+// Splits an input into files at form-feed bytes (which no data file holds).
+inline std::vector<std::string_view> splitParts(const std::uint8_t* data, size_t size) {
+    std::vector<std::string_view> parts;
+    std::string_view all(reinterpret_cast<const char*>(data), size);
+    size_t start = 0;
+    for (;;) {
+        size_t ff = all.find('\f', start);
+        if (ff == std::string_view::npos) {
+            parts.push_back(all.substr(start));
+            break;
+        }
+        parts.push_back(all.substr(start, ff - start));
+        start = ff + 1;
+    }
+    return parts;
+}
+
+inline std::string_view asText(const std::uint8_t* data, size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+} // namespace fuzz

@@ -1,0 +1,41 @@
+// The design rules' tables: SpeedHPTable.dat and OrdnanceTable.dat, one
+// input split into the two files at a form feed, then the lookups and the
+// horsepower rule over the whole range of inputs the form allows.
+#include "FuzzSupport.h"
+
+#include "shipdata/Errors.h"
+#include "shipdata/Ship.h"
+#include "shipdata/Tables.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    fuzz::Env& env = fuzz::beginRun();
+    const auto parts = fuzz::splitParts(data, size);
+    env.scratch.writeOrRemove("Data/SpeedHPTable.dat", parts, 0);
+    env.scratch.writeOrRemove("Data/OrdnanceTable.dat", parts, 1);
+    SpeedHPTable = {};
+    OrdnanceTable = {};
+    const std::string dataDir = env.scratch.dir() + "Data/";
+    // A missing file is reported by raising the file-open error; nothing else may escape.
+    try {
+        LoadSpeedHPTable(dataDir);
+    } catch (const FileOpenError&) {
+        FUZZ_CHECK(parts.size() < 1);
+    }
+    try {
+        LoadOrdnanceTable(dataDir);
+    } catch (const FileOpenError&) {
+        FUZZ_CHECK(parts.size() < 2);
+    }
+    for (int c = -1; c <= 40; ++c) {
+        (void)GunWeight(c);
+        (void)TurretArmourBase(c);
+    }
+    Tship ship;
+    for (std::int32_t d : {50, 1350, 2999, 3000, 10500, 52000, 52001, 70000})
+        for (std::int32_t s : {0, 15, 16, 25, 35}) {
+            ship.Displacement = d;
+            ship.Speed = s;
+            RequiredHorsepower(ship);
+        }
+    return 0;
+}

@@ -1,0 +1,113 @@
+// The sectioned key reader of Nations.dat and BasicData.dat. It keeps a
+// little memory between lookups to go faster; every answer must still be
+// what a plain scan of the lines gives, also when lists change under it.
+#include "FuzzSupport.h"
+
+#include "nations/SectionReader.h"
+#include "platform/Encoding.h"
+#include "platform/FileSystem.h"
+#include "platform/NumberText.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool asciiOnly(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+        if (x != y) return false;
+    }
+    return true;
+}
+
+// The plain scan: the value of the first key line after the section header,
+// before the next header.
+std::string plainScan(const std::vector<std::string>& lines, const std::string& section, const std::string& key,
+                      const std::string& def) {
+    const std::string header = "[" + section + "]";
+    size_t start = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (sameIgnoringCase(lines[i], header)) {
+            start = i + 1;
+            break;
+        }
+    }
+    const std::string prefix = key + "=";
+    for (size_t i = start; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (!line.empty() && line[0] == '[') break;
+        if (line.compare(0, prefix.size(), prefix) == 0) {
+            std::string value = line.substr(line.find('=') + 1);
+            return value.empty() ? def : value;
+        }
+    }
+    return def;
+}
+
+struct Lookup {
+    std::string section, key;
+};
+
+std::vector<Lookup> lookups(const std::vector<std::string>& lines) {
+    std::vector<std::string> sections = {"1914", "1916", "BasicData", "0"};
+    std::vector<std::string> keys = {"Nation0Name", "Nation1Name2", "Nation10SmokeFloats", "GunRangeFactor",
+                                     "ShipType10", ""};
+    for (const std::string& line : lines) {
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            if (sections.size() < 8) sections.push_back(line.substr(1, line.size() - 2));
+        } else if (auto eq = line.find('='); eq != std::string::npos && keys.size() < 32) {
+            keys.push_back(line.substr(0, eq));
+        }
+    }
+    std::vector<Lookup> out;
+    // Keys in file order within each section: the order the loaders use.
+    for (const std::string& s : sections)
+        for (const std::string& k : keys) out.push_back({s, k});
+    return out;
+}
+
+void check(const std::vector<std::string>& lines, const Lookup& l) {
+    const std::string s = ReadSectionString(lines, l.section, l.key, "\x01");
+    const std::int32_t n = ReadSectionInteger(lines, l.section, l.key, -7);
+    const bool b = ReadSectionBool(lines, l.section, l.key, true);
+    if (!asciiOnly(l.section)) return;  // letter case beyond ASCII is the reader's own business
+    const std::string want = plainScan(lines, l.section, l.key, "\x01");
+    FUZZ_CHECK(s == want);
+    const std::string text = plainScan(lines, l.section, l.key, "");
+    FUZZ_CHECK(n == (text.empty() ? -7 : platform::StrToIntDef(text, -7)));
+    FUZZ_CHECK(b == (text == "1" ? true : text == "0" ? false : true));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    fuzz::beginRun();
+    const std::vector<std::string> lines = platform::splitLines(platform::cp1252ToUtf8(fuzz::asText(data, size)));
+    const std::vector<Lookup> all = lookups(lines);
+
+    for (const Lookup& l : all) check(lines, l);
+    {
+        // A shorter list read in turn with the full one.
+        const std::vector<std::string> half(lines.begin(), lines.begin() + static_cast<long>(lines.size() / 2));
+        for (const Lookup& l : all) {
+            check(half, l);
+            check(lines, l);
+        }
+    }
+    {
+        // A new list, likely where the last one stood, with other contents.
+        std::vector<std::string> rotated(lines);
+        if (!rotated.empty()) std::rotate(rotated.begin(), rotated.begin() + 1, rotated.end());
+        for (const Lookup& l : all) check(rotated, l);
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+// The field splitters of the tab-separated tables. GetTabField must agree
+// with the plain walk over the TABs for every field number; the design-rule
+// table splitter must simply survive anything.
+#include "FuzzSupport.h"
+
+#include "combat/WeaponData.h"
+#include "shipdata/Tables.h"
+
+#include <string>
+
+namespace {
+
+// Field n (1-based); beyond the last field, the last one.
+std::string plainWalk(std::string rest, int n) {
+    std::string field;
+    for (int i = 1;; ++i) {
+        size_t tab = rest.find('\t');
+        if (tab == std::string::npos) {
+            field = rest;
+            rest.clear();
+        } else {
+            field = rest.substr(0, tab);
+            rest = rest.substr(tab + 1);
+        }
+        if (i == n || rest.empty()) return field;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    fuzz::beginRun();
+    if (size == 0) return 0;
+    // The first byte picks the field number, from -8 to 247.
+    const int n = static_cast<int>(data[0]) - 8;
+    const std::string line(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    const std::string field = GetTabField(line, n);
+    if (n >= 1) FUZZ_CHECK(field == plainWalk(line, n));
+    for (int k = 1; k <= 40; ++k) (void)GetTabField(line, k);
+
+    const std::vector<std::string> fields = SplitTableLine(line);
+    size_t tabs = 0;
+    for (char c : line) tabs += c == '\t';
+    FUZZ_CHECK(fields.size() <= tabs + 1);
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The combat model's tables: BasicData.dat, VPen.dat, HPen.dat, Gundata.dat
+// and Torpedodata.dat, one input split into the five files at form feeds.
+// A file without its part is missing, so the stops in between are run too.
+#include "FuzzSupport.h"
+
+#include "combat/WeaponData.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    fuzz::Env& env = fuzz::beginRun();
+    const auto parts = fuzz::splitParts(data, size);
+    static const char* const kFiles[] = {"Data/BasicData.dat", "Data/VPen.dat", "Data/HPen.dat", "Data/Gundata.dat",
+                                         "Data/Torpedodata.dat"};
+    for (size_t i = 0; i < 5; ++i) env.scratch.writeOrRemove(kFiles[i], parts, i);
+    platform::setProgramDir(env.scratch.dir());
+    GunRangeFactor = 0;
+    PenetrationFactor = 0;
+    ShipTypeNames = {};
+    GunCalibres = {};
+    TorpedoTypes = {};
+    LoadWeaponTables(env.scratch.dir());
+    for (int c = -1; c <= 40; ++c) (void)GunCalibre(c);
+    return 0;
+}
