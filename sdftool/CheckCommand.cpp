@@ -1,8 +1,134 @@
+// sdftool check: a table of designs with their weights and every message,
+// failing when any design is overweight, raises a message or cannot be read.
 #include "sdftool/Commands.h"
+#include "sdftool/DesignRun.h"
 
+#include "nations/Nations.h"
+#include "platform/Encoding.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
-int runCheck(const Args&) {
-    std::fputs("sdftool: 'check' is not available yet\n", stderr);
-    return 2;
+namespace {
+
+const char* kCheckUsage =
+    "Usage: sdftool check [--data DIR] PATH...\n"
+    "\n"
+    "PATH is a design file or a folder (every *.sdf in it, sorted by name).\n"
+    "Each design is read as the design form loads it and recomputed; the table\n"
+    "shows class, type, nation, displacement, total weight, weight to spare, a\n"
+    "status and, below the row, every message the design raised. The last line\n"
+    "counts the designs.\n"
+    "Exit status: 0 all designs fit and raise no message, 1 a design is\n"
+    "overweight, raises a message or cannot be read (or the data tables could\n"
+    "not be loaded), 2 usage error.\n";
+
+bool HasSdfExtension(const std::filesystem::path& p) {
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".sdf";
+}
+
+// Files named on the command line, with folders expanded.
+std::vector<std::string> CollectFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    for (const auto& path : paths) {
+        const std::string resolved = platform::resolvePath(path);
+        std::error_code ec;
+        if (!std::filesystem::is_directory(resolved, ec)) {
+            files.push_back(path);
+            continue;
+        }
+        std::vector<std::string> inside;
+        for (const auto& entry : std::filesystem::directory_iterator(resolved, ec)) {
+            std::error_code ec2;
+            if (entry.is_regular_file(ec2) && HasSdfExtension(entry.path())) inside.push_back(entry.path().string());
+        }
+        std::sort(inside.begin(), inside.end());
+        if (inside.empty()) std::fprintf(stderr, "sdftool check: no design files in '%s'\n", path.c_str());
+        files.insert(files.end(), inside.begin(), inside.end());
+    }
+    return files;
+}
+
+// Pads a UTF-8 text with blanks to a width in characters.
+std::string Pad(const std::string& text, size_t width) {
+    size_t n = platform::utf8Length(text);
+    return n >= width ? text + " " : text + std::string(width - n, ' ');
+}
+
+std::string PadLeft(const std::string& text, size_t width) {
+    size_t n = platform::utf8Length(text);
+    return n >= width ? " " + text : std::string(width - n, ' ') + text;
+}
+
+// Multi-line messages stay on their row of the table.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+} // namespace
+
+int runCheck(const Args& argsIn) {
+    Args args = argsIn;
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(kCheckUsage, stdout);
+            return 0;
+        }
+    }
+    const std::string programDir = takeProgramDir(args);
+    for (const auto& a : args) {
+        if (a.size() > 1 && a[0] == '-') {
+            std::fprintf(stderr, "sdftool check: unknown option '%s'\n\n%s", a.c_str(), kCheckUsage);
+            return 2;
+        }
+    }
+    if (args.empty()) {
+        std::fputs(kCheckUsage, stderr);
+        return 2;
+    }
+    bool dataOk = LoadToolData(programDir);
+    if (!dataOk) std::fputs("sdftool check: the data tables could not be loaded; weights are not meaningful\n", stderr);
+
+    const std::vector<std::string> files = CollectFiles(args);
+    int ok = 0, overweight = 0, warned = 0, unreadable = 0;
+    std::printf("%s%s%s%s%s%s%s\n", Pad("Class", 28).c_str(), Pad("Type", 6).c_str(), Pad("Nation", 18).c_str(),
+                PadLeft("Displ.", 8).c_str(), PadLeft("Total", 8).c_str(), PadLeft("Spare", 8).c_str(), "  Status");
+    for (const auto& file : files) {
+        DesignRun run = RunDesign(file);
+        if (!run.readable) {
+            ++unreadable;
+            std::printf("%s%s\n", Pad(platform::fileNameOf(file), 28 + 6 + 18 + 24).c_str(), "  unreadable");
+            std::fprintf(stderr, "sdftool check: cannot read design file '%s'\n", file.c_str());
+            continue;
+        }
+        const DesignInputs& in = run.inputs;
+        const TDesignShip& s = *run.ship;
+        const bool heavy = s.TotalWeight > s.Displacement;
+        const bool hasMessages = !run.messages.empty();
+        std::string status;
+        if (heavy) status = "OVERWEIGHT";
+        if (hasMessages) status += status.empty() ? "warnings" : ", warnings";
+        if (status.empty()) status = "ok";
+        ok += !heavy && !hasMessages;
+        overweight += heavy;
+        warned += hasMessages;
+        const std::string nation = in.Nation >= 0 && in.Nation <= MaxNation ? Nations[in.Nation].Name : "-";
+        const std::string type = in.TypeCode().empty() ? "-" : in.TypeCode();
+        std::printf("%s%s%s%s%s%s  %s\n", Pad(in.Name, 28).c_str(), Pad(type, 6).c_str(),
+                    Pad(nation.empty() ? "-" : nation, 18).c_str(), PadLeft(std::to_string(s.Displacement), 8).c_str(),
+                    PadLeft(std::to_string(s.TotalWeight), 8).c_str(),
+                    PadLeft(std::to_string(static_cast<std::int64_t>(s.Displacement) - s.TotalWeight), 8).c_str(),
+                    status.c_str());
+        for (const auto& m : run.messages)
+            std::printf("    %s: %s\n", platform::messageKindName(m.kind), OneLine(m.text).c_str());
+    }
+    std::printf("%zu designs: %d ok, %d overweight, %d with warnings, %d unreadable\n", files.size(), ok, overweight,
+                warned, unreadable);
+    return (ok == static_cast<int>(files.size()) && dataOk) ? 0 : 1;
 }

@@ -1,8 +1,159 @@
+// sdftool report: each design read and recomputed as the design form does,
+// one JSON object per line.
 #include "sdftool/Commands.h"
+#include "sdftool/DesignRun.h"
+
+#include "platform/Encoding.h"
+#include "platform/NumberText.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 
-int runReport(const Args&) {
-    std::fputs("sdftool: 'report' is not available yet\n", stderr);
-    return 2;
+namespace {
+
+const char* kReportUsage =
+    "Usage: sdftool report [--data DIR] FILE...\n"
+    "\n"
+    "Reads each ship design file as the design form loads it, recomputes it and\n"
+    "prints one JSON object per line:\n"
+    "  \"File\", \"ClassName\"\n"
+    "  the inputs under their file sections and keys, as the form holds them after\n"
+    "  reading (clamped; a list with nothing selected is -1; flags are true/false):\n"
+    "    \"Data\": {\"Displacement\", \"Range\", \"Freeboard\", \"BeltCoverage\", \"Speed\",\n"
+    "              \"ShipType\", \"EnemyClassName\", \"MisidentifiedClassName\", \"PictureName\",\n"
+    "              \"Nation\", \"Accomodation\", \"Fire control\", \"Torpedo defense\",\n"
+    "              \"Mine capacity\", \"Obsolete date\", \"Fuel type\"}\n"
+    "    \"Armor\": {\"B\", \"BE\", \"D\", \"DE\", \"CT\", \"T\", \"TT\", \"SEC\", \"PC\"}\n"
+    "    \"Guns\": {\"Main\", \"Secondary\", \"Tertiary\", \"MQ\", \"SQ\", \"TQ\", \"SecNo\", \"TerNo\",\n"
+    "              \"TerTF\", \"SecTF\", \"CDF\"}\n"
+    "    \"Torpedoes\": {\"Calibre\", \"Designation\"}\n"
+    "    \"Funnels\": {\"Funnel1Pos\" .. \"Funnel4Pos\", \"Funnel1Oval\" .. \"Funnel4Oval\"}\n"
+    "  the results: \"Horsepower\", \"HullWeight\", \"MachineryWeight\", \"WeightB\", \"WeightD\",\n"
+    "    \"WeightBE\", \"WeightDE\", \"WeightCT\", \"ArmorWeight\", \"SecondaryWeight\",\n"
+    "    \"TertiaryWeight\", \"ArmamentWeight\", \"SpecialsWeight\", \"TPSWeight\",\n"
+    "    \"FireControlWeight\", \"Complement\", \"AccommodationSpace\", \"TotalWeight\",\n"
+    "    \"Spare\" (displacement less total weight), \"Overweight\" (true/false),\n"
+    "    \"Turrets\": [{\"Position\", \"Guns\", \"Weight\"}],\n"
+    "    \"TorpedoMounts\": [{\"Position\", \"Tubes\", \"Weight\"}],\n"
+    "    \"Messages\": [{\"kind\", \"text\"}] in the order they were raised.\n"
+    "Messages of loading the data tables go to standard error.\n"
+    "Exit status: 0 every file read, 1 a file missing or unreadable, 2 usage error.\n";
+
+using Json = nlohmann::ordered_json;
+
+// Position letters are Windows-1252 bytes.
+std::string PositionText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
+
+Json ReportJson(const DesignRun& run) {
+    const DesignInputs& in = run.inputs;
+    const TDesignShip& s = *run.ship;
+    Json j;
+    j["File"] = run.file;
+    j["ClassName"] = in.Name;
+    j["Data"] = {{"Displacement", in.Displacement},
+                 {"Range", in.Range},
+                 {"Freeboard", in.Freeboard},
+                 {"BeltCoverage", in.BeltCoverage},
+                 {"Speed", in.Speed},
+                 {"ShipType", in.TypeCode()},
+                 {"EnemyClassName", in.EnemyClass},
+                 {"MisidentifiedClassName", in.MisClass},
+                 {"PictureName", in.PicName},
+                 {"Nation", in.Nation},
+                 {"Accomodation", in.Accomodation},
+                 {"Fire control", in.FireControl},
+                 {"Torpedo defense", in.TPS},
+                 {"Mine capacity", in.Mines},
+                 {"Obsolete date", in.ObsoleteDate},
+                 {"Fuel type", in.FuelType}};
+    j["Armor"] = {{"B", in.B}, {"BE", in.BE}, {"D", in.D},   {"DE", in.DE},   {"CT", in.CT},
+                  {"T", in.T}, {"TT", in.TT}, {"SEC", in.SEC}, {"PC", in.ProtectedCruiser}};
+    j["Guns"] = {{"Main", in.MainCal},     {"Secondary", in.SecCal},  {"Tertiary", in.TerCal}, {"MQ", in.MQ},
+                 {"SQ", in.SQ},            {"TQ", in.TQ},             {"SecNo", in.Secondaries},
+                 {"TerNo", in.Tertiaries}, {"TerTF", in.TerTF},       {"SecTF", in.SecTF},
+                 {"CDF", in.CrossDeck}};
+    std::string designation;
+    const auto items = TorpedoTypeItems();
+    if (in.TorpType >= 0 && in.TorpType < static_cast<int>(items.size()))
+        designation = platform::utf8Left(items[in.TorpType], 1);
+    j["Torpedoes"] = {{"Calibre", in.TorpCal}, {"Designation", designation}};
+    Json funnels = Json::object();
+    for (int k = 0; k < 4; ++k) {
+        // The boxes hold text; a number is shown as one.
+        auto value = platform::StrToInt(in.FunnelPos[k]);
+        Json pos = value ? Json(*value) : Json(in.FunnelPos[k]);
+        funnels["Funnel" + std::to_string(k + 1) + "Pos"] = pos;
+    }
+    for (int k = 0; k < 4; ++k) funnels["Funnel" + std::to_string(k + 1) + "Oval"] = in.FunnelOval[k];
+    j["Funnels"] = funnels;
+
+    j["Horsepower"] = s.Horsepower;
+    j["HullWeight"] = s.HullWeight;
+    j["MachineryWeight"] = s.MachineryWeight;
+    j["WeightB"] = s.WeightB;
+    j["WeightD"] = s.WeightD;
+    j["WeightBE"] = s.WeightBE;
+    j["WeightDE"] = s.WeightDE;
+    j["WeightCT"] = s.WeightCT;
+    j["ArmorWeight"] = s.ArmorWeight;
+    j["SecondaryWeight"] = s.SecondaryWeight;
+    j["TertiaryWeight"] = s.TertiaryWeight;
+    j["ArmamentWeight"] = s.ArmamentWeight;
+    j["SpecialsWeight"] = s.SpecialsWeight;
+    j["TPSWeight"] = s.TPSWeight;
+    j["FireControlWeight"] = s.FireControlWeight;
+    j["Complement"] = s.Complement;
+    j["AccommodationSpace"] = s.AccommodationSpace;
+    j["TotalWeight"] = s.TotalWeight;
+    j["Spare"] = static_cast<std::int64_t>(s.Displacement) - s.TotalWeight;
+    j["Overweight"] = s.TotalWeight > s.Displacement;
+    Json turrets = Json::array();
+    for (const auto& t : s.Turrets)
+        turrets.push_back({{"Position", PositionText(t->Position)}, {"Guns", t->Guns}, {"Weight", t->Weight}});
+    j["Turrets"] = turrets;
+    Json mounts = Json::array();
+    for (const auto& m : s.TorpedoMounts)
+        mounts.push_back({{"Position", PositionText(m->Position)}, {"Tubes", m->Tubes}, {"Weight", m->Weight}});
+    j["TorpedoMounts"] = mounts;
+    Json messages = Json::array();
+    for (const auto& m : run.messages) messages.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
+    j["Messages"] = messages;
+    return j;
+}
+
+} // namespace
+
+int runReport(const Args& argsIn) {
+    Args args = argsIn;
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(kReportUsage, stdout);
+            return 0;
+        }
+    }
+    const std::string programDir = takeProgramDir(args);
+    for (const auto& a : args) {
+        if (a.size() > 1 && a[0] == '-') {
+            std::fprintf(stderr, "sdftool report: unknown option '%s'\n\n%s", a.c_str(), kReportUsage);
+            return 2;
+        }
+    }
+    if (args.empty()) {
+        std::fputs(kReportUsage, stderr);
+        return 2;
+    }
+    LoadToolData(programDir);
+    int status = 0;
+    for (const auto& file : args) {
+        DesignRun run = RunDesign(file);
+        if (!run.readable) {
+            std::fprintf(stderr, "sdftool report: cannot read design file '%s'\n", file.c_str());
+            status = 1;
+            continue;
+        }
+        std::string line = ReportJson(run).dump(-1, ' ', false, Json::error_handler_t::replace);
+        std::fprintf(stdout, "%s\n", line.c_str());
+    }
+    return status;
 }

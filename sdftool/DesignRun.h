@@ -1,0 +1,27 @@
+#pragma once
+// What report and check share: loading the program data with its messages
+// kept apart, and reading one design the way the design form loads it.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "designfile/DesignInputs.h"
+#include "platform/Messages.h"
+#include "shipdata/Ship.h"
+
+// Loads the data tables of programDir, writing their messages to stderr
+// (they belong to no design). False when a design-rule table is missing.
+bool LoadToolData(const std::string& programDir);
+
+struct DesignRun {
+    std::string file;
+    bool readable = false;             // the file exists and could be read
+    DesignInputs inputs;
+    std::unique_ptr<TDesignShip> ship;
+    std::vector<platform::RecordedMessage> messages;  // raised while loading and recomputing
+};
+
+// Reads the file with a fresh form state (every default), recomputes and
+// keeps the messages in order. A missing or unreadable file gives
+// readable == false and no ship.
+DesignRun RunDesign(const std::string& file);
