@@ -1,8 +1,150 @@
+// sdftool data: loads the program data the way the designer starts up and
+// prints every table it filled, with the messages raised on the way.
 #include "sdftool/Commands.h"
+#include "sdftool/JsonOut.h"
+
+#include "combat/WeaponData.h"
+#include "nations/Nations.h"
+#include "nations/Preferences.h"
+#include "platform/Messages.h"
+#include "shipdata/ProgramData.h"
 
 #include <cstdio>
 
-int runData(const Args&) {
-    std::fputs("sdftool: 'data' is not available yet\n", stderr);
-    return 2;
+using nlohmann::json;
+
+namespace {
+
+std::string colorText(TColor c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "$%08X", static_cast<unsigned>(c));
+    return buf;
+}
+
+json nationsJson() {
+    json out = json::array();
+    for (const TNation& n : Nations) {
+        out.push_back({{"Name", n.Name},
+                       {"Name2", n.Name2},
+                       {"FlashFires", n.FlashFires},
+                       {"Accuracy", n.Accuracy},
+                       {"DamageControl", n.DamageControl},
+                       {"APShellQuality", n.APShellQuality},
+                       {"DudRate", n.DudRate},
+                       {"FlagFileName", n.FlagFileName},
+                       {"NightFighting", n.NightFighting},
+                       {"SmokeFloats", n.SmokeFloats}});
+    }
+    return out;
+}
+
+json preferencesJson() {
+    const TPreferences& p = Preferences;
+    json colours = json::array();
+    for (TColor c : p.NationColor) colours.push_back(colorText(c));
+    return {{"BreakOnSighting", p.BreakOnSighting},
+            {"BreakOnId", p.BreakOnId},
+            {"OpenFireMsg", p.OpenFireMsg},
+            {"AIControl", p.AIControl},
+            {"BreakOnHit", p.BreakOnHit},
+            {"FloatWarning", p.FloatWarning},
+            {"BreakOnNewSighting", p.BreakOnNewSighting},
+            {"BreakOnTorpedoHit", p.BreakOnTorpedoHit},
+            {"BreakOnSinking", p.BreakOnSinking},
+            {"BreakOnSunk", p.BreakOnSunk},
+            {"BreakOnSubsighting", p.BreakOnSubsighting},
+            {"FOW", p.FOW},
+            {"DamageMeter", p.DamageMeter},
+            {"CourseIndicator", p.CourseIndicator},
+            {"ShipFlags", p.ShipFlags},
+            {"Compass", p.Compass},
+            {"BaseFlags", p.BaseFlags},
+            {"CourseClick", p.CourseClick},
+            {"LOScalc", p.LOScalc},
+            {"SoundOption", p.SoundOption},
+            {"Autosave", p.Autosave},
+            {"RealismSetting", p.RealismSetting},
+            {"HistoricalForces", p.HistoricalForces},
+            {"MainFormWidth", p.MainFormWidth},
+            {"MainFormHeight", p.MainFormHeight},
+            {"MainFormState", p.MainFormState},
+            {"WaterColor", colorText(p.WaterColor)},
+            {"LandColor", colorText(p.LandColor)},
+            {"FogColor", colorText(p.FogColor)},
+            {"RainColor", colorText(p.RainColor)},
+            {"NationColor", colours},
+            {"Scale", p.Scale},
+            {"ApplyToDD", p.ApplyToDD},
+            {"SubWarning", p.SubWarning},
+            {"ObjWarning", p.ObjWarning},
+            {"MineWarning", p.MineWarning},
+            {"PreemptWarning", p.PreemptWarning},
+            {"FFRLow", p.FFRLow}};
+}
+
+json gunCalibresJson() {
+    json out = json::array();
+    for (int c = kMinGunCalibre; c <= kMaxGunCalibre; ++c) {
+        const TGunCalibreData& g = GunCalibre(c);
+        json vpen = json::array(), hpen = json::array();
+        for (int k = 1; k <= 30; ++k) {
+            vpen.push_back(g.VPen[static_cast<size_t>(k)]);
+            hpen.push_back(g.HPen[static_cast<size_t>(k)]);
+        }
+        out.push_back({{"Calibre", c},
+                       {"BaseRange", g.BaseRange},
+                       {"VPen", vpen},
+                       {"HPen", hpen},
+                       {"BaseRateOfFire", sdftool::singleJson(g.BaseRateOfFire)},
+                       {"MaxRange", g.MaxRange}});
+    }
+    return out;
+}
+
+json torpedoTypesJson() {
+    json out = json::array();
+    for (int i = 1; i <= 9; ++i) {
+        const TTorpedoType& t = TorpedoTypes[static_cast<size_t>(i)];
+        out.push_back({{"Type", i},
+                       {"Name", t.Name},
+                       {"Speed1", t.Speed1},
+                       {"Speed2", t.Speed2},
+                       {"Range1", t.Range1},
+                       {"Range2", t.Range2},
+                       {"Tag", t.Tag}});
+    }
+    return out;
+}
+
+} // namespace
+
+int runData(const Args& argsIn) {
+    Args args = argsIn;
+    const std::string dir = takeProgramDir(args);
+    if (!args.empty()) {
+        std::fprintf(stderr, "sdftool data: unexpected argument '%s'\n", args.front().c_str());
+        return 2;
+    }
+
+    platform::RecordingMessages recorder;
+    platform::setMessages(&recorder);
+    const bool complete = LoadProgramData(dir);
+    platform::setMessages(nullptr);
+
+    json shipTypes = json::array();
+    for (int i = 0; i <= 10; ++i) shipTypes.push_back(ShipTypeName(i));
+
+    json out = {{"ProgramDir", dir},
+                {"CurrentYear", CurrentYear},
+                {"Nations", nationsJson()},
+                {"Preferences", preferencesJson()},
+                {"GunRangeFactor", GunRangeFactor},
+                {"PenetrationFactor", PenetrationFactor},
+                {"ShipTypeNames", shipTypes},
+                {"GunCalibres", gunCalibresJson()},
+                {"TorpedoTypes", torpedoTypesJson()},
+                {"Messages", sdftool::messagesJson(recorder)}};
+    sdftool::printJson(out);
+    // A design-rule table that could not be opened broke off the start-up.
+    return complete ? 0 : 1;
 }
