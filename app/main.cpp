@@ -1,5 +1,6 @@
-// The desktop program: creates the forms and runs the message loop until the
-// design form closes.
+// The desktop program: creates the forms in their order and runs the
+// message loop until the design form closes.
+#include "designer/AddTurret.h"
 #include "designer/frmDesign.h"
 #include "platform/qt/QtMessages.h"
 
@@ -13,9 +14,14 @@ int main(int argc, char* argv[]) {
     platform::setMessages(&messages);
     platform::setFileDialogs(&dialogs);
 
-    TfrmDesignMain mainForm;
-    mainForm.show();
-    int rc = QApplication::exec();
+    int rc = 0;
+    {
+        TfrmDesignMain mainForm;
+        TdlgAddTurret addTurret(&mainForm);
+        mainForm.SetAddTurretDialog(&addTurret);
+        mainForm.show();
+        rc = QApplication::exec();
+    }
     platform::setMessages(nullptr);
     platform::setFileDialogs(nullptr);
     return rc;

@@ -1,7 +1,413 @@
 #include "designer/frmDesign.h"
 
-TfrmDesignMain::TfrmDesignMain(QWidget* parent) : QMainWindow(parent) {
+#include "designer/FormBinding.h"
+#include "designfile/DesignFile.h"
+#include "nations/Nations.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "platform/Round.h"
+#include "platform/qt/QtMessages.h"
+#include "shipdata/ProgramData.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using platform::fromQ;
+using platform::toQ;
+
+namespace {
+
+constexpr int kLinkRole = Qt::UserRole;
+
+// The hourglass while a file is written, restored on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+void showNumber(QLabel* box, std::int64_t value) { box->setText(QString::number(value)); }
+
+// part / total as a whole percentage; a ship weighing nothing has no share.
+QString percentText(std::int32_t part, std::int32_t total) {
+    const std::int64_t pc = total == 0 ? 0 : platform::Round(static_cast<long double>(part) / total * 100);
+    return QString::number(pc) + QLatin1Char('%');
+}
+
+void setFontColour(QLabel* box, const QColor& colour) {
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    box->setPalette(pal);
+}
+
+QTreeWidgetItem* listRow(QTreeWidget* list, const std::string& caption, std::int32_t count, std::int32_t weight,
+                         const void* linked) {
+    auto* row = new QTreeWidgetItem(list);
+    row->setText(0, toQ(caption));
+    row->setText(1, QString::number(count));
+    row->setText(2, QString::number(weight));
+    row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    row->setData(0, kLinkRole, QVariant::fromValue(reinterpret_cast<quintptr>(linked)));
+    return row;
+}
+
+const void* linkedObject(const QTreeWidgetItem* row) {
+    return reinterpret_cast<const void*>(row->data(0, kLinkRole).value<quintptr>());
+}
+
+// Takes the item `linked` out of an owning list.
+template <class T>
+void eraseLinked(std::vector<std::unique_ptr<T>>& list, const void* linked) {
+    auto it = std::find_if(list.begin(), list.end(), [&](const auto& p) { return p.get() == linked; });
+    if (it != list.end()) list.erase(it);
+}
+
+} // namespace
+
+TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmDesignMain"));
     setWindowTitle(QStringLiteral("Ship design"));
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("pnlDesign"));
+    setCentralWidget(central);
+    BuildDesignFormWidgets(central, W);
     resize(1025, 795);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    ProgramDir_ = programDir.empty() ? platform::executableDir() : programDir;
+    if (ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
+    FormCreate();
+    ConnectControls();
+}
+
+TfrmDesignMain::~TfrmDesignMain() = default;
+
+void TfrmDesignMain::FormCreate() {
+    StartupOk_ = LoadProgramData(ProgramDir_);
+    if (!StartupOk_) return;  // the lists stay empty; the form still opens
+    for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(Nations[static_cast<size_t>(n)].Name));
+    W.cbNation->setCurrentIndex(-1);
+    for (const std::string& item : TorpedoTypeItems()) W.cbTorpType->addItem(toQ(item));
+    W.cbTorpType->setCurrentIndex(-1);
+    for (QComboBox* list : W.ArmourLists()) list->setCurrentIndex(0);
+}
+
+void TfrmDesignMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!Shown_) {
+        Shown_ = true;
+        FormShow();
+    }
+}
+
+void TfrmDesignMain::FormShow() {
+    DesignShip_ = std::make_unique<TDesignShip>();
+    DesignShip_->ClearSpecials();
+    for (QComboBox* list : {W.cbTerTF, W.cbSecTF, W.cbFreeboard, W.cbBeltCoverage, W.cbAccomodation, W.cbTPS,
+                            W.cbFuelType}) {
+        const QSignalBlocker block(list);
+        list->setCurrentIndex(0);
+    }
+    {
+        const QSignalBlocker block(W.cbRange);
+        W.cbRange->setCurrentIndex(1);
+    }
+    {
+        const QSignalBlocker block(W.seMines);
+        W.seMines->setValue(0);
+    }
+    // The boxes show the figures of the opening inputs rather than zeros.
+    Recompute();
+}
+
+void TfrmDesignMain::ConnectControls() {
+    auto recompute = [this] { Recompute(); };
+    connect(W.seDisplacement, &QSpinBox::valueChanged, this, &TfrmDesignMain::DisplacementChange);
+    connect(W.seSpeed, &QSpinBox::valueChanged, this, &TfrmDesignMain::DisplacementChange);
+    for (QComboBox* list : {W.cbRange, W.cbFreeboard, W.cbFuelType, W.cbB, W.cbBeltCoverage, W.cbBE, W.cbD, W.cbDE,
+                            W.cbCT, W.cbT, W.cbTT, W.cbSEC, W.cbFireControl, W.cbSecTF, W.cbTerTF, W.cbTPS,
+                            W.cbAccomodation})
+        connect(list, &QComboBox::currentIndexChanged, this, recompute);
+    for (QCheckBox* box : {W.cbProtectedCruiser, W.cbCrossDeck}) connect(box, &QCheckBox::toggled, this, recompute);
+    for (QSpinBox* spin : {W.seSecCal, W.seSecondaries, W.seTerCal, W.seTertiaries, W.seHullWS, W.seArmWS, W.seMachWS})
+        connect(spin, &QSpinBox::valueChanged, this, recompute);
+    connect(W.Button1, &QPushButton::clicked, this, recompute);
+    connect(W.seMainCal, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
+    connect(W.seMines, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
+    connect(W.edName, &QLineEdit::textChanged, this, &TfrmDesignMain::UpdateTitle);
+
+    connect(W.bnLoad, &QPushButton::clicked, this, &TfrmDesignMain::bnLoadClick);
+    connect(W.bnLoadCust, &QPushButton::clicked, this, &TfrmDesignMain::bnLoadCustClick);
+    connect(W.bnSave, &QPushButton::clicked, this, &TfrmDesignMain::bnSaveClick);
+    connect(W.bnSelPic, &QPushButton::clicked, this, &TfrmDesignMain::bnSelPicClick);
+    connect(W.bnAddTurret, &QPushButton::clicked, this, &TfrmDesignMain::bnAddTurretClick);
+    connect(W.bnDeleteTurret, &QPushButton::clicked, this, &TfrmDesignMain::bnDeleteTurretClick);
+    connect(W.bnClearTurrets, &QPushButton::clicked, this, &TfrmDesignMain::bnClearTurretsClick);
+    connect(W.bnAddTorpMount, &QPushButton::clicked, this, &TfrmDesignMain::bnAddTorpMountClick);
+    connect(W.bnDeleteTorpMount, &QPushButton::clicked, this, &TfrmDesignMain::bnDeleteTorpMountClick);
+    connect(W.bnClearTorpMounts, &QPushButton::clicked, this, &TfrmDesignMain::bnClearTorpMountsClick);
+    connect(W.Button2, &QPushButton::clicked, this, &TfrmDesignMain::Button2Click);
+}
+
+TdlgAddTurret& TfrmDesignMain::AddTurretDialog() {
+    if (!AddTurretDialog_) AddTurretDialog_ = new TdlgAddTurret(this);
+    return *AddTurretDialog_;
+}
+
+void TfrmDesignMain::SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor) { PlanEditor_ = std::move(editor); }
+
+void TfrmDesignMain::InstallMapCanvas(QWidget* canvas) {
+    if (!canvas || canvas == W.Globe41) return;
+    if (W.Globe41) {
+        W.Panel2Layout->removeWidget(W.Globe41);
+        delete W.Globe41;
+    }
+    canvas->setParent(W.Panel2);
+    if (canvas->objectName().isEmpty()) canvas->setObjectName(QStringLiteral("Globe41"));
+    W.Panel2Layout->addWidget(canvas);
+    W.Globe41 = canvas;
+}
+
+bool TfrmDesignMain::HasDisplayShip() const { return PlanEditor_ && PlanEditor_->HasDisplayShip(); }
+
+DesignInputs TfrmDesignMain::Inputs() const { return ReadInputs(W); }
+
+void TfrmDesignMain::Recompute() {
+    if (!DesignShip_) return;
+    ApplyInputs(ReadInputs(W), *DesignShip_);
+    RefreshTurretList();
+    RefreshTorpedoList();
+    WriteOutputs();
+}
+
+void TfrmDesignMain::MainCalibreUpdate() {
+    if (!DesignShip_) return;
+    DesignShip_->BatteryCalibre[1] = W.seMainCal->value();
+    DesignShip_->Recalculate();
+    RefreshTurretList();
+}
+
+void TfrmDesignMain::UpdateDisplacementStep() {
+    W.seDisplacement->setSingleStep(W.seDisplacement->value() > 4000 ? 500 : 100);
+}
+
+void TfrmDesignMain::DisplacementChange() {
+    UpdateDisplacementStep();
+    Recompute();
+}
+
+void TfrmDesignMain::UpdateTitle() {
+    const QString name = W.edName->text().trimmed();
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Ship design") : QStringLiteral("Ship design - ") + name);
+}
+
+void TfrmDesignMain::RefreshTurretList() {
+    W.lvTurrets->clear();
+    if (!DesignShip_) return;
+    for (const auto& turret : DesignShip_->Turrets)
+        listRow(W.lvTurrets, std::string(1, turret->Position) + " - " + TurretPositionName(turret->Position),
+                turret->Guns, turret->Weight, turret.get());
+}
+
+void TfrmDesignMain::RefreshTorpedoList() {
+    W.lvTorpedoes->clear();
+    if (!DesignShip_) return;
+    for (const auto& mount : DesignShip_->TorpedoMounts)
+        listRow(W.lvTorpedoes, std::string(1, mount->Position), mount->Tubes, mount->Weight, mount.get());
+}
+
+void TfrmDesignMain::WriteOutputs() {
+    const TDesignShip& s = *DesignShip_;
+    showNumber(W.stHull, s.HullWeight);
+    showNumber(W.stHp, s.Horsepower);
+    showNumber(W.stMachineryWeight, s.MachineryWeight);
+    showNumber(W.stB, s.WeightB);
+    showNumber(W.stBE, s.WeightBE);
+    showNumber(W.stD, s.WeightD);
+    showNumber(W.stDE, s.WeightDE);
+    showNumber(W.stCT, s.WeightCT);
+    showNumber(W.stArmamentWeight, s.ArmamentWeight);
+    W.stArmPc->setText(percentText(s.ArmamentWeight, s.TotalWeight));
+    showNumber(W.stSumArmor, s.ArmorWeight);
+    W.stArmorPc->setText(percentText(s.ArmorWeight, s.TotalWeight));
+    showNumber(W.StaticText6, s.SpecialsWeight);
+    showNumber(W.stTPSweight, s.TPSWeight);
+    showNumber(W.stFireControl, s.FireControlWeight);
+    showNumber(W.stSecWeight, s.SecondaryWeight);
+    showNumber(W.stTerWeight, s.TertiaryWeight);
+    showNumber(W.stCrew, s.Complement);
+    showNumber(W.stAccomodation, s.AccommodationSpace);
+    showNumber(W.stSumAll, s.TotalWeight);
+    showNumber(W.StaticText4, static_cast<std::int64_t>(s.Displacement) - s.TotalWeight);
+    showNumber(W.stTotalCost, s.TotalCost);
+    const QColor colour = s.TotalWeight > s.Displacement ? QColor(Qt::red) : QColor(Qt::black);
+    setFontColour(W.stSumAll, colour);
+    setFontColour(W.StaticText4, colour);
+}
+
+void TfrmDesignMain::bnAddTurretClick() {
+    if (!DesignShip_) return;
+    DesignShip_->BatteryCalibre[1] = W.seMainCal->value();
+    DesignShip_->BatteryCalibre[2] = W.seSecCal->value();
+    DesignShip_->BatteryCalibre[3] = W.seTerCal->value();
+    if (auto turret = AddTurretDialog().ExecuteAddTurret(*DesignShip_)) {
+        DesignShip_->AddTurret(std::move(turret));
+        RefreshTurretList();
+        Recompute();
+    }
+}
+
+void TfrmDesignMain::bnAddTorpMountClick() {
+    if (!DesignShip_) return;
+    DesignShip_->TorpedoCalibre = W.seTorpCal->value();
+    if (auto mount = AddTurretDialog().ExecuteAddMount(*DesignShip_)) {
+        DesignShip_->AddTorpedoMount(std::move(mount));
+        RefreshTorpedoList();
+        Recompute();
+    }
+}
+
+// Deleting leaves the figures as they are; they catch up at the next change.
+void TfrmDesignMain::bnDeleteTurretClick() {
+    const auto selected = W.lvTurrets->selectedItems();
+    if (selected.isEmpty() || !DesignShip_) {
+        platform::messages().notice("No turret selected!");
+        return;
+    }
+    eraseLinked(DesignShip_->Turrets, linkedObject(selected.first()));
+    delete selected.first();
+}
+
+void TfrmDesignMain::bnDeleteTorpMountClick() {
+    const auto selected = W.lvTorpedoes->selectedItems();
+    if (selected.isEmpty() || !DesignShip_) {
+        platform::messages().notice("No mount selected!");
+        return;
+    }
+    eraseLinked(DesignShip_->TorpedoMounts, linkedObject(selected.first()));
+    delete selected.first();
+}
+
+void TfrmDesignMain::bnClearTurretsClick() {
+    if (!DesignShip_ || !platform::messages().confirm("Clear all turrets?")) return;
+    DesignShip_->ClearTurrets();
+    RefreshTurretList();
+    Recompute();
+}
+
+void TfrmDesignMain::bnClearTorpMountsClick() {
+    if (!DesignShip_ || !platform::messages().confirm("Clear all torpedo mounts?")) return;
+    DesignShip_->ClearTorpedomount();
+    RefreshTorpedoList();
+    Recompute();
+}
+
+void TfrmDesignMain::Button2Click() { close(); }
+
+void TfrmDesignMain::bnSaveClick() {
+    if (!DesignShip_) return;
+    auto& messages = platform::messages();
+    if (W.cbNation->currentIndex() < 0) {
+        messages.notice("Ship must belong to a nation!");
+        return;
+    }
+    if (W.cbType->currentIndex() < 0) {
+        messages.notice("Ship must have a type!");
+        return;
+    }
+    const std::string name = fromQ(W.edName->text());
+    if (W.edName->text().trimmed().isEmpty()) {
+        messages.notice("Class must have a name!");
+        return;
+    }
+    // A name that cannot become a file name is refused before anything
+    // changes, the turret order included.
+    if (auto problem = ClassNameProblem(name)) {
+        messages.notice(*problem);
+        return;
+    }
+
+    ReorderTurretsForSave(*DesignShip_);
+    RefreshTurretList();
+    const DesignInputs inputs = ReadInputs(W);
+    std::optional<DesignOutlines> outlines;
+    if (HasDisplayShip()) {
+        PlanEditor_->StoreLineFlags(inputs.OutlineIsLine);
+        outlines = PlanEditor_->DisplayShipOutlines();
+    }
+
+    const std::string path = DesignSavePath(ProgramDir_, name);
+    if (platform::fileExists(path) &&
+        !messages.confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
+        return;
+
+    bool written = false;
+    {
+        const WaitCursor hourglass;
+        written = WriteDesignFile(path, inputs, *DesignShip_, outlines ? &*outlines : nullptr);
+    }
+    // Reading back a file that was not written would reset the form to the
+    // defaults of an empty file and lose the design on screen.
+    if (written && !HasDisplayShip()) LoadDesign(path);
+}
+
+void TfrmDesignMain::LoadDesign(const std::string& path) {
+    if (!DesignShip_) return;
+    DesignShip_->ClearTurrets();
+    DesignShip_->ClearTorpedomount();
+    RefreshTurretList();
+    RefreshTorpedoList();
+    for (TOutline& outline : DesignShip_->Superstructure) outline = TOutline{};
+
+    DesignInputs inputs = ReadInputs(W);
+    ReadDesignFile(path, inputs, *DesignShip_);
+    WriteInputs(inputs, W);
+    UpdateDisplacementStep();
+    UpdateTitle();
+    Recompute();
+    if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
+}
+
+void TfrmDesignMain::LoadFrom(const char* title, const char* folder) {
+    platform::OpenFileRequest request;
+    request.title = title;
+    request.filter = "Ship design files (sdf)|*.sdf";
+    request.defaultExtension = "sdf";
+    request.startDirectory = platform::resolvePath(ProgramDir_ + folder);
+    request.existingOnly = true;
+    if (auto path = platform::fileDialogs().openFile(request)) LoadDesign(*path);
+}
+
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", "Designs"); }
+
+void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", "Custom Files"); }
+
+void TfrmDesignMain::bnSelPicClick() {
+    platform::OpenFileRequest request;
+    request.title = "Select picture";
+    request.filter = "Picture files|*.jpg;*.bmp";
+    request.startDirectory = platform::resolvePath(ProgramDir_ + "Custom Files");
+    request.existingOnly = true;
+    if (auto path = platform::fileDialogs().openFile(request)) W.edPicName->setText(toQ(platform::fileNameOf(*path)));
 }

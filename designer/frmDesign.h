@@ -1,9 +1,89 @@
 #pragma once
-// The main design form (placeholder until the full form lands).
+// The main design form: every input of a ship class, the design ship that
+// mirrors them, the figures the design rules compute, the turret and mount
+// lists, and the save and load commands.
 #include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+#include "designer/AddTurret.h"
+#include "designer/DesignFormWidgets.h"
+#include "designer/PlanEditorHook.h"
+#include "designfile/DesignInputs.h"
+#include "platform/Paths.h"
+#include "shipdata/Ship.h"
 
 class TfrmDesignMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmDesignMain(QWidget* parent = nullptr);
+    // programDir: where Data, Designs and Custom Files are found (the
+    // executable's directory in the program; tests pass their own).
+    explicit TfrmDesignMain(const std::string& programDir = platform::executableDir(), QWidget* parent = nullptr);
+    ~TfrmDesignMain() override;
+
+    const std::string& ProgramDir() const { return ProgramDir_; }
+    // False when a data table could not be loaded at start-up.
+    bool StartupSucceeded() const { return StartupOk_; }
+    // The design ship; none until the form is first shown.
+    TDesignShip* DesignShip() { return DesignShip_.get(); }
+    DesignFormWidgets& Widgets() { return W; }
+
+    // The add-turret dialog made at program start; without one the form
+    // makes its own on first use.
+    void SetAddTurretDialog(TdlgAddTurret* dialog) { AddTurretDialog_ = dialog; }
+    TdlgAddTurret& AddTurretDialog();
+
+    void SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor);
+    TPlanEditorHook* PlanEditor() { return PlanEditor_.get(); }
+    // Puts the map canvas into Panel2 in place of the placeholder Globe41;
+    // the form owns it from then on.
+    void InstallMapCanvas(QWidget* canvas);
+
+    DesignInputs Inputs() const;
+    // Inputs into the ship, Recalculate, lists and output boxes.
+    void Recompute();
+    // Main calibre into the ship, Recalculate and the turret list only.
+    void MainCalibreUpdate();
+    // Clears the lists and outlines, reads the file into the controls,
+    // recomputes and lets the plan editor show the ship.
+    void LoadDesign(const std::string& path);
+
+public slots:
+    void bnLoadClick();
+    void bnLoadCustClick();
+    void bnSaveClick();
+    void bnSelPicClick();
+    void bnAddTurretClick();
+    void bnDeleteTurretClick();
+    void bnClearTurretsClick();
+    void bnAddTorpMountClick();
+    void bnDeleteTorpMountClick();
+    void bnClearTorpMountsClick();
+    void Button2Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void ConnectControls();
+    void DisplacementChange();
+    void UpdateDisplacementStep();
+    void UpdateTitle();
+    void RefreshTurretList();
+    void RefreshTorpedoList();
+    void WriteOutputs();
+    void LoadFrom(const char* title, const char* folder);
+    bool HasDisplayShip() const;
+
+    std::string ProgramDir_;
+    bool StartupOk_ = false;
+    bool Shown_ = false;
+    DesignFormWidgets W;
+    std::unique_ptr<TDesignShip> DesignShip_;
+    QPointer<TdlgAddTurret> AddTurretDialog_;
+    std::unique_ptr<TPlanEditorHook> PlanEditor_;
 };
