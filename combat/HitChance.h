@@ -1,0 +1,22 @@
+#pragma once
+// The chance in percent that one gun of a battery hits a target, with the
+// breakdown of every step that changed it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TFightingShip;
+
+float GetGunHitChance(TFightingShip& firer, TFightingShip* target, std::int32_t calibre, int battery,
+                      std::int32_t seaState, std::uint8_t weather, std::vector<std::string>* breakdown,
+                      bool noRangingPenalty);
+std::int32_t GetTargetSizeModifier(const TFightingShip& target, std::int32_t range);
+// Sea-state penalty of a firing ship type.
+std::int32_t SeaStatePenalty(int firerType, std::int32_t seaState);
+// Accuracy of a side; the designer keeps every side at 0.
+std::int32_t SideAccuracy(std::int32_t side);
+// The final banding of a chance above 10 percent; a transport inside 1,500
+// yards instead gets 5 points more.
+float BandHitChance(float chance, bool closeTransport);
+// A chance as "#0.00".
+std::string FormatChance(float chance);

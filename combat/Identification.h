@@ -1,0 +1,14 @@
+#pragma once
+// Display names and what an enemy observer reports of a ship.
+#include <cstdint>
+#include <string>
+
+class TFightingShip;
+
+// "<type code> <name>", or the name alone for a land target.
+std::string DisplayName(const TFightingShip& ship);
+// What an enemy sees at the ship's sighting level; may choose the reported
+// type and class name first.
+std::string IdentificationText(TFightingShip& ship);
+void ChooseReportedClassName(TFightingShip& ship);
+void ChooseReportedType(TFightingShip& ship, std::int32_t range);

@@ -1,0 +1,203 @@
+#include "combat/Sighting.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "combat/FightShip.h"
+#include "combat/Identification.h"
+#include "combat/ShipGeometry.h"
+#include "map/Geodesy.h"
+#include "map/MapModel.h"
+#include "platform/DayNumber.h"
+#include "platform/Messages.h"
+#include "platform/Random.h"
+#include "platform/Round.h"
+
+double BattleDateTime = 0.0;
+std::int32_t BattleSeaState = 0;
+std::uint8_t BattleWeather = 0;
+std::int32_t DayRange = 0, DuskRange = 0, NightRange = 0;
+TGeoPoint SunPosition{};
+
+namespace {
+
+constexpr long double kPi = std::numbers::pi_v<long double>;
+constexpr long double kHorizonScale = 6.464181983788284e-9L;
+constexpr long double kDuskLimit = -64800000.0L;
+// Day numbers of 1 January 100 and 31 December 9999; anything outside is
+// taken as the zero date rather than fed to the calendar.
+constexpr double kFirstDay = -657434.0, kLastDay = 2958465.0;
+
+const char* const kNoShipLayer = "Warning! No shiplayer in CountShipsInBetween procedure!";
+
+TMapLayer* shipLayer() {
+    TMap* map = BattleMap();
+    return map ? map->FindLayer(kShipLayerName) : nullptr;
+}
+
+} // namespace
+
+std::int32_t LightConditionAt(const TGeoPoint& point, double dateTime) {
+    if (!std::isfinite(dateTime) || dateTime < kFirstDay || dateTime > kLastDay) dateTime = 0.0;
+    const double wholeDays = std::floor(dateTime);
+    const platform::CivilDate date = platform::dateFromDayNumber(static_cast<std::int64_t>(wholeDays));
+    const std::int64_t solstice = platform::dayNumberFromDate({date.year - 1, 12, 21});
+    const long double days = static_cast<long double>(wholeDays) - solstice;
+    const long double declination =
+        std::atan(std::cos(days * 2 * kPi / 365.24225L) * 0.4333823L) * 180 / kPi;
+
+    const std::int64_t seconds = platform::Round((dateTime - wholeDays) * 86400.0L);
+    const std::int64_t q = platform::Round(seconds * 0.25L);
+    const std::int64_t m = q % 21600 - 10800;
+
+    TGeoPoint sun;
+    sun.Lon = platform::Clamp32(-m * kGlobeUnitsPerMinute);
+    sun.Lat = platform::Clamp32(-platform::Round(declination * kGlobeUnitsPerDegree));
+    const TSphereVector s = SphereVector(sun);
+    const TSphereVector o = SphereVector(point);
+    const long double d = static_cast<long double>(o.X) * s.X * kHorizonScale +
+                          static_cast<long double>(o.Y) * s.Y * kHorizonScale +
+                          static_cast<long double>(o.Z) * s.Z * kHorizonScale;
+    if (d > 0) return lcDay;
+    if (d >= kDuskLimit) return lcDusk;
+    return lcNight;
+}
+
+bool IsMistOrRain() { return BattleWeather < 2 || BattleWeather == 6 || BattleWeather == 7; }
+
+std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range) {
+    std::int64_t f = 10;
+    switch (ship.ShipType) {
+    case stCL: f = 9; break;
+    case stDD: case stMS: f = 8; break;
+    case stLT:
+        if (ship.Speed == 1) f = 3;
+        else f = ship.LightCondition == lcNight ? 12 : 8;
+        break;
+    default: break;
+    }
+    return platform::Clamp32(static_cast<std::int64_t>(range) * f / 10);
+}
+
+std::int32_t GetSightingRange(TFightingShip* ship, bool randomise) {
+    if (!ship) return 0;
+    ship->LightCondition = LightConditionAt(ship->Position(), BattleDateTime);
+    std::int64_t range = DayRange;
+    if (ship->LightCondition != lcDay) {
+        range = ship->LightCondition == lcNight ? NightRange : DuskRange;
+        if (ship->CurrentSpeed > 18) range += 300;
+        if (ship->CurrentSpeed > 23) range += 300;
+    }
+    if (randomise && IsMistOrRain()) range = range - 500 + 500 * static_cast<std::int64_t>(platform::Random(3));
+    const std::int32_t r = platform::Clamp32(range);
+    if (!ship->SightingExempt) return SightingTypeFactor(*ship, r);
+    if (ship->ShipType == stLT && ship->Speed == 1) return r / 2;
+    return r;
+}
+
+bool HasGlare(const TFightingShip& ship) {
+    if (BattleWeather != 2 && BattleWeather != 3) return false;
+    const TGeoPoint here = ship.Position();
+    if (LightConditionAt(here, BattleDateTime) != lcDay) return false;
+    return LightConditionAt(PointAtBearing(here, 90, 800000), BattleDateTime) == lcDusk ||
+           LightConditionAt(PointAtBearing(here, 270, 800000), BattleDateTime) == lcDusk;
+}
+
+std::int32_t CountShipsInBetween(const TFightingShip& firer, const TFightingShip* target, bool allSides) {
+    TMapLayer* layer = shipLayer();
+    if (!layer) {
+        platform::messages().notice(kNoShipLayer);
+        return 0;
+    }
+    if (!target) return 0;
+    const double r = YardsToGlobeUnits(300);
+    const TGeoPoint a = firer.Position(), b = target->Position();
+    const std::int32_t toTarget = GetTrueBearingToShip(firer, target);
+    std::int32_t count = 0;
+    TGeoObjectStore& store = layer->Objects();
+    for (int i = 0; i < store.Count(); ++i) {
+        auto* loc = dynamic_cast<TShipLocation*>(store.Item(i));
+        if (!loc || !loc->Ship) continue;
+        const TFightingShip& s = *loc->Ship;
+        if (s.Sunk) continue;
+        if (!allSides && s.Side != firer.Side) continue;
+        if (&s == &firer || &s == target) continue;
+        if (AngleDifference(toTarget, GetTrueBearingToShip(firer, &s)) < 70 && PointNearSegment(s.Position(), a, b, r))
+            ++count;
+    }
+    return count;
+}
+
+std::int32_t GetSmokeInterference(const TFightingShip& firer, const TFightingShip* target, bool report) {
+    std::int64_t total = 0;
+    std::string text;
+    TMapLayer* layer = shipLayer();
+    if (!layer) {
+        platform::messages().notice(kNoShipLayer);
+        return 0;
+    }
+    if (!target) return 0;
+    if (report) text = DisplayName(firer) + " LOS to " + DisplayName(*target);
+    const std::string lineHead = "\r" + firer.Name + " LOS to " + target->Name + " blocked by smoke from ";
+    const TGeoPoint a = firer.Position(), b = target->Position();
+    const std::int32_t toTarget = GetTrueBearingToShip(firer, target);
+    const std::int32_t targetRange = GetRangeToShip(firer, target);
+
+    TGeoObjectStore& store = layer->Objects();
+    for (int i = 0; i < store.Count(); ++i) {
+        auto* loc = dynamic_cast<TShipLocation*>(store.Item(i));
+        if (!loc || !loc->Ship) continue;
+        const TFightingShip& s = *loc->Ship;
+        std::int32_t w = 0;
+        switch (s.ShipType) {
+        case stBB: case stBC: case stB: case stCA: w = 4; break;
+        case stCL: w = 3; break;
+        case stDD: case stMS: case stTR: case stAV: w = 2; break;
+        default: w = 0; break;
+        }
+        const std::int32_t g = GetRangeToShip(firer, &s);
+        if (static_cast<std::int64_t>(g) >= static_cast<std::int64_t>(targetRange) + 500) continue;
+        const std::int32_t limit = g <= 1000 ? 50 : g <= 2000 ? 30 : g <= 5000 ? 20 : 15;
+        const bool isFirer = &s == &firer;
+        if (!isFirer && AngleDifference(GetTrueBearingToShip(firer, &s), toTarget) >= limit) continue;
+        if (!s.SmokeTrail) continue;
+        auto scan = [&](const TGeoChain* chain, int skipLast, double yards) {
+            if (!chain) return;
+            const double r = YardsToGlobeUnits(yards);
+            for (int j = 0; j < chain->Count() - skipLast; ++j)
+                if (PointNearSegment((*chain)[j], a, b, r)) {
+                    total += w;
+                    if (report) text += lineHead + s.Name + " " + std::to_string(w);
+                }
+        };
+        if (&s != target) scan(s.SmokeTrail->FindChain(0), isFirer ? 1 : 0, isFirer ? 100 : 150);
+        scan(s.SmokeTrail->FindChain(1), 0, 180);
+    }
+
+    // Without a smoke layer there are simply no floats; the sea-state scaling
+    // and the report still apply.
+    if (TMapLayer* smoke = BattleMap() ? BattleMap()->FindLayer(kSmokeLayerName) : nullptr) {
+        const double r = YardsToGlobeUnits(200);
+        TGeoObjectStore& floats = smoke->Objects();
+        for (int n = 0; n < floats.Count(); ++n) {
+            auto* f = dynamic_cast<TSmokeFloat*>(floats.Item(n));
+            if (!f) continue;
+            if (AngleDifference(GetBearingToPoint(firer, f->Centroid()), toTarget) >= 70) continue;
+            const TGeoChain* chain = f->FindChain(0);
+            if (!chain) continue;
+            for (int j = 1; j < chain->Count(); ++j)
+                if (PointNearSegment((*chain)[j], a, b, r)) {
+                    total += 4;
+                    if (report) text += "\r" + firer.Name + " LOS to " + target->Name +
+                                        " blocked by smoke from smokefloat" + std::to_string(n) + "  4";
+                }
+        }
+    }
+
+    if (report) text += "\rTotal: " + std::to_string(total) + " Effect: " + std::to_string(total / 3);
+    if (BattleSeaState < 6) total /= 3;
+    else if (BattleSeaState <= 9) total /= 4;
+    else if (BattleSeaState <= 17) total /= 5;
+    if (report && !text.empty()) platform::messages().notice(text);
+    return platform::Clamp32(total);
+}
