@@ -1,0 +1,146 @@
+#include "nations/Preferences.h"
+#include "platform/Messages.h"
+#include "platform/Paths.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using platform::ScopedRecordingMessages;
+
+namespace {
+
+class PreferencesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = platform::programDir();
+        platform::setProgramDir(dir_.path());
+        Preferences = {};
+    }
+    void TearDown() override {
+        platform::setProgramDir(saved_);
+        Preferences = {};
+    }
+    void load(const std::string& text) {
+        dir_.write("Preferences", text);
+        LoadPreferences();
+    }
+    testsupport::TempDir dir_;
+    std::string saved_;
+};
+
+} // namespace
+
+TEST_F(PreferencesTest, MissingFileGivesEveryDefault) {
+    ScopedRecordingMessages rec;
+    LoadPreferences();
+    EXPECT_TRUE(rec.recorded.empty());
+    const TPreferences& p = Preferences;
+    EXPECT_EQ(p.BreakOnSighting, 1);
+    EXPECT_EQ(p.BreakOnId, 1);
+    EXPECT_EQ(p.OpenFireMsg, 5);
+    EXPECT_EQ(p.AIControl, 2);
+    EXPECT_EQ(p.BreakOnHit, 1);
+    EXPECT_EQ(p.FloatWarning, 2);
+    EXPECT_TRUE(p.BreakOnNewSighting && p.BreakOnTorpedoHit && p.BreakOnSinking && p.BreakOnSunk &&
+                p.BreakOnSubsighting);
+    EXPECT_EQ(p.FOW, 1);
+    EXPECT_FALSE(p.DamageMeter || p.CourseIndicator || p.ShipFlags || p.Compass || p.CourseClick);
+    EXPECT_TRUE(p.BaseFlags && p.LOScalc);
+    EXPECT_EQ(p.SoundOption, 1);
+    EXPECT_EQ(p.Autosave, 60);
+    EXPECT_EQ(p.RealismSetting, 1);
+    EXPECT_FALSE(p.HistoricalForces);
+    EXPECT_EQ(p.MainFormWidth, 1000);
+    EXPECT_EQ(p.MainFormHeight, 719);
+    EXPECT_EQ(p.MainFormState, 0);
+    EXPECT_EQ(p.WaterColor, 0x00FFFF80u);
+    EXPECT_EQ(p.LandColor, 0x009DF7F4u);
+    EXPECT_EQ(p.FogColor, 0x00EFEFEFu);
+    EXPECT_EQ(p.RainColor, 0x00AFBF3Eu);
+    for (TColor c : p.NationColor) EXPECT_EQ(c, clGrey);
+    EXPECT_FALSE(p.Scale || p.ApplyToDD || p.FFRLow);
+    EXPECT_TRUE(p.SubWarning && p.ObjWarning && p.MineWarning && p.PreemptWarning);
+}
+
+TEST_F(PreferencesTest, ValuesFollowTheProfileRules) {
+    load("[settings]\r\n"
+         "NationColor3=$000000FF\r\n"
+         "NationColor4=XXX\r\n"
+         "NationColor5=255\r\n"
+         "NationColor6=clNavy\r\n"
+         "NationColor7=0x0000FF00\r\n"
+         "applytodd = 2\r\n"
+         "RealismSetting=0x10\r\n"
+         "SubWarning=yes\r\n"
+         "ObjWarning=0\r\n"
+         "Autosave=\r\n"
+         "[MAINFORM]\r\nMainFormWidth=1280\r\n");
+    const TPreferences& p = Preferences;
+    EXPECT_EQ(p.NationColor[3], 0x000000FFu);
+    EXPECT_EQ(p.NationColor[4], clGrey);
+    EXPECT_EQ(p.NationColor[5], 255u);
+    EXPECT_EQ(p.NationColor[6], 0x00800000u);
+    EXPECT_EQ(p.NationColor[7], 0x0000FF00u);
+    EXPECT_TRUE(p.ApplyToDD);
+    EXPECT_EQ(p.RealismSetting, 16);
+    EXPECT_TRUE(p.SubWarning);  // not a number: the default
+    EXPECT_FALSE(p.ObjWarning);
+    EXPECT_EQ(p.Autosave, 60);
+    EXPECT_EQ(p.MainFormWidth, 1280);
+    load("[Settings]\r\nApplyToDD=yes\r\n");
+    EXPECT_FALSE(Preferences.ApplyToDD);
+}
+
+TEST_F(PreferencesTest, BadColourStopsTheLoadingWhereItStands) {
+    Preferences.ApplyToDD = true;  // a later field keeps its previous value
+    ScopedRecordingMessages rec;
+    load("[Settings]\r\nAutosave=30\r\nWaterColor=sea green\r\nLandColor=$00112233\r\n"
+         "NationColor0=$00000001\r\nSubWarning=1\r\n");
+    EXPECT_EQ(rec.texts(), std::vector<std::string>{"Error loading preferences"});
+    const TPreferences& p = Preferences;
+    EXPECT_EQ(p.Autosave, 30);
+    EXPECT_EQ(p.MainFormHeight, 719);
+    EXPECT_EQ(p.WaterColor, 0u);
+    EXPECT_EQ(p.LandColor, 0u);
+    EXPECT_EQ(p.RainColor, 0u);
+    EXPECT_EQ(p.NationColor[0], 0u);
+    EXPECT_TRUE(p.ApplyToDD);
+    EXPECT_FALSE(p.SubWarning);
+    EXPECT_FALSE(p.PreemptWarning);
+}
+
+TEST_F(PreferencesTest, ColourTexts) {
+    EXPECT_EQ(ColorFromText("$00FFFF80"), 0x00FFFF80u);
+    EXPECT_EQ(ColorFromText("16777215"), 0x00FFFFFFu);
+    EXPECT_EQ(ColorFromText("clRed"), 0x000000FFu);
+    EXPECT_EQ(ColorFromText("CLBLUE"), 0x00FF0000u);
+    EXPECT_EQ(ColorFromText("clGrey"), clGrey);
+    EXPECT_EQ(ColorFromText("Yellow"), 0x0000FFFFu);
+    EXPECT_FALSE(ColorFromText(""));
+    EXPECT_FALSE(ColorFromText("cl"));
+    EXPECT_FALSE(ColorFromText("XXX"));
+    EXPECT_FALSE(ColorFromText("$00FFFF80 "));
+}
+
+TEST_F(PreferencesTest, BundledFileGivesItsOwnColours) {
+    platform::setProgramDir(testsupport::programDir());
+    ScopedRecordingMessages rec;
+    LoadPreferences();
+    EXPECT_TRUE(rec.recorded.empty());
+    for (int i = 0; i < MaxNation; ++i) EXPECT_NE(Preferences.NationColor[i], clGrey) << i;
+    EXPECT_EQ(Preferences.WaterColor, 0x00FFFF80u);
+}
+
+TEST_F(PreferencesTest, HostileFilesLoadWithoutHarm) {
+    std::string noise;
+    for (int i = 0; i < 5000; ++i) noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
+    for (const std::string& text : {std::string(), noise, "[Settings]\r\nWaterColor=" + std::string(100000, '7'),
+                                    std::string("[Settings]\r\nNationColor2=$0000")}) {
+        Preferences = {};
+        ScopedRecordingMessages rec;
+        load(text);
+        EXPECT_LE(rec.recorded.size(), 1u);
+    }
+    EXPECT_EQ(Preferences.NationColor[2], 0u);
+    EXPECT_EQ(Preferences.NationColor[3], clGrey);
+}
