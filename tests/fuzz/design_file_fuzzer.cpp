@@ -24,19 +24,30 @@ auto numbers(const DesignInputs& i) {
                            i.ObsoleteDate);
 }
 
-auto texts(const DesignInputs& i) {
-    return std::make_tuple(i.Name, i.EnemyClass, i.MisClass, i.PicName, i.FunnelPos, i.FunnelOval,
-                           i.OutlineIsLine);
+// The writer keeps a text on its line: a line break inside a value (a lone
+// CR can come in from a file) is saved as a blank.
+std::string oneLine(std::string s) {
+    for (char& c : s)
+        if (c == '\r' || c == '\n') c = ' ';
+    return s;
 }
+
+auto texts(const DesignInputs& i) {
+    return std::make_tuple(i.Name, oneLine(i.EnemyClass), oneLine(i.MisClass), oneLine(i.PicName), i.FunnelPos,
+                           i.FunnelOval, i.OutlineIsLine);
+}
+
+// A position read as a lone CR is saved as a blank, which reads as missing.
+TurretPosition saved(TurretPosition p) { return p == '\r' ? 'Z' : p; }
 
 bool sameLists(const TDesignShip& a, const TDesignShip& b) {
     if (a.Turrets.size() != b.Turrets.size() || a.TorpedoMounts.size() != b.TorpedoMounts.size()) return false;
     for (size_t i = 0; i < a.Turrets.size(); ++i)
-        if (a.Turrets[i]->Guns != b.Turrets[i]->Guns || a.Turrets[i]->Position != b.Turrets[i]->Position)
+        if (a.Turrets[i]->Guns != b.Turrets[i]->Guns || saved(a.Turrets[i]->Position) != b.Turrets[i]->Position)
             return false;
     for (size_t i = 0; i < a.TorpedoMounts.size(); ++i)
         if (a.TorpedoMounts[i]->Tubes != b.TorpedoMounts[i]->Tubes ||
-            a.TorpedoMounts[i]->Position != b.TorpedoMounts[i]->Position)
+            saved(a.TorpedoMounts[i]->Position) != b.TorpedoMounts[i]->Position)
             return false;
     for (size_t k = 0; k < 4; ++k)
         for (size_t j = 0; j < 21; ++j)
