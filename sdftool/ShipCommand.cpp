@@ -1,8 +1,179 @@
+// sdftool ship: each design built as a fighting ship, one JSON object per line.
 #include "sdftool/Commands.h"
+#include "sdftool/DesignRun.h"
+#include "sdftool/JsonOut.h"
+
+#include "combat/Damage.h"
+#include "combat/FightShip.h"
+#include "combat/Identification.h"
+#include "combat/RateOfFire.h"
+#include "combat/ShipLayer.h"
+#include "combat/ShipTypes.h"
+#include "map/MapModel.h"
+#include "platform/Encoding.h"
+#include "platform/Messages.h"
+#include "platform/Paths.h"
+
+#include <nlohmann/json.hpp>
 
 #include <cstdio>
 
-int runShip(const Args&) {
-    std::fputs("sdftool: 'ship' is not available yet\n", stderr);
-    return 2;
+namespace {
+
+const char* kShipUsage =
+    "Usage: sdftool ship [--data DIR] FILE...\n"
+    "\n"
+    "Builds each ship design file as a fighting ship on a fresh map and prints one\n"
+    "JSON object per line: \"File\", \"Loaded\", the loaded fields (armour in whole\n"
+    "inches, \"BatteryCalibre\" and \"BatteryQuality\" as arrays of three, \"Turrets\"\n"
+    "with \"Position\", \"Guns\", \"Training\", \"TorpedoMounts\" with \"Position\",\n"
+    "\"TubeCount\", \"TubesLoaded\", \"Reloads\"), the layout flags, the derived figures\n"
+    "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\", \"MaxGunRange\" (three),\n"
+    "\"MaxSpeedNow\", \"DamagePercentage\", \"TorpedoBroadside\", \"GunsText\",\n"
+    "\"Presenter\" and \"Messages\" (every message box raised, in order).\n"
+    "Exit status: 0 every ship built, 1 a file could not be loaded, 2 usage error.\n";
+
+using Json = nlohmann::ordered_json;
+
+std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
+
+std::string classNameOf(const std::string& file) {
+    const std::string base = platform::fileNameOf(file);
+    return base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
+}
+
+Json shipJson(TFightingShip& s, TMap& map) {
+    Json j;
+    j["ClassName"] = s.ClassName;
+    j["Name"] = s.Name;
+    j["ShipType"] = s.ShipType;
+    j["ShipTypeCode"] = ShipTypeCode(s.ShipType);
+    j["Displacement"] = s.Displacement;
+    j["Speed"] = s.Speed;
+    j["Dynamos"] = s.Dynamos;
+    j["FireControl"] = s.FireControl;
+    j["EnemyClassName"] = s.EnemyClassName;
+    j["MisidentifiedClassName"] = s.MisidentifiedClassName;
+    j["PictureName"] = s.PictureName;
+    j["Nation"] = s.Nation;
+    j["MineCapacity"] = s.MineCapacity;
+    j["ObsoleteDate"] = s.ObsoleteDate;
+    j["FuelType"] = s.FuelType;
+    j["HSC"] = s.HSC;
+    j["TorpedoDefense"] = s.TorpedoDefense;
+    j["OriginalHitPoints"] = s.OriginalHitPoints;
+    j["HitPoints"] = s.HitPoints;
+    j["OriginalFlotation"] = s.OriginalFlotation;
+    j["Flotation"] = s.Flotation;
+    j["LowFreeboard"] = s.LowFreeboard;
+    auto inches = [](float v) { return static_cast<std::int64_t>(v); };
+    j["ArmorB"] = inches(s.ArmorB);
+    j["ArmorD"] = inches(s.ArmorD);
+    j["ArmorBE"] = inches(s.ArmorBE);
+    j["ArmorDE"] = inches(s.ArmorDE);
+    j["ArmorCT"] = inches(s.ArmorCT);
+    j["ArmorSEC"] = inches(s.ArmorSEC);
+    j["ArmorT"] = inches(s.ArmorT);
+    j["ArmorTT"] = inches(s.ArmorTT);
+    j["BatteryCalibre"] = {s.BatteryCalibre[1], s.BatteryCalibre[2], s.BatteryCalibre[3]};
+    j["BatteryQuality"] = {s.BatteryQuality[1], s.BatteryQuality[2], s.BatteryQuality[3]};
+    j["TorpedoCalibre"] = s.TorpedoCalibre;
+    j["TorpedoDesignation"] = s.TorpedoDesignation;
+    Json funnels = Json::array();
+    for (int i = 1; i <= 4; ++i)
+        funnels.push_back({{"Pos", s.Funnels[static_cast<size_t>(i)].Pos}, {"Oval", s.Funnels[static_cast<size_t>(i)].Oval}});
+    j["Funnels"] = funnels;
+    Json outlines = Json::array();
+    for (int k = 0; k < 4; ++k) {
+        Json points = Json::array();
+        for (const auto& p : s.Superstructure[static_cast<size_t>(k)]) points.push_back({p.Angle, p.Distance});
+        outlines.push_back({{"IsLine", s.IsLine[static_cast<size_t>(k)]}, {"Points", points}});
+    }
+    j["Superstructure"] = outlines;
+    j["ShowSecondary"] = s.ShowSecondary;
+    j["SecNo"] = s.SecNo;
+    j["TerNo"] = s.TerNo;
+    j["TerTF"] = s.TerTF;
+    j["SecTF"] = s.SecTF;
+    j["SecondaryPort"] = s.SecondaryPort;
+    j["SecondaryStarboard"] = s.SecondaryStarboard;
+    j["TertiaryPort"] = s.TertiaryPort;
+    j["TertiaryStarboard"] = s.TertiaryStarboard;
+    j["CrossDeckFire"] = s.CrossDeckFire;
+    Json turrets = Json::array();
+    for (const auto& t : s.Turrets) {
+        const TFightingTurret* ft = TFightingShip::AsFighting(t.get());
+        turrets.push_back({{"Position", letterText(t->Position)}, {"Guns", t->Guns}, {"Training", ft ? ft->Training : 0}});
+    }
+    j["Turrets"] = turrets;
+    Json mounts = Json::array();
+    for (const auto& m : s.TorpedoMounts) {
+        const TFightingTorpedoMount* fm = TFightingShip::AsFighting(m.get());
+        mounts.push_back({{"Position", letterText(m->Position)},
+                          {"TubeCount", fm ? fm->TubeCount : 0},
+                          {"TubesLoaded", fm ? fm->TubesLoaded : 0},
+                          {"Reloads", fm ? fm->Reloads : 0}});
+    }
+    j["TorpedoMounts"] = mounts;
+    j["NoSuperimposed"] = s.NoSuperimposed;
+    j["NoMidships"] = s.NoMidships;
+    j["NoWingTurret"] = s.NoWingTurret;
+    j["TurretAtW"] = s.TurretAtW;
+    j["DisplayName"] = DisplayName(s);
+    j["ShipSizeUnits"] = ShipSizeUnits(s);
+    j["PointValue"] = PointValue(s);
+    j["MaxGunRange"] = {MaxGunRange(s, 1), MaxGunRange(s, 2), MaxGunRange(s, 3)};
+    j["MaxSpeedNow"] = MaxSpeedNow(s);
+    j["DamagePercentage"] = GetDamagePercentage(s);
+    j["TorpedoBroadside"] = s.TorpedoBroadside();
+    j["GunsText"] = s.GunsText();
+    const TPresenter* presenter = s.Location ? map.FindPresenterByID(s.Location->PresenterID) : nullptr;
+    j["Presenter"] = presenter ? presenter->Name : std::string();
+    return j;
+}
+
+} // namespace
+
+int runShip(const Args& argsIn) {
+    Args args = argsIn;
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(kShipUsage, stdout);
+            return 0;
+        }
+    }
+    const std::string programDir = takeProgramDir(args);
+    for (const auto& a : args) {
+        if (a.size() > 1 && a[0] == '-') {
+            std::fprintf(stderr, "sdftool ship: unknown option '%s'\n\n%s", a.c_str(), kShipUsage);
+            return 2;
+        }
+    }
+    if (args.empty()) {
+        std::fputs(kShipUsage, stderr);
+        return 2;
+    }
+    LoadToolData(programDir);
+    int status = 0;
+    for (const auto& file : args) {
+        TMap map;
+        Json j;
+        j["File"] = file;
+        platform::ScopedRecordingMessages recorder;
+        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, classNameOf(file), map);
+        j["Loaded"] = ship != nullptr;
+        if (ship) {
+            Json fields = shipJson(*ship, map);
+            for (auto& [key, value] : fields.items()) j[key] = value;
+        } else {
+            status = 1;
+        }
+        Json messages = Json::array();
+        for (const auto& m : recorder.recorded)
+            messages.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
+        j["Messages"] = messages;
+        std::string line = j.dump(-1, ' ', false, Json::error_handler_t::replace);
+        std::fprintf(stdout, "%s\n", line.c_str());
+    }
+    return status;
 }
