@@ -41,6 +41,10 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items
     c->setObjectName(QLatin1String(name));
     c->addItems(items);
     c->setCurrentIndex(-1);
+    // Long items ("Improved rangefinder") must not widen the whole column;
+    // the drop-down still shows them in full.
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(4);
     return c;
 }
 
@@ -270,7 +274,7 @@ void buildMainGunsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets
     w.bnDeleteTurret = makeButton(g, "bnDeleteTurret", "Delete turret");
     w.bnClearTurrets = makeButton(g, "bnClearTurrets", "Clear turrets");
     grid->addLayout(buttonRow({w.bnAddTurret, w.bnDeleteTurret, w.bnClearTurrets}), 3, 0, 1, 4);
-    column->addWidget(g, 1);
+    column->addWidget(g, 3);
 }
 
 void buildSmallGunsGroup(QWidget* central, QHBoxLayout* row, bool secondary, DesignFormWidgets& w) {
@@ -281,6 +285,7 @@ void buildSmallGunsGroup(QWidget* central, QHBoxLayout* row, bool secondary, Des
     QSpinBox* cal = makeSpin(g, secondary ? "seSecCal" : "seTerCal", ranges::SmallCal, secondary ? 4 : 3);
     QSpinBox* number = makeSpin(g, secondary ? "seSecondaries" : "seTertiaries", ranges::SmallGuns, 0);
     QComboBox* tf = makeCombo(g, secondary ? "cbSecTF" : "cbTerTF", factors);
+    tf->setMinimumContentsLength(9);
     QSpinBox* quality = makeSpin(g, secondary ? "seSQ" : "seTQ", ranges::Quality, 0);
     QLabel* weight = MakeOutputBox(g, secondary ? "stSecWeight" : "stTerWeight",
                                    secondary ? "Weight of the secondary guns and their armour"
@@ -314,13 +319,13 @@ void buildTorpedoGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets&
     grid->addWidget(w.cbTorpType, 0, 3);
     grid->setColumnStretch(3, 1);
     w.lvTorpedoes = makeListView(g, "lvTorpedoes", {{{"Position", 150}, {"Tubes/mount", 80}, {"Weight/mount", 80}}});
-    w.lvTorpedoes->setMinimumHeight(76);
+    w.lvTorpedoes->setMinimumHeight(70);
     grid->addWidget(w.lvTorpedoes, 1, 0, 1, 4);
     w.bnAddTorpMount = makeButton(g, "bnAddTorpMount", "Add mount");
     w.bnDeleteTorpMount = makeButton(g, "bnDeleteTorpMount", "Delete mount");
     w.bnClearTorpMounts = makeButton(g, "bnClearTorpMounts", "Clear mounts");
     grid->addLayout(buttonRow({w.bnAddTorpMount, w.bnDeleteTorpMount, w.bnClearTorpMounts}), 2, 0, 1, 4);
-    column->addWidget(g, 1);
+    column->addWidget(g, 2);
 }
 
 void buildEquipmentGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
@@ -521,6 +526,10 @@ QLabel* MakeOutputBox(QWidget* parent, const char* name, const char* toolTip) {
 }
 
 void BuildDesignFormWidgets(QWidget* central, DesignFormWidgets& w) {
+    // A compact font, so that every group fits the 1025 x 795 window.
+    QFont font = central->font();
+    font.setPointSize(8);
+    central->setFont(font);
     auto* columns = new QHBoxLayout(central);
     columns->setContentsMargins(6, 4, 6, 4);
     columns->setSpacing(6);

@@ -1,8 +1,10 @@
 #include "designer/frmDesign.h"
 
 #include "designer/FormBinding.h"
+#include "designer/PlanEditor.h"
 #include "designfile/DesignFile.h"
 #include "nations/Nations.h"
+#include "platform/Encoding.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
@@ -41,6 +43,9 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+// Position letters are Windows-1252 characters held as single bytes.
+std::string positionText(TurretPosition p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
 void showNumber(QLabel* box, std::int64_t value) { box->setText(QString::number(value)); }
 
@@ -99,6 +104,7 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     if (ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
     FormCreate();
     ConnectControls();
+    SetPlanEditor(std::make_unique<TPlanEditor>(*this));
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -226,7 +232,7 @@ void TfrmDesignMain::RefreshTurretList() {
     W.lvTurrets->clear();
     if (!DesignShip_) return;
     for (const auto& turret : DesignShip_->Turrets)
-        listRow(W.lvTurrets, std::string(1, turret->Position) + " - " + TurretPositionName(turret->Position),
+        listRow(W.lvTurrets, positionText(turret->Position) + " - " + TurretPositionName(turret->Position),
                 turret->Guns, turret->Weight, turret.get());
 }
 
@@ -234,7 +240,7 @@ void TfrmDesignMain::RefreshTorpedoList() {
     W.lvTorpedoes->clear();
     if (!DesignShip_) return;
     for (const auto& mount : DesignShip_->TorpedoMounts)
-        listRow(W.lvTorpedoes, std::string(1, mount->Position), mount->Tubes, mount->Weight, mount.get());
+        listRow(W.lvTorpedoes, positionText(mount->Position), mount->Tubes, mount->Weight, mount.get());
 }
 
 void TfrmDesignMain::WriteOutputs() {

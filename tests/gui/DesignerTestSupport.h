@@ -1,0 +1,159 @@
+#pragma once
+// Helpers for driving the design form as a user would: the bundled program
+// directory, a scratch program directory, scripted file dialogs and a way
+// to answer the modal add-turret dialog.
+#include "designer/AddTurret.h"
+#include "designer/frmDesign.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace designertest {
+
+// The build's program directory with Data/ and Designs/.
+inline std::string programDir() {
+    const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
+    std::string d = dir ? dir : "./";
+    if (d.back() != '/') d.push_back('/');
+    return d;
+}
+
+inline void copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDir source(from);
+    for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir())
+            copyTree(entry.filePath(), target);
+        else
+            QFile::copy(entry.filePath(), target);
+    }
+}
+
+// A fresh program directory: the bundled Data/ and Preferences, an empty
+// "Custom Files" and "Designs".
+class TempProgramDir {
+public:
+    TempProgramDir(bool withData = true) {
+        const QString root = dir_.path();
+        const QString bundled = QString::fromStdString(programDir());
+        if (withData) {
+            copyTree(bundled + QStringLiteral("Data"), root + QStringLiteral("/Data"));
+            QFile::copy(bundled + QStringLiteral("Preferences"), root + QStringLiteral("/Preferences"));
+        }
+        QDir().mkpath(root + QStringLiteral("/Custom Files"));
+        QDir().mkpath(root + QStringLiteral("/Designs"));
+    }
+    std::string path() const { return dir_.path().toStdString() + "/"; }
+    std::string customFile(const std::string& name) const { return path() + "Custom Files/" + name; }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Answers file dialogs from a queue (none = cancel) and keeps the requests.
+class ScriptedFileDialogs : public platform::FileDialogs {
+public:
+    ScriptedFileDialogs() { platform::setFileDialogs(this); }
+    ~ScriptedFileDialogs() override { platform::setFileDialogs(nullptr); }
+    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
+    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
+
+    std::optional<std::string> openFile(const platform::OpenFileRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<std::optional<std::string>> answers;
+    std::vector<platform::OpenFileRequest> requests;
+};
+
+// A shown form on `dir`; start-up messages go to a recorder of their own so
+// a test's recorder sees only what the test itself causes.
+inline std::unique_ptr<TfrmDesignMain> openForm(const std::string& dir = programDir(),
+                                                std::vector<std::string>* startupMessages = nullptr) {
+    platform::ScopedRecordingMessages startup;
+    auto form = std::make_unique<TfrmDesignMain>(dir);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+    if (startupMessages) *startupMessages = startup.texts();
+    return form;
+}
+
+// Runs `act` on the dialog once its modal loop is running; a dialog still
+// open afterwards is cancelled so a failing test can never hang.
+inline void whenDialogOpens(TdlgAddTurret& dialog, std::function<void(TdlgAddTurret&)> act) {
+    QTimer::singleShot(0, &dialog, [&dialog, act] {
+        act(dialog);
+        if (dialog.isVisible()) dialog.reject();
+    });
+}
+
+inline void choosePosition(TdlgAddTurret& dialog, const QString& prefix) {
+    for (int i = 0; i < dialog.lbPosition->count(); ++i)
+        if (dialog.lbPosition->item(i)->text().startsWith(prefix)) {
+            dialog.lbPosition->setCurrentRow(i);
+            return;
+        }
+}
+
+// Adds a turret at `letter` with turret factor `guns` through the form's
+// own button and dialog.
+inline void addTurret(TfrmDesignMain& form, char letter, int guns) {
+    whenDialogOpens(form.AddTurretDialog(), [letter, guns](TdlgAddTurret& d) {
+        choosePosition(d, QString(QLatin1Char(letter)) + QStringLiteral(" - "));
+        d.cbTurretFactor->setCurrentIndex(guns);
+        d.Button1->click();
+    });
+    form.Widgets().bnAddTurret->click();
+}
+
+inline void addMount(TfrmDesignMain& form, char letter, int tubes) {
+    whenDialogOpens(form.AddTurretDialog(), [letter, tubes](TdlgAddTurret& d) {
+        choosePosition(d, QString(QLatin1Char(letter)) + QStringLiteral(" - "));
+        d.seGuns->setValue(tubes);
+        d.Button1->click();
+    });
+    form.Widgets().bnAddTorpMount->click();
+}
+
+inline QStringList captions(const QTreeWidget* list, int column = 0) {
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) out << list->topLevelItem(i)->text(column);
+    return out;
+}
+
+inline int boxValue(const QLabel* box) { return box->text().toInt(); }
+
+inline std::string readFile(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll().toStdString();
+}
+
+} // namespace designertest
