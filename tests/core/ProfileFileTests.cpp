@@ -42,3 +42,24 @@ TEST(ProfileFile, LongValuesAreCut) {
     f.OpenText("[S]\nK=" + std::string(100000, 'x') + "\n");
     EXPECT_EQ(f.ReadString("S", "K", "").size(), 2047u);
 }
+
+TEST(ProfileFile, SectionsAnywhereAndOddLines) {
+    ProfileFile f;
+    f.OpenText("Orphan=1\r\n"
+               "[A]\r\nOne=1\r\n"
+               "; One=9\r\n"
+               "no equals sign\r\n"
+               "[B]\r\nTwo=2\r\n"
+               "[a]\r\nThree=3\r\nOne=8\r\n"
+               "\tTabbed\t=\t0X10\t\r\n"
+               "Short=0x\r\n"
+               "Neg=-0x10\r\n");
+    EXPECT_EQ(f.ReadInteger("A", "One", 0), 1);     // the first occurrence wins
+    EXPECT_EQ(f.ReadInteger("A", "Three", 0), 3);   // a section may stand twice
+    EXPECT_EQ(f.ReadInteger("A", "Tabbed", 0), 16);
+    EXPECT_EQ(f.ReadInteger("A", "Short", 7), 7);   // "0x" alone is no number
+    EXPECT_EQ(f.ReadInteger("A", "Neg", 0), -16);
+    EXPECT_EQ(f.ReadInteger("", "Orphan", 5), 5);   // lines before any section belong to none
+    EXPECT_EQ(f.ReadString("B", "no equals sign", "d"), "d");
+    EXPECT_TRUE(f.ReadBool("B", "Two", false));
+}
