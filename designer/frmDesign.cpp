@@ -2,6 +2,7 @@
 
 #include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
+#include "designer/PlanEditor.h"
 #include "designfile/DesignFile.h"
 #include "nations/Nations.h"
 #include "platform/Encoding.h"

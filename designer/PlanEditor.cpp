@@ -1,0 +1,247 @@
+#include "designer/PlanEditor.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <limits>
+
+#include "combat/FightShip.h"
+#include "combat/ShipLayer.h"
+#include "designer/frmDesign.h"
+#include "graphics/HullOutline.h"
+#include "graphics/ShipDetails.h"
+#include "graphics/qt/ShipDrawing.h"
+#include "map/Geodesy.h"
+#include "map/qt/MapControl.h"
+#include "platform/Messages.h"
+#include "platform/Round.h"
+#include "platform/qt/QtMessages.h"
+
+namespace {
+
+const TGeoPoint kOrigin{};
+
+// Degrees, two-digit minutes and seconds, then the hemisphere letter.
+std::string angleText(std::int32_t units, char positive, char negative) {
+    const std::int64_t a = std::llabs(static_cast<long long>(units));
+    const std::int64_t seconds = a / (kGlobeUnitsPerDegree / 3600);
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld%02lld%02lld%c", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60),
+                  units < 0 ? negative : positive);
+    return text;
+}
+
+} // namespace
+
+TPlanEditor::TPlanEditor(TfrmDesignMain& form) : form_(form) {
+    globe_ = new TMapControl();
+    globe_->setObjectName(QStringLiteral("Globe41"));
+    form_.InstallMapCanvas(globe_);
+    globe_->SetCentre(kOrigin);
+    globe_->SetAltitude(33);
+    // Sighting and line-of-fire rules look for ships on this map.
+    SetBattleMap(&globe_->Map());
+    globe_->OnRender = [this](TMapCanvas& canvas) { GlobeRender(canvas); };
+    globe_->OnMouseMove = [this](int x, int y) { GlobeMouseMove(x, y); };
+    globe_->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { GlobeMouseUp(b, x, y); };
+
+    DesignFormWidgets& w = form_.Widgets();
+    for (int i = 0; i < 4; ++i) {
+        connect(w.bnFunnel[i], &QPushButton::clicked, this, [this, i] { FunnelButtonClick(i + 1); });
+        connect(w.bnDeleteFunnel[i], &QPushButton::clicked, this, [this, i] { DeleteFunnelClick(i + 1); });
+        connect(w.bnOutline[i], &QPushButton::clicked, this, [this, i] { OutlineButtonClick(i + 1); });
+    }
+    connect(w.ZoomInBtn, &QPushButton::clicked, this, &TPlanEditor::ZoomInClick);
+    connect(w.ZoomOutBtn, &QPushButton::clicked, this, &TPlanEditor::ZoomOutClick);
+    connect(w.bnRefreshGraphics, &QPushButton::clicked, this, &TPlanEditor::RefreshGraphicsClick);
+}
+
+TPlanEditor::~TPlanEditor() {
+    if (globe_) {
+        globe_->OnRender = nullptr;
+        globe_->OnMouseMove = nullptr;
+        globe_->OnMouseUp = nullptr;
+        if (BattleMap() == &globe_->Map()) SetBattleMap(nullptr);
+    }
+    // The ship's map objects leave the canvas's layer before the canvas dies.
+    displayShip_.reset();
+}
+
+void TPlanEditor::StoreLineFlags(const std::array<bool, 4>& isLine) {
+    if (displayShip_) displayShip_->IsLine = isLine;
+}
+
+std::optional<DesignOutlines> TPlanEditor::DisplayShipOutlines() const {
+    if (!displayShip_) return std::nullopt;
+    DesignOutlines outlines;
+    outlines.Superstructure = displayShip_->Superstructure;
+    outlines.IsLine = displayShip_->IsLine;
+    return outlines;
+}
+
+void TPlanEditor::LoadDisplayShip(const std::string& path) {
+    displayShip_.reset();
+    const std::string className = platform::fromQ(form_.Widgets().edName->text());
+    displayShip_ = CreateShipOnLayer(path, className, globe_->Map());
+    if (!displayShip_) {
+        platform::messages().notice("Could not load ship!");
+        globe_->Redraw();
+        return;
+    }
+    displayShip_->Side = 0;
+    displayShip_->SetPosition(kOrigin);
+    displayShip_->SetHeading(0);
+    showShip();
+}
+
+// Outline, location shown and the turrets trained to their facings.
+void TPlanEditor::showShip() {
+    RefreshShipMapObjects(*displayShip_);
+    if (displayShip_->Location) displayShip_->Location->Hidden = false;
+    displayShip_->ResetTurretTraining();
+    globe_->Redraw();
+}
+
+void TPlanEditor::FunnelButtonClick(int funnel) {
+    EditMode = funnel;
+    globe_->SetHandCursor(true);
+}
+
+void TPlanEditor::DeleteFunnelClick(int funnel) {
+    if (funnel < 1 || funnel > 4) return;
+    if (!platform::messages().confirm("Delete funnel?")) return;
+    if (displayShip_) displayShip_->Funnels[static_cast<size_t>(funnel)].Pos = 0;
+    form_.Widgets().stFunnelPos[static_cast<size_t>(funnel - 1)]->setText(QStringLiteral("0"));
+    globe_->Redraw();
+}
+
+void TPlanEditor::OutlineButtonClick(int outline) {
+    if (outline < 1 || outline > 4) return;
+    EditMode = 9 + outline;
+    PointCount = 0;
+    if (displayShip_) {
+        displayShip_->Superstructure[static_cast<size_t>(outline - 1)] = TOutline{};
+        displayShip_->IsLine[static_cast<size_t>(outline - 1)] = true;
+    }
+}
+
+void TPlanEditor::ZoomInClick() { globe_->SetAltitude(platform::Round32(globe_->Altitude() * 0.9L)); }
+
+void TPlanEditor::ZoomOutClick() {
+    const std::int64_t next = platform::Round(globe_->Altitude() * 1.2L);
+    if (next > std::numeric_limits<std::int32_t>::max()) return;
+    globe_->SetAltitude(static_cast<std::int32_t>(next));
+}
+
+void TPlanEditor::RefreshGraphicsClick() {
+    if (!displayShip_) {
+        platform::messages().notice("Save ship first!");
+        return;
+    }
+    TFightingShip& ship = *displayShip_;
+    if (const TDesignShip* design = form_.DesignShip()) {
+        ship.Turrets.clear();
+        for (const auto& t : design->Turrets) {
+            auto copy = std::make_unique<TFightingTurret>();
+            copy->Guns = t->Guns;
+            copy->Position = t->Position;
+            ship.Turrets.push_back(std::move(copy));
+        }
+        for (size_t b = 1; b <= 3; ++b) ship.BatteryCalibre[b] = design->BatteryCalibre[b];
+        ship.SecNo = design->SecNo;
+        ship.SecTF = design->SecTF;
+        ship.SecondaryPort = ship.SecondaryStarboard = platform::Div(design->SecNo, 2);
+    }
+    showShip();
+}
+
+void TPlanEditor::GlobeMouseMove(int x, int y) {
+    TGeoPoint p;
+    if (!globe_->ScreenToGeo(x, y, p)) return;
+    std::string text = LatLonText(p);
+    if (displayShip_) {
+        const TGeoPoint centre = displayShip_->Position();
+        text = std::to_string(CompassBearing(centre, p)) + " degrees " + std::to_string(DistanceYards(centre, p)) +
+               " yds";
+    }
+    form_.Widgets().stPos->setText(platform::toQ(text));
+    if (EditMode >= 10) {
+        MousePoint = p;
+        globe_->Redraw();
+    }
+}
+
+void TPlanEditor::GlobeMouseUp(Qt::MouseButton button, int x, int y) {
+    TGeoPoint p;
+    // Before the first save or load the map takes no clicks at all.
+    if (!displayShip_ || !globe_->ScreenToGeo(x, y, p)) return;
+    if (button == Qt::LeftButton) {
+        if (EditMode >= 1 && EditMode <= 4) placeFunnel(p);
+        else if (EditMode >= 10 && EditMode <= 13 && p.Lon < 0) placeOutlinePoint(p);
+    } else if (button == Qt::RightButton) {
+        finishEditing();
+    }
+}
+
+void TPlanEditor::placeFunnel(const TGeoPoint& p) {
+    const TGeoPoint centre = displayShip_->Position();
+    const std::int32_t d = DistanceYards(centre, p);
+    const std::int32_t b = CompassBearing(centre, p);
+    const std::int32_t pos = (b < 90 || b > 270) ? -d : d;   // forward of the beam is negative
+    const size_t row = static_cast<size_t>(EditMode - 1);
+    DesignFormWidgets& w = form_.Widgets();
+    TFunnel& funnel = displayShip_->Funnels[row + 1];
+    funnel.Pos = pos;
+    funnel.Oval = w.cbFunnelOval[row]->isChecked();
+    w.stFunnelPos[row]->setText(QString::number(pos));
+    globe_->SetHandCursor(false);
+    EditMode = 0;
+    globe_->Redraw();
+}
+
+void TPlanEditor::placeOutlinePoint(const TGeoPoint& p) {
+    if (PointCount >= 10) {
+        platform::messages().notice("Max 10 points!");
+        return;
+    }
+    const int k = EditMode - 10;
+    const TGeoPoint centre = displayShip_->Position();
+    displayShip_->Superstructure[static_cast<size_t>(k)][static_cast<size_t>(PointCount)] =
+        TOutlinePoint{GeoHeading(centre, p), GeoDistance(centre, p)};
+    ++PointCount;
+    form_.Widgets().stNoPoints[static_cast<size_t>(k)]->setText(QString::number(PointCount));
+    LastPoint = p;
+    globe_->Redraw();
+}
+
+void TPlanEditor::finishEditing() {
+    globe_->SetHandCursor(false);
+    if (EditMode >= 10 && EditMode <= 13)
+        CompleteOutline(displayShip_->Superstructure[static_cast<size_t>(EditMode - 10)], PointCount);
+    EditMode = 0;
+    LastPoint = TGeoPoint{};
+    MousePoint = TGeoPoint{};
+    DesignFormWidgets& w = form_.Widgets();
+    for (size_t k = 0; k < 4; ++k) displayShip_->IsLine[k] = w.cbClosed[k]->isChecked();
+    displayShip_->SetPosition(kOrigin);
+    globe_->Redraw();
+}
+
+void TPlanEditor::GlobeRender(TMapCanvas& canvas) {
+    if (!displayShip_) return;
+    DrawShipDetails(canvas, *displayShip_);
+    if (LastPoint != TGeoPoint{}) {
+        canvas.Pen.Color = clBlack;
+        canvas.Pen.Style = psSolid;
+        canvas.Pen.Width = 1;
+        canvas.Line(LastPoint, MousePoint, 10);
+    }
+}
+
+std::string TPlanEditor::LatLonText(const TGeoPoint& p) {
+    return "  " + angleText(p.Lat, 'N', 'S') + " " + angleText(p.Lon, 'E', 'W');
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The plan editor of the design form's right-hand column: the map canvas
+// Globe41 with the displayed ship, funnel placing, superstructure outlines
+// drawn on the port side and mirrored, zoom, and the pointer text.
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "designer/PlanEditorHook.h"
+#include "map/GeoTypes.h"
+
+class TfrmDesignMain;
+class TFightingShip;
+class TMapCanvas;
+class TMapControl;
+
+class TPlanEditor : public QObject, public TPlanEditorHook {
+    Q_OBJECT
+public:
+    // Puts its map canvas into the form's Panel2 and wires the column's
+    // buttons; the form owns the canvas, the form owns the editor.
+    explicit TPlanEditor(TfrmDesignMain& form);
+    ~TPlanEditor() override;
+
+    TMapControl* Globe41() const { return globe_; }
+    TFightingShip* DisplayShip() const { return displayShip_.get(); }
+
+    std::int32_t EditMode = 0;
+    std::int32_t PointCount = 0;
+    TGeoPoint LastPoint;
+    TGeoPoint MousePoint;
+
+    // TPlanEditorHook
+    bool HasDisplayShip() const override { return displayShip_ != nullptr; }
+    void StoreLineFlags(const std::array<bool, 4>& isLine) override;
+    std::optional<DesignOutlines> DisplayShipOutlines() const override;
+    void LoadDisplayShip(const std::string& path) override;
+
+    // The column's commands, numbered from 1.
+    void FunnelButtonClick(int funnel);
+    void DeleteFunnelClick(int funnel);
+    void OutlineButtonClick(int outline);
+    void ZoomInClick();
+    void ZoomOutClick();
+    void RefreshGraphicsClick();
+
+    // The canvas events.
+    void GlobeMouseMove(int x, int y);
+    void GlobeMouseUp(Qt::MouseButton button, int x, int y);
+    void GlobeRender(TMapCanvas& canvas);
+
+    // "  <lat> <lon>" in degrees, two-digit minutes and seconds and the
+    // hemisphere letter, e.g. "  00012N 00130W".
+    static std::string LatLonText(const TGeoPoint& p);
+
+private:
+    void placeFunnel(const TGeoPoint& p);
+    void placeOutlinePoint(const TGeoPoint& p);
+    void finishEditing();
+    void showShip();
+
+    TfrmDesignMain& form_;
+    TMapControl* globe_ = nullptr;
+    std::unique_ptr<TFightingShip> displayShip_;
+};
