@@ -1,0 +1,98 @@
+#pragma once
+// The ship status card: one fighting ship shown the way the game shows it,
+// with its figures, the stored picture of its class and the ship as drawn
+// on the battle map.
+#include <QDialog>
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "status/HitDetails.h"
+#include "status/ShipStatusWidgets.h"
+
+class TFightingShip;
+class TMapCanvas;
+
+// Display name of each battle side (3 is the neutral side); a battle would
+// fill it, the designer keeps every entry empty.
+extern std::array<std::string, 4> SideDisplayNames;
+// The display name of a side, empty outside the table.
+std::string SideDisplayName(std::int32_t side);
+
+// Battle tallies the card shows that the fighting ship does not carry; a
+// battle engine would keep them. They stay 0 in the designer.
+struct TShipBattleTallies {
+    std::array<std::int32_t, 4> HitsScored{};   // [1] main, [2] secondary, [3] tertiary
+    std::int32_t MediumHits = 0;
+    std::int32_t TorpedoHits = 0;
+    std::int32_t RudderState = 0;               // 1 stbd, 2 center, 3 port jammed
+};
+
+class TdlgShipStatus : public QDialog {
+    Q_OBJECT
+public:
+    explicit TdlgShipStatus(QWidget* parent = nullptr);
+    ~TdlgShipStatus() override;
+
+    ShipStatusWidgets W;
+
+    // The hit details dialog made at program start; without one the card
+    // makes its own on first use.
+    void SetHitDetailsDialog(TdlgHitDetails* dialog) { HitDetailsDialog_ = dialog; }
+    TdlgHitDetails& HitDetailsDialog();
+    TdlgAccuracy& AccuracyDialog();
+
+    // Fills every control from the ship (not owned) as of the day number
+    // `date`, builds the game view and loads the picture; does not show.
+    void FillShipStatus(TFightingShip& ship, std::int32_t date);
+    // Fills and shows the card modally.
+    void ShowShipStatus(TFightingShip& ship, std::int32_t date);
+
+    // The game view's ship, rebuilt from the class's design file.
+    void LoadGameViewShip(bool copyTurrets);
+    void LoadShipPicture();
+    // The file of that name in "Custom Files" when there is one, else path.
+    static std::string CustomFileLookup(const std::string& path);
+    // The text the log's "Copy to clipboard" puts on the clipboard.
+    QString LogClipboardText() const;
+
+    TFightingShip* Ship = nullptr;
+    std::int32_t SeaState = 0;
+    std::unique_ptr<TFightingShip> GameViewShip;
+    TShipBattleTallies Tallies;
+
+public slots:
+    void tcSmallgunsChange();
+    void tcViewChange();
+    void bnHitChanceClick();
+    void stTSHitChancePortClick();
+    void stTSHitChanceStbdClick();
+    void bnHitDetailsClick();
+    void Button1Click();
+    void bnSightedClick();
+    void bnDivisionClick();
+    void Copytoclipboard1Click();
+    void pnCrossClick();
+    // Escape closes through bnClose, whose result is OK.
+    void reject() override { accept(); }
+
+private:
+    void FormCreate();
+    void aDisplayGlobeRender(TMapCanvas& canvas);
+    void ShowAccuracyReport(TFightingShip* target, std::int32_t calibre, int battery);
+    void SmallGunHitChanceClick(bool port);
+    void FillTurretsAndMounts();
+    void FillHeading(std::int32_t date);
+    void FillSummary();
+    void FillBatteries();
+    void FillStateBoxes();
+    void FillTargets();
+    void FillDamageBars();
+    void AppendScratch(const std::vector<std::string>& lines);
+
+    QPointer<TdlgHitDetails> HitDetailsDialog_;
+    TdlgAccuracy* AccuracyDialog_ = nullptr;
+};

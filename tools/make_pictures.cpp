@@ -1,0 +1,288 @@
+// Draws the ship pictures the program carries: a side-view silhouette of
+// each sample design in Designs/, 640 x 160, from the design's own figures
+// (type, displacement, freeboard, turrets, calibre, funnels), written as
+// JPEG with libjpeg into pictures/, plus pictures/pictures.qrc.
+//
+// The picture name of a class is its name without blanks, in capitals
+// (King Edward VII -> KINGEDWARDVII).
+//
+// Build and run from the repository root:
+//   g++ -std=c++20 -O2 -fPIC tools/make_pictures.cpp -o /tmp/make_pictures \
+//       $(pkg-config --cflags --libs Qt6Gui) -ljpeg
+//   QT_QPA_PLATFORM=offscreen /tmp/make_pictures Designs pictures
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+constexpr int kWidth = 640, kHeight = 160, kWaterline = 122;
+
+using Section = std::map<std::string, std::string>;
+using Design = std::map<std::string, Section>;
+
+Design readDesign(const QString& path) {
+    Design d;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return d;
+    std::string section;
+    for (QByteArray line : f.readAll().split('\n')) {
+        line = line.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            section = line.mid(1, line.size() - 2).toStdString();
+        } else if (int eq = line.indexOf('='); eq > 0) {
+            d[section][line.left(eq).toStdString()] = line.mid(eq + 1).toStdString();
+        }
+    }
+    return d;
+}
+
+int intValue(const Design& d, const std::string& s, const std::string& k, int def) {
+    auto sec = d.find(s);
+    if (sec == d.end()) return def;
+    auto v = sec->second.find(k);
+    if (v == sec->second.end()) return def;
+    try {
+        return std::stoi(v->second);
+    } catch (...) {
+        return def;
+    }
+}
+
+std::string textValue(const Design& d, const std::string& s, const std::string& k) {
+    auto sec = d.find(s);
+    if (sec == d.end()) return {};
+    auto v = sec->second.find(k);
+    return v == sec->second.end() ? std::string() : v->second;
+}
+
+// Where along the hull a position letter stands, as a share of the length
+// from the bow, and whether it is raised above its neighbour.
+double letterPlace(char letter, bool& raised) {
+    raised = letter == 'B' || letter == 'X' || letter == 'V';
+    switch (letter) {
+    case 'A': return 0.14;
+    case '1': case '2': return 0.20;
+    case 'B': return 0.22;
+    case 'C': case 'L': return 0.32;
+    case 'D': case 'E': return 0.36;
+    case 'F': case 'G': return 0.44;
+    case 'H': case 'I': case 'Q': return 0.50;
+    case 'J': case 'K': return 0.56;
+    case 'R': return 0.60;
+    case 'S': case 'T': return 0.64;
+    case 'W': return 0.66;
+    case 'V': return 0.70;
+    case 'X': return 0.76;
+    case '3': case '4': return 0.80;
+    case 'Y': return 0.86;
+    default: return 0.5;
+    }
+}
+
+unsigned hashOf(const std::string& s) {
+    unsigned h = 2166136261u;
+    for (unsigned char c : s) h = (h ^ c) * 16777619u;
+    return h;
+}
+
+void drawSkyAndSea(QPainter& p, unsigned seed) {
+    QLinearGradient sky(0, 0, 0, kWaterline);
+    sky.setColorAt(0, QColor(150, 170, 190));
+    sky.setColorAt(1, QColor(214, 220, 224));
+    p.fillRect(0, 0, kWidth, kWaterline, sky);
+    QLinearGradient sea(0, kWaterline, 0, kHeight);
+    sea.setColorAt(0, QColor(70, 88, 104));
+    sea.setColorAt(1, QColor(38, 52, 66));
+    p.fillRect(0, kWaterline, kWidth, kHeight - kWaterline, sea);
+    p.setPen(QPen(QColor(110, 128, 142), 1));
+    for (int i = 0; i < 26; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const int x = static_cast<int>(seed % kWidth);
+        const int y = kWaterline + 4 + static_cast<int>((seed >> 12) % (kHeight - kWaterline - 6));
+        p.drawLine(x, y, x + 8 + static_cast<int>((seed >> 20) % 18), y);
+    }
+}
+
+void drawFort(QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(96, 104, 86));
+    QPainterPath hill;
+    hill.moveTo(60, kWaterline);
+    hill.cubicTo(160, 60, 460, 50, 590, kWaterline);
+    p.drawPath(hill);
+    p.setBrush(QColor(120, 112, 100));
+    p.drawRect(230, 70, 180, 40);
+    for (int x = 230; x < 410; x += 20) p.drawRect(x, 62, 10, 8);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(270, 80, 14, 10);
+    p.drawRect(350, 80, 14, 10);
+    p.setPen(QPen(QColor(40, 40, 40), 4));
+    p.drawLine(284, 84, 312, 80);
+    p.drawLine(364, 84, 392, 80);
+}
+
+void drawShip(QPainter& p, const Design& d, const std::string& name) {
+    const int displacement = std::max(300, intValue(d, "Data", "Displacement", 10000));
+    const std::string type = textValue(d, "Data", "ShipType");
+    const bool merchant = type == "AMC" || type == "TR";
+    const bool lowFreeboard = intValue(d, "Data", "Freeboard", 1) == 1;
+    const int calibre = intValue(d, "Guns", "Main", 6);
+    const unsigned seed = hashOf(name);
+
+    const double length = std::min(600.0, 80.0 + 120.0 * std::cbrt(displacement / 1000.0));
+    const double bow = (kWidth + length) / 2, stern = (kWidth - length) / 2;
+    const double freeboard = 6 + length * 0.035 + (lowFreeboard ? 0 : 5);
+    const double deck = kWaterline - freeboard;
+    auto at = [&](double share) { return bow - share * length; };
+
+    const QColor hull = merchant ? QColor(30, 30, 32) : QColor(74, 80, 86);
+    const QColor upper = merchant ? QColor(226, 222, 206) : QColor(96, 102, 108);
+    const QColor funnel = merchant ? QColor(196, 150, 80) : QColor(70, 74, 78);
+
+    // Masts first so the upperworks stand in front of them.
+    p.setPen(QPen(QColor(50, 50, 50), 2));
+    p.drawLine(QPointF(at(0.27), deck), QPointF(at(0.27), deck - 26 - length * 0.06));
+    p.drawLine(QPointF(at(0.70), deck), QPointF(at(0.70), deck - 20 - length * 0.05));
+
+    QPainterPath hullPath;
+    hullPath.moveTo(stern + 6, kWaterline + 3);
+    hullPath.lineTo(bow - 4, kWaterline + 3);
+    hullPath.lineTo(bow + 3, deck - 4);   // raked stem, slightly raised bow
+    hullPath.lineTo(at(0.25), deck - 2);
+    hullPath.lineTo(at(0.30), deck);
+    hullPath.lineTo(stern, deck);
+    hullPath.quadTo(stern - 3, kWaterline - freeboard / 2, stern + 6, kWaterline + 3);
+    p.setPen(Qt::NoPen);
+    p.setBrush(hull);
+    p.drawPath(hullPath);
+    p.setBrush(merchant ? QColor(140, 40, 36) : QColor(52, 40, 40));
+    p.drawRect(QRectF(stern + 6, kWaterline, length - 10, 3));
+
+    // Bridge forward, after control position aft.
+    p.setBrush(upper);
+    const double block = 6 + length * 0.02;
+    p.drawRect(QRectF(at(0.30), deck - block, length * 0.06, block));
+    p.drawRect(QRectF(at(0.28) - 2, deck - block - 5, length * 0.035, 5));
+    p.drawRect(QRectF(at(0.72), deck - block * 0.7, length * 0.05, block * 0.7));
+
+    int funnels = 0;
+    for (int i = 1; i <= 4; ++i)
+        if (intValue(d, "Funnels", "Funnel" + std::to_string(i) + "Pos", 0) != 0) ++funnels;
+    if (funnels == 0) {
+        funnels = 2 + static_cast<int>(seed % 2);
+        if (type == "DD" || type == "CL") funnels = 3 + static_cast<int>(seed % 2);
+        if (type == "MS" || type == "AV") funnels = 1 + static_cast<int>(seed % 2);
+    }
+    const double fw = 5 + length * 0.018, fh = 14 + length * 0.045;
+    for (int i = 0; i < funnels; ++i) {
+        const double share = 0.38 + (funnels == 1 ? 0.1 : 0.22 * i / (funnels - 1));
+        const QRectF body(at(share) - fw / 2, deck - block - fh + block, fw, fh);
+        p.setBrush(funnel);
+        p.drawRect(body);
+        p.setBrush(QColor(20, 20, 20));
+        p.drawRect(QRectF(body.left(), body.top(), fw, 3));
+    }
+
+    // Main turrets with their barrels towards the nearer end.
+    const double tw = 6 + calibre * 0.9, th = 3 + calibre * 0.35, barrel = 4 + calibre * 1.3;
+    for (int i = 0; i <= 25; ++i) {
+        const std::string section = "Turret" + std::to_string(i);
+        if (intValue(d, section, "Guns", -1) < 0) continue;
+        const std::string pos = textValue(d, section, "Pos");
+        bool raised = false;
+        const double share = letterPlace(pos.empty() ? 'Z' : pos[0], raised);
+        const double x = at(share), top = deck - th - (raised ? th + 2 : 0);
+        const double dir = share < 0.5 ? 1 : -1;
+        if (raised) {
+            p.setBrush(hull);
+            p.drawRect(QRectF(x - tw / 2, top + th, tw, deck - top - th));
+        }
+        p.setPen(QPen(QColor(40, 40, 44), std::max(1.0, calibre / 6.0)));
+        p.drawLine(QPointF(x + dir * tw / 4, top + th / 2), QPointF(x + dir * (tw / 4 + barrel), top + th / 2));
+        p.setPen(Qt::NoPen);
+        p.setBrush(upper.darker(110));
+        QPainterPath turret;
+        turret.addRoundedRect(QRectF(x - tw / 2, top, tw, th), 2, 2);
+        p.drawPath(turret);
+    }
+}
+
+bool writeJpeg(const QImage& source, const QString& path, int quality) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    FILE* out = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!out) return false;
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, out);
+    cinfo.image_width = static_cast<JDIMENSION>(image.width());
+    cinfo.image_height = static_cast<JDIMENSION>(image.height());
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPROW>(image.constScanLine(static_cast<int>(cinfo.next_scanline)));
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return std::fclose(out) == 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    const QString designs = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("Designs");
+    const QString target = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("pictures");
+    QDir().mkpath(target);
+
+    QStringList names;
+    for (const QFileInfo& file : QDir(designs).entryInfoList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name)) {
+        const std::string className = file.completeBaseName().toStdString();
+        const Design design = readDesign(file.filePath());
+        const QString picture = file.completeBaseName().remove(QLatin1Char(' ')).toUpper();
+
+        QImage image(kWidth, kHeight, QImage::Format_RGB32);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawSkyAndSea(p, hashOf(className));
+        if (textValue(design, "Data", "ShipType") == "LT")
+            drawFort(p);
+        else
+            drawShip(p, design, className);
+        p.end();
+        if (!writeJpeg(image, target + QLatin1Char('/') + picture + QStringLiteral(".jpg"), 85)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(picture));
+            return 1;
+        }
+        names << picture;
+        std::printf("%s -> %s\n", className.c_str(), qPrintable(picture));
+    }
+
+    QFile qrc(target + QStringLiteral("/pictures.qrc"));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 1;
+    QTextStream s(&qrc);
+    s << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
+    for (const QString& n : names) s << "    <file alias=\"" << n << "\">" << n << ".jpg</file>\n";
+    s << "</qresource>\n</RCC>\n";
+    return 0;
+}
