@@ -1,0 +1,272 @@
+// Speed-power and ordnance tables: file reading, lookups and the horsepower rule.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+#include "platform/Messages.h"
+#include "shipdata/Ship.h"
+#include "shipdata/Tables.h"
+#include "tests/core/TestSupport.h"
+
+using platform::MessageKind;
+using platform::RecordedMessage;
+using platform::ScopedRecordingMessages;
+
+namespace {
+
+// Every test starts from empty tables and leaves them as it found them.
+class TablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedSpeed_ = SpeedHPTable;
+        savedOrdnance_ = OrdnanceTable;
+        SpeedHPTable = {};
+        OrdnanceTable = {};
+    }
+    void TearDown() override {
+        SpeedHPTable = savedSpeed_;
+        OrdnanceTable = savedOrdnance_;
+    }
+    static std::int32_t& cell(int thousands, int knots) { return SpeedHPTable[thousands - 3][knots - 16]; }
+    static std::int32_t horsepower(std::int32_t displacement, std::int32_t speed) {
+        Tship ship;
+        ship.SetDisplacementAndSpeed(displacement, speed);
+        RequiredHorsepower(ship);
+        return ship.Horsepower;
+    }
+
+private:
+    decltype(SpeedHPTable) savedSpeed_;
+    decltype(OrdnanceTable) savedOrdnance_;
+};
+
+using Fields = std::vector<std::string>;
+
+} // namespace
+
+TEST(TableLineSplitting, FieldsAreTrimmedExceptTheTail) {
+    EXPECT_EQ(SplitTableLine(" a \t b\t\tc "), (Fields{"a", "b", "", "c "}));
+    EXPECT_EQ(SplitTableLine("a\tb\t   "), (Fields{"a", "b"}));   // blank remainder gives no field
+    EXPECT_EQ(SplitTableLine("a\t"), (Fields{"a"}));
+    EXPECT_EQ(SplitTableLine("\t\t"), (Fields{"", ""}));
+    EXPECT_EQ(SplitTableLine(" only "), (Fields{" only "}));
+    EXPECT_EQ(SplitTableLine(""), Fields{});
+}
+
+TEST_F(TablesTest, SpeedPowerRowsFollowFileOrderAndNonNumbersReadMinusOne) {
+    testsupport::TempDir dir;
+    dir.write("SpeedHPTable.dat", "header\t16\t17\r\n"
+                                  "3000\t1\t x \t$10\t+4\t-5\t6 \r\n"
+                                  "4000\t7\t8\t99999999999\t2.5\t\t 9\r\n"
+                                  "\r\n"
+                                  "6000\t11\r\n");
+    LoadSpeedHPTable(dir.path());
+    EXPECT_EQ(cell(3, 16), 1);
+    EXPECT_EQ(cell(3, 17), -1);   // not a number
+    EXPECT_EQ(cell(3, 18), -1);   // hexadecimal is not a decimal number
+    EXPECT_EQ(cell(3, 19), 4);
+    EXPECT_EQ(cell(3, 20), -5);
+    EXPECT_EQ(cell(3, 21), -1);   // the tail keeps its trailing blank
+    EXPECT_EQ(cell(3, 22), 0);
+    EXPECT_EQ(cell(4, 18), -1);   // beyond 32 bits
+    EXPECT_EQ(cell(4, 19), -1);   // not whole
+    EXPECT_EQ(cell(4, 20), -1);   // empty field
+    EXPECT_EQ(cell(4, 21), 9);    // leading blanks of the tail are allowed
+    EXPECT_EQ(cell(5, 16), 0);    // the blank line still takes its row
+    EXPECT_EQ(cell(6, 16), 11);
+}
+
+TEST_F(TablesTest, SpeedPowerExtraLinesAndColumnsAreIgnored) {
+    std::string text = "header\r\n";
+    for (int row = 0; row < 60; ++row) {
+        text += "label";
+        for (int col = 0; col < 25; ++col) text += "\t" + std::to_string(row * 100 + col);
+        text += "\r\n";
+    }
+    testsupport::TempDir dir;
+    dir.write("SpeedHPTable.dat", text);
+    LoadSpeedHPTable(dir.path());
+    EXPECT_EQ(cell(3, 16), 0);
+    EXPECT_EQ(cell(3, 35), 19);
+    EXPECT_EQ(cell(52, 16), 4900);
+    EXPECT_EQ(cell(52, 35), 4919);
+}
+
+TEST_F(TablesTest, HeaderOnlyFilesGiveEmptyTables) {
+    testsupport::TempDir dir;
+    dir.write("SpeedHPTable.dat", "Displacement\t16\t17\r\n");
+    dir.write("OrdnanceTable.dat", "Calibre\tCode\r\n");
+    cell(10, 18) = 5;
+    OrdnanceTable[9].GunWeight = 57;
+    LoadSpeedHPTable(dir.path());
+    LoadOrdnanceTable(dir.path());
+    for (const auto& row : SpeedHPTable)
+        for (auto v : row) EXPECT_EQ(v, 0);
+    for (const auto& o : OrdnanceTable) {
+        EXPECT_EQ(o.Calibre, 0);
+        EXPECT_EQ(o.GunWeight, 0.0f);
+    }
+}
+
+TEST_F(TablesTest, MissingFilesThrowWithThePath) {
+    testsupport::TempDir dir;
+    const std::string dataDir = dir.path() + "NoData/";
+    try {
+        LoadSpeedHPTable(dataDir);
+        FAIL() << "no error";
+    } catch (const FileOpenError& e) {
+        EXPECT_STREQ(e.what(), ("Cannot open file " + dataDir + "SpeedHPTable.dat").c_str());
+    }
+    try {
+        LoadOrdnanceTable(dataDir);
+        FAIL() << "no error";
+    } catch (const FileOpenError& e) {
+        EXPECT_STREQ(e.what(), ("Cannot open file " + dataDir + "OrdnanceTable.dat").c_str());
+    }
+}
+
+TEST_F(TablesTest, OrdnanceColumnsByCalibreWithLaterLinesWinning) {
+    testsupport::TempDir dir;
+    dir.write("OrdnanceTable.dat", "Calibre\tCode\tGun\tShell\tBase\tRange\tRate\tVelocity\r\n"
+                                   "12\tH\t570\t8500\t30\t190\t20\t2725\r\n"
+                                   "6\tMedium\t75\t1000\t8\t140\t60\t2775\r\n"
+                                   "2\tX\t5\t5\t5\t5\t5\t5\r\n"
+                                   "19\tX\t5\t5\t5\t5\t5\t5\r\n"
+                                   "35\tX\t5\t5\t5\t5\t5\t5\r\n"
+                                   "abc\tX\t5\t5\t5\t5\t5\t5\r\n"
+                                   "6\tM\t72\t1000\t8\t140\t60\t2775\r\n"
+                                   "9\t\t250\r\n");
+    LoadOrdnanceTable(dir.path());
+    const TOrdnance& twelve = OrdnanceTable[12 - 3];
+    EXPECT_EQ(twelve.Calibre, 12);
+    EXPECT_EQ(twelve.Code, 'H');
+    EXPECT_EQ(twelve.GunWeight, 57.0f);
+    EXPECT_EQ(twelve.Value4, 850.0f);
+    EXPECT_EQ(twelve.TurretArmourBase, 30);
+    EXPECT_EQ(twelve.Value6, 190);
+    EXPECT_EQ(twelve.Value7, 20);
+    EXPECT_EQ(twelve.Value8, 2725);
+    EXPECT_EQ(GunWeight(6), 7.2f);   // the later line for 6 inches
+    EXPECT_EQ(OrdnanceTable[6 - 3].Code, 'M');
+    // A short line reads its missing columns like non-numeric ones.
+    EXPECT_EQ(OrdnanceTable[9 - 3].Code, '\0');
+    EXPECT_EQ(GunWeight(9), 25.0f);
+    EXPECT_EQ(TurretArmourBase(9), -1);
+    // Calibres without a row were ignored, so nothing else was touched.
+    for (int c : {3, 4, 5, 7, 8, 10, 11, 13, 14, 15, 16, 17, 18}) EXPECT_EQ(OrdnanceTable[c - 3].Calibre, 0) << c;
+}
+
+TEST_F(TablesTest, CalibresOutsideTheTableAreScaledFromItsEnds) {
+    OrdnanceTable[0] = {3, 'L', 1.0f, 0, 0, 2, 0, 0};
+    OrdnanceTable[15] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
+    EXPECT_FLOAT_EQ(GunWeight(2), 8.0f / 27.0f);
+    EXPECT_FLOAT_EQ(GunWeight(36), 1200.0f);
+    EXPECT_EQ(TurretArmourBase(2), 1);     // 2 x 4/9 = 0.89
+    EXPECT_EQ(TurretArmourBase(36), 272);
+    EXPECT_EQ(TurretArmourBase(35), 257);  // 68 x (35/18)^2 = 257.1
+    for (int c : {0, -1, INT_MIN}) {
+        EXPECT_EQ(GunWeight(c), 0.0f);
+        EXPECT_EQ(TurretArmourBase(c), 0);
+    }
+    EXPECT_TRUE(std::isfinite(GunWeight(INT_MAX)));
+    EXPECT_EQ(TurretArmourBase(INT_MAX), INT_MAX);
+}
+
+TEST_F(TablesTest, HorsepowerScalesTheRowAndAppliesTheBandFactor) {
+    ScopedRecordingMessages messages;
+    cell(10, 18) = 20;
+    EXPECT_EQ(horsepower(10000, 18), 18000);
+    EXPECT_EQ(horsepower(10500, 18), 16800);   // 21000 x 0.8; the next row is not used
+    cell(3, 20) = 12;
+    EXPECT_EQ(horsepower(2500, 20), 11000);    // Round(12000 x 2500 / 3000) x 1.1
+    cell(52, 35) = 400;
+    EXPECT_EQ(horsepower(52000, 35), 280000);
+    EXPECT_TRUE(messages.recorded.empty());
+}
+
+TEST_F(TablesTest, HorsepowerFactorBands) {
+    for (auto& row : SpeedHPTable) row.fill(30);
+    // Below 3000 t the 3000 t row is scaled: 10 hp per ton before the factor.
+    const std::vector<std::pair<int, int>> cases = {
+        {800, 16000},   {801, 15219},   {900, 17100},   {901, 16218},   {1000, 18000},  {1001, 17017},
+        {1100, 18700},  {1101, 17616},  {1200, 19200},  {1201, 18015},  {1300, 19500},
+        {1301, 18864},  // 13010 x 1.45 = 18864.5, half to even
+        {1400, 20300},  {1401, 19614},  {1600, 22400},  {1601, 20813},  {1800, 23400},  {1801, 21612},
+        {2000, 24000},  {2001, 22011},  {2999, 32989},  {3000, 33000},  {4000, 33000},
+        {4001, 31508},  // 30000 + Round(7.5) = 30008, x 1.05
+        {6000, 31500},  {6001, 30005},  {8000, 30000},  {8001, 27004},  {10000, 27000}, {10001, 24002},
+        {15000, 24000}, {15001, 21001}, {52000, 21000}};
+    for (auto [d, hp] : cases) EXPECT_EQ(horsepower(d, 20), hp) << d << " t";
+}
+
+TEST_F(TablesTest, RejectedSpeedsAndDisplacements) {
+    for (auto& row : SpeedHPTable) row.fill(30);
+    ScopedRecordingMessages messages;
+    EXPECT_EQ(horsepower(10000, 16), 27000);
+    EXPECT_EQ(horsepower(10000, 35), 27000);
+    EXPECT_TRUE(messages.recorded.empty());
+
+    Tship ship;
+    ship.SetDisplacementAndSpeed(10000, 15);
+    RequiredHorsepower(ship);
+    EXPECT_EQ(ship.Speed, -1);
+    EXPECT_EQ(ship.Horsepower, 0);
+    ship.SetDisplacementAndSpeed(10000, 36);
+    RequiredHorsepower(ship);
+    ship.SetDisplacementAndSpeed(10000, INT_MIN);
+    RequiredHorsepower(ship);
+    EXPECT_EQ(horsepower(52001, 20), 0);
+    EXPECT_EQ(horsepower(INT_MAX, 99), 0);   // the displacement is refused first
+    EXPECT_EQ(messages.recorded,
+              (std::vector<RecordedMessage>{{MessageKind::Notice, "Illegal Speed value: 15"},
+                                            {MessageKind::Notice, "Illegal Speed value: 36"},
+                                            {MessageKind::Notice, "Illegal Speed value: -2147483648"},
+                                            {MessageKind::Notice, "Illegal displacement"},
+                                            {MessageKind::Notice, "Illegal displacement"}}));
+    messages.clear();
+    // No or negative displacement needs no power and reads no row.
+    EXPECT_EQ(horsepower(0, 20), 0);
+    EXPECT_EQ(horsepower(-500, 20), 0);
+    EXPECT_EQ(horsepower(INT_MIN, 20), 0);
+    EXPECT_TRUE(messages.recorded.empty());
+}
+
+TEST_F(TablesTest, HugeTableValuesSaturate) {
+    cell(52, 35) = INT_MAX;
+    cell(3, 35) = INT_MIN;
+    EXPECT_EQ(horsepower(52000, 35), INT_MAX);
+    EXPECT_EQ(horsepower(51999, 35), 0);
+    EXPECT_EQ(horsepower(2000, 35), INT_MIN);
+}
+
+// The bundled tables must give powers of the right order for real ships of
+// the period and weights that rise with the calibre.
+TEST_F(TablesTest, BundledTablesFitShipsOfThePeriod) {
+    const std::string dataDir = testsupport::programDir() + "Data/";
+    LoadSpeedHPTable(dataDir);
+    LoadOrdnanceTable(dataDir);
+    for (int row = 0; row < 50; ++row)
+        for (int col = 0; col < 20; ++col) {
+            EXPECT_GT(SpeedHPTable[row][col], 0);
+            if (col > 0) EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row][col - 1]);
+            if (row > 0) EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row - 1][col]);
+        }
+    struct Ship { const char* name; int tons, knots, shp; };
+    for (const Ship& s : {Ship{"Dreadnought", 18110, 21, 23000}, Ship{"Invincible", 17250, 25, 41000},
+                          Ship{"Queen Elizabeth", 27500, 24, 56000}, Ship{"Arethusa", 3500, 29, 40000},
+                          Ship{"destroyer", 1000, 34, 25000}, Ship{"Iron Duke", 25000, 21, 29000},
+                          Ship{"Derfflinger", 26180, 26, 63000}}) {
+        double ratio = static_cast<double>(horsepower(s.tons, s.knots)) / s.shp;
+        EXPECT_GT(ratio, 0.8) << s.name;
+        EXPECT_LT(ratio, 1.25) << s.name;
+    }
+    for (int c = 3; c <= 18; ++c) {
+        EXPECT_EQ(OrdnanceTable[c - 3].Calibre, c);
+        if (c > 3) {
+            EXPECT_GT(GunWeight(c), GunWeight(c - 1)) << c;
+            EXPECT_GT(TurretArmourBase(c), TurretArmourBase(c - 1)) << c;
+        }
+    }
+    EXPECT_EQ(GunWeight(12), 57.0f);
+}
