@@ -92,10 +92,8 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
         globe_->Redraw();
         return;
     }
-    displayShip_->Side = 0;
-    displayShip_->SetPosition(kOrigin);
-    displayShip_->SetHeading(0);
-    showShip();
+    PlaceDisplayShip(*displayShip_);
+    globe_->Redraw();
 }
 
 // Outline, location shown and the turrets trained to their facings.

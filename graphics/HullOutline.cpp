@@ -129,3 +129,12 @@ void RefreshShipMapObjects(TFightingShip& ship) {
         }
     }
 }
+
+void PlaceDisplayShip(TFightingShip& ship) {
+    ship.Side = 0;
+    ship.SetPosition(TGeoPoint{});
+    ship.SetHeading(0);
+    RefreshShipMapObjects(ship);
+    if (ship.Location) ship.Location->Hidden = false;
+    ship.ResetTurretTraining();
+}

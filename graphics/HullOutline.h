@@ -31,3 +31,7 @@ bool WakeVisible(const TFightingShip& ship);
 // Hides the smoke trail, rebuilds the hull outline and the wake polygon and
 // sets the wake visibility (when the location object is shown).
 void RefreshShipMapObjects(TFightingShip& ship);
+
+// The designer's view of a ship: side 0 at (0, 0) heading north, map
+// objects rebuilt, location shown and turrets trained to their facings.
+void PlaceDisplayShip(TFightingShip& ship);

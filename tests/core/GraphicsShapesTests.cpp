@@ -1,0 +1,392 @@
+// Plan-view geometry: hull and wake outlines, turret icons, secondary
+// layouts, funnels, superstructure outlines and their completion.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "combat/FightShip.h"
+#include "graphics/HullOutline.h"
+#include "graphics/ShipDetails.h"
+#include "graphics/TurretIcons.h"
+#include "map/Geodesy.h"
+#include "platform/Messages.h"
+
+namespace {
+
+// Exact distance in yards (globe units / units per yard) from the origin.
+double yardsFrom(const TGeoPoint& c, const TGeoPoint& p) { return GeoDistance(c, p) / kGlobeUnitsPerYard; }
+
+std::unique_ptr<TFightingShip> makeShip(TShipType type, std::int32_t displacement, std::int32_t nation = 0) {
+    auto ship = std::make_unique<TFightingShip>(nullptr);
+    ship->ShipType = type;
+    ship->Displacement = displacement;
+    ship->Nation = nation;
+    return ship;
+}
+
+void addTurret(TFightingShip& ship, int guns, char position) {
+    auto t = std::make_unique<TFightingTurret>();
+    t->Guns = guns;
+    t->Position = position;
+    ship.Turrets.push_back(std::move(t));
+}
+
+bool same(const TOutlinePoint& a, const TOutlinePoint& b) { return a.Angle == b.Angle && a.Distance == b.Distance; }
+
+} // namespace
+
+// ---- Hull ---------------------------------------------------------------------------
+
+TEST(GraphicsHull, StationTablesScaleByTruncation) {
+    EXPECT_EQ(HullStations(stDD, 20), (std::array<std::int32_t, 6>{242, 205, 164, 113, 72, 37}));
+    EXPECT_EQ(HullStations(stCL, 20), HullStations(stDD, 20));
+    EXPECT_EQ(HullStations(stDD, 10), (std::array<std::int32_t, 6>{121, 102, 82, 56, 36, 18}));
+    EXPECT_EQ(HullStations(stTR, 20)[0], 230);
+    EXPECT_EQ(HullStations(stBC, 20)[1], 196);
+    EXPECT_EQ(HullStations(stMS, 20)[0], 238);
+}
+
+TEST(GraphicsHull, DestroyerAtSizeTenHalvesEveryStation) {
+    auto ship = makeShip(stDD, 1000);   // size figure 10
+    const TPointList hull = HullOutline(*ship);
+    ASSERT_EQ(hull.size(), 20u);
+    const TGeoPoint c{};
+    EXPECT_NEAR(yardsFrom(c, hull[0]), 121 * 1.02, 0.05);   // bow
+    EXPECT_EQ(CompassBearing(c, hull[0]), 0);
+    EXPECT_NEAR(yardsFrom(c, hull[5]), 18, 0.05);            // starboard beam
+    EXPECT_EQ(CompassBearing(c, hull[5]), 90);
+    EXPECT_NEAR(yardsFrom(c, hull[10]), 121, 0.05);          // stern
+    EXPECT_EQ(CompassBearing(c, hull[10]), 180);
+    EXPECT_NEAR(yardsFrom(c, hull[15]), 18, 0.05);           // port beam
+    EXPECT_EQ(CompassBearing(c, hull[15]), 270);
+    // The starboard side lies east, the port side west.
+    EXPECT_GT(hull[3].Lon, 0);
+    EXPECT_LT(hull[17].Lon, 0);
+}
+
+TEST(GraphicsHull, BattleshipAtSizeTwentyAndTurnedWithHeading) {
+    auto ship = makeShip(stBB, 18000);   // size figure 20
+    TPointList hull = HullOutline(*ship);
+    const TGeoPoint c{};
+    EXPECT_NEAR(yardsFrom(c, hull[0]), 230 * 1.02, 0.05);
+    EXPECT_NEAR(yardsFrom(c, hull[5]), 42, 0.05);
+    EXPECT_NEAR(yardsFrom(c, hull[10]), 230, 0.05);   // a battleship keeps its full stern
+    ship->SetHeading(90);
+    hull = HullOutline(*ship);
+    EXPECT_EQ(CompassBearing(c, hull[0]), 90);
+    EXPECT_EQ(CompassBearing(c, hull[5]), 180);
+}
+
+TEST(GraphicsHull, TransportSternIsShortened) {
+    EXPECT_NEAR(HullStations(stTR, 20)[0] * 0.92, 211.6, 1e-9);
+    auto ship = makeShip(stTR, 5000);   // size figure 15: D0 = 172
+    const TPointList hull = HullOutline(*ship);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[10]), 172 * 0.92, 0.05);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[0]), 172 * 1.02, 0.05);
+}
+
+TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
+    auto ship = makeShip(stCA, 12000);   // size figure 15
+    ship->Sunk = true;
+    const TPointList a = HullOutline(*ship);
+    ship->SetHeading(135);
+    const TPointList b = HullOutline(*ship);
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a, b);
+    const auto D = HullStations(stCA, 15);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, a[0]), 270);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, a[0]), D[2], 0.05);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, a[1]), 45);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, a[1]), D[0], 0.05);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, a[2]), 90);
+}
+
+TEST(GraphicsHull, LightTargetSquares) {
+    auto ship = makeShip(stLT, 1000);
+    ship->Heading = 30;   // an LT's heading cannot be set through SetHeading
+    TPointList hull = HullOutline(*ship);
+    ASSERT_EQ(hull.size(), 4u);
+    const int fixedBearings[4] = {45, 135, 225, 315};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(CompassBearing(TGeoPoint{}, hull[i]), fixedBearings[i]);
+        EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[i]), 200, 0.05);
+    }
+    addTurret(*ship, 1, 'A');   // with a gun it turns with its heading
+    hull = HullOutline(*ship);
+    const int turned[4] = {45, 195, 225, 15};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(CompassBearing(TGeoPoint{}, hull[i]), turned[i]);
+        EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[i]), 190, 0.05);
+    }
+    ship->Side = 1;   // an enemy seen only dimly is the plain square again
+    ship->SightingLevel = 1;
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*ship)[0]), 200, 0.05);
+    ship->Sunk = true;
+    const TPointList sunk = HullOutline(*ship);
+    ASSERT_EQ(sunk.size(), 12u);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, sunk[0]), 50, 0.05);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, sunk[0]), 180);
+}
+
+TEST(GraphicsHull, DimlySightedEnemyIsDrawnAtSizeFifteen) {
+    auto ship = makeShip(stBB, 18000);
+    ship->SightingLevel = 1;
+    EXPECT_EQ(HullSizeUnits(*ship), 15);
+    ship->ShownInFull = true;
+    EXPECT_EQ(HullSizeUnits(*ship), 20);
+}
+
+// ---- Wake and refresh -----------------------------------------------------------
+
+TEST(GraphicsWake, PolygonAndTail) {
+    auto ship = makeShip(stBB, 18000);   // u = 20, L = 30
+    TPointList wake = WakePolygonPoints(*ship);
+    ASSERT_EQ(wake.size(), 2u);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, wake[0]), 90, 0.05);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, wake[0]), 155);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, wake[1]), 205);
+    TGeoChain& track = ship->WakeLine->Chain(1);
+    track.Add(TGeoPoint{});
+    track.Add(TGeoPoint{});
+    wake = WakePolygonPoints(*ship);
+    ASSERT_EQ(wake.size(), 3u);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, wake[1]), 500, 0.05);
+    track.Add(TGeoPoint{});   // three points: no tail
+    EXPECT_EQ(WakePolygonPoints(*ship).size(), 2u);
+    ship->Sunk = true;
+    EXPECT_TRUE(WakePolygonPoints(*ship).empty());
+}
+
+TEST(GraphicsWake, RefreshOnTheDesignerHidesWakesAndBuildsTheHull) {
+    TMap map;
+    TFightingShip ship(&map.LayerByName(kShipLayerName).Objects());
+    ship.ShipType = stCL;
+    ship.Displacement = 4000;
+    ship.SmokeTrail->Hidden = false;
+    RefreshShipMapObjects(ship);
+    EXPECT_TRUE(ship.SmokeTrail->Hidden);
+    EXPECT_TRUE(ship.WakePolygon->Hidden);
+    EXPECT_TRUE(ship.WakeLine->Hidden);
+    EXPECT_EQ(ship.Location->Chain(0).Count(), 20);
+    EXPECT_TRUE(ship.Location->Closed);
+    EXPECT_EQ(ship.Position(), TGeoPoint{});   // rebuilding never moves the ship
+    ship.ShowWake = true;
+    RefreshShipMapObjects(ship);
+    EXPECT_FALSE(ship.WakePolygon->Hidden);
+    ship.SinkingCount = 1;
+    RefreshShipMapObjects(ship);
+    EXPECT_TRUE(ship.WakePolygon->Hidden);
+}
+
+// ---- Turret icons ---------------------------------------------------------------
+
+TEST(GraphicsTurrets, IconSize) {
+    EXPECT_EQ(TurretIconSize(12), 10);
+    EXPECT_EQ(TurretIconSize(6), 5);
+    EXPECT_EQ(TurretIconSize(14), 12);
+    EXPECT_EQ(TurretIconSize(2), 3);
+}
+
+TEST(GraphicsTurrets, ShapeChoice) {
+    auto bb = makeShip(stBB, 18000, 0);
+    EXPECT_EQ(ChooseTurretShape(*bb, 2, 12, true), TTurretShape::TwinC);
+    EXPECT_EQ(ChooseTurretShape(*bb, 2, 14, true), TTurretShape::TwinB);
+    auto pre = makeShip(stB, 15000, 3);
+    EXPECT_EQ(ChooseTurretShape(*pre, 2, 14, true), TTurretShape::TwinD);
+    pre->Nation = 8;
+    EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinD);
+    pre->Nation = 0;
+    EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinA);
+    EXPECT_EQ(ChooseTurretShape(*bb, 3, 12, false), TTurretShape::Triple);
+    EXPECT_EQ(ChooseTurretShape(*bb, 4, 12, false), TTurretShape::Quadruple);
+    EXPECT_EQ(ChooseTurretShape(*bb, 1, 6, true), TTurretShape::SingleArmoured);
+    EXPECT_EQ(ChooseTurretShape(*bb, 1, 6, false), TTurretShape::SingleOpen);
+    EXPECT_EQ(ChooseTurretShape(*bb, 0, 6, false), TTurretShape::Casemate);
+    EXPECT_FALSE(ChooseTurretShape(*bb, 5, 6, false));
+}
+
+TEST(GraphicsTurrets, TwinTrainedAbeamHasItsBarrelsAtNinety) {
+    auto ship = makeShip(stBB, 18000, 0);
+    const TPointList icon = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});
+    ASSERT_EQ(icon.size(), 20u);
+    const int barrels[4] = {4, 5, 9, 10};
+    const int bearings[4] = {79, 81, 99, 101};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(CompassBearing(TGeoPoint{}, icon[barrels[i]]), bearings[i]);
+        EXPECT_NEAR(yardsFrom(TGeoPoint{}, icon[barrels[i]]), 25, 0.05);
+    }
+    for (int j = 15; j < 20; ++j) {
+        const int b = CompassBearing(TGeoPoint{}, icon[j]);
+        EXPECT_GE(b, 229);
+        EXPECT_LE(b, 311);
+        EXPECT_GE(yardsFrom(TGeoPoint{}, icon[j]), 13.97);
+        EXPECT_LE(yardsFrom(TGeoPoint{}, icon[j]), 15.03);
+    }
+}
+
+TEST(GraphicsTurrets, SingleMountsOpenAndArmoured) {
+    auto ship = makeShip(stCL, 4000, 0);
+    const TPointList open = BuildTurretIcon(*ship, 1, 0, 6, false, TGeoPoint{});
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, open[8]), 10, 0.05);   // 20 x 5 div 10
+    const TPointList armoured = BuildTurretIcon(*ship, 1, 0, 6, true, TGeoPoint{});
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, armoured[18]), 140);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, armoured[19]), 220);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, armoured[18]), 6, 0.05);
+    const TPointList heavy = BuildTurretIcon(*ship, 1, 0, 8, true, TGeoPoint{});
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, heavy[18]), 150);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, heavy[19]), 210);
+}
+
+TEST(GraphicsTurrets, IllegalGunCountWarnsEveryTime) {
+    auto ship = makeShip(stBB, 18000, 0);
+    platform::ScopedRecordingMessages rec;
+    EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
+    EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}).empty());
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! 5 guns not legal!", "Warning! -1 guns not legal!"}));
+}
+
+TEST(GraphicsTurrets, MainTurretsSitOnTheCentreLineAndFaceTheirWay) {
+    auto ship = makeShip(stBB, 18000, 0);
+    ship->BatteryCalibre[1] = 12;
+    addTurret(*ship, 2, 'A');
+    addTurret(*ship, 2, 'Y');
+    ship->ResetTurretTraining();
+    const auto icons = MainTurretIcons(*ship);
+    ASSERT_EQ(icons.size(), 2u);
+    // Barrels of A point north of the turret, those of Y south.
+    EXPECT_GT(icons[0][4].Lat, icons[0][15].Lat);
+    EXPECT_LT(icons[1][4].Lat, icons[1][15].Lat);
+    EXPECT_GT(icons[0][15].Lat, 0);
+    EXPECT_LT(icons[1][15].Lat, 0);
+}
+
+// ---- Secondary battery ------------------------------------------------------------
+
+TEST(GraphicsSecondaries, LayoutsBySideCount) {
+    using V = std::vector<TurretPosition>;
+    EXPECT_EQ(SecondaryMountLetters(1, true), V{'H'});
+    EXPECT_EQ(SecondaryMountLetters(1, false), V{'I'});
+    EXPECT_EQ(SecondaryMountLetters(3, true), (V{'F', 'H', 'J'}));
+    EXPECT_EQ(SecondaryMountLetters(4, false), (V{'E', 'G', 'K', 'T'}));
+    EXPECT_EQ(SecondaryMountLetters(6, true), (V{'D', 'F', '5', '7', 'J', 'S'}));
+    EXPECT_EQ(SecondaryMountLetters(30, false), (V{'E', 'G', '6', 'I', '8', 'K', 'T'}));
+    EXPECT_TRUE(SecondaryMountLetters(0, true).empty());
+    EXPECT_TRUE(SecondaryMountLetters(31, true).empty());
+    EXPECT_TRUE(SecondaryMountLetters(-2, true).empty());
+}
+
+TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
+    auto ship = makeShip(stCA, 12000, 0);
+    ship->BatteryCalibre[2] = 6;
+    ship->SecNo = 12;
+    ship->SecTF = 2;   // 3 twin mounts a side
+    addTurret(*ship, 2, 'H');
+    auto icons = SecondaryMountIcons(*ship);
+    std::string letters;
+    for (const auto& i : icons) letters += i.Letter;
+    EXPECT_EQ(letters, "FJGIK");
+    ship->SecTF = 0;   // 6 casemates a side
+    icons = SecondaryMountIcons(*ship);
+    letters.clear();
+    for (const auto& i : icons) letters += i.Letter;
+    EXPECT_EQ(letters, "DF57JSEG68KT");
+    // Port letters are drawn on the port (west) side, starboard ones east.
+    for (const auto& icon : icons)
+        for (const auto& p : icon.Points) EXPECT_EQ(p.Lon < 0, icon.Port) << icon.Letter;
+}
+
+TEST(GraphicsSecondaries, SmallGunsOnCapitalShipsOnlyWhenAsked) {
+    auto ship = makeShip(stBB, 18000, 0);
+    ship->BatteryCalibre[2] = 4;
+    ship->SecNo = 8;
+    ship->SecTF = 1;
+    EXPECT_FALSE(SecondariesShown(*ship));
+    EXPECT_TRUE(SecondaryMountIcons(*ship).empty());
+    ship->ShowSecondary = true;
+    EXPECT_EQ(SecondaryMountIcons(*ship).size(), 8u);
+    ship->ShowSecondary = false;
+    ship->BatteryCalibre[2] = 6;
+    EXPECT_TRUE(SecondariesShown(*ship));
+    ship->BatteryCalibre[2] = 4;
+    ship->ShipType = stCA;
+    EXPECT_TRUE(SecondariesShown(*ship));
+}
+
+// ---- Funnels and superstructure --------------------------------------------------------
+
+TEST(GraphicsFunnels, PositionRadiusAndShape) {
+    auto ship = makeShip(stBB, 18000, 0);   // size 20: r = 178 x 20 div 12 = 296
+    EXPECT_EQ(FunnelRadius(*ship), 296);
+    EXPECT_TRUE(FunnelPoints(*ship, 1).empty());
+    ship->Funnels[1].Pos = -20;
+    const TPointList round = FunnelPoints(*ship, 1);
+    ASSERT_EQ(round.size(), 12u);
+    long double lat = 0;
+    for (const auto& p : round) lat += p.Lat;
+    EXPECT_NEAR(lat / 12 / kGlobeUnitsPerYard, 20, 0.05);   // 20 yards ahead
+    EXPECT_NEAR(GeoDistance(PointAtBearing(TGeoPoint{}, 0, 20), round[3]), 296, 1);
+    ship->Funnels[2].Pos = 30;
+    ship->Funnels[2].Oval = true;
+    const TPointList oval = FunnelPoints(*ship, 2);
+    const TGeoPoint c = PointAtBearing(TGeoPoint{}, 180, 30);
+    EXPECT_NEAR(GeoDistance(c, oval[0]), std::round(296 * 1.4), 1);   // long axis fore and aft
+    EXPECT_NEAR(GeoDistance(c, oval[3]), 296, 1);
+    EXPECT_LT(oval[0].Lat, 0);
+}
+
+TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurn) {
+    auto ship = makeShip(stBB, 18000, 0);
+    TOutline& o = ship->Superstructure[1];
+    o[0] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 350, 50));
+    o[1] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 200, 60));
+    EXPECT_TRUE(SuperstructurePoints(*ship, 0).empty());
+    TPointList pts = SuperstructurePoints(*ship, 1);
+    ASSERT_EQ(pts.size(), 21u);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[0]), 350);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, pts[1]), 60, 0.05);
+    for (int j = 2; j < 21; ++j) EXPECT_EQ(pts[j], pts[1]);
+    ship->SetHeading(90);
+    pts = SuperstructurePoints(*ship, 1);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[0]), 80);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[1]), 290);
+    // An empty first point hides the outline whatever the rest holds.
+    o[0].Distance = 0;
+    EXPECT_TRUE(SuperstructurePoints(*ship, 1).empty());
+}
+
+TEST(GraphicsOutlineEditing, CompletionFromOnePointMirrorsIt) {
+    TOutline o{};
+    const TGeoPoint port = PointAtBearing(TGeoPoint{}, 300, 40);
+    o[0] = OutlinePointTo(port);
+    CompleteOutline(o, 1);
+    for (int j = 1; j <= 9; ++j) EXPECT_EQ(o[j].Distance, o[0].Distance);
+    for (int j = 10; j <= 20; ++j) {
+        EXPECT_NEAR(o[j].Distance, o[0].Distance, 1);
+        EXPECT_EQ(MapAngleToCompass(o[j].Angle), 60);
+    }
+}
+
+TEST(GraphicsOutlineEditing, CompletionFromTenPoints) {
+    TOutline o{};
+    for (int j = 0; j < 10; ++j) o[j] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 200 + j * 15, 30 + j));
+    const TOutline before = o;
+    CompleteOutline(o, 10);
+    for (int j = 0; j < 10; ++j) EXPECT_TRUE(same(o[j], before[j])) << j;
+    // Points 10 and 11 both mirror point 9; point 20 mirrors point 0.
+    EXPECT_TRUE(same(o[10], o[11]));
+    EXPECT_EQ(MapAngleToCompass(o[10].Angle), 360 - 335);
+    EXPECT_EQ(MapAngleToCompass(o[20].Angle), 160);
+    EXPECT_NEAR(o[20].Distance, before[0].Distance, 1);
+    for (int j = 0; j < 10; ++j) {
+        const TGeoPoint a = GeoPointAtHeading(TGeoPoint{}, o[j].Angle, o[j].Distance);
+        const TGeoPoint b = GeoPointAtHeading(TGeoPoint{}, o[20 - j].Angle, o[20 - j].Distance);
+        EXPECT_NEAR(a.Lon, -b.Lon, 2) << j;
+        EXPECT_NEAR(a.Lat, b.Lat, 2) << j;
+    }
+}
+
+TEST(GraphicsOutlineEditing, NoPointsLeavesTheOutlineEmpty) {
+    TOutline o{};
+    CompleteOutline(o, 0);
+    for (const auto& p : o) EXPECT_TRUE(same(p, TOutlinePoint{}));
+}
