@@ -82,7 +82,8 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
     Read("Huge.sdf",
          "[Data]\nDisplacement=99999999999\nSpeed=-4\nRange=7\nNation=11\nFire control=-3\nObsolete date=2147483647\n"
          "Mine capacity=0x7FFFFFFF\nFuel type=2\n[Armor]\nB=33\nD=-1\nT=32\n[Guns]\nMain=-2147483648\nSecondary=99\n"
-         "SecNo=-3\nTerNo=1000\nMQ=9\nSecTF=5\nTerTF=4\n[Torpedoes]\nCalibre=5\n[Funnels]\nFunnel1Pos=-2147483648\n");
+         "SecNo=-3\nTerNo=1000\nMQ=9\nSecTF=5\nTerTF=4\n[Torpedoes]\nCalibre=5\n[Funnels]\nFunnel1Pos=-2147483648\n"
+         "[Turret0]\nGuns=2147483647\nPos=B\n[TorpedoMount0]\nTubes=2147483647\nPos=A\n");
     EXPECT_EQ(in.Displacement, 10000);  // beyond 32 bits does not convert
     EXPECT_EQ(in.Speed, 0);
     EXPECT_EQ(in.Range, -1);
@@ -103,6 +104,10 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
     EXPECT_EQ(in.TerTF, 4);
     EXPECT_EQ(in.TorpCal, 12);
     EXPECT_EQ(in.FunnelPos[0], "-2147483648");
+    // Turret factors and tube counts are kept as written, however absurd.
+    ASSERT_EQ(ship.Turrets.size(), 1u);
+    EXPECT_EQ(ship.Turrets[0]->Guns, 2147483647);
+    ASSERT_EQ(ship.TorpedoMounts.size(), 1u);
 
     // Recomputing such a design must not fail.
     ApplyInputs(in, ship);
