@@ -270,3 +270,41 @@ TEST_F(TablesTest, BundledTablesFitShipsOfThePeriod) {
     }
     EXPECT_EQ(GunWeight(12), 57.0f);
 }
+
+// With the bundled tables a design close to a real ship must come out near
+// her displacement: Dreadnought, 18,110 t, 21 kn, ten 12-inch guns in five
+// twin turrets, 11-inch belt and turret faces, twenty-seven 12-pounders.
+TEST_F(TablesTest, BundledTablesBalanceADreadnought) {
+    const std::string dataDir = testsupport::programDir() + "Data/";
+    LoadSpeedHPTable(dataDir);
+    LoadOrdnanceTable(dataDir);
+    platform::ScopedRecordingMessages messages;
+    TDesignShip ship;
+    ship.SetDisplacementAndSpeed(18110, 21);
+    ship.SetArmor(11, 2, 6, 1.5f, 11, 0, 11, 3);
+    ship.BatteryCalibre = {0, 12, 3, 0};
+    ship.TorpedoCalibre = 18;
+    ship.SetSecondaryBatteries(27, 0, 3, 0, 0, 0);
+    ship.SetFireControl(1);
+    ship.SetTorpedoDefense(1);
+    ship.ClearSpecials();
+    for (char position : {'A', 'F', 'G', 'X', 'Y'}) {
+        auto turret = std::make_unique<TTurret>();
+        turret->Guns = 2;
+        turret->Position = position;
+        ship.AddTurret(std::move(turret));
+    }
+    for (char position : {'A', 'F', 'G', 'L', 'Y'}) {
+        auto mount = std::make_unique<TTorpedomount>();
+        mount->Tubes = 1;
+        mount->Position = position;
+        ship.AddTorpedoMount(std::move(mount));
+    }
+    ship.Recalculate();
+    EXPECT_TRUE(messages.recorded.empty());
+    // A twin 12-inch turret with its armour weighs several hundred tons.
+    EXPECT_GT(ship.Turrets[0]->Weight, 500);
+    EXPECT_LT(ship.Turrets[0]->Weight, 1500);
+    EXPECT_GT(ship.TotalWeight, 18110 * 0.9);
+    EXPECT_LT(ship.TotalWeight, 18110 * 1.1);
+}
