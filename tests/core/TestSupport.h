@@ -11,13 +11,21 @@ namespace testsupport {
 // The build's program directory (Data/, Designs/ ... beside the binaries).
 inline std::string programDir() {
     const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
+#ifdef SHIP_TEST_PROGRAM_DIR_DEFAULT
+    return dir ? dir : SHIP_TEST_PROGRAM_DIR_DEFAULT;
+#else
     return dir ? dir : "./";
+#endif
 }
 
 // The source tree, for files kept with the tests.
 inline std::string sourceDir() {
     const char* dir = std::getenv("SHIP_TEST_SOURCE_DIR");
+#ifdef SHIP_TEST_SOURCE_DIR_DEFAULT
+    return dir ? dir : SHIP_TEST_SOURCE_DIR_DEFAULT;
+#else
     return dir ? dir : "./";
+#endif
 }
 
 // A fresh directory removed at the end of the test.
