@@ -166,18 +166,10 @@ TEST_F(RulesTest, SetArmorStoresNoNegativeThickness) {
 
 TEST_F(RulesTest, OptionsMapOntoFlags) {
     ship.SetOptions(1, 3, true, true, 1, 1);
-    EXPECT_TRUE(ship.LowFreeboard);
+    EXPECT_TRUE(ship.LowFreeboard && ship.CrossDeckFire && ship.NarrowBelt && ship.Cramped);
     EXPECT_EQ(ship.RangeClass, 3);
-    EXPECT_TRUE(ship.CrossDeckFire);
-    EXPECT_TRUE(ship.NarrowBelt);
-    EXPECT_TRUE(ship.Cramped);
     ship.SetOptions(2, 0, false, false, 2, 2);   // only the value 1 sets a flag
     EXPECT_FALSE(ship.LowFreeboard || ship.CrossDeckFire || ship.NarrowBelt || ship.Cramped);
-    ship.SetSecondaryBatteries(12, 20, 6, 3, 1, 2);
-    EXPECT_EQ(ship.SecNo, 12);
-    EXPECT_EQ(ship.TerNo, 20);
-    EXPECT_EQ(ship.TerTF, 1);
-    EXPECT_EQ(ship.SecTF, 2);
 }
 
 TEST_F(RulesTest, TurretWeightsByPosition) {
@@ -207,17 +199,6 @@ TEST_F(RulesTest, PositionFactorsRoundHalvesToEven) {
     EXPECT_EQ(addTurret('E', 1)->Weight, 10);
     OrdnanceTable[12 - 3].GunWeight = 7.5f;
     EXPECT_EQ(addTurret('B', 1)->Weight, 16);
-}
-
-TEST_F(RulesTest, TurretArmourFactors) {
-    EXPECT_EQ(TurretArmourFactor(0), 75);
-    EXPECT_EQ(TurretArmourFactor(1), 100);
-    EXPECT_EQ(TurretArmourFactor(2), 165);
-    EXPECT_EQ(TurretArmourFactor(3), 220);
-    EXPECT_EQ(TurretArmourFactor(4), 270);
-    EXPECT_EQ(TurretArmourFactor(9), 270);
-    EXPECT_EQ(TurretArmourFactor(-1), 0);
-    EXPECT_EQ(TurretArmourFactor(INT_MIN), 0);
 }
 
 TEST_F(RulesTest, HostileTurretsStayFinite) {
@@ -471,17 +452,13 @@ TEST(ShipRules, ShipTypeCodes) {
 }
 
 TEST(ShipRules, PositionNames) {
-    const std::vector<std::pair<char, const char*>> turrets = {
-        {'A', "Forward"}, {'1', "Port forward"}, {'2', "Stbd forward"}, {'B', "Forward superimposed"},
-        {'C', "Forward midships"}, {'D', "Port forward wing"}, {'E', "Starboard forward wing"},
-        {'F', "Port wing"}, {'G', "Starboard wing"}, {'H', "Port midships wing"},
-        {'I', "Starboard midships wing"}, {'J', "Port wing"}, {'K', "Starboard wing"},
-        {'L', "Forward midships"}, {'Q', "Midships"}, {'R', "Midships aft"}, {'S', "Port aft wing"},
-        {'T', "Starboard aft wing"}, {'V', "Midships aft superimposed"}, {'W', "Midships aft"},
-        {'X', "Aft superimposed"}, {'3', "Port aft"}, {'4', "Stbd aft"}, {'Y', "Aft"},
-        {'a', "Illegal turret position!"}, {'P', "Illegal turret position!"}, {'\0', "Illegal turret position!"}};
-    for (auto [letter, name] : turrets) EXPECT_EQ(TurretPositionName(letter), name) << letter;
+    // Every offered position has a name; two pairs of positions share one.
     for (char letter : kTurretPositionOrder) EXPECT_NE(TurretPositionName(letter), "Illegal turret position!");
+    EXPECT_EQ(TurretPositionName('F'), TurretPositionName('J'));
+    EXPECT_EQ(TurretPositionName('R'), "Midships aft");
+    EXPECT_EQ(TurretPositionName('W'), "Midships aft");
+    EXPECT_EQ(TurretPositionName('1'), "Port forward");
+    for (char letter : {'a', 'P', 'Z', '5', '\0'}) EXPECT_EQ(TurretPositionName(letter), "Illegal turret position!");
 
     // Every offered mount text is its letter, " - " and its name.
     for (const char* text : kTorpedoMountTexts) EXPECT_EQ(text, std::string(1, text[0]) + " - " + TorpedoMountName(text[0]));
