@@ -57,23 +57,6 @@ TEST(DesignInputs, ClampPutsSpinValuesIntoTheirRangesAndStrayListIndexesToNothin
     EXPECT_EQ(in.TPS, 4);
 }
 
-TEST(DesignInputs, DefaultsMatchTheFreshForm) {
-    DesignInputs in;
-    EXPECT_EQ(in.Displacement, 10000);
-    EXPECT_EQ(in.Speed, 18);
-    EXPECT_EQ(in.Range, 1);
-    EXPECT_EQ(in.MainCal, 12);
-    EXPECT_EQ(in.SecCal, 4);
-    EXPECT_EQ(in.TerCal, 3);
-    EXPECT_EQ(in.TorpCal, 18);
-    EXPECT_EQ(in.Nation, -1);
-    EXPECT_EQ(in.Type, -1);
-    EXPECT_EQ(in.FireControl, -1);
-    EXPECT_EQ(in.TorpType, -1);
-    EXPECT_EQ(in.ObsoleteDate, 41224);  // 11 November 2012
-    EXPECT_EQ(in.TypeCode(), "");
-}
-
 TEST(DesignInputs, TypeCodesMatchWithoutLetterCase) {
     EXPECT_EQ(DesignTypeIndex("BB"), 0);
     EXPECT_EQ(DesignTypeIndex("amc"), 7);
