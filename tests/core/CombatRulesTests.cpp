@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include "CombatTestSupport.h"
+#include "combat/Identification.h"
+#include "combat/ShipGeometry.h"
+#include "combat/ShipTypes.h"
+#include "platform/Messages.h"
+
+using combattest::Battle;
+using combattest::ZeroEnvironment;
+
+namespace {
+std::int32_t sizeOf(int type, std::int32_t displacement) {
+    Tship s;
+    s.ShipType = static_cast<std::uint8_t>(type);
+    s.Displacement = displacement;
+    return ShipSizeUnits(s);
+}
+TTurret turretAt(char letter, int guns = 2) {
+    TTurret t;
+    t.Position = letter;
+    t.Guns = guns;
+    return t;
+}
+} // namespace
+
+TEST(ShipTypes, SizeFigures) {
+    EXPECT_EQ(sizeOf(stBB, 18000), 20);
+    EXPECT_EQ(sizeOf(stBB, 19500), 19);
+    EXPECT_EQ(sizeOf(stBB, 16999), 18);
+    EXPECT_EQ(sizeOf(stBB, 30000), 22);
+    EXPECT_EQ(sizeOf(stBB, 0), 20);   // in no range of its type
+    EXPECT_EQ(sizeOf(stDD, 1000), 10);
+    EXPECT_EQ(sizeOf(stDD, 1001), 11);
+    EXPECT_EQ(sizeOf(stDD, 499), 9);
+    EXPECT_EQ(sizeOf(stDD, 1401), 12);
+    EXPECT_EQ(sizeOf(stLT, 1), 15);
+    EXPECT_EQ(sizeOf(77, 5000), 15);
+}
+
+TEST(ShipTypes, TurretFacingsAndTheIllegalLetterMessage) {
+    platform::ScopedRecordingMessages rec;
+    EXPECT_EQ(TurretPositionBearing(turretAt('C')), 180);
+    EXPECT_EQ(TurretPositionBearing(turretAt('L')), 0);
+    EXPECT_EQ(TurretPositionBearing(turretAt('H', 2)), 0);
+    EXPECT_EQ(TurretPositionBearing(turretAt('H', 0)), 350);
+    EXPECT_EQ(TurretPositionBearing(turretAt('I', 0)), 10);
+    EXPECT_EQ(TurretPositionBearing(turretAt('7')), 190);
+    EXPECT_TRUE(rec.recorded.empty());
+    EXPECT_EQ(TurretPositionBearing(turretAt('Z')), 270);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Illegal turret position!Z"}));
+}
+
+TEST(ShipTypes, TurretOffsets) {
+    Tship bb;
+    bb.ShipType = stBB;
+    bb.NoSuperimposed = false;   // a turret at B
+    bb.NoMidships = true;
+    EXPECT_EQ(TurretPlacement(bb, 'Y', true, 1)->Distance, 135);
+    EXPECT_EQ(TurretPlacement(bb, 'A', true, 1)->Distance, 135);
+    Tship ca;
+    ca.ShipType = stCA;
+    ca.TurretAtW = true;
+    ca.NoMidships = true;   // not capital, so not reduced
+    EXPECT_EQ(TurretPlacement(ca, 'X', true, 1)->Distance, 132);
+    // Wing positions: large, then not capital, then cross-deck.
+    bb.BatteryCalibre[1] = 12;
+    EXPECT_EQ(TurretPlacement(bb, 'F', false, 1)->Bearing, 331);   // calibre 12 makes it large
+    bb.BatteryCalibre[2] = 12;
+    bb.CrossDeckFire = true;
+    EXPECT_EQ(TurretPlacement(bb, 'F', false, 2)->Bearing, 322);   // the secondary is never large by calibre
+    EXPECT_EQ(TurretPlacement(ca, 'F', false, 2)->Distance, 66);
+    EXPECT_FALSE(TurretPlacement(bb, 'U', true, 1).has_value());
+}
+
+TEST(ShipTypes, TurretOffsetOnTheMapTurnsWithTheShip) {
+    Battle battle;
+    TFightingShip& s = battle.Add("S", stBB, 18000);
+    s.NoSuperimposed = true;
+    s.SetHeading(90);
+    const TGeoPoint p = TurretPositionOffset(s, 'A', true, 1);   // 135 yards ahead
+    EXPECT_EQ(CompassBearing({}, p), 90);
+    EXPECT_NEAR(DistanceYards({}, p), 135, 1);
+    EXPECT_EQ(TurretPositionOffset(s, 'U', true, 1), s.Position());
+}
+
+TEST(ShipTypes, FireControlRangeModifierAndNames) {
+    EXPECT_EQ(FireControlRangeModifier(4, 10000), -2);
+    EXPECT_EQ(FireControlRangeModifier(4, 10001), 1);
+    EXPECT_EQ(FireControlRangeModifier(2, 8000), 0);
+    EXPECT_EQ(FireControlRangeModifier(2, 8001), -1);
+    EXPECT_EQ(FireControlRangeModifier(0, 2001), -1);
+    EXPECT_EQ(FireControlRangeModifier(0, 1200001), -2);
+    EXPECT_EQ(FireControlRangeModifier(1, -1), -2);
+    EXPECT_EQ(FireControlRangeModifier(5, 12000), 1);
+    EXPECT_EQ(FireControlRangeModifier(5, 12001), 2);
+    EXPECT_EQ(FireControlRangeModifier(5, 8000), -2);
+    EXPECT_EQ(FireControlRangeModifier(9, 100), -2);
+    EXPECT_EQ(FireControlName(3), "Director");
+    EXPECT_EQ(FireControlName(-1), "Unknown -1");
+}
+
+TEST(ShipTypes, FormationsAndRoles) {
+    ZeroEnvironment env;
+    Battle battle;
+    TDivision division;
+    EXPECT_TRUE(FormationAllowed(&division, 2));
+    division.Ships.push_back(&battle.Add("BB", stBB, 20000));
+    for (int year : {1906, 1915}) {
+        CurrentYear = year;
+        EXPECT_TRUE(FormationAllowed(&division, 0));
+        EXPECT_TRUE(FormationAllowed(&division, 1));
+        EXPECT_FALSE(FormationAllowed(&division, 2));
+        EXPECT_FALSE(FormationAllowed(&division, 3));
+    }
+    division.Ships[0] = &battle.Add("CL", stCL, 4000);
+    CurrentYear = 1906;
+    for (int f = 0; f < 4; ++f) EXPECT_TRUE(FormationAllowed(&division, f)) << f;
+    division.Ships[0] = &battle.Add("DD", stDD, 800);
+    EXPECT_FALSE(FormationAllowed(&division, 3));
+    EXPECT_FALSE(FormationAllowed(&division, 2));
+    CurrentYear = 1908;
+    EXPECT_TRUE(FormationAllowed(&division, 3));
+    EXPECT_TRUE(RoleAllowed(&division, 4));
+    EXPECT_TRUE(RoleAllowed(&division, 2));
+    EXPECT_FALSE(RoleAllowed(&division, 3));
+    EXPECT_EQ(RoleName(6), "Illegal Role value!");
+    std::string name = "kept";
+    FormationName(4, name);
+    EXPECT_EQ(name, "kept");
+    FormationName(2, name);
+    EXPECT_EQ(name, "Search line");
+}
+
+TEST(ShipGeometry, RangesAndBearingsBetweenShips) {
+    Battle battle;
+    TFightingShip& a = battle.Add("A", stBB, 20000);
+    TFightingShip& b = battle.Add("B", stBB, 20000, TGeoPoint{0, kGlobeUnitsPerMinute, 0});
+    EXPECT_EQ(GetRangeToShip(a, &b), 2027);
+    EXPECT_EQ(GetRoundedRangeToShip(a, &b, false), 2000);
+    EXPECT_EQ(GetRangeToShip(a, nullptr), 0);
+
+    TFightingShip& c = battle.Add("C", stBB, 20000, Battle::At(10, 5000));
+    a.SetHeading(350);
+    EXPECT_EQ(GetTrueBearingToShip(a, &c), 10);
+    EXPECT_EQ(GetBearingToShip(a, &c), 20);
+    TFightingShip& d = battle.Add("D", stBB, 20000, Battle::At(350, 5000));
+    a.SetHeading(10);
+    EXPECT_EQ(GetBearingToShip(a, &d), 340);
+}
+
+TEST(ShipGeometry, RoundedRangeWithErrorDrawsFirst) {
+    Battle battle;
+    TFightingShip& a = battle.Add("A", stBB, 20000);
+    TFightingShip& b = battle.Add("B", stBB, 20000, Battle::At(0, 10000));
+    platform::ScriptedRandom random;
+    platform::setRandomSource(&random);
+    random.push(0);
+    EXPECT_EQ(GetRoundedRangeToShip(a, &b, true), 11000);   // 10000 + 1000 - 0
+    random.push(1999);
+    EXPECT_EQ(GetRoundedRangeToShip(a, &b, true), 9000);    // 11000 - 1999 = 9001
+    EXPECT_EQ(random.draws, 2);
+    TFightingShip& near = battle.Add("N", stBB, 20000, Battle::At(0, 4));
+    EXPECT_EQ(GetRoundedRangeToShip(a, &near, true), 0);
+    platform::setRandomSource(nullptr);
+}
+
+TEST(ShipGeometry, NilShipMessages) {
+    Battle battle;
+    TFightingShip& a = battle.Add("A", stDD, 900);
+    platform::ScopedRecordingMessages rec;
+    EXPECT_EQ(GetTrueBearingToShip(a, nullptr), 0);
+    EXPECT_EQ(GetBearingToShip(a, nullptr), 0);
+    EXPECT_EQ(GetRoundedRangeToShip(a, nullptr, false), 0);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Cannot get bearing to nil ship!A",
+                                                     "Warning! GetBearingToShip A to nil ship!",
+                                                     "Error in GetRoundedRangeToShip procedure for DD A! Ship = nil!"}));
+}
+
+TEST(ShipGeometry, TurretArcs) {
+    EXPECT_TRUE(TurretCanBear(turretAt('1'), 44, false));
+    EXPECT_TRUE(TurretCanBear(turretAt('1'), 226, false));
+    EXPECT_FALSE(TurretCanBear(turretAt('1'), 45, false));
+    EXPECT_FALSE(TurretCanBear(turretAt('1'), 225, false));
+    EXPECT_FALSE(TurretCanBear(turretAt('F'), 90, false));
+    EXPECT_TRUE(TurretCanBear(turretAt('F'), 90, true));
+    EXPECT_TRUE(TurretCanBear(turretAt('G'), 270, true));
+    EXPECT_FALSE(TurretCanBear(turretAt('Y'), 0, false));
+    EXPECT_TRUE(TurretCanBear(turretAt('Y'), 180, false));
+    EXPECT_TRUE(TurretCanBear(turretAt('C'), 90, false));
+    EXPECT_FALSE(TurretCanBear(turretAt('C'), 180, false));
+    platform::ScopedRecordingMessages rec;
+    EXPECT_FALSE(TurretCanBear(turretAt('M'), 90, true));
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal turret position: M"}));
+}
+
+TEST(Identification, DisplayNamesAndSightingLevels) {
+    ZeroEnvironment env;
+    Battle battle;
+    platform::ScriptedRandom random;
+    platform::setRandomSource(&random);
+    TFightingShip& bb = battle.Add("Iron Duke", stBB, 25000);
+    EXPECT_EQ(DisplayName(bb), "BB Iron Duke");
+    EXPECT_EQ(IdentificationText(bb), "UNSIGHTED!");
+    bb.SightingLevel = 1;
+    EXPECT_EQ(IdentificationText(bb), "Unidentified ship");
+    bb.SightingLevel = 3;
+    bb.ReportedClassName = "Orion";
+    EXPECT_EQ(IdentificationText(bb), "BB Orion-class");
+    bb.Side = 3;
+    EXPECT_EQ(IdentificationText(bb), "Neutral steamer");
+    TFightingShip& fort = battle.Add("Fort", stLT, 1000);
+    EXPECT_EQ(DisplayName(fort), "Fort");
+    fort.SightingLevel = 1;
+    EXPECT_EQ(IdentificationText(fort), "Unidentified land feature");
+    fort.SightingLevel = 2;
+    EXPECT_EQ(IdentificationText(fort), "Fort");
+    platform::setRandomSource(nullptr);
+}
+
+TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
+    ZeroEnvironment env;
+    Battle battle;
+    platform::ScriptedRandom random;
+    platform::setRandomSource(&random);
+    TFightingShip& bc = battle.Add("Lion", stBC, 26000);
+    bc.SightingLevel = 2;
+    // Empty type: steps 1, 2 and 4 draw nothing; step 5 draws 10 (BB), step 6
+    // (year 0 < 1907) does not apply to BB, step 7 draws 99 (no confusion),
+    // then the class draw 10 picks the misidentified name.
+    for (int v : {10, 99, 10}) random.push(v);
+    EXPECT_EQ(IdentificationText(bc), "BB");
+    EXPECT_EQ(bc.ReportedClassName, "Lion-mis");
+    EXPECT_EQ(random.draws, 3);
+
+    // A battleship misreported as BC before 1907 becomes B or CA.
+    TFightingShip& bb = battle.Add("Nevada", stBB, 27000);
+    random.draws = 0;
+    for (int v : {5, 10, 99}) random.push(v);   // step 5 BC, step 6 B, step 7 none
+    ChooseReportedType(bb, 20000);
+    EXPECT_EQ(bb.ReportedType, "B");
+    EXPECT_EQ(random.draws, 3);
+
+    // Long-range confusion at 20000 yards applies below 5.
+    TFightingShip& cl = battle.Add("Arethusa", stCL, 3500);
+    random.draws = 0;
+    for (int v : {99, 4, 65}) random.push(v);   // no misreport; confusion 4 < 5 draws 65: DD
+    ChooseReportedType(cl, 20000);
+    EXPECT_EQ(cl.ReportedType, "DD");
+    // Once set, it is kept nine times in ten.
+    random.push(50);
+    ChooseReportedType(cl, 20000);
+    EXPECT_EQ(cl.ReportedType, "DD");
+    // At 15000 yards the confusion never applies; an unchanged type becomes the true code.
+    TFightingShip& dd = battle.Add("V25", stDD, 800);
+    for (int v : {99, 0}) random.push(v);
+    ChooseReportedType(dd, 15000);
+    EXPECT_EQ(dd.ReportedType, "DD");
+    platform::setRandomSource(nullptr);
+}

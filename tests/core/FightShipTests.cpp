@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include "CombatTestSupport.h"
+#include "TestSupport.h"
+#include "combat/Damage.h"
+#include "combat/ShipLayer.h"
+#include "platform/Messages.h"
+
+using combattest::ZeroEnvironment;
+
+namespace {
+
+const char* kSmallDesign =
+    "[Data]\r\nDisplacement=18100\r\nSpeed=21\r\nShipType=BB\r\nNation=0\r\nFreeboard=0\r\nFire control=2\r\n"
+    "EnemyClassName=Enemy\r\n"
+    "[Armor]\r\nB=11\r\nT=22\r\n"
+    "[Guns]\r\nMain=12\r\nSecondary=4\r\nTertiary=3\r\nMQ=1\r\nSecNo=7\r\nTerNo=5\r\n"
+    "[Torpedoes]\r\nCalibre=18\r\n"
+    "[Turret0]\r\nGuns=2\r\nPos=A\r\n"
+    "[Turret2]\r\nGuns=0\r\nPos=Y\r\n"
+    "[Turret3]\r\nPos=X\r\n"
+    "[TorpedoMount0]\r\nTubes=2\r\nPos=F\r\n"
+    "[TorpedoMount1]\r\nTubes=0\r\nPos=B\r\n"
+    "[TorpedoMount2]\r\nTubes=3\r\nPos=Q\r\n";
+
+} // namespace
+
+TEST(FightShip, HitPointsFromDisplacement) {
+    EXPECT_EQ(HitPointsForDisplacement(1499), 1829);
+    EXPECT_EQ(HitPointsForDisplacement(1500), 1836);
+    EXPECT_EQ(HitPointsForDisplacement(50000), 36177);
+    EXPECT_EQ(HitPointsForDisplacement(50001), 36251);
+    EXPECT_EQ(HitPointsForDisplacement(0), 0);
+    EXPECT_EQ(HitPointsForDisplacement(-5), 0);
+    EXPECT_EQ(HitPointsForDisplacement(10000001), 0);
+}
+
+TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
+    ZeroEnvironment env;
+    testsupport::TempDir dir;
+    const std::string path = dir.write("Foo.sdf", kSmallDesign);
+    platform::ScopedRecordingMessages rec;
+    TFightingShip s(nullptr);
+    ASSERT_TRUE(s.LoadFromDesignFile(path));
+    EXPECT_EQ(s.ClassName, "Foo");
+    EXPECT_EQ(s.EnemyClassName, "Enemy");
+    EXPECT_EQ(s.MisidentifiedClassName, "Foo");
+    EXPECT_EQ(s.Displacement, 18100);
+    EXPECT_EQ(s.Dynamos, 1);
+    EXPECT_EQ(s.ObsoleteDate, 10000);
+    EXPECT_FALSE(s.LowFreeboard);
+    EXPECT_FALSE(s.HSC);
+    EXPECT_EQ(s.OriginalFlotation, 9050);
+    EXPECT_EQ(s.Flotation, 9050);
+    EXPECT_EQ(s.HitPoints, s.OriginalHitPoints);
+    EXPECT_EQ(s.ArmorB, 5.0f);   // step 11 is 5.5 inches; the half is dropped
+    EXPECT_EQ(s.ArmorT, 11.0f);
+    EXPECT_EQ(s.BatteryCalibre[1], 12);
+    EXPECT_EQ(s.BatteryQuality[1], 1);
+    EXPECT_EQ(s.TorpedoDesignation, "X");
+    EXPECT_EQ(s.SecondaryPort, 3);
+    EXPECT_EQ(s.TertiaryStarboardOriginal, 2);
+    // Turret sections 0 and 2 (1 missing, 3 without "Guns"); a casemate still counts.
+    ASSERT_EQ(s.Turrets.size(), 2u);
+    EXPECT_EQ(s.Turrets[0]->Position, 'A');
+    EXPECT_EQ(s.Turrets[1]->Position, 'Y');
+    EXPECT_EQ(s.Turrets[1]->Guns, 0);
+    EXPECT_EQ(s.CountGuns(false), 3);
+    EXPECT_EQ(s.GunsText(), "3(3)");
+    // Mount 1 has no tubes; mount 0 at F is submerged and gets reloads.
+    ASSERT_EQ(s.TorpedoMounts.size(), 2u);
+    auto* m0 = TFightingShip::AsFighting(s.TorpedoMounts[0].get());
+    ASSERT_NE(m0, nullptr);
+    EXPECT_EQ(m0->TubeCount, 2);
+    EXPECT_EQ(m0->TubesLoaded, 2);
+    EXPECT_EQ(m0->Reloads, 2);
+    EXPECT_EQ(m0->Tubes, 0);
+    EXPECT_EQ(TFightingShip::AsFighting(s.TorpedoMounts[1].get())->Reloads, 0);
+    EXPECT_EQ(s.TorpedoesReady(), 5);
+    EXPECT_EQ(s.TorpedoBroadside(), -5);
+    EXPECT_TRUE(rec.recorded.empty());
+}
+
+TEST(FightShip, MissingKeysGiveLowFreeboardAndTheCalibreWarnings) {
+    ZeroEnvironment env;
+    testsupport::TempDir dir;
+    const std::string path = dir.write("Bare.sdf", "[Data]\r\nNation=3\r\nShipType=CL\r\n");
+    platform::ScopedRecordingMessages rec;
+    TFightingShip s(nullptr);
+    ASSERT_TRUE(s.LoadFromDesignFile(path));
+    EXPECT_TRUE(s.LowFreeboard);
+    EXPECT_TRUE(s.HSC);   // nation 3
+    EXPECT_EQ(s.Speed, 18);
+    EXPECT_EQ(s.Displacement, 10000);
+    EXPECT_EQ(s.BatteryCalibre[1], 2);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{
+                               "Warning! Illegal calibre value for ship class: Bare 0 1",
+                               "Warning! Illegal calibre value for ship class: Bare 0 2",
+                               "Warning! Illegal calibre value for ship class: Bare 0 3"}));
+}
+
+TEST(FightShip, CalibreIsClampedAndLandTargetsAreNotWarned) {
+    platform::ScopedRecordingMessages rec;
+    TFightingShip s(nullptr);
+    s.ClassName = "K";
+    s.SetBatteryCalibre(25, 2);
+    EXPECT_EQ(s.BatteryCalibre[2], 18);
+    s.SetBatteryCalibre(18, 1);
+    EXPECT_EQ(s.BatteryCalibre[1], 18);
+    s.ShipType = stLT;
+    s.SetBatteryCalibre(1, 3);
+    EXPECT_EQ(s.BatteryCalibre[3], 2);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal calibre value for ship class: K 25 2"}));
+}
+
+TEST(FightShip, NationOutOfRangeStopsTheLoad) {
+    testsupport::TempDir dir;
+    for (const char* nation : {"", "Nation=-1\r\n", "Nation=11\r\n", "Nation=-7\r\n"}) {
+        const std::string path = dir.write("Bad.sdf", std::string("[Data]\r\nShipType=BB\r\n") + nation +
+                                                          "[Guns]\r\nMain=12\r\n[Turret0]\r\nGuns=2\r\n");
+        platform::ScopedRecordingMessages rec;
+        TFightingShip s(nullptr);
+        EXPECT_FALSE(s.LoadFromDesignFile(path)) << nation;
+        EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Illegal nation value! Class: Bad"})) << nation;
+        EXPECT_TRUE(s.Turrets.empty());
+    }
+}
+
+TEST(FightShip, MissingFileAndCreateShipOnLayerMessages) {
+    TMap map;
+    platform::ScopedRecordingMessages rec;
+    auto ship = CreateShipOnLayer("/no/such/Gone.sdf", "Gone", map);
+    EXPECT_EQ(ship, nullptr);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Cannot find file: /no/such/Gone.sdf",
+                                                     "Unable to create ship Gone Filename: /no/such/Gone.sdf"}));
+    // The freed ship left nothing on the layer.
+    EXPECT_EQ(map.LayerByName("ShipLayer").Objects().Count(), 0);
+}
+
+TEST(FightShip, ConstructorAndDestructorManageTheMapObjects) {
+    TMap map;
+    TGeoObjectStore& store = map.LayerByName("ShipLayer").Objects();
+    {
+        TFightingShip s(&store);
+        EXPECT_EQ(store.Count(), 4);
+        EXPECT_EQ(store.Item(0), s.SmokeTrail.get());
+        EXPECT_EQ(store.Item(3), s.Location.get());
+        EXPECT_EQ(s.Location->Ship, &s);
+        EXPECT_TRUE(s.WakeLine->Hidden);
+        EXPECT_TRUE(s.WakePolygon->Hidden);
+        EXPECT_FALSE(s.SmokeTrail->Hidden);
+        EXPECT_EQ(s.SpeedPercent, 100);
+        EXPECT_EQ(s.BattleSetting3, 4300);
+        EXPECT_EQ(s.MapAngle, 1944000000);
+    }
+    EXPECT_EQ(store.Count(), 0);
+}
+
+TEST(FightShip, SetHeadingKeepsTheAnglesInStepExceptOnLand) {
+    TFightingShip s(nullptr);
+    s.SetHeading(90);
+    EXPECT_EQ(s.Heading, 90);
+    EXPECT_EQ(s.MapAngle, 270 * 5400000);
+    EXPECT_EQ(s.HeadingMilli, 90000);
+    s.ShipType = stLT;
+    s.SetHeading(45);
+    EXPECT_EQ(s.Heading, 90);
+}
+
+TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
+    ZeroEnvironment env;
+    Preferences.ApplyToDD = false;
+    Preferences.NationColor[2] = 0x0000FF;
+    Preferences.NationColor[5] = 0x00FF00;
+    testsupport::TempDir dir;
+    auto design = [&](const std::string& name, const char* type, int nation) {
+        return dir.write(name + ".sdf", std::string("[Data]\r\nShipType=") + type + "\r\nNation=" +
+                                            std::to_string(nation) + "\r\n[Guns]\r\nMain=4\r\nSecondary=2\r\nTertiary=2\r\n");
+    };
+    TMap map;
+    platform::ScopedRecordingMessages rec;
+    auto d1 = CreateShipOnLayer(design("D1", "DD", 2), "D1", map);
+    auto d2 = CreateShipOnLayer(design("D2", "DD", 5), "D2", map);
+    auto d3 = CreateShipOnLayer(design("D3", "DD", 2), "D3", map);
+    auto b1 = CreateShipOnLayer(design("B1", "BB", 2), "B1", map);
+    ASSERT_TRUE(d1 && d2 && d3 && b1);
+    TMapLayer& layer = map.LayerByName("ShipLayer");
+    auto* p2 = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("SmallShipPresenter2"));
+    auto* p5 = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("SmallShipPresenter5"));
+    auto* large = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("LargeShipPresenter2"));
+    ASSERT_TRUE(p2 && p5 && large);
+    EXPECT_EQ(p2->PolyBrush.BrushColor, clGrey);
+    EXPECT_EQ(p5->PolyBrush.BrushColor, clGrey);
+    EXPECT_EQ(large->PolyBrush.BrushColor, 0x0000FFu);
+    EXPECT_EQ(p2->TitleFont.FontSize, 200);
+    EXPECT_EQ(large->TitleFont.FontSize, 400);
+    EXPECT_EQ(large->TitleAlignment, taRight);
+    EXPECT_EQ(d1->Location->PresenterID, p2->PresenterID);
+    EXPECT_EQ(d3->Location->PresenterID, p2->PresenterID);
+    EXPECT_EQ(d3->ShipPresenterID, p2->PresenterID);
+    EXPECT_EQ(b1->Location->PresenterID, large->PresenterID);
+    EXPECT_EQ(d1->Location->Title, ShipTypeCode(stDD) + " D1");
+    // Smoke, wake and wake polygon presenters exist once.
+    auto* smoke = dynamic_cast<TPolyPresenter*>(layer.FindPresenter("SmokePresenter"));
+    ASSERT_NE(smoke, nullptr);
+    EXPECT_EQ(smoke->PolyPen.PenStyle, psDot);
+    EXPECT_EQ(smoke->PolyPen.PenWidth, 6);
+    EXPECT_EQ(smoke->PolyPen.PenUnit, TGeoUnit::Meter);
+    EXPECT_EQ(d2->SmokeTrail->PresenterID, smoke->PresenterID);
+    EXPECT_NE(layer.FindPresenter("NewWake"), nullptr);
+    EXPECT_EQ(layer.PresenterCount(), 3 + 3);
+    EXPECT_EQ(d1->Location->Chain(0).Count(), 0);
+}
+
+TEST(ShipLayer, ApplyToDDColoursDestroyersAndLandTargetsAreTitledByName) {
+    ZeroEnvironment env;
+    Preferences.ApplyToDD = true;
+    Preferences.NationColor[4] = 0x123456;
+    TMap map;
+    TFightingShip dd(&map.LayerByName("ShipLayer").Objects());
+    dd.ShipType = stDD;
+    dd.Nation = 4;
+    dd.Name = "Fort";
+    AssignShipPresenters(dd, map);
+    auto* p = dynamic_cast<TPolygonPresenter*>(map.LayerByName("ShipLayer").FindPresenter("SmallShipPresenter4"));
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->PolyBrush.BrushColor, 0x123456u);
+    dd.ShipType = stLT;
+    AssignShipPresenters(dd, map);
+    EXPECT_EQ(dd.Location->Title, "Fort");
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "CombatTestSupport.h"
+#include "platform/DayNumber.h"
+#include "platform/Messages.h"
+
+using combattest::Battle;
+using combattest::ZeroEnvironment;
+
+namespace {
+double june21(int hour) { return platform::dayNumberFromDate({1915, 6, 21}) + hour / 24.0; }
+TGeoPoint degrees(double lon, double lat) {
+    return TGeoPoint{static_cast<std::int32_t>(lon * kGlobeUnitsPerDegree),
+                     static_cast<std::int32_t>(lat * kGlobeUnitsPerDegree), 0};
+}
+} // namespace
+
+TEST(Sighting, LightConditions) {
+    EXPECT_EQ(LightConditionAt(degrees(0, 23), june21(12)), lcDay);
+    EXPECT_EQ(LightConditionAt(degrees(0, 23), june21(0)), lcNight);
+    // The sun stands over 23.4 N at noon; 93 and 97 degrees away it is 3 and 7 below.
+    EXPECT_EQ(LightConditionAt(degrees(0, 23.43 - 93), june21(12)), lcDusk);
+    EXPECT_EQ(LightConditionAt(degrees(0, 23.43 - 97), june21(12)), lcNight);
+    EXPECT_EQ(LightConditionAt(degrees(0, 0), 0.0), lcNight);
+    EXPECT_EQ(LightConditionAt(degrees(0, 0), 1e300), lcNight);   // absurd dates count as the zero date
+}
+
+TEST(Sighting, SightingRanges) {
+    ZeroEnvironment env;
+    Battle battle;
+    BattleDateTime = june21(12);
+    DayRange = 10000;
+    DuskRange = 5000;
+    EXPECT_EQ(GetSightingRange(&battle.Add("DD", stDD, 900), false), 8000);
+    EXPECT_EQ(GetSightingRange(&battle.Add("CL", stCL, 4000), false), 9000);
+    EXPECT_EQ(GetSightingRange(&battle.Add("BB", stBB, 20000), false), 10000);
+    TFightingShip& ca = battle.Add("CA", stCA, 12000, degrees(0, 23.43 - 93));
+    ca.CurrentSpeed = 24;
+    EXPECT_EQ(GetSightingRange(&ca, false), 5600);
+    EXPECT_EQ(ca.LightCondition, lcDusk);
+    ca.SightingExempt = true;
+    EXPECT_EQ(GetSightingRange(&ca, false), 5600);
+    EXPECT_EQ(GetSightingRange(nullptr, false), 0);
+    EXPECT_EQ(SightingTypeFactor(battle.Add("D2", stDD, 900), 555), 444);
+}
+
+TEST(Sighting, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
+    ZeroEnvironment env;
+    Battle battle;
+    TFightingShip& bb = battle.Add("BB", stBB, 20000);
+    EXPECT_EQ(GetSightingRange(&bb, false), 0);
+    bb.CurrentSpeed = 19;
+    EXPECT_EQ(GetSightingRange(&bb, false), 300);
+    platform::ScriptedRandom random;
+    platform::setRandomSource(&random);
+    random.push(2);   // mist: -500 + 1000
+    EXPECT_EQ(GetSightingRange(&bb, true), 800);
+    EXPECT_TRUE(IsMistOrRain());
+}
+
+TEST(Sighting, Glare) {
+    ZeroEnvironment env;
+    Battle battle;
+    // Near the equinox the sun stands over the equator at noon: at 87 E it is
+    // 3 degrees up in the west, and 800,000 yards further east it has set.
+    BattleDateTime = platform::dayNumberFromDate({1915, 3, 21}) + 0.5;
+    TFightingShip& s = battle.Add("S", stBB, 20000, degrees(87, 0));
+    EXPECT_FALSE(HasGlare(s));
+    BattleWeather = 2;
+    EXPECT_TRUE(HasGlare(s));
+    s.SetPosition(degrees(0, 0));
+    EXPECT_FALSE(HasGlare(s));
+}
+
+TEST(Sighting, ShipsInBetween) {
+    ZeroEnvironment env;
+    Battle battle;
+    TFightingShip& firer = battle.Add("F", stBB, 20000);
+    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+    battle.Add("Near", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 10));
+    battle.Add("Beyond", stDD, 900, Battle::At(0, 12000));
+    battle.Add("Wide", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 400));
+    TFightingShip& sunk = battle.Add("Sunk", stDD, 900, Battle::At(0, 6000));
+    sunk.Sunk = true;
+    TFightingShip& enemy = battle.Add("Enemy", stDD, 900, Battle::At(0, 7000));
+    enemy.Side = 1;
+    EXPECT_EQ(CountShipsInBetween(firer, &target, true), 2);
+    EXPECT_EQ(CountShipsInBetween(firer, &target, false), 1);
+}
+
+TEST(Sighting, NoShipLayer) {
+    ZeroEnvironment env;
+    Battle battle;
+    TFightingShip& a = battle.Add("A", stBB, 20000);
+    TMap empty;
+    SetBattleMap(&empty);
+    platform::ScopedRecordingMessages rec;
+    EXPECT_EQ(CountShipsInBetween(a, &a, true), 0);
+    EXPECT_EQ(GetSmokeInterference(a, &a, true), 0);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>(2, "Warning! No shiplayer in CountShipsInBetween procedure!")));
+}
+
+TEST(Sighting, SmokeAcrossTheLineOfFireScaledBySeaState) {
+    ZeroEnvironment env;
+    Battle battle;
+    TFightingShip& firer = battle.Add("A", stBB, 20000);
+    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+    TFightingShip& smoker = battle.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 3000), 90, 300));
+    smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4000));
+    smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4500));
+    smoker.SmokeTrail->Chain(0).Add(PointAtBearing(Battle::At(0, 4500), 90, 1000));   // off the line
+    const std::pair<int, int> expected[] = {{0, 2}, {7, 2}, {12, 1}, {20, 8}};
+    for (auto [sea, result] : expected) {
+        BattleSeaState = sea;
+        EXPECT_EQ(GetSmokeInterference(firer, &target, false), result) << sea;
+    }
+    BattleSeaState = 0;
+    platform::ScopedRecordingMessages rec;
+    GetSmokeInterference(firer, &target, true);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from S 4"
+                                                     "\rA LOS to T blocked by smoke from S 4\rTotal: 8 Effect: 2"}));
+}
+
+TEST(Sighting, SmokeFloatsAndAnEmptyReport) {
+    ZeroEnvironment env;
+    Battle battle;
+    TFightingShip& firer = battle.Add("A", stBB, 20000);
+    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+    TGeoObjectStore& floats = battle.map.LayerByName(kSmokeLayerName).Objects();
+    TSmokeFloat lonely(&floats);
+    lonely.Chain(0).Add(Battle::At(0, 5000));   // one point: nothing to test
+    TSmokeFloat real(&floats);
+    real.Chain(0).Add(Battle::At(0, 6000));
+    real.Chain(0).Add(Battle::At(0, 6100));
+    real.SetPosition(Battle::At(0, 6000));
+    platform::ScopedRecordingMessages rec;
+    BattleSeaState = 20;
+    EXPECT_EQ(GetSmokeInterference(firer, &target, true), 4);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from smokefloat1  4"
+                                                     "\rTotal: 4 Effect: 1"}));
+    rec.clear();
+    real.Chain(0).Clear();
+    GetSmokeInterference(firer, &target, true);
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rTotal: 0 Effect: 0"}));
+}
