@@ -37,7 +37,8 @@ TMapView TMapControl::View() const {
     return view;
 }
 
-bool TMapControl::ScreenToGeo(int x, int y, TGeoPoint& p) const { return View().ScreenToGeo(x, y, p); }
+// A mouse pixel stands for its middle.
+bool TMapControl::ScreenToGeo(int x, int y, TGeoPoint& p) const { return View().ScreenToGeo(x + 0.5, y + 0.5, p); }
 
 QPointF TMapControl::GeoToScreen(const TGeoPoint& p) const { return View().GeoToScreen(p); }
 

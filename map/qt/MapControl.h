@@ -29,7 +29,8 @@ public:
 
     // The view of the control at its present size.
     TMapView View() const;
-    // Control pixel to a geographic point; false when off the globe.
+    // Control pixel (taken at its middle) to a geographic point; false when
+    // off the globe.
     bool ScreenToGeo(int x, int y, TGeoPoint& p) const;
     QPointF GeoToScreen(const TGeoPoint& p) const;
 

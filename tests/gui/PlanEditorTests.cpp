@@ -1,0 +1,246 @@
+// The plan editor driven with the mouse on the offscreen canvas: funnels,
+// outlines, zoom, the pointer text, and the round trip through a save.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+#include "combat/FightShip.h"
+#include "designer/PlanEditor.h"
+#include "designfile/ProfileFile.h"
+#include "map/Geodesy.h"
+#include "map/qt/MapControl.h"
+
+#include <QCheckBox>
+#include <QTest>
+
+#include <cmath>
+
+using namespace designertest;
+
+namespace {
+
+TPlanEditor* editorOf(TfrmDesignMain& form) { return dynamic_cast<TPlanEditor*>(form.PlanEditor()); }
+
+// A copy of a bundled design in the scratch Custom Files, loaded.
+std::string loadSample(TfrmDesignMain& form, const TempProgramDir& dir, const char* name) {
+    const std::string target = dir.customFile(std::string(name) + ".sdf");
+    QFile::copy(QString::fromStdString(programDir() + "Designs/" + name + ".sdf"), QString::fromStdString(target));
+    platform::ScopedRecordingMessages rec;
+    form.LoadDesign(target);
+    return target;
+}
+
+// The pixel holding the ship's centre.
+QPoint centreOf(const TMapControl& globe) {
+    const QPointF c = globe.GeoToScreen(TGeoPoint{});
+    return {static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y()))};
+}
+
+} // namespace
+
+class PlanEditorTests : public QObject {
+    Q_OBJECT
+private slots:
+    void beforeTheFirstSaveTheMapTakesNoClicks() {
+        TempProgramDir dir;
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        TPlanEditor* editor = editorOf(*form);
+        QVERIFY(editor);
+        TMapControl* globe = editor->Globe41();
+        QCOMPARE(form->Widgets().Globe41, static_cast<QWidget*>(globe));
+        QCOMPARE(globe->Altitude(), 33);
+        QCOMPARE(BattleMap(), &globe->Map());
+
+        platform::ScopedRecordingMessages rec;
+        form->Widgets().bnFunnel[0]->click();
+        QCOMPARE(editor->EditMode, 1);
+        QVERIFY(globe->HandCursor());
+        const QPoint c = centreOf(*globe);
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c - QPoint(0, 40));
+        QCOMPARE(editor->EditMode, 1);
+        QCOMPARE(form->Widgets().stFunnelPos[0]->text(), QStringLiteral("0"));
+        // The pointer text is latitude and longitude only.
+        QTest::mouseMove(globe, c + QPoint(-30, -30));
+        TGeoPoint p;
+        QVERIFY(globe->ScreenToGeo(c.x() - 30, c.y() - 30, p));
+        QCOMPARE(form->Widgets().stPos->text(), QString::fromStdString(TPlanEditor::LatLonText(p)));
+        QVERIFY(form->Widgets().stPos->text().endsWith(QLatin1Char('W')));
+        form->Widgets().bnRefreshGraphics->click();
+        QCOMPARE(rec.texts(), std::vector<std::string>{"Save ship first!"});
+    }
+
+    void pointerTextFormats() {
+        TGeoPoint p;
+        p.Lat = 1500 * (3600 + 2 * 60 + 5);   // 1 degree 2 minutes 5 seconds north
+        p.Lon = -1500 * 75;                   // 1 minute 15 seconds west
+        QCOMPARE(TPlanEditor::LatLonText(p), std::string("  10205N 00115W"));
+        p.Lat = -p.Lat;
+        p.Lon = 0;
+        QCOMPARE(TPlanEditor::LatLonText(p), std::string("  10205S 00000E"));
+    }
+
+    void funnelAndOutlineGoIntoTheNextSave() {
+        TempProgramDir dir;
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        const std::string path = loadSample(*form, dir, "Dreadnought");
+        TPlanEditor* editor = editorOf(*form);
+        QVERIFY(editor->DisplayShip());
+        TMapControl* globe = editor->Globe41();
+        const QPoint c = centreOf(*globe);
+        DesignFormWidgets& w = form->Widgets();
+
+        // Funnel 2, oval, 40 pixels (yards at altitude 33) ahead.
+        w.cbFunnelOval[1]->setChecked(true);
+        w.bnFunnel[1]->click();
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c - QPoint(0, 40));
+        QCOMPARE(editor->EditMode, 0);
+        QVERIFY(!globe->HandCursor());
+        const int pos = w.stFunnelPos[1]->text().toInt();
+        QVERIFY2(pos <= -39 && pos >= -41, qPrintable(w.stFunnelPos[1]->text()));
+        QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
+        QVERIFY(editor->DisplayShip()->Funnels[2].Oval);
+        // A funnel placed abeam counts as aft.
+        w.bnFunnel[2]->click();
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(20, 0));
+        QVERIFY(w.stFunnelPos[2]->text().toInt() > 0);
+
+        // Outline 1: three points on the port half, one ignored on starboard.
+        w.bnOutline[0]->click();
+        QCOMPARE(editor->EditMode, 10);
+        platform::ScopedRecordingMessages rec;
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-10, -60));
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-15, -20));
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(30, 0));   // starboard: ignored
+        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-12, 30));
+        QCOMPARE(editor->PointCount, 3);
+        QCOMPARE(w.stNoPoints[0]->text(), QStringLiteral("3"));
+        QVERIFY(editor->LastPoint != TGeoPoint{});
+        QTest::mouseMove(globe, c + QPoint(-20, 40));
+        QVERIFY(editor->MousePoint != TGeoPoint{});
+        w.cbClosed[0]->setChecked(false);
+        QTest::mouseClick(globe, Qt::RightButton, {}, c);
+        QCOMPARE(editor->EditMode, 0);
+        QCOMPARE(editor->LastPoint, TGeoPoint{});
+        QVERIFY(rec.texts().empty());
+        const TOutline outline = editor->DisplayShip()->Superstructure[0];
+        QVERIFY(!editor->DisplayShip()->IsLine[0]);
+        QCOMPARE(outline[3].Distance, outline[2].Distance);   // copies of the last point
+        QCOMPARE(outline[20].Distance, outline[0].Distance);  // mirror of the first
+
+        // Save over the loaded file and read it back.
+        rec.answerNext(true);
+        w.bnSave->click();
+        QCOMPARE(rec.texts().size(), size_t{2});
+        QCOMPARE(rec.texts()[0], "Class exists!\rFile: " + path + "\r Overwrite?");
+        QCOMPARE(rec.texts()[1], "Ship design Dreadnought saved to file: " + path);
+        ProfileFile f(path);
+        QCOMPARE(f.ReadInteger("Funnels", "Funnel2Pos", 0), pos);
+        QVERIFY(f.ReadBool("Funnels", "Funnel2Oval", false));
+        QCOMPARE(f.ReadBool("Superstructure0", "IsLine", true), false);
+        for (int j = 0; j <= 20; ++j) {
+            const std::string key = "Point" + std::to_string(j);
+            QCOMPARE(f.ReadInteger("Superstructure0", key + "Angle", 0), outline[static_cast<size_t>(j)].Angle);
+            QCOMPARE(f.ReadInteger("Superstructure0", key + "Distance", 0), outline[static_cast<size_t>(j)].Distance);
+        }
+        // A new load shows the saved details.
+        {
+            platform::ScopedRecordingMessages quiet;
+            form->LoadDesign(path);
+        }
+        QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
+        QCOMPARE(editor->DisplayShip()->Superstructure[0][5].Angle, outline[5].Angle);
+        QCOMPARE(w.stFunnelPos[1]->text().toInt(), pos);
+    }
+
+    void eleventhPointAndDeleteFunnel() {
+        TempProgramDir dir;
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        loadSample(*form, dir, "Dreadnought");
+        TPlanEditor* editor = editorOf(*form);
+        TMapControl* globe = editor->Globe41();
+        const QPoint c = centreOf(*globe);
+        DesignFormWidgets& w = form->Widgets();
+
+        w.bnOutline[1]->click();
+        QVERIFY(editor->DisplayShip()->IsLine[1]);
+        platform::ScopedRecordingMessages rec;
+        for (int i = 0; i < 11; ++i) QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-5 - i, -100 + 20 * i));
+        QCOMPARE(rec.texts(), std::vector<std::string>{"Max 10 points!"});
+        QCOMPARE(editor->PointCount, 10);
+        const TOutline before = editor->DisplayShip()->Superstructure[1];
+        QTest::mouseClick(globe, Qt::RightButton, {}, c);
+        const TOutline& after = editor->DisplayShip()->Superstructure[1];
+        for (int j = 0; j < 10; ++j) QCOMPARE(after[static_cast<size_t>(j)].Angle, before[static_cast<size_t>(j)].Angle);
+        QCOMPARE(after[10].Angle, after[11].Angle);
+
+        // Delete: Cancel keeps the funnel, OK removes it.
+        editor->DisplayShip()->Funnels[1].Pos = -30;
+        w.stFunnelPos[0]->setText(QStringLiteral("-30"));
+        rec.clear();
+        rec.answerNext(false);
+        w.bnDeleteFunnel[0]->click();
+        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, -30);
+        rec.answerNext(true);
+        w.bnDeleteFunnel[0]->click();
+        QCOMPARE(rec.texts(), (std::vector<std::string>{"Delete funnel?", "Delete funnel?"}));
+        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, 0);
+        QCOMPARE(w.stFunnelPos[0]->text(), QStringLiteral("0"));
+
+        // With a ship shown the pointer text is bearing and range.
+        QTest::mouseMove(globe, c + QPoint(0, -50));
+        QCOMPARE(w.stPos->text(), QStringLiteral("0 degrees 50 yds"));
+    }
+
+    void zoomButtons() {
+        TempProgramDir dir;
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        TMapControl* globe = editorOf(*form)->Globe41();
+        form->Widgets().ZoomInBtn->click();
+        QCOMPARE(globe->Altitude(), 30);   // round(29.7)
+        form->Widgets().ZoomOutBtn->click();
+        QCOMPARE(globe->Altitude(), 36);
+        globe->SetAltitude(2000000000);
+        form->Widgets().ZoomOutBtn->click();   // 2.4e9 would not fit
+        QCOMPARE(globe->Altitude(), 2000000000);
+    }
+
+    void refreshTakesTheDesignTurrets() {
+        TempProgramDir dir;
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        loadSample(*form, dir, "Dreadnought");
+        TPlanEditor* editor = editorOf(*form);
+        form->DesignShip()->Turrets.pop_back();
+        form->DesignShip()->SecNo = 10;
+        editor->DisplayShip()->Funnels[1].Pos = -25;
+        form->Widgets().bnRefreshGraphics->click();
+        QCOMPARE(editor->DisplayShip()->Turrets.size(), form->DesignShip()->Turrets.size());
+        QCOMPARE(editor->DisplayShip()->SecondaryPort, 5);
+        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, -25);   // funnels untouched
+        const auto* t = TFightingShip::AsFighting(editor->DisplayShip()->Turrets.back().get());
+        QVERIFY(t);
+        QCOMPARE(t->Training, 180);   // the last turret (W after the reorder) faces aft
+    }
+
+    void loadFailureLeavesNoShip() {
+        TempProgramDir dir;
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        const std::string bad = dir.customFile("Broken.sdf");
+        QFile out(QString::fromStdString(bad));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("[Data]\r\nNation=99\r\n");
+        out.close();
+        platform::ScopedRecordingMessages rec;
+        editorOf(*form)->LoadDisplayShip(bad);
+        QVERIFY(!editorOf(*form)->DisplayShip());
+        QVERIFY(!rec.texts().empty());
+        QCOMPARE(rec.texts().back(), std::string("Could not load ship!"));
+    }
+};
+
+SHIP_GUI_TEST(PlanEditorTests)
+#include "PlanEditorTests.moc"
