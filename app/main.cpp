@@ -3,6 +3,8 @@
 #include "designer/AddTurret.h"
 #include "designer/frmDesign.h"
 #include "platform/qt/QtMessages.h"
+#include "status/HitDetails.h"
+#include "status/ShipStatus.h"
 
 #include <QApplication>
 
@@ -18,7 +20,11 @@ int main(int argc, char* argv[]) {
     {
         TfrmDesignMain mainForm;
         TdlgAddTurret addTurret(&mainForm);
+        TdlgShipStatus shipStatus(&mainForm);
+        TdlgHitDetails hitDetails(&shipStatus);
         mainForm.SetAddTurretDialog(&addTurret);
+        mainForm.SetShipStatusDialog(&shipStatus);
+        shipStatus.SetHitDetailsDialog(&hitDetails);
         mainForm.show();
         rc = QApplication::exec();
     }

@@ -2,7 +2,8 @@
 
 #include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
-#include "designer/PlanEditor.h"
+#include "platform/DayNumber.h"
+#include "status/ShipStatus.h"
 #include "designfile/DesignFile.h"
 #include "nations/Nations.h"
 #include "platform/Encoding.h"
@@ -105,7 +106,9 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     if (ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
     FormCreate();
     ConnectControls();
+    UpdateDisplacementStep();
     SetPlanEditor(std::make_unique<TPlanEditor>(*this));
+    AddShipStatusButton();
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -194,6 +197,42 @@ void TfrmDesignMain::InstallMapCanvas(QWidget* canvas) {
     if (canvas->objectName().isEmpty()) canvas->setObjectName(QStringLiteral("Globe41"));
     W.Panel2Layout->addWidget(canvas);
     W.Globe41 = canvas;
+}
+
+namespace {
+
+// The layout under `layout` that holds `widget`, or none.
+QBoxLayout* layoutHolding(QLayout* layout, QWidget* widget) {
+    if (!layout) return nullptr;
+    if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0) return box;
+    for (int i = 0; i < layout->count(); ++i)
+        if (QBoxLayout* found = layoutHolding(layout->itemAt(i)->layout(), widget)) return found;
+    return nullptr;
+}
+
+} // namespace
+
+void TfrmDesignMain::AddShipStatusButton() {
+    bnShipStatus_ = new QPushButton(QStringLiteral("Ship status"), W.bnRefreshGraphics->parentWidget());
+    bnShipStatus_->setObjectName(QStringLiteral("bnShipStatus"));
+    bnShipStatus_->setEnabled(false);
+    if (QBoxLayout* row = layoutHolding(W.bnRefreshGraphics->parentWidget()->layout(), W.bnRefreshGraphics))
+        row->insertWidget(row->indexOf(W.bnRefreshGraphics) + 1, bnShipStatus_);
+    connect(bnShipStatus_, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
+}
+
+void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
+
+TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
+    if (!ShipStatusDialog_) ShipStatusDialog_ = new TdlgShipStatus(this);
+    return *ShipStatusDialog_;
+}
+
+void TfrmDesignMain::ShowShipStatus() {
+    auto* editor = dynamic_cast<TPlanEditor*>(PlanEditor_.get());
+    TFightingShip* ship = editor ? editor->DisplayShip() : nullptr;
+    if (!ship) return;
+    ShipStatusDialog().ShowShipStatus(*ship, platform::todayDayNumber());
 }
 
 bool TfrmDesignMain::HasDisplayShip() const { return PlanEditor_ && PlanEditor_->HasDisplayShip(); }
@@ -394,6 +433,7 @@ void TfrmDesignMain::LoadDesign(const std::string& path) {
     UpdateTitle();
     Recompute();
     if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
+    bnShipStatus_->setEnabled(HasDisplayShip());
 }
 
 void TfrmDesignMain::LoadFrom(const char* title, const char* folder) {

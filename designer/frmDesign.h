@@ -15,6 +15,9 @@
 #include "platform/Paths.h"
 #include "shipdata/Ship.h"
 
+class QPushButton;
+class TdlgShipStatus;
+
 class TfrmDesignMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -34,6 +37,13 @@ public:
     // makes its own on first use.
     void SetAddTurretDialog(TdlgAddTurret* dialog) { AddTurretDialog_ = dialog; }
     TdlgAddTurret& AddTurretDialog();
+
+    // The ship status card made at program start; without one the form
+    // makes its own on first use.
+    void SetShipStatusDialog(TdlgShipStatus* dialog);
+    TdlgShipStatus& ShipStatusDialog();
+    // "Ship status" beside "Update ship graphic"; enabled once a ship is displayed.
+    QPushButton* ShipStatusButton() const { return bnShipStatus_; }
 
     void SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor);
     TPlanEditorHook* PlanEditor() { return PlanEditor_.get(); }
@@ -62,6 +72,8 @@ public slots:
     void bnDeleteTorpMountClick();
     void bnClearTorpMountsClick();
     void Button2Click();
+    // The see-ship operation: the status card of the displayed ship as of today.
+    void ShowShipStatus();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,6 +90,7 @@ private:
     void WriteOutputs();
     void LoadFrom(const char* title, const char* folder);
     bool HasDisplayShip() const;
+    void AddShipStatusButton();
 
     std::string ProgramDir_;
     bool StartupOk_ = false;
@@ -86,4 +99,6 @@ private:
     std::unique_ptr<TDesignShip> DesignShip_;
     QPointer<TdlgAddTurret> AddTurretDialog_;
     std::unique_ptr<TPlanEditorHook> PlanEditor_;
+    QPushButton* bnShipStatus_ = nullptr;
+    QPointer<TdlgShipStatus> ShipStatusDialog_;
 };

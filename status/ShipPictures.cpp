@@ -11,6 +11,16 @@
 
 #include <jpeglib.h>
 
+// The pictures live in a static library; registering them here keeps the
+// linker from dropping them.
+static void registerStoredPictures() {
+    static const bool once = [] {
+        Q_INIT_RESOURCE(pictures);
+        return true;
+    }();
+    (void)once;
+}
+
 namespace shippictures {
 
 namespace {
@@ -131,6 +141,7 @@ QString StoredPicturePath(const std::string& pictureName) {
 
 std::optional<QImage> StoredPicture(const std::string& pictureName) {
     if (pictureName.empty()) return std::nullopt;
+    registerStoredPictures();
     QFile file(StoredPicturePath(pictureName));
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QImage image = DecodeJpeg(file.readAll());

@@ -28,6 +28,7 @@ Label* makeBox(QWidget* parent, const char* name) {
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setMinimumWidth(60);
+    l->setFixedHeight(17);
     return l;
 }
 
@@ -42,6 +43,15 @@ QGroupBox* makeGroup(QWidget* parent, const char* name, const char* caption) {
     auto* g = new QGroupBox(QString::fromUtf8(caption), parent);
     g->setObjectName(QString::fromLatin1(name));
     return g;
+}
+
+// A group's grid, tight enough for the card's fixed height.
+QGridLayout* makeGrid(QGroupBox* group) {
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(6);
+    return grid;
 }
 
 // Caption on the left, box on the right, one row of a group's grid.
@@ -96,6 +106,8 @@ void buildSummary(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     guns->addWidget(w.lbTertiaryGuns, 2, 1);
     guns->addWidget(w.lbMines, 3, 1);
     guns->setColumnStretch(1, 1);
+    guns->setRowStretch(4, 1);
+    guns->setVerticalSpacing(1);
     row->addLayout(guns, 3);
 
     w.pnTorpedo = makeGroup(d, "pnTorpedo", "Torpedo tubes");
@@ -119,6 +131,7 @@ void buildSummary(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     int r = 0;
     for (QLabel* l : {w.lbBelt, w.lbDeck, w.lbTurretArmor, w.lbBattery, w.lbCT}) armour->addWidget(l, r++, 1);
     armour->setColumnStretch(1, 1);
+    armour->setVerticalSpacing(1);
     row->addLayout(armour, 3);
     top->addLayout(row);
 }
@@ -179,8 +192,9 @@ QVBoxLayout* buildTurretColumn(QDialog* d, ShipStatusWidgets& w) {
 
 QVBoxLayout* buildGunColumn(QDialog* d, ShipStatusWidgets& w) {
     auto* col = new QVBoxLayout;
+    col->setSpacing(4);
     w.gbMainGuns = makeGroup(d, "gbMainGuns", "Main guns");
-    auto* g = new QGridLayout(w.gbMainGuns);
+    auto* g = makeGrid(w.gbMainGuns);
     QWidget* m = w.gbMainGuns;
     w.stMainGunType = addRow(g, m, "stMainGunType", "Gun calibre");
     w.stRoundsFired = addRow(g, m, "stRoundsFired", "Rounds fired");
@@ -196,7 +210,12 @@ QVBoxLayout* buildGunColumn(QDialog* d, ShipStatusWidgets& w) {
     w.lbTargetInSmoke->setVisible(false);
     g->addWidget(w.lbTargetInSmoke, g->rowCount(), 0, 1, 2);
     col->addWidget(w.gbMainGuns);
+    return col;
+}
 
+QVBoxLayout* buildSmallGunColumn(QDialog* d, ShipStatusWidgets& w) {
+    auto* col = new QVBoxLayout;
+    col->setSpacing(0);
     w.tcSmallguns = new QTabBar(d);
     w.tcSmallguns->setObjectName(QStringLiteral("tcSmallguns"));
     w.tcSmallguns->addTab(QStringLiteral("Secondary guns"));
@@ -204,7 +223,7 @@ QVBoxLayout* buildGunColumn(QDialog* d, ShipStatusWidgets& w) {
     col->addWidget(w.tcSmallguns);
 
     w.gbSecondary = makeGroup(d, "gbSecondary", "");
-    auto* s = new QGridLayout(w.gbSecondary);
+    auto* s = makeGrid(w.gbSecondary);
     QWidget* sp = w.gbSecondary;
     w.stSecCal = addRow(s, sp, "stSecCal", "Gun type");
     w.stSecPort = addRow(s, sp, "stSecPort", "Secondary guns port");
@@ -218,7 +237,7 @@ QVBoxLayout* buildGunColumn(QDialog* d, ShipStatusWidgets& w) {
     col->addWidget(w.gbSecondary);
 
     w.gbTertiary = makeGroup(d, "gbTertiary", "");
-    auto* t = new QGridLayout(w.gbTertiary);
+    auto* t = makeGrid(w.gbTertiary);
     QWidget* tp = w.gbTertiary;
     w.stTerCal = addRow(t, tp, "stTerCal", "Gun type");
     w.stTerPort = addRow(t, tp, "stTerPort", "Tertiary guns port");
@@ -232,7 +251,9 @@ QVBoxLayout* buildGunColumn(QDialog* d, ShipStatusWidgets& w) {
     w.gbTertiary->setVisible(false);
     col->addWidget(w.gbTertiary);
 
+    col->addSpacing(4);
     auto* chances = new QGridLayout;
+    chances->setVerticalSpacing(2);
     w.stTSHitChancePort = addRow<TClickLabel>(chances, d, "stTSHitChancePort", "Hit chance port");
     w.stTSHitChanceStbd = addRow<TClickLabel>(chances, d, "stTSHitChanceStbd", "Hit chance stbd");
     for (TClickLabel* l : {w.stTSHitChancePort, w.stTSHitChanceStbd}) {
@@ -244,17 +265,21 @@ QVBoxLayout* buildGunColumn(QDialog* d, ShipStatusWidgets& w) {
     return col;
 }
 
-QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
-    auto* col = new QVBoxLayout;
+void buildDataGroup(QDialog* d, QVBoxLayout* col, ShipStatusWidgets& w) {
     w.gbData = makeGroup(d, "gbData", "Data");
-    auto* g = new QGridLayout(w.gbData);
+    auto* g = makeGrid(w.gbData);
     w.stCrewQuality = addRow(g, w.gbData, "stCrewQuality", "Crew quality");
     w.stFireControl = addRow(g, w.gbData, "stFireControl", "Fire control");
     w.stPointValue = addRow(g, w.gbData, "stPointValue", "Point value");
     col->addWidget(w.gbData);
+}
+
+QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
+    auto* col = new QVBoxLayout;
+    col->setSpacing(4);
 
     w.gbDamage = makeGroup(d, "gbDamage", "Damage");
-    auto* dm = new QGridLayout(w.gbDamage);
+    auto* dm = makeGrid(w.gbDamage);
     QWidget* dp = w.gbDamage;
     auto addBar = [&](const char* name, const char* caption) {
         auto* bar = new QProgressBar(dp);
@@ -296,12 +321,13 @@ QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
     stack->setContentsMargins(0, 0, 0, 0);
     w.lbSlask = new QListWidget(maneuverArea);
     w.lbSlask->setObjectName(QStringLiteral("lbSlask"));
+    w.lbSlask->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     w.gbManeuver = makeGroup(maneuverArea, "gbManeuver", "Maneuver");
     w.gbManeuver->setAutoFillBackground(true);
     stack->addWidget(w.lbSlask, 0, 0);
     stack->addWidget(w.gbManeuver, 0, 0);
     w.gbManeuver->raise();
-    auto* mv = new QGridLayout(w.gbManeuver);
+    auto* mv = makeGrid(w.gbManeuver);
     QWidget* mp = w.gbManeuver;
     w.stSpeed = addRow(mv, mp, "stSpeed", "Max speed");
     w.stSpeed->setToolTip(QStringLiteral("Current max speed/Original max speed"));
@@ -354,6 +380,11 @@ void buildButtons(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
 } // namespace
 
 void buildShipStatusWidgets(QDialog* d, ShipStatusWidgets& w) {
+    // The compact font of the design form, so the card fits its 770 rows.
+    QFont font = d->font();
+    font.setPointSize(8);
+    d->setFont(font);
+    d->setMinimumWidth(900);
     auto* top = new QVBoxLayout(d);
     top->setContentsMargins(8, 6, 8, 6);
     top->setSpacing(4);
@@ -362,8 +393,13 @@ void buildShipStatusWidgets(QDialog* d, ShipStatusWidgets& w) {
     buildView(d, top, w);
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(buildTurretColumn(d, w), 3);
-    columns->addLayout(buildGunColumn(d, w), 4);
+    columns->setSpacing(8);
+    columns->addLayout(buildTurretColumn(d, w), 4);
+    QVBoxLayout* guns = buildGunColumn(d, w);
+    buildDataGroup(d, guns, w);
+    guns->addStretch(1);
+    columns->addLayout(guns, 4);
+    columns->addLayout(buildSmallGunColumn(d, w), 4);
     columns->addLayout(buildStateColumn(d, w), 4);
     top->addLayout(columns, 1);
     buildButtons(d, top, w);
