@@ -249,8 +249,12 @@ TEST_F(TablesTest, BundledTablesFitShipsOfThePeriod) {
     for (int row = 0; row < 50; ++row)
         for (int col = 0; col < 20; ++col) {
             EXPECT_GT(SpeedHPTable[row][col], 0);
-            if (col > 0) EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row][col - 1]);
-            if (row > 0) EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row - 1][col]);
+            if (col > 0) {
+                EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row][col - 1]);
+            }
+            if (row > 0) {
+                EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row - 1][col]);
+            }
         }
     struct Ship { const char* name; int tons, knots, shp; };
     for (const Ship& s : {Ship{"Dreadnought", 18110, 21, 23000}, Ship{"Invincible", 17250, 25, 41000},
