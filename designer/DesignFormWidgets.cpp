@@ -277,7 +277,7 @@ void buildMainGunsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets
     column->addWidget(g, 3);
 }
 
-void buildSmallGunsGroup(QWidget* central, QHBoxLayout* row, bool secondary, DesignFormWidgets& w) {
+void buildSmallGunsGroup(QWidget* central, QVBoxLayout* column, bool secondary, DesignFormWidgets& w) {
     QGroupBox* g = secondary ? makeGroup(central, "gbSecondary", "Secondary guns")
                              : makeGroup(central, "gbTertiary", "Tertiary guns");
     QGridLayout* grid = gridOf(g);
@@ -292,20 +292,22 @@ void buildSmallGunsGroup(QWidget* central, QHBoxLayout* row, bool secondary, Des
                                              : "Weight of the tertiary guns");
     grid->addWidget(makeLabel(g, "Calibre", cal), 0, 0);
     grid->addWidget(cal, 0, 1);
-    grid->addWidget(makeLabel(g, "Number", number), 1, 0);
-    grid->addWidget(number, 1, 1);
-    grid->addWidget(makeLabel(g, "Guns / turret", tf), 2, 0);
-    grid->addWidget(tf, 2, 1);
-    grid->addWidget(makeLabel(g, "Quality", quality), 3, 0);
-    grid->addWidget(quality, 3, 1);
-    grid->addWidget(makeLabel(g, "Weight"), 4, 0);
-    grid->addWidget(weight, 4, 1);
+    grid->addWidget(makeLabel(g, "Number", number), 0, 2);
+    grid->addWidget(number, 0, 3);
+    grid->addWidget(makeLabel(g, "Guns / turret", tf), 1, 0);
+    grid->addWidget(tf, 1, 1);
+    grid->addWidget(makeLabel(g, "Quality", quality), 1, 2);
+    grid->addWidget(quality, 1, 3);
+    grid->addWidget(makeLabel(g, "Weight"), 2, 2);
+    grid->addWidget(weight, 2, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     if (secondary) {
         w.seSecCal = cal, w.seSecondaries = number, w.cbSecTF = tf, w.seSQ = quality, w.stSecWeight = weight;
     } else {
         w.seTerCal = cal, w.seTertiaries = number, w.cbTerTF = tf, w.seTQ = quality, w.stTerWeight = weight;
     }
-    row->addWidget(g);
+    column->addWidget(g);
 }
 
 void buildTorpedoGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
@@ -408,9 +410,14 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     w.ZoomOutBtn->setFixedWidth(28);
     w.ZoomInBtn->setToolTip(QStringLiteral("Zoom in"));
     w.ZoomOutBtn->setToolTip(QStringLiteral("Zoom out"));
-    top->addWidget(w.ZoomInBtn);
-    top->addWidget(w.ZoomOutBtn);
-    top->addWidget(w.bnRefreshGraphics, 1);
+    top->addWidget(w.ZoomInBtn, 0, Qt::AlignTop);
+    top->addWidget(w.ZoomOutBtn, 0, Qt::AlignTop);
+    // A column of its own, so a command added beside it goes below it and
+    // the plan editor column keeps its width.
+    auto* commands = new QVBoxLayout();
+    commands->setSpacing(kRowSpacing);
+    commands->addWidget(w.bnRefreshGraphics);
+    top->addLayout(commands, 1);
     column->addLayout(top);
 
     w.Panel2 = new QFrame(central);
@@ -549,11 +556,8 @@ void BuildDesignFormWidgets(QWidget* central, DesignFormWidgets& w) {
     buildHiddenControls(central, left, w);
 
     buildMainGunsGroup(central, middle, w);
-    auto* smallGuns = new QHBoxLayout();
-    smallGuns->setSpacing(6);
-    buildSmallGunsGroup(central, smallGuns, true, w);
-    buildSmallGunsGroup(central, smallGuns, false, w);
-    middle->addLayout(smallGuns);
+    buildSmallGunsGroup(central, middle, true, w);
+    buildSmallGunsGroup(central, middle, false, w);
     buildTorpedoGroup(central, middle, w);
     buildEquipmentGroup(central, middle, w);
     buildTotalsGroup(central, middle, w);

@@ -1,0 +1,172 @@
+// The add-turret dialog: free positions, its two OK checks, the turret or
+// mount it returns and what it keeps between openings.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+using namespace designertest;
+
+namespace {
+
+void put(Tship& ship, char letter) {
+    auto t = std::make_unique<TTurret>();
+    t->Position = letter;
+    t->Guns = 2;
+    ship.Turrets.push_back(std::move(t));
+}
+
+void putMount(Tship& ship, char letter) {
+    auto m = std::make_unique<TTorpedomount>();
+    m->Position = letter;
+    m->Tubes = 2;
+    ship.TorpedoMounts.push_back(std::move(m));
+}
+
+QStringList items(const TdlgAddTurret& d) {
+    QStringList out;
+    for (int i = 0; i < d.lbPosition->count(); ++i) out << d.lbPosition->item(i)->text();
+    return out;
+}
+
+} // namespace
+
+class AddTurretTests : public QObject {
+    Q_OBJECT
+private slots:
+    void offersOnlyFreeTurretPositionsInOrder() {
+        TdlgAddTurret d;
+        TDesignShip ship;
+        d.PrepareTurret(ship);
+        QCOMPARE(d.windowTitle(), QStringLiteral("Add turret"));
+        QCOMPARE(d.lbPosition->count(), 24);
+        QCOMPARE(d.lbPosition->item(0)->text(), QStringLiteral("A - Forward"));
+        QCOMPARE(d.lbPosition->item(23)->text(), QStringLiteral("Y - Aft"));
+        QVERIFY(d.lbPosition->selectedItems().isEmpty());
+        QVERIFY(d.TurretMode());
+
+        put(ship, 'A');
+        put(ship, 'X');
+        d.PrepareTurret(ship);
+        QCOMPARE(d.lbPosition->count(), 22);
+        QCOMPARE(d.lbPosition->item(0)->text(), QStringLiteral("1 - Port forward"));
+        QVERIFY(!items(d).join(QLatin1Char('|')).contains(QStringLiteral("X - ")));
+
+        for (char letter : kTurretPositionOrder)
+            if (!ship.HasTurretAt(letter)) put(ship, letter);
+        d.PrepareTurret(ship);
+        QCOMPARE(d.lbPosition->count(), 0);
+    }
+
+    void okChecksPositionThenFactor() {
+        platform::ScopedRecordingMessages messages;
+        TdlgAddTurret d;
+        TDesignShip ship;
+        d.PrepareTurret(ship);
+        d.show();
+        d.Button1->click();
+        QCOMPARE(messages.texts(), (std::vector<std::string>{"Select a position", "Select number of guns in turret"}));
+        QVERIFY(d.isVisible());
+        messages.clear();
+        d.lbPosition->setCurrentRow(0);
+        d.Button1->click();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Select number of guns in turret"});
+        QVERIFY(d.isVisible());
+        messages.clear();
+        d.cbTurretFactor->setCurrentIndex(0);  // "Casemate"
+        d.Button1->click();
+        QVERIFY(messages.recorded.empty());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        auto turret = d.ChosenTurret();
+        QVERIFY(turret);
+        QCOMPARE(turret->Guns, 0);
+        QCOMPARE(turret->Position, 'A');
+    }
+
+    void mountModeAsksOnlyForAPosition() {
+        platform::ScopedRecordingMessages messages;
+        TdlgAddTurret d;
+        TDesignShip ship;
+        d.PrepareMount(ship);
+        d.show();
+        QVERIFY(!d.TurretMode());
+        QVERIFY(d.seGuns->isVisible() && !d.cbTurretFactor->isVisible());
+        d.Button1->click();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Select a position"});
+        QVERIFY(d.isVisible());
+        d.reject();
+    }
+
+    void mountModeOffersBothPortBroadsideTubes() {
+        TdlgAddTurret d;
+        TDesignShip ship;
+        d.PrepareMount(ship);
+        QCOMPARE(d.lbPosition->count(), 16);
+        QVERIFY(items(d).contains(QStringLiteral("F - Port broadside (sub)")));
+        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
+        putMount(ship, 'F');
+        d.PrepareMount(ship);
+        QCOMPARE(d.lbPosition->count(), 15);
+        QVERIFY(!items(d).contains(QStringLiteral("F - Port broadside (sub)")));
+        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
+        // Turrets do not take mount positions.
+        put(ship, 'A');
+        d.PrepareMount(ship);
+        QVERIFY(items(d).contains(QStringLiteral("A - Forward (sub)")));
+    }
+
+    void factorAndTubesPersistBetweenOpenings() {
+        TdlgAddTurret d;
+        TDesignShip ship;
+        QCOMPARE(d.cbTurretFactor->currentIndex(), -1);
+        QCOMPARE(d.seGuns->value(), 2);
+
+        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
+            choosePosition(dlg, QStringLiteral("B - "));
+            dlg.cbTurretFactor->setCurrentIndex(3);
+            dlg.Button1->click();
+        });
+        auto turret = d.ExecuteAddTurret(ship);
+        QVERIFY(turret);
+        QCOMPARE(turret->Position, 'B');
+        QCOMPARE(turret->Guns, 3);
+
+        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
+            QCOMPARE(dlg.cbTurretFactor->currentText(), QStringLiteral("Triple turret"));
+            QVERIFY(dlg.lbPosition->selectedItems().isEmpty());
+            choosePosition(dlg, QStringLiteral("Q - "));
+            dlg.Button1->click();
+        });
+        turret = d.ExecuteAddTurret(ship);
+        QVERIFY(turret);
+        QCOMPARE(turret->Guns, 3);
+
+        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
+            choosePosition(dlg, QStringLiteral("Y - "));
+            dlg.seGuns->setValue(4);
+            dlg.Button1->click();
+        });
+        auto mount = d.ExecuteAddMount(ship);
+        QVERIFY(mount);
+        QCOMPARE(mount->Position, 'Y');
+        QCOMPARE(mount->Tubes, 4);
+
+        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
+            QCOMPARE(dlg.seGuns->value(), 4);
+            dlg.Button2->click();
+        });
+        QVERIFY(!d.ExecuteAddMount(ship));
+    }
+
+    void cancelReturnsNothing() {
+        TdlgAddTurret d;
+        TDesignShip ship;
+        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
+            choosePosition(dlg, QStringLiteral("A - "));
+            dlg.cbTurretFactor->setCurrentIndex(2);
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        });
+        QVERIFY(!d.ExecuteAddTurret(ship));
+    }
+};
+
+SHIP_GUI_TEST(AddTurretTests)
+#include "AddTurretTests.moc"
