@@ -1,0 +1,192 @@
+// The map renderer and view: projection both ways, presenters, hidden
+// objects, the render event, sdftool render, and a reference image of a
+// rendered design.
+//
+// To regenerate the reference picture after a deliberate change to the
+// drawing, build sdftool and run from the source root:
+//   build/bin/sdftool render "tests/gui/reference/Plan Sample BB.sdf" \
+//       --out tests/gui/reference/plan-sample-bb.png --data build/bin
+// then look at the new picture before committing it.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+#include "graphics/qt/PlanImage.h"
+#include "shipdata/ProgramData.h"
+#include "map/qt/MapControl.h"
+#include "map/qt/MapRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace {
+
+std::string sourceDir() {
+    const char* dir = std::getenv("SHIP_TEST_SOURCE_DIR");
+    return dir ? dir : "./";
+}
+
+std::string referenceDir() { return sourceDir() + "tests/gui/reference/"; }
+
+// Pixels whose largest channel difference exceeds `tolerance`.
+int differingPixels(const QImage& a, const QImage& b, int tolerance) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            if (d > tolerance) ++n;
+        }
+    return n;
+}
+
+QImage render(const TMap& map, const TMapView& view, const TRenderHandler& onRender = {}) {
+    QImage image(view.Width, view.Height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    RenderMap(painter, map, view, onRender);
+    return image;
+}
+
+} // namespace
+
+class MapRenderTests : public QObject {
+    Q_OBJECT
+private slots:
+    void projectionBothWaysAndOffTheGlobe() {
+        TMapView view;
+        view.Width = 200;
+        view.Height = 400;
+        view.Altitude = 33;
+        // One yard per pixel at altitude 33; north is up, east to the right.
+        const QPointF north = view.GeoToScreen(TGeoPoint{0, static_cast<std::int32_t>(100 * kGlobeUnitsPerYard), 0});
+        QCOMPARE(qRound(north.x()), 100);
+        QCOMPARE(qRound(north.y()), 100);
+        const QPointF east = view.GeoToScreen(TGeoPoint{static_cast<std::int32_t>(50 * kGlobeUnitsPerYard), 0, 0});
+        QCOMPARE(qRound(east.x()), 150);
+        view.Altitude = 66;   // twice as far: half the size
+        QCOMPARE(qRound(view.GeoToScreen(TGeoPoint{static_cast<std::int32_t>(50 * kGlobeUnitsPerYard), 0, 0}).x()),
+                 125);
+        TGeoPoint p;
+        QVERIFY(view.ScreenToGeo(130, 40, p));
+        const QPointF back = view.GeoToScreen(p);
+        QVERIFY(std::abs(back.x() - 130) < 0.01 && std::abs(back.y() - 40) < 0.01);
+        // Far out the pixel leaves the globe.
+        view.Altitude = 2000000000;
+        QVERIFY(view.ScreenToGeo(100, 200, p));
+        QVERIFY(!view.ScreenToGeo(0, 200, p));
+        QVERIFY(!view.ScreenToGeo(100, 0, p));
+    }
+
+    void presentersHiddenObjectsAndRenderEvent() {
+        TMap map;
+        TMapLayer& layer = map.LayerByName(kShipLayerName);
+        auto presenter = std::make_unique<TPolygonPresenter>();
+        presenter->Name = "Test";
+        presenter->PolyBrush.BrushColor = 0x000000FF;   // red in 00BBGGRR
+        const std::int32_t id = layer.AddPresenter(std::move(presenter))->PresenterID;
+        TGeoDataObject square(&layer.Objects());
+        square.Closed = true;
+        square.PresenterID = id;
+        const std::int32_t u = static_cast<std::int32_t>(20 * kGlobeUnitsPerYard);
+        square.Chain(0).Points = {{-u, u, 0}, {u, u, 0}, {u, -u, 0}, {-u, -u, 0}};
+        TMapView view;
+        view.Width = view.Height = 100;
+        bool called = false;
+        QImage image = render(map, view, [&](TMapCanvas& canvas) {
+            called = true;
+            canvas.Pen.Color = clBlack;
+            canvas.Brush.Color = 0x00FF0000;   // blue
+            const std::int32_t s = static_cast<std::int32_t>(5 * kGlobeUnitsPerYard);
+            canvas.Polygon({{-s, s, 0}, {s, s, 0}, {s, -s, 0}, {-s, -s, 0}});
+        });
+        QVERIFY(called);
+        QCOMPARE(image.pixelColor(50 - 12, 50).rgb(), QColor(255, 0, 0).rgb());   // the layer's square
+        QCOMPARE(image.pixelColor(50, 50).rgb(), QColor(0, 0, 255).rgb());        // drawn on top
+        QCOMPARE(image.pixelColor(5, 5).rgb(), MapBackgroundColour().rgb());
+        square.Hidden = true;
+        image = render(map, view);
+        QCOMPARE(image.pixelColor(50 - 12, 50).rgb(), MapBackgroundColour().rgb());
+        // Pen widths in metres grow as the view closes in.
+        QVERIFY(std::abs(view.MetresToPixels(6) - 6 * 1.0936) < 1e-6);
+        view.Altitude = 11;
+        QVERIFY(std::abs(view.MetresToPixels(6) - 3 * 6 * 1.0936) < 1e-6);
+    }
+
+    void controlForwardsMouseAndCursor() {
+        TMapControl control;
+        control.resize(215, 527);
+        control.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&control));
+        std::vector<std::pair<int, int>> moves;
+        Qt::MouseButton released = Qt::NoButton;
+        control.OnMouseMove = [&](int x, int y) { moves.emplace_back(x, y); };
+        control.OnMouseUp = [&](Qt::MouseButton b, int, int) { released = b; };
+        QTest::mouseMove(&control, QPoint(20, 30));
+        QTest::mouseClick(&control, Qt::RightButton, {}, QPoint(40, 50));
+        QVERIFY(!moves.empty());
+        QCOMPARE(released, Qt::RightButton);
+        control.SetHandCursor(true);
+        QCOMPARE(control.cursor().shape(), Qt::PointingHandCursor);
+        control.SetHandCursor(false);
+        QCOMPARE(control.cursor().shape(), Qt::ArrowCursor);
+        control.SetAltitude(0);
+        QCOMPARE(control.Altitude(), 1);
+        QCOMPARE(control.RenderToImage().size(), QSize(215, 527));
+    }
+
+    void renderedDesignMatchesTheReference() {
+        {
+            // Hull colours come from the nation colours of the preferences.
+            platform::ScopedRecordingMessages startup;
+            QVERIFY(LoadProgramData(designertest::programDir()));
+        }
+        platform::ScopedRecordingMessages rec;
+        const auto image = RenderDesignPlan(referenceDir() + "Plan Sample BB.sdf", "Plan Sample BB");
+        QVERIFY(image);
+        QVERIFY(rec.texts().empty());
+        const QImage reference(QString::fromStdString(referenceDir() + "plan-sample-bb.png"));
+        QVERIFY(!reference.isNull());
+        QCOMPARE(image->size(), reference.size());
+        // Anti-aliasing may differ a little between Qt builds; the shapes may not.
+        const int bad = differingPixels(image->convertToFormat(QImage::Format_RGB32),
+                                        reference.convertToFormat(QImage::Format_RGB32), 40);
+        QVERIFY2(bad <= image->width() * image->height() / 200, qPrintable(QString::number(bad)));
+    }
+
+    void sdftoolRenderWritesAPng() {
+        QTemporaryDir out;
+        const QString png = out.path() + QStringLiteral("/plan.png");
+        QProcess tool;
+        tool.start(QStringLiteral(SDFTOOL_PATH),
+                   {QStringLiteral("render"), QString::fromStdString(referenceDir() + "Plan Sample CL.sdf"),
+                    QStringLiteral("--out"), png, QStringLiteral("--width"), QStringLiteral("120"),
+                    QStringLiteral("--height"), QStringLiteral("300"), QStringLiteral("--altitude"),
+                    QStringLiteral("20"), QStringLiteral("--data"),
+                    QString::fromStdString(designertest::programDir())});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(120, 300));
+        // The hull lies on the centre line, bow up: sea at the corners.
+        QVERIFY(image.pixelColor(60, 150) != MapBackgroundColour());
+        QCOMPARE(image.pixelColor(2, 2).rgb(), MapBackgroundColour().rgb());
+
+        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("render"), QStringLiteral("x.sdf"),
+                                                  QStringLiteral("--out"), png, QStringLiteral("--width"),
+                                                  QStringLiteral("0")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
+        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("render"), out.path() + QStringLiteral("/none.sdf"),
+                                                  QStringLiteral("--out"), png});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+    }
+};
+
+SHIP_GUI_TEST(MapRenderTests)
+#include "MapRenderTests.moc"
