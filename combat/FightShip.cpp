@@ -6,6 +6,7 @@
 #include "designfile/ProfileFile.h"
 #include "map/Geodesy.h"
 #include "nations/Nations.h"
+#include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
@@ -137,10 +138,14 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
     TertiaryPortOriginal = TertiaryStarboardOriginal = TertiaryPort;
     CrossDeckFire = f.ReadBool("Guns", "CDF", false);
 
-    // A "Pos" that is present but empty is taken as the default letter.
-    auto letter = [&](const std::string& section) {
+    // A "Pos" that is present but empty is taken as the default letter. A
+    // letter is one Windows-1252 character, as the form reads it, not the
+    // first byte of its UTF-8 text.
+    auto letter = [&](const std::string& section) -> TurretPosition {
         const std::string pos = f.ReadString(section, "Pos", "Z");
-        return pos.empty() ? 'Z' : pos[0];
+        if (pos.empty()) return 'Z';
+        const auto byte = platform::utf8ToCp1252(platform::utf8Left(pos, 1));
+        return byte && byte->size() == 1 ? (*byte)[0] : 'Z';
     };
     for (int i = 0; i <= 25; ++i) {
         const std::string section = "Turret" + std::to_string(i);
