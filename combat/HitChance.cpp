@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "combat/FightShip.h"
 #include "combat/Identification.h"
@@ -311,6 +312,8 @@ float GetGunHitChance(TFightingShip& firer, TFightingShip* target, std::int32_t 
                                     " Target: " + DisplayName(*target));
     float C = hitMod > 0 ? static_cast<float>(B * std::pow(1.1L, static_cast<long double>(hitMod)))
                          : static_cast<float>(B * std::pow(0.9L, static_cast<long double>(-hitMod)));
+    // An absurd modifier from a hostile input must still give a number.
+    if (!std::isfinite(C)) C = std::numeric_limits<float>::max();
     C = BandHitChance(C, target->ShipType == stTR && R < 1500);
     line("Final hit chance: " + FormatChance(C));
     return C;
