@@ -199,25 +199,16 @@ void TfrmDesignMain::InstallMapCanvas(QWidget* canvas) {
     W.Globe41 = canvas;
 }
 
-namespace {
-
-// The layout under `layout` that holds `widget`, or none.
-QBoxLayout* layoutHolding(QLayout* layout, QWidget* widget) {
-    if (!layout) return nullptr;
-    if (auto* box = qobject_cast<QBoxLayout*>(layout); box && box->indexOf(widget) >= 0) return box;
-    for (int i = 0; i < layout->count(); ++i)
-        if (QBoxLayout* found = layoutHolding(layout->itemAt(i)->layout(), widget)) return found;
-    return nullptr;
-}
-
-} // namespace
-
 void TfrmDesignMain::AddShipStatusButton() {
     bnShipStatus_ = new QPushButton(QStringLiteral("Ship status"), W.bnRefreshGraphics->parentWidget());
     bnShipStatus_->setObjectName(QStringLiteral("bnShipStatus"));
     bnShipStatus_->setEnabled(false);
-    if (QBoxLayout* row = layoutHolding(W.bnRefreshGraphics->parentWidget()->layout(), W.bnRefreshGraphics))
-        row->insertWidget(row->indexOf(W.bnRefreshGraphics) + 1, bnShipStatus_);
+    // Into the layout of "Update ship graphic", right after it.
+    for (QBoxLayout* row : findChildren<QBoxLayout*>())
+        if (const int at = row->indexOf(W.bnRefreshGraphics); at >= 0) {
+            row->insertWidget(at + 1, bnShipStatus_);
+            break;
+        }
     connect(bnShipStatus_, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
 }
 
