@@ -68,3 +68,22 @@ TEST(DesignFileSamples, EachDesignFitsItsDisplacementWithoutAMessage) {
         EXPECT_TRUE(messages.texts().empty());
     }
 }
+
+// Destroyers are built at their own speeds, above those of the battleships
+// and battlecruisers they screened.
+TEST(DesignFileSamples, DestroyersOutrunTheCapitalShips) {
+    platform::ScopedRecordingMessages messages;
+    ASSERT_TRUE(LoadProgramData(testsupport::programDir()));
+    int fastestCapital = 0, slowestDestroyer = 99;
+    for (const auto& file : SampleFiles()) {
+        DesignInputs in;
+        TDesignShip ship;
+        ReadDesignFile(file, in, ship);
+        const std::string type = in.TypeCode();
+        if (type == "BB" || type == "BC") fastestCapital = std::max(fastestCapital, in.Speed);
+        if (type == "DD") slowestDestroyer = std::min(slowestDestroyer, in.Speed);
+    }
+    ASSERT_GT(fastestCapital, 0);
+    ASSERT_LT(slowestDestroyer, 99);
+    EXPECT_GE(slowestDestroyer, fastestCapital + 5);   // 33 kn against Kongo's 27
+}

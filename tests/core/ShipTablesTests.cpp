@@ -240,9 +240,9 @@ TEST_F(TablesTest, HugeTableValuesSaturate) {
     EXPECT_EQ(horsepower(2000, 35), INT_MIN);
 }
 
-// The bundled tables must give powers of the right order for real ships of
-// the period and weights that rise with the calibre.
-TEST_F(TablesTest, BundledTablesFitShipsOfThePeriod) {
+// The bundled speed-power table rises with displacement and speed, and its
+// big-ship rows give the installed power of real ships of the period.
+TEST_F(TablesTest, BundledTablesRiseAndGiveBigShipsTheirPower) {
     const std::string dataDir = testsupport::programDir() + "Data/";
     LoadSpeedHPTable(dataDir);
     LoadOrdnanceTable(dataDir);
@@ -256,10 +256,15 @@ TEST_F(TablesTest, BundledTablesFitShipsOfThePeriod) {
                 EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row - 1][col]);
             }
         }
+    // The small-ship rows join the big-ship rows without a kink: the last
+    // step below 12,000 t is no steeper than twice the first one above it.
+    for (int knots = 16; knots <= 35; ++knots) {
+        const int below = cell(12, knots) - cell(11, knots), above = cell(13, knots) - cell(12, knots);
+        EXPECT_LE(below, 2 * above + 1) << knots << " kn";
+    }
     struct Ship { const char* name; int tons, knots, shp; };
     for (const Ship& s : {Ship{"Dreadnought", 18110, 21, 23000}, Ship{"Invincible", 17250, 25, 41000},
-                          Ship{"Queen Elizabeth", 27500, 24, 56000}, Ship{"Arethusa", 3500, 29, 40000},
-                          Ship{"destroyer", 1000, 34, 25000}, Ship{"Iron Duke", 25000, 21, 29000},
+                          Ship{"Queen Elizabeth", 27500, 24, 56000}, Ship{"Iron Duke", 25000, 21, 29000},
                           Ship{"Derfflinger", 26180, 26, 63000}}) {
         double ratio = static_cast<double>(horsepower(s.tons, s.knots)) / s.shp;
         EXPECT_GT(ratio, 0.8) << s.name;
@@ -273,6 +278,56 @@ TEST_F(TablesTest, BundledTablesFitShipsOfThePeriod) {
         }
     }
     EXPECT_EQ(GunWeight(12), 57.0f);
+}
+
+// The small-ship rows hold the rules' effective power, so the period's
+// destroyers and light cruisers fit their displacement at their own speed
+// with their own guns, tubes and armour.
+TEST_F(TablesTest, BundledTablesBuildSmallFastShipsAtTheirSpeed) {
+    const std::string dataDir = testsupport::programDir() + "Data/";
+    LoadSpeedHPTable(dataDir);
+    LoadOrdnanceTable(dataDir);
+    struct Small {
+        const char* name;
+        int tons, knots, mainCalibre;
+        const char* turrets;   // one single mount per position
+        int secNo, secCalibre, torpedoCalibre;
+        const char* mounts;    // one mount per position
+        int tubesPerMount;
+        float belt, deck;
+        int fireControl;
+    };
+    for (const Small& s : {Small{"V25", 810, 33, 3, "AQY", 0, 0, 20, "BQRV", 1, 0, 0, 0},
+                           Small{"Admiralty M", 1000, 34, 4, "AQY", 0, 0, 21, "PR", 2, 0, 0, 0},
+                           Small{"Koenigsberg", 3400, 24, 4, "AY", 8, 4, 18, "FG", 1, 0, 1, 1},
+                           Small{"Arethusa", 3500, 29, 6, "AY", 6, 4, 21, "HIJK", 2, 3, 1, 1}}) {
+        SCOPED_TRACE(s.name);
+        ScopedRecordingMessages messages;
+        TDesignShip ship;
+        ship.SetDisplacementAndSpeed(s.tons, s.knots);
+        ship.SetArmor(s.belt, s.deck, 0, 0, 0, 0, 0, 0);
+        ship.BatteryCalibre = {0, s.mainCalibre, s.secCalibre, 0};
+        ship.TorpedoCalibre = s.torpedoCalibre;
+        ship.SetSecondaryBatteries(s.secNo, 0, s.secCalibre, 0, 0, 0);
+        ship.SetFireControl(s.fireControl);
+        ship.ClearSpecials();
+        for (const char* p = s.turrets; *p; ++p) {
+            auto turret = std::make_unique<TTurret>();
+            turret->Guns = 1;
+            turret->Position = *p;
+            ship.AddTurret(std::move(turret));
+        }
+        for (const char* p = s.mounts; *p; ++p) {
+            auto mount = std::make_unique<TTorpedomount>();
+            mount->Tubes = s.tubesPerMount;
+            mount->Position = *p;
+            ship.AddTorpedoMount(std::move(mount));
+        }
+        ship.Recalculate();
+        EXPECT_TRUE(messages.recorded.empty());
+        EXPECT_GT(ship.MachineryWeight, 0);
+        EXPECT_LE(ship.TotalWeight, s.tons);
+    }
 }
 
 // With the bundled tables a design close to a real ship must come out near
