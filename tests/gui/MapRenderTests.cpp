@@ -4,7 +4,7 @@
 //
 // To regenerate the reference picture after a deliberate change to the
 // drawing, build sdftool and run from the source root:
-//   build/bin/sdftool render "tests/gui/reference/Plan Sample BB.sdf" \
+//   build/bin/sdftool render "tests/gui/reference/Plan Sample BB.sdf"
 //       --out tests/gui/reference/plan-sample-bb.png --data build/bin
 // then look at the new picture before committing it.
 #include "DesignerTestSupport.h"
