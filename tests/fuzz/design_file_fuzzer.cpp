@@ -25,11 +25,14 @@ auto numbers(const DesignInputs& i) {
 }
 
 // The writer keeps a text on its line: a line break inside a value (a lone
-// CR can come in from a file) is saved as a blank.
+// CR can come in from a file) is saved as a blank, and blanks at either end
+// of a value are not read back.
 std::string oneLine(std::string s) {
     for (char& c : s)
         if (c == '\r' || c == '\n') c = ' ';
-    return s;
+    const size_t b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
 }
 
 auto texts(const DesignInputs& i) {
