@@ -7,18 +7,16 @@ using namespace designertest;
 
 namespace {
 
-void put(Tship& ship, char letter) {
-    auto t = std::make_unique<TTurret>();
-    t->Position = letter;
-    t->Guns = 2;
-    ship.Turrets.push_back(std::move(t));
-}
-
-void putMount(Tship& ship, char letter) {
-    auto m = std::make_unique<TTorpedomount>();
-    m->Position = letter;
-    m->Tubes = 2;
-    ship.TorpedoMounts.push_back(std::move(m));
+void put(Tship& ship, char letter, bool mount = false) {
+    if (mount) {
+        auto m = std::make_unique<TTorpedomount>();
+        m->Position = letter, m->Tubes = 2;
+        ship.TorpedoMounts.push_back(std::move(m));
+    } else {
+        auto t = std::make_unique<TTurret>();
+        t->Position = letter, t->Guns = 2;
+        ship.Turrets.push_back(std::move(t));
+    }
 }
 
 QStringList items(const TdlgAddTurret& d) {
@@ -32,28 +30,39 @@ QStringList items(const TdlgAddTurret& d) {
 class AddTurretTests : public QObject {
     Q_OBJECT
 private slots:
-    void offersOnlyFreeTurretPositionsInOrder() {
+    void offersOnlyFreePositionsInOrder() {
         TdlgAddTurret d;
         TDesignShip ship;
         d.PrepareTurret(ship);
         QCOMPARE(d.windowTitle(), QStringLiteral("Add turret"));
         QCOMPARE(d.lbPosition->count(), 24);
-        QCOMPARE(d.lbPosition->item(0)->text(), QStringLiteral("A - Forward"));
-        QCOMPARE(d.lbPosition->item(23)->text(), QStringLiteral("Y - Aft"));
-        QVERIFY(d.lbPosition->selectedItems().isEmpty());
-        QVERIFY(d.TurretMode());
-
+        QCOMPARE(items(d).first(), QStringLiteral("A - Forward"));
+        QCOMPARE(items(d).last(), QStringLiteral("Y - Aft"));
+        QVERIFY(d.lbPosition->selectedItems().isEmpty() && d.TurretMode());
         put(ship, 'A');
         put(ship, 'X');
         d.PrepareTurret(ship);
         QCOMPARE(d.lbPosition->count(), 22);
-        QCOMPARE(d.lbPosition->item(0)->text(), QStringLiteral("1 - Port forward"));
+        QCOMPARE(items(d).first(), QStringLiteral("1 - Port forward"));
         QVERIFY(!items(d).join(QLatin1Char('|')).contains(QStringLiteral("X - ")));
-
         for (char letter : kTurretPositionOrder)
             if (!ship.HasTurretAt(letter)) put(ship, letter);
         d.PrepareTurret(ship);
         QCOMPARE(d.lbPosition->count(), 0);
+
+        // Mounts: both port broadside tubes offered; turrets take no mount position.
+        TDesignShip bare;
+        d.PrepareMount(bare);
+        QCOMPARE(d.lbPosition->count(), 16);
+        QVERIFY(items(d).contains(QStringLiteral("F - Port broadside (sub)")));
+        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
+        put(bare, 'F', true);
+        put(bare, 'A');
+        d.PrepareMount(bare);
+        QCOMPARE(d.lbPosition->count(), 15);
+        QVERIFY(!items(d).contains(QStringLiteral("F - Port broadside (sub)")));
+        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
+        QVERIFY(items(d).contains(QStringLiteral("A - Forward (sub)")));
     }
 
     void okChecksPositionThenFactor() {
@@ -76,15 +85,9 @@ private slots:
         QVERIFY(messages.recorded.empty());
         QCOMPARE(d.result(), int(QDialog::Accepted));
         auto turret = d.ChosenTurret();
-        QVERIFY(turret);
-        QCOMPARE(turret->Guns, 0);
-        QCOMPARE(turret->Position, 'A');
-    }
+        QVERIFY(turret && turret->Guns == 0 && turret->Position == 'A');
 
-    void mountModeAsksOnlyForAPosition() {
-        platform::ScopedRecordingMessages messages;
-        TdlgAddTurret d;
-        TDesignShip ship;
+        // A mount asks for its position only.
         d.PrepareMount(ship);
         d.show();
         QVERIFY(!d.TurretMode());
@@ -95,29 +98,17 @@ private slots:
         d.reject();
     }
 
-    void mountModeOffersBothPortBroadsideTubes() {
-        TdlgAddTurret d;
-        TDesignShip ship;
-        d.PrepareMount(ship);
-        QCOMPARE(d.lbPosition->count(), 16);
-        QVERIFY(items(d).contains(QStringLiteral("F - Port broadside (sub)")));
-        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
-        putMount(ship, 'F');
-        d.PrepareMount(ship);
-        QCOMPARE(d.lbPosition->count(), 15);
-        QVERIFY(!items(d).contains(QStringLiteral("F - Port broadside (sub)")));
-        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
-        // Turrets do not take mount positions.
-        put(ship, 'A');
-        d.PrepareMount(ship);
-        QVERIFY(items(d).contains(QStringLiteral("A - Forward (sub)")));
-    }
-
     void factorAndTubesPersistBetweenOpenings() {
         TdlgAddTurret d;
         TDesignShip ship;
         QCOMPARE(d.cbTurretFactor->currentIndex(), -1);
         QCOMPARE(d.seGuns->value(), 2);
+        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
+            choosePosition(dlg, QStringLiteral("A - "));
+            dlg.cbTurretFactor->setCurrentIndex(2);
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        });
+        QVERIFY(!d.ExecuteAddTurret(ship));   // Escape cancels
 
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             choosePosition(dlg, QStringLiteral("B - "));
@@ -125,10 +116,7 @@ private slots:
             dlg.Button1->click();
         });
         auto turret = d.ExecuteAddTurret(ship);
-        QVERIFY(turret);
-        QCOMPARE(turret->Position, 'B');
-        QCOMPARE(turret->Guns, 3);
-
+        QVERIFY(turret && turret->Position == 'B' && turret->Guns == 3);
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             QCOMPARE(dlg.cbTurretFactor->currentText(), QStringLiteral("Triple turret"));
             QVERIFY(dlg.lbPosition->selectedItems().isEmpty());
@@ -136,8 +124,7 @@ private slots:
             dlg.Button1->click();
         });
         turret = d.ExecuteAddTurret(ship);
-        QVERIFY(turret);
-        QCOMPARE(turret->Guns, 3);
+        QVERIFY(turret && turret->Guns == 3);
 
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             choosePosition(dlg, QStringLiteral("Y - "));
@@ -145,26 +132,12 @@ private slots:
             dlg.Button1->click();
         });
         auto mount = d.ExecuteAddMount(ship);
-        QVERIFY(mount);
-        QCOMPARE(mount->Position, 'Y');
-        QCOMPARE(mount->Tubes, 4);
-
+        QVERIFY(mount && mount->Position == 'Y' && mount->Tubes == 4);
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             QCOMPARE(dlg.seGuns->value(), 4);
             dlg.Button2->click();
         });
         QVERIFY(!d.ExecuteAddMount(ship));
-    }
-
-    void cancelReturnsNothing() {
-        TdlgAddTurret d;
-        TDesignShip ship;
-        whenDialogOpens(d, [](TdlgAddTurret& dlg) {
-            choosePosition(dlg, QStringLiteral("A - "));
-            dlg.cbTurretFactor->setCurrentIndex(2);
-            QTest::keyClick(&dlg, Qt::Key_Escape);
-        });
-        QVERIFY(!d.ExecuteAddTurret(ship));
     }
 };
 

@@ -8,31 +8,27 @@
 #include "nations/Nations.h"
 #include "platform/Round.h"
 
-#include <QApplication>
 #include <QFrame>
-#include <QHeaderView>
 
 using namespace designertest;
 
 namespace {
 
-// The design ship the form should hold for `inputs` and these turrets,
-// computed by the core alone.
-std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const std::vector<std::pair<char, int>>& turrets = {},
-                                      const std::vector<std::pair<char, int>>& mounts = {}) {
+// The design ship the form should hold for `inputs` and these turrets and
+// mounts, computed by the core alone.
+using Places = std::vector<std::pair<char, int>>;
+std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const Places& turrets = {}, const Places& mounts = {}) {
     auto ship = std::make_unique<TDesignShip>();
     ship->ClearSpecials();
     ApplyInputs(inputs, *ship);
     for (auto [letter, guns] : turrets) {
         auto t = std::make_unique<TTurret>();
-        t->Guns = guns;
-        t->Position = letter;
+        t->Guns = guns, t->Position = letter;
         ship->AddTurret(std::move(t));
     }
     for (auto [letter, tubes] : mounts) {
         auto m = std::make_unique<TTorpedomount>();
-        m->Tubes = tubes;
-        m->Position = letter;
+        m->Tubes = tubes, m->Position = letter;
         ship->AddTorpedoMount(std::move(m));
     }
     ApplyInputs(inputs, *ship);
@@ -46,119 +42,131 @@ DesignInputs openingInputs() {
     return in;
 }
 
-template <class T>
-T* find(QWidget* form, const char* name) {
-    return form->findChild<T*>(QLatin1String(name));
+// Sets a spin box or list on the form and the same field of `in`.
+struct Setting {
+    const char* widget;
+    int DesignInputs::*field;
+    int value;
+};
+void apply(QWidget* form, DesignInputs& in, std::initializer_list<Setting> settings) {
+    for (const Setting& s : settings) {
+        QWidget* w = form->findChild<QWidget*>(QLatin1String(s.widget));
+        if (auto* spin = qobject_cast<QSpinBox*>(w)) spin->setValue(s.value);
+        if (auto* list = qobject_cast<QComboBox*>(w)) list->setCurrentIndex(s.value);
+        in.*s.field = s.value;
+    }
 }
 
-QLabel* buddyLabel(QWidget* form, QWidget* control) {
+QString buddyText(QWidget* form, QWidget* control) {
     for (QLabel* l : form->findChildren<QLabel*>())
-        if (l->buddy() == control) return l;
-    return nullptr;
+        if (l->buddy() == control) return l->text();
+    return QStringLiteral("<no label>");
 }
+
+// Every control by name. Kinds: S spin (label; min, max, step, value),
+// C list, E edit, D date (label), K check box, B button (caption), X delete
+// funnel button.
+struct Control {
+    const char* name;
+    char kind;
+    const char* text;
+    int min = 0, max = 0, step = 0, value = 0;
+};
+const Control kControls[] = {
+    {"seDisplacement", 'S', "Displacement", 50, 70000, 500, 10000}, {"seSpeed", 'S', "Speed", 0, 35, 1, 18},
+    {"seMainCal", 'S', "Main guns calibre", 2, 18, 1, 12}, {"seMQ", 'S', "Quality", -5, 5, 1, 0},
+    {"seSecCal", 'S', "Calibre", 2, 35, 1, 4}, {"seSecondaries", 'S', "Number", 0, 24, 2, 0},
+    {"seSQ", 'S', "Quality", -5, 5, 1, 0}, {"seTerCal", 'S', "Calibre", 2, 35, 1, 3},
+    {"seTertiaries", 'S', "Number", 0, 24, 2, 0}, {"seTQ", 'S', "Quality", -5, 5, 1, 0},
+    {"seTorpCal", 'S', "Torpedo calibre", 12, 28, 1, 18}, {"seMines", 'S', "Mines", 0, 1000, 10, 0},
+    {"seHullWS", 'S', "Hull weightsaving", 0, 10, 1, 0}, {"seArmWS", 'S', "Armor weightsaving", 0, 10, 1, 0},
+    {"seMachWS", 'S', "Machinery weightsaving", 0, 10, 1, 0},
+    {"cbNation", 'C', "Nation"}, {"cbType", 'C', "Ship type"}, {"cbRange", 'C', "Range"},
+    {"cbFreeboard", 'C', "Freeboard"}, {"cbFuelType", 'C', "Fuel type"}, {"cbB", 'C', "Belt"},
+    {"cbBeltCoverage", 'C', "Belt coverage"}, {"cbBE", 'C', "Belt extended"}, {"cbD", 'C', "Deck"},
+    {"cbDE", 'C', "Deck extended"}, {"cbCT", 'C', "Conning tower"}, {"cbT", 'C', "Turrets"},
+    {"cbTT", 'C', "Turret top"}, {"cbSEC", 'C', "Secondaries"}, {"cbFireControl", 'C', "Fire control"},
+    {"cbSecTF", 'C', "Guns / turret"}, {"cbTerTF", 'C', "Guns / turret"}, {"cbTorpType", 'C', "Type"},
+    {"cbTPS", 'C', "Torpedo defense"}, {"cbAccomodation", 'C', "Accomodation"},
+    {"edName", 'E', "Class name"}, {"edEnemyClass", 'E', "Enemy class name"},
+    {"edMisClass", 'E', "Misidentified class name"}, {"edPicName", 'E', "Picture name"},
+    {"dtpObsolete", 'D', "Obsolete date"},
+    {"cbProtectedCruiser", 'K', "Protected cruiser"}, {"cbCrossDeck", 'K', "Cross deck fire"},
+    {"bnLoad", 'B', "Load"}, {"bnLoadCust", 'B', "Load custom"}, {"bnSave", 'B', "Save"}, {"bnSelPic", 'B', "..."},
+    {"Button2", 'B', "Exit"}, {"bnAddTurret", 'B', "Add turret"}, {"bnDeleteTurret", 'B', "Delete turret"},
+    {"bnClearTurrets", 'B', "Clear turrets"}, {"bnAddTorpMount", 'B', "Add mount"},
+    {"bnDeleteTorpMount", 'B', "Delete mount"}, {"bnClearTorpMounts", 'B', "Clear mounts"},
+    {"Button1", 'B', "Update weights"}, {"bnRefreshGraphics", 'B', "Update ship graphic"}, {"ZoomInBtn", 'B', "+"},
+    {"ZoomOutBtn", 'B', "-"}, {"Button7", 'B', "St1"}, {"Button8", 'B', "St2"}, {"Button9", 'B', "St3"},
+    {"Button10", 'B', "St4"}, {"Button11", 'B', nullptr}, {"Button12", 'B', nullptr},
+    {"cbFunnel1Oval", 'K', "Oval"}, {"cbFunnel2Oval", 'K', "Oval"}, {"cbFunnel3Oval", 'K', "Oval"},
+    {"cbFunnel4Oval", 'K', "Oval"}, {"cbClosed", 'K', "Line"}, {"cbClosed2", 'K', "Line"},
+    {"cbClosed3", 'K', "Line"}, {"cbClosed4", 'K', "Line"}, {"bnFunnel1", 'B', "..."}, {"Button4", 'B', "..."},
+    {"Button5", 'B', "..."}, {"Button6", 'B', "..."}, {"bnDelFunnel", 'X', "X"}, {"stDelFunnel2", 'X', "X"},
+    {"bnDeleteFunnel3", 'X', "X"}, {"bnDelFunnel4", 'X', "X"},
+};
+
+// Output boxes: sunken, right-aligned, with a tooltip.
+const char* const kOutputs[] = {
+    "stHull", "stHp", "stMachineryWeight", "stB", "stBE", "stD", "stDE", "stCT", "stT", "stTT", "stS",
+    "stArmamentWeight", "stArmPc", "stSumArmor", "stArmorPc", "StaticText6", "stTPSweight", "stFireControl",
+    "stSecWeight", "stTerWeight", "stCrew", "stAccomodation", "stSumAll", "StaticText4", "stTotalCost", "stFunnel1Pos",
+    "stFunnel2Pos", "stFunnel3Pos", "stFunnel4Pos", "stNoPoints", "stNoPoints1", "stNoPoints2", "stNoPoints3"};
 
 } // namespace
 
 class DesignerFormTests : public QObject {
     Q_OBJECT
 private slots:
-    void everyControlExistsWithItsKindAndLabel() {
+    void everyControlExistsWithItsKindTextAndRange() {
         auto form = openForm();
         QVERIFY(form);
         QWidget* f = form.get();
-        const std::vector<std::pair<const char*, const char*>> spins = {
-            {"seDisplacement", "Displacement"}, {"seSpeed", "Speed"}, {"seMainCal", "Main guns calibre"},
-            {"seMQ", "Quality"}, {"seSecCal", "Calibre"}, {"seSecondaries", "Number"}, {"seSQ", "Quality"},
-            {"seTerCal", "Calibre"}, {"seTertiaries", "Number"}, {"seTQ", "Quality"},
-            {"seTorpCal", "Torpedo calibre"}, {"seMines", "Mines"}, {"seHullWS", "Hull weightsaving"},
-            {"seArmWS", "Armor weightsaving"}, {"seMachWS", "Machinery weightsaving"}};
-        const std::vector<std::pair<const char*, const char*>> lists = {
-            {"cbNation", "Nation"}, {"cbType", "Ship type"}, {"cbRange", "Range"}, {"cbFreeboard", "Freeboard"},
-            {"cbFuelType", "Fuel type"}, {"cbB", "Belt"}, {"cbBeltCoverage", "Belt coverage"},
-            {"cbBE", "Belt extended"}, {"cbD", "Deck"}, {"cbDE", "Deck extended"}, {"cbCT", "Conning tower"},
-            {"cbT", "Turrets"}, {"cbTT", "Turret top"}, {"cbSEC", "Secondaries"}, {"cbFireControl", "Fire control"},
-            {"cbSecTF", "Guns / turret"}, {"cbTerTF", "Guns / turret"}, {"cbTorpType", "Type"},
-            {"cbTPS", "Torpedo defense"}, {"cbAccomodation", "Accomodation"}};
-        const std::vector<std::pair<const char*, const char*>> edits = {
-            {"edName", "Class name"}, {"edEnemyClass", "Enemy class name"},
-            {"edMisClass", "Misidentified class name"}, {"edPicName", "Picture name"}};
-        for (auto [name, label] : spins) {
-            auto* w = find<QSpinBox>(f, name);
-            QVERIFY2(w, name);
-            QVERIFY2(buddyLabel(f, w) && buddyLabel(f, w)->text() == QLatin1String(label), name);
+        for (const Control& c : kControls) {
+            QWidget* w = f->findChild<QWidget*>(QLatin1String(c.name));
+            const QString text = QLatin1String(c.text);
+            QVERIFY2(w, c.name);
+            switch (c.kind) {
+            case 'S': {
+                auto* s = qobject_cast<QSpinBox*>(w);
+                QVERIFY2(s && s->minimum() == c.min && s->maximum() == c.max, c.name);
+                QVERIFY2(s->singleStep() == c.step && s->value() == c.value, c.name);
+                QVERIFY2(buddyText(f, w) == text, c.name);
+                break;
+            }
+            case 'C': QVERIFY2(qobject_cast<QComboBox*>(w) && buddyText(f, w) == text, c.name); break;
+            case 'E': QVERIFY2(qobject_cast<QLineEdit*>(w) && buddyText(f, w) == text, c.name); break;
+            case 'D': QVERIFY2(qobject_cast<QDateEdit*>(w) && buddyText(f, w) == text, c.name); break;
+            case 'K': QVERIFY2(qobject_cast<QCheckBox*>(w) && static_cast<QCheckBox*>(w)->text() == text, c.name); break;
+            case 'B':
+            case 'X': {
+                auto* b = qobject_cast<QPushButton*>(w);
+                QVERIFY2(b && (!c.text || b->text() == text), c.name);
+                QVERIFY2(c.kind == 'B' || (b->toolTip() == QStringLiteral("Delete funnel") &&
+                                           (b->font().bold() || b->styleSheet().contains(QStringLiteral("bold")))),
+                         c.name);
+                break;
+            }
+            }
         }
-        for (auto [name, label] : lists) {
-            auto* w = find<QComboBox>(f, name);
-            QVERIFY2(w, name);
-            QVERIFY2(buddyLabel(f, w) && buddyLabel(f, w)->text() == QLatin1String(label), name);
-        }
-        for (auto [name, label] : edits) {
-            auto* w = find<QLineEdit>(f, name);
-            QVERIFY2(w, name);
-            QVERIFY2(buddyLabel(f, w) && buddyLabel(f, w)->text() == QLatin1String(label), name);
-        }
-        auto* date = find<QDateEdit>(f, "dtpObsolete");
-        QVERIFY(date && buddyLabel(f, date)->text() == QLatin1String("Obsolete date"));
-
-        const std::vector<std::pair<const char*, const char*>> checks = {
-            {"cbProtectedCruiser", "Protected cruiser"}, {"cbCrossDeck", "Cross deck fire"},
-            {"cbFunnel1Oval", "Oval"}, {"cbFunnel2Oval", "Oval"}, {"cbFunnel3Oval", "Oval"},
-            {"cbFunnel4Oval", "Oval"}, {"cbClosed", "Line"}, {"cbClosed2", "Line"}, {"cbClosed3", "Line"},
-            {"cbClosed4", "Line"}};
-        for (auto [name, caption] : checks) {
-            auto* w = find<QCheckBox>(f, name);
-            QVERIFY2(w && w->text() == QLatin1String(caption), name);
-        }
-
-        const char* outputs[] = {"stHull", "stHp", "stMachineryWeight", "stB", "stBE", "stD", "stDE", "stCT", "stT",
-                                 "stTT", "stS", "stArmamentWeight", "stArmPc", "stSumArmor", "stArmorPc",
-                                 "StaticText6", "stTPSweight", "stFireControl", "stSecWeight", "stTerWeight",
-                                 "stCrew", "stAccomodation", "stSumAll", "StaticText4", "stTotalCost",
-                                 "stFunnel1Pos", "stFunnel2Pos", "stFunnel3Pos", "stFunnel4Pos", "stNoPoints",
-                                 "stNoPoints1", "stNoPoints2", "stNoPoints3"};
-        for (const char* name : outputs) {
-            auto* w = find<QLabel>(f, name);
-            QVERIFY2(w, name);
-            QVERIFY2(w->frameShadow() == QFrame::Sunken && (w->alignment() & Qt::AlignRight), name);
-            QVERIFY2(!w->toolTip().isEmpty(), name);
-        }
-
-        const std::vector<std::pair<const char*, const char*>> buttons = {
-            {"bnLoad", "Load"}, {"bnLoadCust", "Load custom"}, {"bnSave", "Save"}, {"bnSelPic", "..."},
-            {"Button2", "Exit"}, {"bnAddTurret", "Add turret"}, {"bnDeleteTurret", "Delete turret"},
-            {"bnClearTurrets", "Clear turrets"}, {"bnAddTorpMount", "Add mount"},
-            {"bnDeleteTorpMount", "Delete mount"}, {"bnClearTorpMounts", "Clear mounts"},
-            {"Button1", "Update weights"}, {"bnRefreshGraphics", "Update ship graphic"}, {"ZoomInBtn", "+"},
-            {"ZoomOutBtn", "-"}, {"bnFunnel1", "..."}, {"Button4", "..."}, {"Button5", "..."}, {"Button6", "..."},
-            {"bnDelFunnel", "X"}, {"stDelFunnel2", "X"}, {"bnDeleteFunnel3", "X"}, {"bnDelFunnel4", "X"},
-            {"Button7", "St1"}, {"Button8", "St2"}, {"Button9", "St3"}, {"Button10", "St4"}, {"Button11", nullptr},
-            {"Button12", nullptr}};
-        for (auto [name, caption] : buttons) {
-            auto* w = find<QPushButton>(f, name);
-            QVERIFY2(w, name);
-            if (caption) QVERIFY2(w->text() == QLatin1String(caption), name);
-        }
-        for (const char* name : {"bnDelFunnel", "stDelFunnel2", "bnDeleteFunnel3", "bnDelFunnel4"}) {
-            auto* w = find<QPushButton>(f, name);
-            QCOMPARE(w->toolTip(), QStringLiteral("Delete funnel"));
-            QVERIFY(w->font().bold() || w->styleSheet().contains(QStringLiteral("bold")));
+        for (const char* name : kOutputs) {
+            auto* l = f->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY2(l && l->frameShadow() == QFrame::Sunken && (l->alignment() & Qt::AlignRight), name);
+            QVERIFY2(!l->toolTip().isEmpty(), name);
         }
         for (const char* name : {"seHullWS", "seArmWS", "seMachWS", "Button1", "Button11", "Button12"})
-            QVERIFY2(!find<QWidget>(f, name)->isVisible(), name);
+            QVERIFY2(!f->findChild<QWidget*>(QLatin1String(name))->isVisible(), name);
 
-        auto* panel = find<QFrame>(f, "Panel2");
-        QVERIFY(panel);
+        auto* panel = f->findChild<QFrame*>(QStringLiteral("Panel2"));
+        QVERIFY(panel && panel->findChild<QWidget*>(QStringLiteral("Globe41")));
         QCOMPARE(panel->size(), QSize(215, 527));
-        QVERIFY(panel->findChild<QWidget*>(QStringLiteral("Globe41")));
-        QVERIFY(find<QLabel>(f, "stPos"));
-        QCOMPARE(find<QLabel>(f, "lbVersion")->text(), QStringLiteral("V1.54"));
-
-        const std::vector<std::tuple<const char*, QStringList, std::vector<int>>> views = {
-            {"lvTurrets", {"Position", "Guns/turret", "Weight/turret"}, {150, 70, 75}},
-            {"lvTorpedoes", {"Position", "Tubes/mount", "Weight/mount"}, {150, 80, 80}}};
-        for (const auto& [name, columns, widths] : views) {
-            auto* lv = find<QTreeWidget>(f, name);
-            QVERIFY2(lv, name);
+        QVERIFY(f->findChild<QLabel*>(QStringLiteral("stPos")));
+        QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lbVersion"))->text(), QStringLiteral("V1.54"));
+        const DesignFormWidgets& w = form->Widgets();
+        const std::vector<std::tuple<QTreeWidget*, QStringList, std::vector<int>>> views = {
+            {w.lvTurrets, {"Position", "Guns/turret", "Weight/turret"}, {150, 70, 75}},
+            {w.lvTorpedoes, {"Position", "Tubes/mount", "Weight/mount"}, {150, 80, 80}}};
+        for (const auto& [lv, columns, widths] : views) {
             QCOMPARE(lv->columnCount(), 3);
             for (int c = 0; c < 3; ++c) {
                 QCOMPARE(lv->headerItem()->text(c), columns[c]);
@@ -168,56 +176,31 @@ private slots:
         }
     }
 
-    void controlsHoldTheirRangesItemsAndDefaults() {
+    void listsHoldTheirItemsAndDefaults() {
         auto form = openForm();
-        QVERIFY(form);
-        QWidget* f = form.get();
-        struct Spin {
-            const char* name;
-            int min, max, step, value;
-        };
-        const Spin spins[] = {{"seDisplacement", 50, 70000, 500, 10000}, {"seSpeed", 0, 35, 1, 18},
-                              {"seMainCal", 2, 18, 1, 12},           {"seMQ", -5, 5, 1, 0},
-                              {"seSecCal", 2, 35, 1, 4},             {"seSecondaries", 0, 24, 2, 0},
-                              {"seSQ", -5, 5, 1, 0},                 {"seTerCal", 2, 35, 1, 3},
-                              {"seTertiaries", 0, 24, 2, 0},         {"seTQ", -5, 5, 1, 0},
-                              {"seTorpCal", 12, 28, 1, 18},          {"seMines", 0, 1000, 10, 0},
-                              {"seHullWS", 0, 10, 1, 0},             {"seArmWS", 0, 10, 1, 0},
-                              {"seMachWS", 0, 10, 1, 0}};
-        for (const Spin& s : spins) {
-            auto* w = find<QSpinBox>(f, s.name);
-            QVERIFY2(w->minimum() == s.min && w->maximum() == s.max, s.name);
-            QVERIFY2(w->singleStep() == s.step && w->value() == s.value, s.name);
-        }
-        QCOMPARE(form->Widgets().cbType->count(), 11);
+        QVERIFY(form && form->StartupSucceeded() && form->DesignShip());
+        const DesignFormWidgets& w = form->Widgets();
         QStringList types;
-        for (int i = 0; i < 11; ++i) types << form->Widgets().cbType->itemText(i);
+        for (int i = 0; i < w.cbType->count(); ++i) types << w.cbType->itemText(i);
         QCOMPARE(types.join(QLatin1Char(',')), QStringLiteral("BB,BC,B,CA,CL,DD,MS,AMC,AV,TR,LT"));
-        for (QComboBox* armour : form->Widgets().ArmourLists()) {
+        for (QComboBox* armour : w.ArmourLists()) {
             QCOMPARE(armour->count(), 33);
             QCOMPARE(armour->itemText(1), QStringLiteral(".5"));
             QCOMPARE(armour->itemText(3), QStringLiteral("1.5"));
             QCOMPARE(armour->itemText(32), QStringLiteral("16"));
             QCOMPARE(armour->currentIndex(), 0);
         }
-        const DesignFormWidgets& w = form->Widgets();
         QCOMPARE(w.cbRange->currentText(), QStringLiteral("Medium"));
         QCOMPARE(w.cbFireControl->itemText(5), QStringLiteral("Advanced DCT"));
         QCOMPARE(w.cbTPS->currentText(), QStringLiteral("0 - None"));
         QCOMPARE(w.cbSecTF->currentText(), QStringLiteral("Casemates"));
-        QCOMPARE(w.cbTerTF->currentIndex(), 0);
         for (QComboBox* none : {w.cbNation, w.cbType, w.cbFireControl, w.cbTorpType}) QCOMPARE(none->currentIndex(), -1);
-        for (QComboBox* first : {w.cbFreeboard, w.cbBeltCoverage, w.cbAccomodation, w.cbFuelType})
+        for (QComboBox* first : {w.cbFreeboard, w.cbBeltCoverage, w.cbAccomodation, w.cbFuelType, w.cbTerTF})
             QCOMPARE(first->currentIndex(), 0);
         QCOMPARE(w.dtpObsolete->date(), QDate(2012, 11, 11));
         QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
         QCOMPARE(form->size(), QSize(1025, 795));
-    }
-
-    void startUpFillsNationAndTorpedoLists() {
-        auto form = openForm();
-        QVERIFY(form && form->StartupSucceeded());
-        const DesignFormWidgets& w = form->Widgets();
+        // Start-up fills nations and torpedo types from the data tables.
         QCOMPARE(w.cbNation->count(), MaxNation + 1);
         for (int n = 0; n <= MaxNation; ++n)
             QCOMPARE(w.cbNation->itemText(n).toStdString(), Nations[static_cast<size_t>(n)].Name);
@@ -225,15 +208,13 @@ private slots:
         QCOMPARE(w.cbTorpType->count(), static_cast<int>(items.size()));
         for (int i = 0; i < w.cbTorpType->count(); ++i)
             QCOMPARE(w.cbTorpType->itemText(i).toStdString(), items[static_cast<size_t>(i)]);
-        QVERIFY(form->DesignShip());
     }
 
     void formOpensWhenTheDataTablesAreMissing() {
         TempProgramDir empty(false);
         std::vector<std::string> startup;
         auto form = openForm(empty.path(), &startup);
-        QVERIFY(form && form->isVisible());
-        QVERIFY(!form->StartupSucceeded());
+        QVERIFY(form && form->isVisible() && !form->StartupSucceeded());
         QVERIFY(std::any_of(startup.begin(), startup.end(),
                             [](const std::string& t) { return t.rfind("Cannot open file ", 0) == 0; }));
         QCOMPARE(form->Widgets().cbNation->count(), 0);
@@ -250,36 +231,22 @@ private slots:
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
         DesignFormWidgets& w = form->Widgets();
-        w.seDisplacement->setValue(20000);
-        w.seSpeed->setValue(21);
-        w.cbB->setCurrentIndex(18);
-        w.cbBE->setCurrentIndex(6);
-        w.cbD->setCurrentIndex(4);
-        w.cbDE->setCurrentIndex(2);
-        w.cbCT->setCurrentIndex(20);
-        w.cbT->setCurrentIndex(22);
-        w.cbTT->setCurrentIndex(6);
-        w.cbSEC->setCurrentIndex(8);
-        w.cbBeltCoverage->setCurrentIndex(1);
-        w.seSecCal->setValue(6);
-        w.seSecondaries->setValue(12);
-        w.cbSecTF->setCurrentIndex(1);
-        w.seTerCal->setValue(3);
-        w.seTertiaries->setValue(10);
-        w.cbFireControl->setCurrentIndex(3);
-        w.cbTPS->setCurrentIndex(2);
-        w.cbAccomodation->setCurrentIndex(1);
-        w.cbRange->setCurrentIndex(2);
-        w.seTorpCal->setValue(21);
+        DesignInputs in = openingInputs();
+        apply(form.get(), in,
+              {{"seDisplacement", &DesignInputs::Displacement, 20000}, {"seSpeed", &DesignInputs::Speed, 21},
+               {"cbB", &DesignInputs::B, 18}, {"cbBE", &DesignInputs::BE, 6}, {"cbD", &DesignInputs::D, 4},
+               {"cbDE", &DesignInputs::DE, 2}, {"cbCT", &DesignInputs::CT, 20}, {"cbT", &DesignInputs::T, 22},
+               {"cbTT", &DesignInputs::TT, 6}, {"cbSEC", &DesignInputs::SEC, 8},
+               {"cbBeltCoverage", &DesignInputs::BeltCoverage, 1}, {"seSecCal", &DesignInputs::SecCal, 6},
+               {"seSecondaries", &DesignInputs::Secondaries, 12}, {"cbSecTF", &DesignInputs::SecTF, 1},
+               {"seTerCal", &DesignInputs::TerCal, 3}, {"seTertiaries", &DesignInputs::Tertiaries, 10},
+               {"cbFireControl", &DesignInputs::FireControl, 3}, {"cbTPS", &DesignInputs::TPS, 2},
+               {"cbAccomodation", &DesignInputs::Accomodation, 1}, {"cbRange", &DesignInputs::Range, 2},
+               {"seTorpCal", &DesignInputs::TorpCal, 21}});
         addTurret(*form, 'A', 2);
         addTurret(*form, 'Y', 3);
         addMount(*form, 'F', 2);
 
-        DesignInputs in = openingInputs();
-        in.Displacement = 20000, in.Speed = 21, in.B = 18, in.BE = 6, in.D = 4, in.DE = 2, in.CT = 20, in.T = 22;
-        in.TT = 6, in.SEC = 8, in.BeltCoverage = 1, in.SecCal = 6, in.Secondaries = 12, in.SecTF = 1;
-        in.TerCal = 3, in.Tertiaries = 10, in.FireControl = 3, in.TPS = 2, in.Accomodation = 1, in.Range = 2;
-        in.TorpCal = 21;
         auto ship = coreShip(in, {{'A', 2}, {'Y', 3}}, {{'F', 2}});
         QVERIFY(ship->TotalWeight > 0);
         const std::vector<std::pair<QLabel*, std::int32_t>> boxes = {
@@ -291,7 +258,7 @@ private slots:
             {w.stTerWeight, ship->TertiaryWeight}, {w.stCrew, ship->Complement},
             {w.stAccomodation, ship->AccommodationSpace}, {w.stSumAll, ship->TotalWeight},
             {w.StaticText4, ship->Displacement - ship->TotalWeight}, {w.stTotalCost, 0}};
-        for (const auto& [box, value] : boxes) QCOMPARE(boxValue(box), value);
+        for (const auto& [box, value] : boxes) QVERIFY2(boxValue(box) == value, qPrintable(box->objectName()));
         for (QLabel* never : {w.stT, w.stTT, w.stS}) QCOMPARE(never->text(), QStringLiteral("0"));
         const auto pc = [&](std::int32_t part) {
             return QString::number(platform::Round(static_cast<long double>(part) / ship->TotalWeight * 100)) + "%";
@@ -310,7 +277,6 @@ private slots:
     void overweightByOneTonTurnsTotalAndSpareRed() {
         // Find through the core an armour choice that weighs 10001 t on 10000 t.
         DesignInputs in = openingInputs();
-        in.Displacement = 10000;
         std::optional<std::array<int, 3>> hit;
         {
             platform::ScopedRecordingMessages quiet;
@@ -363,7 +329,7 @@ private slots:
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
         DesignFormWidgets& w = form->Widgets();
-        form->Widgets().bnDeleteTurret->click();
+        w.bnDeleteTurret->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"No turret selected!"});
         messages.clear();
         addTurret(*form, 'A', 2);
@@ -401,13 +367,11 @@ private slots:
         w.seMainCal->setValue(14);
         DesignInputs in = openingInputs();
         in.T = 20;
-        in.MainCal = 14;
-        auto ship = coreShip(in, {{'A', 2}});
-        in.MainCal = 12;
         const std::int32_t weightAt12 = coreShip(in, {{'A', 2}})->Turrets[0]->Weight;
-        QVERIFY(ship->Turrets[0]->Weight != weightAt12);
-        QCOMPARE(w.lvTurrets->topLevelItem(0)->text(2), QString::number(ship->Turrets[0]->Weight));
         in.MainCal = 14;
+        const std::int32_t weightAt14 = coreShip(in, {{'A', 2}})->Turrets[0]->Weight;
+        QVERIFY(weightAt14 != weightAt12);
+        QCOMPARE(w.lvTurrets->topLevelItem(0)->text(2), QString::number(weightAt14));
         QCOMPARE(w.stSumAll->text(), total);
         w.seMines->setValue(50);  // the same update: still no new totals
         QCOMPARE(w.stSumAll->text(), total);
@@ -423,56 +387,40 @@ private slots:
         DesignFormWidgets& w = form->Widgets();
         addTurret(*form, 'A', 1);
         addMount(*form, 'Y', 2);
-        messages.answerNext(false);
-        w.bnClearTurrets->click();
-        QCOMPARE(w.lvTurrets->topLevelItemCount(), 1);
-        messages.answerNext(true);
-        w.bnClearTurrets->click();
-        QCOMPARE(w.lvTurrets->topLevelItemCount(), 0);
+        for (auto [button, list] : {std::pair{w.bnClearTurrets, w.lvTurrets}, std::pair{w.bnClearTorpMounts, w.lvTorpedoes}}) {
+            messages.answerNext(false);
+            button->click();
+            QCOMPARE(list->topLevelItemCount(), 1);
+            messages.answerNext(true);
+            button->click();
+            QCOMPARE(list->topLevelItemCount(), 0);
+        }
         QVERIFY(form->DesignShip()->Turrets.empty());
-        messages.answerNext(false);
-        w.bnClearTorpMounts->click();
-        QCOMPARE(w.lvTorpedoes->topLevelItemCount(), 1);
-        messages.answerNext(true);
-        w.bnClearTorpMounts->click();
-        QCOMPARE(w.lvTorpedoes->topLevelItemCount(), 0);
         QCOMPARE(messages.texts(), (std::vector<std::string>{"Clear all turrets?", "Clear all turrets?",
                                                              "Clear all torpedo mounts?", "Clear all torpedo mounts?"}));
         QCOMPARE(boxValue(w.stArmamentWeight), coreShip(openingInputs())->ArmamentWeight);
     }
 
-    void titleFollowsTheClassName() {
-        auto form = openForm();
-        QVERIFY(form);
-        form->Widgets().edName->setText(QStringLiteral("Dreadnought"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought"));
-        form->Widgets().edName->setText(QStringLiteral("  "));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
-    }
-
-    void tabOrderFollowsTheGroups() {
+    void titleTabOrderAndExit() {
         auto form = openForm();
         QVERIFY(form);
         const DesignFormWidgets& w = form->Widgets();
+        w.edName->setText(QStringLiteral("Dreadnought"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought"));
+        w.edName->setText(QStringLiteral("  "));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
+
         const std::vector<QWidget*> chain = {w.edName, w.edEnemyClass, w.edMisClass, w.cbNation, w.cbType,
                                              w.dtpObsolete, w.edPicName, w.bnSelPic, w.seDisplacement};
         for (size_t i = 0; i + 1 < chain.size(); ++i) {
-            QWidget* next = chain[i]->nextInFocusChain();
-            while (next && (next->focusPolicy() & Qt::TabFocus) == 0) next = next->nextInFocusChain();
             // A spin box or date edit passes focus through its inner line edit.
+            QWidget* next = chain[i]->nextInFocusChain();
             while (next && (chain[i]->isAncestorOf(next) || (next->focusPolicy() & Qt::TabFocus) == 0))
                 next = next->nextInFocusChain();
             QVERIFY2(next == chain[i + 1], qPrintable(chain[i]->objectName() + QStringLiteral(" -> ") +
-                                                      (next ? next->objectName() + QLatin1Char(' ') +
-                                                                  next->metaObject()->className()
-                                                            : QString())));
+                                                      (next ? next->objectName() : QString())));
         }
-    }
-
-    void exitClosesTheForm() {
-        auto form = openForm();
-        QVERIFY(form);
-        form->Widgets().Button2->click();
+        w.Button2->click();
         QVERIFY(!form->isVisible());
     }
 };

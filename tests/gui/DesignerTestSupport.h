@@ -1,7 +1,6 @@
 #pragma once
-// Helpers for driving the design form as a user would: the bundled program
-// directory, a scratch program directory, scripted file dialogs and a way
-// to answer the modal add-turret dialog.
+// Helpers for driving the design form as a user would: program directories,
+// scripted file dialogs and answers to the modal add-turret dialog.
 #include "designer/AddTurret.h"
 #include "designer/frmDesign.h"
 #include "platform/FileDialogs.h"
@@ -10,13 +9,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QLineEdit>
-#include <QSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,23 +41,18 @@ inline std::string programDir() {
 
 inline void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
-    QDir source(from);
-    for (const QFileInfo& entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir())
-            copyTree(entry.filePath(), target);
-        else
-            QFile::copy(entry.filePath(), target);
+    for (const QFileInfo& e : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + e.fileName();
+        e.isDir() ? copyTree(e.filePath(), target) : void(QFile::copy(e.filePath(), target));
     }
 }
 
-// A fresh program directory: the bundled Data/ and Preferences, an empty
-// "Custom Files" and "Designs".
+// A fresh program directory: the bundled Data/ and Preferences (unless
+// withData is false), an empty "Custom Files" and "Designs".
 class TempProgramDir {
 public:
     TempProgramDir(bool withData = true) {
-        const QString root = dir_.path();
-        const QString bundled = QString::fromStdString(programDir());
+        const QString root = dir_.path(), bundled = QString::fromStdString(programDir());
         if (withData) {
             copyTree(bundled + QStringLiteral("Data"), root + QStringLiteral("/Data"));
             QFile::copy(bundled + QStringLiteral("Preferences"), root + QStringLiteral("/Preferences"));
@@ -68,6 +62,7 @@ public:
     }
     std::string path() const { return dir_.path().toStdString() + "/"; }
     std::string customFile(const std::string& name) const { return path() + "Custom Files/" + name; }
+    bool customFilesEmpty() const { return QDir(QString::fromStdString(path() + "Custom Files")).isEmpty(); }
 
 private:
     QTemporaryDir dir_;
@@ -116,31 +111,20 @@ inline void whenDialogOpens(TdlgAddTurret& dialog, std::function<void(TdlgAddTur
 
 inline void choosePosition(TdlgAddTurret& dialog, const QString& prefix) {
     for (int i = 0; i < dialog.lbPosition->count(); ++i)
-        if (dialog.lbPosition->item(i)->text().startsWith(prefix)) {
-            dialog.lbPosition->setCurrentRow(i);
-            return;
-        }
+        if (dialog.lbPosition->item(i)->text().startsWith(prefix)) return dialog.lbPosition->setCurrentRow(i);
 }
 
-// Adds a turret at `letter` with turret factor `guns` through the form's
-// own button and dialog.
-inline void addTurret(TfrmDesignMain& form, char letter, int guns) {
-    whenDialogOpens(form.AddTurretDialog(), [letter, guns](TdlgAddTurret& d) {
+// Adds a turret at `letter` with turret factor `guns`, or a mount with
+// `tubes`, through the form's own buttons and dialog.
+inline void addTurret(TfrmDesignMain& form, char letter, int guns, bool mount = false) {
+    whenDialogOpens(form.AddTurretDialog(), [letter, guns, mount](TdlgAddTurret& d) {
         choosePosition(d, QString(QLatin1Char(letter)) + QStringLiteral(" - "));
-        d.cbTurretFactor->setCurrentIndex(guns);
+        mount ? d.seGuns->setValue(guns) : d.cbTurretFactor->setCurrentIndex(guns);
         d.Button1->click();
     });
-    form.Widgets().bnAddTurret->click();
+    (mount ? form.Widgets().bnAddTorpMount : form.Widgets().bnAddTurret)->click();
 }
-
-inline void addMount(TfrmDesignMain& form, char letter, int tubes) {
-    whenDialogOpens(form.AddTurretDialog(), [letter, tubes](TdlgAddTurret& d) {
-        choosePosition(d, QString(QLatin1Char(letter)) + QStringLiteral(" - "));
-        d.seGuns->setValue(tubes);
-        d.Button1->click();
-    });
-    form.Widgets().bnAddTorpMount->click();
-}
+inline void addMount(TfrmDesignMain& form, char letter, int tubes) { addTurret(form, letter, tubes, true); }
 
 inline QStringList captions(const QTreeWidget* list, int column = 0) {
     QStringList out;
@@ -152,8 +136,7 @@ inline int boxValue(const QLabel* box) { return box->text().toInt(); }
 
 inline std::string readFile(const std::string& path) {
     QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll().toStdString();
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string();
 }
 
 } // namespace designertest

@@ -10,16 +10,9 @@ using namespace statustest;
 namespace {
 
 const std::vector<std::string> kLog = {
-    "10:02 Hit by 12 in shell (belt, penetrated)",
-    "10:04 Mine hit forward",
-    "10:05 Torpedo hit amidships",
-    "10:06 Torpedo tubes reloaded",
-    "\u00A410:07 Secret: flooding 12 %",
-    "\u00A410:08 Torpedo (hidden) aft",
-    "10:09 Fire on deck",
-    "10:1",   // shorter than a time stamp
-    "Mine",
-};
+    "10:02 Hit by 12 in shell (belt, penetrated)", "10:04 Mine hit forward", "10:05 Torpedo hit amidships",
+    "10:06 Torpedo tubes reloaded", "\u00A410:07 Secret: flooding 12 %", "\u00A410:08 Torpedo (hidden) aft",
+    "10:09 Fire on deck", "10:1" /* shorter than a time stamp */, "Mine"};
 
 } // namespace
 
@@ -28,24 +21,15 @@ class HitDetailsTests : public QObject {
 private slots:
     void init() { useBundledProgramDir(); }
 
-    void playersViewHidesDetails() {
-        const std::vector<std::string> expected = {
-            "10:02 Hit by 12 in shell ",
-            "10:04 Mine/Torpedo",
-            "10:05 Mine/Torpedo",
-            "10:06 Torpedo tubes reloaded",
-            "10:09 Fire on deck",
-            "10:1",
-            "Mine Mine/Torpedo",
-        };
-        QCOMPARE(ReworkHitLog(kLog, false), expected);
-    }
-
-    void fullLogKeepsEverythingButTheMark() {
-        std::vector<std::string> expected = kLog;
-        expected[4] = "10:07 Secret: flooding 12 %";
-        expected[5] = "10:08 Torpedo (hidden) aft";
-        QCOMPARE(ReworkHitLog(kLog, true), expected);
+    void playersViewHidesDetailsFullLogDropsTheMark() {
+        QCOMPARE(ReworkHitLog(kLog, false),
+                 (std::vector<std::string>{"10:02 Hit by 12 in shell ", "10:04 Mine/Torpedo", "10:05 Mine/Torpedo",
+                                           "10:06 Torpedo tubes reloaded", "10:09 Fire on deck", "10:1",
+                                           "Mine Mine/Torpedo"}));
+        std::vector<std::string> full = kLog;
+        full[4] = "10:07 Secret: flooding 12 %";
+        full[5] = "10:08 Torpedo (hidden) aft";
+        QCOMPARE(ReworkHitLog(kLog, true), full);
         QVERIFY(ReworkHitLog({}, false).empty());
         // The time stamp is cut by characters, not bytes.
         QCOMPARE(ReworkHitLog({"\u00BD0:00x Mine"}, false), (std::vector<std::string>{"\u00BD0:00 Mine/Torpedo"}));
@@ -68,29 +52,24 @@ private slots:
         QCOMPARE(dialog.mmHits->toPlainText().split(QLatin1Char('\n')).size(), 7);
         QCOMPARE(dialog.lbRoundsFiredAt->text(), QStringLiteral("Rounds fired at ship last turn: 17"));
         QCOMPARE((*ship)->HitLog, kLog);   // the ship's own log is left alone
-
         FullLogDetail = true;
         dialog.FillHitDetails(**ship);
         FullLogDetail = false;
         QCOMPARE(dialog.mmHits->toPlainText().split(QLatin1Char('\n')).size(), 9);
-    }
 
-    void logEntriesButtonOpensTheDialog() {
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
+        // The card's log button opens it.
         (*ship)->HitLog = {"10:00 Hit"};
         TdlgShipStatus card;
-        TdlgHitDetails details;
-        card.SetHitDetailsDialog(&details);
+        card.SetHitDetailsDialog(&dialog);
         {
             platform::ScopedRecordingMessages messages;
             card.FillShipStatus(**ship, 0);
         }
         QString shown;
-        whenOpens(details, [&] { shown = details.mmHits->toPlainText(); details.Button1->click(); });
+        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.Button1->click(); });
         card.W.bnHitDetails->click();
         QCOMPARE(shown, QStringLiteral("10:00 Hit"));
-        QCOMPARE(details.result(), int(QDialog::Rejected));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void accuracyReportLayout() {

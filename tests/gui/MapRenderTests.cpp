@@ -59,9 +59,7 @@ class MapRenderTests : public QObject {
 private slots:
     void projectionBothWaysAndOffTheGlobe() {
         TMapView view;
-        view.Width = 200;
-        view.Height = 400;
-        view.Altitude = 33;
+        view.Width = 200, view.Height = 400, view.Altitude = 33;
         // One yard per pixel at altitude 33; north is up, east to the right.
         const QPointF north = view.GeoToScreen(TGeoPoint{0, static_cast<std::int32_t>(100 * kGlobeUnitsPerYard), 0});
         QCOMPARE(qRound(north.x()), 100);
@@ -161,30 +159,22 @@ private slots:
     void sdftoolRenderWritesAPng() {
         QTemporaryDir out;
         const QString png = out.path() + QStringLiteral("/plan.png");
-        QProcess tool;
-        tool.start(QStringLiteral(SDFTOOL_PATH),
-                   {QStringLiteral("render"), QString::fromStdString(referenceDir() + "Plan Sample CL.sdf"),
-                    QStringLiteral("--out"), png, QStringLiteral("--width"), QStringLiteral("120"),
-                    QStringLiteral("--height"), QStringLiteral("300"), QStringLiteral("--altitude"),
-                    QStringLiteral("20"), QStringLiteral("--data"),
-                    QString::fromStdString(designertest::programDir())});
-        QVERIFY(tool.waitForFinished(60000));
-        QCOMPARE(tool.exitCode(), 0);
+        const auto run = [](const QString& args) {
+            QProcess tool;
+            tool.start(QStringLiteral(SDFTOOL_PATH), args.split(QLatin1Char('|')));
+            return tool.waitForFinished(60000) ? tool.exitCode() : -1;
+        };
+        QCOMPARE(run(QStringLiteral("render|%1|--out|%2|--width|120|--height|300|--altitude|20|--data|%3")
+                         .arg(QString::fromStdString(referenceDir() + "Plan Sample CL.sdf"), png,
+                              QString::fromStdString(designertest::programDir()))),
+                 0);
         const QImage image(png);
         QCOMPARE(image.size(), QSize(120, 300));
         // The hull lies on the centre line, bow up: sea at the corners.
         QVERIFY(image.pixelColor(60, 150) != MapBackgroundColour());
         QCOMPARE(image.pixelColor(2, 2).rgb(), MapBackgroundColour().rgb());
-
-        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("render"), QStringLiteral("x.sdf"),
-                                                  QStringLiteral("--out"), png, QStringLiteral("--width"),
-                                                  QStringLiteral("0")});
-        QVERIFY(tool.waitForFinished(60000));
-        QCOMPARE(tool.exitCode(), 2);
-        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("render"), out.path() + QStringLiteral("/none.sdf"),
-                                                  QStringLiteral("--out"), png});
-        QVERIFY(tool.waitForFinished(60000));
-        QCOMPARE(tool.exitCode(), 1);
+        QCOMPARE(run(QStringLiteral("render|x.sdf|--out|%1|--width|0").arg(png)), 2);
+        QCOMPARE(run(QStringLiteral("render|%1/none.sdf|--out|%2").arg(out.path(), png)), 1);
     }
 };
 

@@ -18,17 +18,6 @@ using namespace designertest;
 
 namespace {
 
-TPlanEditor* editorOf(TfrmDesignMain& form) { return dynamic_cast<TPlanEditor*>(form.PlanEditor()); }
-
-// A copy of a bundled design in the scratch Custom Files, loaded.
-std::string loadSample(TfrmDesignMain& form, const TempProgramDir& dir, const char* name) {
-    const std::string target = dir.customFile(std::string(name) + ".sdf");
-    QFile::copy(QString::fromStdString(programDir() + "Designs/" + name + ".sdf"), QString::fromStdString(target));
-    platform::ScopedRecordingMessages rec;
-    form.LoadDesign(target);
-    return target;
-}
-
 // The pixel holding the ship's centre.
 QPoint centreOf(const TMapControl& globe) {
     const QPointF c = globe.GeoToScreen(TGeoPoint{});
@@ -37,36 +26,69 @@ QPoint centreOf(const TMapControl& globe) {
 
 } // namespace
 
+// Every test starts with a shown form on a scratch program directory.
 class PlanEditorTests : public QObject {
     Q_OBJECT
+    std::unique_ptr<TempProgramDir> dir;
+    std::unique_ptr<TfrmDesignMain> form;
+    TPlanEditor* editor = nullptr;
+    TMapControl* globe = nullptr;
+    DesignFormWidgets* w = nullptr;
+    QPoint c;   // the ship's centre
+
+    // A copy of the bundled Dreadnought in the scratch Custom Files, loaded.
+    std::string loadDreadnought() {
+        const std::string target = dir->customFile("Dreadnought.sdf");
+        QFile::copy(QString::fromStdString(programDir() + "Designs/Dreadnought.sdf"), QString::fromStdString(target));
+        platform::ScopedRecordingMessages rec;
+        form->LoadDesign(target);
+        return target;
+    }
+    void click(QPoint offset, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(globe, button, {}, c + offset);
+    }
+
 private slots:
-    void beforeTheFirstSaveTheMapTakesNoClicks() {
-        TempProgramDir dir;
-        auto form = openForm(dir.path());
+    void init() {
+        dir = std::make_unique<TempProgramDir>();
+        form = openForm(dir->path());
         QVERIFY(form);
-        TPlanEditor* editor = editorOf(*form);
+        editor = dynamic_cast<TPlanEditor*>(form->PlanEditor());
         QVERIFY(editor);
-        TMapControl* globe = editor->Globe41();
-        QCOMPARE(form->Widgets().Globe41, static_cast<QWidget*>(globe));
+        globe = editor->Globe41();
+        w = &form->Widgets();
+        c = centreOf(*globe);
+    }
+    void cleanup() { form.reset(), dir.reset(); }
+
+    void beforeTheFirstSaveTheMapTakesNoClicks() {
+        QCOMPARE(w->Globe41, static_cast<QWidget*>(globe));
         QCOMPARE(globe->Altitude(), 33);
         QCOMPARE(BattleMap(), &globe->Map());
 
         platform::ScopedRecordingMessages rec;
-        form->Widgets().bnFunnel[0]->click();
+        w->bnFunnel[0]->click();
         QCOMPARE(editor->EditMode, 1);
         QVERIFY(globe->HandCursor());
-        const QPoint c = centreOf(*globe);
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c - QPoint(0, 40));
+        click(QPoint(0, -40));
         QCOMPARE(editor->EditMode, 1);
-        QCOMPARE(form->Widgets().stFunnelPos[0]->text(), QStringLiteral("0"));
+        QCOMPARE(w->stFunnelPos[0]->text(), QStringLiteral("0"));
         // The pointer text is latitude and longitude only.
         QTest::mouseMove(globe, c + QPoint(-30, -30));
         TGeoPoint p;
         QVERIFY(globe->ScreenToGeo(c.x() - 30, c.y() - 30, p));
-        QCOMPARE(form->Widgets().stPos->text(), QString::fromStdString(TPlanEditor::LatLonText(p)));
-        QVERIFY(form->Widgets().stPos->text().endsWith(QLatin1Char('W')));
-        form->Widgets().bnRefreshGraphics->click();
+        QCOMPARE(w->stPos->text(), QString::fromStdString(TPlanEditor::LatLonText(p)));
+        QVERIFY(w->stPos->text().endsWith(QLatin1Char('W')));
+        w->bnRefreshGraphics->click();
         QCOMPARE(rec.texts(), std::vector<std::string>{"Save ship first!"});
+
+        w->ZoomInBtn->click();
+        QCOMPARE(globe->Altitude(), 30);   // round(29.7)
+        w->ZoomOutBtn->click();
+        QCOMPARE(globe->Altitude(), 36);
+        globe->SetAltitude(2000000000);
+        w->ZoomOutBtn->click();   // 2.4e9 would not fit
+        QCOMPARE(globe->Altitude(), 2000000000);
     }
 
     void pointerTextFormats() {
@@ -80,46 +102,39 @@ private slots:
     }
 
     void funnelAndOutlineGoIntoTheNextSave() {
-        TempProgramDir dir;
-        auto form = openForm(dir.path());
-        QVERIFY(form);
-        const std::string path = loadSample(*form, dir, "Dreadnought");
-        TPlanEditor* editor = editorOf(*form);
+        const std::string path = loadDreadnought();
         QVERIFY(editor->DisplayShip());
-        TMapControl* globe = editor->Globe41();
-        const QPoint c = centreOf(*globe);
-        DesignFormWidgets& w = form->Widgets();
 
         // Funnel 2, oval, 40 pixels (yards at altitude 33) ahead.
-        w.cbFunnelOval[1]->setChecked(true);
-        w.bnFunnel[1]->click();
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c - QPoint(0, 40));
+        w->cbFunnelOval[1]->setChecked(true);
+        w->bnFunnel[1]->click();
+        click(QPoint(0, -40));
         QCOMPARE(editor->EditMode, 0);
         QVERIFY(!globe->HandCursor());
-        const int pos = w.stFunnelPos[1]->text().toInt();
-        QVERIFY2(pos <= -39 && pos >= -41, qPrintable(w.stFunnelPos[1]->text()));
+        const int pos = w->stFunnelPos[1]->text().toInt();
+        QVERIFY2(pos <= -39 && pos >= -41, qPrintable(w->stFunnelPos[1]->text()));
         QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
         QVERIFY(editor->DisplayShip()->Funnels[2].Oval);
         // A funnel placed abeam counts as aft.
-        w.bnFunnel[2]->click();
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(20, 0));
-        QVERIFY(w.stFunnelPos[2]->text().toInt() > 0);
+        w->bnFunnel[2]->click();
+        click(QPoint(20, 0));
+        QVERIFY(w->stFunnelPos[2]->text().toInt() > 0);
 
         // Outline 1: three points on the port half, one ignored on starboard.
-        w.bnOutline[0]->click();
+        w->bnOutline[0]->click();
         QCOMPARE(editor->EditMode, 10);
         platform::ScopedRecordingMessages rec;
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-10, -60));
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-15, -20));
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(30, 0));   // starboard: ignored
-        QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-12, 30));
+        click(QPoint(-10, -60));
+        click(QPoint(-15, -20));
+        click(QPoint(30, 0));   // starboard: ignored
+        click(QPoint(-12, 30));
         QCOMPARE(editor->PointCount, 3);
-        QCOMPARE(w.stNoPoints[0]->text(), QStringLiteral("3"));
+        QCOMPARE(w->stNoPoints[0]->text(), QStringLiteral("3"));
         QVERIFY(editor->LastPoint != TGeoPoint{});
         QTest::mouseMove(globe, c + QPoint(-20, 40));
         QVERIFY(editor->MousePoint != TGeoPoint{});
-        w.cbClosed[0]->setChecked(false);
-        QTest::mouseClick(globe, Qt::RightButton, {}, c);
+        w->cbClosed[0]->setChecked(false);
+        click({}, Qt::RightButton);
         QCOMPARE(editor->EditMode, 0);
         QCOMPARE(editor->LastPoint, TGeoPoint{});
         QVERIFY(rec.texts().empty());
@@ -130,10 +145,9 @@ private slots:
 
         // Save over the loaded file and read it back.
         rec.answerNext(true);
-        w.bnSave->click();
-        QCOMPARE(rec.texts().size(), size_t{2});
-        QCOMPARE(rec.texts()[0], "Class exists!\rFile: " + path + "\r Overwrite?");
-        QCOMPARE(rec.texts()[1], "Ship design Dreadnought saved to file: " + path);
+        w->bnSave->click();
+        QCOMPARE(rec.texts(), (std::vector<std::string>{"Class exists!\rFile: " + path + "\r Overwrite?",
+                                                        "Ship design Dreadnought saved to file: " + path}));
         ProfileFile f(path);
         QCOMPARE(f.ReadInteger("Funnels", "Funnel2Pos", 0), pos);
         QVERIFY(f.ReadBool("Funnels", "Funnel2Oval", false));
@@ -144,79 +158,51 @@ private slots:
             QCOMPARE(f.ReadInteger("Superstructure0", key + "Distance", 0), outline[static_cast<size_t>(j)].Distance);
         }
         // A new load shows the saved details.
-        {
-            platform::ScopedRecordingMessages quiet;
-            form->LoadDesign(path);
-        }
+        form->LoadDesign(path);
         QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
         QCOMPARE(editor->DisplayShip()->Superstructure[0][5].Angle, outline[5].Angle);
-        QCOMPARE(w.stFunnelPos[1]->text().toInt(), pos);
+        QCOMPARE(w->stFunnelPos[1]->text().toInt(), pos);
     }
 
     void eleventhPointAndDeleteFunnel() {
-        TempProgramDir dir;
-        auto form = openForm(dir.path());
-        QVERIFY(form);
-        loadSample(*form, dir, "Dreadnought");
-        TPlanEditor* editor = editorOf(*form);
-        TMapControl* globe = editor->Globe41();
-        const QPoint c = centreOf(*globe);
-        DesignFormWidgets& w = form->Widgets();
+        loadDreadnought();
 
-        w.bnOutline[1]->click();
+        w->bnOutline[1]->click();
         QVERIFY(editor->DisplayShip()->IsLine[1]);
         platform::ScopedRecordingMessages rec;
-        for (int i = 0; i < 11; ++i) QTest::mouseClick(globe, Qt::LeftButton, {}, c + QPoint(-5 - i, -100 + 20 * i));
+        for (int i = 0; i < 11; ++i) click(QPoint(-5 - i, -100 + 20 * i));
         QCOMPARE(rec.texts(), std::vector<std::string>{"Max 10 points!"});
         QCOMPARE(editor->PointCount, 10);
         const TOutline before = editor->DisplayShip()->Superstructure[1];
-        QTest::mouseClick(globe, Qt::RightButton, {}, c);
+        click({}, Qt::RightButton);
         const TOutline& after = editor->DisplayShip()->Superstructure[1];
         for (int j = 0; j < 10; ++j) QCOMPARE(after[static_cast<size_t>(j)].Angle, before[static_cast<size_t>(j)].Angle);
         QCOMPARE(after[10].Angle, after[11].Angle);
 
         // Delete: Cancel keeps the funnel, OK removes it.
         editor->DisplayShip()->Funnels[1].Pos = -30;
-        w.stFunnelPos[0]->setText(QStringLiteral("-30"));
+        w->stFunnelPos[0]->setText(QStringLiteral("-30"));
         rec.clear();
         rec.answerNext(false);
-        w.bnDeleteFunnel[0]->click();
+        w->bnDeleteFunnel[0]->click();
         QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, -30);
         rec.answerNext(true);
-        w.bnDeleteFunnel[0]->click();
+        w->bnDeleteFunnel[0]->click();
         QCOMPARE(rec.texts(), (std::vector<std::string>{"Delete funnel?", "Delete funnel?"}));
         QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, 0);
-        QCOMPARE(w.stFunnelPos[0]->text(), QStringLiteral("0"));
+        QCOMPARE(w->stFunnelPos[0]->text(), QStringLiteral("0"));
 
         // With a ship shown the pointer text is bearing and range.
         QTest::mouseMove(globe, c + QPoint(0, -50));
-        QCOMPARE(w.stPos->text(), QStringLiteral("0 degrees 50 yds"));
-    }
-
-    void zoomButtons() {
-        TempProgramDir dir;
-        auto form = openForm(dir.path());
-        QVERIFY(form);
-        TMapControl* globe = editorOf(*form)->Globe41();
-        form->Widgets().ZoomInBtn->click();
-        QCOMPARE(globe->Altitude(), 30);   // round(29.7)
-        form->Widgets().ZoomOutBtn->click();
-        QCOMPARE(globe->Altitude(), 36);
-        globe->SetAltitude(2000000000);
-        form->Widgets().ZoomOutBtn->click();   // 2.4e9 would not fit
-        QCOMPARE(globe->Altitude(), 2000000000);
+        QCOMPARE(w->stPos->text(), QStringLiteral("0 degrees 50 yds"));
     }
 
     void refreshTakesTheDesignTurrets() {
-        TempProgramDir dir;
-        auto form = openForm(dir.path());
-        QVERIFY(form);
-        loadSample(*form, dir, "Dreadnought");
-        TPlanEditor* editor = editorOf(*form);
+        loadDreadnought();
         form->DesignShip()->Turrets.pop_back();
         form->DesignShip()->SecNo = 10;
         editor->DisplayShip()->Funnels[1].Pos = -25;
-        form->Widgets().bnRefreshGraphics->click();
+        w->bnRefreshGraphics->click();
         QCOMPARE(editor->DisplayShip()->Turrets.size(), form->DesignShip()->Turrets.size());
         QCOMPARE(editor->DisplayShip()->SecondaryPort, 5);
         QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, -25);   // funnels untouched
@@ -226,19 +212,15 @@ private slots:
     }
 
     void loadFailureLeavesNoShip() {
-        TempProgramDir dir;
-        auto form = openForm(dir.path());
-        QVERIFY(form);
-        const std::string bad = dir.customFile("Broken.sdf");
+        const std::string bad = dir->customFile("Broken.sdf");
         QFile out(QString::fromStdString(bad));
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write("[Data]\r\nNation=99\r\n");
         out.close();
         platform::ScopedRecordingMessages rec;
-        editorOf(*form)->LoadDisplayShip(bad);
-        QVERIFY(!editorOf(*form)->DisplayShip());
-        QVERIFY(!rec.texts().empty());
-        QCOMPARE(rec.texts().back(), std::string("Could not load ship!"));
+        editor->LoadDisplayShip(bad);
+        QVERIFY(!editor->DisplayShip());
+        QVERIFY(!rec.texts().empty() && rec.texts().back() == "Could not load ship!");
     }
 };
 

@@ -88,22 +88,6 @@ private slots:
         }
     }
 
-    void cardShowsTheStoredPicture() {
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
-        TdlgShipStatus card;
-        platform::ScopedRecordingMessages messages;
-        card.FillShipStatus(**ship, 0);
-        const QImage shown = card.W.Image1->pixmap().toImage();
-        QCOMPARE(shown.size(), QSize(640, 160));
-        QCOMPARE(shown.pixel(320, 150), shippictures::StoredPicture("DREADNOUGHT")->pixel(320, 150));
-
-        (*ship)->PictureName.clear();
-        card.FillShipStatus(**ship, 0);
-        QVERIFY(card.W.Image1->pixmap().isNull());
-        QCOMPARE(card.W.Panel1Caption->text(), QStringLiteral("Picture not available"));
-    }
-
     void customFilesOverrideStoredPictures() {
         designertest::TempProgramDir dir;
         designertest::copyTree(QString::fromStdString(designertest::programDir() + "Designs"),
@@ -139,19 +123,37 @@ private slots:
         QCOMPARE(messages.texts().back(), std::string("Picture not found: ../Designs/Dreadnought.sdf"));
     }
 
-    void missingPictureIsReportedAndTheCardStillFills() {
+    void cardShowsTheStoredPictureAndCopesWithoutOne() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        (*ship)->PictureName = "Lost Ship";
         TdlgShipStatus card;
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
-        QVERIFY(!messages.recorded.empty());
+        const QImage shown = card.W.Image1->pixmap().toImage();
+        QCOMPARE(shown.size(), QSize(640, 160));
+        QCOMPARE(shown.pixel(320, 150), shippictures::StoredPicture("DREADNOUGHT")->pixel(320, 150));
+
+        (*ship)->PictureName.clear();
+        card.FillShipStatus(**ship, 0);
+        QVERIFY(card.W.Image1->pixmap().isNull());
+        QCOMPARE(card.W.Panel1Caption->text(), QStringLiteral("Picture not available"));
+        // A lost picture is reported and the card still fills.
+        (*ship)->PictureName = "Lost Ship";
+        card.FillShipStatus(**ship, 0);
         QCOMPARE(messages.recorded.back(),
                  (platform::RecordedMessage{platform::MessageKind::Error, "Picture not found: Lost Ship"}));
         QCOMPARE(card.W.lbShipname->text(), QStringLiteral("DREADNOUGHT"));
         QVERIFY(card.W.Image1->pixmap().isNull());
         QVERIFY(card.GameViewShip);
+        // A class without a design file has no game view but keeps its picture.
+        (*ship)->PictureName = "Dreadnought";
+        (*ship)->ClassName = "Nowhere";
+        messages.clear();
+        card.FillShipStatus(**ship, 0);
+        QVERIFY(!card.GameViewShip);
+        const std::vector<std::string> texts = messages.texts();
+        QVERIFY(std::find(texts.begin(), texts.end(), "Could not load ship!") != texts.end());
+        QVERIFY(!card.W.Image1->pixmap().isNull());
     }
 
     void gameViewShipIsDrawnHeadingWest() {
@@ -164,10 +166,8 @@ private slots:
         QCOMPARE(card.W.aDisplayGlobe->Altitude(), 40);
         QCOMPARE(card.W.aDisplayGlobe->Centre(), (TGeoPoint{0, 0, 0}));
         const QImage empty = card.W.aDisplayGlobe->RenderToImage();
-        {
-            platform::ScopedRecordingMessages messages;
-            card.FillShipStatus(s, 0);
-        }
+        platform::ScopedRecordingMessages messages;
+        card.FillShipStatus(s, 0);
         QVERIFY(card.GameViewShip);
         TFightingShip& view = *card.GameViewShip;
         QCOMPARE(view.Heading, 270);
@@ -189,27 +189,10 @@ private slots:
         QVERIFY(drawn.pixel(320, 80) != empty.pixel(320, 80));
 
         // A second fill replaces the ship instead of adding one.
-        {
-            platform::ScopedRecordingMessages messages;
-            card.FillShipStatus(s, 0);
-        }
+        card.FillShipStatus(s, 0);
         const TMapLayer* layer = card.W.aDisplayGlobe->Map().FindLayer(kShipLayerName);
         QVERIFY(layer && layer->ObjectsIfAny());
         QCOMPARE(layer->ObjectsIfAny()->Count(), 4);
-    }
-
-    void gameViewOfAClassWithoutFile() {
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
-        (*ship)->ClassName = "Nowhere";
-        TdlgShipStatus card;
-        platform::ScopedRecordingMessages messages;
-        card.FillShipStatus(**ship, 0);
-        QVERIFY(!card.GameViewShip);
-        const std::vector<std::string> texts = messages.texts();
-        QVERIFY(std::find(texts.begin(), texts.end(), "Could not load ship!") != texts.end());
-        QCOMPARE(card.W.lbShipname->text(), QStringLiteral("DREADNOUGHT"));
-        QVERIFY(!card.W.Image1->pixmap().isNull());
     }
 
     void customDesignFileIsPreferredForTheGameView() {

@@ -1,6 +1,6 @@
 #pragma once
 // Fighting ships from the bundled sample designs for the status card tests,
-// and a way to answer the card's modal dialogs.
+// a way to answer the card's modal dialogs, and label text checks.
 #include "DesignerTestSupport.h"
 
 #include "combat/FightShip.h"
@@ -14,21 +14,16 @@
 #include <QDialog>
 #include <QTimer>
 
-#include <functional>
-#include <memory>
-#include <string>
-
 namespace statustest {
 
 // Loads the bundled tables once and points the program directory at the
 // build's data (a test that moves it puts it back with this).
 inline void useBundledProgramDir() {
-    static bool loaded = false;
-    if (!loaded) {
+    static const bool loaded = [] {
         platform::ScopedRecordingMessages quiet;
-        LoadProgramData(designertest::programDir());
-        loaded = true;
-    }
+        return LoadProgramData(designertest::programDir());
+    }();
+    (void)loaded;
     platform::setProgramDir(designertest::programDir());
 }
 
@@ -46,8 +41,7 @@ inline std::unique_ptr<LoadedShip> loadSample(const std::string& className) {
     platform::ScopedRecordingMessages quiet;   // missing tertiary calibres warn
     loaded->ship = CreateShipOnLayer(designertest::programDir() + "Designs/" + className + ".sdf", className,
                                      loaded->map);
-    if (!loaded->ship) return nullptr;
-    return loaded;
+    return loaded->ship ? std::move(loaded) : nullptr;
 }
 
 // Runs `act` once the modal loop of `dialog` runs; closes it afterwards so a
@@ -59,9 +53,20 @@ inline void whenOpens(QDialog& dialog, std::function<void()> act) {
     });
 }
 
-inline QString text(const QWidget* w) {
-    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+// Labels and the texts they should show; the first that differs is named.
+using Texts = std::vector<std::pair<const QLabel*, QString>>;
+inline QString firstMismatch(const Texts& expected) {
+    for (const auto& [label, want] : expected)
+        if (label->text() != want)
+            return label->objectName() + QStringLiteral(": \"") + label->text() + QStringLiteral("\" wanted \"") +
+                   want + QLatin1Char('"');
     return {};
 }
 
 } // namespace statustest
+
+#define CHECK_TEXTS(...)                                                       \
+    do {                                                                       \
+        const QString m_ = statustest::firstMismatch(statustest::Texts{__VA_ARGS__}); \
+        QVERIFY2(m_.isEmpty(), qPrintable(m_));                                \
+    } while (0)
