@@ -7,6 +7,10 @@
 #include "platform/Paths.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 
 using namespace designertest;
 
@@ -252,6 +256,47 @@ private slots:
         const std::string file = readFile(path);
         QVERIFY(file.find("[Superstructure0]\r\nPoint0Angle=1000\r\nPoint0Distance=2000\r\n") != std::string::npos);
         QVERIFY(file.find("[Superstructure1]") != std::string::npos);
+    }
+    // A save through the form reads back in sdftool with the figures the form shows.
+    void savedFileReadsBackTheSameInSdftool() {
+        platform::ScopedRecordingMessages messages;
+        makeSavable(QStringLiteral("Hood"));
+        w->seDisplacement->setValue(41000);
+        w->seSpeed->setValue(31);
+        w->cbB->setCurrentIndex(24);
+        w->cbD->setCurrentIndex(6);
+        w->cbT->setCurrentIndex(30);
+        w->seMainCal->setValue(15);
+        w->seSecCal->setValue(5);
+        w->seSecondaries->setValue(12);
+        w->cbFireControl->setCurrentIndex(4);
+        w->cbTPS->setCurrentIndex(3);
+        for (char letter : {'A', 'B', 'X', 'Y'}) addTurret(*form, letter, 2);
+        addMount(*form, 'F', 2);
+        w->bnSave->click();
+
+        QProcess tool;
+        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("report"), QStringLiteral("--data"),
+                                                  QString::fromStdString(dir->path()),
+                                                  QString::fromStdString(savePath("Hood"))});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QJsonObject r = QJsonDocument::fromJson(tool.readAllStandardOutput().split('\n').first()).object();
+        QCOMPARE(r.value(QStringLiteral("ClassName")).toString(), QStringLiteral("Hood"));
+        const std::vector<std::pair<const char*, QLabel*>> pairs = {
+            {"HullWeight", w->stHull}, {"Horsepower", w->stHp}, {"MachineryWeight", w->stMachineryWeight},
+            {"WeightB", w->stB}, {"WeightD", w->stD}, {"ArmorWeight", w->stSumArmor},
+            {"SecondaryWeight", w->stSecWeight}, {"ArmamentWeight", w->stArmamentWeight},
+            {"TPSWeight", w->stTPSweight}, {"FireControlWeight", w->stFireControl}, {"Complement", w->stCrew},
+            {"AccommodationSpace", w->stAccomodation}, {"TotalWeight", w->stSumAll}, {"Spare", w->StaticText4}};
+        for (const auto& [key, box] : pairs) QVERIFY2(r.value(QLatin1String(key)).toInt() == boxValue(box), key);
+        const QJsonArray turrets = r.value(QStringLiteral("Turrets")).toArray();
+        QCOMPARE(turrets.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QTreeWidgetItem* row = w->lvTurrets->topLevelItem(i);
+            QCOMPARE(turrets[i].toObject().value(QStringLiteral("Position")).toString(), row->text(0).left(1));
+            QCOMPARE(turrets[i].toObject().value(QStringLiteral("Weight")).toInt(), row->text(2).toInt());
+        }
     }
 };
 
