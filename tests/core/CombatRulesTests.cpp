@@ -25,27 +25,19 @@ TTurret turretAt(char letter, int guns = 2) {
 } // namespace
 
 TEST(ShipTypes, SizeFigures) {
-    EXPECT_EQ(sizeOf(stBB, 18000), 20);
-    EXPECT_EQ(sizeOf(stBB, 19500), 19);
-    EXPECT_EQ(sizeOf(stBB, 16999), 18);
-    EXPECT_EQ(sizeOf(stBB, 30000), 22);
-    EXPECT_EQ(sizeOf(stBB, 0), 20);   // in no range of its type
-    EXPECT_EQ(sizeOf(stDD, 1000), 10);
-    EXPECT_EQ(sizeOf(stDD, 1001), 11);
-    EXPECT_EQ(sizeOf(stDD, 499), 9);
-    EXPECT_EQ(sizeOf(stDD, 1401), 12);
-    EXPECT_EQ(sizeOf(stLT, 1), 15);
-    EXPECT_EQ(sizeOf(77, 5000), 15);
+    struct Case { int type, displacement, size; };
+    for (const Case& c : {Case{stBB, 18000, 20}, Case{stBB, 19500, 19}, Case{stBB, 16999, 18}, Case{stBB, 30000, 22},
+                          Case{stBB, 0, 20} /* in no range of its type */, Case{stDD, 1000, 10}, Case{stDD, 1001, 11},
+                          Case{stDD, 499, 9}, Case{stDD, 1401, 12}, Case{stLT, 1, 15}, Case{77, 5000, 15}})
+        EXPECT_EQ(sizeOf(c.type, c.displacement), c.size) << c.type << " " << c.displacement;
 }
 
 TEST(ShipTypes, TurretFacingsAndTheIllegalLetterMessage) {
     platform::ScopedRecordingMessages rec;
-    EXPECT_EQ(TurretPositionBearing(turretAt('C')), 180);
-    EXPECT_EQ(TurretPositionBearing(turretAt('L')), 0);
-    EXPECT_EQ(TurretPositionBearing(turretAt('H', 2)), 0);
-    EXPECT_EQ(TurretPositionBearing(turretAt('H', 0)), 350);
-    EXPECT_EQ(TurretPositionBearing(turretAt('I', 0)), 10);
-    EXPECT_EQ(TurretPositionBearing(turretAt('7')), 190);
+    struct Case { char letter; int guns, bearing; };
+    for (const Case& c : {Case{'C', 2, 180}, Case{'L', 2, 0}, Case{'H', 2, 0}, Case{'H', 0, 350}, Case{'I', 0, 10},
+                          Case{'7', 2, 190}})
+        EXPECT_EQ(TurretPositionBearing(turretAt(c.letter, c.guns)), c.bearing) << c.letter << c.guns;
     EXPECT_TRUE(rec.recorded.empty());
     EXPECT_EQ(TurretPositionBearing(turretAt('Z')), 270);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Illegal turret position!Z"}));
@@ -85,17 +77,11 @@ TEST(ShipTypes, TurretOffsetOnTheMapTurnsWithTheShip) {
 }
 
 TEST(ShipTypes, FireControlRangeModifierAndNames) {
-    EXPECT_EQ(FireControlRangeModifier(4, 10000), -2);
-    EXPECT_EQ(FireControlRangeModifier(4, 10001), 1);
-    EXPECT_EQ(FireControlRangeModifier(2, 8000), 0);
-    EXPECT_EQ(FireControlRangeModifier(2, 8001), -1);
-    EXPECT_EQ(FireControlRangeModifier(0, 2001), -1);
-    EXPECT_EQ(FireControlRangeModifier(0, 1200001), -2);
-    EXPECT_EQ(FireControlRangeModifier(1, -1), -2);
-    EXPECT_EQ(FireControlRangeModifier(5, 12000), 1);
-    EXPECT_EQ(FireControlRangeModifier(5, 12001), 2);
-    EXPECT_EQ(FireControlRangeModifier(5, 8000), -2);
-    EXPECT_EQ(FireControlRangeModifier(9, 100), -2);
+    struct Case { int level, range, modifier; };
+    for (const Case& c : {Case{4, 10000, -2}, Case{4, 10001, 1}, Case{2, 8000, 0}, Case{2, 8001, -1}, Case{0, 2001, -1},
+                          Case{0, 1200001, -2}, Case{1, -1, -2}, Case{5, 12000, 1}, Case{5, 12001, 2}, Case{5, 8000, -2},
+                          Case{9, 100, -2}})
+        EXPECT_EQ(FireControlRangeModifier(c.level, c.range), c.modifier) << c.level << " " << c.range;
     EXPECT_EQ(FireControlName(3), "Director");
     EXPECT_EQ(FireControlName(-1), "Unknown -1");
 }
@@ -178,17 +164,12 @@ TEST(ShipGeometry, NilShipMessages) {
 }
 
 TEST(ShipGeometry, TurretArcs) {
-    EXPECT_TRUE(TurretCanBear(turretAt('1'), 44, false));
-    EXPECT_TRUE(TurretCanBear(turretAt('1'), 226, false));
-    EXPECT_FALSE(TurretCanBear(turretAt('1'), 45, false));
-    EXPECT_FALSE(TurretCanBear(turretAt('1'), 225, false));
-    EXPECT_FALSE(TurretCanBear(turretAt('F'), 90, false));
-    EXPECT_TRUE(TurretCanBear(turretAt('F'), 90, true));
-    EXPECT_TRUE(TurretCanBear(turretAt('G'), 270, true));
-    EXPECT_FALSE(TurretCanBear(turretAt('Y'), 0, false));
-    EXPECT_TRUE(TurretCanBear(turretAt('Y'), 180, false));
-    EXPECT_TRUE(TurretCanBear(turretAt('C'), 90, false));
-    EXPECT_FALSE(TurretCanBear(turretAt('C'), 180, false));
+    struct Case { char letter; int bearing; bool crossDeck, bears; };
+    for (const Case& c : {Case{'1', 44, false, true}, Case{'1', 226, false, true}, Case{'1', 45, false, false},
+                          Case{'1', 225, false, false}, Case{'F', 90, false, false}, Case{'F', 90, true, true},
+                          Case{'G', 270, true, true}, Case{'Y', 0, false, false}, Case{'Y', 180, false, true},
+                          Case{'C', 90, false, true}, Case{'C', 180, false, false}})
+        EXPECT_EQ(TurretCanBear(turretAt(c.letter), c.bearing, c.crossDeck), c.bears) << c.letter << " " << c.bearing;
     platform::ScopedRecordingMessages rec;
     EXPECT_FALSE(TurretCanBear(turretAt('M'), 90, true));
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal turret position: M"}));

@@ -84,25 +84,12 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
          "Mine capacity=0x7FFFFFFF\nFuel type=2\n[Armor]\nB=33\nD=-1\nT=32\n[Guns]\nMain=-2147483648\nSecondary=99\n"
          "SecNo=-3\nTerNo=1000\nMQ=9\nSecTF=5\nTerTF=4\n[Torpedoes]\nCalibre=5\n[Funnels]\nFunnel1Pos=-2147483648\n"
          "[Turret0]\nGuns=2147483647\nPos=B\n[TorpedoMount0]\nTubes=2147483647\nPos=A\n");
-    EXPECT_EQ(in.Displacement, 10000);  // beyond 32 bits does not convert
-    EXPECT_EQ(in.Speed, 0);
-    EXPECT_EQ(in.Range, -1);
-    EXPECT_EQ(in.Nation, -1);
-    EXPECT_EQ(in.FireControl, -1);
+    // Beyond 32 bits does not convert; list indexes out of range select nothing.
+    EXPECT_EQ((std::vector<int>{in.Displacement, in.Speed, in.Range, in.Nation, in.FireControl, in.Mines, in.FuelType,
+                                in.B, in.D, in.T, in.MainCal, in.SecCal, in.Secondaries, in.Tertiaries, in.MQ, in.SecTF,
+                                in.TerTF, in.TorpCal}),
+              (std::vector<int>{10000, 0, -1, -1, -1, 1000, -1, -1, -1, 32, 2, 35, 0, 24, 5, -1, 4, 12}));
     EXPECT_EQ(in.ObsoleteDate, ranges::ObsoleteDate.max);
-    EXPECT_EQ(in.Mines, 1000);
-    EXPECT_EQ(in.FuelType, -1);
-    EXPECT_EQ(in.B, -1);
-    EXPECT_EQ(in.D, -1);
-    EXPECT_EQ(in.T, 32);
-    EXPECT_EQ(in.MainCal, 2);
-    EXPECT_EQ(in.SecCal, 35);
-    EXPECT_EQ(in.Secondaries, 0);
-    EXPECT_EQ(in.Tertiaries, 24);
-    EXPECT_EQ(in.MQ, 5);
-    EXPECT_EQ(in.SecTF, -1);
-    EXPECT_EQ(in.TerTF, 4);
-    EXPECT_EQ(in.TorpCal, 12);
     EXPECT_EQ(in.FunnelPos[0], "-2147483648");
     // Turret factors and tube counts are kept as written, however absurd.
     ASSERT_EQ(ship.Turrets.size(), 1u);

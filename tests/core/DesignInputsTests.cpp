@@ -8,53 +8,23 @@
 
 TEST(DesignInputs, ClampPutsSpinValuesIntoTheirRangesAndStrayListIndexesToNothing) {
     DesignInputs in;
-    in.Displacement = 10;
-    in.Speed = 99;
-    in.MainCal = 40;
-    in.SecCal = 1;
-    in.TerCal = 36;
-    in.MQ = -9;
-    in.SQ = 6;
-    in.Secondaries = 25;
-    in.Tertiaries = -2;
-    in.TorpCal = 30;
-    in.Mines = 1001;
-    in.ObsoleteDate = -100000;
-    in.HullWS = 11;
-    in.Nation = 11;
-    in.Type = -5;
-    in.Range = 4;
-    in.B = 33;
-    in.TT = 32;
-    in.FireControl = 6;
-    in.SecTF = 4;
-    in.TerTF = 5;
-    in.TorpType = 9;
-    in.TPS = 4;
+    // {field, value written, value after clamping}
+    struct Case { const char* name; std::int32_t DesignInputs::*field; std::int32_t raw, clamped; };
+    const Case cases[] = {
+        {"Displacement", &DesignInputs::Displacement, 10, 50}, {"Speed", &DesignInputs::Speed, 99, 35},
+        {"MainCal", &DesignInputs::MainCal, 40, 18}, {"SecCal", &DesignInputs::SecCal, 1, 2},
+        {"TerCal", &DesignInputs::TerCal, 36, 35}, {"MQ", &DesignInputs::MQ, -9, -5}, {"SQ", &DesignInputs::SQ, 6, 5},
+        {"Secondaries", &DesignInputs::Secondaries, 25, 24}, {"Tertiaries", &DesignInputs::Tertiaries, -2, 0},
+        {"TorpCal", &DesignInputs::TorpCal, 30, 28}, {"Mines", &DesignInputs::Mines, 1001, 1000},
+        {"ObsoleteDate", &DesignInputs::ObsoleteDate, -100000, ranges::ObsoleteDate.min},
+        {"HullWS", &DesignInputs::HullWS, 11, 10}, {"Nation", &DesignInputs::Nation, 11, -1},
+        {"Type", &DesignInputs::Type, -5, -1}, {"Range", &DesignInputs::Range, 4, -1}, {"B", &DesignInputs::B, 33, -1},
+        {"TT", &DesignInputs::TT, 32, 32}, {"FireControl", &DesignInputs::FireControl, 6, -1},
+        {"SecTF", &DesignInputs::SecTF, 4, 4}, {"TerTF", &DesignInputs::TerTF, 5, -1},
+        {"TorpType", &DesignInputs::TorpType, 9, -1}, {"TPS", &DesignInputs::TPS, 4, 4}};
+    for (const Case& c : cases) in.*c.field = c.raw;
     ClampInputs(in);
-    EXPECT_EQ(in.Displacement, 50);
-    EXPECT_EQ(in.Speed, 35);
-    EXPECT_EQ(in.MainCal, 18);
-    EXPECT_EQ(in.SecCal, 2);
-    EXPECT_EQ(in.TerCal, 35);
-    EXPECT_EQ(in.MQ, -5);
-    EXPECT_EQ(in.SQ, 5);
-    EXPECT_EQ(in.Secondaries, 24);
-    EXPECT_EQ(in.Tertiaries, 0);
-    EXPECT_EQ(in.TorpCal, 28);
-    EXPECT_EQ(in.Mines, 1000);
-    EXPECT_EQ(in.ObsoleteDate, ranges::ObsoleteDate.min);
-    EXPECT_EQ(in.HullWS, 10);
-    EXPECT_EQ(in.Nation, -1);
-    EXPECT_EQ(in.Type, -1);
-    EXPECT_EQ(in.Range, -1);
-    EXPECT_EQ(in.B, -1);
-    EXPECT_EQ(in.TT, 32);
-    EXPECT_EQ(in.FireControl, -1);
-    EXPECT_EQ(in.SecTF, 4);
-    EXPECT_EQ(in.TerTF, -1);
-    EXPECT_EQ(in.TorpType, -1);
-    EXPECT_EQ(in.TPS, 4);
+    for (const Case& c : cases) EXPECT_EQ(in.*c.field, c.clamped) << c.name;
 }
 
 TEST(DesignInputs, TypeCodesMatchWithoutLetterCase) {
@@ -90,35 +60,20 @@ struct DesignInputsApply : ::testing::Test {
 } // namespace
 
 TEST_F(DesignInputsApply, ArmourStepsReachTheirOwnAreasAsInches) {
-    in.B = 1;
-    in.D = 2;
-    in.BE = 3;
-    in.DE = 4;
-    in.CT = 5;
-    in.SEC = 6;
-    in.T = 7;
-    in.TT = 8;
+    int DesignInputs::*steps[] = {&DesignInputs::B, &DesignInputs::D, &DesignInputs::BE, &DesignInputs::DE,
+                                  &DesignInputs::CT, &DesignInputs::SEC, &DesignInputs::T, &DesignInputs::TT};
+    for (int k = 0; k < 8; ++k) in.*steps[k] = k + 1;
     ApplyInputs(in, ship);
-    EXPECT_FLOAT_EQ(ship.ArmorB, 0.5f);
-    EXPECT_FLOAT_EQ(ship.ArmorD, 1.0f);
-    EXPECT_FLOAT_EQ(ship.ArmorBE, 1.5f);
-    EXPECT_FLOAT_EQ(ship.ArmorDE, 2.0f);
-    EXPECT_FLOAT_EQ(ship.ArmorCT, 2.5f);
-    EXPECT_FLOAT_EQ(ship.ArmorSEC, 3.0f);
-    EXPECT_FLOAT_EQ(ship.ArmorT, 3.5f);
-    EXPECT_FLOAT_EQ(ship.ArmorTT, 4.0f);
-
+    EXPECT_EQ((std::array<float, 8>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT, ship.ArmorSEC,
+                                    ship.ArmorT, ship.ArmorTT}),
+              (std::array<float, 8>{0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 3.0f, 3.5f, 4.0f}));
     in.B = -1;  // nothing selected
     ApplyInputs(in, ship);
-    EXPECT_FLOAT_EQ(ship.ArmorB, 0.0f);
+    EXPECT_EQ(ship.ArmorB, 0.0f);
 }
 
 TEST_F(DesignInputsApply, EveryInputReachesTheShipAndTheShipIsRecalculated) {
-    in.Displacement = 10000;
-    in.Speed = 18;
-    in.Freeboard = 1;
-    in.BeltCoverage = 1;
-    in.Accomodation = 1;
+    in.Freeboard = in.BeltCoverage = in.Accomodation = 1;
     in.Range = 3;
     in.CrossDeck = true;
     in.Secondaries = 12;
@@ -128,28 +83,15 @@ TEST_F(DesignInputsApply, EveryInputReachesTheShipAndTheShipIsRecalculated) {
     in.SecTF = 2;
     in.TerTF = 1;
     in.TorpCal = 21;
-    in.FireControl = -1;
     in.TPS = 3;
     in.Mines = 40;
     in.MainCal = 11;
     ApplyInputs(in, ship);
-    EXPECT_EQ(ship.Displacement, 10000);
-    EXPECT_TRUE(ship.LowFreeboard);
-    EXPECT_TRUE(ship.NarrowBelt);
-    EXPECT_TRUE(ship.Cramped);
-    EXPECT_TRUE(ship.CrossDeckFire);
-    EXPECT_EQ(ship.RangeClass, 3);
-    EXPECT_EQ(ship.SecNo, 12);
-    EXPECT_EQ(ship.TerNo, 8);
-    EXPECT_EQ(ship.SecTF, 2);
-    EXPECT_EQ(ship.TerTF, 1);
-    EXPECT_EQ(ship.TorpedoCalibre, 21);
-    EXPECT_EQ(ship.FireControl, -1);
-    EXPECT_EQ(ship.TorpedoDefense, 3);
-    EXPECT_EQ(ship.MineCapacity, 40);
-    EXPECT_EQ(ship.BatteryCalibre[1], 11);
-    EXPECT_EQ(ship.BatteryCalibre[2], 6);
-    EXPECT_EQ(ship.BatteryCalibre[3], 3);
+    EXPECT_TRUE(ship.LowFreeboard && ship.NarrowBelt && ship.Cramped && ship.CrossDeckFire);
+    EXPECT_EQ((std::array<int, 9>{ship.RangeClass, ship.SecNo, ship.TerNo, ship.SecTF, ship.TerTF, ship.TorpedoCalibre,
+                                  ship.FireControl, ship.TorpedoDefense, ship.MineCapacity}),
+              (std::array<int, 9>{3, 12, 8, 2, 1, 21, -1, 3, 40}));
+    EXPECT_EQ(ship.BatteryCalibre, (decltype(ship.BatteryCalibre){0, 11, 6, 3}));
     // Low freeboard hull of a 10000 t ship: Round(2894 * 0.8).
     EXPECT_EQ(ship.HullWeight, 2315);
 }

@@ -33,7 +33,15 @@ void addTurret(TFightingShip& ship, int guns, char position) {
 
 bool same(const TOutlinePoint& a, const TOutlinePoint& b) { return a.Angle == b.Angle && a.Distance == b.Distance; }
 
+// Checks a point's compass bearing and distance in yards from the origin.
+void expectAt(const TGeoPoint& p, int bearing, double yards) {
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, p), bearing);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, p), yards, 0.05);
+}
+
 } // namespace
+
+// ---- Hull ---------------------------------------------------------------------------
 
 // ---- Hull ---------------------------------------------------------------------------
 
@@ -46,43 +54,31 @@ TEST(GraphicsHull, StationTablesScaleByTruncation) {
     EXPECT_EQ(HullStations(stMS, 20)[0], 238);
 }
 
-TEST(GraphicsHull, DestroyerAtSizeTenHalvesEveryStation) {
-    auto ship = makeShip(stDD, 1000);   // size figure 10
-    const TPointList hull = HullOutline(*ship);
+TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
+    auto dd = makeShip(stDD, 1000);   // size figure 10 halves every station
+    const TPointList hull = HullOutline(*dd);
     ASSERT_EQ(hull.size(), 20u);
-    const TGeoPoint c{};
-    EXPECT_NEAR(yardsFrom(c, hull[0]), 121 * 1.02, 0.05);   // bow
-    EXPECT_EQ(CompassBearing(c, hull[0]), 0);
-    EXPECT_NEAR(yardsFrom(c, hull[5]), 18, 0.05);            // starboard beam
-    EXPECT_EQ(CompassBearing(c, hull[5]), 90);
-    EXPECT_NEAR(yardsFrom(c, hull[10]), 121, 0.05);          // stern
-    EXPECT_EQ(CompassBearing(c, hull[10]), 180);
-    EXPECT_NEAR(yardsFrom(c, hull[15]), 18, 0.05);           // port beam
-    EXPECT_EQ(CompassBearing(c, hull[15]), 270);
-    // The starboard side lies east, the port side west.
-    EXPECT_GT(hull[3].Lon, 0);
+    expectAt(hull[0], 0, 121 * 1.02);   // bow
+    expectAt(hull[5], 90, 18);          // starboard beam
+    expectAt(hull[10], 180, 121);       // stern
+    expectAt(hull[15], 270, 18);        // port beam
+    EXPECT_GT(hull[3].Lon, 0);          // the starboard side lies east, the port side west
     EXPECT_LT(hull[17].Lon, 0);
-}
 
-TEST(GraphicsHull, BattleshipAtSizeTwentyAndTurnedWithHeading) {
-    auto ship = makeShip(stBB, 18000);   // size figure 20
-    TPointList hull = HullOutline(*ship);
-    const TGeoPoint c{};
-    EXPECT_NEAR(yardsFrom(c, hull[0]), 230 * 1.02, 0.05);
-    EXPECT_NEAR(yardsFrom(c, hull[5]), 42, 0.05);
-    EXPECT_NEAR(yardsFrom(c, hull[10]), 230, 0.05);   // a battleship keeps its full stern
-    ship->SetHeading(90);
-    hull = HullOutline(*ship);
-    EXPECT_EQ(CompassBearing(c, hull[0]), 90);
-    EXPECT_EQ(CompassBearing(c, hull[5]), 180);
-}
+    auto bb = makeShip(stBB, 18000);   // size figure 20; a battleship keeps its full stern
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[5]), 42, 0.05);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[10]), 230, 0.05);
+    bb->SetHeading(90);
+    expectAt(HullOutline(*bb)[0], 90, 230 * 1.02);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, HullOutline(*bb)[5]), 180);
+    bb->SightingLevel = 1;   // a dimly sighted enemy is drawn at size 15
+    EXPECT_EQ(HullSizeUnits(*bb), 15);
+    bb->ShownInFull = true;
+    EXPECT_EQ(HullSizeUnits(*bb), 20);
 
-TEST(GraphicsHull, TransportSternIsShortened) {
-    EXPECT_NEAR(HullStations(stTR, 20)[0] * 0.92, 211.6, 1e-9);
-    auto ship = makeShip(stTR, 5000);   // size figure 15: D0 = 172
-    const TPointList hull = HullOutline(*ship);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[10]), 172 * 0.92, 0.05);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[0]), 172 * 1.02, 0.05);
+    auto tr = makeShip(stTR, 5000);   // size figure 15: D0 = 172, stern shortened
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*tr)[10]), 172 * 0.92, 0.05);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*tr)[0]), 172 * 1.02, 0.05);
 }
 
 TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
@@ -90,14 +86,11 @@ TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
     ship->Sunk = true;
     const TPointList a = HullOutline(*ship);
     ship->SetHeading(135);
-    const TPointList b = HullOutline(*ship);
     ASSERT_EQ(a.size(), 3u);
-    EXPECT_EQ(a, b);
+    EXPECT_EQ(a, HullOutline(*ship));
     const auto D = HullStations(stCA, 15);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, a[0]), 270);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, a[0]), D[2], 0.05);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, a[1]), 45);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, a[1]), D[0], 0.05);
+    expectAt(a[0], 270, D[2]);
+    expectAt(a[1], 45, D[0]);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, a[2]), 90);
 }
 
@@ -106,44 +99,27 @@ TEST(GraphicsHull, LightTargetSquares) {
     ship->Heading = 30;   // an LT's heading cannot be set through SetHeading
     TPointList hull = HullOutline(*ship);
     ASSERT_EQ(hull.size(), 4u);
-    const int fixedBearings[4] = {45, 135, 225, 315};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(CompassBearing(TGeoPoint{}, hull[i]), fixedBearings[i]);
-        EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[i]), 200, 0.05);
-    }
+    const int fixedBearings[4] = {45, 135, 225, 315}, turned[4] = {45, 195, 225, 15};
+    for (int i = 0; i < 4; ++i) expectAt(hull[i], fixedBearings[i], 200);
     addTurret(*ship, 1, 'A');   // with a gun it turns with its heading
     hull = HullOutline(*ship);
-    const int turned[4] = {45, 195, 225, 15};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(CompassBearing(TGeoPoint{}, hull[i]), turned[i]);
-        EXPECT_NEAR(yardsFrom(TGeoPoint{}, hull[i]), 190, 0.05);
-    }
+    for (int i = 0; i < 4; ++i) expectAt(hull[i], turned[i], 190);
     ship->Side = 1;   // an enemy seen only dimly is the plain square again
     ship->SightingLevel = 1;
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*ship)[0]), 200, 0.05);
     ship->Sunk = true;
     const TPointList sunk = HullOutline(*ship);
     ASSERT_EQ(sunk.size(), 12u);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, sunk[0]), 50, 0.05);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, sunk[0]), 180);
-}
-
-TEST(GraphicsHull, DimlySightedEnemyIsDrawnAtSizeFifteen) {
-    auto ship = makeShip(stBB, 18000);
-    ship->SightingLevel = 1;
-    EXPECT_EQ(HullSizeUnits(*ship), 15);
-    ship->ShownInFull = true;
-    EXPECT_EQ(HullSizeUnits(*ship), 20);
+    expectAt(sunk[0], 180, 50);
 }
 
 // ---- Wake and refresh -----------------------------------------------------------
 
-TEST(GraphicsWake, PolygonAndTail) {
+TEST(GraphicsWake, PolygonTailAndRefresh) {
     auto ship = makeShip(stBB, 18000);   // u = 20, L = 30
     TPointList wake = WakePolygonPoints(*ship);
     ASSERT_EQ(wake.size(), 2u);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, wake[0]), 90, 0.05);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, wake[0]), 155);
+    expectAt(wake[0], 155, 90);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, wake[1]), 205);
     TGeoChain& track = ship->WakeLine->Chain(1);
     track.Add(TGeoPoint{});
@@ -155,43 +131,35 @@ TEST(GraphicsWake, PolygonAndTail) {
     EXPECT_EQ(WakePolygonPoints(*ship).size(), 2u);
     ship->Sunk = true;
     EXPECT_TRUE(WakePolygonPoints(*ship).empty());
-}
 
-TEST(GraphicsWake, RefreshOnTheDesignerHidesWakesAndBuildsTheHull) {
+    // On the designer a refresh hides the wakes and builds the hull.
     TMap map;
-    TFightingShip ship(&map.LayerByName(kShipLayerName).Objects());
-    ship.ShipType = stCL;
-    ship.Displacement = 4000;
-    ship.SmokeTrail->Hidden = false;
-    RefreshShipMapObjects(ship);
-    EXPECT_TRUE(ship.SmokeTrail->Hidden);
-    EXPECT_TRUE(ship.WakePolygon->Hidden);
-    EXPECT_TRUE(ship.WakeLine->Hidden);
-    EXPECT_EQ(ship.Location->Chain(0).Count(), 20);
-    EXPECT_TRUE(ship.Location->Closed);
-    EXPECT_EQ(ship.Position(), TGeoPoint{});   // rebuilding never moves the ship
-    ship.ShowWake = true;
-    RefreshShipMapObjects(ship);
-    EXPECT_FALSE(ship.WakePolygon->Hidden);
-    ship.SinkingCount = 1;
-    RefreshShipMapObjects(ship);
-    EXPECT_TRUE(ship.WakePolygon->Hidden);
+    TFightingShip cl(&map.LayerByName(kShipLayerName).Objects());
+    cl.ShipType = stCL;
+    cl.Displacement = 4000;
+    cl.SmokeTrail->Hidden = false;
+    RefreshShipMapObjects(cl);
+    EXPECT_TRUE(cl.SmokeTrail->Hidden && cl.WakePolygon->Hidden && cl.WakeLine->Hidden);
+    EXPECT_EQ(cl.Location->Chain(0).Count(), 20);
+    EXPECT_TRUE(cl.Location->Closed);
+    EXPECT_EQ(cl.Position(), TGeoPoint{});   // rebuilding never moves the ship
+    cl.ShowWake = true;
+    RefreshShipMapObjects(cl);
+    EXPECT_FALSE(cl.WakePolygon->Hidden);
+    cl.SinkingCount = 1;
+    RefreshShipMapObjects(cl);
+    EXPECT_TRUE(cl.WakePolygon->Hidden);
 }
 
 // ---- Turret icons ---------------------------------------------------------------
 
-TEST(GraphicsTurrets, IconSize) {
-    EXPECT_EQ(TurretIconSize(12), 10);
-    EXPECT_EQ(TurretIconSize(6), 5);
-    EXPECT_EQ(TurretIconSize(14), 12);
-    EXPECT_EQ(TurretIconSize(2), 3);
-}
-
-TEST(GraphicsTurrets, ShapeChoice) {
+TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
+    for (auto [calibre, size] : std::vector<std::pair<int, int>>{{12, 10}, {6, 5}, {14, 12}, {2, 3}})
+        EXPECT_EQ(TurretIconSize(calibre), size) << calibre;
     auto bb = makeShip(stBB, 18000, 0);
+    auto pre = makeShip(stB, 15000, 3);
     EXPECT_EQ(ChooseTurretShape(*bb, 2, 12, true), TTurretShape::TwinC);
     EXPECT_EQ(ChooseTurretShape(*bb, 2, 14, true), TTurretShape::TwinB);
-    auto pre = makeShip(stB, 15000, 3);
     EXPECT_EQ(ChooseTurretShape(*pre, 2, 14, true), TTurretShape::TwinD);
     pre->Nation = 8;
     EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinD);
@@ -205,41 +173,28 @@ TEST(GraphicsTurrets, ShapeChoice) {
     EXPECT_FALSE(ChooseTurretShape(*bb, 5, 6, false));
 }
 
-TEST(GraphicsTurrets, TwinTrainedAbeamHasItsBarrelsAtNinety) {
+TEST(GraphicsTurrets, IconPoints) {
     auto ship = makeShip(stBB, 18000, 0);
-    const TPointList icon = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});
+    const TPointList icon = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});   // twin trained abeam
     ASSERT_EQ(icon.size(), 20u);
-    const int barrels[4] = {4, 5, 9, 10};
-    const int bearings[4] = {79, 81, 99, 101};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(CompassBearing(TGeoPoint{}, icon[barrels[i]]), bearings[i]);
-        EXPECT_NEAR(yardsFrom(TGeoPoint{}, icon[barrels[i]]), 25, 0.05);
-    }
+    const int barrels[4] = {4, 5, 9, 10}, bearings[4] = {79, 81, 99, 101};
+    for (int i = 0; i < 4; ++i) expectAt(icon[barrels[i]], bearings[i], 25);
     for (int j = 15; j < 20; ++j) {
         const int b = CompassBearing(TGeoPoint{}, icon[j]);
-        EXPECT_GE(b, 229);
-        EXPECT_LE(b, 311);
+        EXPECT_TRUE(b >= 229 && b <= 311) << b;
         EXPECT_GE(yardsFrom(TGeoPoint{}, icon[j]), 13.97);
         EXPECT_LE(yardsFrom(TGeoPoint{}, icon[j]), 15.03);
     }
-}
-
-TEST(GraphicsTurrets, SingleMountsOpenAndArmoured) {
-    auto ship = makeShip(stCL, 4000, 0);
-    const TPointList open = BuildTurretIcon(*ship, 1, 0, 6, false, TGeoPoint{});
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, open[8]), 10, 0.05);   // 20 x 5 div 10
-    const TPointList armoured = BuildTurretIcon(*ship, 1, 0, 6, true, TGeoPoint{});
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, armoured[18]), 140);
+    auto cl = makeShip(stCL, 4000, 0);
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10, 0.05);   // 20 x 5 div 10
+    const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{});
+    expectAt(armoured[18], 140, 6);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, armoured[19]), 220);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, armoured[18]), 6, 0.05);
-    const TPointList heavy = BuildTurretIcon(*ship, 1, 0, 8, true, TGeoPoint{});
+    const TPointList heavy = BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{});
     EXPECT_EQ(CompassBearing(TGeoPoint{}, heavy[18]), 150);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, heavy[19]), 210);
-}
 
-TEST(GraphicsTurrets, IllegalGunCountWarnsEveryTime) {
-    auto ship = makeShip(stBB, 18000, 0);
-    platform::ScopedRecordingMessages rec;
+    platform::ScopedRecordingMessages rec;   // an illegal gun count warns every time
     EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! 5 guns not legal!", "Warning! -1 guns not legal!"}));
@@ -354,19 +309,16 @@ TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurn) {
     EXPECT_TRUE(SuperstructurePoints(*ship, 1).empty());
 }
 
-TEST(GraphicsOutlineEditing, CompletionFromOnePointMirrorsIt) {
-    TOutline o{};
-    const TGeoPoint port = PointAtBearing(TGeoPoint{}, 300, 40);
-    o[0] = OutlinePointTo(port);
-    CompleteOutline(o, 1);
-    for (int j = 1; j <= 9; ++j) EXPECT_EQ(o[j].Distance, o[0].Distance);
+TEST(GraphicsOutlineEditing, CompletionMirrorsThePointsGiven) {
+    TOutline one{};
+    one[0] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 300, 40));
+    CompleteOutline(one, 1);
+    for (int j = 1; j <= 9; ++j) EXPECT_EQ(one[j].Distance, one[0].Distance);
     for (int j = 10; j <= 20; ++j) {
-        EXPECT_NEAR(o[j].Distance, o[0].Distance, 1);
-        EXPECT_EQ(MapAngleToCompass(o[j].Angle), 60);
+        EXPECT_NEAR(one[j].Distance, one[0].Distance, 1);
+        EXPECT_EQ(MapAngleToCompass(one[j].Angle), 60);
     }
-}
 
-TEST(GraphicsOutlineEditing, CompletionFromTenPoints) {
     TOutline o{};
     for (int j = 0; j < 10; ++j) o[j] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 200 + j * 15, 30 + j));
     const TOutline before = o;
@@ -376,17 +328,14 @@ TEST(GraphicsOutlineEditing, CompletionFromTenPoints) {
     EXPECT_TRUE(same(o[10], o[11]));
     EXPECT_EQ(MapAngleToCompass(o[10].Angle), 360 - 335);
     EXPECT_EQ(MapAngleToCompass(o[20].Angle), 160);
-    EXPECT_NEAR(o[20].Distance, before[0].Distance, 1);
     for (int j = 0; j < 10; ++j) {
         const TGeoPoint a = GeoPointAtHeading(TGeoPoint{}, o[j].Angle, o[j].Distance);
         const TGeoPoint b = GeoPointAtHeading(TGeoPoint{}, o[20 - j].Angle, o[20 - j].Distance);
         EXPECT_NEAR(a.Lon, -b.Lon, 2) << j;
         EXPECT_NEAR(a.Lat, b.Lat, 2) << j;
     }
-}
 
-TEST(GraphicsOutlineEditing, NoPointsLeavesTheOutlineEmpty) {
-    TOutline o{};
-    CompleteOutline(o, 0);
-    for (const auto& p : o) EXPECT_TRUE(same(p, TOutlinePoint{}));
+    TOutline none{};   // no points leaves the outline empty
+    CompleteOutline(none, 0);
+    for (const auto& p : none) EXPECT_TRUE(same(p, TOutlinePoint{}));
 }

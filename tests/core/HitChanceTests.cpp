@@ -111,14 +111,11 @@ TEST_F(HitChanceFixture, CrowdingAndBatteryLines) {
 }
 
 TEST_F(HitChanceFixture, FinalBanding) {
-    EXPECT_FLOAT_EQ(BandHitChance(10.4f, false), 10.0f);
-    EXPECT_FLOAT_EQ(BandHitChance(40.4f, false), 10.0f);
-    EXPECT_FLOAT_EQ(BandHitChance(40.6f, false), 11.0f);
-    EXPECT_FLOAT_EQ(BandHitChance(100.4f, false), 17.0f);
-    EXPECT_FLOAT_EQ(BandHitChance(100.6f, false), 100.6f);
-    EXPECT_FLOAT_EQ(BandHitChance(30.0f, true), 35.0f);
-    EXPECT_FLOAT_EQ(BandHitChance(9.9f, true), 9.9f);
-    EXPECT_FLOAT_EQ(BandHitChance(10.0f, false), 10.0f);
+    struct Case { float raw; bool secondary; float banded; };
+    for (const Case& c : {Case{10.4f, false, 10.0f}, Case{40.4f, false, 10.0f}, Case{40.6f, false, 11.0f},
+                          Case{100.4f, false, 17.0f}, Case{100.6f, false, 100.6f}, Case{30.0f, true, 35.0f},
+                          Case{9.9f, true, 9.9f}, Case{10.0f, false, 10.0f}})
+        EXPECT_FLOAT_EQ(BandHitChance(c.raw, c.secondary), c.banded) << c.raw;
     EXPECT_EQ(FormatChance(4.782969f), "4.78");
     EXPECT_EQ(FormatChance(0.0f), "0.00");
 }

@@ -162,20 +162,3 @@ TEST(SectionReader, ShortcutsAgreeWithThePlainScanOnRandomFiles) {
     EXPECT_EQ(checked, 400 * 60);
 }
 
-// Keys read in file order, as the loaders read them, on a nation-sized file.
-TEST(SectionReader, InOrderReadingOfALargeFileAgreesWithThePlainScan) {
-    std::vector<std::string> lines;
-    for (int year = 1914; year <= 1918; ++year) {
-        lines.push_back("[" + std::to_string(year) + "]");
-        for (int i = 0; i <= 10; ++i)
-            for (const char* f : {"Name", "Name2", "Accuracy"})
-                lines.push_back("Nation" + std::to_string(i) + f + "=" + std::to_string(year * 100 + i));
-    }
-    for (int year : {1914, 1916, 1918, 1916})
-        for (int i = 0; i <= 10; ++i)
-            for (const char* f : {"Name", "Name2", "Accuracy"}) {
-                const std::string key = "Nation" + std::to_string(i) + f;
-                ASSERT_EQ(ReadSectionString(lines, std::to_string(year), key, ""),
-                          plainScan(lines, std::to_string(year), key, ""));
-            }
-}

@@ -60,15 +60,11 @@ protected:
 } // namespace
 
 TEST(GetTabField, FieldsBeyondTheEndGiveTheLastField) {
-    EXPECT_EQ(GetTabField("a\tb\tc", 1), "a");
-    EXPECT_EQ(GetTabField("a\tb\tc", 3), "c");
-    EXPECT_EQ(GetTabField("a\tb", 9), "b");
-    EXPECT_EQ(GetTabField("a\t\tc", 2), "");
-    EXPECT_EQ(GetTabField("", 1), "");
-    EXPECT_EQ(GetTabField("", 7), "");
-    EXPECT_EQ(GetTabField("a\t", 2), "a");  // a trailing TAB leaves nothing after it
-    EXPECT_EQ(GetTabField("a\tb", 0), "b");
-    EXPECT_EQ(GetTabField("a\tb", -3), "b");
+    // A trailing TAB leaves nothing after it; a count below 1 gives the last field too.
+    struct Case { const char* line; int n; const char* field; };
+    for (const Case& c : {Case{"a\tb\tc", 1, "a"}, Case{"a\tb\tc", 3, "c"}, Case{"a\tb", 9, "b"}, Case{"a\t\tc", 2, ""},
+                          Case{"", 1, ""}, Case{"", 7, ""}, Case{"a\t", 2, "a"}, Case{"a\tb", 0, "b"}, Case{"a\tb", -3, "b"}})
+        EXPECT_EQ(GetTabField(c.line, c.n), c.field) << c.line << " " << c.n;
 }
 
 TEST_F(WeaponDataTest, RangeFactorScalesBaseRangeTruncatingTowardZero) {
@@ -92,11 +88,8 @@ TEST_F(WeaponDataTest, RangeFactorScalesBaseRangeTruncatingTowardZero) {
     EXPECT_EQ(GunCalibre(19).MaxRange, 0);
     const TTorpedoType& t = TorpedoTypes[1];
     EXPECT_EQ(t.Name, "1T");
-    EXPECT_EQ(t.Tag, 18);
-    EXPECT_EQ(t.Range1, 3000);
-    EXPECT_EQ(t.Speed1, 30);
-    EXPECT_EQ(t.Range2, 10000);
-    EXPECT_EQ(t.Speed2, 22);
+    EXPECT_EQ((std::array<int, 5>{t.Tag, t.Range1, t.Speed1, t.Range2, t.Speed2}),
+              (std::array<int, 5>{18, 3000, 30, 10000, 22}));
     EXPECT_EQ(TorpedoTypes[0].Name, "");
     EXPECT_EQ(TorpedoTypes[10].Range1, 0);
 
@@ -120,11 +113,9 @@ TEST_F(WeaponDataTest, ShortLinesRepeatTheirLastField) {
     LoadWeaponTables(dir_.path());
     EXPECT_EQ(GunCalibre(5).BaseRange, 8);
     EXPECT_EQ(GunCalibre(5).VPen[17], 8);
-    EXPECT_EQ(TorpedoTypes[4].Tag, 18);
-    EXPECT_EQ(TorpedoTypes[4].Range1, 4000);
-    EXPECT_EQ(TorpedoTypes[4].Speed1, 35);
-    EXPECT_EQ(TorpedoTypes[4].Range2, 3500);
-    EXPECT_EQ(TorpedoTypes[4].Speed2, 35);
+    const TTorpedoType& t = TorpedoTypes[4];
+    EXPECT_EQ((std::array<int, 5>{t.Tag, t.Range1, t.Speed1, t.Range2, t.Speed2}),
+              (std::array<int, 5>{18, 4000, 35, 3500, 35}));
 }
 
 TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
