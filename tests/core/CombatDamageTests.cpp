@@ -40,12 +40,10 @@ TEST(CombatDamage, DamagePercentage) {
     EXPECT_EQ(GetDamagePercentage(s), 55);
     s.Turrets.clear();
     s.Speed = 20;
-    s.SpeedPercent = 40;
-    EXPECT_EQ(GetDamagePercentage(s), 70);
-    s.SpeedPercent = 41;
-    EXPECT_EQ(GetDamagePercentage(s), 60);
-    s.SpeedPercent = 61;
-    EXPECT_EQ(GetDamagePercentage(s), 40);
+    for (auto [percent, damage] : {std::pair{40, 70}, {41, 60}, {61, 40}}) {
+        s.SpeedPercent = percent;
+        EXPECT_EQ(GetDamagePercentage(s), damage) << percent;
+    }
 }
 
 TEST(CombatDamage, ZeroHitPointsIsReportedNotDividedBy) {
@@ -81,27 +79,22 @@ TEST(CombatDamage, MaxSpeedNow) {
     s.GratesFouling = 0;
     s.Fuel = 0;
     EXPECT_EQ(MaxSpeedNow(s), 5);
-    EXPECT_EQ(MaxSpeedForSea(6), 23);
-    EXPECT_EQ(MaxSpeedForSea(50), 15);
-    EXPECT_EQ(MaxSpeedForSea(51), 50);
+    for (auto [sea, knots] : {std::pair{6, 23}, {50, 15}, {51, 50}}) EXPECT_EQ(MaxSpeedForSea(sea), knots) << sea;
 }
 
 TEST(CombatDamage, FuelAndEndurance) {
     Battle battle;
     TFightingShip& s = battle.Add("S", stCL, 4000);
     s.OriginalFlotation = s.Flotation = 1000;
-    s.HSC = true;
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 16), 450);
-    s.HSC = false;
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 16), 460);
-    s.Flotation = 400;   // 60 % flooding
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 16), 506);
-    s.HSC = true;
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 16), 495);
-    s.Flotation = 1000;
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 0), 10);
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 101), 10000);
-    EXPECT_EQ(GetFuelConsumptionFactor(s, 33), 7300);
+    // {high-speed coal, flotation left (400: 60 % flooding), knots, factor}
+    struct Case { bool hsc; int flotation, knots, factor; };
+    for (const Case& c : {Case{true, 1000, 16, 450}, Case{false, 1000, 16, 460}, Case{false, 400, 16, 506},
+                          Case{true, 400, 16, 495}, Case{true, 1000, 0, 10}, Case{true, 1000, 101, 10000},
+                          Case{true, 1000, 33, 7300}}) {
+        s.HSC = c.hsc;
+        s.Flotation = c.flotation;
+        EXPECT_EQ(GetFuelConsumptionFactor(s, c.knots), c.factor) << c.hsc << " " << c.flotation << " " << c.knots;
+    }
     s.Fuel = 1000;
     EXPECT_EQ(GetRemainingRange(s, 0), 500);
     EXPECT_EQ(GetRemainingRange(s, 20), 21);   // 1000 * 20 / 940

@@ -73,13 +73,11 @@ TEST(DesignFileWrite, OutlinesAddFourSuperstructureSections) {
     auto lines = DesignFileLines(DesignInputs{}, ship, &outlines);
     // 17 + 10 + 12 + 3 + 9 lines before, then 4 x (1 + 42 + 1).
     ASSERT_EQ(lines.size(), 51u + 4 * 44);
-    EXPECT_EQ(lines[51], "[Superstructure0]");
-    EXPECT_EQ(lines[52], "Point0Angle=0");
-    EXPECT_EQ(lines[53], "Point0Distance=0");
+    EXPECT_EQ((std::vector<std::string>(lines.begin() + 51, lines.begin() + 54)),
+              (std::vector<std::string>{"[Superstructure0]", "Point0Angle=0", "Point0Distance=0"}));
     EXPECT_EQ(lines[51 + 3 * 44], "[Superstructure3]");
-    EXPECT_EQ(lines[lines.size() - 3], "Point20Angle=-45");
-    EXPECT_EQ(lines[lines.size() - 2], "Point20Distance=120");
-    EXPECT_EQ(lines.back(), "IsLine=1");
+    EXPECT_EQ((std::vector<std::string>(lines.end() - 3, lines.end())),
+              (std::vector<std::string>{"Point20Angle=-45", "Point20Distance=120", "IsLine=1"}));
 }
 
 TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndTheSaveIsAnnounced) {
@@ -107,15 +105,13 @@ TEST(DesignFileWrite, FailuresLeaveTheOldFileAsItWas) {
     TDesignShip ship;
     const std::string path = dir.write("Old.sdf", "old contents");
 
-    DesignInputs in = Battleship();
-    in.FunnelPos[1] = "abc";  // an unconvertible funnel box
-    EXPECT_FALSE(WriteDesignFile(path, in, ship, nullptr));
-    EXPECT_EQ(dir.read("Old.sdf"), "old contents");
-
-    in = Battleship();
-    in.MisClass = "Sōya";
-    EXPECT_FALSE(WriteDesignFile(path, in, ship, nullptr));
-    EXPECT_EQ(dir.read("Old.sdf"), "old contents");
+    // An unconvertible funnel box, then a name Windows-1252 cannot hold.
+    for (int k = 0; k < 2; ++k) {
+        DesignInputs in = Battleship();
+        (k == 0 ? in.FunnelPos[1] : in.MisClass) = k == 0 ? "abc" : "Sōya";
+        EXPECT_FALSE(WriteDesignFile(path, in, ship, nullptr));
+        EXPECT_EQ(dir.read("Old.sdf"), "old contents");
+    }
 
     const std::string nowhere = dir.path() + "missing/Ship.sdf";
     EXPECT_FALSE(WriteDesignFile(nowhere, Battleship(), ship, nullptr));
@@ -138,43 +134,34 @@ TEST(DesignFileWrite, LineBreaksInTextsCannotOpenSections) {
 }
 
 TEST(DesignFileWrite, TurretsAtBAndXMoveBehindTheOthers) {
-    TDesignShip ship;
-    for (char p : std::string("ABXY")) AddTurret(ship, 2, p);
-    ReorderTurretsForSave(ship);
-    EXPECT_EQ(Positions(ship), "AYXB");
-
-    TDesignShip other;
-    for (char p : std::string("BXAQY")) AddTurret(other, 2, p);
-    ReorderTurretsForSave(other);
-    EXPECT_EQ(Positions(other), "AQYXB");
-
-    TDesignShip none;
-    ReorderTurretsForSave(none);
-    EXPECT_TRUE(none.Turrets.empty());
-
-    TDesignShip saved;
-    for (char p : std::string("ABXY")) AddTurret(saved, 2, p);
-    ReorderTurretsForSave(saved);
-    auto lines = DesignFileLines(DesignInputs{}, saved, nullptr);
-    auto at = std::find(lines.begin(), lines.end(), "[Turret1]");
-    ASSERT_NE(at, lines.end());
-    EXPECT_EQ(*(at + 2), "Pos=Y");
+    for (auto [before, after] : std::vector<std::pair<std::string, std::string>>{{"ABXY", "AYXB"}, {"BXAQY", "AQYXB"}, {"", ""}}) {
+        TDesignShip ship;
+        for (char p : before) AddTurret(ship, 2, p);
+        ReorderTurretsForSave(ship);
+        EXPECT_EQ(Positions(ship), after) << before;
+        if (before != "ABXY") continue;
+        auto lines = DesignFileLines(DesignInputs{}, ship, nullptr);
+        auto at = std::find(lines.begin(), lines.end(), "[Turret1]");
+        ASSERT_NE(at, lines.end());
+        EXPECT_EQ(*(at + 2), "Pos=Y");
+    }
 }
 
 TEST(DesignFileWrite, ClassNamesThatCannotBecomeFileNamesAreRefused) {
-    EXPECT_EQ(ClassNameProblem("Dreadnought"), std::nullopt);
-    EXPECT_EQ(ClassNameProblem("Lützow "), std::nullopt);  // a trailing blank is kept
-    EXPECT_EQ(ClassNameProblem("  "), "Class must have a name!");
-    EXPECT_EQ(ClassNameProblem("a/b"), "Class name may not contain \"/\"");
-    EXPECT_EQ(ClassNameProblem("a\\b"), "Class name may not contain \"\\\"");
-    EXPECT_EQ(ClassNameProblem("What?"), "Class name may not contain \"?\"");
-    EXPECT_EQ(ClassNameProblem("A:B"), "Class name may not contain \":\"");
-    EXPECT_EQ(ClassNameProblem("tab\there"), "Class name may not contain control characters");
-    EXPECT_EQ(ClassNameProblem("c1\xC2\x81"), "Class name may not contain control characters");
-    EXPECT_EQ(ClassNameProblem(".."), "Class name may not be \".\" or \"..\"");
-    EXPECT_EQ(ClassNameProblem("Sōya"), "Class name contains a character that cannot be saved: ō");
-    EXPECT_EQ(ClassNameProblem("con"), "Class name \"con\" is reserved by Windows");
-    EXPECT_EQ(ClassNameProblem("LPT1"), "Class name \"LPT1\" is reserved by Windows");
-    EXPECT_EQ(ClassNameProblem("Console"), std::nullopt);
+    // A trailing blank is kept; device names are refused only whole.
+    for (const char* fine : {"Dreadnought", "Lützow ", "Console"}) EXPECT_EQ(ClassNameProblem(fine), std::nullopt) << fine;
+    const std::pair<const char*, const char*> refused[] = {
+        {"  ", "Class must have a name!"},
+        {"a/b", "Class name may not contain \"/\""},
+        {"a\\b", "Class name may not contain \"\\\""},
+        {"What?", "Class name may not contain \"?\""},
+        {"A:B", "Class name may not contain \":\""},
+        {"tab\there", "Class name may not contain control characters"},
+        {"c1\xC2\x81", "Class name may not contain control characters"},
+        {"..", "Class name may not be \".\" or \"..\""},
+        {"Sōya", "Class name contains a character that cannot be saved: ō"},
+        {"con", "Class name \"con\" is reserved by Windows"},
+        {"LPT1", "Class name \"LPT1\" is reserved by Windows"}};
+    for (auto [name, problem] : refused) EXPECT_EQ(ClassNameProblem(name), problem) << name;
     EXPECT_EQ(DesignSavePath("/prog/", "Foo "), "/prog/Custom Files/Foo .sdf");
 }

@@ -38,22 +38,10 @@ TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
     platform::ScopedRecordingMessages rec;
     TFightingShip s(nullptr);
     ASSERT_TRUE(s.LoadFromDesignFile(path));
-    EXPECT_EQ(s.ClassName, "Foo");
-    EXPECT_EQ(s.EnemyClassName, "Enemy");
     EXPECT_EQ(s.MisidentifiedClassName, "Foo");
-    EXPECT_EQ(s.Displacement, 18100);
-    EXPECT_EQ(s.Dynamos, 1);
     EXPECT_EQ(s.ObsoleteDate, 10000);
-    EXPECT_FALSE(s.LowFreeboard);
-    EXPECT_FALSE(s.HSC);
     EXPECT_EQ(s.OriginalFlotation, 9050);
-    EXPECT_EQ(s.Flotation, 9050);
-    EXPECT_EQ(s.HitPoints, s.OriginalHitPoints);
     EXPECT_EQ(s.ArmorB, 5.0f);   // step 11 is 5.5 inches; the half is dropped
-    EXPECT_EQ(s.ArmorT, 11.0f);
-    EXPECT_EQ(s.BatteryCalibre[1], 12);
-    EXPECT_EQ(s.BatteryQuality[1], 1);
-    EXPECT_EQ(s.TorpedoDesignation, "X");
     EXPECT_EQ(s.SecondaryPort, 3);
     EXPECT_EQ(s.TertiaryStarboardOriginal, 2);
     // Turret sections 0 and 2 (1 missing, 3 without "Guns"); a casemate still counts.
@@ -67,10 +55,7 @@ TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
     ASSERT_EQ(s.TorpedoMounts.size(), 2u);
     auto* m0 = TFightingShip::AsFighting(s.TorpedoMounts[0].get());
     ASSERT_NE(m0, nullptr);
-    EXPECT_EQ(m0->TubeCount, 2);
-    EXPECT_EQ(m0->TubesLoaded, 2);
-    EXPECT_EQ(m0->Reloads, 2);
-    EXPECT_EQ(m0->Tubes, 0);
+    EXPECT_EQ((std::array<int, 4>{m0->TubeCount, m0->TubesLoaded, m0->Reloads, m0->Tubes}), (std::array<int, 4>{2, 2, 2, 0}));
     EXPECT_EQ(TFightingShip::AsFighting(s.TorpedoMounts[1].get())->Reloads, 0);
     EXPECT_EQ(s.TorpedoesReady(), 5);
     EXPECT_EQ(s.TorpedoBroadside(), -5);
@@ -86,9 +71,6 @@ TEST(FightShip, MissingKeysGiveLowFreeboardAndTheCalibreWarnings) {
     ASSERT_TRUE(s.LoadFromDesignFile(path));
     EXPECT_TRUE(s.LowFreeboard);
     EXPECT_TRUE(s.HSC);   // nation 3
-    EXPECT_EQ(s.Speed, 18);
-    EXPECT_EQ(s.Displacement, 10000);
-    EXPECT_EQ(s.BatteryCalibre[1], 2);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{
                                "Warning! Illegal calibre value for ship class: Bare 0 1",
                                "Warning! Illegal calibre value for ship class: Bare 0 2",
@@ -142,12 +124,7 @@ TEST(FightShip, ConstructorAndDestructorManageTheMapObjects) {
         EXPECT_EQ(store.Item(0), s.SmokeTrail.get());
         EXPECT_EQ(store.Item(3), s.Location.get());
         EXPECT_EQ(s.Location->Ship, &s);
-        EXPECT_TRUE(s.WakeLine->Hidden);
-        EXPECT_TRUE(s.WakePolygon->Hidden);
-        EXPECT_FALSE(s.SmokeTrail->Hidden);
-        EXPECT_EQ(s.SpeedPercent, 100);
-        EXPECT_EQ(s.BattleSetting3, 4300);
-        EXPECT_EQ(s.MapAngle, 1944000000);
+        EXPECT_TRUE(s.WakeLine->Hidden && s.WakePolygon->Hidden && !s.SmokeTrail->Hidden);
     }
     EXPECT_EQ(store.Count(), 0);
 }
@@ -187,8 +164,6 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
     EXPECT_EQ(p2->PolyBrush.BrushColor, clGrey);
     EXPECT_EQ(p5->PolyBrush.BrushColor, clGrey);
     EXPECT_EQ(large->PolyBrush.BrushColor, 0x0000FFu);
-    EXPECT_EQ(p2->TitleFont.FontSize, 200);
-    EXPECT_EQ(large->TitleFont.FontSize, 400);
     EXPECT_EQ(d1->Location->PresenterID, p2->PresenterID);
     EXPECT_EQ(d3->Location->PresenterID, p2->PresenterID);
     EXPECT_EQ(d3->ShipPresenterID, p2->PresenterID);
@@ -197,9 +172,6 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
     // Smoke, wake and wake polygon presenters exist once.
     auto* smoke = dynamic_cast<TPolyPresenter*>(layer.FindPresenter("SmokePresenter"));
     ASSERT_NE(smoke, nullptr);
-    EXPECT_EQ(smoke->PolyPen.PenStyle, psDot);
-    EXPECT_EQ(smoke->PolyPen.PenWidth, 6);
-    EXPECT_EQ(smoke->PolyPen.PenUnit, TGeoUnit::Meter);
     EXPECT_EQ(d2->SmokeTrail->PresenterID, smoke->PresenterID);
     EXPECT_NE(layer.FindPresenter("NewWake"), nullptr);
     EXPECT_EQ(layer.PresenterCount(), 3 + 3);

@@ -50,7 +50,6 @@ TEST_F(NationsTest, BundledTableHasElevenNationsInTheFixedOrder) {
         EXPECT_TRUE(flag.good()) << Nations[i].FlagFileName;
     }
     EXPECT_EQ(Nations[0].Name2, "British");
-    EXPECT_EQ(Nations[10].Name2, "Generic");
     // The designer's year 0 reads 1914: British AP shell still poor.
     EXPECT_EQ(Nations[0].APShellQuality, -1);
     CurrentYear = 1918;
@@ -58,74 +57,42 @@ TEST_F(NationsTest, BundledTableHasElevenNationsInTheFixedOrder) {
     EXPECT_EQ(Nations[0].APShellQuality, 1);
 }
 
-TEST_F(NationsTest, YearOutsideTheFileTakesTheNearestEndSilently) {
-    const std::string data = dataDirWith(block(1914, 0) + block(1915, 0) + block(1918, 0));
-    ScopedRecordingMessages rec;
-    CurrentYear = 1900;
-    LoadNations(data);
-    EXPECT_EQ(Nations[0].Accuracy, 1);
-    CurrentYear = 1920;
-    LoadNations(data);
-    EXPECT_EQ(Nations[0].Accuracy, 5);
-    CurrentYear = 1915;
-    LoadNations(data);
-    EXPECT_EQ(Nations[0].Accuracy, 2);
-    EXPECT_TRUE(rec.recorded.empty());
-}
-
-TEST_F(NationsTest, MissingBlockWithinTheWarYearsIsReportedAndReadsDefaults) {
-    const std::string data = dataDirWith(block(1914, 0) + block(1915, 4) + block(1917, 0));
-    ScopedRecordingMessages rec;
-    CurrentYear = 1915;
-    LoadNations(data);
-    EXPECT_EQ(Nations[3].Accuracy, 4);
-    CurrentYear = 1916;
-    LoadNations(data);
-    EXPECT_EQ(rec.texts(), std::vector<std::string>{"Problem loading nation data! Cannot find year 1916"});
-    EXPECT_EQ(Nations[0].Name, "");
-    EXPECT_EQ(Nations[0].Accuracy, 0);
-    EXPECT_EQ(Nations[3].Accuracy, 0);  // never the 1915 value
-}
-
-TEST_F(NationsTest, BlockWithoutAKeyNeverBorrowsFromTheBlockReadBefore) {
-    const std::string data = dataDirWith(block(1915, 4) + block(1916, 0) + "[1914]\r\n");
-    CurrentYear = 1915;
-    LoadNations(data);
-    ASSERT_EQ(Nations[3].Accuracy, 4);
-    CurrentYear = 1916;
-    LoadNations(data);
-    EXPECT_EQ(Nations[3].Accuracy, 0);
-    EXPECT_EQ(Nations[0].Accuracy, 3);
+// Which block a year reads: the nearest end outside the file, a missing war
+// year reported with every field at its default, and never a value borrowed
+// from the block read before.
+TEST_F(NationsTest, YearSelection) {
+    const std::string gap = block(1914, 0) + block(1915, 4) + block(1917, 0);
+    const std::string missing = "Problem loading nation data! Cannot find year 1916";
+    struct Case { std::string file; int year, nation, accuracy; std::string message; };
+    const Case cases[] = {
+        {block(1914, 0) + block(1915, 0) + block(1918, 0), 1900, 0, 1, ""},
+        {block(1914, 0) + block(1915, 0) + block(1918, 0), 1920, 0, 5, ""},
+        {block(1914, 0) + block(1915, 0) + block(1918, 0), 1915, 0, 2, ""},
+        {gap, 1915, 3, 4, ""},
+        {gap, 1916, 3, 0, missing},
+        {gap, 1916, 0, 0, missing},
+        {block(1915, 4) + block(1916, 0) + "[1914]\r\n", 1916, 3, 0, ""},
+        {block(1915, 4) + block(1916, 0) + "[1914]\r\n", 1916, 0, 3, ""},
+        // Out of range numbers read the default.
+        {"[1914]\r\nNation0Accuracy=99999999999999999999\r\nNation1Accuracy=-$80000000\r\n", 1914, 1, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const std::string data = dataDirWith(c.file);
+        CurrentYear = 1915;
+        LoadNations(data);   // the block read before
+        ScopedRecordingMessages rec;
+        CurrentYear = c.year;
+        LoadNations(data);
+        EXPECT_EQ(Nations[c.nation].Accuracy, c.accuracy) << c.year << " " << c.nation;
+        EXPECT_EQ(rec.texts(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+    }
 }
 
 TEST_F(NationsTest, MissingFileIsReportedWithThePathAndLeavesTheTable) {
     Nations[2].Name = "kept";
     ScopedRecordingMessages rec;
     LoadNations(dir_.path() + "Data/");
-    EXPECT_EQ(rec.texts(), std::vector<std::string>{"Cannot find nations file!\r" + dir_.path() + "Data//Nations.dat"});
-    EXPECT_EQ(rec.recorded[0].kind, platform::MessageKind::Notice);
+    EXPECT_EQ(rec.recorded, (std::vector<platform::RecordedMessage>{
+                                {platform::MessageKind::Notice, "Cannot find nations file!\r" + dir_.path() + "Data//Nations.dat"}}));
     EXPECT_EQ(Nations[2].Name, "kept");
-}
-
-TEST_F(NationsTest, HostileFilesLoadWithoutHarm) {
-    std::string noise;
-    for (int i = 0; i < 5000; ++i) noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
-    const std::vector<std::string> files = {
-        "",
-        noise,
-        "[1914]\r\nNation0Name=" + std::string(100000, 'N') + "\r\nNation0Accuracy=2",
-        "[1914]\r\nNation0Name=Great Britain\r\nNation0Accu",  // cut short
-        "[1914]\r\nNation0Accuracy=99999999999999999999\r\nNation1Accuracy=-$80000000\r\n",
-    };
-    for (const auto& text : files) {
-        Nations = {};
-        ScopedRecordingMessages rec;
-        LoadNations(dataDirWith(text));
-        EXPECT_TRUE(rec.recorded.empty());
-    }
-    EXPECT_EQ(Nations[0].Accuracy, 0);  // out of range: the default
-    EXPECT_EQ(Nations[1].Accuracy, 0);
-    LoadNations(dataDirWith(files[2]));
-    EXPECT_EQ(Nations[0].Name.size(), 100000u);
-    EXPECT_EQ(Nations[0].Accuracy, 2);
 }

@@ -16,13 +16,12 @@ TGeoPoint degrees(double lon, double lat) {
 } // namespace
 
 TEST(Sighting, LightConditions) {
-    EXPECT_EQ(LightConditionAt(degrees(0, 23), june21(12)), lcDay);
-    EXPECT_EQ(LightConditionAt(degrees(0, 23), june21(0)), lcNight);
-    // The sun stands over 23.4 N at noon; 93 and 97 degrees away it is 3 and 7 below.
-    EXPECT_EQ(LightConditionAt(degrees(0, 23.43 - 93), june21(12)), lcDusk);
-    EXPECT_EQ(LightConditionAt(degrees(0, 23.43 - 97), june21(12)), lcNight);
-    EXPECT_EQ(LightConditionAt(degrees(0, 0), 0.0), lcNight);
-    EXPECT_EQ(LightConditionAt(degrees(0, 0), 1e300), lcNight);   // absurd dates count as the zero date
+    // The sun stands over 23.4 N at noon; 93 and 97 degrees away it is 3 and 7
+    // below. Absurd dates count as the zero date.
+    struct Case { double lat, date; TLightCondition light; };
+    for (const Case& c : {Case{23, june21(12), lcDay}, Case{23, june21(0), lcNight}, Case{23.43 - 93, june21(12), lcDusk},
+                          Case{23.43 - 97, june21(12), lcNight}, Case{0, 0.0, lcNight}, Case{0, 1e300, lcNight}})
+        EXPECT_EQ(LightConditionAt(degrees(0, c.lat), c.date), c.light) << c.lat << " " << c.date;
 }
 
 TEST(Sighting, SightingRanges) {
@@ -31,9 +30,8 @@ TEST(Sighting, SightingRanges) {
     BattleDateTime = june21(12);
     DayRange = 10000;
     DuskRange = 5000;
-    EXPECT_EQ(GetSightingRange(&battle.Add("DD", stDD, 900), false), 8000);
-    EXPECT_EQ(GetSightingRange(&battle.Add("CL", stCL, 4000), false), 9000);
-    EXPECT_EQ(GetSightingRange(&battle.Add("BB", stBB, 20000), false), 10000);
+    for (auto [type, tons, range] : {std::tuple{stDD, 900, 8000}, std::tuple{stCL, 4000, 9000}, std::tuple{stBB, 20000, 10000}})
+        EXPECT_EQ(GetSightingRange(&battle.Add("S", type, tons), false), range) << tons;
     TFightingShip& ca = battle.Add("CA", stCA, 12000, degrees(0, 23.43 - 93));
     ca.CurrentSpeed = 24;
     EXPECT_EQ(GetSightingRange(&ca, false), 5600);

@@ -82,16 +82,11 @@ TEST_F(WeaponDataTest, RangeFactorScalesBaseRangeTruncatingTowardZero) {
     EXPECT_FLOAT_EQ(GunCalibre(7).BaseRateOfFire, 0.5f);
     EXPECT_EQ(GunCalibre(7).MaxRange, 601);
     EXPECT_EQ(ShipTypeName(3), "Armoured cruiser");
-    EXPECT_EQ(ShipTypeName(4), "");
-    EXPECT_EQ(ShipTypeName(11), "");
-    EXPECT_EQ(GunCalibre(1).BaseRange, 0);
-    EXPECT_EQ(GunCalibre(19).MaxRange, 0);
+    EXPECT_EQ(ShipTypeName(11) + ShipTypeName(4), "");
     const TTorpedoType& t = TorpedoTypes[1];
     EXPECT_EQ(t.Name, "1T");
     EXPECT_EQ((std::array<int, 5>{t.Tag, t.Range1, t.Speed1, t.Range2, t.Speed2}),
               (std::array<int, 5>{18, 3000, 30, 10000, 22}));
-    EXPECT_EQ(TorpedoTypes[0].Name, "");
-    EXPECT_EQ(TorpedoTypes[10].Range1, 0);
 
     write("VPen.dat", gunTable("-9"));
     LoadWeaponTables(dir_.path());
@@ -166,30 +161,7 @@ TEST_F(WeaponDataTest, ShortFileStopsTheRestAndKeepsTheRowsRead) {
     EXPECT_EQ(TorpedoTypes[1].Name, "");
 }
 
-TEST_F(WeaponDataTest, HostileFilesLoadWithoutHarm) {
-    std::string noise;
-    for (int i = 0; i < 20000; ++i) noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
-    const std::string huge = "h\r\n" + std::string(100000, '\t') + "7\r\n";
-    // Too few lines: reported. Noise with enough lines reads as numbers or 0.
-    for (const std::string& text : {std::string(), huge}) {
-        clearWeaponTables();
-        writeAll(text);
-        write("VPen.dat", text);
-        ScopedRecordingMessages rec;
-        LoadWeaponTables(dir_.path());
-        EXPECT_EQ(rec.texts(), std::vector<std::string>{"Error loading weapon tables!"});
-    }
-    writeAll(noise);
-    write("VPen.dat", noise);
-    write("HPen.dat", noise);
-    write("Gundata.dat", noise);
-    write("Torpedodata.dat", noise);
-    {
-        ScopedRecordingMessages rec;
-        LoadWeaponTables(dir_.path());
-        EXPECT_TRUE(rec.recorded.empty());
-        EXPECT_EQ(GunRangeFactor, 10);
-    }
+TEST_F(WeaponDataTest, ScaledNumbersSaturate) {
     // Numbers that would overflow when scaled saturate instead.
     writeAll("[BasicData]\r\nGunRangeFactor=2000000000\r\n");
     std::string torp = "h\r\n";
