@@ -26,6 +26,7 @@ if [ ! -f "$asan/CMakeCache.txt" ]; then
 fi
 cmake --build "$asan" --target shipcore_tests sdftool --parallel "$jobs"
 ctest --test-dir "$asan" --output-on-failure --parallel "$jobs" --timeout 900
+echo "== Sanitizer build and tests took ${SECONDS}s"
 
 echo "== Fuzzing, ${seconds}s per target ($fuzzbuild)"
 if [ ! -f "$fuzzbuild/CMakeCache.txt" ]; then
@@ -33,6 +34,7 @@ if [ ! -f "$fuzzbuild/CMakeCache.txt" ]; then
     -DSHIP_BUILD_GUI=OFF -DSHIP_BUILD_FUZZ=ON -DSHIP_SANITIZE=ON -DSHIP_BUILD_BENCH=OFF -DSHIP_BUILD_TESTS=OFF
 fi
 cmake --build "$fuzzbuild" --target fuzzers --parallel "$jobs"
+echo "== Fuzzers built at ${SECONDS}s"
 
 # Largest input per target: a little above its largest real file.
 max_len() {
@@ -72,4 +74,4 @@ if [ ${#failed[@]} -gt 0 ]; then
   echo "Fuzzing found problems in: ${failed[*]}"
   exit 1
 fi
-echo "Sanitizer tests and fuzzing passed."
+echo "Sanitizer tests and fuzzing passed in ${SECONDS}s."
