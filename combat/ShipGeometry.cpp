@@ -3,6 +3,7 @@
 #include "combat/FightShip.h"
 #include "combat/Identification.h"
 #include "map/Geodesy.h"
+#include "platform/Encoding.h"
 #include "platform/Messages.h"
 #include "platform/Random.h"
 
@@ -68,7 +69,7 @@ bool TurretCanBear(const TTurret& turret, std::int32_t b, bool crossDeckFire) {
     case 'T': return between(35, 160);
     case 'V': case 'X': case 'Y': return between(45, 315);
     default:
-        platform::messages().notice(std::string("Warning! Illegal turret position: ") + turret.Position);
+        platform::messages().notice("Warning! Illegal turret position: " + platform::cp1252ToUtf8(std::string(1, turret.Position)));
         return false;
     }
 }

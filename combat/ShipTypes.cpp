@@ -3,6 +3,7 @@
 #include "combat/FightShip.h"
 #include "map/Geodesy.h"
 #include "nations/Nations.h"
+#include "platform/Encoding.h"
 #include "platform/Messages.h"
 
 std::int32_t ShipSizeUnits(const Tship& ship) {
@@ -44,7 +45,7 @@ std::int32_t TurretPositionBearing(const TTurret& turret) {
     case '7': return 190;
     case '8': return 170;
     default:
-        platform::messages().notice(std::string("Illegal turret position!") + turret.Position);
+        platform::messages().notice("Illegal turret position!" + platform::cp1252ToUtf8(std::string(1, turret.Position)));
         return 270;
     }
 }

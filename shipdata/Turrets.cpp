@@ -1,5 +1,7 @@
 #include "shipdata/Turrets.h"
 
+#include "platform/Encoding.h"
+
 const char kTurretPositionOrder[24] = {'A', '1', '2', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
                                        'K', 'L', 'Q', 'R', 'S', 'T', 'V', 'W', 'X', '3', '4', 'Y'};
 const char* const kTorpedoMountTexts[16] = {
@@ -49,7 +51,7 @@ std::string TorpedoMountName(TurretPosition letter) {
     case 'I': case 'K': return "Starboard broadside swivel mount";
     case 'P': case 'Q': case 'R': case 'U': case 'V': return "Midships swivel mount";
     case 'Y': return "Aft (sub)";
-    default: return std::string("Illegal mount designation: ") + letter;
+    default: return "Illegal mount designation: " + platform::cp1252ToUtf8(std::string(1, letter));
     }
 }
 

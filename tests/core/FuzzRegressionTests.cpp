@@ -2,6 +2,7 @@
 // matters), so the faults stay mended.
 #include "combat/FightShip.h"
 #include "designfile/DesignFile.h"
+#include "shipdata/Turrets.h"
 #include "platform/Messages.h"
 #include "TestSupport.h"
 
@@ -34,4 +35,10 @@ TEST(FuzzRegression, FightingShipReadsPositionLettersAsTheFormDoes) {
     ASSERT_EQ(design.Turrets.size(), 2u);
     EXPECT_EQ(design.Turrets[0]->Position, ship.Turrets[0]->Position);
     EXPECT_EQ(design.TorpedoMounts[0]->Position, ship.TorpedoMounts[0]->Position);
+}
+
+// A position byte above 127 is a Windows-1252 character; the texts that name
+// it must stay valid UTF-8.
+TEST(FuzzRegression, IllegalPositionTextsStayValidText) {
+    EXPECT_EQ(TorpedoMountName('\xC4'), "Illegal mount designation: \xC3\x84");
 }
