@@ -75,12 +75,7 @@ std::string OneLine(std::string text) {
 
 int runCheck(const Args& argsIn) {
     Args args = argsIn;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kCheckUsage, stdout);
-            return 0;
-        }
-    }
+    if (printHelpIfAsked(args, kCheckUsage)) return 0;
     const std::string programDir = takeProgramDir(args);
     for (const auto& a : args) {
         if (a.size() > 1 && a[0] == '-') {

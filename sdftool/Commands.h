@@ -13,6 +13,10 @@ int runShip(const Args& args);
 int runEngage(const Args& args);
 int runRender(const Args& args);
 
+// Prints the verb's usage to standard output when "--help" or "-h" is among
+// the arguments; true when it did.
+bool printHelpIfAsked(const Args& args, const char* usage);
+
 // Shared option handling: removes "--data DIR" from args and returns the
 // program directory to use (default: the directory of the executable).
 std::string takeProgramDir(Args& args);

@@ -106,12 +106,7 @@ struct EngageOptions {
 
 int runEngage(const Args& argsIn) {
     Args args = argsIn;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kEngageUsage, stdout);
-            return 0;
-        }
-    }
+    if (printHelpIfAsked(args, kEngageUsage)) return 0;
     const std::string programDir = takeProgramDir(args);
     EngageOptions o;
     std::map<std::string, std::int32_t*> ints = {

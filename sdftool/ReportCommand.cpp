@@ -126,12 +126,7 @@ Json ReportJson(const DesignRun& run) {
 
 int runReport(const Args& argsIn) {
     Args args = argsIn;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kReportUsage, stdout);
-            return 0;
-        }
-    }
+    if (printHelpIfAsked(args, kReportUsage)) return 0;
     const std::string programDir = takeProgramDir(args);
     for (const auto& a : args) {
         if (a.size() > 1 && a[0] == '-') {

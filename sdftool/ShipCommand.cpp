@@ -136,12 +136,7 @@ Json shipJson(TFightingShip& s, TMap& map) {
 
 int runShip(const Args& argsIn) {
     Args args = argsIn;
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(kShipUsage, stdout);
-            return 0;
-        }
-    }
+    if (printHelpIfAsked(args, kShipUsage)) return 0;
     const std::string programDir = takeProgramDir(args);
     for (const auto& a : args) {
         if (a.size() > 1 && a[0] == '-') {

@@ -29,6 +29,16 @@ const char* kUsage =
 
 } // namespace
 
+bool printHelpIfAsked(const Args& args, const char* usage) {
+    for (const auto& a : args) {
+        if (a == "--help" || a == "-h") {
+            std::fputs(usage, stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string takeProgramDir(Args& args) {
     std::string dir = platform::executableDir();
     for (size_t i = 0; i < args.size(); ++i) {
