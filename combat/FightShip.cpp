@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "combat/ShipTypes.h"
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "map/Geodesy.h"
 #include "nations/Nations.h"
 #include "platform/Encoding.h"

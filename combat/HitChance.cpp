@@ -10,7 +10,7 @@
 #include "combat/ShipGeometry.h"
 #include "combat/ShipTypes.h"
 #include "combat/Sighting.h"
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "map/Geodesy.h"
 #include "nations/Nations.h"
 #include "platform/Messages.h"

@@ -6,7 +6,7 @@
 #include "combat/Damage.h"
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "nations/Nations.h"
 #include "platform/Random.h"
 #include "platform/Round.h"

@@ -12,7 +12,7 @@
 #include "platform/Messages.h"
 #include "platform/Round.h"
 #include "platform/qt/QtMessages.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 
 #include <QApplication>
 #include <QCheckBox>

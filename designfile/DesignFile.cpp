@@ -1,6 +1,6 @@
 #include "designfile/DesignFile.h"
 
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"

@@ -1,6 +1,6 @@
 #include "nations/Nations.h"
 
-#include "nations/SectionReader.h"
+#include "formats/SectionReader.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 

@@ -1,6 +1,6 @@
 #include "nations/Preferences.h"
 
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Paths.h"

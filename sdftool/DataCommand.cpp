@@ -3,11 +3,11 @@
 #include "sdftool/Commands.h"
 #include "sdftool/JsonOut.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "nations/Nations.h"
 #include "nations/Preferences.h"
 #include "platform/Messages.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 
 #include "designfile/DesignFile.h"
 #include "platform/FileSystem.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 
 #include <cstdio>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shipdata/Errors.h"
+#include "tables/Errors.h"
 
 class Tship;
 

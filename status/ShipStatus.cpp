@@ -9,7 +9,7 @@
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
 #include "combat/Sighting.h"
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "graphics/HullOutline.h"
 #include "graphics/qt/ShipDrawing.h"
 #include "map/qt/MapControl.h"

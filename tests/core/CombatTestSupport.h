@@ -6,7 +6,7 @@
 
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "map/Geodesy.h"
 #include "map/MapModel.h"
 #include "nations/Nations.h"

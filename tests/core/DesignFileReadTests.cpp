@@ -1,6 +1,6 @@
 #include "designfile/DesignFile.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
 #include "tests/core/TestSupport.h"

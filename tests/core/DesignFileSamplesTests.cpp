@@ -4,7 +4,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "designfile/DesignInputs.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
 

@@ -1,4 +1,4 @@
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "nations/Nations.h"
 #include "nations/Preferences.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 #include "shipdata/Tables.h"
 #include "TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "TestSupport.h"

@@ -1,7 +1,7 @@
 // BasicData.dat: the two range factors and the ship type names.
 #include "FuzzSupport.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();

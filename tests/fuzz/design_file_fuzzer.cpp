@@ -6,7 +6,7 @@
 #include "designfile/DesignFile.h"
 #include "designfile/DesignInputs.h"
 #include "platform/FileSystem.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 #include "shipdata/Ship.h"
 
 #include <string>

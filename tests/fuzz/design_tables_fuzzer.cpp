@@ -3,7 +3,7 @@
 // horsepower rule over the whole range of inputs the form allows.
 #include "FuzzSupport.h"
 
-#include "shipdata/Errors.h"
+#include "tables/Errors.h"
 #include "shipdata/Ship.h"
 #include "shipdata/Tables.h"
 

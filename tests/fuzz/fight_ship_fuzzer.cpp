@@ -9,7 +9,7 @@
 #include "designfile/DesignFile.h"
 #include "map/MapModel.h"
 #include "nations/Nations.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 
 #include <memory>
 

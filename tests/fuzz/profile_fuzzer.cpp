@@ -3,7 +3,7 @@
 // alike and no value may pass the length cap.
 #include "FuzzSupport.h"
 
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "platform/Encoding.h"
 
 #include <string>

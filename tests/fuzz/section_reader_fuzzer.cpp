@@ -3,7 +3,7 @@
 // what a plain scan of the lines gives, also when lists change under it.
 #include "FuzzSupport.h"
 
-#include "nations/SectionReader.h"
+#include "formats/SectionReader.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/NumberText.h"

@@ -3,7 +3,7 @@
 // table splitter must simply survive anything.
 #include "FuzzSupport.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "shipdata/Tables.h"
 
 #include <string>

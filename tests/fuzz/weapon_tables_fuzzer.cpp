@@ -3,7 +3,7 @@
 // A file without its part is missing, so the stops in between are run too.
 #include "FuzzSupport.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();

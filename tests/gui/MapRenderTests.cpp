@@ -10,7 +10,7 @@
 #include "GuiTestRegistry.h"
 
 #include "graphics/qt/PlanImage.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 #include "map/qt/MapControl.h"
 #include "map/qt/MapRenderer.h"
 

@@ -5,7 +5,7 @@
 
 #include "combat/FightShip.h"
 #include "designer/PlanEditor.h"
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "map/Geodesy.h"
 #include "map/qt/MapControl.h"
 

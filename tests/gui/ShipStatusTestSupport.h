@@ -8,7 +8,7 @@
 #include "map/MapModel.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 #include "status/ShipStatus.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "designfile/ProfileFile.h"
+#include "formats/ProfileFile.h"
 
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"

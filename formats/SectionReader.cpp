@@ -1,4 +1,4 @@
-#include "nations/SectionReader.h"
+#include "formats/SectionReader.h"
 
 #include "platform/NumberText.h"
 

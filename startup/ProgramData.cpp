@@ -1,6 +1,6 @@
-#include "shipdata/ProgramData.h"
+#include "startup/ProgramData.h"
 
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 #include "nations/Nations.h"
 #include "nations/Preferences.h"
 #include "platform/Messages.h"

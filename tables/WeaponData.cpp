@@ -1,12 +1,12 @@
-#include "combat/WeaponData.h"
+#include "tables/WeaponData.h"
 
-#include "nations/SectionReader.h"
+#include "formats/SectionReader.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
 #include "platform/Round.h"
-#include "shipdata/Errors.h"
+#include "tables/Errors.h"
 
 #include <optional>
 #include <stdexcept>
