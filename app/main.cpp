@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     {
         TfrmDesignMain mainForm;
         TdlgAddTurret addTurret(&mainForm);
-        TdlgShipStatus shipStatus(&mainForm);
+        TdlgShipStatus shipStatus(mainForm.Data(), &mainForm);
         TdlgHitDetails hitDetails(&shipStatus);
         mainForm.SetAddTurretDialog(&addTurret);
         mainForm.SetShipStatusDialog(&shipStatus);

@@ -5,7 +5,6 @@
 #include "combat/FightShip.h"
 #include "combat/Identification.h"
 #include "combat/Sighting.h"
-#include "nations/Nations.h"
 #include "platform/Messages.h"
 #include "platform/Round.h"
 
@@ -52,10 +51,10 @@ std::int32_t GetDamagePercentage(const TFightingShip& ship) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(d, 0, 100));
 }
 
-std::int32_t PointValue(const TFightingShip& ship) {
+std::int32_t PointValue(const TFightingShip& ship, std::int32_t year) {
     std::int64_t base = 0;
     const int type = ship.ShipType;
-    if (CurrentYear >= 1906) {
+    if (year >= 1906) {
         if (type == stBB || type == stBC) base = 2000;
         else if (type == stB || type == stCA) base = 200;
         else if (type == stCL) base = 600;
@@ -96,8 +95,8 @@ std::int32_t PointValue(const TFightingShip& ship) {
     return platform::Clamp32(v);
 }
 
-std::int32_t CurrentPointValue(const TFightingShip& ship) {
-    return Round32((100.0L - GetDamagePercentage(ship)) * PointValue(ship) / 100);
+std::int32_t CurrentPointValue(const TFightingShip& ship, std::int32_t year) {
+    return Round32((100.0L - GetDamagePercentage(ship)) * PointValue(ship, year) / 100);
 }
 
 std::int32_t MaxSpeedNow(const TFightingShip& ship) {
@@ -131,7 +130,6 @@ std::int32_t MaxSpeedForSea(std::int32_t seaState) {
     }
 }
 
-std::int32_t MaxSpeedForSea() { return MaxSpeedForSea(BattleSeaState); }
 
 std::int32_t MainAmmoPercent(const TFightingShip& ship) {
     if (ship.RoundsCarriedMain == 0) return 1;

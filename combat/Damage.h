@@ -8,11 +8,10 @@ class TFightingShip;
 std::int32_t HullDamagePercent(const TFightingShip& ship);   // 0 without hit points
 std::int32_t FloodingPercent(const TFightingShip& ship);     // 0 without flotation
 std::int32_t GetDamagePercentage(const TFightingShip& ship);
-std::int32_t PointValue(const TFightingShip& ship);
-std::int32_t CurrentPointValue(const TFightingShip& ship);
+std::int32_t PointValue(const TFightingShip& ship, std::int32_t year);
+std::int32_t CurrentPointValue(const TFightingShip& ship, std::int32_t year);
 std::int32_t MaxSpeedNow(const TFightingShip& ship);
 std::int32_t MaxSpeedForSea(std::int32_t seaState);
-std::int32_t MaxSpeedForSea();   // at BattleSeaState
 std::int32_t MainAmmoPercent(const TFightingShip& ship);
 std::int32_t HitsTaken(const TFightingShip& ship);
 std::int32_t FuelPercentage(const TFightingShip& ship);

@@ -5,11 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "combat/BattleEnvironment.h"
+#include "tables/ProgramData.h"
+
 class TFightingShip;
 
-float GetGunHitChance(TFightingShip& firer, TFightingShip* target, std::int32_t calibre, int battery,
-                      std::int32_t seaState, std::uint8_t weather, std::vector<std::string>* breakdown,
-                      bool noRangingPenalty);
+struct HitChanceOptions {
+    // Receives the printed lines ("Target: ...", one per row, "Final hit
+    // chance: ..."); none when not wanted.
+    std::vector<std::string>* Breakdown = nullptr;
+    // Leaves out the ranging penalty, as for a ship that has found the range.
+    bool IgnoreRanging = false;
+};
+
+float GetGunHitChance(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
+                      TFightingShip* target, std::int32_t calibre, int battery, const HitChanceOptions& options = {});
 std::int32_t GetTargetSizeModifier(const TFightingShip& target, std::int32_t range);
 // Sea-state penalty of a firing ship type.
 std::int32_t SeaStatePenalty(int firerType, std::int32_t seaState);

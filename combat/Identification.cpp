@@ -2,7 +2,6 @@
 
 #include "combat/FightShip.h"
 #include "combat/ShipTypes.h"
-#include "nations/Nations.h"
 #include "platform/Random.h"
 
 using platform::Random;
@@ -12,7 +11,7 @@ std::string DisplayName(const TFightingShip& ship) {
     return ShipTypeCode(ship.ShipType) + " " + ship.Name;
 }
 
-std::string IdentificationText(TFightingShip& ship) {
+std::string IdentificationText(const BattleEnvironment& env, TFightingShip& ship) {
     if (ship.ShipType == stLT) {
         switch (ship.SightingLevel) {
         case 0: return "UNSIGHTED!";
@@ -21,7 +20,7 @@ std::string IdentificationText(TFightingShip& ship) {
         default: return "";
         }
     }
-    if (ship.ReportedType.empty()) ChooseReportedType(ship, 20000);
+    if (ship.ReportedType.empty()) ChooseReportedType(ship, 20000, env.Year);
     if (ship.ReportedClassName.empty()) ChooseReportedClassName(ship);
     switch (ship.SightingLevel) {
     case 0: return "UNSIGHTED!";
@@ -86,7 +85,7 @@ void misreport(TFightingShip& ship, std::int32_t r) {
 
 } // namespace
 
-void ChooseReportedType(TFightingShip& ship, std::int32_t range) {
+void ChooseReportedType(TFightingShip& ship, std::int32_t range, std::int32_t year) {
     std::string& rt = ship.ReportedType;
     const std::string trueCode = ShipTypeCode(ship.ShipType);
     if (!rt.empty() && Random(100) < 90) return;
@@ -100,7 +99,7 @@ void ChooseReportedType(TFightingShip& ship, std::int32_t range) {
     }
     if (rt == trueCode && Random(100) < 90) return;
     misreport(ship, Random(100));
-    if (CurrentYear < 1907 && rt == "BC") rt = Random(100) < 50 ? "B" : "CA";
+    if (year < 1907 && rt == "BC") rt = Random(100) < 50 ? "B" : "CA";
     if (Random(100) < range / 1000 - 15) {
         const std::int32_t r = Random(100);
         if (r <= 10) rt = "CL";

@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "combat/BattleEnvironment.h"
+
 class TFightingShip;
 
 // "<type code> <name>", or the name alone for a land target.
 std::string DisplayName(const TFightingShip& ship);
 // What an enemy sees at the ship's sighting level; may choose the reported
 // type and class name first.
-std::string IdentificationText(TFightingShip& ship);
+std::string IdentificationText(const BattleEnvironment& env, TFightingShip& ship);
 void ChooseReportedClassName(TFightingShip& ship);
-void ChooseReportedType(TFightingShip& ship, std::int32_t range);
+void ChooseReportedType(TFightingShip& ship, std::int32_t range, std::int32_t year);

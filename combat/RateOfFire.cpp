@@ -7,25 +7,27 @@
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
 #include "tables/WeaponData.h"
-#include "nations/Nations.h"
 #include "platform/Random.h"
 #include "platform/Round.h"
 
-std::int32_t MaxGunRange(const TFightingShip& ship, int battery) {
+std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const TFightingShip& ship, int battery) {
     if (battery < 1 || battery > 3) return 0;
     const std::int32_t calibre = ship.BatteryCalibre[static_cast<size_t>(battery)];
     const std::int32_t quality = ship.BatteryQuality[static_cast<size_t>(battery)];
-    std::int64_t g = static_cast<std::int64_t>(GunCalibre(calibre).MaxRange) * 1000;
+    std::int64_t g = static_cast<std::int64_t>(weapons.Gun(calibre).MaxRange) * 1000;
     if (quality != 0) g = platform::Round(static_cast<long double>(g) * (static_cast<long double>(quality) + 10) / 10);
     if (ship.ShipType == stDD) g -= 500;
-    if (CurrentYear < 1906 && calibre >= 13 && g > 7000) g = platform::Round((g - 7000) * 0.8L) + 7000;
-    g = g * GunRangeFactor / 10;
+    if (year < 1906 && calibre >= 13 && g > 7000) g = platform::Round((g - 7000) * 0.8L) + 7000;
+    g = g * weapons.GunRangeFactor / 10;
     return platform::Clamp32(g);
 }
 
-float GetRateOfFire(TFightingShip& firer, std::int32_t calibre, std::int32_t range, bool settled,
-                    TFightingShip* target, bool weatherFlag, std::int32_t seaState, int battery) {
+float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, TFightingShip& firer,
+                    std::int32_t calibre, std::int32_t range, TFightingShip* target, int battery,
+                    const RateOfFireOptions& options) {
     if (battery < 1 || battery > 3) return 0.0f;
+    const bool settled = options.Settled;
+    const std::int32_t seaState = env.SeaState;
     const std::int32_t k = range / 1000;
     float base = 0;
     if (k >= 0 && k <= 5) base = 1.0f;
@@ -33,17 +35,17 @@ float GetRateOfFire(TFightingShip& firer, std::int32_t calibre, std::int32_t ran
     else if (k >= 8 && k <= 9) base = 0.6f;
     else if (k >= 10 && k <= 13) base = 0.4f;
     else if (k >= 14 && k <= 20) base = 0.2f;
-    base = static_cast<float>(static_cast<long double>(base) + GunCalibre(calibre).BaseRateOfFire);
+    base = static_cast<float>(static_cast<long double>(base) + weapons.Gun(calibre).BaseRateOfFire);
     if (base == 0.0f) base = 0.5f;
 
     std::int64_t m = -5;
     if (firer.RofPenalty > 0) m -= firer.ShipType == stDD ? 3 : 2;
-    if (weatherFlag) m -= platform::Random(3);
-    const std::int32_t smoke = GetSmokeInterference(firer, target, false);
+    if (options.WeatherDelays) m -= platform::Random(3);
+    const std::int32_t smoke = GetSmokeInterference(env, firer, target, false);
     if (smoke > 0) m -= smoke;
     if (!settled) m -= platform::Random(2);
     m += firer.CrewQuality;
-    const std::int32_t between = CountShipsInBetween(firer, target, true);
+    const std::int32_t between = CountShipsInBetween(env, firer, target, true);
     if (between > 0) m -= between + 1;
     if (!settled && battery == 1 && firer.RangingTurns >= 1) m -= 5;
     const long long turn = std::llabs(static_cast<long long>(firer.CurrentTurn));
@@ -66,7 +68,7 @@ float GetRateOfFire(TFightingShip& firer, std::int32_t calibre, std::int32_t ran
     }
     if (battery == 1 && target && (firer.ShipType == stBB || firer.ShipType == stBC || firer.ShipType == stB) &&
         (target->ShipType == stCL || target->ShipType == stDD || target->ShipType == stMS) &&
-        MaxGunRange(firer, 1) / 2 < range)
+        MaxGunRange(weapons, env.Year, firer, 1) / 2 < range)
         m -= 4;
     const std::int64_t afloat = firer.OriginalFlotation == 0
                                     ? 100
@@ -81,7 +83,7 @@ float GetRateOfFire(TFightingShip& firer, std::int32_t calibre, std::int32_t ran
     const std::int32_t quality = firer.BatteryQuality[static_cast<size_t>(battery)];
     if (quality == -2) m -= 2;
     else if (quality <= -3) m -= 4;
-    if (CurrentYear < 1906 && calibre > 12) m -= 4;
+    if (env.Year < 1906 && calibre > 12) m -= 4;
     if (firer.ShipType == stDD || firer.ShipType == stMS) {
         switch (seaState) {
         case 5: m -= 2; break;

@@ -3,9 +3,18 @@
 // range.
 #include <cstdint>
 
+#include "combat/BattleEnvironment.h"
+#include "tables/WeaponData.h"
+
 class TFightingShip;
 
-float GetRateOfFire(TFightingShip& firer, std::int32_t calibre, std::int32_t range, bool settled,
-                    TFightingShip* target, bool weatherFlag, std::int32_t seaState, int battery);
+struct RateOfFireOptions {
+    bool Settled = false;         // no random loss of the first salvoes
+    bool WeatherDelays = false;   // mist or rain may cost up to two steps
+};
+
+float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, TFightingShip& firer,
+                    std::int32_t calibre, std::int32_t range, TFightingShip* target, int battery,
+                    const RateOfFireOptions& options);
 // Yards; the product with the gun range factor is taken in 64 bits.
-std::int32_t MaxGunRange(const TFightingShip& ship, int battery);
+std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const TFightingShip& ship, int battery);

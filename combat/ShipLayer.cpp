@@ -1,7 +1,6 @@
 #include "combat/ShipLayer.h"
 
 #include "combat/FightShip.h"
-#include "nations/Preferences.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -22,7 +21,7 @@ SizeClass sizeClassOf(const TFightingShip& ship) {
 } // namespace
 
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
-                                                 TMap& globe) {
+                                                 TMap& globe, const TPreferences& preferences) {
     TMapLayer& layer = globe.LayerByName(kShipLayerName);
     auto ship = std::make_unique<TFightingShip>(&layer.Objects());
     if (!ship->Location) platform::messages().notice("Error loading ship! " + fileName);
@@ -32,17 +31,17 @@ std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, co
         return nullptr;
     }
     ship->Name = className;
-    AssignShipPresenters(*ship, globe);
+    AssignShipPresenters(*ship, globe, preferences);
     ship->SetPosition(TGeoPoint{0, 0, 0});
     return ship;
 }
 
-void AssignShipPresenters(TFightingShip& ship, TMap& globe) {
+void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences) {
     if (ship.Location)
         ship.Location->Title = ship.ShipType == stLT ? ship.Name : ShipTypeCode(ship.ShipType) + " " + ship.Name;
     if (ship.SmokeTrail) ship.SmokeTrail->PresenterID = FindOrCreateLinePresenter(clBlack, "SmokePresenter", globe);
     if (ship.WakeLine) ship.WakeLine->PresenterID = FindOrCreateLinePresenter(clWhite, "WakePresenter", globe);
-    AssignShipPresenter(ship, globe);
+    AssignShipPresenter(ship, globe, preferences);
     if (ship.WakePolygon) AssignNewWakePresenter(*ship.WakePolygon, globe);
     ship.ResetTurretTraining();
 }
@@ -63,7 +62,7 @@ std::string ShipPresenterName(const TFightingShip& ship) {
     return std::string(sizeClassOf(ship).name) + std::to_string(ship.Nation);
 }
 
-void AssignShipPresenter(TFightingShip& ship, TMap& globe) {
+void AssignShipPresenter(TFightingShip& ship, TMap& globe, const TPreferences& preferences) {
     TMapLayer& layer = globe.LayerByName(kShipLayerName);
     const SizeClass size = sizeClassOf(ship);
     const std::string name = ShipPresenterName(ship);
@@ -77,8 +76,8 @@ void AssignShipPresenter(TFightingShip& ship, TMap& globe) {
         p->PolyBrush.BrushStyle = bsSolid;
         const bool inNationRange = ship.Nation >= 0 && ship.Nation <= MaxNation;
         const bool small = ship.ShipType == stDD || ship.ShipType == stMS;
-        if (small && !Preferences.ApplyToDD) p->PolyBrush.BrushColor = clGrey;
-        else p->PolyBrush.BrushColor = inNationRange ? Preferences.NationColor[static_cast<size_t>(ship.Nation)] : clGrey;
+        if (small && !preferences.ApplyToDD) p->PolyBrush.BrushColor = clGrey;
+        else p->PolyBrush.BrushColor = inNationRange ? preferences.NationColor[static_cast<size_t>(ship.Nation)] : clGrey;
         p->TitleFont.FontUnit = TGeoUnit::Meter;
         p->TitleFont.FontSize = size.fontSize;
         p->TitleAlignment = taRight;

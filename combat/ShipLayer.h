@@ -5,17 +5,18 @@
 #include <string>
 
 #include "map/MapModel.h"
+#include "nations/Preferences.h"
 
 class TFightingShip;
 
 // Creates a fighting ship on the "ShipLayer" of the map, loads it from the
-// design file and gives its objects their presenters; none (after the
-// message) when the file cannot be loaded.
+// design file and gives its objects their presenters (nation colours from
+// the preferences); none (after the message) when the file cannot be loaded.
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
-                                                 TMap& globe);
-void AssignShipPresenters(TFightingShip& ship, TMap& globe);
+                                                 TMap& globe, const TPreferences& preferences);
+void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences);
 std::int32_t FindOrCreateLinePresenter(TColor colour, const std::string& name, TMap& globe);
-void AssignShipPresenter(TFightingShip& ship, TMap& globe);
+void AssignShipPresenter(TFightingShip& ship, TMap& globe, const TPreferences& preferences);
 void AssignNewWakePresenter(TGeoDataObject& object, TMap& globe);
 // Name of the presenter a ship's location object gets, e.g. "LargeShipPresenter3".
 std::string ShipPresenterName(const TFightingShip& ship);

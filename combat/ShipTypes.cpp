@@ -2,7 +2,6 @@
 
 #include "combat/FightShip.h"
 #include "map/Geodesy.h"
-#include "nations/Nations.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
 
@@ -142,19 +141,19 @@ std::string RoleName(int role) {
     }
 }
 
-bool FormationAllowed(const TDivision* division, int formation) {
+bool FormationAllowed(const TDivision* division, int formation, std::int32_t year) {
     const TFightingShip* lead = division ? division->Leader() : nullptr;
     if (!lead) return true;
     const int type = lead->ShipType;
     const bool cruiserLead = type >= 3 && type <= 5;
     bool allowed = true;
-    if (CurrentYear < 1908 && formation == fmScreen && !cruiserLead) allowed = false;
+    if (year < 1908 && formation == fmScreen && !cruiserLead) allowed = false;
     if (formation == fmSearchLine && !cruiserLead) allowed = false;
     if (type == stBB || type == stB) allowed = formation == 0 || formation == 1;
     return allowed;
 }
 
-bool RoleAllowed(const TDivision* division, int role) {
+bool RoleAllowed(const TDivision* division, int role, std::int32_t year) {
     const TFightingShip* lead = division ? division->Leader() : nullptr;
     if (!lead) return true;
     const int type = lead->ShipType;
@@ -163,7 +162,7 @@ bool RoleAllowed(const TDivision* division, int role) {
     case 2: return type >= 4 && type <= 7;
     case 3: return type == 1 || (type >= 3 && type <= 5);
     case 4:
-        if (CurrentYear < 1908) return type == 1 || (type >= 3 && type <= 5);
+        if (year < 1908) return type == 1 || (type >= 3 && type <= 5);
         return type == 1 || (type >= 3 && type <= 7);
     default: return false;
     }

@@ -13,12 +13,6 @@
 #include "platform/Random.h"
 #include "platform/Round.h"
 
-double BattleDateTime = 0.0;
-std::int32_t BattleSeaState = 0;
-std::uint8_t BattleWeather = 0;
-std::int32_t DayRange = 0, DuskRange = 0, NightRange = 0;
-TGeoPoint SunPosition{};
-
 namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
@@ -30,14 +24,11 @@ constexpr double kFirstDay = -657434.0, kLastDay = 2958465.0;
 
 const char* const kNoShipLayer = "Warning! No shiplayer in CountShipsInBetween procedure!";
 
-TMapLayer* shipLayer() {
-    TMap* map = BattleMap();
-    return map ? map->FindLayer(kShipLayerName) : nullptr;
-}
+TMapLayer* shipLayer(const BattleEnvironment& env) { return env.Map ? env.Map->FindLayer(kShipLayerName) : nullptr; }
 
 } // namespace
 
-std::int32_t LightConditionAt(const TGeoPoint& point, double dateTime) {
+TGeoPoint SubsolarPoint(double dateTime) {
     if (!std::isfinite(dateTime) || dateTime < kFirstDay || dateTime > kLastDay) dateTime = 0.0;
     const double wholeDays = std::floor(dateTime);
     const platform::CivilDate date = platform::dateFromDayNumber(static_cast<std::int64_t>(wholeDays));
@@ -53,7 +44,11 @@ std::int32_t LightConditionAt(const TGeoPoint& point, double dateTime) {
     TGeoPoint sun;
     sun.Lon = platform::Clamp32(-m * kGlobeUnitsPerMinute);
     sun.Lat = platform::Clamp32(-platform::Round(declination * kGlobeUnitsPerDegree));
-    const TSphereVector s = SphereVector(sun);
+    return sun;
+}
+
+std::int32_t LightConditionAt(const TGeoPoint& point, double dateTime) {
+    const TSphereVector s = SphereVector(SubsolarPoint(dateTime));
     const TSphereVector o = SphereVector(point);
     const long double d = static_cast<long double>(o.X) * s.X * kHorizonScale +
                           static_cast<long double>(o.Y) * s.Y * kHorizonScale +
@@ -62,8 +57,6 @@ std::int32_t LightConditionAt(const TGeoPoint& point, double dateTime) {
     if (d >= kDuskLimit) return lcDusk;
     return lcNight;
 }
-
-bool IsMistOrRain() { return BattleWeather < 2 || BattleWeather == 6 || BattleWeather == 7; }
 
 std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range) {
     std::int64_t f = 10;
@@ -79,32 +72,33 @@ std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range) {
     return platform::Clamp32(static_cast<std::int64_t>(range) * f / 10);
 }
 
-std::int32_t GetSightingRange(TFightingShip* ship, bool randomise) {
+std::int32_t GetSightingRange(const BattleEnvironment& env, TFightingShip* ship, bool randomise) {
     if (!ship) return 0;
-    ship->LightCondition = LightConditionAt(ship->Position(), BattleDateTime);
-    std::int64_t range = DayRange;
+    ship->LightCondition = LightConditionAt(ship->Position(), env.DateTime);
+    std::int64_t range = env.DayRange;
     if (ship->LightCondition != lcDay) {
-        range = ship->LightCondition == lcNight ? NightRange : DuskRange;
+        range = ship->LightCondition == lcNight ? env.NightRange : env.DuskRange;
         if (ship->CurrentSpeed > 18) range += 300;
         if (ship->CurrentSpeed > 23) range += 300;
     }
-    if (randomise && IsMistOrRain()) range = range - 500 + 500 * static_cast<std::int64_t>(platform::Random(3));
+    if (randomise && env.IsMistOrRain()) range = range - 500 + 500 * static_cast<std::int64_t>(platform::Random(3));
     const std::int32_t r = platform::Clamp32(range);
     if (!ship->SightingExempt) return SightingTypeFactor(*ship, r);
     if (ship->ShipType == stLT && ship->Speed == 1) return r / 2;
     return r;
 }
 
-bool HasGlare(const TFightingShip& ship) {
-    if (BattleWeather != 2 && BattleWeather != 3) return false;
+bool HasGlare(const BattleEnvironment& env, const TFightingShip& ship) {
+    if (env.Weather != 2 && env.Weather != 3) return false;
     const TGeoPoint here = ship.Position();
-    if (LightConditionAt(here, BattleDateTime) != lcDay) return false;
-    return LightConditionAt(PointAtBearing(here, 90, 800000), BattleDateTime) == lcDusk ||
-           LightConditionAt(PointAtBearing(here, 270, 800000), BattleDateTime) == lcDusk;
+    if (LightConditionAt(here, env.DateTime) != lcDay) return false;
+    return LightConditionAt(PointAtBearing(here, 90, 800000), env.DateTime) == lcDusk ||
+           LightConditionAt(PointAtBearing(here, 270, 800000), env.DateTime) == lcDusk;
 }
 
-std::int32_t CountShipsInBetween(const TFightingShip& firer, const TFightingShip* target, bool allSides) {
-    TMapLayer* layer = shipLayer();
+std::int32_t CountShipsInBetween(const BattleEnvironment& env, const TFightingShip& firer,
+                                 const TFightingShip* target, bool allSides) {
+    TMapLayer* layer = shipLayer(env);
     if (!layer) {
         platform::messages().notice(kNoShipLayer);
         return 0;
@@ -128,10 +122,11 @@ std::int32_t CountShipsInBetween(const TFightingShip& firer, const TFightingShip
     return count;
 }
 
-std::int32_t GetSmokeInterference(const TFightingShip& firer, const TFightingShip* target, bool report) {
+std::int32_t GetSmokeInterference(const BattleEnvironment& env, const TFightingShip& firer,
+                                  const TFightingShip* target, bool report) {
     std::int64_t total = 0;
     std::string text;
-    TMapLayer* layer = shipLayer();
+    TMapLayer* layer = shipLayer(env);
     if (!layer) {
         platform::messages().notice(kNoShipLayer);
         return 0;
@@ -176,7 +171,7 @@ std::int32_t GetSmokeInterference(const TFightingShip& firer, const TFightingShi
 
     // Without a smoke layer there are simply no floats; the sea-state scaling
     // and the report still apply.
-    if (TMapLayer* smoke = BattleMap() ? BattleMap()->FindLayer(kSmokeLayerName) : nullptr) {
+    if (TMapLayer* smoke = env.Map ? env.Map->FindLayer(kSmokeLayerName) : nullptr) {
         const double r = YardsToGlobeUnits(200);
         TGeoObjectStore& floats = smoke->Objects();
         for (int n = 0; n < floats.Count(); ++n) {
@@ -195,9 +190,9 @@ std::int32_t GetSmokeInterference(const TFightingShip& firer, const TFightingShi
     }
 
     if (report) text += "\rTotal: " + std::to_string(total) + " Effect: " + std::to_string(total / 3);
-    if (BattleSeaState < 6) total /= 3;
-    else if (BattleSeaState <= 9) total /= 4;
-    else if (BattleSeaState <= 17) total /= 5;
+    if (env.SeaState < 6) total /= 3;
+    else if (env.SeaState <= 9) total /= 4;
+    else if (env.SeaState <= 17) total /= 5;
     if (report && !text.empty()) platform::messages().notice(text);
     return platform::Clamp32(total);
 }

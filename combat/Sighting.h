@@ -3,29 +3,23 @@
 // line of fire, with the battle environment they read.
 #include <cstdint>
 
+#include "combat/BattleEnvironment.h"
 #include "map/GeoTypes.h"
 
 class TFightingShip;
-
-// The battle environment. A battle would set these; the designer leaves
-// them at zero.
-extern double BattleDateTime;          // day number with the time of day (UT)
-extern std::int32_t BattleSeaState;
-extern std::uint8_t BattleWeather;     // <2 mist, 2-3 clear, 6 rain, 7 heavy rain
-extern std::int32_t DayRange, DuskRange, NightRange;
-extern TGeoPoint SunPosition;
 
 enum TLightCondition : std::int32_t { lcDay = 1, lcNight = 2, lcDusk = 3 };
 
 std::int32_t LightConditionAt(const TGeoPoint& point, double dateTime);
 // Also stores the ship's LightCondition. 0 for no ship.
-std::int32_t GetSightingRange(TFightingShip* ship, bool randomise);
+std::int32_t GetSightingRange(const BattleEnvironment& env, TFightingShip* ship, bool randomise);
 std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range);
-bool HasGlare(const TFightingShip& ship);
-bool IsMistOrRain();
+bool HasGlare(const BattleEnvironment& env, const TFightingShip& ship);
 // Ships (afloat, not firer or target) close to the line of fire, looked up
 // on the battle map's ship layer.
-std::int32_t CountShipsInBetween(const TFightingShip& firer, const TFightingShip* target, bool allSides);
+std::int32_t CountShipsInBetween(const BattleEnvironment& env, const TFightingShip& firer,
+                                 const TFightingShip* target, bool allSides);
 // Smoke points across the line of fire, scaled by the sea state; with report
 // set, what was found is shown in a message box.
-std::int32_t GetSmokeInterference(const TFightingShip& firer, const TFightingShip* target, bool report);
+std::int32_t GetSmokeInterference(const BattleEnvironment& env, const TFightingShip& firer,
+                                  const TFightingShip* target, bool report);

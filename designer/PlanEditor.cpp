@@ -43,8 +43,6 @@ TPlanEditor::TPlanEditor(TfrmDesignMain& form) : form_(form) {
     form_.InstallMapCanvas(globe_);
     globe_->SetCentre(kOrigin);
     globe_->SetAltitude(33);
-    // Sighting and line-of-fire rules look for ships on this map.
-    SetBattleMap(&globe_->Map());
     globe_->OnRender = [this](TMapCanvas& canvas) { GlobeRender(canvas); };
     globe_->OnMouseMove = [this](int x, int y) { GlobeMouseMove(x, y); };
     globe_->OnMouseUp = [this](Qt::MouseButton b, int x, int y) { GlobeMouseUp(b, x, y); };
@@ -65,7 +63,6 @@ TPlanEditor::~TPlanEditor() {
         globe_->OnRender = nullptr;
         globe_->OnMouseMove = nullptr;
         globe_->OnMouseUp = nullptr;
-        if (BattleMap() == &globe_->Map()) SetBattleMap(nullptr);
     }
     // The ship's map objects leave the canvas's layer before the canvas dies.
     displayShip_.reset();
@@ -86,7 +83,7 @@ std::optional<DesignOutlines> TPlanEditor::DisplayShipOutlines() const {
 void TPlanEditor::LoadDisplayShip(const std::string& path) {
     displayShip_.reset();
     const std::string className = platform::fromQ(form_.Widgets().edName->text());
-    displayShip_ = CreateShipOnLayer(path, className, globe_->Map());
+    displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences);
     if (!displayShip_) {
         platform::messages().notice("Could not load ship!");
         globe_->Redraw();

@@ -2,6 +2,7 @@
 
 #include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
+#include "map/qt/MapControl.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
 #include "designfile/DesignFile.h"
@@ -12,7 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/Round.h"
 #include "platform/qt/QtMessages.h"
-#include "startup/ProgramData.h"
+#include "startup/Startup.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -114,11 +115,11 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
 TfrmDesignMain::~TfrmDesignMain() = default;
 
 void TfrmDesignMain::FormCreate() {
-    StartupOk_ = LoadProgramData(ProgramDir_);
+    StartupOk_ = LoadProgramData(ProgramDir_, Data_);
     if (!StartupOk_) return;  // the lists stay empty; the form still opens
-    for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(Nations[static_cast<size_t>(n)].Name));
+    for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(Data_.Nations[static_cast<size_t>(n)].Name));
     W.cbNation->setCurrentIndex(-1);
-    for (const std::string& item : TorpedoTypeItems()) W.cbTorpType->addItem(toQ(item));
+    for (const std::string& item : TorpedoTypeItems(Data_.Weapons)) W.cbTorpType->addItem(toQ(item));
     W.cbTorpType->setCurrentIndex(-1);
     for (QComboBox* list : W.ArmourLists()) list->setCurrentIndex(0);
 }
@@ -132,7 +133,7 @@ void TfrmDesignMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmDesignMain::FormShow() {
-    DesignShip_ = std::make_unique<TDesignShip>();
+    DesignShip_ = std::make_unique<TDesignShip>(Data_);
     DesignShip_->ClearSpecials();
     for (QComboBox* list : {W.cbTerTF, W.cbSecTF, W.cbFreeboard, W.cbBeltCoverage, W.cbAccomodation, W.cbTPS,
                             W.cbFuelType}) {
@@ -215,7 +216,7 @@ void TfrmDesignMain::AddShipStatusButton() {
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
 
 TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
-    if (!ShipStatusDialog_) ShipStatusDialog_ = new TdlgShipStatus(this);
+    if (!ShipStatusDialog_) ShipStatusDialog_ = new TdlgShipStatus(Data_, this);
     return *ShipStatusDialog_;
 }
 
@@ -223,7 +224,10 @@ void TfrmDesignMain::ShowShipStatus() {
     auto* editor = dynamic_cast<TPlanEditor*>(PlanEditor_.get());
     TFightingShip* ship = editor ? editor->DisplayShip() : nullptr;
     if (!ship) return;
-    ShipStatusDialog().ShowShipStatus(*ship, platform::todayDayNumber());
+    // The designer's zero environment; the rules find ships on the plan view.
+    BattleEnvironment env;
+    env.Map = &editor->Globe41()->Map();
+    ShipStatusDialog().ShowShipStatus(*ship, platform::todayDayNumber(), env);
 }
 
 bool TfrmDesignMain::HasDisplayShip() const { return PlanEditor_ && PlanEditor_->HasDisplayShip(); }
@@ -275,9 +279,10 @@ void TfrmDesignMain::RefreshTorpedoList() {
 }
 
 void TfrmDesignMain::WriteOutputs() {
-    const TDesignShip& s = *DesignShip_;
+    const TDesignShip& ship = *DesignShip_;
+    const TShipWeights& s = ship.Weights;
     showNumber(W.stHull, s.HullWeight);
-    showNumber(W.stHp, s.Horsepower);
+    showNumber(W.stHp, ship.Horsepower);
     showNumber(W.stMachineryWeight, s.MachineryWeight);
     showNumber(W.stB, s.WeightB);
     showNumber(W.stBE, s.WeightBE);
@@ -293,12 +298,12 @@ void TfrmDesignMain::WriteOutputs() {
     showNumber(W.stFireControl, s.FireControlWeight);
     showNumber(W.stSecWeight, s.SecondaryWeight);
     showNumber(W.stTerWeight, s.TertiaryWeight);
-    showNumber(W.stCrew, s.Complement);
+    showNumber(W.stCrew, ship.Complement);
     showNumber(W.stAccomodation, s.AccommodationSpace);
     showNumber(W.stSumAll, s.TotalWeight);
-    showNumber(W.StaticText4, static_cast<std::int64_t>(s.Displacement) - s.TotalWeight);
+    showNumber(W.StaticText4, static_cast<std::int64_t>(ship.Displacement) - s.TotalWeight);
     showNumber(W.stTotalCost, s.TotalCost);
-    const QColor colour = s.TotalWeight > s.Displacement ? QColor(Qt::red) : QColor(Qt::black);
+    const QColor colour = s.TotalWeight > ship.Displacement ? QColor(Qt::red) : QColor(Qt::black);
     setFontColour(W.stSumAll, colour);
     setFontColour(W.StaticText4, colour);
 }

@@ -14,6 +14,7 @@
 #include "designfile/DesignInputs.h"
 #include "platform/Paths.h"
 #include "shipdata/Ship.h"
+#include "tables/ProgramData.h"
 
 class QPushButton;
 class TdlgShipStatus;
@@ -29,6 +30,8 @@ public:
     const std::string& ProgramDir() const { return ProgramDir_; }
     // False when a data table could not be loaded at start-up.
     bool StartupSucceeded() const { return StartupOk_; }
+    // The tables loaded at start-up, read-only from then on.
+    const ProgramData& Data() const { return Data_; }
     // The design ship; none until the form is first shown.
     TDesignShip* DesignShip() { return DesignShip_.get(); }
     DesignFormWidgets& Widgets() { return W; }
@@ -93,6 +96,7 @@ private:
     void AddShipStatusButton();
 
     std::string ProgramDir_;
+    ProgramData Data_;
     bool StartupOk_ = false;
     bool Shown_ = false;
     DesignFormWidgets W;

@@ -95,7 +95,7 @@ std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignSh
     l.push_back("[Torpedoes]");
     key("Calibre", Num(in.TorpCal));
     std::string designation;
-    const auto items = TorpedoTypeItems();
+    const auto items = TorpedoTypeItems(ship.Data().Weapons);
     if (in.TorpType >= 0 && in.TorpType < static_cast<int>(items.size()))
         designation = platform::utf8Left(items[in.TorpType], 1);
     key("Designation", OneLine(designation));
@@ -180,7 +180,7 @@ void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship
 
     in.TorpCal = ranges::TorpCal.clamp(integer("Torpedoes", "Calibre", 18));
     const std::string designation = f.ReadString("Torpedoes", "Designation", "X");
-    const auto items = TorpedoTypeItems();
+    const auto items = TorpedoTypeItems(ship.Data().Weapons);
     for (size_t i = 0; i < items.size(); ++i)
         if (platform::utf8Left(items[i], 1) == designation) in.TorpType = static_cast<int>(i);
 

@@ -14,10 +14,10 @@ std::string DesignInputs::TypeCode() const {
     return Type >= 0 && Type < static_cast<int>(kDesignTypeCodes.size()) ? kDesignTypeCodes[Type] : "";
 }
 
-std::vector<std::string> TorpedoTypeItems() {
+std::vector<std::string> TorpedoTypeItems(const WeaponTables& weapons) {
     std::vector<std::string> items;
     for (int i = 1; i <= listsize::TorpType; ++i) {
-        const TTorpedoType& t = TorpedoTypes[i];
+        const TTorpedoType& t = weapons.TorpedoTypes[static_cast<size_t>(i)];
         items.push_back(t.Name + " " + std::to_string(t.Range1) + "/" + std::to_string(t.Speed1) + " " +
                         std::to_string(t.Range2) + "/" + std::to_string(t.Speed2));
     }
@@ -79,8 +79,8 @@ void ApplyInputs(const DesignInputs& in, TDesignShip& ship) {
     ship.SetArmor(Inches(in.B), Inches(in.D), Inches(in.BE), Inches(in.DE), Inches(in.CT), Inches(in.SEC),
                   Inches(in.T), Inches(in.TT));
     ship.SetDisplacementAndSpeed(in.Displacement, in.Speed);
-    ship.SetOptions(in.Freeboard, in.Range, in.ProtectedCruiser, in.CrossDeck, in.BeltCoverage, in.Accomodation);
-    ship.SetSecondaryBatteries(in.Secondaries, in.Tertiaries, in.SecCal, in.TerCal, in.TerTF, in.SecTF);
+    ship.SetOptions(in.Freeboard, in.Range, in.CrossDeck, in.BeltCoverage, in.Accomodation);
+    ship.SetSecondaryBatteries(in.Secondaries, in.Tertiaries, in.TerTF, in.SecTF);
     ship.TorpedoCalibre = in.TorpCal;
     ship.SetFireControl(in.FireControl);
     ship.SetTorpedoDefense(in.TPS);

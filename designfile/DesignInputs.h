@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tables/WeaponData.h"
+
 class TDesignShip;
 
 struct SpinRange {
@@ -102,7 +104,7 @@ struct DesignInputs {
 // Items of the torpedo type list: one per torpedo type 1 .. 9, each
 // Name + " " + Range1 + "/" + Speed1 + " " + Range2 + "/" + Speed2. The
 // first character of an item is the designation kept in the design file.
-std::vector<std::string> TorpedoTypeItems();
+std::vector<std::string> TorpedoTypeItems(const WeaponTables& weapons);
 
 // Index into kDesignTypeCodes of a code, matched without regard to letter
 // case, or -1.

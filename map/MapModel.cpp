@@ -148,9 +148,3 @@ TPresenter* TMap::FindPresenterByID(std::int32_t id) const {
     return nullptr;
 }
 
-namespace {
-TMap* gBattleMap = nullptr;
-}
-
-void SetBattleMap(TMap* map) { gBattleMap = map; }
-TMap* BattleMap() { return gBattleMap; }

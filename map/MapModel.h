@@ -194,11 +194,6 @@ private:
     std::uint64_t revision_ = 0;
 };
 
-// The map on which sighting and line-of-fire rules look for ships and smoke;
-// the design form registers its map at start-up. None until then.
-void SetBattleMap(TMap* map);
-TMap* BattleMap();
-
 // Layer names shared by the ship code.
 inline const char* const kShipLayerName = "ShipLayer";
 inline const char* const kSmokeLayerName = "SmokeLayer";

@@ -7,19 +7,15 @@
 #include <stdexcept>
 #include <string>
 
-std::array<TNation, MaxNation + 1> Nations{};
-std::int32_t CurrentYear = 0;
-
 namespace {
 
 constexpr std::int32_t kFirstYear = 1914;
 constexpr std::int32_t kLastYear = 1918;
 
-// The block year for CurrentYear; reports a missing block inside the years
+// The block year for a year of play; reports a missing block inside the years
 // the file is meant to cover and then reads that year anyway, so every field
 // takes its default rather than another year's value.
-std::int32_t blockYear(TSectionReader& reader) {
-    const std::int32_t year = CurrentYear;
+std::int32_t blockYear(TSectionReader& reader, std::int32_t year) {
     if (reader.HeaderIndex(std::to_string(year)) >= 0) return year;
     if (year < kFirstYear) return kFirstYear;
     if (year > kLastYear) return kLastYear;
@@ -45,7 +41,7 @@ void readNation(TSectionReader& reader, const std::string& section, int i, TNati
 
 } // namespace
 
-void LoadNations(const std::string& dataDirectory) {
+void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTable& nations) {
     const std::string path = dataDirectory + "/Nations.dat";
     if (!platform::fileExists(path)) {
         platform::messages().notice("Cannot find nations file!\r" + path);
@@ -55,9 +51,13 @@ void LoadNations(const std::string& dataDirectory) {
         auto lines = platform::readLines(path);
         if (!lines) throw std::runtime_error("unreadable");
         TSectionReader reader(std::move(*lines));
-        const std::string section = std::to_string(blockYear(reader));
-        for (int i = 0; i <= MaxNation; ++i) readNation(reader, section, i, Nations[static_cast<size_t>(i)]);
+        const std::string section = std::to_string(blockYear(reader, year));
+        for (int i = 0; i <= MaxNation; ++i) readNation(reader, section, i, nations[static_cast<size_t>(i)]);
     } catch (const std::exception&) {
         platform::messages().notice("Error loading nation table");
     }
+}
+
+const TNation* NationAt(const NationTable& nations, std::int32_t index) {
+    return index >= 0 && index <= MaxNation ? &nations[static_cast<size_t>(index)] : nullptr;
 }

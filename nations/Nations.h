@@ -1,5 +1,5 @@
 #pragma once
-// The nation table, read from Data/Nations.dat for the current year.
+// The nation table, read from Data/Nations.dat for a year of play.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -18,9 +18,10 @@ struct TNation {
 };
 
 constexpr int MaxNation = 10;   // eleven nations, 0 .. 10
-extern std::array<TNation, MaxNation + 1> Nations;
-// The calendar year of play; nothing in the designer assigns it.
-extern std::int32_t CurrentYear;
+using NationTable = std::array<TNation, MaxNation + 1>;
 
-// dataDirectory ends with a separator; the file is dataDirectory + "\Nations.dat".
-void LoadNations(const std::string& dataDirectory);
+// Reads the block of a year of play (the designer's year is 0); the file is
+// dataDirectory + "\Nations.dat".
+void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTable& nations);
+// The nation of an index, or none outside 0 .. MaxNation.
+const TNation* NationAt(const NationTable& nations, std::int32_t index);

@@ -8,8 +8,6 @@
 #include <stdexcept>
 #include <string_view>
 
-TPreferences Preferences{};
-
 namespace {
 
 struct NamedColor {
@@ -79,10 +77,9 @@ std::optional<TColor> ColorFromText(const std::string& text) {
     return std::nullopt;
 }
 
-void LoadPreferences() {
-    TPreferences& p = Preferences;
+void LoadPreferences(const std::string& programDirectory, TPreferences& p) {
     try {
-        Reader r(platform::programDir() + "/Preferences");
+        Reader r(programDirectory + "/Preferences");
         // Read in this order and stored at once: a failure keeps what was
         // read before it and leaves the rest as it was.
         p.BreakOnSubsighting = r.flag("Break", "BreakOnSubsighting", true);

@@ -52,10 +52,8 @@ struct TPreferences {
     bool FFRLow = false;
 };
 
-extern TPreferences Preferences;
-
-// Reads programDir() + "\Preferences".
-void LoadPreferences();
+// Reads programDirectory + "\Preferences".
+void LoadPreferences(const std::string& programDirectory, TPreferences& preferences);
 
 // A colour text: "$" and hex digits, "0x" and hex digits, a decimal number,
 // or one of the colour names we accept ("clRed", "red", ...). None when the

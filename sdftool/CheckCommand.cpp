@@ -73,29 +73,20 @@ std::string OneLine(std::string text) {
 
 } // namespace
 
-int runCheck(const Args& argsIn) {
-    Args args = argsIn;
-    if (printHelpIfAsked(args, kCheckUsage)) return 0;
-    const std::string programDir = takeProgramDir(args);
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            std::fprintf(stderr, "sdftool check: unknown option '%s'\n\n%s", a.c_str(), kCheckUsage);
-            return 2;
-        }
-    }
-    if (args.empty()) {
-        std::fputs(kCheckUsage, stderr);
-        return 2;
-    }
-    bool dataOk = LoadToolData(programDir);
+int runCheck(const Args& args) {
+    VerbOptions options("check", kCheckUsage);
+    if (auto exit = options.Parse(args)) return *exit;
+    if (options.Files.empty()) return options.UsageError("no design file or folder given");
+    ProgramData data;
+    const bool dataOk = LoadToolData(options.ProgramDir, data);
     if (!dataOk) std::fputs("sdftool check: the data tables could not be loaded; weights are not meaningful\n", stderr);
 
-    const std::vector<std::string> files = CollectFiles(args);
+    const std::vector<std::string> files = CollectFiles(options.Files);
     int ok = 0, overweight = 0, warned = 0, unreadable = 0;
     std::printf("%s%s%s%s%s%s%s\n", Pad("Class", 28).c_str(), Pad("Type", 6).c_str(), Pad("Nation", 18).c_str(),
                 PadLeft("Displ.", 8).c_str(), PadLeft("Total", 8).c_str(), PadLeft("Spare", 8).c_str(), "  Status");
     for (const auto& file : files) {
-        DesignRun run = RunDesign(file);
+        DesignRun run = RunDesign(file, data);
         if (!run.readable) {
             ++unreadable;
             std::printf("%s%s\n", Pad(platform::fileNameOf(file), 28 + 6 + 18 + 24).c_str(), "  unreadable");
@@ -104,7 +95,8 @@ int runCheck(const Args& argsIn) {
         }
         const DesignInputs& in = run.inputs;
         const TDesignShip& s = *run.ship;
-        const bool heavy = s.TotalWeight > s.Displacement;
+        const std::int32_t total = s.Weights.TotalWeight;
+        const bool heavy = total > s.Displacement;
         const bool hasMessages = !run.messages.empty();
         std::string status;
         if (heavy) status = "OVERWEIGHT";
@@ -113,12 +105,13 @@ int runCheck(const Args& argsIn) {
         ok += !heavy && !hasMessages;
         overweight += heavy;
         warned += hasMessages;
-        const std::string nation = in.Nation >= 0 && in.Nation <= MaxNation ? Nations[in.Nation].Name : "-";
+        const TNation* n = data.Nation(in.Nation);
+        const std::string nation = n ? n->Name : "-";
         const std::string type = in.TypeCode().empty() ? "-" : in.TypeCode();
         std::printf("%s%s%s%s%s%s  %s\n", Pad(in.Name, 28).c_str(), Pad(type, 6).c_str(),
                     Pad(nation.empty() ? "-" : nation, 18).c_str(), PadLeft(std::to_string(s.Displacement), 8).c_str(),
-                    PadLeft(std::to_string(s.TotalWeight), 8).c_str(),
-                    PadLeft(std::to_string(static_cast<std::int64_t>(s.Displacement) - s.TotalWeight), 8).c_str(),
+                    PadLeft(std::to_string(total), 8).c_str(),
+                    PadLeft(std::to_string(static_cast<std::int64_t>(s.Displacement) - total), 8).c_str(),
                     status.c_str());
         for (const auto& m : run.messages)
             std::printf("    %s: %s\n", platform::messageKindName(m.kind), OneLine(m.text).c_str());

@@ -3,11 +3,8 @@
 #include "sdftool/Commands.h"
 #include "sdftool/JsonOut.h"
 
-#include "tables/WeaponData.h"
-#include "nations/Nations.h"
-#include "nations/Preferences.h"
 #include "platform/Messages.h"
-#include "startup/ProgramData.h"
+#include "startup/Startup.h"
 
 #include <cstdio>
 
@@ -21,9 +18,9 @@ std::string colorText(TColor c) {
     return buf;
 }
 
-json nationsJson() {
+json nationsJson(const NationTable& nations) {
     json out = json::array();
-    for (const TNation& n : Nations) {
+    for (const TNation& n : nations) {
         out.push_back({{"Name", n.Name},
                        {"Name2", n.Name2},
                        {"FlashFires", n.FlashFires},
@@ -38,8 +35,7 @@ json nationsJson() {
     return out;
 }
 
-json preferencesJson() {
-    const TPreferences& p = Preferences;
+json preferencesJson(const TPreferences& p) {
     json colours = json::array();
     for (TColor c : p.NationColor) colours.push_back(colorText(c));
     return {{"BreakOnSighting", p.BreakOnSighting},
@@ -82,10 +78,10 @@ json preferencesJson() {
             {"FFRLow", p.FFRLow}};
 }
 
-json gunCalibresJson() {
+json gunCalibresJson(const WeaponTables& weapons) {
     json out = json::array();
     for (int c = kMinGunCalibre; c <= kMaxGunCalibre; ++c) {
-        const TGunCalibreData& g = GunCalibre(c);
+        const TGunCalibreData& g = weapons.Gun(c);
         json vpen = json::array(), hpen = json::array();
         for (int k = 1; k <= 30; ++k) {
             vpen.push_back(g.VPen[static_cast<size_t>(k)]);
@@ -101,10 +97,10 @@ json gunCalibresJson() {
     return out;
 }
 
-json torpedoTypesJson() {
+json torpedoTypesJson(const WeaponTables& weapons) {
     json out = json::array();
     for (int i = 1; i <= 9; ++i) {
-        const TTorpedoType& t = TorpedoTypes[static_cast<size_t>(i)];
+        const TTorpedoType& t = weapons.TorpedoTypes[static_cast<size_t>(i)];
         out.push_back({{"Type", i},
                        {"Name", t.Name},
                        {"Speed1", t.Speed1},
@@ -116,34 +112,38 @@ json torpedoTypesJson() {
     return out;
 }
 
+const char* kDataUsage =
+    "Usage: sdftool data [--data DIR]\n"
+    "\n"
+    "Loads the program data as the designer starts up and prints every table as\n"
+    "JSON, with the messages raised on the way.\n"
+    "Exit status: 0 loaded, 1 a design-rule table could not be opened, 2 usage error.\n";
+
 } // namespace
 
-int runData(const Args& argsIn) {
-    Args args = argsIn;
-    const std::string dir = takeProgramDir(args);
-    if (!args.empty()) {
-        std::fprintf(stderr, "sdftool data: unexpected argument '%s'\n", args.front().c_str());
-        return 2;
-    }
+int runData(const Args& args) {
+    VerbOptions options("data", kDataUsage);
+    if (auto exit = options.Parse(args)) return *exit;
+    if (!options.Files.empty()) return options.UsageError("unexpected argument '" + options.Files.front() + "'");
+    const std::string& dir = options.ProgramDir;
 
-    platform::RecordingMessages recorder;
-    platform::setMessages(&recorder);
-    const bool complete = LoadProgramData(dir);
-    platform::setMessages(nullptr);
+    ProgramData data;
+    platform::ScopedRecordingMessages recorder;
+    const bool complete = LoadProgramData(dir, data);
 
     json shipTypes = json::array();
-    for (int i = 0; i <= 10; ++i) shipTypes.push_back(ShipTypeName(i));
+    for (int i = 0; i <= 10; ++i) shipTypes.push_back(data.Weapons.ShipTypeName(i));
 
     json out = {{"ProgramDir", dir},
-                {"CurrentYear", CurrentYear},
-                {"Nations", nationsJson()},
-                {"Preferences", preferencesJson()},
-                {"GunRangeFactor", GunRangeFactor},
-                {"PenetrationFactor", PenetrationFactor},
+                {"CurrentYear", data.NationYear},
+                {"Nations", nationsJson(data.Nations)},
+                {"Preferences", preferencesJson(data.Preferences)},
+                {"GunRangeFactor", data.Weapons.GunRangeFactor},
+                {"PenetrationFactor", data.Weapons.PenetrationFactor},
                 {"ShipTypeNames", shipTypes},
-                {"GunCalibres", gunCalibresJson()},
-                {"TorpedoTypes", torpedoTypesJson()},
-                {"Messages", sdftool::messagesJson(recorder)}};
+                {"GunCalibres", gunCalibresJson(data.Weapons)},
+                {"TorpedoTypes", torpedoTypesJson(data.Weapons)},
+                {"Messages", sdftool::messagesJson(recorder.recorded)}};
     sdftool::printJson(out);
     // A design-rule table that could not be opened broke off the start-up.
     return complete ? 0 : 1;

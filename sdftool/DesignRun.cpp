@@ -2,7 +2,7 @@
 
 #include "designfile/DesignFile.h"
 #include "platform/FileSystem.h"
-#include "startup/ProgramData.h"
+#include "startup/Startup.h"
 
 #include <cstdio>
 
@@ -23,21 +23,21 @@ private:
 
 } // namespace
 
-bool LoadToolData(const std::string& programDir) {
+bool LoadToolData(const std::string& programDir, ProgramData& data) {
     Collect collect;
-    bool ok = LoadProgramData(programDir);
+    bool ok = LoadProgramData(programDir, data);
     for (const auto& m : collect.recorder.recorded)
         std::fprintf(stderr, "sdftool: data %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
     return ok;
 }
 
-DesignRun RunDesign(const std::string& file) {
+DesignRun RunDesign(const std::string& file, const ProgramData& data) {
     DesignRun run;
     run.file = file;
     // The form reads a missing file as an empty design; a tool must not.
     if (!platform::readBytes(file)) return run;
     run.readable = true;
-    run.ship = std::make_unique<TDesignShip>();
+    run.ship = std::make_unique<TDesignShip>(data);
     run.ship->ClearSpecials();
     Collect collect;
     LoadDesignInto(file, run.inputs, *run.ship);

@@ -8,10 +8,11 @@
 #include "designfile/DesignInputs.h"
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
+#include "tables/ProgramData.h"
 
 // Loads the data tables of programDir, writing their messages to stderr
 // (they belong to no design). False when a design-rule table is missing.
-bool LoadToolData(const std::string& programDir);
+bool LoadToolData(const std::string& programDir, ProgramData& data);
 
 struct DesignRun {
     std::string file;
@@ -24,4 +25,4 @@ struct DesignRun {
 // Reads the file with a fresh form state (every default), recomputes and
 // keeps the messages in order. A missing or unreadable file gives
 // readable == false and no ship.
-DesignRun RunDesign(const std::string& file);
+DesignRun RunDesign(const std::string& file, const ProgramData& data);

@@ -2,6 +2,7 @@
 // bearing, with the hit chance breakdown and the rate of fire.
 #include "sdftool/Commands.h"
 #include "sdftool/DesignRun.h"
+#include "sdftool/JsonOut.h"
 
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
@@ -12,7 +13,6 @@
 #include "combat/Sighting.h"
 #include "map/Geodesy.h"
 #include "map/MapModel.h"
-#include "nations/Nations.h"
 #include "platform/DayNumber.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
@@ -25,7 +25,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <optional>
 
 namespace {
@@ -87,29 +86,45 @@ std::string classNameOf(const std::string& file) {
     return base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
 }
 
-int usage(const std::string& why) {
-    std::fprintf(stderr, "sdftool engage: %s\n\n%s", why.c_str(), kEngageUsage);
-    return 2;
-}
-
 struct EngageOptions {
     std::optional<double> range, bearing;
     std::int32_t battery = 1, firerHeading = 0, targetHeading = 0, targetSpeed = 0, targetTurn = 0;
     bool targetEvading = false;
     std::int32_t rangingTurns = 0, crewQuality = 0, targetSighting = 0, firerSighting = 0;
     std::int32_t seaState = 0, weather = 0, dayRange = 0, duskRange = 0, nightRange = 0, year = 0;
-    double dateTime = 0.0;
+    std::optional<double> dateTime;
     std::int32_t seed = 1;
 };
 
+VerbOptions::Handler realOption(const std::string& name, std::optional<double>& target) {
+    return [&target, name](const std::string& v) -> std::optional<std::string> {
+        target = parseReal(v);
+        if (!target) return "'" + v + "' is not a number for " + name;
+        return std::nullopt;
+    };
+}
+
+// The battle environment the options describe; with no option it is the
+// designer's, all zero.
+BattleEnvironment environmentOf(const EngageOptions& o, TMap& map) {
+    BattleEnvironment env;
+    env.Year = o.year;
+    if (o.dateTime) env.SetClock(*o.dateTime);
+    env.SeaState = o.seaState;
+    env.Weather = static_cast<std::uint8_t>(o.weather);
+    env.DayRange = o.dayRange;
+    env.DuskRange = o.duskRange;
+    env.NightRange = o.nightRange;
+    env.Map = &map;
+    return env;
+}
+
 } // namespace
 
-int runEngage(const Args& argsIn) {
-    Args args = argsIn;
-    if (printHelpIfAsked(args, kEngageUsage)) return 0;
-    const std::string programDir = takeProgramDir(args);
+int runEngage(const Args& args) {
+    VerbOptions options("engage", kEngageUsage);
     EngageOptions o;
-    std::map<std::string, std::int32_t*> ints = {
+    const std::pair<const char*, std::int32_t*> integers[] = {
         {"--battery", &o.battery},           {"--firer-heading", &o.firerHeading},
         {"--target-heading", &o.targetHeading}, {"--target-speed", &o.targetSpeed},
         {"--target-turn", &o.targetTurn},    {"--ranging-turns", &o.rangingTurns},
@@ -118,49 +133,25 @@ int runEngage(const Args& argsIn) {
         {"--weather", &o.weather},           {"--day-range", &o.dayRange},
         {"--dusk-range", &o.duskRange},      {"--night-range", &o.nightRange},
         {"--year", &o.year},                 {"--seed", &o.seed}};
-    std::vector<std::string> files;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--target-evading") {
-            o.targetEvading = true;
-            continue;
-        }
-        if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1])))) {
-            if (i + 1 >= args.size()) return usage("option '" + a + "' needs a value");
-            const std::string& v = args[++i];
-            if (a == "--range" || a == "--bearing") {
-                auto r = parseReal(v);
-                if (!r) return usage("'" + v + "' is not a number for " + a);
-                (a == "--range" ? o.range : o.bearing) = r;
-            } else if (a == "--datetime") {
-                auto d = parseDateTime(v);
-                if (!d) return usage("'" + v + "' is not a date and time");
-                o.dateTime = *d;
-            } else if (auto it = ints.find(a); it != ints.end()) {
-                auto n = platform::StrToInt(v);
-                if (!n) return usage("'" + v + "' is not a whole number for " + a);
-                *it->second = *n;
-            } else {
-                return usage("unknown option '" + a + "'");
-            }
-            continue;
-        }
-        files.push_back(a);
-    }
-    if (files.size() != 2) return usage("two design files are needed");
-    if (!o.range || !o.bearing) return usage("--range and --bearing are needed");
-    if (*o.range < 0 || *o.range > 10000000) return usage("--range must lie within 0 .. 10000000 yards");
-    if (o.battery < 1 || o.battery > 3) return usage("--battery must be 1, 2 or 3");
-    if (o.weather < 0 || o.weather > 255) return usage("--weather must lie within 0 .. 255");
+    for (const auto& [name, target] : integers) options.Integer(name, *target);
+    options.Flag("--target-evading", o.targetEvading);
+    options.Value("--range", realOption("--range", o.range));
+    options.Value("--bearing", realOption("--bearing", o.bearing));
+    options.Value("--datetime", [&o](const std::string& v) -> std::optional<std::string> {
+        o.dateTime = parseDateTime(v);
+        if (!o.dateTime) return "'" + v + "' is not a date and time";
+        return std::nullopt;
+    });
+    if (auto exit = options.Parse(args)) return *exit;
+    const std::vector<std::string>& files = options.Files;
+    if (files.size() != 2) return options.UsageError("two design files are needed");
+    if (!o.range || !o.bearing) return options.UsageError("--range and --bearing are needed");
+    if (*o.range < 0 || *o.range > 10000000) return options.UsageError("--range must lie within 0 .. 10000000 yards");
+    if (o.battery < 1 || o.battery > 3) return options.UsageError("--battery must be 1, 2 or 3");
+    if (o.weather < 0 || o.weather > 255) return options.UsageError("--weather must lie within 0 .. 255");
 
-    LoadToolData(programDir);
-    CurrentYear = o.year;
-    BattleDateTime = o.dateTime;
-    BattleSeaState = o.seaState;
-    BattleWeather = static_cast<std::uint8_t>(o.weather);
-    DayRange = o.dayRange;
-    DuskRange = o.duskRange;
-    NightRange = o.nightRange;
+    ProgramData data;
+    LoadToolData(options.ProgramDir, data);
     platform::SeededRandom random(static_cast<std::uint64_t>(static_cast<std::uint32_t>(o.seed)));
     platform::setRandomSource(&random);
 
@@ -168,10 +159,10 @@ int runEngage(const Args& argsIn) {
     int status = 0;
     {
         TMap map;
-        SetBattleMap(&map);
+        const BattleEnvironment env = environmentOf(o, map);
         platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> firer = CreateShipOnLayer(files[0], classNameOf(files[0]), map);
-        std::unique_ptr<TFightingShip> target = CreateShipOnLayer(files[1], classNameOf(files[1]), map);
+        std::unique_ptr<TFightingShip> firer = CreateShipOnLayer(files[0], classNameOf(files[0]), map, data.Preferences);
+        std::unique_ptr<TFightingShip> target = CreateShipOnLayer(files[1], classNameOf(files[1]), map, data.Preferences);
         if (firer && target) {
             firer->SetHeading(o.firerHeading);
             firer->RangingTurns = o.rangingTurns;
@@ -194,16 +185,17 @@ int runEngage(const Args& argsIn) {
             const std::int32_t relative = GetBearingToShip(*firer, target.get());
             j["RelativeBearing"] = relative;
             std::vector<std::string> breakdown;
-            const float chance = GetGunHitChance(*firer, target.get(), calibre, o.battery, o.seaState, BattleWeather,
-                                                 &breakdown, false);
+            const float chance =
+                GetGunHitChance(data, env, *firer, target.get(), calibre, o.battery, {.Breakdown = &breakdown});
             j["HitChance"] = static_cast<double>(chance);
             j["Breakdown"] = breakdown;
-            j["RateOfFire"] = static_cast<double>(GetRateOfFire(*firer, calibre, range, true, target.get(),
-                                                                IsMistOrRain(), o.seaState, o.battery));
-            j["SightingRange"] = GetSightingRange(target.get(), false);
+            j["RateOfFire"] = static_cast<double>(
+                GetRateOfFire(data.Weapons, env, *firer, calibre, range, target.get(), o.battery,
+                              {.Settled = true, .WeatherDelays = env.IsMistOrRain()}));
+            j["SightingRange"] = GetSightingRange(env, target.get(), false);
             j["LightCondition"] = target->LightCondition;
-            j["Glare"] = HasGlare(*firer);
-            j["IdentificationText"] = IdentificationText(*target);
+            j["Glare"] = HasGlare(env, *firer);
+            j["IdentificationText"] = IdentificationText(env, *target);
             Json bearing = Json::array();
             for (const auto& t : firer->Turrets)
                 if (TurretCanBear(*t, relative, firer->CrossDeckFire))
@@ -212,13 +204,9 @@ int runEngage(const Args& argsIn) {
         } else {
             status = 1;
         }
-        Json messages = Json::array();
-        for (const auto& m : recorder.recorded)
-            messages.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
-        j["Messages"] = messages;
+        j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
         target.reset();
         firer.reset();
-        SetBattleMap(nullptr);
     }
     platform::setRandomSource(nullptr);
     std::string text = j.dump(2, ' ', false, Json::error_handler_t::replace);

@@ -6,14 +6,15 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace sdftool {
 
 // The recorded messages in the order raised: [{"kind": ..., "text": ...}].
-inline nlohmann::json messagesJson(const platform::RecordingMessages& recorder) {
-    nlohmann::json out = nlohmann::json::array();
-    for (const auto& m : recorder.recorded)
-        out.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
+template <class Json = nlohmann::json>
+Json messagesJson(const std::vector<platform::RecordedMessage>& messages) {
+    Json out = Json::array();
+    for (const auto& m : messages) out.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
     return out;
 }
 

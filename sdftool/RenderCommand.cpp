@@ -27,57 +27,36 @@ const char* kRenderUsage =
     "Exit status: 0 written, 1 the design could not be built or the PNG written,\n"
     "2 usage error.\n";
 
-int usageError(const char* what) {
-    std::fprintf(stderr, "sdftool render: %s\n\n%s", what, kRenderUsage);
-    return 2;
-}
-
-// A whole number within lo..hi, or none.
-std::optional<int> wholeNumber(const std::string& text, int lo, int hi) {
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || !end || *end != '\0' || v < lo || v > hi) return std::nullopt;
-    return static_cast<int>(v);
+// A whole number within lo..hi for an option, or why not.
+VerbOptions::Handler wholeNumber(const std::string& name, int& target, int lo, int hi) {
+    return [&target, name, lo, hi](const std::string& text) -> std::optional<std::string> {
+        char* end = nullptr;
+        const long v = std::strtol(text.c_str(), &end, 10);
+        if (text.empty() || !end || *end != '\0' || v < lo || v > hi) return "bad value for " + name + ": " + text;
+        target = static_cast<int>(v);
+        return std::nullopt;
+    };
 }
 
 } // namespace
 
-int runRender(const Args& argsIn) {
-    Args args = argsIn;
-    for (const auto& a : args)
-        if (a == "--help" || a == "-h") {
-            std::fputs(kRenderUsage, stdout);
-            return 0;
-        }
-    const std::string programDir = takeProgramDir(args);
-    std::string file, out;
+int runRender(const Args& args) {
+    VerbOptions options("render", kRenderUsage);
+    std::string out;
     int width = 215, height = 527, altitude = 33;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--out" || a == "--width" || a == "--height" || a == "--altitude") {
-            if (!hasValue) return usageError(("missing value for " + a).c_str());
-            const std::string& v = args[++i];
-            if (a == "--out") {
-                out = v;
-            } else {
-                const auto n = a == "--altitude" ? wholeNumber(v, 1, 2147483647) : wholeNumber(v, 1, 8000);
-                if (!n) return usageError(("bad value for " + a + ": " + v).c_str());
-                (a == "--width" ? width : a == "--height" ? height : altitude) = *n;
-            }
-        } else if (!a.empty() && a[0] == '-') {
-            return usageError(("unknown option " + a).c_str());
-        } else if (file.empty()) {
-            file = a;
-        } else {
-            return usageError("only one design file can be rendered at a time");
-        }
-    }
-    if (file.empty()) return usageError("no design file given");
-    if (out.empty()) return usageError("--out PLAN.png is required");
+    options.Text("--out", out);
+    options.Value("--width", wholeNumber("--width", width, 1, 8000));
+    options.Value("--height", wholeNumber("--height", height, 1, 8000));
+    options.Value("--altitude", wholeNumber("--altitude", altitude, 1, 2147483647));
+    if (auto exit = options.Parse(args)) return *exit;
+    if (options.Files.empty()) return options.UsageError("no design file given");
+    if (options.Files.size() > 1) return options.UsageError("only one design file can be rendered at a time");
+    if (out.empty()) return options.UsageError("--out PLAN.png is required");
+    const std::string& file = options.Files.front();
 
 #ifdef SDFTOOL_WITH_QT
-    LoadToolData(programDir);
+    ProgramData data;
+    LoadToolData(options.ProgramDir, data);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char arg0[] = "sdftool";
@@ -87,11 +66,11 @@ int runRender(const Args& argsIn) {
     platform::ScopedRecordingMessages recorder;
     const std::string base = platform::fileNameOf(file);
     const std::string className = base.size() > 4 ? base.substr(0, base.size() - 4) : base;
-    TPlanImageOptions options;
-    options.Width = width;
-    options.Height = height;
-    options.Altitude = altitude;
-    const auto image = RenderDesignPlan(file, className, options);
+    TPlanImageOptions plan;
+    plan.Width = width;
+    plan.Height = height;
+    plan.Altitude = altitude;
+    const auto image = RenderDesignPlan(file, className, data.Preferences, plan);
     for (const auto& m : recorder.recorded)
         std::fprintf(stderr, "sdftool render: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
     if (!image) {
@@ -104,6 +83,7 @@ int runRender(const Args& argsIn) {
     }
     return 0;
 #else
+    (void)file;
     std::fputs("sdftool render: this build has no Qt; render is not available\n", stderr);
     return 1;
 #endif

@@ -3,6 +3,8 @@
 #include "sdftool/Commands.h"
 #include "sdftool/DesignRun.h"
 
+#include "sdftool/JsonOut.h"
+
 #include "platform/Encoding.h"
 #include "platform/NumberText.h"
 
@@ -45,7 +47,7 @@ using Json = nlohmann::ordered_json;
 // Position letters are Windows-1252 bytes.
 std::string PositionText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
-Json ReportJson(const DesignRun& run) {
+Json ReportJson(const DesignRun& run, const ProgramData& data) {
     const DesignInputs& in = run.inputs;
     const TDesignShip& s = *run.ship;
     Json j;
@@ -74,7 +76,7 @@ Json ReportJson(const DesignRun& run) {
                  {"TerNo", in.Tertiaries}, {"TerTF", in.TerTF},       {"SecTF", in.SecTF},
                  {"CDF", in.CrossDeck}};
     std::string designation;
-    const auto items = TorpedoTypeItems();
+    const auto items = TorpedoTypeItems(data.Weapons);
     if (in.TorpType >= 0 && in.TorpType < static_cast<int>(items.size()))
         designation = platform::utf8Left(items[in.TorpType], 1);
     j["Torpedoes"] = {{"Calibre", in.TorpCal}, {"Designation", designation}};
@@ -88,26 +90,27 @@ Json ReportJson(const DesignRun& run) {
     for (int k = 0; k < 4; ++k) funnels["Funnel" + std::to_string(k + 1) + "Oval"] = in.FunnelOval[k];
     j["Funnels"] = funnels;
 
+    const TShipWeights& w = s.Weights;
     j["Horsepower"] = s.Horsepower;
-    j["HullWeight"] = s.HullWeight;
-    j["MachineryWeight"] = s.MachineryWeight;
-    j["WeightB"] = s.WeightB;
-    j["WeightD"] = s.WeightD;
-    j["WeightBE"] = s.WeightBE;
-    j["WeightDE"] = s.WeightDE;
-    j["WeightCT"] = s.WeightCT;
-    j["ArmorWeight"] = s.ArmorWeight;
-    j["SecondaryWeight"] = s.SecondaryWeight;
-    j["TertiaryWeight"] = s.TertiaryWeight;
-    j["ArmamentWeight"] = s.ArmamentWeight;
-    j["SpecialsWeight"] = s.SpecialsWeight;
-    j["TPSWeight"] = s.TPSWeight;
-    j["FireControlWeight"] = s.FireControlWeight;
+    j["HullWeight"] = w.HullWeight;
+    j["MachineryWeight"] = w.MachineryWeight;
+    j["WeightB"] = w.WeightB;
+    j["WeightD"] = w.WeightD;
+    j["WeightBE"] = w.WeightBE;
+    j["WeightDE"] = w.WeightDE;
+    j["WeightCT"] = w.WeightCT;
+    j["ArmorWeight"] = w.ArmorWeight;
+    j["SecondaryWeight"] = w.SecondaryWeight;
+    j["TertiaryWeight"] = w.TertiaryWeight;
+    j["ArmamentWeight"] = w.ArmamentWeight;
+    j["SpecialsWeight"] = w.SpecialsWeight;
+    j["TPSWeight"] = w.TPSWeight;
+    j["FireControlWeight"] = w.FireControlWeight;
     j["Complement"] = s.Complement;
-    j["AccommodationSpace"] = s.AccommodationSpace;
-    j["TotalWeight"] = s.TotalWeight;
-    j["Spare"] = static_cast<std::int64_t>(s.Displacement) - s.TotalWeight;
-    j["Overweight"] = s.TotalWeight > s.Displacement;
+    j["AccommodationSpace"] = w.AccommodationSpace;
+    j["TotalWeight"] = w.TotalWeight;
+    j["Spare"] = static_cast<std::int64_t>(s.Displacement) - w.TotalWeight;
+    j["Overweight"] = w.TotalWeight > s.Displacement;
     Json turrets = Json::array();
     for (const auto& t : s.Turrets)
         turrets.push_back({{"Position", PositionText(t->Position)}, {"Guns", t->Guns}, {"Weight", t->Weight}});
@@ -116,38 +119,27 @@ Json ReportJson(const DesignRun& run) {
     for (const auto& m : s.TorpedoMounts)
         mounts.push_back({{"Position", PositionText(m->Position)}, {"Tubes", m->Tubes}, {"Weight", m->Weight}});
     j["TorpedoMounts"] = mounts;
-    Json messages = Json::array();
-    for (const auto& m : run.messages) messages.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
-    j["Messages"] = messages;
+    j["Messages"] = sdftool::messagesJson<Json>(run.messages);
     return j;
 }
 
 } // namespace
 
-int runReport(const Args& argsIn) {
-    Args args = argsIn;
-    if (printHelpIfAsked(args, kReportUsage)) return 0;
-    const std::string programDir = takeProgramDir(args);
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            std::fprintf(stderr, "sdftool report: unknown option '%s'\n\n%s", a.c_str(), kReportUsage);
-            return 2;
-        }
-    }
-    if (args.empty()) {
-        std::fputs(kReportUsage, stderr);
-        return 2;
-    }
-    LoadToolData(programDir);
+int runReport(const Args& args) {
+    VerbOptions options("report", kReportUsage);
+    if (auto exit = options.Parse(args)) return *exit;
+    if (options.Files.empty()) return options.UsageError("no design file given");
+    ProgramData data;
+    LoadToolData(options.ProgramDir, data);
     int status = 0;
-    for (const auto& file : args) {
-        DesignRun run = RunDesign(file);
+    for (const auto& file : options.Files) {
+        DesignRun run = RunDesign(file, data);
         if (!run.readable) {
             std::fprintf(stderr, "sdftool report: cannot read design file '%s'\n", file.c_str());
             status = 1;
             continue;
         }
-        std::string line = ReportJson(run).dump(-1, ' ', false, Json::error_handler_t::replace);
+        std::string line = ReportJson(run, data).dump(-1, ' ', false, Json::error_handler_t::replace);
         std::fprintf(stdout, "%s\n", line.c_str());
     }
     return status;

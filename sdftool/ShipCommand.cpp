@@ -42,7 +42,9 @@ std::string classNameOf(const std::string& file) {
     return base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
 }
 
-Json shipJson(TFightingShip& s, TMap& map) {
+// Figures that depend on the year of play are given for the designer's year, 0.
+Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
+    const std::int32_t year = 0;
     Json j;
     j["ClassName"] = s.ClassName;
     j["Name"] = s.Name;
@@ -121,8 +123,9 @@ Json shipJson(TFightingShip& s, TMap& map) {
     j["TurretAtW"] = s.TurretAtW;
     j["DisplayName"] = DisplayName(s);
     j["ShipSizeUnits"] = ShipSizeUnits(s);
-    j["PointValue"] = PointValue(s);
-    j["MaxGunRange"] = {MaxGunRange(s, 1), MaxGunRange(s, 2), MaxGunRange(s, 3)};
+    j["PointValue"] = PointValue(s, year);
+    j["MaxGunRange"] = {MaxGunRange(data.Weapons, year, s, 1), MaxGunRange(data.Weapons, year, s, 2),
+                        MaxGunRange(data.Weapons, year, s, 3)};
     j["MaxSpeedNow"] = MaxSpeedNow(s);
     j["DamagePercentage"] = GetDamagePercentage(s);
     j["TorpedoBroadside"] = s.TorpedoBroadside();
@@ -134,39 +137,27 @@ Json shipJson(TFightingShip& s, TMap& map) {
 
 } // namespace
 
-int runShip(const Args& argsIn) {
-    Args args = argsIn;
-    if (printHelpIfAsked(args, kShipUsage)) return 0;
-    const std::string programDir = takeProgramDir(args);
-    for (const auto& a : args) {
-        if (a.size() > 1 && a[0] == '-') {
-            std::fprintf(stderr, "sdftool ship: unknown option '%s'\n\n%s", a.c_str(), kShipUsage);
-            return 2;
-        }
-    }
-    if (args.empty()) {
-        std::fputs(kShipUsage, stderr);
-        return 2;
-    }
-    LoadToolData(programDir);
+int runShip(const Args& args) {
+    VerbOptions options("ship", kShipUsage);
+    if (auto exit = options.Parse(args)) return *exit;
+    if (options.Files.empty()) return options.UsageError("no design file given");
+    ProgramData data;
+    LoadToolData(options.ProgramDir, data);
     int status = 0;
-    for (const auto& file : args) {
+    for (const auto& file : options.Files) {
         TMap map;
         Json j;
         j["File"] = file;
         platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, classNameOf(file), map);
+        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, classNameOf(file), map, data.Preferences);
         j["Loaded"] = ship != nullptr;
         if (ship) {
-            Json fields = shipJson(*ship, map);
+            Json fields = shipJson(*ship, map, data);
             for (auto& [key, value] : fields.items()) j[key] = value;
         } else {
             status = 1;
         }
-        Json messages = Json::array();
-        for (const auto& m : recorder.recorded)
-            messages.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
-        j["Messages"] = messages;
+        j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
         std::string line = j.dump(-1, ' ', false, Json::error_handler_t::replace);
         std::fprintf(stdout, "%s\n", line.c_str());
     }

@@ -1,8 +1,6 @@
 // sdftool: check, report on and render ship design files from the command line.
 #include "sdftool/Commands.h"
 
-#include "platform/Paths.h"
-
 #include <cstdio>
 #include <cstring>
 
@@ -28,29 +26,6 @@ const char* kUsage =
     "  --version            show the version\n";
 
 } // namespace
-
-bool printHelpIfAsked(const Args& args, const char* usage) {
-    for (const auto& a : args) {
-        if (a == "--help" || a == "-h") {
-            std::fputs(usage, stdout);
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string takeProgramDir(Args& args) {
-    std::string dir = platform::executableDir();
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--data" && i + 1 < args.size()) {
-            dir = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-            break;
-        }
-    }
-    if (dir.empty() || dir.back() != '/') dir.push_back('/');
-    return dir;
-}
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {

@@ -117,8 +117,7 @@ void Tship::SetArmor(float B, float D, float BE, float DE, float CT, float SEC, 
     ArmorTT = notNegative(TT);
 }
 
-void Tship::SetOptions(int freeboard, int rangeClass, bool /*protectedCruiser*/, bool crossDeck, int beltCoverage,
-                       int accommodation) {
+void Tship::SetOptions(int freeboard, int rangeClass, bool crossDeck, int beltCoverage, int accommodation) {
     LowFreeboard = freeboard == 1;
     RangeClass = static_cast<std::uint8_t>(rangeClass);
     CrossDeckFire = crossDeck;
@@ -126,37 +125,11 @@ void Tship::SetOptions(int freeboard, int rangeClass, bool /*protectedCruiser*/,
     Cramped = accommodation == 1;
 }
 
-void Tship::SetSecondaryBatteries(std::int32_t secNo, std::int32_t terNo, std::int32_t /*secCalibre*/,
-                                  std::int32_t /*terCalibre*/, std::int32_t terTF, std::int32_t secTF) {
+void Tship::SetSecondaryBatteries(std::int32_t secNo, std::int32_t terNo, std::int32_t terTF, std::int32_t secTF) {
     SecNo = secNo;
     TerNo = terNo;
     SecTF = secTF;
     TerTF = terTF;
-}
-
-std::int32_t Tship::TurretWeight(const TTurret& turret) const {
-    const std::int32_t c = BatteryCalibre[1];
-    const std::int32_t g = turret.Guns;
-    const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(c) / 100);
-    const long double guns = std::max<std::int32_t>(g, 0);
-    const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
-    long double w = Round(guns * GunWeight(c) * 2 + armour * f);
-    switch (turret.Position) {
-    case 'B': w = Round(w * 1.1L); break;
-    case 'X': w = Round(w * 1.05L); break;
-    case 'D': case 'E': case 'R': case 'S':
-        w = Round(w * (CrossDeckFire ? 1.05L : 0.9L));
-        break;
-    default: break;
-    }
-    return Round32(w);
-}
-
-int Tship::AddTurret(std::unique_ptr<TTurret> turret) {
-    if (!turret) return -1;
-    turret->Weight = TurretWeight(*turret);
-    Turrets.push_back(std::move(turret));
-    return static_cast<int>(Turrets.size()) - 1;
 }
 
 int Tship::AddTorpedoMount(std::unique_ptr<TTorpedomount> mount) {
@@ -166,21 +139,9 @@ int Tship::AddTorpedoMount(std::unique_ptr<TTorpedomount> mount) {
     return static_cast<int>(TorpedoMounts.size()) - 1;
 }
 
-void Tship::ClearTurrets() {
-    try {
-        while (!Turrets.empty()) Turrets.pop_back();
-    } catch (...) {
-        platform::messages().notice("Error in ClearTurrets procedure");
-    }
-}
+void Tship::ClearTurrets() { Turrets.clear(); }
 
-void Tship::ClearTorpedomount() {
-    try {
-        while (!TorpedoMounts.empty()) TorpedoMounts.pop_back();
-    } catch (...) {
-        platform::messages().notice("Error in ClearTorpedomount procedure");
-    }
-}
+void Tship::ClearTorpedomount() { TorpedoMounts.clear(); }
 
 bool Tship::HasTurretAt(TurretPosition letter) const {
     for (const auto& t : Turrets)
@@ -231,42 +192,68 @@ void Tship::ComputeTurretLayoutFlags() {
 // ---------------------------------------------------------------------------
 // TDesignShip
 
+std::int32_t TDesignShip::TurretWeight(const TTurret& turret) const {
+    const std::int32_t c = BatteryCalibre[1];
+    const std::int32_t g = turret.Guns;
+    const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(Data_->Design, c) / 100);
+    const long double guns = std::max<std::int32_t>(g, 0);
+    const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
+    long double w = Round(guns * GunWeight(Data_->Design, c) * 2 + armour * f);
+    switch (turret.Position) {
+    case 'B': w = Round(w * 1.1L); break;
+    case 'X': w = Round(w * 1.05L); break;
+    case 'D': case 'E': case 'R': case 'S':
+        w = Round(w * (CrossDeckFire ? 1.05L : 0.9L));
+        break;
+    default: break;
+    }
+    return Round32(w);
+}
+
+int TDesignShip::AddTurret(std::unique_ptr<TTurret> turret) {
+    if (!turret) return -1;
+    turret->Weight = TurretWeight(*turret);
+    Turrets.push_back(std::move(turret));
+    return static_cast<int>(Turrets.size()) - 1;
+}
+
 void TDesignShip::ClearSpecials() {
     for (int i = 1; i <= 10; ++i) Specials[i].FreeMark = -1;
 }
 
 void TDesignShip::GetArmamentWeights() {
+    TShipWeights& w = Weights;
     try {
         CheckCrossDeckFire();
 
         std::int64_t total = 0;
-        ArmamentWeight = 0;
+        w.ArmamentWeight = 0;
         for (const auto& t : Turrets) {
             if (!t) throw std::logic_error("empty turret entry");
             t->Weight = TurretWeight(*t);
             total += t->Weight;
-            ArmamentWeight = Clamp32(total);
+            w.ArmamentWeight = Clamp32(total);
         }
 
         const std::int32_t secCalibre = BatteryCalibre[2];
         const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(SecTF)) *
-                                           TurretArmourBase(secCalibre) / 100);
+                                           TurretArmourBase(Data_->Design, secCalibre) / 100);
         const long double d = SecTF == 0 ? 1 : SecTF;
         const long double secNo = SecNo;
-        SecondaryWeight = Clamp32(Round(secNo * GunWeight(secCalibre) + secNo * ArmorSEC * f / d) +
+        w.SecondaryWeight = Clamp32(Round(secNo * GunWeight(Data_->Design, secCalibre) + secNo * ArmorSEC * f / d) +
                                   5 * static_cast<std::int64_t>(SecNo));
 
-        TertiaryWeight = Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(BatteryCalibre[3])) +
+        w.TertiaryWeight = Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(Data_->Design, BatteryCalibre[3])) +
                                  5 * static_cast<std::int64_t>(TerNo));
 
-        total += static_cast<std::int64_t>(SecondaryWeight) + TertiaryWeight;
-        ArmamentWeight = Clamp32(total);
+        total += static_cast<std::int64_t>(w.SecondaryWeight) + w.TertiaryWeight;
+        w.ArmamentWeight = Clamp32(total);
 
         for (const auto& m : TorpedoMounts) {
             if (!m) throw std::logic_error("empty torpedo mount entry");
             m->Weight = Clamp32(static_cast<std::int64_t>(m->Tubes) * TorpedoCalibre);
             total += m->Weight;
-            ArmamentWeight = Clamp32(total);
+            w.ArmamentWeight = Clamp32(total);
         }
     } catch (const std::exception&) {
         platform::messages().notice("Error in GetArmamentWeights procedure");
@@ -274,24 +261,25 @@ void TDesignShip::GetArmamentWeights() {
 }
 
 void TDesignShip::Recalculate() {
+    TShipWeights& w = Weights;
     const std::int32_t d = Displacement;
 
     // 1. Hull
-    HullWeight = Clamp32(static_cast<std::int64_t>(d / 34) + d / 4 + 100);
-    if (LowFreeboard) HullWeight = Round32(HullWeight * 0.8L);
+    w.HullWeight = Clamp32(static_cast<std::int64_t>(d / 34) + d / 4 + 100);
+    if (LowFreeboard) w.HullWeight = Round32(w.HullWeight * 0.8L);
 
     // 2. Machinery
     if (Speed > 21 && LowFreeboard) platform::messages().warning("High speed ships need normal freeboard!");
-    RequiredHorsepower(*this);
-    MachineryWeight = Round32(static_cast<long double>(Horsepower) * 50 / 1000);
+    RequiredHorsepower(Data_->Design, *this);
+    w.MachineryWeight = Round32(static_cast<long double>(Horsepower) * 50 / 1000);
 
     // 3. Armour
-    WeightB = areaWeight(ArmorB, NarrowBelt ? kNarrowBeltFactor : kBeltFactor, d);
-    WeightD = areaWeight(ArmorD, kDeckFactor, d);
-    WeightBE = areaWeight(ArmorBE, NarrowBelt ? kNarrowBeltEndsFactor : kBeltEndsFactor, d);
-    WeightDE = areaWeight(ArmorDE, kDeckEndsFactor, d);
-    WeightCT = areaWeight(ArmorCT, kConningTowerFactor, d);
-    ArmorWeight = Clamp32(static_cast<std::int64_t>(WeightB) + WeightD + WeightBE + WeightDE + WeightCT);
+    w.WeightB = areaWeight(ArmorB, NarrowBelt ? kNarrowBeltFactor : kBeltFactor, d);
+    w.WeightD = areaWeight(ArmorD, kDeckFactor, d);
+    w.WeightBE = areaWeight(ArmorBE, NarrowBelt ? kNarrowBeltEndsFactor : kBeltEndsFactor, d);
+    w.WeightDE = areaWeight(ArmorDE, kDeckEndsFactor, d);
+    w.WeightCT = areaWeight(ArmorCT, kConningTowerFactor, d);
+    w.ArmorWeight = Clamp32(static_cast<std::int64_t>(w.WeightB) + w.WeightD + w.WeightBE + w.WeightDE + w.WeightCT);
 
     // 4. Armament
     GetArmamentWeights();
@@ -304,13 +292,13 @@ void TDesignShip::Recalculate() {
         slot.Weight = Round32(static_cast<long double>(d) * slot.Percent / 100);
         specials += slot.Weight;
     }
-    SpecialsWeight = Clamp32(specials);
+    w.SpecialsWeight = Clamp32(specials);
 
     // 6. Fire control
-    FireControlWeight = Clamp32(fireControlFixedWeight(FireControl) + Round(d * 0.002L));
+    w.FireControlWeight = Clamp32(fireControlFixedWeight(FireControl) + Round(d * 0.002L));
 
     // 7. Torpedo defence
-    TPSWeight = torpedoDefenseWeight(TorpedoDefense, d);
+    w.TPSWeight = torpedoDefenseWeight(TorpedoDefense, d);
 
     // 8. Complement and accommodation
     std::int64_t crew = 0;
@@ -321,38 +309,17 @@ void TDesignShip::Recalculate() {
     crew += static_cast<std::int64_t>(CrewPerGun(BatteryCalibre[3])) * TerNo;
     for (const auto& m : TorpedoMounts)
         if (m) crew += 3 * static_cast<std::int64_t>(m->Tubes);
-    crew += MachineryWeight / 16;
+    crew += w.MachineryWeight / 16;
     crew += static_cast<std::int64_t>(d / 1000) * 10;
     if (d > 1000) crew += 8;
     if (d > 1500) crew += 8;
     if (d > 2000) crew += 10;
     if (d > 3000) crew += 10;
     Complement = Clamp32(crew);
-    AccommodationSpace = Cramped ? Round32(Complement * 0.7L) : Complement;
+    w.AccommodationSpace = Cramped ? Round32(Complement * 0.7L) : Complement;
 
     // 9. Total
-    TotalWeight = Clamp32(static_cast<std::int64_t>(ArmorWeight) + MachineryWeight + HullWeight + ArmamentWeight +
-                          AccommodationSpace + SpecialsWeight + TPSWeight + FireControlWeight);
+    w.TotalWeight = Clamp32(static_cast<std::int64_t>(w.ArmorWeight) + w.MachineryWeight + w.HullWeight + w.ArmamentWeight +
+                          w.AccommodationSpace + w.SpecialsWeight + w.TPSWeight + w.FireControlWeight);
 }
 
-TShipWeights TDesignShip::GetWeights() const {
-    TShipWeights w;
-    w.WeightB = WeightB;
-    w.WeightD = WeightD;
-    w.WeightBE = WeightBE;
-    w.WeightDE = WeightDE;
-    w.WeightCT = WeightCT;
-    w.ArmorWeight = ArmorWeight;
-    w.MachineryWeight = MachineryWeight;
-    w.HullWeight = HullWeight;
-    w.TotalWeight = TotalWeight;
-    w.TotalCost = TotalCost;
-    w.SecondaryWeight = SecondaryWeight;
-    w.TertiaryWeight = TertiaryWeight;
-    w.ArmamentWeight = ArmamentWeight;
-    w.AccommodationSpace = AccommodationSpace;
-    w.SpecialsWeight = SpecialsWeight;
-    w.TPSWeight = TPSWeight;
-    w.FireControlWeight = FireControlWeight;
-    return w;
-}

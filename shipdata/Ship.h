@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shipdata/Turrets.h"
+#include "tables/ProgramData.h"
 
 // Ship types; only the code text is ever stored.
 enum TShipType : std::uint8_t {
@@ -68,16 +69,11 @@ public:
 
     void SetDisplacementAndSpeed(std::int32_t displacement, std::int32_t speed);
     void SetArmor(float B, float D, float BE, float DE, float CT, float SEC, float T, float TT);
-    void SetOptions(int freeboard, int rangeClass, bool protectedCruiser, bool crossDeck, int beltCoverage,
-                    int accommodation);
-    void SetSecondaryBatteries(std::int32_t secNo, std::int32_t terNo, std::int32_t secCalibre,
-                               std::int32_t terCalibre, std::int32_t terTF, std::int32_t secTF);
+    void SetOptions(int freeboard, int rangeClass, bool crossDeck, int beltCoverage, int accommodation);
+    void SetSecondaryBatteries(std::int32_t secNo, std::int32_t terNo, std::int32_t terTF, std::int32_t secTF);
     void SetFireControl(std::int32_t level) { FireControl = level; }
     void SetTorpedoDefense(std::int32_t level) { TorpedoDefense = level; }
 
-    // Weighs the turret with the current main calibre, cross-deck flag and
-    // turret armour, then appends it; returns its index.
-    int AddTurret(std::unique_ptr<TTurret> turret);
     // Weighs the mount with the current torpedo calibre, then appends it.
     int AddTorpedoMount(std::unique_ptr<TTorpedomount> mount);
     void ClearTurrets();
@@ -88,8 +84,6 @@ public:
     // at both D and E or both R and S.
     bool CheckCrossDeckFire() const;
     void ComputeTurretLayoutFlags();
-    // Turret weight with the ship's present calibre, armour and flags.
-    std::int32_t TurretWeight(const TTurret& turret) const;
 };
 
 struct TShipWeights {
@@ -107,30 +101,32 @@ struct TShipWeights {
     std::int32_t FireControlWeight = 0;
 };
 
+// A ship on the design form: the record plus the design rules' results,
+// weighed with the tables of the program data it was made with (which
+// outlive it).
 class TDesignShip : public Tship {
 public:
-    std::int32_t WeightB = 0, WeightD = 0, WeightBE = 0, WeightDE = 0, WeightCT = 0;
-    std::int32_t ArmorWeight = 0;
-    std::int32_t MachineryWeight = 0;
-    std::int32_t HullWeight = 0;
-    std::int32_t TotalWeight = 0;
-    std::int32_t TotalCost = 0;
-    std::int32_t SecondaryWeight = 0, TertiaryWeight = 0;
-    std::int32_t ArmamentWeight = 0;
-    std::int32_t AccommodationSpace = 0;
-    std::int32_t SpecialsWeight = 0;
-    std::int32_t TPSWeight = 0;
-    std::int32_t FireControlWeight = 0;
+    explicit TDesignShip(const ProgramData& data) : Data_(&data) {}
+
+    TShipWeights Weights;
     std::int32_t Complement = 0;
     std::array<TSpecial, 11> Specials{};   // [1..10]; [0] unused
 
+    const ProgramData& Data() const { return *Data_; }
     void ClearSpecials();
     // Applies the design rules in their fixed order.
     void Recalculate();
-    TShipWeights GetWeights() const;
+    TShipWeights GetWeights() const { return Weights; }
+    // Weighs the turret with the current main calibre, cross-deck flag and
+    // turret armour, then appends it; returns its index.
+    int AddTurret(std::unique_ptr<TTurret> turret);
+    // Turret weight with the ship's present calibre, armour and flags.
+    std::int32_t TurretWeight(const TTurret& turret) const;
 
 private:
     void GetArmamentWeights();
+
+    const ProgramData* Data_;
 };
 
 // Crew per gun by calibre in inches.

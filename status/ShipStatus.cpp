@@ -69,14 +69,9 @@ std::string armourText(float inches, const char* suffix) {
     return text + "\"" + suffix;
 }
 
-const TNation* nationOf(const TFightingShip& ship) {
-    if (ship.Nation < 0 || ship.Nation > MaxNation) return nullptr;
-    return &Nations[static_cast<size_t>(ship.Nation)];
-}
-
 } // namespace
 
-TdlgShipStatus::TdlgShipStatus(QWidget* parent) : QDialog(parent) {
+TdlgShipStatus::TdlgShipStatus(const ProgramData& data, QWidget* parent) : QDialog(parent), Data_(data) {
     setObjectName(QStringLiteral("dlgShipStatus"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildShipStatusWidgets(this, W);
@@ -121,12 +116,12 @@ std::string TdlgShipStatus::CustomFileLookup(const std::string& path) {
     return platform::fileExists(custom) ? custom : path;
 }
 
-void TdlgShipStatus::ShowShipStatus(TFightingShip& ship, std::int32_t date) {
-    FillShipStatus(ship, date);
+void TdlgShipStatus::ShowShipStatus(TFightingShip& ship, std::int32_t date, const BattleEnvironment& env) {
+    FillShipStatus(ship, date, env);
     exec();
 }
 
-void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date) {
+void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date, const BattleEnvironment& env) {
     for (QWidget* shown : std::initializer_list<QWidget*>{W.lbTurr, W.gbData, W.bnHitDetails, W.bnHitChance,
                                                           W.bnDivision})
         shown->setVisible(true);
@@ -134,7 +129,7 @@ void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date) {
         hidden->setVisible(false);
     W.lbTurr->setText(QStringLiteral("Main turrets"));
 
-    SeaState = BattleSeaState;
+    Env = env;
     Ship = &ship;
     setWindowTitle(q(DisplayName(ship)));
 
@@ -192,7 +187,7 @@ void TdlgShipStatus::FillTurretsAndMounts() {
 
 void TdlgShipStatus::FillHeading(std::int32_t date) {
     const TFightingShip& ship = *Ship;
-    const TNation* nation = nationOf(ship);
+    const TNation* nation = Data_.Nation(ship.Nation);
 
     W.imgNation->clear();
     if (nation) {
@@ -212,7 +207,7 @@ void TdlgShipStatus::FillHeading(std::int32_t date) {
 
     const std::string n2 = nation ? nation->Name2 : std::string();
     const std::string side = SideDisplayName(ship.Side);
-    const std::string typeName = ShipTypeName(ship.ShipType);
+    const std::string typeName = Data_.Weapons.ShipTypeName(ship.ShipType);
     std::string heading = ((!side.empty() && n2 == "Unspecified") || n2 == "Generic") ? upper(side) + " " + typeName
                                                                                        : upper(n2) + " " + typeName;
     if (ship.ObsoleteDate < date) heading = "OLD " + heading;
@@ -261,9 +256,9 @@ void TdlgShipStatus::FillStateBoxes() {
     if (ship.SteamMinutesLeft >= 1) {
         W.lbLimitedByWeather->setVisible(true);
         W.lbLimitedByWeather->setText(q("Raising steam! " + str(ship.SteamMinutesLeft) + " minutes left"));
-    } else if (BattleSeaState > 5) {
+    } else if (Env.SeaState > 5) {
         W.lbLimitedByWeather->setVisible(true);
-        W.lbLimitedByWeather->setText(q("Speed limited to " + str(MaxSpeedForSea()) + " knots by weather!"));
+        W.lbLimitedByWeather->setText(q("Speed limited to " + str(MaxSpeedForSea(Env.SeaState)) + " knots by weather!"));
     }
     W.lbGratesFouled->setVisible(ship.GratesFouling > 180);
 
@@ -292,7 +287,7 @@ void TdlgShipStatus::FillStateBoxes() {
     W.stCrewQuality->setText(box(ship.CrewQuality));
     W.stSpeed->setText(box(str(MaxSpeedNow(ship)) + "/" + str(ship.Speed)));
     W.stCurSpeed->setText(box(ship.CurrentSpeed));
-    W.stPointValue->setText(box(static_cast<std::int64_t>(PointValue(ship)) * 4));
+    W.stPointValue->setText(box(static_cast<std::int64_t>(PointValue(ship, Env.Year)) * 4));
     W.stFireControl->setText(box(FireControlName(ship.FireControl)));
 
     static const char* const rudder[] = {"", "Rudder jammed stbd", "Rudder jammed center", "Rudder jammed port"};
@@ -339,13 +334,13 @@ void TdlgShipStatus::FillTargets() {
     TFightingShip& ship = *Ship;
     if (TFightingShip* target = ship.MainTarget) {
         const std::int32_t calibre = ship.BatteryCalibre[1];
-        W.stTargetMain->setText(box(IdentificationText(*target)));
+        W.stTargetMain->setText(box(IdentificationText(Env, *target)));
         std::vector<std::string> scratch;
-        const float chance = GetGunHitChance(ship, target, calibre, 1, SeaState, BattleWeather, &scratch, false);
+        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, 1, {.Breakdown = &scratch});
         AppendScratch(scratch);
         W.stHitChance->setText(box(FormatChance(chance)));
-        const float rof = GetRateOfFire(ship, calibre, GetRangeToShip(ship, target), true, target, IsMistOrRain(),
-                                        SeaState, 1);
+        const float rof = GetRateOfFire(Data_.Weapons, Env, ship, calibre, GetRangeToShip(ship, target), target, 1,
+                                        {.Settled = true, .WeatherDelays = Env.IsMistOrRain()});
         W.stROF->setText(box(FormatChance(rof)));
     }
 
@@ -361,9 +356,9 @@ void TdlgShipStatus::FillTargets() {
             chanceBox->clear();
             return;
         }
-        name->setText(box(IdentificationText(*target)));
+        name->setText(box(IdentificationText(Env, *target)));
         std::vector<std::string> scratch;
-        const float chance = GetGunHitChance(ship, target, calibre, battery, SeaState, BattleWeather, &scratch, false);
+        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, battery, {.Breakdown = &scratch});
         AppendScratch(scratch);
         chanceBox->setText(box(FormatChance(chance)));
     };
@@ -389,7 +384,7 @@ void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {
     W.aDisplayGlobe->Redraw();
     if (!Ship) return;
     const std::string file = CustomFileLookup(platform::programDir() + "Designs\\" + Ship->ClassName + ".sdf");
-    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map());
+    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), Data_.Preferences);
     if (!GameViewShip) {
         platform::messages().notice("Could not load ship!");
         return;
@@ -465,7 +460,7 @@ void TdlgShipStatus::ShowAccuracyReport(TFightingShip* target, std::int32_t cali
     TdlgAccuracy& report = AccuracyDialog();
     report.Memo1->clear();
     std::vector<std::string> lines;
-    GetGunHitChance(*Ship, target, calibre, battery, SeaState, BattleWeather, &lines, false);
+    GetGunHitChance(Data_, Env, *Ship, target, calibre, battery, {.Breakdown = &lines});
     report.SetLines(lines);
     report.exec();
 }
@@ -497,7 +492,7 @@ void TdlgShipStatus::Button1Click() {
         platform::messages().notice("No target");
         return;
     }
-    GetSmokeInterference(*Ship, Ship->MainTarget, true);
+    GetSmokeInterference(Env, *Ship, Ship->MainTarget, true);
 }
 
 void TdlgShipStatus::bnSightedClick() {

@@ -10,8 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "combat/BattleEnvironment.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatusWidgets.h"
+#include "tables/ProgramData.h"
 
 class TFightingShip;
 class TMapCanvas;
@@ -34,7 +36,8 @@ struct TShipBattleTallies {
 class TdlgShipStatus : public QDialog {
     Q_OBJECT
 public:
-    explicit TdlgShipStatus(QWidget* parent = nullptr);
+    // The card reads the program's tables; they outlive it.
+    explicit TdlgShipStatus(const ProgramData& data, QWidget* parent = nullptr);
     ~TdlgShipStatus() override;
 
     ShipStatusWidgets W;
@@ -46,10 +49,11 @@ public:
     TdlgAccuracy& AccuracyDialog();
 
     // Fills every control from the ship (not owned) as of the day number
-    // `date`, builds the game view and loads the picture; does not show.
-    void FillShipStatus(TFightingShip& ship, std::int32_t date);
+    // `date` in the battle environment (the designer's is all zero), builds
+    // the game view and loads the picture; does not show.
+    void FillShipStatus(TFightingShip& ship, std::int32_t date, const BattleEnvironment& env = {});
     // Fills and shows the card modally.
-    void ShowShipStatus(TFightingShip& ship, std::int32_t date);
+    void ShowShipStatus(TFightingShip& ship, std::int32_t date, const BattleEnvironment& env = {});
 
     // The game view's ship, rebuilt from the class's design file.
     void LoadGameViewShip(bool copyTurrets);
@@ -60,7 +64,7 @@ public:
     QString LogClipboardText() const;
 
     TFightingShip* Ship = nullptr;
-    std::int32_t SeaState = 0;
+    BattleEnvironment Env;
     std::unique_ptr<TFightingShip> GameViewShip;
     TShipBattleTallies Tallies;
 
@@ -93,6 +97,7 @@ private:
     void FillDamageBars();
     void AppendScratch(const std::vector<std::string>& lines);
 
+    const ProgramData& Data_;
     QPointer<TdlgHitDetails> HitDetailsDialog_;
     TdlgAccuracy* AccuracyDialog_ = nullptr;
 };

@@ -12,12 +12,6 @@
 #include <stdexcept>
 #include <vector>
 
-std::int32_t GunRangeFactor = 0;
-std::int32_t PenetrationFactor = 0;
-std::array<std::string, 11> ShipTypeNames{};
-std::array<TGunCalibreData, kMaxGunCalibre + 1> GunCalibres{};
-std::array<TTorpedoType, 13> TorpedoTypes{};
-
 namespace {
 
 constexpr int kGunRows = kMaxGunCalibre - kMinGunCalibre + 1;  // lines 1 .. 17
@@ -46,36 +40,36 @@ std::optional<std::vector<std::string>> tableFile(const std::string& path, const
     return lines;
 }
 
-void readVPen(const std::vector<std::string>& lines) {
+void readVPen(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kGunRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TGunCalibreData& gun = GunCalibres[static_cast<size_t>(l + 1)];
-        gun.BaseRange = platform::Clamp32(static_cast<std::int64_t>(intField(line, 3)) * GunRangeFactor / 10);
+        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l + 1)];
+        gun.BaseRange = platform::Clamp32(static_cast<std::int64_t>(intField(line, 3)) * tables.GunRangeFactor / 10);
         for (int k = 1; k <= 30; ++k) gun.VPen[static_cast<size_t>(k)] = intField(line, k + 3);
     }
 }
 
-void readHPen(const std::vector<std::string>& lines) {
+void readHPen(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kGunRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TGunCalibreData& gun = GunCalibres[static_cast<size_t>(l + 1)];
+        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l + 1)];
         for (int k = 1; k <= 30; ++k) gun.HPen[static_cast<size_t>(k)] = intField(line, k + 3);
     }
 }
 
-void readGundata(const std::vector<std::string>& lines) {
+void readGundata(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kGunRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TGunCalibreData& gun = GunCalibres[static_cast<size_t>(l + 1)];
+        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l + 1)];
         gun.BaseRateOfFire = static_cast<float>(static_cast<long double>(intField(line, 3)) / 10.0L);
         gun.MaxRange = intField(line, 4);
     }
 }
 
-void readTorpedoes(const std::vector<std::string>& lines) {
+void readTorpedoes(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kTorpedoRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TTorpedoType& t = TorpedoTypes[static_cast<size_t>(l)];
+        TTorpedoType& t = tables.TorpedoTypes[static_cast<size_t>(l)];
         t.Name = GetTabField(line, 1);
         t.Tag = intField(line, 3);
         t.Range1 = platform::Clamp32(static_cast<std::int64_t>(intField(line, 4)) * 100);
@@ -108,8 +102,8 @@ std::string GetTabField(const std::string& line, int n) {
     return field;
 }
 
-void LoadBasicData() {
-    const std::string path = platform::programDir() + "/Data/BasicData.dat";
+void LoadBasicData(const std::string& programDirectory, WeaponTables& tables) {
+    const std::string path = programDirectory + "/Data/BasicData.dat";
     if (!platform::fileExists(path)) {
         platform::messages().notice("Warning! Cannot find file BasicData.dat!");
         return;
@@ -118,42 +112,42 @@ void LoadBasicData() {
         auto lines = platform::readLines(path);
         if (!lines) throw FileOpenError(path);
         TSectionReader reader(std::move(*lines));
-        PenetrationFactor = reader.ReadInteger("BasicData", "PenetrationFactor", 10);
-        GunRangeFactor = reader.ReadInteger("BasicData", "GunRangeFactor", 10);
+        tables.PenetrationFactor = reader.ReadInteger("BasicData", "PenetrationFactor", 10);
+        tables.GunRangeFactor = reader.ReadInteger("BasicData", "GunRangeFactor", 10);
         for (int i = 0; i <= 10; ++i)
-            ShipTypeNames[static_cast<size_t>(i)] = reader.ReadString("BasicData", "ShipType" + std::to_string(i), "");
+            tables.ShipTypeNames[static_cast<size_t>(i)] = reader.ReadString("BasicData", "ShipType" + std::to_string(i), "");
     } catch (const std::exception& e) {
         platform::messages().notice(std::string("Error in LoadBasicData procedure!\r") + e.what());
     }
 }
 
-void LoadWeaponTables(const std::string& programDirectory) {
-    LoadBasicData();
+void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables) {
+    LoadBasicData(programDirectory, tables);
     const std::string data = programDirectory + "/Data/";
     try {
         auto vpen = tableFile(data + "VPen.dat", "Error: Cannot find file VPen.dat");
         if (!vpen) return;
-        readVPen(*vpen);
+        readVPen(*vpen, tables);
         auto hpen = tableFile(data + "HPen.dat", "Error: Cannot find file HPen.dat");
         if (!hpen) return;
-        readHPen(*hpen);
+        readHPen(*hpen, tables);
         auto gundata = tableFile(data + "Gundata.dat", "Error: Cannot find file Gundata.dat");
         if (!gundata) return;
-        readGundata(*gundata);
+        readGundata(*gundata, tables);
         const std::string torpedoPath = data + "Torpedodata.dat";
         auto torpedoes = tableFile(torpedoPath, "Error: Cannot find file " + torpedoPath);
         if (!torpedoes) return;
-        readTorpedoes(*torpedoes);
+        readTorpedoes(*torpedoes, tables);
     } catch (const std::exception&) {
         platform::messages().notice("Error loading weapon tables!");
     }
 }
 
-std::string ShipTypeName(int type) {
+std::string WeaponTables::ShipTypeName(int type) const {
     return type >= 0 && type <= 10 ? ShipTypeNames[static_cast<size_t>(type)] : std::string();
 }
 
-const TGunCalibreData& GunCalibre(int calibre) {
+const TGunCalibreData& WeaponTables::Gun(int calibre) const {
     static const TGunCalibreData empty{};
     return calibre >= kMinGunCalibre && calibre <= kMaxGunCalibre ? GunCalibres[static_cast<size_t>(calibre)]
                                                                    : empty;

@@ -24,18 +24,23 @@ struct TTorpedoType {
 constexpr int kMinGunCalibre = 2;
 constexpr int kMaxGunCalibre = 18;
 
-extern std::int32_t GunRangeFactor;
-extern std::int32_t PenetrationFactor;
-extern std::array<std::string, 11> ShipTypeNames;
-// Indexed by calibre in inches; only 2 .. 18 are filled.
-extern std::array<TGunCalibreData, kMaxGunCalibre + 1> GunCalibres;
-// Entries 1 .. 9 are loaded; 0 and 10 .. 12 stay empty.
-extern std::array<TTorpedoType, 13> TorpedoTypes;
+// The gun, torpedo, penetration and basic data of Data.
+struct WeaponTables {
+    std::int32_t GunRangeFactor = 0;
+    std::int32_t PenetrationFactor = 0;
+    std::array<std::string, 11> ShipTypeNames{};
+    // Indexed by calibre in inches; only 2 .. 18 are filled.
+    std::array<TGunCalibreData, kMaxGunCalibre + 1> GunCalibres{};
+    // Entries 1 .. 9 are loaded; 0 and 10 .. 12 stay empty.
+    std::array<TTorpedoType, 13> TorpedoTypes{};
 
-// programDirectory ends with a separator.
-void LoadWeaponTables(const std::string& programDirectory);
-void LoadBasicData();
+    // The gun data of a calibre, or an empty record outside 2 .. 18.
+    const TGunCalibreData& Gun(int calibre) const;
+    std::string ShipTypeName(int type) const;
+};
+
+// programDirectory ends with a separator. Basic data first: the range
+// factor scales the penetration table's base ranges.
+void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables);
+void LoadBasicData(const std::string& programDirectory, WeaponTables& tables);
 std::string GetTabField(const std::string& line, int n);
-std::string ShipTypeName(int type);
-// The gun data of a calibre, or an empty record outside 2 .. 18.
-const TGunCalibreData& GunCalibre(int calibre);

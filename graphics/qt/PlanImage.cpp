@@ -9,10 +9,10 @@
 #include "map/qt/MapRenderer.h"
 
 std::optional<QImage> RenderDesignPlan(const std::string& file, const std::string& className,
-                                       const TPlanImageOptions& options) {
+                                       const TPreferences& preferences, const TPlanImageOptions& options) {
     if (options.Width < 1 || options.Height < 1 || options.Width > 20000 || options.Height > 20000) return std::nullopt;
     TMap map;
-    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, className, map);
+    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, className, map, preferences);
     if (!ship) return std::nullopt;
     PlaceDisplayShip(*ship);
 

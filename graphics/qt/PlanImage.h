@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "nations/Preferences.h"
+
 struct TPlanImageOptions {
     int Width = 215;
     int Height = 527;
@@ -16,4 +18,4 @@ struct TPlanImageOptions {
 // None when the file cannot be built as a ship (its messages have been
 // shown through platform::messages()).
 std::optional<QImage> RenderDesignPlan(const std::string& file, const std::string& className,
-                                       const TPlanImageOptions& options = {});
+                                       const TPreferences& preferences, const TPlanImageOptions& options = {});

@@ -1,0 +1,6 @@
+#include "combat/BattleEnvironment.h"
+
+void BattleEnvironment::SetClock(double dateTime) {
+    DateTime = dateTime;
+    Sun = SubsolarPoint(dateTime);
+}

@@ -1,0 +1,65 @@
+#include "sdftool/Options.h"
+
+#include "platform/NumberText.h"
+#include "platform/Paths.h"
+
+#include <cctype>
+#include <cstdio>
+
+void VerbOptions::Flag(const std::string& name, bool& target) { flags_[name] = &target; }
+
+void VerbOptions::Value(const std::string& name, Handler handler) { values_[name] = std::move(handler); }
+
+void VerbOptions::Integer(const std::string& name, std::int32_t& target) {
+    Value(name, [&target, name](const std::string& v) -> std::optional<std::string> {
+        auto n = platform::StrToInt(v);
+        if (!n) return "'" + v + "' is not a whole number for " + name;
+        target = *n;
+        return std::nullopt;
+    });
+}
+
+void VerbOptions::Text(const std::string& name, std::string& target) {
+    Value(name, [&target](const std::string& v) -> std::optional<std::string> {
+        target = v;
+        return std::nullopt;
+    });
+}
+
+int VerbOptions::UsageError(const std::string& why) const {
+    std::fprintf(stderr, "sdftool %s: %s\n\n%s", verb_, why.c_str(), usage_);
+    return 2;
+}
+
+std::optional<int> VerbOptions::Parse(const Args& args) {
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") {
+            std::fputs(usage_, stdout);
+            return 0;
+        }
+    ProgramDir = platform::executableDir();
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        // A negative number is an argument, not an option.
+        const bool option = a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]));
+        if (!option) {
+            Files.push_back(a);
+            continue;
+        }
+        if (auto flag = flags_.find(a); flag != flags_.end()) {
+            *flag->second = true;
+            continue;
+        }
+        const bool known = a == "--data" || values_.count(a) > 0;
+        if (!known) return UsageError("unknown option '" + a + "'");
+        if (i + 1 >= args.size()) return UsageError("option '" + a + "' needs a value");
+        const std::string& v = args[++i];
+        if (a == "--data") {
+            ProgramDir = v;
+        } else if (auto why = values_[a](v)) {
+            return UsageError(*why);
+        }
+    }
+    if (ProgramDir.empty() || ProgramDir.back() != '/') ProgramDir.push_back('/');
+    return std::nullopt;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The command line of a verb: "--help", "--data DIR", the verb's own options
+// and its file arguments, read by one loop.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+using Args = std::vector<std::string>;
+
+class VerbOptions {
+public:
+    VerbOptions(const char* verb, const char* usage) : verb_(verb), usage_(usage) {}
+
+    // An option without a value.
+    void Flag(const std::string& name, bool& target);
+    // An option with a value: the handler stores it, or returns why the
+    // value is refused.
+    using Handler = std::function<std::optional<std::string>(const std::string& value)>;
+    void Value(const std::string& name, Handler handler);
+    void Integer(const std::string& name, std::int32_t& target);
+    void Text(const std::string& name, std::string& target);
+
+    // Reads the arguments. None when the verb should go on; otherwise the
+    // exit status: 0 after printing the usage for "--help", 2 after a usage
+    // error on standard error.
+    std::optional<int> Parse(const Args& args);
+    // Prints "sdftool VERB: why" and the usage on standard error; returns 2.
+    int UsageError(const std::string& why) const;
+
+    std::string ProgramDir;     // "--data DIR", or the directory of sdftool
+    std::vector<std::string> Files;
+
+private:
+    const char* verb_;
+    const char* usage_;
+    std::map<std::string, bool*> flags_;
+    std::map<std::string, Handler> values_;
+};

@@ -1,0 +1,23 @@
+#include "startup/Startup.h"
+
+#include "platform/Messages.h"
+#include "platform/Paths.h"
+
+#include <exception>
+
+bool LoadProgramData(const std::string& programDir, ProgramData& data) {
+    platform::setProgramDir(programDir);
+    const std::string dir = platform::programDir();
+    try {
+        LoadPreferences(dir, data.Preferences);
+        const std::string dataDir = dir + "Data/";
+        LoadSpeedHPTable(dataDir, data.Design);
+        LoadOrdnanceTable(dataDir, data.Design);
+        LoadNations(dataDir, data.NationYear, data.Nations);
+        LoadWeaponTables(dir, data.Weapons);
+    } catch (const std::exception& e) {
+        platform::messages().error(e.what());
+        return false;
+    }
+    return true;
+}
