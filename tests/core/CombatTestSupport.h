@@ -1,62 +1,32 @@
 #pragma once
-// Fighting ships made in memory for the combat tests, and a guard that puts
-// the battle environment back to its zero state.
+// Fighting ships made in memory for the combat tests, on a battle map of
+// their own, with the tables and battle environment a test fills in.
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "combat/BattleEnvironment.h"
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
-#include "tables/WeaponData.h"
 #include "map/Geodesy.h"
 #include "map/MapModel.h"
-#include "nations/Nations.h"
-#include "nations/Preferences.h"
 #include "platform/Random.h"
+#include "tables/ProgramData.h"
 
 namespace combattest {
 
-// Restores every program-wide value the combat rules read.
-class ZeroEnvironment {
-public:
-    ZeroEnvironment()
-        : year_(CurrentYear), guns_(GunCalibres), nations_(Nations), prefs_(Preferences), factor_(GunRangeFactor) {
-        Reset();
-    }
-    ~ZeroEnvironment() {
-        Reset();
-        CurrentYear = year_;
-        GunCalibres = guns_;
-        Nations = nations_;
-        Preferences = prefs_;
-        GunRangeFactor = factor_;
-        SetBattleMap(nullptr);
-        platform::setRandomSource(nullptr);
-    }
-    static void Reset() {
-        CurrentYear = 0;
-        BattleDateTime = 0;
-        BattleSeaState = 0;
-        BattleWeather = 0;
-        DayRange = DuskRange = NightRange = 0;
-        SunPosition = {};
-    }
-
-private:
-    std::int32_t year_;
-    decltype(GunCalibres) guns_;
-    decltype(Nations) nations_;
-    TPreferences prefs_;
-    std::int32_t factor_;
-};
-
-// A map registered as the battle map, with ships made on its ship layer.
+// Every table empty and the environment zero until a test sets a value;
+// the environment's map is the battle's own.
 class Battle {
 public:
-    Battle() { SetBattleMap(&map); }
+    Battle() { env.Map = &map; }
     ~Battle() {
         ships.clear();
-        SetBattleMap(nullptr);
+        platform::setRandomSource(nullptr);
     }
+    Battle(const Battle&) = delete;
+    Battle& operator=(const Battle&) = delete;
+
     TFightingShip& Add(const std::string& name, int type, std::int32_t displacement, const TGeoPoint& at = {}) {
         auto s = std::make_unique<TFightingShip>(&map.LayerByName(kShipLayerName).Objects());
         s->Name = name;
@@ -75,6 +45,8 @@ public:
     static TGeoPoint At(double bearing, double yards) { return PointAtBearing(TGeoPoint{}, bearing, yards); }
 
     TMap map;
+    ProgramData data;
+    BattleEnvironment env;
     std::vector<std::unique_ptr<TFightingShip>> ships;
 };
 

@@ -1,10 +1,13 @@
 #pragma once
-// Helpers shared by the core tests: the bundled program directory and
-// scratch directories.
+// Helpers shared by the core tests: the bundled program directory and its
+// data, and scratch directories.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "platform/Messages.h"
+#include "startup/Startup.h"
 
 namespace testsupport {
 
@@ -16,6 +19,17 @@ inline std::string programDir() {
 #else
     return dir ? dir : "./";
 #endif
+}
+
+// The bundled tables, loaded once (their messages kept out of the tests).
+inline const ProgramData& bundledData() {
+    static const ProgramData data = [] {
+        ProgramData d;
+        platform::ScopedRecordingMessages quiet;
+        LoadProgramData(programDir(), d);
+        return d;
+    }();
+    return data;
 }
 
 // The source tree, for files kept with the tests.
