@@ -6,7 +6,6 @@
 #include "platform/Round.h"
 
 using combattest::Battle;
-using combattest::ZeroEnvironment;
 
 namespace {
 void addTurrets(TFightingShip& s, int count, int working) {
@@ -103,16 +102,15 @@ TEST(CombatDamage, FuelAndEndurance) {
 }
 
 TEST(CombatDamage, PointValue) {
-    ZeroEnvironment env;
     Battle battle;
     TFightingShip& s = battle.Add("S", stBB, 20000);
     // (2000 + 20000) div 2 = 11000; belt 0 -> q 98; 10780; no guns.
-    EXPECT_EQ(PointValue(s), 10780);
+    EXPECT_EQ(PointValue(s, 0), 10780);
     s.ArmorB = 12;
-    EXPECT_EQ(PointValue(s), 11220);
+    EXPECT_EQ(PointValue(s, 0), 11220);
     s.Speed = 25;   // + 5 * (11000 div 50)
-    EXPECT_EQ(PointValue(s), platform::Round32((11000 + 5 * 220) * 1.02L));
+    EXPECT_EQ(PointValue(s, 0), platform::Round32((11000 + 5 * 220) * 1.02L));
     TFightingShip& tiny = battle.Add("T", stLT, 1000);
-    EXPECT_EQ(PointValue(tiny), 100);   // raised to a tenth of the displacement
-    EXPECT_EQ(CurrentPointValue(tiny), 100);
+    EXPECT_EQ(PointValue(tiny, 0), 100);   // raised to a tenth of the displacement
+    EXPECT_EQ(CurrentPointValue(tiny, 0), 100);
 }

@@ -7,7 +7,6 @@
 #include "platform/Messages.h"
 
 using combattest::Battle;
-using combattest::ZeroEnvironment;
 
 namespace {
 std::int32_t sizeOf(int type, std::int32_t displacement) {
@@ -87,29 +86,22 @@ TEST(ShipTypes, FireControlRangeModifierAndNames) {
 }
 
 TEST(ShipTypes, FormationsAndRoles) {
-    ZeroEnvironment env;
     Battle battle;
     TDivision division;
-    EXPECT_TRUE(FormationAllowed(&division, 2));
+    EXPECT_TRUE(FormationAllowed(&division, 2, 0));
     division.Ships.push_back(&battle.Add("BB", stBB, 20000));
-    for (int year : {1906, 1915}) {
-        CurrentYear = year;
-        EXPECT_TRUE(FormationAllowed(&division, 0));
-        EXPECT_TRUE(FormationAllowed(&division, 1));
-        EXPECT_FALSE(FormationAllowed(&division, 2));
-        EXPECT_FALSE(FormationAllowed(&division, 3));
-    }
+    for (int year : {1906, 1915})
+        for (int f = 0; f < 4; ++f) EXPECT_EQ(FormationAllowed(&division, f, year), f < 2) << year << " " << f;
     division.Ships[0] = &battle.Add("CL", stCL, 4000);
-    CurrentYear = 1906;
-    for (int f = 0; f < 4; ++f) EXPECT_TRUE(FormationAllowed(&division, f)) << f;
+    for (int f = 0; f < 4; ++f) EXPECT_TRUE(FormationAllowed(&division, f, 1906)) << f;
     division.Ships[0] = &battle.Add("DD", stDD, 800);
-    EXPECT_FALSE(FormationAllowed(&division, 3));
-    EXPECT_FALSE(FormationAllowed(&division, 2));
-    CurrentYear = 1908;
-    EXPECT_TRUE(FormationAllowed(&division, 3));
-    EXPECT_TRUE(RoleAllowed(&division, 4));
-    EXPECT_TRUE(RoleAllowed(&division, 2));
-    EXPECT_FALSE(RoleAllowed(&division, 3));
+    EXPECT_FALSE(FormationAllowed(&division, 3, 1906));
+    EXPECT_FALSE(FormationAllowed(&division, 2, 1906));
+    EXPECT_TRUE(FormationAllowed(&division, 3, 1908));
+    EXPECT_TRUE(RoleAllowed(&division, 4, 1908));
+    EXPECT_FALSE(RoleAllowed(&division, 4, 1907));
+    EXPECT_TRUE(RoleAllowed(&division, 2, 1908));
+    EXPECT_FALSE(RoleAllowed(&division, 3, 1908));
     EXPECT_EQ(RoleName(6), "Illegal Role value!");
     std::string name = "kept";
     FormationName(4, name);
@@ -148,7 +140,6 @@ TEST(ShipGeometry, RoundedRangeWithErrorDrawsFirst) {
     EXPECT_EQ(random.draws, 2);
     TFightingShip& near = battle.Add("N", stBB, 20000, Battle::At(0, 4));
     EXPECT_EQ(GetRoundedRangeToShip(a, &near, true), 0);
-    platform::setRandomSource(nullptr);
 }
 
 TEST(ShipGeometry, NilShipMessages) {
@@ -176,31 +167,28 @@ TEST(ShipGeometry, TurretArcs) {
 }
 
 TEST(Identification, DisplayNamesAndSightingLevels) {
-    ZeroEnvironment env;
     Battle battle;
     platform::ScriptedRandom random;
     platform::setRandomSource(&random);
     TFightingShip& bb = battle.Add("Iron Duke", stBB, 25000);
     EXPECT_EQ(DisplayName(bb), "BB Iron Duke");
-    EXPECT_EQ(IdentificationText(bb), "UNSIGHTED!");
+    EXPECT_EQ(IdentificationText(battle.env, bb), "UNSIGHTED!");
     bb.SightingLevel = 1;
-    EXPECT_EQ(IdentificationText(bb), "Unidentified ship");
+    EXPECT_EQ(IdentificationText(battle.env, bb), "Unidentified ship");
     bb.SightingLevel = 3;
     bb.ReportedClassName = "Orion";
-    EXPECT_EQ(IdentificationText(bb), "BB Orion-class");
+    EXPECT_EQ(IdentificationText(battle.env, bb), "BB Orion-class");
     bb.Side = 3;
-    EXPECT_EQ(IdentificationText(bb), "Neutral steamer");
+    EXPECT_EQ(IdentificationText(battle.env, bb), "Neutral steamer");
     TFightingShip& fort = battle.Add("Fort", stLT, 1000);
     EXPECT_EQ(DisplayName(fort), "Fort");
     fort.SightingLevel = 1;
-    EXPECT_EQ(IdentificationText(fort), "Unidentified land feature");
+    EXPECT_EQ(IdentificationText(battle.env, fort), "Unidentified land feature");
     fort.SightingLevel = 2;
-    EXPECT_EQ(IdentificationText(fort), "Fort");
-    platform::setRandomSource(nullptr);
+    EXPECT_EQ(IdentificationText(battle.env, fort), "Fort");
 }
 
 TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
-    ZeroEnvironment env;
     Battle battle;
     platform::ScriptedRandom random;
     platform::setRandomSource(&random);
@@ -210,7 +198,7 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     // (year 0 < 1907) does not apply to BB, step 7 draws 99 (no confusion),
     // then the class draw 10 picks the misidentified name.
     for (int v : {10, 99, 10}) random.push(v);
-    EXPECT_EQ(IdentificationText(bc), "BB");
+    EXPECT_EQ(IdentificationText(battle.env, bc), "BB");
     EXPECT_EQ(bc.ReportedClassName, "Lion-mis");
     EXPECT_EQ(random.draws, 3);
 
@@ -218,7 +206,7 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     TFightingShip& bb = battle.Add("Nevada", stBB, 27000);
     random.draws = 0;
     for (int v : {5, 10, 99}) random.push(v);   // step 5 BC, step 6 B, step 7 none
-    ChooseReportedType(bb, 20000);
+    ChooseReportedType(bb, 20000, 0);
     EXPECT_EQ(bb.ReportedType, "B");
     EXPECT_EQ(random.draws, 3);
 
@@ -226,16 +214,15 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     TFightingShip& cl = battle.Add("Arethusa", stCL, 3500);
     random.draws = 0;
     for (int v : {99, 4, 65}) random.push(v);   // no misreport; confusion 4 < 5 draws 65: DD
-    ChooseReportedType(cl, 20000);
+    ChooseReportedType(cl, 20000, 0);
     EXPECT_EQ(cl.ReportedType, "DD");
     // Once set, it is kept nine times in ten.
     random.push(50);
-    ChooseReportedType(cl, 20000);
+    ChooseReportedType(cl, 20000, 0);
     EXPECT_EQ(cl.ReportedType, "DD");
     // At 15000 yards the confusion never applies; an unchanged type becomes the true code.
     TFightingShip& dd = battle.Add("V25", stDD, 800);
     for (int v : {99, 0}) random.push(v);
-    ChooseReportedType(dd, 15000);
+    ChooseReportedType(dd, 15000, 0);
     EXPECT_EQ(dd.ReportedType, "DD");
-    platform::setRandomSource(nullptr);
 }

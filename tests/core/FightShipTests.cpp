@@ -6,7 +6,6 @@
 #include "combat/ShipLayer.h"
 #include "platform/Messages.h"
 
-using combattest::ZeroEnvironment;
 
 namespace {
 
@@ -32,7 +31,6 @@ TEST(FightShip, HitPointsFromDisplacement) {
 }
 
 TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
-    ZeroEnvironment env;
     testsupport::TempDir dir;
     const std::string path = dir.write("Foo.sdf", kSmallDesign);
     platform::ScopedRecordingMessages rec;
@@ -63,7 +61,6 @@ TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
 }
 
 TEST(FightShip, MissingKeysGiveLowFreeboardAndTheCalibreWarnings) {
-    ZeroEnvironment env;
     testsupport::TempDir dir;
     const std::string path = dir.write("Bare.sdf", "[Data]\r\nNation=3\r\nShipType=CL\r\n");
     platform::ScopedRecordingMessages rec;
@@ -107,7 +104,7 @@ TEST(FightShip, NationOutOfRangeStopsTheLoad) {
 TEST(FightShip, MissingFileAndCreateShipOnLayerMessages) {
     TMap map;
     platform::ScopedRecordingMessages rec;
-    auto ship = CreateShipOnLayer("/no/such/Gone.sdf", "Gone", map);
+    auto ship = CreateShipOnLayer("/no/such/Gone.sdf", "Gone", map, TPreferences{});
     EXPECT_EQ(ship, nullptr);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Cannot find file: /no/such/Gone.sdf",
                                                      "Unable to create ship Gone Filename: /no/such/Gone.sdf"}));
@@ -140,10 +137,10 @@ TEST(FightShip, SetHeadingKeepsTheAnglesInStepExceptOnLand) {
 }
 
 TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
-    ZeroEnvironment env;
-    Preferences.ApplyToDD = false;
-    Preferences.NationColor[2] = 0x0000FF;
-    Preferences.NationColor[5] = 0x00FF00;
+    TPreferences preferences;
+    preferences.ApplyToDD = false;
+    preferences.NationColor[2] = 0x0000FF;
+    preferences.NationColor[5] = 0x00FF00;
     testsupport::TempDir dir;
     auto design = [&](const std::string& name, const char* type, int nation) {
         return dir.write(name + ".sdf", std::string("[Data]\r\nShipType=") + type + "\r\nNation=" +
@@ -151,10 +148,10 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
     };
     TMap map;
     platform::ScopedRecordingMessages rec;
-    auto d1 = CreateShipOnLayer(design("D1", "DD", 2), "D1", map);
-    auto d2 = CreateShipOnLayer(design("D2", "DD", 5), "D2", map);
-    auto d3 = CreateShipOnLayer(design("D3", "DD", 2), "D3", map);
-    auto b1 = CreateShipOnLayer(design("B1", "BB", 2), "B1", map);
+    auto d1 = CreateShipOnLayer(design("D1", "DD", 2), "D1", map, preferences);
+    auto d2 = CreateShipOnLayer(design("D2", "DD", 5), "D2", map, preferences);
+    auto d3 = CreateShipOnLayer(design("D3", "DD", 2), "D3", map, preferences);
+    auto b1 = CreateShipOnLayer(design("B1", "BB", 2), "B1", map, preferences);
     ASSERT_TRUE(d1 && d2 && d3 && b1);
     TMapLayer& layer = map.LayerByName("ShipLayer");
     auto* p2 = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("SmallShipPresenter2"));
@@ -179,19 +176,19 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
 }
 
 TEST(ShipLayer, ApplyToDDColoursDestroyersAndLandTargetsAreTitledByName) {
-    ZeroEnvironment env;
-    Preferences.ApplyToDD = true;
-    Preferences.NationColor[4] = 0x123456;
+    TPreferences preferences;
+    preferences.ApplyToDD = true;
+    preferences.NationColor[4] = 0x123456;
     TMap map;
     TFightingShip dd(&map.LayerByName("ShipLayer").Objects());
     dd.ShipType = stDD;
     dd.Nation = 4;
     dd.Name = "Fort";
-    AssignShipPresenters(dd, map);
+    AssignShipPresenters(dd, map, preferences);
     auto* p = dynamic_cast<TPolygonPresenter*>(map.LayerByName("ShipLayer").FindPresenter("SmallShipPresenter4"));
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->PolyBrush.BrushColor, 0x123456u);
     dd.ShipType = stLT;
-    AssignShipPresenters(dd, map);
+    AssignShipPresenters(dd, map, preferences);
     EXPECT_EQ(dd.Location->Title, "Fort");
 }

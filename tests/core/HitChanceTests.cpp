@@ -1,29 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "CombatTestSupport.h"
 #include "combat/HitChance.h"
 #include "combat/RateOfFire.h"
+#include "combat/ShipGeometry.h"
+#include "platform/DayNumber.h"
 #include "platform/Messages.h"
 
 using combattest::Battle;
-using combattest::ZeroEnvironment;
 
 namespace {
 
 // A battleship firing 12-inch guns (reference range 10,000 yards) at a
-// target due north; every nation characteristic at 0.
+// target due north, in the zero environment; every nation value at 0.
 struct HitChanceFixture : ::testing::Test {
     void SetUp() override {
-        CurrentYear = 1915;
-        GunCalibres = {};
-        for (auto& n : Nations) n = TNation{};
-        GunCalibres[12].BaseRange = 10;
-        GunCalibres[12].BaseRateOfFire = 0;
-        GunCalibres[12].MaxRange = 20;
-        GunCalibres[5].BaseRange = 0;
-        GunRangeFactor = 10;
+        battle.env.Year = 1915;
+        for (int c : {6, 12}) {
+            battle.data.Weapons.GunCalibres[static_cast<size_t>(c)].BaseRange = 10;
+            battle.data.Weapons.GunCalibres[static_cast<size_t>(c)].MaxRange = 20;
+        }
+        battle.data.Weapons.GunRangeFactor = 10;
     }
     TFightingShip& firer(int type = stBB) {
         TFightingShip& f = battle.Add("A", type, 20000);
@@ -31,13 +31,24 @@ struct HitChanceFixture : ::testing::Test {
         f.BatteryCalibre[1] = 12;
         return f;
     }
-    ZeroEnvironment env;
+    float chance(TFightingShip& f, TFightingShip& t, int calibre = 12, int battery = 1,
+                 std::vector<std::string>* lines = nullptr, bool ignoreRanging = false) {
+        return GetGunHitChance(battle.data, battle.env, f, &t, calibre, battery,
+                               {.Breakdown = lines, .IgnoreRanging = ignoreRanging});
+    }
+    float rof(TFightingShip& f, TFightingShip& t, int calibre, std::int32_t range) {
+        return GetRateOfFire(battle.data.Weapons, battle.env, f, calibre, range, &t, 1, {.Settled = true});
+    }
     Battle battle;
 };
 
 bool hasLine(const std::vector<std::string>& lines, const std::string& text) {
     return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
+
+// Modifier steps between two chances of one shot that share their basic
+// chance (both modifiers at or below 0, so no banding).
+long stepsBetween(float on, float off) { return std::lround(std::log(on / off) / std::log(0.9)) * -1; }
 
 } // namespace
 
@@ -46,7 +57,7 @@ TEST_F(HitChanceFixture, FullBreakdownInTheZeroEnvironment) {
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4000));
     std::vector<std::string> lines;
     platform::ScopedRecordingMessages rec;
-    const float c = GetGunHitChance(a, &t, 12, 1, 0, 0, &lines, false);
+    const float c = chance(a, t, 12, 1, &lines);
     EXPECT_EQ(lines, (std::vector<std::string>{"Target: UNSIGHTED!", "Range: 4000 yards", "Basic hit chance: 10.00",
                                                "Crew quality: 0", "Target size: 0", "Target low speed: + 10",
                                                "Fire control: 0 (Director)", "Near sighting range: -40",
@@ -54,85 +65,141 @@ TEST_F(HitChanceFixture, FullBreakdownInTheZeroEnvironment) {
                                                "Final hit chance: 4.78"}));
     EXPECT_NEAR(c, 10 * std::pow(0.9, 7), 1e-4);
     EXPECT_TRUE(rec.recorded.empty());
-    // Without a list the result is the same.
-    EXPECT_FLOAT_EQ(GetGunHitChance(a, &t, 12, 1, 0, 0, nullptr, false), c);
+    EXPECT_FLOAT_EQ(chance(a, t), c);   // without a list the result is the same
 }
 
 TEST_F(HitChanceFixture, BasicChanceRangeBandsAndYearCorrections) {
     TFightingShip& a = firer();
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4001));
     std::vector<std::string> lines;
-    GetGunHitChance(a, &t, 12, 1, 0, 0, &lines, false);
+    chance(a, t, 12, 1, &lines);
     EXPECT_EQ(lines[2], "Basic hit chance: 9.00");   // 4 * 10000 / 4001 * 0.9 = 8.998
-    CurrentYear = 0;   // 0.8 before 1909; a 14-inch gun loses 0.8 again
-    GunCalibres[14].BaseRange = 10;
+    battle.env.Year = 0;   // 0.8 before 1909; a 14-inch gun loses 0.8 again
+    battle.data.Weapons.GunCalibres[14].BaseRange = 10;
     lines.clear();
-    GetGunHitChance(a, &t, 14, 1, 0, 0, &lines, false);
+    chance(a, t, 14, 1, &lines);
     EXPECT_EQ(lines[2], "Basic hit chance: 5.76");   // 6400 yards: 4 * 6400 / 4001 * 0.9
 }
 
-TEST_F(HitChanceFixture, RangingLines) {
+// Each row of the modifier table: the line it prints and the steps it
+// changes, found by comparing the shot with the row's condition on and off.
+// Several rows print another figure than the steps they apply.
+TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
+    using Set = std::function<void(Battle&, TFightingShip& firer, TFightingShip& target, bool on)>;
+    struct Row {
+        const char* line;
+        long steps;
+        Set set;
+        int calibre = 12, battery = 1, range = 4000;
+    };
+    const Row rows[] = {
+        {"Target in dusk: -20", -2, [](Battle& b, auto& a, auto&, bool on) {
+             a.LightCondition = on ? lcDusk : lcDay;
+             b.env.Sun = Battle::At(180, 1000000);   // behind the firer, the target north
+         }},
+        {"Glare: -40", -4, [](Battle& b, auto& a, auto& t, bool on) {
+             // Equinox noon: at 87 E the sun stands low in the west and has set 800,000 units east.
+             b.env.SetClock(platform::dayNumberFromDate({1915, 3, 21}) + 0.5);
+             a.SetPosition(TGeoPoint{87 * kGlobeUnitsPerDegree, 0, 0});
+             t.SetPosition(PointAtBearing(a.Position(), GetBearingToPoint(a, b.env.Sun), 6000));
+             b.env.Weather = on ? 2 : 4;
+         }},
+        {"Ship turning: -40", -4, [](Battle&, auto& a, auto&, bool on) { a.CurrentTurn = on ? -25 : 0; }},
+        {"Target turning: -20", -2, [](Battle&, auto&, auto& t, bool on) { t.CurrentTurn = on ? 45 : 0; }},
+        {"Target evading: -30", -3, [](Battle&, auto&, auto& t, bool on) { t.Speed = 20, t.Evading = on; }},
+        {"Firing ship evading: -40", -4, [](Battle&, auto& a, auto&, bool on) { a.Evading = on; }},
+        {"2 ships firing at same target: -20", -2, [](Battle&, auto&, auto& t, bool on) { t.FiringShips = on ? 2 : 1; }},
+        {"Under fire: -20", -2, [](Battle&, auto& a, auto&, bool on) { a.ShipType = stCL, a.UnderFire = on ? 5 : 0; }},
+        {"Under fire: -10", -1, [](Battle&, auto& a, auto&, bool on) { a.UnderFire = on ? 5 : 0; }},
+        {"Target sighting level: -20", -4, [](Battle&, auto&, auto& t, bool on) { t.SightingLevel = on ? 1 : 3; }},
+        {"Target sighting level: -10", -2, [](Battle&, auto&, auto& t, bool on) { t.SightingLevel = on ? 2 : 3; }},
+        {"Firing at unspotted battery: -50", -4,
+         [](Battle&, auto&, auto& t, bool on) { t.ShipType = stLT, t.Speed = on ? 1 : 2; }},
+        {"Medium guns firing at small DD: -30", -4,
+         [](Battle&, auto&, auto& t, bool on) { t.ShipType = stDD, t.Displacement = on ? 700 : 800; }, 6},
+        {"Big guns firing at DD: -30", -2,
+         [](Battle&, auto&, auto& t, bool on) { t.ShipType = on ? stDD : stCL, t.Displacement = 900; }, 12, 1, 6000},
+        // Against the secondary battery: the tertiary's -3 and a silent -1 beyond 5,000 yards.
+        {"Tertiary battery firing: -30", -2, [](Battle&, auto&, auto&, bool) {}, 12, 3, 6000},
+        {"Smoke interference: -20", -2, [](Battle& b, auto&, auto&, bool on) {
+             TFightingShip& s = b.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 1500), 90, 500));
+             if (on)
+                 for (int y : {2000, 2500}) s.SmokeTrail->Chain(0).Add(Battle::At(0, y));
+         }},
+        {"Firing ship damage: -20", -2,
+         [](Battle&, auto& a, auto&, bool on) { a.Flotation = on ? a.OriginalFlotation / 2 : a.OriginalFlotation; }},
+        {"CL firing: -10", -2, [](Battle&, auto& a, auto&, bool on) { a.ShipType = on ? stCL : stBB; }},
+        {"CL firing: -20", -2, [](Battle&, auto& a, auto&, bool on) { a.ShipType = on ? stCL : stBB; }, 12, 1, 5000},
+        {"AMC firing: -30", -3, [](Battle&, auto& a, auto&, bool on) { a.ShipType = on ? stAMC : stBB; }},
+        {"Nightfighting ability: +20", 2,
+         [](Battle& b, auto&, auto&, bool on) { b.data.Nations[0].NightFighting = on ? 2 : 0; }},
+        {"Nightfighting ability: -10", -1,
+         [](Battle& b, auto&, auto&, bool on) { b.data.Nations[0].NightFighting = on ? -1 : 0; }},
+        {"Rain: - 20", -2, [](Battle& b, auto&, auto&, bool on) { b.env.Weather = on ? 6 : 4; }},
+        {"Rain: - 30", -3, [](Battle& b, auto&, auto&, bool on) { b.env.Weather = on ? 7 : 4; }},
+    };
+    for (const Row& row : rows) {
+        float result[2] = {};
+        for (bool on : {false, true}) {
+            Battle b;
+            b.data.Weapons = battle.data.Weapons;
+            b.env.Year = battle.env.Year;
+            TFightingShip& a = b.Add("A", stBB, 20000);
+            a.FireControl = 3;
+            TFightingShip& t = b.Add("T", stBB, 20000, Battle::At(0, row.range));
+            row.set(b, a, t, on);
+            const int battery = row.battery == 3 && !on ? 2 : row.battery;
+            std::vector<std::string> lines;
+            result[on] = GetGunHitChance(b.data, b.env, a, &t, row.calibre, battery, {.Breakdown = &lines});
+            EXPECT_EQ(hasLine(lines, row.line), on) << row.line;
+        }
+        EXPECT_EQ(stepsBetween(result[1], result[0]), row.steps) << row.line;
+    }
+}
+
+TEST_F(HitChanceFixture, RangingCrowdingAndTheFinalBanding) {
     TFightingShip& dd = firer(stDD);
     dd.RangingTurns = 1;
     TFightingShip& t1 = battle.Add("T1", stBB, 20000, Battle::At(0, 3999));
     std::vector<std::string> lines;
-    GetGunHitChance(dd, &t1, 12, 1, 0, 0, &lines, false);
+    chance(dd, t1, 12, 1, &lines);
     EXPECT_TRUE(hasLine(lines, "Ranging: -20"));
     EXPECT_TRUE(hasLine(lines, "DD firing: -50"));
     lines.clear();
-    GetGunHitChance(dd, &t1, 12, 1, 0, 0, &lines, true);
+    chance(dd, t1, 12, 1, &lines, true);
     EXPECT_FALSE(hasLine(lines, "Ranging: -20"));
 
     battle.ships.clear();
     TFightingShip& bb = firer(stBB);
     bb.RangingTurns = 2;
-    TFightingShip& t2 = battle.Add("T2", stBB, 20000, Battle::At(0, 4999));
-    lines.clear();
-    const float withRanging = GetGunHitChance(bb, &t2, 12, 1, 0, 0, &lines, false);
-    EXPECT_TRUE(hasLine(lines, "Ranging: -30"));
-    bb.RangingTurns = 0;
-    const float without = GetGunHitChance(bb, &t2, 12, 1, 0, 0, nullptr, false);
-    EXPECT_NEAR(withRanging, without * std::pow(0.9, 3), 1e-4);   // three points, printed as 30
-}
-
-TEST_F(HitChanceFixture, CrowdingAndBatteryLines) {
-    TFightingShip& a = firer();
-    TFightingShip& t = battle.Add("T", stDD, 700, Battle::At(0, 5000));
-    t.FiringShips = 4;
+    TFightingShip& t2 = battle.Add("T2", stDD, 700, Battle::At(0, 4999));
+    t2.FiringShips = 4;
     battle.Add("X1", stCL, 4000, Battle::At(0, 2000));
     battle.Add("X2", stCL, 4000, Battle::At(0, 3000));
-    std::vector<std::string> lines;
-    GetGunHitChance(a, &t, 12, 2, 0, 0, &lines, false);
-    EXPECT_TRUE(hasLine(lines, "2 ships fouling the range: -30"));
-    EXPECT_TRUE(hasLine(lines, "4 ships firing at same target: -30"));
-    EXPECT_TRUE(hasLine(lines, "Secondary battery firing: -20"));
-    EXPECT_TRUE(hasLine(lines, "Big guns firing at DD: -40"));
-    EXPECT_TRUE(hasLine(lines, "Target size: -20"));
-}
+    lines.clear();
+    const float withRanging = chance(bb, t2, 12, 1, &lines);
+    for (const char* line : {"Ranging: -30", "2 ships fouling the range: -30", "4 ships firing at same target: -30",
+                             "Big guns firing at DD: -40", "Target size: -20"})
+        EXPECT_TRUE(hasLine(lines, line)) << line;
+    bb.RangingTurns = 0;
+    EXPECT_EQ(stepsBetween(withRanging, chance(bb, t2)), -3);   // printed as 30
 
-TEST_F(HitChanceFixture, FinalBanding) {
-    struct Case { float raw; bool secondary; float banded; };
+    struct Case { float raw; bool closeTransport; float banded; };
     for (const Case& c : {Case{10.4f, false, 10.0f}, Case{40.4f, false, 10.0f}, Case{40.6f, false, 11.0f},
                           Case{100.4f, false, 17.0f}, Case{100.6f, false, 100.6f}, Case{30.0f, true, 35.0f},
                           Case{9.9f, true, 9.9f}, Case{10.0f, false, 10.0f}})
-        EXPECT_FLOAT_EQ(BandHitChance(c.raw, c.secondary), c.banded) << c.raw;
+        EXPECT_FLOAT_EQ(BandHitChance(c.raw, c.closeTransport), c.banded) << c.raw;
     EXPECT_EQ(FormatChance(4.782969f), "4.78");
-    EXPECT_EQ(FormatChance(0.0f), "0.00");
 }
 
 TEST_F(HitChanceFixture, SeaStateAndTargetSize) {
-    EXPECT_EQ(SeaStatePenalty(stBB, 11), 9);
-    EXPECT_EQ(SeaStatePenalty(stBB, 14), 0);
-    EXPECT_EQ(SeaStatePenalty(stDD, 11), 12);
-    EXPECT_EQ(SeaStatePenalty(stDD, 2000), 12);
-    EXPECT_EQ(SeaStatePenalty(stDD, 2001), 0);
-    EXPECT_EQ(SeaStatePenalty(stCL, 13), 10);
-    EXPECT_EQ(SeaStatePenalty(stAMC, 4), 0);
-    EXPECT_EQ(SeaStatePenalty(stMS, 4), 1);
-    Battle b2;
-    TFightingShip& small = b2.Add("S", stTR, 2999);
+    struct Case { int type, sea, penalty; };
+    for (const Case& c : {Case{stBB, 11, 9}, Case{stBB, 14, 0}, Case{stDD, 11, 12}, Case{stDD, 2000, 12},
+                          Case{stDD, 2001, 0}, Case{stCL, 13, 10}, Case{stAMC, 4, 0}, Case{stMS, 4, 1}})
+        EXPECT_EQ(SeaStatePenalty(c.type, c.sea), c.penalty) << c.type << " " << c.sea;
+    TFightingShip& small = battle.Add("S", stTR, 2999);
     EXPECT_EQ(GetTargetSizeModifier(small, 8001), -4 + 4);
-    TFightingShip& big = b2.Add("B", stBB, 29000);
+    TFightingShip& big = battle.Add("B", stBB, 29000);
     EXPECT_EQ(GetTargetSizeModifier(big, 8000), 1);
     EXPECT_EQ(GetTargetSizeModifier(big, 8001), 0);
 }
@@ -142,15 +209,15 @@ TEST_F(HitChanceFixture, MessagesAndTheSilentZeroRange) {
     TFightingShip& same = battle.Add("Same", stBB, 20000);
     platform::ScopedRecordingMessages rec;
     std::vector<std::string> lines;
-    EXPECT_EQ(GetGunHitChance(a, &same, 12, 1, 0, 0, &lines, false), 0.0f);
+    EXPECT_EQ(chance(a, same, 12, 1, &lines), 0.0f);
     EXPECT_TRUE(lines.empty());
     EXPECT_TRUE(rec.recorded.empty());
     same.SetPosition(Battle::At(180, 5000));   // out of the line of fire
 
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4000));
-    EXPECT_EQ(GetGunHitChance(a, &t, 5, 1, 0, 0, nullptr, false), 0.0f);
+    EXPECT_EQ(chance(a, t, 5), 0.0f);
     a.CrewQuality = 60;
-    GetGunHitChance(a, &t, 12, 1, 0, 0, nullptr, false);
+    chance(a, t);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Error in gun data!\rShip: BB A\rCalibre: 5",
                                                      "Warning! HitMod > 50! HitMod: 53\rShip: BB A Target: BB T"}));
 }
@@ -160,39 +227,50 @@ TEST_F(HitChanceFixture, RateOfFire) {
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4000));
     // m = -5, steady course -3, no rounds carried -2 -2, no crew bonus -2.
     const double k = std::pow(0.9, 14);
-    EXPECT_NEAR(GetRateOfFire(a, 12, 5999, true, &t, false, 0, 1), 1.0 * k, 1e-6);
-    EXPECT_NEAR(GetRateOfFire(a, 12, 6000, true, &t, false, 0, 1), 0.8 * k, 1e-6);
-    EXPECT_NEAR(GetRateOfFire(a, 12, 21000, true, &t, false, 0, 1), 0.5 * k, 1e-6);
-    a.CurrentTurn = 25;   // 21..30 costs nothing
-    EXPECT_NEAR(GetRateOfFire(a, 12, 5000, true, &t, false, 0, 1), std::pow(0.9, 11), 1e-6);
-    a.CurrentTurn = -40;
-    EXPECT_NEAR(GetRateOfFire(a, 12, 5000, true, &t, false, 0, 1), std::pow(0.9, 19), 1e-6);
-    a.CurrentTurn = 41;
-    EXPECT_NEAR(GetRateOfFire(a, 12, 5000, true, &t, false, 0, 1), std::pow(0.9, 41), 1e-6);
-    EXPECT_NEAR(GetRateOfFire(a, 6, 5000, true, &t, false, 0, 1), std::pow(0.9, 23), 1e-6);
+    EXPECT_NEAR(rof(a, t, 12, 5999), 1.0 * k, 1e-6);
+    EXPECT_NEAR(rof(a, t, 12, 6000), 0.8 * k, 1e-6);
+    EXPECT_NEAR(rof(a, t, 12, 21000), 0.5 * k, 1e-6);
+    for (auto [turn, calibre, steps] : {std::tuple{25, 12, 11}, {-40, 12, 19}, {41, 12, 41}, {41, 6, 23}}) {
+        a.CurrentTurn = turn;   // 21..30 costs nothing
+        EXPECT_NEAR(rof(a, t, calibre, 5000), std::pow(0.9, steps), 1e-6) << turn;
+    }
     a.CurrentTurn = 0;
     a.CrewQuality = 44;   // m = 30: capped at 4.0
-    EXPECT_FLOAT_EQ(GetRateOfFire(a, 12, 5000, true, &t, false, 0, 1), 4.0f);
+    EXPECT_FLOAT_EQ(rof(a, t, 12, 5000), 4.0f);
     a.CrewQuality = 45;   // m = 31
-    EXPECT_FLOAT_EQ(GetRateOfFire(a, 12, 5000, true, &t, false, 0, 1), 0.0f);
+    EXPECT_FLOAT_EQ(rof(a, t, 12, 5000), 0.0f);
+    a.CrewQuality = 0;
+
+    // Short of main-battery rounds, a capital ship's big guns lose 6 at a DD
+    // and 4 at any ship that is not capital, and every ship 6 at such a ship
+    // beyond 10,000 yards; a battleship's main battery loses 4 more at a
+    // small ship beyond half its maximum range.
+    struct Case { int firerType, targetType, calibre, range, steps; };
+    for (const Case& c : {Case{stBB, stDD, 12, 5000, 10}, Case{stBB, stCL, 12, 5000, 4}, Case{stCA, stCL, 12, 11000, 10},
+                          Case{stBB, stCL, 12, 11000, 14}, Case{stBB, stDD, 6, 5000, 0}, Case{stCL, stDD, 12, 11000, 6}}) {
+        a.ShipType = static_cast<std::uint8_t>(c.firerType);
+        t.ShipType = stBB;
+        const float off = rof(a, t, c.calibre, c.range);
+        t.ShipType = static_cast<std::uint8_t>(c.targetType);
+        EXPECT_EQ(stepsBetween(rof(a, t, c.calibre, c.range), off), -c.steps) << c.firerType << " " << c.targetType;
+    }
 }
 
 TEST_F(HitChanceFixture, MaxGunRange) {
     TFightingShip& a = firer();
-    EXPECT_EQ(MaxGunRange(a, 1), 20000);
+    WeaponTables& w = battle.data.Weapons;
+    EXPECT_EQ(MaxGunRange(w, 1915, a, 1), 20000);
     a.BatteryQuality[1] = 2;
-    EXPECT_EQ(MaxGunRange(a, 1), 24000);
+    EXPECT_EQ(MaxGunRange(w, 1915, a, 1), 24000);
     a.BatteryQuality[1] = 0;
     a.ShipType = stDD;
-    EXPECT_EQ(MaxGunRange(a, 1), 19500);
+    EXPECT_EQ(MaxGunRange(w, 1915, a, 1), 19500);
     a.ShipType = stBB;
-    CurrentYear = 1905;
-    GunCalibres[13].MaxRange = 20;
+    w.GunCalibres[13].MaxRange = 20;
     a.BatteryCalibre[1] = 13;
-    EXPECT_EQ(MaxGunRange(a, 1), 17400);
-    GunCalibres[13].MaxRange = 2000000;
-    GunRangeFactor = 1000;   // the product only fits in 64 bits
-    CurrentYear = 1915;
-    EXPECT_EQ(MaxGunRange(a, 1), 2147483647);
-    EXPECT_EQ(MaxGunRange(a, 4), 0);
+    EXPECT_EQ(MaxGunRange(w, 1905, a, 1), 17400);
+    w.GunCalibres[13].MaxRange = 2000000;
+    w.GunRangeFactor = 1000;   // the product only fits in 64 bits
+    EXPECT_EQ(MaxGunRange(w, 1915, a, 1), 2147483647);
+    EXPECT_EQ(MaxGunRange(w, 1915, a, 4), 0);
 }

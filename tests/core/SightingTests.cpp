@@ -5,7 +5,6 @@
 #include "platform/Messages.h"
 
 using combattest::Battle;
-using combattest::ZeroEnvironment;
 
 namespace {
 double june21(int hour) { return platform::dayNumberFromDate({1915, 6, 21}) + hour / 24.0; }
@@ -25,54 +24,54 @@ TEST(Sighting, LightConditions) {
 }
 
 TEST(Sighting, SightingRanges) {
-    ZeroEnvironment env;
     Battle battle;
-    BattleDateTime = june21(12);
-    DayRange = 10000;
-    DuskRange = 5000;
+    BattleEnvironment& env = battle.env;
+    env.DateTime = june21(12);
+    env.DayRange = 10000;
+    env.DuskRange = 5000;
     for (auto [type, tons, range] : {std::tuple{stDD, 900, 8000}, std::tuple{stCL, 4000, 9000}, std::tuple{stBB, 20000, 10000}})
-        EXPECT_EQ(GetSightingRange(&battle.Add("S", type, tons), false), range) << tons;
+        EXPECT_EQ(GetSightingRange(env, &battle.Add("S", type, tons), false), range) << tons;
     TFightingShip& ca = battle.Add("CA", stCA, 12000, degrees(0, 23.43 - 93));
     ca.CurrentSpeed = 24;
-    EXPECT_EQ(GetSightingRange(&ca, false), 5600);
+    EXPECT_EQ(GetSightingRange(env, &ca, false), 5600);
     EXPECT_EQ(ca.LightCondition, lcDusk);
     ca.SightingExempt = true;
-    EXPECT_EQ(GetSightingRange(&ca, false), 5600);
-    EXPECT_EQ(GetSightingRange(nullptr, false), 0);
+    EXPECT_EQ(GetSightingRange(env, &ca, false), 5600);
+    EXPECT_EQ(GetSightingRange(env, nullptr, false), 0);
     EXPECT_EQ(SightingTypeFactor(battle.Add("D2", stDD, 900), 555), 444);
 }
 
 TEST(Sighting, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
-    ZeroEnvironment env;
     Battle battle;
+    BattleEnvironment& env = battle.env;
     TFightingShip& bb = battle.Add("BB", stBB, 20000);
-    EXPECT_EQ(GetSightingRange(&bb, false), 0);
+    EXPECT_EQ(GetSightingRange(env, &bb, false), 0);
     bb.CurrentSpeed = 19;
-    EXPECT_EQ(GetSightingRange(&bb, false), 300);
+    EXPECT_EQ(GetSightingRange(env, &bb, false), 300);
     platform::ScriptedRandom random;
     platform::setRandomSource(&random);
     random.push(2);   // mist: -500 + 1000
-    EXPECT_EQ(GetSightingRange(&bb, true), 800);
-    EXPECT_TRUE(IsMistOrRain());
+    EXPECT_EQ(GetSightingRange(env, &bb, true), 800);
+    EXPECT_TRUE(env.IsMistOrRain());
 }
 
 TEST(Sighting, Glare) {
-    ZeroEnvironment env;
     Battle battle;
+    BattleEnvironment& env = battle.env;
     // Near the equinox the sun stands over the equator at noon: at 87 E it is
     // 3 degrees up in the west, and 800,000 yards further east it has set.
-    BattleDateTime = platform::dayNumberFromDate({1915, 3, 21}) + 0.5;
+    env.DateTime = platform::dayNumberFromDate({1915, 3, 21}) + 0.5;
     TFightingShip& s = battle.Add("S", stBB, 20000, degrees(87, 0));
-    EXPECT_FALSE(HasGlare(s));
-    BattleWeather = 2;
-    EXPECT_TRUE(HasGlare(s));
+    EXPECT_FALSE(HasGlare(env, s));
+    env.Weather = 2;
+    EXPECT_TRUE(HasGlare(env, s));
     s.SetPosition(degrees(0, 0));
-    EXPECT_FALSE(HasGlare(s));
+    EXPECT_FALSE(HasGlare(env, s));
 }
 
 TEST(Sighting, ShipsInBetween) {
-    ZeroEnvironment env;
     Battle battle;
+    BattleEnvironment& env = battle.env;
     TFightingShip& firer = battle.Add("F", stBB, 20000);
     TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
     battle.Add("Near", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 10));
@@ -82,25 +81,25 @@ TEST(Sighting, ShipsInBetween) {
     sunk.Sunk = true;
     TFightingShip& enemy = battle.Add("Enemy", stDD, 900, Battle::At(0, 7000));
     enemy.Side = 1;
-    EXPECT_EQ(CountShipsInBetween(firer, &target, true), 2);
-    EXPECT_EQ(CountShipsInBetween(firer, &target, false), 1);
+    EXPECT_EQ(CountShipsInBetween(env, firer, &target, true), 2);
+    EXPECT_EQ(CountShipsInBetween(env, firer, &target, false), 1);
 }
 
 TEST(Sighting, NoShipLayer) {
-    ZeroEnvironment env;
     Battle battle;
+    BattleEnvironment& env = battle.env;
     TFightingShip& a = battle.Add("A", stBB, 20000);
     TMap empty;
-    SetBattleMap(&empty);
+    env.Map = &empty;
     platform::ScopedRecordingMessages rec;
-    EXPECT_EQ(CountShipsInBetween(a, &a, true), 0);
-    EXPECT_EQ(GetSmokeInterference(a, &a, true), 0);
+    EXPECT_EQ(CountShipsInBetween(env, a, &a, true), 0);
+    EXPECT_EQ(GetSmokeInterference(env, a, &a, true), 0);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>(2, "Warning! No shiplayer in CountShipsInBetween procedure!")));
 }
 
 TEST(Sighting, SmokeAcrossTheLineOfFireScaledBySeaState) {
-    ZeroEnvironment env;
     Battle battle;
+    BattleEnvironment& env = battle.env;
     TFightingShip& firer = battle.Add("A", stBB, 20000);
     TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
     TFightingShip& smoker = battle.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 3000), 90, 300));
@@ -109,19 +108,19 @@ TEST(Sighting, SmokeAcrossTheLineOfFireScaledBySeaState) {
     smoker.SmokeTrail->Chain(0).Add(PointAtBearing(Battle::At(0, 4500), 90, 1000));   // off the line
     const std::pair<int, int> expected[] = {{0, 2}, {7, 2}, {12, 1}, {20, 8}};
     for (auto [sea, result] : expected) {
-        BattleSeaState = sea;
-        EXPECT_EQ(GetSmokeInterference(firer, &target, false), result) << sea;
+        env.SeaState = sea;
+        EXPECT_EQ(GetSmokeInterference(env, firer, &target, false), result) << sea;
     }
-    BattleSeaState = 0;
+    env.SeaState = 0;
     platform::ScopedRecordingMessages rec;
-    GetSmokeInterference(firer, &target, true);
+    GetSmokeInterference(env, firer, &target, true);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from S 4"
                                                      "\rA LOS to T blocked by smoke from S 4\rTotal: 8 Effect: 2"}));
 }
 
 TEST(Sighting, SmokeFloatsAndAnEmptyReport) {
-    ZeroEnvironment env;
     Battle battle;
+    BattleEnvironment& env = battle.env;
     TFightingShip& firer = battle.Add("A", stBB, 20000);
     TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
     TGeoObjectStore& floats = battle.map.LayerByName(kSmokeLayerName).Objects();
@@ -132,12 +131,12 @@ TEST(Sighting, SmokeFloatsAndAnEmptyReport) {
     real.Chain(0).Add(Battle::At(0, 6100));
     real.SetPosition(Battle::At(0, 6000));
     platform::ScopedRecordingMessages rec;
-    BattleSeaState = 20;
-    EXPECT_EQ(GetSmokeInterference(firer, &target, true), 4);
+    env.SeaState = 20;
+    EXPECT_EQ(GetSmokeInterference(env, firer, &target, true), 4);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from smokefloat1  4"
                                                      "\rTotal: 4 Effect: 1"}));
     rec.clear();
     real.Chain(0).Clear();
-    GetSmokeInterference(firer, &target, true);
+    GetSmokeInterference(env, firer, &target, true);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rTotal: 0 Effect: 0"}));
 }
