@@ -12,8 +12,6 @@
 #include "platform/Paths.h"
 #include "platform/Round.h"
 
-std::int32_t PlayerSide = 0;
-
 bool TFightingTorpedoMount::IsSubmergedMountPosition(TurretPosition letter) {
     switch (letter) {
     case 'A': case 'F': case 'G': case 'L': case 'M': case 'Y': return true;

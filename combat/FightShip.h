@@ -13,8 +13,8 @@
 class TFightingShip;
 struct TDivision;
 
-// The side the player commands; nothing in the designer changes it.
-extern std::int32_t PlayerSide;
+// The side the player commands; the designer has no other.
+constexpr std::int32_t PlayerSide = 0;
 
 class TFightingTurret : public TTurret {
 public:
