@@ -114,16 +114,7 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
     for (int i = 1; i <= 4; ++i)
         Funnels[static_cast<size_t>(i)].Oval = f.ReadBool("Funnels", "Funnel" + std::to_string(i) + "Oval", false);
 
-    for (int k = 0; k < 4; ++k) {
-        const std::string section = "Superstructure" + std::to_string(k);
-        auto& outline = Superstructure[static_cast<size_t>(k)];
-        for (int j = 0; j <= 20; ++j) {
-            const std::string point = "Point" + std::to_string(j);
-            outline[static_cast<size_t>(j)].Angle = f.ReadInteger(section, point + "Angle", 0);
-            outline[static_cast<size_t>(j)].Distance = f.ReadInteger(section, point + "Distance", 0);
-        }
-        IsLine[static_cast<size_t>(k)] = f.ReadBool(section, "IsLine", false);
-    }
+    ReadOutlines(record, Superstructure, IsLine);
 
     ShowSecondary = f.ReadBool("Guns", "ShowSec", false);
     SecNo = f.ReadInteger("Guns", "SecNo", 0);

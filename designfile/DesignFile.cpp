@@ -223,14 +223,7 @@ void ReadDesignFile(const DesignRecord& record, DesignInputs& in, TDesignShip& s
         in.FunnelPos[k] = Num(f.ReadInteger("Funnels", "Funnel" + Num(k + 1) + "Pos", 0));
         in.FunnelOval[k] = f.ReadBool("Funnels", "Funnel" + Num(k + 1) + "Oval", false);
     }
-    for (int k = 0; k < 4; ++k) {
-        const std::string section = "Superstructure" + Num(k);
-        for (int j = 0; j < 21; ++j) {
-            ship.Superstructure[k][j].Angle = f.ReadInteger(section, "Point" + Num(j) + "Angle", 0);
-            ship.Superstructure[k][j].Distance = f.ReadInteger(section, "Point" + Num(j) + "Distance", 0);
-        }
-    }
-    for (int k = 0; k < 4; ++k) in.OutlineIsLine[k] = f.ReadBool("Superstructure" + Num(k), "IsLine", false);
+    ReadOutlines(record, ship.Superstructure, in.OutlineIsLine);
 }
 
 void LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {

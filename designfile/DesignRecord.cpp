@@ -51,3 +51,25 @@ std::vector<DesignSectionItem> TurretSections(const DesignRecord& record, int co
 std::vector<DesignSectionItem> MountSections(const DesignRecord& record) {
     return sections(record, "TorpedoMount", "Tubes", 0, kMountSections, [](std::int32_t tubes) { return tubes > 0; });
 }
+
+void ReadOutlines(const DesignRecord& record, std::array<TOutline, 4>& outlines, std::array<bool, 4>& isLine) {
+    // Built once: these names are most of the keys a design is asked for.
+    static const auto names = [] {
+        struct Names {
+            std::array<std::string, 4> sections;
+            std::array<std::array<std::string, 2>, 21> points;
+        } n;
+        for (size_t k = 0; k < 4; ++k) n.sections[k] = "Superstructure" + std::to_string(k);
+        for (size_t j = 0; j < 21; ++j)
+            n.points[j] = {"Point" + std::to_string(j) + "Angle", "Point" + std::to_string(j) + "Distance"};
+        return n;
+    }();
+    const ProfileText& f = record.Values;
+    for (size_t k = 0; k < 4; ++k) {
+        for (size_t j = 0; j < 21; ++j) {
+            outlines[k][j].Angle = f.ReadInteger(names.sections[k], names.points[j][0], 0);
+            outlines[k][j].Distance = f.ReadInteger(names.sections[k], names.points[j][1], 0);
+        }
+        isLine[k] = f.ReadBool(names.sections[k], "IsLine", false);
+    }
+}

@@ -3,12 +3,13 @@
 // texts. The design form's reading (DesignFile.h) and the fighting ship's
 // reading (combat/FightShip.h) each take their values from it with their
 // own defaults, clamping and messages; what both read alike is here.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "formats/ProfileText.h"
-#include "shipdata/Turrets.h"
+#include "shipdata/Ship.h"
 
 // Torpedo mount sections both readings scan: TorpedoMount0 .. TorpedoMount15,
 // one for each mount position the form offers, so every design the form can
@@ -44,3 +45,8 @@ struct DesignSectionItem {
 std::vector<DesignSectionItem> TurretSections(const DesignRecord& record, int sections);
 // TorpedoMount0 .. TorpedoMount15 whose "Tubes" (default 0) is above 0.
 std::vector<DesignSectionItem> MountSections(const DesignRecord& record);
+
+// Superstructure0 .. Superstructure3: the 21 points of each outline
+// ("Point<j>Angle", "Point<j>Distance") and its "IsLine", 0 and false when
+// missing.
+void ReadOutlines(const DesignRecord& record, std::array<TOutline, 4>& outlines, std::array<bool, 4>& isLine);

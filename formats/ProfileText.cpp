@@ -3,6 +3,8 @@
 #include "platform/Encoding.h"
 #include "platform/NumberText.h"
 
+#include <cstring>
+
 namespace {
 
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -21,14 +23,28 @@ std::string_view trim(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-// FNV-1a over both names in small letters; a section name never holds a
-// line break, so the one between them keeps the pairs apart.
+// Eight bytes at a time with every byte's 0x20 bit set, so names that differ
+// only in letter case hash alike (a few other pairs do too, which the full
+// comparison sorts out). Each name's length goes into its last word.
 std::uint64_t hashNames(std::string_view section, std::string_view key) {
-    std::uint64_t h = 14695981039346656037ull;
-    auto add = [&h](char c) { h = (h ^ static_cast<unsigned char>(lowerAscii(c))) * 1099511628211ull; };
-    for (char c : section) add(c);
-    add('\n');
-    for (char c : key) add(c);
+    std::uint64_t h = 0x9E3779B97F4A7C15ull;
+    auto mix = [&h](std::uint64_t word) {
+        h = (h ^ (word | 0x2020202020202020ull)) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 29;
+    };
+    auto add = [&mix](std::string_view s) {
+        size_t i = 0;
+        for (; i + 8 <= s.size(); i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, s.data() + i, 8);
+            mix(word);
+        }
+        std::uint64_t tail = 0;
+        if (i < s.size()) std::memcpy(&tail, s.data() + i, s.size() - i);
+        mix(tail ^ (s.size() << 56));
+    };
+    add(section);
+    add(key);
     return h;
 }
 
@@ -63,18 +79,22 @@ ProfileText::ProfileText(std::string utf8) : text_(std::move(utf8)) {
 }
 
 void ProfileText::index() {
-    size_t size = 8;
-    while (size < 2 * entries_.size()) size *= 2;
+    size_t size = 16;
+    while (size < 4 * entries_.size()) size *= 2;
     slots_.assign(size, 0);
     for (size_t i = 0; i < entries_.size(); ++i) {
         const std::string_view section = view(entries_[i].section), key = view(entries_[i].key);
-        for (size_t s = hashNames(section, key) & (size - 1);; s = (s + 1) & (size - 1)) {
+        const std::uint64_t hash = hashNames(section, key);
+        const std::uint64_t tag = hash >> 32 << 32;
+        for (size_t s = hash & (size - 1);; s = (s + 1) & (size - 1)) {
             if (slots_[s] == 0) {
-                slots_[s] = static_cast<std::uint32_t>(i + 1);
+                slots_[s] = tag | (i + 1);
                 break;
             }
-            const Entry& other = entries_[slots_[s] - 1];
-            if (sameName(view(other.section), section) && sameName(view(other.key), key)) break;  // first one wins
+            const Entry& other = entries_[(slots_[s] & 0xFFFFFFFFu) - 1];
+            if ((slots_[s] & ~0xFFFFFFFFull) == tag && sameName(view(other.section), section) &&
+                sameName(view(other.key), key))
+                break;  // the first one wins
         }
     }
 }
@@ -83,9 +103,12 @@ std::optional<std::string_view> ProfileText::Find(std::string_view section, std:
     if (entries_.empty()) return std::nullopt;
     section = trim(section);
     key = trim(key);
+    const std::uint64_t hash = hashNames(section, key);
+    const std::uint64_t tag = hash >> 32 << 32;
     const size_t mask = slots_.size() - 1;
-    for (size_t s = hashNames(section, key) & mask; slots_[s] != 0; s = (s + 1) & mask) {
-        const Entry& e = entries_[slots_[s] - 1];
+    for (size_t s = hash & mask; slots_[s] != 0; s = (s + 1) & mask) {
+        if ((slots_[s] & ~0xFFFFFFFFull) != tag) continue;
+        const Entry& e = entries_[(slots_[s] & 0xFFFFFFFFu) - 1];
         if (sameName(view(e.key), key) && sameName(view(e.section), section)) return view(e.value);
     }
     return std::nullopt;

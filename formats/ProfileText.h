@@ -47,7 +47,8 @@ private:
 
     std::string text_;
     std::vector<Entry> entries_;
-    // Open addressing on the letter-case-free hash of section and key:
-    // entry number + 1, 0 for a free slot. Holds only the first occurrence.
-    std::vector<std::uint32_t> slots_;
+    // Open addressing on the letter-case-free hash of section and key: the
+    // hash's upper half over entry number + 1, 0 for a free slot. Holds only
+    // the first occurrence of a name.
+    std::vector<std::uint64_t> slots_;
 };
