@@ -9,10 +9,10 @@
 #include "combat/RateOfFire.h"
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
+#include "designfile/DesignRecord.h"
 #include "map/MapModel.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,11 +36,6 @@ const char* kShipUsage =
 using Json = nlohmann::ordered_json;
 
 std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
-
-std::string classNameOf(const std::string& file) {
-    const std::string base = platform::fileNameOf(file);
-    return base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
-}
 
 Json shipJson(TFightingShip& s, TMap& map) {
     Json j;
@@ -155,7 +150,7 @@ int runShip(const Args& argsIn) {
         Json j;
         j["File"] = file;
         platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, classNameOf(file), map);
+        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, DesignClassName(file), map);
         j["Loaded"] = ship != nullptr;
         if (ship) {
             Json fields = shipJson(*ship, map);
