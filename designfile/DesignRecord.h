@@ -18,7 +18,7 @@ constexpr int kMountSections = 16;
 
 struct DesignRecord {
     std::string ClassName;  // from the file's path
-    bool Readable = false;  // false: no such file, and every key is missing
+    bool Readable = false;  // false: missing or unreadable, every key reads as missing
     ProfileText Values;
 };
 
