@@ -3,13 +3,11 @@
 #include <cmath>
 
 #include "combat/ShipTypes.h"
-#include "formats/ProfileFile.h"
+#include "designfile/DesignRecord.h"
 #include "map/Geodesy.h"
 #include "nations/Nations.h"
-#include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 #include "platform/Round.h"
 
 bool TFightingTorpedoMount::IsSubmergedMountPosition(TurretPosition letter) {
@@ -56,10 +54,10 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
         platform::messages().notice("Cannot find file: " + fileName);
         return false;
     }
-    const std::string base = platform::fileNameOf(fileName);
-    ClassName = base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
+    const DesignRecord record = ReadDesignRecord(fileName);
+    const ProfileText& f = record.Values;
+    ClassName = record.ClassName;
 
-    ProfileFile f(fileName);   // released when it goes out of scope, on every path
     ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(f.ReadString("Data", "ShipType", "XX")));
     Displacement = f.ReadInteger("Data", "Displacement", 10000);
     Dynamos = f.ReadInteger("Data", "Dynamos", 1);
@@ -114,16 +112,7 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
     for (int i = 1; i <= 4; ++i)
         Funnels[static_cast<size_t>(i)].Oval = f.ReadBool("Funnels", "Funnel" + std::to_string(i) + "Oval", false);
 
-    for (int k = 0; k < 4; ++k) {
-        const std::string section = "Superstructure" + std::to_string(k);
-        auto& outline = Superstructure[static_cast<size_t>(k)];
-        for (int j = 0; j <= 20; ++j) {
-            const std::string point = "Point" + std::to_string(j);
-            outline[static_cast<size_t>(j)].Angle = f.ReadInteger(section, point + "Angle", 0);
-            outline[static_cast<size_t>(j)].Distance = f.ReadInteger(section, point + "Distance", 0);
-        }
-        IsLine[static_cast<size_t>(k)] = f.ReadBool(section, "IsLine", false);
-    }
+    ReadOutlines(record, Superstructure, IsLine);
 
     ShowSecondary = f.ReadBool("Guns", "ShowSec", false);
     SecNo = f.ReadInteger("Guns", "SecNo", 0);
@@ -136,32 +125,17 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
     TertiaryPortOriginal = TertiaryStarboardOriginal = TertiaryPort;
     CrossDeckFire = f.ReadBool("Guns", "CDF", false);
 
-    // A "Pos" that is present but empty is taken as the default letter. A
-    // letter is one Windows-1252 character, as the form reads it, not the
-    // first byte of its UTF-8 text.
-    auto letter = [&](const std::string& section) -> TurretPosition {
-        const std::string pos = f.ReadString(section, "Pos", "Z");
-        if (pos.empty()) return 'Z';
-        const auto byte = platform::utf8ToCp1252(platform::utf8Left(pos, 1));
-        return byte && byte->size() == 1 ? (*byte)[0] : 'Z';
-    };
-    for (int i = 0; i <= 25; ++i) {
-        const std::string section = "Turret" + std::to_string(i);
-        const std::int32_t guns = f.ReadInteger(section, "Guns", -1);
-        if (guns < 0) continue;
+    for (const DesignSectionItem& item : TurretSections(record, kTurretSections)) {
         auto t = std::make_unique<TFightingTurret>();
-        t->Guns = guns;
-        t->Position = letter(section);
+        t->Guns = item.Count;
+        t->Position = item.Position;
         Turrets.push_back(std::move(t));
     }
-    for (int i = 0; i <= 12; ++i) {
-        const std::string section = "TorpedoMount" + std::to_string(i);
-        const std::int32_t tubes = f.ReadInteger(section, "Tubes", 0);
-        if (tubes <= 0) continue;
+    for (const DesignSectionItem& item : MountSections(record)) {
         auto m = std::make_unique<TFightingTorpedoMount>();
-        m->TubeCount = tubes;
-        m->TubesLoaded = tubes;
-        m->Position = letter(section);
+        m->TubeCount = item.Count;
+        m->TubesLoaded = item.Count;
+        m->Position = item.Position;
         if (m->Submerged()) m->Reloads = 2;
         TorpedoMounts.push_back(std::move(m));
     }

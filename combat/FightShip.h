@@ -123,6 +123,10 @@ public:
     bool SightingExempt = false;       // battle-state flag for the sighting range
     std::int32_t ShipPresenterID = 0;  // presenter of the location object
 
+    // Turret sections the loader scans: Turret0 .. Turret25. Mount sections
+    // are the form's (kMountSections).
+    static constexpr int kTurretSections = 26;
+
     // Reads a ship design file; false (after its message) when the file is
     // missing or the nation is out of range.
     bool LoadFromDesignFile(const std::string& fileName);

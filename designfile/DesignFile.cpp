@@ -1,6 +1,5 @@
 #include "designfile/DesignFile.h"
 
-#include "formats/ProfileFile.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
@@ -24,18 +23,6 @@ std::string OneLine(std::string s) {
 
 // Position letters are single Windows-1252 characters held as bytes.
 std::string PositionText(TurretPosition p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
-
-TurretPosition PositionFromText(const std::string& text) {
-    if (text.empty()) return 'Z';  // a present but empty "Pos" counts as missing
-    auto byte = platform::utf8ToCp1252(platform::utf8Left(text, 1));
-    return byte && byte->size() == 1 ? (*byte)[0] : 'Z';
-}
-
-std::string ClassNameFromPath(const std::string& path) {
-    std::string file = platform::fileNameOf(path);
-    size_t n = platform::utf8Length(file);
-    return n > 4 ? platform::utf8Left(file, n - 4) : std::string();
-}
 
 std::int32_t FunnelValue(const std::string& text) {
     auto v = platform::StrToInt(text);
@@ -156,7 +143,11 @@ bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDes
 }
 
 void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship) {
-    ProfileFile f(path);
+    ReadDesignFile(ReadDesignRecord(path), in, ship);
+}
+
+void ReadDesignFile(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
+    const ProfileText& f = record.Values;
     auto integer = [&f](const char* section, const std::string& key, std::int32_t def) {
         return f.ReadInteger(section, key, def);
     };
@@ -164,7 +155,7 @@ void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship
         return ListIndex(integer(section, key, def), count);
     };
 
-    const std::string cls = ClassNameFromPath(path);
+    const std::string& cls = record.ClassName;
     in.Name = cls;
 
     in.EnemyClass = f.ReadString("Data", "EnemyClassName", cls);
@@ -215,22 +206,16 @@ void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship
     in.SecTF = list("Guns", "SecTF", 0, listsize::TurretFactor);
     in.CrossDeck = f.ReadBool("Guns", "CDF", false);
 
-    for (int n = 0; n < kReadTurretSections; ++n) {
-        const std::string section = "Turret" + Num(n);
-        std::int32_t guns = f.ReadInteger(section, "Guns", -1);
-        if (guns < 0) continue;
+    for (const DesignSectionItem& item : TurretSections(record, kReadTurretSections)) {
         auto turret = std::make_unique<TTurret>();
-        turret->Guns = guns;
-        turret->Position = PositionFromText(f.ReadString(section, "Pos", "Z"));
+        turret->Guns = item.Count;
+        turret->Position = item.Position;
         ship.Turrets.push_back(std::move(turret));
     }
-    for (int n = 0; n < kReadMountSections; ++n) {
-        const std::string section = "TorpedoMount" + Num(n);
-        std::int32_t tubes = f.ReadInteger(section, "Tubes", 0);
-        if (tubes <= 0) continue;
+    for (const DesignSectionItem& item : MountSections(record)) {
         auto mount = std::make_unique<TTorpedomount>();
-        mount->Tubes = tubes;
-        mount->Position = PositionFromText(f.ReadString(section, "Pos", "Z"));
+        mount->Tubes = item.Count;
+        mount->Position = item.Position;
         ship.TorpedoMounts.push_back(std::move(mount));
     }
 
@@ -238,23 +223,19 @@ void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship
         in.FunnelPos[k] = Num(f.ReadInteger("Funnels", "Funnel" + Num(k + 1) + "Pos", 0));
         in.FunnelOval[k] = f.ReadBool("Funnels", "Funnel" + Num(k + 1) + "Oval", false);
     }
-    for (int k = 0; k < 4; ++k) {
-        const std::string section = "Superstructure" + Num(k);
-        for (int j = 0; j < 21; ++j) {
-            ship.Superstructure[k][j].Angle = f.ReadInteger(section, "Point" + Num(j) + "Angle", 0);
-            ship.Superstructure[k][j].Distance = f.ReadInteger(section, "Point" + Num(j) + "Distance", 0);
-        }
-    }
-    for (int k = 0; k < 4; ++k) in.OutlineIsLine[k] = f.ReadBool("Superstructure" + Num(k), "IsLine", false);
-    f.Close();
+    ReadOutlines(record, ship.Superstructure, in.OutlineIsLine);
 }
 
 void LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
+    LoadDesignInto(ReadDesignRecord(path), in, ship);
+}
+
+void LoadDesignInto(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
     ship.ClearTurrets();
     ship.ClearTorpedomount();
     for (auto& outline : ship.Superstructure)
         for (auto& point : outline) point = TOutlinePoint{};
-    ReadDesignFile(path, in, ship);
+    ReadDesignFile(record, in, ship);
     ApplyInputs(in, ship);
 }
 

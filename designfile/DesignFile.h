@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "designfile/DesignInputs.h"
+#include "designfile/DesignRecord.h"
 #include "shipdata/Ship.h"
 
 // The superstructure outlines of a displayed ship, written only when a ship
@@ -15,11 +16,9 @@ struct DesignOutlines {
     std::array<bool, 4> IsLine{};
 };
 
-// Section numbers the design form's reader scans: Turret0 .. Turret24 and
-// TorpedoMount0 .. TorpedoMount15 (one mount for each position the form
-// offers, so every design the form can make reads back whole).
+// Turret sections the design form's reader scans: Turret0 .. Turret24.
+// Mount sections: kMountSections.
 constexpr int kReadTurretSections = 25;
-constexpr int kReadMountSections = 16;
 
 // Builds the whole file as lines: inputs from the form, turret and mount
 // sections from the ship's lists, funnels from the plan editor's boxes.
@@ -41,10 +40,12 @@ bool WriteDesignFile(const std::string& path, const DesignInputs& inputs, const 
 // default and clamping of the form. The class name comes from the file name.
 // The caller clears the lists and outlines first and recalculates after.
 void ReadDesignFile(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
+void ReadDesignFile(const DesignRecord& record, DesignInputs& inputs, TDesignShip& ship);
 
 // The whole load of the form without the plan editor: clear the lists and
 // outlines, read, apply the inputs and recalculate.
 void LoadDesignInto(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
+void LoadDesignInto(const DesignRecord& record, DesignInputs& inputs, TDesignShip& ship);
 
 // programDir + "Custom Files" + "\" + name + ".sdf" (name exactly as typed).
 std::string DesignSavePath(const std::string& programDir, const std::string& className);

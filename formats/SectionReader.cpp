@@ -84,27 +84,22 @@ bool TSectionReader::ReadBool(const std::string& section, const std::string& key
     return def;
 }
 
-namespace {
-
-TSectionReader& readerFor(const std::vector<std::string>& lines) {
-    static TSectionReader shared;
-    if (shared.lines() != lines) shared = TSectionReader(lines);
-    return shared;
+void TSectionLines::Set(size_t index, std::string line) {
+    std::vector<std::string> changed = lines();
+    changed.at(index) = std::move(line);
+    reader_ = TSectionReader(std::move(changed));
 }
 
-} // namespace
-
-std::string ReadSectionString(const std::vector<std::string>& lines, const std::string& section,
-                              const std::string& key, const std::string& def) {
-    return readerFor(lines).ReadString(section, key, def);
+std::string ReadSectionString(const TSectionLines& lines, const std::string& section, const std::string& key,
+                              const std::string& def) {
+    return lines.reader_.ReadString(section, key, def);
 }
 
-std::int32_t ReadSectionInteger(const std::vector<std::string>& lines, const std::string& section,
-                                const std::string& key, std::int32_t def) {
-    return readerFor(lines).ReadInteger(section, key, def);
+std::int32_t ReadSectionInteger(const TSectionLines& lines, const std::string& section, const std::string& key,
+                                std::int32_t def) {
+    return lines.reader_.ReadInteger(section, key, def);
 }
 
-bool ReadSectionBool(const std::vector<std::string>& lines, const std::string& section, const std::string& key,
-                     bool def) {
-    return readerFor(lines).ReadBool(section, key, def);
+bool ReadSectionBool(const TSectionLines& lines, const std::string& section, const std::string& key, bool def) {
+    return lines.reader_.ReadBool(section, key, def);
 }

@@ -13,6 +13,7 @@
 // of the key it found last, and first tries the line after that one. Both
 // shortcuts give exactly what the full scan gives.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -49,12 +50,30 @@ private:
     std::unordered_set<std::string> keysUpToKeyLine_;
 };
 
-// The list is compared with the copy the shared reader works on, so a
-// different list, or the same list changed or reloaded, never meets the
-// remembered positions of another.
-std::string ReadSectionString(const std::vector<std::string>& lines, const std::string& section,
-                              const std::string& key, const std::string& def);
-std::int32_t ReadSectionInteger(const std::vector<std::string>& lines, const std::string& section,
-                                const std::string& key, std::int32_t def);
-bool ReadSectionBool(const std::vector<std::string>& lines, const std::string& section, const std::string& key,
-                     bool def);
+// A list of lines for the free functions below. It keeps the shortcuts of
+// the lookups made in it, and every change to the list drops them, so they
+// never answer for another list or for an earlier state of this one.
+class TSectionLines {
+public:
+    TSectionLines() = default;
+    TSectionLines(std::vector<std::string> lines) : reader_(std::move(lines)) {}
+    TSectionLines(std::initializer_list<std::string> lines) : reader_(std::vector<std::string>(lines)) {}
+
+    const std::vector<std::string>& lines() const { return reader_.lines(); }
+    void Set(size_t index, std::string line);
+
+private:
+    friend std::string ReadSectionString(const TSectionLines&, const std::string&, const std::string&,
+                                         const std::string&);
+    friend std::int32_t ReadSectionInteger(const TSectionLines&, const std::string&, const std::string&,
+                                           std::int32_t);
+    friend bool ReadSectionBool(const TSectionLines&, const std::string&, const std::string&, bool);
+
+    mutable TSectionReader reader_;  // a lookup only moves its shortcuts
+};
+
+std::string ReadSectionString(const TSectionLines& lines, const std::string& section, const std::string& key,
+                              const std::string& def);
+std::int32_t ReadSectionInteger(const TSectionLines& lines, const std::string& section, const std::string& key,
+                                std::int32_t def);
+bool ReadSectionBool(const TSectionLines& lines, const std::string& section, const std::string& key, bool def);

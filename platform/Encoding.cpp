@@ -59,11 +59,15 @@ std::optional<unsigned char> encodeOne(char32_t cp) {
 std::string cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) out.push_back(c);
-        else if (b < 0xA0) appendUtf8(out, kHigh[b - 0x80]);
-        else appendUtf8(out, b);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        // Plain ASCII is most of every file: copy it a run at a time.
+        size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+        out.append(bytes.data() + i, run - i);
+        if (run == bytes.size()) break;
+        i = run;
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        appendUtf8(out, b < 0xA0 ? kHigh[b - 0x80] : char32_t{b});
     }
     return out;
 }

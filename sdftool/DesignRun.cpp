@@ -1,7 +1,6 @@
 #include "sdftool/DesignRun.h"
 
 #include "designfile/DesignFile.h"
-#include "platform/FileSystem.h"
 #include "startup/Startup.h"
 
 #include <cstdio>
@@ -35,12 +34,13 @@ DesignRun RunDesign(const std::string& file, const ProgramData& data) {
     DesignRun run;
     run.file = file;
     // The form reads a missing file as an empty design; a tool must not.
-    if (!platform::readBytes(file)) return run;
+    const DesignRecord record = ReadDesignRecord(file);
+    if (!record.Readable) return run;
     run.readable = true;
     run.ship = std::make_unique<TDesignShip>(data);
     run.ship->ClearSpecials();
     Collect collect;
-    LoadDesignInto(file, run.inputs, *run.ship);
+    LoadDesignInto(record, run.inputs, *run.ship);
     run.messages = std::move(collect.recorder.recorded);
     return run;
 }

@@ -11,13 +11,13 @@
 #include "combat/ShipGeometry.h"
 #include "combat/ShipLayer.h"
 #include "combat/Sighting.h"
+#include "designfile/DesignRecord.h"
 #include "map/Geodesy.h"
 #include "map/MapModel.h"
 #include "platform/DayNumber.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
-#include "platform/Paths.h"
 #include "platform/Random.h"
 
 #include <nlohmann/json.hpp>
@@ -79,11 +79,6 @@ std::optional<double> parseDateTime(const std::string& text) {
     auto v = parseReal(text);
     if (!v || *v < -657434.0 || *v > 2958465.0) return std::nullopt;
     return v;
-}
-
-std::string classNameOf(const std::string& file) {
-    const std::string base = platform::fileNameOf(file);
-    return base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
 }
 
 struct EngageOptions {
@@ -161,8 +156,10 @@ int runEngage(const Args& args) {
         TMap map;
         const BattleEnvironment env = environmentOf(o, map);
         platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> firer = CreateShipOnLayer(files[0], classNameOf(files[0]), map, data.Preferences);
-        std::unique_ptr<TFightingShip> target = CreateShipOnLayer(files[1], classNameOf(files[1]), map, data.Preferences);
+        std::unique_ptr<TFightingShip> firer =
+            CreateShipOnLayer(files[0], DesignClassName(files[0]), map, data.Preferences);
+        std::unique_ptr<TFightingShip> target =
+            CreateShipOnLayer(files[1], DesignClassName(files[1]), map, data.Preferences);
         if (firer && target) {
             firer->SetHeading(o.firerHeading);
             firer->RangingTurns = o.rangingTurns;

@@ -2,6 +2,7 @@
 #include "sdftool/Commands.h"
 #include "sdftool/DesignRun.h"
 
+#include "designfile/DesignRecord.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 
@@ -64,8 +65,7 @@ int runRender(const Args& args) {
     QGuiApplication app(argc, argv);
 
     platform::ScopedRecordingMessages recorder;
-    const std::string base = platform::fileNameOf(file);
-    const std::string className = base.size() > 4 ? base.substr(0, base.size() - 4) : base;
+    const std::string className = DesignClassName(file);
     TPlanImageOptions plan;
     plan.Width = width;
     plan.Height = height;

@@ -9,10 +9,10 @@
 #include "combat/RateOfFire.h"
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
+#include "designfile/DesignRecord.h"
 #include "map/MapModel.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,11 +36,6 @@ const char* kShipUsage =
 using Json = nlohmann::ordered_json;
 
 std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
-
-std::string classNameOf(const std::string& file) {
-    const std::string base = platform::fileNameOf(file);
-    return base.size() > 4 ? base.substr(0, base.size() - 4) : std::string();
-}
 
 // Figures that depend on the year of play are given for the designer's year, 0.
 Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
@@ -149,7 +144,7 @@ int runShip(const Args& args) {
         Json j;
         j["File"] = file;
         platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, classNameOf(file), map, data.Preferences);
+        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, DesignClassName(file), map, data.Preferences);
         j["Loaded"] = ship != nullptr;
         if (ship) {
             Json fields = shipJson(*ship, map, data);

@@ -82,13 +82,6 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
     ApplyInputs(in, ship);
 }
 
-TEST_F(DesignFileRead, DuplicateSectionsKeepTheFirstValue) {
-    Read("Dup.sdf", "[Data]\nSpeed=20\n[Data]\nSpeed=30\nDisplacement=5000\n[Turret0]\nGuns=1\nPos=A\n[Turret0]\nGuns=4\nPos=B\n");
-    EXPECT_EQ(in.Speed + in.Displacement, 20 + 5000);
-    ASSERT_EQ(ship.Turrets.size(), 1u);
-    EXPECT_EQ(ship.Turrets[0]->Guns, 1);
-}
-
 TEST_F(DesignFileRead, TurretSectionsFollowTheFormsRules) {
     Read("Only3.sdf", "[Turret3]\nGuns=2\nPos=X\n");
     ASSERT_EQ(ship.Turrets.size(), 1u);

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace platform;
 
 TEST(Round, HalvesGoToTheEvenNeighbour) {
@@ -28,6 +31,27 @@ TEST(Round, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(Div(-7, 2), -3);
     EXPECT_EQ(Mod(-7, 2), -1);
     EXPECT_EQ(Div(5, 0), 0);
+}
+
+// The rounding as it was first written, through nearbyintl: the faster one
+// must agree with it on every edge.
+TEST(Round, AgreesWithNearbyintOnEdges) {
+    auto reference = [](long double x) -> std::int64_t {
+        if (std::isnan(x)) return 0;
+        const long double r = std::nearbyintl(x);
+        if (r <= -0x1p63L) return INT64_MIN;
+        if (r >= 0x1p63L - 1) return INT64_MAX;
+        return static_cast<std::int64_t>(r);
+    };
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double values[] = {
+        0.0L, -0.0L, 0.5L, -0.5L, 1.5L, -1.5L, 2.5L, -2.5L, 0.49999999999999999995L, -0.5000000000000000001L,
+        0x1p52L + 0.5L, -(0x1p52L + 0.5L), 0x1p62L + 0.5L, -(0x1p62L + 1.5L), 0x1p63L - 1, 0x1p63L - 2,
+        0x1p63L, -0x1p63L, -0x1p63L + 1, -0x1p63L - 1, 0x1p64L - 1, 0x1p64L, -0x1p64L, 1e30L, -1e30L,
+        std::numeric_limits<long double>::max(), std::numeric_limits<long double>::denorm_min(), inf, -inf,
+        std::nanl(""), -std::nanl(""),
+    };
+    for (long double x : values) EXPECT_EQ(Round(x), reference(x)) << static_cast<double>(x);
 }
 
 TEST(Messages, RecorderKeepsOrderKindsAndAnswers) {

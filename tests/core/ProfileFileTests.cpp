@@ -1,4 +1,5 @@
 #include "formats/ProfileFile.h"
+#include "formats/ProfileText.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -37,23 +38,41 @@ TEST(ProfileFile, CaseBlanksDefaultsAndHex) {
     EXPECT_EQ(missing.ReadString("Data", "X", "abc"), "abc");
 }
 
-TEST(ProfileFile, LongValuesAreCut) {
-    ProfileFile f;
-    f.OpenText("[S]\nK=" + std::string(100000, 'x') + "\n");
+TEST(ProfileText, LongValuesAreCut) {
+    const ProfileText f("[S]\nK=" + std::string(100000, 'x') + "\nN=" + std::string(3000, '7') + "\n");
     EXPECT_EQ(f.ReadString("S", "K", "").size(), 2047u);
+    EXPECT_EQ(f.ReadInteger("S", "N", 5), 5);   // cut, and still too long a number
 }
 
-TEST(ProfileFile, SectionsAnywhereAndOddLines) {
-    ProfileFile f;
-    f.OpenText("Orphan=1\r\n"
-               "[A]\r\nOne=1\r\n"
-               "; One=9\r\n"
-               "no equals sign\r\n"
-               "[B]\r\nTwo=2\r\n"
-               "[a]\r\nThree=3\r\nOne=8\r\n"
-               "\tTabbed\t=\t0X10\t\r\n"
-               "Short=0x\r\n"
-               "Neg=-0x10\r\n");
+// Many names, each written twice in other letter case: the index grows and
+// still finds the first of every pair.
+TEST(ProfileText, ManyKeysFirstOccurrenceWins) {
+    std::string text;
+    for (int pass = 0; pass < 2; ++pass)
+        for (int s = 0; s < 8; ++s) {
+            text += pass ? "[SECTION" + std::to_string(s) + "]\n" : "[Section" + std::to_string(s) + "]\n";
+            for (int k = 0; k < 100; ++k)
+                text += (pass ? "KEY" : "key") + std::to_string(k) + "=" + std::to_string(pass * 1000 + s * 100 + k) + "\n";
+        }
+    const ProfileText f(text);
+    for (int s = 0; s < 8; ++s)
+        for (int k = 0; k < 100; ++k)
+            ASSERT_EQ(f.ReadInteger("section" + std::to_string(s), "Key" + std::to_string(k), -1), s * 100 + k);
+    EXPECT_EQ(f.ReadInteger("Section8", "key0", -1), -1);
+    EXPECT_EQ(f.ReadInteger("Section0", "key100", -1), -1);
+}
+
+TEST(ProfileText, SectionsAnywhereAndOddLines) {
+    const ProfileText f("Orphan=1\r\n"
+                        "[A]\r\nOne=1\r\n"
+                        "; One=9\r\n"
+                        "no equals sign\r\n"
+                        "[B]\r\nTwo=2\r\n"
+                        "[a]\r\nThree=3\r\nOne=8\r\n"
+                        "\tTabbed\t=\t0X10\t\r\n"
+                        "Short=0x\r\n"
+                        "Neg=-0x10\r\n"
+                        "Cr=1\r\r\n");
     EXPECT_EQ(f.ReadInteger("A", "One", 0), 1);     // the first occurrence wins
     EXPECT_EQ(f.ReadInteger("A", "Three", 0), 3);   // a section may stand twice
     EXPECT_EQ(f.ReadInteger("A", "Tabbed", 0), 16);
@@ -62,4 +81,5 @@ TEST(ProfileFile, SectionsAnywhereAndOddLines) {
     EXPECT_EQ(f.ReadInteger("", "Orphan", 5), 5);   // lines before any section belong to none
     EXPECT_EQ(f.ReadString("B", "no equals sign", "d"), "d");
     EXPECT_TRUE(f.ReadBool("B", "Two", false));
+    EXPECT_EQ(f.ReadString(" a\t", " Cr ", ""), "1\r");  // only the line end's CR goes; names are trimmed
 }

@@ -31,7 +31,7 @@ std::string plainScan(const std::vector<std::string>& lines, const std::string& 
     return def;
 }
 
-const std::vector<std::string> kNations = {
+const TSectionLines kNations = {
     "Nation0Name=Before any header",
     "[1915]",
     "Nation3Accuracy=2",
@@ -80,24 +80,24 @@ TEST(SectionReader, IntegerAndFlagConversions) {
 }
 
 TEST(SectionReader, HeadersIgnoreLetterCaseAndTheFirstOneCounts) {
-    std::vector<std::string> l = {"[basicdata]", "GunRangeFactor=12", "[BasicData]", "GunRangeFactor=8"};
+    const TSectionLines l = {"[basicdata]", "GunRangeFactor=12", "[BasicData]", "GunRangeFactor=8"};
     EXPECT_EQ(ReadSectionInteger(l, "BasicData", "GunRangeFactor", 10), 12);
     EXPECT_EQ(ReadSectionInteger(l, "BASICDATA", "GunRangeFactor", 10), 12);
 }
 
 TEST(SectionReader, ShortcutsNeverAnswerForAChangedOrOtherList) {
-    std::vector<std::string> l = {"[1914]", "A=1", "B=2", "C=3"};
+    TSectionLines l = {"[1914]", "A=1", "B=2", "C=3"};
     EXPECT_EQ(ReadSectionString(l, "1914", "A", ""), "1");
     EXPECT_EQ(ReadSectionString(l, "1914", "B", ""), "2");
     // The same vector changed in place: the next line is no longer C.
-    l[3] = "D=4";
+    l.Set(3, "D=4");
     EXPECT_EQ(ReadSectionString(l, "1914", "C", "none"), "none");
     // Reloaded with a block moved: the remembered header index is stale.
     l = {"X=0", "[1914]", "A=9", "B=8", "C=7"};
     EXPECT_EQ(ReadSectionString(l, "1914", "B", ""), "8");
     EXPECT_EQ(ReadSectionString(l, "1914", "C", ""), "7");
     // Another list with the same shape.
-    std::vector<std::string> other = {"X=0", "[1914]", "A=9", "B=8", "C=6"};
+    const TSectionLines other = {"X=0", "[1914]", "A=9", "B=8", "C=6"};
     EXPECT_EQ(ReadSectionString(l, "1914", "B", ""), "8");
     EXPECT_EQ(ReadSectionString(other, "1914", "C", ""), "6");
 }
@@ -136,10 +136,14 @@ TEST(SectionReader, ShortcutsAgreeWithThePlainScanOnRandomFiles) {
         std::vector<std::string> lines(rng() % 25);
         for (auto& line : lines) line = randomLine();
         TSectionReader reader(lines);
+        TSectionLines listed(lines);
         for (int q = 0; q < 60; ++q) {
             if (rng() % 15 == 0 && !lines.empty()) {
-                lines[rng() % lines.size()] = randomLine();  // the free functions must notice
+                std::string line = randomLine();
+                const size_t at = rng() % lines.size();
+                lines[at] = line;
                 reader = TSectionReader(lines);
+                listed.Set(at, line);  // the free functions must notice
             }
             std::string section = pick(sections), key = pick(keys);
             // Half the queries walk the file in order, as the loaders do,
@@ -155,7 +159,7 @@ TEST(SectionReader, ShortcutsAgreeWithThePlainScanOnRandomFiles) {
             }
             const std::string expected = plainScan(lines, section, key, "DEF");
             ASSERT_EQ(reader.ReadString(section, key, "DEF"), expected) << "file " << file << " query " << q;
-            ASSERT_EQ(ReadSectionString(lines, section, key, "DEF"), expected) << "file " << file << " query " << q;
+            ASSERT_EQ(ReadSectionString(listed, section, key, "DEF"), expected) << "file " << file << " query " << q;
             ++checked;
         }
     }

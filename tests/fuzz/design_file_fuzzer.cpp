@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     FUZZ_CHECK(inRange(ranges::SmallGuns, inputs.Secondaries) && inRange(ranges::SmallGuns, inputs.Tertiaries));
     FUZZ_CHECK(inRange(ranges::TorpCal, inputs.TorpCal));
     FUZZ_CHECK(inRange(ranges::Mines, inputs.Mines));
-    FUZZ_CHECK(ship.Turrets.size() <= 25 && ship.TorpedoMounts.size() <= 13);
+    FUZZ_CHECK(ship.Turrets.size() <= 25 && ship.TorpedoMounts.size() <= 16);
 
     ApplyInputs(inputs, ship);
 

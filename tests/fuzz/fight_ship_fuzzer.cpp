@@ -1,6 +1,6 @@
 // The fighting-ship loader: a design file made into a ship on the ship layer
 // of a map, then the queries the status card and the plan view run on it.
-// Both readers of the format must see the same turrets and mounts, as far
+// Both readings of the format must see the same turrets and mounts, as far
 // as both read.
 #include "FuzzSupport.h"
 
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (!ship) return 0;
     FUZZ_CHECK(ship->ClassName == "Fuzz Class");
     FUZZ_CHECK(ship->Nation >= 0 && ship->Nation <= MaxNation);
-    FUZZ_CHECK(ship->Turrets.size() <= 26 && ship->TorpedoMounts.size() <= 13);
+    FUZZ_CHECK(ship->Turrets.size() <= 26 && ship->TorpedoMounts.size() <= 16);
     for (int b = 1; b <= 3; ++b) FUZZ_CHECK(ship->BatteryCalibre[b] >= 2 && ship->BatteryCalibre[b] <= 18);
 
     // The form reads the same sections (one turret section fewer).
@@ -40,10 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         FUZZ_CHECK(design.Turrets[i]->Guns == ship->Turrets[i]->Guns);
         FUZZ_CHECK(design.Turrets[i]->Position == ship->Turrets[i]->Position);
     }
-    // The fighting ship reads mount sections 0 to 12 only, the form more.
-    FUZZ_CHECK(ship->TorpedoMounts.size() <= design.TorpedoMounts.size());
-    for (size_t i = 0; i < ship->TorpedoMounts.size(); ++i)
+    // Both read the same mount sections.
+    FUZZ_CHECK(ship->TorpedoMounts.size() == design.TorpedoMounts.size());
+    for (size_t i = 0; i < ship->TorpedoMounts.size(); ++i) {
+        FUZZ_CHECK(design.TorpedoMounts[i]->Tubes == TFightingShip::AsFighting(ship->TorpedoMounts[i].get())->TubeCount);
         FUZZ_CHECK(design.TorpedoMounts[i]->Position == ship->TorpedoMounts[i]->Position);
+    }
 
     ship->ResetTurretTraining();
     (void)ship->CountGuns(true);

@@ -1,15 +1,47 @@
-// The profile reader behind both design-file readers and the preferences:
-// read from disk (Windows-1252) and from memory, the same keys must answer
-// alike and no value may pass the length cap.
+// The profile reader behind both design-file readings and the preferences:
+// read from disk (Windows-1252) and from memory, every lookup must give what
+// a plain scan of the lines gives, and no value may pass the length cap.
 #include "FuzzSupport.h"
 
 #include "formats/ProfileFile.h"
 #include "platform/Encoding.h"
+#include "platform/FileSystem.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::string trim(const std::string& s) {
+    const size_t b = s.find_first_not_of(" \t");
+    return b == std::string::npos ? std::string() : s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
+// The rules without an index: the first entry of the section and key, in
+// any letter case, wherever the section stands.
+std::optional<std::string> plainFind(const std::string& text, const std::string& section, const std::string& key) {
+    const std::string wantSection = lower(trim(section)), wantKey = lower(trim(key));
+    std::optional<std::string> current;
+    for (const std::string& raw : platform::splitLines(text)) {
+        const std::string line = trim(raw);
+        if (line.empty() || line[0] == ';') continue;
+        if (line[0] == '[') {
+            const size_t close = line.find(']');
+            current = lower(trim(line.substr(1, close == std::string::npos ? close : close - 1)));
+        } else if (const size_t eq = line.find('='); current && eq != std::string::npos) {
+            const std::string name = lower(trim(line.substr(0, eq)));
+            if (!name.empty() && *current == wantSection && name == wantKey) return trim(line.substr(eq + 1));
+        }
+    }
+    return std::nullopt;
+}
 
 struct Lookup {
     std::string section, key;
@@ -50,6 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         const std::string a = fromDisk.ReadString(l.section, l.key, "\x01");
         FUZZ_CHECK(a == fromText.ReadString(l.section, l.key, "\x01"));
         FUZZ_CHECK(platform::utf8Length(a) <= ProfileFile::kMaxValueLength);
+        const auto plain = plainFind(text, l.section, l.key);
+        FUZZ_CHECK(a == (plain ? platform::utf8Left(*plain, ProfileFile::kMaxValueLength) : "\x01"));
         FUZZ_CHECK(fromDisk.ReadInteger(l.section, l.key, -7) == fromText.ReadInteger(l.section, l.key, -7));
         FUZZ_CHECK(fromDisk.ReadBool(l.section, l.key, true) == fromText.ReadBool(l.section, l.key, true));
     }

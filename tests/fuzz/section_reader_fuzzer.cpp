@@ -1,6 +1,6 @@
 // The sectioned key reader of Nations.dat and BasicData.dat. It keeps a
 // little memory between lookups to go faster; every answer must still be
-// what a plain scan of the lines gives, also when lists change under it.
+// what a plain scan of the lines gives, also when a list changes under it.
 #include "FuzzSupport.h"
 
 #include "formats/SectionReader.h"
@@ -75,14 +75,14 @@ std::vector<Lookup> lookups(const std::vector<std::string>& lines) {
     return out;
 }
 
-void check(const std::vector<std::string>& lines, const Lookup& l) {
+void check(const TSectionLines& lines, const Lookup& l) {
     const std::string s = ReadSectionString(lines, l.section, l.key, "\x01");
     const std::int32_t n = ReadSectionInteger(lines, l.section, l.key, -7);
     const bool b = ReadSectionBool(lines, l.section, l.key, true);
     if (!asciiOnly(l.section)) return;  // letter case beyond ASCII is the reader's own business
-    const std::string want = plainScan(lines, l.section, l.key, "\x01");
+    const std::string want = plainScan(lines.lines(), l.section, l.key, "\x01");
     FUZZ_CHECK(s == want);
-    const std::string text = plainScan(lines, l.section, l.key, "");
+    const std::string text = plainScan(lines.lines(), l.section, l.key, "");
     FUZZ_CHECK(n == (text.empty() ? -7 : platform::StrToIntDef(text, -7)));
     FUZZ_CHECK(b == (text == "1" ? true : text == "0" ? false : true));
 }
@@ -91,23 +91,23 @@ void check(const std::vector<std::string>& lines, const Lookup& l) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::beginRun();
-    const std::vector<std::string> lines = platform::splitLines(platform::cp1252ToUtf8(fuzz::asText(data, size)));
-    const std::vector<Lookup> all = lookups(lines);
+    TSectionLines lines(platform::splitLines(platform::cp1252ToUtf8(fuzz::asText(data, size))));
+    const std::vector<Lookup> all = lookups(lines.lines());
 
     for (const Lookup& l : all) check(lines, l);
     {
         // A shorter list read in turn with the full one.
-        const std::vector<std::string> half(lines.begin(), lines.begin() + static_cast<long>(lines.size() / 2));
+        const TSectionLines half(std::vector<std::string>(
+            lines.lines().begin(), lines.lines().begin() + static_cast<long>(lines.lines().size() / 2)));
         for (const Lookup& l : all) {
             check(half, l);
             check(lines, l);
         }
     }
-    {
-        // A new list, likely where the last one stood, with other contents.
-        std::vector<std::string> rotated(lines);
-        if (!rotated.empty()) std::rotate(rotated.begin(), rotated.begin() + 1, rotated.end());
-        for (const Lookup& l : all) check(rotated, l);
+    if (!lines.lines().empty()) {
+        // The list changed under the lookups: its first line made its last.
+        lines.Set(0, lines.lines().back());
+        for (const Lookup& l : all) check(lines, l);
     }
     return 0;
 }

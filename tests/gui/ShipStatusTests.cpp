@@ -6,6 +6,7 @@
 #include "GuiTestRegistry.h"
 
 #include "combat/Damage.h"
+#include "designer/PlanEditor.h"
 #include "nations/Nations.h"
 #include "platform/DayNumber.h"
 #include "status/HitDetails.h"
@@ -266,6 +267,35 @@ private slots:
         whenOpens(card, [&] { name = card.W.lbShipname->text(); card.W.bnClose->click(); });
         button->click();
         QCOMPARE(name, QStringLiteral("DREADNOUGHT"));
+    }
+
+    // A mount at each of the form's sixteen positions: the plan view's ship
+    // and the card show all sixteen, as the form does.
+    void sixteenMountsOnTheFormThePlanViewAndTheCard() {
+        designertest::TempProgramDir dir;
+        auto form = designertest::openForm(dir.path());
+        QVERIFY(form);
+        std::string text = "[Data]\r\nShipType=DD\r\nNation=1\r\n[Guns]\r\nMain=4\r\n";
+        for (int n = 0; n < 16; ++n)
+            text += "[TorpedoMount" + std::to_string(n) + "]\r\nTubes=2\r\nPos=" + kTorpedoMountTexts[n][0] + "\r\n";
+        const std::string path = dir.customFile("Sixteen.sdf");
+        QFile file(QString::fromStdString(path));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.c_str()) > 0);
+        file.close();
+        TdlgShipStatus card(form.get());
+        form->SetShipStatusDialog(&card);
+        platform::ScopedRecordingMessages messages;
+        form->LoadDesign(path);
+        QCOMPARE(form->DesignShip()->TorpedoMounts.size(), size_t{16});
+        const TFightingShip* shown = dynamic_cast<TPlanEditor&>(*form->PlanEditor()).DisplayShip();
+        QVERIFY(shown);
+        QCOMPARE(shown->TorpedoMounts.size(), size_t{16});
+        QCOMPARE(shown->TorpedoMounts[15]->Position, 'Y');
+        QStringList torps;
+        whenOpens(card, [&] { torps = rows(card.W.lbTorps); card.W.bnClose->click(); });
+        form->ShipStatusButton()->click();
+        QCOMPARE(torps.size(), 16);
+        QCOMPARE(torps.last(), QStringLiteral("Aft (sub) 2 (2)"));
     }
 
     void screenshotOfTheCard() {
