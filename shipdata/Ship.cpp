@@ -139,9 +139,14 @@ int Tship::AddTorpedoMount(std::unique_ptr<TTorpedomount> mount) {
     return static_cast<int>(TorpedoMounts.size()) - 1;
 }
 
-void Tship::ClearTurrets() { Turrets.clear(); }
+// Freed from the last to the first, as the game does.
+void Tship::ClearTurrets() {
+    while (!Turrets.empty()) Turrets.pop_back();
+}
 
-void Tship::ClearTorpedomount() { TorpedoMounts.clear(); }
+void Tship::ClearTorpedomount() {
+    while (!TorpedoMounts.empty()) TorpedoMounts.pop_back();
+}
 
 bool Tship::HasTurretAt(TurretPosition letter) const {
     for (const auto& t : Turrets)

@@ -6,31 +6,39 @@
 
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
-#include "shipdata/Tables.h"
+#include "startup/Startup.h"
 
 namespace {
 
-void loadTables() {
-    const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
-    const std::string dataDir = std::string(dir ? dir : "./") + "Data/";
-    try {
-        LoadSpeedHPTable(dataDir);
-        LoadOrdnanceTable(dataDir);
-    } catch (const std::exception&) {
-        // Without the bundled files the rules still run on empty tables.
-        for (auto& row : SpeedHPTable) row.fill(60);
-        for (int c = 3; c <= 18; ++c) OrdnanceTable[c - 3] = {c, 'H', c * c * 0.4f, 0, 0, c * c / 5, 0, 0};
-    }
+const ProgramData& bundledData() {
+    static const ProgramData data = [] {
+        ProgramData d;
+        platform::RecordingMessages quiet;
+        platform::setMessages(&quiet);
+        const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
+        if (!LoadProgramData(dir ? dir : "./", d)) {
+            // Without the bundled files the rules run on made-up tables.
+            for (auto& row : d.Design.SpeedHP) row.fill(60);
+            for (int c = 3; c <= 18; ++c) d.Design.Ordnance[c - 3] = {c, 'H', c * c * 0.4f, 0, 0, c * c / 5, 0, 0};
+        }
+        platform::setMessages(nullptr);
+        return d;
+    }();
+    return data;
 }
 
-// A battlecruiser with every part of the design filled in.
-void fillDesign(TDesignShip& ship) {
+// A battlecruiser with every part of the design filled in; D and E with
+// cross-deck fire warn once per run unless crossDeck is off.
+void run(benchmark::State& state, bool crossDeck) {
+    platform::RecordingMessages recorder;
+    platform::setMessages(&recorder);
+    TDesignShip ship(bundledData());
     ship.SetDisplacementAndSpeed(26500, 27);
     ship.SetArmor(9, 2.5f, 5, 1.5f, 10, 6, 9, 3);
-    ship.SetOptions(0, 2, false, true, 0, 0);
+    ship.SetOptions(0, 2, true, 0, 0);
     ship.BatteryCalibre = {0, 13, 6, 3};
     ship.TorpedoCalibre = 21;
-    ship.SetSecondaryBatteries(16, 8, 6, 3, 0, 0);
+    ship.SetSecondaryBatteries(16, 8, 0, 0);
     ship.SetFireControl(4);
     ship.SetTorpedoDefense(2);
     ship.ClearSpecials();
@@ -46,38 +54,18 @@ void fillDesign(TDesignShip& ship) {
         mount->Position = position;
         ship.AddTorpedoMount(std::move(mount));
     }
-}
-
-void BM_Recalculate(benchmark::State& state) {
-    loadTables();
-    platform::RecordingMessages recorder;   // D and E with cross-deck fire: one warning per run
-    platform::setMessages(&recorder);
-    TDesignShip ship;
-    fillDesign(ship);
+    ship.CrossDeckFire = crossDeck;
     for (auto _ : state) {
         ship.Recalculate();
-        benchmark::DoNotOptimize(ship.TotalWeight);
+        benchmark::DoNotOptimize(ship.Weights.TotalWeight);
         recorder.clear();
     }
     platform::setMessages(nullptr);
 }
+
+void BM_Recalculate(benchmark::State& state) { run(state, true); }
+void BM_RecalculateNoWarning(benchmark::State& state) { run(state, false); }
 BENCHMARK(BM_Recalculate);
-
-} // namespace
-
-namespace {
-void BM_RecalculateNoWarning(benchmark::State& state) {
-    loadTables();
-    platform::RecordingMessages recorder;
-    platform::setMessages(&recorder);
-    TDesignShip ship;
-    fillDesign(ship);
-    ship.CrossDeckFire = false;
-    for (auto _ : state) {
-        ship.Recalculate();
-        benchmark::DoNotOptimize(ship.TotalWeight);
-    }
-    platform::setMessages(nullptr);
-}
 BENCHMARK(BM_RecalculateNoWarning);
+
 } // namespace

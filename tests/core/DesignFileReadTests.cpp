@@ -14,7 +14,8 @@ namespace {
 struct DesignFileRead : ::testing::Test {
     testsupport::TempDir dir;
     platform::ScopedRecordingMessages messages;
-    TDesignShip ship;
+    ProgramData data;
+    TDesignShip ship{data};
     DesignInputs in;
 
     void SetUp() override { ship.ClearSpecials(); }
@@ -112,7 +113,7 @@ TEST_F(DesignFileRead, EveryMountTheFormCanMakeReadsBack) {
     EXPECT_EQ(ship.TorpedoMounts.size(), 12u);
     EXPECT_EQ(ship.TorpedoMounts.back()->Tubes, 3);
 
-    TDesignShip full;
+    TDesignShip full(data);
     for (const char* t : kTorpedoMountTexts) {
         auto m = std::make_unique<TTorpedomount>();
         m->Tubes = 2;
@@ -121,17 +122,16 @@ TEST_F(DesignFileRead, EveryMountTheFormCanMakeReadsBack) {
     }
     const std::string path = dir.path() + "Full.sdf";
     ASSERT_TRUE(WriteDesignFile(path, DesignInputs{}, full, nullptr));
-    TDesignShip back;
+    TDesignShip back(data);
     ReadDesignFile(path, in, back);
     ASSERT_EQ(back.TorpedoMounts.size(), 16u);
     EXPECT_EQ(back.TorpedoMounts[15]->Position, 'Y');
 }
 
 TEST_F(DesignFileRead, DesignationSelectsTheLastMatchingTorpedoType) {
-    const auto saved = TorpedoTypes;
-    TorpedoTypes[1].Name = "Mk VII";
-    TorpedoTypes[2].Name = "Whitehead";
-    TorpedoTypes[3].Name = "Mk II";
+    data.Weapons.TorpedoTypes[1].Name = "Mk VII";
+    data.Weapons.TorpedoTypes[2].Name = "Whitehead";
+    data.Weapons.TorpedoTypes[3].Name = "Mk II";
     in.TorpType = 1;
     Read("T1.sdf", "[Torpedoes]\nDesignation=M\n");
     EXPECT_EQ(in.TorpType, 2);
@@ -142,7 +142,6 @@ TEST_F(DesignFileRead, DesignationSelectsTheLastMatchingTorpedoType) {
     Read("T4.sdf", "");  // the default "X" matches nothing here
     EXPECT_EQ(in.TorpType, 1);
     auto lines = DesignFileLines(in, ship, nullptr);
-    TorpedoTypes = saved;
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Designation=W"), lines.end());
 }
 
@@ -170,7 +169,7 @@ TEST_F(DesignFileRead, WritingWhatWasReadKeepsEveryKey) {
     outlines.IsLine[2] = true;
     ASSERT_TRUE(WriteDesignFile(copy, in, ship, &outlines));
     DesignInputs back;
-    TDesignShip backShip;
+    TDesignShip backShip(data);
     LoadDesignInto(copy, back, backShip);
     EXPECT_EQ(backShip.Superstructure[1][7].Angle, 90);
     EXPECT_EQ(backShip.Superstructure[1][7].Distance, -33);

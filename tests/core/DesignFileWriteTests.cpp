@@ -1,56 +1,48 @@
+// The design file writer, and the sample designs shipped in Designs/:
+// written by our own writer, every ship type present, and each one within
+// its displacement without a warning.
 #include "designfile/DesignFile.h"
 
+#include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <set>
+
+using Lines = std::vector<std::string>;
 
 namespace {
 
-void AddTurret(TDesignShip& ship, int guns, char pos) {
-    auto t = std::make_unique<TTurret>();
-    t->Guns = guns;
-    t->Position = pos;
-    ship.Turrets.push_back(std::move(t));
+const ProgramData kNoTables;
+
+std::unique_ptr<TDesignShip> shipWith(const std::string& turrets, const std::string& mounts = "") {
+    auto ship = std::make_unique<TDesignShip>(kNoTables);
+    for (char p : turrets) {
+        ship->Turrets.push_back(std::make_unique<TTurret>());
+        ship->Turrets.back()->Guns = 2, ship->Turrets.back()->Position = p;
+    }
+    for (char p : mounts) {
+        ship->TorpedoMounts.push_back(std::make_unique<TTorpedomount>());
+        ship->TorpedoMounts.back()->Tubes = 3, ship->TorpedoMounts.back()->Position = p;
+    }
+    return ship;
 }
 
-void AddMount(TDesignShip& ship, int tubes, char pos) {
-    auto m = std::make_unique<TTorpedomount>();
-    m->Tubes = tubes;
-    m->Position = pos;
-    ship.TorpedoMounts.push_back(std::move(m));
-}
-
-std::string Positions(const TDesignShip& ship) {
-    std::string s;
-    for (const auto& t : ship.Turrets) s += t->Position;
-    return s;
-}
-
-DesignInputs Battleship() {
+DesignInputs battleship() {
     DesignInputs in;
-    in.Name = "Test";
-    in.Type = 0;
-    in.Nation = 0;
-    in.EnemyClass = "Enemy";
-    in.MisClass = "Mis";
-    in.FireControl = 2;
-    in.B = 22;
-    in.T = 20;
-    in.PicName = "test.jpg";
+    in.Name = "Test", in.Type = 0, in.Nation = 0, in.EnemyClass = "Enemy", in.MisClass = "Mis";
+    in.FireControl = 2, in.B = 22, in.T = 20, in.PicName = "test.jpg";
     return in;
 }
 
 } // namespace
 
 TEST(DesignFileWrite, SectionsAndKeysComeInTheirFixedOrder) {
-    TDesignShip ship;
-    AddTurret(ship, 2, 'A');
-    AddMount(ship, 3, 'F');
-    DesignInputs in = Battleship();
-    const std::vector<std::string> expected = {
+    const Lines expected = {
         "[Data]", "Displacement=10000", "Range=1", "Freeboard=0", "BeltCoverage=0", "Speed=18", "ShipType=BB",
         "EnemyClassName=Enemy", "MisidentifiedClassName=Mis", "PictureName=test.jpg", "Nation=0", "Accomodation=0",
         "Fire control=2", "Torpedo defense=0", "Mine capacity=0", "Obsolete date=41224", "Fuel type=0",
@@ -62,89 +54,72 @@ TEST(DesignFileWrite, SectionsAndKeysComeInTheirFixedOrder) {
         "[TorpedoMount0]", "Tubes=3", "Pos=F",
         "[Funnels]", "Funnel1Pos=0", "Funnel2Pos=0", "Funnel3Pos=0", "Funnel4Pos=0", "Funnel1Oval=0",
         "Funnel2Oval=0", "Funnel3Oval=0", "Funnel4Oval=0"};
-    EXPECT_EQ(DesignFileLines(in, ship, nullptr), expected);
-}
+    EXPECT_EQ(DesignFileLines(battleship(), *shipWith("A", "F"), nullptr), expected);
 
-TEST(DesignFileWrite, OutlinesAddFourSuperstructureSections) {
-    TDesignShip ship;
+    // Outlines add four superstructure sections: 17 + 10 + 12 + 3 + 9 lines
+    // before, then 4 x (1 + 42 + 1).
     DesignOutlines outlines;
     outlines.Superstructure[3][20] = {-45, 120};
     outlines.IsLine[3] = true;
-    auto lines = DesignFileLines(DesignInputs{}, ship, &outlines);
-    // 17 + 10 + 12 + 3 + 9 lines before, then 4 x (1 + 42 + 1).
+    auto lines = DesignFileLines(DesignInputs{}, *shipWith(""), &outlines);
     ASSERT_EQ(lines.size(), 51u + 4 * 44);
-    EXPECT_EQ((std::vector<std::string>(lines.begin() + 51, lines.begin() + 54)),
-              (std::vector<std::string>{"[Superstructure0]", "Point0Angle=0", "Point0Distance=0"}));
+    EXPECT_EQ(Lines(lines.begin() + 51, lines.begin() + 54), (Lines{"[Superstructure0]", "Point0Angle=0", "Point0Distance=0"}));
     EXPECT_EQ(lines[51 + 3 * 44], "[Superstructure3]");
-    EXPECT_EQ((std::vector<std::string>(lines.end() - 3, lines.end())),
-              (std::vector<std::string>{"Point20Angle=-45", "Point20Distance=120", "IsLine=1"}));
+    EXPECT_EQ(Lines(lines.end() - 3, lines.end()), (Lines{"Point20Angle=-45", "Point20Distance=120", "IsLine=1"}));
+
+    // Line breaks in texts cannot open sections.
+    DesignInputs in;
+    in.EnemyClass = "Evil\n[Turret0]\r\nGuns=4";
+    lines = DesignFileLines(in, *shipWith(""), nullptr);
+    EXPECT_EQ(lines[7], "EnemyClassName=Evil [Turret0]  Guns=4");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Turret0]"), 0);
 }
 
-TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndTheSaveIsAnnounced) {
+TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndFailuresLeaveTheOldFile) {
     testsupport::TempDir dir;
     platform::ScopedRecordingMessages messages;
-    TDesignShip ship;
-    DesignInputs in = Battleship();
+    auto ship = shipWith("");
+    DesignInputs in = battleship();
     in.EnemyClass = "Lützow";
     const std::string path = dir.path() + "Test.sdf";
-    ASSERT_TRUE(WriteDesignFile(path, in, ship, nullptr));
+    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr));
     const std::string bytes = dir.read("Test.sdf");
     EXPECT_EQ(bytes.substr(0, 26), "[Data]\r\nDisplacement=10000");
     EXPECT_NE(bytes.find("EnemyClassName=L\xFCtzow\r\n"), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 15), "Funnel4Oval=0\r\n");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Ship design Test saved to file: " + path});
-
-    // The same design twice gives the same bytes.
-    ASSERT_TRUE(WriteDesignFile(path, in, ship, nullptr));
+    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr));   // the same design twice gives the same bytes
     EXPECT_EQ(dir.read("Test.sdf"), bytes);
-}
-
-TEST(DesignFileWrite, FailuresLeaveTheOldFileAsItWas) {
-    testsupport::TempDir dir;
-    platform::ScopedRecordingMessages messages;
-    TDesignShip ship;
-    const std::string path = dir.write("Old.sdf", "old contents");
+    EXPECT_EQ(messages.texts(), Lines(2, "Ship design Test saved to file: " + path));
 
     // An unconvertible funnel box, then a name Windows-1252 cannot hold.
+    messages.clear();
+    const std::string old = dir.write("Old.sdf", "old contents");
     for (int k = 0; k < 2; ++k) {
-        DesignInputs in = Battleship();
+        in = battleship();
         (k == 0 ? in.FunnelPos[1] : in.MisClass) = k == 0 ? "abc" : "Sōya";
-        EXPECT_FALSE(WriteDesignFile(path, in, ship, nullptr));
+        EXPECT_FALSE(WriteDesignFile(old, in, *ship, nullptr));
         EXPECT_EQ(dir.read("Old.sdf"), "old contents");
     }
-
     const std::string nowhere = dir.path() + "missing/Ship.sdf";
-    EXPECT_FALSE(WriteDesignFile(nowhere, Battleship(), ship, nullptr));
-
-    EXPECT_EQ(messages.texts(),
-              (std::vector<std::string>{
-                  "Error saving file " + path,
-                  "Error saving file " + path + "\rMisidentified class name contains a character that cannot be saved: ō",
-                  "Error saving file " + nowhere}));
+    EXPECT_FALSE(WriteDesignFile(nowhere, battleship(), *ship, nullptr));
+    EXPECT_EQ(messages.texts(), (Lines{"Error saving file " + old,
+                                       "Error saving file " + old +
+                                           "\rMisidentified class name contains a character that cannot be saved: ō",
+                                       "Error saving file " + nowhere}));
     for (const auto& m : messages.recorded) EXPECT_EQ(m.kind, platform::MessageKind::Notice);
-}
-
-TEST(DesignFileWrite, LineBreaksInTextsCannotOpenSections) {
-    TDesignShip ship;
-    DesignInputs in;
-    in.EnemyClass = "Evil\n[Turret0]\r\nGuns=4";
-    auto lines = DesignFileLines(in, ship, nullptr);
-    EXPECT_EQ(lines[7], "EnemyClassName=Evil [Turret0]  Guns=4");
-    for (const auto& line : lines) EXPECT_NE(line, "[Turret0]");
 }
 
 TEST(DesignFileWrite, TurretsAtBAndXMoveBehindTheOthers) {
     for (auto [before, after] : std::vector<std::pair<std::string, std::string>>{{"ABXY", "AYXB"}, {"BXAQY", "AQYXB"}, {"", ""}}) {
-        TDesignShip ship;
-        for (char p : before) AddTurret(ship, 2, p);
-        ReorderTurretsForSave(ship);
-        EXPECT_EQ(Positions(ship), after) << before;
-        if (before != "ABXY") continue;
-        auto lines = DesignFileLines(DesignInputs{}, ship, nullptr);
-        auto at = std::find(lines.begin(), lines.end(), "[Turret1]");
-        ASSERT_NE(at, lines.end());
-        EXPECT_EQ(*(at + 2), "Pos=Y");
+        auto ship = shipWith(before);
+        ReorderTurretsForSave(*ship);
+        std::string positions;
+        for (const auto& t : ship->Turrets) positions += t->Position;
+        EXPECT_EQ(positions, after) << before;
     }
+    auto ship = shipWith("AYXB");
+    auto lines = DesignFileLines(DesignInputs{}, *ship, nullptr);
+    EXPECT_EQ(*(std::find(lines.begin(), lines.end(), "[Turret1]") + 2), "Pos=Y");
 }
 
 TEST(DesignFileWrite, ClassNamesThatCannotBecomeFileNamesAreRefused) {
@@ -164,4 +139,44 @@ TEST(DesignFileWrite, ClassNamesThatCannotBecomeFileNamesAreRefused) {
         {"LPT1", "Class name \"LPT1\" is reserved by Windows"}};
     for (auto [name, problem] : refused) EXPECT_EQ(ClassNameProblem(name), problem) << name;
     EXPECT_EQ(DesignSavePath("/prog/", "Foo "), "/prog/Custom Files/Foo .sdf");
+}
+
+// Each sample is exactly what the writer writes, reads within the form's
+// ranges and fits its displacement without a message; destroyers outrun the
+// battleships and battlecruisers they screened (33 kn against Kongo's 27).
+TEST(DesignFileSamples, WrittenByOurWriterEveryTypeThereAndEachFits) {
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(testsupport::sourceDir() + "Designs"))
+        if (e.path().extension() == ".sdf") files.push_back(e.path().string());
+    std::sort(files.begin(), files.end());
+    ASSERT_GE(files.size(), 12u);
+    testsupport::TempDir dir;
+    platform::ScopedRecordingMessages messages;
+    std::set<std::string> types;
+    int fastestCapital = 0, slowestDestroyer = 99;
+    for (const auto& file : files) {
+        SCOPED_TRACE(file);
+        const std::string name = std::filesystem::path(file).filename().string();
+        EXPECT_TRUE(std::all_of(name.begin(), name.end(), [](unsigned char c) { return c >= 0x20 && c < 0x7F; }));
+        DesignInputs in;
+        TDesignShip ship(testsupport::bundledData());   // the torpedo types behind "Designation"
+        ship.ClearSpecials();
+        LoadDesignInto(file, in, ship);
+        EXPECT_TRUE(messages.texts().empty());
+        EXPECT_LE(ship.Weights.TotalWeight, ship.Displacement);
+        EXPECT_GT(ship.Horsepower, 0);
+        const std::string type = in.TypeCode();
+        types.insert(type);
+        EXPECT_GE(in.Nation, 0);
+        for (int cal : {in.MainCal, in.SecCal, in.TerCal}) EXPECT_TRUE(cal >= 2 && cal <= 18) << cal;
+        EXPECT_GE(in.Speed, 16);  // the speed-power table starts at 16 knots
+        if (type == "BB" || type == "BC") fastestCapital = std::max(fastestCapital, in.Speed);
+        if (type == "DD") slowestDestroyer = std::min(slowestDestroyer, in.Speed);
+        ASSERT_TRUE(WriteDesignFile(dir.path() + "copy.sdf", in, ship, nullptr));
+        EXPECT_EQ(dir.read("copy.sdf"), *platform::readBytes(file));
+        messages.clear();
+    }
+    EXPECT_EQ(types.size(), 11u);
+    EXPECT_GE(slowestDestroyer, fastestCapital + 5);
+    EXPECT_GT(fastestCapital, 0);
 }

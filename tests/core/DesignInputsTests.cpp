@@ -1,8 +1,8 @@
 #include "designfile/DesignInputs.h"
 
-#include "tables/WeaponData.h"
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -27,71 +27,50 @@ TEST(DesignInputs, ClampPutsSpinValuesIntoTheirRangesAndStrayListIndexesToNothin
     for (const Case& c : cases) EXPECT_EQ(in.*c.field, c.clamped) << c.name;
 }
 
-TEST(DesignInputs, TypeCodesMatchWithoutLetterCase) {
-    EXPECT_EQ(DesignTypeIndex("BB"), 0);
-    EXPECT_EQ(DesignTypeIndex("amc"), 7);
-    EXPECT_EQ(DesignTypeIndex("Lt"), 10);
-    EXPECT_EQ(DesignTypeIndex("XX"), -1);
-    EXPECT_EQ(DesignTypeIndex(""), -1);
-    EXPECT_EQ(DesignTypeIndex("BBB"), -1);
+TEST(DesignInputs, TypeCodesAndTorpedoTypeItems) {
+    for (auto [code, index] : std::vector<std::pair<const char*, int>>{
+             {"BB", 0}, {"amc", 7}, {"Lt", 10}, {"XX", -1}, {"", -1}, {"BBB", -1}})   // without letter case
+        EXPECT_EQ(DesignTypeIndex(code), index) << code;
     DesignInputs in;
     in.Type = 5;
     EXPECT_EQ(in.TypeCode(), "DD");
-}
 
-TEST(DesignInputs, TorpedoTypeItemsAreBuiltFromTheNineTypes) {
-    const auto saved = TorpedoTypes;
-    TorpedoTypes[1] = TTorpedoType{"18in", 30, 22, 3000, 10000, 0};
-    TorpedoTypes[9] = TTorpedoType{"Whitehead", 40, 0, 500, 0, 0};
-    auto items = TorpedoTypeItems();
-    TorpedoTypes = saved;
+    WeaponTables weapons;
+    weapons.TorpedoTypes[1] = TTorpedoType{"18in", 30, 22, 3000, 10000, 0};
+    weapons.TorpedoTypes[9] = TTorpedoType{"Whitehead", 40, 0, 500, 0, 0};
+    auto items = TorpedoTypeItems(weapons);
     ASSERT_EQ(items.size(), 9u);
     EXPECT_EQ(items[0], "18in 3000/30 10000/22");
     EXPECT_EQ(items[8], "Whitehead 500/40 0/0");
 }
 
-namespace {
-struct DesignInputsApply : ::testing::Test {
+TEST(DesignInputs, EveryInputReachesTheShipAndTheShipIsRecalculated) {
     platform::ScopedRecordingMessages messages;
-    TDesignShip ship;
+    TDesignShip ship(testsupport::bundledData());
+    ship.ClearSpecials();
     DesignInputs in;
-    void SetUp() override { ship.ClearSpecials(); }
-};
-} // namespace
-
-TEST_F(DesignInputsApply, ArmourStepsReachTheirOwnAreasAsInches) {
     int DesignInputs::*steps[] = {&DesignInputs::B, &DesignInputs::D, &DesignInputs::BE, &DesignInputs::DE,
                                   &DesignInputs::CT, &DesignInputs::SEC, &DesignInputs::T, &DesignInputs::TT};
     for (int k = 0; k < 8; ++k) in.*steps[k] = k + 1;
-    ApplyInputs(in, ship);
+    ApplyInputs(in, ship);   // armour steps reach their own areas as inches
     EXPECT_EQ((std::array<float, 8>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT, ship.ArmorSEC,
                                     ship.ArmorT, ship.ArmorTT}),
               (std::array<float, 8>{0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 3.0f, 3.5f, 4.0f}));
-    in.B = -1;  // nothing selected
-    ApplyInputs(in, ship);
-    EXPECT_EQ(ship.ArmorB, 0.0f);
-}
 
-TEST_F(DesignInputsApply, EveryInputReachesTheShipAndTheShipIsRecalculated) {
+    in = {};
+    in.B = -1;  // nothing selected
     in.Freeboard = in.BeltCoverage = in.Accomodation = 1;
     in.Range = 3;
     in.CrossDeck = true;
-    in.Secondaries = 12;
-    in.Tertiaries = 8;
-    in.SecCal = 6;
-    in.TerCal = 3;
-    in.SecTF = 2;
-    in.TerTF = 1;
-    in.TorpCal = 21;
-    in.TPS = 3;
-    in.Mines = 40;
-    in.MainCal = 11;
+    in.Secondaries = 12, in.Tertiaries = 8, in.SecCal = 6, in.TerCal = 3, in.SecTF = 2, in.TerTF = 1;
+    in.TorpCal = 21, in.TPS = 3, in.Mines = 40, in.MainCal = 11;
     ApplyInputs(in, ship);
+    EXPECT_EQ(ship.ArmorB, 0.0f);
     EXPECT_TRUE(ship.LowFreeboard && ship.NarrowBelt && ship.Cramped && ship.CrossDeckFire);
     EXPECT_EQ((std::array<int, 9>{ship.RangeClass, ship.SecNo, ship.TerNo, ship.SecTF, ship.TerTF, ship.TorpedoCalibre,
                                   ship.FireControl, ship.TorpedoDefense, ship.MineCapacity}),
               (std::array<int, 9>{3, 12, 8, 2, 1, 21, -1, 3, 40}));
     EXPECT_EQ(ship.BatteryCalibre, (decltype(ship.BatteryCalibre){0, 11, 6, 3}));
     // Low freeboard hull of a 10000 t ship: Round(2894 * 0.8).
-    EXPECT_EQ(ship.HullWeight, 2315);
+    EXPECT_EQ(ship.Weights.HullWeight, 2315);
 }

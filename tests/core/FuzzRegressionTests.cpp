@@ -2,7 +2,6 @@
 // matters), so the faults stay mended.
 #include "combat/FightShip.h"
 #include "designfile/DesignFile.h"
-#include "shipdata/Turrets.h"
 #include "platform/Messages.h"
 #include "TestSupport.h"
 
@@ -30,15 +29,9 @@ TEST(FuzzRegression, FightingShipReadsPositionLettersAsTheFormDoes) {
     EXPECT_EQ(ship.TorpedoMounts[0]->Position, '\xC4');
 
     DesignInputs inputs;
-    TDesignShip design;
+    TDesignShip design(testsupport::bundledData());
     ReadDesignFile(path, inputs, design);
     ASSERT_EQ(design.Turrets.size(), 2u);
     EXPECT_EQ(design.Turrets[0]->Position, ship.Turrets[0]->Position);
     EXPECT_EQ(design.TorpedoMounts[0]->Position, ship.TorpedoMounts[0]->Position);
-}
-
-// A position byte above 127 is a Windows-1252 character; the texts that name
-// it must stay valid UTF-8.
-TEST(FuzzRegression, IllegalPositionTextsStayValidText) {
-    EXPECT_EQ(TorpedoMountName('\xC4'), "Illegal mount designation: \xC3\x84");
 }

@@ -41,10 +41,6 @@ void expectAt(const TGeoPoint& p, int bearing, double yards) {
 
 } // namespace
 
-// ---- Hull ---------------------------------------------------------------------------
-
-// ---- Hull ---------------------------------------------------------------------------
-
 TEST(GraphicsHull, StationTablesScaleByTruncation) {
     EXPECT_EQ(HullStations(stDD, 20), (std::array<std::int32_t, 6>{242, 205, 164, 113, 72, 37}));
     EXPECT_EQ(HullStations(stCL, 20), HullStations(stDD, 20));
@@ -113,8 +109,6 @@ TEST(GraphicsHull, LightTargetSquares) {
     expectAt(sunk[0], 180, 50);
 }
 
-// ---- Wake and refresh -----------------------------------------------------------
-
 TEST(GraphicsWake, PolygonTailAndRefresh) {
     auto ship = makeShip(stBB, 18000);   // u = 20, L = 30
     TPointList wake = WakePolygonPoints(*ship);
@@ -151,8 +145,6 @@ TEST(GraphicsWake, PolygonTailAndRefresh) {
     EXPECT_TRUE(cl.WakePolygon->Hidden);
 }
 
-// ---- Turret icons ---------------------------------------------------------------
-
 TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
     for (auto [calibre, size] : std::vector<std::pair<int, int>>{{12, 10}, {6, 5}, {14, 12}, {2, 3}})
         EXPECT_EQ(TurretIconSize(calibre), size) << calibre;
@@ -165,11 +157,11 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
     EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinD);
     pre->Nation = 0;
     EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinA);
-    EXPECT_EQ(ChooseTurretShape(*bb, 3, 12, false), TTurretShape::Triple);
-    EXPECT_EQ(ChooseTurretShape(*bb, 4, 12, false), TTurretShape::Quadruple);
-    EXPECT_EQ(ChooseTurretShape(*bb, 1, 6, true), TTurretShape::SingleArmoured);
-    EXPECT_EQ(ChooseTurretShape(*bb, 1, 6, false), TTurretShape::SingleOpen);
-    EXPECT_EQ(ChooseTurretShape(*bb, 0, 6, false), TTurretShape::Casemate);
+    struct Case { int guns, calibre; bool armoured; TTurretShape shape; };
+    for (const Case& c : {Case{3, 12, false, TTurretShape::Triple}, Case{4, 12, false, TTurretShape::Quadruple},
+                          Case{1, 6, true, TTurretShape::SingleArmoured}, Case{1, 6, false, TTurretShape::SingleOpen},
+                          Case{0, 6, false, TTurretShape::Casemate}})
+        EXPECT_EQ(ChooseTurretShape(*bb, c.guns, c.calibre, c.armoured), c.shape) << c.guns;
     EXPECT_FALSE(ChooseTurretShape(*bb, 5, 6, false));
 }
 
@@ -215,19 +207,14 @@ TEST(GraphicsTurrets, MainTurretsSitOnTheCentreLineAndFaceTheirWay) {
     EXPECT_LT(icons[1][15].Lat, 0);
 }
 
-// ---- Secondary battery ------------------------------------------------------------
-
 TEST(GraphicsSecondaries, LayoutsBySideCount) {
-    using V = std::vector<TurretPosition>;
-    EXPECT_EQ(SecondaryMountLetters(1, true), V{'H'});
-    EXPECT_EQ(SecondaryMountLetters(1, false), V{'I'});
-    EXPECT_EQ(SecondaryMountLetters(3, true), (V{'F', 'H', 'J'}));
-    EXPECT_EQ(SecondaryMountLetters(4, false), (V{'E', 'G', 'K', 'T'}));
-    EXPECT_EQ(SecondaryMountLetters(6, true), (V{'D', 'F', '5', '7', 'J', 'S'}));
-    EXPECT_EQ(SecondaryMountLetters(30, false), (V{'E', 'G', '6', 'I', '8', 'K', 'T'}));
-    EXPECT_TRUE(SecondaryMountLetters(0, true).empty());
-    EXPECT_TRUE(SecondaryMountLetters(31, true).empty());
-    EXPECT_TRUE(SecondaryMountLetters(-2, true).empty());
+    struct Case { int count; bool port; std::string letters; };
+    for (const Case& c : {Case{1, true, "H"}, Case{1, false, "I"}, Case{3, true, "FHJ"}, Case{4, false, "EGKT"},
+                          Case{6, true, "DF57JS"}, Case{30, false, "EG6I8KT"}, Case{0, true, ""}, Case{31, true, ""},
+                          Case{-2, true, ""}}) {
+        const auto letters = SecondaryMountLetters(c.count, c.port);
+        EXPECT_EQ(std::string(letters.begin(), letters.end()), c.letters) << c.count << c.port;
+    }
 }
 
 TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
@@ -266,8 +253,6 @@ TEST(GraphicsSecondaries, SmallGunsOnCapitalShipsOnlyWhenAsked) {
     ship->ShipType = stCA;
     EXPECT_TRUE(SecondariesShown(*ship));
 }
-
-// ---- Funnels and superstructure --------------------------------------------------------
 
 TEST(GraphicsFunnels, PositionRadiusAndShape) {
     auto ship = makeShip(stBB, 18000, 0);   // size 20: r = 178 x 20 div 12 = 296

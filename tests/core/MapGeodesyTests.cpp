@@ -26,21 +26,15 @@ TEST(MapGeodesy, PointAtBearingComesBackAtTheSameBearingAndRange) {
 }
 
 TEST(MapGeodesy, BearingArithmetic) {
-    EXPECT_EQ(NormalizeBearing(10, -20), 350);
-    EXPECT_EQ(NormalizeBearing(10, -350), 20);
-    EXPECT_EQ(NormalizeBearing(350, 20), 10);
-    EXPECT_EQ(NormalizeBearing(-800, 0), 0);   // below zero after the mod
-    EXPECT_EQ(AngleDifference(350, 10), 20);
-    EXPECT_EQ(AngleDifference(10, 350), 20);
-    EXPECT_EQ(AngleDifference(0, 180), 180);
-    EXPECT_EQ(AngleDifference(720, 0), 0);
-    EXPECT_EQ(CompassToMapAngle(0), 1944000000);
-    EXPECT_EQ(CompassToMapAngle(90), 270 * 5400000);
-    EXPECT_EQ(MapAngleToCompass(270 * 5400000), 90);
-    EXPECT_EQ(MapAngleToCompass(0), 0);
-    EXPECT_EQ(AddMilliBearings(359000, 2000), 1000);
-    EXPECT_EQ(MapAngleToMilli(270 * 5400000), 90000);
-    EXPECT_EQ(MilliToMapAngle(90000), 270 * 5400000);
+    // NormalizeBearing(-800, 0) lies below zero after the mod.
+    for (auto [got, want] : std::vector<std::pair<std::int64_t, std::int64_t>>{
+             {NormalizeBearing(10, -20), 350}, {NormalizeBearing(10, -350), 20}, {NormalizeBearing(350, 20), 10},
+             {NormalizeBearing(-800, 0), 0}, {AngleDifference(350, 10), 20}, {AngleDifference(10, 350), 20},
+             {AngleDifference(0, 180), 180}, {AngleDifference(720, 0), 0}, {CompassToMapAngle(0), 1944000000},
+             {CompassToMapAngle(90), 270 * 5400000}, {MapAngleToCompass(270 * 5400000), 90}, {MapAngleToCompass(0), 0},
+             {AddMilliBearings(359000, 2000), 1000}, {MapAngleToMilli(270 * 5400000), 90000},
+             {MilliToMapAngle(90000), 270 * 5400000}})
+        EXPECT_EQ(got, want);
 }
 
 TEST(MapGeodesy, PointNearSegment) {

@@ -1,7 +1,6 @@
 #include "platform/DayNumber.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
-#include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
@@ -16,14 +15,9 @@
 using namespace platform;
 
 TEST(Round, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(Round(0.5L), 0);
-    EXPECT_EQ(Round(1.5L), 2);
-    EXPECT_EQ(Round(2.5L), 2);
-    EXPECT_EQ(Round(-0.5L), 0);
-    EXPECT_EQ(Round(-1.5L), -2);
-    EXPECT_EQ(Round(1338.5L), 1338);
-    EXPECT_EQ(Round(1471.8L), 1472);
-    EXPECT_EQ(Round(138.6L), 139);
+    for (auto [x, n] : std::vector<std::pair<long double, std::int64_t>>{
+             {0.5L, 0}, {1.5L, 2}, {2.5L, 2}, {-0.5L, 0}, {-1.5L, -2}, {1338.5L, 1338}, {1471.8L, 1472}, {138.6L, 139}})
+        EXPECT_EQ(Round(x), n) << static_cast<double>(x);
     // Hostile magnitudes saturate instead of overflowing.
     EXPECT_EQ(Round32(1e30L), INT32_MAX);
     EXPECT_EQ(Round32(-1e30L), INT32_MIN);
@@ -52,19 +46,6 @@ TEST(Round, AgreesWithNearbyintOnEdges) {
         std::nanl(""), -std::nanl(""),
     };
     for (long double x : values) EXPECT_EQ(Round(x), reference(x)) << static_cast<double>(x);
-}
-
-TEST(Messages, RecorderKeepsOrderKindsAndAnswers) {
-    ScopedRecordingMessages rec;
-    rec.answerNext(false);
-    messages().warning("High speed ships need normal freeboard!");
-    EXPECT_FALSE(messages().confirm("Clear all turrets?"));
-    EXPECT_TRUE(messages().confirm("Clear all torpedo mounts?"));
-    messages().notice("Illegal displacement");
-    ASSERT_EQ(rec.recorded.size(), 4u);
-    EXPECT_EQ(rec.recorded[0], (RecordedMessage{MessageKind::Warning, "High speed ships need normal freeboard!"}));
-    EXPECT_EQ(rec.recorded[1].kind, MessageKind::Confirm);
-    EXPECT_EQ(rec.recorded[3].text, "Illegal displacement");
 }
 
 TEST(Paths, SeparatorsAndLetterCase) {
@@ -148,19 +129,10 @@ TEST(Random, SeededIsRepeatableAndScriptedPlaysBack) {
 }
 
 TEST(NumberText, DecimalHexAndFailures) {
-    EXPECT_EQ(StrToInt("42"), 42);
-    EXPECT_EQ(StrToInt(" 5"), 5);
-    EXPECT_FALSE(StrToInt("5 ").has_value());
-    EXPECT_EQ(StrToInt("$A"), 10);
-    EXPECT_EQ(StrToInt("0x1F"), 31);
-    EXPECT_EQ(StrToInt("x10"), 16);
-    EXPECT_EQ(StrToInt("-$10"), -16);
-    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
-    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
-    EXPECT_FALSE(StrToInt("2147483648").has_value());
-    EXPECT_FALSE(StrToInt("yes").has_value());
-    EXPECT_FALSE(StrToInt("").has_value());
-    EXPECT_FALSE(StrToInt("-").has_value());
-    EXPECT_FALSE(StrToInt("$").has_value());
-    EXPECT_FALSE(StrToInt("99999999999999999999").has_value());
+    for (auto [text, n] : std::vector<std::pair<const char*, std::int32_t>>{
+             {"42", 42}, {" 5", 5}, {"$A", 10}, {"0x1F", 31}, {"x10", 16}, {"-$10", -16}, {"$FFFFFFFF", -1},
+             {"-2147483648", INT32_MIN}})
+        EXPECT_EQ(StrToInt(text), n) << text;
+    for (const char* text : {"5 ", "2147483648", "yes", "", "-", "$", "99999999999999999999"})
+        EXPECT_FALSE(StrToInt(text).has_value()) << text;
 }

@@ -1,84 +1,167 @@
-#include "tables/WeaponData.h"
-#include "nations/Nations.h"
-#include "nations/Preferences.h"
+// The start-up tables: nations, preferences and the load sequence.
 #include "platform/Messages.h"
 #include "platform/Paths.h"
-#include "startup/ProgramData.h"
-#include "shipdata/Tables.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
+using platform::MessageKind;
+using platform::RecordedMessage;
 using platform::ScopedRecordingMessages;
+using Texts = std::vector<std::string>;
 
 namespace {
 
-class ProgramDataTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_ = platform::programDir();
-        reset();
-    }
-    void TearDown() override {
-        platform::setProgramDir(saved_);
-        reset();
-    }
-    static void reset() {
-        Preferences = {};
-        Nations = {};
-        SpeedHPTable = {};
-        OrdnanceTable = {};
-        GunRangeFactor = PenetrationFactor = 0;
-        ShipTypeNames = {};
-        GunCalibres = {};
-        TorpedoTypes = {};
-    }
-    void copyData(const char* name) {
-        std::filesystem::create_directories(dir_.path() + "Data");
-        std::filesystem::copy_file(testsupport::programDir() + "Data/" + name, dir_.path() + "Data/" + name);
-    }
-    testsupport::TempDir dir_;
-    std::string saved_;
-};
+std::string nationBlock(int year, int accuracy3) {
+    std::string s = "[" + std::to_string(year) + "]\r\nNation0Name=Great Britain\r\nNation0Accuracy=" +
+                    std::to_string(year - 1913) + "\r\n";
+    return accuracy3 ? s + "Nation3Accuracy=" + std::to_string(accuracy3) + "\r\n" : s;
+}
+
+void copyData(const testsupport::TempDir& dir, const char* name) {
+    std::filesystem::create_directories(dir.path() + "Data");
+    std::filesystem::copy_file(testsupport::programDir() + "Data/" + name, dir.path() + "Data/" + name);
+}
 
 } // namespace
 
-TEST_F(ProgramDataTest, BundledDataLoadsSilently) {
+TEST(Nations, BundledTableHasElevenNationsInTheFixedOrder) {
+    const char* names[] = {"Great Britain", "Germany", "France", "Italy", "Austria-Hungary", "Russia",
+                           "United States", "Japan", "Ottoman Empire", "Greece", "Generic"};
+    const ProgramData& data = testsupport::bundledData();
+    for (int i = 0; i <= MaxNation; ++i) {
+        EXPECT_EQ(data.Nation(i)->Name, names[i]);
+        EXPECT_FALSE(data.Nations[i].Name2.empty());
+        EXPECT_TRUE(std::ifstream(testsupport::programDir() + "Flags/" + data.Nations[i].FlagFileName).good()) << i;
+    }
+    EXPECT_EQ(data.Nation(MaxNation + 1), nullptr);
+    EXPECT_EQ(data.Nations[0].Name2, "British");
+    // The designer's year 0 reads 1914: British AP shell still poor.
+    EXPECT_EQ(data.Nations[0].APShellQuality, -1);
+    NationTable later;
+    LoadNations(testsupport::programDir() + "Data/", 1918, later);
+    EXPECT_EQ(later[0].APShellQuality, 1);
+}
+
+// Which block a year reads: the nearest end outside the file, a missing war
+// year reported with every field at its default, and never a value borrowed
+// from the block read before.
+TEST(Nations, YearSelectionAndMissingFile) {
+    testsupport::TempDir dir;
+    const std::string three = nationBlock(1914, 0) + nationBlock(1915, 0) + nationBlock(1918, 0);
+    const std::string gap = nationBlock(1914, 0) + nationBlock(1915, 4) + nationBlock(1917, 0);
+    const std::string reversed = nationBlock(1915, 4) + nationBlock(1916, 0) + "[1914]\r\n";
+    const std::string missing = "Problem loading nation data! Cannot find year 1916";
+    struct Case { std::string file; int year, nation, accuracy; std::string message; };
+    for (const Case& c : {Case{three, 1900, 0, 1, ""}, Case{three, 1920, 0, 5, ""}, Case{three, 1915, 0, 2, ""},
+                          Case{gap, 1915, 3, 4, ""}, Case{gap, 1916, 3, 0, missing}, Case{gap, 1916, 0, 0, missing},
+                          Case{reversed, 1916, 3, 0, ""}, Case{reversed, 1916, 0, 3, ""},
+                          // Out of range numbers read the default.
+                          Case{"[1914]\r\nNation0Accuracy=99999999999999999999\r\nNation1Accuracy=-$80000000\r\n",
+                               1914, 1, 0, ""}}) {
+        dir.write("Data/Nations.dat", c.file);
+        NationTable nations;
+        LoadNations(dir.path() + "Data/", 1915, nations);   // the block read before
+        ScopedRecordingMessages rec;
+        LoadNations(dir.path() + "Data/", c.year, nations);
+        EXPECT_EQ(nations[c.nation].Accuracy, c.accuracy) << c.year << " " << c.nation;
+        EXPECT_EQ(rec.texts(), c.message.empty() ? Texts{} : Texts{c.message});
+    }
+
+    NationTable nations;
+    nations[2].Name = "kept";
     ScopedRecordingMessages rec;
-    EXPECT_TRUE(LoadProgramData(testsupport::programDir()));
+    LoadNations(dir.path() + "None/", 0, nations);
+    EXPECT_EQ(rec.recorded, (std::vector<RecordedMessage>{
+                                {MessageKind::Notice, "Cannot find nations file!\r" + dir.path() + "None//Nations.dat"}}));
+    EXPECT_EQ(nations[2].Name, "kept");
+}
+
+TEST(Preferences, DefaultsProfileRulesAndBadColours) {
+    testsupport::TempDir dir;
+    TPreferences p;
+    ScopedRecordingMessages rec;
+    LoadPreferences(dir.path(), p);   // no file: every default, silently
     EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_EQ(Preferences.MainFormWidth, 1000);
-    EXPECT_EQ(Nations[MaxNation].Name, "Generic");
-    EXPECT_GT(GunCalibre(12).BaseRange, 0);
-    EXPECT_FALSE(TorpedoTypes[9].Name.empty());
+    EXPECT_EQ(p.OpenFireMsg, 5);
+    EXPECT_TRUE(p.BreakOnNewSighting && !p.DamageMeter);
+    EXPECT_EQ(p.WaterColor, 0x00FFFF80u);
+    EXPECT_EQ(p.NationColor[10], clGrey);
+
+    dir.write("Preferences", "[settings]\r\nNationColor3=$000000FF\r\nNationColor4=XXX\r\nNationColor5=255\r\n"
+                             "NationColor6=clNavy\r\nNationColor7=0x0000FF00\r\napplytodd = 2\r\nRealismSetting=0x10\r\n"
+                             "SubWarning=yes\r\nObjWarning=0\r\nAutosave=\r\n[MAINFORM]\r\nMainFormWidth=1280\r\n");
+    LoadPreferences(dir.path(), p = {});
+    EXPECT_EQ((std::vector<TColor>(p.NationColor.begin() + 3, p.NationColor.begin() + 8)),
+              (std::vector<TColor>{0x000000FFu, clGrey, 255u, 0x00800000u, 0x0000FF00u}));
+    EXPECT_TRUE(p.ApplyToDD && p.SubWarning && !p.ObjWarning);   // "yes" is not a number: the default
+    EXPECT_EQ((std::array<int, 3>{p.RealismSetting, p.Autosave, p.MainFormWidth}), (std::array<int, 3>{16, 60, 1280}));
+    dir.write("Preferences", "[Settings]\r\nApplyToDD=yes\r\n");
+    LoadPreferences(dir.path(), p = {});
+    EXPECT_FALSE(p.ApplyToDD);
+
+    // A bad colour stops the loading where it stands; a later field keeps its previous value.
+    p = {};
+    p.ApplyToDD = true;
+    dir.write("Preferences", "[Settings]\r\nAutosave=30\r\nWaterColor=sea green\r\nLandColor=$00112233\r\n"
+                             "NationColor0=$00000001\r\nSubWarning=1\r\n");
+    LoadPreferences(dir.path(), p);
+    EXPECT_EQ(rec.texts(), Texts{"Error loading preferences"});
+    EXPECT_EQ((std::array<int, 2>{p.Autosave, p.MainFormHeight}), (std::array<int, 2>{30, 719}));
+    EXPECT_EQ(p.WaterColor + p.LandColor + p.NationColor[0], 0u);
+    EXPECT_TRUE(p.ApplyToDD && !p.SubWarning && !p.PreemptWarning);
 }
 
-TEST_F(ProgramDataTest, UnopenableDesignTableSkipsTheRestOfTheStartUp) {
-    dir_.write("Preferences", "[MainForm]\r\nMainFormWidth=800\r\n");
-    copyData("Nations.dat");
-    copyData("BasicData.dat");
-    ScopedRecordingMessages rec;
-    EXPECT_FALSE(LoadProgramData(dir_.path()));
-    ASSERT_EQ(rec.recorded.size(), 1u);
-    EXPECT_EQ(rec.recorded[0].kind, platform::MessageKind::Error);
-    EXPECT_EQ(rec.recorded[0].text, "Cannot open file " + dir_.path() + "Data/SpeedHPTable.dat");
-    EXPECT_EQ(Preferences.MainFormWidth, 800);  // loaded before the failure
-    EXPECT_EQ(Nations[0].Name, "");
-    EXPECT_EQ(GunRangeFactor, 0);
+TEST(Preferences, ColourTextsAndTheBundledFile) {
+    for (auto [text, colour] : std::vector<std::pair<const char*, TColor>>{
+             {"$00FFFF80", 0x00FFFF80u}, {"16777215", 0x00FFFFFFu}, {"clRed", 0x000000FFu}, {"CLBLUE", 0x00FF0000u},
+             {"clGrey", clGrey}, {"Yellow", 0x0000FFFFu}})
+        EXPECT_EQ(ColorFromText(text), colour) << text;
+    for (const char* text : {"", "cl", "XXX", "$00FFFF80 "}) EXPECT_FALSE(ColorFromText(text)) << text;
+    const TPreferences& p = testsupport::bundledData().Preferences;
+    for (int i = 0; i < MaxNation; ++i) EXPECT_NE(p.NationColor[i], clGrey) << i;
+    EXPECT_EQ(p.WaterColor, 0x00FFFF80u);
 }
 
-TEST_F(ProgramDataTest, OtherMissingFilesAreReportedInStartUpOrder) {
-    copyData("SpeedHPTable.dat");
-    copyData("OrdnanceTable.dat");
+TEST(ProgramData, BundledDataLoadsSilently) {
     ScopedRecordingMessages rec;
-    EXPECT_TRUE(LoadProgramData(dir_.path()));
-    EXPECT_EQ(rec.texts(), (std::vector<std::string>{
-                               "Cannot find nations file!\r" + dir_.path() + "Data//Nations.dat",
-                               "Warning! Cannot find file BasicData.dat!",
-                               "Error: Cannot find file VPen.dat",
-                           }));
-    EXPECT_EQ(Preferences.Autosave, 60);  // no Preferences file: defaults
-    EXPECT_EQ(platform::programDir(), dir_.path());
+    ProgramData data;
+    EXPECT_TRUE(LoadProgramData(testsupport::programDir(), data));
+    EXPECT_TRUE(rec.recorded.empty());
+    EXPECT_EQ(data.Preferences.MainFormWidth, 1000);
+    EXPECT_EQ(data.Nations[MaxNation].Name, "Generic");
+    EXPECT_GT(data.Weapons.Gun(12).BaseRange, 0);
+    EXPECT_FALSE(data.Weapons.TorpedoTypes[9].Name.empty());
+}
+
+TEST(ProgramData, UnopenableDesignTableSkipsTheRestOfTheStartUp) {
+    testsupport::TempDir dir;
+    dir.write("Preferences", "[MainForm]\r\nMainFormWidth=800\r\n");
+    copyData(dir, "Nations.dat");
+    copyData(dir, "BasicData.dat");
+    ScopedRecordingMessages rec;
+    ProgramData data;
+    EXPECT_FALSE(LoadProgramData(dir.path(), data));
+    EXPECT_EQ(rec.recorded, (std::vector<RecordedMessage>{
+                                {MessageKind::Error, "Cannot open file " + dir.path() + "Data/SpeedHPTable.dat"}}));
+    EXPECT_EQ(data.Preferences.MainFormWidth, 800);  // loaded before the failure
+    EXPECT_EQ(data.Nations[0].Name, "");
+    EXPECT_EQ(data.Weapons.GunRangeFactor, 0);
+}
+
+TEST(ProgramData, OtherMissingFilesAreReportedInStartUpOrder) {
+    testsupport::TempDir dir;
+    copyData(dir, "SpeedHPTable.dat");
+    copyData(dir, "OrdnanceTable.dat");
+    ScopedRecordingMessages rec;
+    ProgramData data;
+    EXPECT_TRUE(LoadProgramData(dir.path(), data));
+    EXPECT_EQ(rec.texts(), (Texts{"Cannot find nations file!\r" + dir.path() + "Data//Nations.dat",
+                                  "Warning! Cannot find file BasicData.dat!", "Error: Cannot find file VPen.dat"}));
+    EXPECT_EQ(data.Preferences.Autosave, 60);  // no Preferences file: defaults
+    EXPECT_EQ(platform::programDir(), dir.path());
+    platform::setProgramDir(testsupport::programDir());
 }

@@ -7,7 +7,6 @@
 
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
-#include "shipdata/Tables.h"
 
 using platform::MessageKind;
 using platform::RecordedMessage;
@@ -22,23 +21,20 @@ const std::string kFreeboard = "High speed ships need normal freeboard!";
 // Known table figures: 12-inch guns of 50 t with armour base 60, 6-inch of
 // 7.5 t with base 8, 3-inch of 1 t; 20 thousand hp for 10 thousand tons at
 // 18 knots.
+ProgramData rulesData() {
+    ProgramData d;
+    d.Design.Ordnance[12 - 3] = {12, 'H', 50.0f, 0, 0, 60, 0, 0};
+    d.Design.Ordnance[6 - 3] = {6, 'M', 7.5f, 0, 0, 8, 0, 0};
+    d.Design.Ordnance[3 - 3] = {3, 'L', 1.0f, 0, 0, 2, 0, 0};
+    d.Design.SpeedHP[10 - 3][18 - 16] = 20;
+    return d;
+}
+
 class RulesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        savedSpeed_ = SpeedHPTable;
-        savedOrdnance_ = OrdnanceTable;
-        SpeedHPTable = {};
-        OrdnanceTable = {};
-        OrdnanceTable[12 - 3] = {12, 'H', 50.0f, 0, 0, 60, 0, 0};
-        OrdnanceTable[6 - 3] = {6, 'M', 7.5f, 0, 0, 8, 0, 0};
-        OrdnanceTable[3 - 3] = {3, 'L', 1.0f, 0, 0, 2, 0, 0};
-        SpeedHPTable[10 - 3][18 - 16] = 20;
+    RulesTest() {
         ship.SetDisplacementAndSpeed(10000, 18);
         ship.ClearSpecials();
-    }
-    void TearDown() override {
-        SpeedHPTable = savedSpeed_;
-        OrdnanceTable = savedOrdnance_;
     }
     TTurret* addTurret(char position, int guns = 2) {
         auto t = std::make_unique<TTurret>();
@@ -59,8 +55,7 @@ protected:
         ship.BatteryCalibre[1] = 12;
         ship.SetArmor(0, 0, 0, 0, 0, 0, 10, 3);
     }
-    void expectSeries(std::int32_t& input, const std::int32_t& output,
-                      const std::vector<std::pair<int, int>>& cases) {
+    void expectSeries(std::int32_t& input, const std::int32_t& output, const std::vector<std::pair<int, int>>& cases) {
         for (auto [in, out] : cases) {
             input = in;
             ship.Recalculate();
@@ -68,11 +63,9 @@ protected:
         }
     }
 
-    TDesignShip ship;
-
-private:
-    decltype(SpeedHPTable) savedSpeed_;
-    decltype(OrdnanceTable) savedOrdnance_;
+    ProgramData data = rulesData();
+    TDesignShip ship{data};
+    TShipWeights& w = ship.Weights;
 };
 
 // Counts destruction order through a shared log.
@@ -88,22 +81,20 @@ struct LoggedTurret : TTurret {
 TEST_F(RulesTest, HullAndFreeboard) {
     ScopedRecordingMessages messages;
     ship.Recalculate();
-    EXPECT_EQ(ship.HullWeight, 2894);
-    EXPECT_EQ(ship.Horsepower, 18000);
-    EXPECT_EQ(ship.MachineryWeight, 900);
-    ship.SetOptions(1, 0, false, false, 0, 0);
+    EXPECT_EQ((std::array<int, 3>{w.HullWeight, ship.Horsepower, w.MachineryWeight}), (std::array<int, 3>{2894, 18000, 900}));
+    ship.SetOptions(1, 0, false, 0, 0);
     ship.Recalculate();
-    EXPECT_EQ(ship.HullWeight, 2315);
+    EXPECT_EQ(w.HullWeight, 2315);
     ship.Speed = 21;   // not yet high speed
     ship.Recalculate();
     EXPECT_TRUE(messages.recorded.empty());
     ship.Speed = 22;
     ship.Recalculate();
     ship.Recalculate();
-    EXPECT_EQ(messages.texts(), (Texts{kFreeboard, kFreeboard}));
-    EXPECT_EQ(messages.recorded[0].kind, MessageKind::Warning);
+    EXPECT_EQ(messages.recorded, (std::vector<RecordedMessage>{{MessageKind::Warning, kFreeboard},
+                                                               {MessageKind::Warning, kFreeboard}}));
     messages.clear();
-    ship.SetOptions(0, 0, false, false, 0, 0);
+    ship.SetOptions(0, 0, false, 0, 0);
     ship.Recalculate();
     EXPECT_TRUE(messages.recorded.empty());
 }
@@ -111,53 +102,51 @@ TEST_F(RulesTest, HullAndFreeboard) {
 TEST_F(RulesTest, ArmourAreasAndSizeCorrection) {
     ship.SetArmor(12, 0, 0, 0, 0, 0, 0, 0);
     ship.Recalculate();
-    EXPECT_EQ(ship.WeightB, 3175);   // 1680 x 1.8 = 3024, x 1.05 = 3175.2
-    ship.SetOptions(0, 0, false, false, 1, 0);   // narrow belt
+    EXPECT_EQ(w.WeightB, 3175);   // 1680 x 1.8 = 3024, x 1.05 = 3175.2
+    ship.SetOptions(0, 0, false, 1, 0);   // narrow belt
     ship.Recalculate();
-    EXPECT_EQ(ship.WeightB, 2495);   // 1320 x 1.8 = 2376, x 1.05 = 2494.8
-    ship.SetOptions(0, 0, false, false, 0, 0);
+    EXPECT_EQ(w.WeightB, 2495);   // 1320 x 1.8 = 2376, x 1.05 = 2494.8
+    ship.SetOptions(0, 0, false, 0, 0);
     ship.SetArmor(10, 0, 0, 0, 0, 0, 0, 0);
     // 17000: 2380 x 1.1 x 1.05; 18000 and 25000 uncorrected; 25001: x 0.99.
-    expectSeries(ship.Displacement, ship.WeightB, {{17000, 2749}, {18000, 2646}, {25000, 3675}, {25001, 3638}});
+    expectSeries(ship.Displacement, w.WeightB, {{17000, 2749}, {18000, 2646}, {25000, 3675}, {25001, 3638}});
 
     ship.Displacement = 20000;
     ship.SetArmor(10, 2, 6, 1.5, 11, 6, 11, 3);
     ship.Recalculate();
-    EXPECT_EQ((std::array<int, 5>{ship.WeightB, ship.WeightD, ship.WeightBE, ship.WeightDE, ship.WeightCT}),
-              (std::array<int, 5>{2940, 1596, 1008, 315, 231}));   // each x 1.05
-    EXPECT_EQ(ship.ArmorWeight, 2940 + 1596 + 1008 + 315 + 231);
-    ship.SetOptions(0, 0, false, false, 1, 0);
+    EXPECT_EQ((std::array<int, 6>{w.WeightB, w.WeightD, w.WeightBE, w.WeightDE, w.WeightCT, w.ArmorWeight}),
+              (std::array<int, 6>{2940, 1596, 1008, 315, 231, 2940 + 1596 + 1008 + 315 + 231}));   // each x 1.05
+    ship.SetOptions(0, 0, false, 1, 0);
     ship.Recalculate();
-    EXPECT_EQ(ship.WeightBE, 756);   // 720 x 1.05
+    EXPECT_EQ(w.WeightBE, 756);   // 720 x 1.05
 
     // 1 x 0.014 x 1750 lands just above 24.5 with the double factor: 25,
     // then 25 x 2.625 = 65.625 -> 66, x 1.05 = 69.3 -> 69 (not 66).
-    ship.SetOptions(0, 0, false, false, 0, 0);
+    ship.SetOptions(0, 0, false, 0, 0);
     ship.Displacement = 1750;
     ship.SetArmor(1, 0, 0, 0, 0, 0, 0, 0);
     ship.Recalculate();
-    EXPECT_EQ(ship.WeightB, 69);
+    EXPECT_EQ(w.WeightB, 69);
 }
 
 TEST_F(RulesTest, SetArmorAndSetOptions) {
     ship.SetArmor(-0.5f, 2, -3, NAN, 1, -0.0f, 4, 5);   // no negative or NaN thickness is stored
-    EXPECT_EQ((std::array<float, 5>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT}),
-              (std::array<float, 5>{0, 2, 0, 0, 1}));
+    EXPECT_EQ((std::array<float, 6>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT, ship.ArmorTT}),
+              (std::array<float, 6>{0, 2, 0, 0, 1, 5}));
     EXPECT_FALSE(std::signbit(ship.ArmorSEC));
-    EXPECT_EQ(ship.ArmorTT, 5.0f);
-    ship.SetOptions(1, 3, true, true, 1, 1);
+    ship.SetOptions(1, 3, true, 1, 1);
     EXPECT_TRUE(ship.LowFreeboard && ship.CrossDeckFire && ship.NarrowBelt && ship.Cramped);
     EXPECT_EQ(ship.RangeClass, 3);
-    ship.SetOptions(2, 0, false, false, 2, 2);   // only the value 1 sets a flag
+    ship.SetOptions(2, 0, false, 2, 2);   // only the value 1 sets a flag
     EXPECT_FALSE(ship.LowFreeboard || ship.CrossDeckFire || ship.NarrowBelt || ship.Cramped);
 }
 
 TEST_F(RulesTest, TurretWeightsByPosition) {
     exampleTurretArmour();
     // A 1338.5, half to even; B 1471.8; X 1404.9; wing without cross-deck 1204.2.
-    for (auto [pos, w] : std::vector<std::pair<char, int>>{{'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204},
-                                                             {'R', 1204}, {'E', 1204}, {'Y', 1338}})
-        EXPECT_EQ(addTurret(pos)->Weight, w) << pos;
+    for (auto [pos, weight] : std::vector<std::pair<char, int>>{{'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204},
+                                                                  {'R', 1204}, {'E', 1204}, {'Y', 1338}})
+        EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
     ship.CrossDeckFire = true;
     EXPECT_EQ(addTurret('D')->Weight, 1405);
     EXPECT_EQ(addTurret('S')->Weight, 1405);
@@ -167,11 +156,11 @@ TEST_F(RulesTest, TurretWeightsByPosition) {
     // A single 5 t gun weighs 10; x 1.05 is exactly 10.5 and x 1.1 of a
     // 15 t turret exactly 16.5, which go to the even neighbour.
     ship.SetArmor(0, 0, 0, 0, 0, 0, 0, 0);
-    OrdnanceTable[12 - 3].GunWeight = 5.0f;
+    data.Design.Ordnance[12 - 3].GunWeight = 5.0f;
     EXPECT_EQ(addTurret('E', 1)->Weight, 10);
     ship.CrossDeckFire = false;
     EXPECT_EQ(addTurret('X', 1)->Weight, 10);
-    OrdnanceTable[12 - 3].GunWeight = 7.5f;
+    data.Design.Ordnance[12 - 3].GunWeight = 7.5f;
     EXPECT_EQ(addTurret('B', 1)->Weight, 16);
 }
 
@@ -181,14 +170,14 @@ TEST_F(RulesTest, HostileTurretsStayFinite) {
     EXPECT_EQ(addTurret('A', 9)->Weight, 900 + 1863);
     EXPECT_EQ(addTurret('A', -3)->Weight, 0);          // no guns, no armour
     ship.BatteryCalibre[1] = 35;
-    OrdnanceTable[18 - 3] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
+    data.Design.Ordnance[18 - 3] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
     EXPECT_GT(addTurret('A', 2)->Weight, 0);
     ship.BatteryCalibre[1] = INT_MAX;
     ship.SetArmor(0, 0, 0, 0, 0, 0, 3e38f, 3e38f);
     EXPECT_EQ(addTurret('A', INT_MAX)->Weight, INT_MAX);
     ship.Recalculate();
-    EXPECT_EQ(ship.ArmamentWeight, INT_MAX);
-    EXPECT_EQ(ship.TotalWeight, INT_MAX);
+    EXPECT_EQ(w.ArmamentWeight, INT_MAX);
+    EXPECT_EQ(w.TotalWeight, INT_MAX);
 }
 
 TEST_F(RulesTest, CrossDeckCheckWarnsOnEveryRecalculation) {
@@ -227,30 +216,29 @@ TEST_F(RulesTest, ArmamentAddsTurretsGunsAndMounts) {
     ship.SetArmor(0, 0, 0, 0, 0, 6, 10, 3);
     ship.BatteryCalibre[2] = 6;
     ship.BatteryCalibre[3] = 3;
-    ship.SetSecondaryBatteries(12, 10, 6, 3, 2, 0);
+    ship.SetSecondaryBatteries(12, 10, 2, 0);
     ship.TorpedoCalibre = 18;   // mounts are weighed again on recalculation
     ship.Recalculate();
-    // 12 casemates: 12 x 7.5 + 12 x 6 x (75 x 8 / 100) + 60 = 582
-    EXPECT_EQ(ship.SecondaryWeight, 582);
-    EXPECT_EQ(ship.TertiaryWeight, 60);   // tertiaries carry no armour whatever their turret factor
-    EXPECT_EQ(ship.TorpedoMounts[0]->Weight, 54);
-    EXPECT_EQ(ship.ArmamentWeight, 1338 + 1338 + 582 + 60 + 54);
+    // 12 casemates: 12 x 7.5 + 12 x 6 x (75 x 8 / 100) + 60 = 582; tertiaries
+    // carry no armour whatever their turret factor.
+    EXPECT_EQ((std::array<int, 4>{w.SecondaryWeight, w.TertiaryWeight, ship.TorpedoMounts[0]->Weight, w.ArmamentWeight}),
+              (std::array<int, 4>{582, 60, 54, 1338 + 1338 + 582 + 60 + 54}));
 
     // 165 x 8 / 100 = 13.2 held as a float just below 13.2, so
     // 5 x 2 + 5 x 1.5 x 13.2 / 2 = 59.5 comes out as 59.4999...: 59 + 25.
     ship.ClearTurrets();
     ship.ClearTorpedomount();
-    OrdnanceTable[6 - 3].GunWeight = 2.0f;
+    data.Design.Ordnance[6 - 3].GunWeight = 2.0f;
     ship.SetArmor(0, 0, 0, 0, 0, 1.5f, 0, 0);
-    ship.SetSecondaryBatteries(5, 0, 6, 0, 0, 2);
+    ship.SetSecondaryBatteries(5, 0, 0, 2);
     ship.Recalculate();
-    EXPECT_EQ(ship.SecondaryWeight, 84);
+    EXPECT_EQ(w.SecondaryWeight, 84);
 }
 
 TEST_F(RulesTest, ArmamentFailureIsReportedAndTheRestGoesOn) {
     ScopedRecordingMessages messages;
     exampleTurretArmour();
-    ship.SecondaryWeight = 777;
+    w.SecondaryWeight = 777;
     addTurret('A');
     ship.Turrets.push_back(nullptr);
     addTurret('Y');
@@ -259,10 +247,9 @@ TEST_F(RulesTest, ArmamentFailureIsReportedAndTheRestGoesOn) {
     ship.Recalculate();
     EXPECT_EQ(messages.recorded,
               (std::vector<RecordedMessage>{{MessageKind::Notice, "Error in GetArmamentWeights procedure"}}));
-    EXPECT_EQ(ship.ArmamentWeight, 1338);     // what was added before the failure
-    EXPECT_EQ(ship.SecondaryWeight, 777);     // later sub-steps skipped
-    EXPECT_EQ(ship.FireControlWeight, 30);    // later steps still run
-    EXPECT_EQ(ship.TPSWeight, 300);
+    // What was added before the failure; later sub-steps skipped; later steps still run.
+    EXPECT_EQ((std::array<int, 4>{w.ArmamentWeight, w.SecondaryWeight, w.FireControlWeight, w.TPSWeight}),
+              (std::array<int, 4>{1338, 777, 30, 300}));
     EXPECT_EQ(ship.Complement, 2 * 50 + 2 * 50 + 900 / 16 + 100 + 36);
 }
 
@@ -274,42 +261,41 @@ TEST_F(RulesTest, SpecialsFireControlAndTorpedoDefence) {
     ship.Specials[9].Percent = 50;   // free: not weighed
     ship.Recalculate();
     EXPECT_EQ(ship.Specials[3].Weight, 200);
-    EXPECT_EQ(ship.SpecialsWeight, 300);
+    EXPECT_EQ(w.SpecialsWeight, 300);
     ship.ClearSpecials();
     ship.Recalculate();
-    EXPECT_EQ(ship.SpecialsWeight, 0);
-    expectSeries(ship.FireControl, ship.FireControlWeight,
+    EXPECT_EQ(w.SpecialsWeight, 0);
+    expectSeries(ship.FireControl, w.FireControlWeight,
                  {{-1, 20}, {0, 20}, {1, 30}, {2, 32}, {3, 60}, {4, 65}, {5, 70}, {6, 20}});
     ship.Displacement = 20000;
-    expectSeries(ship.TorpedoDefense, ship.TPSWeight, {{0, 0}, {1, 400}, {2, 450}, {3, 1400}, {4, 1540}, {5, 0}, {-1, 0}});
+    expectSeries(ship.TorpedoDefense, w.TPSWeight, {{0, 0}, {1, 400}, {2, 450}, {3, 1400}, {4, 1540}, {5, 0}, {-1, 0}});
 }
 
 TEST_F(RulesTest, ComplementAndAccommodation) {
     // 10416 t: 24000 + Round(2400 x 0.416) = 24998 hp, x 0.8 = 19998: machinery 1000.
-    SpeedHPTable[10 - 3][18 - 16] = 24;
+    data.Design.SpeedHP[10 - 3][18 - 16] = 24;
     ship.Displacement = 10416;
     ship.Recalculate();
-    EXPECT_EQ(ship.MachineryWeight, 1000);
-    EXPECT_EQ(ship.Complement, 198);
-    EXPECT_EQ(ship.AccommodationSpace, 198);
-    ship.SetOptions(0, 0, false, false, 0, 1);
+    EXPECT_EQ((std::array<int, 3>{w.MachineryWeight, ship.Complement, w.AccommodationSpace}),
+              (std::array<int, 3>{1000, 198, 198}));
+    ship.SetOptions(0, 0, false, 0, 1);
     ship.Recalculate();
-    EXPECT_EQ(ship.AccommodationSpace, 139);   // 138.6
+    EXPECT_EQ(w.AccommodationSpace, 139);   // 138.6
 
     // Guns: a casemate counts as one gun; mounts 3 per tube.
-    ship.SetOptions(0, 0, false, false, 0, 0);
+    ship.SetOptions(0, 0, false, 0, 0);
     ship.BatteryCalibre = {0, 12, 6, 3};
     addTurret('A', 3);
     addTurret('Q', 0);
     addMount('B', 4);
-    ship.SetSecondaryBatteries(10, 4, 6, 3, 0, 0);
+    ship.SetSecondaryBatteries(10, 4, 0, 0);
     ship.Recalculate();
     EXPECT_EQ(ship.Complement, 198 + 4 * 50 + 10 * 14 + 4 * 7 + 12);
 
     // The size steps of the crew; 18 knots has no table value here, so no machinery crew.
     ship.ClearTurrets();
     ship.ClearTorpedomount();
-    ship.SetSecondaryBatteries(0, 0, 0, 0, 0, 0);
+    ship.SetSecondaryBatteries(0, 0, 0, 0);
     expectSeries(ship.Displacement, ship.Complement,
                  {{1000, 10}, {1001, 18}, {1500, 18}, {1501, 26}, {2000, 36}, {2001, 46}, {3000, 56}, {3001, 66}});
 
@@ -327,17 +313,15 @@ TEST_F(RulesTest, TotalIsTheSumOfItsParts) {
     addTurret('X');
     addMount('F', 2);
     ship.BatteryCalibre[2] = 6;
-    ship.SetSecondaryBatteries(8, 0, 6, 0, 0, 0);
+    ship.SetSecondaryBatteries(8, 0, 0, 0);
     ship.SetFireControl(3);
     ship.SetTorpedoDefense(2);
     ship.Specials[1] = {"Aircraft", 1, 0, 0, 0};
     ship.Recalculate();
     EXPECT_TRUE(messages.recorded.empty());
-    EXPECT_EQ(ship.TotalWeight, ship.ArmorWeight + ship.MachineryWeight + ship.HullWeight + ship.ArmamentWeight +
-                                    ship.AccommodationSpace + ship.SpecialsWeight + ship.TPSWeight +
-                                    ship.FireControlWeight);
-    EXPECT_EQ((std::array<int, 5>{ship.HullWeight, ship.MachineryWeight, ship.SpecialsWeight, ship.TPSWeight,
-                                  ship.FireControlWeight}),
+    EXPECT_EQ(w.TotalWeight, w.ArmorWeight + w.MachineryWeight + w.HullWeight + w.ArmamentWeight +
+                                 w.AccommodationSpace + w.SpecialsWeight + w.TPSWeight + w.FireControlWeight);
+    EXPECT_EQ((std::array<int, 5>{w.HullWeight, w.MachineryWeight, w.SpecialsWeight, w.TPSWeight, w.FireControlWeight}),
               (std::array<int, 5>{2894, 900, 100, 330, 60}));
 }
 
@@ -348,16 +332,15 @@ TEST_F(RulesTest, HostileDisplacementsAndSpeeds) {
     ship.Displacement = INT_MAX;
     ship.Recalculate();
     EXPECT_EQ(ship.Horsepower, 0);
-    EXPECT_EQ(ship.TotalWeight, INT_MAX);
+    EXPECT_EQ(w.TotalWeight, INT_MAX);
     ship.Displacement = INT_MIN;
-    ship.Speed = 18;
     ship.Recalculate();
     EXPECT_EQ(ship.Horsepower, 0);
     ship.Displacement = 10000;
     ship.Speed = 0;
     ship.Recalculate();
     EXPECT_EQ(ship.Speed, -1);
-    EXPECT_EQ(ship.MachineryWeight, 0);
+    EXPECT_EQ(w.MachineryWeight, 0);
     EXPECT_EQ(messages.texts(), (Texts{"Illegal displacement", "Illegal Speed value: 0"}));
 }
 
@@ -383,6 +366,8 @@ TEST(ShipRules, ShipTypeCodesAndPositionNames) {
     EXPECT_EQ(TurretPositionName('P'), "Illegal turret position!");
     EXPECT_EQ(TorpedoMountName('U'), "Midships swivel mount");
     EXPECT_EQ(TorpedoMountName('C'), "Illegal mount designation: C");
+    // A position byte above 127 is a Windows-1252 character; the text stays valid UTF-8.
+    EXPECT_EQ(TorpedoMountName('\xC4'), "Illegal mount designation: \xC3\x84");
 }
 
 TEST_F(RulesTest, LayoutFlags) {
@@ -408,8 +393,9 @@ TEST_F(RulesTest, LayoutFlags) {
 
 TEST(ShipRules, ListsFreeFromLastToFirst) {
     std::vector<int> log;
+    const ProgramData data;
     {
-        Tship ship;
+        TDesignShip ship(data);
         for (int id = 1; id <= 3; ++id) {
             auto t = std::make_unique<LoggedTurret>(log, id);
             t->Position = "ABX"[id - 1];

@@ -12,36 +12,22 @@
 using platform::MessageKind;
 using platform::RecordedMessage;
 using platform::ScopedRecordingMessages;
+using Fields = std::vector<std::string>;
 
 namespace {
 
-// Every test starts from empty tables and leaves them as it found them.
-class TablesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        savedSpeed_ = SpeedHPTable;
-        savedOrdnance_ = OrdnanceTable;
-        SpeedHPTable = {};
-        OrdnanceTable = {};
-    }
-    void TearDown() override {
-        SpeedHPTable = savedSpeed_;
-        OrdnanceTable = savedOrdnance_;
-    }
-    static std::int32_t& cell(int thousands, int knots) { return SpeedHPTable[thousands - 3][knots - 16]; }
-    static std::int32_t horsepower(std::int32_t displacement, std::int32_t speed) {
+// Every test starts from empty tables.
+struct TablesTest : ::testing::Test {
+    DesignTables t;
+    testsupport::TempDir dir;
+    std::int32_t& cell(int thousands, int knots) { return t.SpeedHP[thousands - 3][knots - 16]; }
+    std::int32_t horsepower(std::int32_t displacement, std::int32_t speed) {
         Tship ship;
         ship.SetDisplacementAndSpeed(displacement, speed);
-        RequiredHorsepower(ship);
+        RequiredHorsepower(t, ship);
         return ship.Horsepower;
     }
-
-private:
-    decltype(SpeedHPTable) savedSpeed_;
-    decltype(OrdnanceTable) savedOrdnance_;
 };
-
-using Fields = std::vector<std::string>;
 
 } // namespace
 
@@ -55,13 +41,12 @@ TEST(TableLineSplitting, FieldsAreTrimmedExceptTheTail) {
 }
 
 TEST_F(TablesTest, SpeedPowerRowsFollowFileOrderAndNonNumbersReadMinusOne) {
-    testsupport::TempDir dir;
     dir.write("SpeedHPTable.dat", "header\t16\t17\r\n"
                                   "3000\t1\t x \t$10\t+4\t-5\t6 \r\n"
                                   "4000\t7\t8\t99999999999\t2.5\t\t 9\r\n"
                                   "\r\n"
                                   "6000\t11\r\n");
-    LoadSpeedHPTable(dir.path());
+    LoadSpeedHPTable(dir.path(), t);
     // -1: not a number, hexadecimal, tail with a trailing blank, beyond 32
     // bits, not whole, empty; leading blanks of the tail are allowed and the
     // blank line still takes its row.
@@ -70,46 +55,34 @@ TEST_F(TablesTest, SpeedPowerRowsFollowFileOrderAndNonNumbersReadMinusOne) {
                           Cell{3, 21, -1}, Cell{3, 22, 0}, Cell{4, 18, -1}, Cell{4, 19, -1}, Cell{4, 20, -1},
                           Cell{4, 21, 9}, Cell{5, 16, 0}, Cell{6, 16, 11}})
         EXPECT_EQ(cell(c.thousands, c.knots), c.value) << c.thousands << "/" << c.knots;
-}
 
-TEST_F(TablesTest, SpeedPowerExtraLinesAndColumnsAreIgnored) {
+    // Extra lines and columns are ignored.
     std::string text = "header\r\n";
     for (int row = 0; row < 60; ++row) {
         text += "label";
         for (int col = 0; col < 25; ++col) text += "\t" + std::to_string(row * 100 + col);
         text += "\r\n";
     }
-    testsupport::TempDir dir;
     dir.write("SpeedHPTable.dat", text);
-    LoadSpeedHPTable(dir.path());
-    EXPECT_EQ(cell(3, 16), 0);
-    EXPECT_EQ(cell(3, 35), 19);
-    EXPECT_EQ(cell(52, 16), 4900);
-    EXPECT_EQ(cell(52, 35), 4919);
+    LoadSpeedHPTable(dir.path(), t);
+    EXPECT_EQ((std::array<int, 4>{cell(3, 16), cell(3, 35), cell(52, 16), cell(52, 35)}),
+              (std::array<int, 4>{0, 19, 4900, 4919}));
 }
 
-TEST_F(TablesTest, HeaderOnlyFilesGiveEmptyTables) {
-    testsupport::TempDir dir;
+TEST_F(TablesTest, HeaderOnlyFilesGiveEmptyTablesAndMissingOnesThrow) {
     dir.write("SpeedHPTable.dat", "Displacement\t16\t17\r\n");
     dir.write("OrdnanceTable.dat", "Calibre\tCode\r\n");
     cell(10, 18) = 5;
-    OrdnanceTable[9].GunWeight = 57;
-    LoadSpeedHPTable(dir.path());
-    LoadOrdnanceTable(dir.path());
-    for (const auto& row : SpeedHPTable)
-        for (auto v : row) EXPECT_EQ(v, 0);
-    for (const auto& o : OrdnanceTable) {
-        EXPECT_EQ(o.Calibre, 0);
-        EXPECT_EQ(o.GunWeight, 0.0f);
-    }
-}
+    t.Ordnance[9].GunWeight = 57;
+    LoadSpeedHPTable(dir.path(), t);
+    LoadOrdnanceTable(dir.path(), t);
+    EXPECT_EQ(t.SpeedHP, DesignTables{}.SpeedHP);
+    for (const auto& o : t.Ordnance) EXPECT_EQ(std::pair(o.Calibre, o.GunWeight), std::pair(0, 0.0f));
 
-TEST_F(TablesTest, MissingFilesThrowWithThePath) {
-    testsupport::TempDir dir;
     const std::string dataDir = dir.path() + "NoData/";
     for (auto [load, file] : {std::pair{&LoadSpeedHPTable, "SpeedHPTable.dat"}, std::pair{&LoadOrdnanceTable, "OrdnanceTable.dat"}}) {
         try {
-            load(dataDir);
+            load(dataDir, t);
             ADD_FAILURE() << "no error for " << file;
         } catch (const FileOpenError& e) {
             EXPECT_EQ(std::string(e.what()), "Cannot open file " + dataDir + file);
@@ -118,7 +91,6 @@ TEST_F(TablesTest, MissingFilesThrowWithThePath) {
 }
 
 TEST_F(TablesTest, OrdnanceColumnsByCalibreWithLaterLinesWinning) {
-    testsupport::TempDir dir;
     dir.write("OrdnanceTable.dat", "Calibre\tCode\tGun\tShell\tBase\tRange\tRate\tVelocity\r\n"
                                    "12\tH\t570\t8500\t30\t190\t20\t2725\r\n"
                                    "6\tMedium\t75\t1000\t8\t140\t60\t2775\r\n"
@@ -128,33 +100,30 @@ TEST_F(TablesTest, OrdnanceColumnsByCalibreWithLaterLinesWinning) {
                                    "abc\tX\t5\t5\t5\t5\t5\t5\r\n"
                                    "6\tM\t72\t1000\t8\t140\t60\t2775\r\n"
                                    "9\t\t250\r\n");
-    LoadOrdnanceTable(dir.path());
-    EXPECT_EQ(GunWeight(12), 57.0f);   // tenths of tons in the file
-    EXPECT_EQ(TurretArmourBase(12), 30);
-    EXPECT_EQ(GunWeight(6), 7.2f);   // the later line for 6 inches
-    EXPECT_EQ(OrdnanceTable[6 - 3].Code, 'M');
+    LoadOrdnanceTable(dir.path(), t);
+    EXPECT_EQ(GunWeight(t, 12), 57.0f);   // tenths of tons in the file
+    EXPECT_EQ(TurretArmourBase(t, 12), 30);
+    EXPECT_EQ(GunWeight(t, 6), 7.2f);   // the later line for 6 inches
+    EXPECT_EQ(t.Ordnance[6 - 3].Code, 'M');
     // A short line reads its missing columns like non-numeric ones.
-    EXPECT_EQ(OrdnanceTable[9 - 3].Code, '\0');
-    EXPECT_EQ(GunWeight(9), 25.0f);
-    EXPECT_EQ(TurretArmourBase(9), -1);
+    EXPECT_EQ(t.Ordnance[9 - 3].Code, '\0');
+    EXPECT_EQ(GunWeight(t, 9), 25.0f);
+    EXPECT_EQ(TurretArmourBase(t, 9), -1);
     // Calibres without a row were ignored, so nothing else was touched.
-    for (int c : {3, 4, 5, 7, 8, 10, 11, 13, 14, 15, 16, 17, 18}) EXPECT_EQ(OrdnanceTable[c - 3].Calibre, 0) << c;
+    for (int c : {3, 4, 5, 7, 8, 10, 11, 13, 14, 15, 16, 17, 18}) EXPECT_EQ(t.Ordnance[c - 3].Calibre, 0) << c;
 }
 
 TEST_F(TablesTest, CalibresOutsideTheTableAreScaledFromItsEnds) {
-    OrdnanceTable[0] = {3, 'L', 1.0f, 0, 0, 2, 0, 0};
-    OrdnanceTable[15] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
-    EXPECT_FLOAT_EQ(GunWeight(2), 8.0f / 27.0f);
-    EXPECT_FLOAT_EQ(GunWeight(36), 1200.0f);
-    EXPECT_EQ(TurretArmourBase(2), 1);     // 2 x 4/9 = 0.89
-    EXPECT_EQ(TurretArmourBase(36), 272);
-    EXPECT_EQ(TurretArmourBase(35), 257);  // 68 x (35/18)^2 = 257.1
-    for (int c : {0, -1, INT_MIN}) {
-        EXPECT_EQ(GunWeight(c), 0.0f);
-        EXPECT_EQ(TurretArmourBase(c), 0);
-    }
-    EXPECT_TRUE(std::isfinite(GunWeight(INT_MAX)));
-    EXPECT_EQ(TurretArmourBase(INT_MAX), INT_MAX);
+    t.Ordnance[0] = {3, 'L', 1.0f, 0, 0, 2, 0, 0};
+    t.Ordnance[15] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
+    EXPECT_FLOAT_EQ(GunWeight(t, 2), 8.0f / 27.0f);
+    EXPECT_FLOAT_EQ(GunWeight(t, 36), 1200.0f);
+    EXPECT_EQ(TurretArmourBase(t, 2), 1);     // 2 x 4/9 = 0.89
+    EXPECT_EQ(TurretArmourBase(t, 36), 272);
+    EXPECT_EQ(TurretArmourBase(t, 35), 257);  // 68 x (35/18)^2 = 257.1
+    for (int c : {0, -1, INT_MIN}) EXPECT_EQ(std::pair(GunWeight(t, c), TurretArmourBase(t, c)), std::pair(0.0f, 0)) << c;
+    EXPECT_TRUE(std::isfinite(GunWeight(t, INT_MAX)));
+    EXPECT_EQ(TurretArmourBase(t, INT_MAX), INT_MAX);
 }
 
 TEST_F(TablesTest, HorsepowerScalesTheRowAndAppliesTheBandFactor) {
@@ -167,10 +136,16 @@ TEST_F(TablesTest, HorsepowerScalesTheRowAndAppliesTheBandFactor) {
     cell(52, 35) = 400;
     EXPECT_EQ(horsepower(52000, 35), 280000);
     EXPECT_TRUE(messages.recorded.empty());
+    // Huge table values saturate.
+    cell(52, 35) = INT_MAX;
+    cell(3, 35) = INT_MIN;
+    EXPECT_EQ(horsepower(52000, 35), INT_MAX);
+    EXPECT_EQ(horsepower(51999, 35), 0);
+    EXPECT_EQ(horsepower(2000, 35), INT_MIN);
 }
 
 TEST_F(TablesTest, HorsepowerFactorBands) {
-    for (auto& row : SpeedHPTable) row.fill(30);
+    for (auto& row : t.SpeedHP) row.fill(30);
     // Below 3000 t the 3000 t row is scaled: 10 hp per ton before the factor.
     const std::vector<std::pair<int, int>> cases = {
         {800, 16000},   {801, 15219},   {900, 17100},   {901, 16218},   {1000, 18000},  {1001, 17017},
@@ -185,22 +160,18 @@ TEST_F(TablesTest, HorsepowerFactorBands) {
 }
 
 TEST_F(TablesTest, RejectedSpeedsAndDisplacements) {
-    for (auto& row : SpeedHPTable) row.fill(30);
+    for (auto& row : t.SpeedHP) row.fill(30);
     ScopedRecordingMessages messages;
-    EXPECT_EQ(horsepower(10000, 16), 27000);
-    EXPECT_EQ(horsepower(10000, 35), 27000);
+    EXPECT_EQ(horsepower(10000, 16) + horsepower(10000, 35), 2 * 27000);
     EXPECT_TRUE(messages.recorded.empty());
 
     Tship ship;
     ship.SetDisplacementAndSpeed(10000, 15);
-    RequiredHorsepower(ship);
+    RequiredHorsepower(t, ship);
     EXPECT_EQ(ship.Speed, -1);
     EXPECT_EQ(ship.Horsepower, 0);
-    ship.SetDisplacementAndSpeed(10000, 36);
-    RequiredHorsepower(ship);
-    ship.SetDisplacementAndSpeed(10000, INT_MIN);
-    RequiredHorsepower(ship);
-    EXPECT_EQ(horsepower(52001, 20), 0);
+    for (auto [d, s] : std::vector<std::pair<int, int>>{{10000, 36}, {10000, INT_MIN}, {52001, 20}})
+        EXPECT_EQ(horsepower(d, s), 0);
     EXPECT_EQ(horsepower(INT_MAX, 99), 0);   // the displacement is refused first
     EXPECT_EQ(messages.recorded,
               (std::vector<RecordedMessage>{{MessageKind::Notice, "Illegal Speed value: 15"},
@@ -210,42 +181,24 @@ TEST_F(TablesTest, RejectedSpeedsAndDisplacements) {
                                             {MessageKind::Notice, "Illegal displacement"}}));
     messages.clear();
     // No or negative displacement needs no power and reads no row.
-    EXPECT_EQ(horsepower(0, 20), 0);
-    EXPECT_EQ(horsepower(-500, 20), 0);
-    EXPECT_EQ(horsepower(INT_MIN, 20), 0);
+    for (int d : {0, -500, INT_MIN}) EXPECT_EQ(horsepower(d, 20), 0) << d;
     EXPECT_TRUE(messages.recorded.empty());
-}
-
-TEST_F(TablesTest, HugeTableValuesSaturate) {
-    cell(52, 35) = INT_MAX;
-    cell(3, 35) = INT_MIN;
-    EXPECT_EQ(horsepower(52000, 35), INT_MAX);
-    EXPECT_EQ(horsepower(51999, 35), 0);
-    EXPECT_EQ(horsepower(2000, 35), INT_MIN);
 }
 
 // The bundled speed-power table rises with displacement and speed, and its
 // big-ship rows give the installed power of real ships of the period.
 TEST_F(TablesTest, BundledTablesRiseAndGiveBigShipsTheirPower) {
-    const std::string dataDir = testsupport::programDir() + "Data/";
-    LoadSpeedHPTable(dataDir);
-    LoadOrdnanceTable(dataDir);
+    t = testsupport::bundledData().Design;
     for (int row = 0; row < 50; ++row)
         for (int col = 0; col < 20; ++col) {
-            EXPECT_GT(SpeedHPTable[row][col], 0);
-            if (col > 0) {
-                EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row][col - 1]);
-            }
-            if (row > 0) {
-                EXPECT_GE(SpeedHPTable[row][col], SpeedHPTable[row - 1][col]);
-            }
+            EXPECT_GT(t.SpeedHP[row][col], 0);
+            if (col > 0) EXPECT_GE(t.SpeedHP[row][col], t.SpeedHP[row][col - 1]);
+            if (row > 0) EXPECT_GE(t.SpeedHP[row][col], t.SpeedHP[row - 1][col]);
         }
     // The small-ship rows join the big-ship rows without a kink: the last
     // step below 12,000 t is no steeper than twice the first one above it.
-    for (int knots = 16; knots <= 35; ++knots) {
-        const int below = cell(12, knots) - cell(11, knots), above = cell(13, knots) - cell(12, knots);
-        EXPECT_LE(below, 2 * above + 1) << knots << " kn";
-    }
+    for (int knots = 16; knots <= 35; ++knots)
+        EXPECT_LE(cell(12, knots) - cell(11, knots), 2 * (cell(13, knots) - cell(12, knots)) + 1) << knots << " kn";
     struct Ship { const char* name; int tons, knots, shp; };
     for (const Ship& s : {Ship{"Dreadnought", 18110, 21, 23000}, Ship{"Invincible", 17250, 25, 41000},
                           Ship{"Queen Elizabeth", 27500, 24, 56000}, Ship{"Iron Duke", 25000, 21, 29000},
@@ -255,29 +208,24 @@ TEST_F(TablesTest, BundledTablesRiseAndGiveBigShipsTheirPower) {
         EXPECT_LT(ratio, 1.25) << s.name;
     }
     for (int c = 3; c <= 18; ++c) {
-        EXPECT_EQ(OrdnanceTable[c - 3].Calibre, c);
-        if (c > 3) {
-            EXPECT_GT(GunWeight(c), GunWeight(c - 1)) << c;
-            EXPECT_GT(TurretArmourBase(c), TurretArmourBase(c - 1)) << c;
-        }
+        EXPECT_EQ(t.Ordnance[c - 3].Calibre, c);
+        if (c > 3) EXPECT_GT(GunWeight(t, c), GunWeight(t, c - 1)) << c;
+        if (c > 3) EXPECT_GT(TurretArmourBase(t, c), TurretArmourBase(t, c - 1)) << c;
     }
-    EXPECT_EQ(GunWeight(12), 57.0f);
+    EXPECT_EQ(GunWeight(t, 12), 57.0f);
 }
 
 // With the bundled tables a design close to a real ship must come out near
 // her displacement: Dreadnought, 18,110 t, 21 kn, ten 12-inch guns in five
 // twin turrets, 11-inch belt and turret faces, twenty-seven 12-pounders.
-TEST_F(TablesTest, BundledTablesBalanceADreadnought) {
-    const std::string dataDir = testsupport::programDir() + "Data/";
-    LoadSpeedHPTable(dataDir);
-    LoadOrdnanceTable(dataDir);
-    platform::ScopedRecordingMessages messages;
-    TDesignShip ship;
+TEST(ShipTables, BundledTablesBalanceADreadnought) {
+    ScopedRecordingMessages messages;
+    TDesignShip ship(testsupport::bundledData());
     ship.SetDisplacementAndSpeed(18110, 21);
     ship.SetArmor(11, 2, 6, 1.5f, 11, 0, 11, 3);
     ship.BatteryCalibre = {0, 12, 3, 0};
     ship.TorpedoCalibre = 18;
-    ship.SetSecondaryBatteries(27, 0, 3, 0, 0, 0);
+    ship.SetSecondaryBatteries(27, 0, 0, 0);
     ship.SetFireControl(1);
     ship.SetTorpedoDefense(1);
     ship.ClearSpecials();
@@ -296,6 +244,6 @@ TEST_F(TablesTest, BundledTablesBalanceADreadnought) {
     // A twin 12-inch turret with its armour weighs several hundred tons.
     EXPECT_GT(ship.Turrets[0]->Weight, 500);
     EXPECT_LT(ship.Turrets[0]->Weight, 1500);
-    EXPECT_GT(ship.TotalWeight, 18110 * 0.9);
-    EXPECT_LT(ship.TotalWeight, 18110 * 1.1);
+    EXPECT_GT(ship.Weights.TotalWeight, 18110 * 0.9);
+    EXPECT_LT(ship.Weights.TotalWeight, 18110 * 1.1);
 }

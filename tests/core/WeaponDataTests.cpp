@@ -1,6 +1,5 @@
 #include "tables/WeaponData.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,32 +8,18 @@
 #include <cstdio>
 
 using platform::ScopedRecordingMessages;
+using Texts = std::vector<std::string>;
 
 namespace {
 
-void clearWeaponTables() {
-    GunRangeFactor = 0;
-    PenetrationFactor = 0;
-    ShipTypeNames = {};
-    GunCalibres = {};
-    TorpedoTypes = {};
-}
-
-// A program directory with the given data files; a file given as none is
-// left out.
-class WeaponDataTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        saved_ = platform::programDir();
-        platform::setProgramDir(dir_.path());
-        clearWeaponTables();
-    }
-    void TearDown() override {
-        platform::setProgramDir(saved_);
-        clearWeaponTables();
-    }
-    void write(const std::string& name, const std::string& text) { dir_.write("Data/" + name, text); }
-    // Header plus 17 rows, row for calibre c holding "c\tname\t<third>\t..." .
+// A program directory with the given data files, loaded into fresh tables.
+struct WeaponDataTest : ::testing::Test {
+    testsupport::TempDir dir;
+    WeaponTables t;
+    void write(const std::string& name, const std::string& text) { dir.write("Data/" + name, text); }
+    void remove(const std::string& name) { std::remove((dir.path() + "Data/" + name).c_str()); }
+    void load() { LoadWeaponTables(dir.path(), t = {}); }
+    // Header plus `rows` rows, the row for calibre c holding "c\tname\t<third>\t..." .
     static std::string gunTable(const std::string& third, int rows = 17) {
         std::string s = "Calibre\tGun\tValue\r\n";
         for (int l = 1; l <= rows; ++l) {
@@ -44,17 +29,22 @@ protected:
         }
         return s;
     }
+    static std::string torpedoTable(const std::string& row) {
+        std::string s = "Name\tfree\tTag\r\n";
+        for (int l = 1; l <= 9; ++l) s += row + "\r\n";
+        return s;
+    }
     void writeAll(const std::string& basic) {
         write("BasicData.dat", basic);
         write("VPen.dat", gunTable("9"));
         write("HPen.dat", gunTable("0"));
         write("Gundata.dat", gunTable("5"));
-        std::string torp = "Name\tfree\tTag\r\n";
-        for (int l = 1; l <= 9; ++l) torp += std::to_string(l) + "T\tx\t18\t30\t30\t100\t22\r\n";
-        write("Torpedodata.dat", torp);
+        write("Torpedodata.dat", torpedoTable("1T\tx\t18\t30\t30\t100\t22"));
     }
-    testsupport::TempDir dir_;
-    std::string saved_;
+    std::array<int, 5> torpedo(int i) const {
+        const TTorpedoType& x = t.TorpedoTypes[static_cast<size_t>(i)];
+        return {x.Tag, x.Range1, x.Speed1, x.Range2, x.Speed2};
+    }
 };
 
 } // namespace
@@ -71,118 +61,92 @@ TEST_F(WeaponDataTest, RangeFactorScalesBaseRangeTruncatingTowardZero) {
     writeAll("[BasicData]\r\nGunRangeFactor=12\r\nShipType3=Armoured cruiser\r\n");
     write("VPen.dat", gunTable("9") + "extra\tline\r\n");
     ScopedRecordingMessages rec;
-    LoadWeaponTables(dir_.path());
+    load();
     EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_EQ(GunRangeFactor, 12);
-    EXPECT_EQ(PenetrationFactor, 10);
-    EXPECT_EQ(GunCalibre(12).BaseRange, 10);
-    EXPECT_EQ(GunCalibre(2).VPen[1], 101);
-    EXPECT_EQ(GunCalibre(18).VPen[30], 1730);
-    EXPECT_EQ(GunCalibre(18).HPen[30], 1730);
-    EXPECT_FLOAT_EQ(GunCalibre(7).BaseRateOfFire, 0.5f);
-    EXPECT_EQ(GunCalibre(7).MaxRange, 601);
-    EXPECT_EQ(ShipTypeName(3), "Armoured cruiser");
-    EXPECT_EQ(ShipTypeName(11) + ShipTypeName(4), "");
-    const TTorpedoType& t = TorpedoTypes[1];
-    EXPECT_EQ(t.Name, "1T");
-    EXPECT_EQ((std::array<int, 5>{t.Tag, t.Range1, t.Speed1, t.Range2, t.Speed2}),
-              (std::array<int, 5>{18, 3000, 30, 10000, 22}));
+    EXPECT_EQ((std::array<int, 6>{t.GunRangeFactor, t.PenetrationFactor, t.Gun(12).BaseRange, t.Gun(2).VPen[1],
+                                  t.Gun(18).VPen[30], t.Gun(18).HPen[30]}),
+              (std::array<int, 6>{12, 10, 10, 101, 1730, 1730}));
+    EXPECT_FLOAT_EQ(t.Gun(7).BaseRateOfFire, 0.5f);
+    EXPECT_EQ(t.Gun(7).MaxRange, 601);
+    EXPECT_EQ(t.ShipTypeName(3), "Armoured cruiser");
+    EXPECT_EQ(t.ShipTypeName(11) + t.ShipTypeName(4), "");
+    EXPECT_EQ(t.TorpedoTypes[1].Name, "1T");
+    EXPECT_EQ(torpedo(1), (std::array<int, 5>{18, 3000, 30, 10000, 22}));
 
     write("VPen.dat", gunTable("-9"));
-    LoadWeaponTables(dir_.path());
-    EXPECT_EQ(GunCalibre(12).BaseRange, -10);
+    load();
+    EXPECT_EQ(t.Gun(12).BaseRange, -10);
     write("BasicData.dat", "[BasicData]\r\nPenetrationFactor=7\r\n");
-    LoadWeaponTables(dir_.path());
-    EXPECT_EQ(GunCalibre(12).BaseRange, -9);
-    EXPECT_EQ(PenetrationFactor, 7);
+    load();
+    EXPECT_EQ(t.Gun(12).BaseRange, -9);
+    EXPECT_EQ(t.PenetrationFactor, 7);
 }
 
-TEST_F(WeaponDataTest, ShortLinesRepeatTheirLastField) {
+TEST_F(WeaponDataTest, ShortLinesRepeatTheirLastFieldAndScaledNumbersSaturate) {
     writeAll("[BasicData]\r\n");
     std::string vpen = "h\r\n";
     for (int l = 1; l <= 17; ++l) vpen += "c\tn\t8\r\n";
     write("VPen.dat", vpen);
-    std::string torp = "h\r\n";
-    for (int l = 1; l <= 9; ++l) torp += "Short\tfree\t18\t40\t35\r\n";
-    write("Torpedodata.dat", torp);
-    LoadWeaponTables(dir_.path());
-    EXPECT_EQ(GunCalibre(5).BaseRange, 8);
-    EXPECT_EQ(GunCalibre(5).VPen[17], 8);
-    const TTorpedoType& t = TorpedoTypes[4];
-    EXPECT_EQ((std::array<int, 5>{t.Tag, t.Range1, t.Speed1, t.Range2, t.Speed2}),
-              (std::array<int, 5>{18, 4000, 35, 3500, 35}));
+    write("Torpedodata.dat", torpedoTable("Short\tfree\t18\t40\t35"));
+    load();
+    EXPECT_EQ(t.Gun(5).BaseRange, 8);
+    EXPECT_EQ(t.Gun(5).VPen[17], 8);
+    EXPECT_EQ(torpedo(4), (std::array<int, 5>{18, 4000, 35, 3500, 35}));
+
+    writeAll("[BasicData]\r\nGunRangeFactor=2000000000\r\n");
+    write("Torpedodata.dat", torpedoTable("T\tx\t18\t2147483647\t30\t-2147483648\t22"));
+    write("VPen.dat", gunTable("2000000000"));
+    load();
+    EXPECT_EQ(t.Gun(12).BaseRange, INT32_MAX);
+    EXPECT_EQ(t.TorpedoTypes[2].Range1, INT32_MAX);
+    EXPECT_EQ(t.TorpedoTypes[2].Range2, INT32_MIN);
 }
 
 TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
     writeAll("[BasicData]\r\n");
-    std::remove((dir_.path() + "Data/BasicData.dat").c_str());
+    remove("BasicData.dat");
     {
         ScopedRecordingMessages rec;
-        LoadWeaponTables(dir_.path());
-        EXPECT_EQ(rec.texts(), std::vector<std::string>{"Warning! Cannot find file BasicData.dat!"});
-        EXPECT_EQ(GunRangeFactor, 0);
-        EXPECT_EQ(GunCalibre(12).BaseRange, 0);  // the factor stayed 0
-        EXPECT_EQ(GunCalibre(12).MaxRange, 1101);
-        EXPECT_EQ(TorpedoTypes[9].Speed1, 30);
+        load();
+        EXPECT_EQ(rec.texts(), Texts{"Warning! Cannot find file BasicData.dat!"});
+        EXPECT_EQ(t.GunRangeFactor, 0);
+        EXPECT_EQ(t.Gun(12).BaseRange, 0);  // the factor stayed 0
+        EXPECT_EQ(t.Gun(12).MaxRange, 1101);
+        EXPECT_EQ(t.TorpedoTypes[9].Speed1, 30);
     }
-    const struct {
-        const char* file;
-        std::string text;
-    } cases[] = {
-        {"Torpedodata.dat", "Error: Cannot find file " + dir_.path() + "/Data/Torpedodata.dat"},
-        {"Gundata.dat", "Error: Cannot find file Gundata.dat"},
-        {"HPen.dat", "Error: Cannot find file HPen.dat"},
-        {"VPen.dat", "Error: Cannot find file VPen.dat"},
-    };
     writeAll("[BasicData]\r\n");
-    for (const auto& c : cases) {
-        clearWeaponTables();
-        std::remove((dir_.path() + "Data/" + c.file).c_str());
+    for (auto [file, text] : std::vector<std::pair<std::string, std::string>>{
+             {"Torpedodata.dat", "Error: Cannot find file " + dir.path() + "/Data/Torpedodata.dat"},
+             {"Gundata.dat", "Error: Cannot find file Gundata.dat"},
+             {"HPen.dat", "Error: Cannot find file HPen.dat"},
+             {"VPen.dat", "Error: Cannot find file VPen.dat"}}) {
+        remove(file);
         ScopedRecordingMessages rec;
-        LoadWeaponTables(dir_.path());
-        EXPECT_EQ(rec.texts(), std::vector<std::string>{c.text});
-        EXPECT_EQ(TorpedoTypes[1].Speed1, 0);
+        load();
+        EXPECT_EQ(rec.texts(), Texts{text});
+        EXPECT_EQ(t.TorpedoTypes[1].Speed1, 0);
     }
     // With only VPen.dat gone nothing after it was read.
-    EXPECT_EQ(GunCalibre(3).VPen[1], 0);
-    EXPECT_EQ(GunRangeFactor, 10);
-}
+    EXPECT_EQ(t.Gun(3).VPen[1], 0);
+    EXPECT_EQ(t.GunRangeFactor, 10);
 
-TEST_F(WeaponDataTest, ShortFileStopsTheRestAndKeepsTheRowsRead) {
+    // A short file stops the rest and keeps the rows read.
     writeAll("[BasicData]\r\n");
     write("VPen.dat", gunTable("9", 9));  // ten lines: header and calibres 2..10
     ScopedRecordingMessages rec;
-    LoadWeaponTables(dir_.path());
-    EXPECT_EQ(rec.texts(), std::vector<std::string>{"Error loading weapon tables!"});
-    EXPECT_EQ(GunCalibre(10).BaseRange, 9);
-    EXPECT_EQ(GunCalibre(11).BaseRange, 0);
-    EXPECT_EQ(GunCalibre(2).HPen[1], 0);
-    EXPECT_EQ(GunCalibre(2).MaxRange, 0);
-    EXPECT_EQ(TorpedoTypes[1].Name, "");
+    load();
+    EXPECT_EQ(rec.texts(), Texts{"Error loading weapon tables!"});
+    EXPECT_EQ((std::array<int, 4>{t.Gun(10).BaseRange, t.Gun(11).BaseRange, t.Gun(2).HPen[1], t.Gun(2).MaxRange}),
+              (std::array<int, 4>{9, 0, 0, 0}));
+    EXPECT_EQ(t.TorpedoTypes[1].Name, "");
 }
 
-TEST_F(WeaponDataTest, ScaledNumbersSaturate) {
-    // Numbers that would overflow when scaled saturate instead.
-    writeAll("[BasicData]\r\nGunRangeFactor=2000000000\r\n");
-    std::string torp = "h\r\n";
-    for (int l = 1; l <= 9; ++l) torp += "T\tx\t18\t2147483647\t30\t-2147483648\t22\r\n";
-    write("Torpedodata.dat", torp);
-    write("VPen.dat", gunTable("2000000000"));
-    LoadWeaponTables(dir_.path());
-    EXPECT_EQ(GunCalibre(12).BaseRange, INT32_MAX);
-    EXPECT_EQ(TorpedoTypes[2].Range1, INT32_MAX);
-    EXPECT_EQ(TorpedoTypes[2].Range2, INT32_MIN);
-}
-
-TEST_F(WeaponDataTest, BundledTablesAreComplete) {
-    platform::setProgramDir(testsupport::programDir());
-    ScopedRecordingMessages rec;
-    LoadWeaponTables(testsupport::programDir());
-    EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_EQ(GunRangeFactor, 10);
-    EXPECT_EQ(ShipTypeName(0), "Battleship");
+TEST(WeaponData, BundledTablesAreComplete) {
+    const WeaponTables& t = testsupport::bundledData().Weapons;
+    EXPECT_EQ(t.GunRangeFactor, 10);
+    EXPECT_EQ(t.ShipTypeName(0), "Battleship");
     for (int c = kMinGunCalibre; c <= kMaxGunCalibre; ++c) {
-        const TGunCalibreData& g = GunCalibre(c);
+        const TGunCalibreData& g = t.Gun(c);
         EXPECT_GT(g.BaseRange, 0) << c;
         EXPECT_GT(g.MaxRange, g.BaseRange) << c;
         EXPECT_GT(g.BaseRateOfFire, 0.0f) << c;
@@ -190,11 +154,12 @@ TEST_F(WeaponDataTest, BundledTablesAreComplete) {
         EXPECT_LE(g.HPen[1], g.HPen[std::min(g.MaxRange, 30)]) << c;  // deck penetration rises
     }
     std::string designations;
-    for (int t = 1; t <= 9; ++t) {
-        ASSERT_FALSE(TorpedoTypes[t].Name.empty());
-        EXPECT_EQ(designations.find(TorpedoTypes[t].Name[0]), std::string::npos);
-        designations += TorpedoTypes[t].Name[0];
-        EXPECT_GT(TorpedoTypes[t].Range2, TorpedoTypes[t].Range1);
-        EXPECT_LT(TorpedoTypes[t].Speed2, TorpedoTypes[t].Speed1);
+    for (int i = 1; i <= 9; ++i) {
+        const TTorpedoType& x = t.TorpedoTypes[i];
+        ASSERT_FALSE(x.Name.empty());
+        EXPECT_EQ(designations.find(x.Name[0]), std::string::npos);
+        designations += x.Name[0];
+        EXPECT_GT(x.Range2, x.Range1);
+        EXPECT_LT(x.Speed2, x.Speed1);
     }
 }

@@ -1,9 +1,7 @@
 #pragma once
 // Shared by the fuzz targets: a private scratch directory per process, a
-// message sink that keeps boxes quiet, and small helpers for splitting one
-// input into several files.
+// message sink that keeps boxes quiet, and splitting one input into files.
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -35,47 +33,34 @@ public:
         dir_ = templ + "/";
         std::filesystem::create_directories(dir_ + "Data");
     }
-    ~Scratch() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
     // Ends with "/".
     const std::string& dir() const { return dir_; }
-
     std::string write(const std::string& name, std::string_view bytes) const {
-        std::string full = dir_ + name;
-        std::ofstream out(full, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return full;
-    }
-    void remove(const std::string& name) const {
-        std::error_code ec;
-        std::filesystem::remove(dir_ + name, ec);
+        std::ofstream(dir_ + name, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return dir_ + name;
     }
     // Writes the file, or removes it when there is no part for it, so the
     // loaders' missing-file paths get their share of runs.
     void writeOrRemove(const std::string& name, const std::vector<std::string_view>& parts, size_t i) const {
+        std::error_code ec;
         if (i < parts.size()) write(name, parts[i]);
-        else remove(name);
+        else std::filesystem::remove(dir_ + name, ec);
     }
 
 private:
     std::string dir_;
 };
 
-// One scratch directory and one quiet message sink for the whole process.
+// One scratch directory and one quiet message sink for the whole process,
+// left alive (the sink must outlive every run); the directory goes at exit.
 struct Env {
     Scratch scratch;
     platform::RecordingMessages messages;
     Env() { platform::setMessages(&messages); }
-    ~Env() { platform::setMessages(nullptr); }
 };
 
 inline Env& env() {
-    static Env* e = new Env;  // left alive: the sink must outlive every run
+    static Env* e = new Env;
     static bool cleanup = (std::atexit([] { std::error_code ec; std::filesystem::remove_all(env().scratch.dir(), ec); }), true);
     (void)cleanup;
     return *e;
@@ -89,25 +74,18 @@ inline Env& beginRun() {
     return e;
 }
 
+inline std::string_view asText(const std::uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
+
 // Splits an input into files at form-feed bytes (which no data file holds).
 inline std::vector<std::string_view> splitParts(const std::uint8_t* data, size_t size) {
     std::vector<std::string_view> parts;
-    std::string_view all(reinterpret_cast<const char*>(data), size);
-    size_t start = 0;
-    for (;;) {
-        size_t ff = all.find('\f', start);
-        if (ff == std::string_view::npos) {
-            parts.push_back(all.substr(start));
-            break;
-        }
-        parts.push_back(all.substr(start, ff - start));
+    std::string_view all = asText(data, size);
+    for (size_t start = 0;;) {
+        const size_t ff = all.find('\f', start);
+        parts.push_back(all.substr(start, ff == std::string_view::npos ? std::string_view::npos : ff - start));
+        if (ff == std::string_view::npos) return parts;
         start = ff + 1;
     }
-    return parts;
-}
-
-inline std::string_view asText(const std::uint8_t* data, size_t size) {
-    return {reinterpret_cast<const char*>(data), size};
 }
 
 } // namespace fuzz

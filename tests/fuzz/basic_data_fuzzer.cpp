@@ -6,11 +6,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
     env.scratch.write("Data/BasicData.dat", fuzz::asText(data, size));
-    platform::setProgramDir(env.scratch.dir());
-    GunRangeFactor = 0;
-    PenetrationFactor = 0;
-    ShipTypeNames = {};
-    LoadBasicData();
-    for (int t = -1; t <= 11; ++t) (void)ShipTypeName(t);
+    WeaponTables tables;
+    LoadBasicData(env.scratch.dir(), tables);
+    for (int t = -1; t <= 11; ++t) (void)tables.ShipTypeName(t);
     return 0;
 }

@@ -6,7 +6,7 @@
 #include "designfile/DesignFile.h"
 #include "designfile/DesignInputs.h"
 #include "platform/FileSystem.h"
-#include "startup/ProgramData.h"
+#include "startup/Startup.h"
 #include "shipdata/Ship.h"
 
 #include <string>
@@ -62,10 +62,12 @@ bool sameLists(const TDesignShip& a, const TDesignShip& b) {
 
 } // namespace
 
+// The bundled tables, so the recompute works on real figures.
+static ProgramData gData;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::env();
-    // The bundled tables, so the recompute works on real figures.
-    LoadProgramData(SHIP_SOURCE_DIR);
+    LoadProgramData(SHIP_SOURCE_DIR, gData);
     return 0;
 }
 
@@ -74,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const std::string path = env.scratch.write("Fuzz Class.sdf", fuzz::asText(data, size));
 
     DesignInputs inputs;
-    TDesignShip ship;
+    TDesignShip ship(gData);
     ReadDesignFile(path, inputs, ship);
     FUZZ_CHECK(inputs.Name == "Fuzz Class");
     FUZZ_CHECK(inRange(ranges::Displacement, inputs.Displacement));
@@ -98,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const auto lines = DesignFileLines(inputs, ship, &outlines);
     FUZZ_CHECK(platform::writeLines(path, lines) == platform::WriteResult::Ok);
     DesignInputs again;
-    TDesignShip shipAgain;
+    TDesignShip shipAgain(gData);
     ReadDesignFile(path, again, shipAgain);
     FUZZ_CHECK(numbers(again) == numbers(inputs));
     FUZZ_CHECK(texts(again) == texts(inputs));

@@ -9,13 +9,15 @@
 #include "designfile/DesignFile.h"
 #include "map/MapModel.h"
 #include "nations/Nations.h"
-#include "startup/ProgramData.h"
+#include "startup/Startup.h"
 
 #include <memory>
 
+static ProgramData gData;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::env();
-    LoadProgramData(SHIP_SOURCE_DIR);
+    LoadProgramData(SHIP_SOURCE_DIR, gData);
     return 0;
 }
 
@@ -24,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const std::string path = env.scratch.write("Fuzz Class.sdf", fuzz::asText(data, size));
 
     TMap globe;
-    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(path, "Fuzz Class", globe);
+    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences);
     if (!ship) return 0;
     FUZZ_CHECK(ship->ClassName == "Fuzz Class");
     FUZZ_CHECK(ship->Nation >= 0 && ship->Nation <= MaxNation);
@@ -33,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
     // The form reads the same sections (one turret section fewer).
     DesignInputs inputs;
-    TDesignShip design;
+    TDesignShip design(gData);
     ReadDesignFile(path, inputs, design);
     FUZZ_CHECK(design.Turrets.size() <= ship->Turrets.size());
     for (size_t i = 0; i < design.Turrets.size(); ++i) {
@@ -55,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     ship->SetHeading(static_cast<std::int32_t>(size % 360));
     ship->UpdateFireSmokePoints();
     // A second ship on the same map shares the presenters of the first.
-    std::unique_ptr<TFightingShip> second = CreateShipOnLayer(path, "Fuzz Class", globe);
+    std::unique_ptr<TFightingShip> second = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences);
     FUZZ_CHECK(second != nullptr);
     return 0;
 }

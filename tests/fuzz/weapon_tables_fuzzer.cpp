@@ -11,13 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     static const char* const kFiles[] = {"Data/BasicData.dat", "Data/VPen.dat", "Data/HPen.dat", "Data/Gundata.dat",
                                          "Data/Torpedodata.dat"};
     for (size_t i = 0; i < 5; ++i) env.scratch.writeOrRemove(kFiles[i], parts, i);
-    platform::setProgramDir(env.scratch.dir());
-    GunRangeFactor = 0;
-    PenetrationFactor = 0;
-    ShipTypeNames = {};
-    GunCalibres = {};
-    TorpedoTypes = {};
-    LoadWeaponTables(env.scratch.dir());
-    for (int c = -1; c <= 40; ++c) (void)GunCalibre(c);
+    WeaponTables tables;
+    LoadWeaponTables(env.scratch.dir(), tables);
+    for (int c = -1; c <= 40; ++c) (void)tables.Gun(c);
     return 0;
 }

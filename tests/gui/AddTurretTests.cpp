@@ -32,7 +32,7 @@ class AddTurretTests : public QObject {
 private slots:
     void offersOnlyFreePositionsInOrder() {
         TdlgAddTurret d;
-        TDesignShip ship;
+        TDesignShip ship(bundledData());
         d.PrepareTurret(ship);
         QCOMPARE(d.windowTitle(), QStringLiteral("Add turret"));
         QCOMPARE(d.lbPosition->count(), 24);
@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(d.lbPosition->count(), 0);
 
         // Mounts: both port broadside tubes offered; turrets take no mount position.
-        TDesignShip bare;
+        TDesignShip bare(bundledData());
         d.PrepareMount(bare);
         QCOMPARE(d.lbPosition->count(), 16);
         QVERIFY(items(d).contains(QStringLiteral("F - Port broadside (sub)")));
@@ -68,7 +68,7 @@ private slots:
     void okChecksPositionThenFactor() {
         platform::ScopedRecordingMessages messages;
         TdlgAddTurret d;
-        TDesignShip ship;
+        TDesignShip ship(bundledData());
         d.PrepareTurret(ship);
         d.show();
         d.Button1->click();
@@ -100,7 +100,7 @@ private slots:
 
     void factorAndTubesPersistBetweenOpenings() {
         TdlgAddTurret d;
-        TDesignShip ship;
+        TDesignShip ship(bundledData());
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             choosePosition(dlg, QStringLiteral("B - "));
             dlg.cbTurretFactor->setCurrentIndex(3);

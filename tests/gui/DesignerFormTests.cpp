@@ -7,6 +7,7 @@
 #include "platform/Round.h"
 
 #include <QFrame>
+#include <QPixmap>
 
 using namespace designertest;
 
@@ -16,7 +17,7 @@ namespace {
 // mounts, computed by the core alone.
 using Places = std::vector<std::pair<char, int>>;
 std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const Places& turrets = {}, const Places& mounts = {}) {
-    auto ship = std::make_unique<TDesignShip>();
+    auto ship = std::make_unique<TDesignShip>(bundledData());
     ship->ClearSpecials();
     ApplyInputs(inputs, *ship);
     for (auto [letter, guns] : turrets) {
@@ -199,14 +200,14 @@ private slots:
         addMount(*form, 'F', 2);
 
         auto ship = coreShip(in, {{'A', 2}}, {{'F', 2}});
+        const TShipWeights& x = ship->Weights;
         const std::vector<std::pair<QLabel*, std::int32_t>> boxes = {
-            {w.stHull, ship->HullWeight}, {w.stB, ship->WeightB}, {w.stArmamentWeight, ship->ArmamentWeight},
-            {w.stTPSweight, ship->TPSWeight}, {w.stFireControl, ship->FireControlWeight},
-            {w.stSecWeight, ship->SecondaryWeight}, {w.stCrew, ship->Complement}, {w.stSumAll, ship->TotalWeight},
-            {w.StaticText4, ship->Displacement - ship->TotalWeight}};
+            {w.stHull, x.HullWeight}, {w.stB, x.WeightB}, {w.stArmamentWeight, x.ArmamentWeight},
+            {w.stTPSweight, x.TPSWeight}, {w.stFireControl, x.FireControlWeight}, {w.stSecWeight, x.SecondaryWeight},
+            {w.stCrew, ship->Complement}, {w.stSumAll, x.TotalWeight}, {w.StaticText4, ship->Displacement - x.TotalWeight}};
         for (const auto& [box, value] : boxes) QVERIFY2(boxValue(box) == value, qPrintable(box->objectName()));
         QCOMPARE(w.stArmorPc->text(),
-                 QString::number(platform::Round(static_cast<long double>(ship->ArmorWeight) / ship->TotalWeight * 100)) + "%");
+                 QString::number(platform::Round(static_cast<long double>(x.ArmorWeight) / x.TotalWeight * 100)) + "%");
         QCOMPARE(captions(w.lvTurrets, 2), QStringList{QString::number(ship->Turrets[0]->Weight)});
         QCOMPARE(captions(w.lvTorpedoes, 2), QStringList{QString::number(2 * 21)});
         QVERIFY(messages.recorded.empty());
@@ -222,7 +223,7 @@ private slots:
                 for (int be = 0; be < 33 && !hit; ++be)
                     for (int ct = 0; ct < 33 && !hit; ++ct) {
                         in.B = b, in.BE = be, in.CT = ct;
-                        if (coreShip(in)->TotalWeight == 10001) hit = std::array<int, 3>{b, be, ct};
+                        if (coreShip(in)->Weights.TotalWeight == 10001) hit = std::array<int, 3>{b, be, ct};
                     }
         }
         if (!hit) QSKIP("no armour choice weighs exactly 10001 t with the present tables");
@@ -283,7 +284,7 @@ private slots:
         w.cbFuelType->setCurrentIndex(1);
         DesignInputs in = openingInputs();
         in.FuelType = 1;
-        QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'Y', 2}})->TotalWeight);
+        QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'Y', 2}})->Weights.TotalWeight);
 
         addMount(*form, 'B', 3);
         w.lvTorpedoes->setCurrentItem(w.lvTorpedoes->topLevelItem(0));
@@ -315,7 +316,7 @@ private slots:
         QCOMPARE(w.stSumAll->text(), total);
         w.Button1->click();  // "Update weights"
         in.Mines = 50;
-        QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'A', 2}})->TotalWeight);
+        QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'A', 2}})->Weights.TotalWeight);
     }
 
     void clearingAsksFirst() {
@@ -343,6 +344,23 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
         w.Button2->click();
         QVERIFY(!form->isVisible());
+    }
+
+    // With SHIP_SCREENSHOT_PATH set the picture is kept there (docs/designer.png is made this way).
+    void screenshotWithASampleDesign() {
+        auto form = openForm();
+        QVERIFY(form);
+        const QStringList samples = QDir(QString::fromStdString(programDir() + "Designs"))
+                                        .entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name);
+        QVERIFY(!samples.isEmpty());
+        const QString wanted = qEnvironmentVariable("SHIP_SCREENSHOT_DESIGN");
+        platform::ScopedRecordingMessages messages;
+        form->LoadDesign(programDir() + "Designs/" + (samples.contains(wanted) ? wanted : samples.first()).toStdString());
+        QVERIFY(!form->Widgets().edName->text().isEmpty());
+        const QPixmap shot = form->grab();
+        QCOMPARE(shot.size(), form->size());
+        const QString target = qEnvironmentVariable("SHIP_SCREENSHOT_PATH");
+        if (!target.isEmpty()) QVERIFY(shot.save(target));
     }
 };
 

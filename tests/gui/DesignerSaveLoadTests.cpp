@@ -181,12 +181,12 @@ private slots:
         DesignInputs expected = form->Inputs();
         dialogs.answers.push_back(path);
         w->bnLoad->click();
-        TDesignShip ship;
+        TDesignShip ship(form->Data());
         ship.ClearSpecials();
         LoadDesignInto(path, expected, ship);
         QCOMPARE(w->edName->text().toStdString(), expected.Name);
         QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr), DesignFileLines(expected, ship, nullptr));
-        QCOMPARE(boxValue(w->stSumAll), ship.TotalWeight);
+        QCOMPARE(boxValue(w->stSumAll), ship.Weights.TotalWeight);
     }
 
     void pictureChooserKeepsTheFileNameOnly() {

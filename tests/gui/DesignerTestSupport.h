@@ -5,6 +5,7 @@
 #include "designer/frmDesign.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "tests/core/TestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <cstdlib>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -31,13 +31,8 @@
 
 namespace designertest {
 
-// The build's program directory with Data/ and Designs/.
-inline std::string programDir() {
-    const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
-    std::string d = dir ? dir : "./";
-    if (d.back() != '/') d.push_back('/');
-    return d;
-}
+using testsupport::bundledData;
+using testsupport::programDir;
 
 inline void copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);

@@ -10,7 +10,6 @@
 #include "GuiTestRegistry.h"
 
 #include "graphics/qt/PlanImage.h"
-#include "startup/ProgramData.h"
 #include "map/qt/MapControl.h"
 #include "map/qt/MapRenderer.h"
 
@@ -19,12 +18,7 @@
 
 namespace {
 
-std::string sourceDir() {
-    const char* dir = std::getenv("SHIP_TEST_SOURCE_DIR");
-    return dir ? dir : "./";
-}
-
-std::string referenceDir() { return sourceDir() + "tests/gui/reference/"; }
+std::string referenceDir() { return testsupport::sourceDir() + "tests/gui/reference/"; }
 
 // Pixels whose largest channel difference exceeds `tolerance`.
 int differingPixels(const QImage& a, const QImage& b, int tolerance) {
@@ -107,13 +101,10 @@ private slots:
     }
 
     void renderedDesignMatchesTheReference() {
-        {
-            // Hull colours come from the nation colours of the preferences.
-            platform::ScopedRecordingMessages startup;
-            QVERIFY(LoadProgramData(designertest::programDir()));
-        }
+        // Hull colours come from the nation colours of the preferences.
+        const TPreferences& preferences = designertest::bundledData().Preferences;
         platform::ScopedRecordingMessages rec;
-        const auto image = RenderDesignPlan(referenceDir() + "Plan Sample BB.sdf", "Plan Sample BB");
+        const auto image = RenderDesignPlan(referenceDir() + "Plan Sample BB.sdf", "Plan Sample BB", preferences);
         QVERIFY(image);
         QVERIFY(rec.texts().empty());
         const QImage reference(QString::fromStdString(referenceDir() + "plan-sample-bb.png"));

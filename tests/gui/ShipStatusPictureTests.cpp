@@ -45,8 +45,7 @@ bool near(QRgb a, QColor b) {
 class ShipStatusPictureTests : public QObject {
     Q_OBJECT
 private slots:
-    void init() { useBundledProgramDir(); }
-    void cleanup() { useBundledProgramDir(); }
+    void cleanup() { platform::setProgramDir(designertest::programDir()); }
 
     void decoderReadsJpegAndRefusesGarbage() {
         const QImage decoded = shippictures::DecodeJpeg(jpegBytes(solid(48, 16, QColor(200, 40, 40))));
@@ -81,7 +80,7 @@ private slots:
         QVERIFY(jpg.open(QIODevice::WriteOnly));
         jpg.write(jpegBytes(solid(320, 80, QColor(20, 160, 20))));
         jpg.close();
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
         const QImage shown = card.W.Image1->pixmap().toImage();
@@ -98,7 +97,7 @@ private slots:
     void cardShowsTheStoredPictureAndCopesWithoutOne() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
         const QImage shown = card.W.Image1->pixmap().toImage();
@@ -122,7 +121,7 @@ private slots:
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
         TFightingShip& s = **ship;
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         const QImage empty = card.W.aDisplayGlobe->RenderToImage();
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(s, 0);

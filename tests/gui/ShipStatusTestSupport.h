@@ -6,26 +6,13 @@
 #include "combat/FightShip.h"
 #include "combat/ShipLayer.h"
 #include "map/MapModel.h"
-#include "platform/Messages.h"
 #include "platform/Paths.h"
-#include "startup/ProgramData.h"
 #include "status/ShipStatus.h"
 
 #include <QDialog>
 #include <QTimer>
 
 namespace statustest {
-
-// Loads the bundled tables once and points the program directory at the
-// build's data (a test that moves it puts it back with this).
-inline void useBundledProgramDir() {
-    static const bool loaded = [] {
-        platform::ScopedRecordingMessages quiet;
-        return LoadProgramData(designertest::programDir());
-    }();
-    (void)loaded;
-    platform::setProgramDir(designertest::programDir());
-}
 
 // A fighting ship on a map of its own; the map outlives the ship.
 struct LoadedShip {
@@ -35,12 +22,14 @@ struct LoadedShip {
     TFightingShip* operator->() { return ship.get(); }
 };
 
+// Points the program directory at the build's data, where the card finds
+// pictures, flags and designs.
 inline std::unique_ptr<LoadedShip> loadSample(const std::string& className) {
-    useBundledProgramDir();
+    platform::setProgramDir(designertest::programDir());
     auto loaded = std::make_unique<LoadedShip>();
     platform::ScopedRecordingMessages quiet;   // missing tertiary calibres warn
     loaded->ship = CreateShipOnLayer(designertest::programDir() + "Designs/" + className + ".sdf", className,
-                                     loaded->map);
+                                     loaded->map, designertest::bundledData().Preferences);
     return loaded->ship ? std::move(loaded) : nullptr;
 }
 

@@ -7,7 +7,6 @@
 
 #include "combat/Damage.h"
 #include "designer/PlanEditor.h"
-#include "nations/Nations.h"
 #include "platform/DayNumber.h"
 #include "status/HitDetails.h"
 
@@ -43,12 +42,10 @@ const std::vector<std::string> kLog = {
 class ShipStatusTests : public QObject {
     Q_OBJECT
 private slots:
-    void init() { useBundledProgramDir(); }
-
     void headingSummaryAndBoxesOfDreadnought() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         std::vector<std::string> texts;
         fill(card, **ship, (*ship)->ObsoleteDate, &texts);
         // An empty fuel store is the only complaint (endurance at two speeds).
@@ -63,7 +60,7 @@ private slots:
                     {w.lbTorpedoTubes, "5"}, {w.lbAbove, "submerged"}, {w.lbBelt, "11\" Belt (amidships)"},
                     {w.lbCT, "11\" C.T."}, {w.stMainGunType, " 12 in"}, {w.stHP, " 0.00"}, {w.stEndurance, " 0/0"},
                     {w.stSpeed, QStringLiteral(" %1/21").arg(MaxSpeedNow(**ship))},
-                    {w.stPointValue, QStringLiteral(" %1").arg(PointValue(**ship) * 4)},
+                    {w.stPointValue, QStringLiteral(" %1").arg(PointValue(**ship, 0) * 4)},
                     // The tertiary boxes stay empty without secondary guns.
                     {w.stTerCal, ""});
         QCOMPARE(rows(w.lbTurrets), (QStringList{"Forward 2", "Port forward wing 2", "Starboard forward wing 2",
@@ -76,7 +73,7 @@ private slots:
     void oldShipsAndNationNames() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         const auto typeAfter = [&](std::int32_t date) {
             fill(card, **ship, date);
             return card.W.lbShipType->text();
@@ -85,7 +82,7 @@ private slots:
         QVERIFY(typeAfter(platform::todayDayNumber()).startsWith(QStringLiteral("OLD ")));
 
         // Nation 10 is "Generic": the side's name stands in, empty here.
-        QCOMPARE(QString::fromStdString(Nations[10].Name2), QStringLiteral("Generic"));
+        QCOMPARE(QString::fromStdString(designertest::bundledData().Nations[10].Name2), QStringLiteral("Generic"));
         (*ship)->Nation = 10;
         QCOMPARE(typeAfter(0), QStringLiteral(" Battleship"));
         SideDisplayNames[0] = "Blue fleet";
@@ -108,7 +105,7 @@ private slots:
         TFightingShip::AsFighting(s.TorpedoMounts[2].get())->Destroyed = true;
         s.MineCapacity = 1;
 
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         fill(card, s, 0);
         const ShipStatusWidgets& w = card.W;
         // Every turret counts, knocked out or not; the casemate as one gun.
@@ -122,7 +119,7 @@ private slots:
     void smallGunsMinesAndAboveWaterTubes() {
         auto kev = loadSample("King Edward VII");
         QVERIFY(kev);
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         fill(card, **kev, 0);
         const ShipStatusWidgets& w = card.W;
         CHECK_TEXTS({w.lbSecondaryGuns, "4 - 9 inch."}, {w.stSecPort, " 2 (2)"}, {w.stTerPort, " 5 (5)"});
@@ -150,7 +147,7 @@ private slots:
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
         TFightingShip& s = **ship;
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         const ShipStatusWidgets& w = card.W;
         s.Fires = 3;
         s.SteamMinutesLeft = 12;
@@ -174,7 +171,7 @@ private slots:
         (*target)->SetPosition(TGeoPoint{0, 8000 * 44, 0});   // about 8,000 yards north
         (*firer)->MainTarget = target->ship.get();
 
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         fill(card, **firer, 0);
         const ShipStatusWidgets& w = card.W;
         QVERIFY(w.bnHitChance->isEnabled());
@@ -207,7 +204,7 @@ private slots:
         QVERIFY(ship);
         (*ship)->HitLog = kLog;
         TdlgHitDetails dialog;
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         card.SetHitDetailsDialog(&dialog);
         fill(card, **ship, 0);
         QString shown;
@@ -226,7 +223,7 @@ private slots:
         auto ship = loadSample("Dreadnought");
         auto other = loadSample("Invincible");
         QVERIFY(ship && other);
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         fill(card, **ship, 0);
         {
             platform::ScopedRecordingMessages messages;
@@ -258,7 +255,7 @@ private slots:
         QVERIFY(form);
         QPushButton* button = form->ShipStatusButton();
         QVERIFY(button && !button->isEnabled());
-        TdlgShipStatus card(form.get());
+        TdlgShipStatus card(form->Data(), form.get());
         form->SetShipStatusDialog(&card);
         platform::ScopedRecordingMessages messages;
         form->LoadDesign(designertest::programDir() + "Designs/Dreadnought.sdf");
@@ -282,7 +279,7 @@ private slots:
         QFile file(QString::fromStdString(path));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.c_str()) > 0);
         file.close();
-        TdlgShipStatus card(form.get());
+        TdlgShipStatus card(form->Data(), form.get());
         form->SetShipStatusDialog(&card);
         platform::ScopedRecordingMessages messages;
         form->LoadDesign(path);
@@ -301,7 +298,7 @@ private slots:
     void screenshotOfTheCard() {
         auto ship = loadSample(qEnvironmentVariable("SHIP_SCREENSHOT_DESIGN", QStringLiteral("King Edward VII")).toStdString());
         QVERIFY(ship);
-        TdlgShipStatus card;
+        TdlgShipStatus card(designertest::bundledData());
         fill(card, **ship, 0);
         card.show();
         QVERIFY(QTest::qWaitForWindowExposed(&card));
