@@ -192,8 +192,12 @@ TEST_F(TablesTest, BundledTablesRiseAndGiveBigShipsTheirPower) {
     for (int row = 0; row < 50; ++row)
         for (int col = 0; col < 20; ++col) {
             EXPECT_GT(t.SpeedHP[row][col], 0);
-            if (col > 0) EXPECT_GE(t.SpeedHP[row][col], t.SpeedHP[row][col - 1]);
-            if (row > 0) EXPECT_GE(t.SpeedHP[row][col], t.SpeedHP[row - 1][col]);
+            if (col > 0) {
+                EXPECT_GE(t.SpeedHP[row][col], t.SpeedHP[row][col - 1]);
+            }
+            if (row > 0) {
+                EXPECT_GE(t.SpeedHP[row][col], t.SpeedHP[row - 1][col]);
+            }
         }
     // The small-ship rows join the big-ship rows without a kink: the last
     // step below 12,000 t is no steeper than twice the first one above it.
@@ -209,8 +213,12 @@ TEST_F(TablesTest, BundledTablesRiseAndGiveBigShipsTheirPower) {
     }
     for (int c = 3; c <= 18; ++c) {
         EXPECT_EQ(t.Ordnance[c - 3].Calibre, c);
-        if (c > 3) EXPECT_GT(GunWeight(t, c), GunWeight(t, c - 1)) << c;
-        if (c > 3) EXPECT_GT(TurretArmourBase(t, c), TurretArmourBase(t, c - 1)) << c;
+        if (c > 3) {
+            EXPECT_GT(GunWeight(t, c), GunWeight(t, c - 1)) << c;
+        }
+        if (c > 3) {
+            EXPECT_GT(TurretArmourBase(t, c), TurretArmourBase(t, c - 1)) << c;
+        }
     }
     EXPECT_EQ(GunWeight(t, 12), 57.0f);
 }
