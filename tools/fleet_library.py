@@ -5,6 +5,10 @@ its figures, its funnels and superstructure, its year and its sources.
     python3 tools/fleet_library.py designs   writes Designs/*.sdf (CR LF, key
                                              order and turret order exactly as
                                              the design form saves them)
+    python3 tools/fleet_library.py historical DIR
+                                             writes the designs at their
+                                             historical figures, without the
+                                             gives (for the calibration table)
     python3 tools/fleet_library.py list      prints the classes, one a line
 
 The table in Designs/README.md and the calibration table in
@@ -86,7 +90,10 @@ def C(name, nation, stype, year, disp, speed, **kw):
     main (calibre, "A2 Y2"), sec (calibre, number, guns per mount),
     ter (calibre, number), torp (calibre, type digit, "F1 G1"),
     funnels [(plan yards, oval)], ss [outline, ...],
-    enemy, mis, src "C21 J14", gave "what had to give", note "remark"."""
+    enemy, mis, src "C21 J14",
+    give {keyword: value used instead} where the rules cannot hold the
+    historical figure ("arm:T": 11 for an 11-inch turret face), with
+    gave "why, in words"; plan "remark on the plan view"."""
     kw.update(name=name, nation=nation, type=stype, year=year, disp=disp, speed=speed)
     CLASSES.append(kw)
 
@@ -218,6 +225,21 @@ def default_range(stype):
     return {"BB": 1, "BC": 2, "B": 1, "CA": 2, "CL": 2, "AMC": 3, "DD": 0, "MS": 1, "TR": 3, "AV": 1, "LT": 0}[stype]
 
 
+def as_built(c):
+    """The entry with its gives applied: the figures the design file holds.
+    A give maps a keyword of C() to the value used instead of the historical
+    one; "arm:X" replaces the thickness of armour area X."""
+    built = dict(c)
+    for k, v in c.get("give", {}).items():
+        if k.startswith("arm:"):
+            area = k[4:]
+            items = [i for i in (built.get("arm") or "").split() if i.rstrip("0123456789.") != area]
+            built["arm"] = " ".join(items + (["%s%g" % (area, v)] if v else []))
+        else:
+            built[k] = v
+    return built
+
+
 def design_lines(c):
     a = armour_steps(c.get("arm"))
     main_cal, main_turrets = c.get("main", (3, ""))
@@ -292,14 +314,20 @@ def design_lines(c):
     return lines
 
 
-def write_designs(target):
+def library():
+    """The classes in Designs/ (without those tried and left out)."""
+    return [c for c in CLASSES if not c.get("left_out")]
+
+
+def write_designs(target, historical=False):
     names = set()
-    for c in CLASSES:
+    for c in (CLASSES if historical else library()):
         assert c["name"] not in names, c["name"]
         names.add(c["name"])
         path = os.path.join(target, c["name"] + ".sdf")
         with open(path, "wb") as f:
-            f.write(("\r\n".join(design_lines(c)) + "\r\n").encode("cp1252"))
+            lines = design_lines(c if historical else as_built(c))
+            f.write(("\r\n".join(lines) + "\r\n").encode("cp1252"))
 
 
 # ENTRIES
@@ -324,6 +352,8 @@ C("Iron Duke", "GB", "BB", 1914, 25000, 21, rng=2, fc=3, tps=1, obs="1932-03-01"
 C("Queen Elizabeth", "GB", "BB", 1915, 27500, 24, rng=2, fc=3, tps=2, fuel="oil", obs="1948-07-01",
   arm="B13 BE6 D1 DE3 CT11 T13 TT4.5 SEC6", main=(15, "A2 B2 X2 Y2"), sec=(6, 14, 0), torp=(21, 2, "F1 G1 L1 M1"),
   funnels=F(55, 25), ss=[bridge(98, 82, 10), box(82, 5, 12), box(-20, -95, 10)],
+  give={"arm:B": 11},
+  gave="722 t over with her 13-inch belt; 11 inches fit",
   enemy="Queen Elizabeth", mis="Royal Sovereign", src="C21 FBB J19")
 C("King Edward VII", "GB", "B", 1905, 15600, 18, rng=1, fc=1, tps=1, obs="1916-01-06",
   arm="B9 BE3 D2 DE1 CT12 T12 TT2 SEC7", main=(12, "A2 Y2"), sec=(9, 4, 1), ter=(6, 10), torp=(18, 1, "F2 G2"),
@@ -368,6 +398,14 @@ C("Engadine", "GB", "AV", 1914, 2550, 21, rng=1, obs="1919-12-01",
   main=(3, "A1 Y1"),
   funnels=F(95, 75, 55), ss=[bridge(130, 115, 14), box(115, 40, 16), box(30, -150, 22)],
   enemy="Engadine", mis="Riviera", src="C21 J19")
+C("Ben-my-Chree", "GB", "AV", 1915, 3888, 24, rng=1, obs="1917-01-11",
+  main=(3, "A1 Y1"), ter=(3, 2),
+  funnels=F(60, 25), ss=[bridge(130, 115, 14), box(115, -10, 16), box(-20, -150, 22)],
+  enemy="Ben-my-Chree", mis="Vindex", src="C21 J19")
+C("Aberdare", "GB", "MS", 1918, 800, 16, rng=1, obs="1947-01-01",
+  main=(4, "A1"), ter=(3, 1),
+  funnels=F(15), ss=[bridge(70, 45, 14), box(45, -50, 12)],
+  enemy="Aberdare", mis="Hunt", src="C21 J19")
 
 # --- Germany -----------------------------------------------------------------
 
@@ -377,9 +415,11 @@ C("Deutschland", "DE", "B", 1906, 13200, 18, rng=1, fc=1, tps=1, obs="1916-06-01
   funnels=F(40, 12, -16), ss=[bridge(100, 84, 11), box(70, -40, 13), box(-50, -90, 10)],
   enemy="Deutschland", mis="Braunschweig", src="C05 GR J14")
 C("Nassau", "DE", "BB", 1909, 18570, 19, rng=1, fc=1, tps=2, obs="1919-11-05",
-  arm="B12 BE4 D2.5 DE2 CT16 T11 TT3.5 SEC6.5", main=(11, "A2 D2 E2 S2 T2 Y2"), sec=(6, 12, 0), ter=(3, 16),
+  arm="B12 BE4 D2 DE2 CT16 T11 TT3.5 SEC6.5", main=(11, "A2 D2 E2 S2 T2 Y2"), sec=(6, 12, 0), ter=(3, 16),
   torp=(18, 3, "A1 F1 G1 L1 M1 Y1"),
   funnels=F(50, -25), ss=[bridge(112, 100, 9), box(75, -60, 10), box(-80, -110, 8)],
+  give={"arm:B": 11.5},
+  gave="53 t over with her 11.8-inch (300 mm) belt; 11.5 inches fit",
   enemy="Nassau", mis="Westfalen", src="C21 GR J14")
 C("Koenig", "DE", "BB", 1914, 25796, 21, rng=1, fc=2, tps=2, obs="1919-06-21",
   arm="B14 BE3 D2 DE1 CT14 T12 TT4 SEC7", main=(12, "A2 B2 Q2 X2 Y2"), sec=(6, 14, 0), ter=(3, 6),
@@ -438,12 +478,16 @@ C("New York", "US", "BB", 1914, 27000, 21, rng=2, fc=2, tps=1, obs="1946-08-29",
   funnels=F(50), ss=[bridge(100, 86, 10), box(86, 18, 12), box(-20, -95, 9)],
   enemy="New York", mis="Texas", src="C21 FUB J19")
 C("Nevada", "US", "BB", 1916, 27500, 20, rng=2, fc=3, tps=2, fuel="oil", obs="1946-08-29",
-  arm="B13.5 D3 DE1.5 CT16 T16 TT5", main=(14, "A3 B2 X2 Y3"), sec=(5, 21, 0), torp=(21, 8, "F1 G1"),
+  arm="B13.5 D3 DE1.5 CT16 T18 TT5", main=(14, "A3 B2 X2 Y3"), sec=(5, 21, 0), torp=(21, 8, "F1 G1"),
   funnels=F(30), ss=[bridge(100, 85, 10), box(85, -35, 12), box(-55, -90, 9)],
+  give={"arm:T": 13},
+  gave="turret faces of 18 inches are beyond the 16-inch armour steps, and 920 t over even at 16; 13 inches fit",
   enemy="Nevada", mis="Pennsylvania", src="C21 FUB J19")
 C("Pennsylvania", "US", "BB", 1916, 31400, 21, rng=2, fc=3, tps=2, fuel="oil", obs="1946-08-29",
-  arm="B13.5 D3 DE2 CT16 T16 TT5", main=(14, "A3 B3 X3 Y3"), sec=(5, 22, 0), torp=(21, 8, "F1 G1"),
+  arm="B13.5 D3 DE2 CT16 T18 TT5", main=(14, "A3 B3 X3 Y3"), sec=(5, 22, 0), torp=(21, 8, "F1 G1"),
   funnels=F(30), ss=[bridge(100, 85, 10), box(85, -35, 12), box(-55, -90, 9)],
+  give={"arm:T": 11.5},
+  gave="turret faces of 18 inches are beyond the 16-inch armour steps, and 1,528 t over even at 16; 11.5 inches fit",
   enemy="Pennsylvania", mis="Nevada", src="C21 FUB J19")
 C("Connecticut", "US", "B", 1906, 16000, 18, rng=2, fc=1, obs="1923-11-01",
   arm="B11 BE4 D2.5 DE1.5 CT9 T12 TT2 SEC6", main=(12, "A2 Y2"), sec=(8, 8, 2), ter=(7, 12),
@@ -462,25 +506,29 @@ C("Chester", "US", "CL", 1908, 3750, 24, rng=2, fc=1, obs="1921-06-10",
 C("Wickes", "US", "DD", 1918, 1154, 35, rng=1, fuel="oil", obs="1945-12-01",
   main=(4, "A1 H1 I1 Y1"), ter=(3, 1), torp=(21, 8, "H3 I3 J3 K3"),
   funnels=F(70, 40, 10, -20), ss=[bridge(120, 100, 10), box(-95, -110, 6)],
+  give={"torp": (21, 8, "H3 I3 J3"), "speed": 34},
+  gave="73 t over with twelve 21-inch tubes at 35 kn (the rules weigh a tube at its calibre in tons); nine tubes at 34 kn fit",
   enemy="Wickes", mis="Caldwell", src="C21 FUD J19")
 
 # --- France ------------------------------------------------------------------
 
 C("Courbet", "FR", "BB", 1913, 23475, 20, rng=1, fc=1, tps=1, obs="1944-06-09",
-  arm="B10.5 BE7 D2 DE1.5 CT12 T11.5 TT4 SEC7", main=(12, "A2 B2 H2 I2 X2 Y2"), sec=(5, 22, 0), ter=(2, 4),
+  arm="B10.5 BE7 D1.5 DE1.5 CT12 T11.5 TT4 SEC7", main=(12, "A2 B2 H2 I2 X2 Y2"), sec=(5, 22, 0), ter=(2, 4),
   torp=(18, 6, "F1 G1 L1 M1"),
   funnels=F(62, -42), ss=[bridge(100, 86, 10), box(86, 40, 10), box(-20, -95, 9)],
   enemy="Courbet", mis="Bretagne", src="C21 JC J14")
 C("Bretagne", "FR", "BB", 1916, 23230, 20, rng=1, fc=1, tps=1, obs="1940-07-03",
-  arm="B10.5 BE7 D2 DE1.5 CT12.5 T16 TT3 SEC7", main=(13, "A2 B2 Q2 X2 Y2"), sec=(5, 22, 0), ter=(2, 7),
+  arm="B10.5 BE7 D1.5 DE1.5 CT12.5 T16 TT3 SEC7", main=(13, "A2 B2 Q2 X2 Y2"), sec=(5, 22, 0), ter=(2, 7),
   torp=(18, 6, "F1 G1 L1 M1"),
   funnels=F(65, 32), ss=[bridge(100, 86, 10), box(86, 18, 11), box(-22, -96, 9)],
+  give={"arm:T": 13.5},
+  gave="709 t over with her 400 mm (15.7-inch) turret faces; 13.5 inches fit",
   enemy="Bretagne", mis="Courbet", src="C21 JC J19")
 C("Danton", "FR", "B", 1911, 18318, 19, rng=1, fc=1, tps=1, obs="1917-03-19",
   arm="B10 BE4.5 D2 DE1.5 CT12 T12 TT3 SEC8.5", main=(12, "A2 Y2"), sec=(9, 12, 2), ter=(3, 16),
   torp=(18, 6, "F1 G1"),
   funnels=F(75, 52, -15, -38), ss=[bridge(110, 96, 10), box(90, 30, 11), box(20, -60, 11), box(-75, -100, 8)],
-  enemy="Danton", mis="Patrie", src="C21 JC J14", gave="plan: four of her five funnels (the plan view holds four)")
+  enemy="Danton", mis="Patrie", src="C21 JC J14", plan="four of her five funnels (the plan view holds four)")
 C("Leon Gambetta", "FR", "CA", 1905, 12416, 22, rng=2, fc=1, obs="1915-04-27",
   arm="B6 BE3 D2.5 DE1.5 CT8 T8 TT2 SEC5.5", main=(8, "A2 Y2"), sec=(6, 16, 2), ter=(2, 22),
   torp=(18, 6, "F1 G1 H1 I1"),
@@ -512,9 +560,11 @@ C("Settsu", "JP", "BB", 1912, 21443, 20, rng=1, fc=1, tps=1, obs="1922-10-01",
   funnels=F(50, -25), ss=[bridge(112, 100, 9), box(75, -60, 10), box(-80, -110, 8)],
   enemy="Settsu", mis="Kawachi", src="C21 JJM J14")
 C("Fuso", "JP", "BB", 1915, 29326, 22, rng=2, fc=2, tps=1, obs="1944-10-25",
-  arm="B12 BE4 D2 DE1.5 CT14 T12 TT4.5 SEC6", main=(14, "A2 B2 Q2 W2 X2 Y2"), sec=(6, 16, 0), ter=(3, 4),
+  arm="B12 BE4 D1.5 DE1.5 CT14 T12 TT4.5 SEC6", main=(14, "A2 B2 Q2 W2 X2 Y2"), sec=(6, 16, 0), ter=(3, 4),
   torp=(21, 9, "A1 F1 G1 L1 M1 Y1"),
   funnels=F(45, -50), ss=[bridge(100, 86, 10), box(86, 25, 10), box(-20, -80, 9)],
+  give={"arm:T": 11},
+  gave="369 t over with her 12-inch turret faces; 11 inches fit",
   enemy="Fuso", mis="Yamashiro", src="C21 JJM J19")
 C("Satsuma", "JP", "B", 1910, 19372, 18, rng=1, fc=1, tps=1, obs="1922-09-20",
   arm="B9 BE4 D2 DE2 CT6 T9 TT2 SEC7", main=(12, "A2 Y2"), sec=(10, 12, 2), ter=(5, 12),
@@ -533,6 +583,10 @@ C("Kaba", "JP", "DD", 1915, 665, 30, obs="1932-04-01",
   main=(5, "A1"), ter=(3, 4), torp=(18, 1, "P2 R2"),
   funnels=F(75, 45, 15), ss=[bridge(130, 110, 10), box(-100, -118, 6)],
   enemy="Kaba", mis="Momo", src="C21 JJM J19")
+C("Tenryu", "JP", "CL", 1919, 3948, 33, rng=1, fc=1, fuel="oil", mines=48, obs="1942-12-18",
+  arm="B2.5 D1", main=(5, "A1 L1 W1 Y1"), ter=(3, 1), torp=(21, 9, "P3 R3"),
+  funnels=F(30, 5, -20), ss=[bridge(115, 98, 8), box(75, -50, 7), box(-100, -120, 6)],
+  enemy="Tenryu", mis="Tatsuta", src="C21 JJM J19")
 
 # --- Italy -------------------------------------------------------------------
 
@@ -553,6 +607,8 @@ C("Regina Elena", "IT", "B", 1907, 12550, 22, rng=1, fc=1, obs="1923-02-16",
 C("San Giorgio", "IT", "CA", 1910, 9232, 23, rng=2, fc=1, obs="1941-01-22",
   arm="B8 BE3 D2 DE1 CT10 T8 TT2 SEC6.5", main=(10, "A2 Y2"), sec=(7, 8, 2), ter=(3, 18), torp=(18, 7, "A1 F1 G1"),
   funnels=F(62, 48, -32, -46), ss=[bridge(112, 98, 9), box(90, -65, 10), box(-85, -105, 7)],
+  give={"arm:D": 0.5},
+  gave="851 t over with her 2-inch (50 mm) deck; the rules weigh armour on a ship this small at up to 1.9 times; a 0.5-inch deck fits",
   enemy="San Giorgio", mis="Pisa", src="C21 J14")
 C("Quarto", "IT", "CL", 1913, 3271, 28, rng=1, fc=1, pc=1, mines=200, obs="1939-01-01",
   arm="D1.5 CT2", main=(5, "A1 F1 G1 J1 K1 Y1"), ter=(3, 6), torp=(18, 7, "F1 G1"),
@@ -587,10 +643,10 @@ C("Bogatyr", "RU", "CL", 1902, 6645, 23, rng=2, fc=1, pc=1, obs="1922-01-01",
   arm="D2 DE1 CT5.5 T5 TT1 SEC3", main=(6, "A2 Y2"), sec=(6, 8, 0), ter=(3, 12), torp=(18, 7, "F1 G1"),
   funnels=F(55, 25, -5, -35), ss=[bridge(112, 98, 8), box(85, -60, 8), box(-80, -100, 6)],
   enemy="Bogatyr", mis="Oleg", src="C05 J14")
-C("Novik", "RU", "DD", 1913, 1280, 35, rng=1, fuel="oil", mines=60, obs="1941-08-28",
+C("Novik", "RU", "DD", 1913, 1280, 36, rng=1, fuel="oil", mines=60, obs="1941-08-28",
   main=(4, "A1 R1 W1 Y1"), torp=(18, 7, "P2 Q2 U2 V2"),
   funnels=F(85, 60, 35, 10), ss=[bridge(125, 105, 10), box(-130, -145, 6)],
-  enemy="Novik", mis="Orfey", src="C21 J19", gave="speed 36 kn -> 35 kn (the speed-power table ends at 35 kn)")
+  enemy="Novik", mis="Orfey", src="C21 J19", give={"speed": 35}, gave="the speed-power table ends at 35 kn")
 
 # --- Austria-Hungary ---------------------------------------------------------
 
@@ -599,17 +655,21 @@ C("Viribus Unitis", "AH", "BB", 1912, 20000, 20, rng=1, fc=2, tps=2, obs="1918-1
   torp=(21, 7, "A1 F1 G1 Y1"),
   funnels=F(30, 5), ss=[bridge(100, 86, 10), box(86, -25, 11), box(-45, -96, 9)],
   enemy="Viribus Unitis", mis="Radetzky", src="C21 SI J14")
-C("Radetzky", "AH", "B", 1910, 14508, 20, rng=1, fc=1, tps=1, obs="1920-01-01",
+C("Radetzky", "AH", "B", 1910, 14508, 20, rng=1, fc=1, obs="1920-01-01",
   arm="B9 BE4 D2 DE1.5 CT10 T10 TT2 SEC8", main=(12, "A2 Y2"), sec=(9, 8, 2), ter=(4, 20), torp=(18, 7, "A1 F1 G1"),
   funnels=F(50, 20, -10), ss=[bridge(100, 85, 10), box(70, -35, 12), box(-50, -90, 9)],
   enemy="Radetzky", mis="Erzherzog Karl", src="C21 SI J14")
 C("Erzherzog Karl", "AH", "B", 1906, 10472, 20, rng=1, fc=1, obs="1920-01-01",
   arm="B8.5 BE4 D2 DE1 CT8.5 T9.5 TT2 SEC6", main=(9, "A2 Y2"), sec=(7, 12, 0), ter=(3, 12), torp=(18, 7, "F1 G1"),
   funnels=F(40, 5), ss=[bridge(100, 85, 10), box(70, -30, 12), box(-45, -90, 9)],
+  give={"arm:B": 8},
+  gave="107 t over with her 8.3-inch (210 mm) belt; 8 inches fit",
   enemy="Erzherzog Karl", mis="Habsburg", src="C05 SI J14")
 C("Sankt Georg", "AH", "CA", 1905, 7185, 22, rng=1, fc=1, obs="1920-01-01",
   arm="B8.5 BE3 D2 DE1 CT8 T8.5 TT2 SEC6", main=(9, "A2"), sec=(7, 5, 0), ter=(6, 4), torp=(18, 7, "F1 G1"),
   funnels=F(50, 20, -10), ss=[bridge(112, 98, 9), box(80, -55, 10), box(-75, -100, 7)],
+  give={"arm:B": 6.5},
+  gave="404 t over with her 8.3-inch (210 mm) belt; the rules weigh armour on a ship this small at up to 2.1 times; 6.5 inches fit",
   enemy="Sankt Georg", mis="Kaiserin und Koenigin Maria Theresia", src="C05 SI J14")
 C("Novara", "AH", "CL", 1915, 3500, 27, rng=1, fc=1, obs="1920-09-19",
   arm="B2.5 BE1 D1 CT2 T1", main=(4, "A1 11 21 F1 G1 J1 K1 31 41"), torp=(18, 7, "H2 I2 Q2"),
@@ -631,7 +691,9 @@ C("Barbaros Hayreddin", "OT", "B", 1894, 10013, 16, rng=1, obs="1915-08-08",
   arm="B16 BE12 D2.5 DE1.5 CT12 T5 TT2", main=(11, "A2 Q2 Y2"), sec=(4, 6, 0), ter=(3, 8),
   torp=(18, 3, "A1 H1 I1 J1 K1 Y1"),
   funnels=F(42, 28), ss=[bridge(100, 85, 10), box(70, 20, 12), box(-25, -90, 9)],
-  enemy="Barbaros Hayreddin", mis="Turgut Reis", src="C05 GR LG")
+  enemy="Barbaros Hayreddin", mis="Turgut Reis", src="C05 GR LG",
+  left_out="3,523 t over at 10,013 t with her 15.7-inch (400 mm) compound belt and 11.8-inch ends over the whole "
+           "length; only a belt of 2.5 inches would fit, so she is not in the library")
 C("Hamidiye", "OT", "CL", 1904, 3904, 22, rng=2, fc=1, pc=1, obs="1947-01-01",
   arm="D4 DE1.5 CT4 T1", main=(6, "A1 Y1"), sec=(5, 8, 0), ter=(2, 6), torp=(18, 1, "F1 G1"),
   funnels=F(40, 0), ss=[bridge(115, 100, 8), box(70, -50, 8), box(-70, -95, 6)],
@@ -650,9 +712,11 @@ C("Rumeli Mecidiye", "OT", "LT", 1914, 8000, 16, rng=0, fb=1, fc=1, obs="1923-10
 C("Georgios Averof", "GR", "CA", 1911, 9956, 22, rng=2, fc=1, obs="1952-01-01",
   arm="B8 BE3 D2 DE1 CT7 T8 TT2 SEC7", main=(9, "A2 Y2"), sec=(7, 8, 2), ter=(3, 16), torp=(18, 7, "F1 G1 Y1"),
   funnels=F(45, 15, -15), ss=[bridge(112, 98, 9), box(80, -50, 10), box(-70, -100, 7)],
+  give={"arm:B": 7.5},
+  gave="92 t over with her 8-inch (200 mm) belt; 7.5 inches fit",
   enemy="Georgios Averof", mis="San Giorgio", src="C21 J14")
 C("Kilkis", "GR", "B", 1908, 13000, 17, rng=1, fc=1, obs="1941-04-23",
-  arm="B9 BE4 D3 DE1.5 CT9 T12 TT2 SEC6", main=(12, "A2 Y2"), sec=(8, 8, 2), ter=(7, 8), torp=(21, 2, "F1 G1"),
+  arm="B9 BE4 D2 DE1.5 CT9 T12 TT2 SEC6", main=(12, "A2 Y2"), sec=(8, 8, 2), ter=(7, 8), torp=(21, 2, "F1 G1"),
   funnels=F(10), ss=[bridge(100, 85, 10), box(60, -40, 12), box(-55, -90, 9)],
   enemy="Kilkis", mis="Lemnos", src="C05 FUB J14")
 C("Elli", "GR", "CL", 1914, 2600, 22, rng=1, fc=1, pc=1, obs="1940-08-15",
@@ -672,7 +736,10 @@ def main():
     if verb == "designs":
         target = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "Designs")
         write_designs(target)
-        print("%d designs written to %s" % (len(CLASSES), target))
+        print("%d designs written to %s" % (len(library()), target))
+    elif verb == "historical":
+        os.makedirs(sys.argv[2], exist_ok=True)
+        write_designs(sys.argv[2], historical=True)
     elif verb == "list":
         for c in CLASSES:
             print("%-28s %-3s %-4s %d" % (c["name"], c["nation"], c["type"], c["year"]))
