@@ -241,7 +241,8 @@ def as_built(c):
 
 
 def design_lines(c):
-    a = armour_steps(c.get("arm"))
+    # The armour steps end at 16 inches; thicker historical armour is a give.
+    a = {k: min(32, v) for k, v in armour_steps(c.get("arm")).items()}
     main_cal, main_turrets = c.get("main", (3, ""))
     sec = c.get("sec", (2, 0, 0))
     ter = c.get("ter", (2, 0))
@@ -343,15 +344,15 @@ C("Invincible", "GB", "BC", 1908, 17250, 25, rng=2, fc=1, obs="1916-05-31",
   enemy="Invincible", mis="Indomitable", src="C21 FBB J14")
 C("Lion", "GB", "BC", 1912, 26270, 28, rng=2, fc=3, tps=1, obs="1922-03-30",
   arm="B9 BE4 D1 DE2.5 CT10 T9 TT3", main=(13, "A2 B2 Q2 Y2"), sec=(4, 16, 0), torp=(21, 2, "F1 G1"),
-  funnels=F(82, 40, -40, oval=True), ss=[bridge(100, 88, 9), box(88, 20, 10), box(-25, -115, 9)],
+  funnels=F(82, 40, -40, oval=True), ss=[bridge(97, 85, 9), box(88, 20, 10), box(-25, -115, 9)],
   enemy="Lion", mis="Princess Royal", src="C21 FBB J14 DK")
 C("Iron Duke", "GB", "BB", 1914, 25000, 21, rng=2, fc=3, tps=1, obs="1932-03-01",
   arm="B12 BE4 D2.5 DE1 CT11 T11 TT3", main=(13, "A2 B2 Q2 X2 Y2"), sec=(6, 12, 0), torp=(21, 2, "F1 G1 L1 M1"),
-  funnels=F(70, 35), ss=[bridge(100, 86, 10), box(86, 18, 11), box(-22, -96, 9)],
+  funnels=F(70, 35), ss=[bridge(97, 84, 10), box(86, 18, 11), box(-22, -96, 9)],
   enemy="Iron Duke", mis="King George V", src="C21 FBB J14")
 C("Queen Elizabeth", "GB", "BB", 1915, 27500, 24, rng=2, fc=3, tps=2, fuel="oil", obs="1948-07-01",
   arm="B13 BE6 D1 DE3 CT11 T13 TT4.5 SEC6", main=(15, "A2 B2 X2 Y2"), sec=(6, 14, 0), torp=(21, 2, "F1 G1 L1 M1"),
-  funnels=F(55, 25), ss=[bridge(98, 82, 10), box(82, 5, 12), box(-20, -95, 10)],
+  funnels=F(55, 25), ss=[bridge(97, 82, 10), box(82, 5, 12), box(-20, -95, 10)],
   give={"arm:B": 11},
   gave="722 t over with her 13-inch belt; 11 inches fit",
   enemy="Queen Elizabeth", mis="Royal Sovereign", src="C21 FBB J19")
@@ -424,7 +425,7 @@ C("Nassau", "DE", "BB", 1909, 18570, 19, rng=1, fc=1, tps=2, obs="1919-11-05",
 C("Koenig", "DE", "BB", 1914, 25796, 21, rng=1, fc=2, tps=2, obs="1919-06-21",
   arm="B14 BE3 D2 DE1 CT14 T12 TT4 SEC7", main=(12, "A2 B2 Q2 X2 Y2"), sec=(6, 14, 0), ter=(3, 6),
   torp=(20, 4, "A1 F1 G1 L1 M1"),
-  funnels=F(65, 30), ss=[bridge(100, 86, 10), box(86, 18, 11), box(-25, -96, 9)],
+  funnels=F(65, 30), ss=[bridge(97, 84, 10), box(86, 18, 11), box(-25, -96, 9)],
   enemy="Koenig", mis="Kaiser", src="C21 GR J19")
 C("Von der Tann", "DE", "BC", 1910, 19370, 24, rng=1, fc=1, tps=2, obs="1919-06-21",
   arm="B10 BE4 D2 DE1 CT10 T9 TT3.5 SEC6", main=(11, "A2 H2 I2 Y2"), cdf=1, sec=(6, 10, 0), ter=(3, 16),
@@ -434,7 +435,7 @@ C("Von der Tann", "DE", "BC", 1910, 19370, 24, rng=1, fc=1, tps=2, obs="1919-06-
 C("Derfflinger", "DE", "BC", 1914, 26600, 26, rng=2, fc=2, tps=2, obs="1919-06-21",
   arm="B12 BE4 D2 DE2 CT12 T11 TT4 SEC6", main=(12, "A2 B2 X2 Y2"), sec=(6, 12, 0), ter=(3, 4),
   torp=(20, 4, "A1 F1 G1 Y1"),
-  funnels=F(50, 0), ss=[bridge(100, 86, 10), box(86, -25, 11), box(-45, -100, 9)],
+  funnels=F(50, 0), ss=[bridge(97, 84, 10), box(86, -25, 11), box(-45, -100, 9)],
   enemy="Derfflinger", mis="Seydlitz", src="C21 GR J19")
 C("Scharnhorst", "DE", "CA", 1907, 11600, 22, rng=2, fc=1, tps=1, obs="1914-12-08",
   arm="B6 BE3 D1.5 DE1 CT8 T7 TT2 SEC5", main=(8, "A2 Y2 F0 G0 J0 K0"), sec=(6, 6, 0), ter=(3, 18),
@@ -475,7 +476,7 @@ C("South Carolina", "US", "BB", 1910, 16000, 18, rng=2, fc=1, tps=1, obs="1921-1
   enemy="South Carolina", mis="Delaware", src="C21 FUB J14")
 C("New York", "US", "BB", 1914, 27000, 21, rng=2, fc=2, tps=1, obs="1946-08-29",
   arm="B12 D2 CT12 T14 TT4 SEC6.5", main=(14, "A2 B2 Q2 X2 Y2"), sec=(5, 21, 0), torp=(21, 8, "F1 G1 L1 M1"),
-  funnels=F(50), ss=[bridge(100, 86, 10), box(86, 18, 12), box(-20, -95, 9)],
+  funnels=F(50), ss=[bridge(97, 84, 10), box(86, 18, 12), box(-20, -95, 9)],
   enemy="New York", mis="Texas", src="C21 FUB J19")
 C("Nevada", "US", "BB", 1916, 27500, 20, rng=2, fc=3, tps=2, fuel="oil", obs="1946-08-29",
   arm="B13.5 D3 DE1.5 CT16 T18 TT5", main=(14, "A3 B2 X2 Y3"), sec=(5, 21, 0), torp=(21, 8, "F1 G1"),
@@ -515,12 +516,12 @@ C("Wickes", "US", "DD", 1918, 1154, 35, rng=1, fuel="oil", obs="1945-12-01",
 C("Courbet", "FR", "BB", 1913, 23475, 20, rng=1, fc=1, tps=1, obs="1944-06-09",
   arm="B10.5 BE7 D1.5 DE1.5 CT12 T11.5 TT4 SEC7", main=(12, "A2 B2 H2 I2 X2 Y2"), sec=(5, 22, 0), ter=(2, 4),
   torp=(18, 6, "F1 G1 L1 M1"),
-  funnels=F(62, -42), ss=[bridge(100, 86, 10), box(86, 40, 10), box(-20, -95, 9)],
+  funnels=F(62, -42), ss=[bridge(97, 84, 10), box(86, 40, 10), box(-20, -95, 9)],
   enemy="Courbet", mis="Bretagne", src="C21 JC J14")
 C("Bretagne", "FR", "BB", 1916, 23230, 20, rng=1, fc=1, tps=1, obs="1940-07-03",
   arm="B10.5 BE7 D1.5 DE1.5 CT12.5 T16 TT3 SEC7", main=(13, "A2 B2 Q2 X2 Y2"), sec=(5, 22, 0), ter=(2, 7),
   torp=(18, 6, "F1 G1 L1 M1"),
-  funnels=F(65, 32), ss=[bridge(100, 86, 10), box(86, 18, 11), box(-22, -96, 9)],
+  funnels=F(65, 32), ss=[bridge(97, 84, 10), box(86, 18, 11), box(-22, -96, 9)],
   give={"arm:T": 13.5},
   gave="709 t over with her 400 mm (15.7-inch) turret faces; 13.5 inches fit",
   enemy="Bretagne", mis="Courbet", src="C21 JC J19")
@@ -552,7 +553,7 @@ C("Arras", "FR", "MS", 1918, 644, 20, obs="1940-06-01",
 C("Kongo", "JP", "BC", 1913, 26300, 27, rng=2, fc=2, tps=1, obs="1930-01-01",
   arm="B8 BE3 D2 DE1 CT10 T9 TT3 SEC6", main=(14, "A2 B2 Q2 Y2"), sec=(6, 16, 0), ter=(3, 8),
   torp=(21, 9, "F2 G2 L2 M2"),
-  funnels=F(80, 42, -40), ss=[bridge(100, 88, 9), box(88, 20, 10), box(-25, -115, 9)],
+  funnels=F(80, 42, -40), ss=[bridge(97, 85, 9), box(88, 20, 10), box(-25, -115, 9)],
   enemy="Kongo", mis="Lion", src="C21 JJM J14")
 C("Settsu", "JP", "BB", 1912, 21443, 20, rng=1, fc=1, tps=1, obs="1922-10-01",
   arm="B12 BE5 D1.5 DE1 CT10 T11 TT3 SEC6", main=(12, "A2 D2 E2 S2 T2 Y2"), sec=(6, 10, 0), ter=(5, 8),
@@ -562,7 +563,7 @@ C("Settsu", "JP", "BB", 1912, 21443, 20, rng=1, fc=1, tps=1, obs="1922-10-01",
 C("Fuso", "JP", "BB", 1915, 29326, 22, rng=2, fc=2, tps=1, obs="1944-10-25",
   arm="B12 BE4 D1.5 DE1.5 CT14 T12 TT4.5 SEC6", main=(14, "A2 B2 Q2 W2 X2 Y2"), sec=(6, 16, 0), ter=(3, 4),
   torp=(21, 9, "A1 F1 G1 L1 M1 Y1"),
-  funnels=F(45, -50), ss=[bridge(100, 86, 10), box(86, 25, 10), box(-20, -80, 9)],
+  funnels=F(45, -50), ss=[bridge(97, 84, 10), box(86, 25, 10), box(-20, -80, 9)],
   give={"arm:T": 11},
   gave="369 t over with her 12-inch turret faces; 11 inches fit",
   enemy="Fuso", mis="Yamashiro", src="C21 JJM J19")
@@ -598,7 +599,7 @@ C("Dante Alighieri", "IT", "BB", 1913, 19552, 22, rng=1, fc=1, tps=1, obs="1928-
 C("Conte di Cavour", "IT", "BB", 1915, 23088, 21, rng=1, fc=1, tps=1, obs="1945-02-27",
   arm="B10 BE5 D1.5 DE1 CT11 T11 TT3 SEC4.5", main=(12, "A3 B2 Q3 X2 Y3"), sec=(5, 18, 0), ter=(3, 14),
   torp=(18, 7, "A1 F1 G1"),
-  funnels=F(70, -38), ss=[bridge(100, 86, 10), box(86, 25, 10), box(-22, -96, 9)],
+  funnels=F(70, -38), ss=[bridge(97, 84, 10), box(86, 25, 10), box(-22, -96, 9)],
   enemy="Conte di Cavour", mis="Andrea Doria", src="C21 J19")
 C("Regina Elena", "IT", "B", 1907, 12550, 22, rng=1, fc=1, obs="1923-02-16",
   arm="B10 BE4 D1.5 DE1 CT10 T8 TT2 SEC6", main=(12, "A1 Y1"), sec=(8, 12, 2), ter=(3, 16), torp=(18, 7, "F1 G1"),
@@ -653,7 +654,7 @@ C("Novik", "RU", "DD", 1913, 1280, 36, rng=1, fuel="oil", mines=60, obs="1941-08
 C("Viribus Unitis", "AH", "BB", 1912, 20000, 20, rng=1, fc=2, tps=2, obs="1918-11-01",
   arm="B11 BE3 D2 DE1 CT11 T11 TT3 SEC6", main=(12, "A3 B3 X3 Y3"), sec=(6, 12, 0), ter=(3, 18),
   torp=(21, 7, "A1 F1 G1 Y1"),
-  funnels=F(30, 5), ss=[bridge(100, 86, 10), box(86, -25, 11), box(-45, -96, 9)],
+  funnels=F(30, 5), ss=[bridge(97, 84, 10), box(86, -25, 11), box(-45, -96, 9)],
   enemy="Viribus Unitis", mis="Radetzky", src="C21 SI J14")
 C("Radetzky", "AH", "B", 1910, 14508, 20, rng=1, fc=1, obs="1920-01-01",
   arm="B9 BE4 D2 DE1.5 CT10 T10 TT2 SEC8", main=(12, "A2 Y2"), sec=(9, 8, 2), ter=(4, 20), torp=(18, 7, "A1 F1 G1"),
