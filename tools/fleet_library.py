@@ -335,8 +335,9 @@ def write_designs(target, historical=False):
 # --- Great Britain ----------------------------------------------------------
 
 C("Dreadnought", "GB", "BB", 1906, 18100, 21, rng=2, fc=1, tps=1, obs="1919-02-07",
-  arm="B11 BE4 D2.5 DE1 CT11 T11 TT3", main=(12, "A2 D2 E2 W2 Y2"), ter=(3, 27), torp=(18, 1, "F2 G2 Y1"),
+  arm="B11 BE4 D2.5 DE1 CT11 T11 TT3", main=(12, "A2 D2 E2 W2 Y2"), ter=(3, 27), torp=(18, 1, "Y1 F2 G2"),
   funnels=F(92, 45), ss=[bridge(118, 104, 8), box(82, 22, 9), box(-30, -62, 8)],
+  give={"ter": (3, 24)}, gave="the design form takes at most 24 secondary or tertiary guns",
   enemy="Dreadnought", mis="Bellerophon", src="C21 FBB J14")
 C("Invincible", "GB", "BC", 1908, 17250, 25, rng=2, fc=1, obs="1916-05-31",
   arm="B6 BE4 D2.5 DE1.5 CT10 T7 TT3", main=(12, "A2 H2 I2 Y2"), cdf=1, sec=(4, 16, 0), torp=(18, 1, "F2 G2 Y1"),

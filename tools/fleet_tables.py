@@ -65,6 +65,8 @@ def used_text(c):
     for k, v in c.get("give", {}).items():
         if k.startswith("arm:"):
             parts.append("%s %s in -> %s in" % (k[4:], inches(thickness(c, k[4:])), inches(v)))
+        elif k in ("sec", "ter"):
+            parts.append("%s guns %d -> %d" % ("secondary" if k == "sec" else "tertiary", c[k][1], v[1]))
         elif k == "speed":
             parts.append("speed %d kn -> %d kn" % (c["speed"], v))
         elif k == "torp":
@@ -165,7 +167,8 @@ def fits(c, h):
     """At its historical figures: within weight, no warning, every figure
     inside the rules' ranges (speed 16 to 35 kn, armour up to 16 in), so
     no give was needed."""
-    inside = 16 <= c["speed"] <= 35 and max(fl.armour_steps(c.get("arm")).values()) <= 32
+    inside = (16 <= c["speed"] <= 35 and max(fl.armour_steps(c.get("arm")).values()) <= 32
+              and c.get("sec", (0, 0))[1] <= 24 and c.get("ter", (0, 0))[1] <= 24)
     ok = h["Spare"] >= 0 and not h["Messages"] and inside
     assert ok == (not c.get("give")), c["name"] + ": gives and fit disagree"
     return ok
@@ -238,9 +241,10 @@ CALIBRATION_NOTES = [
     "  roughly 1.6 times), and even a base rising only with the calibre to the power 1.5 would",
     "  bring none of Queen Elizabeth, Bretagne, Nevada or Pennsylvania within her displacement.",
     "  The battlecruisers and the dreadnoughts with 11- to 12-inch faces fit.",
-    "- Speed and armour outside the rules' ranges: the speed-power table ends at 35 kn (Novik,",
-    "  36 kn) and armour steps end at 16 inches (the 18-inch turret faces of Nevada and",
-    "  Pennsylvania).",
+    "- Figures outside the design form's ranges: the speed-power table ends at 35 kn (Novik,",
+    "  36 kn), armour steps end at 16 inches (the 18-inch turret faces of Nevada and",
+    "  Pennsylvania) and the form takes at most 24 secondary or tertiary guns (Dreadnought's",
+    "  twenty-seven 12-pounders).",
     "- Wickes: twelve 21-inch tubes weigh 252 t under the rules (a tube weighs its calibre in",
     "  tons) on a 1,154 t destroyer at 35 kn.",
     "",
