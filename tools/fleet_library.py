@@ -73,7 +73,7 @@ SOURCES = {
     "LG": "B. Langensiepen, A. Gueleryuez, The Ottoman Steam Navy 1828-1923 (1995)",
     "SI": "E. Sieche, in Conway's 1906-1921, Austria-Hungary",
     "DK": "D. K. Brown, The Grand Fleet: Warship Design and Development 1906-1922 (1999)",
-    "OS": "R. Osborne (ed.), Conway's Cruisers and Aircraft Carriers / merchant ship registers (Lloyd's Register 1914)",
+    "OS": "Lloyd's Register of Shipping 1914 (tonnage and speed of the liners)",
 }
 
 TYPES = ["BB", "BC", "B", "CA", "CL", "AMC", "DD", "MS", "TR", "AV", "LT"]
