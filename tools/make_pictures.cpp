@@ -1,6 +1,7 @@
 // Draws the ship pictures the program carries: a side-view silhouette of
 // each sample design in Designs/, 640 x 160, from the design's own figures
-// (type, displacement, freeboard, turrets, calibre, funnels), written as
+// (type, displacement, freeboard, turrets, calibre, funnels where the plan
+// view places them), written as
 // JPEG with libjpeg into pictures/, plus pictures/pictures.qrc.
 //
 // The picture name of a class is its name without blanks, in capitals
@@ -94,6 +95,37 @@ double letterPlace(char letter, bool& raised) {
     }
 }
 
+// Half the hull length of the plan view in yards: the bow distance of the
+// hull outline for the type, scaled by the ship's size figure.
+double planHullHalfLength(const std::string& type, int displacement) {
+    int size = 15, bow = 238;
+    if (type == "BB" || type == "BC") {
+        size = 20;
+        if (displacement <= 16999) size -= 2;
+        else if (displacement >= 19000 && displacement <= 20000) size -= 1;
+        else if (displacement >= 25000 && displacement <= 29999) size += 1;
+        else if (displacement >= 30000) size += 2;
+        bow = 230;
+    } else if (type == "B") {
+        size = displacement < 14000 ? 14 : 16;
+        bow = 230;
+    } else if (type == "CA") {
+        size = displacement < 10000 ? 14 : displacement > 14000 ? 16 : 15;
+    } else if (type == "CL") {
+        size = displacement > 4500 ? 14 : displacement < 3000 ? 12 : 13;
+        bow = 242;
+    } else if (type == "DD") {
+        size = displacement > 1400 ? 12 : displacement >= 1001 ? 11 : displacement < 500 ? 9 : 10;
+        bow = 242;
+    } else if (type == "MS") {
+        size = displacement < 400 ? 5 : 6;
+    } else if (type == "AMC" || type == "TR" || type == "AV") {
+        size = displacement < 4000 ? 14 : displacement > 5500 ? 16 : 15;
+        if (type == "TR") bow = 230;
+    }
+    return bow * size / 20.0;
+}
+
 unsigned hashOf(const std::string& s) {
     unsigned h = 2166136261u;
     for (unsigned char c : s) h = (h ^ c) * 16777619u;
@@ -180,17 +212,22 @@ void drawShip(QPainter& p, const Design& d, const std::string& name) {
     p.drawRect(QRectF(at(0.28) - 2, deck - block - 5, length * 0.035, 5));
     p.drawRect(QRectF(at(0.72), deck - block * 0.7, length * 0.05, block * 0.7));
 
-    int funnels = 0;
-    for (int i = 1; i <= 4; ++i)
-        if (intValue(d, "Funnels", "Funnel" + std::to_string(i) + "Pos", 0) != 0) ++funnels;
-    if (funnels == 0) {
-        funnels = 2 + static_cast<int>(seed % 2);
+    // Funnels where the plan view has them: a funnel's position is in yards
+    // from the centre (negative forward) on a hull of the plan view's length.
+    std::vector<double> funnelShares;
+    const double planHalfLength = planHullHalfLength(type, displacement);
+    for (int i = 1; i <= 4; ++i) {
+        const int pos = intValue(d, "Funnels", "Funnel" + std::to_string(i) + "Pos", 0);
+        if (pos != 0) funnelShares.push_back(std::clamp(0.5 + pos / (2 * planHalfLength), 0.2, 0.8));
+    }
+    if (funnelShares.empty()) {
+        int funnels = 2 + static_cast<int>(seed % 2);
         if (type == "DD" || type == "CL") funnels = 3 + static_cast<int>(seed % 2);
         if (type == "MS" || type == "AV") funnels = 1 + static_cast<int>(seed % 2);
+        for (int i = 0; i < funnels; ++i) funnelShares.push_back(0.38 + (funnels == 1 ? 0.1 : 0.22 * i / (funnels - 1)));
     }
     const double fw = 5 + length * 0.018, fh = 14 + length * 0.045;
-    for (int i = 0; i < funnels; ++i) {
-        const double share = 0.38 + (funnels == 1 ? 0.1 : 0.22 * i / (funnels - 1));
+    for (double share : funnelShares) {
         const QRectF body(at(share) - fw / 2, deck - block - fh + block, fw, fh);
         p.setBrush(funnel);
         p.drawRect(body);

@@ -1,0 +1,109 @@
+// The design library in Designs/: every class loads through the design form's
+// reader and as a fighting ship, fits its displacement, raises only the
+// warnings Designs/README.md expects, has funnels and superstructure on its
+// plan, and names a picture the program carries.
+#include "combat/FightShip.h"
+#include "designfile/DesignFile.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "shipdata/ProgramData.h"
+#include "tests/core/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The expected warnings of Designs/README.md: every line of the section
+// "## Expected warnings" that starts with "- " is "- Class name: warning".
+std::set<std::string> ExpectedWarnings() {
+    std::set<std::string> expected;
+    std::istringstream readme(ReadText(testsupport::sourceDir() + "Designs/README.md"));
+    bool inSection = false;
+    for (std::string line; std::getline(readme, line);) {
+        if (line.rfind("## ", 0) == 0) inSection = line == "## Expected warnings";
+        else if (inSection && line.rfind("- ", 0) == 0) expected.insert(line.substr(2));
+    }
+    return expected;
+}
+
+} // namespace
+
+TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) {
+    platform::ScopedRecordingMessages messages;
+    ASSERT_TRUE(LoadProgramData(testsupport::programDir()));
+    const std::set<std::string> expected = ExpectedWarnings();
+    const std::string pictures = testsupport::sourceDir() + "pictures/";
+    const std::string qrc = ReadText(pictures + "pictures.qrc");
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(testsupport::sourceDir() + "Designs"))
+        if (e.path().extension() == ".sdf") files.push_back(e.path().string());
+    std::sort(files.begin(), files.end());
+    ASSERT_GE(files.size(), 72u);
+    std::set<int> nations;
+    std::set<std::string> types;
+    for (const auto& file : files) {
+        SCOPED_TRACE(file);
+        messages.clear();
+        DesignInputs in;
+        TDesignShip ship;
+        ship.ClearSpecials();
+        LoadDesignInto(file, in, ship);
+        TFightingShip fighting(nullptr);
+        EXPECT_TRUE(fighting.LoadFromDesignFile(file));
+        for (const auto& text : messages.texts()) EXPECT_TRUE(expected.count(in.Name + ": " + text)) << text;
+        EXPECT_LE(ship.TotalWeight, ship.Displacement);
+        EXPECT_GT(ship.Horsepower, 0);
+        nations.insert(in.Nation);
+        types.insert(in.TypeCode());
+
+        // The plan: funnels (a coast battery has none) and superstructure,
+        // the same in both readers, and the file exactly what the form writes.
+        const bool battery = in.TypeCode() == "LT";
+        const int funnels = static_cast<int>(std::count_if(fighting.Funnels.begin() + 1, fighting.Funnels.end(),
+                                                           [](const TFunnel& f) { return f.Pos != 0; }));
+        EXPECT_EQ(funnels == 0, battery);
+        EXPECT_EQ(in.FunnelPos[0] == "0", battery);
+        EXPECT_GT(fighting.Superstructure[0][0].Distance, 0);
+        EXPECT_EQ(fighting.Superstructure[0][0].Angle, ship.Superstructure[0][0].Angle);
+        DesignOutlines outlines{ship.Superstructure, in.OutlineIsLine};
+        std::string written;
+        for (const auto& line : DesignFileLines(in, ship, &outlines)) written += line + "\r\n";
+        EXPECT_EQ(written, ReadText(file));
+
+        // The picture: a JPEG in pictures/ under the upper-case name, listed
+        // in the resource file the program is built with.
+        std::string picture = in.PicName;
+        std::transform(picture.begin(), picture.end(), picture.begin(), [](unsigned char c) { return std::toupper(c); });
+        ASSERT_FALSE(picture.empty());
+        EXPECT_TRUE(std::filesystem::exists(pictures + picture + ".jpg")) << picture;
+        EXPECT_NE(qrc.find("alias=\"" + picture + "\">" + picture + ".jpg<"), std::string::npos) << picture;
+    }
+    EXPECT_EQ(nations.size(), 10u);  // every nation but Generic
+    EXPECT_EQ(types.size(), 11u);    // every ship type
+    EXPECT_EQ(nations.count(10), 0u);
+}
+
+// The list of expected warnings is read line by line; a class may expect
+// several, and nothing outside its section counts.
+TEST(FleetLibrary, ExpectedWarningsComeOnlyFromTheirSection) {
+    for (const auto& entry : ExpectedWarnings()) {
+        SCOPED_TRACE(entry);
+        const size_t colon = entry.find(": ");
+        ASSERT_NE(colon, std::string::npos);
+        EXPECT_TRUE(std::filesystem::exists(testsupport::sourceDir() + "Designs/" + entry.substr(0, colon) + ".sdf"));
+    }
+}
