@@ -1,13 +1,13 @@
 // The design library in Designs/: every class loads through the design form's
-// reader and as a fighting ship, fits its displacement, raises only the
-// warnings Designs/README.md expects, has funnels and superstructure on its
-// plan, and names a picture the program carries.
+// reader and as a fighting ship, fits its displacement within the form's
+// ranges, raises only the warnings Designs/README.md expects, is exactly what
+// the writer writes, has funnels and superstructure on its plan, and names a
+// picture the program carries.
 #include "combat/FightShip.h"
 #include "designfile/DesignFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
-#include "shipdata/ProgramData.h"
-#include "tests/core/TestSupport.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +43,8 @@ std::set<std::string> ExpectedWarnings() {
 } // namespace
 
 TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) {
+    const ProgramData& data = testsupport::bundledData();
     platform::ScopedRecordingMessages messages;
-    ASSERT_TRUE(LoadProgramData(testsupport::programDir()));
     const std::set<std::string> expected = ExpectedWarnings();
     const std::string pictures = testsupport::sourceDir() + "pictures/";
     const std::string qrc = ReadText(pictures + "pictures.qrc");
@@ -55,20 +55,26 @@ TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) 
     ASSERT_GE(files.size(), 72u);
     std::set<int> nations;
     std::set<std::string> types;
+    int fastestBattleship = 0, slowestDestroyer = 99;
     for (const auto& file : files) {
         SCOPED_TRACE(file);
         messages.clear();
         DesignInputs in;
-        TDesignShip ship;
+        TDesignShip ship(data);
         ship.ClearSpecials();
         LoadDesignInto(file, in, ship);
         TFightingShip fighting(nullptr);
         EXPECT_TRUE(fighting.LoadFromDesignFile(file));
         for (const auto& text : messages.texts()) EXPECT_TRUE(expected.count(in.Name + ": " + text)) << text;
-        EXPECT_LE(ship.TotalWeight, ship.Displacement);
+        EXPECT_LE(ship.Weights.TotalWeight, ship.Displacement);
         EXPECT_GT(ship.Horsepower, 0);
+        const std::string name = std::filesystem::path(file).filename().string();
+        EXPECT_TRUE(std::all_of(name.begin(), name.end(), [](unsigned char c) { return c >= 0x20 && c < 0x7F; }));
+        for (int cal : {in.MainCal, in.SecCal, in.TerCal}) EXPECT_TRUE(cal >= 2 && cal <= 18) << cal;
         nations.insert(in.Nation);
         types.insert(in.TypeCode());
+        if (in.TypeCode() == "BB") fastestBattleship = std::max(fastestBattleship, in.Speed);
+        if (in.TypeCode() == "DD") slowestDestroyer = std::min(slowestDestroyer, in.Speed);
 
         // The plan: funnels (a coast battery has none) and superstructure,
         // the same in both readers, and the file exactly what the form writes.
@@ -95,6 +101,8 @@ TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) 
     EXPECT_EQ(nations.size(), 10u);  // every nation but Generic
     EXPECT_EQ(types.size(), 11u);    // every ship type
     EXPECT_EQ(nations.count(10), 0u);
+    // Destroyers outrun the battleships they screened.
+    EXPECT_GE(slowestDestroyer, fastestBattleship + 5);
 }
 
 // The list of expected warnings is read line by line; a class may expect
