@@ -49,18 +49,18 @@ TdlgAddTurret::TdlgAddTurret(QWidget* parent) : QDialog(parent) {
 
     auto* buttons = new QHBoxLayout();
     buttons->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAutoDefault(false);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
+    bnOK = new QPushButton(QStringLiteral("OK"), this);
+    bnOK->setObjectName(QStringLiteral("Button1"));
+    bnOK->setDefault(true);
+    bnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    bnCancel->setObjectName(QStringLiteral("Button2"));
+    bnCancel->setAutoDefault(false);
+    buttons->addWidget(bnOK);
+    buttons->addWidget(bnCancel);
     outer->addLayout(buttons);
 
-    connect(Button1, &QPushButton::clicked, this, &TdlgAddTurret::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(bnOK, &QPushButton::clicked, this, &TdlgAddTurret::OkClick);
+    connect(bnCancel, &QPushButton::clicked, this, &QDialog::reject);
     SetMode(true);
 }
 
@@ -131,7 +131,7 @@ std::unique_ptr<TTorpedomount> TdlgAddTurret::ExecuteAddMount(const Tship& ship)
     return ChosenMount();
 }
 
-void TdlgAddTurret::Button1Click() {
+void TdlgAddTurret::OkClick() {
     // Both checks run, so both messages can show one after the other.
     bool complete = true;
     if (lbPosition->selectedItems().isEmpty()) {

@@ -36,11 +36,11 @@ public:
     QComboBox* cbTurretFactor = nullptr;
     QLabel* lbGuns = nullptr;
     QSpinBox* seGuns = nullptr;
-    QPushButton* Button1 = nullptr;  // OK
-    QPushButton* Button2 = nullptr;  // Cancel
+    QPushButton* bnOK = nullptr;  // OK
+    QPushButton* bnCancel = nullptr;  // Cancel
 
 private slots:
-    void Button1Click();
+    void OkClick();
 
 private:
     void SetMode(bool turret);

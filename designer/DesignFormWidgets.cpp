@@ -340,7 +340,7 @@ void buildEquipmentGroup(QWidget* central, QVBoxLayout* column, DesignFormWidget
                                      "4 - Advanced TPS"});
     w.stTPSweight = MakeOutputBox(g, "stTPSweight", "Weight of the torpedo defense");
     w.seMines = makeSpin(g, "seMines", ranges::Mines, 0);
-    w.StaticText6 = MakeOutputBox(g, "StaticText6", "Weight of the special equipment");
+    w.stSpecialsWeight = MakeOutputBox(g, "StaticText6", "Weight of the special equipment");
     grid->addWidget(makeLabel(g, "Fire control", w.cbFireControl), 0, 0);
     grid->addWidget(w.cbFireControl, 0, 1);
     grid->addWidget(makeLabel(g, "weight"), 0, 2);
@@ -352,7 +352,7 @@ void buildEquipmentGroup(QWidget* central, QVBoxLayout* column, DesignFormWidget
     grid->addWidget(makeLabel(g, "Mines", w.seMines), 2, 0);
     grid->addWidget(w.seMines, 2, 1);
     grid->addWidget(makeLabel(g, "Special"), 2, 2);
-    grid->addWidget(w.StaticText6, 2, 3);
+    grid->addWidget(w.stSpecialsWeight, 2, 3);
     grid->setColumnStretch(1, 1);
     column->addWidget(g);
 }
@@ -366,7 +366,7 @@ void buildTotalsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
     w.stSumAll = MakeOutputBox(g, "stSumAll",
                                "Armor + machinery + hull + armament + accomodation + special + torpedo defense + "
                                "fire control; red when above the displacement");
-    w.StaticText4 = MakeOutputBox(g, "StaticText4", "Displacement - total weight: the weight to spare");
+    w.stSpare = MakeOutputBox(g, "StaticText4", "Displacement - total weight: the weight to spare");
     w.stTotalCost = MakeOutputBox(g, "stTotalCost", "Cost of the class");
     grid->addWidget(makeLabel(g, "Total armament weight"), 0, 0);
     grid->addWidget(w.stArmPc, 0, 1);
@@ -374,7 +374,7 @@ void buildTotalsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
     grid->addWidget(makeLabel(g, "Total weight"), 1, 0);
     grid->addWidget(w.stSumAll, 1, 2);
     grid->addWidget(makeLabel(g, "Weight to spare"), 2, 0);
-    grid->addWidget(w.StaticText4, 2, 2);
+    grid->addWidget(w.stSpare, 2, 2);
     grid->addWidget(makeLabel(g, "Total cost"), 3, 0);
     grid->addWidget(w.stTotalCost, 3, 2);
     grid->setColumnStretch(0, 1);
@@ -396,9 +396,9 @@ void buildHiddenControls(QWidget* central, QVBoxLayout* column, DesignFormWidget
     grid->addWidget(w.seMachWS, 2, 1);
     w.pnlWeightSaving->hide();
     column->addWidget(w.pnlWeightSaving);
-    w.Button1 = makeButton(central, "Button1", "Update weights");
-    w.Button1->hide();
-    column->addWidget(w.Button1);
+    w.bnUpdateWeights = makeButton(central, "Button1", "Update weights");
+    w.bnUpdateWeights->hide();
+    column->addWidget(w.bnUpdateWeights);
 }
 
 void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
@@ -420,16 +420,16 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     top->addLayout(commands, 1);
     column->addLayout(top);
 
-    w.Panel2 = new QFrame(central);
-    w.Panel2->setObjectName(QStringLiteral("Panel2"));
-    w.Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    w.Panel2->setFixedSize(215, 527);
-    w.Panel2Layout = new QVBoxLayout(w.Panel2);
-    w.Panel2Layout->setContentsMargins(1, 1, 1, 1);
-    w.Globe41 = new QWidget(w.Panel2);
-    w.Globe41->setObjectName(QStringLiteral("Globe41"));
-    w.Panel2Layout->addWidget(w.Globe41);
-    column->addWidget(w.Panel2, 0, Qt::AlignHCenter);
+    w.pnlPlan = new QFrame(central);
+    w.pnlPlan->setObjectName(QStringLiteral("Panel2"));
+    w.pnlPlan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    w.pnlPlan->setFixedSize(215, 527);
+    w.pnlPlanLayout = new QVBoxLayout(w.pnlPlan);
+    w.pnlPlanLayout->setContentsMargins(1, 1, 1, 1);
+    w.planPlaceholder = new QWidget(w.pnlPlan);
+    w.planPlaceholder->setObjectName(QStringLiteral("Globe41"));
+    w.pnlPlanLayout->addWidget(w.planPlaceholder);
+    column->addWidget(w.pnlPlan, 0, Qt::AlignHCenter);
 
     w.stPos = new QLabel(central);
     w.stPos->setObjectName(QStringLiteral("stPos"));
@@ -487,12 +487,12 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     rows->addLayout(outlines);
     column->addLayout(rows);
 
-    w.Button11 = makeButton(central, "Button11", "Button11");
-    w.Button12 = makeButton(central, "Button12", "Button12");
-    w.Button11->hide();
-    w.Button12->hide();
-    column->addWidget(w.Button11);
-    column->addWidget(w.Button12);
+    w.bnUnused11 = makeButton(central, "Button11", "Button11");
+    w.bnUnused12 = makeButton(central, "Button12", "Button12");
+    w.bnUnused11->hide();
+    w.bnUnused12->hide();
+    column->addWidget(w.bnUnused11);
+    column->addWidget(w.bnUnused12);
 }
 
 void buildCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
@@ -501,14 +501,14 @@ void buildCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) 
     w.bnLoad = makeButton(central, "bnLoad", "Load");
     w.bnLoadCust = makeButton(central, "bnLoadCust", "Load custom");
     w.bnSave = makeButton(central, "bnSave", "Save");
-    w.Button2 = makeButton(central, "Button2", "Exit");
+    w.bnExit = makeButton(central, "Button2", "Exit");
     w.bnLoad->setToolTip(QStringLiteral("Load a design from the Designs folder"));
     w.bnLoadCust->setToolTip(QStringLiteral("Load a design from the Custom Files folder"));
     w.bnSave->setToolTip(QStringLiteral("Save the class to the Custom Files folder"));
     grid->addWidget(w.bnLoad, 0, 0);
     grid->addWidget(w.bnLoadCust, 0, 1);
     grid->addWidget(w.bnSave, 1, 0);
-    grid->addWidget(w.Button2, 1, 1);
+    grid->addWidget(w.bnExit, 1, 1);
     column->addLayout(grid);
     w.lbVersion = new QLabel(QStringLiteral(SHIP_VERSION_TEXT), central);
     w.lbVersion->setObjectName(QStringLiteral("lbVersion"));

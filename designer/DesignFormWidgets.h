@@ -98,20 +98,20 @@ struct DesignFormWidgets {
     QComboBox* cbTPS = nullptr;
     QLabel* stTPSweight = nullptr;
     QSpinBox* seMines = nullptr;
-    QLabel* StaticText6 = nullptr;
+    QLabel* stSpecialsWeight = nullptr;
 
     // Totals
     QLabel* stArmamentWeight = nullptr;
     QLabel* stArmPc = nullptr;
     QLabel* stSumAll = nullptr;
-    QLabel* StaticText4 = nullptr;
+    QLabel* stSpare = nullptr;
     QLabel* stTotalCost = nullptr;
 
     // Commands
     QPushButton* bnLoad = nullptr;
     QPushButton* bnLoadCust = nullptr;
     QPushButton* bnSave = nullptr;
-    QPushButton* Button2 = nullptr;
+    QPushButton* bnExit = nullptr;
     QLabel* lbVersion = nullptr;
 
     // Hidden controls whose values enter no rule
@@ -119,15 +119,15 @@ struct DesignFormWidgets {
     QSpinBox* seHullWS = nullptr;
     QSpinBox* seArmWS = nullptr;
     QSpinBox* seMachWS = nullptr;
-    QPushButton* Button1 = nullptr;
+    QPushButton* bnUpdateWeights = nullptr;
 
     // Plan editor column
     QPushButton* bnRefreshGraphics = nullptr;
     QPushButton* ZoomInBtn = nullptr;
     QPushButton* ZoomOutBtn = nullptr;
-    QFrame* Panel2 = nullptr;
-    QVBoxLayout* Panel2Layout = nullptr;
-    QWidget* Globe41 = nullptr;  // a placeholder until the map canvas is installed
+    QFrame* pnlPlan = nullptr;
+    QVBoxLayout* pnlPlanLayout = nullptr;
+    QWidget* planPlaceholder = nullptr;  // "Globe41" until the map canvas is installed
     QLabel* stPos = nullptr;
     std::array<QLabel*, 4> stFunnelPos{};        // stFunnel1Pos .. stFunnel4Pos
     std::array<QPushButton*, 4> bnFunnel{};      // bnFunnel1, Button4, Button5, Button6
@@ -136,8 +136,8 @@ struct DesignFormWidgets {
     std::array<QPushButton*, 4> bnOutline{};     // Button7 .. Button10 ("St1" .. "St4")
     std::array<QLabel*, 4> stNoPoints{};         // stNoPoints, stNoPoints1 .. stNoPoints3
     std::array<QCheckBox*, 4> cbClosed{};        // cbClosed, cbClosed2 .. cbClosed4
-    QPushButton* Button11 = nullptr;
-    QPushButton* Button12 = nullptr;
+    QPushButton* bnUnused11 = nullptr;
+    QPushButton* bnUnused12 = nullptr;
 
     // The eight armour thickness lists, in the order the form lists them.
     std::array<QComboBox*, 8> ArmourLists() const { return {cbB, cbBE, cbD, cbDE, cbCT, cbT, cbTT, cbSEC}; }

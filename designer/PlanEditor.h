@@ -21,12 +21,12 @@ class TMapControl;
 class TPlanEditor : public QObject, public TPlanEditorHook {
     Q_OBJECT
 public:
-    // Puts its map canvas into the form's Panel2 and wires the column's
+    // Puts its map canvas into the form's pnlPlan and wires the column's
     // buttons; the form owns the canvas, the form owns the editor.
     explicit TPlanEditor(TfrmDesignMain& form);
     ~TPlanEditor() override;
 
-    TMapControl* Globe41() const { return globe_; }
+    TMapControl* Canvas() const { return globe_; }
     TFightingShip* DisplayShip() const { return displayShip_.get(); }
 
     std::int32_t EditMode = 0;

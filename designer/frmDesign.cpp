@@ -163,7 +163,7 @@ void TfrmDesignMain::ConnectControls() {
     for (QCheckBox* box : {W.cbProtectedCruiser, W.cbCrossDeck}) connect(box, &QCheckBox::toggled, this, recompute);
     for (QSpinBox* spin : {W.seSecCal, W.seSecondaries, W.seTerCal, W.seTertiaries, W.seHullWS, W.seArmWS, W.seMachWS})
         connect(spin, &QSpinBox::valueChanged, this, recompute);
-    connect(W.Button1, &QPushButton::clicked, this, recompute);
+    connect(W.bnUpdateWeights, &QPushButton::clicked, this, recompute);
     connect(W.seMainCal, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
     connect(W.seMines, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
     connect(W.edName, &QLineEdit::textChanged, this, &TfrmDesignMain::UpdateTitle);
@@ -178,7 +178,7 @@ void TfrmDesignMain::ConnectControls() {
     connect(W.bnAddTorpMount, &QPushButton::clicked, this, &TfrmDesignMain::bnAddTorpMountClick);
     connect(W.bnDeleteTorpMount, &QPushButton::clicked, this, &TfrmDesignMain::bnDeleteTorpMountClick);
     connect(W.bnClearTorpMounts, &QPushButton::clicked, this, &TfrmDesignMain::bnClearTorpMountsClick);
-    connect(W.Button2, &QPushButton::clicked, this, &TfrmDesignMain::Button2Click);
+    connect(W.bnExit, &QPushButton::clicked, this, &TfrmDesignMain::ExitClick);
 }
 
 TdlgAddTurret& TfrmDesignMain::AddTurretDialog() {
@@ -189,15 +189,15 @@ TdlgAddTurret& TfrmDesignMain::AddTurretDialog() {
 void TfrmDesignMain::SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor) { PlanEditor_ = std::move(editor); }
 
 void TfrmDesignMain::InstallMapCanvas(QWidget* canvas) {
-    if (!canvas || canvas == W.Globe41) return;
-    if (W.Globe41) {
-        W.Panel2Layout->removeWidget(W.Globe41);
-        delete W.Globe41;
+    if (!canvas || canvas == W.planPlaceholder) return;
+    if (W.planPlaceholder) {
+        W.pnlPlanLayout->removeWidget(W.planPlaceholder);
+        delete W.planPlaceholder;
     }
-    canvas->setParent(W.Panel2);
+    canvas->setParent(W.pnlPlan);
     if (canvas->objectName().isEmpty()) canvas->setObjectName(QStringLiteral("Globe41"));
-    W.Panel2Layout->addWidget(canvas);
-    W.Globe41 = canvas;
+    W.pnlPlanLayout->addWidget(canvas);
+    W.planPlaceholder = canvas;
 }
 
 void TfrmDesignMain::AddShipStatusButton() {
@@ -226,7 +226,7 @@ void TfrmDesignMain::ShowShipStatus() {
     if (!ship) return;
     // The designer's zero environment; the rules find ships on the plan view.
     BattleEnvironment env;
-    env.Map = &editor->Globe41()->Map();
+    env.Map = &editor->Canvas()->Map();
     ShipStatusDialog().ShowShipStatus(*ship, platform::todayDayNumber(), env);
 }
 
@@ -293,7 +293,7 @@ void TfrmDesignMain::WriteOutputs() {
     W.stArmPc->setText(percentText(s.ArmamentWeight, s.TotalWeight));
     showNumber(W.stSumArmor, s.ArmorWeight);
     W.stArmorPc->setText(percentText(s.ArmorWeight, s.TotalWeight));
-    showNumber(W.StaticText6, s.SpecialsWeight);
+    showNumber(W.stSpecialsWeight, s.SpecialsWeight);
     showNumber(W.stTPSweight, s.TPSWeight);
     showNumber(W.stFireControl, s.FireControlWeight);
     showNumber(W.stSecWeight, s.SecondaryWeight);
@@ -301,11 +301,11 @@ void TfrmDesignMain::WriteOutputs() {
     showNumber(W.stCrew, ship.Complement);
     showNumber(W.stAccomodation, s.AccommodationSpace);
     showNumber(W.stSumAll, s.TotalWeight);
-    showNumber(W.StaticText4, static_cast<std::int64_t>(ship.Displacement) - s.TotalWeight);
+    showNumber(W.stSpare, static_cast<std::int64_t>(ship.Displacement) - s.TotalWeight);
     showNumber(W.stTotalCost, s.TotalCost);
     const QColor colour = s.TotalWeight > ship.Displacement ? QColor(Qt::red) : QColor(Qt::black);
     setFontColour(W.stSumAll, colour);
-    setFontColour(W.StaticText4, colour);
+    setFontColour(W.stSpare, colour);
 }
 
 void TfrmDesignMain::bnAddTurretClick() {
@@ -365,7 +365,7 @@ void TfrmDesignMain::bnClearTorpMountsClick() {
     Recompute();
 }
 
-void TfrmDesignMain::Button2Click() { close(); }
+void TfrmDesignMain::ExitClick() { close(); }
 
 void TfrmDesignMain::bnSaveClick() {
     if (!DesignShip_) return;

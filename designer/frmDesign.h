@@ -50,7 +50,7 @@ public:
 
     void SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor);
     TPlanEditorHook* PlanEditor() { return PlanEditor_.get(); }
-    // Puts the map canvas into Panel2 in place of the placeholder Globe41;
+    // Puts the map canvas into pnlPlan in place of the placeholder Globe41;
     // the form owns it from then on.
     void InstallMapCanvas(QWidget* canvas);
 
@@ -74,7 +74,7 @@ public slots:
     void bnAddTorpMountClick();
     void bnDeleteTorpMountClick();
     void bnClearTorpMountsClick();
-    void Button2Click();
+    void ExitClick();
     // The see-ship operation: the status card of the displayed ship as of today.
     void ShowShipStatus();
 

@@ -71,11 +71,11 @@ TdlgHitDetails::TdlgHitDetails(QWidget* parent) : QDialog(parent) {
     lbRoundsFiredAt = new QLabel(QStringLiteral("Rounds fired at ship last turn:"), this);
     lbRoundsFiredAt->setObjectName(QStringLiteral("lbRoundsFiredAt"));
     lbRoundsFiredAt->setGeometry(16, 416, 270, 20);
-    Button1 = new QPushButton(QStringLiteral("Close"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(296, 424, 105, 33);
-    Button1->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+    bnClose = new QPushButton(QStringLiteral("Close"), this);
+    bnClose->setObjectName(QStringLiteral("Button1"));
+    bnClose->setGeometry(296, 424, 105, 33);
+    bnClose->setAutoDefault(false);
+    connect(bnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TdlgHitDetails::FillHitDetails(const TFightingShip& ship) {
@@ -98,11 +98,11 @@ TdlgAccuracy::TdlgAccuracy(QWidget* parent) : QDialog(parent) {
     setFixedSize(275, 304);
     Memo1 = makeMemo(this, "Memo1");
     Memo1->setGeometry(8, 16, 257, 233);
-    Button1 = new QPushButton(QStringLiteral("Close"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(192, 264, 73, 33);
-    Button1->setDefault(true);
-    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    bnClose = new QPushButton(QStringLiteral("Close"), this);
+    bnClose->setObjectName(QStringLiteral("Button1"));
+    bnClose->setGeometry(192, 264, 73, 33);
+    bnClose->setDefault(true);
+    connect(bnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TdlgAccuracy::SetLines(const std::vector<std::string>& lines) { Memo1->setPlainText(joinLines(lines)); }

@@ -28,7 +28,7 @@ public:
 
     QPlainTextEdit* mmHits = nullptr;
     QLabel* lbRoundsFiredAt = nullptr;
-    QPushButton* Button1 = nullptr;
+    QPushButton* bnClose = nullptr;
 
     // Fills the dialog from the ship without showing it.
     void FillHitDetails(const TFightingShip& ship);
@@ -42,7 +42,7 @@ public:
     explicit TdlgAccuracy(QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QPushButton* bnClose = nullptr;
 
     void SetLines(const std::vector<std::string>& lines);
     std::vector<std::string> Lines() const;

@@ -83,7 +83,7 @@ TdlgShipStatus::TdlgShipStatus(const ProgramData& data, QWidget* parent) : QDial
     connect(W.stTSHitChancePort, &TClickLabel::clicked, this, &TdlgShipStatus::stTSHitChancePortClick);
     connect(W.stTSHitChanceStbd, &TClickLabel::clicked, this, &TdlgShipStatus::stTSHitChanceStbdClick);
     connect(W.bnHitDetails, &QPushButton::clicked, this, &TdlgShipStatus::bnHitDetailsClick);
-    connect(W.Button1, &QPushButton::clicked, this, &TdlgShipStatus::Button1Click);
+    connect(W.bnSmoke, &QPushButton::clicked, this, &TdlgShipStatus::SmokeClick);
     connect(W.bnSighted, &QPushButton::clicked, this, &TdlgShipStatus::bnSightedClick);
     connect(W.bnDivision, &QPushButton::clicked, this, &TdlgShipStatus::bnDivisionClick);
     connect(W.bnClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -428,7 +428,7 @@ void TdlgShipStatus::aDisplayGlobeRender(TMapCanvas& canvas) {
 }
 
 void TdlgShipStatus::LoadShipPicture() {
-    W.Image1->clear();
+    W.imgPicture->clear();
     if (!Ship) return;
     const std::string& name = Ship->PictureName;
     // A picture name is a bare file name; one that reaches into other
@@ -437,18 +437,18 @@ void TdlgShipStatus::LoadShipPicture() {
     const std::string custom = platform::programDir() + "\\Custom Files\\" + name;
     if (bareName && platform::fileExists(custom)) {
         const QImage image = shippictures::LoadPictureFile(custom);
-        if (!image.isNull()) W.Image1->setPixmap(QPixmap::fromImage(image));
+        if (!image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(image));
         return;
     }
     if (name.empty()) return;
     if (auto image = shippictures::StoredPicture(name)) {
-        W.Image1->setPixmap(QPixmap::fromImage(*image));
+        W.imgPicture->setPixmap(QPixmap::fromImage(*image));
         return;
     }
     platform::messages().error("Picture not found: " + name);
 }
 
-void TdlgShipStatus::tcViewChange() { W.Panel1->setVisible(W.tcView->currentIndex() == 1); }
+void TdlgShipStatus::tcViewChange() { W.pnlPicture->setVisible(W.tcView->currentIndex() == 1); }
 
 void TdlgShipStatus::tcSmallgunsChange() {
     W.gbSecondary->setVisible(W.tcSmallguns->currentIndex() == 0);
@@ -486,7 +486,7 @@ void TdlgShipStatus::bnHitDetailsClick() {
     if (Ship) HitDetailsDialog().ShowHitDetails(*Ship);
 }
 
-void TdlgShipStatus::Button1Click() {
+void TdlgShipStatus::SmokeClick() {
     if (!Ship) return;
     if (!Ship->MainTarget) {
         platform::messages().notice("No target");

@@ -75,7 +75,7 @@ public slots:
     void stTSHitChancePortClick();
     void stTSHitChanceStbdClick();
     void bnHitDetailsClick();
-    void Button1Click();
+    void SmokeClick();
     void bnSightedClick();
     void bnDivisionClick();
     void Copytoclipboard1Click();

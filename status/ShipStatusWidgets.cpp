@@ -95,12 +95,12 @@ void buildHeading(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
 void buildSummary(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     auto* row = new QHBoxLayout;
     auto* guns = new QGridLayout;
-    w.Label40 = makeLabel(d, "Label40", QStringLiteral("Guns :"));
+    w.lbGunsCaption = makeLabel(d, "Label40", QStringLiteral("Guns :"));
     w.lbMainGuns = makeLabel(d, "lbMainGuns");
     w.lbSecondaryGuns = makeLabel(d, "lbSecondaryGuns");
     w.lbTertiaryGuns = makeLabel(d, "lbTertiaryGuns");
     w.lbMines = makeLabel(d, "lbMines");
-    guns->addWidget(w.Label40, 0, 0, Qt::AlignTop);
+    guns->addWidget(w.lbGunsCaption, 0, 0, Qt::AlignTop);
     guns->addWidget(w.lbMainGuns, 0, 1);
     guns->addWidget(w.lbSecondaryGuns, 1, 1);
     guns->addWidget(w.lbTertiaryGuns, 2, 1);
@@ -121,13 +121,13 @@ void buildSummary(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     row->addWidget(w.pnTorpedo, 2, Qt::AlignTop);
 
     auto* armour = new QGridLayout;
-    w.Label42 = makeLabel(d, "Label42", QStringLiteral("Armour :"));
+    w.lbArmourCaption = makeLabel(d, "Label42", QStringLiteral("Armour :"));
     w.lbBelt = makeLabel(d, "lbBelt");
     w.lbDeck = makeLabel(d, "lbDeck");
     w.lbTurretArmor = makeLabel(d, "lbTurretArmor");
     w.lbBattery = makeLabel(d, "lbBattery");
     w.lbCT = makeLabel(d, "lbCT");
-    armour->addWidget(w.Label42, 0, 0, Qt::AlignTop);
+    armour->addWidget(w.lbArmourCaption, 0, 0, Qt::AlignTop);
     int r = 0;
     for (QLabel* l : {w.lbBelt, w.lbDeck, w.lbTurretArmor, w.lbBattery, w.lbCT}) armour->addWidget(l, r++, 1);
     armour->setColumnStretch(1, 1);
@@ -153,18 +153,18 @@ void buildView(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     w.aDisplayGlobe = new TMapControl(w.ViewArea);
     w.aDisplayGlobe->setObjectName(QStringLiteral("aDisplayGlobe"));
     w.aDisplayGlobe->setGeometry(0, 0, 640, 160);
-    w.Panel1 = new QFrame(w.ViewArea);
-    w.Panel1->setObjectName(QStringLiteral("Panel1"));
-    w.Panel1->setGeometry(0, 0, 640, 160);
-    w.Panel1->setAutoFillBackground(true);
-    w.Panel1Caption = new QLabel(QStringLiteral("Picture not available"), w.Panel1);
-    w.Panel1Caption->setObjectName(QStringLiteral("Panel1Caption"));
-    w.Panel1Caption->setGeometry(0, 0, 640, 160);
-    w.Panel1Caption->setAlignment(Qt::AlignCenter);
-    w.Image1 = makeLabel(w.Panel1, "Image1");
-    w.Image1->setGeometry(0, 0, 640, 160);
-    w.Image1->setScaledContents(true);
-    w.Panel1->raise();
+    w.pnlPicture = new QFrame(w.ViewArea);
+    w.pnlPicture->setObjectName(QStringLiteral("Panel1"));
+    w.pnlPicture->setGeometry(0, 0, 640, 160);
+    w.pnlPicture->setAutoFillBackground(true);
+    w.pnlPictureCaption = new QLabel(QStringLiteral("Picture not available"), w.pnlPicture);
+    w.pnlPictureCaption->setObjectName(QStringLiteral("Panel1Caption"));
+    w.pnlPictureCaption->setGeometry(0, 0, 640, 160);
+    w.pnlPictureCaption->setAlignment(Qt::AlignCenter);
+    w.imgPicture = makeLabel(w.pnlPicture, "Image1");
+    w.imgPicture->setGeometry(0, 0, 640, 160);
+    w.imgPicture->setScaledContents(true);
+    w.pnlPicture->raise();
     top->addWidget(w.ViewArea, 0, Qt::AlignHCenter);
 }
 
@@ -173,18 +173,18 @@ QVBoxLayout* buildTurretColumn(QDialog* d, ShipStatusWidgets& w) {
     w.lbTurr = makeLabel(d, "lbTurr", QStringLiteral("Turrets"));
     w.lbTurrets = new QListWidget(d);
     w.lbTurrets->setObjectName(QStringLiteral("lbTurrets"));
-    w.Label38 = makeLabel(d, "Label38", QStringLiteral("Torpedo mounts"));
+    w.lbTorpedoMountsCaption = makeLabel(d, "Label38", QStringLiteral("Torpedo mounts"));
     w.lbTorps = new QListWidget(d);
     w.lbTorps->setObjectName(QStringLiteral("lbTorps"));
     w.lbTorps->setMaximumHeight(110);
     auto* cal = new QHBoxLayout;
-    w.Label39 = makeLabel(d, "Label39", QStringLiteral("Torpedo calibre"));
+    w.lbTorpedoCalibreCaption = makeLabel(d, "Label39", QStringLiteral("Torpedo calibre"));
     w.stTorpCal = makeBox(d, "stTorpCal");
-    cal->addWidget(w.Label39);
+    cal->addWidget(w.lbTorpedoCalibreCaption);
     cal->addWidget(w.stTorpCal);
     col->addWidget(w.lbTurr);
     col->addWidget(w.lbTurrets, 2);
-    col->addWidget(w.Label38);
+    col->addWidget(w.lbTorpedoMountsCaption);
     col->addWidget(w.lbTorps, 1);
     col->addLayout(cal);
     return col;
@@ -363,13 +363,13 @@ void buildButtons(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     top->addWidget(w.lbLogEntries);
 
     auto* row = new QHBoxLayout;
-    w.Button1 = makeButton(d, "Button1", "Smoke");
-    w.Button1->setVisible(false);
+    w.bnSmoke = makeButton(d, "Button1", "Smoke");
+    w.bnSmoke->setVisible(false);
     w.bnSighted = makeButton(d, "bnSighted", "Sighted");
     w.bnSighted->setVisible(false);
     w.bnDivision = makeButton(d, "bnDivision", "Division");
     w.bnClose = makeButton(d, "bnClose", "Close");
-    row->addWidget(w.Button1);
+    row->addWidget(w.bnSmoke);
     row->addWidget(w.bnSighted);
     row->addStretch(1);
     row->addWidget(w.bnDivision);

@@ -35,7 +35,7 @@ struct ShipStatusWidgets {
     QLabel* lbClass = nullptr;
     QLabel* lbDisplacement = nullptr;
     // Summary
-    QLabel* Label40 = nullptr;
+    QLabel* lbGunsCaption = nullptr;
     QLabel* lbMainGuns = nullptr;
     QLabel* lbSecondaryGuns = nullptr;
     QLabel* lbTertiaryGuns = nullptr;
@@ -44,7 +44,7 @@ struct ShipStatusWidgets {
     QLabel* lbAbove = nullptr;
     QLabel* lbMines = nullptr;
     // Armour
-    QLabel* Label42 = nullptr;
+    QLabel* lbArmourCaption = nullptr;
     QLabel* lbBelt = nullptr;
     QLabel* lbDeck = nullptr;
     QLabel* lbTurretArmor = nullptr;
@@ -54,15 +54,15 @@ struct ShipStatusWidgets {
     QTabBar* tcView = nullptr;
     QWidget* ViewArea = nullptr;
     TMapControl* aDisplayGlobe = nullptr;
-    QFrame* Panel1 = nullptr;
-    QLabel* Panel1Caption = nullptr;
-    QLabel* Image1 = nullptr;
+    QFrame* pnlPicture = nullptr;
+    QLabel* pnlPictureCaption = nullptr;
+    QLabel* imgPicture = nullptr;
     // Turrets and torpedoes
     QLabel* lbTurr = nullptr;
     QListWidget* lbTurrets = nullptr;
-    QLabel* Label38 = nullptr;
+    QLabel* lbTorpedoMountsCaption = nullptr;
     QListWidget* lbTorps = nullptr;
-    QLabel* Label39 = nullptr;
+    QLabel* lbTorpedoCalibreCaption = nullptr;
     QLabel* stTorpCal = nullptr;
     // Main guns
     QGroupBox* gbMainGuns = nullptr;
@@ -129,7 +129,7 @@ struct ShipStatusWidgets {
     // Buttons
     QPushButton* bnClose = nullptr;
     QPushButton* bnDivision = nullptr;
-    QPushButton* Button1 = nullptr;   // "Smoke", hidden
+    QPushButton* bnSmoke = nullptr;   // "Smoke", hidden
     QPushButton* bnSighted = nullptr; // hidden
     // Log and scratch
     QListWidget* lbLogEntries = nullptr;

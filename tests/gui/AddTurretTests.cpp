@@ -71,17 +71,17 @@ private slots:
         TDesignShip ship(bundledData());
         d.PrepareTurret(ship);
         d.show();
-        d.Button1->click();
+        d.bnOK->click();
         QCOMPARE(messages.texts(), (std::vector<std::string>{"Select a position", "Select number of guns in turret"}));
         QVERIFY(d.isVisible());
         messages.clear();
         d.lbPosition->setCurrentRow(0);
-        d.Button1->click();
+        d.bnOK->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"Select number of guns in turret"});
         QVERIFY(d.isVisible());
         messages.clear();
         d.cbTurretFactor->setCurrentIndex(0);  // "Casemate"
-        d.Button1->click();
+        d.bnOK->click();
         QVERIFY(messages.recorded.empty());
         QCOMPARE(d.result(), int(QDialog::Accepted));
         auto turret = d.ChosenTurret();
@@ -92,7 +92,7 @@ private slots:
         d.show();
         QVERIFY(!d.TurretMode());
         QVERIFY(d.seGuns->isVisible() && !d.cbTurretFactor->isVisible());
-        d.Button1->click();
+        d.bnOK->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"Select a position"});
         QVERIFY(d.isVisible());
         d.reject();
@@ -104,14 +104,14 @@ private slots:
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             choosePosition(dlg, QStringLiteral("B - "));
             dlg.cbTurretFactor->setCurrentIndex(3);
-            dlg.Button1->click();
+            dlg.bnOK->click();
         });
         auto turret = d.ExecuteAddTurret(ship);
         QVERIFY(turret && turret->Position == 'B' && turret->Guns == 3);
         whenDialogOpens(d, [](TdlgAddTurret& dlg) {
             QCOMPARE(dlg.cbTurretFactor->currentText(), QStringLiteral("Triple turret"));
             QVERIFY(dlg.lbPosition->selectedItems().isEmpty());
-            dlg.Button2->click();
+            dlg.bnCancel->click();
         });
         QVERIFY(!d.ExecuteAddTurret(ship));
     }

@@ -204,7 +204,7 @@ private slots:
         const std::vector<std::pair<QLabel*, std::int32_t>> boxes = {
             {w.stHull, x.HullWeight}, {w.stB, x.WeightB}, {w.stArmamentWeight, x.ArmamentWeight},
             {w.stTPSweight, x.TPSWeight}, {w.stFireControl, x.FireControlWeight}, {w.stSecWeight, x.SecondaryWeight},
-            {w.stCrew, ship->Complement}, {w.stSumAll, x.TotalWeight}, {w.StaticText4, ship->Displacement - x.TotalWeight}};
+            {w.stCrew, ship->Complement}, {w.stSumAll, x.TotalWeight}, {w.stSpare, ship->Displacement - x.TotalWeight}};
         for (const auto& [box, value] : boxes) QVERIFY2(boxValue(box) == value, qPrintable(box->objectName()));
         QCOMPARE(w.stArmorPc->text(),
                  QString::number(platform::Round(static_cast<long double>(x.ArmorWeight) / x.TotalWeight * 100)) + "%");
@@ -236,11 +236,11 @@ private slots:
         w.cbBE->setCurrentIndex((*hit)[1]);
         w.cbCT->setCurrentIndex((*hit)[2]);
         QCOMPARE(w.stSumAll->text(), QStringLiteral("10001"));
-        QCOMPARE(w.StaticText4->text(), QStringLiteral("-1"));
+        QCOMPARE(w.stSpare->text(), QStringLiteral("-1"));
         QCOMPARE(w.stSumAll->palette().color(QPalette::WindowText), QColor(Qt::red));
-        QCOMPARE(w.StaticText4->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(w.stSpare->palette().color(QPalette::WindowText), QColor(Qt::red));
         w.seDisplacement->setValue(10500);  // room again: back to black
-        QCOMPARE(w.StaticText4->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(w.stSpare->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
     void displacementStepGrowsAbove4000() {
@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(w.stSumAll->text(), total);
         w.seMines->setValue(50);  // the same update: still no new totals
         QCOMPARE(w.stSumAll->text(), total);
-        w.Button1->click();  // "Update weights"
+        w.bnUpdateWeights->click();  // "Update weights"
         in.Mines = 50;
         QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'A', 2}})->Weights.TotalWeight);
     }
@@ -342,7 +342,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought"));
         w.edName->setText(QStringLiteral("  "));
         QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
-        w.Button2->click();
+        w.bnExit->click();
         QVERIFY(!form->isVisible());
     }
 

@@ -261,7 +261,7 @@ private slots:
             {"WeightB", w->stB}, {"WeightD", w->stD}, {"ArmorWeight", w->stSumArmor},
             {"SecondaryWeight", w->stSecWeight}, {"ArmamentWeight", w->stArmamentWeight},
             {"TPSWeight", w->stTPSweight}, {"FireControlWeight", w->stFireControl}, {"Complement", w->stCrew},
-            {"AccommodationSpace", w->stAccomodation}, {"TotalWeight", w->stSumAll}, {"Spare", w->StaticText4}};
+            {"AccommodationSpace", w->stAccomodation}, {"TotalWeight", w->stSumAll}, {"Spare", w->stSpare}};
         for (const auto& [key, box] : pairs) QVERIFY2(r.value(QLatin1String(key)).toInt() == boxValue(box), key);
         const QJsonArray turrets = r.value(QStringLiteral("Turrets")).toArray();
         QCOMPARE(turrets.size(), 4);

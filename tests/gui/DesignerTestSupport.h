@@ -115,7 +115,7 @@ inline void addTurret(TfrmDesignMain& form, char letter, int guns, bool mount = 
     whenDialogOpens(form.AddTurretDialog(), [letter, guns, mount](TdlgAddTurret& d) {
         choosePosition(d, QString(QLatin1Char(letter)) + QStringLiteral(" - "));
         mount ? d.seGuns->setValue(guns) : d.cbTurretFactor->setCurrentIndex(guns);
-        d.Button1->click();
+        d.bnOK->click();
     });
     (mount ? form.Widgets().bnAddTorpMount : form.Widgets().bnAddTurret)->click();
 }

@@ -55,7 +55,7 @@ private slots:
         QVERIFY(form);
         editor = dynamic_cast<TPlanEditor*>(form->PlanEditor());
         QVERIFY(editor);
-        globe = editor->Globe41();
+        globe = editor->Canvas();
         w = &form->Widgets();
         c = centreOf(*globe);
     }

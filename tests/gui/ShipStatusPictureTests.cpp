@@ -83,14 +83,14 @@ private slots:
         TdlgShipStatus card(designertest::bundledData());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
-        const QImage shown = card.W.Image1->pixmap().toImage();
+        const QImage shown = card.W.imgPicture->pixmap().toImage();
         QCOMPARE(shown.size(), QSize(320, 80));
         QVERIFY(near(shown.pixel(10, 10), QColor(20, 160, 20)));
 
         // A name reaching out of the folder is not read from disk.
         (*ship)->PictureName = "../Designs/Dreadnought.sdf";
         card.FillShipStatus(**ship, 0);
-        QVERIFY(card.W.Image1->pixmap().isNull());
+        QVERIFY(card.W.imgPicture->pixmap().isNull());
         QCOMPARE(messages.texts().back(), std::string("Picture not found: ../Designs/Dreadnought.sdf"));
     }
 
@@ -100,21 +100,21 @@ private slots:
         TdlgShipStatus card(designertest::bundledData());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
-        const QImage shown = card.W.Image1->pixmap().toImage();
+        const QImage shown = card.W.imgPicture->pixmap().toImage();
         QCOMPARE(shown.size(), QSize(640, 160));
         QCOMPARE(shown.pixel(320, 150), shippictures::StoredPicture("DREADNOUGHT")->pixel(320, 150));
 
         (*ship)->PictureName.clear();
         card.FillShipStatus(**ship, 0);
-        QVERIFY(card.W.Image1->pixmap().isNull());
-        QCOMPARE(card.W.Panel1Caption->text(), QStringLiteral("Picture not available"));
+        QVERIFY(card.W.imgPicture->pixmap().isNull());
+        QCOMPARE(card.W.pnlPictureCaption->text(), QStringLiteral("Picture not available"));
         // A lost picture is reported and the card still fills.
         (*ship)->PictureName = "Lost Ship";
         card.FillShipStatus(**ship, 0);
         QCOMPARE(messages.recorded.back(),
                  (platform::RecordedMessage{platform::MessageKind::Error, "Picture not found: Lost Ship"}));
         QCOMPARE(card.W.lbShipname->text(), QStringLiteral("DREADNOUGHT"));
-        QVERIFY(card.W.Image1->pixmap().isNull());
+        QVERIFY(card.W.imgPicture->pixmap().isNull());
     }
 
     void gameViewShipIsDrawnHeadingWest() {

@@ -208,11 +208,11 @@ private slots:
         card.SetHitDetailsDialog(&dialog);
         fill(card, **ship, 0);
         QString shown;
-        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.Button1->click(); });
+        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
         card.W.bnHitDetails->click();
         QCOMPARE(shown.split(QLatin1Char('\n')).size(), 7);
         FullLogDetail = true;
-        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.Button1->click(); });
+        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
         card.W.bnHitDetails->click();
         FullLogDetail = false;
         QCOMPARE(shown.split(QLatin1Char('\n')).size(), 9);
@@ -227,7 +227,7 @@ private slots:
         fill(card, **ship, 0);
         {
             platform::ScopedRecordingMessages messages;
-            card.Button1Click();
+            card.SmokeClick();
             (*ship)->SightedShips = {other->ship.get(), ship->ship.get()};
             card.bnSightedClick();
             (*ship)->SightedShips.clear();
