@@ -2,7 +2,7 @@
 # The hostile-input checks, run after the normal suite. One clang tree
 # (build-sanitize, no GUI) with AddressSanitizer and UndefinedBehaviorSanitizer
 # serves both, so shipcore is compiled once:
-#  1. the core tests and sdftool must pass their tests;
+#  1. the core tests (which run this tree's sdftool too) must pass;
 #  2. every libFuzzer target runs for a bounded time from its seed corpus and
 #     must find nothing.
 # FUZZ_SECONDS sets the time per target: 15 under CI (CI=true), 30 otherwise.
@@ -23,16 +23,18 @@ command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
+TIMEFORMAT="${TIMEFORMAT:-== %0R s wall, %0U s user + %0S s system}"
 echo "== Sanitizer tree ($tree)"
-if [ ! -f "$tree/CMakeCache.txt" ]; then
-  CC=clang CXX=clang++ cmake -S "$root" -B "$tree" "${generator[@]}" "${launcher[@]}" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHIP_BUILD_GUI=OFF -DSHIP_BUILD_BENCH=OFF \
-    -DSHIP_SANITIZE=ON -DSHIP_BUILD_FUZZ=ON
-fi
-cmake --build "$tree" --target shipcore_tests sdftool fuzzers --parallel "$jobs"
-echo "== Sanitizer tree built at ${SECONDS}s"
-ctest --test-dir "$tree" --output-on-failure --parallel "$jobs" --timeout 900
-echo "== Core tests under ASan+UBSan passed at ${SECONDS}s"
+time {
+  if [ ! -f "$tree/CMakeCache.txt" ]; then
+    CC=clang CXX=clang++ cmake -S "$root" -B "$tree" "${generator[@]}" "${launcher[@]}" \
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHIP_BUILD_GUI=OFF -DSHIP_BUILD_BENCH=OFF \
+      -DSHIP_SANITIZE=ON -DSHIP_BUILD_FUZZ=ON
+  fi
+  cmake --build "$tree" --target shipcore_tests sdftool fuzzers --parallel "$jobs"
+}
+echo "== Core tests under ASan+UBSan"
+time ctest --test-dir "$tree" --output-on-failure --parallel "$jobs" --timeout 900
 
 echo "== Fuzzing, ${seconds}s per target, ${fuzz_jobs} at once"
 # Largest input per target: a little above its largest real file.
@@ -71,17 +73,20 @@ fuzz_one() {
   fi
 }
 
+fuzz_all() {
+  local t running=0
+  for t in $targets; do
+    if [ "$running" -ge "$fuzz_jobs" ]; then
+      wait -n || true
+      running=$((running - 1))
+    fi
+    fuzz_one "$t" &
+    running=$((running + 1))
+  done
+  wait || true
+}
 targets="${FUZZ_ONLY:-$(cd "$root/tests/fuzz" && ls -- *_fuzzer.cpp | sed 's/_fuzzer\.cpp$//')}"
-running=0
-for t in $targets; do
-  if [ "$running" -ge "$fuzz_jobs" ]; then
-    wait -n || true
-    running=$((running - 1))
-  fi
-  fuzz_one "$t" &
-  running=$((running + 1))
-done
-wait || true
+time fuzz_all
 
 failed=()
 for t in $targets; do
@@ -92,4 +97,4 @@ if [ ${#failed[@]} -gt 0 ]; then
   echo "Fuzzing found problems in: ${failed[*]}"
   exit 1
 fi
-echo "Sanitizer tests and fuzzing passed in ${SECONDS}s."
+echo "== Sanitizer tests and fuzzing passed in ${SECONDS}s."
