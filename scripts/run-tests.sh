@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs the whole test suite.
+# Installs what is needed, builds, and runs the whole test suite. Each phase
+# reports its wall and CPU time, to keep an eye on CI's time budget.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh"
+export TIMEFORMAT='== %0R s wall, %0U s user + %0S s system'
+echo "== Packages"
+time bash "$root/scripts/install-deps.sh"
+echo "== Build ($build)"
+time bash "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 900
-# The hostile-input checks: sanitizer build of the core tests and a bounded
-# fuzzing run (added with the fuzzers).
+echo "== Tests"
+time ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 900
+# The hostile-input checks: the core tests under ASan+UBSan and a bounded
+# fuzzing run of every reader (build-sanitize/).
 if [ -x "$root/scripts/run-sanitizers.sh" ]; then
   bash "$root/scripts/run-sanitizers.sh"
 fi
+echo "== All tests passed in ${SECONDS}s."
