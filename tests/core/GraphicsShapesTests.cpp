@@ -88,7 +88,9 @@ TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
 
 TEST(GraphicsHull, LightTargetSquares) {
     auto ship = makeShip(stLT, 1000);
-    ship->Heading = 30;   // an LT's heading cannot be set through SetHeading
+    ship->Heading = 30;
+    ship->SetHeading(45);   // an LT's heading cannot be set through SetHeading
+    EXPECT_EQ(ship->Heading, 30);
     TPointList hull = HullOutline(*ship);
     ASSERT_EQ(hull.size(), 4u);
     const int fixedBearings[4] = {45, 135, 225, 315}, turned[4] = {45, 195, 225, 15};

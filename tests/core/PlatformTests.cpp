@@ -76,22 +76,6 @@ TEST(Encoding, Windows1252RoundTrip) {
     EXPECT_EQ(utf8Left("Malmö x", 5), "Malmö");
 }
 
-TEST(FileSystem, LinesAreReadAndWrittenAsWindowsText) {
-    testsupport::TempDir dir;
-    std::string path = dir.write("a.txt", "one\r\ntwo\nthr\xE9\r\n");
-    auto lines = readLines(path);
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "thr\xC3\xA9"}));
-    EXPECT_FALSE(readLines(dir.path() + "missing.txt").has_value());
-
-    EXPECT_EQ(writeLines(dir.path() + "b.txt", {"[Data]", "Name=Malm\xC3\xB6"}), WriteResult::Ok);
-    EXPECT_EQ(dir.read("b.txt"), "[Data]\r\nName=Malm\xF6\r\n");
-    // A character the code page cannot hold leaves the old file untouched.
-    EXPECT_EQ(writeLines(dir.path() + "b.txt", {"Name=Ямато"}), WriteResult::Unencodable);
-    EXPECT_EQ(dir.read("b.txt"), "[Data]\r\nName=Malm\xF6\r\n");
-    EXPECT_EQ(writeLines(dir.path() + "no/such/dir/c.txt", {"x"}), WriteResult::Failed);
-}
-
 TEST(DayNumber, EpochAndKnownDates) {
     EXPECT_EQ(dayNumberFromDate({1899, 12, 30}), 0);
     EXPECT_EQ(dateFromDayNumber(10000), (CivilDate{1927, 5, 18}));
