@@ -142,9 +142,11 @@ TEST_F(RulesTest, SetArmorAndSetOptions) {
 TEST_F(RulesTest, TurretWeightsByPosition) {
     exampleTurretArmour();
     // A 1338.5, half to even; B 1471.8; X 1404.9; wing without cross-deck 1204.2.
-    for (auto [pos, weight] : std::vector<std::pair<char, int>>{{'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204}, {'R', 1204}})
+    for (auto [pos, weight] : std::vector<std::pair<char, int>>{{'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204},
+                                                                  {'R', 1204}, {'E', 1204}, {'Y', 1338}})
         EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
     ship.CrossDeckFire = true;
+    EXPECT_EQ(addTurret('D')->Weight, 1405);
     EXPECT_EQ(addTurret('S')->Weight, 1405);
     // A casemate weighs only its armour share: 11.5 x 75 x 60 / 100 = 517.5.
     EXPECT_EQ(addTurret('Q', 0)->Weight, 518);
@@ -292,7 +294,8 @@ TEST_F(RulesTest, ComplementAndAccommodation) {
     ship.ClearTurrets();
     ship.ClearTorpedomount();
     ship.SetSecondaryBatteries(0, 0, 0, 0);
-    expectSeries(ship.Displacement, ship.Complement, {{1000, 10}, {1001, 18}, {1501, 26}, {2001, 46}, {3000, 56}, {3001, 66}});
+    expectSeries(ship.Displacement, ship.Complement,
+                 {{1000, 10}, {1001, 18}, {1500, 18}, {1501, 26}, {2000, 36}, {2001, 46}, {3000, 56}, {3001, 66}});
 
     for (auto [calibre, n] : std::vector<std::pair<int, int>>{{2, 5}, {3, 7}, {12, 50}, {INT_MIN, 5}, {INT_MAX, 50}})
         EXPECT_EQ(CrewPerGun(calibre), n) << calibre;
@@ -366,9 +369,10 @@ TEST_F(RulesTest, LayoutFlags) {
     EXPECT_FALSE(ship.TurretAtW);
     struct Case { char letter; bool superimposed, midships, wing, w; };
     for (const Case& c : {Case{'B', true, false, false, false}, Case{'V', true, true, false, false},
-                          Case{'C', false, true, false, false}, Case{'W', false, true, false, true},
+                          Case{'X', true, false, false, false}, Case{'C', false, true, false, false},
+                          Case{'P', false, true, false, false}, Case{'W', false, true, false, true},
                           Case{'D', false, true, true, false}, Case{'E', false, false, true, false},
-                          Case{'Q', false, false, false, false}}) {
+                          Case{'T', false, false, true, false}, Case{'Q', false, false, false, false}}) {
         ship.ClearTurrets();
         addTurret('A');
         addTurret(c.letter);
