@@ -10,29 +10,16 @@
 
 namespace {
 
-const ProgramData& bundledData() {
-    static const ProgramData data = [] {
-        ProgramData d;
-        platform::RecordingMessages quiet;
-        platform::setMessages(&quiet);
-        const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
-        if (!LoadProgramData(dir ? dir : "./", d)) {
-            // Without the bundled files the rules run on made-up tables.
-            for (auto& row : d.Design.SpeedHP) row.fill(60);
-            for (int c = 3; c <= 18; ++c) d.Design.Ordnance[c - 3] = {c, 'H', c * c * 0.4f, 0, 0, c * c / 5, 0, 0};
-        }
-        platform::setMessages(nullptr);
-        return d;
-    }();
-    return data;
-}
-
-// A battlecruiser with every part of the design filled in; D and E with
-// cross-deck fire warn once per run unless crossDeck is off.
+// A battlecruiser with every part of the design filled in, on the bundled
+// tables; D and E with cross-deck fire warn once per run unless crossDeck is off.
 void run(benchmark::State& state, bool crossDeck) {
     platform::RecordingMessages recorder;
     platform::setMessages(&recorder);
-    TDesignShip ship(bundledData());
+    static ProgramData data;
+    const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
+    if (data.Nations[0].Name.empty() && !LoadProgramData(dir ? dir : "./", data))
+        state.SkipWithError("no bundled data: set SHIP_TEST_PROGRAM_DIR to the build's bin/");
+    TDesignShip ship(data);
     ship.SetDisplacementAndSpeed(26500, 27);
     ship.SetArmor(9, 2.5f, 5, 1.5f, 10, 6, 9, 3);
     ship.SetOptions(0, 2, true, 0, 0);
@@ -44,14 +31,12 @@ void run(benchmark::State& state, bool crossDeck) {
     ship.ClearSpecials();
     for (char position : {'A', 'B', 'D', 'E', 'Q', 'R', 'X', 'Y'}) {
         auto turret = std::make_unique<TTurret>();
-        turret->Guns = 2;
-        turret->Position = position;
+        turret->Guns = 2, turret->Position = position;
         ship.AddTurret(std::move(turret));
     }
     for (char position : {'F', 'G', 'H', 'I'}) {
         auto mount = std::make_unique<TTorpedomount>();
-        mount->Tubes = 2;
-        mount->Position = position;
+        mount->Tubes = 2, mount->Position = position;
         ship.AddTorpedoMount(std::move(mount));
     }
     ship.CrossDeckFire = crossDeck;

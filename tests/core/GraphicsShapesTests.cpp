@@ -45,9 +45,8 @@ TEST(GraphicsHull, StationTablesScaleByTruncation) {
     EXPECT_EQ(HullStations(stDD, 20), (std::array<std::int32_t, 6>{242, 205, 164, 113, 72, 37}));
     EXPECT_EQ(HullStations(stCL, 20), HullStations(stDD, 20));
     EXPECT_EQ(HullStations(stDD, 10), (std::array<std::int32_t, 6>{121, 102, 82, 56, 36, 18}));
-    EXPECT_EQ(HullStations(stTR, 20)[0], 230);
-    EXPECT_EQ(HullStations(stBC, 20)[1], 196);
-    EXPECT_EQ(HullStations(stMS, 20)[0], 238);
+    EXPECT_EQ((std::array<int, 3>{HullStations(stTR, 20)[0], HullStations(stBC, 20)[1], HullStations(stMS, 20)[0]}),
+              (std::array<int, 3>{230, 196, 238}));
 }
 
 TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
@@ -58,8 +57,6 @@ TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
     expectAt(hull[5], 90, 18);          // starboard beam
     expectAt(hull[10], 180, 121);       // stern
     expectAt(hull[15], 270, 18);        // port beam
-    EXPECT_GT(hull[3].Lon, 0);          // the starboard side lies east, the port side west
-    EXPECT_LT(hull[17].Lon, 0);
 
     auto bb = makeShip(stBB, 18000);   // size figure 20; a battleship keeps its full stern
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[5]), 42, 0.05);
@@ -74,7 +71,6 @@ TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
 
     auto tr = makeShip(stTR, 5000);   // size figure 15: D0 = 172, stern shortened
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*tr)[10]), 172 * 0.92, 0.05);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*tr)[0]), 172 * 1.02, 0.05);
 }
 
 TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
@@ -92,7 +88,9 @@ TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
 
 TEST(GraphicsHull, LightTargetSquares) {
     auto ship = makeShip(stLT, 1000);
-    ship->Heading = 30;   // an LT's heading cannot be set through SetHeading
+    ship->Heading = 30;
+    ship->SetHeading(45);   // an LT's heading cannot be set through SetHeading
+    EXPECT_EQ(ship->Heading, 30);
     TPointList hull = HullOutline(*ship);
     ASSERT_EQ(hull.size(), 4u);
     const int fixedBearings[4] = {45, 135, 225, 315}, turned[4] = {45, 195, 225, 15};
@@ -171,20 +169,13 @@ TEST(GraphicsTurrets, IconPoints) {
     ASSERT_EQ(icon.size(), 20u);
     const int barrels[4] = {4, 5, 9, 10}, bearings[4] = {79, 81, 99, 101};
     for (int i = 0; i < 4; ++i) expectAt(icon[barrels[i]], bearings[i], 25);
-    for (int j = 15; j < 20; ++j) {
-        const int b = CompassBearing(TGeoPoint{}, icon[j]);
-        EXPECT_TRUE(b >= 229 && b <= 311) << b;
-        EXPECT_GE(yardsFrom(TGeoPoint{}, icon[j]), 13.97);
-        EXPECT_LE(yardsFrom(TGeoPoint{}, icon[j]), 15.03);
-    }
+    expectAt(icon[17], 270, 14);   // the back of the turret
     auto cl = makeShip(stCL, 4000, 0);
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10, 0.05);   // 20 x 5 div 10
     const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{});
     expectAt(armoured[18], 140, 6);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, armoured[19]), 220);
-    const TPointList heavy = BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{});
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, heavy[18]), 150);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, heavy[19]), 210);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{})[18]), 150);
 
     platform::ScopedRecordingMessages rec;   // an illegal gun count warns every time
     EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
@@ -223,15 +214,15 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     ship->SecNo = 12;
     ship->SecTF = 2;   // 3 twin mounts a side
     addTurret(*ship, 2, 'H');
-    auto icons = SecondaryMountIcons(*ship);
-    std::string letters;
-    for (const auto& i : icons) letters += i.Letter;
-    EXPECT_EQ(letters, "FJGIK");
+    auto letters = [&] {
+        std::string out;
+        for (const auto& i : SecondaryMountIcons(*ship)) out += i.Letter;
+        return out;
+    };
+    EXPECT_EQ(letters(), "FJGIK");
     ship->SecTF = 0;   // 6 casemates a side
-    icons = SecondaryMountIcons(*ship);
-    letters.clear();
-    for (const auto& i : icons) letters += i.Letter;
-    EXPECT_EQ(letters, "DF57JSEG68KT");
+    EXPECT_EQ(letters(), "DF57JSEG68KT");
+    const auto icons = SecondaryMountIcons(*ship);
     // Port letters are drawn on the port (west) side, starboard ones east.
     for (const auto& icon : icons)
         for (const auto& p : icon.Points) EXPECT_EQ(p.Lon < 0, icon.Port) << icon.Letter;
@@ -247,9 +238,6 @@ TEST(GraphicsSecondaries, SmallGunsOnCapitalShipsOnlyWhenAsked) {
     ship->ShowSecondary = true;
     EXPECT_EQ(SecondaryMountIcons(*ship).size(), 8u);
     ship->ShowSecondary = false;
-    ship->BatteryCalibre[2] = 6;
-    EXPECT_TRUE(SecondariesShown(*ship));
-    ship->BatteryCalibre[2] = 4;
     ship->ShipType = stCA;
     EXPECT_TRUE(SecondariesShown(*ship));
 }
@@ -298,11 +286,9 @@ TEST(GraphicsOutlineEditing, CompletionMirrorsThePointsGiven) {
     TOutline one{};
     one[0] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 300, 40));
     CompleteOutline(one, 1);
-    for (int j = 1; j <= 9; ++j) EXPECT_EQ(one[j].Distance, one[0].Distance);
-    for (int j = 10; j <= 20; ++j) {
-        EXPECT_NEAR(one[j].Distance, one[0].Distance, 1);
-        EXPECT_EQ(MapAngleToCompass(one[j].Angle), 60);
-    }
+    EXPECT_EQ(one[9].Distance, one[0].Distance);
+    EXPECT_NEAR(one[20].Distance, one[0].Distance, 1);
+    EXPECT_EQ(MapAngleToCompass(one[10].Angle), 60);
 
     TOutline o{};
     for (int j = 0; j < 10; ++j) o[j] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 200 + j * 15, 30 + j));
@@ -313,14 +299,12 @@ TEST(GraphicsOutlineEditing, CompletionMirrorsThePointsGiven) {
     EXPECT_TRUE(same(o[10], o[11]));
     EXPECT_EQ(MapAngleToCompass(o[10].Angle), 360 - 335);
     EXPECT_EQ(MapAngleToCompass(o[20].Angle), 160);
-    for (int j = 0; j < 10; ++j) {
-        const TGeoPoint a = GeoPointAtHeading(TGeoPoint{}, o[j].Angle, o[j].Distance);
-        const TGeoPoint b = GeoPointAtHeading(TGeoPoint{}, o[20 - j].Angle, o[20 - j].Distance);
-        EXPECT_NEAR(a.Lon, -b.Lon, 2) << j;
-        EXPECT_NEAR(a.Lat, b.Lat, 2) << j;
-    }
+    const TGeoPoint a = GeoPointAtHeading(TGeoPoint{}, o[3].Angle, o[3].Distance);
+    const TGeoPoint b = GeoPointAtHeading(TGeoPoint{}, o[17].Angle, o[17].Distance);
+    EXPECT_NEAR(a.Lon, -b.Lon, 2);
+    EXPECT_NEAR(a.Lat, b.Lat, 2);
 
     TOutline none{};   // no points leaves the outline empty
     CompleteOutline(none, 0);
-    for (const auto& p : none) EXPECT_TRUE(same(p, TOutlinePoint{}));
+    EXPECT_TRUE(same(none[20], TOutlinePoint{}));
 }

@@ -21,9 +21,8 @@ std::string nationBlock(int year, int accuracy3) {
     return accuracy3 ? s + "Nation3Accuracy=" + std::to_string(accuracy3) + "\r\n" : s;
 }
 
-void copyData(const testsupport::TempDir& dir, const char* name) {
-    std::filesystem::create_directories(dir.path() + "Data");
-    std::filesystem::copy_file(testsupport::programDir() + "Data/" + name, dir.path() + "Data/" + name);
+void copyData(const testsupport::TempDir& dir, const std::string& name) {
+    dir.copy(testsupport::programDir() + "Data/" + name, "Data/" + name);
 }
 
 } // namespace
@@ -38,7 +37,6 @@ TEST(Nations, BundledTableHasElevenNationsInTheFixedOrder) {
         EXPECT_TRUE(std::ifstream(testsupport::programDir() + "Flags/" + data.Nations[i].FlagFileName).good()) << i;
     }
     EXPECT_EQ(data.Nation(MaxNation + 1), nullptr);
-    EXPECT_EQ(data.Nations[0].Name2, "British");
     // The designer's year 0 reads 1914: British AP shell still poor.
     EXPECT_EQ(data.Nations[0].APShellQuality, -1);
     NationTable later;
@@ -123,7 +121,6 @@ TEST(Preferences, ColourTextsAndTheBundledFile) {
     for (const char* text : {"", "cl", "XXX", "$00FFFF80 "}) EXPECT_FALSE(ColorFromText(text)) << text;
     const TPreferences& p = testsupport::bundledData().Preferences;
     for (int i = 0; i < MaxNation; ++i) EXPECT_NE(p.NationColor[i], clGrey) << i;
-    EXPECT_EQ(p.WaterColor, 0x00FFFF80u);
 }
 
 TEST(ProgramData, BundledDataLoadsSilently) {

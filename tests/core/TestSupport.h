@@ -1,24 +1,35 @@
 #pragma once
 // Helpers shared by the core tests: the bundled program directory and its
-// data, and scratch directories.
+// data, scratch directories, and sdftool run as the separate program it is.
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/Messages.h"
 #include "startup/Startup.h"
+
+#ifndef SHIP_TEST_PROGRAM_DIR_DEFAULT
+#define SHIP_TEST_PROGRAM_DIR_DEFAULT "./"
+#define SHIP_TEST_SOURCE_DIR_DEFAULT "./"
+#endif
 
 namespace testsupport {
 
 // The build's program directory (Data/, Designs/ ... beside the binaries).
 inline std::string programDir() {
     const char* dir = std::getenv("SHIP_TEST_PROGRAM_DIR");
-#ifdef SHIP_TEST_PROGRAM_DIR_DEFAULT
     return dir ? dir : SHIP_TEST_PROGRAM_DIR_DEFAULT;
-#else
-    return dir ? dir : "./";
-#endif
+}
+
+// The source tree, for files kept with the tests.
+inline std::string sourceDir() {
+    const char* dir = std::getenv("SHIP_TEST_SOURCE_DIR");
+    return dir ? dir : SHIP_TEST_SOURCE_DIR_DEFAULT;
 }
 
 // The bundled tables, loaded once (their messages kept out of the tests).
@@ -30,16 +41,6 @@ inline const ProgramData& bundledData() {
         return d;
     }();
     return data;
-}
-
-// The source tree, for files kept with the tests.
-inline std::string sourceDir() {
-    const char* dir = std::getenv("SHIP_TEST_SOURCE_DIR");
-#ifdef SHIP_TEST_SOURCE_DIR_DEFAULT
-    return dir ? dir : SHIP_TEST_SOURCE_DIR_DEFAULT;
-#else
-    return dir ? dir : "./";
-#endif
 }
 
 // A fresh directory removed at the end of the test.
@@ -62,9 +63,13 @@ public:
     std::string write(const std::string& name, const std::string& bytes) const {
         std::string full = path_ + name;
         std::filesystem::create_directories(std::filesystem::path(full).parent_path());
-        std::ofstream out(full, std::ios::binary);
-        out << bytes;
+        std::ofstream(full, std::ios::binary) << bytes;
         return full;
+    }
+    std::string copy(const std::string& from, const std::string& name) const {
+        std::filesystem::create_directories(std::filesystem::path(path_ + name).parent_path());
+        std::filesystem::copy_file(from, path_ + name);
+        return path_ + name;
     }
     std::string read(const std::string& name) const {
         std::ifstream in(path_ + name, std::ios::binary);
@@ -74,5 +79,32 @@ public:
 private:
     std::string path_;
 };
+
+#ifdef SDFTOOL_PATH
+struct ToolResult {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs sdftool with `args`; its error stream passes through `scratch`.
+inline ToolResult runTool(const std::vector<std::string>& args, const TempDir& scratch) {
+    auto quote = [](const std::string& s) {
+        std::string q = "'";
+        for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return q + "'";
+    };
+    std::string cmd = quote(SDFTOOL_PATH);
+    for (const auto& a : args) cmd += " " + quote(a);
+    ToolResult r;
+    FILE* pipe = popen((cmd + " 2>" + quote(scratch.path() + "stderr.txt")).c_str(), "r");
+    if (!pipe) return r;
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) r.out.append(buf, n);
+    const int raw = pclose(pipe);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.err = scratch.read("stderr.txt");
+    return r;
+}
+#endif
 
 } // namespace testsupport

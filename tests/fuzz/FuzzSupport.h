@@ -1,6 +1,7 @@
 #pragma once
-// Shared by the fuzz targets: a private scratch directory per process, a
-// message sink that keeps boxes quiet, and splitting one input into files.
+// Shared by the fuzz targets: a private scratch directory and a message sink
+// that keeps boxes quiet, one each per process, and splitting one input
+// into files.
 #include "platform/Messages.h"
 
 #include <cstdint>
@@ -14,8 +15,6 @@
 
 #include <unistd.h>
 
-namespace fuzz {
-
 // Stops the run the way a sanitizer would, so libFuzzer keeps the input.
 #define FUZZ_CHECK(cond)                                                                  \
     do {                                                                                  \
@@ -25,44 +24,39 @@ namespace fuzz {
         }                                                                                 \
     } while (0)
 
-class Scratch {
-public:
-    Scratch() {
+namespace fuzz {
+
+struct Env;
+Env& env();
+
+// Left alive on purpose (the sink must outlive every run); the directory goes at exit.
+struct Env {
+    std::string dir;  // ends with "/"
+    platform::RecordingMessages messages;
+
+    Env() {
         std::string templ = (std::filesystem::temp_directory_path() / "shipfuzz-XXXXXX").string();
         if (!mkdtemp(templ.data())) std::abort();
-        dir_ = templ + "/";
-        std::filesystem::create_directories(dir_ + "Data");
+        dir = templ + "/";
+        std::filesystem::create_directories(dir + "Data");
+        platform::setMessages(&messages);
+        std::atexit([] { std::error_code ec; std::filesystem::remove_all(env().dir, ec); });
     }
-    // Ends with "/".
-    const std::string& dir() const { return dir_; }
     std::string write(const std::string& name, std::string_view bytes) const {
-        std::ofstream(dir_ + name, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return dir_ + name;
+        std::ofstream(dir + name, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return dir + name;
     }
     // Writes the file, or removes it when there is no part for it, so the
     // loaders' missing-file paths get their share of runs.
     void writeOrRemove(const std::string& name, const std::vector<std::string_view>& parts, size_t i) const {
         std::error_code ec;
         if (i < parts.size()) write(name, parts[i]);
-        else std::filesystem::remove(dir_ + name, ec);
+        else std::filesystem::remove(dir + name, ec);
     }
-
-private:
-    std::string dir_;
-};
-
-// One scratch directory and one quiet message sink for the whole process,
-// left alive (the sink must outlive every run); the directory goes at exit.
-struct Env {
-    Scratch scratch;
-    platform::RecordingMessages messages;
-    Env() { platform::setMessages(&messages); }
 };
 
 inline Env& env() {
     static Env* e = new Env;
-    static bool cleanup = (std::atexit([] { std::error_code ec; std::filesystem::remove_all(env().scratch.dir(), ec); }), true);
-    (void)cleanup;
     return *e;
 }
 

@@ -5,9 +5,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
-    env.scratch.write("Data/BasicData.dat", fuzz::asText(data, size));
+    env.write("Data/BasicData.dat", fuzz::asText(data, size));
     WeaponTables tables;
-    LoadBasicData(env.scratch.dir(), tables);
+    LoadBasicData(env.dir, tables);
     for (int t = -1; t <= 11; ++t) (void)tables.ShipTypeName(t);
     return 0;
 }

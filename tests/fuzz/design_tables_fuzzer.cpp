@@ -9,10 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
     const auto parts = fuzz::splitParts(data, size);
-    env.scratch.writeOrRemove("Data/SpeedHPTable.dat", parts, 0);
-    env.scratch.writeOrRemove("Data/OrdnanceTable.dat", parts, 1);
+    env.writeOrRemove("Data/SpeedHPTable.dat", parts, 0);
+    env.writeOrRemove("Data/OrdnanceTable.dat", parts, 1);
     DesignTables tables;
-    const std::string dataDir = env.scratch.dir() + "Data/";
+    const std::string dataDir = env.dir + "Data/";
     // A missing file is reported by raising the file-open error; nothing else may escape.
     for (auto [load, part] : {std::pair{&LoadSpeedHPTable, 0u}, std::pair{&LoadOrdnanceTable, 1u}}) {
         try {

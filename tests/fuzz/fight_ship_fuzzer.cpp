@@ -11,8 +11,6 @@
 #include "nations/Nations.h"
 #include "startup/Startup.h"
 
-#include <memory>
-
 static ProgramData gData;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -23,7 +21,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
-    const std::string path = env.scratch.write("Fuzz Class.sdf", fuzz::asText(data, size));
+    const std::string path = env.write("Fuzz Class.sdf", fuzz::asText(data, size));
 
     TMap globe;
     std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences);

@@ -6,9 +6,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
-    env.scratch.write("Data/Nations.dat", fuzz::asText(data, size));
+    env.write("Data/Nations.dat", fuzz::asText(data, size));
     static constexpr std::int32_t kYears[] = {0, 1916, 1915, 1900, 1925};
     NationTable nations;
-    LoadNations(env.scratch.dir() + "Data/", kYears[size % 5], nations);
+    LoadNations(env.dir + "Data/", kYears[size % 5], nations);
     return 0;
 }

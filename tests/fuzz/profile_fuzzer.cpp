@@ -8,8 +8,6 @@
 #include "platform/FileSystem.h"
 
 #include <optional>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -53,17 +51,10 @@ std::vector<Lookup> lookups(const std::string& text) {
                                {"Turret0", "Guns"},      {"Turret0", "Pos"},   {"Settings", "WaterColor"},
                                {"Superstructure3", "Point20Distance"}};
     std::string section;
-    size_t pos = 0;
-    while (pos < text.size() && out.size() < 64) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        if (!line.empty() && line[0] == '[') {
-            section = line.substr(1, line.find(']') == std::string::npos ? std::string::npos : line.find(']') - 1);
-        } else if (auto eq = line.find('='); eq != std::string::npos) {
-            out.push_back({section, line.substr(0, eq)});
-        }
+    for (const std::string& line : platform::splitLines(text)) {
+        if (out.size() >= 64) break;
+        if (!line.empty() && line[0] == '[') section = line.substr(1, line.find(']') - 1);   // npos - 1: to the end
+        else if (auto eq = line.find('='); eq != std::string::npos) out.push_back({section, line.substr(0, eq)});
     }
     return out;
 }
@@ -72,7 +63,7 @@ std::vector<Lookup> lookups(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
-    const std::string path = env.scratch.write("input.ini", fuzz::asText(data, size));
+    const std::string path = env.write("input.ini", fuzz::asText(data, size));
     const std::string text = platform::cp1252ToUtf8(fuzz::asText(data, size));
 
     ProfileFile fromDisk(path);

@@ -9,8 +9,6 @@
 #include "platform/NumberText.h"
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -18,37 +16,25 @@ bool asciiOnly(const std::string& s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
-    return true;
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
 }
 
 // The plain scan: the value of the first key line after the section header,
 // before the next header.
 std::string plainScan(const std::vector<std::string>& lines, const std::string& section, const std::string& key,
                       const std::string& def) {
-    const std::string header = "[" + section + "]";
+    const std::string header = lower("[" + section + "]");
     size_t start = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (sameIgnoringCase(lines[i], header)) {
-            start = i + 1;
-            break;
-        }
-    }
+    while (start < lines.size() && lower(lines[start]) != header) ++start;
+    start = start < lines.size() ? start + 1 : 0;
     const std::string prefix = key + "=";
     for (size_t i = start; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (!line.empty() && line[0] == '[') break;
-        if (line.compare(0, prefix.size(), prefix) == 0) {
-            std::string value = line.substr(line.find('=') + 1);
-            return value.empty() ? def : value;
-        }
+        if (line.compare(0, prefix.size(), prefix) == 0) return line.size() == prefix.size() ? def : line.substr(prefix.size());
     }
     return def;
 }

@@ -6,23 +6,15 @@
 #include "tables/WeaponData.h"
 #include "shipdata/Tables.h"
 
-#include <string>
-
 namespace {
 
 // Field n (1-based); beyond the last field, the last one.
-std::string plainWalk(std::string rest, int n) {
-    std::string field;
-    for (int i = 1;; ++i) {
-        size_t tab = rest.find('\t');
-        if (tab == std::string::npos) {
-            field = rest;
-            rest.clear();
-        } else {
-            field = rest.substr(0, tab);
-            rest = rest.substr(tab + 1);
-        }
-        if (i == n || rest.empty()) return field;
+std::string plainWalk(const std::string& line, int n) {
+    for (size_t start = 0, i = 1;; ++i) {
+        const size_t tab = line.find('\t', start);
+        if (tab == std::string::npos) return line.substr(start);
+        if (i == static_cast<size_t>(n) || tab + 1 == line.size()) return line.substr(start, tab - start);
+        start = tab + 1;
     }
 }
 

@@ -10,9 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const auto parts = fuzz::splitParts(data, size);
     static const char* const kFiles[] = {"Data/BasicData.dat", "Data/VPen.dat", "Data/HPen.dat", "Data/Gundata.dat",
                                          "Data/Torpedodata.dat"};
-    for (size_t i = 0; i < 5; ++i) env.scratch.writeOrRemove(kFiles[i], parts, i);
+    for (size_t i = 0; i < 5; ++i) env.writeOrRemove(kFiles[i], parts, i);
     WeaponTables tables;
-    LoadWeaponTables(env.scratch.dir(), tables);
+    LoadWeaponTables(env.dir, tables);
     for (int c = -1; c <= 40; ++c) (void)tables.Gun(c);
     return 0;
 }

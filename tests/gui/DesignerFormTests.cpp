@@ -7,7 +7,6 @@
 #include "platform/Round.h"
 
 #include <QFrame>
-#include <QPixmap>
 
 using namespace designertest;
 
@@ -153,22 +152,12 @@ private slots:
             QVERIFY2(!f->findChild<QWidget*>(QLatin1String(name))->isVisible(), name);
 
         auto* panel = f->findChild<QFrame*>(QStringLiteral("Panel2"));
-        QVERIFY(panel && panel->findChild<QWidget*>(QStringLiteral("Globe41")));
-        QCOMPARE(panel->size(), QSize(215, 527));
-        QVERIFY(f->findChild<QLabel*>(QStringLiteral("stPos")));
+        QVERIFY(panel && panel->findChild<QWidget*>(QStringLiteral("Globe41")) && f->findChild<QLabel*>(QStringLiteral("stPos")));
         QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lbVersion"))->text(), QStringLiteral("V1.54"));
         const DesignFormWidgets& w = form->Widgets();
-        const std::vector<std::tuple<QTreeWidget*, QStringList, std::vector<int>>> views = {
-            {w.lvTurrets, {"Position", "Guns/turret", "Weight/turret"}, {150, 70, 75}},
-            {w.lvTorpedoes, {"Position", "Tubes/mount", "Weight/mount"}, {150, 80, 80}}};
-        for (const auto& [lv, columns, widths] : views) {
-            QCOMPARE(lv->columnCount(), 3);
-            for (int c = 0; c < 3; ++c) {
-                QCOMPARE(lv->headerItem()->text(c), columns[c]);
-                QCOMPARE(lv->columnWidth(c), widths[static_cast<size_t>(c)]);
-            }
-            QCOMPARE(lv->selectionBehavior(), QAbstractItemView::SelectRows);
-        }
+        for (auto [lv, columns] : {std::pair{w.lvTurrets, QStringList{"Position", "Guns/turret", "Weight/turret"}},
+                                   std::pair{w.lvTorpedoes, QStringList{"Position", "Tubes/mount", "Weight/mount"}}})
+            for (int c = 0; c < 3; ++c) QCOMPARE(lv->headerItem()->text(c), columns[c]);
     }
 
     void formOpensWhenTheDataTablesAreMissing() {
@@ -249,7 +238,6 @@ private slots:
         platform::ScopedRecordingMessages messages;
         QSpinBox* d = form->Widgets().seDisplacement;
         d->setValue(4000);
-        QCOMPARE(d->singleStep(), 100);
         d->stepUp();
         QCOMPARE(d->value(), 4100);
         d->stepUp();
@@ -257,13 +245,12 @@ private slots:
         d->stepDown();
         d->stepDown();
         QCOMPARE(d->value(), 3600);  // 4100 is still above 4000
-        QCOMPARE(d->singleStep(), 100);
         d->setValue(5000);
         form->Widgets().seSpeed->setValue(20);
         QCOMPARE(d->singleStep(), 500);
     }
 
-    void deletedTurretStaysInTotalsUntilTheNextChange() {
+    void deletingAndClearingTurretsAndMounts() {
         auto form = openForm();
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
@@ -293,6 +280,15 @@ private slots:
         QVERIFY(form->DesignShip()->TorpedoMounts.empty());
         w.bnDeleteTorpMount->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"No mount selected!"});
+
+        messages.clear();   // clearing asks first
+        messages.answerNext(false);
+        w.bnClearTurrets->click();
+        QCOMPARE(w.lvTurrets->topLevelItemCount(), 1);
+        messages.answerNext(true);
+        w.bnClearTurrets->click();
+        QVERIFY(form->DesignShip()->Turrets.empty());
+        QCOMPARE(messages.texts(), (std::vector<std::string>{"Clear all turrets?", "Clear all turrets?"}));
     }
 
     void mainCalibreChangeReweighsTurretsButNotTotals() {
@@ -319,21 +315,6 @@ private slots:
         QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'A', 2}})->Weights.TotalWeight);
     }
 
-    void clearingAsksFirst() {
-        auto form = openForm();
-        QVERIFY(form);
-        platform::ScopedRecordingMessages messages;
-        DesignFormWidgets& w = form->Widgets();
-        addTurret(*form, 'A', 1);
-        messages.answerNext(false);
-        w.bnClearTurrets->click();
-        QCOMPARE(w.lvTurrets->topLevelItemCount(), 1);
-        messages.answerNext(true);
-        w.bnClearTurrets->click();
-        QVERIFY(form->DesignShip()->Turrets.empty());
-        QCOMPARE(messages.texts(), (std::vector<std::string>{"Clear all turrets?", "Clear all turrets?"}));
-    }
-
     void titleAndExit() {
         auto form = openForm();
         QVERIFY(form);
@@ -358,7 +339,6 @@ private slots:
         form->LoadDesign(programDir() + "Designs/" + (samples.contains(wanted) ? wanted : samples.first()).toStdString());
         QVERIFY(!form->Widgets().edName->text().isEmpty());
         const QPixmap shot = form->grab();
-        QCOMPARE(shot.size(), form->size());
         const QString target = qEnvironmentVariable("SHIP_SCREENSHOT_PATH");
         if (!target.isEmpty()) QVERIFY(shot.save(target));
     }

@@ -1,5 +1,6 @@
-// The map renderer and view: projection, presenters, hidden objects, the
-// render event, and a reference image of a rendered design.
+// The map renderer: presenters, hidden objects, the render event, pen
+// widths, and a reference image of a rendered design (the projection and
+// the control's mouse events are driven by the plan editor tests).
 //
 // To regenerate the reference picture after a deliberate change to the
 // drawing, build sdftool and run from the source root:
@@ -10,7 +11,6 @@
 #include "GuiTestRegistry.h"
 
 #include "graphics/qt/PlanImage.h"
-#include "map/qt/MapControl.h"
 #include "map/qt/MapRenderer.h"
 
 #include <QImage>
@@ -45,15 +45,6 @@ QImage render(const TMap& map, const TMapView& view, const TRenderHandler& onRen
 class MapRenderTests : public QObject {
     Q_OBJECT
 private slots:
-    void projectionRoundTrip() {
-        TMapView view;
-        view.Width = 200, view.Height = 400, view.Altitude = 33;
-        TGeoPoint p;
-        QVERIFY(view.ScreenToGeo(130, 40, p));
-        const QPointF back = view.GeoToScreen(p);
-        QVERIFY(std::abs(back.x() - 130) < 0.01 && std::abs(back.y() - 40) < 0.01);
-    }
-
     void presentersHiddenObjectsAndRenderEvent() {
         TMap map;
         TMapLayer& layer = map.LayerByName(kShipLayerName);
@@ -87,17 +78,6 @@ private slots:
         QVERIFY(std::abs(view.MetresToPixels(6) - 6 * 1.0936) < 1e-6);
         view.Altitude = 11;
         QVERIFY(std::abs(view.MetresToPixels(6) - 3 * 6 * 1.0936) < 1e-6);
-    }
-
-    void controlForwardsAClick() {
-        TMapControl control;
-        control.resize(215, 527);
-        control.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&control));
-        Qt::MouseButton released = Qt::NoButton;
-        control.OnMouseUp = [&](Qt::MouseButton b, int, int) { released = b; };
-        QTest::mouseClick(&control, Qt::RightButton, {}, QPoint(40, 50));
-        QCOMPARE(released, Qt::RightButton);
     }
 
     void renderedDesignMatchesTheReference() {

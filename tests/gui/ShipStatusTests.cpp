@@ -95,7 +95,7 @@ private slots:
         QVERIFY(card.W.imgNation->pixmap().isNull());
     }
 
-    void armourHalvesTurretStatesAndMines() {
+    void armourTurretMountAndDamageStates() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
         TFightingShip& s = **ship;
@@ -114,6 +114,18 @@ private slots:
         QCOMPARE(rows(w.lbTurrets).mid(0, 2), (QStringList{"Forward 1", "Port forward wing 2 Destroyed!"}));
         QCOMPARE(rows(w.lbTorps).last(), QStringLiteral("Starboard broadside (sub) 2 (2) Destroyed!"));
         QVERIFY(w.lbMines->isVisibleTo(&card));
+
+        s.Fires = 3;
+        s.SteamMinutesLeft = 12;
+        card.Tallies.RudderState = 2;
+        fill(card, s, 0);
+        CHECK_TEXTS({w.lbSinking, "On fire! (2)"}, {w.lbLimitedByWeather, "Raising steam! 12 minutes left"},
+                    {w.lbRudder, "Rudder jammed center"});
+        s.Sunk = true;
+        s.HitPoints = -500;   // damage beyond the full figure shows a full bar, not an empty one
+        fill(card, s, 0);
+        QCOMPARE(w.lbSinking->text(), QStringLiteral("Sunk!"));
+        QCOMPARE(w.pbFloat->value(), w.pbFloat->maximum());
     }
 
     void smallGunsMinesAndAboveWaterTubes() {
@@ -141,27 +153,6 @@ private slots:
         fill(card, **v25, 0);
         QVERIFY(!w.pnTorpedo->isVisibleTo(&card));
         CHECK_TEXTS({w.lbTorpedoTubes, ""}, {w.lbAbove, ""});
-    }
-
-    void damageStateLabels() {
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
-        TFightingShip& s = **ship;
-        TdlgShipStatus card(designertest::bundledData());
-        const ShipStatusWidgets& w = card.W;
-        s.Fires = 3;
-        s.SteamMinutesLeft = 12;
-        card.Tallies.RudderState = 2;
-        fill(card, s, 0);
-        CHECK_TEXTS({w.lbSinking, "On fire! (2)"}, {w.lbLimitedByWeather, "Raising steam! 12 minutes left"},
-                    {w.lbRudder, "Rudder jammed center"});
-        s.Sunk = true;
-        fill(card, s, 0);
-        QCOMPARE(w.lbSinking->text(), QStringLiteral("Sunk!"));
-        // Damage beyond the full figure shows a full bar, not an empty one.
-        s.HitPoints = -500;
-        fill(card, s, 0);
-        QCOMPARE(w.pbFloat->value(), w.pbFloat->maximum());
     }
 
     void targetsHitChancesAndAccuracyReport() {
@@ -250,22 +241,6 @@ private slots:
         QCOMPARE(card.result(), int(QDialog::Accepted));
     }
 
-    void shipStatusButtonOpensTheCardOnTheDisplayedShip() {
-        auto form = designertest::openForm();
-        QVERIFY(form);
-        QPushButton* button = form->ShipStatusButton();
-        QVERIFY(button && !button->isEnabled());
-        TdlgShipStatus card(form->Data(), form.get());
-        form->SetShipStatusDialog(&card);
-        platform::ScopedRecordingMessages messages;
-        form->LoadDesign(designertest::programDir() + "Designs/Dreadnought.sdf");
-        QVERIFY(button->isEnabled());
-        QString name;
-        whenOpens(card, [&] { name = card.W.lbShipname->text(); card.W.bnClose->click(); });
-        button->click();
-        QCOMPARE(name, QStringLiteral("DREADNOUGHT"));
-    }
-
     // A mount at each of the form's sixteen positions: the plan view's ship
     // and the card show all sixteen, as the form does.
     void sixteenMountsOnTheFormThePlanViewAndTheCard() {
@@ -281,6 +256,7 @@ private slots:
         file.close();
         TdlgShipStatus card(form->Data(), form.get());
         form->SetShipStatusDialog(&card);
+        QVERIFY(!form->ShipStatusButton()->isEnabled());   // no ship displayed yet
         platform::ScopedRecordingMessages messages;
         form->LoadDesign(path);
         QCOMPARE(form->DesignShip()->TorpedoMounts.size(), size_t{16});
@@ -289,8 +265,10 @@ private slots:
         QCOMPARE(shown->TorpedoMounts.size(), size_t{16});
         QCOMPARE(shown->TorpedoMounts[15]->Position, 'Y');
         QStringList torps;
-        whenOpens(card, [&] { torps = rows(card.W.lbTorps); card.W.bnClose->click(); });
+        QString name;
+        whenOpens(card, [&] { torps = rows(card.W.lbTorps), name = card.W.lbShipname->text(); card.W.bnClose->click(); });
         form->ShipStatusButton()->click();
+        QCOMPARE(name, QStringLiteral("SIXTEEN"));
         QCOMPARE(torps.size(), 16);
         QCOMPARE(torps.last(), QStringLiteral("Aft (sub) 2 (2)"));
     }
@@ -305,7 +283,6 @@ private slots:
         const QPixmap shot = card.grab();
         const QString target = qEnvironmentVariable("SHIP_STATUS_SCREENSHOT_PATH");
         if (!target.isEmpty()) QVERIFY(shot.save(target));
-        QCOMPARE(shot.height(), 770);
     }
 };
 

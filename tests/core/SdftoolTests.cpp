@@ -1,0 +1,193 @@
+// sdftool data, report, check, ship and engage, run as the separate program they are.
+#include "tests/core/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <sstream>
+
+using nlohmann::json;
+using testsupport::programDir;
+using testsupport::runTool;
+
+namespace {
+
+std::vector<std::string> lines(const std::string& out) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+const char* kFastLowShip =
+    "[Data]\r\nDisplacement=12000\r\nFreeboard=1\r\nSpeed=25\r\nShipType=CA\r\nNation=1\r\n"
+    "[Guns]\r\nMain=8\r\nSecondary=4\r\nTertiary=3\r\n[Turret0]\r\nGuns=2\r\nPos=A\r\n[Turret1]\r\nGuns=2\r\nPos=Y\r\n"
+    "[TorpedoMount0]\r\nTubes=2\r\nPos=F\r\n";
+
+const char* kBattleship =
+    "[Data]\r\nDisplacement=20000\r\nSpeed=21\r\nShipType=BB\r\nNation=0\r\nFreeboard=0\r\nFire control=3\r\n"
+    "[Armor]\r\nB=22\r\n[Guns]\r\nMain=12\r\nSecondary=4\r\nTertiary=3\r\nSecNo=10\r\n"
+    "[Turret0]\r\nGuns=2\r\nPos=A\r\n[Turret1]\r\nGuns=2\r\nPos=Y\r\n[TorpedoMount0]\r\nTubes=2\r\nPos=G\r\n";
+
+} // namespace
+
+TEST(SdftoolData, PrintsEveryBundledTable) {
+    testsupport::TempDir scratch;
+    auto r = runTool({"data", "--data", programDir()}, scratch);
+    ASSERT_EQ(r.status, 0);
+    const json j = json::parse(r.out);
+    EXPECT_TRUE(j["Messages"].empty());
+    ASSERT_EQ(j["Nations"].size(), 11u);
+    EXPECT_EQ(j["Nations"][1]["Name2"], "German");
+    EXPECT_EQ(j["Nations"][10]["FlagFileName"], "Generic.png");
+    EXPECT_EQ(j["CurrentYear"], 0);
+    EXPECT_EQ(j["Preferences"]["WaterColor"], "$00FFFF80");
+    EXPECT_EQ(j["Preferences"]["MainFormHeight"], 719);
+    EXPECT_EQ(j["GunRangeFactor"], 10);
+    EXPECT_EQ(j["ShipTypeNames"][1], "Battlecruiser");
+    ASSERT_EQ(j["GunCalibres"].size(), 17u);
+    const auto& twelve = j["GunCalibres"][10];
+    EXPECT_EQ(twelve["Calibre"], 12);
+    EXPECT_EQ(twelve["VPen"].size() + twelve["HPen"].size(), 60u);
+    EXPECT_DOUBLE_EQ(twelve["BaseRateOfFire"].get<double>(), 1.5);
+    ASSERT_EQ(j["TorpedoTypes"].size(), 9u);
+    for (const char* key : {"Name", "Speed1", "Speed2", "Range1", "Range2", "Tag"})
+        EXPECT_TRUE(j["TorpedoTypes"][0].contains(key)) << key;
+}
+
+TEST(SdftoolData, ReportsTheStartUpMessagesInOrder) {
+    testsupport::TempDir dir;
+    auto r = runTool({"data", "--data", dir.path()}, dir);
+    EXPECT_EQ(r.status, 1);
+    json j = json::parse(r.out);
+    ASSERT_EQ(j["Messages"].size(), 1u);
+    EXPECT_EQ(j["Messages"][0], (json{{"kind", "error"}, {"text", "Cannot open file " + dir.path() + "Data/SpeedHPTable.dat"}}));
+
+    for (const char* f : {"SpeedHPTable.dat", "OrdnanceTable.dat", "Nations.dat"})
+        dir.copy(programDir() + "Data/" + f, std::string("Data/") + f);
+    dir.write("Preferences", "[Settings]\r\nWaterColor=murky\r\n");
+    r = runTool({"data", "--data", dir.path()}, dir);
+    EXPECT_EQ(r.status, 0);
+    j = json::parse(r.out);
+    ASSERT_EQ(j["Messages"].size(), 3u);
+    EXPECT_EQ(j["Messages"][0]["text"], "Error loading preferences");
+    EXPECT_EQ(j["Messages"][1]["text"], "Warning! Cannot find file BasicData.dat!");
+    EXPECT_EQ(j["Messages"][2], (json{{"kind", "notice"}, {"text", "Error: Cannot find file VPen.dat"}}));
+    EXPECT_EQ(j["Preferences"]["WaterColor"], "$00000000");
+    EXPECT_EQ(j["Nations"][7]["Name"], "Japan");
+}
+
+TEST(SdftoolReport, PrintsOneJsonObjectPerReadableFile) {
+    testsupport::TempDir dir;
+    const std::string ship = dir.write("Fast Low.sdf", kFastLowShip);
+    auto r = runTool({"report", "--data", programDir(), ship, dir.path() + "Missing.sdf"}, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Missing.sdf"), std::string::npos);
+    ASSERT_EQ(lines(r.out).size(), 1u);
+    const json j = json::parse(r.out);
+    EXPECT_EQ(j["File"], ship);
+    EXPECT_EQ(j["ClassName"], "Fast Low");
+    EXPECT_EQ(j["Data"]["ShipType"], "CA");
+    EXPECT_EQ(j["Data"]["Obsolete date"], 90000);
+    EXPECT_EQ(j["Armor"]["PC"], false);
+    EXPECT_EQ(j["Turrets"][1]["Position"], "Y");
+    EXPECT_EQ(j["TorpedoMounts"][0]["Weight"], 36);  // 2 tubes of 18 inches
+    EXPECT_EQ(j["Spare"].get<int>(), 12000 - j["TotalWeight"].get<int>());
+    const json freeboard = {{"kind", "warning"}, {"text", "High speed ships need normal freeboard!"}};
+    EXPECT_NE(std::find(j["Messages"].begin(), j["Messages"].end(), freeboard), j["Messages"].end());
+    auto help = runTool({"report", "--help"}, dir);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("\"Messages\""), std::string::npos);
+}
+
+TEST(SdftoolCheck, TabulatesFoldersInNameOrderAndCountsTheProblems) {
+    testsupport::TempDir dir;
+    dir.write("designs/B Heavy.sdf", "[Data]\nDisplacement=50\nSpeed=10\nFreeboard=0\nShipType=DD\nNation=0\n"
+                                     "[Guns]\nMain=12\n[Turret0]\nGuns=4\nPos=A\n[Turret1]\nGuns=4\nPos=Y\n");
+    dir.write("designs/A Fast.sdf", kFastLowShip);
+    dir.write("designs/notes.txt", "not a design");
+    auto r = runTool({"check", "--data", programDir(), dir.path() + "designs", dir.path() + "gone.sdf"}, dir);
+    EXPECT_EQ(r.status, 1);
+    const auto l = lines(r.out);
+    ASSERT_GE(l.size(), 5u);
+    EXPECT_EQ(l[0].rfind("Class", 0), 0u);
+    EXPECT_EQ(l[1].rfind("A Fast ", 0), 0u);
+    EXPECT_NE(l[1].find("warnings"), std::string::npos);
+    EXPECT_NE(r.out.find("    warning: High speed ships need normal freeboard!"), std::string::npos);
+    const auto heavy = std::find_if(l.begin(), l.end(), [](const std::string& s) { return s.rfind("B Heavy ", 0) == 0; });
+    ASSERT_NE(heavy, l.end());
+    EXPECT_NE(heavy->find("OVERWEIGHT"), std::string::npos);
+    EXPECT_NE(r.out.find("gone.sdf"), std::string::npos);
+    EXPECT_EQ(l.back().substr(0, 11), "3 designs: ");
+    EXPECT_NE(l.back().find("1 unreadable"), std::string::npos);
+    EXPECT_NE(l.back().find("1 overweight"), std::string::npos);
+}
+
+TEST(FightShipTool, ShipPrintsOneLinePerFileAndFailsOnAMissingOne) {
+    testsupport::TempDir dir;
+    const std::string file = dir.write("Bellona.sdf", kBattleship);
+    auto r = runTool({"ship", "--data", programDir(), file, dir.path() + "Missing.sdf"}, dir);
+    EXPECT_EQ(r.status, 1);
+    const auto l = lines(r.out);
+    ASSERT_EQ(l.size(), 2u);
+    const json a = json::parse(l[0]), b = json::parse(l[1]);
+    EXPECT_EQ(a["DisplayName"], "BB Bellona");
+    EXPECT_EQ(a["ArmorB"], 11);
+    EXPECT_EQ(a["BatteryCalibre"], json::array({12, 4, 3}));
+    EXPECT_EQ(a["Turrets"][1]["Training"], 180);
+    EXPECT_EQ(a["TorpedoMounts"][0]["Reloads"], 2);
+    EXPECT_EQ(a["GunsText"], "4(4)");
+    EXPECT_EQ(a["ShipSizeUnits"], 19);   // 19000..20000 tons: -1
+    EXPECT_EQ(a["Presenter"], "LargeShipPresenter0");
+    EXPECT_TRUE(a["Messages"].empty());
+    EXPECT_EQ(b["Loaded"], false);
+    ASSERT_EQ(b["Messages"].size(), 2u);
+    EXPECT_EQ(b["Messages"][1]["text"], "Unable to create ship Missing Filename: " + dir.path() + "Missing.sdf");
+}
+
+TEST(FightShipTool, EngageInTheZeroEnvironment) {
+    testsupport::TempDir dir;
+    const std::string a = dir.write("A.sdf", kBattleship), t = dir.write("T.sdf", kBattleship);
+    const std::vector<std::string> base = {"engage", "--data", programDir(), a, t, "--bearing", "0", "--range"};
+    auto engage = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), base.begin(), base.end());
+        auto r = runTool(more, dir);
+        EXPECT_EQ(r.status, 0) << r.out;
+        return json::parse(r.out);
+    };
+    json j = engage({"4000"});
+    EXPECT_EQ(j["RoundedRange"], 4000);
+    EXPECT_EQ(j["TrueBearing"], 0);
+    EXPECT_EQ(j["SightingRange"], 0);
+    EXPECT_EQ(j["LightCondition"], 2);
+    EXPECT_EQ(j["Glare"], false);
+    EXPECT_EQ(j["IdentificationText"], "UNSIGHTED!");
+    EXPECT_EQ(j["TurretsBearing"], json::array({"A"}));
+    ASSERT_GE(j["Breakdown"].size(), 3u);
+    EXPECT_EQ(j["Breakdown"][1], "Range: 4000 yards");
+    EXPECT_EQ(j["Breakdown"].back().get<std::string>().rfind("Final hit chance: ", 0), 0u);
+
+    // Turned to port, the target lies on the starboard beam and Y bears too.
+    j = engage({"4000", "--firer-heading", "270", "--target-sighting", "3", "--year", "1915", "--seed", "7"});
+    EXPECT_EQ(j["RelativeBearing"], 90);
+    EXPECT_EQ(j["TurretsBearing"], json::array({"A", "Y"}));
+    EXPECT_EQ(j["IdentificationText"].get<std::string>().find("BB "), 0u);
+
+    // A target at the firer's own position: no chance, no message.
+    j = engage({"0"});
+    EXPECT_EQ(j["HitChance"], 0.0);
+    EXPECT_TRUE(j["Breakdown"].empty());
+}
+
+TEST(FightShipTool, UsageErrorsExitWithTwoAndUnreadableFilesWithOne) {
+    testsupport::TempDir dir;
+    const std::string a = dir.write("A.sdf", kBattleship);
+    const std::vector<std::vector<std::string>> usage = {
+        {"report"}, {"report", "--data"}, {"check"}, {"ship"}, {"engage", a, a, "--bearing", "0"},
+        {"engage", a, a, "--range", "x", "--bearing", "0"}, {"engage", a, "--range", "100", "--bearing", "0"},
+        {"engage", a, a, "--range", "100", "--bearing", "0", "--battery", "4"},
+        {"engage", a, a, "--range", "100", "--bearing", "0", "--bogus", "1"}};
+    for (const auto& args : usage) EXPECT_EQ(runTool(args, dir).status, 2) << args.size();
+    EXPECT_EQ(runTool({"engage", "--data", programDir(), a, dir.path() + "None.sdf", "--range", "100", "--bearing", "0"}, dir).status, 1);
+}
