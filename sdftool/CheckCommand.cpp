@@ -7,9 +7,7 @@
 #include "platform/Encoding.h"
 #include "platform/Paths.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 namespace {
 
@@ -24,34 +22,6 @@ const char* kCheckUsage =
     "Exit status: 0 all designs fit and raise no message, 1 a design is\n"
     "overweight, raises a message or cannot be read (or the data tables could\n"
     "not be loaded), 2 usage error.\n";
-
-bool HasSdfExtension(const std::filesystem::path& p) {
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".sdf";
-}
-
-// Files named on the command line, with folders expanded.
-std::vector<std::string> CollectFiles(const std::vector<std::string>& paths) {
-    std::vector<std::string> files;
-    for (const auto& path : paths) {
-        const std::string resolved = platform::resolvePath(path);
-        std::error_code ec;
-        if (!std::filesystem::is_directory(resolved, ec)) {
-            files.push_back(path);
-            continue;
-        }
-        std::vector<std::string> inside;
-        for (const auto& entry : std::filesystem::directory_iterator(resolved, ec)) {
-            std::error_code ec2;
-            if (entry.is_regular_file(ec2) && HasSdfExtension(entry.path())) inside.push_back(entry.path().string());
-        }
-        std::sort(inside.begin(), inside.end());
-        if (inside.empty()) std::fprintf(stderr, "sdftool check: no design files in '%s'\n", path.c_str());
-        files.insert(files.end(), inside.begin(), inside.end());
-    }
-    return files;
-}
 
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(const std::string& text, size_t width) {
@@ -81,7 +51,7 @@ int runCheck(const Args& args) {
     const bool dataOk = LoadToolData(options.ProgramDir, data);
     if (!dataOk) std::fputs("sdftool check: the data tables could not be loaded; weights are not meaningful\n", stderr);
 
-    const std::vector<std::string> files = CollectFiles(options.Files);
+    const std::vector<std::string> files = CollectDesignFiles(options.Files, "check");
     int ok = 0, overweight = 0, warned = 0, unreadable = 0;
     std::printf("%s%s%s%s%s%s%s\n", Pad("Class", 28).c_str(), Pad("Type", 6).c_str(), Pad("Nation", 18).c_str(),
                 PadLeft("Displ.", 8).c_str(), PadLeft("Total", 8).c_str(), PadLeft("Spare", 8).c_str(), "  Status");

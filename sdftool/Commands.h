@@ -9,3 +9,4 @@ int runCheck(const Args& args);
 int runShip(const Args& args);
 int runEngage(const Args& args);
 int runRender(const Args& args);
+int runProtection(const Args& args);

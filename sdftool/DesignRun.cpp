@@ -1,9 +1,13 @@
 #include "sdftool/DesignRun.h"
 
 #include "designfile/DesignFile.h"
+#include "platform/Paths.h"
 #include "startup/Startup.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -20,7 +24,34 @@ private:
     platform::Messages* previous_;
 };
 
+bool HasSdfExtension(const std::filesystem::path& p) {
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".sdf";
+}
+
 } // namespace
+
+std::vector<std::string> CollectDesignFiles(const std::vector<std::string>& paths, const char* verb) {
+    std::vector<std::string> files;
+    for (const auto& path : paths) {
+        const std::string resolved = platform::resolvePath(path);
+        std::error_code ec;
+        if (!std::filesystem::is_directory(resolved, ec)) {
+            files.push_back(path);
+            continue;
+        }
+        std::vector<std::string> inside;
+        for (const auto& entry : std::filesystem::directory_iterator(resolved, ec)) {
+            std::error_code ec2;
+            if (entry.is_regular_file(ec2) && HasSdfExtension(entry.path())) inside.push_back(entry.path().string());
+        }
+        std::sort(inside.begin(), inside.end());
+        if (inside.empty()) std::fprintf(stderr, "sdftool %s: no design files in '%s'\n", verb, path.c_str());
+        files.insert(files.end(), inside.begin(), inside.end());
+    }
+    return files;
+}
 
 bool LoadToolData(const std::string& programDir, ProgramData& data) {
     Collect collect;

@@ -22,6 +22,11 @@ struct DesignRun {
     std::vector<platform::RecordedMessage> messages;  // raised while loading and recomputing
 };
 
+// Files named on the command line, each folder replaced by the *.sdf files
+// in it, sorted by name; an empty folder is reported on standard error as
+// "sdftool VERB: no design files in ...".
+std::vector<std::string> CollectDesignFiles(const std::vector<std::string>& paths, const char* verb);
+
 // Reads the file with a fresh form state (every default), recomputes and
 // keeps the messages in order. A missing or unreadable file gives
 // readable == false and no ship.
