@@ -2,6 +2,7 @@
 
 #include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
+#include "designer/ProtectionWindow.h"
 #include "map/qt/MapControl.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +112,7 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     UpdateDisplacementStep();
     SetPlanEditor(std::make_unique<TPlanEditor>(*this));
     AddShipStatusButton();
+    AddProtectionButton();
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -213,6 +216,31 @@ void TfrmDesignMain::AddShipStatusButton() {
     connect(bnShipStatus_, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
 }
 
+// "Protection..." beside "Protected cruiser": one window for the form, made on
+// first use, following the inputs while it is open.
+void TfrmDesignMain::AddProtectionButton() {
+    auto* button = new QPushButton(QStringLiteral("Protection..."), W.cbProtectedCruiser->parentWidget());
+    button->setObjectName(QStringLiteral("bnProtection"));
+    button->setToolTip(QStringLiteral("Immune zones of this armour against enemy guns"));
+    if (auto* grid = qobject_cast<QGridLayout*>(W.cbProtectedCruiser->parentWidget()->layout())) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(grid->indexOf(W.cbProtectedCruiser), &row, &column, &rows, &columns);
+        grid->addWidget(button, row, 2, 1, 2);
+    }
+    connect(button, &QPushButton::clicked, this, [this] {
+        auto* window = findChild<TfrmProtection*>();
+        if (!window) {
+            window = new TfrmProtection(Data_.Weapons, [this] { return Inputs(); }, this);
+            connect(this, &TfrmDesignMain::Recomputed, window, [window] {
+                if (window->isVisible()) window->Refresh();
+            });
+        }
+        window->Refresh();
+        window->show();
+        window->raise();
+    });
+}
+
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
 
 TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
@@ -240,6 +268,7 @@ void TfrmDesignMain::Recompute() {
     RefreshTurretList();
     RefreshTorpedoList();
     WriteOutputs();
+    emit Recomputed();
 }
 
 void TfrmDesignMain::MainCalibreUpdate() {
@@ -247,6 +276,7 @@ void TfrmDesignMain::MainCalibreUpdate() {
     DesignShip_->BatteryCalibre[1] = W.seMainCal->value();
     DesignShip_->Recalculate();
     RefreshTurretList();
+    emit Recomputed();
 }
 
 void TfrmDesignMain::UpdateDisplacementStep() {

@@ -63,6 +63,10 @@ public:
     // recomputes and lets the plan editor show the ship.
     void LoadDesign(const std::string& path);
 
+signals:
+    // After every recompute and main-calibre update: the inputs may have changed.
+    void Recomputed();
+
 public slots:
     void bnLoadClick();
     void bnLoadCustClick();
@@ -94,6 +98,7 @@ private:
     void LoadFrom(const char* title, const char* folder);
     bool HasDisplayShip() const;
     void AddShipStatusButton();
+    void AddProtectionButton();
 
     std::string ProgramDir_;
     ProgramData Data_;
