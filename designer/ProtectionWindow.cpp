@@ -64,6 +64,7 @@ TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs,
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table_->setWordWrap(false);
     // Every row at one text line, so the dozen calibres fit without scrolling.
     const int rowHeight = fontMetrics().height() + 6;
@@ -131,6 +132,13 @@ void TfrmProtection::Refresh() {
     DrawChart();
 }
 
+void TfrmProtection::SelectChartRow() {
+    const QSignalBlocker block(table_);
+    table_->setCurrentCell(-1, -1);
+    for (int r = 0; r < table_->rowCount(); ++r)
+        if (table_->item(r, 0)->data(Qt::UserRole).toInt() == ChartCalibre()) table_->setCurrentCell(r, 0);
+}
+
 void TfrmProtection::FillTable(const ShipArmour& armour, int own) {
     const QSignalBlocker block(table_);
     const std::vector<int> calibres = ProtectionCalibres(own);
@@ -171,7 +179,7 @@ void TfrmProtection::DrawChart() {
     double maxY = std::max(armour_.Belt, armour_.Deck);
     for (const auto* curve : {&beltCurve, &deckCurve})
         for (const PenetrationPoint& p : *curve) maxY = std::max(maxY, p.Inches);
-    maxY = std::ceil(std::max(maxY, 1.0) + 1);
+    maxY = 5 * std::ceil((maxY + 1) / 5);   // whole ticks of 5 inches
 
     if (row.HasZone()) {
         auto* lower = new QLineSeries();
@@ -209,5 +217,6 @@ void TfrmProtection::DrawChart() {
     axisX_->setRange(0, maxX);
     axisX_->setTickCount(7);
     axisY_->setRange(0, maxY);
-    axisY_->applyNiceNumbers();
+    axisY_->setTickCount(static_cast<int>(maxY / 5) + 1);
+    SelectChartRow();
 }

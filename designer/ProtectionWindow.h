@@ -38,6 +38,8 @@ public:
 private:
     void FillTable(const ShipArmour& armour, int ownCalibre);
     void DrawChart();
+    // The table row of the charted calibre is the selected one.
+    void SelectChartRow();
 
     const WeaponTables& weapons_;
     InputsSource inputs_;
