@@ -7,7 +7,11 @@ Data/README.md); the thirty penetration figures per row are drawn from them
 with two simple curves:
 
   belt (VPen): P0 * exp(-r / L), L = 10 + 1.5 * calibre thousand yards
-  deck (HPen): 0.3 * calibre * (r / max range) ** 1.5
+  deck (HPen): 0.3 * calibre * (r / R) ** 1.5, where R is the gun's maximum
+               range up to 12 inches, and 22,000 yards * sqrt(calibre / 12)
+               above: the bigger guns' mountings elevate further, but a
+               heavier shell falls more steeply at the same range, so their
+               deck curves must not flatten out with the mounting's reach
 
 both in tenths of an inch for ranges of 1,000 to 30,000 yards, and 0 beyond
 the gun's maximum range.
@@ -49,9 +53,10 @@ def vpen(calibre, max_range, p0):
 
 
 def hpen(calibre, max_range):
+    reference = max_range if calibre <= 12 else 22 * math.sqrt(calibre / 12)
     out = []
     for r in range(1, 31):
-        out.append(0 if r > max_range else round(10 * 0.3 * calibre * (r / max_range) ** 1.5))
+        out.append(0 if r > max_range else round(10 * 0.3 * calibre * (r / reference) ** 1.5))
     return out
 
 
