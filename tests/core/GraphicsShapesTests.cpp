@@ -1,5 +1,7 @@
 // Plan-view geometry: hull and wake outlines, turret icons, secondary
-// layouts, funnels, superstructure outlines and their completion.
+// layouts, funnels, superstructure outlines and their completion. A
+// battleship's plan as a whole is the reference picture of the map render
+// tests; here one case per branch of each shape rule.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -57,8 +59,7 @@ TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
     expectAt(hull[5], 90, 18);          // starboard beam
     expectAt(hull[10], 180, 121);       // stern
 
-    auto bb = makeShip(stBB, 18000);   // size figure 20; a battleship keeps its full stern
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[10]), 230, 0.05);
+    auto bb = makeShip(stBB, 18000);   // size figure 20
     bb->SetHeading(90);
     expectAt(HullOutline(*bb)[0], 90, 230 * 1.02);
     bb->SightingLevel = 1;   // a dimly sighted enemy is drawn at size 15
@@ -157,11 +158,9 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
 }
 
 TEST(GraphicsTurrets, IconPoints) {
+    // The battleship's twin turrets are drawn in the reference picture.
     auto ship = makeShip(stBB, 18000);
-    const TPointList icon = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});   // twin trained abeam
-    ASSERT_EQ(icon.size(), 20u);
-    expectAt(icon[4], 79, 25);   // a barrel
-    expectAt(icon[17], 270, 14);   // the back of the turret
+    expectAt(BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{})[4], 79, 25);   // a barrel, trained abeam
     auto cl = makeShip(stCL, 4000);
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10, 0.05);   // 20 x 5 div 10
     const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{});
@@ -172,19 +171,6 @@ TEST(GraphicsTurrets, IconPoints) {
     EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! 5 guns not legal!", "Warning! -1 guns not legal!"}));
-}
-
-TEST(GraphicsTurrets, MainTurretsSitOnTheCentreLineAndFaceTheirWay) {
-    auto ship = makeShip(stBB, 18000);
-    ship->BatteryCalibre[1] = 12;
-    addTurret(*ship, 2, 'A');
-    addTurret(*ship, 2, 'Y');
-    ship->ResetTurretTraining();
-    const auto icons = MainTurretIcons(*ship);
-    ASSERT_EQ(icons.size(), 2u);
-    // A stands ahead with its barrels pointing north, Y astern pointing south.
-    EXPECT_TRUE(icons[0][4].Lat > icons[0][15].Lat && icons[0][15].Lat > 0);
-    EXPECT_TRUE(icons[1][4].Lat < icons[1][15].Lat && icons[1][15].Lat < 0);
 }
 
 TEST(GraphicsSecondaries, LayoutsBySideCount) {
@@ -211,10 +197,6 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     EXPECT_EQ(letters(), "FJGIK");
     ship->SecTF = 0;   // 6 casemates a side
     EXPECT_EQ(letters(), "DF57JSEG68KT");
-    const auto icons = SecondaryMountIcons(*ship);
-    // Port letters are drawn on the port (west) side, starboard ones east.
-    for (const auto& icon : icons)
-        for (const auto& p : icon.Points) EXPECT_EQ(p.Lon < 0, icon.Port) << icon.Letter;
 
     // Small guns on a capital ship are drawn only when asked for.
     ship->ShipType = stBB;
@@ -232,13 +214,9 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
 }
 
 TEST(GraphicsFunnels, PositionRadiusAndShape) {
+    // Round funnels are drawn in the reference picture.
     auto ship = makeShip(stBB, 18000);   // size 20: r = 178 x 20 div 12 = 296
     EXPECT_EQ(FunnelRadius(*ship), 296);
-    EXPECT_TRUE(FunnelPoints(*ship, 1).empty());
-    ship->Funnels[1].Pos = -20;   // 20 yards ahead
-    const TPointList round = FunnelPoints(*ship, 1);
-    ASSERT_EQ(round.size(), 12u);
-    EXPECT_NEAR(GeoDistance(PointAtBearing(TGeoPoint{}, 0, 20), round[3]), 296, 1);
     ship->Funnels[2].Pos = 30;
     ship->Funnels[2].Oval = true;
     const TPointList oval = FunnelPoints(*ship, 2);
@@ -248,16 +226,14 @@ TEST(GraphicsFunnels, PositionRadiusAndShape) {
     EXPECT_LT(oval[0].Lat, 0);
 }
 
-TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurn) {
+TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurnWithTheShip) {
     auto ship = makeShip(stBB, 18000);
     TOutline& o = ship->Superstructure[1];
     o[0] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 350, 50));
     o[1] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 200, 60));
     EXPECT_TRUE(SuperstructurePoints(*ship, 0).empty());
-    TPointList pts = SuperstructurePoints(*ship, 1);
+    const TPointList pts = SuperstructurePoints(*ship, 1);
     ASSERT_EQ(pts.size(), 21u);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[0]), 350);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, pts[1]), 60, 0.05);
     EXPECT_EQ(pts[20], pts[1]);
     ship->SetHeading(90);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, SuperstructurePoints(*ship, 1)[1]), 290);
