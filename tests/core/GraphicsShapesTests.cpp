@@ -59,7 +59,8 @@ TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
     expectAt(hull[5], 90, 18);          // starboard beam
     expectAt(hull[10], 180, 121);       // stern
 
-    auto bb = makeShip(stBB, 18000);   // size figure 20
+    auto bb = makeShip(stBB, 18000);   // size figure 20; a battleship keeps its full stern
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[10]), 230, 0.05);
     bb->SetHeading(90);
     expectAt(HullOutline(*bb)[0], 90, 230 * 1.02);
     bb->SightingLevel = 1;   // a dimly sighted enemy is drawn at size 15
@@ -197,6 +198,9 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     EXPECT_EQ(letters(), "FJGIK");
     ship->SecTF = 0;   // 6 casemates a side
     EXPECT_EQ(letters(), "DF57JSEG68KT");
+    // Port letters on the port (west) side: the picture, being symmetric, would not tell.
+    for (const auto& icon : SecondaryMountIcons(*ship))
+        for (const auto& p : icon.Points) EXPECT_EQ(p.Lon < 0, icon.Port) << icon.Letter;
 
     // Small guns on a capital ship are drawn only when asked for.
     ship->ShipType = stBB;
