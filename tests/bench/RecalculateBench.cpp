@@ -30,14 +30,12 @@ void run(benchmark::State& state, bool crossDeck) {
     ship.SetTorpedoDefense(2);
     ship.ClearSpecials();
     for (char position : {'A', 'B', 'D', 'E', 'Q', 'R', 'X', 'Y'}) {
-        auto turret = std::make_unique<TTurret>();
-        turret->Guns = 2, turret->Position = position;
-        ship.AddTurret(std::move(turret));
+        ship.AddTurret(std::make_unique<TTurret>());
+        ship.Turrets.back()->Guns = 2, ship.Turrets.back()->Position = position;
     }
     for (char position : {'F', 'G', 'H', 'I'}) {
-        auto mount = std::make_unique<TTorpedomount>();
-        mount->Tubes = 2, mount->Position = position;
-        ship.AddTorpedoMount(std::move(mount));
+        ship.AddTorpedoMount(std::make_unique<TTorpedomount>());
+        ship.TorpedoMounts.back()->Tubes = 2, ship.TorpedoMounts.back()->Position = position;
     }
     ship.CrossDeckFire = crossDeck;
     for (auto _ : state) {

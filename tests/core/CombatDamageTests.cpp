@@ -17,10 +17,12 @@ void addTurrets(TFightingShip& s, int count, int working) {
         s.Turrets.push_back(std::move(t));
     }
 }
+struct CombatDamage : ::testing::Test {
+    Battle battle;
+};
 } // namespace
 
-TEST(CombatDamage, DamagePercentage) {
-    Battle battle;
+TEST_F(CombatDamage, DamagePercentage) {
     TFightingShip& s = battle.Add("S", stCA, 10000);
     s.OriginalHitPoints = 1000;
     s.HitPoints = 600;
@@ -45,8 +47,7 @@ TEST(CombatDamage, DamagePercentage) {
     }
 }
 
-TEST(CombatDamage, ZeroHitPointsIsReportedNotDividedBy) {
-    Battle battle;
+TEST_F(CombatDamage, ZeroHitPointsIsReportedNotDividedBy) {
     TFightingShip& s = battle.Add("Nil", stDD, 0);
     platform::ScopedRecordingMessages rec;
     EXPECT_EQ(GetDamagePercentage(s), 0);
@@ -58,8 +59,7 @@ TEST(CombatDamage, ZeroHitPointsIsReportedNotDividedBy) {
                   "Warning! Ship: DD Nil has zero original endurance!"}));
 }
 
-TEST(CombatDamage, MaxSpeedNow) {
-    Battle battle;
+TEST_F(CombatDamage, MaxSpeedNow) {
     TFightingShip& s = battle.Add("S", stCL, 4000);
     s.Speed = 20;
     s.Fuel = 100;
@@ -81,8 +81,7 @@ TEST(CombatDamage, MaxSpeedNow) {
     for (auto [sea, knots] : {std::pair{6, 23}, {50, 15}, {51, 50}}) EXPECT_EQ(MaxSpeedForSea(sea), knots) << sea;
 }
 
-TEST(CombatDamage, FuelAndEndurance) {
-    Battle battle;
+TEST_F(CombatDamage, FuelAndEndurance) {
     TFightingShip& s = battle.Add("S", stCL, 4000);
     s.OriginalFlotation = s.Flotation = 1000;
     // {high-speed coal, flotation left (400: 60 % flooding), knots, factor}
@@ -101,8 +100,7 @@ TEST(CombatDamage, FuelAndEndurance) {
     EXPECT_EQ(GetRemainingRange(s, 20), 0);
 }
 
-TEST(CombatDamage, PointValue) {
-    Battle battle;
+TEST_F(CombatDamage, PointValue) {
     TFightingShip& s = battle.Add("S", stBB, 20000);
     // (2000 + 20000) div 2 = 11000; belt 0 -> q 98; 10780; no guns.
     EXPECT_EQ(PointValue(s, 0), 10780);

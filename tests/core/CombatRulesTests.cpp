@@ -43,13 +43,12 @@ TEST(ShipTypes, TurretFacingsAndTheIllegalLetterMessage) {
 }
 
 TEST(ShipTypes, TurretOffsets) {
-    Tship bb;
+    Tship bb, ca;
     bb.ShipType = stBB;
     bb.NoSuperimposed = false;   // a turret at B
     bb.NoMidships = true;
     EXPECT_EQ(TurretPlacement(bb, 'Y', true, 1)->Distance, 135);
     EXPECT_EQ(TurretPlacement(bb, 'A', true, 1)->Distance, 135);
-    Tship ca;
     ca.ShipType = stCA;
     ca.TurretAtW = true;
     ca.NoMidships = true;   // not capital, so not reduced
@@ -95,16 +94,14 @@ TEST(ShipTypes, FormationsAndRoles) {
     division.Ships[0] = &battle.Add("CL", stCL, 4000);
     for (int f = 0; f < 4; ++f) EXPECT_TRUE(FormationAllowed(&division, f, 1906)) << f;
     division.Ships[0] = &battle.Add("DD", stDD, 800);
-    EXPECT_FALSE(FormationAllowed(&division, 3, 1906));
-    EXPECT_FALSE(FormationAllowed(&division, 2, 1906));
-    EXPECT_TRUE(FormationAllowed(&division, 3, 1908));
-    EXPECT_TRUE(RoleAllowed(&division, 4, 1908));
-    EXPECT_FALSE(RoleAllowed(&division, 4, 1907));
-    EXPECT_TRUE(RoleAllowed(&division, 2, 1908));
-    EXPECT_FALSE(RoleAllowed(&division, 3, 1908));
+    EXPECT_EQ((std::array<bool, 7>{FormationAllowed(&division, 3, 1906), FormationAllowed(&division, 2, 1906),
+                                   FormationAllowed(&division, 3, 1908), RoleAllowed(&division, 4, 1908),
+                                   RoleAllowed(&division, 4, 1907), RoleAllowed(&division, 2, 1908),
+                                   RoleAllowed(&division, 3, 1908)}),
+              (std::array<bool, 7>{false, false, true, true, false, true, false}));
     EXPECT_EQ(RoleName(6), "Illegal Role value!");
     std::string name = "kept";
-    FormationName(4, name);
+    FormationName(4, name);   // no such formation: the name is kept
     EXPECT_EQ(name, "kept");
     FormationName(2, name);
     EXPECT_EQ(name, "Search line");
@@ -171,21 +168,16 @@ TEST(Identification, DisplayNamesAndSightingLevels) {
     platform::ScriptedRandom random;
     platform::setRandomSource(&random);
     TFightingShip& bb = battle.Add("Iron Duke", stBB, 25000);
-    EXPECT_EQ(DisplayName(bb), "BB Iron Duke");
-    EXPECT_EQ(IdentificationText(battle.env, bb), "UNSIGHTED!");
-    bb.SightingLevel = 1;
-    EXPECT_EQ(IdentificationText(battle.env, bb), "Unidentified ship");
-    bb.SightingLevel = 3;
-    bb.ReportedClassName = "Orion";
-    EXPECT_EQ(IdentificationText(battle.env, bb), "BB Orion-class");
-    bb.Side = 3;
-    EXPECT_EQ(IdentificationText(battle.env, bb), "Neutral steamer");
     TFightingShip& fort = battle.Add("Fort", stLT, 1000);
-    EXPECT_EQ(DisplayName(fort), "Fort");
-    fort.SightingLevel = 1;
-    EXPECT_EQ(IdentificationText(battle.env, fort), "Unidentified land feature");
-    fort.SightingLevel = 2;
-    EXPECT_EQ(IdentificationText(battle.env, fort), "Fort");
+    EXPECT_EQ(DisplayName(bb) + "|" + DisplayName(fort), "BB Iron Duke|Fort");
+    bb.ReportedClassName = "Orion";
+    struct Case { TFightingShip& ship; int level, side; const char* text; };
+    for (const Case& c : {Case{bb, 0, 0, "UNSIGHTED!"}, Case{bb, 1, 0, "Unidentified ship"}, Case{bb, 3, 0, "BB Orion-class"},
+                          Case{bb, 3, 3, "Neutral steamer"}, Case{fort, 1, 0, "Unidentified land feature"},
+                          Case{fort, 2, 0, "Fort"}}) {
+        c.ship.SightingLevel = c.level, c.ship.Side = c.side;
+        EXPECT_EQ(IdentificationText(battle.env, c.ship), c.text);
+    }
 }
 
 TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {

@@ -45,12 +45,10 @@ TEST_F(DesignFileRead, MissingOrEmptyFilesGiveEveryDefault) {
 }
 
 TEST_F(DesignFileRead, ClassNameIsTheFileNameLessItsLastFourCharacters) {
-    Read("sub/Foo .sdf", "");
-    EXPECT_EQ(in.Name, "Foo ");
-    Read("Lützow.sdf", "");
-    EXPECT_EQ(in.Name, "Lützow");
-    Read("abc", "");
-    EXPECT_EQ(in.Name, "");
+    for (auto [file, name] : std::vector<std::pair<std::string, std::string>>{{"sub/Foo .sdf", "Foo "}, {"Lützow.sdf", "Lützow"}, {"abc", ""}}) {
+        Read(file, "");
+        EXPECT_EQ(in.Name, name);
+    }
 }
 
 TEST_F(DesignFileRead, KeysAndSectionsAreFoundInAnyLetterCase) {
@@ -133,14 +131,12 @@ TEST_F(DesignFileRead, DesignationSelectsTheLastMatchingTorpedoType) {
     data.Weapons.TorpedoTypes[2].Name = "Whitehead";
     data.Weapons.TorpedoTypes[3].Name = "Mk II";
     in.TorpType = 1;
-    Read("T1.sdf", "[Torpedoes]\nDesignation=M\n");
-    EXPECT_EQ(in.TorpType, 2);
-    Read("T2.sdf", "[Torpedoes]\nDesignation=Q\n");
-    EXPECT_EQ(in.TorpType, 2);  // no match leaves the selection as it was
-    Read("T3.sdf", "[Torpedoes]\nDesignation=W\n");
-    EXPECT_EQ(in.TorpType, 1);
-    Read("T4.sdf", "");  // the default "X" matches nothing here
-    EXPECT_EQ(in.TorpType, 1);
+    // No match leaves the selection as it was; the default "X" matches nothing here.
+    for (auto [text, type] : std::vector<std::pair<std::string, int>>{
+             {"[Torpedoes]\nDesignation=M\n", 2}, {"[Torpedoes]\nDesignation=Q\n", 2}, {"[Torpedoes]\nDesignation=W\n", 1}, {"", 1}}) {
+        Read("T.sdf", text);
+        EXPECT_EQ(in.TorpType, type) << text;
+    }
     auto lines = DesignFileLines(in, ship, nullptr);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Designation=W"), lines.end());
 }

@@ -1,5 +1,7 @@
 // Plan-view geometry: hull and wake outlines, turret icons, secondary
-// layouts, funnels, superstructure outlines and their completion.
+// layouts, funnels, superstructure outlines and their completion. A
+// battleship's plan as a whole is the reference picture of the map render
+// tests; here one case per branch of each shape rule.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -56,14 +58,11 @@ TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
     expectAt(hull[0], 0, 121 * 1.02);   // bow
     expectAt(hull[5], 90, 18);          // starboard beam
     expectAt(hull[10], 180, 121);       // stern
-    expectAt(hull[15], 270, 18);        // port beam
 
     auto bb = makeShip(stBB, 18000);   // size figure 20; a battleship keeps its full stern
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[5]), 42, 0.05);
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[10]), 230, 0.05);
     bb->SetHeading(90);
     expectAt(HullOutline(*bb)[0], 90, 230 * 1.02);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, HullOutline(*bb)[5]), 180);
     bb->SightingLevel = 1;   // a dimly sighted enemy is drawn at size 15
     EXPECT_EQ(HullSizeUnits(*bb), 15);
     bb->ShownInFull = true;
@@ -83,7 +82,6 @@ TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
     const auto D = HullStations(stCA, 15);
     expectAt(a[0], 270, D[2]);
     expectAt(a[1], 45, D[0]);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, a[2]), 90);
 }
 
 TEST(GraphicsHull, LightTargetSquares) {
@@ -91,13 +89,11 @@ TEST(GraphicsHull, LightTargetSquares) {
     ship->Heading = 30;
     ship->SetHeading(45);   // an LT's heading cannot be set through SetHeading
     EXPECT_EQ(ship->Heading, 30);
-    TPointList hull = HullOutline(*ship);
+    const TPointList hull = HullOutline(*ship);
     ASSERT_EQ(hull.size(), 4u);
-    const int fixedBearings[4] = {45, 135, 225, 315}, turned[4] = {45, 195, 225, 15};
-    for (int i = 0; i < 4; ++i) expectAt(hull[i], fixedBearings[i], 200);
+    expectAt(hull[1], 135, 200);
     addTurret(*ship, 1, 'A');   // with a gun it turns with its heading
-    hull = HullOutline(*ship);
-    for (int i = 0; i < 4; ++i) expectAt(hull[i], turned[i], 190);
+    expectAt(HullOutline(*ship)[1], 195, 190);
     ship->Side = 1;   // an enemy seen only dimly is the plain square again
     ship->SightingLevel = 1;
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*ship)[0]), 200, 0.05);
@@ -131,22 +127,21 @@ TEST(GraphicsWake, PolygonTailAndRefresh) {
     cl.Displacement = 4000;
     cl.SmokeTrail->Hidden = false;
     RefreshShipMapObjects(cl);
-    EXPECT_TRUE(cl.SmokeTrail->Hidden && cl.WakePolygon->Hidden && cl.WakeLine->Hidden);
+    EXPECT_TRUE(cl.SmokeTrail->Hidden && cl.WakePolygon->Hidden && cl.WakeLine->Hidden && cl.Location->Closed);
     EXPECT_EQ(cl.Location->Chain(0).Count(), 20);
-    EXPECT_TRUE(cl.Location->Closed);
     EXPECT_EQ(cl.Position(), TGeoPoint{});   // rebuilding never moves the ship
     cl.ShowWake = true;
     RefreshShipMapObjects(cl);
     EXPECT_FALSE(cl.WakePolygon->Hidden);
-    cl.SinkingCount = 1;
+    cl.SinkingCount = 1;   // a sinking ship leaves no wake
     RefreshShipMapObjects(cl);
     EXPECT_TRUE(cl.WakePolygon->Hidden);
 }
 
 TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
-    for (auto [calibre, size] : std::vector<std::pair<int, int>>{{12, 10}, {6, 5}, {14, 12}, {2, 3}})
-        EXPECT_EQ(TurretIconSize(calibre), size) << calibre;
-    auto bb = makeShip(stBB, 18000, 0);
+    EXPECT_EQ(TurretIconSize(12), 10);
+    EXPECT_EQ(TurretIconSize(14), 12);
+    auto bb = makeShip(stBB, 18000);
     auto pre = makeShip(stB, 15000, 3);
     EXPECT_EQ(ChooseTurretShape(*bb, 2, 12, true), TTurretShape::TwinC);
     EXPECT_EQ(ChooseTurretShape(*bb, 2, 14, true), TTurretShape::TwinB);
@@ -164,38 +159,19 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
 }
 
 TEST(GraphicsTurrets, IconPoints) {
-    auto ship = makeShip(stBB, 18000, 0);
-    const TPointList icon = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});   // twin trained abeam
-    ASSERT_EQ(icon.size(), 20u);
-    const int barrels[4] = {4, 5, 9, 10}, bearings[4] = {79, 81, 99, 101};
-    for (int i = 0; i < 4; ++i) expectAt(icon[barrels[i]], bearings[i], 25);
-    expectAt(icon[17], 270, 14);   // the back of the turret
-    auto cl = makeShip(stCL, 4000, 0);
+    // The battleship's twin turrets are drawn in the reference picture.
+    auto ship = makeShip(stBB, 18000);
+    expectAt(BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{})[4], 79, 25);   // a barrel, trained abeam
+    auto cl = makeShip(stCL, 4000);
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10, 0.05);   // 20 x 5 div 10
     const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{});
     expectAt(armoured[18], 140, 6);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, armoured[19]), 220);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{})[18]), 150);
 
     platform::ScopedRecordingMessages rec;   // an illegal gun count warns every time
     EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! 5 guns not legal!", "Warning! -1 guns not legal!"}));
-}
-
-TEST(GraphicsTurrets, MainTurretsSitOnTheCentreLineAndFaceTheirWay) {
-    auto ship = makeShip(stBB, 18000, 0);
-    ship->BatteryCalibre[1] = 12;
-    addTurret(*ship, 2, 'A');
-    addTurret(*ship, 2, 'Y');
-    ship->ResetTurretTraining();
-    const auto icons = MainTurretIcons(*ship);
-    ASSERT_EQ(icons.size(), 2u);
-    // Barrels of A point north of the turret, those of Y south.
-    EXPECT_GT(icons[0][4].Lat, icons[0][15].Lat);
-    EXPECT_LT(icons[1][4].Lat, icons[1][15].Lat);
-    EXPECT_GT(icons[0][15].Lat, 0);
-    EXPECT_LT(icons[1][15].Lat, 0);
 }
 
 TEST(GraphicsSecondaries, LayoutsBySideCount) {
@@ -209,7 +185,7 @@ TEST(GraphicsSecondaries, LayoutsBySideCount) {
 }
 
 TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
-    auto ship = makeShip(stCA, 12000, 0);
+    auto ship = makeShip(stCA, 12000);
     ship->BatteryCalibre[2] = 6;
     ship->SecNo = 12;
     ship->SecTF = 2;   // 3 twin mounts a side
@@ -222,17 +198,16 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     EXPECT_EQ(letters(), "FJGIK");
     ship->SecTF = 0;   // 6 casemates a side
     EXPECT_EQ(letters(), "DF57JSEG68KT");
-    const auto icons = SecondaryMountIcons(*ship);
-    // Port letters are drawn on the port (west) side, starboard ones east.
-    for (const auto& icon : icons)
+    // Port letters on the port (west) side: the picture, being symmetric, would not tell.
+    for (const auto& icon : SecondaryMountIcons(*ship))
         for (const auto& p : icon.Points) EXPECT_EQ(p.Lon < 0, icon.Port) << icon.Letter;
-}
 
-TEST(GraphicsSecondaries, SmallGunsOnCapitalShipsOnlyWhenAsked) {
-    auto ship = makeShip(stBB, 18000, 0);
+    // Small guns on a capital ship are drawn only when asked for.
+    ship->ShipType = stBB;
     ship->BatteryCalibre[2] = 4;
     ship->SecNo = 8;
     ship->SecTF = 1;
+    ship->Turrets.clear();
     EXPECT_FALSE(SecondariesShown(*ship));
     EXPECT_TRUE(SecondaryMountIcons(*ship).empty());
     ship->ShowSecondary = true;
@@ -243,16 +218,9 @@ TEST(GraphicsSecondaries, SmallGunsOnCapitalShipsOnlyWhenAsked) {
 }
 
 TEST(GraphicsFunnels, PositionRadiusAndShape) {
-    auto ship = makeShip(stBB, 18000, 0);   // size 20: r = 178 x 20 div 12 = 296
+    // Round funnels are drawn in the reference picture.
+    auto ship = makeShip(stBB, 18000);   // size 20: r = 178 x 20 div 12 = 296
     EXPECT_EQ(FunnelRadius(*ship), 296);
-    EXPECT_TRUE(FunnelPoints(*ship, 1).empty());
-    ship->Funnels[1].Pos = -20;
-    const TPointList round = FunnelPoints(*ship, 1);
-    ASSERT_EQ(round.size(), 12u);
-    long double lat = 0;
-    for (const auto& p : round) lat += p.Lat;
-    EXPECT_NEAR(lat / 12 / kGlobeUnitsPerYard, 20, 0.05);   // 20 yards ahead
-    EXPECT_NEAR(GeoDistance(PointAtBearing(TGeoPoint{}, 0, 20), round[3]), 296, 1);
     ship->Funnels[2].Pos = 30;
     ship->Funnels[2].Oval = true;
     const TPointList oval = FunnelPoints(*ship, 2);
@@ -262,21 +230,17 @@ TEST(GraphicsFunnels, PositionRadiusAndShape) {
     EXPECT_LT(oval[0].Lat, 0);
 }
 
-TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurn) {
-    auto ship = makeShip(stBB, 18000, 0);
+TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurnWithTheShip) {
+    auto ship = makeShip(stBB, 18000);
     TOutline& o = ship->Superstructure[1];
     o[0] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 350, 50));
     o[1] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 200, 60));
     EXPECT_TRUE(SuperstructurePoints(*ship, 0).empty());
-    TPointList pts = SuperstructurePoints(*ship, 1);
+    const TPointList pts = SuperstructurePoints(*ship, 1);
     ASSERT_EQ(pts.size(), 21u);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[0]), 350);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, pts[1]), 60, 0.05);
-    for (int j = 2; j < 21; ++j) EXPECT_EQ(pts[j], pts[1]);
+    EXPECT_EQ(pts[20], pts[1]);
     ship->SetHeading(90);
-    pts = SuperstructurePoints(*ship, 1);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[0]), 80);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, pts[1]), 290);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, SuperstructurePoints(*ship, 1)[1]), 290);
     // An empty first point hides the outline whatever the rest holds.
     o[0].Distance = 0;
     EXPECT_TRUE(SuperstructurePoints(*ship, 1).empty());
@@ -287,7 +251,6 @@ TEST(GraphicsOutlineEditing, CompletionMirrorsThePointsGiven) {
     one[0] = OutlinePointTo(PointAtBearing(TGeoPoint{}, 300, 40));
     CompleteOutline(one, 1);
     EXPECT_EQ(one[9].Distance, one[0].Distance);
-    EXPECT_NEAR(one[20].Distance, one[0].Distance, 1);
     EXPECT_EQ(MapAngleToCompass(one[10].Angle), 60);
 
     TOutline o{};
@@ -299,10 +262,6 @@ TEST(GraphicsOutlineEditing, CompletionMirrorsThePointsGiven) {
     EXPECT_TRUE(same(o[10], o[11]));
     EXPECT_EQ(MapAngleToCompass(o[10].Angle), 360 - 335);
     EXPECT_EQ(MapAngleToCompass(o[20].Angle), 160);
-    const TGeoPoint a = GeoPointAtHeading(TGeoPoint{}, o[3].Angle, o[3].Distance);
-    const TGeoPoint b = GeoPointAtHeading(TGeoPoint{}, o[17].Angle, o[17].Distance);
-    EXPECT_NEAR(a.Lon, -b.Lon, 2);
-    EXPECT_NEAR(a.Lat, b.Lat, 2);
 
     TOutline none{};   // no points leaves the outline empty
     CompleteOutline(none, 0);

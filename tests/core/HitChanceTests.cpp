@@ -166,7 +166,7 @@ TEST_F(HitChanceFixture, RangingCrowdingAndTheFinalBanding) {
     EXPECT_TRUE(hasLine(lines, "Ranging: -20"));
     EXPECT_TRUE(hasLine(lines, "DD firing: -50"));
     lines.clear();
-    chance(dd, t1, 12, 1, &lines, true);
+    chance(dd, t1, 12, 1, &lines, true);   // ranging ignored
     EXPECT_FALSE(hasLine(lines, "Ranging: -20"));
 
     battle.ships.clear();
@@ -198,10 +198,10 @@ TEST_F(HitChanceFixture, SeaStateAndTargetSize) {
                           Case{stDD, 2001, 0}, Case{stCL, 13, 10}, Case{stAMC, 4, 0}, Case{stMS, 4, 1}})
         EXPECT_EQ(SeaStatePenalty(c.type, c.sea), c.penalty) << c.type << " " << c.sea;
     TFightingShip& small = battle.Add("S", stTR, 2999);
-    EXPECT_EQ(GetTargetSizeModifier(small, 8001), -4 + 4);
     TFightingShip& big = battle.Add("B", stBB, 29000);
-    EXPECT_EQ(GetTargetSizeModifier(big, 8000), 1);
-    EXPECT_EQ(GetTargetSizeModifier(big, 8001), 0);
+    EXPECT_EQ((std::array<int, 3>{GetTargetSizeModifier(small, 8001), GetTargetSizeModifier(big, 8000),
+                                  GetTargetSizeModifier(big, 8001)}),
+              (std::array<int, 3>{-4 + 4, 1, 0}));
 }
 
 TEST_F(HitChanceFixture, MessagesAndTheSilentZeroRange) {

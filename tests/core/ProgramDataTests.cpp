@@ -1,11 +1,12 @@
-// The start-up tables: nations, preferences and the load sequence.
+// The start-up tables: nations, preferences, the load sequence, and the
+// bundled data as a whole.
 #include "platform/Messages.h"
 #include "platform/Paths.h"
+#include "shipdata/Tables.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 using platform::MessageKind;
@@ -26,23 +27,6 @@ void copyData(const testsupport::TempDir& dir, const std::string& name) {
 }
 
 } // namespace
-
-TEST(Nations, BundledTableHasElevenNationsInTheFixedOrder) {
-    const char* names[] = {"Great Britain", "Germany", "France", "Italy", "Austria-Hungary", "Russia",
-                           "United States", "Japan", "Ottoman Empire", "Greece", "Generic"};
-    const ProgramData& data = testsupport::bundledData();
-    for (int i = 0; i <= MaxNation; ++i) {
-        EXPECT_EQ(data.Nation(i)->Name, names[i]);
-        EXPECT_FALSE(data.Nations[i].Name2.empty());
-        EXPECT_TRUE(std::ifstream(testsupport::programDir() + "Flags/" + data.Nations[i].FlagFileName).good()) << i;
-    }
-    EXPECT_EQ(data.Nation(MaxNation + 1), nullptr);
-    // The designer's year 0 reads 1914: British AP shell still poor.
-    EXPECT_EQ(data.Nations[0].APShellQuality, -1);
-    NationTable later;
-    LoadNations(testsupport::programDir() + "Data/", 1918, later);
-    EXPECT_EQ(later[0].APShellQuality, 1);
-}
 
 // Which block a year reads: the nearest end outside the file, a missing war
 // year reported with every field at its default, and never a value borrowed
@@ -111,27 +95,52 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
     EXPECT_EQ((std::array<int, 2>{p.Autosave, p.MainFormHeight}), (std::array<int, 2>{30, 719}));
     EXPECT_EQ(p.WaterColor + p.LandColor + p.NationColor[0], 0u);
     EXPECT_TRUE(p.ApplyToDD && !p.SubWarning && !p.PreemptWarning);
-}
 
-TEST(Preferences, ColourTextsAndTheBundledFile) {
     for (auto [text, colour] : std::vector<std::pair<const char*, TColor>>{
              {"$00FFFF80", 0x00FFFF80u}, {"16777215", 0x00FFFFFFu}, {"clRed", 0x000000FFu}, {"CLBLUE", 0x00FF0000u},
              {"clGrey", clGrey}, {"Yellow", 0x0000FFFFu}})
         EXPECT_EQ(ColorFromText(text), colour) << text;
     for (const char* text : {"", "cl", "XXX", "$00FFFF80 "}) EXPECT_FALSE(ColorFromText(text)) << text;
-    const TPreferences& p = testsupport::bundledData().Preferences;
-    for (int i = 0; i < MaxNation; ++i) EXPECT_NE(p.NationColor[i], clGrey) << i;
 }
 
-TEST(ProgramData, BundledDataLoadsSilently) {
+// The bundled data loads without a message, every table filled, rising with
+// size, speed and calibre, penetration falling with range through the belt
+// and rising through the deck.
+TEST(ProgramData, BundledDataLoadsSilentlyFilledAndRising) {
     ScopedRecordingMessages rec;
-    ProgramData data;
-    EXPECT_TRUE(LoadProgramData(testsupport::programDir(), data));
+    ProgramData d;
+    EXPECT_TRUE(LoadProgramData(testsupport::programDir(), d));
     EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_EQ(data.Preferences.MainFormWidth, 1000);
-    EXPECT_EQ(data.Nations[MaxNation].Name, "Generic");
-    EXPECT_GT(data.Weapons.Gun(12).BaseRange, 0);
-    EXPECT_FALSE(data.Weapons.TorpedoTypes[9].Name.empty());
+    for (int i = 0; i <= MaxNation; ++i) {
+        EXPECT_FALSE(d.Nation(i)->Name.empty() || d.Nations[i].Name2.empty()) << i;
+        EXPECT_TRUE(std::ifstream(testsupport::programDir() + "Flags/" + d.Nations[i].FlagFileName).good()) << i;
+        EXPECT_TRUE(i == MaxNation || d.Preferences.NationColor[i] != clGrey) << i;
+        EXPECT_FALSE(d.Weapons.ShipTypeName(i).empty()) << i;
+    }
+    EXPECT_EQ(d.Nation(MaxNation + 1), nullptr);
+    for (int row = 0; row < 50; ++row)
+        for (int col = 0; col < 20; ++col)
+            EXPECT_TRUE(d.Design.SpeedHP[row][col] > 0 && (col == 0 || d.Design.SpeedHP[row][col] >= d.Design.SpeedHP[row][col - 1]) &&
+                        (row == 0 || d.Design.SpeedHP[row][col] >= d.Design.SpeedHP[row - 1][col])) << row << "/" << col;
+    for (int c = 4; c <= 18; ++c) {
+        EXPECT_EQ(d.Design.Ordnance[c - 3].Calibre, c);
+        EXPECT_GT(GunWeight(d.Design, c), GunWeight(d.Design, c - 1)) << c;
+        EXPECT_GT(TurretArmourBase(d.Design, c), TurretArmourBase(d.Design, c - 1)) << c;
+    }
+    const WeaponTables& w = d.Weapons;
+    for (int c = kMinGunCalibre; c <= kMaxGunCalibre; ++c) {
+        const TGunCalibreData& g = w.Gun(c);
+        EXPECT_TRUE(g.BaseRange > 0 && g.MaxRange > g.BaseRange && g.BaseRateOfFire > 0.0f) << c;
+        EXPECT_TRUE(g.VPen[1] >= g.VPen[10] && g.HPen[1] <= g.HPen[std::min(g.MaxRange, 30)]) << c;
+    }
+    std::string designations;
+    for (int i = 1; i <= 9; ++i) {
+        const TTorpedoType& x = w.TorpedoTypes[i];
+        ASSERT_FALSE(x.Name.empty());
+        EXPECT_EQ(designations.find(x.Name[0]), std::string::npos);
+        designations += x.Name[0];
+        EXPECT_TRUE(x.Range2 > x.Range1 && x.Speed2 < x.Speed1) << i;
+    }
 }
 
 TEST(ProgramData, UnopenableDesignTableSkipsTheRestOfTheStartUp) {

@@ -32,28 +32,24 @@ const char* kBattleship =
 
 } // namespace
 
+// Every table is printed, colours as hexadecimal texts.
 TEST(SdftoolData, PrintsEveryBundledTable) {
     testsupport::TempDir scratch;
     auto r = runTool({"data", "--data", programDir()}, scratch);
     ASSERT_EQ(r.status, 0);
     const json j = json::parse(r.out);
     EXPECT_TRUE(j["Messages"].empty());
-    ASSERT_EQ(j["Nations"].size(), 11u);
-    EXPECT_EQ(j["Nations"][1]["Name2"], "German");
-    EXPECT_EQ(j["Nations"][10]["FlagFileName"], "Generic.png");
+    EXPECT_EQ((std::array<size_t, 4>{j["Nations"].size(), j["GunCalibres"].size(), j["TorpedoTypes"].size(),
+                                     j["GunCalibres"][10]["VPen"].size() + j["GunCalibres"][10]["HPen"].size()}),
+              (std::array<size_t, 4>{11, 17, 9, 60}));
     EXPECT_EQ(j["CurrentYear"], 0);
     EXPECT_EQ(j["Preferences"]["WaterColor"], "$00FFFF80");
-    EXPECT_EQ(j["Preferences"]["MainFormHeight"], 719);
-    EXPECT_EQ(j["GunRangeFactor"], 10);
-    EXPECT_EQ(j["ShipTypeNames"][1], "Battlecruiser");
-    ASSERT_EQ(j["GunCalibres"].size(), 17u);
-    const auto& twelve = j["GunCalibres"][10];
-    EXPECT_EQ(twelve["Calibre"], 12);
-    EXPECT_EQ(twelve["VPen"].size() + twelve["HPen"].size(), 60u);
-    EXPECT_DOUBLE_EQ(twelve["BaseRateOfFire"].get<double>(), 1.5);
-    ASSERT_EQ(j["TorpedoTypes"].size(), 9u);
-    for (const char* key : {"Name", "Speed1", "Speed2", "Range1", "Range2", "Tag"})
-        EXPECT_TRUE(j["TorpedoTypes"][0].contains(key)) << key;
+    EXPECT_EQ(j["GunCalibres"][10]["Calibre"], 12);
+    for (auto [object, key] : std::vector<std::pair<json, const char*>>{
+             {j, "GunRangeFactor"}, {j, "ShipTypeNames"}, {j["Nations"][0], "Name2"}, {j["Nations"][0], "FlagFileName"},
+             {j["Preferences"], "MainFormHeight"}, {j["GunCalibres"][0], "BaseRateOfFire"}, {j["TorpedoTypes"][0], "Name"},
+             {j["TorpedoTypes"][0], "Speed2"}, {j["TorpedoTypes"][0], "Range2"}, {j["TorpedoTypes"][0], "Tag"}})
+        EXPECT_TRUE(object.contains(key)) << key;
 }
 
 TEST(SdftoolData, ReportsTheStartUpMessagesInOrder) {
@@ -75,7 +71,6 @@ TEST(SdftoolData, ReportsTheStartUpMessagesInOrder) {
     EXPECT_EQ(j["Messages"][1]["text"], "Warning! Cannot find file BasicData.dat!");
     EXPECT_EQ(j["Messages"][2], (json{{"kind", "notice"}, {"text", "Error: Cannot find file VPen.dat"}}));
     EXPECT_EQ(j["Preferences"]["WaterColor"], "$00000000");
-    EXPECT_EQ(j["Nations"][7]["Name"], "Japan");
 }
 
 TEST(SdftoolReport, PrintsOneJsonObjectPerReadableFile) {

@@ -12,6 +12,13 @@ TGeoPoint degrees(double lon, double lat) {
     return TGeoPoint{static_cast<std::int32_t>(lon * kGlobeUnitsPerDegree),
                      static_cast<std::int32_t>(lat * kGlobeUnitsPerDegree), 0};
 }
+// A battle whose firer stands at the origin and target 10,000 yards north.
+struct SightingTest : ::testing::Test {
+    Battle battle;
+    BattleEnvironment& env = battle.env;
+    TFightingShip& firer = battle.Add("A", stBB, 20000);
+    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+};
 } // namespace
 
 TEST(Sighting, LightConditions) {
@@ -23,9 +30,7 @@ TEST(Sighting, LightConditions) {
         EXPECT_EQ(LightConditionAt(degrees(0, c.lat), c.date), c.light) << c.lat << " " << c.date;
 }
 
-TEST(Sighting, SightingRanges) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
+TEST_F(SightingTest, SightingRanges) {
     env.DateTime = june21(12);
     env.DayRange = 10000;
     env.DuskRange = 5000;
@@ -41,10 +46,8 @@ TEST(Sighting, SightingRanges) {
     EXPECT_EQ(SightingTypeFactor(battle.Add("D2", stDD, 900), 555), 444);
 }
 
-TEST(Sighting, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
-    TFightingShip& bb = battle.Add("BB", stBB, 20000);
+TEST_F(SightingTest, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
+    TFightingShip& bb = firer;
     EXPECT_EQ(GetSightingRange(env, &bb, false), 0);
     bb.CurrentSpeed = 19;
     EXPECT_EQ(GetSightingRange(env, &bb, false), 300);
@@ -55,9 +58,7 @@ TEST(Sighting, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
     EXPECT_TRUE(env.IsMistOrRain());
 }
 
-TEST(Sighting, Glare) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
+TEST_F(SightingTest, Glare) {
     // Near the equinox the sun stands over the equator at noon: at 87 E it is
     // 3 degrees up in the west, and 800,000 yards further east it has set.
     env.DateTime = platform::dayNumberFromDate({1915, 3, 21}) + 0.5;
@@ -69,11 +70,7 @@ TEST(Sighting, Glare) {
     EXPECT_FALSE(HasGlare(env, s));
 }
 
-TEST(Sighting, ShipsInBetween) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
-    TFightingShip& firer = battle.Add("F", stBB, 20000);
-    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+TEST_F(SightingTest, ShipsInBetween) {
     battle.Add("Near", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 10));
     battle.Add("Beyond", stDD, 900, Battle::At(0, 12000));
     battle.Add("Wide", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 400));
@@ -85,23 +82,16 @@ TEST(Sighting, ShipsInBetween) {
     EXPECT_EQ(CountShipsInBetween(env, firer, &target, false), 1);
 }
 
-TEST(Sighting, NoShipLayer) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
-    TFightingShip& a = battle.Add("A", stBB, 20000);
+TEST_F(SightingTest, NoShipLayer) {
     TMap empty;
     env.Map = &empty;
     platform::ScopedRecordingMessages rec;
-    EXPECT_EQ(CountShipsInBetween(env, a, &a, true), 0);
-    EXPECT_EQ(GetSmokeInterference(env, a, &a, true), 0);
+    EXPECT_EQ(CountShipsInBetween(env, firer, &firer, true), 0);
+    EXPECT_EQ(GetSmokeInterference(env, firer, &firer, true), 0);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>(2, "Warning! No shiplayer in CountShipsInBetween procedure!")));
 }
 
-TEST(Sighting, SmokeAcrossTheLineOfFireScaledBySeaState) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
-    TFightingShip& firer = battle.Add("A", stBB, 20000);
-    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+TEST_F(SightingTest, SmokeAcrossTheLineOfFireScaledBySeaState) {
     TFightingShip& smoker = battle.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 3000), 90, 300));
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4000));
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4500));
@@ -118,11 +108,7 @@ TEST(Sighting, SmokeAcrossTheLineOfFireScaledBySeaState) {
                                                      "\rA LOS to T blocked by smoke from S 4\rTotal: 8 Effect: 2"}));
 }
 
-TEST(Sighting, SmokeFloatsAndAnEmptyReport) {
-    Battle battle;
-    BattleEnvironment& env = battle.env;
-    TFightingShip& firer = battle.Add("A", stBB, 20000);
-    TFightingShip& target = battle.Add("T", stBB, 20000, Battle::At(0, 10000));
+TEST_F(SightingTest, SmokeFloatsAndAnEmptyReport) {
     TGeoObjectStore& floats = battle.map.LayerByName(kSmokeLayerName).Objects();
     TSmokeFloat lonely(&floats);
     lonely.Chain(0).Add(Battle::At(0, 5000));   // one point: nothing to test

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 
 using platform::ScopedRecordingMessages;
@@ -139,27 +138,4 @@ TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
     EXPECT_EQ((std::array<int, 4>{t.Gun(10).BaseRange, t.Gun(11).BaseRange, t.Gun(2).HPen[1], t.Gun(2).MaxRange}),
               (std::array<int, 4>{9, 0, 0, 0}));
     EXPECT_EQ(t.TorpedoTypes[1].Name, "");
-}
-
-TEST(WeaponData, BundledTablesAreComplete) {
-    const WeaponTables& t = testsupport::bundledData().Weapons;
-    EXPECT_EQ(t.GunRangeFactor, 10);
-    EXPECT_EQ(t.ShipTypeName(0), "Battleship");
-    for (int c = kMinGunCalibre; c <= kMaxGunCalibre; ++c) {
-        const TGunCalibreData& g = t.Gun(c);
-        EXPECT_GT(g.BaseRange, 0) << c;
-        EXPECT_GT(g.MaxRange, g.BaseRange) << c;
-        EXPECT_GT(g.BaseRateOfFire, 0.0f) << c;
-        EXPECT_GE(g.VPen[1], g.VPen[10]) << c;    // belt penetration falls with range
-        EXPECT_LE(g.HPen[1], g.HPen[std::min(g.MaxRange, 30)]) << c;  // deck penetration rises
-    }
-    std::string designations;
-    for (int i = 1; i <= 9; ++i) {
-        const TTorpedoType& x = t.TorpedoTypes[i];
-        ASSERT_FALSE(x.Name.empty());
-        EXPECT_EQ(designations.find(x.Name[0]), std::string::npos);
-        designations += x.Name[0];
-        EXPECT_GT(x.Range2, x.Range1);
-        EXPECT_LT(x.Speed2, x.Speed1);
-    }
 }

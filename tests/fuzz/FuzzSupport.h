@@ -82,4 +82,15 @@ inline std::vector<std::string_view> splitParts(const std::uint8_t* data, size_t
     }
 }
 
+// ASCII lower case and blank trimming, for the plain reference scans.
+inline std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+inline std::string trim(const std::string& s) {
+    const size_t b = s.find_first_not_of(" \t");
+    return b == std::string::npos ? std::string() : s.substr(b, s.find_last_not_of(" \t") - b + 1);
+}
+
 } // namespace fuzz

@@ -13,8 +13,6 @@
 
 namespace {
 
-bool inRange(const SpinRange& r, std::int64_t v) { return v >= r.min && v <= r.max; }
-
 auto numbers(const DesignInputs& i) {
     return std::make_tuple(i.Nation, i.Type, i.Displacement, i.Range, i.Freeboard, i.Speed, i.FuelType, i.B,
                            i.BeltCoverage, i.BE, i.D, i.DE, i.CT, i.T, i.TT, i.SEC, i.ProtectedCruiser,
@@ -29,9 +27,7 @@ auto numbers(const DesignInputs& i) {
 std::string oneLine(std::string s) {
     for (char& c : s)
         if (c == '\r' || c == '\n') c = ' ';
-    const size_t b = s.find_first_not_of(" \t");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t") - b + 1);
+    return fuzz::trim(s);
 }
 
 auto texts(const DesignInputs& i) {
@@ -67,35 +63,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::Env& env = fuzz::beginRun();
     const std::string path = env.write("Fuzz Class.sdf", fuzz::asText(data, size));
 
-    DesignInputs inputs;
+    DesignInputs in;
     TDesignShip ship(gData);
-    ReadDesignFile(path, inputs, ship);
-    FUZZ_CHECK(inputs.Name == "Fuzz Class");
-    FUZZ_CHECK(inRange(ranges::Displacement, inputs.Displacement));
-    FUZZ_CHECK(inRange(ranges::Speed, inputs.Speed));
-    FUZZ_CHECK(inRange(ranges::MainCal, inputs.MainCal));
-    FUZZ_CHECK(inRange(ranges::SmallCal, inputs.SecCal) && inRange(ranges::SmallCal, inputs.TerCal));
-    FUZZ_CHECK(inRange(ranges::Quality, inputs.MQ) && inRange(ranges::Quality, inputs.SQ) &&
-               inRange(ranges::Quality, inputs.TQ));
-    FUZZ_CHECK(inRange(ranges::SmallGuns, inputs.Secondaries) && inRange(ranges::SmallGuns, inputs.Tertiaries));
-    FUZZ_CHECK(inRange(ranges::TorpCal, inputs.TorpCal));
-    FUZZ_CHECK(inRange(ranges::Mines, inputs.Mines));
+    ReadDesignFile(path, in, ship);
+    FUZZ_CHECK(in.Name == "Fuzz Class");
+    for (auto [r, v] : {std::pair{ranges::Displacement, in.Displacement}, {ranges::Speed, in.Speed},
+                        {ranges::MainCal, in.MainCal}, {ranges::SmallCal, in.SecCal}, {ranges::SmallCal, in.TerCal},
+                        {ranges::Quality, in.MQ}, {ranges::Quality, in.SQ}, {ranges::Quality, in.TQ},
+                        {ranges::SmallGuns, in.Secondaries}, {ranges::SmallGuns, in.Tertiaries},
+                        {ranges::TorpCal, in.TorpCal}, {ranges::Mines, in.Mines}})
+        FUZZ_CHECK(v >= r.min && v <= r.max);
     FUZZ_CHECK(ship.Turrets.size() <= 25 && ship.TorpedoMounts.size() <= 16);
 
-    ApplyInputs(inputs, ship);
+    ApplyInputs(in, ship);
 
     // Save what was read (with the outlines, as when a ship is displayed)
     // and read it again.
-    DesignOutlines outlines;
-    outlines.Superstructure = ship.Superstructure;
-    outlines.IsLine = inputs.OutlineIsLine;
-    const auto lines = DesignFileLines(inputs, ship, &outlines);
-    FUZZ_CHECK(platform::writeLines(path, lines) == platform::WriteResult::Ok);
+    DesignOutlines outlines{ship.Superstructure, in.OutlineIsLine};
+    FUZZ_CHECK(platform::writeLines(path, DesignFileLines(in, ship, &outlines)) == platform::WriteResult::Ok);
     DesignInputs again;
     TDesignShip shipAgain(gData);
     ReadDesignFile(path, again, shipAgain);
-    FUZZ_CHECK(numbers(again) == numbers(inputs));
-    FUZZ_CHECK(texts(again) == texts(inputs));
-    FUZZ_CHECK(lists(ship) == lists(shipAgain));
+    FUZZ_CHECK(numbers(again) == numbers(in) && texts(again) == texts(in) && lists(ship) == lists(shipAgain));
     return 0;
 }

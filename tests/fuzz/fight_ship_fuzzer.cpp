@@ -48,10 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     }
 
     ship->ResetTurretTraining();
-    (void)ship->CountGuns(true);
-    (void)ship->GunsText();
-    (void)ship->TorpedoesReady();
-    (void)ship->TorpedoBroadside();
+    (void)(ship->CountGuns(true) + ship->GunsText().size() + ship->TorpedoesReady() + ship->TorpedoBroadside());
     ship->SetHeading(static_cast<std::int32_t>(size % 360));
     ship->UpdateFireSmokePoints();
     // A second ship on the same map shares the presenters of the first.

@@ -11,16 +11,8 @@
 
 namespace {
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
-std::string trim(const std::string& s) {
-    const size_t b = s.find_first_not_of(" \t");
-    return b == std::string::npos ? std::string() : s.substr(b, s.find_last_not_of(" \t") - b + 1);
-}
+using fuzz::lower;
+using fuzz::trim;
 
 // The rules without an index: the first entry of the section and key, in
 // any letter case, wherever the section stands.
@@ -78,8 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         FUZZ_CHECK(fromDisk.ReadInteger(l.section, l.key, -7) == fromText.ReadInteger(l.section, l.key, -7));
         FUZZ_CHECK(fromDisk.ReadBool(l.section, l.key, true) == fromText.ReadBool(l.section, l.key, true));
     }
-    fromDisk.Close();
-    // Closed, it answers from the file again.
+    fromDisk.Close();   // closed, it answers from the file again
     fromDisk.Open(path);
     (void)fromDisk.ReadInteger("Data", "Speed", 18);
     return 0;

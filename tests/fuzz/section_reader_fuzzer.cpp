@@ -16,19 +16,13 @@ bool asciiOnly(const std::string& s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 // The plain scan: the value of the first key line after the section header,
 // before the next header.
 std::string plainScan(const std::vector<std::string>& lines, const std::string& section, const std::string& key,
                       const std::string& def) {
-    const std::string header = lower("[" + section + "]");
+    const std::string header = fuzz::lower("[" + section + "]");
     size_t start = 0;
-    while (start < lines.size() && lower(lines[start]) != header) ++start;
+    while (start < lines.size() && fuzz::lower(lines[start]) != header) ++start;
     start = start < lines.size() ? start + 1 : 0;
     const std::string prefix = key + "=";
     for (size_t i = start; i < lines.size(); ++i) {
@@ -54,8 +48,7 @@ std::vector<Lookup> lookups(const std::vector<std::string>& lines) {
             keys.push_back(line.substr(0, eq));
         }
     }
-    std::vector<Lookup> out;
-    // Keys in file order within each section: the order the loaders use.
+    std::vector<Lookup> out;   // keys in file order within each section, as the loaders ask
     for (const std::string& s : sections)
         for (const std::string& k : keys) out.push_back({s, k});
     return out;
@@ -66,11 +59,10 @@ void check(const TSectionLines& lines, const Lookup& l) {
     const std::int32_t n = ReadSectionInteger(lines, l.section, l.key, -7);
     const bool b = ReadSectionBool(lines, l.section, l.key, true);
     if (!asciiOnly(l.section)) return;  // letter case beyond ASCII is the reader's own business
-    const std::string want = plainScan(lines.lines(), l.section, l.key, "\x01");
-    FUZZ_CHECK(s == want);
+    FUZZ_CHECK(s == plainScan(lines.lines(), l.section, l.key, "\x01"));
     const std::string text = plainScan(lines.lines(), l.section, l.key, "");
     FUZZ_CHECK(n == (text.empty() ? -7 : platform::StrToIntDef(text, -7)));
-    FUZZ_CHECK(b == (text == "1" ? true : text == "0" ? false : true));
+    FUZZ_CHECK(b == (text != "0"));
 }
 
 } // namespace
@@ -80,15 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     TSectionLines lines(platform::splitLines(platform::cp1252ToUtf8(fuzz::asText(data, size))));
     const std::vector<Lookup> all = lookups(lines.lines());
 
+    // The full list alone, then in turn with a shorter one.
+    const TSectionLines half(std::vector<std::string>(
+        lines.lines().begin(), lines.lines().begin() + static_cast<long>(lines.lines().size() / 2)));
     for (const Lookup& l : all) check(lines, l);
-    {
-        // A shorter list read in turn with the full one.
-        const TSectionLines half(std::vector<std::string>(
-            lines.lines().begin(), lines.lines().begin() + static_cast<long>(lines.lines().size() / 2)));
-        for (const Lookup& l : all) {
-            check(half, l);
-            check(lines, l);
-        }
+    for (const Lookup& l : all) {
+        check(half, l);
+        check(lines, l);
     }
     if (!lines.lines().empty()) {
         // The list changed under the lookups: its first line made its last.

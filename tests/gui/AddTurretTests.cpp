@@ -9,13 +9,11 @@ namespace {
 
 void put(Tship& ship, char letter, bool mount = false) {
     if (mount) {
-        auto m = std::make_unique<TTorpedomount>();
-        m->Position = letter, m->Tubes = 2;
-        ship.TorpedoMounts.push_back(std::move(m));
+        ship.TorpedoMounts.push_back(std::make_unique<TTorpedomount>());
+        ship.TorpedoMounts.back()->Position = letter, ship.TorpedoMounts.back()->Tubes = 2;
     } else {
-        auto t = std::make_unique<TTurret>();
-        t->Position = letter, t->Guns = 2;
-        ship.Turrets.push_back(std::move(t));
+        ship.Turrets.push_back(std::make_unique<TTurret>());
+        ship.Turrets.back()->Position = letter, ship.Turrets.back()->Guns = 2;
     }
 }
 
@@ -34,15 +32,13 @@ private slots:
         TdlgAddTurret d;
         TDesignShip ship(bundledData());
         d.PrepareTurret(ship);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Add turret"));
-        QCOMPARE(d.lbPosition->count(), 24);
-        QCOMPARE(items(d).first(), QStringLiteral("A - Forward"));
-        QCOMPARE(items(d).last(), QStringLiteral("Y - Aft"));
+        QCOMPARE(items(d).size(), 24);
+        QCOMPARE(items(d).first() + QLatin1Char('|') + items(d).last(), QStringLiteral("A - Forward|Y - Aft"));
         QVERIFY(d.lbPosition->selectedItems().isEmpty() && d.TurretMode());
         put(ship, 'A');
         put(ship, 'X');
         d.PrepareTurret(ship);
-        QCOMPARE(d.lbPosition->count(), 22);
+        QCOMPARE(items(d).size(), 22);
         QCOMPARE(items(d).first(), QStringLiteral("1 - Port forward"));
         QVERIFY(!items(d).join(QLatin1Char('|')).contains(QStringLiteral("X - ")));
         for (char letter : kTurretPositionOrder)
@@ -53,13 +49,12 @@ private slots:
         // Mounts: both port broadside tubes offered; turrets take no mount position.
         TDesignShip bare(bundledData());
         d.PrepareMount(bare);
-        QCOMPARE(d.lbPosition->count(), 16);
+        QCOMPARE(items(d).size(), 16);
         QVERIFY(items(d).contains(QStringLiteral("F - Port broadside (sub)")));
-        QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
         put(bare, 'F', true);
         put(bare, 'A');
         d.PrepareMount(bare);
-        QCOMPARE(d.lbPosition->count(), 15);
+        QCOMPARE(items(d).size(), 15);
         QVERIFY(!items(d).contains(QStringLiteral("F - Port broadside (sub)")));
         QVERIFY(items(d).contains(QStringLiteral("L - Port broadside (sub)")));
         QVERIFY(items(d).contains(QStringLiteral("A - Forward (sub)")));
@@ -71,18 +66,17 @@ private slots:
         TDesignShip ship(bundledData());
         d.PrepareTurret(ship);
         d.show();
-        d.bnOK->click();
-        QCOMPARE(messages.texts(), (std::vector<std::string>{"Select a position", "Select number of guns in turret"}));
-        QVERIFY(d.isVisible());
-        messages.clear();
-        d.lbPosition->setCurrentRow(0);
-        d.bnOK->click();
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Select number of guns in turret"});
-        QVERIFY(d.isVisible());
-        messages.clear();
-        d.cbTurretFactor->setCurrentIndex(0);  // "Casemate"
-        d.bnOK->click();
-        QVERIFY(messages.recorded.empty());
+        // Each click names what is still missing; the dialog stays open until nothing is.
+        const std::vector<std::vector<std::string>> wanted = {
+            {"Select a position", "Select number of guns in turret"}, {"Select number of guns in turret"}, {}};
+        for (size_t step = 0; step < wanted.size(); ++step) {
+            if (step == 1) d.lbPosition->setCurrentRow(0);
+            if (step == 2) d.cbTurretFactor->setCurrentIndex(0);  // "Casemate"
+            messages.clear();
+            d.bnOK->click();
+            QCOMPARE(messages.texts(), wanted[step]);
+            QCOMPARE(d.isVisible(), step < 2);
+        }
         QCOMPARE(d.result(), int(QDialog::Accepted));
         auto turret = d.ChosenTurret();
         QVERIFY(turret && turret->Guns == 0 && turret->Position == 'A');
@@ -90,8 +84,8 @@ private slots:
         // A mount asks for its position only.
         d.PrepareMount(ship);
         d.show();
-        QVERIFY(!d.TurretMode());
-        QVERIFY(d.seGuns->isVisible() && !d.cbTurretFactor->isVisible());
+        QVERIFY(!d.TurretMode() && d.seGuns->isVisible() && !d.cbTurretFactor->isVisible());
+        messages.clear();
         d.bnOK->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"Select a position"});
         QVERIFY(d.isVisible());

@@ -1,5 +1,6 @@
-// The plan editor driven with the mouse on the offscreen canvas: funnels,
-// outlines, zoom, the pointer text, and the round trip through a save.
+// The plan editor driven with the mouse on the offscreen canvas: one test
+// per kind of edit (funnel, outline, delete), each saved and read back; zoom
+// and the pointer text.
 #include "DesignerTestSupport.h"
 #include "GuiTestRegistry.h"
 
@@ -9,22 +10,9 @@
 #include "map/Geodesy.h"
 #include "map/qt/MapControl.h"
 
-#include <QCheckBox>
-#include <QTest>
-
 #include <cmath>
 
 using namespace designertest;
-
-namespace {
-
-// The pixel holding the ship's centre.
-QPoint centreOf(const TMapControl& globe) {
-    const QPointF c = globe.GeoToScreen(TGeoPoint{});
-    return {static_cast<int>(std::floor(c.x())), static_cast<int>(std::floor(c.y()))};
-}
-
-} // namespace
 
 // Every test starts with a shown form on a scratch program directory.
 class PlanEditorTests : public QObject {
@@ -34,18 +22,26 @@ class PlanEditorTests : public QObject {
     TPlanEditor* editor = nullptr;
     TMapControl* globe = nullptr;
     DesignFormWidgets* w = nullptr;
-    QPoint c;   // the ship's centre
+    QPoint c;   // the pixel holding the ship's centre
+    std::string path;
 
     // A copy of the bundled Dreadnought in the scratch Custom Files, loaded.
-    std::string loadDreadnought() {
-        const std::string target = dir->customFile("Dreadnought.sdf");
-        QFile::copy(QString::fromStdString(programDir() + "Designs/Dreadnought.sdf"), QString::fromStdString(target));
+    void loadDreadnought() {
+        path = dir->customFile("Dreadnought.sdf");
+        QFile::copy(QString::fromStdString(programDir() + "Designs/Dreadnought.sdf"), QString::fromStdString(path));
         platform::ScopedRecordingMessages rec;
-        form->LoadDesign(target);
-        return target;
+        form->LoadDesign(path);
     }
-    void click(QPoint offset, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(globe, button, {}, c + offset);
+    void click(QPoint offset, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(globe, button, {}, c + offset); }
+    // Saves over the loaded file, loads it again and returns the file.
+    ProfileFile saveAndReload() {
+        platform::ScopedRecordingMessages rec;
+        rec.answerNext(true);
+        w->bnSave->click();
+        [&] { QCOMPARE(rec.texts(), (std::vector<std::string>{"Class exists!\rFile: " + path + "\r Overwrite?",
+                                                              "Ship design Dreadnought saved to file: " + path})); }();
+        form->LoadDesign(path);
+        return ProfileFile(path);
     }
 
 private slots:
@@ -57,7 +53,8 @@ private slots:
         QVERIFY(editor);
         globe = editor->Canvas();
         w = &form->Widgets();
-        c = centreOf(*globe);
+        const QPointF centre = globe->GeoToScreen(TGeoPoint{});
+        c = {static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y()))};
     }
     void cleanup() { form.reset(), dir.reset(); }
 
@@ -65,8 +62,7 @@ private slots:
         QCOMPARE(globe->Altitude(), 33);
         platform::ScopedRecordingMessages rec;
         w->bnFunnel[0]->click();
-        QCOMPARE(editor->EditMode, 1);
-        QVERIFY(globe->HandCursor());
+        QVERIFY(editor->EditMode == 1 && globe->HandCursor());
         click(QPoint(0, -40));
         QCOMPARE(editor->EditMode, 1);
         QCOMPARE(w->stFunnelPos[0]->text(), QStringLiteral("0"));
@@ -88,10 +84,9 @@ private slots:
         QCOMPARE(globe->Altitude(), 2000000000);
     }
 
-    void funnelAndOutlineGoIntoTheNextSave() {
-        const std::string path = loadDreadnought();
+    void placedFunnelsAreSavedAndReadBack() {
+        loadDreadnought();
         QVERIFY(editor->DisplayShip());
-
         // Funnel 2, oval, 40 pixels (yards at altitude 33) ahead.
         w->cbFunnelOval[1]->setChecked(true);
         w->bnFunnel[1]->click();
@@ -99,81 +94,74 @@ private slots:
         QCOMPARE(editor->EditMode, 0);
         const int pos = w->stFunnelPos[1]->text().toInt();
         QVERIFY2(pos <= -39 && pos >= -41, qPrintable(w->stFunnelPos[1]->text()));
-        QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
-        QVERIFY(editor->DisplayShip()->Funnels[2].Oval);
+        QVERIFY(editor->DisplayShip()->Funnels[2].Pos == pos && editor->DisplayShip()->Funnels[2].Oval);
         // A funnel placed abeam counts as aft.
         w->bnFunnel[2]->click();
         click(QPoint(20, 0));
         QVERIFY(w->stFunnelPos[2]->text().toInt() > 0);
 
+        ProfileFile f = saveAndReload();
+        QCOMPARE(f.ReadInteger("Funnels", "Funnel2Pos", 0), pos);
+        QVERIFY(f.ReadBool("Funnels", "Funnel2Oval", false));
+        QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
+        QCOMPARE(w->stFunnelPos[1]->text().toInt(), pos);
+    }
+
+    void drawnOutlinesAreSavedAndReadBack() {
+        loadDreadnought();
         // Outline 1: three points on the port half, one ignored on starboard.
         w->bnOutline[0]->click();
         QCOMPARE(editor->EditMode, 10);
         platform::ScopedRecordingMessages rec;
-        click(QPoint(-10, -60));
-        click(QPoint(-15, -20));
-        click(QPoint(30, 0));   // starboard: ignored
-        click(QPoint(-12, 30));
+        for (QPoint at : {QPoint(-10, -60), QPoint(-15, -20), QPoint(30, 0), QPoint(-12, 30)}) click(at);
         QCOMPARE(editor->PointCount, 3);
         QCOMPARE(w->stNoPoints[0]->text(), QStringLiteral("3"));
         w->cbClosed[0]->setChecked(false);
         click({}, Qt::RightButton);
         QCOMPARE(editor->EditMode, 0);
-        QVERIFY(rec.texts().empty());
         const TOutline outline = editor->DisplayShip()->Superstructure[0];
         QVERIFY(!editor->DisplayShip()->IsLine[0]);
-        QCOMPARE(outline[3].Distance, outline[2].Distance);   // copies of the last point
         QCOMPARE(outline[20].Distance, outline[0].Distance);  // mirror of the first
 
-        // Save over the loaded file and read it back.
-        rec.answerNext(true);
-        w->bnSave->click();
-        QCOMPARE(rec.texts(), (std::vector<std::string>{"Class exists!\rFile: " + path + "\r Overwrite?",
-                                                        "Ship design Dreadnought saved to file: " + path}));
-        ProfileFile f(path);
-        QCOMPARE(f.ReadInteger("Funnels", "Funnel2Pos", 0), pos);
-        QVERIFY(f.ReadBool("Funnels", "Funnel2Oval", false));
-        QCOMPARE(f.ReadBool("Superstructure0", "IsLine", true), false);
-        QCOMPARE(f.ReadInteger("Superstructure0", "Point1Angle", 0), outline[1].Angle);
-        QCOMPARE(f.ReadInteger("Superstructure0", "Point20Distance", 0), outline[20].Distance);
-        // A new load shows the saved details.
-        form->LoadDesign(path);
-        QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, pos);
-        QCOMPARE(editor->DisplayShip()->Superstructure[0][5].Angle, outline[5].Angle);
-        QCOMPARE(w->stFunnelPos[1]->text().toInt(), pos);
-    }
-
-    void eleventhPointAndDeleteFunnel() {
-        loadDreadnought();
-
+        // Outline 2: the eleventh point is refused.
         w->bnOutline[1]->click();
         QVERIFY(editor->DisplayShip()->IsLine[1]);
-        platform::ScopedRecordingMessages rec;
         for (int i = 0; i < 11; ++i) click(QPoint(-5 - i, -100 + 20 * i));
         QCOMPARE(rec.texts(), std::vector<std::string>{"Max 10 points!"});
         QCOMPARE(editor->PointCount, 10);
         const TOutline before = editor->DisplayShip()->Superstructure[1];
         click({}, Qt::RightButton);
-        const TOutline& after = editor->DisplayShip()->Superstructure[1];
-        for (int j = 0; j < 10; ++j) QCOMPARE(after[static_cast<size_t>(j)].Angle, before[static_cast<size_t>(j)].Angle);
-        QCOMPARE(after[10].Angle, after[11].Angle);
+        const TOutline line = editor->DisplayShip()->Superstructure[1];
+        for (size_t j = 0; j < 10; ++j) QCOMPARE(line[j].Angle, before[j].Angle);
+        QCOMPARE(line[10].Angle, line[11].Angle);
 
-        // Delete: Cancel keeps the funnel, OK removes it.
-        editor->DisplayShip()->Funnels[1].Pos = -30;
-        w->stFunnelPos[0]->setText(QStringLiteral("-30"));
-        rec.clear();
+        ProfileFile f = saveAndReload();
+        QCOMPARE(f.ReadBool("Superstructure0", "IsLine", true), false);
+        QCOMPARE(f.ReadInteger("Superstructure0", "Point1Angle", 0), outline[1].Angle);
+        QCOMPARE(f.ReadInteger("Superstructure1", "Point11Angle", 0), line[11].Angle);
+        QCOMPARE(editor->DisplayShip()->Superstructure[0][5].Angle, outline[5].Angle);
+        QCOMPARE(editor->DisplayShip()->Superstructure[1][9].Distance, line[9].Distance);
+    }
+
+    void deletedFunnelIsSavedAndReadBack() {
+        loadDreadnought();
+        // Cancel keeps the funnel, OK removes it.
+        platform::ScopedRecordingMessages rec;
         rec.answerNext(false);
         w->bnDeleteFunnel[0]->click();
-        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, -30);
+        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, -92);
         rec.answerNext(true);
         w->bnDeleteFunnel[0]->click();
         QCOMPARE(rec.texts(), (std::vector<std::string>{"Delete funnel?", "Delete funnel?"}));
         QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, 0);
         QCOMPARE(w->stFunnelPos[0]->text(), QStringLiteral("0"));
-
         // With a ship shown the pointer text is bearing and range.
         QTest::mouseMove(globe, c + QPoint(0, -50));
         QCOMPARE(w->stPos->text(), QStringLiteral("0 degrees 50 yds"));
+
+        QCOMPARE(saveAndReload().ReadInteger("Funnels", "Funnel1Pos", -1), 0);
+        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, 0);
+        QCOMPARE(editor->DisplayShip()->Funnels[2].Pos, -45);
     }
 
     void loadFailureLeavesNoShip() {

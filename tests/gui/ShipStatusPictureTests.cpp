@@ -14,7 +14,9 @@ using namespace statustest;
 
 namespace {
 
-QByteArray jpegBytes(const QImage& image) {
+QByteArray jpeg(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -22,22 +24,8 @@ QByteArray jpegBytes(const QImage& image) {
     return bytes;
 }
 
-QImage solid(int w, int h, QColor colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-int distinctColours(const QImage& image) {
-    QSet<QRgb> seen;
-    for (int y = 0; y < image.height(); y += 2)
-        for (int x = 0; x < image.width(); x += 2) seen.insert(image.pixel(x, y));
-    return seen.size();
-}
-
 bool near(QRgb a, QColor b) {
-    return std::abs(qRed(a) - b.red()) < 12 && std::abs(qGreen(a) - b.green()) < 12 &&
-           std::abs(qBlue(a) - b.blue()) < 12;
+    return std::abs(qRed(a) - b.red()) < 12 && std::abs(qGreen(a) - b.green()) < 12 && std::abs(qBlue(a) - b.blue()) < 12;
 }
 
 } // namespace
@@ -48,13 +36,12 @@ private slots:
     void cleanup() { platform::setProgramDir(designertest::programDir()); }
 
     void decoderReadsJpegAndRefusesGarbage() {
-        const QImage decoded = shippictures::DecodeJpeg(jpegBytes(solid(48, 16, QColor(200, 40, 40))));
+        const QImage decoded = shippictures::DecodeJpeg(jpeg(48, 16, QColor(200, 40, 40)));
         QCOMPARE(decoded.size(), QSize(48, 16));
         QVERIFY(near(decoded.pixel(20, 8), QColor(200, 40, 40)));
-
         QVERIFY(shippictures::DecodeJpeg(QByteArray("not a picture at all")).isNull());
         // A JPEG cut short must not reach libjpeg's default handler, which exits.
-        const QByteArray whole = jpegBytes(solid(64, 64, Qt::blue));
+        const QByteArray whole = jpeg(64, 64, Qt::blue);
         for (int cut : {20, static_cast<int>(whole.size()) / 2}) shippictures::DecodeJpeg(whole.left(cut));
         QCOMPARE(shippictures::StoredPicturePath("Dreadnought"), QStringLiteral(":/pictures/DREADNOUGHT"));
         QVERIFY(!shippictures::StoredPicture("NoSuchShip"));
@@ -70,10 +57,9 @@ private slots:
         platform::setProgramDir(dir.path());
 
         // Same name as the stored picture, any letter case of the folder.
-        QFile jpg(QString::fromStdString(dir.customFile("Dreadnought")));
-        QVERIFY(jpg.open(QIODevice::WriteOnly));
-        jpg.write(jpegBytes(solid(320, 80, QColor(20, 160, 20))));
-        jpg.close();
+        QFile file(QString::fromStdString(dir.customFile("Dreadnought")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg(320, 80, QColor(20, 160, 20))) > 0);
+        file.close();
         TdlgShipStatus card(designertest::bundledData());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
@@ -95,7 +81,6 @@ private slots:
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
         const QImage shown = card.W.imgPicture->pixmap().toImage();
-        QCOMPARE(shown.size(), QSize(640, 160));
         QCOMPARE(shown.pixel(320, 150), shippictures::StoredPicture("dreadNought")->pixel(320, 150));   // by name in capitals
 
         (*ship)->PictureName.clear();
@@ -114,21 +99,20 @@ private slots:
     void gameViewShipIsDrawnHeadingWest() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TFightingShip& s = **ship;
         TdlgShipStatus card(designertest::bundledData());
         const QImage empty = card.W.aDisplayGlobe->RenderToImage();
         platform::ScopedRecordingMessages messages;
-        card.FillShipStatus(s, 0);
+        card.FillShipStatus(**ship, 0);
         QVERIFY(card.GameViewShip);
-        TFightingShip& view = *card.GameViewShip;
-        QCOMPARE(view.Heading, 270);
-
+        QCOMPARE(card.GameViewShip->Heading, 270);
         const QImage drawn = card.W.aDisplayGlobe->RenderToImage();
-        QVERIFY(distinctColours(drawn) > 3);
+        QSet<QRgb> colours;
+        for (int x = 0; x < drawn.width(); x += 2) colours.insert(drawn.pixel(x, 80));
+        QVERIFY(colours.size() > 3);
         QVERIFY(drawn.pixel(320, 80) != empty.pixel(320, 80));   // the hull lies along the middle row
 
         // A second fill replaces the ship instead of adding one.
-        card.FillShipStatus(s, 0);
+        card.FillShipStatus(**ship, 0);
         const TMapLayer* layer = card.W.aDisplayGlobe->Map().FindLayer(kShipLayerName);
         QVERIFY(layer && layer->ObjectsIfAny());
         QCOMPARE(layer->ObjectsIfAny()->Count(), 4);

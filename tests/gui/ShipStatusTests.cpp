@@ -7,7 +7,6 @@
 
 #include "combat/Damage.h"
 #include "designer/PlanEditor.h"
-#include "platform/DayNumber.h"
 #include "status/HitDetails.h"
 
 #include <QGuiApplication>
@@ -39,13 +38,22 @@ const std::vector<std::string> kLog = {
 
 } // namespace
 
+// Every test starts with a fresh Dreadnought and an empty card.
 class ShipStatusTests : public QObject {
     Q_OBJECT
+    std::unique_ptr<LoadedShip> ship;
+    std::unique_ptr<TdlgShipStatus> cardOwner;
+
 private slots:
-    void headingSummaryAndBoxesOfDreadnought() {
-        auto ship = loadSample("Dreadnought");
+    void init() {
+        ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TdlgShipStatus card(designertest::bundledData());
+        cardOwner = std::make_unique<TdlgShipStatus>(designertest::bundledData());
+    }
+    void cleanup() { cardOwner.reset(), ship.reset(); }
+
+    void headingSummaryAndBoxesOfDreadnought() {
+        TdlgShipStatus& card = *cardOwner;
         std::vector<std::string> texts;
         fill(card, **ship, (*ship)->ObsoleteDate, &texts);
         // An empty fuel store is the only complaint (endurance at two speeds).
@@ -71,18 +79,13 @@ private slots:
     }
 
     void oldShipsAndNationNames() {
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus& card = *cardOwner;
         const auto typeAfter = [&](std::int32_t date) {
             fill(card, **ship, date);
             return card.W.lbShipType->text();
         };
         QCOMPARE(typeAfter((*ship)->ObsoleteDate + 1), QStringLiteral("OLD BRITISH Battleship"));
-        QVERIFY(typeAfter(platform::todayDayNumber()).startsWith(QStringLiteral("OLD ")));
-
-        // Nation 10 is "Generic": the side's name stands in, empty here.
-        QCOMPARE(QString::fromStdString(designertest::bundledData().Nations[10].Name2), QStringLiteral("Generic"));
+        // Nation 10 ("Generic"): the side's name stands in, empty here.
         (*ship)->Nation = 10;
         QCOMPARE(typeAfter(0), QStringLiteral(" Battleship"));
         SideDisplayNames[0] = "Blue fleet";
@@ -96,16 +99,13 @@ private slots:
     }
 
     void armourTurretMountAndDamageStates() {
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
         TFightingShip& s = **ship;
         s.ArmorB = 11.5f, s.ArmorD = 0;
         s.Turrets[0]->Guns = 0;   // a casemate counts as one gun
         TFightingShip::AsFighting(s.Turrets[1].get())->Knocked = true;
         TFightingShip::AsFighting(s.TorpedoMounts[2].get())->Destroyed = true;
         s.MineCapacity = 1;
-
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus& card = *cardOwner;
         fill(card, s, 0);
         const ShipStatusWidgets& w = card.W;
         // Every turret counts, knocked out or not; the casemate as one gun.
@@ -131,7 +131,7 @@ private slots:
     void smallGunsMinesAndAboveWaterTubes() {
         auto kev = loadSample("King Edward VII");
         QVERIFY(kev);
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus& card = *cardOwner;
         fill(card, **kev, 0);
         const ShipStatusWidgets& w = card.W;
         CHECK_TEXTS({w.lbSecondaryGuns, "4 - 9 inch."}, {w.stSecPort, " 2 (2)"}, {w.stTerPort, " 5 (5)"});
@@ -161,17 +161,15 @@ private slots:
         QVERIFY(firer && target);
         (*target)->SetPosition(TGeoPoint{0, 8000 * 44, 0});   // about 8,000 yards north
         (*firer)->MainTarget = target->ship.get();
-
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus& card = *cardOwner;
         fill(card, **firer, 0);
-        const ShipStatusWidgets& w = card.W;
-        QVERIFY(w.bnHitChance->isEnabled());
-        QVERIFY(QRegularExpression(QStringLiteral("^ -?\\d+\\.\\d\\d$")).match(w.stHitChance->text()).hasMatch());
+        QVERIFY(card.W.bnHitChance->isEnabled());
+        QVERIFY(QRegularExpression(QStringLiteral("^ -?\\d+\\.\\d\\d$")).match(card.W.stHitChance->text()).hasMatch());
         QString first;
         whenOpens(card.AccuracyDialog(), [&] { first = card.AccuracyDialog().Memo1->toPlainText(); });
         {
             platform::ScopedRecordingMessages messages;
-            w.bnHitChance->click();
+            card.W.bnHitChance->click();
         }
         QVERIFY2(first.startsWith(QStringLiteral("Target: ")), qPrintable(first));
         QTest::qWait(0);   // let a stray single-shot run before the card goes
@@ -191,30 +189,26 @@ private slots:
         QCOMPARE(ReworkHitLog({"\u00BD0:00x Mine"}, false), (std::vector<std::string>{"\u00BD0:00 Mine/Torpedo"}));
 
         // The card's log button opens the dialog on the reworked log.
-        auto ship = loadSample("Dreadnought");
-        QVERIFY(ship);
         (*ship)->HitLog = kLog;
         TdlgHitDetails dialog;
         TdlgShipStatus card(designertest::bundledData());
         card.SetHitDetailsDialog(&dialog);
         fill(card, **ship, 0);
-        QString shown;
-        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
-        card.W.bnHitDetails->click();
-        QCOMPARE(shown.split(QLatin1Char('\n')).size(), 7);
-        FullLogDetail = true;
-        whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
-        card.W.bnHitDetails->click();
+        for (bool full : {false, true}) {
+            FullLogDetail = full;
+            QString shown;
+            whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
+            card.W.bnHitDetails->click();
+            QCOMPARE(shown.split(QLatin1Char('\n')).size(), full ? 9 : 7);
+        }
         FullLogDetail = false;
-        QCOMPARE(shown.split(QLatin1Char('\n')).size(), 9);
         QCOMPARE((*ship)->HitLog, kLog);   // the ship's own log is left alone
     }
 
     void smokeSightedClipboardAndClose() {
-        auto ship = loadSample("Dreadnought");
         auto other = loadSample("Invincible");
-        QVERIFY(ship && other);
-        TdlgShipStatus card(designertest::bundledData());
+        QVERIFY(other);
+        TdlgShipStatus& card = *cardOwner;
         fill(card, **ship, 0);
         {
             platform::ScopedRecordingMessages messages;
@@ -274,10 +268,10 @@ private slots:
     }
 
     void screenshotOfTheCard() {
-        auto ship = loadSample(qEnvironmentVariable("SHIP_SCREENSHOT_DESIGN", QStringLiteral("King Edward VII")).toStdString());
-        QVERIFY(ship);
-        TdlgShipStatus card(designertest::bundledData());
-        fill(card, **ship, 0);
+        auto shown = loadSample(qEnvironmentVariable("SHIP_SCREENSHOT_DESIGN", QStringLiteral("King Edward VII")).toStdString());
+        QVERIFY(shown);
+        TdlgShipStatus& card = *cardOwner;
+        fill(card, **shown, 0);
         card.show();
         QVERIFY(QTest::qWaitForWindowExposed(&card));
         const QPixmap shot = card.grab();
