@@ -194,3 +194,14 @@ std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvir
     }
     return rows;
 }
+
+std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows) {
+    std::vector<AdvantageChange> changes;
+    for (const SweepRow& row : rows) {
+        const double own = row.Own.HitsPerMinute, opponent = row.Opponent.HitsPerMinute;
+        if (own == opponent) continue;
+        const bool ownLeads = own > opponent;
+        if (changes.empty() || changes.back().Own != ownLeads) changes.push_back({row.Range, ownLeads});
+    }
+    return changes;
+}

@@ -103,6 +103,16 @@ std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvir
                                       EngagementScenario scenario, std::int32_t from, std::int32_t to,
                                       std::int32_t step);
 
+// Who leads in expected hits per minute along a sweep: the first entry is
+// the first range where either ship leads, each further entry a range where
+// the lead passes to the other ship. Ranges where both are even (both 0,
+// say) change nothing.
+struct AdvantageChange {
+    std::int32_t Range = 0;
+    bool Own = true;   // the own ship leads from here on
+};
+std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows);
+
 // The map point of a latitude and longitude in degrees.
 TGeoPoint SeaAreaPoint(double latitude, double longitude);
 
