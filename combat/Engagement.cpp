@@ -1,5 +1,6 @@
 #include "combat/Engagement.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "combat/FightShip.h"
@@ -199,7 +200,9 @@ std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows)
     std::vector<AdvantageChange> changes;
     for (const SweepRow& row : rows) {
         const double own = row.Own.HitsPerMinute, opponent = row.Opponent.HitsPerMinute;
-        if (own == opponent) continue;
+        // Curves within a twentieth of each other are even: the lead does not
+        // flicker where they run side by side.
+        if (std::fabs(own - opponent) <= 0.05 * std::max(own, opponent)) continue;
         const bool ownLeads = own > opponent;
         if (changes.empty() || changes.back().Own != ownLeads) changes.push_back({row.Range, ownLeads});
     }

@@ -105,8 +105,8 @@ std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvir
 
 // Who leads in expected hits per minute along a sweep: the first entry is
 // the first range where either ship leads, each further entry a range where
-// the lead passes to the other ship. Ranges where both are even (both 0,
-// say) change nothing.
+// the lead passes to the other ship. Ranges where the two are within a
+// twentieth of the larger (both 0, say) count as even and change nothing.
 struct AdvantageChange {
     std::int32_t Range = 0;
     bool Own = true;   // the own ship leads from here on

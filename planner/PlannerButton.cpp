@@ -1,7 +1,6 @@
 #include "planner/PlannerButton.h"
 
 #include <QBoxLayout>
-#include <QComboBox>
 #include <QKeySequence>
 #include <QPushButton>
 
@@ -23,13 +22,6 @@ QPushButton* AddEngagementButton(TfrmDesignMain& form) {
             row->insertWidget(at + 1, button);
             break;
         }
-    DesignFormWidgets& w = form.Widgets();
-    auto update = [&form, button] {
-        button->setEnabled(form.Widgets().cbNation->currentIndex() >= 0 && form.Widgets().cbType->currentIndex() >= 0);
-    };
-    QObject::connect(w.cbNation, &QComboBox::currentIndexChanged, button, update);
-    QObject::connect(w.cbType, &QComboBox::currentIndexChanged, button, update);
-    update();
     QObject::connect(button, &QPushButton::clicked, &form, [&form] { ShowEngagementPlanner(form); });
     return button;
 }
@@ -38,6 +30,10 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
     TDesignShip* ship = form.DesignShip();
     if (!ship) return nullptr;
     const DesignInputs inputs = form.Inputs();
+    if (inputs.Nation < 0 || inputs.Type < 0) {
+        platform::messages().notice("Choose a nation and a ship type before planning an engagement.");
+        return nullptr;
+    }
     std::optional<DesignOutlines> outlines;
     if (form.PlanEditor()) outlines = form.PlanEditor()->DisplayShipOutlines();
     std::vector<std::string> lines;

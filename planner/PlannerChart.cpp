@@ -17,9 +17,12 @@ std::string YardsText(std::int32_t yards) {
     return (yards < 0 ? "-" : "") + digits;
 }
 
-std::string AdvantageText(const std::vector<AdvantageChange>& changes, const std::string& own,
-                          const std::string& opponent) {
-    if (changes.empty()) return "Neither ship can expect a hit at these ranges.";
+std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& own, const std::string& opponent) {
+    const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
+    if (changes.empty()) {
+        const bool hits = std::any_of(rows.begin(), rows.end(), [](const SweepRow& r) { return r.Own.HitsPerMinute > 0; });
+        return hits ? "The ships are even at every range." : "Neither ship can expect a hit at these ranges.";
+    }
     std::string text = (changes.front().Own ? own : opponent) + " leads from " + YardsText(changes.front().Range) + " yd";
     for (size_t i = 1; i < changes.size(); ++i)
         text += "; beyond " + YardsText(changes[i].Range) + " yd: " + (changes[i].Own ? own : opponent);
@@ -56,7 +59,7 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
     axisX->setTitleText(QStringLiteral("Range (yd)"));
     axisX->setLabelFormat(QStringLiteral("%d"));
     auto* axisY = new QValueAxis;
-    axisY->setTitleText(QStringLiteral("Main battery hits/min"));
+    axisY->setTitleText(QStringLiteral("Main hits/min"));
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
 
@@ -67,6 +70,9 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
     top = top > 0 ? top * 1.15 : 1.0;
     const double first = rows.empty() ? 0 : rows.front().Range, last = rows.empty() ? 1 : rows.back().Range;
     axisX->setRange(first, std::max(last, first + 1));
+    axisX->setTickType(QValueAxis::TicksDynamic);
+    axisX->setTickAnchor(0);
+    axisX->setTickInterval(last - first > 16000 ? 5000 : 2000);
     axisY->setRange(0, top);
 
     auto attach = [&](QAbstractSeries* series) {
@@ -75,7 +81,7 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
         series->attachAxis(axisY);
     };
     attach(hitsSeries(rows, true, own, QColor(30, 90, 200)));
-    attach(hitsSeries(rows, false, opponent, QColor(200, 50, 30)));
+    attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, QColor(200, 50, 30)));
 
     auto* now = new QLineSeries;
     now->setName(QStringLiteral("Range now"));

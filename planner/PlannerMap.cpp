@@ -1,5 +1,8 @@
 #include "planner/PlannerMap.h"
 
+#include <QEvent>
+
+#include <algorithm>
 #include <cmath>
 
 #include "combat/FightShip.h"
@@ -68,9 +71,16 @@ void drawArcs(TMapCanvas& canvas, const TFightingShip& ship, const std::vector<T
 TPlannerMap::TPlannerMap(TMapControl& control, const TPreferences& preferences)
     : control_(control), preferences_(preferences) {
     control_.OnRender = [this](TMapCanvas& canvas) { Render(canvas); };
+    control_.installEventFilter(this);
+}
+
+bool TPlannerMap::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &control_ && event->type() == QEvent::Resize) Fit();
+    return QObject::eventFilter(watched, event);
 }
 
 TPlannerMap::~TPlannerMap() {
+    control_.removeEventFilter(this);
     control_.OnRender = nullptr;
     opponent_.reset();
     own_.reset();
@@ -105,15 +115,25 @@ void TPlannerMap::Show(const EngagementScenario& scenario, const EngagementFigur
     const TGeoPoint there = PointAtBearing(origin, scenario.Bearing, scenario.Range);
     placeShip(*own_, origin, scenario.Own.Heading);
     placeShip(*opponent_, there, scenario.Opponent.Heading);
+    there_ = there;
     ownArcs_ = figures.Own.TurretsBearing;
     opponentArcs_ = figures.Opponent.TurretsBearing;
+    Fit();
+}
 
-    // Both ships and their titles in view: the range over about half the
-    // shorter side of the control.
-    control_.SetCentre(TGeoPoint{static_cast<std::int32_t>((static_cast<std::int64_t>(origin.Lon) + there.Lon) / 2),
-                                 static_cast<std::int32_t>((static_cast<std::int64_t>(origin.Lat) + there.Lat) / 2), 0});
-    const double side = std::max(100, std::min(control_.width(), control_.height()));
-    control_.SetAltitude(static_cast<std::int32_t>(std::ceil(33.0 * std::max(scenario.Range, 500.0) / (0.55 * side))));
+// Both ships, their arcs and titles in view, centred between the ships.
+void TPlannerMap::Fit() {
+    // Yards east and north from the own ship to the opponent (at the
+    // equator a globe unit is as long either way).
+    const double east = std::fabs(there_.Lon) / kGlobeUnitsPerYard, north = std::fabs(there_.Lat) / kGlobeUnitsPerYard;
+    const double arcs = std::max(range_, 500.0) * 0.65;   // an arc's radius beyond each ship
+    constexpr double kTitle = 110;                          // pixels for a title right of a ship
+    const double width = std::max(200, control_.width()), height = std::max(100, control_.height());
+    const double pixelsPerYard = std::min((width - kTitle) / (east + arcs), (height - 10) / (north + arcs));
+    // The view's middle sits half a title to the right of the ships' middle.
+    const double shift = kTitle / 2 / pixelsPerYard * kGlobeUnitsPerYard;
+    control_.SetCentre(TGeoPoint{static_cast<std::int32_t>(there_.Lon / 2 + shift), there_.Lat / 2, 0});
+    control_.SetAltitude(static_cast<std::int32_t>(std::ceil(33.0 / pixelsPerYard)));
     control_.Redraw();
 }
 

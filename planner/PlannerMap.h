@@ -3,6 +3,8 @@
 // line of fire and the arc of each turret that bears. The ships are drawn
 // around the equator with the scenario's range and bearing, where the flat
 // plan view keeps their shapes and angles true.
+#include <QObject>
+
 #include <memory>
 #include <vector>
 
@@ -13,7 +15,7 @@
 class TMapCanvas;
 class TMapControl;
 
-class TPlannerMap {
+class TPlannerMap : public QObject {
 public:
     TPlannerMap(TMapControl& control, const TPreferences& preferences);
     ~TPlannerMap();   // the ships leave the control's map first
@@ -28,12 +30,18 @@ public:
     const TFightingShip* Own() const { return own_.get(); }
     const TFightingShip* Opponent() const { return opponent_.get(); }
 
+protected:
+    // Fits the view again when the control changes size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Render(TMapCanvas& canvas);
+    void Fit();
 
     TMapControl& control_;
     const TPreferences& preferences_;
     std::unique_ptr<TFightingShip> own_, opponent_;
     std::vector<TurretPosition> ownArcs_, opponentArcs_;
     double range_ = 0;
+    TGeoPoint there_{};
 };

@@ -142,14 +142,21 @@ QWidget* firePanel(PlannerFireControls& c, const char* suffix) {
     c.lbTitle->setFont(bold);
     c.tbBatteries = named(new QTableWidget(0, 5), "tbBatteries");
     c.tbBatteries->setHorizontalHeaderLabels({QStringLiteral("Battery"), QStringLiteral("Hit %"),
-                                              QStringLiteral("ROF"), QStringLiteral("Guns bearing"),
+                                              QStringLiteral("ROF"), QStringLiteral("Bearing"),
                                               QStringLiteral("Hits/min")});
+    QFont small = c.tbBatteries->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    c.tbBatteries->setFont(small);
+    c.tbBatteries->verticalHeader()->setDefaultSectionSize(19);
+    c.tbBatteries->horizontalHeader()->setMinimumSectionSize(20);
     c.tbBatteries->verticalHeader()->setVisible(false);
     c.tbBatteries->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.tbBatteries->setSelectionMode(QAbstractItemView::NoSelection);
     c.tbBatteries->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     c.tbBatteries->horizontalHeader()->setStretchLastSection(true);
-    c.tbBatteries->setFixedHeight(96);
+    c.tbBatteries->setFixedHeight(88);   // the header and three batteries
+    c.tbBatteries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.tbBatteries->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.stSighting = named(new QLabel, "stSighting");
     c.stIdentification = named(new QLabel, "stIdentification");
     c.lbBreakdown = named(new QListWidget, "lbBreakdown");
@@ -195,21 +202,22 @@ void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
     auto* results = new QHBoxLayout;
     results->addWidget(firePanel(w.Fire[0], "Own"));
     results->addWidget(firePanel(w.Fire[1], "Opp"));
-    right->addLayout(results, 5);
+    right->addLayout(results, 1);
     auto* pictures = new QHBoxLayout;
     auto* chartColumn = new QVBoxLayout;
     w.chChart = named(new QChartView, "chChart");
     w.chChart->setRenderHint(QPainter::Antialiasing);
-    w.chChart->setMinimumHeight(200);
+    w.chChart->setFixedHeight(230);
     w.stAdvantage = named(new QLabel, "stAdvantage");
     w.stAdvantage->setWordWrap(true);
     chartColumn->addWidget(w.chChart, 1);
     chartColumn->addWidget(w.stAdvantage);
-    pictures->addLayout(chartColumn, 3);
+    pictures->addLayout(chartColumn, 4);
     w.mcMap = named(new TMapControl, "mcMap");
     w.mcMap->setMinimumSize(220, 200);
-    pictures->addWidget(w.mcMap, 2);
-    right->addLayout(pictures, 4);
+    pictures->addWidget(w.mcMap, 3);
+    w.mcMap->setFixedHeight(250);
+    right->addLayout(pictures, 0);
     w.stMessages = named(new QLabel, "stMessages");
     w.stMessages->setWordWrap(true);
     w.stMessages->setStyleSheet(QStringLiteral("color: #a00000"));

@@ -355,7 +355,7 @@ void TfrmPlanner::Recompute() {
     ShowFire(0, figures_.Own, *ships_.Own, *ships_.Opponent);
     ShowFire(1, figures_.Opponent, *ships_.Opponent, *ships_.Own);
     ShowHitsChart(*W.chChart, sweep_, ships_.Own->Name, ships_.Opponent->Name, W.seRange->value());
-    W.stAdvantage->setText(q(AdvantageText(AdvantageChanges(sweep_), ships_.Own->Name, ships_.Opponent->Name)));
+    W.stAdvantage->setText(q(AdvantageText(sweep_, ships_.Own->Name, ships_.Opponent->Name)));
     map_->Show(scenario, figures_);
     ShowMessages(messages);
     updating_ = false;
@@ -378,8 +378,8 @@ void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShi
                                    QString::number(b.Calibre) + QStringLiteral(" in"));
         setCell(table, row, 1, b.BeyondGunRange ? QStringLiteral("Beyond gun range") : chanceText(b.HitChance));
         setCell(table, row, 2, chanceText(b.RateOfFire));
-        QString bearing = QString::number(b.GunsBearing) + QStringLiteral(" of ") + QString::number(b.Guns);
-        if (b.Battery == 1 && !fire.TurretsBearing.empty()) bearing += QStringLiteral(" (") + q(letters(fire.TurretsBearing)) + QStringLiteral(")");
+        QString bearing = QString::number(b.GunsBearing) + QStringLiteral("/") + QString::number(b.Guns);
+        if (b.Battery == 1 && !fire.TurretsBearing.empty()) bearing += QStringLiteral(" ") + q(letters(fire.TurretsBearing));
         setCell(table, row, 3, bearing);
         setCell(table, row, 4, fixed(b.HitsPerMinute, 3));
     }
