@@ -176,9 +176,16 @@ EngagementFigures ComputeEngagement(const ProgramData& data, const BattleEnviron
     PlaceShips(ships, scenario);
     BattleEnvironment battle = env;
     battle.Map = ships.Map.get();
-    const ScopedSeed seed(scenario.Seed);
-    figures.Own = computeFire(data, battle, *ships.Own, *ships.Opponent, scenario);
-    if (both) figures.Opponent = computeFire(data, battle, *ships.Opponent, *ships.Own, scenario);
+    // Each way draws from the seed afresh, so what one way computes (the
+    // other batteries, say) never shifts the other's draws.
+    {
+        const ScopedSeed seed(scenario.Seed);
+        figures.Own = computeFire(data, battle, *ships.Own, *ships.Opponent, scenario);
+    }
+    if (both) {
+        const ScopedSeed seed(scenario.Seed);
+        figures.Opponent = computeFire(data, battle, *ships.Opponent, *ships.Own, scenario);
+    }
     return figures;
 }
 
