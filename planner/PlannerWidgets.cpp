@@ -72,7 +72,7 @@ QWidget* shipsTab(PlannerWidgets& w) {
     auto* g = new QGridLayout(page);
     g->addWidget(new QLabel(QStringLiteral("Own ship")), 0, 1);
     g->addWidget(new QLabel(QStringLiteral("Opponent")), 0, 2);
-    const char* const rows[] = {"Heading", "Speed", "Crew quality", "Ranging turns", "Sighted by enemy", "Evading"};
+    const char* const rows[] = {"Heading", "Speed", "Crew quality", "Ranging turns", "Enemy sees", "Evading"};
     for (int r = 0; r < 6; ++r) g->addWidget(new QLabel(QString::fromLatin1(rows[r])), r + 1, 0);
     const char* const suffix[2] = {"Own", "Opp"};
     for (int i = 0; i < 2; ++i) {
@@ -83,8 +83,9 @@ QWidget* shipsTab(PlannerWidgets& w) {
         c.seCrewQuality = spin("seCrewQuality", -5, 5, 1);
         c.seRangingTurns = spin("seRangingTurns", 0, 20, 1);
         c.cbSightingLevel = named(new QComboBox, "cbSightingLevel");
-        c.cbSightingLevel->addItems({QStringLiteral("0 unsighted"), QStringLiteral("1 sighted"),
-                                     QStringLiteral("2 type known"), QStringLiteral("3 class known")});
+        c.cbSightingLevel->addItems({QStringLiteral("0 nothing"), QStringLiteral("1 a ship"),
+                                     QStringLiteral("2 its type"), QStringLiteral("3 its class")});
+        c.cbSightingLevel->setToolTip(QStringLiteral("How well the enemy has sighted this ship"));
         c.cbEvading = named(new QCheckBox, "cbEvading");
         QWidget* controls[] = {c.seHeading, c.seSpeed, c.seCrewQuality, c.seRangingTurns, c.cbSightingLevel,
                                c.cbEvading};
@@ -93,7 +94,8 @@ QWidget* shipsTab(PlannerWidgets& w) {
             g->addWidget(controls[r], r + 1, i + 1);
         }
     }
-    w.cbReady = named(new QCheckBox(QStringLiteral("Ships ready for battle (fuel and ammunition full)")), "cbReady");
+    w.cbReady = named(new QCheckBox(QStringLiteral("Ships ready for battle")), "cbReady");
+    w.cbReady->setToolTip(QStringLiteral("Fuel and ammunition full, as ships leave port"));
     w.cbReady->setChecked(true);
     g->addWidget(w.cbReady, 7, 0, 1, 3);
     g->setRowStretch(8, 1);
