@@ -12,6 +12,7 @@
 
 class TFightingShip;
 struct TDivision;
+struct DesignRecord;
 
 // The side the player commands; the designer has no other.
 constexpr std::int32_t PlayerSide = 0;
@@ -130,6 +131,9 @@ public:
     // Reads a ship design file; false (after its message) when the file is
     // missing or the nation is out of range.
     bool LoadFromDesignFile(const std::string& fileName);
+    // The same from a parsed design (ClassName from the record); false
+    // after its message when the nation is out of range.
+    bool LoadFromDesignRecord(const DesignRecord& record);
     // Stores a calibre of 2..18; warns and clamps any other (except on LT).
     void SetBatteryCalibre(std::int32_t value, int battery);
     // Keeps Heading, MapAngle and HeadingMilli in step; an LT keeps its heading.

@@ -1,9 +1,12 @@
 #include "designer/frmDesign.h"
 
 #include "designer/FormBinding.h"
+#include "combat/FightShip.h"
+#include "combat/Readiness.h"
 #include "designer/PlanEditor.h"
 #include "designer/ProtectionWindow.h"
 #include "map/qt/MapControl.h"
+#include "planner/PlannerButton.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
 #include "designfile/DesignFile.h"
@@ -113,6 +116,7 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     SetPlanEditor(std::make_unique<TPlanEditor>(*this));
     AddShipStatusButton();
     AddProtectionButton();
+    AddEngagementButton(*this);
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -252,6 +256,9 @@ void TfrmDesignMain::ShowShipStatus() {
     auto* editor = dynamic_cast<TPlanEditor*>(PlanEditor_.get());
     TFightingShip* ship = editor ? editor->DisplayShip() : nullptr;
     if (!ship) return;
+    // The ship leaves port with fuel and ammunition, at cruising speed.
+    MakeReadyForBattle(*ship, Inputs().Range);
+    ship->CurrentSpeed = kCruisingSpeed;
     // The designer's zero environment; the rules find ships on the plan view.
     BattleEnvironment env;
     env.Map = &editor->Canvas()->Map();

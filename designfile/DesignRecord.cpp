@@ -14,6 +14,19 @@ DesignRecord ReadDesignRecord(const std::string& path) {
     return record;
 }
 
+DesignRecord ParseDesignRecord(const std::string& className, const std::vector<std::string>& lines) {
+    DesignRecord record;
+    record.ClassName = className;
+    record.Readable = true;
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    record.Values = ProfileText(std::move(text));
+    return record;
+}
+
 std::string DesignClassName(const std::string& path) {
     const std::string file = platform::fileNameOf(path);
     const size_t n = platform::utf8Length(file);

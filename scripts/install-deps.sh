@@ -2,7 +2,7 @@
 # Installs the Debian packages needed to build, run and test the program.
 set -euo pipefail
 PKGS=(build-essential cmake ninja-build pkg-config
-      qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl1-mesa-dev libxkbcommon-dev
+      qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl1-mesa-dev libxkbcommon-dev
       libjpeg62-turbo-dev nlohmann-json3-dev
       libgtest-dev libgmock-dev libbenchmark-dev
       clang libclang-rt-14-dev

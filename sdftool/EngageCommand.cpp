@@ -1,27 +1,25 @@
 // sdftool engage: one fighting ship firing at another at a given range and
-// bearing, with the hit chance breakdown and the rate of fire.
+// bearing (or a sweep of ranges), with the hit chance breakdown and the rate
+// of fire, computed as the engagement planner does.
 #include "sdftool/Commands.h"
 #include "sdftool/DesignRun.h"
 #include "sdftool/JsonOut.h"
 
+#include "combat/Engagement.h"
+#include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
-#include "combat/HitChance.h"
-#include "combat/Identification.h"
-#include "combat/RateOfFire.h"
-#include "combat/ShipGeometry.h"
+#include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
-#include "combat/Sighting.h"
 #include "designfile/DesignRecord.h"
-#include "map/Geodesy.h"
-#include "map/MapModel.h"
 #include "platform/DayNumber.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
-#include "platform/Random.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -31,29 +29,40 @@ namespace {
 
 const char* kEngageUsage =
     "Usage: sdftool engage [--data DIR] FIRER.sdf TARGET.sdf --range YARDS --bearing DEG [options]\n"
+    "       sdftool engage [--data DIR] FIRER.sdf TARGET.sdf --sweep FROM:TO:STEP --bearing DEG [--json] [options]\n"
     "\n"
-    "Puts the firer at latitude 0, longitude 0 and the target at the given compass\n"
-    "bearing and range from it, then prints JSON with \"Range\", \"RoundedRange\",\n"
-    "\"TrueBearing\", \"RelativeBearing\", \"HitChance\", \"Breakdown\", \"RateOfFire\",\n"
-    "\"SightingRange\", \"LightCondition\", \"Glare\", \"IdentificationText\",\n"
-    "\"TurretsBearing\" and \"Messages\".\n"
+    "Puts the firer at latitude 0, longitude 0 (or --lat, --lon) and the target at the\n"
+    "given compass bearing and range from it, then prints JSON with \"Range\",\n"
+    "\"RoundedRange\", \"TrueBearing\", \"RelativeBearing\", \"HitChance\", \"Breakdown\",\n"
+    "\"RateOfFire\", \"SightingRange\", \"LightCondition\", \"Glare\", \"IdentificationText\",\n"
+    "\"TurretsBearing\" and \"Messages\". \"BeyondGunRange\": true follows \"HitChance\"\n"
+    "when the range exceeds the battery's maximum gun range (no hit is possible there).\n"
     "\n"
     "Options (defaults give the designer's zero battle environment):\n"
     "  --battery N            1 main, 2 secondary, 3 tertiary (default 1)\n"
     "  --firer-heading DEG    --target-heading DEG (default 0)\n"
-    "  --target-speed KN      target's current speed (default 0)\n"
+    "  --firer-speed KN       --target-speed KN: current speeds (default 0)\n"
     "  --target-turn DEG      target's turn this turn (default 0)\n"
-    "  --target-evading       the target is evading\n"
-    "  --ranging-turns N      firer's ranging turns (default 0)\n"
-    "  --crew-quality N       firer's crew quality (default 0)\n"
+    "  --firer-evading        --target-evading: the ship is evading\n"
+    "  --ranging-turns N      --target-ranging-turns N (default 0)\n"
+    "  --crew-quality N       --target-crew-quality N (default 0)\n"
     "  --target-sighting N    --firer-sighting N: sighting levels 0..3 (default 0)\n"
-    "  --sea-state N          (default 0)\n"
-    "  --weather N            weather code (default 0)\n"
+    "  --sea-state N|NAME     0 calm .. 12 hurricane (default 0)\n"
+    "  --weather N|NAME       0 mist, 1 haze, 2 clear, 3 fair, 4 cloudy, 5 overcast,\n"
+    "                         6 rain, 7 heavy rain (default 0)\n"
     "  --datetime DAYS        battle date and time as a day number with fraction,\n"
     "                         or YYYY-MM-DD[THH:MM] in universal time (default 0)\n"
     "  --day-range YARDS      --dusk-range YARDS  --night-range YARDS (default 0)\n"
     "  --year YEAR            current year of play (default 0)\n"
     "  --seed N               random seed (default 1)\n"
+    "As the engagement planner (each of these also sets both ships' light from the\n"
+    "environment before the hit chance, so the firer's dusk row can apply, and adds\n"
+    "\"GunsBearing\", \"HitsPerMinute\", \"MaxGunRange\" and always \"BeyondGunRange\"):\n"
+    "  --lat DEG  --lon DEG   where the firer stands (-89..89, -180..180)\n"
+    "  --ready                both ships ready for battle: fuel and ammunition full\n"
+    "  --both                 the target firing back as well, under \"Return\"\n"
+    "  --sweep FROM:TO:STEP   one row per range in yards, both ways, as CSV with a\n"
+    "                         header (--json: JSON lines); replaces --range\n"
     "Exit status: 0 done, 1 a design could not be loaded, 2 usage error.\n";
 
 using Json = nlohmann::ordered_json;
@@ -82,14 +91,45 @@ std::optional<double> parseDateTime(const std::string& text) {
 }
 
 struct EngageOptions {
-    std::optional<double> range, bearing;
-    std::int32_t battery = 1, firerHeading = 0, targetHeading = 0, targetSpeed = 0, targetTurn = 0;
-    bool targetEvading = false;
+    std::optional<double> range, bearing, lat, lon;
+    std::int32_t battery = 1, firerHeading = 0, targetHeading = 0, firerSpeed = 0, targetSpeed = 0, targetTurn = 0;
+    bool firerEvading = false, targetEvading = false;
     std::int32_t rangingTurns = 0, crewQuality = 0, targetSighting = 0, firerSighting = 0;
+    std::int32_t targetRangingTurns = 0, targetCrewQuality = 0;
     std::int32_t seaState = 0, weather = 0, dayRange = 0, duskRange = 0, nightRange = 0, year = 0;
     std::optional<double> dateTime;
     std::int32_t seed = 1;
+    bool ready = false, both = false, json = false;
+    std::optional<std::array<std::int32_t, 3>> sweep;
+
+    // The planner's options; without them the output is what it always was.
+    bool plannerMode() const { return lat || lon || ready || both || sweep; }
 };
+
+// "FROM:TO:STEP", whole yards.
+std::optional<std::array<std::int32_t, 3>> parseSweep(const std::string& text) {
+    std::array<std::int32_t, 3> v{};
+    size_t at = 0;
+    for (int i = 0; i < 3; ++i) {
+        const size_t colon = i < 2 ? text.find(':', at) : text.size();
+        if (colon == std::string::npos) return std::nullopt;
+        auto n = platform::StrToInt(std::string_view(text).substr(at, colon - at));
+        if (!n) return std::nullopt;
+        v[static_cast<size_t>(i)] = *n;
+        at = colon + 1;
+    }
+    return v;
+}
+
+VerbOptions::Handler namedOption(const std::string& name, std::int32_t& target,
+                                 std::optional<std::int32_t> (*parse)(const std::string&)) {
+    return [&target, name, parse](const std::string& v) -> std::optional<std::string> {
+        auto n = parse(v);
+        if (!n) return "'" + v + "' is no number or name for " + name;
+        target = *n;
+        return std::nullopt;
+    };
+}
 
 VerbOptions::Handler realOption(const std::string& name, std::optional<double>& target) {
     return [&target, name](const std::string& v) -> std::optional<std::string> {
@@ -100,8 +140,8 @@ VerbOptions::Handler realOption(const std::string& name, std::optional<double>& 
 }
 
 // The battle environment the options describe; with no option it is the
-// designer's, all zero.
-BattleEnvironment environmentOf(const EngageOptions& o, TMap& map) {
+// designer's, all zero. The ships' own map comes in when they fight.
+BattleEnvironment environmentOf(const EngageOptions& o) {
     BattleEnvironment env;
     env.Year = o.year;
     if (o.dateTime) env.SetClock(*o.dateTime);
@@ -110,8 +150,90 @@ BattleEnvironment environmentOf(const EngageOptions& o, TMap& map) {
     env.DayRange = o.dayRange;
     env.DuskRange = o.duskRange;
     env.NightRange = o.nightRange;
-    env.Map = &map;
     return env;
+}
+
+EngagementScenario scenarioOf(const EngageOptions& o) {
+    EngagementScenario s;
+    s.Range = o.range.value_or(0);
+    s.Bearing = *o.bearing;
+    if (o.lat || o.lon) s.Place = SeaAreaPoint(o.lat.value_or(0), o.lon.value_or(0));
+    s.Own = {.Heading = o.firerHeading, .Speed = o.firerSpeed, .Turn = 0, .CrewQuality = o.crewQuality,
+             .RangingTurns = o.rangingTurns, .SightingLevel = o.firerSighting, .Evading = o.firerEvading};
+    s.Opponent = {.Heading = o.targetHeading, .Speed = o.targetSpeed, .Turn = o.targetTurn,
+                  .CrewQuality = o.targetCrewQuality, .RangingTurns = o.targetRangingTurns,
+                  .SightingLevel = o.targetSighting, .Evading = o.targetEvading};
+    s.Battery = o.battery;
+    s.LightFromEnvironment = o.plannerMode();
+    s.AllBatteries = false;
+    s.Seed = static_cast<std::uint64_t>(static_cast<std::uint32_t>(o.seed));
+    return s;
+}
+
+Json fireJson(const FireFigures& f, bool plannerMode) {
+    Json j;
+    j["Range"] = f.Range;
+    j["RoundedRange"] = f.RoundedRange;
+    j["TrueBearing"] = f.TrueBearing;
+    j["RelativeBearing"] = f.RelativeBearing;
+    j["HitChance"] = static_cast<double>(f.Fire.HitChance);
+    if (plannerMode || f.Fire.BeyondGunRange) j["BeyondGunRange"] = f.Fire.BeyondGunRange;
+    j["Breakdown"] = f.Breakdown;
+    j["RateOfFire"] = static_cast<double>(f.Fire.RateOfFire);
+    j["SightingRange"] = f.SightingRange;
+    j["LightCondition"] = f.LightCondition;
+    j["Glare"] = f.Glare;
+    j["IdentificationText"] = f.IdentificationText;
+    Json bearing = Json::array();
+    for (TurretPosition t : f.TurretsBearing) bearing.push_back(platform::cp1252ToUtf8(std::string_view(&t, 1)));
+    j["TurretsBearing"] = bearing;
+    if (plannerMode) {
+        j["GunsBearing"] = f.Fire.GunsBearing;
+        j["HitsPerMinute"] = f.Fire.HitsPerMinute;
+        j["MaxGunRange"] = f.Fire.MaxGunRange;
+    }
+    return j;
+}
+
+std::string number(double value, const char* format) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+void addSweepSide(Json& j, const BatteryFigures& b) {
+    j["HitChance"] = sdftool::singleJson(b.HitChance);
+    j["RateOfFire"] = sdftool::singleJson(b.RateOfFire);
+    j["GunsBearing"] = b.GunsBearing;
+    j["HitsPerMinute"] = b.HitsPerMinute;
+    j["BeyondGunRange"] = b.BeyondGunRange;
+}
+
+std::string sweepSideCsv(const BatteryFigures& b) {
+    return number(b.HitChance, "%.7g") + "," + number(b.RateOfFire, "%.7g") + "," + std::to_string(b.GunsBearing) +
+           "," + number(b.HitsPerMinute, "%.6g") + "," + (b.BeyondGunRange ? "1" : "0");
+}
+
+void printSweep(const std::vector<SweepRow>& rows, bool json) {
+    if (!json)
+        std::fputs("Range,HitChance,RateOfFire,GunsBearing,HitsPerMinute,BeyondGunRange,"
+                   "ReturnHitChance,ReturnRateOfFire,ReturnGunsBearing,ReturnHitsPerMinute,ReturnBeyondGunRange\n",
+                   stdout);
+    for (const SweepRow& row : rows) {
+        if (json) {
+            Json j;
+            j["Range"] = row.Range;
+            addSweepSide(j, row.Own);
+            Json back;
+            addSweepSide(back, row.Opponent);
+            j["Return"] = back;
+            const std::string text = j.dump(-1, ' ', false, Json::error_handler_t::replace);
+            std::fprintf(stdout, "%s\n", text.c_str());
+        } else {
+            std::fprintf(stdout, "%d,%s,%s\n", row.Range, sweepSideCsv(row.Own).c_str(),
+                         sweepSideCsv(row.Opponent).c_str());
+        }
+    }
 }
 
 } // namespace
@@ -122,16 +244,30 @@ int runEngage(const Args& args) {
     const std::pair<const char*, std::int32_t*> integers[] = {
         {"--battery", &o.battery},           {"--firer-heading", &o.firerHeading},
         {"--target-heading", &o.targetHeading}, {"--target-speed", &o.targetSpeed},
-        {"--target-turn", &o.targetTurn},    {"--ranging-turns", &o.rangingTurns},
-        {"--crew-quality", &o.crewQuality},  {"--target-sighting", &o.targetSighting},
-        {"--firer-sighting", &o.firerSighting}, {"--sea-state", &o.seaState},
-        {"--weather", &o.weather},           {"--day-range", &o.dayRange},
-        {"--dusk-range", &o.duskRange},      {"--night-range", &o.nightRange},
-        {"--year", &o.year},                 {"--seed", &o.seed}};
+        {"--firer-speed", &o.firerSpeed},    {"--target-turn", &o.targetTurn},
+        {"--ranging-turns", &o.rangingTurns}, {"--target-ranging-turns", &o.targetRangingTurns},
+        {"--crew-quality", &o.crewQuality},  {"--target-crew-quality", &o.targetCrewQuality},
+        {"--target-sighting", &o.targetSighting}, {"--firer-sighting", &o.firerSighting},
+        {"--day-range", &o.dayRange},        {"--dusk-range", &o.duskRange},
+        {"--night-range", &o.nightRange},    {"--year", &o.year},
+        {"--seed", &o.seed}};
     for (const auto& [name, target] : integers) options.Integer(name, *target);
+    options.Value("--sea-state", namedOption("--sea-state", o.seaState, SeaStateFromText));
+    options.Value("--weather", namedOption("--weather", o.weather, WeatherFromText));
     options.Flag("--target-evading", o.targetEvading);
+    options.Flag("--firer-evading", o.firerEvading);
+    options.Flag("--ready", o.ready);
+    options.Flag("--both", o.both);
+    options.Flag("--json", o.json);
     options.Value("--range", realOption("--range", o.range));
     options.Value("--bearing", realOption("--bearing", o.bearing));
+    options.Value("--lat", realOption("--lat", o.lat));
+    options.Value("--lon", realOption("--lon", o.lon));
+    options.Value("--sweep", [&o](const std::string& v) -> std::optional<std::string> {
+        o.sweep = parseSweep(v);
+        if (!o.sweep) return "'" + v + "' is not FROM:TO:STEP in whole yards";
+        return std::nullopt;
+    });
     options.Value("--datetime", [&o](const std::string& v) -> std::optional<std::string> {
         o.dateTime = parseDateTime(v);
         if (!o.dateTime) return "'" + v + "' is not a date and time";
@@ -140,72 +276,60 @@ int runEngage(const Args& args) {
     if (auto exit = options.Parse(args)) return *exit;
     const std::vector<std::string>& files = options.Files;
     if (files.size() != 2) return options.UsageError("two design files are needed");
-    if (!o.range || !o.bearing) return options.UsageError("--range and --bearing are needed");
-    if (*o.range < 0 || *o.range > 10000000) return options.UsageError("--range must lie within 0 .. 10000000 yards");
+    if (o.sweep && o.range) return options.UsageError("--range and --sweep exclude each other");
+    if ((!o.range && !o.sweep) || !o.bearing) return options.UsageError("--range and --bearing are needed");
+    if (o.range && (*o.range < 0 || *o.range > 10000000))
+        return options.UsageError("--range must lie within 0 .. 10000000 yards");
+    if (o.sweep) {
+        const auto [from, to, step] = *o.sweep;
+        if (from < 0 || to < from || to > 10000000 || step < 1 || (static_cast<std::int64_t>(to) - from) / step >= 100000)
+            return options.UsageError("--sweep needs 0 <= FROM <= TO <= 10000000, STEP >= 1 and at most 100000 rows");
+    }
+    if (o.json && !o.sweep) return options.UsageError("--json goes with --sweep");
+    if (o.lat && (*o.lat < -89 || *o.lat > 89)) return options.UsageError("--lat must lie within -89 .. 89 degrees");
+    if (o.lon && (*o.lon < -180 || *o.lon > 180)) return options.UsageError("--lon must lie within -180 .. 180 degrees");
     if (o.battery < 1 || o.battery > 3) return options.UsageError("--battery must be 1, 2 or 3");
     if (o.weather < 0 || o.weather > 255) return options.UsageError("--weather must lie within 0 .. 255");
 
     ProgramData data;
     LoadToolData(options.ProgramDir, data);
-    platform::SeededRandom random(static_cast<std::uint64_t>(static_cast<std::uint32_t>(o.seed)));
-    platform::setRandomSource(&random);
 
     Json j;
     int status = 0;
     {
-        TMap map;
-        const BattleEnvironment env = environmentOf(o, map);
+        const BattleEnvironment env = environmentOf(o);
+        const EngagementScenario scenario = scenarioOf(o);
         platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> firer =
-            CreateShipOnLayer(files[0], DesignClassName(files[0]), map, data.Preferences);
-        std::unique_ptr<TFightingShip> target =
-            CreateShipOnLayer(files[1], DesignClassName(files[1]), map, data.Preferences);
-        if (firer && target) {
-            firer->SetHeading(o.firerHeading);
-            firer->RangingTurns = o.rangingTurns;
-            firer->CrewQuality = o.crewQuality;
-            firer->SightingLevel = o.firerSighting;
-            firer->SetPosition(TGeoPoint{0, 0, 0});
-            target->SetHeading(o.targetHeading);
-            target->CurrentSpeed = o.targetSpeed;
-            target->CurrentTurn = o.targetTurn;
-            target->Evading = o.targetEvading;
-            target->SightingLevel = o.targetSighting;
-            target->SetPosition(PointAtBearing(TGeoPoint{0, 0, 0}, *o.bearing, *o.range));
-            firer->MainTarget = target.get();
-
-            const std::int32_t calibre = firer->BatteryCalibre[static_cast<size_t>(o.battery)];
-            const std::int32_t range = GetRangeToShip(*firer, target.get());
-            j["Range"] = range;
-            j["RoundedRange"] = GetRoundedRangeToShip(*firer, target.get(), false);
-            j["TrueBearing"] = GetTrueBearingToShip(*firer, target.get());
-            const std::int32_t relative = GetBearingToShip(*firer, target.get());
-            j["RelativeBearing"] = relative;
-            std::vector<std::string> breakdown;
-            const float chance =
-                GetGunHitChance(data, env, *firer, target.get(), calibre, o.battery, {.Breakdown = &breakdown});
-            j["HitChance"] = static_cast<double>(chance);
-            j["Breakdown"] = breakdown;
-            j["RateOfFire"] = static_cast<double>(
-                GetRateOfFire(data.Weapons, env, *firer, calibre, range, target.get(), o.battery,
-                              {.Settled = true, .WeatherDelays = env.IsMistOrRain()}));
-            j["SightingRange"] = GetSightingRange(env, target.get(), false);
-            j["LightCondition"] = target->LightCondition;
-            j["Glare"] = HasGlare(env, *firer);
-            j["IdentificationText"] = IdentificationText(env, *target);
-            Json bearing = Json::array();
-            for (const auto& t : firer->Turrets)
-                if (TurretCanBear(*t, relative, firer->CrossDeckFire))
-                    bearing.push_back(platform::cp1252ToUtf8(std::string_view(&t->Position, 1)));
-            j["TurretsBearing"] = bearing;
+        EngagementShips ships;
+        ships.Own = CreateShipOnLayer(files[0], DesignClassName(files[0]), *ships.Map, data.Preferences);
+        ships.Opponent = CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences);
+        if (ships.Own && ships.Opponent && o.ready) {
+            MakeReadyForBattle(*ships.Own, DesignRangeClass(ReadDesignRecord(files[0])));
+            MakeReadyForBattle(*ships.Opponent, DesignRangeClass(ReadDesignRecord(files[1])));
+        }
+        if (ships.Own && ships.Opponent && o.sweep) {
+            const auto [from, to, step] = *o.sweep;
+            printSweep(SweepEngagement(data, env, ships, scenario, from, to, step), o.json);
+        } else if (ships.Own && ships.Opponent) {
+            const EngagementFigures f = ComputeEngagement(data, env, ships, scenario, o.both);
+            j = fireJson(f.Own, o.plannerMode());
+            if (o.both) j["Return"] = fireJson(f.Opponent, true);
         } else {
             status = 1;
         }
-        j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
-        target.reset();
-        firer.reset();
+        if (o.sweep) {
+            // The rows stay plain CSV or JSON lines; what the rules said goes aside.
+            std::vector<std::string> seen;
+            for (const auto& m : recorder.recorded) {
+                if (std::find(seen.begin(), seen.end(), m.text) != seen.end()) continue;
+                seen.push_back(m.text);
+                std::fprintf(stderr, "sdftool engage: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
+            }
+        } else {
+            j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
+        }
     }
-    platform::setRandomSource(nullptr);
+    if (o.sweep) return status;
     std::string text = j.dump(2, ' ', false, Json::error_handler_t::replace);
     std::fprintf(stdout, "%s\n", text.c_str());
     return status;

@@ -1,5 +1,7 @@
 #include "map/qt/MapRenderer.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -55,6 +57,34 @@ void drawObject(QPainter& painter, const TMapView& view, const TGeoDataObject& o
         if (object.Closed && chain.Count() >= 3) painter.drawPolygon(screen, Qt::WindingFill);
         else painter.drawPolyline(screen);
     }
+}
+
+// Pixels for a length in the presenter's unit.
+double unitPixels(const TMapView& view, TGeoUnit unit, double length) {
+    return unit == TGeoUnit::Meter ? view.MetresToPixels(length) : length;
+}
+
+// An object's title beside its position, in the presenter's title font,
+// alignment and offset. Titles too small to read or too large to draw
+// are left out.
+void drawTitle(QPainter& painter, const TMapView& view, const TGeoDataObject& object, const TPresenter& presenter) {
+    const double size = unitPixels(view, presenter.TitleFont.FontUnit, presenter.TitleFont.FontSize);
+    if (!std::isfinite(size) || size < 3 || size > 2000) return;
+    const double offset = unitPixels(view, presenter.TitleFont.FontUnit, presenter.TitleOffset);
+    QFont font = painter.font();
+    font.setPixelSize(static_cast<int>(std::lround(size)));
+    painter.setFont(font);
+    const auto* poly = dynamic_cast<const TPolyPresenter*>(&presenter);
+    painter.setPen(ToQColor(poly ? poly->PolyPen.PenColor : clBlack));
+    const QString text = QString::fromStdString(object.Title);
+    const QFontMetricsF metrics(font);
+    const double width = metrics.horizontalAdvance(text);
+    const QPointF at = view.GeoToScreen(object.Centroid());
+    double x = at.x() + offset;                                  // taRight: starts right of the point
+    if (presenter.TitleAlignment == taLeft) x = at.x() - offset - width;
+    else if (presenter.TitleAlignment == taCenter) x = at.x() - width / 2;
+    const double baseline = at.y() + (metrics.ascent() - metrics.descent()) / 2;
+    painter.drawText(QPointF(x, baseline), text);
 }
 
 } // namespace
@@ -134,6 +164,12 @@ void RenderMap(QPainter& painter, const TMap& map, const TMapView& view, const T
             const TGeoDataObject* object = store->Item(j);
             if (!object || object->Hidden) continue;
             drawObject(painter, view, *object, map.FindPresenterByID(object->PresenterID));
+        }
+        for (int j = 0; j < store->Count(); ++j) {
+            const TGeoDataObject* object = store->Item(j);
+            if (!object || object->Hidden || object->Title.empty()) continue;
+            if (const TPresenter* presenter = map.FindPresenterByID(object->PresenterID))
+                drawTitle(painter, view, *object, *presenter);
         }
     }
     if (onRender) {

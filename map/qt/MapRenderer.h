@@ -74,5 +74,6 @@ QColor MapBackgroundColour();
 
 // Fills the background, draws every visible layer in order with its objects'
 // presenters (hidden objects skipped, closed ones filled, open ones as
-// lines), then calls onRender to draw on top.
+// lines) and their titles (the presenter's title font, alignment and
+// offset), then calls onRender to draw on top.
 void RenderMap(QPainter& painter, const TMap& map, const TMapView& view, const TRenderHandler& onRender = {});

@@ -173,6 +173,42 @@ TEST(FightShipTool, EngageInTheZeroEnvironment) {
     j = engage({"0"});
     EXPECT_EQ(j["HitChance"], 0.0);
     EXPECT_TRUE(j["Breakdown"].empty());
+    // Without the planner's options none of their keys appear.
+    for (const char* key : {"BeyondGunRange", "GunsBearing", "HitsPerMinute", "MaxGunRange", "Return"})
+        EXPECT_FALSE(j.contains(key)) << key;
+}
+
+TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
+    testsupport::TempDir dir;
+    const std::string a = dir.write("A.sdf", kBattleship);
+    const std::string d = programDir();
+    // Beyond the 12-inch gun's range the flag shows even without the planner's options.
+    auto r = runTool({"engage", "--data", d, a, a, "--range", "40000", "--bearing", "0"}, dir);
+    EXPECT_EQ(json::parse(r.out)["BeyondGunRange"], true);
+
+    r = runTool({"engage", "--data", d, a, a, "--range", "8000", "--bearing", "90", "--both", "--ready", "--lat", "56.5",
+                 "--lon", "5.5", "--weather", "heavy rain", "--sea-state", "gale"}, dir);
+    ASSERT_EQ(r.status, 0) << r.out;
+    json j = json::parse(r.out);
+    EXPECT_EQ(j["BeyondGunRange"], false);
+    EXPECT_EQ(j["Return"]["TrueBearing"], 270);
+    EXPECT_EQ(j["GunsBearing"], 4);   // A and Y both bear on the beam
+    EXPECT_TRUE(j["Return"].contains("HitsPerMinute"));
+    EXPECT_NE(std::find(j["Breakdown"].begin(), j["Breakdown"].end(), "Rain: - 30"), j["Breakdown"].end());
+
+    r = runTool({"engage", "--data", d, a, a, "--sweep", "1000:3000:1000", "--bearing", "0"}, dir);
+    EXPECT_EQ(r.out.rfind("Range,HitChance,RateOfFire,GunsBearing,HitsPerMinute,BeyondGunRange,ReturnHitChance", 0), 0u);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
+    r = runTool({"engage", "--data", d, a, a, "--sweep", "3000:3000:100", "--bearing", "0", "--json"}, dir);
+    EXPECT_EQ(json::parse(r.out)["Range"], 3000);
+
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--range", "100", "--sweep", "1:2:1"},
+                                         {"--sweep", "5:1:1"}, {"--sweep", "1:2"}, {"--range", "1", "--json"},
+                                         {"--range", "1", "--lat", "90"}, {"--range", "1", "--weather", "drizzle"}}) {
+        std::vector<std::string> args = {"engage", a, a, "--bearing", "0"};
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_EQ(runTool(args, dir).status, 2) << bad[1];
+    }
 }
 
 TEST(FightShipTool, UsageErrorsExitWithTwoAndUnreadableFilesWithOne) {

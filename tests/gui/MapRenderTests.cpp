@@ -16,6 +16,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <tuple>
+
 namespace {
 
 std::string referenceDir() { return testsupport::sourceDir() + "tests/gui/reference/"; }
@@ -78,6 +80,35 @@ private slots:
         QVERIFY(std::abs(view.MetresToPixels(6) - 6 * 1.0936) < 1e-6);
         view.Altitude = 11;
         QVERIFY(std::abs(view.MetresToPixels(6) - 3 * 6 * 1.0936) < 1e-6);
+    }
+
+    void titlesFollowThePresentersFontAlignmentAndOffset() {
+        TMap map;
+        TMapLayer& layer = map.LayerByName(kShipLayerName);
+        auto presenter = std::make_unique<TPolygonPresenter>();
+        presenter->TitleFont = {TGeoUnit::Pixel, 20};
+        presenter->TitleOffset = 30;
+        TPresenter* p = layer.AddPresenter(std::move(presenter));
+        TGeoDataObject ship(&layer.Objects());
+        ship.PresenterID = p->PresenterID;
+        ship.Title = "BB Test";
+        ship.SetPosition(TGeoPoint{});
+        TMapView view;
+        view.Width = 300, view.Height = 60;
+        // Dark text pixels in a column band of the picture.
+        auto inked = [&](int from, int to) {
+            const QImage image = render(map, view);
+            for (int x = from; x < to; ++x)
+                for (int y = 0; y < view.Height; ++y)
+                    if (qGray(image.pixel(x, y)) < 40) return true;
+            return false;
+        };
+        for (auto [alignment, left, right] : {std::tuple{taRight, false, true}, {taLeft, true, false}}) {
+            p->TitleAlignment = alignment;
+            QCOMPARE(inked(0, 150 - 30), left);
+            QCOMPARE(inked(150 + 30, 300), right);
+            QVERIFY(!inked(150 - 29, 150 + 29));   // the offset keeps the point clear
+        }
     }
 
     void renderedDesignMatchesTheReference() {

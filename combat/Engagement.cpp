@@ -1,0 +1,217 @@
+#include "combat/Engagement.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "combat/FightShip.h"
+#include "combat/HitChance.h"
+#include "combat/Identification.h"
+#include "combat/RateOfFire.h"
+#include "combat/ShipGeometry.h"
+#include "combat/Sighting.h"
+#include "map/Geodesy.h"
+#include "platform/Random.h"
+
+namespace {
+
+// The scenario's seed for the draws of one computation; the source before
+// comes back afterwards.
+class ScopedSeed {
+public:
+    explicit ScopedSeed(std::uint64_t seed) : previous_(&platform::randomSource()), random_(seed) {
+        platform::setRandomSource(&random_);
+    }
+    ~ScopedSeed() { platform::setRandomSource(previous_); }
+    ScopedSeed(const ScopedSeed&) = delete;
+    ScopedSeed& operator=(const ScopedSeed&) = delete;
+
+private:
+    platform::RandomSource* previous_;
+    platform::SeededRandom random_;
+};
+
+void applyState(TFightingShip& ship, const EngagementShipState& state) {
+    ship.SetHeading(state.Heading);
+    ship.CurrentSpeed = state.Speed;
+    ship.CurrentTurn = state.Turn;
+    ship.CrewQuality = state.CrewQuality;
+    ship.RangingTurns = state.RangingTurns;
+    ship.SightingLevel = state.SightingLevel;
+    ship.Evading = state.Evading;
+    ship.ReportedType.clear();
+    ship.ReportedClassName.clear();
+}
+
+std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
+    switch (battery) {
+    case 1: return ship.CountGuns(false);
+    case 2: return ship.SecNo > 0 ? ship.SecNo : 0;
+    case 3: return ship.TerNo > 0 ? ship.TerNo : 0;
+    default: return 0;
+    }
+}
+
+// The figures of a battery from its chance and rate of fire.
+BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& env, const TFightingShip& firer,
+                              int battery, std::int32_t range, float chance, float rof, std::int32_t bearing) {
+    BatteryFigures b;
+    b.Battery = battery;
+    b.Calibre = firer.BatteryCalibre[static_cast<size_t>(battery)];
+    b.Guns = batteryGuns(firer, battery);
+    b.GunsBearing = bearing;
+    b.HitChance = chance;
+    b.RateOfFire = rof;
+    b.MaxGunRange = MaxGunRange(data.Weapons, env.Year, firer, battery);
+    b.BeyondGunRange = range > b.MaxGunRange;
+    const double hits = static_cast<double>(bearing) * rof * chance / 100.0;
+    b.HitsPerMinute = b.BeyondGunRange || !std::isfinite(hits) ? 0.0 : hits;
+    return b;
+}
+
+FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
+                        TFightingShip& target, const EngagementScenario& scenario) {
+    if (scenario.LightFromEnvironment) {
+        GetSightingRange(env, &firer, false);
+        GetSightingRange(env, &target, false);
+    }
+    FireFigures f;
+    const int primary = scenario.Battery >= 1 && scenario.Battery <= 3 ? scenario.Battery : 1;
+    f.Range = GetRangeToShip(firer, &target);
+    f.RoundedRange = GetRoundedRangeToShip(firer, &target, false);
+    f.TrueBearing = GetTrueBearingToShip(firer, &target);
+    f.RelativeBearing = GetBearingToShip(firer, &target);
+
+    auto chanceOf = [&](int battery, std::vector<std::string>* breakdown) {
+        return GetGunHitChance(data, env, firer, &target, firer.BatteryCalibre[static_cast<size_t>(battery)], battery,
+                               {.Breakdown = breakdown});
+    };
+    auto rofOf = [&](int battery) {
+        return GetRateOfFire(data.Weapons, env, firer, firer.BatteryCalibre[static_cast<size_t>(battery)], f.Range,
+                             &target, battery, {.Settled = true, .WeatherDelays = env.IsMistOrRain()});
+    };
+    // The order of the calls is the order of the random draws and messages.
+    const float chance = chanceOf(primary, &f.Breakdown);
+    const float rof = rofOf(primary);
+    f.SightingRange = GetSightingRange(env, &target, false);
+    f.LightCondition = target.LightCondition;
+    f.Glare = HasGlare(env, firer);
+    f.IdentificationText = IdentificationText(env, target);
+    const std::int32_t mainBearing = GunsBearing(firer, 1, f.RelativeBearing, &f.TurretsBearing);
+
+    auto bearingOf = [&](int battery) {
+        return battery == 1 ? mainBearing : GunsBearing(firer, battery, f.RelativeBearing);
+    };
+    f.Fire = batteryFigures(data, env, firer, primary, f.Range, chance, rof, bearingOf(primary));
+    for (int b = 1; b <= 3; ++b) {
+        if (!BatteryHasGuns(firer, b)) continue;
+        if (b == primary) {
+            f.Batteries.push_back(f.Fire);
+        } else if (scenario.AllBatteries) {
+            const float c = chanceOf(b, nullptr);
+            const float r = rofOf(b);
+            f.Batteries.push_back(batteryFigures(data, env, firer, b, f.Range, c, r, bearingOf(b)));
+        }
+    }
+    return f;
+}
+
+} // namespace
+
+EngagementShips::EngagementShips() : Map(std::make_unique<TMap>()) {}
+
+EngagementShips::~EngagementShips() {
+    Opponent.reset();
+    Own.reset();
+}
+
+TGeoPoint SeaAreaPoint(double latitude, double longitude) {
+    auto units = [](double degrees, double limit) {
+        if (!std::isfinite(degrees)) return 0;
+        degrees = degrees < -limit ? -limit : (degrees > limit ? limit : degrees);
+        return static_cast<std::int32_t>(std::lround(degrees * kGlobeUnitsPerDegree));
+    };
+    return TGeoPoint{units(longitude, 180.0), units(latitude, 90.0), 0};
+}
+
+bool BatteryHasGuns(const TFightingShip& ship, int battery) {
+    return battery == 1 ? !ship.Turrets.empty() : batteryGuns(ship, battery) > 0;
+}
+
+std::int32_t GunsBearing(const TFightingShip& ship, int battery, std::int32_t relativeBearing,
+                         std::vector<TurretPosition>* turrets) {
+    if (battery == 1) {
+        std::int64_t guns = 0;
+        for (const auto& t : ship.Turrets) {
+            const TFightingTurret* ft = TFightingShip::AsFighting(t.get());
+            if (ft && !ft->Working()) continue;
+            if (!TurretCanBear(*t, relativeBearing, ship.CrossDeckFire)) continue;
+            guns += t->Guns == 0 ? 1 : t->Guns;
+            if (turrets) turrets->push_back(t->Position);
+        }
+        return static_cast<std::int32_t>(guns > 1000000 ? 1000000 : guns);
+    }
+    const bool starboard = relativeBearing >= 0 && relativeBearing < 180;
+    std::int32_t n = 0;
+    if (battery == 2) n = starboard ? ship.SecondaryStarboard : ship.SecondaryPort;
+    if (battery == 3) n = starboard ? ship.TertiaryStarboard : ship.TertiaryPort;
+    return n > 0 ? n : 0;
+}
+
+void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario) {
+    if (!ships.Own || !ships.Opponent) return;
+    TFightingShip& own = *ships.Own;
+    TFightingShip& opponent = *ships.Opponent;
+    applyState(own, scenario.Own);
+    applyState(opponent, scenario.Opponent);
+    own.SetPosition(scenario.Place);
+    opponent.SetPosition(PointAtBearing(scenario.Place, scenario.Bearing, scenario.Range));
+    own.MainTarget = &opponent;
+    opponent.MainTarget = &own;
+}
+
+EngagementFigures ComputeEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
+                                    const EngagementScenario& scenario, bool both) {
+    EngagementFigures figures;
+    if (!ships.Own || !ships.Opponent) return figures;
+    PlaceShips(ships, scenario);
+    BattleEnvironment battle = env;
+    battle.Map = ships.Map.get();
+    // Each way draws from the seed afresh, so what one way computes (the
+    // other batteries, say) never shifts the other's draws.
+    {
+        const ScopedSeed seed(scenario.Seed);
+        figures.Own = computeFire(data, battle, *ships.Own, *ships.Opponent, scenario);
+    }
+    if (both) {
+        const ScopedSeed seed(scenario.Seed);
+        figures.Opponent = computeFire(data, battle, *ships.Opponent, *ships.Own, scenario);
+    }
+    return figures;
+}
+
+std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
+                                      EngagementScenario scenario, std::int32_t from, std::int32_t to,
+                                      std::int32_t step) {
+    std::vector<SweepRow> rows;
+    if (step < 1 || from > to) return rows;
+    scenario.AllBatteries = false;
+    for (std::int64_t r = from; r <= to; r += step) {
+        scenario.Range = static_cast<double>(r);
+        const EngagementFigures f = ComputeEngagement(data, env, ships, scenario, true);
+        rows.push_back({static_cast<std::int32_t>(r), f.Own.Fire, f.Opponent.Fire});
+    }
+    return rows;
+}
+
+std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows) {
+    std::vector<AdvantageChange> changes;
+    for (const SweepRow& row : rows) {
+        const double own = row.Own.HitsPerMinute, opponent = row.Opponent.HitsPerMinute;
+        // Curves within a twentieth of each other are even: the lead does not
+        // flicker where they run side by side.
+        if (std::fabs(own - opponent) <= 0.05 * std::max(own, opponent)) continue;
+        const bool ownLeads = own > opponent;
+        if (changes.empty() || changes.back().Own != ownLeads) changes.push_back({row.Range, ownLeads});
+    }
+    return changes;
+}

@@ -1,0 +1,125 @@
+#pragma once
+// Two ships fighting each other at a range and bearing: what each battery of
+// one can do against the other. sdftool engage and the engagement planner
+// both compute here, so every figure they show agrees.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "combat/BattleEnvironment.h"
+#include "map/MapModel.h"
+#include "shipdata/Ship.h"
+#include "tables/ProgramData.h"
+
+class TFightingShip;
+
+// The state one ship fights in.
+struct EngagementShipState {
+    std::int32_t Heading = 0;        // compass degrees
+    std::int32_t Speed = 0;          // current speed, knots
+    std::int32_t Turn = 0;           // signed degrees turned this turn
+    std::int32_t CrewQuality = 0;
+    std::int32_t RangingTurns = 0;
+    std::int32_t SightingLevel = 0;  // how well the enemy sees this ship, 0..3
+    bool Evading = false;
+};
+
+struct EngagementScenario {
+    double Range = 0;                // yards between the ships
+    double Bearing = 0;              // compass bearing of the opponent from the own ship
+    TGeoPoint Place{};               // the own ship's position
+    EngagementShipState Own, Opponent;
+    int Battery = 1;                 // the battery whose breakdown is wanted
+    // Both ships' light conditions from the environment before the hit
+    // chance (the firer's dusk row needs it). Off, only the target's is set,
+    // by its sighting range, as sdftool engage always did.
+    bool LightFromEnvironment = false;
+    // Every battery with guns in FireFigures::Batteries; off, only the
+    // scenario's battery is computed.
+    bool AllBatteries = true;
+    std::uint64_t Seed = 1;          // the random draws (rate of fire in mist or rain, reports)
+};
+
+// Two fighting ships on a map of their own.
+struct EngagementShips {
+    EngagementShips();
+    ~EngagementShips();   // the ships leave the map before it dies
+    EngagementShips(const EngagementShips&) = delete;
+    EngagementShips& operator=(const EngagementShips&) = delete;
+
+    std::unique_ptr<TMap> Map;
+    std::unique_ptr<TFightingShip> Own, Opponent;
+};
+
+struct BatteryFigures {
+    int Battery = 1;                 // 1 main, 2 secondary, 3 tertiary
+    std::int32_t Calibre = 0;
+    std::int32_t Guns = 0;           // every gun of the battery
+    std::int32_t GunsBearing = 0;    // those that can fire on the target's bearing
+    float HitChance = 0;             // percent, per gun
+    float RateOfFire = 0;            // rounds per gun per minute
+    std::int32_t MaxGunRange = 0;    // yards
+    // The range exceeds MaxGunRange: the rules still give a chance, but no
+    // hit is possible, and HitsPerMinute is 0.
+    bool BeyondGunRange = false;
+    double HitsPerMinute = 0;        // GunsBearing x RateOfFire x HitChance / 100
+};
+
+// One ship firing at the other.
+struct FireFigures {
+    std::int32_t Range = 0, RoundedRange = 0, TrueBearing = 0, RelativeBearing = 0;
+    std::vector<std::string> Breakdown;   // of the scenario's battery
+    BatteryFigures Fire;                  // the scenario's battery
+    std::vector<BatteryFigures> Batteries;  // each battery with guns, main first
+    std::vector<TurretPosition> TurretsBearing;   // main turrets that bear, in list order
+    std::int32_t SightingRange = 0;       // of the target
+    std::int32_t LightCondition = 0;      // of the target: 1 day, 2 night, 3 dusk
+    bool Glare = false;                   // the firer is dazzled
+    std::string IdentificationText;       // what the firer sees of the target
+};
+
+struct EngagementFigures {
+    FireFigures Own;        // the own ship firing at the opponent
+    FireFigures Opponent;   // and back (computed only when asked)
+};
+
+// Puts the ships at the scenario's positions and states, each the other's
+// main target, with nothing reported of them yet.
+void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario);
+// Places the ships and computes the own ship's fire, then (both) the
+// opponent's, with the scenario's seed. env.Map is taken as the ships' map.
+EngagementFigures ComputeEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
+                                    const EngagementScenario& scenario, bool both);
+
+// One range of a sweep: the scenario's battery both ways.
+struct SweepRow {
+    std::int32_t Range = 0;
+    BatteryFigures Own, Opponent;
+};
+// The engagement at every range from `from` to `to` by `step` yards, each
+// computed as ComputeEngagement at that range alone would.
+std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
+                                      EngagementScenario scenario, std::int32_t from, std::int32_t to,
+                                      std::int32_t step);
+
+// Who leads in expected hits per minute along a sweep: the first entry is
+// the first range where either ship leads, each further entry a range where
+// the lead passes to the other ship. Ranges where the two are within a
+// twentieth of the larger (both 0, say) count as even and change nothing.
+struct AdvantageChange {
+    std::int32_t Range = 0;
+    bool Own = true;   // the own ship leads from here on
+};
+std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows);
+
+// The map point of a latitude and longitude in degrees.
+TGeoPoint SeaAreaPoint(double latitude, double longitude);
+
+// Whether a battery has guns: main turrets, or secondary or tertiary guns.
+bool BatteryHasGuns(const TFightingShip& ship, int battery);
+// The guns of a battery that bear on a relative bearing: main turrets by
+// their arcs and cross-deck fire; secondary and tertiary guns of the side
+// the target lies on (dead ahead counts as starboard, dead astern as port).
+std::int32_t GunsBearing(const TFightingShip& ship, int battery, std::int32_t relativeBearing,
+                         std::vector<TurretPosition>* turrets = nullptr);

@@ -1,0 +1,56 @@
+#include "planner/PlannerButton.h"
+
+#include <QBoxLayout>
+#include <QKeySequence>
+#include <QPushButton>
+
+#include <stdexcept>
+
+#include "designer/frmDesign.h"
+#include "designfile/DesignFile.h"
+#include "planner/frmPlanner.h"
+#include "platform/Messages.h"
+
+QPushButton* AddEngagementButton(TfrmDesignMain& form) {
+    QPushButton* status = form.ShipStatusButton();
+    auto* button = new QPushButton(QStringLiteral("Engagement..."), status ? status->parentWidget() : &form);
+    button->setObjectName(QStringLiteral("bnEngagement"));
+    button->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    button->setToolTip(QStringLiteral("How this design fights another (Ctrl+E)"));
+    for (QBoxLayout* row : form.findChildren<QBoxLayout*>())
+        if (const int at = row->indexOf(status); at >= 0) {
+            row->insertWidget(at + 1, button);
+            break;
+        }
+    QObject::connect(button, &QPushButton::clicked, &form, [&form] { ShowEngagementPlanner(form); });
+    return button;
+}
+
+TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
+    TDesignShip* ship = form.DesignShip();
+    if (!ship) return nullptr;
+    const DesignInputs inputs = form.Inputs();
+    if (inputs.Nation < 0 || inputs.Type < 0) {
+        platform::messages().notice("Choose a nation and a ship type before planning an engagement.");
+        return nullptr;
+    }
+    std::optional<DesignOutlines> outlines;
+    if (form.PlanEditor()) outlines = form.PlanEditor()->DisplayShipOutlines();
+    std::vector<std::string> lines;
+    try {
+        lines = DesignFileLines(inputs, *ship, outlines ? &*outlines : nullptr);
+    } catch (const std::invalid_argument&) {
+        platform::messages().notice("The design cannot be read for the planner: a funnel position is no number.");
+        return nullptr;
+    }
+    const QString name = QString::fromStdString(inputs.Name).trimmed();
+    const DesignRecord record = ParseDesignRecord(name.isEmpty() ? "Own design" : name.toStdString(), lines);
+
+    auto* planner = form.findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
+    if (!planner) planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form);
+    planner->SetOwnDesign(record, inputs.Range);
+    planner->show();
+    planner->raise();
+    planner->activateWindow();
+    return planner;
+}

@@ -1,0 +1,114 @@
+#include "planner/PlannerChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+std::string YardsText(std::int32_t yards) {
+    std::string digits = std::to_string(yards < 0 ? -static_cast<std::int64_t>(yards) : yards);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");
+    return (yards < 0 ? "-" : "") + digits;
+}
+
+std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& own, const std::string& opponent) {
+    const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
+    if (changes.empty()) {
+        const bool hits = std::any_of(rows.begin(), rows.end(), [](const SweepRow& r) { return r.Own.HitsPerMinute > 0; });
+        return hits ? "The ships are even at every range." : "Neither ship can expect a hit at these ranges.";
+    }
+    std::string text = (changes.front().Own ? own : opponent) + " leads from " + YardsText(changes.front().Range) + " yd";
+    for (size_t i = 1; i < changes.size(); ++i)
+        text += "; beyond " + YardsText(changes[i].Range) + " yd: " + (changes[i].Own ? own : opponent);
+    return text;
+}
+
+namespace {
+
+QLineSeries* hitsSeries(const std::vector<SweepRow>& rows, bool own, const std::string& name, const QColor& colour) {
+    auto* series = new QLineSeries;
+    series->setName(QString::fromStdString(name));
+    QPen pen(colour);
+    pen.setWidth(2);
+    series->setPen(pen);
+    for (const SweepRow& row : rows) {
+        const double hits = own ? row.Own.HitsPerMinute : row.Opponent.HitsPerMinute;
+        series->append(row.Range, std::isfinite(hits) ? hits : 0.0);
+    }
+    return series;
+}
+
+void hideFromLegend(QChart& chart, QAbstractSeries* series) {
+    for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
+}
+
+} // namespace
+
+void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
+                   const std::string& opponent, std::int32_t range) {
+    auto* chart = new QChart;
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->legend()->setAlignment(Qt::AlignTop);
+    auto* axisX = new QValueAxis;
+    axisX->setTitleText(QStringLiteral("Range (yd)"));
+    axisX->setLabelFormat(QStringLiteral("%d"));
+    auto* axisY = new QValueAxis;
+    axisY->setTitleText(QStringLiteral("Main hits/min"));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+
+    double top = 0;
+    for (const SweepRow& row : rows)
+        for (double hits : {row.Own.HitsPerMinute, row.Opponent.HitsPerMinute})
+            if (std::isfinite(hits)) top = std::max(top, hits);
+    top = top > 0 ? top * 1.15 : 1.0;
+    const double first = rows.empty() ? 0 : rows.front().Range, last = rows.empty() ? 1 : rows.back().Range;
+    axisX->setRange(first, std::max(last, first + 1));
+    axisX->setTickType(QValueAxis::TicksDynamic);
+    axisX->setTickAnchor(0);
+    axisX->setTickInterval(last - first > 16000 ? 5000 : 2000);
+    axisY->setRange(0, top);
+
+    auto attach = [&](QAbstractSeries* series) {
+        chart->addSeries(series);
+        series->attachAxis(axisX);
+        series->attachAxis(axisY);
+    };
+    attach(hitsSeries(rows, true, own, QColor(30, 90, 200)));
+    attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, QColor(200, 50, 30)));
+
+    auto* now = new QLineSeries;
+    now->setName(QStringLiteral("Range now"));
+    now->setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    now->append(range, 0);
+    now->append(range, top);
+    attach(now);
+    hideFromLegend(*chart, now);
+
+    // Each change of the lead as a labelled point on the leader's curve.
+    const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
+    for (size_t i = 1; i < changes.size(); ++i) {
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const SweepRow& r) { return r.Range == changes[i].Range; });
+        if (row == rows.end()) continue;
+        auto* mark = new QScatterSeries;
+        mark->setMarkerSize(7);
+        mark->setColor(Qt::black);
+        mark->append(row->Range, changes[i].Own ? row->Own.HitsPerMinute : row->Opponent.HitsPerMinute);
+        mark->setPointLabelsFormat(QString::fromStdString("beyond " + YardsText(changes[i].Range) + " yd: " +
+                                                          (changes[i].Own ? own : opponent)));
+        mark->setPointLabelsVisible(true);
+        mark->setPointLabelsClipping(false);
+        attach(mark);
+        hideFromLegend(*chart, mark);
+    }
+
+    QChart* old = view.chart();
+    view.setChart(chart);
+    delete old;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The map of the planner: both ships at their positions and headings, the
+// line of fire and the arc of each turret that bears. The ships are drawn
+// around the equator with the scenario's range and bearing, where the flat
+// plan view keeps their shapes and angles true.
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+#include "combat/Engagement.h"
+#include "designfile/DesignRecord.h"
+#include "nations/Preferences.h"
+
+class TMapCanvas;
+class TMapControl;
+
+class TPlannerMap : public QObject {
+public:
+    TPlannerMap(TMapControl& control, const TPreferences& preferences);
+    ~TPlannerMap();   // the ships leave the control's map first
+    TPlannerMap(const TPlannerMap&) = delete;
+    TPlannerMap& operator=(const TPlannerMap&) = delete;
+
+    // The two ships to draw, titled with their names; none clears the map.
+    void SetShips(const DesignRecord* own, const DesignRecord* opponent);
+    // Places them as the scenario says; the arcs of the turrets that bear.
+    void Show(const EngagementScenario& scenario, const EngagementFigures& figures);
+
+    const TFightingShip* Own() const { return own_.get(); }
+    const TFightingShip* Opponent() const { return opponent_.get(); }
+
+protected:
+    // Fits the view again when the control changes size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Render(TMapCanvas& canvas);
+    void Fit();
+
+    TMapControl& control_;
+    const TPreferences& preferences_;
+    std::unique_ptr<TFightingShip> own_, opponent_;
+    std::vector<TurretPosition> ownArcs_, opponentArcs_;
+    double range_ = 0;
+    TGeoPoint there_{};
+};

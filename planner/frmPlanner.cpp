@@ -1,0 +1,422 @@
+#include "planner/frmPlanner.h"
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "combat/EnvironmentNames.h"
+#include "combat/FightShip.h"
+#include "combat/HitChance.h"
+#include "combat/RateOfFire.h"
+#include "combat/Readiness.h"
+#include "combat/ShipLayer.h"
+#include "map/qt/MapControl.h"
+#include "nations/Nations.h"
+#include "planner/PlannerChart.h"
+#include "planner/PlannerMap.h"
+#include "platform/DayNumber.h"
+#include "platform/Messages.h"
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// A figure with a fixed number of decimals; a figure that is no number
+// shows as a dash rather than "nan" or "inf".
+QString fixed(double value, int decimals) {
+    if (!std::isfinite(value)) return QStringLiteral("\u2013");
+    return QString::number(value, 'f', decimals);
+}
+
+QString chanceText(float chance) {
+    return std::isfinite(chance) ? q(FormatChance(chance)) : QStringLiteral("\u2013");
+}
+
+const char* lightName(std::int32_t light) {
+    switch (light) {
+    case 1: return "day";
+    case 2: return "night";
+    case 3: return "dusk";
+    default: return "\u2013";
+    }
+}
+
+const char* batteryName(int battery) {
+    return battery == 1 ? "Main" : battery == 2 ? "Secondary" : "Tertiary";
+}
+
+std::string letters(const std::vector<TurretPosition>& turrets) {
+    std::string text;
+    for (TurretPosition t : turrets) {
+        if (!text.empty()) text += ' ';
+        const unsigned char c = static_cast<unsigned char>(t);
+        text += c < 0x80 ? std::string(1, t) : QString(QChar(c)).toStdString();
+    }
+    return text;
+}
+
+// The type code of a design file, -1 for an unknown one (no message: the
+// list only sorts by it).
+std::int32_t typeOfCode(const std::string& code) {
+    for (int t = 0; t <= 10; ++t)
+        if (ShipTypeCode(t) == code) return t;
+    return -1;
+}
+
+void setCell(QTableWidget* table, int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    if (column > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table->setItem(row, column, item);
+}
+
+} // namespace
+
+TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent)
+    : QWidget(parent, Qt::Window), Data_(data), ProgramDir_(programDir) {
+    setObjectName(QStringLiteral("frmPlanner"));
+    setWindowTitle(QStringLiteral("Engagement planner"));
+    if (!ProgramDir_.empty() && ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
+    BuildPlannerWidgets(this, W);
+    resize(1024, 700);
+    map_ = std::make_unique<TPlannerMap>(*W.mcMap, Data_.Preferences);
+
+    W.cbNationFilter->addItem(QStringLiteral("All nations"));
+    for (int n = 0; n <= MaxNation; ++n) W.cbNationFilter->addItem(q(Data_.Nations[static_cast<size_t>(n)].Name));
+    W.cbTypeFilter->addItem(QStringLiteral("All types"));
+    for (int t = 0; t <= 10; ++t) W.cbTypeFilter->addItem(q(ShipTypeCode(t)));
+
+    // The North Sea off Jutland, 31 May 1916, 16:00 UT, as the battle opened.
+    W.seLatitude->setValue(56.5);
+    W.seLongitude->setValue(5.5);
+    W.dtBattle->setDateTime(QDateTime(QDate(1916, 5, 31), QTime(16, 0), Qt::UTC));
+    W.cbSeaState->setCurrentIndex(3);
+    W.cbWeather->setCurrentIndex(2);
+    const SightingRanges sighting = DefaultSightingRanges(2);
+    W.seDayRange->setValue(sighting.Day);
+    W.seDuskRange->setValue(sighting.Dusk);
+    W.seNightRange->setValue(sighting.Night);
+    W.seRange->setValue(9000);
+    W.seBearing->setValue(90);
+    W.Ships[1].seHeading->setValue(180);
+    for (PlannerShipControls& c : W.Ships) {
+        c.seSpeed->setValue(18);
+        c.cbSightingLevel->setCurrentIndex(3);
+    }
+
+    auto recompute = [this] { Recompute(); };
+    connect(W.slRange, &QSlider::valueChanged, this, [this](int v) { W.seRange->setValue(v); });
+    connect(W.seRange, &QSpinBox::valueChanged, this, [this](int v) {
+        const QSignalBlocker block(W.slRange);
+        W.slRange->setValue(v);
+        Recompute();
+    });
+    for (QSpinBox* spin : {W.seBearing, W.seDayRange, W.seDuskRange, W.seNightRange})
+        connect(spin, &QSpinBox::valueChanged, this, recompute);
+    for (const PlannerShipControls& c : W.Ships) {
+        for (QSpinBox* spin : {c.seHeading, c.seSpeed, c.seCrewQuality, c.seRangingTurns})
+            connect(spin, &QSpinBox::valueChanged, this, recompute);
+        connect(c.cbSightingLevel, &QComboBox::currentIndexChanged, this, recompute);
+        connect(c.cbEvading, &QCheckBox::toggled, this, recompute);
+    }
+    connect(W.cbReady, &QCheckBox::toggled, this, [this] { LoadShips(); });
+    for (QDoubleSpinBox* spin : {W.seLatitude, W.seLongitude})
+        connect(spin, &QDoubleSpinBox::valueChanged, this, recompute);
+    connect(W.dtBattle, &QDateTimeEdit::dateTimeChanged, this, recompute);
+    connect(W.cbSeaState, &QComboBox::currentIndexChanged, this, recompute);
+    connect(W.cbWeather, &QComboBox::currentIndexChanged, this, &TfrmPlanner::WeatherChanged);
+    connect(W.edFilter, &QLineEdit::textChanged, this, &TfrmPlanner::FilterOpponents);
+    connect(W.cbNationFilter, &QComboBox::currentIndexChanged, this, &TfrmPlanner::FilterOpponents);
+    connect(W.cbTypeFilter, &QComboBox::currentIndexChanged, this, &TfrmPlanner::FilterOpponents);
+    connect(W.lbOpponents, &QListWidget::currentRowChanged, this, &TfrmPlanner::OpponentChosen);
+    ListOpponents();
+}
+
+TfrmPlanner::~TfrmPlanner() {
+    map_.reset();   // its ships live on the map control's layer
+}
+
+void TfrmPlanner::ListOpponents() {
+    Opponents_.clear();
+    Opponents_.push_back({"", "(the own design)", -1, -1});
+    for (const char* folder : {"Designs", "Custom Files"}) {
+        const QDir dir(q(ProgramDir_ + folder));
+        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name)) {
+            PlannerOpponent o;
+            o.Path = dir.filePath(name).toStdString();
+            const DesignRecord record = ReadDesignRecord(o.Path);
+            o.ClassName = record.ClassName;
+            o.Nation = record.Values.ReadInteger("Data", "Nation", -1);
+            o.Type = typeOfCode(record.Values.ReadString("Data", "ShipType", ""));
+            Opponents_.push_back(o);
+        }
+    }
+    FilterOpponents();
+}
+
+void TfrmPlanner::FilterOpponents() {
+    const QString text = W.edFilter->text().trimmed();
+    const int nation = W.cbNationFilter->currentIndex() - 1;
+    const int type = W.cbTypeFilter->currentIndex() - 1;
+    const QString chosen = W.lbOpponents->currentItem() ? W.lbOpponents->currentItem()->data(Qt::UserRole).toString()
+                                                        : QString();
+    const QSignalBlocker block(W.lbOpponents);
+    W.lbOpponents->clear();
+    for (const PlannerOpponent& o : Opponents_) {
+        const bool own = o.Path.empty();
+        if (!own && !text.isEmpty() && !q(o.ClassName).contains(text, Qt::CaseInsensitive)) continue;
+        if (!own && nation >= 0 && o.Nation != nation) continue;
+        if (!own && type >= 0 && o.Type != type) continue;
+        const TNation* n = Data_.Nation(o.Nation);
+        QString label = q(o.ClassName);
+        if (!own)
+            label += QStringLiteral("  (") + (o.Type >= 0 ? q(ShipTypeCode(o.Type)) : QStringLiteral("?")) +
+                     QStringLiteral(", ") + (n ? q(n->Name) : QStringLiteral("no nation")) + QStringLiteral(")");
+        auto* item = new QListWidgetItem(label, W.lbOpponents);
+        item->setData(Qt::UserRole, q(o.Path));
+        if (!chosen.isNull() && q(o.Path) == chosen && HaveOpponent_) W.lbOpponents->setCurrentItem(item);
+    }
+}
+
+bool TfrmPlanner::ChooseOpponent(const std::string& path) {
+    for (int i = 0; i < W.lbOpponents->count(); ++i)
+        if (W.lbOpponents->item(i)->data(Qt::UserRole).toString() == q(path)) {
+            if (W.lbOpponents->currentRow() == i) OpponentChosen();
+            else W.lbOpponents->setCurrentRow(i);
+            return true;
+        }
+    return false;
+}
+
+void TfrmPlanner::OpponentChosen() {
+    const QListWidgetItem* item = W.lbOpponents->currentItem();
+    if (!item) return;
+    const std::string path = item->data(Qt::UserRole).toString().toStdString();
+    LoadMessages_.clear();
+    if (path.empty()) {
+        Opponent_ = Own_;
+        OpponentRangeClass_ = OwnRangeClass_;
+        HaveOpponent_ = HaveOwn_;
+    } else {
+        Opponent_ = ReadDesignRecord(path);
+        OpponentRangeClass_ = DesignRangeClass(Opponent_);
+        HaveOpponent_ = Opponent_.Readable;
+        if (!HaveOpponent_) LoadMessages_.push_back("Cannot read the design file " + path);
+    }
+    LoadShips();
+}
+
+void TfrmPlanner::SetOwnDesign(const DesignRecord& record, int rangeClass) {
+    Own_ = record;
+    OwnRangeClass_ = rangeClass;
+    HaveOwn_ = true;
+    if (Opponents_.size() > 0) Opponents_.front().ClassName = "(the own design: " + record.ClassName + ")";
+    FilterOpponents();
+    const QListWidgetItem* item = W.lbOpponents->currentItem();
+    if (!HaveOpponent_ || (item && item->data(Qt::UserRole).toString().isEmpty())) {
+        Opponent_ = Own_;
+        OpponentRangeClass_ = OwnRangeClass_;
+        HaveOpponent_ = true;
+    }
+    LoadShips();
+}
+
+void TfrmPlanner::LoadShips() {
+    ships_.Opponent.reset();
+    ships_.Own.reset();
+    std::vector<std::string> failures = LoadMessages_;
+    if (HaveOwn_ && HaveOpponent_) {
+        platform::ScopedRecordingMessages recorder;
+        ships_.Own = CreateShipOnLayer(Own_, Own_.ClassName, *ships_.Map, Data_.Preferences);
+        ships_.Opponent = CreateShipOnLayer(Opponent_, Opponent_.ClassName, *ships_.Map, Data_.Preferences);
+        // A design without a tertiary battery always warns of its calibre;
+        // only the messages of a design that cannot fight are worth showing.
+        if (!ships_.Own || !ships_.Opponent) {
+            for (const std::string& t : recorder.texts()) failures.push_back(t);
+            ships_.Opponent.reset();
+            ships_.Own.reset();
+        }
+    }
+    if (ships_.Own && W.cbReady->isChecked()) {
+        MakeReadyForBattle(*ships_.Own, OwnRangeClass_);
+        MakeReadyForBattle(*ships_.Opponent, OpponentRangeClass_);
+    }
+    LoadMessages_ = failures;
+    map_->SetShips(HasShips() ? &Own_ : nullptr, HasShips() ? &Opponent_ : nullptr);
+    Recompute();
+}
+
+void TfrmPlanner::WeatherChanged() {
+    const SightingRanges r = DefaultSightingRanges(W.cbWeather->currentIndex());
+    {
+        const QSignalBlocker b1(W.seDayRange), b2(W.seDuskRange), b3(W.seNightRange);
+        W.seDayRange->setValue(r.Day);
+        W.seDuskRange->setValue(r.Dusk);
+        W.seNightRange->setValue(r.Night);
+    }
+    Recompute();
+}
+
+EngagementScenario TfrmPlanner::Scenario() const {
+    EngagementScenario s;
+    s.Range = W.seRange->value();
+    s.Bearing = W.seBearing->value();
+    s.Place = SeaAreaPoint(W.seLatitude->value(), W.seLongitude->value());
+    auto state = [](const PlannerShipControls& c) {
+        EngagementShipState st;
+        st.Heading = c.seHeading->value();
+        st.Speed = c.seSpeed->value();
+        st.CrewQuality = c.seCrewQuality->value();
+        st.RangingTurns = c.seRangingTurns->value();
+        st.SightingLevel = std::max(0, c.cbSightingLevel->currentIndex());
+        st.Evading = c.cbEvading->isChecked();
+        return st;
+    };
+    s.Own = state(W.Ships[0]);
+    s.Opponent = state(W.Ships[1]);
+    s.Battery = 1;
+    s.LightFromEnvironment = true;
+    s.AllBatteries = true;
+    return s;
+}
+
+BattleEnvironment TfrmPlanner::Environment() const {
+    BattleEnvironment env;
+    const QDateTime when = W.dtBattle->dateTime().toUTC();
+    const QDate d = when.date();
+    env.Year = d.year();
+    const QTime t = when.time();
+    env.SetClock(platform::dayNumberFromDate({d.year(), d.month(), d.day()}) +
+                 (t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0);
+    env.SeaState = std::max(0, W.cbSeaState->currentIndex());
+    env.Weather = static_cast<std::uint8_t>(std::max(0, W.cbWeather->currentIndex()));
+    env.DayRange = W.seDayRange->value();
+    env.DuskRange = W.seDuskRange->value();
+    env.NightRange = W.seNightRange->value();
+    return env;
+}
+
+void TfrmPlanner::UpdateRangeLimits() {
+    const BattleEnvironment env = Environment();
+    std::int32_t longest = 0;
+    for (const TFightingShip* ship : {ships_.Own.get(), ships_.Opponent.get()})
+        if (ship && BatteryHasGuns(*ship, 1)) longest = std::max(longest, MaxGunRange(Data_.Weapons, env.Year, *ship, 1));
+    if (longest <= 0) longest = 20000;
+    const std::int32_t top = std::clamp<std::int32_t>((longest * 6 / 5 + 99) / 100 * 100, 1000, 100000);
+    const QSignalBlocker b1(W.seRange), b2(W.slRange);
+    W.seRange->setMaximum(top);
+    W.slRange->setRange(100, top);
+    W.slRange->setSingleStep(100);
+    W.slRange->setPageStep(1000);
+    W.slRange->setValue(W.seRange->value());
+}
+
+void TfrmPlanner::Recompute() {
+    if (updating_) return;
+    updating_ = true;
+    std::vector<std::string> messages = LoadMessages_;
+    if (!HasShips()) {
+        ClearResults();
+        if (messages.empty()) messages.push_back("Choose an opponent.");
+        ShowMessages(messages);
+        updating_ = false;
+        return;
+    }
+    UpdateRangeLimits();
+    const EngagementScenario scenario = Scenario();
+    const BattleEnvironment env = Environment();
+    {
+        platform::ScopedRecordingMessages recorder;
+        // The chart's sweep first: the figures shown leave the ships where
+        // the scenario puts them.
+        const std::int32_t longest = W.seRange->maximum() * 5 / 6;
+        const std::int32_t step = std::max<std::int32_t>(100, (longest - 1000) / 200 / 100 * 100);
+        sweep_ = SweepEngagement(Data_, env, ships_, scenario, 1000, std::max(1000, longest), step);
+        figures_ = ComputeEngagement(Data_, env, ships_, scenario, true);
+        for (const std::string& t : recorder.texts())
+            if (std::find(messages.begin(), messages.end(), t) == messages.end()) messages.push_back(t);
+    }
+    for (const TFightingShip* ship : {ships_.Own.get(), ships_.Opponent.get()})
+        if (!BatteryHasGuns(*ship, 1) && !BatteryHasGuns(*ship, 2) && !BatteryHasGuns(*ship, 3))
+            messages.push_back(ship->Name + " has no guns.");
+    ShowFire(0, figures_.Own, *ships_.Own, *ships_.Opponent);
+    ShowFire(1, figures_.Opponent, *ships_.Opponent, *ships_.Own);
+    ShowHitsChart(*W.chChart, sweep_, ships_.Own->Name, ships_.Opponent->Name, W.seRange->value());
+    W.stAdvantage->setText(q(AdvantageText(sweep_, ships_.Own->Name, ships_.Opponent->Name)));
+    map_->Show(scenario, figures_);
+    ShowMessages(messages);
+    updating_ = false;
+}
+
+void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShip& firer, const TFightingShip& target) {
+    PlannerFireControls& c = W.Fire[static_cast<size_t>(side)];
+    c.lbTitle->setText(q(firer.Name + " firing at " + target.Name));
+    QTableWidget* table = c.tbBatteries;
+    table->setRowCount(0);
+    if (fire.Batteries.empty()) {
+        table->setRowCount(1);
+        setCell(table, 0, 0, QStringLiteral("No guns"));
+        for (int col = 1; col < 5; ++col) setCell(table, 0, col, QStringLiteral("\u2013"));
+    }
+    for (const BatteryFigures& b : fire.Batteries) {
+        const int row = table->rowCount();
+        table->setRowCount(row + 1);
+        setCell(table, row, 0, QString::fromLatin1(batteryName(b.Battery)) + QStringLiteral(" ") +
+                                   QString::number(b.Calibre) + QStringLiteral(" in"));
+        setCell(table, row, 1, b.BeyondGunRange ? QStringLiteral("Beyond gun range") : chanceText(b.HitChance));
+        setCell(table, row, 2, chanceText(b.RateOfFire));
+        QString bearing = QString::number(b.GunsBearing) + QStringLiteral("/") + QString::number(b.Guns);
+        if (b.Battery == 1 && !fire.TurretsBearing.empty()) bearing += QStringLiteral(" ") + q(letters(fire.TurretsBearing));
+        setCell(table, row, 3, bearing);
+        setCell(table, row, 4, fixed(b.HitsPerMinute, 3));
+    }
+    c.stSighting->setText(QStringLiteral("Sighting range %1 yd, light: %2, glare: %3")
+                              .arg(q(YardsText(fire.SightingRange)), QString::fromUtf8(lightName(fire.LightCondition)),
+                                   fire.Glare ? QStringLiteral("yes") : QStringLiteral("no")));
+    c.stIdentification->setText(QStringLiteral("Sees: ") + q(fire.IdentificationText));
+    c.lbBreakdown->clear();
+    if (BatteryHasGuns(firer, 1)) {
+        for (const std::string& line : fire.Breakdown) c.lbBreakdown->addItem(q(line));
+        if (fire.Fire.BeyondGunRange)
+            c.lbBreakdown->addItem(QStringLiteral("Beyond gun range (%1 yd): no hit possible")
+                                       .arg(q(YardsText(fire.Fire.MaxGunRange))));
+    } else {
+        c.lbBreakdown->addItem(QStringLiteral("No main battery"));
+    }
+}
+
+void TfrmPlanner::ClearResults() {
+    figures_ = {};
+    sweep_.clear();
+    for (PlannerFireControls& c : W.Fire) {
+        c.lbTitle->clear();
+        c.tbBatteries->setRowCount(0);
+        c.stSighting->clear();
+        c.stIdentification->clear();
+        c.lbBreakdown->clear();
+    }
+    ShowHitsChart(*W.chChart, {}, "", "", 0);
+    W.stAdvantage->clear();
+}
+
+void TfrmPlanner::ShowMessages(const std::vector<std::string>& texts) {
+    QString text;
+    for (const std::string& t : texts) {
+        if (!text.isEmpty()) text += QStringLiteral("  ");
+        text += q(t).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    }
+    W.stMessages->setText(text);
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The engagement planner: the design on the form against another design, at
+// a range and bearing, in a light, weather and sea the user sets. Every
+// figure comes from the engagement computation sdftool engage runs.
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "combat/Engagement.h"
+#include "designfile/DesignRecord.h"
+#include "planner/PlannerWidgets.h"
+#include "tables/ProgramData.h"
+
+class TPlannerMap;
+
+// A design the opponent list offers.
+struct PlannerOpponent {
+    std::string Path;       // empty: the own design again
+    std::string ClassName;
+    std::int32_t Nation = -1;
+    std::int32_t Type = -1;
+};
+
+class TfrmPlanner : public QWidget {
+    Q_OBJECT
+public:
+    // The tables outlive the window; designs are listed from programDir's
+    // "Designs" and "Custom Files".
+    TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent = nullptr);
+    ~TfrmPlanner() override;
+
+    PlannerWidgets W;
+
+    // The own ship: a design held in memory and its range setting.
+    void SetOwnDesign(const DesignRecord& record, int rangeClass);
+    // Chooses an opponent by path (empty: the own design); false when the
+    // list holds no such entry.
+    bool ChooseOpponent(const std::string& path);
+
+    // The scenario and environment the controls describe.
+    EngagementScenario Scenario() const;
+    BattleEnvironment Environment() const;
+    // The figures shown, and the sweep behind the chart.
+    const EngagementFigures& Figures() const { return figures_; }
+    const std::vector<SweepRow>& Sweep() const { return sweep_; }
+    bool HasShips() const { return ships_.Own && ships_.Opponent; }
+    const EngagementShips& Ships() const { return ships_; }
+
+    // Recomputes everything from the controls (every control calls it).
+    void Recompute();
+
+private:
+    void ListOpponents();
+    void FilterOpponents();
+    void OpponentChosen();
+    void LoadShips();
+    void WeatherChanged();
+    void UpdateRangeLimits();
+    void ShowFire(int side, const FireFigures& fire, const TFightingShip& firer, const TFightingShip& target);
+    void ClearResults();
+    void ShowMessages(const std::vector<std::string>& texts);
+
+    const ProgramData& Data_;
+    std::string ProgramDir_;
+    DesignRecord Own_;
+    int OwnRangeClass_ = 1;
+    DesignRecord Opponent_;
+    int OpponentRangeClass_ = 1;
+    bool HaveOwn_ = false, HaveOpponent_ = false;
+    std::vector<PlannerOpponent> Opponents_;
+    std::vector<std::string> LoadMessages_;
+    EngagementShips ships_;
+    EngagementFigures figures_;
+    std::vector<SweepRow> sweep_;
+    std::unique_ptr<TPlannerMap> map_;
+    bool updating_ = false;
+};

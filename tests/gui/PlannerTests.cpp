@@ -1,0 +1,192 @@
+// The engagement planner: opened from the design form, driven through its
+// controls, its figures held against sdftool engage, and bad input.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+#include "combat/HitChance.h"
+#include "map/qt/MapControl.h"
+#include "planner/PlannerButton.h"
+#include "planner/frmPlanner.h"
+#include "status/ShipStatus.h"
+
+#include <QDateTimeEdit>
+#include <QDoubleSpinBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSlider>
+#include <QTableWidget>
+
+#include <cmath>
+
+using namespace designertest;
+
+namespace {
+
+std::string design(const std::string& name) { return programDir() + "Designs/" + name + ".sdf"; }
+
+// sdftool engage with the planner's scenario, as JSON.
+QJsonObject engageLikeThePlanner(const TfrmPlanner& p, const QString& time) {
+    const PlannerWidgets& w = p.W;
+    auto n = [](int v) { return QString::number(v); };
+    QStringList args = {QStringLiteral("engage"), QStringLiteral("--data"), QString::fromStdString(programDir()),
+                        QString::fromStdString(design("Dreadnought")), QString::fromStdString(design("Scharnhorst")),
+                        QStringLiteral("--both"), QStringLiteral("--ready"), QStringLiteral("--lat"), QStringLiteral("56.5"),
+                        QStringLiteral("--lon"), QStringLiteral("5.5"), QStringLiteral("--year"), QStringLiteral("1916"),
+                        QStringLiteral("--datetime"), QStringLiteral("1916-05-31T") + time};
+    const std::pair<const char*, int> values[] = {
+        {"--range", w.seRange->value()}, {"--bearing", w.seBearing->value()},
+        {"--weather", w.cbWeather->currentIndex()}, {"--sea-state", w.cbSeaState->currentIndex()},
+        {"--day-range", w.seDayRange->value()}, {"--dusk-range", w.seDuskRange->value()},
+        {"--night-range", w.seNightRange->value()}, {"--firer-heading", w.Ships[0].seHeading->value()},
+        {"--target-heading", w.Ships[1].seHeading->value()}, {"--firer-speed", w.Ships[0].seSpeed->value()},
+        {"--target-speed", w.Ships[1].seSpeed->value()}, {"--firer-sighting", w.Ships[0].cbSightingLevel->currentIndex()},
+        {"--target-sighting", w.Ships[1].cbSightingLevel->currentIndex()}};
+    for (const auto& [name, value] : values) args << QString::fromLatin1(name) << n(value);
+    QProcess tool;
+    tool.start(QStringLiteral(SDFTOOL_PATH), args);
+    if (!tool.waitForFinished(60000)) return {};
+    return QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+}
+
+// The planner's shown figures of one way against the tool's.
+void compareWay(const PlannerFireControls& c, const FireFigures& f, const QJsonObject& j) {
+    QCOMPARE(f.Fire.HitChance, static_cast<float>(j.value(QStringLiteral("HitChance")).toDouble()));
+    QCOMPARE(f.Fire.RateOfFire, static_cast<float>(j.value(QStringLiteral("RateOfFire")).toDouble()));
+    const bool beyond = j.value(QStringLiteral("BeyondGunRange")).toBool();
+    QCOMPARE(c.tbBatteries->item(0, 1)->text(),
+             beyond ? QStringLiteral("Beyond gun range") : QString::fromStdString(FormatChance(f.Fire.HitChance)));
+    QCOMPARE(c.tbBatteries->item(0, 2)->text(), QString::fromStdString(FormatChance(f.Fire.RateOfFire)));
+    QCOMPARE(f.Fire.GunsBearing, j.value(QStringLiteral("GunsBearing")).toInt());
+    QCOMPARE(f.Fire.HitsPerMinute, j.value(QStringLiteral("HitsPerMinute")).toDouble());
+    QCOMPARE(c.stIdentification->text(), QStringLiteral("Sees: ") + j.value(QStringLiteral("IdentificationText")).toString());
+    const QJsonArray lines = j.value(QStringLiteral("Breakdown")).toArray();
+    for (int i = 0; i < lines.size(); ++i) QCOMPARE(c.lbBreakdown->item(i)->text(), lines[i].toString());
+}
+
+} // namespace
+
+class PlannerTests : public QObject {
+    Q_OBJECT
+private slots:
+    void opensFromTheFormAndAgreesWithSdftool() {
+        auto form = openForm();
+        QVERIFY(form);
+        form->LoadDesign(design("Dreadnought"));
+        auto* button = form->findChild<QPushButton*>(QStringLiteral("bnEngagement"));
+        QVERIFY(button && button->isEnabled());
+        QCOMPARE(button->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+        button->click();
+        auto* planner = form->findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
+        QVERIFY(planner && planner->isVisible() && planner->HasShips());
+        PlannerWidgets& w = planner->W;
+        // The opponent list filters by name, nation and type; the own design stays first.
+        w.edFilter->setText(QStringLiteral("scharn"));
+        QCOMPARE(w.lbOpponents->count(), 2);
+        w.cbTypeFilter->setCurrentIndex(1 + 0);   // BB: Scharnhorst is a CA
+        QCOMPARE(w.lbOpponents->count(), 1);
+        w.cbTypeFilter->setCurrentIndex(0);
+        QVERIFY(planner->ChooseOpponent(design("Scharnhorst")));
+        QCOMPARE(w.Fire[1].lbTitle->text(), QStringLiteral("Scharnhorst firing at Dreadnought"));
+
+        struct Case {
+            const char* name;
+            QTime time;
+            int weather, range, bearing, light;
+        };
+        const Case cases[] = {{"noon", {12, 0}, 2, 9000, 90, 1},    {"dusk", {20, 30}, 2, 9000, 120, 3},
+                              {"midnight", {0, 0}, 2, 9000, 90, 2}, {"rain", {16, 0}, 6, 9000, 90, 1},
+                              {"beyond range", {16, 0}, 2, 20000, 90, 1}};
+        float noonChance = 0;
+        for (const Case& c : cases) {
+            w.dtBattle->setDateTime(QDateTime(QDate(1916, 5, 31), c.time, Qt::UTC));
+            w.cbWeather->setCurrentIndex(c.weather);
+            w.seBearing->setValue(c.bearing);
+            w.slRange->setValue(c.range);
+            QCOMPARE(w.seRange->value(), c.range);
+            const EngagementFigures& f = planner->Figures();
+            QVERIFY2(f.Own.LightCondition == c.light, c.name);
+            const QJsonObject j = engageLikeThePlanner(*planner, c.time.toString(QStringLiteral("HH:mm")));
+            QVERIFY2(!j.isEmpty(), c.name);
+            compareWay(w.Fire[0], f.Own, j);
+            compareWay(w.Fire[1], f.Opponent, j.value(QStringLiteral("Return")).toObject());
+            if (c.light == 1 && c.weather == 2 && c.range == 9000) noonChance = f.Own.Fire.HitChance;
+            if (c.light == 2) QVERIFY(f.Own.Fire.HitChance < noonChance && f.Own.SightingRange < 20000);
+            if (c.range == 20000) QVERIFY(f.Opponent.Fire.BeyondGunRange && !f.Own.Fire.BeyondGunRange);
+        }
+        QVERIFY(w.stAdvantage->text().contains(QStringLiteral("beyond")));
+    }
+
+    void refusesBadInputAndNeverShowsANonNumber() {
+        TempProgramDir dir;
+        QFile::copy(QString::fromStdString(design("Dreadnought")),
+                    QString::fromStdString(dir.path() + "Designs/Dreadnought.sdf"));
+        const std::string unarmed = dir.customFile("Unarmed.sdf"), nationless = dir.customFile("Nationless.sdf"),
+                          gone = dir.customFile("Gone.sdf");
+        auto write = [](const std::string& path, const char* text) {
+            QFile f(QString::fromStdString(path));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(text);
+        };
+        write(unarmed, "[Data]\r\nNation=0\r\nShipType=CL\r\nDisplacement=3000\r\n");
+        write(nationless, "[Data]\r\nShipType=BB\r\n");
+        write(gone, "[Data]\r\nNation=0\r\n");
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        platform::ScopedRecordingMessages messages;
+        QVERIFY(!ShowEngagementPlanner(*form));   // no nation and type yet
+        QCOMPARE(messages.recorded.size(), size_t{1});
+        form->LoadDesign(dir.path() + "Designs/Dreadnought.sdf");
+        TfrmPlanner* planner = ShowEngagementPlanner(*form);
+        QVERIFY(planner);
+        PlannerWidgets& w = planner->W;
+        QFile::remove(QString::fromStdString(gone));
+        QVERIFY(planner->ChooseOpponent(gone));
+        QVERIFY(w.stMessages->text().contains(QStringLiteral("Cannot read the design file")));
+        QVERIFY(!planner->HasShips());
+        QVERIFY(planner->ChooseOpponent(nationless));
+        QVERIFY(w.stMessages->text().contains(QStringLiteral("Illegal nation value! Class: Nationless")));
+        QVERIFY(planner->ChooseOpponent(unarmed));
+        QVERIFY(planner->HasShips());
+        QVERIFY(w.stMessages->text().contains(QStringLiteral("Unarmed has no guns.")));
+        QCOMPARE(w.Fire[1].tbBatteries->item(0, 0)->text(), QStringLiteral("No guns"));
+
+        // Values the rules cannot take are refused by the controls themselves.
+        w.seRange->setValue(0);
+        QCOMPARE(w.seRange->value(), 100);
+        w.seLatitude->setValue(95);
+        QCOMPARE(w.seLatitude->value(), 89.0);
+        w.dtBattle->setDateTime(QDateTime(QDate(1850, 1, 1), QTime(0, 0), Qt::UTC));
+        QCOMPARE(w.dtBattle->date().year(), 1900);
+        w.Ships[0].seSpeed->setValue(500);
+        QCOMPARE(w.Ships[0].seSpeed->value(), 45);
+        w.seDayRange->setValue(-5);
+        for (const PlannerFireControls& c : w.Fire)
+            for (int r = 0; r < c.tbBatteries->rowCount(); ++r)
+                for (int col = 0; col < c.tbBatteries->columnCount(); ++col) {
+                    const QString cell = c.tbBatteries->item(r, col)->text().toLower();
+                    QVERIFY2(!cell.contains(QStringLiteral("nan")) && !cell.contains(QStringLiteral("inf")),
+                             qPrintable(cell));
+                }
+    }
+
+    void statusCardFromTheFormShowsTheShipReady() {
+        auto form = openForm();
+        QVERIFY(form);
+        form->LoadDesign(design("Dreadnought"));   // 21 knots, range setting long
+        TdlgShipStatus& card = form->ShipStatusDialog();
+        QString speed, endurance;
+        QTimer::singleShot(0, &card, [&] {
+            speed = card.W.stSpeed->text();
+            endurance = card.W.stEndurance->text();
+            card.accept();
+        });
+        form->ShowShipStatus();
+        QCOMPARE(speed, QStringLiteral(" 21/21"));
+        QVERIFY2(endurance.startsWith(QStringLiteral(" 7000/")), qPrintable(endurance));
+    }
+};
+
+SHIP_GUI_TEST(PlannerTests)
+#include "PlannerTests.moc"
