@@ -1,6 +1,8 @@
 #include "designer/DesignFormWidgets.h"
 
+#include "designer/NumberEdit.h"
 #include "designfile/DesignInputs.h"
+#include "shipdata/Turrets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,12 +22,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kRowSpacing = 3;
 
 QSpinBox* makeSpin(QWidget* parent, const char* name, const SpinRange& range, int value) {
-    auto* s = new QSpinBox(parent);
+    auto* s = new TSpinEdit(parent);
     s->setObjectName(QLatin1String(name));
     s->setRange(range.min, range.max);
     s->setSingleStep(range.step);
@@ -63,7 +68,8 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const char* caption) {
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
+    // Enter presses the focused button, as Space does.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -80,7 +86,11 @@ QTreeWidget* makeListView(QWidget* parent, const char* name, const std::array<st
     QStringList captions;
     for (const auto& c : columns) captions << QString::fromUtf8(c.first);
     lv->setHeaderLabels(captions);
-    for (int i = 0; i < 3; ++i) lv->setColumnWidth(i, columns[static_cast<size_t>(i)].second);
+    // At least the classic widths, and wide enough for each caption.
+    const QFontMetrics metrics(lv->font());
+    for (int i = 0; i < 3; ++i)
+        lv->setColumnWidth(i, std::max(columns[static_cast<size_t>(i)].second,
+                                       metrics.horizontalAdvance(captions[i]) + 16));
     lv->setRootIsDecorated(false);
     lv->setItemsExpandable(false);
     lv->setUniformRowHeights(true);
@@ -269,6 +279,13 @@ void buildMainGunsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets
     grid->addWidget(w.cbCrossDeck, 1, 0, 1, 4);
     w.lvTurrets = makeListView(g, "lvTurrets", {{{"Position", 150}, {"Guns/turret", 70}, {"Weight/turret", 75}}});
     w.lvTurrets->setMinimumHeight(112);
+    // Long position names ("K - Starboard wing aft ...") are not cut.
+    int longest = 0;
+    for (char letter : kTurretPositionOrder)
+        longest = std::max(longest, w.lvTurrets->fontMetrics().horizontalAdvance(
+                                        QLatin1Char(letter) + QStringLiteral(" - ") +
+                                        QString::fromStdString(TurretPositionName(letter))));
+    w.lvTurrets->setColumnWidth(0, std::max(w.lvTurrets->columnWidth(0), longest + 16));
     grid->addWidget(w.lvTurrets, 2, 0, 1, 4);
     w.bnAddTurret = makeButton(g, "bnAddTurret", "Add turret");
     w.bnDeleteTurret = makeButton(g, "bnDeleteTurret", "Delete turret");
@@ -379,6 +396,21 @@ void buildTotalsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
     grid->addWidget(w.stTotalCost, 3, 2);
     grid->setColumnStretch(0, 1);
     column->addWidget(g);
+}
+
+// What is wrong with the design in plain words, refreshed with the totals.
+void buildDesignCheckGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
+    QGroupBox* g = makeGroup(central, "gbDesignCheck", "Design check");
+    auto* box = new QVBoxLayout(g);
+    box->setContentsMargins(6, 2, 6, 4);
+    w.lvDesignCheck = new QListWidget(g);
+    w.lvDesignCheck->setObjectName(QStringLiteral("lvDesignCheck"));
+    w.lvDesignCheck->setWordWrap(true);
+    w.lvDesignCheck->setFocusPolicy(Qt::NoFocus);
+    w.lvDesignCheck->setSelectionMode(QAbstractItemView::NoSelection);
+    w.lvDesignCheck->setMinimumHeight(54);
+    box->addWidget(w.lvDesignCheck);
+    column->addWidget(g, 1);
 }
 
 void buildHiddenControls(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
@@ -561,6 +593,7 @@ void BuildDesignFormWidgets(QWidget* central, DesignFormWidgets& w) {
     buildTorpedoGroup(central, middle, w);
     buildEquipmentGroup(central, middle, w);
     buildTotalsGroup(central, middle, w);
+    buildDesignCheckGroup(central, middle, w);
 
     buildPlanEditor(central, right, w);
     right->addStretch(1);

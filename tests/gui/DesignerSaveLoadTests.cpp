@@ -139,6 +139,7 @@ private slots:
 
         w->edName->setText(QStringLiteral("Other"));
         dialogs.answers.push_back(path);
+        messages.saveAnswers.push_back(platform::SaveChoice::Discard);
         w->bnLoadCust->click();
         QCOMPARE(w->edName->text(), QStringLiteral("Dreadnought "));
         QCOMPARE(dialogs.requests[0].startDirectory, platform::resolvePath(dir->path() + "Custom Files"));

@@ -4,6 +4,8 @@
 #include "GuiTestRegistry.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTest>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,11 @@
 
 int main(int argc, char* argv[]) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Settings the forms remember go to a test location, emptied first,
+    // never to the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/ship-designer"))
+        .removeRecursively();
     QApplication app(argc, argv);
     const char* only = (argc > 1 && argv[1][0] != '-') ? argv[1] : nullptr;
     std::vector<char*> args{argv[0]};
