@@ -1,6 +1,7 @@
 #include "designer/DesignFormWidgets.h"
 
-#include "designer/NumberEdit.h"
+#include "designer/DesignCheckList.h"
+#include "designer/FormControls.h"
 #include "designfile/DesignInputs.h"
 #include "shipdata/Turrets.h"
 
@@ -14,10 +15,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStringList>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -42,7 +43,7 @@ QSpinBox* makeSpin(QWidget* parent, const char* name, const SpinRange& range, in
 }
 
 QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items) {
-    auto* c = new QComboBox(parent);
+    auto* c = new TDropDown(parent);
     c->setObjectName(QLatin1String(name));
     c->addItems(items);
     c->setCurrentIndex(-1);
@@ -99,6 +100,14 @@ QTreeWidget* makeListView(QWidget* parent, const char* name, const std::array<st
     lv->setAllColumnsShowFocus(true);
     lv->header()->setStretchLastSection(false);
     return lv;
+}
+
+// The list is at least as wide as its columns (with room for a scroll bar),
+// so no column is hidden behind a horizontal scroll bar.
+void fitColumns(QTreeWidget* lv) {
+    int width = 2 * lv->frameWidth() + lv->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    for (int i = 0; i < lv->columnCount(); ++i) width += lv->columnWidth(i);
+    lv->setMinimumWidth(width);
 }
 
 QGroupBox* makeGroup(QWidget* parent, const char* name, const char* title) {
@@ -286,6 +295,7 @@ void buildMainGunsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets
                                         QLatin1Char(letter) + QStringLiteral(" - ") +
                                         QString::fromStdString(TurretPositionName(letter))));
     w.lvTurrets->setColumnWidth(0, std::max(w.lvTurrets->columnWidth(0), longest + 16));
+    fitColumns(w.lvTurrets);
     grid->addWidget(w.lvTurrets, 2, 0, 1, 4);
     w.bnAddTurret = makeButton(g, "bnAddTurret", "Add turret");
     w.bnDeleteTurret = makeButton(g, "bnDeleteTurret", "Delete turret");
@@ -339,6 +349,7 @@ void buildTorpedoGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets&
     grid->setColumnStretch(3, 1);
     w.lvTorpedoes = makeListView(g, "lvTorpedoes", {{{"Position", 150}, {"Tubes/mount", 80}, {"Weight/mount", 80}}});
     w.lvTorpedoes->setMinimumHeight(70);
+    fitColumns(w.lvTorpedoes);
     grid->addWidget(w.lvTorpedoes, 1, 0, 1, 4);
     w.bnAddTorpMount = makeButton(g, "bnAddTorpMount", "Add mount");
     w.bnDeleteTorpMount = makeButton(g, "bnDeleteTorpMount", "Delete mount");
@@ -398,21 +409,6 @@ void buildTotalsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
     column->addWidget(g);
 }
 
-// What is wrong with the design in plain words, refreshed with the totals.
-void buildDesignCheckGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
-    QGroupBox* g = makeGroup(central, "gbDesignCheck", "Design check");
-    auto* box = new QVBoxLayout(g);
-    box->setContentsMargins(6, 2, 6, 4);
-    w.lvDesignCheck = new QListWidget(g);
-    w.lvDesignCheck->setObjectName(QStringLiteral("lvDesignCheck"));
-    w.lvDesignCheck->setWordWrap(true);
-    w.lvDesignCheck->setFocusPolicy(Qt::NoFocus);
-    w.lvDesignCheck->setSelectionMode(QAbstractItemView::NoSelection);
-    w.lvDesignCheck->setMinimumHeight(54);
-    box->addWidget(w.lvDesignCheck);
-    column->addWidget(g, 1);
-}
-
 void buildHiddenControls(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
     w.pnlWeightSaving = new QFrame(central);
     w.pnlWeightSaving->setObjectName(QStringLiteral("pnlWeightSaving"));
@@ -468,11 +464,13 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     w.stPos->setMinimumHeight(18);
     column->addWidget(w.stPos);
 
-    auto* rows = new QHBoxLayout();
+    auto* rows = new QVBoxLayout();
+    rows->setSpacing(0);
     auto* funnels = new QGridLayout();
     funnels->setVerticalSpacing(kRowSpacing);
     funnels->setHorizontalSpacing(3);
     funnels->addWidget(makeLabel(central, "Funnels"), 0, 0, 1, 4);
+    funnels->setColumnStretch(4, 1);
     const char* funnelButtons[4] = {"bnFunnel1", "Button4", "Button5", "Button6"};
     const char* deleteButtons[4] = {"bnDelFunnel", "stDelFunnel2", "bnDeleteFunnel3", "bnDelFunnel4"};
     const char* posNames[4] = {"stFunnel1Pos", "stFunnel2Pos", "stFunnel3Pos", "stFunnel4Pos"};
@@ -495,11 +493,16 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
         funnels->addWidget(w.bnDeleteFunnel[i], r, 3);
     }
     rows->addLayout(funnels);
+    // Superstructure below the funnels, so the funnels' X never sits beside
+    // St1 to St4 (it read as deleting an outline) and the column stays as
+    // narrow as the plan view.
+    rows->addSpacing(6);
 
     auto* outlines = new QGridLayout();
     outlines->setVerticalSpacing(kRowSpacing);
     outlines->setHorizontalSpacing(3);
     outlines->addWidget(makeLabel(central, "Superstructure"), 0, 0, 1, 3);
+    outlines->setColumnStretch(3, 1);
     const char* outlineButtons[4] = {"Button7", "Button8", "Button9", "Button10"};
     const char* outlineCaptions[4] = {"St1", "St2", "St3", "St4"};
     const char* counterNames[4] = {"stNoPoints", "stNoPoints1", "stNoPoints2", "stNoPoints3"};
@@ -593,7 +596,7 @@ void BuildDesignFormWidgets(QWidget* central, DesignFormWidgets& w) {
     buildTorpedoGroup(central, middle, w);
     buildEquipmentGroup(central, middle, w);
     buildTotalsGroup(central, middle, w);
-    buildDesignCheckGroup(central, middle, w);
+    BuildDesignCheckGroup(central, middle, w);
 
     buildPlanEditor(central, right, w);
     right->addStretch(1);

@@ -1,9 +1,10 @@
 #include "designer/frmDesign.h"
 
+#include "designer/DesignCheckList.h"
 #include "designer/DesignerSettings.h"
 #include "designer/FormBinding.h"
 #include "designer/FormMenus.h"
-#include "designer/NumberEdit.h"
+#include "designer/FormControls.h"
 #include "designer/PlanEditor.h"
 #include "designfile/DesignCheck.h"
 #include "map/qt/MapControl.h"
@@ -113,6 +114,9 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     statusBar()->setObjectName(QStringLiteral("sbStatus"));
     resize(1025, 795);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Never taller or wider than the screen (room kept for a title bar);
+        // the form scrolls instead.
+        resize(size().boundedTo(screen->availableGeometry().size() - QSize(0, 32)));
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
@@ -270,19 +274,7 @@ void TfrmDesignMain::Recompute() {
 // calibre change looked like a legal design that was not.
 void TfrmDesignMain::MainCalibreUpdate() { Recompute(); }
 
-void TfrmDesignMain::RefreshDesignCheck() {
-    W.lvDesignCheck->clear();
-    const std::vector<DesignProblem> problems = CheckDesign(ReadInputs(W), *DesignShip_);
-    if (problems.empty()) {
-        auto* item = new QListWidgetItem(QStringLiteral("No problems found."), W.lvDesignCheck);
-        item->setForeground(QColor(Qt::darkGreen));
-    }
-    for (const DesignProblem& p : problems) {
-        auto* item = new QListWidgetItem(toQ(p.text), W.lvDesignCheck);
-        item->setForeground(p.kind == ProblemKind::Advice ? QColor(150, 90, 0) : QColor(Qt::red));
-        item->setToolTip(toQ(p.text));
-    }
-}
+void TfrmDesignMain::RefreshDesignCheck() { FillDesignCheckList(W.lvDesignCheck, CheckDesign(ReadInputs(W), *DesignShip_)); }
 
 void TfrmDesignMain::UpdateDisplacementStep() {
     W.seDisplacement->setSingleStep(W.seDisplacement->value() > 4000 ? 500 : 100);

@@ -3,7 +3,7 @@
 #include "designer/frmDesign.h"
 
 #include "designer/FormBinding.h"
-#include "designer/NumberEdit.h"
+#include "designer/FormControls.h"
 #include "designer/PlanEditor.h"
 
 #include <QCheckBox>

@@ -1,10 +1,12 @@
-#include "designer/NumberEdit.h"
+#include "designer/FormControls.h"
 
 #include <QRegularExpression>
+#include <QWheelEvent>
 
 #include <algorithm>
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent) {
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractSpinBox::editingFinished, this, &TSpinEdit::reportClamp);
 }
 
@@ -32,4 +34,17 @@ void TSpinEdit::reportClamp() {
     const qlonglong typed = *clamped_;
     clamped_.reset();
     emit typedOutOfRange(typed, value());
+}
+
+// Unfocused, the wheel goes on to the form, which scrolls.
+void TSpinEdit::wheelEvent(QWheelEvent* event) {
+    if (hasFocus()) QSpinBox::wheelEvent(event);
+    else event->ignore();
+}
+
+TDropDown::TDropDown(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+void TDropDown::wheelEvent(QWheelEvent* event) {
+    if (hasFocus()) QComboBox::wheelEvent(event);
+    else event->ignore();
 }
