@@ -156,6 +156,11 @@ private slots:
         }
         // Only the rules' own message of the displacement: no "Illegal Speed value: 9".
         QCOMPARE(messages.texts(), std::vector<std::string>{"Illegal displacement"});
+        // Enter presses the focused button; "Ship status" follows "Update ship graphic".
+        w->bnDeleteTurret->setFocus();
+        QTest::keyClick(w->bnDeleteTurret, Qt::Key_Return);
+        QCOMPARE(messages.texts().back(), std::string("No turret selected!"));
+        QCOMPARE(w->bnRefreshGraphics->nextInFocusChain(), form->ShipStatusButton());
     }
 
     void designCheckNamesTheCause() {
