@@ -10,7 +10,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Ship design"));
+    // The name, not a display name: Qt appends a display name to every
+    // window title, which showed "Ship design" twice.
+    QApplication::setApplicationName(QStringLiteral("Ship design"));
     platform::QtMessages messages;
     platform::QtFileDialogs dialogs;
     platform::setMessages(&messages);

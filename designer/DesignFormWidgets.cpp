@@ -1,6 +1,9 @@
 #include "designer/DesignFormWidgets.h"
 
+#include "designer/DesignCheckList.h"
+#include "designer/FormControls.h"
 #include "designfile/DesignInputs.h"
+#include "shipdata/Turrets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,16 +18,19 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStringList>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kRowSpacing = 3;
 
 QSpinBox* makeSpin(QWidget* parent, const char* name, const SpinRange& range, int value) {
-    auto* s = new QSpinBox(parent);
+    auto* s = new TSpinEdit(parent);
     s->setObjectName(QLatin1String(name));
     s->setRange(range.min, range.max);
     s->setSingleStep(range.step);
@@ -37,7 +43,7 @@ QSpinBox* makeSpin(QWidget* parent, const char* name, const SpinRange& range, in
 }
 
 QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& items) {
-    auto* c = new QComboBox(parent);
+    auto* c = new TDropDown(parent);
     c->setObjectName(QLatin1String(name));
     c->addItems(items);
     c->setCurrentIndex(-1);
@@ -63,7 +69,8 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const char* caption) {
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
+    // Enter presses the focused button, as Space does.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -80,7 +87,11 @@ QTreeWidget* makeListView(QWidget* parent, const char* name, const std::array<st
     QStringList captions;
     for (const auto& c : columns) captions << QString::fromUtf8(c.first);
     lv->setHeaderLabels(captions);
-    for (int i = 0; i < 3; ++i) lv->setColumnWidth(i, columns[static_cast<size_t>(i)].second);
+    // At least the classic widths, and wide enough for each caption.
+    const QFontMetrics metrics(lv->font());
+    for (int i = 0; i < 3; ++i)
+        lv->setColumnWidth(i, std::max(columns[static_cast<size_t>(i)].second,
+                                       metrics.horizontalAdvance(captions[i]) + 16));
     lv->setRootIsDecorated(false);
     lv->setItemsExpandable(false);
     lv->setUniformRowHeights(true);
@@ -89,6 +100,14 @@ QTreeWidget* makeListView(QWidget* parent, const char* name, const std::array<st
     lv->setAllColumnsShowFocus(true);
     lv->header()->setStretchLastSection(false);
     return lv;
+}
+
+// The list is at least as wide as its columns (with room for a scroll bar),
+// so no column is hidden behind a horizontal scroll bar.
+void fitColumns(QTreeWidget* lv) {
+    int width = 2 * lv->frameWidth() + lv->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    for (int i = 0; i < lv->columnCount(); ++i) width += lv->columnWidth(i);
+    lv->setMinimumWidth(width);
 }
 
 QGroupBox* makeGroup(QWidget* parent, const char* name, const char* title) {
@@ -269,6 +288,14 @@ void buildMainGunsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets
     grid->addWidget(w.cbCrossDeck, 1, 0, 1, 4);
     w.lvTurrets = makeListView(g, "lvTurrets", {{{"Position", 150}, {"Guns/turret", 70}, {"Weight/turret", 75}}});
     w.lvTurrets->setMinimumHeight(112);
+    // Long position names ("K - Starboard wing aft ...") are not cut.
+    int longest = 0;
+    for (char letter : kTurretPositionOrder)
+        longest = std::max(longest, w.lvTurrets->fontMetrics().horizontalAdvance(
+                                        QLatin1Char(letter) + QStringLiteral(" - ") +
+                                        QString::fromStdString(TurretPositionName(letter))));
+    w.lvTurrets->setColumnWidth(0, std::max(w.lvTurrets->columnWidth(0), longest + 16));
+    fitColumns(w.lvTurrets);
     grid->addWidget(w.lvTurrets, 2, 0, 1, 4);
     w.bnAddTurret = makeButton(g, "bnAddTurret", "Add turret");
     w.bnDeleteTurret = makeButton(g, "bnDeleteTurret", "Delete turret");
@@ -322,6 +349,7 @@ void buildTorpedoGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets&
     grid->setColumnStretch(3, 1);
     w.lvTorpedoes = makeListView(g, "lvTorpedoes", {{{"Position", 150}, {"Tubes/mount", 80}, {"Weight/mount", 80}}});
     w.lvTorpedoes->setMinimumHeight(70);
+    fitColumns(w.lvTorpedoes);
     grid->addWidget(w.lvTorpedoes, 1, 0, 1, 4);
     w.bnAddTorpMount = makeButton(g, "bnAddTorpMount", "Add mount");
     w.bnDeleteTorpMount = makeButton(g, "bnDeleteTorpMount", "Delete mount");
@@ -436,11 +464,13 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     w.stPos->setMinimumHeight(18);
     column->addWidget(w.stPos);
 
-    auto* rows = new QHBoxLayout();
+    auto* rows = new QVBoxLayout();
+    rows->setSpacing(0);
     auto* funnels = new QGridLayout();
     funnels->setVerticalSpacing(kRowSpacing);
     funnels->setHorizontalSpacing(3);
     funnels->addWidget(makeLabel(central, "Funnels"), 0, 0, 1, 4);
+    funnels->setColumnStretch(4, 1);
     const char* funnelButtons[4] = {"bnFunnel1", "Button4", "Button5", "Button6"};
     const char* deleteButtons[4] = {"bnDelFunnel", "stDelFunnel2", "bnDeleteFunnel3", "bnDelFunnel4"};
     const char* posNames[4] = {"stFunnel1Pos", "stFunnel2Pos", "stFunnel3Pos", "stFunnel4Pos"};
@@ -463,11 +493,16 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
         funnels->addWidget(w.bnDeleteFunnel[i], r, 3);
     }
     rows->addLayout(funnels);
+    // Superstructure below the funnels, so the funnels' X never sits beside
+    // St1 to St4 (it read as deleting an outline) and the column stays as
+    // narrow as the plan view.
+    rows->addSpacing(6);
 
     auto* outlines = new QGridLayout();
     outlines->setVerticalSpacing(kRowSpacing);
     outlines->setHorizontalSpacing(3);
     outlines->addWidget(makeLabel(central, "Superstructure"), 0, 0, 1, 3);
+    outlines->setColumnStretch(3, 1);
     const char* outlineButtons[4] = {"Button7", "Button8", "Button9", "Button10"};
     const char* outlineCaptions[4] = {"St1", "St2", "St3", "St4"};
     const char* counterNames[4] = {"stNoPoints", "stNoPoints1", "stNoPoints2", "stNoPoints3"};
@@ -561,6 +596,7 @@ void BuildDesignFormWidgets(QWidget* central, DesignFormWidgets& w) {
     buildTorpedoGroup(central, middle, w);
     buildEquipmentGroup(central, middle, w);
     buildTotalsGroup(central, middle, w);
+    BuildDesignCheckGroup(central, middle, w);
 
     buildPlanEditor(central, right, w);
     right->addStretch(1);

@@ -11,6 +11,7 @@ class QDateEdit;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
@@ -106,6 +107,7 @@ struct DesignFormWidgets {
     QLabel* stSumAll = nullptr;
     QLabel* stSpare = nullptr;
     QLabel* stTotalCost = nullptr;
+    QListWidget* lvDesignCheck = nullptr;  // "Design check": problems in plain words
 
     // Commands
     QPushButton* bnLoad = nullptr;

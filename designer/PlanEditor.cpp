@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include <cstdlib>
 #include <limits>
@@ -23,6 +24,19 @@
 namespace {
 
 const TGeoPoint kOrigin{};
+
+// Whether p lies inside the closed polygon (crossing count along a parallel).
+bool insidePolygon(const std::vector<TGeoPoint>& polygon, const TGeoPoint& p) {
+    bool inside = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const TGeoPoint& a = polygon[i];
+        const TGeoPoint& b = polygon[j];
+        if ((a.Lat > p.Lat) == (b.Lat > p.Lat)) continue;
+        const long double lon = a.Lon + static_cast<long double>(p.Lat - a.Lat) * (b.Lon - a.Lon) / (b.Lat - a.Lat);
+        if (p.Lon < lon) inside = !inside;
+    }
+    return inside;
+}
 
 // Degrees, two-digit minutes and seconds, then the hemisphere letter.
 std::string angleText(std::int32_t units, char positive, char negative) {
@@ -80,8 +94,49 @@ std::optional<DesignOutlines> TPlanEditor::DisplayShipOutlines() const {
     return outlines;
 }
 
+void TPlanEditor::resetEditing() {
+    globe_->SetHandCursor(false);
+    EditMode = 0;
+    PointCount = 0;
+    LastPoint = MousePoint = TGeoPoint{};
+    DesignFormWidgets& w = form_.Widgets();
+    for (QLabel* counter : w.stNoPoints) counter->setText(QStringLiteral("0"));
+    w.stPos->clear();
+}
+
+PlanSnapshot TPlanEditor::PlanState() const {
+    PlanSnapshot state;
+    if (!displayShip_) return state;
+    state.DisplayPath = displayPath_;
+    state.Funnels = displayShip_->Funnels;
+    state.Superstructure = displayShip_->Superstructure;
+    state.IsLine = displayShip_->IsLine;
+    return state;
+}
+
+void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
+    if (state.DisplayPath != (displayShip_ ? displayPath_ : std::string())) {
+        if (state.DisplayPath.empty()) {
+            displayShip_.reset();
+            displayPath_.clear();
+            resetEditing();
+        } else {
+            LoadDisplayShip(state.DisplayPath);
+        }
+    }
+    if (displayShip_) {
+        displayShip_->Funnels = state.Funnels;
+        displayShip_->Superstructure = state.Superstructure;
+        displayShip_->IsLine = state.IsLine;
+    }
+    globe_->Redraw();
+}
+
 void TPlanEditor::LoadDisplayShip(const std::string& path) {
     displayShip_.reset();
+    displayPath_ = path;
+    // Nothing of the last ship's editing carries over to the new one.
+    resetEditing();
     const std::string className = platform::fromQ(form_.Widgets().edName->text());
     displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences);
     if (!displayShip_) {
@@ -112,6 +167,7 @@ void TPlanEditor::DeleteFunnelClick(int funnel) {
     if (displayShip_) displayShip_->Funnels[static_cast<size_t>(funnel)].Pos = 0;
     form_.Widgets().stFunnelPos[static_cast<size_t>(funnel - 1)]->setText(QStringLiteral("0"));
     globe_->Redraw();
+    form_.CommitStep(QStringLiteral("Delete funnel %1").arg(funnel));
 }
 
 void TPlanEditor::OutlineButtonClick(int outline) {
@@ -150,6 +206,13 @@ void TPlanEditor::RefreshGraphicsClick() {
         ship.SecNo = design->SecNo;
         ship.SecTF = design->SecTF;
         ship.SecondaryPort = ship.SecondaryStarboard = platform::Div(design->SecNo, 2);
+        // What a reload of the saved file would lay the turrets out with:
+        // the layout flags of the new list, cross-deck fire, type and size.
+        ship.CrossDeckFire = design->CrossDeckFire;
+        ship.Displacement = design->Displacement;
+        const std::string type = form_.Inputs().TypeCode();
+        if (!type.empty()) ship.ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(type));
+        ship.ComputeTurretLayoutFlags();
     }
     showShip();
 }
@@ -183,6 +246,12 @@ void TPlanEditor::GlobeMouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TPlanEditor::placeFunnel(const TGeoPoint& p) {
+    // A funnel stands on the ship; a click beside the hull keeps waiting.
+    if (!insidePolygon(HullOutline(*displayShip_), p)) {
+        form_.statusBar()->showMessage(
+            QStringLiteral("Funnel not placed: click inside the hull (right click to stop)."), 8000);
+        return;
+    }
     const TGeoPoint centre = displayShip_->Position();
     const std::int32_t d = DistanceYards(centre, p);
     const std::int32_t b = CompassBearing(centre, p);
@@ -196,6 +265,8 @@ void TPlanEditor::placeFunnel(const TGeoPoint& p) {
     globe_->SetHandCursor(false);
     EditMode = 0;
     globe_->Redraw();
+    form_.statusBar()->clearMessage();
+    form_.CommitStep(QStringLiteral("Place funnel %1").arg(row + 1));
 }
 
 void TPlanEditor::placeOutlinePoint(const TGeoPoint& p) {
@@ -224,6 +295,7 @@ void TPlanEditor::finishEditing() {
     for (size_t k = 0; k < 4; ++k) displayShip_->IsLine[k] = w.cbClosed[k]->isChecked();
     displayShip_->SetPosition(kOrigin);
     globe_->Redraw();
+    form_.CommitStep(QStringLiteral("Draw superstructure"));
 }
 
 void TPlanEditor::GlobeRender(TMapCanvas& canvas) {

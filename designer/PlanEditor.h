@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "designer/DesignHistory.h"
 #include "designer/PlanEditorHook.h"
 #include "map/GeoTypes.h"
 
@@ -40,6 +41,11 @@ public:
     std::optional<DesignOutlines> DisplayShipOutlines() const override;
     void LoadDisplayShip(const std::string& path) override;
 
+    // The displayed ship's file, funnels and outlines, for undo; restoring
+    // rebuilds the displayed ship when it came from another file.
+    PlanSnapshot PlanState() const;
+    void RestorePlanState(const PlanSnapshot& state);
+
     // The column's commands, numbered from 1.
     void FunnelButtonClick(int funnel);
     void DeleteFunnelClick(int funnel);
@@ -62,6 +68,10 @@ private:
     void placeOutlinePoint(const TGeoPoint& p);
     void finishEditing();
     void showShip();
+    // Idle again, with the counters and the pointer text of the last ship gone.
+    void resetEditing();
+
+    std::string displayPath_;
 
     TfrmDesignMain& form_;
     TMapControl* globe_ = nullptr;

@@ -1,10 +1,15 @@
 #include "designer/frmDesign.h"
 
+#include "designer/DesignCheckList.h"
+#include "designer/DesignerSettings.h"
 #include "designer/FormBinding.h"
 #include "combat/FightShip.h"
 #include "combat/Readiness.h"
+#include "designer/FormControls.h"
+#include "designer/FormMenus.h"
 #include "designer/PlanEditor.h"
 #include "designer/ProtectionWindow.h"
+#include "designfile/DesignCheck.h"
 #include "map/qt/MapControl.h"
 #include "planner/PlannerButton.h"
 #include "platform/DayNumber.h"
@@ -21,14 +26,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -97,12 +106,22 @@ void eraseLinked(std::vector<std::unique_ptr<T>>& list, const void* linked) {
 TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmDesignMain"));
     setWindowTitle(QStringLiteral("Ship design"));
-    auto* central = new QWidget(this);
+    // On a small screen the form scrolls rather than letting groups overlap.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrDesign"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* central = new QWidget(scroll);
     central->setObjectName(QStringLiteral("pnlDesign"));
-    setCentralWidget(central);
     BuildDesignFormWidgets(central, W);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
+    statusBar()->setObjectName(QStringLiteral("sbStatus"));
     resize(1025, 795);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Never taller or wider than the screen (room kept for a title bar);
+        // the form scrolls instead.
+        resize(size().boundedTo(screen->availableGeometry().size() - QSize(0, 32)));
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
@@ -117,6 +136,11 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     AddShipStatusButton();
     AddProtectionButton();
     AddEngagementButton(*this);
+    History_ = new TDesignHistory([this] { return TakeSnapshot(); },
+                                  [this](const DesignSnapshot& state) { RestoreSnapshot(state); }, this);
+    BuildFormMenus(*this, History_->Stack());
+    ConnectHistory();
+    designersettings::RestoreGeometry(*this);
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -157,6 +181,7 @@ void TfrmDesignMain::FormShow() {
     }
     // The boxes show the figures of the opening inputs rather than zeros.
     Recompute();
+    History_->Reset();
 }
 
 void TfrmDesignMain::ConnectControls() {
@@ -173,6 +198,7 @@ void TfrmDesignMain::ConnectControls() {
     connect(W.bnUpdateWeights, &QPushButton::clicked, this, recompute);
     connect(W.seMainCal, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
     connect(W.seMines, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
+    connect(W.seTorpCal, &QSpinBox::valueChanged, this, recompute);
     connect(W.edName, &QLineEdit::textChanged, this, &TfrmDesignMain::UpdateTitle);
 
     connect(W.bnLoad, &QPushButton::clicked, this, &TfrmDesignMain::bnLoadClick);
@@ -217,6 +243,7 @@ void TfrmDesignMain::AddShipStatusButton() {
             row->insertWidget(at + 1, bnShipStatus_);
             break;
         }
+    QWidget::setTabOrder(W.bnRefreshGraphics, bnShipStatus_);
     connect(bnShipStatus_, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
 }
 
@@ -275,16 +302,15 @@ void TfrmDesignMain::Recompute() {
     RefreshTurretList();
     RefreshTorpedoList();
     WriteOutputs();
+    RefreshDesignCheck();
     emit Recomputed();
 }
 
-void TfrmDesignMain::MainCalibreUpdate() {
-    if (!DesignShip_) return;
-    DesignShip_->BatteryCalibre[1] = W.seMainCal->value();
-    DesignShip_->Recalculate();
-    RefreshTurretList();
-    emit Recomputed();
-}
+// The totals follow the turret weights at once; stale totals after a
+// calibre change looked like a legal design that was not.
+void TfrmDesignMain::MainCalibreUpdate() { Recompute(); }
+
+void TfrmDesignMain::RefreshDesignCheck() { FillDesignCheckList(W.lvDesignCheck, CheckDesign(ReadInputs(W), *DesignShip_)); }
 
 void TfrmDesignMain::UpdateDisplacementStep() {
     W.seDisplacement->setSingleStep(W.seDisplacement->value() > 4000 ? 500 : 100);
@@ -297,7 +323,9 @@ void TfrmDesignMain::DisplacementChange() {
 
 void TfrmDesignMain::UpdateTitle() {
     const QString name = W.edName->text().trimmed();
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Ship design") : QStringLiteral("Ship design - ") + name);
+    QString title = name.isEmpty() ? QStringLiteral("Ship design") : QStringLiteral("Ship design - ") + name;
+    if (IsModified()) title += QStringLiteral(" *");
+    setWindowTitle(title);
 }
 
 void TfrmDesignMain::RefreshTurretList() {
@@ -351,9 +379,11 @@ void TfrmDesignMain::bnAddTurretClick() {
     DesignShip_->BatteryCalibre[2] = W.seSecCal->value();
     DesignShip_->BatteryCalibre[3] = W.seTerCal->value();
     if (auto turret = AddTurretDialog().ExecuteAddTurret(*DesignShip_)) {
+        const QString step = QStringLiteral("Add turret ") + toQ(positionText(turret->Position));
         DesignShip_->AddTurret(std::move(turret));
         RefreshTurretList();
         Recompute();
+        CommitStep(step);
     }
 }
 
@@ -361,13 +391,15 @@ void TfrmDesignMain::bnAddTorpMountClick() {
     if (!DesignShip_) return;
     DesignShip_->TorpedoCalibre = W.seTorpCal->value();
     if (auto mount = AddTurretDialog().ExecuteAddMount(*DesignShip_)) {
+        const QString step = QStringLiteral("Add mount ") + toQ(positionText(mount->Position));
         DesignShip_->AddTorpedoMount(std::move(mount));
         RefreshTorpedoList();
         Recompute();
+        CommitStep(step);
     }
 }
 
-// Deleting leaves the figures as they are; they catch up at the next change.
+// The totals follow a delete at once, as every other change.
 void TfrmDesignMain::bnDeleteTurretClick() {
     const auto selected = W.lvTurrets->selectedItems();
     if (selected.isEmpty() || !DesignShip_) {
@@ -375,7 +407,8 @@ void TfrmDesignMain::bnDeleteTurretClick() {
         return;
     }
     eraseLinked(DesignShip_->Turrets, linkedObject(selected.first()));
-    delete selected.first();
+    Recompute();
+    CommitStep(QStringLiteral("Delete turret"));
 }
 
 void TfrmDesignMain::bnDeleteTorpMountClick() {
@@ -385,7 +418,8 @@ void TfrmDesignMain::bnDeleteTorpMountClick() {
         return;
     }
     eraseLinked(DesignShip_->TorpedoMounts, linkedObject(selected.first()));
-    delete selected.first();
+    Recompute();
+    CommitStep(QStringLiteral("Delete mount"));
 }
 
 void TfrmDesignMain::bnClearTurretsClick() {
@@ -393,6 +427,7 @@ void TfrmDesignMain::bnClearTurretsClick() {
     DesignShip_->ClearTurrets();
     RefreshTurretList();
     Recompute();
+    CommitStep(QStringLiteral("Clear turrets"));
 }
 
 void TfrmDesignMain::bnClearTorpMountsClick() {
@@ -400,33 +435,37 @@ void TfrmDesignMain::bnClearTorpMountsClick() {
     DesignShip_->ClearTorpedomount();
     RefreshTorpedoList();
     Recompute();
+    CommitStep(QStringLiteral("Clear mounts"));
 }
 
 void TfrmDesignMain::ExitClick() { close(); }
 
-void TfrmDesignMain::bnSaveClick() {
-    if (!DesignShip_) return;
+std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
+    if (!DesignShip_) return std::nullopt;
     auto& messages = platform::messages();
     if (W.cbNation->currentIndex() < 0) {
         messages.notice("Ship must belong to a nation!");
-        return;
+        return std::nullopt;
     }
     if (W.cbType->currentIndex() < 0) {
         messages.notice("Ship must have a type!");
-        return;
+        return std::nullopt;
     }
     const std::string name = fromQ(W.edName->text());
     if (W.edName->text().trimmed().isEmpty()) {
         messages.notice("Class must have a name!");
-        return;
+        return std::nullopt;
     }
     // A name that cannot become a file name is refused before anything
     // changes, the turret order included.
     if (auto problem = ClassNameProblem(name)) {
         messages.notice(*problem);
-        return;
+        return std::nullopt;
     }
+    return name;
+}
 
+bool TfrmDesignMain::SaveTo(const std::string& path) {
     ReorderTurretsForSave(*DesignShip_);
     RefreshTurretList();
     const DesignInputs inputs = ReadInputs(W);
@@ -436,10 +475,9 @@ void TfrmDesignMain::bnSaveClick() {
         outlines = PlanEditor_->DisplayShipOutlines();
     }
 
-    const std::string path = DesignSavePath(ProgramDir_, name);
     if (platform::fileExists(path) &&
-        !messages.confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
-        return;
+        !platform::messages().confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
+        return false;
 
     bool written = false;
     {
@@ -448,10 +486,75 @@ void TfrmDesignMain::bnSaveClick() {
     }
     // Reading back a file that was not written would reset the form to the
     // defaults of an empty file and lose the design on screen.
-    if (written && !HasDisplayShip()) LoadDesign(path);
+    if (written && !HasDisplayShip()) LoadDesignAs(path, QStringLiteral("Save"));
+    else CommitStep(QStringLiteral("Save"));  // the turrets may have moved
+    if (written) History_->MarkSaved();
+    UpdateTitle();
+    return written;
+}
+
+void TfrmDesignMain::bnSaveClick() {
+    if (auto name = CheckBeforeSave()) SaveTo(DesignSavePath(ProgramDir_, *name));
+}
+
+void TfrmDesignMain::SaveAsClick() {
+    const auto name = CheckBeforeSave();
+    if (!name) return;
+    platform::SaveFileRequest request;
+    request.title = "Save design as";
+    request.filter = "Ship design files (sdf)|*.sdf";
+    request.defaultExtension = "sdf";
+    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(ProgramDir_ + "Custom Files"));
+    request.fileName = *name + ".sdf";
+    auto chosen = platform::fileDialogs().saveFile(request);
+    if (!chosen) return;
+    designersettings::RememberFolder("saveAs", *chosen);
+    std::string path = *chosen;
+    std::string file = platform::fileNameOf(path);
+    const bool hasExtension = file.size() > 4 && QString::fromStdString(file.substr(file.size() - 4)).toLower() == ".sdf";
+    if (!hasExtension) path += ".sdf", file += ".sdf";
+    // The class is named after its file, so the form takes the file's name.
+    const std::string className = file.substr(0, file.size() - 4);
+    if (className != *name) {
+        if (auto problem = ClassNameProblem(className)) {
+            platform::messages().notice(*problem);
+            return;
+        }
+        W.edName->setText(toQ(className));
+    }
+    SaveTo(path);
+}
+
+bool TfrmDesignMain::IsModified() const { return History_ && History_->Modified(); }
+
+bool TfrmDesignMain::MaybeKeepChanges() {
+    if (!DesignShip_ || !IsModified()) return true;
+    const QString name = W.edName->text().trimmed();
+    const std::string text = "Save changes to " + (name.isEmpty() ? std::string("this design") : fromQ(name)) + "?";
+    switch (platform::messages().askSave(text)) {
+    case platform::SaveChoice::Save:
+        if (auto className = CheckBeforeSave()) return SaveTo(DesignSavePath(ProgramDir_, *className));
+        return false;
+    case platform::SaveChoice::Discard: return true;
+    case platform::SaveChoice::Cancel: break;
+    }
+    return false;
+}
+
+void TfrmDesignMain::closeEvent(QCloseEvent* event) {
+    if (!MaybeKeepChanges()) {
+        event->ignore();
+        return;
+    }
+    designersettings::SaveGeometry(*this);
+    QMainWindow::closeEvent(event);
 }
 
 void TfrmDesignMain::LoadDesign(const std::string& path) {
+    LoadDesignAs(path, QStringLiteral("Load ") + toQ(platform::fileNameOf(path)));
+}
+
+void TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) {
     if (!DesignShip_) return;
     DesignShip_->ClearTurrets();
     DesignShip_->ClearTorpedomount();
@@ -467,27 +570,37 @@ void TfrmDesignMain::LoadDesign(const std::string& path) {
     Recompute();
     if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
     bnShipStatus_->setEnabled(HasDisplayShip());
+    CommitStep(step);
+    History_->MarkSaved();
+    UpdateTitle();
 }
 
-void TfrmDesignMain::LoadFrom(const char* title, const char* folder) {
+void TfrmDesignMain::LoadFrom(const char* title, const char* folder, const char* dialog) {
     platform::OpenFileRequest request;
     request.title = title;
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = platform::resolvePath(ProgramDir_ + folder);
+    request.startDirectory = designersettings::Folder(dialog, platform::resolvePath(ProgramDir_ + folder));
     request.existingOnly = true;
-    if (auto path = platform::fileDialogs().openFile(request)) LoadDesign(*path);
+    const auto path = platform::fileDialogs().openFile(request);
+    if (!path) return;
+    designersettings::RememberFolder(dialog, *path);
+    if (MaybeKeepChanges()) LoadDesign(*path);
 }
 
-void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", "Designs"); }
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", "Designs", "load"); }
 
-void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", "Custom Files"); }
+void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", "Custom Files", "loadCustom"); }
 
 void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory = platform::resolvePath(ProgramDir_ + "Custom Files");
+    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(ProgramDir_ + "Custom Files"));
     request.existingOnly = true;
-    if (auto path = platform::fileDialogs().openFile(request)) W.edPicName->setText(toQ(platform::fileNameOf(*path)));
+    if (auto path = platform::fileDialogs().openFile(request)) {
+        designersettings::RememberFolder("picture", *path);
+        W.edPicName->setText(toQ(platform::fileNameOf(*path)));
+        CommitStep(QStringLiteral("Picture name"));
+    }
 }

@@ -6,10 +6,12 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "designer/AddTurret.h"
 #include "designer/DesignFormWidgets.h"
+#include "designer/DesignHistory.h"
 #include "designer/PlanEditorHook.h"
 #include "designfile/DesignInputs.h"
 #include "platform/Paths.h"
@@ -63,6 +65,16 @@ public:
     // recomputes and lets the plan editor show the ship.
     void LoadDesign(const std::string& path);
 
+    // Undo and redo of every change, and whether the design on the form
+    // differs from the last save or load.
+    TDesignHistory& History() { return *History_; }
+    // After a committed edit: one undo step named `name` when the design changed.
+    void CommitStep(const QString& name);
+    bool IsModified() const;
+    // With unsaved changes, asks "Save changes to <class>?": true when the
+    // caller may go on (saved or discarded), false on Cancel or a failed save.
+    bool MaybeKeepChanges();
+
 signals:
     // After every recompute and main-calibre update: the inputs may have changed.
     void Recomputed();
@@ -71,6 +83,8 @@ public slots:
     void bnLoadClick();
     void bnLoadCustClick();
     void bnSaveClick();
+    // Ctrl+Shift+S: a file dialog for any folder, with the checks of Save.
+    void SaveAsClick();
     void bnSelPicClick();
     void bnAddTurretClick();
     void bnDeleteTurretClick();
@@ -84,6 +98,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
@@ -95,7 +110,18 @@ private:
     void RefreshTurretList();
     void RefreshTorpedoList();
     void WriteOutputs();
-    void LoadFrom(const char* title, const char* folder);
+    void LoadFrom(const char* title, const char* folder, const char* dialog);
+    // LoadDesign with the name of its undo step.
+    void LoadDesignAs(const std::string& path, const QString& step);
+    // The checks of Save; the class name, or none after the message.
+    std::optional<std::string> CheckBeforeSave();
+    // Writes the design to `path` (asking before replacing a file); true when written.
+    bool SaveTo(const std::string& path);
+    void ConnectHistory();
+    DesignSnapshot TakeSnapshot() const;
+    void RestoreSnapshot(const DesignSnapshot& state);
+    void RefreshDesignCheck();
+    void TypedOutOfRange(QWidget* box, qlonglong typed, int value);
     bool HasDisplayShip() const;
     void AddShipStatusButton();
     void AddProtectionButton();
@@ -110,4 +136,5 @@ private:
     std::unique_ptr<TPlanEditorHook> PlanEditor_;
     QPushButton* bnShipStatus_ = nullptr;
     QPointer<TdlgShipStatus> ShipStatusDialog_;
+    TDesignHistory* History_ = nullptr;
 };

@@ -97,6 +97,7 @@ struct DesignInputs {
     std::array<bool, 4> OutlineIsLine{};                       // cbClosed .. cbClosed4
 
     DesignInputs();
+    bool operator==(const DesignInputs&) const = default;
     // The type code of the selected item, or "" when none is selected.
     std::string TypeCode() const;
 };

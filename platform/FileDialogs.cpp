@@ -11,6 +11,8 @@ CancellingDialogs defaultDialogs;
 FileDialogs* current = &defaultDialogs;
 } // namespace
 
+std::optional<std::string> FileDialogs::saveFile(const SaveFileRequest&) { return std::nullopt; }
+
 FileDialogs& fileDialogs() { return *current; }
 void setFileDialogs(FileDialogs* dialogs) { current = dialogs ? dialogs : &defaultDialogs; }
 

@@ -15,6 +15,10 @@ public:
         print("Question", text);
         return true;
     }
+    SaveChoice askSave(const std::string& text) override {
+        print("Question", text);
+        return SaveChoice::Cancel;
+    }
 
 private:
     static void print(const char* kind, const std::string& text) {
@@ -33,6 +37,7 @@ const char* messageKindName(MessageKind kind) {
     case MessageKind::Warning: return "warning";
     case MessageKind::Error: return "error";
     case MessageKind::Confirm: return "confirm";
+    case MessageKind::SaveQuestion: return "question";
     }
     return "notice";
 }
@@ -56,6 +61,14 @@ bool RecordingMessages::confirm(const std::string& text, bool) {
     bool ok = answers.front();
     answers.pop_front();
     return ok;
+}
+
+SaveChoice RecordingMessages::askSave(const std::string& text) {
+    recorded.push_back({MessageKind::SaveQuestion, text});
+    if (saveAnswers.empty()) return SaveChoice::Cancel;
+    const SaveChoice choice = saveAnswers.front();
+    saveAnswers.pop_front();
+    return choice;
 }
 
 std::vector<std::string> RecordingMessages::texts() const {

@@ -12,7 +12,11 @@ enum class MessageKind {
     Warning,  // warning box with OK: design warnings
     Error,    // error box with OK: failures caught around a whole sequence
     Confirm,  // OK/Cancel question; the caller acts on OK only
+    SaveQuestion,  // Save/Discard/Cancel question before unsaved work would be lost
 };
+
+// The answer to "Save changes to <class>?".
+enum class SaveChoice { Save, Discard, Cancel };
 
 const char* messageKindName(MessageKind kind);
 
@@ -24,6 +28,8 @@ public:
     virtual void error(const std::string& text) = 0;
     // warningIcon: the question is shown in a warning box (OK/Cancel).
     virtual bool confirm(const std::string& text, bool warningIcon = false) = 0;
+    // Save, Discard or Cancel.
+    virtual SaveChoice askSave(const std::string& text) = 0;
 };
 
 // The process-wide sink. Defaults to one that writes to standard error and
@@ -46,6 +52,9 @@ public:
     void warning(const std::string& text) override;
     void error(const std::string& text) override;
     bool confirm(const std::string& text, bool warningIcon = false) override;
+    // Answered from saveAnswers; Cancel when the queue is empty, so a test
+    // that did not expect the question loses nothing.
+    SaveChoice askSave(const std::string& text) override;
 
     void answerNext(bool ok) { answers.push_back(ok); }
     std::vector<std::string> texts() const;
@@ -53,6 +62,7 @@ public:
 
     std::vector<RecordedMessage> recorded;
     std::deque<bool> answers;
+    std::deque<SaveChoice> saveAnswers;
 };
 
 // Installs a RecordingMessages for the lifetime of the object.

@@ -3,6 +3,7 @@
 #include "sdftool/Commands.h"
 #include "sdftool/DesignRun.h"
 
+#include "designfile/DesignCheck.h"
 #include "nations/Nations.h"
 #include "platform/Encoding.h"
 #include "platform/Paths.h"
@@ -66,15 +67,12 @@ int runCheck(const Args& args) {
         const DesignInputs& in = run.inputs;
         const TDesignShip& s = *run.ship;
         const std::int32_t total = s.Weights.TotalWeight;
-        const bool heavy = total > s.Displacement;
-        const bool hasMessages = !run.messages.empty();
-        std::string status;
-        if (heavy) status = "OVERWEIGHT";
-        if (hasMessages) status += status.empty() ? "warnings" : ", warnings";
-        if (status.empty()) status = "ok";
-        ok += !heavy && !hasMessages;
-        overweight += heavy;
-        warned += hasMessages;
+        // The design form's "Design check" list, reduced to its status words.
+        const DesignStatus check = StatusOf(CheckDesign(in, s), !run.messages.empty());
+        const std::string status = check.Text();
+        ok += !check.overweight && !check.warnings;
+        overweight += check.overweight;
+        warned += check.warnings;
         const TNation* n = data.Nation(in.Nation);
         const std::string nation = n ? n->Name : "-";
         const std::string type = in.TypeCode().empty() ? "-" : in.TypeCode();

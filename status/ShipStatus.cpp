@@ -305,16 +305,19 @@ void TdlgShipStatus::FillBatteries() {
     W.stRdsMain->setText(box(static_cast<std::int64_t>(ship.RoundsCarriedMain) - ship.RoundsFiredMain));
     W.stHP->setText(box(hitPercentage(Tallies.HitsScored[1], ship.RoundsFiredMain)));
 
-    if (ship.SecondaryPort <= 0) return;
-    W.stSecPort->setText(box(str(ship.SecondaryPortOriginal) + " (" + str(ship.SecondaryPort) + ")"));
-    W.stSecStbd->setText(box(str(ship.SecondaryStarboardOriginal) + " (" + str(ship.SecondaryStarboard) + ")"));
-    W.stSecCal->setText(box(str(ship.BatteryCalibre[2]) + " in"));
-    W.stSecHitsScored->setText(box(Tallies.HitsScored[2]));
-    W.stSecRoundsFired->setText(box(ship.RoundsFiredSecondary));
-    W.stSecRoundsLeft->setText(
-        box(static_cast<std::int64_t>(ship.RoundsCarriedSecondary) - ship.RoundsFiredSecondary));
-    W.stSecHitPercentage->setText(box(hitPercentage(Tallies.HitsScored[2], ship.RoundsFiredSecondary)));
+    if (ship.SecondaryPort > 0) {
+        W.stSecPort->setText(box(str(ship.SecondaryPortOriginal) + " (" + str(ship.SecondaryPort) + ")"));
+        W.stSecStbd->setText(box(str(ship.SecondaryStarboardOriginal) + " (" + str(ship.SecondaryStarboard) + ")"));
+        W.stSecCal->setText(box(str(ship.BatteryCalibre[2]) + " in"));
+        W.stSecHitsScored->setText(box(Tallies.HitsScored[2]));
+        W.stSecRoundsFired->setText(box(ship.RoundsFiredSecondary));
+        W.stSecRoundsLeft->setText(
+            box(static_cast<std::int64_t>(ship.RoundsCarriedSecondary) - ship.RoundsFiredSecondary));
+        W.stSecHitPercentage->setText(box(hitPercentage(Tallies.HitsScored[2], ship.RoundsFiredSecondary)));
+    }
 
+    // Filled whether or not the ship has secondaries: a ship with tertiary
+    // guns only (the Dreadnought's 12-pounders) showed an empty tab.
     if (ship.TertiaryPort <= 0) return;
     W.stTerPort->setText(box(str(ship.TertiaryPortOriginal) + " (" + str(ship.TertiaryPort) + ")"));
     W.stTerStbd->setText(box(str(ship.TertiaryStarboardOriginal) + " (" + str(ship.TertiaryStarboard) + ")"));

@@ -42,6 +42,17 @@ bool QtMessages::confirm(const std::string& text, bool warningIcon) {
     return box.exec() == QMessageBox::Ok;
 }
 
+SaveChoice QtMessages::askSave(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), boxText(text),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, activeParent());
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveChoice::Save;
+    case QMessageBox::Discard: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
+    }
+}
+
 QString qtFilterFromPattern(const std::string& filter) {
     QString f = toQ(filter);
     int bar = f.indexOf(QLatin1Char('|'));
@@ -56,6 +67,18 @@ std::optional<std::string> QtFileDialogs::openFile(const OpenFileRequest& reques
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.existingOnly ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(toQ(request.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return fromQ(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> QtFileDialogs::saveFile(const SaveFileRequest& request) {
+    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory), qtFilterFromPattern(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The caller asks its own question before a file is replaced.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(toQ(request.defaultExtension));
+    if (!request.fileName.empty()) dialog.selectFile(toQ(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return fromQ(dialog.selectedFiles().first());
 }

@@ -16,11 +16,13 @@ public:
     void warning(const std::string& text) override;
     void error(const std::string& text) override;
     bool confirm(const std::string& text, bool warningIcon = false) override;
+    SaveChoice askSave(const std::string& text) override;
 };
 
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<std::string> openFile(const OpenFileRequest& request) override;
+    std::optional<std::string> saveFile(const SaveFileRequest& request) override;
 };
 
 // "Picture files|*.jpg;*.bmp" -> "Picture files (*.jpg *.bmp)"

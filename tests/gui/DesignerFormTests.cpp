@@ -7,6 +7,7 @@
 #include "platform/Round.h"
 
 #include <QFrame>
+#include <QPixmap>
 
 using namespace designertest;
 
@@ -152,12 +153,24 @@ private slots:
             QVERIFY2(!f->findChild<QWidget*>(QLatin1String(name))->isVisible(), name);
 
         auto* panel = f->findChild<QFrame*>(QStringLiteral("Panel2"));
-        QVERIFY(panel && panel->findChild<QWidget*>(QStringLiteral("Globe41")) && f->findChild<QLabel*>(QStringLiteral("stPos")));
+        QVERIFY(panel && panel->findChild<QWidget*>(QStringLiteral("Globe41")));
+        QCOMPARE(panel->size(), QSize(215, 527));
+        QVERIFY(f->findChild<QLabel*>(QStringLiteral("stPos")));
         QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lbVersion"))->text(), QStringLiteral("V1.54"));
         const DesignFormWidgets& w = form->Widgets();
-        for (auto [lv, columns] : {std::pair{w.lvTurrets, QStringList{"Position", "Guns/turret", "Weight/turret"}},
-                                   std::pair{w.lvTorpedoes, QStringList{"Position", "Tubes/mount", "Weight/mount"}}})
-            for (int c = 0; c < 3; ++c) QCOMPARE(lv->headerItem()->text(c), columns[c]);
+        const std::vector<std::tuple<QTreeWidget*, QStringList, std::vector<int>>> views = {
+            {w.lvTurrets, {"Position", "Guns/turret", "Weight/turret"}, {150, 70, 75}},
+            {w.lvTorpedoes, {"Position", "Tubes/mount", "Weight/mount"}, {150, 80, 80}}};
+        for (const auto& [lv, columns, widths] : views) {
+            QCOMPARE(lv->columnCount(), 3);
+            for (int c = 0; c < 3; ++c) {
+                QCOMPARE(lv->headerItem()->text(c), columns[c]);
+                // At least the classic width, and never narrower than the caption.
+                QVERIFY(lv->columnWidth(c) >= widths[static_cast<size_t>(c)]);
+                QVERIFY(lv->columnWidth(c) > lv->fontMetrics().horizontalAdvance(columns[c]));
+            }
+            QCOMPARE(lv->selectionBehavior(), QAbstractItemView::SelectRows);
+        }
     }
 
     void formOpensWhenTheDataTablesAreMissing() {
@@ -238,6 +251,7 @@ private slots:
         platform::ScopedRecordingMessages messages;
         QSpinBox* d = form->Widgets().seDisplacement;
         d->setValue(4000);
+        QCOMPARE(d->singleStep(), 100);
         d->stepUp();
         QCOMPARE(d->value(), 4100);
         d->stepUp();
@@ -245,12 +259,13 @@ private slots:
         d->stepDown();
         d->stepDown();
         QCOMPARE(d->value(), 3600);  // 4100 is still above 4000
+        QCOMPARE(d->singleStep(), 100);
         d->setValue(5000);
         form->Widgets().seSpeed->setValue(20);
         QCOMPARE(d->singleStep(), 500);
     }
 
-    void deletingAndClearingTurretsAndMounts() {
+    void deletingATurretOrMountRecomputesAtOnce() {
         auto form = openForm();
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
@@ -267,31 +282,20 @@ private slots:
         QCOMPARE(captions(w.lvTurrets), QStringList{"Y - Aft"});
         QCOMPARE(form->DesignShip()->Turrets.size(), size_t(1));
         QCOMPARE(form->DesignShip()->Turrets[0]->Position, 'Y');
-        QCOMPARE(w.stSumAll->text(), before);
-        w.cbFuelType->setCurrentIndex(1);
-        DesignInputs in = openingInputs();
-        in.FuelType = 1;
-        QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'Y', 2}})->Weights.TotalWeight);
+        QVERIFY(w.stSumAll->text() != before);
+        QCOMPARE(boxValue(w.stSumAll), coreShip(openingInputs(), {{'Y', 2}})->Weights.TotalWeight);
 
         addMount(*form, 'B', 3);
         w.lvTorpedoes->setCurrentItem(w.lvTorpedoes->topLevelItem(0));
         w.bnDeleteTorpMount->click();
         QCOMPARE(w.lvTorpedoes->topLevelItemCount(), 0);
+        QCOMPARE(boxValue(w.stSumAll), coreShip(openingInputs(), {{'Y', 2}})->Weights.TotalWeight);
         QVERIFY(form->DesignShip()->TorpedoMounts.empty());
         w.bnDeleteTorpMount->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"No mount selected!"});
-
-        messages.clear();   // clearing asks first
-        messages.answerNext(false);
-        w.bnClearTurrets->click();
-        QCOMPARE(w.lvTurrets->topLevelItemCount(), 1);
-        messages.answerNext(true);
-        w.bnClearTurrets->click();
-        QVERIFY(form->DesignShip()->Turrets.empty());
-        QCOMPARE(messages.texts(), (std::vector<std::string>{"Clear all turrets?", "Clear all turrets?"}));
     }
 
-    void mainCalibreChangeReweighsTurretsButNotTotals() {
+    void mainCalibreAndMinesUpdateTheTotalsAtOnce() {
         auto form = openForm();
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
@@ -307,24 +311,49 @@ private slots:
         const std::int32_t weightAt14 = coreShip(in, {{'A', 2}})->Turrets[0]->Weight;
         QVERIFY(weightAt14 != weightAt12);
         QCOMPARE(w.lvTurrets->topLevelItem(0)->text(2), QString::number(weightAt14));
-        QCOMPARE(w.stSumAll->text(), total);
-        w.seMines->setValue(50);  // the same update: still no new totals
-        QCOMPARE(w.stSumAll->text(), total);
-        w.bnUpdateWeights->click();  // "Update weights"
+        QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'A', 2}})->Weights.TotalWeight);
+        QVERIFY(w.stSumAll->text() != total);
+        w.seMines->setValue(50);
         in.Mines = 50;
         QCOMPARE(boxValue(w.stSumAll), coreShip(in, {{'A', 2}})->Weights.TotalWeight);
     }
 
+    void clearingAsksFirst() {
+        auto form = openForm();
+        QVERIFY(form);
+        platform::ScopedRecordingMessages messages;
+        DesignFormWidgets& w = form->Widgets();
+        addTurret(*form, 'A', 1);
+        messages.answerNext(false);
+        w.bnClearTurrets->click();
+        QCOMPARE(w.lvTurrets->topLevelItemCount(), 1);
+        messages.answerNext(true);
+        w.bnClearTurrets->click();
+        QVERIFY(form->DesignShip()->Turrets.empty());
+        QCOMPARE(messages.texts(), (std::vector<std::string>{"Clear all turrets?", "Clear all turrets?"}));
+    }
+
+    // The title names the class and marks unsaved changes; Exit asks before
+    // they are lost, and Cancel keeps the window open.
     void titleAndExit() {
         auto form = openForm();
         QVERIFY(form);
+        platform::ScopedRecordingMessages messages;
         const DesignFormWidgets& w = form->Widgets();
-        w.edName->setText(QStringLiteral("Dreadnought"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought"));
-        w.edName->setText(QStringLiteral("  "));
         QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
+        w.edName->setText(QStringLiteral("Dreadnought"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought *"));
+        w.edName->setText(QStringLiteral("  "));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design *"));
+        w.edName->setText(QString());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
+        w.seSpeed->setValue(20);
+        messages.saveAnswers = {platform::SaveChoice::Cancel, platform::SaveChoice::Discard};
+        w.bnExit->click();
+        QVERIFY(form->isVisible());
         w.bnExit->click();
         QVERIFY(!form->isVisible());
+        QCOMPARE(messages.texts(), std::vector<std::string>(2, "Save changes to this design?"));
     }
 
     // With SHIP_SCREENSHOT_PATH set the picture is kept there (docs/designer.png is made this way).
@@ -339,6 +368,7 @@ private slots:
         form->LoadDesign(programDir() + "Designs/" + (samples.contains(wanted) ? wanted : samples.first()).toStdString());
         QVERIFY(!form->Widgets().edName->text().isEmpty());
         const QPixmap shot = form->grab();
+        QCOMPARE(shot.size(), form->size());
         const QString target = qEnvironmentVariable("SHIP_SCREENSHOT_PATH");
         if (!target.isEmpty()) QVERIFY(shot.save(target));
     }

@@ -64,7 +64,7 @@ private slots:
     }
     void cleanup() { form.reset(), dir.reset(); }
 
-    void saveRefusesWhatItMustThenMovesBAndXBehind() {
+    void saveRefusesMissingNationTypeNameAndBadNames() {
         platform::ScopedRecordingMessages messages;
         w->bnSave->click();
         w->cbNation->setCurrentIndex(2);
@@ -85,10 +85,12 @@ private slots:
         QVERIFY(dir->customFilesEmpty());
         QCOMPARE(captions(w->lvTurrets),
                  (QStringList{"A - Forward", "B - Forward superimposed", "X - Aft superimposed", "Y - Aft"}));
+    }
 
-        // A good name saves, with B and X moved behind the others.
-        messages.clear();
-        w->edName->setText(QStringLiteral("Orion"));
+    void saveMovesBAndXBehindTheOthers() {
+        platform::ScopedRecordingMessages messages;
+        for (char letter : {'A', 'B', 'X', 'Y'}) addTurret(*form, letter, 2);
+        makeSavable(QStringLiteral("Orion"));
         w->bnSave->click();
         const std::string path = savePath("Orion");
         QCOMPARE(messages.texts(), std::vector<std::string>{savedText("Orion", path)});
@@ -126,10 +128,27 @@ private slots:
         QVERIFY(readFile(path).find("Displacement=26000\r\n") != std::string::npos);
     }
 
+    void trailingBlankInTheClassNameSurvivesTheRoundTrip() {
+        platform::ScopedRecordingMessages messages;
+        ScriptedFileDialogs dialogs;
+        makeSavable(QStringLiteral("Dreadnought "));
+        w->bnSave->click();
+        const std::string path = dir->customFile("Dreadnought .sdf");
+        QVERIFY(QFileInfo::exists(QString::fromStdString(path)));
+        QCOMPARE(w->edName->text(), QStringLiteral("Dreadnought "));
+
+        w->edName->setText(QStringLiteral("Other"));
+        dialogs.answers.push_back(path);
+        messages.saveAnswers.push_back(platform::SaveChoice::Discard);
+        w->bnLoadCust->click();
+        QCOMPARE(w->edName->text(), QStringLiteral("Dreadnought "));
+        QCOMPARE(dialogs.requests[0].startDirectory, platform::resolvePath(dir->path() + "Custom Files"));
+    }
+
     void firstSaveShowsWhatALaterLoadShows() {
         platform::ScopedRecordingMessages messages;
         ScriptedFileDialogs dialogs;
-        makeSavable(QStringLiteral("Minotaur "));   // the trailing blank survives the round trip
+        makeSavable(QStringLiteral("Minotaur"));
         w->seDisplacement->setValue(14600);
         w->seSpeed->setValue(23);
         w->cbB->setCurrentIndex(12);
@@ -143,13 +162,8 @@ private slots:
         const DesignInputs afterSave = form->Inputs();
         const QString total = w->stSumAll->text();
 
-        const std::string path = dir->customFile("Minotaur .sdf");
-        QVERIFY(QFileInfo::exists(QString::fromStdString(path)));
-        w->edName->setText(QStringLiteral("Other"));
-        dialogs.answers.push_back(path);
+        dialogs.answers.push_back(savePath("Minotaur"));
         w->bnLoadCust->click();
-        QCOMPARE(dialogs.requests[0].startDirectory, platform::resolvePath(dir->path() + "Custom Files"));
-        QCOMPARE(w->edName->text(), QStringLiteral("Minotaur "));
         QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr),
                  DesignFileLines(afterSave, *form->DesignShip(), nullptr));
         QCOMPARE(w->stSumAll->text(), total);

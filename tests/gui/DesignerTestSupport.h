@@ -79,8 +79,14 @@ public:
         return answer;
     }
 
-    std::deque<std::optional<std::string>> answers;
+    std::optional<std::string> saveFile(const platform::SaveFileRequest& request) override {
+        saveRequests.push_back(request);
+        return openFile({});
+    }
+
+    std::deque<std::optional<std::string>> answers;  // open and save dialogs alike
     std::vector<platform::OpenFileRequest> requests;
+    std::vector<platform::SaveFileRequest> saveRequests;
 };
 
 // A shown form on `dir`; start-up messages go to a recorder of their own so

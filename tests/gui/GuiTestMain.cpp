@@ -5,6 +5,8 @@
 #include "GuiTestRegistry.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +19,11 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Settings the forms remember go to a test location, emptied first,
+    // never to the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/ship-designer"))
+        .removeRecursively();
     QApplication app(argc, argv);
     const char* only = (argc > 1 && argv[1][0] != '-') ? argv[1] : nullptr;
     if (only && std::none_of(guitest::registry().begin(), guitest::registry().end(),

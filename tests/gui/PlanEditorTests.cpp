@@ -10,6 +10,8 @@
 #include "map/Geodesy.h"
 #include "map/qt/MapControl.h"
 
+#include <QScrollArea>
+
 #include <cmath>
 
 using namespace designertest;
@@ -53,6 +55,9 @@ private slots:
         QVERIFY(editor);
         globe = editor->Canvas();
         w = &form->Widgets();
+        // The form scrolls on a small screen: bring the canvas into view so
+        // the mouse reaches it.
+        if (auto* scroll = form->findChild<QScrollArea*>()) scroll->ensureWidgetVisible(globe);
         const QPointF centre = globe->GeoToScreen(TGeoPoint{});
         c = {static_cast<int>(std::floor(centre.x())), static_cast<int>(std::floor(centre.y()))};
     }

@@ -69,8 +69,8 @@ private slots:
                     {w.lbCT, "11\" C.T."}, {w.stMainGunType, " 12 in"}, {w.stHP, " 0.00"}, {w.stEndurance, " 0/0"},
                     {w.stSpeed, QStringLiteral(" %1/21").arg(MaxSpeedNow(**ship))},
                     {w.stPointValue, QStringLiteral(" %1").arg(PointValue(**ship, 0) * 4)},
-                    // The tertiary boxes stay empty without secondary guns.
-                    {w.stTerCal, ""});
+                    // The tertiary tab shows the 12-pounders although there are no secondaries.
+                    {w.stTerCal, " 3 in"}, {w.stTerPort, " 12 (12)"}, {w.stSecCal, ""});
         QCOMPARE(rows(w.lbTurrets), (QStringList{"Forward 2", "Port forward wing 2", "Starboard forward wing 2",
                                                  "Midships aft 2", "Aft 2"}));
         for (QWidget* hidden : std::initializer_list<QWidget*>{w.lbMines, w.lbSinking, w.bnSighted})

@@ -1,0 +1,68 @@
+#pragma once
+// Undo and redo of the design on the form, and whether it differs from the
+// last save or load. Every step stores the whole design before and after
+// (inputs, turret and mount lists, the displayed ship's funnels and
+// outlines), so undoing restores every input and every computed figure.
+#include <QObject>
+#include <QUndoStack>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "designfile/DesignInputs.h"
+#include "shipdata/Ship.h"
+
+// What the plan editor holds of a design: the file its displayed ship was
+// built from (empty: none) and the funnels and outlines edited on it.
+struct PlanSnapshot {
+    std::string DisplayPath;
+    std::array<TFunnel, 5> Funnels{};
+    std::array<TOutline, 4> Superstructure{};
+    std::array<bool, 4> IsLine{};
+};
+bool operator==(const PlanSnapshot& a, const PlanSnapshot& b);
+
+struct DesignSnapshot {
+    DesignInputs Inputs;
+    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets;  // Guns, Position
+    std::vector<std::pair<std::int32_t, TurretPosition>> Mounts;   // Tubes, Position
+    PlanSnapshot Plan;
+    bool operator==(const DesignSnapshot&) const = default;
+};
+
+class TDesignHistory : public QObject {
+    Q_OBJECT
+public:
+    using Take = std::function<DesignSnapshot()>;
+    using Restore = std::function<void(const DesignSnapshot&)>;
+    TDesignHistory(Take take, Restore restore, QObject* parent = nullptr);
+
+    QUndoStack& Stack() { return stack_; }
+    // Starts over from the design on screen: no steps, nothing unsaved.
+    void Reset();
+    // After a committed edit: one step named `name` when the design changed.
+    void Commit(const QString& name);
+    // The design on screen is now what was saved or loaded.
+    void MarkSaved();
+    // The design on screen differs from the last save or load.
+    bool Modified() const;
+    bool Restoring() const { return restoring_; }
+
+signals:
+    void modifiedChanged();
+
+private:
+    friend class TDesignStep;
+    void apply(const DesignSnapshot& state);
+
+    Take take_;
+    Restore restore_;
+    QUndoStack stack_;
+    DesignSnapshot committed_;
+    DesignSnapshot saved_;
+    bool restoring_ = false;
+};

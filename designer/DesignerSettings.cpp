@@ -1,0 +1,38 @@
+#include "designer/DesignerSettings.h"
+
+#include "platform/qt/QtMessages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QWidget>
+
+namespace designersettings {
+
+namespace {
+
+// ~/.config/ship-designer/designer.conf on Linux.
+QSettings store() { return QSettings(QSettings::UserScope, QStringLiteral("ship-designer"), QStringLiteral("designer")); }
+
+QString folderKey(const char* dialog) { return QStringLiteral("folders/") + QLatin1String(dialog); }
+
+} // namespace
+
+std::string Folder(const char* dialog, const std::string& fallback) {
+    const QString folder = store().value(folderKey(dialog)).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? platform::fromQ(folder) : fallback;
+}
+
+void RememberFolder(const char* dialog, const std::string& chosenPath) {
+    const QString folder = QFileInfo(platform::toQ(chosenPath)).absolutePath();
+    store().setValue(folderKey(dialog), QDir::toNativeSeparators(folder));
+}
+
+void SaveGeometry(const QWidget& window) { store().setValue(QStringLiteral("window/geometry"), window.saveGeometry()); }
+
+bool RestoreGeometry(QWidget& window) {
+    const QByteArray geometry = store().value(QStringLiteral("window/geometry")).toByteArray();
+    return !geometry.isEmpty() && window.restoreGeometry(geometry);
+}
+
+} // namespace designersettings

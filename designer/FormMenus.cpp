@@ -1,0 +1,129 @@
+#include "designer/FormMenus.h"
+
+#include "designer/frmDesign.h"
+#include "designfile/DesignInputs.h"
+#include "platform/qt/QtMessages.h"
+#include "shipdata/Ship.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction* addAction(QMenu* menu, const char* text, const QList<QKeySequence>& keys, const char* name) {
+    QAction* a = menu->addAction(QString::fromUtf8(text));
+    a->setObjectName(QLatin1String(name));
+    a->setShortcuts(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    return a;
+}
+
+QString typeNames(const WeaponTables& weapons) {
+    QString rows;
+    for (const char* code : kDesignTypeCodes) {
+        const std::string& name = weapons.ShipTypeNames[ShipTypeFromCode(code)];
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(QLatin1String(code), name.empty() ? QStringLiteral("-") : platform::toQ(name).toHtmlEscaped());
+    }
+    return rows;
+}
+
+} // namespace
+
+void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
+    QMenuBar* bar = form.menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QObject::connect(addAction(file, "&Load...", {QKeySequence(QStringLiteral("Ctrl+O"))}, "actLoad"),
+                     &QAction::triggered, &form, &TfrmDesignMain::bnLoadClick);
+    QObject::connect(addAction(file, "Load &custom...", {QKeySequence(QStringLiteral("Ctrl+Shift+O"))}, "actLoadCustom"),
+                     &QAction::triggered, &form, &TfrmDesignMain::bnLoadCustClick);
+    QObject::connect(addAction(file, "&Save", {QKeySequence(QStringLiteral("Ctrl+S"))}, "actSave"),
+                     &QAction::triggered, &form, &TfrmDesignMain::bnSaveClick);
+    QObject::connect(addAction(file, "Save &as...", {QKeySequence(QStringLiteral("Ctrl+Shift+S"))}, "actSaveAs"),
+                     &QAction::triggered, &form, &TfrmDesignMain::SaveAsClick);
+    file->addSeparator();
+    QObject::connect(addAction(file, "E&xit", {QKeySequence(QStringLiteral("Ctrl+Q"))}, "actExit"),
+                     &QAction::triggered, &form, &TfrmDesignMain::ExitClick);
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QAction* undo = stack.createUndoAction(&form, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction* redo = stack.createRedoAction(&form, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    // The step's name shows in the menu and as the tooltip.
+    for (QAction* a : {undo, redo}) {
+        a->setToolTip(a->text());
+        QObject::connect(a, &QAction::changed, a, [a] {
+            if (a->toolTip() != a->text()) a->setToolTip(a->text());
+        });
+    }
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->setToolTipsVisible(true);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QObject::connect(addAction(help, "&Keys and form...", {QKeySequence(QKeySequence::HelpContents),
+                                                          QKeySequence(Qt::Key_F1)}, "actHelp"),
+                     &QAction::triggered, &form, [&form] { ShowDesignerHelp(&form, form.Data().Weapons); });
+}
+
+QString DesignerHelpText(const WeaponTables& weapons) {
+    return QStringLiteral(
+               "<h3>Keys</h3><table cellspacing=4>"
+               "<tr><td><b>Ctrl+S</b></td><td>Save (to Custom Files)</td></tr>"
+               "<tr><td><b>Ctrl+Shift+S</b></td><td>Save as... (any folder)</td></tr>"
+               "<tr><td><b>Ctrl+O</b></td><td>Load (from Designs)</td></tr>"
+               "<tr><td><b>Ctrl+Shift+O</b></td><td>Load custom (from Custom Files)</td></tr>"
+               "<tr><td><b>Ctrl+Z</b></td><td>Undo the last change</td></tr>"
+               "<tr><td><b>Ctrl+Shift+Z, Ctrl+Y</b></td><td>Redo</td></tr>"
+               "<tr><td><b>Ctrl+Q</b></td><td>Exit</td></tr>"
+               "<tr><td><b>F1</b></td><td>This help</td></tr>"
+               "<tr><td><b>Enter</b></td><td>Press the focused button; in a number box, take the number typed</td></tr>"
+               "</table>"
+               "<h3>The form</h3>"
+               "<p><b>Class</b>: names, nation, ship type, the date the class is obsolete and its picture.</p>"
+               "<p><b>Hull and machinery</b>: displacement, speed, range, freeboard, fuel and accommodation, with the "
+               "weights of hull and machinery, the horsepower and the complement they give.</p>"
+               "<p><b>Armor</b>: thickness in inches of each armoured area and its weight (turret and secondary armour "
+               "are weighed with their guns).</p>"
+               "<p><b>Main guns</b>: calibre and quality, and the turrets at their lettered positions.</p>"
+               "<p><b>Secondary and Tertiary guns</b>: calibre, number, guns per turret and quality.</p>"
+               "<p><b>Torpedoes</b>: calibre, type and the torpedo mounts.</p>"
+               "<p><b>Equipment</b>: fire control, torpedo defense and mines.</p>"
+               "<p><b>Totals</b>: the total weight against the displacement (red when overweight), and under it the "
+               "<b>Design check</b>: what is wrong with the design and what would put it right.</p>"
+               "<p><b>Plan view</b> (right): the ship from above once it is saved or loaded. \"...\" places a funnel "
+               "(click on the ship), X deletes it; St1 to St4 draw a superstructure outline with left clicks on the "
+               "port half, a right click mirrors it to starboard. \"Update ship graphic\" redraws the turrets, "
+               "\"Ship status\" opens the status card.</p>"
+               "<h3>Ship types</h3><table cellspacing=4>") +
+           typeNames(weapons) + QStringLiteral("</table>");
+}
+
+void ShowDesignerHelp(QWidget* parent, const WeaponTables& weapons) {
+    auto* dialog = parent ? parent->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp")) : nullptr;
+    if (!dialog) {
+        dialog = new QDialog(parent);
+        dialog->setObjectName(QStringLiteral("dlgDesignerHelp"));
+        dialog->setWindowTitle(QStringLiteral("Ship design help"));
+        auto* layout = new QVBoxLayout(dialog);
+        auto* text = new QTextBrowser(dialog);
+        text->setObjectName(QStringLiteral("tbHelp"));
+        text->setHtml(DesignerHelpText(weapons));
+        layout->addWidget(text);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+        layout->addWidget(buttons);
+        dialog->resize(560, 600);
+    }
+    dialog->show();
+    dialog->raise();
+}

@@ -1,0 +1,96 @@
+// The design form's part in undo and redo: what a step stores, how it is
+// put back, and which edits commit a step.
+#include "designer/frmDesign.h"
+
+#include "designer/FormBinding.h"
+#include "designer/FormControls.h"
+#include "designer/PlanEditor.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+// The caption a user knows a control by: its label, or its own text.
+QString controlCaption(const QWidget* control) {
+    if (auto* box = qobject_cast<const QCheckBox*>(control)) return box->text();
+    for (const QLabel* label : control->window()->findChildren<QLabel*>())
+        if (label->buddy() == control) return label->text();
+    return control->objectName();
+}
+
+} // namespace
+
+void TfrmDesignMain::ConnectHistory() {
+    QWidget* panel = centralWidget();
+    auto step = [this](QWidget* control) { return [this, control] { CommitStep(controlCaption(control)); }; };
+    for (QComboBox* list : panel->findChildren<QComboBox*>())
+        connect(list, &QComboBox::currentIndexChanged, this, step(list));
+    for (QCheckBox* box : panel->findChildren<QCheckBox*>()) connect(box, &QCheckBox::toggled, this, step(box));
+    for (QSpinBox* spin : panel->findChildren<QSpinBox*>()) {
+        connect(spin, &QSpinBox::valueChanged, this, step(spin));
+        if (auto* edit = qobject_cast<TSpinEdit*>(spin))
+            connect(edit, &TSpinEdit::typedOutOfRange, this,
+                    [this, spin](qlonglong typed, int value) { TypedOutOfRange(spin, typed, value); });
+    }
+    for (QLineEdit* edit : panel->findChildren<QLineEdit*>())
+        if (!qobject_cast<QAbstractSpinBox*>(edit->parentWidget()))
+            connect(edit, &QLineEdit::editingFinished, this, step(edit));
+    // One step per date taken, not one per keystroke.
+    W.dtpObsolete->setKeyboardTracking(false);
+    connect(W.dtpObsolete, &QDateEdit::dateChanged, this, step(W.dtpObsolete));
+    connect(History_, &TDesignHistory::modifiedChanged, this, &TfrmDesignMain::UpdateTitle);
+}
+
+void TfrmDesignMain::CommitStep(const QString& name) {
+    if (History_ && DesignShip_) History_->Commit(name);
+}
+
+void TfrmDesignMain::TypedOutOfRange(QWidget* box, qlonglong typed, int value) {
+    auto* spin = static_cast<QSpinBox*>(box);
+    statusBar()->showMessage(QStringLiteral("%1: %2 is outside %3 to %4; set to %5.")
+                                 .arg(controlCaption(box))
+                                 .arg(typed)
+                                 .arg(spin->minimum())
+                                 .arg(spin->maximum())
+                                 .arg(value),
+                             15000);
+}
+
+DesignSnapshot TfrmDesignMain::TakeSnapshot() const {
+    DesignSnapshot state;
+    state.Inputs = ReadInputs(W);
+    if (DesignShip_) {
+        for (const auto& t : DesignShip_->Turrets) state.Turrets.emplace_back(t->Guns, t->Position);
+        for (const auto& m : DesignShip_->TorpedoMounts) state.Mounts.emplace_back(m->Tubes, m->Position);
+    }
+    if (auto* editor = dynamic_cast<const TPlanEditor*>(PlanEditor_.get())) state.Plan = editor->PlanState();
+    return state;
+}
+
+void TfrmDesignMain::RestoreSnapshot(const DesignSnapshot& state) {
+    if (!DesignShip_) return;
+    WriteInputs(state.Inputs, W);
+    UpdateDisplacementStep();
+    DesignShip_->ClearTurrets();
+    DesignShip_->ClearTorpedomount();
+    for (const auto& [guns, position] : state.Turrets) {
+        auto t = std::make_unique<TTurret>();
+        t->Guns = guns, t->Position = position;
+        DesignShip_->Turrets.push_back(std::move(t));
+    }
+    for (const auto& [tubes, position] : state.Mounts) {
+        auto m = std::make_unique<TTorpedomount>();
+        m->Tubes = tubes, m->Position = position;
+        DesignShip_->TorpedoMounts.push_back(std::move(m));
+    }
+    Recompute();
+    if (auto* editor = dynamic_cast<TPlanEditor*>(PlanEditor_.get())) editor->RestorePlanState(state.Plan);
+    bnShipStatus_->setEnabled(HasDisplayShip());
+    UpdateTitle();
+}

@@ -1,0 +1,241 @@
+// What keeps the designer's figures and work trustworthy: unsaved changes
+// asked about, undo and redo, typed numbers, the design check list, the plan
+// view's refresh, Save as, shortcuts and the remembered window.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+#include "designer/PlanEditor.h"
+#include "designer/FormBinding.h"
+#include "combat/FightShip.h"
+#include "designfile/DesignFile.h"
+#include "map/qt/MapControl.h"
+
+#include <QAction>
+#include <QStatusBar>
+#include <QUndoStack>
+
+#include <random>
+
+using namespace designertest;
+using platform::SaveChoice;
+
+namespace {
+
+// Everything the form shows of a design: inputs, output boxes, lists, check.
+struct Shown {
+    DesignInputs inputs;
+    QStringList texts;
+    bool operator==(const Shown&) const = default;
+};
+Shown shown(TfrmDesignMain& form) {
+    Shown s{ReadInputs(form.Widgets()), {}};
+    for (QLabel* box : form.findChildren<QLabel*>())
+        if (box->frameShadow() == QFrame::Sunken) s.texts << box->objectName() + "=" + box->text();
+    for (QTreeWidget* list : {form.Widgets().lvTurrets, form.Widgets().lvTorpedoes})
+        for (int c = 0; c < 3; ++c) s.texts << captions(list, c);
+    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) s.texts << form.Widgets().lvDesignCheck->item(i)->text();
+    return s;
+}
+
+QStringList checkList(TfrmDesignMain& form) {
+    QStringList items;
+    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) items << form.Widgets().lvDesignCheck->item(i)->text();
+    return items;
+}
+
+} // namespace
+
+class DesignerTrustTests : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempProgramDir> dir;
+    std::unique_ptr<TfrmDesignMain> form;
+    DesignFormWidgets* w = nullptr;
+
+    std::string copySample(const char* name, const char* folder) {
+        const std::string target = dir->path() + folder + "/" + name + ".sdf";
+        QFile::copy(QString::fromStdString(programDir() + "Designs/" + name + ".sdf"), QString::fromStdString(target));
+        return target;
+    }
+    // A savable design with a change not yet saved.
+    void makeUnsaved() {
+        w->cbNation->setCurrentIndex(0);
+        w->cbType->setCurrentIndex(0);
+        w->edName->setText(QStringLiteral("Tester"));
+        w->seSpeed->setValue(20);
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<TempProgramDir>();
+        form = openForm(dir->path());
+        QVERIFY(form);
+        w = &form->Widgets();
+    }
+    void cleanup() { form.reset(), dir.reset(); }
+
+    void unsavedChangesAreAskedAboutBeforeLoadAndExit() {
+        const std::string sample = copySample("Dreadnought", "Designs");
+        struct Case { const char* command; SaveChoice choice; bool goesOn; bool saved; };
+        const Case cases[] = {
+            {"bnLoad", SaveChoice::Save, true, true},      {"bnLoad", SaveChoice::Discard, true, false},
+            {"bnLoad", SaveChoice::Cancel, false, false},  {"bnLoadCust", SaveChoice::Discard, true, false},
+            {"bnLoadCust", SaveChoice::Cancel, false, false}, {"Button2", SaveChoice::Save, true, true},
+            {"Button2", SaveChoice::Discard, true, false}, {"Button2", SaveChoice::Cancel, false, false},
+        };
+        for (const Case& c : cases) {
+            init();
+            platform::ScopedRecordingMessages messages;
+            ScriptedFileDialogs dialogs;
+            makeUnsaved();
+            QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Tester *"));
+            dialogs.answers.push_back(sample);
+            messages.saveAnswers.push_back(c.choice);
+            form->findChild<QPushButton*>(QLatin1String(c.command))->click();
+            QCOMPARE(messages.recorded.front(),
+                     (platform::RecordedMessage{platform::MessageKind::SaveQuestion, "Save changes to Tester?"}));
+            const bool exit = std::string(c.command) == "Button2";
+            QVERIFY2((exit ? !form->isVisible() : w->edName->text() == "Dreadnought") == c.goesOn, c.command);
+            QCOMPARE(QFileInfo::exists(QString::fromStdString(dir->customFile("Tester.sdf"))), c.saved);
+            if (c.goesOn && !exit) QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought"));
+        }
+    }
+
+    // A few hundred random edits undone to the start and redone to the end.
+    void undoAndRedoRestoreEveryFigure() {
+        platform::ScopedRecordingMessages messages;
+        form->LoadDesign(copySample("Dreadnought", "Designs"));
+        const Shown start = shown(*form);
+        QUndoStack& stack = form->History().Stack();
+        const int base = stack.index();
+        std::mt19937 random(14);
+        auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        const QList<QSpinBox*> spins = form->findChildren<QSpinBox*>();
+        const QList<QComboBox*> lists = form->findChildren<QComboBox*>();
+        const QList<QCheckBox*> boxes = form->findChildren<QCheckBox*>();
+        const char letters[] = "A12BCDEFGHIJKLQRSTVWX34Y";
+        for (int i = 0; i < 300; ++i) {
+            switch (pick(6)) {
+            case 0: { QSpinBox* s = spins[pick(spins.size())]; s->setValue(s->minimum() + pick(s->maximum() - s->minimum() + 1)); break; }
+            case 1: { QComboBox* l = lists[pick(lists.size())]; l->setCurrentIndex(pick(l->count())); break; }
+            case 2: boxes[pick(boxes.size())]->toggle(); break;
+            case 3: addTurret(*form, letters[pick(24)], pick(5)); break;
+            case 4: addMount(*form, letters[pick(24)], 1 + pick(4)); break;
+            default:
+                if (QTreeWidgetItem* row = w->lvTurrets->topLevelItem(0)) {
+                    w->lvTurrets->setCurrentItem(row);
+                    w->bnDeleteTurret->click();
+                }
+            }
+        }
+        const Shown end = shown(*form);
+        QVERIFY(stack.index() - base > 200);
+        while (stack.index() > base) stack.undo();
+        QVERIFY(shown(*form) == start);
+        QVERIFY(!form->IsModified());
+        while (stack.canRedo()) stack.redo();
+        QVERIFY(shown(*form) == end);
+        stack.setIndex(base);
+        w->seDisplacement->setValue(12000);
+        QCOMPARE(stack.undoText(), QStringLiteral("Displacement"));
+        QCOMPARE(form->findChild<QAction*>(QStringLiteral("actUndo"))->toolTip(), QStringLiteral("&Undo Displacement"));
+    }
+
+    void typedNumbersAreBroughtIntoRangeNotCut() {
+        platform::ScopedRecordingMessages messages;
+        for (auto [box, typed, value, note] :
+             {std::tuple{w->seSpeed, "99", 35, "Speed: 99 is outside 0 to 35; set to 35."},
+              std::tuple{w->seDisplacement, "999999", 70000, "Displacement: 999999 is outside 50 to 70000; set to 70000."},
+              std::tuple{w->seDisplacement, "12345", 12345, ""}}) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QLatin1String(typed));
+            QTest::keyClick(box, Qt::Key_Enter);
+            QCOMPARE(box->value(), value);
+            QCOMPARE(form->statusBar()->currentMessage(), QLatin1String(note));
+            form->statusBar()->clearMessage();
+        }
+        // Only the rules' own message of the displacement: no "Illegal Speed value: 9".
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Illegal displacement"});
+        // Enter presses the focused button; "Ship status" follows "Update ship graphic".
+        w->bnDeleteTurret->setFocus();
+        QTest::keyClick(w->bnDeleteTurret, Qt::Key_Return);
+        QCOMPARE(messages.texts().back(), std::string("No turret selected!"));
+        QCOMPARE(w->bnRefreshGraphics->nextInFocusChain(), form->ShipStatusButton());
+    }
+
+    void designCheckNamesTheCause() {
+        platform::ScopedRecordingMessages messages;
+        QCOMPARE(checkList(*form), QStringList{"No problems found."});
+        w->seDisplacement->setValue(1000);
+        w->cbB->setCurrentIndex(32);
+        QVERIFY2(checkList(*form).front().startsWith("Overweight by "), qPrintable(checkList(*form).join('|')));
+        QVERIFY(checkList(*form).front().contains("Largest weights: armour "));
+        w->seSpeed->setValue(9);
+        QVERIFY(checkList(*form).join('|').contains("Speed 9 kn is outside 16 to 35 kn"));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Illegal Speed value: 9"});
+    }
+
+    // "Update ship graphic" draws what saving and loading again would draw.
+    void updateGraphicDrawsLikeASaveAndReload() {
+        platform::ScopedRecordingMessages messages;
+        const std::string path = copySample("Dreadnought", "Custom Files");
+        form->LoadDesign(path);
+        auto* editor = dynamic_cast<TPlanEditor*>(form->PlanEditor());
+        addTurret(*form, 'X', 2);  // superfiring over Y
+        w->bnRefreshGraphics->click();
+        const QImage updated = editor->Canvas()->grab().toImage();
+        w->bnSave->click();
+        form->LoadDesign(path);
+        QVERIFY(updated == editor->Canvas()->grab().toImage());
+        // The new load left nothing of the last one's editing behind.
+        w->bnOutline[0]->click();
+        QTest::mouseClick(editor->Canvas(), Qt::LeftButton, {}, editor->Canvas()->rect().center() - QPoint(8, 0));
+        form->LoadDesign(path);
+        QCOMPARE(w->stNoPoints[0]->text(), QStringLiteral("0"));
+        QCOMPARE(editor->EditMode, 0);
+        // A funnel is not placed beside the hull.
+        const std::int32_t funnel = editor->DisplayShip()->Funnels[1].Pos;
+        w->bnFunnel[0]->click();
+        QTest::mouseClick(editor->Canvas(), Qt::LeftButton, {}, editor->Canvas()->rect().center() + QPoint(80, 0));
+        QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, funnel);
+        QCOMPARE(editor->EditMode, 1);
+        QVERIFY(form->statusBar()->currentMessage().startsWith("Funnel not placed"));
+    }
+
+    void saveAsShortcutsAndRememberedWindow() {
+        platform::ScopedRecordingMessages messages;
+        ScriptedFileDialogs dialogs;
+        makeUnsaved();
+        QDir().mkpath(QString::fromStdString(dir->path() + "elsewhere"));
+        const std::string target = dir->path() + "elsewhere/Renamed";
+        dialogs.answers.push_back(target);
+        form->findChild<QAction*>(QStringLiteral("actSaveAs"))->trigger();
+        QCOMPARE(dialogs.saveRequests.at(0).fileName, std::string("Tester.sdf"));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(target + ".sdf")));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Renamed"));
+        const std::pair<const char*, const char*> keys[] = {
+            {"actSave", "Ctrl+S"}, {"actSaveAs", "Ctrl+Shift+S"}, {"actLoad", "Ctrl+O"}, {"actLoadCustom", "Ctrl+Shift+O"},
+            {"actExit", "Ctrl+Q"}, {"actUndo", "Ctrl+Z"}, {"actRedo", "Ctrl+Shift+Z"}, {"actHelp", "F1"}};
+        for (auto [name, key] : keys)
+            QVERIFY2(form->findChild<QAction*>(QLatin1String(name))->shortcuts().contains(QKeySequence(QLatin1String(key))), name);
+        form->findChild<QAction*>(QStringLiteral("actHelp"))->trigger();
+        auto* help = form->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));
+        QVERIFY(help && help->isVisible());
+
+        // The next form opens where this one closed, its dialogs in their last folders.
+        dialogs.answers.push_back(target + ".sdf");
+        w->bnLoad->click();
+        form->setGeometry(70, 90, 900, 640);
+        const QRect closedAt = form->geometry();
+        QVERIFY(form->close());
+        auto again = openForm(dir->path());
+        QCOMPARE(again->geometry(), closedAt);
+        again->Widgets().bnLoad->click();
+        QCOMPARE(QDir(QString::fromStdString(dialogs.requests.back().startDirectory)),
+                 QDir(QString::fromStdString(dir->path() + "elsewhere")));
+        QVERIFY(again->close());
+    }
+};
+
+SHIP_GUI_TEST(DesignerTrustTests)
+#include "DesignerTrustTests.moc"
