@@ -54,7 +54,10 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
         platform::messages().notice("Cannot find file: " + fileName);
         return false;
     }
-    const DesignRecord record = ReadDesignRecord(fileName);
+    return LoadFromDesignRecord(ReadDesignRecord(fileName));
+}
+
+bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
     const ProfileText& f = record.Values;
     ClassName = record.ClassName;
 

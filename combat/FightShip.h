@@ -11,6 +11,7 @@
 #include "shipdata/Ship.h"
 
 class TFightingShip;
+struct DesignRecord;
 struct TDivision;
 
 // The side the player commands; the designer has no other.
@@ -130,6 +131,9 @@ public:
     // Reads a ship design file; false (after its message) when the file is
     // missing or the nation is out of range.
     bool LoadFromDesignFile(const std::string& fileName);
+    // The same from a design already parsed (a file or one held in memory);
+    // false (after its message) when the nation is out of range.
+    bool LoadFromDesignRecord(const DesignRecord& record);
     // Stores a calibre of 2..18; warns and clamps any other (except on LT).
     void SetBatteryCalibre(std::int32_t value, int battery);
     // Keeps Heading, MapAngle and HeadingMilli in step; an LT keeps its heading.

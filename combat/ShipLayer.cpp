@@ -1,6 +1,7 @@
 #include "combat/ShipLayer.h"
 
 #include "combat/FightShip.h"
+#include "designfile/DesignRecord.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -20,20 +21,39 @@ SizeClass sizeClassOf(const TFightingShip& ship) {
 
 } // namespace
 
-std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences) {
+namespace {
+
+// Makes the ship on the ship layer, loads it with `load` and finishes it;
+// none (after the message) when loading fails.
+template <typename Load>
+std::unique_ptr<TFightingShip> createOnLayer(const std::string& className, const std::string& source, TMap& globe,
+                                             const TPreferences& preferences, Load load) {
     TMapLayer& layer = globe.LayerByName(kShipLayerName);
     auto ship = std::make_unique<TFightingShip>(&layer.Objects());
-    if (!ship->Location) platform::messages().notice("Error loading ship! " + fileName);
-    if (!ship->LoadFromDesignFile(fileName)) {
+    if (!ship->Location) platform::messages().notice("Error loading ship! " + source);
+    if (!load(*ship)) {
         ship.reset();
-        platform::messages().notice("Unable to create ship " + className + " Filename: " + fileName);
+        platform::messages().notice("Unable to create ship " + className + " Filename: " + source);
         return nullptr;
     }
     ship->Name = className;
     AssignShipPresenters(*ship, globe, preferences);
     ship->SetPosition(TGeoPoint{0, 0, 0});
     return ship;
+}
+
+} // namespace
+
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
+                                                 TMap& globe, const TPreferences& preferences) {
+    return createOnLayer(className, fileName, globe, preferences,
+                         [&](TFightingShip& ship) { return ship.LoadFromDesignFile(fileName); });
+}
+
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
+                                                 TMap& globe, const TPreferences& preferences) {
+    return createOnLayer(className, record.ClassName + ".sdf", globe, preferences,
+                         [&](TFightingShip& ship) { return ship.LoadFromDesignRecord(record); });
 }
 
 void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences) {

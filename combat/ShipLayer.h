@@ -8,11 +8,15 @@
 #include "nations/Preferences.h"
 
 class TFightingShip;
+struct DesignRecord;
 
 // Creates a fighting ship on the "ShipLayer" of the map, loads it from the
 // design file and gives its objects their presenters (nation colours from
 // the preferences); none (after the message) when the file cannot be loaded.
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
+                                                 TMap& globe, const TPreferences& preferences);
+// The same for a design already parsed; the failure message names the class.
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
                                                  TMap& globe, const TPreferences& preferences);
 void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences);
 std::int32_t FindOrCreateLinePresenter(TColor colour, const std::string& name, TMap& globe);

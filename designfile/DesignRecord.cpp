@@ -14,6 +14,16 @@ DesignRecord ReadDesignRecord(const std::string& path) {
     return record;
 }
 
+DesignRecord ParseDesignRecord(const std::vector<std::string>& lines, const std::string& className) {
+    DesignRecord record;
+    record.ClassName = className;
+    record.Readable = true;
+    std::string text;
+    for (const std::string& line : lines) text.append(line).push_back('\n');
+    record.Values = ProfileText(std::move(text));
+    return record;
+}
+
 std::string DesignClassName(const std::string& path) {
     const std::string file = platform::fileNameOf(path);
     const size_t n = platform::utf8Length(file);

@@ -25,6 +25,11 @@ struct DesignRecord {
 // Reads and parses the file (Windows-1252).
 DesignRecord ReadDesignRecord(const std::string& path);
 
+// A design held in memory (the lines DesignFileLines builds, UTF-8), parsed
+// as if read from a file of that class: what is on the form, unsaved
+// changes included.
+DesignRecord ParseDesignRecord(const std::vector<std::string>& lines, const std::string& className);
+
 // The file name without its directory and its last four characters (the
 // ".sdf"); empty when the name is no longer than that.
 std::string DesignClassName(const std::string& path);

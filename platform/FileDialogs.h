@@ -2,6 +2,7 @@
 // File-open dialogs behind an interface, so GUI tests can answer them.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -13,11 +14,26 @@ struct OpenFileRequest {
     bool existingOnly = true;
 };
 
+struct SaveFileRequest {
+    std::string title;
+    std::vector<std::string> filters;  // "PDF, A4|*.pdf", one per kind of file
+    std::string startDirectory;
+    std::string suggestedName;         // file name offered at the start
+};
+
+struct SaveFileChoice {
+    std::string path;
+    int filter = 0;                    // index into SaveFileRequest::filters
+};
+
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The chosen path, or none when the user cancels.
     virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+    // The path to write and the kind of file chosen, or none when the user
+    // cancels. Dialogs that only open files cancel.
+    virtual std::optional<SaveFileChoice> saveFile(const SaveFileRequest&) { return std::nullopt; }
 };
 
 FileDialogs& fileDialogs();

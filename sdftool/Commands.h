@@ -9,3 +9,5 @@ int runCheck(const Args& args);
 int runShip(const Args& args);
 int runEngage(const Args& args);
 int runRender(const Args& args);
+int runCompare(const Args& args);
+int runSheet(const Args& args);
