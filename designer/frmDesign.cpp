@@ -2,6 +2,7 @@
 
 #include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
+#include "designer/ShareCommands.h"
 #include "map/qt/MapControl.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
@@ -26,10 +27,12 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 
 using platform::fromQ;
 using platform::toQ;
@@ -103,13 +106,15 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
         move(frame.topLeft());
     }
 
-    ProgramDir_ = programDir.empty() ? platform::executableDir() : programDir;
+    ProgramDir_ = programDir.empty() ? platform::defaultProgramDir() : programDir;
     if (ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
+    ChooseCustomFilesRoot();
     FormCreate();
     ConnectControls();
     UpdateDisplacementStep();
     SetPlanEditor(std::make_unique<TPlanEditor>(*this));
     AddShipStatusButton();
+    AddShareCommands();
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -211,6 +216,15 @@ void TfrmDesignMain::AddShipStatusButton() {
             break;
         }
     connect(bnShipStatus_, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
+}
+
+void TfrmDesignMain::AddShareCommands() { ShareCommands_ = new TShareCommands(*this); }
+
+void TfrmDesignMain::ChooseCustomFilesRoot() {
+    CustomFilesRoot_ = platform::customFilesRoot(ProgramDir_);
+    if (CustomFilesRoot_ != ProgramDir_)
+        statusBar()->showMessage(toQ("The program folder is read-only: designs are saved to " + CustomFilesRoot_ +
+                                     "Custom Files"));
 }
 
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
@@ -399,11 +413,15 @@ void TfrmDesignMain::bnSaveClick() {
         outlines = PlanEditor_->DisplayShipOutlines();
     }
 
-    const std::string path = DesignSavePath(ProgramDir_, name);
+    const std::string path = DesignSavePath(CustomFilesRoot_, name);
     if (platform::fileExists(path) &&
         !messages.confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
         return;
 
+    if (CustomFilesRoot_ != ProgramDir_) {
+        std::error_code ec;
+        std::filesystem::create_directories(CustomFilesRoot_ + "Custom Files", ec);
+    }
     bool written = false;
     {
         const WaitCursor hourglass;
@@ -432,25 +450,25 @@ void TfrmDesignMain::LoadDesign(const std::string& path) {
     bnShipStatus_->setEnabled(HasDisplayShip());
 }
 
-void TfrmDesignMain::LoadFrom(const char* title, const char* folder) {
+void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const char* folder) {
     platform::OpenFileRequest request;
     request.title = title;
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = platform::resolvePath(ProgramDir_ + folder);
+    request.startDirectory = platform::resolvePath(root + folder);
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) LoadDesign(*path);
 }
 
-void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", "Designs"); }
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", ProgramDir_, "Designs"); }
 
-void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", "Custom Files"); }
+void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", CustomFilesRoot_, "Custom Files"); }
 
 void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory = platform::resolvePath(ProgramDir_ + "Custom Files");
+    request.startDirectory = platform::resolvePath(CustomFilesRoot_ + "Custom Files");
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) W.edPicName->setText(toQ(platform::fileNameOf(*path)));
 }

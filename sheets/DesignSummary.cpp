@@ -184,7 +184,10 @@ void armamentFigures(const Inputs& x, Builder& b) {
     b.Number("Armament", "Torpedo tubes", tubes, "");
     calibre("Torpedo calibre", tubes, in.TorpCal);
     b.Text("Armament", "Torpedo mounts", mounts.empty() ? "-" : mounts);
-    b.Text("Armament", "Torpedo type", tubes > 0 ? torpedoTypeText(x) : "-");
+    // The type's name alone; the sheet's equipment table gives its ranges.
+    const bool typeChosen = in.TorpType >= 0 && in.TorpType < listsize::TorpType;
+    b.Text("Armament", "Torpedo type",
+           tubes > 0 && typeChosen ? x.data.Weapons.TorpedoTypes[static_cast<size_t>(in.TorpType) + 1].Name : "-");
     b.Number("Armament", "Mines", in.Mines, "");
     b.Text("Armament", "Fire control", itemText(kFireControlNames, in.FireControl));
     b.Text("Armament", "Torpedo defence", itemText(kTorpedoDefenceNames, in.TPS));
