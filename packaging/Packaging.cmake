@@ -49,7 +49,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, shared-mime-info, desktop-file-utils")
 include(CPack)
 
-if(SHIP_BUILD_TESTS)
+# It needs the desktop program and binaries that run without a sanitizer runtime.
+if(SHIP_BUILD_TESTS AND TARGET shipdesigner AND NOT SHIP_SANITIZE)
   enable_testing()
   # Builds the .deb from this tree, unpacks it into a scratch root and runs
   # the installed programs there.

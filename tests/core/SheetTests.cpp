@@ -135,6 +135,7 @@ TEST(SdftoolShare, CompareAndSheet) {
     for (const char* format : {"text", "md", "html", "pdf"}) {
         const std::string out = dir.path() + "sheet." + format;
         r = testsupport::runTool({"sheet", "--data", programDir(), a, "--format", format, "--out", out}, dir);
+        if (r.err.find("this build has no Qt") != std::string::npos) continue;   // the sanitizer tree
         EXPECT_EQ(r.status, 0) << format << r.err;
         EXPECT_GT(std::filesystem::file_size(out), 500u) << format;
     }
