@@ -13,7 +13,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPushButton>
@@ -43,18 +43,15 @@ TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), Form_(for
     bnCompare = commandButton(parent, "bnCompare", "Compare...", "Compare this design with another (Ctrl+D)");
     bnCopySheet = commandButton(parent, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)");
     bnExportSheet = commandButton(parent, "bnExportSheet", "Export sheet...", "Write the ship sheet as PDF, HTML or Markdown");
-    // A grid of their own just above the one holding Load and Save.
-    auto* grid = new QGridLayout();
-    grid->setVerticalSpacing(2);
-    grid->addWidget(bnCompare, 0, 0);
-    grid->addWidget(bnCopySheet, 0, 1);
-    grid->addWidget(bnExportSheet, 1, 0, 1, 2);
+    // One row at the foot of the left-hand column, where its stretch leaves
+    // room, so the window keeps its height.
+    auto* row = new QHBoxLayout();
+    for (QPushButton* b : {bnCompare, bnCopySheet, bnExportSheet}) row->addWidget(b);
     for (QBoxLayout* column : form.findChildren<QBoxLayout*>())
-        for (int i = 0; i < column->count(); ++i)
-            if (QLayout* inner = column->itemAt(i)->layout(); inner && inner->indexOf(form.Widgets().bnSave) >= 0) {
-                column->insertLayout(i, grid);
-                i = column->count();
-            }
+        if (column->indexOf(form.Widgets().bnUpdateWeights) >= 0) {
+            column->addLayout(row);
+            break;
+        }
     connect(bnCompare, &QPushButton::clicked, this, &TShareCommands::Compare);
     connect(bnCopySheet, &QPushButton::clicked, this, &TShareCommands::CopySheet);
     connect(bnExportSheet, &QPushButton::clicked, this, &TShareCommands::ExportSheet);

@@ -19,7 +19,7 @@ class TfrmDesignMain;
 class TShareCommands : public QObject {
     Q_OBJECT
 public:
-    // Adds the three buttons above the form's Load and Save buttons.
+    // Adds the three buttons at the foot of the form's left-hand column.
     explicit TShareCommands(TfrmDesignMain& form);
 
     // The form's design built as its file would be, without writing one;
