@@ -1,22 +1,48 @@
 // The desktop program: creates the forms in their order and runs the
-// message loop until the design form closes.
+// message loop until the design form closes. "shipdesigner FILE.sdf" opens
+// that design once the form is shown.
 #include "designer/AddTurret.h"
 #include "designer/frmDesign.h"
+#include "platform/FileSystem.h"
 #include "platform/qt/QtMessages.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatus.h"
 
 #include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace {
+
+// SHIPDESIGNER_CHECK_START=1: start as usual, then print what the start
+// found and quit; every message goes to standard error instead of a box.
+// Exit 0 when the data loaded and nothing was reported. The package test
+// starts the installed program this way.
+int reportStart(const TfrmDesignMain& form, const platform::RecordingMessages& recorded) {
+    for (const auto& m : recorded.recorded)
+        std::fprintf(stderr, "shipdesigner: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
+    std::printf("shipdesigner: data from %s, %s, window \"%s\"\n", form.ProgramDir().c_str(),
+                form.StartupSucceeded() ? "start-up ok" : "start-up failed", form.windowTitle().toUtf8().constData());
+    return form.StartupSucceeded() && recorded.recorded.empty() ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The name, not a display name: Qt appends a display name to every
     // window title, which showed "Ship design" twice.
     QApplication::setApplicationName(QStringLiteral("Ship design"));
-    platform::QtMessages messages;
+    const bool checkStart = qEnvironmentVariableIntValue("SHIPDESIGNER_CHECK_START") == 1;
+    platform::QtMessages boxes;
+    platform::RecordingMessages recorded;
     platform::QtFileDialogs dialogs;
-    platform::setMessages(&messages);
+    platform::setMessages(checkStart ? static_cast<platform::Messages*>(&recorded) : &boxes);
     platform::setFileDialogs(&dialogs);
+    // The one argument: a design file to open (Qt has taken its own options).
+    const QStringList args = QApplication::arguments();
+    const std::string file = args.size() > 1 ? QDir::current().absoluteFilePath(args.at(1)).toStdString() : std::string();
 
     int rc = 0;
     {
@@ -28,7 +54,17 @@ int main(int argc, char* argv[]) {
         mainForm.SetShipStatusDialog(&shipStatus);
         shipStatus.SetHitDetailsDialog(&hitDetails);
         mainForm.show();
-        rc = QApplication::exec();
+        if (!file.empty()) {
+            if (platform::fileExists(file))
+                mainForm.LoadDesign(file);
+            else
+                platform::messages().notice("Cannot find file: " + file);
+        }
+        if (checkStart) {
+            rc = reportStart(mainForm, recorded);
+        } else {
+            rc = QApplication::exec();
+        }
     }
     platform::setMessages(nullptr);
     platform::setFileDialogs(nullptr);

@@ -11,6 +11,7 @@
 #include "shipdata/Ship.h"
 
 class TFightingShip;
+struct DesignRecord;
 struct TDivision;
 struct DesignRecord;
 
@@ -131,8 +132,8 @@ public:
     // Reads a ship design file; false (after its message) when the file is
     // missing or the nation is out of range.
     bool LoadFromDesignFile(const std::string& fileName);
-    // The same from a parsed design (ClassName from the record); false
-    // after its message when the nation is out of range.
+    // The same from a design already parsed (a file or one held in memory);
+    // false (after its message) when the nation is out of range.
     bool LoadFromDesignRecord(const DesignRecord& record);
     // Stores a calibre of 2..18; warns and clamps any other (except on LT).
     void SetBatteryCalibre(std::int32_t value, int battery);

@@ -23,9 +23,11 @@ SizeClass sizeClassOf(const TFightingShip& ship) {
 
 namespace {
 
-template <class Load>
-std::unique_ptr<TFightingShip> createShip(const std::string& source, const std::string& className, TMap& globe,
-                                          const TPreferences& preferences, Load load) {
+// Makes the ship on the ship layer, loads it with `load` and finishes it;
+// none (after the message) when loading fails.
+template <typename Load>
+std::unique_ptr<TFightingShip> createOnLayer(const std::string& className, const std::string& source, TMap& globe,
+                                             const TPreferences& preferences, Load load) {
     TMapLayer& layer = globe.LayerByName(kShipLayerName);
     auto ship = std::make_unique<TFightingShip>(&layer.Objects());
     if (!ship->Location) platform::messages().notice("Error loading ship! " + source);
@@ -44,14 +46,14 @@ std::unique_ptr<TFightingShip> createShip(const std::string& source, const std::
 
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
                                                  TMap& globe, const TPreferences& preferences) {
-    return createShip(fileName, className, globe, preferences,
-                      [&](TFightingShip& ship) { return ship.LoadFromDesignFile(fileName); });
+    return createOnLayer(className, fileName, globe, preferences,
+                         [&](TFightingShip& ship) { return ship.LoadFromDesignFile(fileName); });
 }
 
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
                                                  TMap& globe, const TPreferences& preferences) {
-    return createShip(record.ClassName, className, globe, preferences,
-                      [&](TFightingShip& ship) { return ship.LoadFromDesignRecord(record); });
+    return createOnLayer(className, record.ClassName + ".sdf", globe, preferences,
+                         [&](TFightingShip& ship) { return ship.LoadFromDesignRecord(record); });
 }
 
 void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences) {

@@ -15,8 +15,7 @@ struct DesignRecord;
 // the preferences); none (after the message) when the file cannot be loaded.
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
                                                  TMap& globe, const TPreferences& preferences);
-// The same from a design held in memory; the messages name the class
-// where the file version names the file.
+// The same for a design already parsed; the failure message names the class.
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
                                                  TMap& globe, const TPreferences& preferences);
 void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences);

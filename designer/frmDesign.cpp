@@ -10,6 +10,7 @@
 #include "designer/PlanEditor.h"
 #include "designer/ProtectionWindow.h"
 #include "designfile/DesignCheck.h"
+#include "designer/ShareCommands.h"
 #include "map/qt/MapControl.h"
 #include "planner/PlannerButton.h"
 #include "platform/DayNumber.h"
@@ -40,10 +41,12 @@
 #include <QStatusBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 
 using platform::fromQ;
 using platform::toQ;
@@ -127,8 +130,9 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
         move(frame.topLeft());
     }
 
-    ProgramDir_ = programDir.empty() ? platform::executableDir() : programDir;
+    ProgramDir_ = programDir.empty() ? platform::defaultProgramDir() : programDir;
     if (ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
+    ChooseCustomFilesRoot();
     FormCreate();
     ConnectControls();
     UpdateDisplacementStep();
@@ -141,6 +145,7 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     BuildFormMenus(*this, History_->Stack());
     ConnectHistory();
     designersettings::RestoreGeometry(*this);
+    AddShareCommands();
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;
@@ -270,6 +275,15 @@ void TfrmDesignMain::AddProtectionButton() {
         window->show();
         window->raise();
     });
+}
+
+void TfrmDesignMain::AddShareCommands() { ShareCommands_ = new TShareCommands(*this); }
+
+void TfrmDesignMain::ChooseCustomFilesRoot() {
+    CustomFilesRoot_ = platform::customFilesRoot(ProgramDir_);
+    if (CustomFilesRoot_ != ProgramDir_)
+        statusBar()->showMessage(toQ("The program folder is read-only: designs are saved to " + CustomFilesRoot_ +
+                                     "Custom Files"));
 }
 
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
@@ -479,6 +493,10 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
         !platform::messages().confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
         return false;
 
+    if (CustomFilesRoot_ != ProgramDir_) {
+        std::error_code ec;
+        std::filesystem::create_directories(CustomFilesRoot_ + "Custom Files", ec);
+    }
     bool written = false;
     {
         const WaitCursor hourglass;
@@ -494,7 +512,7 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
 }
 
 void TfrmDesignMain::bnSaveClick() {
-    if (auto name = CheckBeforeSave()) SaveTo(DesignSavePath(ProgramDir_, *name));
+    if (auto name = CheckBeforeSave()) SaveTo(DesignSavePath(CustomFilesRoot_, *name));
 }
 
 void TfrmDesignMain::SaveAsClick() {
@@ -502,14 +520,14 @@ void TfrmDesignMain::SaveAsClick() {
     if (!name) return;
     platform::SaveFileRequest request;
     request.title = "Save design as";
-    request.filter = "Ship design files (sdf)|*.sdf";
-    request.defaultExtension = "sdf";
-    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(ProgramDir_ + "Custom Files"));
-    request.fileName = *name + ".sdf";
+    request.filters = {"Ship design files (sdf)|*.sdf"};
+    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(CustomFilesRoot_ + "Custom Files"));
+    request.suggestedName = *name + ".sdf";
+    request.callerConfirmsReplace = true;   // Save's own "Class exists!" question follows
     auto chosen = platform::fileDialogs().saveFile(request);
     if (!chosen) return;
-    designersettings::RememberFolder("saveAs", *chosen);
-    std::string path = *chosen;
+    designersettings::RememberFolder("saveAs", chosen->path);
+    std::string path = chosen->path;
     std::string file = platform::fileNameOf(path);
     const bool hasExtension = file.size() > 4 && QString::fromStdString(file.substr(file.size() - 4)).toLower() == ".sdf";
     if (!hasExtension) path += ".sdf", file += ".sdf";
@@ -533,7 +551,7 @@ bool TfrmDesignMain::MaybeKeepChanges() {
     const std::string text = "Save changes to " + (name.isEmpty() ? std::string("this design") : fromQ(name)) + "?";
     switch (platform::messages().askSave(text)) {
     case platform::SaveChoice::Save:
-        if (auto className = CheckBeforeSave()) return SaveTo(DesignSavePath(ProgramDir_, *className));
+        if (auto className = CheckBeforeSave()) return SaveTo(DesignSavePath(CustomFilesRoot_, *className));
         return false;
     case platform::SaveChoice::Discard: return true;
     case platform::SaveChoice::Cancel: break;
@@ -575,12 +593,12 @@ void TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) 
     UpdateTitle();
 }
 
-void TfrmDesignMain::LoadFrom(const char* title, const char* folder, const char* dialog) {
+void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog) {
     platform::OpenFileRequest request;
     request.title = title;
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = designersettings::Folder(dialog, platform::resolvePath(ProgramDir_ + folder));
+    request.startDirectory = designersettings::Folder(dialog, platform::resolvePath(root + folder));
     request.existingOnly = true;
     const auto path = platform::fileDialogs().openFile(request);
     if (!path) return;
@@ -588,15 +606,15 @@ void TfrmDesignMain::LoadFrom(const char* title, const char* folder, const char*
     if (MaybeKeepChanges()) LoadDesign(*path);
 }
 
-void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", "Designs", "load"); }
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", ProgramDir_, "Designs", "load"); }
 
-void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", "Custom Files", "loadCustom"); }
+void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", CustomFilesRoot_, "Custom Files", "loadCustom"); }
 
 void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(ProgramDir_ + "Custom Files"));
+    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(CustomFilesRoot_ + "Custom Files"));
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) {
         designersettings::RememberFolder("picture", *path);

@@ -19,17 +19,21 @@
 #include "tables/ProgramData.h"
 
 class QPushButton;
+class TShareCommands;
 class TdlgShipStatus;
 
 class TfrmDesignMain : public QMainWindow {
     Q_OBJECT
 public:
-    // programDir: where Data, Designs and Custom Files are found (the
-    // executable's directory in the program; tests pass their own).
-    explicit TfrmDesignMain(const std::string& programDir = platform::executableDir(), QWidget* parent = nullptr);
+    // programDir: where Data, Designs and Custom Files are found (beside the
+    // executable or the installed share folder; tests pass their own).
+    explicit TfrmDesignMain(const std::string& programDir = platform::defaultProgramDir(), QWidget* parent = nullptr);
     ~TfrmDesignMain() override;
 
     const std::string& ProgramDir() const { return ProgramDir_; }
+    // The folder whose "Custom Files" Save writes to and "Load custom" starts
+    // in: the program folder, or the user's data folder when that is read-only.
+    const std::string& CustomFilesRoot() const { return CustomFilesRoot_; }
     // False when a data table could not be loaded at start-up.
     bool StartupSucceeded() const { return StartupOk_; }
     // The tables loaded at start-up, read-only from then on.
@@ -49,6 +53,8 @@ public:
     TdlgShipStatus& ShipStatusDialog();
     // "Ship status" beside "Update ship graphic"; enabled once a ship is displayed.
     QPushButton* ShipStatusButton() const { return bnShipStatus_; }
+    // "Compare...", "Copy sheet" and "Export sheet...".
+    TShareCommands* ShareCommands() const { return ShareCommands_; }
 
     void SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor);
     TPlanEditorHook* PlanEditor() { return PlanEditor_.get(); }
@@ -110,7 +116,7 @@ private:
     void RefreshTurretList();
     void RefreshTorpedoList();
     void WriteOutputs();
-    void LoadFrom(const char* title, const char* folder, const char* dialog);
+    void LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog);
     // LoadDesign with the name of its undo step.
     void LoadDesignAs(const std::string& path, const QString& step);
     // The checks of Save; the class name, or none after the message.
@@ -125,8 +131,11 @@ private:
     bool HasDisplayShip() const;
     void AddShipStatusButton();
     void AddProtectionButton();
+    void AddShareCommands();
+    void ChooseCustomFilesRoot();
 
     std::string ProgramDir_;
+    std::string CustomFilesRoot_;
     ProgramData Data_;
     bool StartupOk_ = false;
     bool Shown_ = false;
@@ -137,4 +146,5 @@ private:
     QPushButton* bnShipStatus_ = nullptr;
     QPointer<TdlgShipStatus> ShipStatusDialog_;
     TDesignHistory* History_ = nullptr;
+    TShareCommands* ShareCommands_ = nullptr;
 };

@@ -14,15 +14,12 @@ DesignRecord ReadDesignRecord(const std::string& path) {
     return record;
 }
 
-DesignRecord ParseDesignRecord(const std::string& className, const std::vector<std::string>& lines) {
+DesignRecord ParseDesignRecord(const std::vector<std::string>& lines, const std::string& className) {
     DesignRecord record;
     record.ClassName = className;
     record.Readable = true;
     std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += '\n';
-    }
+    for (const std::string& line : lines) text.append(line).push_back('\n');
     record.Values = ProfileText(std::move(text));
     return record;
 }

@@ -24,9 +24,10 @@ struct DesignRecord {
 
 // Reads and parses the file (Windows-1252).
 DesignRecord ReadDesignRecord(const std::string& path);
-// Parses a design held in memory as the lines of its file (UTF-8), such as
-// the design form builds them, without writing a file.
-DesignRecord ParseDesignRecord(const std::string& className, const std::vector<std::string>& lines);
+// A design held in memory (the lines DesignFileLines builds, UTF-8), parsed
+// as if read from a file of that class: what is on the form, unsaved
+// changes included.
+DesignRecord ParseDesignRecord(const std::vector<std::string>& lines, const std::string& className);
 
 // The file name without its directory and its last four characters (the
 // ".sdf"); empty when the name is no longer than that.

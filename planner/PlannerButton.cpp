@@ -44,7 +44,7 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
         return nullptr;
     }
     const QString name = QString::fromStdString(inputs.Name).trimmed();
-    const DesignRecord record = ParseDesignRecord(name.isEmpty() ? "Own design" : name.toStdString(), lines);
+    const DesignRecord record = ParseDesignRecord(lines, name.isEmpty() ? "Own design" : name.toStdString());
 
     auto* planner = form.findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
     if (!planner) planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form);

@@ -11,7 +11,6 @@ CancellingDialogs defaultDialogs;
 FileDialogs* current = &defaultDialogs;
 } // namespace
 
-std::optional<std::string> FileDialogs::saveFile(const SaveFileRequest&) { return std::nullopt; }
 
 FileDialogs& fileDialogs() { return *current; }
 void setFileDialogs(FileDialogs* dialogs) { current = dialogs ? dialogs : &defaultDialogs; }

@@ -2,6 +2,7 @@
 // File-open dialogs behind an interface, so GUI tests can answer them.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -13,14 +14,17 @@ struct OpenFileRequest {
     bool existingOnly = true;
 };
 
-// A save dialog: any folder, a default file name; the caller asks before
-// replacing a file.
 struct SaveFileRequest {
     std::string title;
-    std::string filter;
-    std::string defaultExtension;
+    std::vector<std::string> filters;  // "PDF, A4|*.pdf", one per kind of file
     std::string startDirectory;
-    std::string fileName;  // proposed name, without directory
+    std::string suggestedName;         // file name offered at the start
+    bool callerConfirmsReplace = false; // the caller asks its own question before replacing a file
+};
+
+struct SaveFileChoice {
+    std::string path;
+    int filter = 0;                    // index into SaveFileRequest::filters
 };
 
 class FileDialogs {
@@ -28,8 +32,9 @@ public:
     virtual ~FileDialogs() = default;
     // The chosen path, or none when the user cancels.
     virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
-    // The chosen path, or none when the user cancels. Cancels unless overridden.
-    virtual std::optional<std::string> saveFile(const SaveFileRequest& request);
+    // The path to write and the kind of file chosen, or none when the user
+    // cancels. Dialogs that only open files cancel.
+    virtual std::optional<SaveFileChoice> saveFile(const SaveFileRequest&) { return std::nullopt; }
 };
 
 FileDialogs& fileDialogs();

@@ -3,7 +3,9 @@
 #include "platform/Encoding.h"
 #include "platform/Paths.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -69,27 +71,37 @@ WriteResult writeLines(const std::string& path, const std::vector<std::string>& 
         content += *encoded;
         content += "\r\n";
     }
+    return writeBytes(path, content) ? WriteResult::Ok : WriteResult::Failed;
+}
+
+bool writeBytes(const std::string& path, const std::string& bytes, std::string* why) {
+    auto fail = [why](const std::string& reason) {
+        if (why) *why = reason;
+        return false;
+    };
     const std::string target = resolvePath(path);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) return fail("it is a folder");
     const std::string temp = target + ".tmp" + std::to_string(::getpid());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return WriteResult::Failed;
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        if (!out) return fail(std::strerror(errno));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
+            const std::string reason = std::strerror(errno ? errno : EIO);
             out.close();
-            std::error_code ec;
             fs::remove(temp, ec);
-            return WriteResult::Failed;
+            return fail(reason);
         }
     }
-    std::error_code ec;
     fs::rename(temp, target, ec);
     if (ec) {
+        const std::string reason = ec.message();
         fs::remove(temp, ec);
-        return WriteResult::Failed;
+        return fail(reason);
     }
-    return WriteResult::Ok;
+    return true;
 }
 
 } // namespace platform

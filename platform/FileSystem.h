@@ -20,6 +20,11 @@ enum class WriteResult { Ok, Unencodable, Failed };
 // line holds a character Windows-1252 cannot hold.
 WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines);
 
+// Writes bytes as they are, through a temporary file beside the target that
+// replaces it only once complete: on failure the old file stays whole. why,
+// when given, receives the reason of a failure.
+bool writeBytes(const std::string& path, const std::string& bytes, std::string* why = nullptr);
+
 // Splits text into lines at CR LF, LF or a lone CR at the end of a line.
 std::vector<std::string> splitLines(const std::string& text);
 

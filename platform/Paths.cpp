@@ -1,7 +1,9 @@
 #include "platform/Paths.h"
 
 #include <filesystem>
+#include <cstdlib>
 #include <strings.h>
+#include <unistd.h>
 #include <system_error>
 #include <vector>
 
@@ -82,6 +84,36 @@ std::string executableDir() {
     std::string dir = exe.parent_path().string();
     if (dir.empty() || dir.back() != '/') dir.push_back('/');
     return dir;
+}
+
+std::string defaultProgramDir() {
+    const std::string exe = executableDir();
+    std::error_code ec;
+    if (fs::is_directory(exe + "Data", ec)) return exe;
+    const std::string share = normalizeSeparators(exe + "../share/shipdesigner/");
+    if (fs::is_directory(share + "Data", ec)) return fs::path(share).lexically_normal().string();
+    return exe;
+}
+
+std::string userDataDir() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    std::string base;
+    if (xdg && *xdg == '/') {
+        base = xdg;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home && *home ? home : ".") + "/.local/share";
+    }
+    return normalizeSeparators(base + "/shipdesigner/");
+}
+
+std::string customFilesRoot(const std::string& programDir) {
+    // The folder itself when it is there, else the program folder it would
+    // be made in.
+    const std::string custom = resolvePath(programDir + "Custom Files");
+    std::error_code ec;
+    const std::string probe = fs::is_directory(custom, ec) ? custom : resolvePath(programDir);
+    return ::access(probe.c_str(), W_OK) == 0 ? programDir : userDataDir();
 }
 
 std::string fileNameOf(const std::string& path) {

@@ -22,6 +22,20 @@ void setProgramDir(const std::string& dir);
 // Directory of the running executable, with a trailing "/".
 std::string executableDir();
 
+// Where the program's data lives: the executable's directory when a "Data"
+// folder stands beside it (the build tree, a copied folder), otherwise the
+// installed share folder (<prefix>/share/shipdesigner/ beside <prefix>/bin/)
+// when that holds "Data", otherwise the executable's directory. Trailing "/".
+std::string defaultProgramDir();
+
+// The user's data folder of the program: $XDG_DATA_HOME/shipdesigner/, or
+// ~/.local/share/shipdesigner/ without it. Trailing "/".
+std::string userDataDir();
+
+// The folder holding the "Custom Files" that Save writes to and "Load
+// custom" starts in: programDir when it can be written, else userDataDir().
+std::string customFilesRoot(const std::string& programDir);
+
 // The file name of a path: the part after its last "/", "\" or ":".
 std::string fileNameOf(const std::string& path);
 

@@ -6,7 +6,8 @@ PKGS=(build-essential cmake ninja-build pkg-config
       libjpeg62-turbo-dev nlohmann-json3-dev
       libgtest-dev libgmock-dev libbenchmark-dev
       clang libclang-rt-14-dev
-      fonts-dejavu-core xvfb xauth)
+      fonts-dejavu-core xvfb xauth
+      desktop-file-utils appstream poppler-utils)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

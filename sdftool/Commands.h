@@ -10,3 +10,5 @@ int runShip(const Args& args);
 int runEngage(const Args& args);
 int runRender(const Args& args);
 int runProtection(const Args& args);
+int runCompare(const Args& args);
+int runSheet(const Args& args);

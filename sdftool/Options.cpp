@@ -37,7 +37,7 @@ std::optional<int> VerbOptions::Parse(const Args& args) {
             std::fputs(usage_, stdout);
             return 0;
         }
-    ProgramDir = platform::executableDir();
+    ProgramDir = platform::defaultProgramDir();
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         // A negative number is an argument, not an option.

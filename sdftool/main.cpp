@@ -20,10 +20,15 @@ const char* kUsage =
     "                       immune zones of each design's armour against enemy calibres\n"
     "  render FILE --out PLAN.png [--width W --height H --altitude A]\n"
     "                       draw the plan view of a design into a PNG\n"
+    "  compare FIRST SECOND [--json]\n"
+    "                       two designs side by side with the differences\n"
+    "  sheet FILE [--format text|md|html|pdf] [--out PATH] [--paper a4|letter]\n"
+    "                       the design's ship sheet\n"
     "\n"
     "Options:\n"
     "  --data DIR           program directory holding Data/, Designs/, Flags/ and Preferences\n"
-    "                       (default: the directory of sdftool)\n"
+    "                       (default: the directory of sdftool when Data/ is there,\n"
+    "                       else the installed share/shipdesigner/)\n"
     "  --help               show this text\n"
     "  --version            show the version\n";
 
@@ -51,6 +56,8 @@ int main(int argc, char* argv[]) {
     if (verb == "engage") return runEngage(args);
     if (verb == "render") return runRender(args);
     if (verb == "protection") return runProtection(args);
+    if (verb == "compare") return runCompare(args);
+    if (verb == "sheet") return runSheet(args);
     std::fprintf(stderr, "sdftool: unknown verb '%s'\n\n%s", verb.c_str(), kUsage);
     return 2;
 }

@@ -112,7 +112,7 @@ TdlgHitDetails& TdlgShipStatus::HitDetailsDialog() {
 TdlgAccuracy& TdlgShipStatus::AccuracyDialog() { return *AccuracyDialog_; }
 
 std::string TdlgShipStatus::CustomFileLookup(const std::string& path) {
-    const std::string custom = platform::programDir() + "\\Custom files\\" + platform::fileNameOf(path);
+    const std::string custom = platform::customFilesRoot(platform::programDir()) + "\\Custom files\\" + platform::fileNameOf(path);
     return platform::fileExists(custom) ? custom : path;
 }
 
@@ -437,7 +437,7 @@ void TdlgShipStatus::LoadShipPicture() {
     // A picture name is a bare file name; one that reaches into other
     // folders is not looked for on disk.
     const bool bareName = !name.empty() && platform::fileNameOf(name) == name && name != "." && name != "..";
-    const std::string custom = platform::programDir() + "\\Custom Files\\" + name;
+    const std::string custom = platform::customFilesRoot(platform::programDir()) + "\\Custom Files\\" + name;
     if (bareName && platform::fileExists(custom)) {
         const QImage image = shippictures::LoadPictureFile(custom);
         if (!image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(image));

@@ -4,18 +4,16 @@
 
 #include "combat/FightShip.h"
 #include "combat/ShipLayer.h"
+#include "designfile/DesignRecord.h"
 #include "graphics/HullOutline.h"
 #include "graphics/qt/ShipDrawing.h"
 #include "map/qt/MapRenderer.h"
 
-std::optional<QImage> RenderDesignPlan(const std::string& file, const std::string& className,
-                                       const TPreferences& preferences, const TPlanImageOptions& options) {
-    if (options.Width < 1 || options.Height < 1 || options.Width > 20000 || options.Height > 20000) return std::nullopt;
-    TMap map;
-    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, className, map, preferences);
+namespace {
+
+std::optional<QImage> renderShip(std::unique_ptr<TFightingShip> ship, TMap& map, const TPlanImageOptions& options) {
     if (!ship) return std::nullopt;
     PlaceDisplayShip(*ship);
-
     TMapView view;
     view.Altitude = options.Altitude < 1 ? 1 : options.Altitude;
     view.Width = options.Width;
@@ -25,4 +23,22 @@ std::optional<QImage> RenderDesignPlan(const std::string& file, const std::strin
     RenderMap(painter, map, view, [&](TMapCanvas& canvas) { DrawShipDetails(canvas, *ship); });
     painter.end();
     return image;
+}
+
+bool sizeAllowed(const TPlanImageOptions& o) { return o.Width >= 1 && o.Height >= 1 && o.Width <= 20000 && o.Height <= 20000; }
+
+} // namespace
+
+std::optional<QImage> RenderDesignPlan(const std::string& file, const std::string& className,
+                                       const TPreferences& preferences, const TPlanImageOptions& options) {
+    if (!sizeAllowed(options)) return std::nullopt;
+    TMap map;
+    return renderShip(CreateShipOnLayer(file, className, map, preferences), map, options);
+}
+
+std::optional<QImage> RenderDesignPlan(const DesignRecord& record, const TPreferences& preferences,
+                                       const TPlanImageOptions& options) {
+    if (!sizeAllowed(options)) return std::nullopt;
+    TMap map;
+    return renderShip(CreateShipOnLayer(record, record.ClassName, map, preferences), map, options);
 }

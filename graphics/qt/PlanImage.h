@@ -17,5 +17,9 @@ struct TPlanImageOptions {
 
 // None when the file cannot be built as a ship (its messages have been
 // shown through platform::messages()).
+// The same for a design already parsed (one held in memory included).
+struct DesignRecord;
+std::optional<QImage> RenderDesignPlan(const DesignRecord& record, const TPreferences& preferences,
+                                       const TPlanImageOptions& options = {});
 std::optional<QImage> RenderDesignPlan(const std::string& file, const std::string& className,
                                        const TPreferences& preferences, const TPlanImageOptions& options = {});

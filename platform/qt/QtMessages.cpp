@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -71,16 +73,25 @@ std::optional<std::string> QtFileDialogs::openFile(const OpenFileRequest& reques
     return fromQ(dialog.selectedFiles().first());
 }
 
-std::optional<std::string> QtFileDialogs::saveFile(const SaveFileRequest& request) {
-    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory), qtFilterFromPattern(request.filter));
+std::optional<SaveFileChoice> QtFileDialogs::saveFile(const SaveFileRequest& request) {
+    QStringList filters;
+    for (const std::string& f : request.filters) filters << qtFilterFromPattern(f);
+    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The caller asks its own question before a file is replaced.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(toQ(request.defaultExtension));
-    if (!request.fileName.empty()) dialog.selectFile(toQ(request.fileName));
+    if (request.callerConfirmsReplace) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.suggestedName.empty()) dialog.selectFile(toQ(request.suggestedName));
+    // The suffix follows the kind of file chosen.
+    auto suffixOf = [&](const QString& filter) {
+        const int star = filter.indexOf(QStringLiteral("*."));
+        return star < 0 ? QString() : filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+    };
+    if (!filters.isEmpty()) dialog.setDefaultSuffix(suffixOf(filters.first()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& f) { dialog.setDefaultSuffix(suffixOf(f)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return fromQ(dialog.selectedFiles().first());
+    return SaveFileChoice{fromQ(dialog.selectedFiles().first()),
+                          static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
 }
 
 QDate dateFromDayNumberQ(int dayNumber) { return QDate(1899, 12, 30).addDays(dayNumber); }

@@ -22,7 +22,7 @@ public:
 class QtFileDialogs : public FileDialogs {
 public:
     std::optional<std::string> openFile(const OpenFileRequest& request) override;
-    std::optional<std::string> saveFile(const SaveFileRequest& request) override;
+    std::optional<SaveFileChoice> saveFile(const SaveFileRequest& request) override;
 };
 
 // "Picture files|*.jpg;*.bmp" -> "Picture files (*.jpg *.bmp)"

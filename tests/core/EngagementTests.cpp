@@ -60,7 +60,7 @@ TEST(Readiness, ADesignHeldInMemoryLoadsAsItsFile) {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     TFightingShip fromFile(nullptr), fromLines(nullptr);
     ASSERT_TRUE(fromFile.LoadFromDesignRecord(file));
-    ASSERT_TRUE(fromLines.LoadFromDesignRecord(ParseDesignRecord("Kongo", lines)));
+    ASSERT_TRUE(fromLines.LoadFromDesignRecord(ParseDesignRecord(lines, "Kongo")));
     EXPECT_EQ(fromLines.ClassName, "Kongo");
     EXPECT_EQ(fromLines.Displacement, fromFile.Displacement);
     EXPECT_EQ(fromLines.Turrets.size(), fromFile.Turrets.size());

@@ -79,9 +79,11 @@ public:
         return answer;
     }
 
-    std::optional<std::string> saveFile(const platform::SaveFileRequest& request) override {
+    std::optional<platform::SaveFileChoice> saveFile(const platform::SaveFileRequest& request) override {
         saveRequests.push_back(request);
-        return openFile({});
+        auto path = openFile({});
+        if (!path) return std::nullopt;
+        return platform::SaveFileChoice{*path, 0};
     }
 
     std::deque<std::optional<std::string>> answers;  // open and save dialogs alike

@@ -210,7 +210,7 @@ private slots:
         const std::string target = dir->path() + "elsewhere/Renamed";
         dialogs.answers.push_back(target);
         form->findChild<QAction*>(QStringLiteral("actSaveAs"))->trigger();
-        QCOMPARE(dialogs.saveRequests.at(0).fileName, std::string("Tester.sdf"));
+        QCOMPARE(dialogs.saveRequests.at(0).suggestedName, std::string("Tester.sdf"));
         QVERIFY(QFileInfo::exists(QString::fromStdString(target + ".sdf")));
         QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Renamed"));
         const std::pair<const char*, const char*> keys[] = {

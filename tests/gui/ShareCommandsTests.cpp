@@ -1,0 +1,122 @@
+// "Compare...", "Copy sheet" and "Export sheet..." on the design form, with
+// messages and file dialogs answered by the test.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+#include "designer/CompareWindow.h"
+#include "designer/ShareCommands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QProcess>
+
+using namespace designertest;
+
+namespace {
+
+// Answers save dialogs too, from a queue of its own.
+class SaveDialogs : public ScriptedFileDialogs {
+public:
+    std::optional<platform::SaveFileChoice> saveFile(const platform::SaveFileRequest& request) override {
+        saveRequests.push_back(request);
+        if (saves.empty()) return std::nullopt;
+        auto answer = saves.front();
+        saves.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<platform::SaveFileChoice>> saves;
+    std::vector<platform::SaveFileRequest> saveRequests;
+};
+
+std::string sample(const char* name) { return programDir() + "Designs/" + name + ".sdf"; }
+
+QTreeWidgetItem* rowOf(QTreeWidget* rows, const QString& label) {
+    for (int i = 0; i < rows->topLevelItemCount(); ++i)
+        if (rows->topLevelItem(i)->text(1) == label) return rows->topLevelItem(i);
+    return nullptr;
+}
+
+} // namespace
+
+class ShareCommandsTests : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TfrmDesignMain> form;
+    TShareCommands* share = nullptr;
+
+private slots:
+    void init() {
+        form = openForm();
+        QVERIFY(form);
+        share = form->ShareCommands();
+        platform::ScopedRecordingMessages quiet;
+        form->LoadDesign(sample("Dreadnought"));
+    }
+    void cleanup() { form.reset(); }
+
+    void compareWindowShowsTheFormsDesignBesideASample() {
+        form->Widgets().seDisplacement->setValue(18600);   // not saved
+        share->bnCompare->click();
+        TfrmCompare* window = share->CompareWindow();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(window->cbSecond->count() > 70);   // the samples are offered
+        QVERIFY(window->SetFile(1, sample("Nassau")));
+
+        QTreeWidgetItem* displacement = rowOf(window->lvRows, QStringLiteral("Displacement"));
+        QVERIFY(displacement);
+        QCOMPARE(displacement->text(2), QStringLiteral("18,600 t"));
+        QCOMPARE(displacement->text(3), QStringLiteral("18,570 t"));
+        QCOMPARE(displacement->text(4), QStringLiteral("-30 t"));
+        QCOMPARE(displacement->background(1).color(), TfrmCompare::DifferenceColour());
+        QCOMPARE(rowOf(window->lvRows, QStringLiteral("Type"))->background(1).style(), Qt::NoBrush);
+        QVERIFY(window->lbNotes->text().contains(QStringLiteral("different nations")));
+        // Both plan views, at one size.
+        QVERIFY(!window->imgFirst->pixmap().isNull() && !window->imgSecond->pixmap().isNull());
+        QCOMPARE(window->imgFirst->pixmap().size(), window->imgSecond->pixmap().size());
+
+        platform::ScopedRecordingMessages messages;
+        QVERIFY(!window->SetFile(1, "/no/such/design.sdf"));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot read design file: /no/such/design.sdf"});
+        QCOMPARE(window->Comparison().NameB, std::string("Nassau"));
+    }
+
+    void copySheetPutsTextAndHtmlOnTheClipboard() {
+        QGuiApplication::clipboard()->clear();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(mime->text().startsWith(QStringLiteral("Dreadnought\n===========\n")));
+        QVERIFY(mime->text().contains(QStringLiteral("18,100 t, 21 kn, 10 \u00d7 12 in, belt 11 in")));
+        QVERIFY(mime->html().contains(QStringLiteral("<h1>Dreadnought</h1>")));
+    }
+
+    void exportWritesAPdfOrSaysWhyNot() {
+        QTemporaryDir dir;
+        SaveDialogs dialogs;
+        const std::string pdf = dir.path().toStdString() + "/Dreadnought.pdf";
+        dialogs.saves = {platform::SaveFileChoice{pdf, 0},
+                         platform::SaveFileChoice{dir.path().toStdString() + "/missing/sheet.md", 3}};
+        platform::ScopedRecordingMessages messages;
+        share->bnExportSheet->click();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Ship sheet Dreadnought exported to file: " + pdf});
+        QCOMPARE(dialogs.saveRequests.at(0).suggestedName, std::string("Dreadnought.pdf"));
+
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(text.contains(QStringLiteral("Dreadnought")));
+        const QString total = QLocale(QLocale::English).toString(boxValue(form->Widgets().stSumAll)) + QStringLiteral(" t");
+        QVERIFY2(text.contains(total), qPrintable(total));
+
+        messages.clear();
+        share->bnExportSheet->click();
+        QCOMPARE(messages.texts().size(), size_t{1});
+        QVERIFY(messages.texts()[0].find("Error exporting sheet") == 0);
+        QVERIFY(messages.texts()[0].find("No such file or directory") != std::string::npos);
+    }
+};
+
+SHIP_GUI_TEST(ShareCommandsTests)
+#include "ShareCommandsTests.moc"
