@@ -117,9 +117,30 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
         series->attachAxis(axisX);
         series->attachAxis(axisY);
     };
-    // The bands first, under the curves.
-    for (const ChartZone& zone : zones)
-        if (QAreaSeries* band = zoneBand(zone, first, std::max(last, first + 1), top)) attach(band);
+    // The bands first, under the curves, each named inside itself near the
+    // top (the legend has no room for them), the second a line lower.
+    double labelAt = top * 0.9;
+    for (const ChartZone& zone : zones) {
+        QAreaSeries* band = zoneBand(zone, first, std::max(last, first + 1), top);
+        if (!band) continue;
+        attach(band);
+        hideFromLegend(*chart, band);
+        auto* label = new QScatterSeries;
+        label->setName(band->name());
+        label->setMarkerSize(1);
+        label->setColor(Qt::transparent);
+        label->setBorderColor(Qt::transparent);
+        label->append((band->upperSeries()->at(0).x() + band->upperSeries()->at(1).x()) / 2, labelAt);
+        label->setPointLabelsFormat(band->name());
+        QColor ink = band->pen().color().darker(140);
+        ink.setAlpha(255);
+        label->setPointLabelsColor(ink);
+        label->setPointLabelsVisible(true);
+        label->setPointLabelsClipping(false);
+        attach(label);
+        hideFromLegend(*chart, label);
+        labelAt -= top * 0.1;
+    }
     attach(hitsSeries(rows, true, own, kOwnColour));
     attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, kOpponentColour));
 

@@ -149,7 +149,7 @@ TEST(Engagement, PiercingAndZonesAreTheProtectionRulesWithinGunRange) {
     s.Bearing = 90;
     const struct {
         double range;
-        bool belt, deck, returnDeck;   // 12-inch on a 6-inch belt and 2-inch deck; 8-inch on a 2-inch deck
+        bool belt, deck, returnDeck;   // 12-inch on a 6-inch belt and 1-inch deck; 8-inch on a 2-inch deck
     } cases[] = {{9000, true, false, false}, {16100, true, true, true}, {17000, true, true, false}};
     for (const auto& c : cases) {
         s.Range = c.range;
