@@ -53,7 +53,8 @@ std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
 
 // The figures of a battery from its chance and rate of fire.
 BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& env, const TFightingShip& firer,
-                              int battery, std::int32_t range, float chance, float rof, std::int32_t bearing) {
+                              const TFightingShip& target, int battery, std::int32_t range, float chance, float rof,
+                              std::int32_t bearing) {
     BatteryFigures b;
     b.Battery = battery;
     b.Calibre = firer.BatteryCalibre[static_cast<size_t>(battery)];
@@ -65,6 +66,7 @@ BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& 
     b.BeyondGunRange = range > b.MaxGunRange;
     const double hits = static_cast<double>(bearing) * rof * chance / 100.0;
     b.HitsPerMinute = b.BeyondGunRange || !std::isfinite(hits) ? 0.0 : hits;
+    if (!b.BeyondGunRange) b.Pierces = PiercingAt(data.Weapons, b.Calibre, ArmourOf(target), range);
     return b;
 }
 
@@ -96,12 +98,13 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
     f.LightCondition = target.LightCondition;
     f.Glare = HasGlare(env, firer);
     f.IdentificationText = IdentificationText(env, target);
+    f.TargetZone = ImmuneBand(data.Weapons, firer, target);
     const std::int32_t mainBearing = GunsBearing(firer, 1, f.RelativeBearing, &f.TurretsBearing);
 
     auto bearingOf = [&](int battery) {
         return battery == 1 ? mainBearing : GunsBearing(firer, battery, f.RelativeBearing);
     };
-    f.Fire = batteryFigures(data, env, firer, primary, f.Range, chance, rof, bearingOf(primary));
+    f.Fire = batteryFigures(data, env, firer, target, primary, f.Range, chance, rof, bearingOf(primary));
     for (int b = 1; b <= 3; ++b) {
         if (!BatteryHasGuns(firer, b)) continue;
         if (b == primary) {
@@ -109,7 +112,7 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
         } else if (scenario.AllBatteries) {
             const float c = chanceOf(b, nullptr);
             const float r = rofOf(b);
-            f.Batteries.push_back(batteryFigures(data, env, firer, b, f.Range, c, r, bearingOf(b)));
+            f.Batteries.push_back(batteryFigures(data, env, firer, target, b, f.Range, c, r, bearingOf(b)));
         }
     }
     return f;

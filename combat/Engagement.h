@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/Protection.h"
 #include "map/MapModel.h"
 #include "shipdata/Ship.h"
 #include "tables/ProgramData.h"
@@ -64,6 +65,9 @@ struct BatteryFigures {
     // hit is possible, and HitsPerMinute is 0.
     bool BeyondGunRange = false;
     double HitsPerMinute = 0;        // GunsBearing x RateOfFire x HitChance / 100
+    // What the battery's shells do to the target's belt and deck at the
+    // range; beyond MaxGunRange none lands, so nothing is pierced.
+    Piercing Pierces;
 };
 
 // One ship firing at the other.
@@ -77,6 +81,7 @@ struct FireFigures {
     std::int32_t LightCondition = 0;      // of the target: 1 day, 2 night, 3 dusk
     bool Glare = false;                   // the firer is dazzled
     std::string IdentificationText;       // what the firer sees of the target
+    ProtectionRow TargetZone;             // the target's immune zone against the firer's main battery
 };
 
 struct EngagementFigures {

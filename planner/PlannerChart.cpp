@@ -1,5 +1,6 @@
 #include "planner/PlannerChart.h"
 
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QLegendMarker>
@@ -48,10 +49,46 @@ void hideFromLegend(QChart& chart, QAbstractSeries* series) {
     for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
 }
 
+const QColor kOwnColour(30, 90, 200), kOpponentColour(200, 50, 30);
+
+// A zone as a pale band the full height of the chart, cut to its ranges.
+QAreaSeries* zoneBand(const ChartZone& zone, double first, double last, double top) {
+    const double from = std::max(zone.From, first), to = std::min(zone.To, last);
+    if (!(to > from)) return nullptr;
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    upper->append(from, top);
+    upper->append(to, top);
+    lower->append(from, 0);
+    lower->append(to, 0);
+    auto* band = new QAreaSeries(upper, lower);
+    upper->setParent(band);
+    lower->setParent(band);
+    band->setName(QString::fromStdString(zone.Ship + " immune"));
+    QColor colour = zone.Own ? kOwnColour : kOpponentColour;
+    colour.setAlpha(40);
+    band->setBrush(colour);
+    colour.setAlpha(110);
+    band->setPen(QPen(colour, 1));
+    return band;
+}
+
 } // namespace
 
+std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::string& own,
+                                   const std::string& opponent) {
+    std::vector<ChartZone> zones;
+    const ProtectionRow& ownZone = figures.Opponent.TargetZone;
+    const ProtectionRow& opponentZone = figures.Own.TargetZone;
+    if (ownZone.HasZone()) zones.push_back({own, true, ownZone.BeltSafeBeyond, ownZone.DeckSafeWithin});
+    if (opponentZone.HasZone())
+        zones.push_back({opponent == own ? opponent + " (opponent)" : opponent, false, opponentZone.BeltSafeBeyond,
+                         opponentZone.DeckSafeWithin});
+    return zones;
+}
+
 void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
-                   const std::string& opponent, std::int32_t range) {
+                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones) {
     auto* chart = new QChart;
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->legend()->setAlignment(Qt::AlignTop);
@@ -80,8 +117,32 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
         series->attachAxis(axisX);
         series->attachAxis(axisY);
     };
-    attach(hitsSeries(rows, true, own, QColor(30, 90, 200)));
-    attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, QColor(200, 50, 30)));
+    // The bands first, under the curves, each named inside itself near the
+    // top (the legend has no room for them), the second a line lower.
+    double labelAt = top * 0.9;
+    for (const ChartZone& zone : zones) {
+        QAreaSeries* band = zoneBand(zone, first, std::max(last, first + 1), top);
+        if (!band) continue;
+        attach(band);
+        hideFromLegend(*chart, band);
+        auto* label = new QScatterSeries;
+        label->setName(band->name());
+        label->setMarkerSize(1);
+        label->setColor(Qt::transparent);
+        label->setBorderColor(Qt::transparent);
+        label->append((band->upperSeries()->at(0).x() + band->upperSeries()->at(1).x()) / 2, labelAt);
+        label->setPointLabelsFormat(band->name());
+        QColor ink = band->pen().color().darker(140);
+        ink.setAlpha(255);
+        label->setPointLabelsColor(ink);
+        label->setPointLabelsVisible(true);
+        label->setPointLabelsClipping(false);
+        attach(label);
+        hideFromLegend(*chart, label);
+        labelAt -= top * 0.1;
+    }
+    attach(hitsSeries(rows, true, own, kOwnColour));
+    attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, kOpponentColour));
 
     auto* now = new QLineSeries;
     now->setName(QStringLiteral("Range now"));

@@ -159,10 +159,11 @@ QWidget* firePanel(PlannerFireControls& c, const char* suffix) {
     c.tbBatteries->setFixedHeight(88);   // the header and three batteries
     c.tbBatteries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.tbBatteries->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.stPiercing = named(new QLabel, "stPiercing");
     c.stSighting = named(new QLabel, "stSighting");
     c.stIdentification = named(new QLabel, "stIdentification");
     c.lbBreakdown = named(new QListWidget, "lbBreakdown");
-    for (QWidget* widget : std::initializer_list<QWidget*>{c.lbTitle, c.tbBatteries, c.stSighting,
+    for (QWidget* widget : std::initializer_list<QWidget*>{c.lbTitle, c.tbBatteries, c.stPiercing, c.stSighting,
                                                            c.stIdentification, c.lbBreakdown}) {
         widget->setObjectName(widget->objectName() + s);
         v->addWidget(widget);

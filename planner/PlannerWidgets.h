@@ -32,6 +32,7 @@ struct PlannerShipControls {
 struct PlannerFireControls {
     QLabel* lbTitle = nullptr;          // "Dreadnought firing at Scharnhorst"
     QTableWidget* tbBatteries = nullptr;   // battery, hit chance, ROF, guns bearing, hits/min
+    QLabel* stPiercing = nullptr;       // "Belt: pierced   Deck: safe", the main battery at the range
     QLabel* stSighting = nullptr;       // sighting range, light, glare
     QLabel* stIdentification = nullptr;
     QListWidget* lbBreakdown = nullptr;  // the main battery's hit chance, line by line

@@ -83,6 +83,27 @@ void setCell(QTableWidget* table, int row, int column, const QString& text) {
     table->setItem(row, column, item);
 }
 
+// Whether the main battery pierces the target's belt and deck at the range,
+// with the inches behind it in the tip.
+void showPiercing(QLabel& label, const FireFigures& fire, const TFightingShip& target) {
+    const auto main = std::find_if(fire.Batteries.begin(), fire.Batteries.end(),
+                                   [](const BatteryFigures& b) { return b.Battery == 1; });
+    if (main == fire.Batteries.end()) {
+        label.setText(QStringLiteral("No main battery"));
+        label.setToolTip({});
+        return;
+    }
+    const Piercing& p = main->Pierces;
+    auto word = [](bool pierced) { return pierced ? QStringLiteral("pierced") : QStringLiteral("safe"); };
+    label.setText(QStringLiteral("Belt: %1    Deck: %2").arg(word(p.Belt), word(p.Deck)));
+    const ShipArmour armour = ArmourOf(target);
+    label.setToolTip(main->BeyondGunRange
+                         ? QStringLiteral("Beyond gun range: no shell lands")
+                         : QStringLiteral("Main battery at %1 yd: belt %2 in against %3 in, deck %4 in against %5 in")
+                               .arg(q(YardsText(fire.Range)), fixed(p.BeltInches, 1), fixed(armour.Belt, 0),
+                                    fixed(p.DeckInches, 1), fixed(armour.Deck, 0)));
+}
+
 } // namespace
 
 TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent)
@@ -354,7 +375,8 @@ void TfrmPlanner::Recompute() {
             messages.push_back(ship->Name + " has no guns.");
     ShowFire(0, figures_.Own, *ships_.Own, *ships_.Opponent);
     ShowFire(1, figures_.Opponent, *ships_.Opponent, *ships_.Own);
-    ShowHitsChart(*W.chChart, sweep_, ships_.Own->Name, ships_.Opponent->Name, W.seRange->value());
+    ShowHitsChart(*W.chChart, sweep_, ships_.Own->Name, ships_.Opponent->Name, W.seRange->value(),
+                  ImmuneZones(figures_, ships_.Own->Name, ships_.Opponent->Name));
     W.stAdvantage->setText(q(AdvantageText(sweep_, ships_.Own->Name, ships_.Opponent->Name)));
     map_->Show(scenario, figures_);
     ShowMessages(messages);
@@ -383,6 +405,7 @@ void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShi
         setCell(table, row, 3, bearing);
         setCell(table, row, 4, fixed(b.HitsPerMinute, 3));
     }
+    showPiercing(*c.stPiercing, fire, target);
     c.stSighting->setText(QStringLiteral("Sighting range %1 yd, light: %2, glare: %3")
                               .arg(q(YardsText(fire.SightingRange)), QString::fromUtf8(lightName(fire.LightCondition)),
                                    fire.Glare ? QStringLiteral("yes") : QStringLiteral("no")));
@@ -404,6 +427,7 @@ void TfrmPlanner::ClearResults() {
     for (PlannerFireControls& c : W.Fire) {
         c.lbTitle->clear();
         c.tbBatteries->setRowCount(0);
+        c.stPiercing->clear();
         c.stSighting->clear();
         c.stIdentification->clear();
         c.lbBreakdown->clear();

@@ -57,12 +57,15 @@ const char* kEngageUsage =
     "  --seed N               random seed (default 1)\n"
     "As the engagement planner (each of these also sets both ships' light from the\n"
     "environment before the hit chance, so the firer's dusk row can apply, and adds\n"
-    "\"GunsBearing\", \"HitsPerMinute\", \"MaxGunRange\" and always \"BeyondGunRange\"):\n"
+    "\"GunsBearing\", \"HitsPerMinute\", \"MaxGunRange\", always \"BeyondGunRange\", and\n"
+    "\"BeltPenetrated\" and \"DeckPenetrated\": whether the battery's shells pierce the\n"
+    "target's belt and deck at the range; false beyond the battery's maximum range):\n"
     "  --lat DEG  --lon DEG   where the firer stands (-89..89, -180..180)\n"
     "  --ready                both ships ready for battle: fuel and ammunition full\n"
     "  --both                 the target firing back as well, under \"Return\"\n"
     "  --sweep FROM:TO:STEP   one row per range in yards, both ways, as CSV with a\n"
-    "                         header (--json: JSON lines); replaces --range\n"
+    "                         header (--json: JSON lines); replaces --range; the\n"
+    "                         CSV's penetration columns come last\n"
     "Exit status: 0 done, 1 a design could not be loaded, 2 usage error.\n";
 
 using Json = nlohmann::ordered_json;
@@ -191,6 +194,8 @@ Json fireJson(const FireFigures& f, bool plannerMode) {
         j["GunsBearing"] = f.Fire.GunsBearing;
         j["HitsPerMinute"] = f.Fire.HitsPerMinute;
         j["MaxGunRange"] = f.Fire.MaxGunRange;
+        j["BeltPenetrated"] = f.Fire.Pierces.Belt;
+        j["DeckPenetrated"] = f.Fire.Pierces.Deck;
     }
     return j;
 }
@@ -207,6 +212,8 @@ void addSweepSide(Json& j, const BatteryFigures& b) {
     j["GunsBearing"] = b.GunsBearing;
     j["HitsPerMinute"] = b.HitsPerMinute;
     j["BeyondGunRange"] = b.BeyondGunRange;
+    j["BeltPenetrated"] = b.Pierces.Belt;
+    j["DeckPenetrated"] = b.Pierces.Deck;
 }
 
 std::string sweepSideCsv(const BatteryFigures& b) {
@@ -214,10 +221,19 @@ std::string sweepSideCsv(const BatteryFigures& b) {
            "," + number(b.HitsPerMinute, "%.6g") + "," + (b.BeyondGunRange ? "1" : "0");
 }
 
+// After both sides' figures, so the columns scripts already read keep their places.
+std::string piercingCsv(const SweepRow& row) {
+    std::string text;
+    for (const BatteryFigures* b : {&row.Own, &row.Opponent})
+        text += std::string(b->Pierces.Belt ? ",1" : ",0") + (b->Pierces.Deck ? ",1" : ",0");
+    return text;
+}
+
 void printSweep(const std::vector<SweepRow>& rows, bool json) {
     if (!json)
         std::fputs("Range,HitChance,RateOfFire,GunsBearing,HitsPerMinute,BeyondGunRange,"
-                   "ReturnHitChance,ReturnRateOfFire,ReturnGunsBearing,ReturnHitsPerMinute,ReturnBeyondGunRange\n",
+                   "ReturnHitChance,ReturnRateOfFire,ReturnGunsBearing,ReturnHitsPerMinute,ReturnBeyondGunRange,"
+                   "BeltPenetrated,DeckPenetrated,ReturnBeltPenetrated,ReturnDeckPenetrated\n",
                    stdout);
     for (const SweepRow& row : rows) {
         if (json) {
@@ -230,8 +246,8 @@ void printSweep(const std::vector<SweepRow>& rows, bool json) {
             const std::string text = j.dump(-1, ' ', false, Json::error_handler_t::replace);
             std::fprintf(stdout, "%s\n", text.c_str());
         } else {
-            std::fprintf(stdout, "%d,%s,%s\n", row.Range, sweepSideCsv(row.Own).c_str(),
-                         sweepSideCsv(row.Opponent).c_str());
+            std::fprintf(stdout, "%d,%s,%s%s\n", row.Range, sweepSideCsv(row.Own).c_str(),
+                         sweepSideCsv(row.Opponent).c_str(), piercingCsv(row).c_str());
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "combat/Engagement.h"
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
+#include "combat/Protection.h"
 #include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
 #include "designfile/DesignRecord.h"
@@ -134,6 +135,36 @@ TEST(Engagement, ASweepRowIsTheEngagementAtThatRange) {
     EXPECT_EQ(rows[3].Own.HitChance, f.Own.Fire.HitChance);
     EXPECT_EQ(rows[3].Opponent.RateOfFire, f.Opponent.Fire.RateOfFire);   // mist: the same seeded draws
     EXPECT_TRUE(SweepEngagement(data, {}, pair.ships, s, 5000, 1000, 100).empty());
+}
+
+// What each way pierces and the target's zone are the protection rules,
+// except that beyond a battery's reach no shell lands to pierce anything.
+TEST(Engagement, PiercingAndZonesAreTheProtectionRulesWithinGunRange) {
+    Pair pair;
+    const WeaponTables& w = testsupport::bundledData().Weapons;
+    const TFightingShip& dreadnought = *pair.ships.Own;
+    TFightingShip& scharnhorst = *pair.ships.Opponent;
+    scharnhorst.BatteryQuality[1] = -1;   // her 8-inch guns reach 16,200 yards, short of their curves' end
+    EngagementScenario s;
+    s.Bearing = 90;
+    const struct {
+        double range;
+        bool belt, deck, returnDeck;   // 12-inch on a 6-inch belt and 1-inch deck; 8-inch on a 2-inch deck
+    } cases[] = {{9000, true, false, false}, {16100, true, true, true}, {17000, true, true, false}};
+    for (const auto& c : cases) {
+        s.Range = c.range;
+        const EngagementFigures f = ComputeEngagement(testsupport::bundledData(), {}, pair.ships, s, true);
+        const Piercing own = MainBatteryPiercing(w, dreadnought, scharnhorst, f.Own.Range);
+        const Piercing back = MainBatteryPiercing(w, scharnhorst, dreadnought, f.Opponent.Range);
+        EXPECT_EQ(f.Own.Fire.Pierces.Belt, own.Belt) << c.range;
+        EXPECT_EQ(f.Own.Fire.Pierces.Deck, own.Deck) << c.range;
+        EXPECT_EQ(f.Opponent.Fire.Pierces.Deck, back.Deck && !f.Opponent.Fire.BeyondGunRange) << c.range;
+        // The 8-inch deck curve still pierces at 17,000 yards, past the guns' reach.
+        EXPECT_EQ(std::make_tuple(own.Belt, own.Deck, back.Deck, f.Opponent.Fire.Pierces.Deck),
+                  std::make_tuple(c.belt, c.deck, c.range > 15000, c.returnDeck)) << c.range;
+        EXPECT_DOUBLE_EQ(f.Opponent.TargetZone.DeckSafeWithin, ImmuneBand(w, scharnhorst, dreadnought).DeckSafeWithin);
+        EXPECT_TRUE(f.Opponent.TargetZone.HasZone() && !f.Own.TargetZone.HasZone());
+    }
 }
 
 TEST(Engagement, TheLeadChangesOnlyOnAClearMargin) {

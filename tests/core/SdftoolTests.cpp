@@ -174,7 +174,8 @@ TEST(FightShipTool, EngageInTheZeroEnvironment) {
     EXPECT_EQ(j["HitChance"], 0.0);
     EXPECT_TRUE(j["Breakdown"].empty());
     // Without the planner's options none of their keys appear.
-    for (const char* key : {"BeyondGunRange", "GunsBearing", "HitsPerMinute", "MaxGunRange", "Return"})
+    for (const char* key :
+         {"BeyondGunRange", "GunsBearing", "HitsPerMinute", "MaxGunRange", "Return", "BeltPenetrated", "DeckPenetrated"})
         EXPECT_FALSE(j.contains(key)) << key;
 }
 
@@ -194,13 +195,20 @@ TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
     EXPECT_EQ(j["Return"]["TrueBearing"], 270);
     EXPECT_EQ(j["GunsBearing"], 4);   // A and Y both bear on the beam
     EXPECT_TRUE(j["Return"].contains("HitsPerMinute"));
+    // At 8,000 yards the 12-inch gun no longer pierces the 11-inch belt; a deck of 0 is always pierced.
+    EXPECT_EQ(j["Return"]["BeltPenetrated"], false);
+    EXPECT_EQ(j["DeckPenetrated"], true);
     EXPECT_NE(std::find(j["Breakdown"].begin(), j["Breakdown"].end(), "Rain: - 30"), j["Breakdown"].end());
 
     r = runTool({"engage", "--data", d, a, a, "--sweep", "1000:3000:1000", "--bearing", "0"}, dir);
     EXPECT_EQ(r.out.rfind("Range,HitChance,RateOfFire,GunsBearing,HitsPerMinute,BeyondGunRange,ReturnHitChance", 0), 0u);
+    EXPECT_NE(r.out.find("ReturnBeyondGunRange,BeltPenetrated,DeckPenetrated,ReturnBeltPenetrated,ReturnDeckPenetrated\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), ','), 4 * 14);   // every row as long as the header
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
     r = runTool({"engage", "--data", d, a, a, "--sweep", "3000:3000:100", "--bearing", "0", "--json"}, dir);
     EXPECT_EQ(json::parse(r.out)["Range"], 3000);
+    EXPECT_TRUE(json::parse(r.out)["Return"]["BeltPenetrated"].is_boolean());
 
     for (std::vector<std::string> bad : {std::vector<std::string>{"--range", "100", "--sweep", "1:2:1"},
                                          {"--sweep", "5:1:1"}, {"--sweep", "1:2"}, {"--range", "1", "--json"},

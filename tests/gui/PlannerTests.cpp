@@ -9,6 +9,9 @@
 #include "planner/frmPlanner.h"
 #include "status/ShipStatus.h"
 
+#include <QAbstractSeries>
+#include <QChart>
+#include <QChartView>
 #include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QJsonArray>
@@ -60,6 +63,9 @@ void compareWay(const PlannerFireControls& c, const FireFigures& f, const QJsonO
     QCOMPARE(c.tbBatteries->item(0, 2)->text(), QString::fromStdString(FormatChance(f.Fire.RateOfFire)));
     QCOMPARE(f.Fire.GunsBearing, j.value(QStringLiteral("GunsBearing")).toInt());
     QCOMPARE(f.Fire.HitsPerMinute, j.value(QStringLiteral("HitsPerMinute")).toDouble());
+    auto word = [&](const char* key) { return j.value(QLatin1String(key)).toBool() ? "pierced" : "safe"; };
+    QCOMPARE(c.stPiercing->text(), QStringLiteral("Belt: %1    Deck: %2")
+                                       .arg(QLatin1String(word("BeltPenetrated")), QLatin1String(word("DeckPenetrated"))));
     QCOMPARE(c.stIdentification->text(), QStringLiteral("Sees: ") + j.value(QStringLiteral("IdentificationText")).toString());
     const QJsonArray lines = j.value(QStringLiteral("Breakdown")).toArray();
     for (int i = 0; i < lines.size(); ++i) QCOMPARE(c.lbBreakdown->item(i)->text(), lines[i].toString());
@@ -116,6 +122,16 @@ private slots:
             if (c.range == 20000) QVERIFY(f.Opponent.Fire.BeyondGunRange && !f.Own.Fire.BeyondGunRange);
         }
         QVERIFY(w.stAdvantage->text().contains(QStringLiteral("beyond")));
+
+        // Dreadnought's immune zone against the 8-inch guns is a band on the
+        // chart; Scharnhorst's 6-inch belt has none against 12-inch guns.
+        w.slRange->setValue(9000);
+        QStringList bands;
+        for (QAbstractSeries* series : w.chChart->chart()->series())
+            if (series->type() == QAbstractSeries::SeriesTypeArea) bands << series->name();
+        QCOMPARE(bands, QStringList{QStringLiteral("Dreadnought immune")});
+        QCOMPARE(w.Fire[0].stPiercing->text(), QStringLiteral("Belt: pierced    Deck: safe"));
+        QCOMPARE(w.Fire[1].stPiercing->text(), QStringLiteral("Belt: safe    Deck: safe"));
     }
 
     void refusesBadInputAndNeverShowsANonNumber() {
@@ -151,6 +167,7 @@ private slots:
         QVERIFY(planner->HasShips());
         QVERIFY(w.stMessages->text().contains(QStringLiteral("Unarmed has no guns.")));
         QCOMPARE(w.Fire[1].tbBatteries->item(0, 0)->text(), QStringLiteral("No guns"));
+        QCOMPARE(w.Fire[1].stPiercing->text(), QStringLiteral("No main battery"));
 
         // Values the rules cannot take are refused by the controls themselves.
         w.seRange->setValue(0);
