@@ -263,6 +263,7 @@ void TfrmDesignMain::AddProtectionButton() {
         grid->getItemPosition(grid->indexOf(W.cbProtectedCruiser), &row, &column, &rows, &columns);
         grid->addWidget(button, row, 2, 1, 2);
     }
+    QWidget::setTabOrder(W.cbProtectedCruiser, button);
     connect(button, &QPushButton::clicked, this, [this] {
         auto* window = findChild<TfrmProtection*>();
         if (!window) {

@@ -22,6 +22,7 @@ QPushButton* AddEngagementButton(TfrmDesignMain& form) {
             row->insertWidget(at + 1, button);
             break;
         }
+    if (status) QWidget::setTabOrder(status, button);   // right after "Ship status"
     QObject::connect(button, &QPushButton::clicked, &form, [&form] { ShowEngagementPlanner(form); });
     return button;
 }
