@@ -37,7 +37,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QMenuBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -144,8 +146,27 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
                                   [this](const DesignSnapshot& state) { RestoreSnapshot(state); }, this);
     BuildFormMenus(*this, History_->Stack());
     ConnectHistory();
-    designersettings::RestoreGeometry(*this);
     AddShareCommands();
+    FitToScreen();
+    designersettings::RestoreGeometry(*this);
+}
+
+// The whole form where the screen has room for it (every group is in place
+// by now); on a smaller screen the form scrolls.
+void TfrmDesignMain::FitToScreen() {
+    auto* scroll = qobject_cast<QScrollArea*>(centralWidget());
+    if (!scroll || !scroll->widget()) return;
+    const QSize form = scroll->widget()->sizeHint();
+    const int chrome = menuBar()->sizeHint().height() + (statusBar()->isVisible() ? statusBar()->sizeHint().height() : 0);
+    QSize wanted = size().expandedTo(QSize(form.width() + scroll->verticalScrollBar()->sizeHint().width(),
+                                           form.height() + chrome));
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(0, 32));
+        resize(wanted);
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 TfrmDesignMain::~TfrmDesignMain() = default;

@@ -133,6 +133,7 @@ private:
     void AddProtectionButton();
     void AddShareCommands();
     void ChooseCustomFilesRoot();
+    void FitToScreen();
 
     std::string ProgramDir_;
     std::string CustomFilesRoot_;
