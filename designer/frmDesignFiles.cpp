@@ -1,0 +1,205 @@
+// The design form's files: Save, Save as, Load, Load custom, the picture
+// chooser and the question before unsaved work would be lost.
+#include "designer/frmDesign.h"
+
+#include "designer/DesignerSettings.h"
+#include "designer/FormBinding.h"
+#include "designer/PlanEditor.h"
+#include "designfile/DesignFile.h"
+#include "platform/FileDialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+#include "platform/qt/QtMessages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <filesystem>
+
+using platform::fromQ;
+using platform::toQ;
+
+namespace {
+
+// The hourglass while a file is written, restored on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
+    if (!DesignShip_) return std::nullopt;
+    auto& messages = platform::messages();
+    if (W.cbNation->currentIndex() < 0) {
+        messages.notice("Ship must belong to a nation!");
+        return std::nullopt;
+    }
+    if (W.cbType->currentIndex() < 0) {
+        messages.notice("Ship must have a type!");
+        return std::nullopt;
+    }
+    const std::string name = fromQ(W.edName->text());
+    if (W.edName->text().trimmed().isEmpty()) {
+        messages.notice("Class must have a name!");
+        return std::nullopt;
+    }
+    // A name that cannot become a file name is refused before anything
+    // changes, the turret order included.
+    if (auto problem = ClassNameProblem(name)) {
+        messages.notice(*problem);
+        return std::nullopt;
+    }
+    return name;
+}
+
+bool TfrmDesignMain::SaveTo(const std::string& path) {
+    ReorderTurretsForSave(*DesignShip_);
+    RefreshTurretList();
+    const DesignInputs inputs = ReadInputs(W);
+    std::optional<DesignOutlines> outlines;
+    if (HasDisplayShip()) {
+        PlanEditor_->StoreLineFlags(inputs.OutlineIsLine);
+        outlines = PlanEditor_->DisplayShipOutlines();
+    }
+
+    if (platform::fileExists(path) &&
+        !platform::messages().confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
+        return false;
+
+    if (CustomFilesRoot_ != ProgramDir_) {
+        std::error_code ec;
+        std::filesystem::create_directories(CustomFilesRoot_ + "Custom Files", ec);
+    }
+    bool written = false;
+    {
+        const WaitCursor hourglass;
+        written = WriteDesignFile(path, inputs, *DesignShip_, outlines ? &*outlines : nullptr);
+    }
+    // Reading back a file that was not written would reset the form to the
+    // defaults of an empty file and lose the design on screen.
+    if (written && !HasDisplayShip()) LoadDesignAs(path, QStringLiteral("Save"));
+    else CommitStep(QStringLiteral("Save"));  // the turrets may have moved
+    if (written) History_->MarkSaved();
+    UpdateTitle();
+    return written;
+}
+
+void TfrmDesignMain::bnSaveClick() {
+    if (auto name = CheckBeforeSave()) SaveTo(DesignSavePath(CustomFilesRoot_, *name));
+}
+
+void TfrmDesignMain::SaveAsClick() {
+    const auto name = CheckBeforeSave();
+    if (!name) return;
+    platform::SaveFileRequest request;
+    request.title = "Save design as";
+    request.filters = {"Ship design files (sdf)|*.sdf"};
+    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(CustomFilesRoot_ + "Custom Files"));
+    request.suggestedName = *name + ".sdf";
+    request.callerConfirmsReplace = true;   // Save's own "Class exists!" question follows
+    auto chosen = platform::fileDialogs().saveFile(request);
+    if (!chosen) return;
+    designersettings::RememberFolder("saveAs", chosen->path);
+    std::string path = chosen->path;
+    std::string file = platform::fileNameOf(path);
+    const bool hasExtension = file.size() > 4 && QString::fromStdString(file.substr(file.size() - 4)).toLower() == ".sdf";
+    if (!hasExtension) path += ".sdf", file += ".sdf";
+    // The class is named after its file, so the form takes the file's name.
+    const std::string className = file.substr(0, file.size() - 4);
+    if (className != *name) {
+        if (auto problem = ClassNameProblem(className)) {
+            platform::messages().notice(*problem);
+            return;
+        }
+        W.edName->setText(toQ(className));
+    }
+    SaveTo(path);
+}
+
+bool TfrmDesignMain::IsModified() const { return History_ && History_->Modified(); }
+
+bool TfrmDesignMain::MaybeKeepChanges() {
+    if (!DesignShip_ || !IsModified()) return true;
+    const QString name = W.edName->text().trimmed();
+    const std::string text = "Save changes to " + (name.isEmpty() ? std::string("this design") : fromQ(name)) + "?";
+    switch (platform::messages().askSave(text)) {
+    case platform::SaveChoice::Save:
+        if (auto className = CheckBeforeSave()) return SaveTo(DesignSavePath(CustomFilesRoot_, *className));
+        return false;
+    case platform::SaveChoice::Discard: return true;
+    case platform::SaveChoice::Cancel: break;
+    }
+    return false;
+}
+
+void TfrmDesignMain::closeEvent(QCloseEvent* event) {
+    if (!MaybeKeepChanges()) {
+        event->ignore();
+        return;
+    }
+    designersettings::SaveGeometry(*this);
+    QMainWindow::closeEvent(event);
+}
+
+void TfrmDesignMain::LoadDesign(const std::string& path) {
+    LoadDesignAs(path, QStringLiteral("Load ") + toQ(platform::fileNameOf(path)));
+}
+
+void TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) {
+    if (!DesignShip_) return;
+    DesignShip_->ClearTurrets();
+    DesignShip_->ClearTorpedomount();
+    RefreshTurretList();
+    RefreshTorpedoList();
+    for (TOutline& outline : DesignShip_->Superstructure) outline = TOutline{};
+
+    DesignInputs inputs = ReadInputs(W);
+    ReadDesignFile(path, inputs, *DesignShip_);
+    WriteInputs(inputs, W);
+    UpdateDisplacementStep();
+    UpdateTitle();
+    Recompute();
+    if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
+    bnShipStatus_->setEnabled(HasDisplayShip());
+    CommitStep(step);
+    History_->MarkSaved();
+    UpdateTitle();
+}
+
+void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog) {
+    platform::OpenFileRequest request;
+    request.title = title;
+    request.filter = "Ship design files (sdf)|*.sdf";
+    request.defaultExtension = "sdf";
+    request.startDirectory = designersettings::Folder(dialog, platform::resolvePath(root + folder));
+    request.existingOnly = true;
+    const auto path = platform::fileDialogs().openFile(request);
+    if (!path) return;
+    designersettings::RememberFolder(dialog, *path);
+    if (MaybeKeepChanges()) LoadDesign(*path);
+}
+
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", ProgramDir_, "Designs", "load"); }
+
+void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", CustomFilesRoot_, "Custom Files", "loadCustom"); }
+
+void TfrmDesignMain::bnSelPicClick() {
+    platform::OpenFileRequest request;
+    request.title = "Select picture";
+    request.filter = "Picture files|*.jpg;*.bmp";
+    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(CustomFilesRoot_ + "Custom Files"));
+    request.existingOnly = true;
+    if (auto path = platform::fileDialogs().openFile(request)) {
+        designersettings::RememberFolder("picture", *path);
+        W.edPicName->setText(toQ(platform::fileNameOf(*path)));
+        CommitStep(QStringLiteral("Picture name"));
+    }
+}
