@@ -207,16 +207,14 @@ private slots:
     void savedFileReadsBackTheSameInSdftool() {
         platform::ScopedRecordingMessages messages;
         makeSavable(QStringLiteral("Hood"));
-        w->seDisplacement->setValue(41000);
-        w->seSpeed->setValue(31);
-        w->cbB->setCurrentIndex(24);
-        w->cbD->setCurrentIndex(6);
-        w->cbT->setCurrentIndex(30);
-        w->seMainCal->setValue(15);
-        w->seSecCal->setValue(5);
-        w->seSecondaries->setValue(12);
-        w->cbFireControl->setCurrentIndex(4);
-        w->cbTPS->setCurrentIndex(3);
+        const std::pair<const char*, int> settings[] = {
+            {"seDisplacement", 41000}, {"seSpeed", 31}, {"cbB", 24}, {"cbD", 6}, {"cbT", 30}, {"seMainCal", 15},
+            {"seSecCal", 5}, {"seSecondaries", 12}, {"cbFireControl", 4}, {"cbTPS", 3}};
+        for (auto [name, value] : settings) {
+            QWidget* c = form->findChild<QWidget*>(QLatin1String(name));
+            if (auto* spin = qobject_cast<QSpinBox*>(c)) spin->setValue(value);
+            else static_cast<QComboBox*>(c)->setCurrentIndex(value);
+        }
         for (char letter : {'A', 'B', 'X', 'Y'}) addTurret(*form, letter, 2);
         addMount(*form, 'F', 2);
         w->bnSave->click();
