@@ -69,10 +69,9 @@ TEST(Readiness, ADesignHeldInMemoryLoadsAsItsFile) {
 }
 
 TEST(EnvironmentNames, NamesAndNumbersBothRead) {
-    EXPECT_EQ(WeatherFromText("Heavy-Rain"), 7);
-    EXPECT_EQ(WeatherFromText(" clear "), 2);
-    EXPECT_EQ(WeatherFromText("6"), 6);
-    EXPECT_EQ(WeatherFromText("drizzle"), std::nullopt);
+    for (auto [text, weather] : {std::pair<const char*, std::optional<int>>{"Heavy-Rain", 7}, {" clear ", 2}, {"6", 6},
+                                 {"drizzle", std::nullopt}})
+        EXPECT_EQ(WeatherFromText(text), weather) << text;
     EXPECT_EQ(SeaStateFromText("near_gale"), 7);
     EXPECT_EQ(SeaStateFromText("14"), 14);   // numbers beyond the names are the rules' to judge
     EXPECT_EQ(SeaStateName(12), "hurricane");
@@ -156,8 +155,7 @@ TEST(Engagement, PiercingAndZonesAreTheProtectionRulesWithinGunRange) {
         const EngagementFigures f = ComputeEngagement(testsupport::bundledData(), {}, pair.ships, s, true);
         const Piercing own = MainBatteryPiercing(w, dreadnought, scharnhorst, f.Own.Range);
         const Piercing back = MainBatteryPiercing(w, scharnhorst, dreadnought, f.Opponent.Range);
-        EXPECT_EQ(f.Own.Fire.Pierces.Belt, own.Belt) << c.range;
-        EXPECT_EQ(f.Own.Fire.Pierces.Deck, own.Deck) << c.range;
+        EXPECT_EQ(std::tie(f.Own.Fire.Pierces.Belt, f.Own.Fire.Pierces.Deck), std::tie(own.Belt, own.Deck)) << c.range;
         EXPECT_EQ(f.Opponent.Fire.Pierces.Deck, back.Deck && !f.Opponent.Fire.BeyondGunRange) << c.range;
         // The 8-inch deck curve still pierces at 17,000 yards, past the guns' reach.
         EXPECT_EQ(std::make_tuple(own.Belt, own.Deck, back.Deck, f.Opponent.Fire.Pierces.Deck),

@@ -209,24 +209,22 @@ TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
     r = runTool({"engage", "--data", d, a, a, "--sweep", "3000:3000:100", "--bearing", "0", "--json"}, dir);
     EXPECT_EQ(json::parse(r.out)["Range"], 3000);
     EXPECT_TRUE(json::parse(r.out)["Return"]["BeltPenetrated"].is_boolean());
-
-    for (std::vector<std::string> bad : {std::vector<std::string>{"--range", "100", "--sweep", "1:2:1"},
-                                         {"--sweep", "5:1:1"}, {"--sweep", "1:2"}, {"--range", "1", "--json"},
-                                         {"--range", "1", "--lat", "90"}, {"--range", "1", "--weather", "drizzle"}}) {
-        std::vector<std::string> args = {"engage", a, a, "--bearing", "0"};
-        args.insert(args.end(), bad.begin(), bad.end());
-        EXPECT_EQ(runTool(args, dir).status, 2) << bad[1];
-    }
 }
 
 TEST(FightShipTool, UsageErrorsExitWithTwoAndUnreadableFilesWithOne) {
     testsupport::TempDir dir;
     const std::string a = dir.write("A.sdf", kBattleship);
-    const std::vector<std::vector<std::string>> usage = {
-        {"report"}, {"report", "--data"}, {"check"}, {"ship"}, {"engage", a, a, "--bearing", "0"},
-        {"engage", a, a, "--range", "x", "--bearing", "0"}, {"engage", a, "--range", "100", "--bearing", "0"},
-        {"engage", a, a, "--range", "100", "--bearing", "0", "--battery", "4"},
-        {"engage", a, a, "--range", "100", "--bearing", "0", "--bogus", "1"}};
-    for (const auto& args : usage) EXPECT_EQ(runTool(args, dir).status, 2) << args.size();
+    for (const auto& args : std::vector<std::vector<std::string>>{{"report"}, {"report", "--data"}, {"check"}, {"ship"}})
+        EXPECT_EQ(runTool(args, dir).status, 2) << args[0];
+    // engage A A --bearing 0 with these: no range, a bad one, a range and a sweep, a bad sweep, JSON rows
+    // without a sweep, a latitude off the globe, a weather without a name, a battery past the third, an unknown option.
+    for (std::vector<std::string> bad : {std::vector<std::string>{}, {"--range", "x"}, {"--range", "100", "--sweep", "1:2:1"},
+                                         {"--sweep", "5:1:1"}, {"--sweep", "1:2"}, {"--range", "1", "--json"},
+                                         {"--range", "1", "--lat", "90"}, {"--range", "1", "--weather", "drizzle"},
+                                         {"--range", "100", "--battery", "4"}, {"--range", "100", "--bogus", "1"}}) {
+        bad.insert(bad.begin(), {"engage", a, a, "--bearing", "0"});
+        EXPECT_EQ(runTool(bad, dir).status, 2) << bad.size() << " " << bad.back();
+    }
+    EXPECT_EQ(runTool({"engage", a, "--range", "100", "--bearing", "0"}, dir).status, 2);   // one design
     EXPECT_EQ(runTool({"engage", "--data", programDir(), a, dir.path() + "None.sdf", "--range", "100", "--bearing", "0"}, dir).status, 1);
 }

@@ -41,10 +41,9 @@ const CompareRow& row(const DesignComparison& c, const std::string& label) {
 } // namespace
 
 TEST(Sheet, GroupsThousandsAndKeepsHalfInches) {
-    EXPECT_EQ(GroupedNumber(std::int64_t{0}), "0");
-    EXPECT_EQ(GroupedNumber(std::int64_t{999}), "999");
-    EXPECT_EQ(GroupedNumber(std::int64_t{18100}), "18,100");
-    EXPECT_EQ(GroupedNumber(std::int64_t{-1234567}), "-1,234,567");
+    for (auto [n, text] : {std::pair<std::int64_t, const char*>{0, "0"}, {999, "999"}, {1000, "1,000"}, {18100, "18,100"},
+                           {-1234567, "-1,234,567"}})
+        EXPECT_EQ(GroupedNumber(n), text);
     EXPECT_EQ(GroupedNumber(5.5, 1), "5.5");
     EXPECT_EQ(GroupedNumber(-0.5, 1), "-0.5");
     EXPECT_EQ(GroupedNumber(1234.0, 0), "1,234");
@@ -93,10 +92,8 @@ TEST(Sheet, BadDesignsGiveAPlainSheet) {
 
 TEST(Compare, RowsCarrySignedDifferencesAndNotes) {
     const DesignComparison c = CompareDesigns(sample("Dreadnought"), sample("Nassau"));
-    EXPECT_EQ(row(c, "Displacement").Difference, "+470 t");
-    EXPECT_TRUE(row(c, "Displacement").Differs);
-    EXPECT_EQ(row(c, "Belt").Difference, "+0.5 in");
-    EXPECT_EQ(row(c, "Speed").Difference, "-2 kn");
+    for (auto [label, difference] : {std::pair{"Displacement", "+470 t"}, {"Belt", "+0.5 in"}, {"Speed", "-2 kn"}})
+        EXPECT_TRUE(row(c, label).Differs && row(c, label).Difference == difference) << label;
     EXPECT_FALSE(row(c, "Type").Differs);
     ASSERT_EQ(c.Notes.size(), 1u);
     EXPECT_EQ(c.Notes[0], "The designs belong to different nations: Great Britain and Germany.");

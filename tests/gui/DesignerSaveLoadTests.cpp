@@ -64,7 +64,8 @@ private slots:
     }
     void cleanup() { form.reset(), dir.reset(); }
 
-    void saveRefusesMissingNationTypeNameAndBadNames() {
+    // Refused saves first, then the save that puts B and X behind the others, then an overwrite.
+    void saveRefusesReordersAndAsksBeforeOverwriting() {
         platform::ScopedRecordingMessages messages;
         w->bnSave->click();
         w->cbNation->setCurrentIndex(2);
@@ -72,46 +73,32 @@ private slots:
         w->cbType->setCurrentIndex(3);
         w->edName->setText(QStringLiteral("  "));
         w->bnSave->click();
-        QCOMPARE(messages.texts(), (std::vector<std::string>{"Ship must belong to a nation!", "Ship must have a type!",
-                                                             "Class must have a name!"}));
         // A name that cannot be a file name is refused before the turrets are reordered.
-        messages.clear();
         for (char letter : {'A', 'B', 'X', 'Y'}) addTurret(*form, letter, 2);
-        makeSavable(QStringLiteral("Bad/Name"));
+        w->edName->setText(QStringLiteral("Bad/Name"));
         w->bnSave->click();
         const auto problem = ClassNameProblem("Bad/Name");
         QVERIFY(problem);
-        QCOMPARE(messages.texts(), std::vector<std::string>{*problem});
+        QCOMPARE(messages.texts(), (std::vector<std::string>{"Ship must belong to a nation!", "Ship must have a type!",
+                                                             "Class must have a name!", *problem}));
         QVERIFY(dir->customFilesEmpty());
         QCOMPARE(captions(w->lvTurrets),
                  (QStringList{"A - Forward", "B - Forward superimposed", "X - Aft superimposed", "Y - Aft"}));
-    }
 
-    void saveMovesBAndXBehindTheOthers() {
-        platform::ScopedRecordingMessages messages;
-        for (char letter : {'A', 'B', 'X', 'Y'}) addTurret(*form, letter, 2);
-        makeSavable(QStringLiteral("Orion"));
+        messages.clear();
+        w->edName->setText(QStringLiteral("Orion"));
         w->bnSave->click();
-        const std::string path = savePath("Orion");
+        const std::string path = savePath("Orion"), first = readFile(path);
         QCOMPARE(messages.texts(), std::vector<std::string>{savedText("Orion", path)});
         QCOMPARE(captions(w->lvTurrets),
                  (QStringList{"A - Forward", "Y - Aft", "X - Aft superimposed", "B - Forward superimposed"}));
-        const std::string file = readFile(path);
         for (auto [n, letter] : std::vector<std::pair<int, char>>{{0, 'A'}, {1, 'Y'}, {2, 'X'}, {3, 'B'}}) {
             const std::string section = "[Turret" + std::to_string(n) + "]\r\nGuns=2\r\nPos=" + letter + "\r\n";
-            QVERIFY2(file.find(section) != std::string::npos, section.c_str());
+            QVERIFY2(first.find(section) != std::string::npos, section.c_str());
         }
-        QVERIFY(file.find("[Superstructure0]") == std::string::npos);  // no ship displayed
-    }
+        QVERIFY(first.find("[Superstructure0]") == std::string::npos);  // no ship displayed
 
-    void overwriteAsksAndCancelWritesNothing() {
-        platform::ScopedRecordingMessages messages;
-        makeSavable(QStringLiteral("Lion"));
-        w->bnSave->click();
-        const std::string path = savePath("Lion"), first = readFile(path);
-        QVERIFY(!first.empty());
         messages.clear();
-
         w->seDisplacement->setValue(26000);
         messages.answerNext(false);
         w->bnSave->click();
@@ -120,35 +107,21 @@ private slots:
                  (std::vector<platform::RecordedMessage>{{platform::MessageKind::Confirm, question}}));
         QCOMPARE(readFile(path), first);
         QCOMPARE(w->seDisplacement->value(), 26000);
-
         messages.clear();
         messages.answerNext(true);
         w->bnSave->click();
-        QCOMPARE(messages.texts(), (std::vector<std::string>{question, savedText("Lion", path)}));
+        QCOMPARE(messages.texts(), (std::vector<std::string>{question, savedText("Orion", path)}));
         QVERIFY(readFile(path).find("Displacement=26000\r\n") != std::string::npos);
     }
 
-    void trailingBlankInTheClassNameSurvivesTheRoundTrip() {
-        platform::ScopedRecordingMessages messages;
-        ScriptedFileDialogs dialogs;
-        makeSavable(QStringLiteral("Dreadnought "));
-        w->bnSave->click();
-        const std::string path = dir->customFile("Dreadnought .sdf");
-        QVERIFY(QFileInfo::exists(QString::fromStdString(path)));
-        QCOMPARE(w->edName->text(), QStringLiteral("Dreadnought "));
-
-        w->edName->setText(QStringLiteral("Other"));
-        dialogs.answers.push_back(path);
-        messages.saveAnswers.push_back(platform::SaveChoice::Discard);
-        w->bnLoadCust->click();
-        QCOMPARE(w->edName->text(), QStringLiteral("Dreadnought "));
-        QCOMPARE(dialogs.requests[0].startDirectory, platform::resolvePath(dir->path() + "Custom Files"));
-    }
-
+    // A trailing blank in the class name survives the round trip, and so does the picture's file name.
     void firstSaveShowsWhatALaterLoadShows() {
         platform::ScopedRecordingMessages messages;
         ScriptedFileDialogs dialogs;
-        makeSavable(QStringLiteral("Minotaur"));
+        makeSavable(QStringLiteral("Minotaur "));
+        dialogs.answers.push_back(dir->customFile("Lion 1912.jpg"));
+        w->bnSelPic->click();
+        QCOMPARE(w->edPicName->text(), QStringLiteral("Lion 1912.jpg"));
         w->seDisplacement->setValue(14600);
         w->seSpeed->setValue(23);
         w->cbB->setCurrentIndex(12);
@@ -159,11 +132,17 @@ private slots:
         addTurret(*form, 'A', 2);
         addMount(*form, 'F', 1);
         w->bnSave->click();
+        const std::string path = dir->customFile("Minotaur .sdf");
+        QVERIFY(QFileInfo::exists(QString::fromStdString(path)));
         const DesignInputs afterSave = form->Inputs();
         const QString total = w->stSumAll->text();
 
-        dialogs.answers.push_back(savePath("Minotaur"));
+        w->edName->setText(QStringLiteral("Other"));
+        dialogs.answers.push_back(path);
+        messages.saveAnswers.push_back(platform::SaveChoice::Discard);
         w->bnLoadCust->click();
+        QCOMPARE(dialogs.requests.back().startDirectory, platform::resolvePath(dir->path() + "Custom Files"));
+        QCOMPARE(w->edName->text(), QStringLiteral("Minotaur "));
         QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr),
                  DesignFileLines(afterSave, *form->DesignShip(), nullptr));
         QCOMPARE(w->stSumAll->text(), total);
@@ -188,13 +167,6 @@ private slots:
         QCOMPARE(w->edName->text().toStdString(), expected.Name);
         QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr), DesignFileLines(expected, ship, nullptr));
         QCOMPARE(boxValue(w->stSumAll), ship.Weights.TotalWeight);
-    }
-
-    void pictureChooserKeepsTheFileNameOnly() {
-        ScriptedFileDialogs dialogs;
-        dialogs.answers.push_back(dir->customFile("Lion 1912.jpg"));
-        w->bnSelPic->click();
-        QCOMPARE(w->edPicName->text(), QStringLiteral("Lion 1912.jpg"));
     }
 
     void failedSaveKeepsTheDesignOnScreen() {
@@ -235,16 +207,14 @@ private slots:
     void savedFileReadsBackTheSameInSdftool() {
         platform::ScopedRecordingMessages messages;
         makeSavable(QStringLiteral("Hood"));
-        w->seDisplacement->setValue(41000);
-        w->seSpeed->setValue(31);
-        w->cbB->setCurrentIndex(24);
-        w->cbD->setCurrentIndex(6);
-        w->cbT->setCurrentIndex(30);
-        w->seMainCal->setValue(15);
-        w->seSecCal->setValue(5);
-        w->seSecondaries->setValue(12);
-        w->cbFireControl->setCurrentIndex(4);
-        w->cbTPS->setCurrentIndex(3);
+        const std::pair<const char*, int> settings[] = {
+            {"seDisplacement", 41000}, {"seSpeed", 31}, {"cbB", 24}, {"cbD", 6}, {"cbT", 30}, {"seMainCal", 15},
+            {"seSecCal", 5}, {"seSecondaries", 12}, {"cbFireControl", 4}, {"cbTPS", 3}};
+        for (auto [name, value] : settings) {
+            QWidget* c = form->findChild<QWidget*>(QLatin1String(name));
+            if (auto* spin = qobject_cast<QSpinBox*>(c)) spin->setValue(value);
+            else static_cast<QComboBox*>(c)->setCurrentIndex(value);
+        }
         for (char letter : {'A', 'B', 'X', 'Y'}) addTurret(*form, letter, 2);
         addMount(*form, 'F', 2);
         w->bnSave->click();

@@ -81,12 +81,18 @@ public:
 
     std::optional<platform::SaveFileChoice> saveFile(const platform::SaveFileRequest& request) override {
         saveRequests.push_back(request);
+        if (!saves.empty()) {
+            auto answer = saves.front();
+            saves.pop_front();
+            return answer;
+        }
         auto path = openFile({});
         if (!path) return std::nullopt;
         return platform::SaveFileChoice{*path, 0};
     }
 
-    std::deque<std::optional<std::string>> answers;  // open and save dialogs alike
+    std::deque<std::optional<std::string>> answers;  // open dialogs, and save dialogs once `saves` is empty
+    std::deque<std::optional<platform::SaveFileChoice>> saves;
     std::vector<platform::OpenFileRequest> requests;
     std::vector<platform::SaveFileRequest> saveRequests;
 };

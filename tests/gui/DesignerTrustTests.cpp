@@ -21,6 +21,12 @@ using platform::SaveChoice;
 
 namespace {
 
+QStringList checkList(TfrmDesignMain& form) {
+    QStringList items;
+    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) items << form.Widgets().lvDesignCheck->item(i)->text();
+    return items;
+}
+
 // Everything the form shows of a design: inputs, output boxes, lists, check.
 struct Shown {
     DesignInputs inputs;
@@ -28,19 +34,12 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 Shown shown(TfrmDesignMain& form) {
-    Shown s{ReadInputs(form.Widgets()), {}};
+    Shown s{ReadInputs(form.Widgets()), checkList(form)};
     for (QLabel* box : form.findChildren<QLabel*>())
         if (box->frameShadow() == QFrame::Sunken) s.texts << box->objectName() + "=" + box->text();
     for (QTreeWidget* list : {form.Widgets().lvTurrets, form.Widgets().lvTorpedoes})
         for (int c = 0; c < 3; ++c) s.texts << captions(list, c);
-    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) s.texts << form.Widgets().lvDesignCheck->item(i)->text();
     return s;
-}
-
-QStringList checkList(TfrmDesignMain& form) {
-    QStringList items;
-    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) items << form.Widgets().lvDesignCheck->item(i)->text();
-    return items;
 }
 
 } // namespace
@@ -98,6 +97,18 @@ private slots:
             QCOMPARE(QFileInfo::exists(QString::fromStdString(dir->customFile("Tester.sdf"))), c.saved);
             if (c.goesOn && !exit) QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Dreadnought"));
         }
+        // Without a class name the title and the question say so.
+        init();
+        platform::ScopedRecordingMessages messages;
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
+        w->edName->setText(QStringLiteral("  "));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design *"));
+        w->edName->setText(QString());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Ship design"));
+        w->seSpeed->setValue(20);
+        messages.saveAnswers = {SaveChoice::Discard};
+        w->bnExit->click();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Save changes to this design?"});
     }
 
     // A few hundred random edits undone to the start and redone to the end.

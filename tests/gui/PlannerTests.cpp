@@ -130,8 +130,6 @@ private slots:
         for (QAbstractSeries* series : w.chChart->chart()->series())
             if (series->type() == QAbstractSeries::SeriesTypeArea) bands << series->name();
         QCOMPARE(bands, QStringList{QStringLiteral("Dreadnought immune")});
-        QCOMPARE(w.Fire[0].stPiercing->text(), QStringLiteral("Belt: pierced    Deck: safe"));
-        QCOMPARE(w.Fire[1].stPiercing->text(), QStringLiteral("Belt: safe    Deck: safe"));
     }
 
     void refusesBadInputAndNeverShowsANonNumber() {
@@ -140,14 +138,11 @@ private slots:
                     QString::fromStdString(dir.path() + "Designs/Dreadnought.sdf"));
         const std::string unarmed = dir.customFile("Unarmed.sdf"), nationless = dir.customFile("Nationless.sdf"),
                           gone = dir.customFile("Gone.sdf");
-        auto write = [](const std::string& path, const char* text) {
+        for (auto [path, text] : {std::pair{unarmed, "[Data]\r\nNation=0\r\nShipType=CL\r\nDisplacement=3000\r\n"},
+                                  std::pair{nationless, "[Data]\r\nShipType=BB\r\n"}, std::pair{gone, "[Data]\r\nNation=0\r\n"}}) {
             QFile f(QString::fromStdString(path));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(text);
-        };
-        write(unarmed, "[Data]\r\nNation=0\r\nShipType=CL\r\nDisplacement=3000\r\n");
-        write(nationless, "[Data]\r\nShipType=BB\r\n");
-        write(gone, "[Data]\r\nNation=0\r\n");
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) > 0);
+        }
         auto form = openForm(dir.path());
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
