@@ -12,7 +12,7 @@
 #include "designfile/DesignCheck.h"
 #include "designer/ShareCommands.h"
 #include "map/qt/MapControl.h"
-#include "planner/PlannerButton.h"
+#include "designer/PlannerButton.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
 #include "designfile/DesignFile.h"

@@ -10,6 +10,7 @@
 using platform::Clamp32;
 using platform::Round;
 using platform::Round32;
+using platform::RoundToWhole;
 
 namespace {
 
@@ -30,11 +31,11 @@ constexpr double kConningTowerFactor = 0.001;
 // Weight of one protected area, with the size correction: small ships need
 // relatively more armour for the same thickness, very large ones a little less.
 std::int32_t areaWeight(float thickness, double factor, std::int32_t d) {
-    long double w = Round(static_cast<long double>(thickness) * static_cast<long double>(factor) * d);
+    long double w = RoundToWhole(static_cast<long double>(thickness) * static_cast<long double>(factor) * d);
     if (d > 25000)
-        w = Round(w * 0.99L);
+        w = RoundToWhole(w * 0.99L);
     else if (d < 18000)
-        w = Round(w * (static_cast<long double>(18000 - static_cast<std::int64_t>(d)) / 10000 + 1));
+        w = RoundToWhole(w * (static_cast<long double>(18000 - static_cast<std::int64_t>(d)) / 10000 + 1));
     return Round32(w * 105 / 100);
 }
 
@@ -203,12 +204,12 @@ std::int32_t TDesignShip::TurretWeight(const TTurret& turret) const {
     const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(Data_->Design, c) / 100);
     const long double guns = std::max<std::int32_t>(g, 0);
     const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
-    long double w = Round(guns * GunWeight(Data_->Design, c) * 2 + armour * f);
+    long double w = RoundToWhole(guns * GunWeight(Data_->Design, c) * 2 + armour * f);
     switch (turret.Position) {
-    case 'B': w = Round(w * 1.1L); break;
-    case 'X': w = Round(w * 1.05L); break;
+    case 'B': w = RoundToWhole(w * 1.1L); break;
+    case 'X': w = RoundToWhole(w * 1.05L); break;
     case 'D': case 'E': case 'R': case 'S':
-        w = Round(w * (CrossDeckFire ? 1.05L : 0.9L));
+        w = RoundToWhole(w * (CrossDeckFire ? 1.05L : 0.9L));
         break;
     default: break;
     }

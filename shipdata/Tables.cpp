@@ -92,8 +92,8 @@ void RequiredHorsepower(const DesignTables& tables, Tship& ship) {
     }
     long double h = static_cast<long double>(tables.SpeedHP[static_cast<size_t>(k - kSpeedHPFirstThousand)][static_cast<size_t>(s - kSpeedHPFirstKnot)]) * 1000;
     if (d < 3000)
-        h = platform::Round(h * d / 3000);
+        h = platform::RoundToWhole(h * d / 3000);
     else if (d % 1000 != 0)
-        h = h + platform::Round((h / k) * (d % 1000) / 1000);
+        h = h + platform::RoundToWhole((h / k) * (d % 1000) / 1000);
     ship.Horsepower = platform::Round32(h * horsepowerFactor(d));
 }

@@ -12,12 +12,12 @@
 #include "tables/WeaponData.h"
 #include "graphics/HullOutline.h"
 #include "graphics/qt/ShipDrawing.h"
+#include "graphics/qt/ShipPictures.h"
 #include "map/qt/MapControl.h"
 #include "nations/Nations.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
-#include "status/ShipPictures.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -434,21 +434,10 @@ void TdlgShipStatus::LoadShipPicture() {
     W.imgPicture->clear();
     if (!Ship) return;
     const std::string& name = Ship->PictureName;
-    // A picture name is a bare file name; one that reaches into other
-    // folders is not looked for on disk.
-    const bool bareName = !name.empty() && platform::fileNameOf(name) == name && name != "." && name != "..";
-    const std::string custom = platform::customFilesRoot(platform::programDir()) + "\\Custom Files\\" + name;
-    if (bareName && platform::fileExists(custom)) {
-        const QImage image = shippictures::LoadPictureFile(custom);
-        if (!image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(image));
-        return;
-    }
-    if (name.empty()) return;
-    if (auto image = shippictures::StoredPicture(name)) {
-        W.imgPicture->setPixmap(QPixmap::fromImage(*image));
-        return;
-    }
-    platform::messages().error("Picture not found: " + name);
+    const auto picture = shippictures::FindShipPicture(
+        name, platform::customFilesRoot(platform::programDir()) + "\\Custom Files\\");
+    if (!picture.Image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(picture.Image));
+    else if (!picture.Found && !name.empty()) platform::messages().error("Picture not found: " + name);
 }
 
 void TdlgShipStatus::tcViewChange() { W.pnlPicture->setVisible(W.tcView->currentIndex() == 1); }

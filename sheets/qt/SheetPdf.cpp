@@ -1,11 +1,9 @@
 #include "sheets/qt/SheetPdf.h"
 
 #include "graphics/qt/PlanImage.h"
-#include "platform/FileSystem.h"
+#include "graphics/qt/ShipPictures.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 #include "sheets/SheetRender.h"
-#include "status/ShipPictures.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -29,16 +27,6 @@ std::string missingGlyphs(const QFont& font, const std::string& text) {
 }
 
 } // namespace
-
-QImage SheetPicture(const std::string& name, const std::string& customFilesDir) {
-    if (name.empty()) return {};
-    // A bare file name only; one that reaches into other folders is not looked for.
-    const bool bare = platform::fileNameOf(name) == name && name != "." && name != "..";
-    const std::string custom = customFilesDir + name;
-    if (bare && platform::fileExists(custom)) return shippictures::LoadPictureFile(custom);
-    if (auto stored = shippictures::StoredPicture(name)) return *stored;
-    return {};
-}
 
 QImage SheetPlanImage(const DesignRecord& record, const ProgramData& data) {
     TPlanImageOptions options;
@@ -72,7 +60,7 @@ SheetPdfResult RenderSheetPdf(const DesignSummary& summary, const DesignRecord& 
 
     // The pictures go under the description line, before the tables.
     std::string pictures;
-    const QImage picture = SheetPicture(summary.PictureName, customFilesDir);
+    const QImage picture = shippictures::FindShipPicture(summary.PictureName, customFilesDir).Image;
     if (!picture.isNull()) {
         doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("sheet:picture")), picture);
         pictures += "<p><img src=\"sheet:picture\" width=\"480\"></p>\n";

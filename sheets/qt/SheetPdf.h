@@ -18,10 +18,6 @@ struct SheetPdfResult {
     std::vector<std::string> Notes;    // e.g. characters the page's font cannot show
 };
 
-// The picture a sheet shows: the file of that name in customFilesDir when
-// there is one, else the picture the program carries; null when neither.
-QImage SheetPicture(const std::string& pictureName, const std::string& customFilesDir);
-
 // The plan view as the sheet shows it: bow to the right, at the design
 // form's scale, twice its resolution. Null when the ship cannot be built.
 QImage SheetPlanImage(const DesignRecord& record, const ProgramData& data);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -45,7 +46,18 @@ TEST(Round, AgreesWithNearbyintOnEdges) {
         std::numeric_limits<long double>::max(), std::numeric_limits<long double>::denorm_min(), inf, -inf,
         std::nanl(""), -std::nanl(""),
     };
-    for (long double x : values) EXPECT_EQ(Round(x), reference(x)) << static_cast<double>(x);
+    std::vector<long double> edges(std::begin(values), std::end(values));
+    // Just below and above whole numbers and halves, of both signs, up to
+    // the limits of the 32- and 64-bit fields.
+    for (long double base : {0.0L, 1.0L, 0.5L, 2.5L, 1e6L + 0.5L, 0x1p31L - 1, 0x1p31L - 0.5L, 0x1p31L, 0x1p53L + 1,
+                             0x1p62L + 0.5L, 0x1p63L - 1.5L, 0x1p63L - 1})
+        for (long double x : {base, -base})
+            for (long double toward : {-inf, inf}) edges.push_back(std::nextafterl(x, toward));
+    for (long double x : edges) {
+        EXPECT_EQ(Round(x), reference(x)) << static_cast<double>(x);
+        EXPECT_EQ(RoundToWhole(x), static_cast<long double>(reference(x))) << static_cast<double>(x);
+        EXPECT_EQ(Round32(x), std::clamp<std::int64_t>(reference(x), INT32_MIN, INT32_MAX)) << static_cast<double>(x);
+    }
 }
 
 TEST(Paths, SeparatorsAndLetterCase) {

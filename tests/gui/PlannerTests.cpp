@@ -5,7 +5,7 @@
 
 #include "combat/HitChance.h"
 #include "map/qt/MapControl.h"
-#include "planner/PlannerButton.h"
+#include "designer/PlannerButton.h"
 #include "planner/frmPlanner.h"
 #include "status/ShipStatus.h"
 

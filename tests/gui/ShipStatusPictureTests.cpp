@@ -5,7 +5,7 @@
 #include "GuiTestRegistry.h"
 
 #include "map/qt/MapControl.h"
-#include "status/ShipPictures.h"
+#include "graphics/qt/ShipPictures.h"
 
 #include <QBuffer>
 #include <QSet>

@@ -24,4 +24,14 @@ std::optional<QImage> StoredPicture(const std::string& pictureName);
 // through QImage. A null image when the file cannot be read or decoded.
 QImage LoadPictureFile(const std::string& path);
 
+// A ship's picture as the status card and the sheet show it: the file of
+// that name in customFilesDir when there is one, else the picture the
+// program carries. A name that reaches into other folders is not looked for
+// on disk.
+struct ShipPicture {
+    QImage Image;          // null when there is none, or the file cannot be read
+    bool Found = false;    // a file or a stored picture of that name exists
+};
+ShipPicture FindShipPicture(const std::string& pictureName, const std::string& customFilesDir);
+
 } // namespace shippictures

@@ -1,4 +1,4 @@
-#include "planner/PlannerButton.h"
+#include "designer/PlannerButton.h"
 
 #include <QBoxLayout>
 #include <QKeySequence>

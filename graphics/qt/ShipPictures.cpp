@@ -1,4 +1,4 @@
-#include "status/ShipPictures.h"
+#include "graphics/qt/ShipPictures.h"
 
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
@@ -159,6 +159,15 @@ QImage LoadPictureFile(const std::string& path) {
     QImage image;
     image.loadFromData(data, "BMP");
     return image;
+}
+
+ShipPicture FindShipPicture(const std::string& name, const std::string& customFilesDir) {
+    if (name.empty()) return {};
+    const bool bare = platform::fileNameOf(name) == name && name != "." && name != "..";
+    const std::string custom = customFilesDir + name;
+    if (bare && platform::fileExists(custom)) return {LoadPictureFile(custom), true};
+    if (auto stored = StoredPicture(name)) return {*stored, true};
+    return {};
 }
 
 } // namespace shippictures
