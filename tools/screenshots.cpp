@@ -16,7 +16,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTest>
@@ -30,10 +33,10 @@ QString g_folder;
 int g_failures = 0;
 
 void save(QWidget& window, const char* name) {
-    QTest::qWaitForWindowExposed(&window);
+    const bool shown = QTest::qWaitForWindowExposed(&window);
     QCoreApplication::processEvents();   // charts lay out their legends on the next pass
     const QString path = g_folder + QLatin1Char('/') + QLatin1String(name);
-    const bool saved = window.grab().save(path);
+    const bool saved = shown && window.grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
     if (!saved) ++g_failures;
 }
@@ -59,6 +62,11 @@ int main(int argc, char* argv[]) {
     const std::string designs = form.ProgramDir() + "Designs/";
     form.show();
     form.LoadDesign(designs + "Dreadnought.sdf");
+    // The whole form, however small the screen the pictures are taken on.
+    if (auto* scroll = qobject_cast<QScrollArea*>(form.centralWidget()))
+        form.resize(form.size().expandedTo(scroll->widget()->sizeHint() +
+                                           QSize(scroll->verticalScrollBar()->sizeHint().width(),
+                                                 form.menuBar()->sizeHint().height())));
     save(form, "designer.png");
 
     if (auto* compare = open<TfrmCompare>(form, "bnCompare")) {
