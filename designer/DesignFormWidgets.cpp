@@ -124,14 +124,18 @@ QGridLayout* gridOf(QGroupBox* g) {
     return grid;
 }
 
-// "0", ".5", "1", "1.5" ... "16": the index is the armour step.
+template <size_t N>
+QStringList items(const std::array<const char*, N>& texts) {
+    QStringList list;
+    for (const char* text : texts) list << QString::fromUtf8(text);
+    return list;
+}
+
+// The index is the armour step.
 QStringList armourItems() {
-    QStringList items;
-    for (int step = 0; step < kArmourSteps; ++step) {
-        QString whole = step / 2 == 0 && step % 2 == 1 ? QString() : QString::number(step / 2);
-        items << (step % 2 == 1 ? whole + QStringLiteral(".5") : whole);
-    }
-    return items;
+    QStringList list;
+    for (int step = 0; step < listsize::Armour; ++step) list << QString::fromStdString(ArmourStepText(step));
+    return list;
 }
 
 // The short date format, with the year always in four digits so a date
@@ -184,10 +188,10 @@ void buildHullGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w)
     QGridLayout* grid = gridOf(g);
     w.seDisplacement = makeSpin(g, "seDisplacement", ranges::Displacement, 10000);
     w.seSpeed = makeSpin(g, "seSpeed", ranges::Speed, 18);
-    w.cbRange = makeCombo(g, "cbRange", {"Short", "Medium", "Long", "Extreme"});
-    w.cbFreeboard = makeCombo(g, "cbFreeboard", {"Normal", "Low"});
-    w.cbFuelType = makeCombo(g, "cbFuelType", {"Coal", "Oil"});
-    w.cbAccomodation = makeCombo(g, "cbAccomodation", {"Normal", "Cramped"});
+    w.cbRange = makeCombo(g, "cbRange", items(listtext::Range));
+    w.cbFreeboard = makeCombo(g, "cbFreeboard", items(listtext::Freeboard));
+    w.cbFuelType = makeCombo(g, "cbFuelType", items(listtext::FuelType));
+    w.cbAccomodation = makeCombo(g, "cbAccomodation", items(listtext::Accomodation));
     w.stHull = MakeOutputBox(g, "stHull", "Weight of the hull");
     w.stHp = MakeOutputBox(g, "stHp", "Horsepower needed for the displacement and speed");
     w.stMachineryWeight = MakeOutputBox(g, "stMachineryWeight", "Weight of the machinery");
@@ -247,7 +251,7 @@ void buildArmourGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
     int r = 0;
     for (const Row& row : rows) {
         const bool coverage = row.out == nullptr;
-        *row.combo = makeCombo(g, row.list, coverage ? QStringList{"Normal", "Narrow"} : steps);
+        *row.combo = makeCombo(g, row.list, coverage ? items(listtext::BeltCoverage) : steps);
         grid->addWidget(makeLabel(g, row.label, *row.combo), r, 0);
         grid->addWidget(*row.combo, r, 1);
         if (!coverage) {
@@ -308,7 +312,7 @@ void buildSmallGunsGroup(QWidget* central, QVBoxLayout* column, bool secondary, 
     QGroupBox* g = secondary ? makeGroup(central, "gbSecondary", "Secondary guns")
                              : makeGroup(central, "gbTertiary", "Tertiary guns");
     QGridLayout* grid = gridOf(g);
-    const QStringList factors{"Casemates", "1", "2", "3", "4"};
+    const QStringList factors = items(listtext::TurretFactor);
     QSpinBox* cal = makeSpin(g, secondary ? "seSecCal" : "seTerCal", ranges::SmallCal, secondary ? 4 : 3);
     QSpinBox* number = makeSpin(g, secondary ? "seSecondaries" : "seTertiaries", ranges::SmallGuns, 0);
     QComboBox* tf = makeCombo(g, secondary ? "cbSecTF" : "cbTerTF", factors);
@@ -361,11 +365,9 @@ void buildTorpedoGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets&
 void buildEquipmentGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
     QGroupBox* g = makeGroup(central, "gbEquipment", "Equipment");
     QGridLayout* grid = gridOf(g);
-    w.cbFireControl = makeCombo(g, "cbFireControl", {"None (local only)", "Rangefinder", "Improved rangefinder",
-                                                     "Director control", "Improved DCT", "Advanced DCT"});
+    w.cbFireControl = makeCombo(g, "cbFireControl", items(listtext::FireControl));
     w.stFireControl = MakeOutputBox(g, "stFireControl", "Weight of the fire control");
-    w.cbTPS = makeCombo(g, "cbTPS", {"0 - None", "1 - Bulkheads", "2 - Bulkheads and bunkers", "3 - Early TPS",
-                                     "4 - Advanced TPS"});
+    w.cbTPS = makeCombo(g, "cbTPS", items(listtext::TPS));
     w.stTPSweight = MakeOutputBox(g, "stTPSweight", "Weight of the torpedo defense");
     w.seMines = makeSpin(g, "seMines", ranges::Mines, 0);
     w.stSpecialsWeight = MakeOutputBox(g, "StaticText6", "Weight of the special equipment");
@@ -410,26 +412,13 @@ void buildTotalsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
 }
 
 void buildHiddenControls(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
-    w.pnlWeightSaving = new QFrame(central);
-    w.pnlWeightSaving->setObjectName(QStringLiteral("pnlWeightSaving"));
-    auto* grid = new QGridLayout(w.pnlWeightSaving);
-    w.seHullWS = makeSpin(w.pnlWeightSaving, "seHullWS", ranges::WeightSaving, 0);
-    w.seArmWS = makeSpin(w.pnlWeightSaving, "seArmWS", ranges::WeightSaving, 0);
-    w.seMachWS = makeSpin(w.pnlWeightSaving, "seMachWS", ranges::WeightSaving, 0);
-    grid->addWidget(makeLabel(w.pnlWeightSaving, "Hull weightsaving", w.seHullWS), 0, 0);
-    grid->addWidget(w.seHullWS, 0, 1);
-    grid->addWidget(makeLabel(w.pnlWeightSaving, "Armor weightsaving", w.seArmWS), 1, 0);
-    grid->addWidget(w.seArmWS, 1, 1);
-    grid->addWidget(makeLabel(w.pnlWeightSaving, "Machinery weightsaving", w.seMachWS), 2, 0);
-    grid->addWidget(w.seMachWS, 2, 1);
-    w.pnlWeightSaving->hide();
-    column->addWidget(w.pnlWeightSaving);
     w.bnUpdateWeights = makeButton(central, "Button1", "Update weights");
     w.bnUpdateWeights->hide();
     column->addWidget(w.bnUpdateWeights);
 }
 
-void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
+// Zoom buttons and "Update ship graphic" above the plan view.
+void buildPlanCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
     auto* top = new QHBoxLayout();
     w.ZoomInBtn = makeButton(central, "ZoomInBtn", "+");
     w.ZoomOutBtn = makeButton(central, "ZoomOutBtn", "-");
@@ -447,7 +436,10 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     commands->addWidget(w.bnRefreshGraphics);
     top->addLayout(commands, 1);
     column->addLayout(top);
+}
 
+// The sunken panel holding the map canvas, and the pointer's position below it.
+void buildPlanPanel(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
     w.pnlPlan = new QFrame(central);
     w.pnlPlan->setObjectName(QStringLiteral("Panel2"));
     w.pnlPlan->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -463,9 +455,9 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
     w.stPos->setObjectName(QStringLiteral("stPos"));
     w.stPos->setMinimumHeight(18);
     column->addWidget(w.stPos);
+}
 
-    auto* rows = new QVBoxLayout();
-    rows->setSpacing(0);
+QGridLayout* buildFunnelRows(QWidget* central, DesignFormWidgets& w) {
     auto* funnels = new QGridLayout();
     funnels->setVerticalSpacing(kRowSpacing);
     funnels->setHorizontalSpacing(3);
@@ -492,12 +484,10 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
         funnels->addWidget(w.bnFunnel[i], r, 2);
         funnels->addWidget(w.bnDeleteFunnel[i], r, 3);
     }
-    rows->addLayout(funnels);
-    // Superstructure below the funnels, so the funnels' X never sits beside
-    // St1 to St4 (it read as deleting an outline) and the column stays as
-    // narrow as the plan view.
-    rows->addSpacing(6);
+    return funnels;
+}
 
+QGridLayout* buildOutlineRows(QWidget* central, DesignFormWidgets& w) {
     auto* outlines = new QGridLayout();
     outlines->setVerticalSpacing(kRowSpacing);
     outlines->setHorizontalSpacing(3);
@@ -519,15 +509,21 @@ void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w
         outlines->addWidget(w.stNoPoints[i], r, 1);
         outlines->addWidget(w.cbClosed[i], r, 2);
     }
-    rows->addLayout(outlines);
-    column->addLayout(rows);
+    return outlines;
+}
 
-    w.bnUnused11 = makeButton(central, "Button11", "Button11");
-    w.bnUnused12 = makeButton(central, "Button12", "Button12");
-    w.bnUnused11->hide();
-    w.bnUnused12->hide();
-    column->addWidget(w.bnUnused11);
-    column->addWidget(w.bnUnused12);
+void buildPlanEditor(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
+    buildPlanCommands(central, column, w);
+    buildPlanPanel(central, column, w);
+    auto* rows = new QVBoxLayout();
+    rows->setSpacing(0);
+    rows->addLayout(buildFunnelRows(central, w));
+    // Superstructure below the funnels, so the funnels' X never sits beside
+    // St1 to St4 (it read as deleting an outline) and the column stays as
+    // narrow as the plan view.
+    rows->addSpacing(6);
+    rows->addLayout(buildOutlineRows(central, w));
+    column->addLayout(rows);
 }
 
 void buildCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {

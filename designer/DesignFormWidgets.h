@@ -116,11 +116,7 @@ struct DesignFormWidgets {
     QPushButton* bnExit = nullptr;
     QLabel* lbVersion = nullptr;
 
-    // Hidden controls whose values enter no rule
-    QFrame* pnlWeightSaving = nullptr;
-    QSpinBox* seHullWS = nullptr;
-    QSpinBox* seArmWS = nullptr;
-    QSpinBox* seMachWS = nullptr;
+    // Hidden: "Update weights" recomputes
     QPushButton* bnUpdateWeights = nullptr;
 
     // Plan editor column
@@ -138,8 +134,6 @@ struct DesignFormWidgets {
     std::array<QPushButton*, 4> bnOutline{};     // Button7 .. Button10 ("St1" .. "St4")
     std::array<QLabel*, 4> stNoPoints{};         // stNoPoints, stNoPoints1 .. stNoPoints3
     std::array<QCheckBox*, 4> cbClosed{};        // cbClosed, cbClosed2 .. cbClosed4
-    QPushButton* bnUnused11 = nullptr;
-    QPushButton* bnUnused12 = nullptr;
 
     // The eight armour thickness lists, in the order the form lists them.
     std::array<QComboBox*, 8> ArmourLists() const { return {cbB, cbBE, cbD, cbDE, cbCT, cbT, cbTT, cbSEC}; }

@@ -87,9 +87,6 @@ DesignInputs ReadInputs(const DesignFormWidgets& w) {
     in.Accomodation = w.cbAccomodation->currentIndex();
     in.ObsoleteDate = platform::dayNumberFromDateQ(w.dtpObsolete->date());
     in.PicName = fromQ(w.edPicName->text());
-    in.HullWS = w.seHullWS->value();
-    in.ArmWS = w.seArmWS->value();
-    in.MachWS = w.seMachWS->value();
     for (size_t i = 0; i < 4; ++i) {
         in.FunnelPos[i] = fromQ(w.stFunnelPos[i]->text());
         in.FunnelOval[i] = w.cbFunnelOval[i]->isChecked();
@@ -138,9 +135,6 @@ void WriteInputs(const DesignInputs& in, const DesignFormWidgets& w) {
     setIndex(w.cbAccomodation, in.Accomodation);
     setDayNumber(w.dtpObsolete, in.ObsoleteDate);
     setText(w.edPicName, in.PicName);
-    setValue(w.seHullWS, in.HullWS);
-    setValue(w.seArmWS, in.ArmWS);
-    setValue(w.seMachWS, in.MachWS);
     for (size_t i = 0; i < 4; ++i) {
         w.stFunnelPos[i]->setText(toQ(in.FunnelPos[i]));
         setChecked(w.cbFunnelOval[i], in.FunnelOval[i]);

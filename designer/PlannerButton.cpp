@@ -4,10 +4,7 @@
 #include <QKeySequence>
 #include <QPushButton>
 
-#include <stdexcept>
-
 #include "designer/frmDesign.h"
-#include "designfile/DesignFile.h"
 #include "planner/frmPlanner.h"
 #include "platform/Messages.h"
 
@@ -35,21 +32,14 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
         platform::messages().notice("Choose a nation and a ship type before planning an engagement.");
         return nullptr;
     }
-    std::optional<DesignOutlines> outlines;
-    if (form.PlanEditor()) outlines = form.PlanEditor()->DisplayShipOutlines();
-    std::vector<std::string> lines;
-    try {
-        lines = DesignFileLines(inputs, *ship, outlines ? &*outlines : nullptr);
-    } catch (const std::invalid_argument&) {
-        platform::messages().notice("The design cannot be read for the planner: a funnel position is no number.");
-        return nullptr;
-    }
+    std::optional<DesignRecord> record = form.CurrentDesignRecord();
+    if (!record) return nullptr;
     const QString name = QString::fromStdString(inputs.Name).trimmed();
-    const DesignRecord record = ParseDesignRecord(lines, name.isEmpty() ? "Own design" : name.toStdString());
+    record->ClassName = name.isEmpty() ? "Own design" : name.toStdString();
 
     auto* planner = form.findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
     if (!planner) planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form);
-    planner->SetOwnDesign(record, inputs.Range);
+    planner->SetOwnDesign(*record, inputs.Range);
     planner->show();
     planner->raise();
     planner->activateWindow();

@@ -2,12 +2,12 @@
 
 #include "designer/CompareWindow.h"
 #include "designer/frmDesign.h"
-#include "designfile/DesignFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
+#include "sheets/DesignSummary.h"
 #include "sheets/SheetRender.h"
 #include "sheets/qt/SheetPdf.h"
 
@@ -18,8 +18,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
-
-#include <stdexcept>
 
 using platform::toQ;
 
@@ -63,28 +61,10 @@ TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), Form_(for
 
 TfrmCompare* TShareCommands::CompareWindow() const { return Compare_.data(); }
 
-std::optional<DesignRecord> TShareCommands::FormDesign() const {
-    const TDesignShip* ship = Form_.DesignShip();
-    if (!ship) return std::nullopt;
-    const DesignInputs inputs = Form_.Inputs();
-    std::optional<DesignOutlines> outlines;
-    if (Form_.PlanEditor() && Form_.PlanEditor()->HasDisplayShip()) {
-        outlines = Form_.PlanEditor()->DisplayShipOutlines();
-        // As the next save would store them.
-        if (outlines) outlines->IsLine = inputs.OutlineIsLine;
-    }
-    try {
-        return ParseDesignRecord(DesignFileLines(inputs, *ship, outlines ? &*outlines : nullptr), inputs.Name);
-    } catch (const std::exception& e) {
-        platform::messages().notice(std::string("The design cannot be shown as it stands: ") + e.what());
-        return std::nullopt;
-    }
-}
-
 void TShareCommands::Compare() {
     if (!Compare_) {
         Compare_ = new TfrmCompare(Form_.Data(), Form_.ProgramDir(), Form_.CustomFilesRoot(),
-                                   [this] { return FormDesign().value_or(DesignRecord{}); }, &Form_);
+                                   [this] { return Form_.CurrentDesignRecord().value_or(DesignRecord{}); }, &Form_);
     } else {
         Compare_->UseFormDesign();
     }
@@ -94,7 +74,7 @@ void TShareCommands::Compare() {
 }
 
 void TShareCommands::CopySheet() {
-    const auto record = FormDesign();
+    const auto record = Form_.CurrentDesignRecord();
     if (!record) return;
     const DesignSummary summary = BuildDesignSummary(*record, Form_.Data());
     auto* mime = new QMimeData;
@@ -104,7 +84,7 @@ void TShareCommands::CopySheet() {
 }
 
 void TShareCommands::ExportSheet() {
-    const auto record = FormDesign();
+    const auto record = Form_.CurrentDesignRecord();
     if (!record) return;
     platform::SaveFileRequest request;
     request.title = "Export sheet";

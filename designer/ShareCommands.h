@@ -6,12 +6,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <optional>
-#include <string>
-
-#include "designfile/DesignRecord.h"
-#include "sheets/DesignSummary.h"
-
 class QPushButton;
 class TfrmCompare;
 class TfrmDesignMain;
@@ -21,10 +15,6 @@ class TShareCommands : public QObject {
 public:
     // Adds the three buttons at the foot of the form's left-hand column.
     explicit TShareCommands(TfrmDesignMain& form);
-
-    // The form's design built as its file would be, without writing one;
-    // none (after the message) when it cannot be built.
-    std::optional<DesignRecord> FormDesign() const;
 
     TfrmCompare* CompareWindow() const;
 

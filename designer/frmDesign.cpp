@@ -209,7 +209,7 @@ void TfrmDesignMain::ConnectControls() {
                             W.cbAccomodation})
         connect(list, &QComboBox::currentIndexChanged, this, recompute);
     for (QCheckBox* box : {W.cbProtectedCruiser, W.cbCrossDeck}) connect(box, &QCheckBox::toggled, this, recompute);
-    for (QSpinBox* spin : {W.seSecCal, W.seSecondaries, W.seTerCal, W.seTertiaries, W.seHullWS, W.seArmWS, W.seMachWS})
+    for (QSpinBox* spin : {W.seSecCal, W.seSecondaries, W.seTerCal, W.seTertiaries})
         connect(spin, &QSpinBox::valueChanged, this, recompute);
     connect(W.bnUpdateWeights, &QPushButton::clicked, this, recompute);
     connect(W.seMainCal, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);

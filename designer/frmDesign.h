@@ -14,6 +14,7 @@
 #include "designer/DesignHistory.h"
 #include "designer/PlanEditorHook.h"
 #include "designfile/DesignInputs.h"
+#include "designfile/DesignRecord.h"
 #include "platform/Paths.h"
 #include "shipdata/Ship.h"
 #include "tables/ProgramData.h"
@@ -63,6 +64,11 @@ public:
     void InstallMapCanvas(QWidget* canvas);
 
     DesignInputs Inputs() const;
+    // The design as the form holds it, unsaved changes included, built as
+    // its file would be: the displayed ship's outlines with the "Line" boxes
+    // applied, as the next save stores them. None (after a message) when
+    // the funnel boxes cannot be written.
+    std::optional<DesignRecord> CurrentDesignRecord() const;
     // Inputs into the ship, Recalculate, lists and output boxes.
     void Recompute();
     // Main calibre into the ship, Recalculate and the turret list only.

@@ -1,5 +1,6 @@
 // The design form's files: Save, Save as, Load, Load custom, the picture
-// chooser and the question before unsaved work would be lost.
+// chooser, the question before unsaved work would be lost, and the design
+// built as its file would be for the commands that read it unsaved.
 #include "designer/frmDesign.h"
 
 #include "designer/DesignerSettings.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 
 #include <filesystem>
+#include <stdexcept>
 
 using platform::fromQ;
 using platform::toQ;
@@ -58,6 +60,22 @@ std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
         return std::nullopt;
     }
     return name;
+}
+
+std::optional<DesignRecord> TfrmDesignMain::CurrentDesignRecord() const {
+    if (!DesignShip_) return std::nullopt;
+    const DesignInputs inputs = ReadInputs(W);
+    std::optional<DesignOutlines> outlines;
+    if (HasDisplayShip()) {
+        outlines = PlanEditor_->DisplayShipOutlines();
+        if (outlines) outlines->IsLine = inputs.OutlineIsLine;
+    }
+    try {
+        return ParseDesignRecord(DesignFileLines(inputs, *DesignShip_, outlines ? &*outlines : nullptr), inputs.Name);
+    } catch (const std::exception& e) {
+        platform::messages().notice(std::string("The design cannot be shown as it stands: ") + e.what());
+        return std::nullopt;
+    }
 }
 
 bool TfrmDesignMain::SaveTo(const std::string& path) {

@@ -32,87 +32,111 @@ std::int32_t FunnelValue(const std::string& text) {
 
 } // namespace
 
-std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignShip& ship,
-                                         const DesignOutlines* outlines) {
+namespace {
+
+// The lines of a file being built, a section header or a key at a time.
+struct Lines {
     std::vector<std::string> l;
-    auto key = [&l](const std::string& k, const std::string& v) { l.push_back(k + "=" + v); };
+    void section(const std::string& name) { l.push_back("[" + name + "]"); }
+    void key(const std::string& k, const std::string& v) { l.push_back(k + "=" + v); }
+};
 
-    l.push_back("[Data]");
-    key("Displacement", Num(in.Displacement));
-    key("Range", Num(in.Range));
-    key("Freeboard", Num(in.Freeboard));
-    key("BeltCoverage", Num(in.BeltCoverage));
-    key("Speed", Num(in.Speed));
-    key("ShipType", in.TypeCode());
-    key("EnemyClassName", OneLine(in.EnemyClass));
-    key("MisidentifiedClassName", OneLine(in.MisClass));
-    key("PictureName", OneLine(in.PicName));
-    key("Nation", Num(in.Nation));
-    key("Accomodation", Num(in.Accomodation));
-    key("Fire control", Num(in.FireControl));
-    key("Torpedo defense", Num(in.TPS));
-    key("Mine capacity", Num(in.Mines));
-    key("Obsolete date", Num(in.ObsoleteDate));
-    key("Fuel type", Num(in.FuelType));
+void writeData(const DesignInputs& in, Lines& f) {
+    f.section("Data");
+    f.key("Displacement", Num(in.Displacement));
+    f.key("Range", Num(in.Range));
+    f.key("Freeboard", Num(in.Freeboard));
+    f.key("BeltCoverage", Num(in.BeltCoverage));
+    f.key("Speed", Num(in.Speed));
+    f.key("ShipType", in.TypeCode());
+    f.key("EnemyClassName", OneLine(in.EnemyClass));
+    f.key("MisidentifiedClassName", OneLine(in.MisClass));
+    f.key("PictureName", OneLine(in.PicName));
+    f.key("Nation", Num(in.Nation));
+    f.key("Accomodation", Num(in.Accomodation));
+    f.key("Fire control", Num(in.FireControl));
+    f.key("Torpedo defense", Num(in.TPS));
+    f.key("Mine capacity", Num(in.Mines));
+    f.key("Obsolete date", Num(in.ObsoleteDate));
+    f.key("Fuel type", Num(in.FuelType));
+}
 
-    l.push_back("[Armor]");
-    key("B", Num(in.B));
-    key("BE", Num(in.BE));
-    key("D", Num(in.D));
-    key("DE", Num(in.DE));
-    key("CT", Num(in.CT));
-    key("T", Num(in.T));
-    key("TT", Num(in.TT));
-    key("SEC", Num(in.SEC));
-    key("PC", Flag(in.ProtectedCruiser));
+void writeArmour(const DesignInputs& in, Lines& f) {
+    f.section("Armor");
+    f.key("B", Num(in.B));
+    f.key("BE", Num(in.BE));
+    f.key("D", Num(in.D));
+    f.key("DE", Num(in.DE));
+    f.key("CT", Num(in.CT));
+    f.key("T", Num(in.T));
+    f.key("TT", Num(in.TT));
+    f.key("SEC", Num(in.SEC));
+    f.key("PC", Flag(in.ProtectedCruiser));
+}
 
-    l.push_back("[Guns]");
-    key("Main", Num(in.MainCal));
-    key("Secondary", Num(in.SecCal));
-    key("Tertiary", Num(in.TerCal));
-    key("MQ", Num(in.MQ));
-    key("SQ", Num(in.SQ));
-    key("TQ", Num(in.TQ));
-    key("SecNo", Num(in.Secondaries));
-    key("TerNo", Num(in.Tertiaries));
-    key("TerTF", Num(in.TerTF));
-    key("SecTF", Num(in.SecTF));
-    key("CDF", Flag(in.CrossDeck));
+void writeGuns(const DesignInputs& in, Lines& f) {
+    f.section("Guns");
+    f.key("Main", Num(in.MainCal));
+    f.key("Secondary", Num(in.SecCal));
+    f.key("Tertiary", Num(in.TerCal));
+    f.key("MQ", Num(in.MQ));
+    f.key("SQ", Num(in.SQ));
+    f.key("TQ", Num(in.TQ));
+    f.key("SecNo", Num(in.Secondaries));
+    f.key("TerNo", Num(in.Tertiaries));
+    f.key("TerTF", Num(in.TerTF));
+    f.key("SecTF", Num(in.SecTF));
+    f.key("CDF", Flag(in.CrossDeck));
+}
 
-    l.push_back("[Torpedoes]");
-    key("Calibre", Num(in.TorpCal));
+// The torpedo calibre and designation, then a section per turret and mount.
+void writeTorpedoesTurretsAndMounts(const DesignInputs& in, const TDesignShip& ship, Lines& f) {
+    f.section("Torpedoes");
+    f.key("Calibre", Num(in.TorpCal));
     std::string designation;
     const auto items = TorpedoTypeItems(ship.Data().Weapons);
     if (in.TorpType >= 0 && in.TorpType < static_cast<int>(items.size()))
         designation = platform::utf8Left(items[in.TorpType], 1);
-    key("Designation", OneLine(designation));
+    f.key("Designation", OneLine(designation));
 
     for (size_t i = 0; i < ship.Turrets.size(); ++i) {
-        l.push_back("[Turret" + Num(static_cast<std::int64_t>(i)) + "]");
-        key("Guns", Num(ship.Turrets[i]->Guns));
-        key("Pos", OneLine(PositionText(ship.Turrets[i]->Position)));
+        f.section("Turret" + Num(static_cast<std::int64_t>(i)));
+        f.key("Guns", Num(ship.Turrets[i]->Guns));
+        f.key("Pos", OneLine(PositionText(ship.Turrets[i]->Position)));
     }
     for (size_t i = 0; i < ship.TorpedoMounts.size(); ++i) {
-        l.push_back("[TorpedoMount" + Num(static_cast<std::int64_t>(i)) + "]");
-        key("Tubes", Num(ship.TorpedoMounts[i]->Tubes));
-        key("Pos", OneLine(PositionText(ship.TorpedoMounts[i]->Position)));
+        f.section("TorpedoMount" + Num(static_cast<std::int64_t>(i)));
+        f.key("Tubes", Num(ship.TorpedoMounts[i]->Tubes));
+        f.key("Pos", OneLine(PositionText(ship.TorpedoMounts[i]->Position)));
     }
+}
 
-    l.push_back("[Funnels]");
-    for (int f = 0; f < 4; ++f) key("Funnel" + Num(f + 1) + "Pos", Num(FunnelValue(in.FunnelPos[f])));
-    for (int f = 0; f < 4; ++f) key("Funnel" + Num(f + 1) + "Oval", Flag(in.FunnelOval[f]));
-
-    if (outlines) {
-        for (int k = 0; k < 4; ++k) {
-            l.push_back("[Superstructure" + Num(k) + "]");
-            for (int j = 0; j < 21; ++j) {
-                key("Point" + Num(j) + "Angle", Num(outlines->Superstructure[k][j].Angle));
-                key("Point" + Num(j) + "Distance", Num(outlines->Superstructure[k][j].Distance));
-            }
-            key("IsLine", Flag(outlines->IsLine[k]));
+void writeFunnelsAndOutlines(const DesignInputs& in, const DesignOutlines* outlines, Lines& f) {
+    f.section("Funnels");
+    for (int k = 0; k < 4; ++k) f.key("Funnel" + Num(k + 1) + "Pos", Num(FunnelValue(in.FunnelPos[k])));
+    for (int k = 0; k < 4; ++k) f.key("Funnel" + Num(k + 1) + "Oval", Flag(in.FunnelOval[k]));
+    if (!outlines) return;
+    for (int k = 0; k < 4; ++k) {
+        f.section("Superstructure" + Num(k));
+        for (int j = 0; j < 21; ++j) {
+            f.key("Point" + Num(j) + "Angle", Num(outlines->Superstructure[k][j].Angle));
+            f.key("Point" + Num(j) + "Distance", Num(outlines->Superstructure[k][j].Distance));
         }
+        f.key("IsLine", Flag(outlines->IsLine[k]));
     }
-    return l;
+}
+
+} // namespace
+
+std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignShip& ship,
+                                         const DesignOutlines* outlines) {
+    Lines f;
+    writeData(in, f);
+    writeArmour(in, f);
+    writeGuns(in, f);
+    writeTorpedoesTurretsAndMounts(in, ship, f);
+    writeFunnelsAndOutlines(in, outlines, f);
+    return std::move(f.l);
 }
 
 bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDesignShip& ship,

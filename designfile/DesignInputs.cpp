@@ -14,6 +14,11 @@ std::string DesignInputs::TypeCode() const {
     return Type >= 0 && Type < static_cast<int>(kDesignTypeCodes.size()) ? kDesignTypeCodes[Type] : "";
 }
 
+std::string ArmourStepText(int step) {
+    const std::string whole = step == 1 ? std::string() : std::to_string(step / 2);
+    return step % 2 == 1 ? whole + ".5" : whole;
+}
+
 std::vector<std::string> TorpedoTypeItems(const WeaponTables& weapons) {
     std::vector<std::string> items;
     for (int i = 1; i <= listsize::TorpType; ++i) {
@@ -64,9 +69,6 @@ void ClampInputs(DesignInputs& in) {
     in.Mines = ranges::Mines.clamp(in.Mines);
     in.Accomodation = ListIndex(in.Accomodation, listsize::Accomodation);
     in.ObsoleteDate = ranges::ObsoleteDate.clamp(in.ObsoleteDate);
-    in.HullWS = ranges::WeightSaving.clamp(in.HullWS);
-    in.ArmWS = ranges::WeightSaving.clamp(in.ArmWS);
-    in.MachWS = ranges::WeightSaving.clamp(in.MachWS);
 }
 
 namespace {

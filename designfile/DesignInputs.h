@@ -30,10 +30,24 @@ constexpr SpinRange SmallCal{2, 35, 1};            // seSecCal, seTerCal
 constexpr SpinRange SmallGuns{0, 24, 2};           // seSecondaries, seTertiaries
 constexpr SpinRange TorpCal{12, 28, 1};
 constexpr SpinRange Mines{0, 1000, 10};
-constexpr SpinRange WeightSaving{0, 10, 1};        // the hidden seHullWS, seArmWS, seMachWS
 // Day numbers the obsolete-date picker holds: 14 September 1752 to
 // 31 December 9999, the range of a Qt date edit.
 constexpr SpinRange ObsoleteDate{-53797, 2958465, 1};
+}
+
+// Item texts of the form's fixed lists, by index; the ship sheet prints the
+// same texts.
+namespace listtext {
+constexpr std::array<const char*, 4> Range{"Short", "Medium", "Long", "Extreme"};
+constexpr std::array<const char*, 2> Freeboard{"Normal", "Low"};
+constexpr std::array<const char*, 2> BeltCoverage{"Normal", "Narrow"};
+constexpr std::array<const char*, 2> FuelType{"Coal", "Oil"};
+constexpr std::array<const char*, 2> Accomodation{"Normal", "Cramped"};
+constexpr std::array<const char*, 6> FireControl{"None (local only)", "Rangefinder", "Improved rangefinder",
+                                                 "Director control",  "Improved DCT", "Advanced DCT"};
+constexpr std::array<const char*, 5> TPS{"0 - None", "1 - Bulkheads", "2 - Bulkheads and bunkers", "3 - Early TPS",
+                                         "4 - Advanced TPS"};
+constexpr std::array<const char*, 5> TurretFactor{"Casemates", "1", "2", "3", "4"};  // cbSecTF, cbTerTF
 }
 
 // Item counts of the form's lists; an index outside 0 .. count-1 selects
@@ -41,16 +55,16 @@ constexpr SpinRange ObsoleteDate{-53797, 2958465, 1};
 namespace listsize {
 constexpr int Nation = 11;        // cbNation: nations 0 .. MaxNation
 constexpr int Type = 11;          // cbType
-constexpr int Range = 4;          // "Short" .. "Extreme"
-constexpr int Freeboard = 2;
-constexpr int BeltCoverage = 2;
-constexpr int FuelType = 2;
+constexpr int Range = static_cast<int>(listtext::Range.size());
+constexpr int Freeboard = static_cast<int>(listtext::Freeboard.size());
+constexpr int BeltCoverage = static_cast<int>(listtext::BeltCoverage.size());
+constexpr int FuelType = static_cast<int>(listtext::FuelType.size());
 constexpr int Armour = 33;        // "0", ".5" .. "16"
-constexpr int FireControl = 6;
-constexpr int TurretFactor = 5;   // cbSecTF, cbTerTF: "Casemates", "1" .. "4"
+constexpr int FireControl = static_cast<int>(listtext::FireControl.size());
+constexpr int TurretFactor = static_cast<int>(listtext::TurretFactor.size());
 constexpr int TorpType = 9;       // torpedo types 1 .. 9
-constexpr int TPS = 5;
-constexpr int Accomodation = 2;
+constexpr int TPS = static_cast<int>(listtext::TPS.size());
+constexpr int Accomodation = static_cast<int>(listtext::Accomodation.size());
 }
 
 // The list index for a value, or -1 when the list has no such item.
@@ -58,7 +72,8 @@ inline int ListIndex(std::int64_t value, int count) { return value >= 0 && value
 
 // Items of the ship type list, in the order the form lists them.
 extern const std::array<const char*, 11> kDesignTypeCodes;
-constexpr int kArmourSteps = 33;  // list items "0", ".5", ... "16"
+// The armour list's item for a step: "0", ".5", "1", "1.5" ... "16".
+std::string ArmourStepText(int step);
 
 // List indexes are -1 when nothing is selected.
 struct DesignInputs {
@@ -91,7 +106,6 @@ struct DesignInputs {
     int Accomodation = 0;         // cbAccomodation
     std::int32_t ObsoleteDate;    // dtpObsolete, a day number
     std::string PicName;          // edPicName
-    std::int32_t HullWS = 0, ArmWS = 0, MachWS = 0;
     std::array<std::string, 4> FunnelPos{"0", "0", "0", "0"};  // stFunnel1Pos .. stFunnel4Pos texts
     std::array<bool, 4> FunnelOval{};                          // cbFunnel1Oval .. cbFunnel4Oval
     std::array<bool, 4> OutlineIsLine{};                       // cbClosed .. cbClosed4

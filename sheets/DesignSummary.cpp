@@ -19,16 +19,6 @@
 
 namespace {
 
-// The item texts of the form's lists, by index.
-constexpr std::array<const char*, 4> kRangeNames{"Short", "Medium", "Long", "Extreme"};
-constexpr std::array<const char*, 2> kFreeboardNames{"Normal", "Low"};
-constexpr std::array<const char*, 2> kCoverageNames{"Normal", "Narrow"};
-constexpr std::array<const char*, 2> kFuelNames{"Coal", "Oil"};
-constexpr std::array<const char*, 2> kAccommodationNames{"Normal", "Cramped"};
-constexpr std::array<const char*, 6> kFireControlNames{"None (local only)", "Rangefinder", "Improved rangefinder",
-                                                       "Director control",  "Improved DCT", "Advanced DCT"};
-constexpr std::array<const char*, 5> kTorpedoDefenceNames{"0 - None", "1 - Bulkheads", "2 - Bulkheads and bunkers",
-                                                          "3 - Early TPS", "4 - Advanced TPS"};
 constexpr std::array<const char*, 5> kTurretNames{"Casemate", "Single turret", "Double turret", "Triple turret",
                                                   "Quadruple turret"};
 constexpr std::array<const char*, 5> kMountingNames{"Casemates", "Single turrets", "Double turrets", "Triple turrets",
@@ -105,11 +95,11 @@ void designFigures(const Inputs& x, Builder& b, DesignSummary& s) {
     b.Number("Design", "Displacement", in.Displacement, "t");
     b.Number("Design", "Speed", in.Speed, "kn");
     b.Number("Design", "Horsepower", x.ship.Horsepower, "hp");
-    b.Text("Design", "Range", itemText(kRangeNames, in.Range));
-    b.Text("Design", "Freeboard", itemText(kFreeboardNames, in.Freeboard));
-    b.Text("Design", "Fuel", itemText(kFuelNames, in.FuelType));
+    b.Text("Design", "Range", itemText(listtext::Range, in.Range));
+    b.Text("Design", "Freeboard", itemText(listtext::Freeboard, in.Freeboard));
+    b.Text("Design", "Fuel", itemText(listtext::FuelType, in.FuelType));
     b.Number("Design", "Complement", x.ship.Complement, "men");
-    b.Text("Design", "Accommodation", itemText(kAccommodationNames, in.Accomodation));
+    b.Text("Design", "Accommodation", itemText(listtext::Accomodation, in.Accomodation));
 
     SheetTable& t = b.Table("Design", {}, {false, false});
     for (const char* label : {"Displacement", "Speed", "Horsepower", "Range", "Freeboard", "Fuel", "Complement",
@@ -141,9 +131,9 @@ void armourFigures(const Inputs& x, Builder& b) {
         t.Rows.push_back({a.label, withUnit(GroupedNumber(inches, decimalsOfStep(a.step)), "in"),
                           a.weight ? withUnit(GroupedNumber(static_cast<std::int64_t>(*a.weight)), "t") : "with the guns"});
     }
-    b.Text("Armour", "Belt coverage", itemText(kCoverageNames, in.BeltCoverage));
+    b.Text("Armour", "Belt coverage", itemText(listtext::BeltCoverage, in.BeltCoverage));
     b.Text("Armour", "Protected cruiser", in.ProtectedCruiser ? "Yes" : "No");
-    t.Rows.push_back({"Belt coverage", itemText(kCoverageNames, in.BeltCoverage), ""});
+    t.Rows.push_back({"Belt coverage", itemText(listtext::BeltCoverage, in.BeltCoverage), ""});
     if (in.ProtectedCruiser) t.Rows.push_back({"Protected cruiser", "Yes", ""});
 }
 
@@ -189,8 +179,8 @@ void armamentFigures(const Inputs& x, Builder& b) {
     b.Text("Armament", "Torpedo type",
            tubes > 0 && typeChosen ? x.data.Weapons.TorpedoTypes[static_cast<size_t>(in.TorpType) + 1].Name : "-");
     b.Number("Armament", "Mines", in.Mines, "");
-    b.Text("Armament", "Fire control", itemText(kFireControlNames, in.FireControl));
-    b.Text("Armament", "Torpedo defence", itemText(kTorpedoDefenceNames, in.TPS));
+    b.Text("Armament", "Fire control", itemText(listtext::FireControl, in.FireControl));
+    b.Text("Armament", "Torpedo defence", itemText(listtext::TPS, in.TPS));
 
     SheetTable& t = b.Table("Armament", {"Position", "Guns", "Mounting", "Weight"}, {false, false, false, true});
     auto tons = [](std::int32_t v) { return withUnit(GroupedNumber(static_cast<std::int64_t>(v)), "t"); };
@@ -214,8 +204,8 @@ void armamentFigures(const Inputs& x, Builder& b) {
     if (!ship.TorpedoMounts.empty()) e.Rows.push_back({"Torpedo type", torpedoTypeText(x)});
     if (in.Mines > 0) e.Rows.push_back({"Mines", std::to_string(in.Mines)});
     if (in.CrossDeck) e.Rows.push_back({"Cross deck fire", "Yes"});
-    e.Rows.push_back({"Fire control", itemText(kFireControlNames, in.FireControl)});
-    e.Rows.push_back({"Torpedo defence", itemText(kTorpedoDefenceNames, in.TPS)});
+    e.Rows.push_back({"Fire control", itemText(listtext::FireControl, in.FireControl)});
+    e.Rows.push_back({"Torpedo defence", itemText(listtext::TPS, in.TPS)});
 }
 
 void weightFigures(const Inputs& x, Builder& b) {

@@ -329,18 +329,15 @@ void TdlgShipStatus::FillBatteries() {
     W.stTerHitPercentage->setText(box(hitPercentage(Tallies.HitsScored[3], ship.RoundsFiredTertiary)));
 }
 
-void TdlgShipStatus::AppendScratch(const std::vector<std::string>& lines) {
-    for (const auto& l : lines) W.lbSlask->addItem(q(l));
-}
-
 void TdlgShipStatus::FillTargets() {
     TFightingShip& ship = *Ship;
     if (TFightingShip* target = ship.MainTarget) {
         const std::int32_t calibre = ship.BatteryCalibre[1];
         W.stTargetMain->setText(box(IdentificationText(Env, *target)));
-        std::vector<std::string> scratch;
-        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, 1, {.Breakdown = &scratch});
-        AppendScratch(scratch);
+        // The breakdown is unread, but its identification line draws random
+        // numbers that the figures after it depend on.
+        std::vector<std::string> unread;
+        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, 1, {.Breakdown = &unread});
         W.stHitChance->setText(box(FormatChance(chance)));
         const float rof = GetRateOfFire(Data_.Weapons, Env, ship, calibre, GetRangeToShip(ship, target), target, 1,
                                         {.Settled = true, .WeatherDelays = Env.IsMistOrRain()});
@@ -360,9 +357,8 @@ void TdlgShipStatus::FillTargets() {
             return;
         }
         name->setText(box(IdentificationText(Env, *target)));
-        std::vector<std::string> scratch;
-        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, battery, {.Breakdown = &scratch});
-        AppendScratch(scratch);
+        std::vector<std::string> unread;   // drawn as above
+        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, battery, {.Breakdown = &unread});
         chanceBox->setText(box(FormatChance(chance)));
     };
     fill(port, portName, W.stTSHitChancePort);

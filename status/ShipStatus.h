@@ -95,7 +95,6 @@ private:
     void FillStateBoxes();
     void FillTargets();
     void FillDamageBars();
-    void AppendScratch(const std::vector<std::string>& lines);
 
     const ProgramData& Data_;
     QPointer<TdlgHitDetails> HitDetailsDialog_;

@@ -314,19 +314,7 @@ QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
     dm->addWidget(w.bnHitDetails, last, 1);
     col->addWidget(w.gbDamage);
 
-    // The scratch list lies under the manoeuvre group, as on the card it
-    // came from; nobody reads it.
-    auto* maneuverArea = new QWidget(d);
-    auto* stack = new QGridLayout(maneuverArea);
-    stack->setContentsMargins(0, 0, 0, 0);
-    w.lbSlask = new QListWidget(maneuverArea);
-    w.lbSlask->setObjectName(QStringLiteral("lbSlask"));
-    w.lbSlask->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    w.gbManeuver = makeGroup(maneuverArea, "gbManeuver", "Maneuver");
-    w.gbManeuver->setAutoFillBackground(true);
-    stack->addWidget(w.lbSlask, 0, 0);
-    stack->addWidget(w.gbManeuver, 0, 0);
-    w.gbManeuver->raise();
+    w.gbManeuver = makeGroup(d, "gbManeuver", "Maneuver");
     auto* mv = makeGrid(w.gbManeuver);
     QWidget* mp = w.gbManeuver;
     w.stSpeed = addRow(mv, mp, "stSpeed", "Max speed");
@@ -346,7 +334,7 @@ QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
     w.lbGratesFouled->setVisible(false);
     w.lbLimitedByWeather = makeLabel(mp, "lbLimitedByWeather");
     for (QLabel* l : {w.lbRudder, w.lbGratesFouled, w.lbLimitedByWeather}) mv->addWidget(l, mv->rowCount(), 0, 1, 2);
-    col->addWidget(maneuverArea);
+    col->addWidget(w.gbManeuver);
     col->addStretch(1);
     return col;
 }

@@ -131,11 +131,10 @@ struct ShipStatusWidgets {
     QPushButton* bnDivision = nullptr;
     QPushButton* bnSmoke = nullptr;   // "Smoke", hidden
     QPushButton* bnSighted = nullptr; // hidden
-    // Log and scratch
+    // Log
     QListWidget* lbLogEntries = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Copytoclipboard1 = nullptr;
-    QListWidget* lbSlask = nullptr;
 };
 
 // Creates every control on the dialog with its object name, caption, hint

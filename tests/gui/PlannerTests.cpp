@@ -3,6 +3,7 @@
 #include "DesignerTestSupport.h"
 #include "GuiTestRegistry.h"
 
+#include "combat/FightShip.h"
 #include "combat/HitChance.h"
 #include "map/qt/MapControl.h"
 #include "designer/PlannerButton.h"
@@ -181,6 +182,19 @@ private slots:
                     QVERIFY2(!cell.contains(QStringLiteral("nan")) && !cell.contains(QStringLiteral("inf")),
                              qPrintable(cell));
                 }
+    }
+
+    // The planner fights the design as the next save would store it: the
+    // "Line" boxes decide whether an outline is a line or a polygon.
+    void plannerTakesTheLineBoxesAsSaveDoes() {
+        auto form = openForm();
+        QVERIFY(form);
+        platform::ScopedRecordingMessages messages;
+        form->LoadDesign(design("Dreadnought"));
+        for (QCheckBox* line : form->Widgets().cbClosed) line->setChecked(!line->isChecked());
+        TfrmPlanner* planner = ShowEngagementPlanner(*form);
+        QVERIFY(planner && planner->Ships().Own);
+        QVERIFY(planner->Ships().Own->IsLine == form->Inputs().OutlineIsLine);
     }
 
     void statusCardFromTheFormShowsTheShipReady() {

@@ -86,17 +86,6 @@ private slots:
         QCOMPARE(window->Chart()->title(), QStringLiteral("17-inch gun against this design"));
         QVERIFY(window->Chart()->series().size() >= 4);
         QVERIFY(messages.recorded.empty());
-
-        // With SHIP_PROTECTION_SCREENSHOT_PATH set the window is kept there (docs/protection.png).
-        const QString target = qEnvironmentVariable("SHIP_PROTECTION_SCREENSHOT_PATH");
-        if (!target.isEmpty()) {
-            form->LoadDesign(programDir() + "Designs/" +
-                             qEnvironmentVariable("SHIP_SCREENSHOT_DESIGN", QStringLiteral("Iron Duke")).toStdString() +
-                             ".sdf");
-            window->CalibreList()->setCurrentIndex(window->CalibreList()->findData(12));
-            QCoreApplication::processEvents();   // the chart lays out its legend on the next pass
-            QVERIFY(window->grab().save(target));
-        }
     }
 };
 

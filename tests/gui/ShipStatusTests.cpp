@@ -1,7 +1,6 @@
 // The ship status card filled from sample designs: heading, summary,
 // armour, turrets and mounts, statistic boxes, targets, the hit log and the
-// log's clipboard text. The card of a sample design is kept as a screenshot
-// when SHIP_STATUS_SCREENSHOT_PATH is set (docs/status-card.png is made so).
+// log's clipboard text.
 #include "ShipStatusTestSupport.h"
 #include "GuiTestRegistry.h"
 
@@ -11,7 +10,6 @@
 
 #include <QGuiApplication>
 #include <QClipboard>
-#include <QPixmap>
 #include <QRegularExpression>
 
 using namespace statustest;
@@ -265,18 +263,6 @@ private slots:
         QCOMPARE(name, QStringLiteral("SIXTEEN"));
         QCOMPARE(torps.size(), 16);
         QCOMPARE(torps.last(), QStringLiteral("Aft (sub) 2 (2)"));
-    }
-
-    void screenshotOfTheCard() {
-        auto shown = loadSample(qEnvironmentVariable("SHIP_SCREENSHOT_DESIGN", QStringLiteral("King Edward VII")).toStdString());
-        QVERIFY(shown);
-        TdlgShipStatus& card = *cardOwner;
-        fill(card, **shown, 0);
-        card.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&card));
-        const QPixmap shot = card.grab();
-        const QString target = qEnvironmentVariable("SHIP_STATUS_SCREENSHOT_PATH");
-        if (!target.isEmpty()) QVERIFY(shot.save(target));
     }
 };
 
