@@ -12,6 +12,7 @@
 #include "designfile/DesignCheck.h"
 #include "designer/ShareCommands.h"
 #include "map/qt/MapControl.h"
+#include "explore/qt/ExploreWindow.h"
 #include "planner/PlannerButton.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
@@ -137,6 +138,7 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     BuildFormMenus(*this, History_->Stack());
     ConnectHistory();
     AddShareCommands();
+    AddExploreCommand(*this);
     FitToScreen();
     designersettings::RestoreGeometry(*this);
 }
