@@ -310,10 +310,12 @@ QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
     opponent = new QComboBox(box);
     opponent->setObjectName(QStringLiteral("cbOpponent"));
     opponent->setMaximumWidth(130);
-    std::string programDir = form_.ProgramDir();
-    if (!programDir.empty() && programDir.back() != '/') programDir.push_back('/');
-    for (const char* folder : {"Designs", "Custom Files"}) {
-        const QDir dir(q(programDir + folder));
+    auto folder = [](std::string root, const char* name) {
+        if (!root.empty() && root.back() != '/') root.push_back('/');
+        return root + name;
+    };
+    for (const std::string& path : {folder(form_.ProgramDir(), "Designs"), folder(form_.CustomFilesRoot(), "Custom Files")}) {
+        const QDir dir(q(path));
         for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name))
             opponent->addItem(name.left(name.size() - 4), dir.filePath(name));
     }
