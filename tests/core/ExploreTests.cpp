@@ -131,7 +131,8 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
     const std::string opponent = programDir() + "Designs/Derfflinger.sdf";
     ExploreRequest request;
     request.Ranges = {Range("main-calibre", "11:13"), Range("main-turrets", "3:5"), Range("fire-control", "1:3"),
-                      Range("speed", "20:22"), Range("secondary-number", "0:24:12"), Range("range", "1:2")};
+                      Range("speed", "20:22"), Range("secondary-number", "0:24:12"), Range("range", "1:2"),
+                      Range("displacement", "17600:18100"), Range("belt", "10:11:1")};
     request.Objectives = {Objective("hits:" + opponent + "@10000"), Objective("point-value"), Objective("spare")};
     const ExploreResult result = RunExplore(bundledData(), base, request);
     ASSERT_GT(result.Front.size(), 2u);
