@@ -88,11 +88,15 @@ std::vector<std::vector<std::int32_t>> Grid(const std::vector<ExploreRange>& ran
 TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
     const ExploreBase base = Base("Dreadnought.sdf");
     ExploreRequest request;
-    request.Ranges = {Range("speed", "20:23"), Range("belt", "9:12"), Range("deck", "2:3"),
+    request.Ranges = {Range("speed", "20:25"), Range("belt", "9:13"), Range("deck", "1.5:3.5"),
                       Range("main-calibre", "11:13")};
-    request.Objectives = {Objective("speed"), Objective("belt"), Objective("immune:12"), Objective("spare")};
-    for (unsigned threads : {1u, 2u, 3u}) {
+    const std::vector<ExploreObjective> three = {Objective("speed"), Objective("belt"), Objective("immune:12")};
+    std::vector<ExploreObjective> four = three;
+    four.push_back(Objective("spare"));
+    const std::pair<unsigned, std::vector<ExploreObjective>> cases[] = {{1, three}, {2, four}, {3, four}};
+    for (const auto& [threads, objectives] : cases) {
         request.Threads = threads;
+        request.Objectives = objectives;
         const ExploreResult result = RunExplore(bundledData(), base, request);
         const auto grid = Grid(request.Ranges);
         ASSERT_EQ(result.Evaluated, grid.size());
