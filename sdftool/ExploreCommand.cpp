@@ -42,7 +42,7 @@ const char* kExploreUsage =
     "  --json             one JSON object per variant and line: \"Inputs\",\n"
     "                     \"Objectives\", \"TotalWeight\", \"Displacement\"; then one\n"
     "                     line: \"Evaluated\", \"Feasible\", \"Front\", \"Seconds\"\n"
-    "  --threads N        worker threads (default: every core)\n"
+    "  --threads N        worker threads (default 0: every core)\n"
     "  --write-best DIR   write each variant of the front as \"CLASS N.sdf\" into DIR\n"
     "Grids above 50,000,000 variants are refused.\n"
     "Exit status: 0 done, 1 the base (or an opponent) cannot be read or a file\n"
@@ -110,7 +110,7 @@ int runExplore(const Args& args) {
     if (options.Files.size() != 1) return options.UsageError("one base design file is needed");
     if (request.Ranges.empty()) return options.UsageError("nothing to vary: give --vary KEY=FROM:TO[:STEP]");
     if (request.Objectives.empty()) return options.UsageError("no objective: give --objective OBJ");
-    if (threads < 0 || threads > 256) return options.UsageError("--threads must lie within 1 .. 256");
+    if (threads < 0 || threads > 256) return options.UsageError("--threads must lie within 0 .. 256 (0: every core)");
     request.Threads = static_cast<unsigned>(threads);
     if (auto problem = GridProblem(request.Ranges)) return options.UsageError(*problem);
 
