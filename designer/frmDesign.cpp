@@ -13,6 +13,7 @@
 #include "designer/ShareCommands.h"
 #include "map/qt/MapControl.h"
 #include "designer/PlannerButton.h"
+#include "designer/ExploreWindow.h"
 #include "platform/DayNumber.h"
 #include "status/ShipStatus.h"
 #include "designfile/DesignFile.h"
@@ -137,6 +138,7 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     BuildFormMenus(*this, History_->Stack());
     ConnectHistory();
     AddShareCommands();
+    AddExploreCommand(*this);
     FitToScreen();
     designersettings::RestoreGeometry(*this);
 }

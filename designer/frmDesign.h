@@ -82,6 +82,9 @@ public:
     TDesignHistory& History() { return *History_; }
     // After a committed edit: one undo step named `name` when the design changed.
     void CommitStep(const QString& name);
+    // Puts inputs on the form, keeping the first `turrets` main turrets, as
+    // one undo step named `step` (the explorer's "Apply to form").
+    void ApplyDesign(const DesignInputs& inputs, int turrets, const QString& step);
     bool IsModified() const;
     // With unsaved changes, asks "Save changes to <class>?": true when the
     // caller may go on (saved or discarded), false on Cancel or a failed save.

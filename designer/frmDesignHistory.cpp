@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <algorithm>
+
 namespace {
 
 // The caption a user knows a control by: its label, or its own text.
@@ -49,6 +51,15 @@ void TfrmDesignMain::ConnectHistory() {
 
 void TfrmDesignMain::CommitStep(const QString& name) {
     if (History_ && DesignShip_) History_->Commit(name);
+}
+
+void TfrmDesignMain::ApplyDesign(const DesignInputs& inputs, int turrets, const QString& step) {
+    if (!DesignShip_) return;
+    WriteInputs(inputs, W);
+    UpdateDisplacementStep();
+    while (static_cast<int>(DesignShip_->Turrets.size()) > std::max(turrets, 0)) DesignShip_->Turrets.pop_back();
+    Recompute();
+    CommitStep(step);
 }
 
 void TfrmDesignMain::TypedOutOfRange(QWidget* box, qlonglong typed, int value) {

@@ -27,7 +27,9 @@ private:
 };
 
 StderrMessages defaultSink;
-Messages* current = &defaultSink;
+// Each thread has its own sink, so a worker can count the messages of its
+// own recomputes; the main thread sees what it always did.
+thread_local Messages* current = &defaultSink;
 
 } // namespace
 

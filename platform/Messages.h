@@ -32,10 +32,10 @@ public:
     virtual SaveChoice askSave(const std::string& text) = 0;
 };
 
-// The process-wide sink. Defaults to one that writes to standard error and
-// answers every question with OK.
+// The sink of the calling thread. Defaults, on every thread, to one that
+// writes to standard error and answers every question with OK.
 Messages& messages();
-// Installs a sink (not owned); nullptr restores the default.
+// Installs a sink for the calling thread (not owned); nullptr restores the default.
 void setMessages(Messages* sink);
 
 struct RecordedMessage {

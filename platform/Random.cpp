@@ -3,8 +3,9 @@
 namespace platform {
 
 namespace {
-SeededRandom defaultSource(0x5eed);
-RandomSource* current = &defaultSource;
+// Per thread, as the message sink: workers draw from their own sources.
+thread_local SeededRandom defaultSource(0x5eed);
+thread_local RandomSource* current = &defaultSource;
 } // namespace
 
 std::int32_t SeededRandom::next(std::int32_t n) {

@@ -33,6 +33,7 @@ public:
     int draws = 0;
 };
 
+// The calling thread's source: each thread draws from its own.
 RandomSource& randomSource();
 void setRandomSource(RandomSource* source);  // nullptr restores the default
 // Random(n) of the rules.

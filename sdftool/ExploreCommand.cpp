@@ -1,0 +1,205 @@
+// sdftool explore: every combination of a few inputs of a design, and the
+// variants that fit and that no other variant beats on every objective.
+#include "sdftool/Commands.h"
+#include "sdftool/DesignRun.h"
+
+#include "explore/Explore.h"
+#include "platform/Encoding.h"
+#include "platform/NumberText.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+const char* kExploreUsage =
+    "Usage: sdftool explore [--data DIR] BASE.sdf --vary KEY=FROM:TO[:STEP] ... --objective OBJ ...\n"
+    "                       [--json] [--threads N] [--write-best DIR]\n"
+    "\n"
+    "Applies every combination of the varied inputs to the base design, recomputes\n"
+    "each with the design rules and keeps the variants that fit (not overweight,\n"
+    "no message from the rules). Of those it prints the ones no other variant\n"
+    "beats on every objective, best first by the first objective.\n"
+    "\n"
+    "KEY (armour in inches, in half-inch steps; the step defaults to the form's):\n"
+    "  speed (kn), displacement (t, step 500), belt, belt-ext, deck, deck-ext,\n"
+    "  turret, turret-top, ct, secondary-armour, main-calibre, secondary-calibre\n"
+    "  (in), secondary-number, tertiary-number (step 2), range (0 short .. 3\n"
+    "  extreme), fire-control (0 .. 5), torpedo-defense (0 .. 4), main-turrets\n"
+    "  (keep the first N of the base's turrets)\n"
+    "OBJ (maximised unless said):\n"
+    "  speed, belt, deck, spare (tons under the displacement), point-value,\n"
+    "  endurance (the range setting), immune:CAL (yards of immune zone against a\n"
+    "  CAL-inch gun), belt-safe:CAL (range beyond which the belt is safe,\n"
+    "  minimised), hits:FILE@RANGE (main-battery hits per minute against the\n"
+    "  design in FILE at RANGE yards, in the engagement planner's opening scene\n"
+    "  with both ships ready)\n"
+    "\n"
+    "  --json             one JSON object per variant and line: \"Inputs\",\n"
+    "                     \"Objectives\", \"TotalWeight\", \"Displacement\"; then one\n"
+    "                     line: \"Evaluated\", \"Feasible\", \"Front\", \"Seconds\"\n"
+    "  --threads N        worker threads (default 0: every core)\n"
+    "  --write-best DIR   write each variant of the front as \"CLASS N.sdf\" into DIR\n"
+    "Grids above 50,000,000 variants are refused.\n"
+    "Exit status: 0 done, 1 the base (or an opponent) cannot be read or a file\n"
+    "cannot be written, 2 usage error.\n";
+
+using Json = nlohmann::ordered_json;
+
+std::string padLeft(const std::string& text, size_t width) {
+    const size_t n = platform::utf8Length(text);
+    return n >= width ? " " + text : std::string(width - n, ' ') + text;
+}
+
+std::string number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
+std::string objectiveText(const ExploreObjective& o, double v) {
+    if (o.Kind != ObjectiveKind::Hits) return number(v);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.3f", v);
+    return buf;
+}
+
+Json valueJson(double v) {
+    if (v == static_cast<double>(static_cast<std::int64_t>(v))) return static_cast<std::int64_t>(v);
+    return v;
+}
+
+} // namespace
+
+int runExplore(const Args& args) {
+    VerbOptions options("explore", kExploreUsage);
+    ExploreRequest request;
+    bool json = false;
+    std::string writeBest;
+    std::int32_t threads = 0;
+    options.Flag("--json", json);
+    options.Integer("--threads", threads);
+    options.Text("--write-best", writeBest);
+    options.Value("--vary", [&request](const std::string& v) -> std::optional<std::string> {
+        const size_t eq = v.find('=');
+        if (eq == std::string::npos) return "'" + v + "' is not KEY=FROM:TO[:STEP]";
+        const auto input = ExploreInputFromKey(v.substr(0, eq));
+        if (!input) return "unknown key '" + v.substr(0, eq) + "' for --vary";
+        for (const auto& r : request.Ranges)
+            if (r.Input == *input) return v.substr(0, eq) + " is varied twice";
+        std::string why;
+        const auto range = ParseRange(*input, v.substr(eq + 1), &why);
+        if (!range) return why;
+        // main-turrets is bounded by the base, checked once it is read.
+        if (auto problem = RangeProblem(*range, 1000)) return *problem;
+        request.Ranges.push_back(*range);
+        return std::nullopt;
+    });
+    options.Value("--objective", [&request](const std::string& v) -> std::optional<std::string> {
+        std::string why;
+        const auto objective = ParseObjective(v, &why);
+        if (!objective) return why;
+        request.Objectives.push_back(*objective);
+        return std::nullopt;
+    });
+    if (auto exit = options.Parse(args)) return *exit;
+    if (options.Files.size() != 1) return options.UsageError("one base design file is needed");
+    if (request.Ranges.empty()) return options.UsageError("nothing to vary: give --vary KEY=FROM:TO[:STEP]");
+    if (request.Objectives.empty()) return options.UsageError("no objective: give --objective OBJ");
+    if (threads < 0 || threads > 256) return options.UsageError("--threads must lie within 0 .. 256 (0: every core)");
+    request.Threads = static_cast<unsigned>(threads);
+    if (auto problem = GridProblem(request.Ranges)) return options.UsageError(*problem);
+
+    ProgramData data;
+    LoadToolData(options.ProgramDir, data);
+    const std::string& file = options.Files[0];
+    std::string why;
+    const auto base = ReadExploreBase(ReadDesignRecord(file), data, &why);
+    if (!base) {
+        std::fprintf(stderr, "sdftool explore: cannot read design file '%s': %s\n", file.c_str(), why.c_str());
+        return 1;
+    }
+    for (const auto& r : request.Ranges)
+        if (auto problem = RangeProblem(r, base->Turrets)) return options.UsageError(*problem);
+
+    const ExploreResult result = RunExplore(data, *base, request);
+    if (!result.Problem.empty()) {
+        std::fprintf(stderr, "sdftool explore: %s\n", result.Problem.c_str());
+        return 1;
+    }
+
+    if (json) {
+        for (const ExploreVariant& v : result.Front) {
+            Json line;
+            Json inputs = Json::object(), objectives = Json::object();
+            for (size_t k = 0; k < request.Ranges.size(); ++k)
+                inputs[InfoOf(request.Ranges[k].Input).Key] = valueJson(DisplayValue(request.Ranges[k].Input, v.Values[k]));
+            for (size_t k = 0; k < request.Objectives.size(); ++k)
+                objectives[request.Objectives[k].Text] = valueJson(v.Objectives[k]);
+            line["Inputs"] = inputs;
+            line["Objectives"] = objectives;
+            line["TotalWeight"] = v.TotalWeight;
+            line["Displacement"] = v.Displacement;
+            std::printf("%s\n", line.dump(-1, ' ', false, Json::error_handler_t::replace).c_str());
+        }
+        Json summary;
+        summary["Evaluated"] = result.Evaluated;
+        summary["Feasible"] = result.Feasible;
+        summary["Front"] = result.Front.size();
+        summary["Seconds"] = std::round(result.Seconds * 1000) / 1000;
+        std::printf("%s\n", summary.dump().c_str());
+    } else {
+        std::vector<std::string> heads = {"#"};
+        for (const auto& r : request.Ranges) heads.push_back(InfoOf(r.Input).Key);
+        for (const auto& o : request.Objectives) heads.push_back(o.Text);
+        heads.push_back("Total");
+        heads.push_back("Displ.");
+        std::vector<std::vector<std::string>> rows;
+        for (size_t i = 0; i < result.Front.size(); ++i) {
+            const ExploreVariant& v = result.Front[i];
+            std::vector<std::string> row = {std::to_string(i + 1)};
+            for (size_t k = 0; k < request.Ranges.size(); ++k)
+                row.push_back(number(DisplayValue(request.Ranges[k].Input, v.Values[k])));
+            for (size_t k = 0; k < request.Objectives.size(); ++k)
+                row.push_back(objectiveText(request.Objectives[k], v.Objectives[k]));
+            row.push_back(std::to_string(v.TotalWeight));
+            row.push_back(std::to_string(v.Displacement));
+            rows.push_back(row);
+        }
+        std::vector<size_t> widths;
+        for (const auto& h : heads) widths.push_back(platform::utf8Length(h) + 1);
+        for (const auto& row : rows)
+            for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size() + 1);
+        auto print = [&widths](const std::vector<std::string>& cells) {
+            std::string line;
+            for (size_t c = 0; c < cells.size(); ++c) line += padLeft(cells[c], widths[c]);
+            std::printf("%s\n", line.c_str());
+        };
+        print(heads);
+        for (const auto& row : rows) print(row);
+        std::printf("%llu variants evaluated, %llu fit, %zu on the front, %.3f s\n",
+                    static_cast<unsigned long long>(result.Evaluated), static_cast<unsigned long long>(result.Feasible),
+                    result.Front.size(), result.Seconds);
+    }
+
+    int status = 0;
+    if (!writeBest.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(writeBest, ec);
+        for (size_t i = 0; i < result.Front.size(); ++i) {
+            int turrets = 0;
+            DesignInputs in = VariantInputs(*base, request.Ranges, result.Front[i].Values, &turrets);
+            in.Name = base->Record.ClassName + " " + std::to_string(i + 1);
+            const std::string path = (std::filesystem::path(writeBest) / (in.Name + ".sdf")).string();
+            if (!WriteVariantFile(path, *base, data, in, turrets)) {
+                std::fprintf(stderr, "sdftool explore: cannot write '%s'\n", path.c_str());
+                status = 1;
+            }
+        }
+    }
+    return status;
+}

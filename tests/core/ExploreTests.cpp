@@ -1,0 +1,215 @@
+// The design explorer against a brute force over small grids.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "TestSupport.h"
+#include "combat/Damage.h"
+#include "combat/FightShip.h"
+#include "combat/Readiness.h"
+#include "combat/ShipLayer.h"
+#include "designfile/DesignCheck.h"
+#include "designfile/DesignFile.h"
+#include "explore/Explore.h"
+
+namespace {
+
+using testsupport::bundledData;
+using testsupport::programDir;
+using testsupport::runTool;
+
+ExploreBase Base(const std::string& name) {
+    auto base = ReadExploreBase(ReadDesignRecord(programDir() + "Designs/" + name), bundledData(), nullptr);
+    EXPECT_TRUE(base);
+    return *base;
+}
+
+ExploreRange Range(const std::string& key, const std::string& text) {
+    auto r = ParseRange(*ExploreInputFromKey(key), text, nullptr);
+    EXPECT_TRUE(r) << key;
+    return *r;
+}
+
+ExploreObjective Objective(const std::string& text) {
+    auto o = ParseObjective(text, nullptr);
+    EXPECT_TRUE(o) << text;
+    return *o;
+}
+
+// A variant recomputed from scratch the way the form would, with its
+// verdict and design-rule objectives worked out independently.
+struct Checked {
+    bool feasible = false;
+    std::vector<double> objectives;
+};
+
+Checked Recheck(const ExploreBase& base, const ExploreRequest& request, const std::vector<std::int32_t>& values) {
+    int turrets = 0;
+    const DesignInputs in = VariantInputs(base, request.Ranges, values, &turrets);
+    platform::ScopedRecordingMessages recorder;
+    TDesignShip ship(bundledData());
+    ship.ClearSpecials();
+    DesignInputs loaded;
+    LoadDesignInto(base.Record, loaded, ship);
+    while (static_cast<int>(ship.Turrets.size()) > turrets) ship.Turrets.pop_back();
+    recorder.clear();
+    ApplyInputs(in, ship);
+    Checked c;
+    c.feasible = StatusOf(CheckDesign(in, ship), !recorder.recorded.empty()).Text() == "ok";
+    for (const auto& o : request.Objectives) {
+        const ProtectionRow row = ProtectionAgainst(bundledData().Weapons, ArmourOf(in), o.Calibre);
+        switch (o.Kind) {
+        case ObjectiveKind::Speed: c.objectives.push_back(in.Speed); break;
+        case ObjectiveKind::Belt: c.objectives.push_back(in.B / 2.0); break;
+        case ObjectiveKind::Spare: c.objectives.push_back(ship.Displacement - ship.Weights.TotalWeight); break;
+        case ObjectiveKind::Immune:
+            c.objectives.push_back(row.HasZone() ? std::round(row.DeckSafeWithin) - std::round(row.BeltSafeBeyond) : 0);
+            break;
+        default: c.objectives.push_back(0); break;
+        }
+    }
+    return c;
+}
+
+std::vector<std::vector<std::int32_t>> Grid(const std::vector<ExploreRange>& ranges) {
+    std::vector<std::vector<std::int32_t>> all = {{}};
+    for (const auto& r : ranges) {
+        std::vector<std::vector<std::int32_t>> next;
+        for (std::int32_t v : RangeValues(r))
+            for (const auto& head : all) {
+                next.push_back(head);
+                next.back().push_back(v);
+            }
+        all = next;
+    }
+    return all;
+}
+
+TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
+    const ExploreBase base = Base("Dreadnought.sdf");
+    ExploreRequest request;
+    request.Ranges = {Range("speed", "20:25"), Range("belt", "9:13"), Range("deck", "1.5:3.5"),
+                      Range("main-calibre", "11:13")};
+    const std::vector<ExploreObjective> three = {Objective("speed"), Objective("belt"), Objective("immune:12")};
+    std::vector<ExploreObjective> four = three;
+    four.push_back(Objective("spare"));
+    const std::pair<unsigned, std::vector<ExploreObjective>> cases[] = {{1, three}, {2, four}, {3, four}};
+    for (const auto& [threads, objectives] : cases) {
+        request.Threads = threads;
+        request.Objectives = objectives;
+        const ExploreResult result = RunExplore(bundledData(), base, request);
+        const auto grid = Grid(request.Ranges);
+        ASSERT_EQ(result.Evaluated, grid.size());
+        std::vector<std::vector<double>> front;
+        for (const ExploreVariant& v : result.Front) {
+            const Checked c = Recheck(base, request, v.Values);
+            EXPECT_TRUE(c.feasible);
+            EXPECT_EQ(c.objectives, v.Objectives);
+            front.push_back(v.Objectives);
+        }
+        for (const auto& a : front)
+            for (const auto& b : front) EXPECT_FALSE(Dominates(a, b, request.Objectives));
+        std::uint64_t feasible = 0;
+        for (const auto& values : grid) {
+            const Checked c = Recheck(base, request, values);
+            if (!c.feasible) continue;
+            ++feasible;
+            const bool kept = std::find(front.begin(), front.end(), c.objectives) != front.end();
+            const bool beaten = std::any_of(front.begin(), front.end(),
+                                            [&](const auto& f) { return Dominates(f, c.objectives, request.Objectives); });
+            EXPECT_TRUE(kept || beaten);
+        }
+        EXPECT_EQ(result.Feasible, feasible);
+        // The grid is worth searching: some variants fit, some do not, and
+        // more than one trade-off is left.
+        EXPECT_GT(feasible, 0u);
+        EXPECT_LT(feasible, grid.size());
+        EXPECT_GT(front.size(), 1u);
+    }
+}
+
+// Hits and point value come from a fighting ship patched per variant and
+// cached; each must equal the same figure of the variant's written design.
+TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
+    const ExploreBase base = Base("Dreadnought.sdf");
+    const std::string opponent = programDir() + "Designs/Derfflinger.sdf";
+    ExploreRequest request;
+    request.Ranges = {Range("main-calibre", "11:13"), Range("main-turrets", "3:5"), Range("fire-control", "1:3"),
+                      Range("speed", "20:22"), Range("secondary-number", "0:24:12"), Range("range", "1:2"),
+                      Range("displacement", "17600:18100"), Range("belt", "10:11:1")};
+    request.Objectives = {Objective("hits:" + opponent + "@10000"), Objective("point-value"), Objective("spare")};
+    const ExploreResult result = RunExplore(bundledData(), base, request);
+    ASSERT_GT(result.Front.size(), 2u);
+    const DesignRecord target = ReadDesignRecord(opponent);
+    for (const ExploreVariant& v : result.Front) {
+        int turrets = 0;
+        const DesignInputs in = VariantInputs(base, request.Ranges, v.Values, &turrets);
+        const DesignRecord record = ParseDesignRecord(VariantFileLines(base, bundledData(), in, turrets), "Variant");
+        platform::ScopedRecordingMessages quiet;
+        EngagementShips ships;
+        ships.Own = CreateShipOnLayer(record, "Variant", *ships.Map, bundledData().Preferences);
+        ships.Opponent = CreateShipOnLayer(target, target.ClassName, *ships.Map, bundledData().Preferences);
+        MakeReadyForBattle(*ships.Own, DesignRangeClass(record));
+        MakeReadyForBattle(*ships.Opponent, DesignRangeClass(target));
+        const EngagementFigures f =
+            ComputeEngagement(bundledData(), PlannerDefaultEnvironment(), ships, PlannerDefaultScenario(10000), false);
+        EXPECT_DOUBLE_EQ(v.Objectives[0], f.Own.Fire.HitsPerMinute);
+        EXPECT_EQ(v.Objectives[1], PointValue(*ships.Own, 1916));
+    }
+}
+
+TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {
+    const ExploreBase base = Base("Dreadnought.sdf");
+    const auto costs = StepCosts(base, bundledData());
+    ASSERT_FALSE(costs.empty());
+    EXPECT_EQ(costs[0].Text, "+1 kn");
+    EXPECT_GT(costs[0].Tons, 0);
+    EXPECT_EQ(StepCostText({"+1 kn", 1312, true}), "+1 kn: +1,312 t");
+    EXPECT_EQ(StepCostText({"Range Long", -40, true}), "Range Long: -40 t");
+}
+
+TEST(Explore, SdftoolPrintsTheFrontAndRefusesBadRequests) {
+    testsupport::TempDir dir;
+    const std::string d = programDir(), base = d + "Designs/Dreadnought.sdf";
+    auto r = testsupport::runTool({"explore", "--data", d, base, "--vary", "speed=20:22", "--vary", "belt=9:11",
+                                   "--objective", "speed", "--objective", "belt", "--json", "--write-best",
+                                   dir.path() + "best"},
+                                  dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<nlohmann::json> lines;
+    for (size_t at = 0, nl; (nl = r.out.find('\n', at)) != std::string::npos; at = nl + 1)
+        lines.push_back(nlohmann::json::parse(r.out.substr(at, nl - at)));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.back()["Evaluated"], 15);
+    EXPECT_EQ(lines.back()["Front"], lines.size() - 1);
+    EXPECT_TRUE(lines[0]["Inputs"].contains("belt"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() + "best/Dreadnought 1.sdf"));
+
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{"--vary", "knots=1:2", "--objective", "speed"}, 2},
+        {{"--vary", "speed=20:22", "--objective", "agility"}, 2},
+        {{"--vary", "speed=20:40", "--objective", "speed"}, 2},
+        {{"--vary", "speed=22:20", "--objective", "speed"}, 2},
+        {{"--vary", "speed=20:22:0", "--objective", "speed"}, 2},
+        {{"--vary", "belt=1:2:0.25", "--objective", "speed"}, 2},
+        {{"--vary", "main-turrets=0:40", "--objective", "speed"}, 2},
+        {{"--vary", "speed=20:22"}, 2},
+    };
+    for (const auto& [extra, status] : cases) {
+        std::vector<std::string> args = {"explore", "--data", d, base};
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_EQ(runTool(args, dir).status, status) << extra[1];
+    }
+    r = runTool({"explore", "--data", d, base, "--vary", "displacement=50:70000:1", "--vary", "speed=0:35",
+                 "--vary", "belt=0:16", "--objective", "speed"},
+                dir);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("the grid holds 83,101,788 variants"), std::string::npos) << r.err;
+    EXPECT_EQ(runTool({"explore", "--data", d, dir.path() + "None.sdf", "--vary", "speed=20:22", "--objective",
+                       "speed"},
+                      dir)
+                  .status,
+              1);
+}
+
+} // namespace
