@@ -809,14 +809,13 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
                            ExploreInput::SecondaryArmour}) {
         std::string caption = InfoOf(a).Caption;
         caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
-        step("+0.5 in " + caption, *ArmourField(in, a) < kArmourSteps - 1, [a](DesignInputs& d) { ++*ArmourField(d, a); });
+        step("+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1, [a](DesignInputs& d) { ++*ArmourField(d, a); });
     }
     step("+1 in main guns", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
     step("+1 in secondary guns", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; });
     step("+2 secondary guns", in.Secondaries + 2 <= ranges::SmallGuns.max, [](DesignInputs& d) { d.Secondaries += 2; });
-    static const char* kRanges[] = {"Short", "Medium", "Long", "Extreme"};
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
-    step(std::string("Range ") + (nextRange ? kRanges[in.Range + 1] : "(none further)"), nextRange,
+    step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"), nextRange,
          [](DesignInputs& d) { ++d.Range; });
     ApplyInputs(in, ship);
     return costs;
