@@ -13,7 +13,8 @@ set(layer_combat 4)
 set(layer_graphics 4)
 set(layer_startup 5)
 set(layer_sheets 5)
-set(layer_qt 6)          # platform/qt, map/qt, graphics/qt, sheets/qt
+set(layer_library 5)
+set(layer_qt 6)          # platform/qt, map/qt, graphics/qt, sheets/qt, library/qt
 set(layer_designer 6)
 set(layer_status 6)
 set(layer_planner 6)

@@ -12,3 +12,4 @@ int runRender(const Args& args);
 int runProtection(const Args& args);
 int runCompare(const Args& args);
 int runSheet(const Args& args);
+int runList(const Args& args);

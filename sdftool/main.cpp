@@ -24,6 +24,8 @@ const char* kUsage =
     "                       two designs side by side with the differences\n"
     "  sheet FILE [--format text|md|html|pdf] [--out PATH] [--paper a4|letter]\n"
     "                       the design's ship sheet\n"
+    "  list PATH... [--json | --csv] [--sort KEY]\n"
+    "                       one row of figures per design, sorted by any column\n"
     "\n"
     "Options:\n"
     "  --data DIR           program directory holding Data/, Designs/, Flags/ and Preferences\n"
@@ -58,6 +60,7 @@ int main(int argc, char* argv[]) {
     if (verb == "protection") return runProtection(args);
     if (verb == "compare") return runCompare(args);
     if (verb == "sheet") return runSheet(args);
+    if (verb == "list") return runList(args);
     std::fprintf(stderr, "sdftool: unknown verb '%s'\n\n%s", verb.c_str(), kUsage);
     return 2;
 }
