@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <filesystem>
 
 namespace {
 
@@ -24,11 +23,18 @@ std::string lower(std::string_view text) {
     return out;
 }
 
+// ASCII letters without regard to case; other bytes as they are (sorting
+// thousands of rows must not call into the locale per character).
+inline int lowerByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u;
+}
+
 int compareText(const std::string& a, const std::string& b) {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        const int cb = std::tolower(static_cast<unsigned char>(b[i]));
+        const int ca = lowerByte(a[i]);
+        const int cb = lowerByte(b[i]);
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
@@ -101,23 +107,10 @@ std::optional<std::string> NotADesignReason(const DesignRecord& record) {
     return std::nullopt;
 }
 
-bool LibraryFileStamp(const std::string& path, std::int64_t& size, std::int64_t& modifiedNs) {
-    std::error_code ec;
-    const std::filesystem::path p(path);
-    const auto bytes = std::filesystem::file_size(p, ec);
-    if (ec) return false;
-    const auto time = std::filesystem::last_write_time(p, ec);
-    if (ec) return false;
-    size = static_cast<std::int64_t>(bytes);
-    modifiedNs = std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
-    return true;
-}
-
 LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
     LibraryRow row;
     row.File = path;
     row.ClassName = DesignClassName(path);
-    LibraryFileStamp(path, row.FileSize, row.ModifiedNs);
     const DesignRecord record = ReadDesignRecord(path);
     if (auto why = NotADesignReason(record)) {
         row.Status = *why;

@@ -37,7 +37,7 @@ struct LibraryRow {
     std::int64_t HitPoints = 0;
     std::string Status;          // "ok" or the first problem
     std::string PictureName;
-    // What the row was built from, for caches.
+    // What the row was built from, for caches (set by the caller).
     std::int64_t FileSize = -1;
     std::int64_t ModifiedNs = 0;
 };
@@ -59,8 +59,6 @@ std::optional<std::string> NotADesignReason(const DesignRecord& record);
 // kept out of sight; the first of them, or of the design check, is the
 // status.
 LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data);
-// The size and modification time of the file now; false when it is gone.
-bool LibraryFileStamp(const std::string& path, std::int64_t& size, std::int64_t& modifiedNs);
 
 // < 0, 0, > 0. Numbers compare as numbers, texts without regard to letter
 // case; rows of files that are not designs come after the designs.

@@ -22,6 +22,7 @@ namespace {
 constexpr quint32 kCacheMagic = 0x53444c43;   // "SDLC"
 constexpr quint32 kCacheVersion = 1;
 constexpr int kSliceMs = 20;                  // work between events
+constexpr int kFlushMs = 250;                 // rows shown as they come, this often
 constexpr int kThumbnailHeight = 22;
 constexpr qsizetype kMaxWatchedFiles = 2000;
 
@@ -114,6 +115,8 @@ void TLibraryLoader::SetFolders(const QStringList& folders) {
     Model_.Remove(gone);
     Pending_.clear();
     PendingSet_.clear();
+    Batch_.clear();
+    BatchFolders_.clear();
     Unseen_.clear();
     Done_ = Total_ = 0;
     for (const QString& f : folders) {
@@ -198,7 +201,6 @@ void TLibraryLoader::Step() {
     QElapsedTimer clock;
     clock.start();
     std::vector<LibraryRow> rows;
-    std::vector<QByteArray> thumbnails;
     QSet<QString> folders;
     while (!Pending_.empty() && clock.elapsed() < kSliceMs) {
         const std::string file = Pending_.front();
@@ -214,14 +216,23 @@ void TLibraryLoader::Step() {
         folders.insert(info.absolutePath());
         if (row.IsDesign) Unseen_.push_back(file);
         rows.push_back(std::move(row));
-        thumbnails.emplace_back();
     }
     if (!rows.empty()) {
-        Model_.Upsert(std::move(rows), std::move(thumbnails));
-        emit Progress(Done_, Total_, QStringLiteral("Reading designs"));
-        for (const QString& f : folders) emit FolderChanged(f);
-        if (!Pending_.empty()) return;
+        for (auto& r : rows) Batch_.push_back(std::move(r));
+        for (const QString& f : folders) BatchFolders_.insert(f);
     }
+    // The rows reach the table a few times a second, not after every slice:
+    // each arrival filters and sorts them all again.
+    if (!Batch_.empty() && (Pending_.empty() || !SinceFlush_.isValid() || SinceFlush_.elapsed() > kFlushMs)) {
+        Model_.Upsert(std::move(Batch_), {});
+        Batch_.clear();
+        SinceFlush_.start();
+        emit Progress(Done_, Total_, QStringLiteral("Reading designs"));
+        const QSet<QString> changed = std::move(BatchFolders_);
+        BatchFolders_.clear();
+        for (const QString& f : changed) emit FolderChanged(f);
+    }
+    if (!Pending_.empty()) return;
     if (Pending_.empty()) {
         Done_ = Total_ = 0;
         const bool any = !Unseen_.empty();

@@ -8,12 +8,14 @@
 #include <QFileSystemWatcher>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
 #include <deque>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "library/DesignLibrary.h"
 
@@ -33,7 +35,7 @@ public:
     void Rescan(const QString& folder);
     // Reads one file now (after the program itself wrote it), then its folder.
     void ReadNow(const std::string& file);
-    bool Busy() const { return !Pending_.empty() || !Unseen_.empty(); }
+    bool Busy() const { return !Pending_.empty() || !Batch_.empty() || !Unseen_.empty(); }
     // Folders that could not be listed.
     const QStringList& Missing() const { return Missing_; }
     // Writes the cache when something changed since the last write.
@@ -67,6 +69,9 @@ private:
     bool CacheDirty_ = false;
     std::deque<std::string> Pending_;   // files to read
     std::unordered_set<std::string> PendingSet_;
+    std::vector<LibraryRow> Batch_;     // read, not yet in the table
+    QSet<QString> BatchFolders_;
+    QElapsedTimer SinceFlush_;
     std::deque<std::string> Unseen_;    // rows without a thumbnail
     int Done_ = 0, Total_ = 0, Drawn_ = 0;
     QFileSystemWatcher Watcher_;
