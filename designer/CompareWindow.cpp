@@ -11,7 +11,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -103,20 +102,23 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
     table->addWidget(lbNotes);
     table->addWidget(lvRows, 1);
 
-    auto* plans = new QGridLayout();
+    auto* plans = new QHBoxLayout();
     for (int i = 0; i < kMaxDesigns; ++i) {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("imgPlan%1").arg(i + 1));
         l->setFixedSize(static_cast<int>(kPlan.Width * kPlanShown), static_cast<int>(kPlan.Height * kPlanShown));
         l->setAlignment(Qt::AlignCenter);
-        plans->addWidget(l, i / 3, i % 3);
+        plans->addWidget(l);
         imgPlans.push_back(l);
     }
+    plans->addStretch();
+    table->addLayout(plans);
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(chooser);
     columns->addLayout(table, 1);
-    columns->addLayout(plans);
-    resize(1010, 640);
+    lvSources->setMaximumWidth(220);
+    lvCompared->setMaximumWidth(220);
+    resize(1010, 660);
 
     FillSources();
     connect(lvSources, &QListWidget::itemDoubleClicked, this, [this] { AddChosenSource(); });

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSaveFile>
 #include <QTransform>
 
@@ -20,10 +21,10 @@
 namespace {
 
 constexpr quint32 kCacheMagic = 0x53444c43;   // "SDLC"
-constexpr quint32 kCacheVersion = 1;
+constexpr quint32 kCacheVersion = 2;
 constexpr int kSliceMs = 20;                  // work between events
 constexpr int kFlushMs = 250;                 // rows shown as they come, this often
-constexpr int kThumbnailHeight = 22;
+constexpr int kThumbnailWidth = 110, kThumbnailHeight = 22;
 constexpr qsizetype kMaxWatchedFiles = 2000;
 
 QDataStream& operator<<(QDataStream& s, const LibraryRow& r) {
@@ -275,7 +276,12 @@ QByteArray TLibraryLoader::ThumbnailPng(const std::string& file, const ProgramDa
             }
     }
     const QImage ship = right < 0 ? *plan : plan->copy(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-2, -2, 2, 2));
-    const QImage thumb = ship.transformed(QTransform().rotate(90)).scaledToHeight(kThumbnailHeight, Qt::SmoothTransformation);
+    // Every thumbnail as wide as the others, so the class names line up.
+    const QImage turned = ship.transformed(QTransform().rotate(90))
+                              .scaled(kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage thumb(kThumbnailWidth, kThumbnailHeight, QImage::Format_ARGB32_Premultiplied);
+    thumb.fill(Qt::transparent);
+    QPainter(&thumb).drawImage((kThumbnailWidth - turned.width()) / 2, (kThumbnailHeight - turned.height()) / 2, turned);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
