@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr quint32 kCacheMagic = 0x53444c43;   // "SDLC"
@@ -64,15 +66,24 @@ QDataStream& operator>>(QDataStream& s, LibraryRow& r) {
     return s;
 }
 
-// Size and modification time as the cache keys them.
-void stamp(const QFileInfo& info, LibraryRow& row) {
-    row.FileSize = info.size();
-    row.ModifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+// Size and modification time as the cache keys them, from one stat call
+// (a QDateTime in local time would look up the time zone per file).
+struct Stamp {
+    qint64 Size = -1, ModifiedNs = 0;
+};
+
+Stamp stampOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+    return {static_cast<qint64>(st.st_size), static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-bool sameStamp(const LibraryRow& row, const QFileInfo& info) {
-    return row.FileSize == info.size() && row.ModifiedNs == info.lastModified().toMSecsSinceEpoch() * 1000000;
+void stamp(const Stamp& s, LibraryRow& row) {
+    row.FileSize = s.Size;
+    row.ModifiedNs = s.ModifiedNs;
 }
+
+bool sameStamp(const LibraryRow& row, const Stamp& s) { return row.FileSize == s.Size && row.ModifiedNs == s.ModifiedNs; }
 
 QFileInfoList designFiles(const QString& folder) {
     return QDir(folder).entryInfoList({QStringLiteral("*.sdf"), QStringLiteral("*.SDF")}, QDir::Files,
@@ -162,9 +173,10 @@ void TLibraryLoader::Rescan(const QString& folder) {
     for (const QFileInfo& info : files) {
         const QString path = info.absoluteFilePath();
         const std::string file = path.toStdString();
-        if (const LibraryRow* shown = Model_.Find(file); shown && sameStamp(*shown, info)) continue;
+        const Stamp now = stampOf(path);
+        if (const LibraryRow* shown = Model_.Find(file); shown && sameStamp(*shown, now)) continue;
         auto cached = Cache_.constFind(path);
-        if (cached != Cache_.constEnd() && sameStamp(cached->Row, info)) {
+        if (cached != Cache_.constEnd() && sameStamp(cached->Row, now)) {
             fromCache.push_back(cached->Row);
             thumbnails.push_back(cached->Thumbnail);
             if (cached->Thumbnail.isEmpty()) Unseen_.push_back(file);
@@ -185,7 +197,7 @@ void TLibraryLoader::ReadNow(const std::string& file) {
     const QFileInfo info(QString::fromStdString(file));
     if (info.exists()) {
         LibraryRow row = BuildLibraryRow(info.absoluteFilePath().toStdString(), Data_);
-        stamp(info, row);
+        stamp(stampOf(info.absoluteFilePath()), row);
         Cache_.insert(info.absoluteFilePath(), Cached{row, {}});
         CacheDirty_ = true;
         if (row.IsDesign) Unseen_.push_back(row.File);
@@ -211,7 +223,7 @@ void TLibraryLoader::Step() {
         const QFileInfo info(QString::fromStdString(file));
         if (!info.exists()) continue;
         LibraryRow row = BuildLibraryRow(file, Data_);
-        stamp(info, row);
+        stamp(stampOf(info.absoluteFilePath()), row);
         Cache_.insert(info.absoluteFilePath(), Cached{row, {}});
         CacheDirty_ = true;
         folders.insert(info.absolutePath());
@@ -308,6 +320,9 @@ void TLibraryLoader::LoadCache() {
 
 void TLibraryLoader::SaveCache() {
     if (CacheFile_.isEmpty() || !CacheDirty_) return;
+    // Files gone since they were read leave the cache too.
+    for (auto it = Cache_.begin(); it != Cache_.end();)
+        it = QFileInfo::exists(it.key()) ? std::next(it) : Cache_.erase(it);
     QDir().mkpath(QFileInfo(CacheFile_).absolutePath());
     QSaveFile file(CacheFile_);
     if (!file.open(QIODevice::WriteOnly)) return;   // a cache that cannot be written is only slower

@@ -185,7 +185,9 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
         UpdateButtons();
     });
     connect(lvDesigns, &QTableView::doubleClicked, this, &TfrmLibrary::OpenSelected);
-    connect(new QShortcut(QKeySequence(Qt::Key_Return), lvDesigns), &QShortcut::activated, this, &TfrmLibrary::OpenSelected);
+    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), lvDesigns);
+    enter->setContext(Qt::WidgetShortcut);   // Enter in the search box or a filter opens nothing
+    connect(enter, &QShortcut::activated, this, &TfrmLibrary::OpenSelected);
     connect(bnOpen, &QPushButton::clicked, this, &TfrmLibrary::OpenSelected);
     connect(bnCompare, &QPushButton::clicked, this, &TfrmLibrary::CompareSelected);
     connect(bnDuplicate, &QPushButton::clicked, this, [this] {
