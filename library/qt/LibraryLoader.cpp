@@ -102,7 +102,12 @@ TLibraryLoader::TLibraryLoader(const ProgramData& data, TLibraryModel& model, QS
     connect(&RescanTimer_, &QTimer::timeout, this, [this] {
         const QStringList folders = ChangedFolders_;
         ChangedFolders_.clear();
-        for (const QString& f : folders) Rescan(f);
+        for (const QString& f : folders) {
+            if (Folders_.contains(f)) Rescan(f);
+            // A missing folder's parent is watched, so it is seen coming back.
+            for (const QString& missing : QStringList(Missing_))
+                if (QFileInfo(missing).absolutePath() == f) Rescan(missing);
+        }
     });
     connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this, [this](const QString& folder) {
         if (!ChangedFolders_.contains(folder)) ChangedFolders_ << folder;
@@ -143,6 +148,8 @@ void TLibraryLoader::Rescan(const QString& folder) {
     const bool listed = QFileInfo(folder).isDir();
     if (!listed) {
         if (!Missing_.contains(folder)) Missing_ << folder;
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (QFileInfo(parent).isDir() && !Watcher_.directories().contains(parent)) Watcher_.addPath(parent);
     } else {
         Missing_.removeAll(folder);
         if (!Watcher_.directories().contains(folder)) Watcher_.addPath(folder);

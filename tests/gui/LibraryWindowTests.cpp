@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
@@ -142,6 +143,15 @@ private slots:
         const std::string copy = library->Duplicate(design("Kongo"));
         QCOMPARE(copy, design("Kongo copy"));
         QVERIFY(library->Model().Find(copy));
+
+        // The folder vanishes and comes back.
+        const QString designs = QString::fromStdString(dir->path() + "Designs");
+        const int rows = library->Model().rowCount();
+        QVERIFY(QProcess::execute(QStringLiteral("mv"), {designs, designs + QStringLiteral("-away")}) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(library->Model().rowCount(), 0, 2000);
+        QVERIFY(library->lbStatus->text().contains(QStringLiteral("folder missing")));
+        QVERIFY(QProcess::execute(QStringLiteral("mv"), {designs + QStringLiteral("-away"), designs}) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(library->Model().rowCount(), rows, 2000);
     }
 };
 
