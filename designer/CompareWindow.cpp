@@ -2,38 +2,48 @@
 
 #include "graphics/qt/PlanImage.h"
 #include "platform/FileDialogs.h"
+#include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
 
-#include <QComboBox>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QDir>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QTextDocument>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using platform::toQ;
 
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-// The design form's plan view, both designs drawn at its scale and shown
-// at kPlanShown of its size.
+// The design form's plan view: every design drawn at its scale and shown
+// at kPlanShown of its size, so lengths compare by eye.
 const TPlanImageOptions kPlan{};
-constexpr double kPlanShown = 0.7;
+constexpr double kPlanShown = 0.45;
 
-QLabel* planLabel(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setFixedSize(static_cast<int>(kPlan.Width * kPlanShown), static_cast<int>(kPlan.Height * kPlanShown));
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAlignment(Qt::AlignCenter);
-    return l;
+enum ExportKind { kPdfA4, kPdfLetter, kHtml, kMarkdown, kCsv };
+const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTML|*.html;*.htm", "Markdown|*.md",
+                                      "CSV|*.csv"};
+
+std::optional<QImage> planOf(const DesignRecord& record, const ProgramData& data) {
+    const platform::ScopedRecordingMessages quiet;   // the rows already carry the design's problems
+    return RenderDesignPlan(record, data.Preferences, kPlan);
 }
 
 } // namespace
@@ -46,155 +56,284 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
       FormDesign_(std::move(formDesign)) {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(QStringLiteral("Compare designs"));
-    auto* grid = new QGridLayout();
-    cbFirst = new QComboBox(this);
-    cbSecond = new QComboBox(this);
-    bnOpenFirst = new QPushButton(QStringLiteral("Open..."), this);
-    bnOpenSecond = new QPushButton(QStringLiteral("Open..."), this);
-    cbFirst->setObjectName(QStringLiteral("cbFirst"));
-    cbSecond->setObjectName(QStringLiteral("cbSecond"));
-    bnOpenFirst->setObjectName(QStringLiteral("bnOpenFirst"));
-    bnOpenSecond->setObjectName(QStringLiteral("bnOpenSecond"));
-    grid->addWidget(new QLabel(QStringLiteral("First"), this), 0, 0);
-    grid->addWidget(cbFirst, 0, 1);
-    grid->addWidget(bnOpenFirst, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Second"), this), 1, 0);
-    grid->addWidget(cbSecond, 1, 1);
-    grid->addWidget(bnOpenSecond, 1, 2);
-    grid->setColumnStretch(1, 1);
+
+    lvSources = new QListWidget(this);
+    lvSources->setObjectName(QStringLiteral("lvSources"));
+    lvSources->setToolTip(QStringLiteral("Type a class name to find it; double-click to add it"));
+    lvCompared = new QListWidget(this);
+    lvCompared->setObjectName(QStringLiteral("lvCompared"));
+    lvCompared->setMaximumHeight(118);
+    bnAdd = new QPushButton(QStringLiteral("Add"), this);
+    bnOpen = new QPushButton(QStringLiteral("Open..."), this);
+    bnRemove = new QPushButton(QStringLiteral("Remove"), this);
+    bnCopy = new QPushButton(QStringLiteral("Copy"), this);
+    bnExport = new QPushButton(QStringLiteral("Export..."), this);
+    const std::pair<QPushButton*, const char*> names[] = {
+        {bnAdd, "bnAdd"}, {bnOpen, "bnOpen"}, {bnRemove, "bnRemove"}, {bnCopy, "bnCopy"}, {bnExport, "bnExport"}};
+    for (const auto& [button, name] : names)
+        button->setObjectName(QLatin1String(name));
+
+    auto* chooser = new QVBoxLayout();
+    chooser->addWidget(new QLabel(QStringLiteral("Designs"), this));
+    chooser->addWidget(lvSources, 1);
+    auto* addRow = new QHBoxLayout();
+    addRow->addWidget(bnAdd);
+    addRow->addWidget(bnOpen);
+    chooser->addLayout(addRow);
+    chooser->addWidget(new QLabel(QStringLiteral("Compared (the first is the reference)"), this));
+    chooser->addWidget(lvCompared);
+    auto* actions = new QHBoxLayout();
+    actions->addWidget(bnRemove);
+    actions->addStretch();
+    chooser->addLayout(actions);
+    auto* share = new QHBoxLayout();
+    share->addWidget(bnCopy);
+    share->addWidget(bnExport);
+    chooser->addLayout(share);
 
     lbNotes = new QLabel(this);
     lbNotes->setObjectName(QStringLiteral("lbNotes"));
     lbNotes->setWordWrap(true);
-
     lvRows = new QTreeWidget(this);
     lvRows->setObjectName(QStringLiteral("lvRows"));
     lvRows->setRootIsDecorated(false);
-    lvRows->setAlternatingRowColors(false);
-    lvRows->setHeaderLabels({QStringLiteral("Group"), QStringLiteral("Figure"), QStringLiteral("First"),
-                             QStringLiteral("Second"), QStringLiteral("Difference")});
     lvRows->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto* table = new QVBoxLayout();
+    table->addWidget(lbNotes);
+    table->addWidget(lvRows, 1);
 
-    imgFirst = planLabel(this, "imgFirst");
-    imgSecond = planLabel(this, "imgSecond");
     auto* plans = new QHBoxLayout();
-    plans->addWidget(imgFirst, 0, Qt::AlignTop);
-    plans->addWidget(imgSecond, 0, Qt::AlignTop);
-
-    auto* left = new QVBoxLayout();
-    left->addLayout(grid);
-    left->addWidget(lbNotes);
-    left->addWidget(lvRows, 1);
+    for (int i = 0; i < kMaxDesigns; ++i) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QStringLiteral("imgPlan%1").arg(i + 1));
+        l->setFixedSize(static_cast<int>(kPlan.Width * kPlanShown), static_cast<int>(kPlan.Height * kPlanShown));
+        l->setAlignment(Qt::AlignCenter);
+        plans->addWidget(l);
+        imgPlans.push_back(l);
+    }
+    plans->addStretch();
+    table->addLayout(plans);
     auto* columns = new QHBoxLayout(this);
-    columns->addLayout(left, 1);
-    columns->addLayout(plans);
-    resize(1010, 640);
+    columns->addLayout(chooser);
+    columns->addLayout(table, 1);
+    lvSources->setMaximumWidth(220);
+    lvCompared->setMaximumWidth(220);
+    resize(1010, 660);
 
-    FillSources(cbFirst, true);
-    FillSources(cbSecond, false);
-    connect(cbFirst, &QComboBox::activated, this, [this](int i) { SourceChosen(0, i); });
-    connect(cbSecond, &QComboBox::activated, this, [this](int i) { SourceChosen(1, i); });
-    connect(bnOpenFirst, &QPushButton::clicked, this, [this] { OpenFile(0); });
-    connect(bnOpenSecond, &QPushButton::clicked, this, [this] { OpenFile(1); });
+    FillSources();
+    connect(lvSources, &QListWidget::itemDoubleClicked, this, [this] { AddChosenSource(); });
+    connect(bnAdd, &QPushButton::clicked, this, [this] { AddChosenSource(); });
+    connect(bnOpen, &QPushButton::clicked, this, [this] { OpenFile(); });
+    connect(bnRemove, &QPushButton::clicked, this, [this] { RemoveChosen(); });
+    connect(bnCopy, &QPushButton::clicked, this, &TfrmCompare::Copy);
+    connect(bnExport, &QPushButton::clicked, this, &TfrmCompare::Export);
     UseFormDesign();
 }
 
-void TfrmCompare::FillSources(QComboBox* box, bool withForm) {
-    box->addItem(withForm ? QStringLiteral("The design on the form") : QStringLiteral("(choose a design)"));
+void TfrmCompare::FillSources() {
+    // Class name first, so typing its first letters finds it.
     for (const auto& [folder, root] : {std::pair<const char*, std::string>{"Designs", ProgramDir_},
                                        std::pair<const char*, std::string>{"Custom Files", CustomFilesRoot_}}) {
         const QDir dir(toQ(platform::resolvePath(root + folder)));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
-            box->addItem(QLatin1String(folder) + QLatin1Char('/') + name.left(name.size() - 4), dir.filePath(name));
+        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+            auto* item = new QListWidgetItem(name.left(name.size() - 4) + QStringLiteral("  (") + QLatin1String(folder) +
+                                             QLatin1Char(')'), lvSources);
+            item->setData(kPathRole, dir.filePath(name));
+        }
     }
 }
 
-void TfrmCompare::SourceChosen(int side, int index) {
-    if (index <= 0) {
-        if (side == 0) UseFormDesign();
-        return;
-    }
-    QComboBox* box = side == 0 ? cbFirst : cbSecond;
-    SetFile(side, box->itemData(index, kPathRole).toString().toStdString());
+void TfrmCompare::AddChosenSource() {
+    for (QListWidgetItem* item : lvSources->selectedItems())
+        if (!SetFile(Count(), item->data(kPathRole).toString().toStdString())) return;
 }
 
-void TfrmCompare::OpenFile(int side) {
+void TfrmCompare::OpenFile() {
     platform::OpenFileRequest request;
-    request.title = side == 0 ? "First design" : "Second design";
+    request.title = "Compare with";
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
     request.startDirectory = platform::resolvePath(ProgramDir_ + "Designs");
     request.existingOnly = true;
-    if (auto path = platform::fileDialogs().openFile(request)) SetFile(side, *path);
+    if (auto path = platform::fileDialogs().openFile(request)) SetFile(Count(), *path);
+}
+
+void TfrmCompare::RemoveChosen() {
+    const int row = lvCompared->currentRow();
+    if (row < 0 || row >= Count() || Count() <= 1) return;
+    Records_.erase(Records_.begin() + row);
+    Titles_.erase(Titles_.begin() + row);
+    Refresh();
 }
 
 bool TfrmCompare::SetFile(int side, const std::string& path) {
+    if (side >= kMaxDesigns) {
+        platform::messages().notice("At most six designs can be compared at once.");
+        return false;
+    }
     DesignRecord record = ReadDesignRecord(path);
     if (!record.Readable) {
         platform::messages().notice("Cannot read design file: " + path);
         return false;
     }
-    QComboBox* box = side == 0 ? cbFirst : cbSecond;
-    const QSignalBlocker block(box);
-    int at = box->findData(toQ(path), kPathRole);
-    if (at < 0) {
-        box->addItem(toQ(platform::fileNameOf(path)), toQ(path));
-        at = box->count() - 1;
-    }
-    box->setCurrentIndex(at);
+    side = std::clamp(side, 0, Count());
+    if (side == Count()) Titles_.emplace_back();
+    Titles_[static_cast<size_t>(side)] = path;
     SetRecord(side, record);
     return true;
 }
 
 void TfrmCompare::SetRecord(int side, const DesignRecord& record) {
-    Records_[side] = record;
-    Chosen_[side] = true;
+    side = std::clamp(side, 0, std::min(Count(), kMaxDesigns - 1));
+    if (side == Count()) Records_.emplace_back();
+    if (Titles_.size() < Records_.size()) Titles_.resize(Records_.size());
+    Records_[static_cast<size_t>(side)] = record;
     Refresh();
 }
 
-void TfrmCompare::UseFormDesign() {
-    {
-        const QSignalBlocker block(cbFirst);
-        cbFirst->setCurrentIndex(0);
+bool TfrmCompare::SetFiles(const std::vector<std::string>& paths) {
+    if (paths.size() > static_cast<size_t>(kMaxDesigns)) {
+        platform::messages().notice("At most six designs can be compared at once.");
+        return false;
     }
-    if (FormDesign_) SetRecord(0, FormDesign_());
+    std::vector<DesignRecord> records;
+    for (const auto& path : paths) {
+        records.push_back(ReadDesignRecord(path));
+        if (!records.back().Readable) {
+            platform::messages().notice("Cannot read design file: " + path);
+            return false;
+        }
+    }
+    Records_ = std::move(records);
+    Titles_ = paths;
+    Refresh();
+    return true;
+}
+
+void TfrmCompare::UseFormDesign() {
+    if (!FormDesign_) return;
+    if (Records_.empty()) {
+        Records_.emplace_back();
+        Titles_.emplace_back();
+    }
+    Titles_[0].clear();
+    SetRecord(0, FormDesign_());
 }
 
 void TfrmCompare::Refresh() {
-    const DesignSummary first = BuildDesignSummary(Records_[0], Data_);
-    const DesignSummary second = Chosen_[1] ? BuildDesignSummary(Records_[1], Data_) : DesignSummary{};
+    std::vector<DesignSummary> summaries;
+    for (const auto& r : Records_) summaries.push_back(BuildDesignSummary(r, Data_));
+    Comparison_ = CompareManyDesigns(summaries);
+    if (Count() < 2) Comparison_.Notes = {"Choose a second design to compare with."};
+
+    lvCompared->clear();
+    for (int i = 0; i < Count(); ++i)
+        lvCompared->addItem((Titles_[static_cast<size_t>(i)].empty() ? QStringLiteral("The design on the form: ")
+                                                                     : QString()) +
+                            toQ(Comparison_.Names[static_cast<size_t>(i)]) +
+                            (Titles_[static_cast<size_t>(i)].empty()
+                                 ? QString()
+                                 : QStringLiteral("  (") + toQ(Titles_[static_cast<size_t>(i)]) + QLatin1Char(')')));
+
     lvRows->clear();
-    lbNotes->clear();
-    // Without a second design the first one's figures stand alone.
-    Comparison_ = Chosen_[1] ? CompareDesigns(first, second) : CompareDesigns(first, first);
-    if (!Chosen_[1]) {
-        for (auto& row : Comparison_.Rows) row.B.clear();
-        Comparison_.Notes = {"Choose a second design to compare with."};
-        Comparison_.NameB.clear();
+    QStringList header{QStringLiteral("Group"), QStringLiteral("Figure")};
+    for (size_t i = 0; i < Comparison_.Names.size(); ++i) {
+        header << toQ(Comparison_.Names[i]);
+        if (i > 0) header << QStringLiteral("\u0394 ") + toQ(Comparison_.Names[i]);
     }
-    lvRows->headerItem()->setText(2, toQ(Comparison_.NameA));
-    lvRows->headerItem()->setText(3, toQ(Comparison_.NameB.empty() ? "Second" : Comparison_.NameB));
+    lvRows->setColumnCount(static_cast<int>(header.size()));
+    lvRows->setHeaderLabels(header);
     QString notes;
     for (const auto& n : Comparison_.Notes) notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + toQ(n);
     lbNotes->setText(notes);
     std::string group;
     for (const auto& r : Comparison_.Rows) {
         // Each group named on its first row only.
-        const QString groupText = r.Group == group ? QString() : toQ(r.Group);
+        QStringList cells{r.Group == group ? QString() : toQ(r.Group), toQ(r.Label)};
         group = r.Group;
-        auto* item = new QTreeWidgetItem(lvRows, {groupText, toQ(r.Label), toQ(r.A), toQ(r.B), toQ(r.Difference)});
-        for (int c = 2; c <= 4; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-        if (r.Differs && Chosen_[1])
-            for (int c = 0; c < 5; ++c) item->setBackground(c, DifferenceColour());
+        for (size_t i = 0; i < r.Values.size(); ++i) {
+            cells << toQ(r.Values[i]);
+            if (i > 0) cells << toQ(r.Differences[i]);
+        }
+        auto* item = new QTreeWidgetItem(lvRows, cells);
+        for (int c = 2; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        if (r.Differs && Count() > 1)
+            for (int c = 0; c < cells.size(); ++c) item->setBackground(c, DifferenceColour());
     }
-    auto plan = [&](const DesignRecord& record, bool chosen, QLabel* label) {
+    for (int i = 0; i < kMaxDesigns; ++i) {
+        QLabel* label = imgPlans[static_cast<size_t>(i)];
         label->clear();
-        if (!chosen) return;
-        const platform::ScopedRecordingMessages quiet;   // the rows already carry the design's problems
-        if (auto image = RenderDesignPlan(record, Data_.Preferences, kPlan))
+        label->setToolTip({});
+        label->setFrameStyle(i < Count() ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        if (i >= Count()) continue;
+        label->setToolTip(toQ(Comparison_.Names[static_cast<size_t>(i)]));
+        if (auto image = planOf(Records_[static_cast<size_t>(i)], Data_))
             label->setPixmap(QPixmap::fromImage(image->scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         else label->setText(QStringLiteral("No plan view"));
-    };
-    plan(Records_[0], Chosen_[0], imgFirst);
-    plan(Records_[1], Chosen_[1], imgSecond);
+    }
+}
+
+void TfrmCompare::Copy() {
+    auto* mime = new QMimeData;
+    mime->setText(toQ(RenderManyComparison(Comparison_, ComparisonFormat::Text)));
+    mime->setHtml(toQ(RenderManyComparison(Comparison_, ComparisonFormat::Html)));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void TfrmCompare::Export() {
+    platform::SaveFileRequest request;
+    request.title = "Export comparison";
+    request.filters.assign(std::begin(kExportFilters), std::end(kExportFilters));
+    request.startDirectory = platform::resolvePath(CustomFilesRoot_ + "Custom Files");
+    request.suggestedName = "Comparison.pdf";
+    const auto choice = platform::fileDialogs().saveFile(request);
+    if (!choice) return;
+    std::string bytes;
+    switch (choice->filter) {
+    case kHtml: bytes = RenderManyComparison(Comparison_, ComparisonFormat::Html); break;
+    case kMarkdown: bytes = RenderManyComparison(Comparison_, ComparisonFormat::Markdown); break;
+    case kCsv: bytes = RenderManyComparison(Comparison_, ComparisonFormat::Csv); break;
+    default: {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        // The table on a landscape page, the plan views under it at one scale.
+        QTextDocument doc;
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(Count() > 3 ? 6.5 : 8);
+        doc.setDefaultFont(font);
+        std::string html = RenderManyComparison(Comparison_, ComparisonFormat::Html);
+        std::string plans = "<table><tr>";
+        for (int i = 0; i < Count(); ++i) {
+            const auto image = planOf(Records_[static_cast<size_t>(i)], Data_);
+            if (!image) continue;
+            const QString url = QStringLiteral("compare:plan%1").arg(i);
+            doc.addResource(QTextDocument::ImageResource, QUrl(url), *image);
+            plans += "<td align=\"center\"><img src=\"" + url.toStdString() + "\" width=\"" +
+                     std::to_string(static_cast<int>(kPlan.Width * kPlanShown)) + "\"><br>" +
+                     Comparison_.Names[static_cast<size_t>(i)] + "</td>";
+        }
+        plans += "</tr></table>\n";
+        html.insert(html.rfind("</body>"), plans);
+        doc.setHtml(toQ(html));
+        QByteArray pdf;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setPageLayout(QPageLayout(QPageSize(choice->filter == kPdfLetter ? QPageSize::Letter : QPageSize::A4),
+                                             QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+            writer.setTitle(QStringLiteral("Comparison of designs"));
+            writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION_TEXT));
+            doc.print(&writer);
+        }
+        QApplication::restoreOverrideCursor();
+        bytes.assign(pdf.constData(), static_cast<size_t>(pdf.size()));
+    }
+    }
+    std::string why;
+    if (bytes.empty() || !platform::writeBytes(choice->path, bytes, &why)) {
+        platform::messages().notice("Error exporting comparison " + choice->path + "\r" +
+                                    (why.empty() ? std::string("The file could not be made.") : why));
+        return;
+    }
+    platform::messages().notice("Comparison exported to file: " + choice->path);
 }

@@ -1,62 +1,78 @@
 #pragma once
-// The compare window: two designs side by side, one row per input and per
-// figure with the differences highlighted, and both plan views at the same
-// scale. The first design is the one on the design form (unsaved changes
-// included) unless another file is chosen; the second comes from Designs/,
-// Custom Files/ or any file.
+// The compare window: two to six designs side by side, one row per input
+// and per figure with each design's difference from the first, differing
+// rows highlighted, and the plan views at one scale. The first design is
+// the one on the design form (unsaved changes included) unless files are
+// chosen; the others come from Designs/, Custom Files/ or any file. The
+// table can be copied (text and HTML) and exported (PDF, HTML, Markdown,
+// CSV).
 #include <QDialog>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "designfile/DesignRecord.h"
 #include "sheets/DesignCompare.h"
 #include "tables/ProgramData.h"
 
-class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTreeWidget;
 
 class TfrmCompare : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kMaxDesigns = 6;
+
     // formDesign gives the design on the form as it is now.
     TfrmCompare(const ProgramData& data, std::string programDir, std::string customFilesRoot,
                 std::function<DesignRecord()> formDesign, QWidget* parent = nullptr);
 
-    // Side 0 is the first design, 1 the second. A file that cannot be read
-    // leaves the side as it was (after the message) and gives false.
+    // Puts a file at place `side` (0 the first; Count() adds one). A file
+    // that cannot be read, or a seventh design, leaves the comparison as it
+    // was (after the message) and gives false.
     bool SetFile(int side, const std::string& path);
     void SetRecord(int side, const DesignRecord& record);
+    // The comparison of these files alone, in this order; false (after the
+    // message) when one cannot be read or there are more than six.
+    bool SetFiles(const std::vector<std::string>& paths);
     // The first side back to the design on the form, taken again.
     void UseFormDesign();
+    int Count() const { return static_cast<int>(Records_.size()); }
 
-    const DesignComparison& Comparison() const { return Comparison_; }
+    const ManyComparison& Comparison() const { return Comparison_; }
 
-    QComboBox* cbFirst = nullptr;
-    QComboBox* cbSecond = nullptr;
-    QPushButton* bnOpenFirst = nullptr;
-    QPushButton* bnOpenSecond = nullptr;
+    void Copy();
+    void Export();
+
+    QListWidget* lvSources = nullptr;    // every design offered; typing finds a class
+    QListWidget* lvCompared = nullptr;   // the designs compared, the first on top
+    QPushButton* bnAdd = nullptr;
+    QPushButton* bnOpen = nullptr;
+    QPushButton* bnRemove = nullptr;
+    QPushButton* bnCopy = nullptr;
+    QPushButton* bnExport = nullptr;
     QLabel* lbNotes = nullptr;
     QTreeWidget* lvRows = nullptr;
-    QLabel* imgFirst = nullptr;
-    QLabel* imgSecond = nullptr;
+    std::vector<QLabel*> imgPlans;       // kMaxDesigns, those beyond Count() empty
 
     // Background of a row that differs.
     static QColor DifferenceColour();
 
 private:
-    void FillSources(QComboBox* box, bool withForm);
-    void SourceChosen(int side, int index);
-    void OpenFile(int side);
+    void FillSources();
+    void AddChosenSource();
+    void OpenFile();
+    void RemoveChosen();
     void Refresh();
 
     const ProgramData& Data_;
     std::string ProgramDir_;
     std::string CustomFilesRoot_;
     std::function<DesignRecord()> FormDesign_;
-    DesignRecord Records_[2];
-    bool Chosen_[2] = {false, false};
-    DesignComparison Comparison_;
+    std::vector<DesignRecord> Records_;
+    std::vector<std::string> Titles_;
+    ManyComparison Comparison_;
 };

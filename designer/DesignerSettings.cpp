@@ -36,3 +36,11 @@ bool RestoreGeometry(QWidget& window) {
 }
 
 } // namespace designersettings
+
+namespace designersettings {
+
+QStringList LibraryFolders() { return store().value(QStringLiteral("library/folders")).toStringList(); }
+
+void SetLibraryFolders(const QStringList& folders) { store().setValue(QStringLiteral("library/folders"), folders); }
+
+} // namespace designersettings

@@ -3,6 +3,7 @@
 // and the last folder of each file dialog. Kept with QSettings in the user's
 // configuration directory; the game's Preferences file is never written.
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -19,5 +20,13 @@ void RememberFolder(const char* dialog, const std::string& chosenPath);
 void SaveGeometry(const QWidget& window);
 // False when nothing was remembered.
 bool RestoreGeometry(QWidget& window);
+
+} // namespace designersettings
+
+namespace designersettings {
+
+// The folders added to the design library.
+QStringList LibraryFolders();
+void SetLibraryFolders(const QStringList& folders);
 
 } // namespace designersettings

@@ -1,5 +1,7 @@
 #include "designer/FormMenus.h"
 
+#include "designer/LibraryWindow.h"
+
 #include "designer/frmDesign.h"
 #include "designfile/DesignInputs.h"
 #include "platform/qt/QtMessages.h"
@@ -47,6 +49,8 @@ void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
                      &QAction::triggered, &form, &TfrmDesignMain::bnSaveClick);
     QObject::connect(addAction(file, "Save &as...", {QKeySequence(QStringLiteral("Ctrl+Shift+S"))}, "actSaveAs"),
                      &QAction::triggered, &form, &TfrmDesignMain::SaveAsClick);
+    QObject::connect(addAction(file, "&Library...", {QKeySequence(QStringLiteral("Ctrl+L"))}, "actLibrary"),
+                     &QAction::triggered, &form, [&form] { ShowLibrary(form); });
     file->addSeparator();
     QObject::connect(addAction(file, "E&xit", {QKeySequence(QStringLiteral("Ctrl+Q"))}, "actExit"),
                      &QAction::triggered, &form, &TfrmDesignMain::ExitClick);
@@ -82,6 +86,7 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "<tr><td><b>Ctrl+Shift+S</b></td><td>Save as... (any folder)</td></tr>"
                "<tr><td><b>Ctrl+O</b></td><td>Load (from Designs)</td></tr>"
                "<tr><td><b>Ctrl+Shift+O</b></td><td>Load custom (from Custom Files)</td></tr>"
+               "<tr><td><b>Ctrl+L</b></td><td>Library: every design, sorted, searched and compared</td></tr>"
                "<tr><td><b>Ctrl+Z</b></td><td>Undo the last change</td></tr>"
                "<tr><td><b>Ctrl+Shift+Z, Ctrl+Y</b></td><td>Redo</td></tr>"
                "<tr><td><b>Ctrl+Q</b></td><td>Exit</td></tr>"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# bench-check.sh [SDFTOOL] [COUNT]: CPU time (user+sys) of `sdftool check`
+# bench-check.sh [SDFTOOL] [COUNT] [VERB]: CPU time (user+sys) of `sdftool VERB`
+# (check by default; list takes the same files)
 # over COUNT design files (10,000 by default) against `cat` over the same
 # files. The files are the sample designs under new names, each with its
 # displacement, speed and first turret varied so no two are alike.
@@ -7,6 +8,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="${1:-$root/build/bin/sdftool}"
 count="${2:-10000}"
+verb="${3:-check}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/designs"
@@ -34,8 +36,8 @@ cpu() {  # user+sys seconds of a command, its output discarded
 }
 cat "$work"/designs/*.sdf > /dev/null   # warm the page cache for both
 catTime=$(cpu cat "$work"/designs/*.sdf)
-checkTime=$(cpu "$tool" check --data "$root/" "$work/designs")
+checkTime=$(cpu "$tool" "$verb" --data "$root/" "$work/designs")
 echo "files: $count"
 echo "cat:   ${catTime} s"
-echo "check: ${checkTime} s"
+echo "$verb: ${checkTime} s"
 awk -v a="$checkTime" -v b="$catTime" 'BEGIN { if (b > 0) printf "ratio: %.1f\n", a / b }'

@@ -13,3 +13,4 @@ int runProtection(const Args& args);
 int runCompare(const Args& args);
 int runSheet(const Args& args);
 int runExplore(const Args& args);
+int runList(const Args& args);

@@ -26,6 +26,8 @@ const char* kUsage =
     "                       the design's ship sheet\n"
     "  explore BASE --vary KEY=FROM:TO[:STEP] ... --objective OBJ ... [--json]\n"
     "                       the variants of a design that fit and the best trade-offs among them\n"
+    "  list PATH... [--json | --csv] [--sort KEY]\n"
+    "                       one row of figures per design, sorted by any column\n"
     "\n"
     "Options:\n"
     "  --data DIR           program directory holding Data/, Designs/, Flags/ and Preferences\n"
@@ -61,6 +63,7 @@ int main(int argc, char* argv[]) {
     if (verb == "compare") return runCompare(args);
     if (verb == "sheet") return runSheet(args);
     if (verb == "explore") return runExplore(args);
+    if (verb == "list") return runList(args);
     std::fprintf(stderr, "sdftool: unknown verb '%s'\n\n%s", verb.c_str(), kUsage);
     return 2;
 }

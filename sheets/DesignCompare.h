@@ -25,3 +25,26 @@ DesignComparison CompareDesigns(const DesignSummary& a, const DesignSummary& b);
 // The table as aligned text: Group, Figure, the two designs, Difference; a
 // "*" marks rows that differ. Notes come first.
 std::string RenderComparisonText(const DesignComparison& comparison);
+
+// Two to six designs side by side: each figure with its difference from the
+// first design.
+struct ManyCompareRow {
+    std::string Group;
+    std::string Label;
+    std::vector<std::string> Values;        // one per design; "-" when it lacks the figure
+    std::vector<std::string> Differences;   // from the first; the first's own is empty
+    bool Differs = false;                   // some value is not the first's
+};
+
+struct ManyComparison {
+    std::vector<std::string> Names;
+    std::vector<std::string> Notes;
+    std::vector<ManyCompareRow> Rows;
+};
+
+ManyComparison CompareManyDesigns(const std::vector<DesignSummary>& designs);
+
+enum class ComparisonFormat { Text, Markdown, Html, Csv };
+// The table with a column per design and, after the first, its difference
+// ("Δ Name"); text marks differing rows with "*", HTML shades them.
+std::string RenderManyComparison(const ManyComparison& comparison, ComparisonFormat format);

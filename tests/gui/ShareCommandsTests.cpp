@@ -45,7 +45,7 @@ private slots:
         share->bnCompare->click();
         TfrmCompare* window = share->CompareWindow();
         QVERIFY(window && window->isVisible());
-        QVERIFY(window->cbSecond->count() > 70);   // the samples are offered
+        QVERIFY(window->lvSources->count() > 70);   // the samples are offered
         QVERIFY(window->SetFile(1, sample("Nassau")));
 
         QTreeWidgetItem* displacement = rowOf(window->lvRows, QStringLiteral("Displacement"));
@@ -56,12 +56,12 @@ private slots:
         QCOMPARE(displacement->background(1).color(), TfrmCompare::DifferenceColour());
         QCOMPARE(rowOf(window->lvRows, QStringLiteral("Type"))->background(1).style(), Qt::NoBrush);
         QVERIFY(window->lbNotes->text().contains(QStringLiteral("different nations")));
-        QVERIFY(!window->imgFirst->pixmap().isNull() && !window->imgSecond->pixmap().isNull());
+        QVERIFY(!window->imgPlans[0]->pixmap().isNull() && !window->imgPlans[1]->pixmap().isNull());
 
         platform::ScopedRecordingMessages messages;
         QVERIFY(!window->SetFile(1, "/no/such/design.sdf"));
         QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot read design file: /no/such/design.sdf"});
-        QCOMPARE(window->Comparison().NameB, std::string("Nassau"));
+        QCOMPARE(window->Comparison().Names.at(1), std::string("Nassau"));
     }
 
     void copySheetPutsTextAndHtmlOnTheClipboard() {

@@ -1,0 +1,450 @@
+#include "designer/LibraryWindow.h"
+
+#include "designer/CompareWindow.h"
+#include "designer/DesignerSettings.h"
+#include "designer/frmDesign.h"
+#include "designfile/DesignInputs.h"
+#include "graphics/qt/PlanImage.h"
+#include "graphics/qt/ShipPictures.h"
+#include "library/qt/LibraryLoader.h"
+#include "library/qt/LibraryModel.h"
+#include "platform/Messages.h"
+#include "platform/Paths.h"
+#include "platform/qt/QtMessages.h"
+#include "sheets/qt/SheetPdf.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using platform::fromQ;
+using platform::toQ;
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    return b;
+}
+
+// A class name that can stand as a file name in any folder.
+bool usableClassName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    return name.find_first_of("/\\:*?\"<>|") == std::string::npos;
+}
+
+QString designPath(const QString& folder, const QString& className) {
+    return QDir(folder).filePath(className + QStringLiteral(".sdf"));
+}
+
+} // namespace
+
+TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
+    : QDialog(parent), Data_(data), Setup_(std::move(setup)) {
+    setObjectName(QStringLiteral("frmLibrary"));
+    setWindowTitle(QStringLiteral("Design library"));
+    UserFolders_ = designersettings::LibraryFolders();
+
+    edSearch = new QLineEdit(this);
+    edSearch->setObjectName(QStringLiteral("edSearch"));
+    edSearch->setPlaceholderText(QStringLiteral("Search class, nation or type"));
+    edSearch->setClearButtonEnabled(true);
+    cbNation = new QComboBox(this);
+    cbNation->setObjectName(QStringLiteral("cbNation"));
+    cbNation->addItem(QStringLiteral("All nations"));
+    for (int n = 0; n < 64; ++n)
+        if (const TNation* nation = data.Nation(n); nation && !nation->Name.empty()) cbNation->addItem(toQ(nation->Name));
+    cbType = new QComboBox(this);
+    cbType->setObjectName(QStringLiteral("cbType"));
+    cbType->addItem(QStringLiteral("All types"));
+    for (const char* code : kDesignTypeCodes) cbType->addItem(QLatin1String(code));
+    auto spin = [this](const char* name, const char* tip) {
+        auto* s = new QSpinBox(this);
+        s->setObjectName(QLatin1String(name));
+        s->setRange(0, 200000);
+        s->setSingleStep(1000);
+        s->setSpecialValueText(QStringLiteral("any"));
+        s->setSuffix(QStringLiteral(" t"));
+        s->setToolTip(QString::fromUtf8(tip));
+        return s;
+    };
+    seMinDisplacement = spin("seMinDisplacement", "Smallest displacement shown");
+    seMaxDisplacement = spin("seMaxDisplacement", "Largest displacement shown");
+    bnAddFolder = button(this, "bnAddFolder", "Add folder...", "List the designs of another folder too");
+    bnRemoveFolder = button(this, "bnRemoveFolder", "Remove folder...", "Stop listing a folder you added");
+    auto* filters = new QHBoxLayout();
+    filters->addWidget(edSearch, 2);
+    filters->addWidget(cbNation);
+    filters->addWidget(cbType);
+    filters->addWidget(new QLabel(QStringLiteral("Displ."), this));
+    filters->addWidget(seMinDisplacement);
+    filters->addWidget(new QLabel(QStringLiteral("to"), this));
+    filters->addWidget(seMaxDisplacement);
+    filters->addWidget(bnAddFolder);
+    filters->addWidget(bnRemoveFolder);
+
+    Model_ = new TLibraryModel(this);
+    lvDesigns = new QTableView(this);
+    lvDesigns->setObjectName(QStringLiteral("lvDesigns"));
+    lvDesigns->setModel(Model_);
+    lvDesigns->setSortingEnabled(true);
+    lvDesigns->sortByColumn(0, Qt::AscendingOrder);
+    lvDesigns->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvDesigns->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvDesigns->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvDesigns->verticalHeader()->hide();
+    lvDesigns->verticalHeader()->setDefaultSectionSize(26);
+    lvDesigns->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    lvDesigns->horizontalHeader()->setStretchLastSection(true);
+    lvDesigns->setColumnWidth(0, 250);
+    lvDesigns->setIconSize(QSize(110, 22));
+    lvDesigns->setWordWrap(false);
+    for (int c = 1; c < kLibraryColumns - 1; ++c) lvDesigns->setColumnWidth(c, 74);
+
+    lbPicture = new QLabel(this);
+    lbPicture->setObjectName(QStringLiteral("lbPicture"));
+    lbPicture->setFixedSize(240, 150);
+    lbPicture->setAlignment(Qt::AlignCenter);
+    lbPicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lbPlan = new QLabel(this);
+    lbPlan->setObjectName(QStringLiteral("lbPlan"));
+    lbPlan->setFixedSize(240, 70);
+    lbPlan->setAlignment(Qt::AlignCenter);
+    lbDetails = new QLabel(this);
+    lbDetails->setObjectName(QStringLiteral("lbDetails"));
+    lbDetails->setWordWrap(true);
+    lbDetails->setFixedWidth(240);
+    lbDetails->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    lbDetails->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* side = new QVBoxLayout();
+    side->addWidget(lbPicture);
+    side->addWidget(lbPlan);
+    side->addWidget(lbDetails, 1);
+
+    bnOpen = button(this, "bnOpen", "Open", "Open the design on the design form (Enter)");
+    bnCompare = button(this, "bnCompare", "Compare", "Compare two to six selected designs");
+    bnDuplicate = button(this, "bnDuplicate", "Duplicate", "Copy the design file beside it");
+    bnRename = button(this, "bnRename", "Rename...", "Give the design another class name");
+    bnTrash = button(this, "bnTrash", "Move to trash", "Move the design file to the desktop's trash");
+    bnShowInFolder = button(this, "bnShowInFolder", "Show in folder", "Open the folder that holds the file");
+    auto* commands = new QHBoxLayout();
+    for (QPushButton* b : {bnOpen, bnCompare, bnDuplicate, bnRename, bnTrash, bnShowInFolder}) commands->addWidget(b);
+    commands->addStretch();
+    lbStatus = new QLabel(this);
+    lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    pbFill = new QProgressBar(this);
+    pbFill->setObjectName(QStringLiteral("pbFill"));
+    pbFill->setMaximumWidth(200);
+    pbFill->setTextVisible(true);
+    commands->addWidget(lbStatus);
+    commands->addWidget(pbFill);
+
+    auto* body = new QHBoxLayout();
+    body->addWidget(lvDesigns, 1);
+    body->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addLayout(body, 1);
+    layout->addLayout(commands);
+    resize(1010, 640);
+
+    Loader_ = new TLibraryLoader(Data_, *Model_, Setup_.CacheFile, this);
+    connect(edSearch, &QLineEdit::textChanged, this, &TfrmLibrary::ApplyFilter);
+    connect(cbNation, &QComboBox::currentIndexChanged, this, &TfrmLibrary::ApplyFilter);
+    connect(cbType, &QComboBox::currentIndexChanged, this, &TfrmLibrary::ApplyFilter);
+    connect(seMinDisplacement, &QSpinBox::valueChanged, this, &TfrmLibrary::ApplyFilter);
+    connect(seMaxDisplacement, &QSpinBox::valueChanged, this, &TfrmLibrary::ApplyFilter);
+    // A filling that resets the rows keeps the selection.
+    connect(Model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { KeptSelection_ = SelectedFiles(); });
+    connect(Model_, &QAbstractItemModel::modelReset, this, [this] {
+        Select(KeptSelection_);
+        UpdateStatus();
+    });
+    connect(lvDesigns->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        ShowCurrent();
+        UpdateButtons();
+    });
+    connect(lvDesigns, &QTableView::doubleClicked, this, &TfrmLibrary::OpenSelected);
+    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), lvDesigns);
+    enter->setContext(Qt::WidgetShortcut);   // Enter in the search box or a filter opens nothing
+    connect(enter, &QShortcut::activated, this, &TfrmLibrary::OpenSelected);
+    connect(bnOpen, &QPushButton::clicked, this, &TfrmLibrary::OpenSelected);
+    connect(bnCompare, &QPushButton::clicked, this, &TfrmLibrary::CompareSelected);
+    connect(bnDuplicate, &QPushButton::clicked, this, [this] {
+        std::vector<std::string> made;
+        for (const auto& f : SelectedFiles())
+            if (auto copy = Duplicate(f); !copy.empty()) made.push_back(copy);
+    });
+    connect(bnRename, &QPushButton::clicked, this, [this] {
+        const auto files = SelectedFiles();
+        if (files.size() != 1) return;
+        bool ok = false;
+        const QString name = QInputDialog::getText(this, QStringLiteral("Rename design"), QStringLiteral("New class name:"),
+                                                   QLineEdit::Normal, toQ(DesignClassName(files[0])), &ok);
+        if (ok) Rename(files[0], fromQ(name.trimmed()));
+    });
+    connect(bnTrash, &QPushButton::clicked, this, [this] {
+        const auto files = SelectedFiles();
+        if (files.empty()) return;
+        const std::string what = files.size() == 1 ? "the design " + DesignClassName(files[0])
+                                                   : std::to_string(files.size()) + " designs";
+        if (!platform::messages().confirm("Move " + what + " to the trash?")) return;
+        for (const auto& f : files)
+            if (!MoveToTrash(f)) break;
+    });
+    connect(bnShowInFolder, &QPushButton::clicked, this, [this] {
+        const auto files = SelectedFiles();
+        if (!files.empty()) ShowInFolder(files.front());
+    });
+    connect(bnAddFolder, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Add a folder of designs"));
+        if (!folder.isEmpty()) AddFolder(folder);
+    });
+    connect(bnRemoveFolder, &QPushButton::clicked, this, [this] {
+        if (UserFolders_.isEmpty()) {
+            platform::messages().notice("No folder has been added to the library.");
+            return;
+        }
+        bool ok = false;
+        const QString folder = QInputDialog::getItem(this, QStringLiteral("Remove folder"),
+                                                     QStringLiteral("Stop listing the designs of:"), UserFolders_, 0, false, &ok);
+        if (ok) RemoveFolder(folder);
+    });
+    connect(Loader_, &TLibraryLoader::Progress, this, [this](int done, int total, const QString& what) {
+        pbFill->setVisible(true);
+        pbFill->setRange(0, std::max(total, 1));
+        pbFill->setValue(done);
+        pbFill->setFormat(what + QStringLiteral(" %v of %m"));
+    });
+    connect(Loader_, &TLibraryLoader::Finished, this, [this] {
+        pbFill->setVisible(false);
+        UpdateStatus();
+    });
+    UpdateButtons();
+    Loader_->SetFolders(AllFolders());
+    UpdateStatus();
+}
+
+TfrmLibrary::~TfrmLibrary() = default;
+
+TfrmCompare* TfrmLibrary::CompareWindow() const { return Compare_.data(); }
+
+QStringList TfrmLibrary::AllFolders() const { return Setup_.Folders + UserFolders_; }
+
+void TfrmLibrary::AddFolder(const QString& folder) {
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    if (UserFolders_.contains(clean) || Setup_.Folders.contains(clean)) return;
+    UserFolders_ << clean;
+    designersettings::SetLibraryFolders(UserFolders_);
+    Loader_->SetFolders(AllFolders());
+}
+
+void TfrmLibrary::RemoveFolder(const QString& folder) {
+    if (!UserFolders_.removeAll(folder)) return;
+    designersettings::SetLibraryFolders(UserFolders_);
+    Loader_->SetFolders(AllFolders());
+}
+
+void TfrmLibrary::ApplyFilter() {
+    LibraryFilter filter;
+    filter.Search = fromQ(edSearch->text().trimmed());
+    if (cbNation->currentIndex() > 0) filter.Nation = fromQ(cbNation->currentText());
+    if (cbType->currentIndex() > 0) filter.Type = fromQ(cbType->currentText());
+    if (seMinDisplacement->value() > 0) filter.MinDisplacement = seMinDisplacement->value();
+    if (seMaxDisplacement->value() > 0) filter.MaxDisplacement = seMaxDisplacement->value();
+    Model_->SetFilter(filter);
+}
+
+std::vector<std::string> TfrmLibrary::SelectedFiles() const {
+    std::vector<std::string> files;
+    QModelIndexList rows = lvDesigns->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    for (const QModelIndex& i : rows) files.push_back(Model_->RowAt(i.row()).File);
+    return files;
+}
+
+void TfrmLibrary::Select(const std::vector<std::string>& files) {
+    QItemSelection selection;
+    for (const auto& f : files)
+        if (const int row = Model_->ShownRowOf(f); row >= 0)
+            selection.select(Model_->index(row, 0), Model_->index(row, kLibraryColumns - 1));
+    lvDesigns->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty())
+        lvDesigns->selectionModel()->setCurrentIndex(selection.indexes().front(), QItemSelectionModel::NoUpdate);
+}
+
+void TfrmLibrary::UpdateStatus() {
+    const auto& rows = Model_->Rows();
+    const auto unreadable = std::count_if(rows.begin(), rows.end(), [](const LibraryRow& r) { return !r.IsDesign; });
+    QString text = QStringLiteral("%1 designs, %2 shown").arg(rows.size() - static_cast<size_t>(unreadable)).arg(Model_->rowCount());
+    if (unreadable > 0) text += QStringLiteral("; %1 files could not be read (red)").arg(unreadable);
+    for (const QString& missing : Loader_->Missing()) text += QStringLiteral("; folder missing: ") + missing;
+    lbStatus->setText(text);
+    pbFill->setVisible(Loader_->Busy());
+}
+
+void TfrmLibrary::UpdateButtons() {
+    const size_t n = SelectedFiles().size();
+    bnOpen->setEnabled(n == 1);
+    bnCompare->setEnabled(n >= 2 && n <= static_cast<size_t>(TfrmCompare::kMaxDesigns));
+    bnDuplicate->setEnabled(n >= 1);
+    bnRename->setEnabled(n == 1);
+    bnTrash->setEnabled(n >= 1);
+    bnShowInFolder->setEnabled(n >= 1);
+}
+
+void TfrmLibrary::ShowCurrent() {
+    const auto files = SelectedFiles();
+    const LibraryRow* row = files.empty() ? nullptr : Model_->Find(files.front());
+    lbPicture->clear();
+    lbPlan->clear();
+    lbDetails->clear();
+    if (!row) return;
+    QString details = QStringLiteral("<b>%1</b><br>%2").arg(toQ(row->ClassName).toHtmlEscaped(), toQ(row->File).toHtmlEscaped());
+    if (row->IsDesign) {
+        details += QStringLiteral("<br>%1 %2, %3 t, %4 kn, %5<br>Status: %6")
+                       .arg(toQ(row->Nation).toHtmlEscaped(), toQ(row->Type))
+                       .arg(row->Displacement)
+                       .arg(row->Speed)
+                       .arg(toQ(LibraryCellText(*row, LibraryColumn::MainGuns)), toQ(row->Status).toHtmlEscaped());
+        const QImage picture = shippictures::FindShipPicture(row->PictureName, Setup_.CustomFilesDir).Image;
+        if (!picture.isNull())
+            lbPicture->setPixmap(QPixmap::fromImage(picture.scaled(lbPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        else lbPicture->setText(QStringLiteral("No picture"));
+        QPixmap plan;
+        if (plan.loadFromData(Model_->ThumbnailOf(row->File), "PNG"))
+            lbPlan->setPixmap(plan.scaled(lbPlan->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    } else {
+        details += QStringLiteral("<br><font color=red>%1</font>").arg(toQ(row->Status).toHtmlEscaped());
+    }
+    lbDetails->setText(details);
+}
+
+void TfrmLibrary::OpenSelected() {
+    const auto files = SelectedFiles();
+    if (files.size() != 1 || !Setup_.OpenDesign) return;
+    const LibraryRow* row = Model_->Find(files.front());
+    if (row && !row->IsDesign) {
+        platform::messages().notice("Cannot open " + row->File + ": " + row->Status);
+        return;
+    }
+    Setup_.OpenDesign(files.front());
+}
+
+void TfrmLibrary::CompareSelected() {
+    const auto files = SelectedFiles();
+    if (files.size() < 2 || files.size() > static_cast<size_t>(TfrmCompare::kMaxDesigns)) {
+        platform::messages().notice("Select two to six designs to compare.");
+        return;
+    }
+    if (!Compare_)
+        Compare_ = new TfrmCompare(Data_, platform::programDir(), Setup_.CustomFilesDir, {}, this);
+    if (!Compare_->SetFiles(files)) return;
+    Compare_->show();
+    Compare_->raise();
+}
+
+std::string TfrmLibrary::Duplicate(const std::string& file) {
+    const QFileInfo info(toQ(file));
+    const QString base = info.completeBaseName() + QStringLiteral(" copy");
+    QString target = designPath(info.absolutePath(), base);
+    for (int n = 2; QFileInfo::exists(target); ++n) target = designPath(info.absolutePath(), base + QStringLiteral(" %1").arg(n));
+    QFile source(toQ(file));
+    if (!source.copy(target)) {
+        platform::messages().notice("Cannot duplicate " + file + "\r" + fromQ(source.errorString()));
+        return {};
+    }
+    Loader_->ReadNow(fromQ(target));
+    return fromQ(target);
+}
+
+bool TfrmLibrary::Rename(const std::string& file, const std::string& newClassName) {
+    const QFileInfo info(toQ(file));
+    if (!usableClassName(newClassName)) {
+        platform::messages().notice("\"" + newClassName + "\" cannot be a class name: it must not be empty or hold / \\ : * ? \" < > |");
+        return false;
+    }
+    const QString target = designPath(info.absolutePath(), toQ(newClassName));
+    if (QFileInfo::exists(target) && QFileInfo(target) != info) {
+        platform::messages().notice("Cannot rename " + file + "\rA design named " + newClassName + " is already in that folder.");
+        return false;
+    }
+    QFile source(toQ(file));
+    if (!source.rename(target)) {
+        platform::messages().notice("Cannot rename " + file + "\r" + fromQ(source.errorString()));
+        return false;
+    }
+    Loader_->ReadNow(fromQ(QFileInfo(target).absoluteFilePath()));
+    Select({fromQ(QFileInfo(target).absoluteFilePath())});
+    return true;
+}
+
+bool TfrmLibrary::MoveToTrash(const std::string& file) {
+    QFile f(toQ(file));
+    const QString folder = QFileInfo(f).absolutePath();
+    if (!QFileInfo(folder).isWritable()) {
+        platform::messages().notice("Cannot move " + file + " to the trash\rThe folder " + fromQ(folder) + " is read-only.");
+        return false;
+    }
+    if (!f.moveToTrash()) {
+        platform::messages().notice("Cannot move " + file + " to the trash\r" +
+                                    (f.errorString().isEmpty() ? std::string("The desktop has no trash for this file.")
+                                                               : fromQ(f.errorString())));
+        return false;
+    }
+    Loader_->Rescan(folder);
+    return true;
+}
+
+void TfrmLibrary::ShowInFolder(const std::string& file) {
+    const QString folder = QFileInfo(toQ(file)).absolutePath();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        platform::messages().notice("Cannot show the folder " + fromQ(folder));
+}
+
+TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
+    auto* window = form.findChild<TfrmLibrary*>(QStringLiteral("frmLibrary"));
+    if (!window) {
+        TfrmLibrary::Setup setup;
+        const QString designs = toQ(platform::resolvePath(form.ProgramDir() + "Designs"));
+        const QString custom = toQ(platform::resolvePath(form.CustomFilesRoot() + "Custom Files"));
+        const QString programCustom = toQ(platform::resolvePath(form.ProgramDir() + "Custom Files"));
+        setup.Folders << designs << custom;
+        if (QDir::cleanPath(programCustom) != QDir::cleanPath(custom)) setup.Folders << programCustom;
+        setup.CustomFilesDir = platform::resolvePath(form.CustomFilesRoot() + "Custom Files") + "/";
+        setup.CacheFile = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/library.cache");
+        setup.OpenDesign = [&form](const std::string& path) {
+            if (!form.MaybeKeepChanges()) return false;
+            form.LoadDesign(path);
+            form.raise();
+            form.activateWindow();
+            return true;
+        };
+        window = new TfrmLibrary(form.Data(), std::move(setup), &form);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}

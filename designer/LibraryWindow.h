@@ -1,0 +1,101 @@
+#pragma once
+// The design library: every design of Designs/, the custom-files folders
+// and the folders the user adds, one row each with its figures and a small
+// plan view, sorted, searched and filtered; opened on the design form,
+// duplicated, renamed, moved to the trash, shown in its folder or compared
+// two to six at a time.
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "library/DesignLibrary.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+class TfrmCompare;
+class TfrmDesignMain;
+class TLibraryLoader;
+class TLibraryModel;
+
+class TfrmLibrary : public QDialog {
+    Q_OBJECT
+public:
+    struct Setup {
+        QStringList Folders;             // always listed
+        std::string CustomFilesDir;      // where ship pictures are looked for first
+        QString CacheFile;               // "" keeps no cache
+        // Opens a file on the design form; false when the user kept the form's design.
+        std::function<bool(const std::string&)> OpenDesign;
+    };
+    TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent = nullptr);
+    ~TfrmLibrary() override;
+
+    TLibraryModel& Model() const { return *Model_; }
+    TLibraryLoader& Loader() const { return *Loader_; }
+    // The folders the user added, remembered between runs.
+    QStringList UserFolders() const { return UserFolders_; }
+    void AddFolder(const QString& folder);
+    void RemoveFolder(const QString& folder);
+
+    // The selected rows' files, in the order shown.
+    std::vector<std::string> SelectedFiles() const;
+    void Select(const std::vector<std::string>& files);
+
+    // The commands on the selection; each says what failed in a message.
+    void OpenSelected();
+    void CompareSelected();
+    // Copies to "<class> copy.sdf" (or "copy 2", ...) beside it; the new path or "".
+    std::string Duplicate(const std::string& file);
+    // False (after the message) when the name is taken or the folder refuses.
+    bool Rename(const std::string& file, const std::string& newClassName);
+    bool MoveToTrash(const std::string& file);
+    void ShowInFolder(const std::string& file);
+    TfrmCompare* CompareWindow() const;
+
+    QLineEdit* edSearch = nullptr;
+    QComboBox* cbNation = nullptr;
+    QComboBox* cbType = nullptr;
+    QSpinBox* seMinDisplacement = nullptr;
+    QSpinBox* seMaxDisplacement = nullptr;
+    QTableView* lvDesigns = nullptr;
+    QLabel* lbPicture = nullptr;
+    QLabel* lbPlan = nullptr;
+    QLabel* lbDetails = nullptr;
+    QLabel* lbStatus = nullptr;
+    QProgressBar* pbFill = nullptr;
+    QPushButton* bnOpen = nullptr;
+    QPushButton* bnCompare = nullptr;
+    QPushButton* bnDuplicate = nullptr;
+    QPushButton* bnRename = nullptr;
+    QPushButton* bnTrash = nullptr;
+    QPushButton* bnShowInFolder = nullptr;
+    QPushButton* bnAddFolder = nullptr;
+    QPushButton* bnRemoveFolder = nullptr;
+
+private:
+    void ApplyFilter();
+    void ShowCurrent();
+    void UpdateStatus();
+    void UpdateButtons();
+    QStringList AllFolders() const;
+
+    const ProgramData& Data_;
+    Setup Setup_;
+    QStringList UserFolders_;
+    TLibraryModel* Model_ = nullptr;
+    TLibraryLoader* Loader_ = nullptr;
+    QPointer<TfrmCompare> Compare_;
+    std::vector<std::string> KeptSelection_;
+};
+
+// The library of the design form (Ctrl+L): created on first use with the
+// form's folders, shown and raised.
+TfrmLibrary* ShowLibrary(TfrmDesignMain& form);

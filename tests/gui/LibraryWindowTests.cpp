@@ -1,0 +1,159 @@
+// The design library window opened from the form, on a program folder of
+// its own so designs can come and go.
+#include "DesignerTestSupport.h"
+#include "GuiTestRegistry.h"
+
+#include "designer/CompareWindow.h"
+#include "library/qt/LibraryLoader.h"
+#include "library/qt/LibraryModel.h"
+#include "designer/LibraryWindow.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTableView>
+
+using namespace designertest;
+
+namespace {
+
+const char* const kDesigns[] = {"Dreadnought", "Nassau", "Invincible", "Von der Tann", "Kongo"};
+
+std::vector<int> shownDisplacements(const TLibraryModel& model) {
+    std::vector<int> out;
+    for (int r = 0; r < model.rowCount(); ++r) out.push_back(model.RowAt(r).Displacement);
+    return out;
+}
+
+} // namespace
+
+class LibraryWindowTests : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempProgramDir> dir;
+    std::unique_ptr<TfrmDesignMain> form;
+    TfrmLibrary* library = nullptr;
+
+    std::string design(const char* name) const { return dir->path() + "Designs/" + name + ".sdf"; }
+
+private slots:
+    void init() {
+        dir = std::make_unique<TempProgramDir>();
+        for (const char* name : kDesigns)
+            QVERIFY(QFile::copy(QString::fromStdString(programDir() + "Designs/" + name + ".sdf"),
+                                QString::fromStdString(design(name))));
+        form = openForm(dir->path());
+        QVERIFY(form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
+        library = form->findChild<TfrmLibrary*>();
+        QVERIFY(library && library->isVisible());
+        QTRY_COMPARE(library->Model().rowCount(), 5);
+        QTRY_VERIFY(!library->Loader().Busy());
+    }
+    void cleanup() {
+        form.reset();
+        dir.reset();
+    }
+
+    void sortsFiltersAndOpensWithTheUnsavedChangesQuestion() {
+        library->lvDesigns->sortByColumn(TLibraryModel::SectionOf(LibraryColumn::Displacement), Qt::DescendingOrder);
+        std::vector<int> shown = shownDisplacements(library->Model());
+        QVERIFY(std::is_sorted(shown.rbegin(), shown.rend()));
+        QCOMPARE(library->Model().RowAt(0).ClassName, std::string("Kongo"));
+
+        library->edSearch->setText(QStringLiteral("ASS"));
+        QCOMPARE(library->Model().rowCount(), 1);
+        library->edSearch->clear();
+        library->cbType->setCurrentText(QStringLiteral("BC"));
+        library->seMaxDisplacement->setValue(25000);
+        QCOMPARE(library->Model().rowCount(), 2);   // Invincible, Von der Tann
+        library->cbType->setCurrentIndex(0);
+        library->seMaxDisplacement->setValue(0);
+        QCOMPARE(library->Model().rowCount(), 5);
+
+        form->Widgets().seDisplacement->setValue(form->Widgets().seDisplacement->value() + 500);
+        library->Select({design("Nassau")});
+        QVERIFY(!library->lbPicture->pixmap().isNull() || !library->lbPicture->text().isEmpty());
+        platform::ScopedRecordingMessages messages;
+        messages.saveAnswers = {platform::SaveChoice::Cancel, platform::SaveChoice::Discard};
+        library->bnOpen->click();
+        QVERIFY(form->Widgets().edName->text() != QStringLiteral("Nassau"));
+        library->bnOpen->click();
+        QCOMPARE(form->Widgets().edName->text(), QStringLiteral("Nassau"));
+        QCOMPARE(messages.recorded.size(), size_t{2});
+        QCOMPARE(messages.recorded[0].kind, platform::MessageKind::SaveQuestion);
+    }
+
+    void comparesFourAndExportsThemAsPdf() {
+        library->Select({design("Dreadnought"), design("Nassau"), design("Invincible"), design("Von der Tann")});
+        library->bnCompare->click();
+        TfrmCompare* compare = library->CompareWindow();
+        QVERIFY(compare && compare->isVisible());
+        QCOMPARE(compare->Count(), 4);
+        QCOMPARE(compare->lvRows->columnCount(), 2 + 4 + 3);
+        for (int i = 0; i < 4; ++i) QVERIFY(!compare->imgPlans[static_cast<size_t>(i)]->pixmap().isNull());
+        compare->lvSources->setFocus();
+        QTest::keyClicks(compare->lvSources, QStringLiteral("Kon"));
+        QVERIFY(compare->lvSources->currentItem()->text().startsWith(QStringLiteral("Kongo")));
+
+        QTemporaryDir out;
+        const std::string pdf = out.path().toStdString() + "/four.pdf";
+        ScriptedFileDialogs dialogs;
+        dialogs.saves = {platform::SaveFileChoice{pdf, 0}};
+        platform::ScopedRecordingMessages messages;
+        compare->bnExport->click();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Comparison exported to file: " + pdf});
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        for (const char* name : {"Dreadnought", "Nassau", "Invincible", "Von der Tann", "Displacement"})
+            QVERIFY2(text.contains(QLatin1String(name)), name);
+
+        messages.clear();
+        library->Select({design("Dreadnought")});
+        library->CompareSelected();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Select two to six designs to compare."});
+    }
+
+    // Another process writes a design and removes one; a rename to a taken
+    // name is refused with the reason.
+    void followsChangesMadeElsewhere() {
+        QSignalSpy changed(&library->Loader(), &TLibraryLoader::FolderChanged);
+        const std::string added = design("Lion");
+        QVERIFY(QProcess::execute(QStringLiteral("cp"), {QString::fromStdString(programDir() + "Designs/Lion.sdf"),
+                                                         QString::fromStdString(added)}) == 0);
+        QVERIFY(changed.wait(2000));
+        QTRY_VERIFY_WITH_TIMEOUT(library->Model().Find(added), 2000);
+        QVERIFY(library->Model().Find(added)->IsDesign);
+
+        QVERIFY(QProcess::execute(QStringLiteral("rm"), {QString::fromStdString(design("Von der Tann"))}) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!library->Model().Find(design("Von der Tann")), 2000);
+
+        platform::ScopedRecordingMessages messages;
+        QVERIFY(!library->Rename(design("Nassau"), "Kongo"));
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot rename " + design("Nassau") +
+                                                            "\rA design named Kongo is already in that folder."});
+        QVERIFY(library->Rename(design("Nassau"), "Helgoland"));
+        QVERIFY(library->Model().Find(design("Helgoland")) && !library->Model().Find(design("Nassau")));
+        const std::string copy = library->Duplicate(design("Kongo"));
+        QCOMPARE(copy, design("Kongo copy"));
+        QVERIFY(library->Model().Find(copy));
+
+        // The folder vanishes and comes back.
+        const QString designs = QString::fromStdString(dir->path() + "Designs");
+        const int rows = library->Model().rowCount();
+        QVERIFY(QProcess::execute(QStringLiteral("mv"), {designs, designs + QStringLiteral("-away")}) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(library->Model().rowCount(), 0, 2000);
+        QVERIFY(library->lbStatus->text().contains(QStringLiteral("folder missing")));
+        QVERIFY(QProcess::execute(QStringLiteral("mv"), {designs + QStringLiteral("-away"), designs}) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(library->Model().rowCount(), rows, 2000);
+    }
+};
+
+SHIP_GUI_TEST(LibraryWindowTests)
+#include "LibraryWindowTests.moc"
