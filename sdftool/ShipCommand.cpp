@@ -9,6 +9,7 @@
 #include "combat/RateOfFire.h"
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignRecord.h"
 #include "map/MapModel.h"
 #include "platform/Encoding.h"
@@ -28,7 +29,8 @@ const char* kShipUsage =
     "inches, \"BatteryCalibre\" and \"BatteryQuality\" as arrays of three, \"Turrets\"\n"
     "with \"Position\", \"Guns\", \"Training\", \"TorpedoMounts\" with \"Position\",\n"
     "\"TubeCount\", \"TubesLoaded\", \"Reloads\"), the layout flags, the derived figures\n"
-    "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\", \"MaxGunRange\" (three),\n"
+    "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\" (as the status card shows it),\n"
+    "\"MaxGunRange\" (three), "
     "\"MaxSpeedNow\", \"DamagePercentage\", \"TorpedoBroadside\", \"GunsText\",\n"
     "\"Presenter\" and \"Messages\" (every message box raised, in order).\n"
     "Exit status: 0 every ship built, 1 a file could not be loaded, 2 usage error.\n";
@@ -118,7 +120,10 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Me
     j["TurretAtW"] = s.TurretAtW;
     j["DisplayName"] = DisplayName(s);
     j["ShipSizeUnits"] = ShipSizeUnits(s);
-    j["PointValue"] = PointValue(s, year);
+    // The status card's figure, in the designer's zero environment.
+    const BattleEnvironment env;
+    platform::SeededRandom random(platform::kDefaultSeed);
+    j["PointValue"] = BuildStatusFigures({data, env, random, messages}, s).PointValue;
     j["MaxGunRange"] = {MaxGunRange(data.Weapons, year, s, 1), MaxGunRange(data.Weapons, year, s, 2),
                         MaxGunRange(data.Weapons, year, s, 3)};
     j["MaxSpeedNow"] = MaxSpeedNow(s);

@@ -6,6 +6,7 @@
 #include "combat/ShipGeometry.h"
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignFile.h"
 #include "map/MapModel.h"
 #include "platform/Encoding.h"
@@ -262,7 +263,7 @@ std::int32_t broadsideGuns(const TFightingShip& ship, platform::Messages& sink) 
     return best;
 }
 
-void fightingFigures(const TFightingShip* ship, const std::vector<platform::RecordedMessage>& messages,
+void fightingFigures(TFightingShip* ship, const std::vector<platform::RecordedMessage>& messages,
                      const ProgramData& data, platform::Messages& sink, Builder& b) {
     SheetTable& t = b.Table("Fighting ship", {}, {false, true});
     if (!ship) {
@@ -280,7 +281,11 @@ void fightingFigures(const TFightingShip* ship, const std::vector<platform::Reco
     add("Hit points", ship->OriginalHitPoints, "");
     add("Flotation", ship->OriginalFlotation, "");
     add("Size", ShipSizeUnits(*ship), "");
-    add("Point value", static_cast<std::int64_t>(PointValue(*ship, year)) * 4, "");
+    // The status card's figures, in the designer's zero environment.
+    const BattleEnvironment env;
+    platform::SeededRandom random(platform::kDefaultSeed);
+    const ShipStatusFigures card = BuildStatusFigures({data, env, random, sink}, *ship);
+    add("Point value", card.PointValue, "");
     const std::pair<const char*, std::int32_t> batteries[] = {{"Max range, main guns", mainGuns(*ship)},
                                                               {"Max range, secondary guns", ship->SecNo},
                                                               {"Max range, tertiary guns", ship->TerNo}};

@@ -12,6 +12,7 @@
 
 #include "combat/BattleEnvironment.h"
 #include "combat/CombatContext.h"
+#include "combat/StatusFigures.h"
 #include "platform/Random.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatusWidgets.h"
@@ -19,15 +20,6 @@
 
 class TFightingShip;
 class TMapCanvas;
-
-// Battle tallies the card shows that the fighting ship does not carry; a
-// battle engine would keep them. They stay 0 in the designer.
-struct TShipBattleTallies {
-    std::array<std::int32_t, 4> HitsScored{};   // [1] main, [2] secondary, [3] tertiary
-    std::int32_t MediumHits = 0;
-    std::int32_t TorpedoHits = 0;
-    std::int32_t RudderState = 0;               // 1 stbd, 2 center, 3 port jammed
-};
 
 class TdlgShipStatus : public QDialog {
     Q_OBJECT
@@ -92,13 +84,18 @@ private:
     void aDisplayGlobeRender(TMapCanvas& canvas);
     void ShowAccuracyReport(TFightingShip* target, std::int32_t calibre, int battery);
     void SmallGunHitChanceClick(bool port);
-    void FillTurretsAndMounts();
-    void FillHeading(std::int32_t date);
-    void FillSummary();
-    void FillBatteries();
-    void FillStateBoxes();
-    void FillTargets();
-    void FillDamageBars();
+    // The boxes of one small-gun battery.
+    struct SmallBatteryBoxes {
+        QLabel *Port, *Starboard, *Calibre, *HitsScored, *RoundsFired, *RoundsLeft, *HitPercentage;
+    };
+    void FillTurretsAndMounts(const ShipStatusFigures& f);
+    void FillHeading(const ShipStatusFigures& f);
+    void FillSummary(const ShipStatusFigures& f);
+    void FillBatteries(const ShipStatusFigures& f);
+    void FillSmallBattery(const StatusBattery& b, const SmallBatteryBoxes& boxes);
+    void FillStateBoxes(const ShipStatusFigures& f);
+    void FillTargets(const ShipStatusFigures& f);
+    void FillDamageBars(const ShipStatusFigures& f);
     void AppendScratch(const std::vector<std::string>& lines);
 
     // What the rules read besides the ship: the tables, the battle, the
