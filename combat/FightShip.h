@@ -13,6 +13,7 @@
 
 class TFightingShip;
 struct DesignRecord;
+class ProfileText;
 struct TDivision;
 struct DesignRecord;
 
@@ -163,6 +164,13 @@ public:
 
     // The fire smoke outline around the present position and heading.
     void UpdateFireSmokePoints();
+
+private:
+    // The stages of LoadFromDesignRecord, in its order.
+    void ReadDataSection(const ProfileText& f);
+    void ReadHull(const ProfileText& f);
+    void ReadGuns(const ProfileText& f, platform::Messages& messages);
+    void ReadLayout(const DesignRecord& record);
 };
 
 // Hit points of a displacement: 0 outside 0 .. 10,000,000 tons.

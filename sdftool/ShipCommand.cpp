@@ -39,10 +39,8 @@ using Json = nlohmann::ordered_json;
 
 std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
-// Figures that depend on the year of play are given for the designer's year, 0.
-Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Messages& messages) {
-    const std::int32_t year = 0;
-    Json j;
+// The fields read from the file, in the file's order.
+void loadedFields(const TFightingShip& s, Json& j) {
     j["ClassName"] = s.ClassName;
     j["Name"] = s.Name;
     j["ShipType"] = s.ShipType;
@@ -78,6 +76,10 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Me
     j["BatteryQuality"] = {s.BatteryQuality[1], s.BatteryQuality[2], s.BatteryQuality[3]};
     j["TorpedoCalibre"] = s.TorpedoCalibre;
     j["TorpedoDesignation"] = s.TorpedoDesignation;
+}
+
+// Funnels, outlines, the small guns and the turret and mount lists.
+void layoutFields(const TFightingShip& s, Json& j) {
     Json funnels = Json::array();
     for (int i = 1; i <= 4; ++i)
         funnels.push_back({{"Pos", s.Funnels[static_cast<size_t>(i)].Pos}, {"Oval", s.Funnels[static_cast<size_t>(i)].Oval}});
@@ -118,6 +120,11 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Me
     j["NoMidships"] = s.NoMidships;
     j["NoWingTurret"] = s.NoWingTurret;
     j["TurretAtW"] = s.TurretAtW;
+}
+
+// Figures that depend on the year of play are given for the designer's year, 0.
+void derivedFigures(TFightingShip& s, TMap& map, const ProgramData& data, platform::Messages& messages, Json& j) {
+    const std::int32_t year = 0;
     j["DisplayName"] = DisplayName(s);
     j["ShipSizeUnits"] = ShipSizeUnits(s);
     // The status card's figure, in the designer's zero environment.
@@ -132,6 +139,13 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Me
     j["GunsText"] = s.GunsText();
     const TPresenter* presenter = s.Location ? map.FindPresenterByID(s.Location->PresenterID) : nullptr;
     j["Presenter"] = presenter ? presenter->Name : std::string();
+}
+
+Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Messages& messages) {
+    Json j;
+    loadedFields(s, j);
+    layoutFields(s, j);
+    derivedFigures(s, map, data, messages, j);
     return j;
 }
 
