@@ -157,8 +157,7 @@ int runShip(const Args& args) {
     if (options.Files.empty()) return options.UsageError("no design file given");
     ProgramData data;
     LoadToolData(options.ProgramDir, data);
-    int status = 0;
-    for (const auto& file : options.Files) {
+    return ForEachDesign(options.Files, [&](const std::string& file) {
         TMap map;
         Json j;
         j["File"] = file;
@@ -169,12 +168,10 @@ int runShip(const Args& args) {
         if (ship) {
             Json fields = shipJson(*ship, map, data, recorder);
             for (auto& [key, value] : fields.items()) j[key] = value;
-        } else {
-            status = 1;
         }
         j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
         std::string line = j.dump(-1, ' ', false, Json::error_handler_t::replace);
         std::fprintf(stdout, "%s\n", line.c_str());
-    }
-    return status;
+        return ship != nullptr;
+    });
 }
