@@ -43,8 +43,10 @@ TEST(StatusFigures, DreadnoughtAsTheCardShowsHer) {
         {f.Belt, "11\" Belt (amidships)"}, {f.ConningTower, "11\" C.T."}, {f.Deck, "2\" Deck"},
         {f.MainCalibre, "12 in"}, {f.MainHitPercentage, "0.00"}, {f.Endurance, "0/0"}, {f.Speed, "5/21"},
         {f.Tertiary.Calibre, "3 in"}, {f.Tertiary.Port, "12 (12)"}, {f.Secondary.Calibre, ""},
-        {f.Turrets.front(), "Forward 2"}, {f.Mines, ""}};
+        {f.Mines, ""}};
     for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
+    EXPECT_EQ(f.Turrets, (std::vector<std::string>{"Forward 2", "Port forward wing 2", "Starboard forward wing 2",
+                                                   "Midships aft 2", "Aft 2"}));
     // The card's point value is four times the rules' one, in one place.
     EXPECT_EQ(f.PointValue, PointValue(*card.ship, 0) * 4);
     EXPECT_EQ(f.PointValueText, std::to_string(f.PointValue));
