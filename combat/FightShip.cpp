@@ -49,18 +49,31 @@ TFightingShip::~TFightingShip() {
     SightingObservers.clear();
 }
 
-bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
+bool TFightingShip::LoadFromDesignFile(const std::string& fileName, platform::Messages& messages) {
     if (!platform::fileExists(fileName)) {
-        platform::messages().notice("Cannot find file: " + fileName);
+        messages.notice("Cannot find file: " + fileName);
         return false;
     }
-    return LoadFromDesignRecord(ReadDesignRecord(fileName));
+    return LoadFromDesignRecord(ReadDesignRecord(fileName), messages);
 }
 
-bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
+bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record, platform::Messages& messages) {
     const ProfileText& f = record.Values;
     ClassName = record.ClassName;
+    ReadDataSection(f);
+    // Any negative nation would index outside the nation table, not just -1.
+    if (Nation < 0 || Nation > MaxNation) {
+        messages.notice("Illegal nation value! Class: " + ClassName);
+        return false;
+    }
+    ReadHull(f);
+    ReadGuns(f, messages);
+    ReadLayout(record);
+    ComputeTurretLayoutFlags();
+    return true;
+}
 
+void TFightingShip::ReadDataSection(const ProfileText& f) {
     ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(f.ReadString("Data", "ShipType", "XX")));
     Displacement = f.ReadInteger("Data", "Displacement", 10000);
     Dynamos = f.ReadInteger("Data", "Dynamos", 1);
@@ -72,13 +85,9 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
     MineCapacity = f.ReadInteger("Data", "Mine capacity", 0);
     ObsoleteDate = f.ReadInteger("Data", "Obsolete date", 10000);
     FuelType = static_cast<std::uint8_t>(f.ReadInteger("Data", "Fuel type", 0));
+}
 
-    // Any negative nation would index outside the nation table, not just -1.
-    if (Nation < 0 || Nation > MaxNation) {
-        platform::messages().notice("Illegal nation value! Class: " + ClassName);
-        return false;
-    }
-
+void TFightingShip::ReadHull(const ProfileText& f) {
     HSC = f.ReadBool("Data", "HSC", Nation == 3 || Nation == 7 || ShipType == stDD);
     TorpedoDefense = f.ReadInteger("Data", "Torpedo defense", 0);
 
@@ -99,17 +108,22 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
     ArmorT = armour("T");
     ArmorTT = armour("TT");
     ArmorSEC = armour("SEC");
+}
 
-    SetBatteryCalibre(f.ReadInteger("Guns", "Main", 0), 1);
-    SetBatteryCalibre(f.ReadInteger("Guns", "Secondary", 0), 2);
-    SetBatteryCalibre(f.ReadInteger("Guns", "Tertiary", 0), 3);
+void TFightingShip::ReadGuns(const ProfileText& f, platform::Messages& messages) {
+    SetBatteryCalibre(f.ReadInteger("Guns", "Main", 0), 1, messages);
+    SetBatteryCalibre(f.ReadInteger("Guns", "Secondary", 0), 2, messages);
+    SetBatteryCalibre(f.ReadInteger("Guns", "Tertiary", 0), 3, messages);
 
     TorpedoCalibre = f.ReadInteger("Torpedoes", "Calibre", 0);
     TorpedoDesignation = f.ReadString("Torpedoes", "Designation", "X");
     BatteryQuality[1] = f.ReadInteger("Guns", "MQ", 0);
     BatteryQuality[2] = f.ReadInteger("Guns", "SQ", 0);
     BatteryQuality[3] = f.ReadInteger("Guns", "TQ", 0);
+}
 
+void TFightingShip::ReadLayout(const DesignRecord& record) {
+    const ProfileText& f = record.Values;
     for (int i = 1; i <= 4; ++i)
         Funnels[static_cast<size_t>(i)].Pos = f.ReadInteger("Funnels", "Funnel" + std::to_string(i) + "Pos", 0);
     for (int i = 1; i <= 4; ++i)
@@ -142,17 +156,14 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
         if (m->Submerged()) m->Reloads = 2;
         TorpedoMounts.push_back(std::move(m));
     }
-
-    ComputeTurretLayoutFlags();
-    return true;
 }
 
-void TFightingShip::SetBatteryCalibre(std::int32_t value, int battery) {
+void TFightingShip::SetBatteryCalibre(std::int32_t value, int battery, platform::Messages& messages) {
     if (battery < 1 || battery > 3) return;
     if (value < 2 || value > 18) {
         if (ShipType != stLT)
-            platform::messages().notice("Warning! Illegal calibre value for ship class: " + ClassName + " " +
-                                        std::to_string(value) + " " + std::to_string(battery));
+            messages.notice("Warning! Illegal calibre value for ship class: " + ClassName + " " +
+                            std::to_string(value) + " " + std::to_string(battery));
         value = value < 2 ? 2 : 18;
     }
     BatteryCalibre[static_cast<size_t>(battery)] = value;
@@ -197,9 +208,10 @@ std::int32_t TFightingShip::TorpedoBroadside() const {
     return platform::Clamp32(submerged ? -n : n);
 }
 
-void TFightingShip::ResetTurretTraining() {
+void TFightingShip::ResetTurretTraining(platform::Messages& messages) {
     for (auto& t : Turrets)
-        if (TFightingTurret* ft = AsFighting(t.get()); ft && ft->Working()) ft->Training = TurretPositionBearing(*ft);
+        if (TFightingTurret* ft = AsFighting(t.get()); ft && ft->Working())
+            ft->Training = TurretPositionBearing(*ft, messages);
 }
 
 TFightingTurret* TFightingShip::AsFighting(TTurret* turret) { return dynamic_cast<TFightingTurret*>(turret); }

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "map/MapModel.h"
+#include "platform/Messages.h"
 #include "shipdata/Ship.h"
 
 class TFightingShip;
 struct DesignRecord;
+class ProfileText;
 struct TDivision;
 struct DesignRecord;
 
@@ -130,13 +132,13 @@ public:
     static constexpr int kTurretSections = 26;
 
     // Reads a ship design file; false (after its message) when the file is
-    // missing or the nation is out of range.
-    bool LoadFromDesignFile(const std::string& fileName);
+    // missing or the nation is out of range. Messages go to `messages`.
+    bool LoadFromDesignFile(const std::string& fileName, platform::Messages& messages);
     // The same from a design already parsed (a file or one held in memory);
     // false (after its message) when the nation is out of range.
-    bool LoadFromDesignRecord(const DesignRecord& record);
+    bool LoadFromDesignRecord(const DesignRecord& record, platform::Messages& messages);
     // Stores a calibre of 2..18; warns and clamps any other (except on LT).
-    void SetBatteryCalibre(std::int32_t value, int battery);
+    void SetBatteryCalibre(std::int32_t value, int battery, platform::Messages& messages);
     // Keeps Heading, MapAngle and HeadingMilli in step; an LT keeps its heading.
     void SetHeading(std::int32_t degrees);
 
@@ -147,7 +149,7 @@ public:
     std::int32_t TorpedoesReady() const;
     // Tubes over all mounts, negative when any mount is submerged.
     std::int32_t TorpedoBroadside() const;
-    void ResetTurretTraining();
+    void ResetTurretTraining(platform::Messages& messages);
 
     // The fighting view of a turret or mount of the lists (none when an item
     // is not a fighting one).
@@ -162,6 +164,13 @@ public:
 
     // The fire smoke outline around the present position and heading.
     void UpdateFireSmokePoints();
+
+private:
+    // The stages of LoadFromDesignRecord, in its order.
+    void ReadDataSection(const ProfileText& f);
+    void ReadHull(const ProfileText& f);
+    void ReadGuns(const ProfileText& f, platform::Messages& messages);
+    void ReadLayout(const DesignRecord& record);
 };
 
 // Hit points of a displacement: 0 outside 0 .. 10,000,000 tons.

@@ -7,7 +7,6 @@
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
 #include "tables/WeaponData.h"
-#include "platform/Random.h"
 #include "platform/Round.h"
 
 std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const TFightingShip& ship, int battery) {
@@ -22,12 +21,10 @@ std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const T
     return platform::Clamp32(g);
 }
 
-float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, TFightingShip& firer,
-                    std::int32_t calibre, std::int32_t range, TFightingShip* target, int battery,
-                    const RateOfFireOptions& options) {
-    if (battery < 1 || battery > 3) return 0.0f;
-    const bool settled = options.Settled;
-    const std::int32_t seaState = env.SeaState;
+namespace {
+
+// The battery's rate by range band, plus the gun's base rate.
+float baseRate(const WeaponTables& weapons, std::int32_t calibre, std::int32_t range) {
     const std::int32_t k = range / 1000;
     float base = 0;
     if (k >= 0 && k <= 5) base = 1.0f;
@@ -37,15 +34,22 @@ float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, T
     else if (k >= 14 && k <= 20) base = 0.2f;
     base = static_cast<float>(static_cast<long double>(base) + weapons.Gun(calibre).BaseRateOfFire);
     if (base == 0.0f) base = 0.5f;
+    return base;
+}
 
-    std::int64_t m = -5;
+// Weather, smoke, the first salvoes, crew, ships in the way, ranging and
+// turning. The draws come in this order.
+std::int64_t firingConditions(const CombatContext& ctx, const TFightingShip& firer, std::int32_t calibre,
+                              TFightingShip* target, int battery, const RateOfFireOptions& options) {
+    const bool settled = options.Settled;
+    std::int64_t m = 0;
     if (firer.RofPenalty > 0) m -= firer.ShipType == stDD ? 3 : 2;
-    if (options.WeatherDelays) m -= platform::Random(3);
-    const std::int32_t smoke = GetSmokeInterference(env, firer, target, false);
+    if (options.WeatherDelays) m -= ctx.Draw(3);
+    const std::int32_t smoke = GetSmokeInterference(ctx, firer, target, false);
     if (smoke > 0) m -= smoke;
-    if (!settled) m -= platform::Random(2);
+    if (!settled) m -= ctx.Draw(2);
     m += firer.CrewQuality;
-    const std::int32_t between = CountShipsInBetween(env, firer, target, true);
+    const std::int32_t between = CountShipsInBetween(ctx, firer, target, true);
     if (between > 0) m -= between + 1;
     if (!settled && battery == 1 && firer.RangingTurns >= 1) m -= 5;
     const long long turn = std::llabs(static_cast<long long>(firer.CurrentTurn));
@@ -55,6 +59,13 @@ float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, T
     } else if (turn <= 40) m -= 8;
     else if (turn <= 2000) m -= calibre > 6 ? 30 : 12;
     if (firer.FiringShips > 0 && static_cast<std::int64_t>(firer.BatteryCalibre[1]) - 6 < firer.IncomingCalibre) m -= 1;
+    return m;
+}
+
+// Ammunition running low, and heavy guns on light targets.
+std::int64_t ammunitionAndTarget(const CombatContext& ctx, const TFightingShip& firer, std::int32_t calibre,
+                                 std::int32_t range, const TFightingShip* target, int battery) {
+    std::int64_t m = 0;
     const std::int32_t ammo = MainAmmoPercent(firer);
     if (ammo < 30) m -= 2;
     if (battery == 1 && ammo < 50) {
@@ -68,8 +79,15 @@ float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, T
     }
     if (battery == 1 && target && (firer.ShipType == stBB || firer.ShipType == stBC || firer.ShipType == stB) &&
         (target->ShipType == stCL || target->ShipType == stDD || target->ShipType == stMS) &&
-        MaxGunRange(weapons, env.Year, firer, 1) / 2 < range)
+        MaxGunRange(ctx.Data.Weapons, ctx.Env.Year, firer, 1) / 2 < range)
         m -= 4;
+    return m;
+}
+
+// Flooding, fires, hull damage, the crew bonus, the battery's quality and
+// early heavy guns.
+std::int64_t shipState(const TFightingShip& firer, std::int32_t calibre, int battery, std::int32_t year) {
+    std::int64_t m = 0;
     const std::int64_t afloat = firer.OriginalFlotation == 0
                                     ? 100
                                     : platform::Round(static_cast<long double>(firer.Flotation) /
@@ -83,34 +101,52 @@ float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, T
     const std::int32_t quality = firer.BatteryQuality[static_cast<size_t>(battery)];
     if (quality == -2) m -= 2;
     else if (quality <= -3) m -= 4;
-    if (env.Year < 1906 && calibre > 12) m -= 4;
+    if (year < 1906 && calibre > 12) m -= 4;
+    return m;
+}
+
+// The sea state, by the firer's type and the battery.
+std::int64_t seaState(const TFightingShip& firer, int battery, std::int32_t sea) {
     if (firer.ShipType == stDD || firer.ShipType == stMS) {
-        switch (seaState) {
-        case 5: m -= 2; break;
-        case 6: case 7: m -= 3; break;
-        case 8: case 9: m -= 5; break;
-        case 10: m -= 7; break;
-        case 11: m -= 9; break;
-        case 12: m -= 11; break;
-        default: break;
-        }
-    } else if (firer.ShipType == stCL || battery != 1) {
-        switch (seaState) {
-        case 7: case 8: m -= 2; break;
-        case 9: case 10: m -= 4; break;
-        case 11: m -= 6; break;
-        case 12: m -= 8; break;
-        default: break;
-        }
-    } else {
-        switch (seaState) {
-        case 7: case 8: m -= 1; break;
-        case 9: case 10: m -= 3; break;
-        case 11: m -= 5; break;
-        case 12: m -= 6; break;
-        default: break;
+        switch (sea) {
+        case 5: return -2;
+        case 6: case 7: return -3;
+        case 8: case 9: return -5;
+        case 10: return -7;
+        case 11: return -9;
+        case 12: return -11;
+        default: return 0;
         }
     }
+    if (firer.ShipType == stCL || battery != 1) {
+        switch (sea) {
+        case 7: case 8: return -2;
+        case 9: case 10: return -4;
+        case 11: return -6;
+        case 12: return -8;
+        default: return 0;
+        }
+    }
+    switch (sea) {
+    case 7: case 8: return -1;
+    case 9: case 10: return -3;
+    case 11: return -5;
+    case 12: return -6;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+float GetRateOfFire(const CombatContext& ctx, TFightingShip& firer, std::int32_t calibre, std::int32_t range,
+                    TFightingShip* target, int battery, const RateOfFireOptions& options) {
+    if (battery < 1 || battery > 3) return 0.0f;
+    const float base = baseRate(ctx.Data.Weapons, calibre, range);
+    std::int64_t m = -5;
+    m += firingConditions(ctx, firer, calibre, target, battery, options);
+    m += ammunitionAndTarget(ctx, firer, calibre, range, target, battery);
+    m += shipState(firer, calibre, battery, ctx.Env.Year);
+    m += seaState(firer, battery, ctx.Env.SeaState);
 
     if (m > 30) return 0.0f;
     float v = base;

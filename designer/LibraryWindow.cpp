@@ -359,7 +359,7 @@ void TfrmLibrary::CompareSelected() {
         return;
     }
     if (!Compare_)
-        Compare_ = new TfrmCompare(Data_, platform::programDir(), Setup_.CustomFilesDir, {}, this);
+        Compare_ = new TfrmCompare(Data_, Setup_.ProgramDir, Setup_.CustomFilesRoot, {}, this);
     if (!Compare_->SetFiles(files)) return;
     Compare_->show();
     Compare_->raise();
@@ -433,6 +433,8 @@ TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
         setup.Folders << designs << custom;
         if (QDir::cleanPath(programCustom) != QDir::cleanPath(custom)) setup.Folders << programCustom;
         setup.CustomFilesDir = platform::resolvePath(form.CustomFilesRoot() + "Custom Files") + "/";
+        setup.ProgramDir = form.ProgramDir();
+        setup.CustomFilesRoot = form.CustomFilesRoot();
         setup.CacheFile = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/library.cache");
         setup.OpenDesign = [&form](const std::string& path) {
             if (!form.MaybeKeepChanges()) return false;

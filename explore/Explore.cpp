@@ -160,9 +160,9 @@ void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, Tu
     auto inches = [](int step) { return static_cast<float>(platform::Div(step, 2)); };
     f.ArmorB = inches(in.B), f.ArmorBE = inches(in.BE), f.ArmorD = inches(in.D), f.ArmorDE = inches(in.DE);
     f.ArmorCT = inches(in.CT), f.ArmorT = inches(in.T), f.ArmorTT = inches(in.TT), f.ArmorSEC = inches(in.SEC);
-    f.SetBatteryCalibre(in.MainCal, 1);
-    f.SetBatteryCalibre(in.SecCal, 2);
-    f.SetBatteryCalibre(in.TerCal, 3);
+    f.SetBatteryCalibre(in.MainCal, 1, platform::messages());
+    f.SetBatteryCalibre(in.SecCal, 2, platform::messages());
+    f.SetBatteryCalibre(in.TerCal, 3, platform::messages());
     f.SecNo = in.Secondaries;
     f.TerNo = in.Tertiaries;
     f.SecondaryPort = f.SecondaryStarboard = f.SecondaryPortOriginal = f.SecondaryStarboardOriginal =
@@ -281,13 +281,13 @@ public:
                 protection_.emplace(k, std::vector<double>(17 * 17, std::numeric_limits<double>::quiet_NaN()));
             if (o.Kind == ObjectiveKind::PointValue && !pointShip_) {
                 pointShip_ = std::make_unique<TFightingShip>(nullptr);
-                pointShip_->LoadFromDesignRecord(base.Record);
+                pointShip_->LoadFromDesignRecord(base.Record, platform::messages());
             }
             if (o.Kind == ObjectiveKind::Hits) {
                 auto h = std::make_unique<HitsState>();
-                h->Ships.Own = CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences);
+                h->Ships.Own = CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
                 const DesignRecord& target = opponents[k].Record;
-                h->Ships.Opponent = CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences);
+                h->Ships.Opponent = CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
                 if (h->Ships.Opponent) MakeReadyForBattle(*h->Ships.Opponent, DesignRangeClass(target));
                 h->Scenario = PlannerDefaultScenario(o.Range);
                 hits_.emplace(k, std::move(h));
@@ -422,7 +422,9 @@ private:
                                   static_cast<std::uint32_t>((in_.Range + 1) & 0xff) << 24;
         if (auto it = h.Cache.find(key); it != h.Cache.end()) return it->second;
         PatchFightingShip(*h.Ships.Own, in_, turrets_, h.Cut);
-        const EngagementFigures f = ComputeEngagement(data_, env_, h.Ships, h.Scenario, false);
+        platform::SeededRandom random(h.Scenario.Seed);
+        const CombatContext ctx{data_, env_, random, platform::messages()};
+        const EngagementFigures f = ComputeEngagement(ctx, h.Ships, h.Scenario, false);
         const double v = f.Own.Fire.HitsPerMinute;
         h.Cache.emplace(key, v);
         return v;
@@ -702,7 +704,7 @@ bool ReadOpponents(const ExploreRequest& request, std::vector<OpponentData>& opp
         opponents[k].Record = ReadDesignRecord(o.File);
         platform::ScopedRecordingMessages quiet;
         TFightingShip probe(nullptr);
-        if (!opponents[k].Record.Readable || !probe.LoadFromDesignRecord(opponents[k].Record)) {
+        if (!opponents[k].Record.Readable || !probe.LoadFromDesignRecord(opponents[k].Record, quiet)) {
             problem = "cannot read the design file '" + o.File + "'";
             return false;
         }

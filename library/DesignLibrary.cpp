@@ -2,6 +2,7 @@
 
 #include "combat/Damage.h"
 #include "combat/FightShip.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "platform/Messages.h"
@@ -141,9 +142,9 @@ LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
 
     // The combat figures of the ship the game would build, on no map.
     TFightingShip fighting(nullptr);
-    if (fighting.LoadFromDesignRecord(record)) {
+    if (fighting.LoadFromDesignRecord(record, platform::messages())) {
         row.HitPoints = fighting.OriginalHitPoints;
-        row.PointValue = static_cast<std::int64_t>(PointValue(fighting, 0)) * 4;
+        row.PointValue = ShownPointValue(fighting, 0);
     }
     for (char& c : row.Status)
         if (c == '\r' || c == '\n') c = ' ';

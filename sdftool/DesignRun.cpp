@@ -75,3 +75,10 @@ DesignRun RunDesign(const std::string& file, const ProgramData& data) {
     run.messages = std::move(collect.recorder.recorded);
     return run;
 }
+
+int ForEachDesign(const std::vector<std::string>& files, const std::function<bool(const std::string&)>& each) {
+    int status = 0;
+    for (const std::string& file : files)
+        if (!each(file)) status = 1;
+    return status;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // What report and check share: loading the program data with its messages
 // kept apart, and reading one design the way the design form loads it.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct DesignRun {
 // in it, sorted by name; an empty folder is reported on standard error as
 // "sdftool VERB: no design files in ...".
 std::vector<std::string> CollectDesignFiles(const std::vector<std::string>& paths, const char* verb);
+
+// Runs `each` on every file in order: exit status 1 when any call gave
+// false (a file that could not be read or loaded), else 0.
+int ForEachDesign(const std::vector<std::string>& files, const std::function<bool(const std::string&)>& each);
 
 // Reads the file with a fresh form state (every default), recomputes and
 // keeps the messages in order. A missing or unreadable file gives

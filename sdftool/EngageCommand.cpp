@@ -252,11 +252,8 @@ void printSweep(const std::vector<SweepRow>& rows, bool json) {
     }
 }
 
-} // namespace
-
-int runEngage(const Args& args) {
-    VerbOptions options("engage", kEngageUsage);
-    EngageOptions o;
+// Declares every option of the verb, each writing into `o`.
+void declareEngageOptions(VerbOptions& options, EngageOptions& o) {
     const std::pair<const char*, std::int32_t*> integers[] = {
         {"--battery", &o.battery},           {"--firer-heading", &o.firerHeading},
         {"--target-heading", &o.targetHeading}, {"--target-speed", &o.targetSpeed},
@@ -289,45 +286,53 @@ int runEngage(const Args& args) {
         if (!o.dateTime) return "'" + v + "' is not a date and time";
         return std::nullopt;
     });
-    if (auto exit = options.Parse(args)) return *exit;
-    const std::vector<std::string>& files = options.Files;
-    if (files.size() != 2) return options.UsageError("two design files are needed");
-    if (o.sweep && o.range) return options.UsageError("--range and --sweep exclude each other");
-    if ((!o.range && !o.sweep) || !o.bearing) return options.UsageError("--range and --bearing are needed");
-    if (o.range && (*o.range < 0 || *o.range > 10000000))
-        return options.UsageError("--range must lie within 0 .. 10000000 yards");
+}
+
+// The first usage error of the parsed options, none when they go together.
+std::optional<std::string> engageUsageError(const EngageOptions& o, size_t files) {
+    if (files != 2) return "two design files are needed";
+    if (o.sweep && o.range) return "--range and --sweep exclude each other";
+    if ((!o.range && !o.sweep) || !o.bearing) return "--range and --bearing are needed";
+    if (o.range && (*o.range < 0 || *o.range > 10000000)) return "--range must lie within 0 .. 10000000 yards";
     if (o.sweep) {
         const auto [from, to, step] = *o.sweep;
         if (from < 0 || to < from || to > 10000000 || step < 1 || (static_cast<std::int64_t>(to) - from) / step >= 100000)
-            return options.UsageError("--sweep needs 0 <= FROM <= TO <= 10000000, STEP >= 1 and at most 100000 rows");
+            return "--sweep needs 0 <= FROM <= TO <= 10000000, STEP >= 1 and at most 100000 rows";
     }
-    if (o.json && !o.sweep) return options.UsageError("--json goes with --sweep");
-    if (o.lat && (*o.lat < -89 || *o.lat > 89)) return options.UsageError("--lat must lie within -89 .. 89 degrees");
-    if (o.lon && (*o.lon < -180 || *o.lon > 180)) return options.UsageError("--lon must lie within -180 .. 180 degrees");
-    if (o.battery < 1 || o.battery > 3) return options.UsageError("--battery must be 1, 2 or 3");
-    if (o.weather < 0 || o.weather > 255) return options.UsageError("--weather must lie within 0 .. 255");
+    if (o.json && !o.sweep) return "--json goes with --sweep";
+    if (o.lat && (*o.lat < -89 || *o.lat > 89)) return "--lat must lie within -89 .. 89 degrees";
+    if (o.lon && (*o.lon < -180 || *o.lon > 180)) return "--lon must lie within -180 .. 180 degrees";
+    if (o.battery < 1 || o.battery > 3) return "--battery must be 1, 2 or 3";
+    if (o.weather < 0 || o.weather > 255) return "--weather must lie within 0 .. 255";
+    return std::nullopt;
+}
 
+// Loads both ships, computes and prints; the exit status.
+int engage(const EngageOptions& o, const std::vector<std::string>& files, const std::string& programDir) {
     ProgramData data;
-    LoadToolData(options.ProgramDir, data);
+    LoadToolData(programDir, data);
 
     Json j;
     int status = 0;
     {
         const BattleEnvironment env = environmentOf(o);
         const EngagementScenario scenario = scenarioOf(o);
-        platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages recorder;
+        platform::SeededRandom random(scenario.Seed);
+        const CombatContext ctx{data, env, random, recorder};
         EngagementShips ships;
-        ships.Own = CreateShipOnLayer(files[0], DesignClassName(files[0]), *ships.Map, data.Preferences);
-        ships.Opponent = CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences);
+        ships.Own = CreateShipOnLayer(files[0], DesignClassName(files[0]), *ships.Map, data.Preferences, recorder);
+        ships.Opponent =
+            CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences, recorder);
         if (ships.Own && ships.Opponent && o.ready) {
             MakeReadyForBattle(*ships.Own, DesignRangeClass(ReadDesignRecord(files[0])));
             MakeReadyForBattle(*ships.Opponent, DesignRangeClass(ReadDesignRecord(files[1])));
         }
         if (ships.Own && ships.Opponent && o.sweep) {
             const auto [from, to, step] = *o.sweep;
-            printSweep(SweepEngagement(data, env, ships, scenario, from, to, step), o.json);
+            printSweep(SweepEngagement(ctx, ships, scenario, from, to, step), o.json);
         } else if (ships.Own && ships.Opponent) {
-            const EngagementFigures f = ComputeEngagement(data, env, ships, scenario, o.both);
+            const EngagementFigures f = ComputeEngagement(ctx, ships, scenario, o.both);
             j = fireJson(f.Own, o.plannerMode());
             if (o.both) j["Return"] = fireJson(f.Opponent, true);
         } else {
@@ -349,4 +354,15 @@ int runEngage(const Args& args) {
     std::string text = j.dump(2, ' ', false, Json::error_handler_t::replace);
     std::fprintf(stdout, "%s\n", text.c_str());
     return status;
+}
+
+} // namespace
+
+int runEngage(const Args& args) {
+    VerbOptions options("engage", kEngageUsage);
+    EngageOptions o;
+    declareEngageOptions(options, o);
+    if (auto exit = options.Parse(args)) return *exit;
+    if (auto error = engageUsageError(o, options.Files.size())) return options.UsageError(*error);
+    return engage(o, options.Files, options.ProgramDir);
 }

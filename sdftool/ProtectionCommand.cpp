@@ -127,13 +127,11 @@ int runProtection(const Args& args) {
     ProgramData data;
     LoadToolData(options.ProgramDir, data);
 
-    int status = 0;
     bool first = true;
-    for (const std::string& file : CollectDesignFiles(options.Files, "protection")) {
-        platform::ScopedRecordingMessages recorder;
+    return ForEachDesign(CollectDesignFiles(options.Files, "protection"), [&](const std::string& file) {
+        platform::RecordingMessages recorder;
         TFightingShip ship(nullptr);
-        const bool loaded = ship.LoadFromDesignFile(file);
-        if (!loaded) status = 1;
+        const bool loaded = ship.LoadFromDesignFile(file, recorder);
         const ShipArmour armour = ArmourOf(ship);
         std::vector<ProtectionRow> rows;
         if (loaded)
@@ -154,7 +152,7 @@ int runProtection(const Args& args) {
             }
             j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
             std::printf("%s\n", j.dump(-1, ' ', false, Json::error_handler_t::replace).c_str());
-            continue;
+            return loaded;
         }
         if (!first) std::printf("\n");
         first = false;
@@ -162,6 +160,6 @@ int runProtection(const Args& args) {
         else std::printf("%s: cannot be loaded\n", file.c_str());
         for (const auto& m : recorder.recorded)
             std::printf("    %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
-    }
-    return status;
+        return loaded;
+    });
 }

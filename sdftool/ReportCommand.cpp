@@ -131,16 +131,14 @@ int runReport(const Args& args) {
     if (options.Files.empty()) return options.UsageError("no design file given");
     ProgramData data;
     LoadToolData(options.ProgramDir, data);
-    int status = 0;
-    for (const auto& file : options.Files) {
+    return ForEachDesign(options.Files, [&](const std::string& file) {
         DesignRun run = RunDesign(file, data);
         if (!run.readable) {
             std::fprintf(stderr, "sdftool report: cannot read design file '%s'\n", file.c_str());
-            status = 1;
-            continue;
+            return false;
         }
         std::string line = ReportJson(run, data).dump(-1, ' ', false, Json::error_handler_t::replace);
         std::fprintf(stdout, "%s\n", line.c_str());
-    }
-    return status;
+        return true;
+    });
 }

@@ -9,6 +9,7 @@
 #include "combat/RateOfFire.h"
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignRecord.h"
 #include "map/MapModel.h"
 #include "platform/Encoding.h"
@@ -28,7 +29,8 @@ const char* kShipUsage =
     "inches, \"BatteryCalibre\" and \"BatteryQuality\" as arrays of three, \"Turrets\"\n"
     "with \"Position\", \"Guns\", \"Training\", \"TorpedoMounts\" with \"Position\",\n"
     "\"TubeCount\", \"TubesLoaded\", \"Reloads\"), the layout flags, the derived figures\n"
-    "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\", \"MaxGunRange\" (three),\n"
+    "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\" (as the status card shows it),\n"
+    "\"MaxGunRange\" (three), "
     "\"MaxSpeedNow\", \"DamagePercentage\", \"TorpedoBroadside\", \"GunsText\",\n"
     "\"Presenter\" and \"Messages\" (every message box raised, in order).\n"
     "Exit status: 0 every ship built, 1 a file could not be loaded, 2 usage error.\n";
@@ -37,10 +39,8 @@ using Json = nlohmann::ordered_json;
 
 std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
-// Figures that depend on the year of play are given for the designer's year, 0.
-Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
-    const std::int32_t year = 0;
-    Json j;
+// The fields read from the file, in the file's order.
+void loadedFields(const TFightingShip& s, Json& j) {
     j["ClassName"] = s.ClassName;
     j["Name"] = s.Name;
     j["ShipType"] = s.ShipType;
@@ -76,6 +76,10 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
     j["BatteryQuality"] = {s.BatteryQuality[1], s.BatteryQuality[2], s.BatteryQuality[3]};
     j["TorpedoCalibre"] = s.TorpedoCalibre;
     j["TorpedoDesignation"] = s.TorpedoDesignation;
+}
+
+// Funnels, outlines, the small guns and the turret and mount lists.
+void layoutFields(const TFightingShip& s, Json& j) {
     Json funnels = Json::array();
     for (int i = 1; i <= 4; ++i)
         funnels.push_back({{"Pos", s.Funnels[static_cast<size_t>(i)].Pos}, {"Oval", s.Funnels[static_cast<size_t>(i)].Oval}});
@@ -116,17 +120,32 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
     j["NoMidships"] = s.NoMidships;
     j["NoWingTurret"] = s.NoWingTurret;
     j["TurretAtW"] = s.TurretAtW;
+}
+
+// Figures that depend on the year of play are given for the designer's year, 0.
+void derivedFigures(TFightingShip& s, TMap& map, const ProgramData& data, platform::Messages& messages, Json& j) {
+    const std::int32_t year = 0;
     j["DisplayName"] = DisplayName(s);
     j["ShipSizeUnits"] = ShipSizeUnits(s);
-    j["PointValue"] = PointValue(s, year);
+    // The status card's figure, in the designer's zero environment.
+    const BattleEnvironment env;
+    platform::SeededRandom random(platform::kDefaultSeed);
+    j["PointValue"] = BuildStatusFigures({data, env, random, messages}, s).PointValue;
     j["MaxGunRange"] = {MaxGunRange(data.Weapons, year, s, 1), MaxGunRange(data.Weapons, year, s, 2),
                         MaxGunRange(data.Weapons, year, s, 3)};
     j["MaxSpeedNow"] = MaxSpeedNow(s);
-    j["DamagePercentage"] = GetDamagePercentage(s);
+    j["DamagePercentage"] = GetDamagePercentage(s, messages);
     j["TorpedoBroadside"] = s.TorpedoBroadside();
     j["GunsText"] = s.GunsText();
     const TPresenter* presenter = s.Location ? map.FindPresenterByID(s.Location->PresenterID) : nullptr;
     j["Presenter"] = presenter ? presenter->Name : std::string();
+}
+
+Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Messages& messages) {
+    Json j;
+    loadedFields(s, j);
+    layoutFields(s, j);
+    derivedFigures(s, map, data, messages, j);
     return j;
 }
 
@@ -138,23 +157,21 @@ int runShip(const Args& args) {
     if (options.Files.empty()) return options.UsageError("no design file given");
     ProgramData data;
     LoadToolData(options.ProgramDir, data);
-    int status = 0;
-    for (const auto& file : options.Files) {
+    return ForEachDesign(options.Files, [&](const std::string& file) {
         TMap map;
         Json j;
         j["File"] = file;
-        platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, DesignClassName(file), map, data.Preferences);
+        platform::RecordingMessages recorder;
+        std::unique_ptr<TFightingShip> ship =
+            CreateShipOnLayer(file, DesignClassName(file), map, data.Preferences, recorder);
         j["Loaded"] = ship != nullptr;
         if (ship) {
-            Json fields = shipJson(*ship, map, data);
+            Json fields = shipJson(*ship, map, data, recorder);
             for (auto& [key, value] : fields.items()) j[key] = value;
-        } else {
-            status = 1;
         }
         j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
         std::string line = j.dump(-1, ' ', false, Json::error_handler_t::replace);
         std::fprintf(stdout, "%s\n", line.c_str());
-    }
-    return status;
+        return ship != nullptr;
+    });
 }

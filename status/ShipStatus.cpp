@@ -9,6 +9,7 @@
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
 #include "combat/Sighting.h"
+#include "combat/StatusFigures.h"
 #include "tables/WeaponData.h"
 #include "graphics/HullOutline.h"
 #include "graphics/qt/ShipDrawing.h"
@@ -28,9 +29,7 @@
 #include <cmath>
 #include <cstdio>
 
-std::array<std::string, 4> SideDisplayNames{};
-
-std::string SideDisplayName(std::int32_t side) {
+std::string TdlgShipStatus::SideDisplayName(std::int32_t side) const {
     if (side < 0 || side >= static_cast<std::int32_t>(SideDisplayNames.size())) return {};
     return SideDisplayNames[static_cast<size_t>(side)];
 }
@@ -42,36 +41,12 @@ std::string str(std::int64_t n) { return std::to_string(n); }
 
 // A statistic box shows its number after one blank.
 QString box(const std::string& s) { return QStringLiteral(" ") + q(s); }
-QString box(std::int64_t n) { return box(str(n)); }
-
-// "#0.00": at least one integer digit, exactly two decimals.
-std::string formatReal(long double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2Lf", value);
-    return buf;
-}
-
-std::string hitPercentage(std::int32_t hits, std::int32_t rounds) {
-    if (rounds == 0) return formatReal(0);
-    return formatReal(static_cast<long double>(hits) / rounds * 100);
-}
-
-std::string upper(const std::string& s) { return QString::fromStdString(s).toUpper().toStdString(); }
-
-// Whole inches, "½" for an exact half, the inch sign and the suffix; empty
-// for no armour.
-std::string armourText(float inches, const char* suffix) {
-    if (!(inches > 0)) return {};
-    const double value = std::min<double>(inches, 1e9);
-    const auto whole = static_cast<std::int64_t>(std::trunc(value));
-    std::string text = str(whole);
-    if (value - static_cast<double>(whole) == 0.5) text += "\u00BD";
-    return text + "\"" + suffix;
-}
 
 } // namespace
 
-TdlgShipStatus::TdlgShipStatus(const ProgramData& data, QWidget* parent) : QDialog(parent), Data_(data) {
+TdlgShipStatus::TdlgShipStatus(const ProgramData& data, std::string programDir, std::string customFilesRoot,
+                               QWidget* parent)
+    : QDialog(parent), Data_(data), ProgramDir_(std::move(programDir)), CustomFilesRoot_(std::move(customFilesRoot)) {
     setObjectName(QStringLiteral("dlgShipStatus"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildShipStatusWidgets(this, W);
@@ -111,8 +86,10 @@ TdlgHitDetails& TdlgShipStatus::HitDetailsDialog() {
 
 TdlgAccuracy& TdlgShipStatus::AccuracyDialog() { return *AccuracyDialog_; }
 
-std::string TdlgShipStatus::CustomFileLookup(const std::string& path) {
-    const std::string custom = platform::customFilesRoot(platform::programDir()) + "\\Custom files\\" + platform::fileNameOf(path);
+CombatContext TdlgShipStatus::Context() const { return {Data_, Env, Random_, platform::messages()}; }
+
+std::string TdlgShipStatus::CustomFileLookup(const std::string& path) const {
+    const std::string custom = CustomFilesRoot_ + "Custom Files/" + platform::fileNameOf(path);
     return platform::fileExists(custom) ? custom : path;
 }
 
@@ -131,21 +108,25 @@ void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date, cons
 
     Env = env;
     Ship = &ship;
-    setWindowTitle(q(DisplayName(ship)));
+    const ShipStatusFigures f =
+        BuildStatusFigures(Context(), ship,
+                           {.Date = date, .SideName = SideDisplayName(ship.Side), .Tallies = Tallies,
+                            .SmallGunsBattery = W.tcSmallguns->currentIndex() == 0 ? 2 : 3});
+    setWindowTitle(q(f.Title));
 
-    FillTurretsAndMounts();
+    FillTurretsAndMounts(f);
     for (QLabel* l : {W.stSecCal, W.stSecPort, W.stSecStbd, W.stSecRoundsFired, W.stSecHitsScored,
                       W.stSecHitPercentage, W.stSecRoundsLeft, W.stSecTargetLeft, W.stSecTargetRight, W.stTerCal,
                       W.stTerPort, W.stTerStbd, W.stTerRoundsFired, W.stTerHitsScored, W.stTerHitPercentage,
                       W.stTerRoundsLeft, W.stTerTargetPort, W.stTerTargetStbd, W.stTargetMain,
                       static_cast<QLabel*>(W.stTSHitChancePort), static_cast<QLabel*>(W.stTSHitChanceStbd)})
         l->clear();
-    FillHeading(date);
-    FillSummary();
-    FillStateBoxes();
-    FillBatteries();
-    FillTargets();
-    FillDamageBars();
+    FillHeading(f);
+    FillSummary(f);
+    FillStateBoxes(f);
+    FillBatteries(f);
+    FillTargets(f);
+    FillDamageBars(f);
 
     resize(width(), 770);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -157,233 +138,122 @@ void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date, cons
     LoadShipPicture();
 }
 
-void TdlgShipStatus::FillTurretsAndMounts() {
+void TdlgShipStatus::FillTurretsAndMounts(const ShipStatusFigures& f) {
     W.lbTurrets->clear();
-    for (const auto& t : Ship->Turrets) {
-        std::string line = TurretPositionName(t->Position) + " " + (t->Guns == 0 ? std::string("1") : str(t->Guns));
-        if (const TFightingTurret* f = TFightingShip::AsFighting(t.get())) {
-            if (f->Knocked)
-                line += " Destroyed!";
-            else if (f->DisabledTurns > 0)
-                line += " Disabled!";
-        }
-        W.lbTurrets->addItem(q(line));
-    }
+    for (const std::string& line : f.Turrets) W.lbTurrets->addItem(q(line));
     W.lbTorps->clear();
-    for (const auto& m : Ship->TorpedoMounts) {
-        const TFightingTorpedoMount* f = TFightingShip::AsFighting(m.get());
-        if (!f) {
-            W.lbTorps->addItem(q(TorpedoMountName(m->Position) + " " + str(m->Tubes)));
-            continue;
-        }
-        std::string line = TorpedoMountName(f->Position) + " " + str(f->TubeCount) + " (" + str(f->TubesLoaded) + ")";
-        if (f->Destroyed)
-            line += " Destroyed!";
-        else if (f->Submerged() && f->ReloadMinutes >= 1 && f->Reloads >= 1)
-            line += " Reloading, " + str(f->ReloadMinutes) + " minutes left";
-        W.lbTorps->addItem(q(line));
-    }
+    for (const std::string& line : f.TorpedoMounts) W.lbTorps->addItem(q(line));
 }
 
-void TdlgShipStatus::FillHeading(std::int32_t date) {
-    const TFightingShip& ship = *Ship;
-    const TNation* nation = Data_.Nation(ship.Nation);
-
+void TdlgShipStatus::FillHeading(const ShipStatusFigures& f) {
     W.imgNation->clear();
-    if (nation) {
-        const std::string flag = CustomFileLookup(platform::programDir() + "\\Flags\\" + nation->FlagFileName);
+    if (!f.FlagFile.empty()) {
+        const std::string flag = CustomFileLookup(ProgramDir_ + "Flags/" + f.FlagFile);
         if (platform::fileExists(flag)) {
             QPixmap pixmap;
             if (pixmap.load(q(platform::resolvePath(flag)))) W.imgNation->setPixmap(pixmap);
         }
     }
-
-    if (ship.MineCapacity < 1) {
-        W.lbMines->setVisible(false);
-    } else {
-        W.lbMines->setVisible(true);
-        W.lbMines->setText(q(str(ship.MineCapacity) + " mines"));
-    }
-
-    const std::string n2 = nation ? nation->Name2 : std::string();
-    const std::string side = SideDisplayName(ship.Side);
-    const std::string typeName = Data_.Weapons.ShipTypeName(ship.ShipType);
-    std::string heading = ((!side.empty() && n2 == "Unspecified") || n2 == "Generic") ? upper(side) + " " + typeName
-                                                                                       : upper(n2) + " " + typeName;
-    if (ship.ObsoleteDate < date) heading = "OLD " + heading;
-    W.lbShipType->setText(q(heading));
-
-    W.lbShipname->setText(q(upper(ship.Name)));
-    W.lbMainGuns->setText(q(str(ship.CountGuns(false)) + " - " + str(ship.BatteryCalibre[1]) + " inch."));
-    W.lbClass->setText(q(upper(ship.EnemyClassName + " CLASS")));
-    W.lbDisplacement->setText(q("Displacement, " + str(ship.Displacement) + " tons"));
+    W.lbMines->setVisible(!f.Mines.empty());
+    if (!f.Mines.empty()) W.lbMines->setText(q(f.Mines));
+    W.lbShipType->setText(q(f.Heading));
+    W.lbShipname->setText(q(f.ShipName));
+    W.lbMainGuns->setText(q(f.MainGuns));
+    W.lbClass->setText(q(f.ClassName));
+    W.lbDisplacement->setText(q(f.Displacement));
 }
 
-void TdlgShipStatus::FillSummary() {
-    const TFightingShip& ship = *Ship;
-    W.lbSecondaryGuns->setText(
-        ship.SecondaryPort > 0 ? q(str(ship.SecNo) + " - " + str(ship.BatteryCalibre[2]) + " inch.") : QString());
-    W.lbTertiaryGuns->setText(
-        ship.TertiaryPort > 0 ? q(str(ship.TerNo) + " - " + str(ship.BatteryCalibre[3]) + " inch.") : QString());
-
-    const bool hasMount = !ship.TorpedoMounts.empty();
-    W.pnTorpedo->setVisible(hasMount);
-    if (hasMount) W.pnTorpedo->setTitle(q("Torpedo tubes (" + str(ship.TorpedoCalibre) + " inch)"));
-    const std::int32_t broadside = ship.TorpedoBroadside();
-    if (broadside >= 1) {
-        W.lbTorpedoTubes->setText(q(str(broadside)));
-        W.lbAbove->setText(QStringLiteral("above water"));
-    } else if (broadside == 0) {
-        W.lbTorpedoTubes->clear();
-        W.lbAbove->clear();
-    } else {
-        W.lbTorpedoTubes->setText(q(str(-static_cast<std::int64_t>(broadside))));
-        W.lbAbove->setText(QStringLiteral("submerged"));
-    }
-
-    W.lbBelt->setText(q(armourText(ship.ArmorB, " Belt (amidships)")));
-    W.lbDeck->setText(q(armourText(ship.ArmorD, " Deck")));
-    W.lbTurretArmor->setText(q(armourText(ship.ArmorT, " Turrets")));
-    W.lbBattery->setText(q(armourText(ship.ArmorSEC, " Battery")));
-    W.lbCT->setText(q(armourText(ship.ArmorCT, " C.T.")));
+void TdlgShipStatus::FillSummary(const ShipStatusFigures& f) {
+    W.lbSecondaryGuns->setText(q(f.SecondaryGuns));
+    W.lbTertiaryGuns->setText(q(f.TertiaryGuns));
+    W.pnTorpedo->setVisible(f.TorpedoPanel);
+    if (f.TorpedoPanel) W.pnTorpedo->setTitle(q(f.TorpedoPanelTitle));
+    W.lbTorpedoTubes->setText(q(f.TorpedoTubes));
+    W.lbAbove->setText(q(f.TorpedoPlacement));
+    W.lbBelt->setText(q(f.Belt));
+    W.lbDeck->setText(q(f.Deck));
+    W.lbTurretArmor->setText(q(f.TurretArmour));
+    W.lbBattery->setText(q(f.BatteryArmour));
+    W.lbCT->setText(q(f.ConningTower));
 }
 
-void TdlgShipStatus::FillStateBoxes() {
-    const TFightingShip& ship = *Ship;
+void TdlgShipStatus::FillStateBoxes(const ShipStatusFigures& f) {
     W.lbTargetInSmoke->setVisible(false);
-    W.lbLimitedByWeather->setVisible(false);
-    W.lbGratesFouled->setVisible(false);
-    if (ship.SteamMinutesLeft >= 1) {
-        W.lbLimitedByWeather->setVisible(true);
-        W.lbLimitedByWeather->setText(q("Raising steam! " + str(ship.SteamMinutesLeft) + " minutes left"));
-    } else if (Env.SeaState > 5) {
-        W.lbLimitedByWeather->setVisible(true);
-        W.lbLimitedByWeather->setText(q("Speed limited to " + str(MaxSpeedForSea(Env.SeaState)) + " knots by weather!"));
-    }
-    W.lbGratesFouled->setVisible(ship.GratesFouling > 180);
-
-    W.bnHitChance->setEnabled(ship.MainTarget != nullptr);
-    W.cbEvading->setChecked(ship.Evading);
-    W.stFlooding->setText(q(str(FloodingPercent(ship))));
-
-    W.lbSinking->setVisible(ship.SinkingCount >= 1 || ship.Fires >= 2 || ship.Sunk);
-    if (ship.Sunk)
-        W.lbSinking->setText(QStringLiteral("Sunk!"));
-    else if (ship.SinkingCount >= 1)
-        W.lbSinking->setText(QStringLiteral("Sinking!"));
-    else if (ship.Fires >= 2)
-        W.lbSinking->setText(q("On fire! (" + str(static_cast<std::int64_t>(ship.Fires) - 1) + ")"));
-    else
-        W.lbSinking->clear();
-
-    W.stHHits->setText(box(ship.HitCounterHeavy));
-    W.stMHits->setText(box(Tallies.MediumHits));
-    W.stLHits->setText(box(ship.HitCounterLight));
-    W.stTHits->setText(box(Tallies.TorpedoHits));
-
-    W.stCurCourse->setText(box(ship.Heading));
-    W.stEndurance->setText(
-        box(str(GetRemainingRange(ship, ship.CurrentSpeed)) + "/" + str(GetRemainingRange(ship, 16))));
-    W.stCrewQuality->setText(box(ship.CrewQuality));
-    W.stSpeed->setText(box(str(MaxSpeedNow(ship)) + "/" + str(ship.Speed)));
-    W.stCurSpeed->setText(box(ship.CurrentSpeed));
-    W.stPointValue->setText(box(static_cast<std::int64_t>(PointValue(ship, Env.Year)) * 4));
-    W.stFireControl->setText(box(FireControlName(ship.FireControl)));
-
-    static const char* const rudder[] = {"", "Rudder jammed stbd", "Rudder jammed center", "Rudder jammed port"};
-    if (Tallies.RudderState >= 1 && Tallies.RudderState <= 3) W.lbRudder->setText(QString::fromLatin1(rudder[Tallies.RudderState]));
+    W.lbLimitedByWeather->setVisible(!f.LimitedByWeather.empty());
+    if (!f.LimitedByWeather.empty()) W.lbLimitedByWeather->setText(q(f.LimitedByWeather));
+    W.lbGratesFouled->setVisible(f.GratesFouled);
+    W.bnHitChance->setEnabled(f.HitChanceEnabled);
+    W.cbEvading->setChecked(f.Evading);
+    W.stFlooding->setText(q(f.Flooding));
+    W.lbSinking->setVisible(f.SinkingShown);
+    W.lbSinking->setText(q(f.Sinking));
+    for (const auto& [label, text] : {std::pair{W.stHHits, &f.HeavyHits}, {W.stMHits, &f.MediumHits},
+                                      {W.stLHits, &f.LightHits}, {W.stTHits, &f.TorpedoHits},
+                                      {W.stCurCourse, &f.Course}, {W.stEndurance, &f.Endurance},
+                                      {W.stCrewQuality, &f.CrewQuality}, {W.stSpeed, &f.Speed},
+                                      {W.stCurSpeed, &f.CurrentSpeed}, {W.stPointValue, &f.PointValueText},
+                                      {W.stFireControl, &f.FireControl}})
+        label->setText(box(*text));
+    if (!f.Rudder.empty()) W.lbRudder->setText(q(f.Rudder));
     if (Tallies.RudderState > 0) W.lbRudder->setVisible(true);
 }
 
-void TdlgShipStatus::FillBatteries() {
-    const TFightingShip& ship = *Ship;
-    W.stTorpCal->setText(ship.TorpedoMounts.empty() ? QStringLiteral(" ")
-                                                    : box(str(ship.TorpedoCalibre) + " in"));
-    W.stMainGunType->setText(box(str(ship.BatteryCalibre[1]) + " in"));
-    W.stHits->setText(box(Tallies.HitsScored[1]));
-    W.stRoundsFired->setText(box(ship.RoundsFiredMain));
-    W.stRdsMain->setText(box(static_cast<std::int64_t>(ship.RoundsCarriedMain) - ship.RoundsFiredMain));
-    W.stHP->setText(box(hitPercentage(Tallies.HitsScored[1], ship.RoundsFiredMain)));
-
-    if (ship.SecondaryPort > 0) {
-        W.stSecPort->setText(box(str(ship.SecondaryPortOriginal) + " (" + str(ship.SecondaryPort) + ")"));
-        W.stSecStbd->setText(box(str(ship.SecondaryStarboardOriginal) + " (" + str(ship.SecondaryStarboard) + ")"));
-        W.stSecCal->setText(box(str(ship.BatteryCalibre[2]) + " in"));
-        W.stSecHitsScored->setText(box(Tallies.HitsScored[2]));
-        W.stSecRoundsFired->setText(box(ship.RoundsFiredSecondary));
-        W.stSecRoundsLeft->setText(
-            box(static_cast<std::int64_t>(ship.RoundsCarriedSecondary) - ship.RoundsFiredSecondary));
-        W.stSecHitPercentage->setText(box(hitPercentage(Tallies.HitsScored[2], ship.RoundsFiredSecondary)));
-    }
-
-    // Filled whether or not the ship has secondaries: a ship with tertiary
-    // guns only (the Dreadnought's 12-pounders) showed an empty tab.
-    if (ship.TertiaryPort <= 0) return;
-    W.stTerPort->setText(box(str(ship.TertiaryPortOriginal) + " (" + str(ship.TertiaryPort) + ")"));
-    W.stTerStbd->setText(box(str(ship.TertiaryStarboardOriginal) + " (" + str(ship.TertiaryStarboard) + ")"));
-    W.stTerCal->setText(box(str(ship.BatteryCalibre[3]) + " in"));
-    W.stTerHitsScored->setText(box(Tallies.HitsScored[3]));
-    W.stTerRoundsFired->setText(box(ship.RoundsFiredTertiary));
-    W.stTerRoundsLeft->setText(
-        box(static_cast<std::int64_t>(ship.RoundsCarriedTertiary) - ship.RoundsFiredTertiary));
-    W.stTerHitPercentage->setText(box(hitPercentage(Tallies.HitsScored[3], ship.RoundsFiredTertiary)));
+// The boxes of a secondary or tertiary battery; left cleared without guns.
+void TdlgShipStatus::FillSmallBattery(const StatusBattery& b, const SmallBatteryBoxes& boxes) {
+    if (!b.Shown) return;
+    for (const auto& [label, text] : {std::pair{boxes.Port, &b.Port}, {boxes.Starboard, &b.Starboard},
+                                      {boxes.Calibre, &b.Calibre}, {boxes.HitsScored, &b.HitsScored},
+                                      {boxes.RoundsFired, &b.RoundsFired}, {boxes.RoundsLeft, &b.RoundsLeft},
+                                      {boxes.HitPercentage, &b.HitPercentage}})
+        label->setText(box(*text));
 }
 
-void TdlgShipStatus::FillTargets() {
-    TFightingShip& ship = *Ship;
-    if (TFightingShip* target = ship.MainTarget) {
-        const std::int32_t calibre = ship.BatteryCalibre[1];
-        W.stTargetMain->setText(box(IdentificationText(Env, *target)));
-        // The breakdown is unread, but its identification line draws random
-        // numbers that the figures after it depend on.
-        std::vector<std::string> unread;
-        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, 1, {.Breakdown = &unread});
-        W.stHitChance->setText(box(FormatChance(chance)));
-        const float rof = GetRateOfFire(Data_.Weapons, Env, ship, calibre, GetRangeToShip(ship, target), target, 1,
-                                        {.Settled = true, .WeatherDelays = Env.IsMistOrRain()});
-        W.stROF->setText(box(FormatChance(rof)));
-    }
+void TdlgShipStatus::FillBatteries(const ShipStatusFigures& f) {
+    W.stTorpCal->setText(box(f.TorpedoCalibre));
+    W.stMainGunType->setText(box(f.MainCalibre));
+    W.stHits->setText(box(f.MainHits));
+    W.stRoundsFired->setText(box(f.MainRoundsFired));
+    W.stRdsMain->setText(box(f.MainRoundsLeft));
+    W.stHP->setText(box(f.MainHitPercentage));
+    FillSmallBattery(f.Secondary, {W.stSecPort, W.stSecStbd, W.stSecCal, W.stSecHitsScored, W.stSecRoundsFired,
+                                   W.stSecRoundsLeft, W.stSecHitPercentage});
+    FillSmallBattery(f.Tertiary, {W.stTerPort, W.stTerStbd, W.stTerCal, W.stTerHitsScored, W.stTerRoundsFired,
+                                  W.stTerRoundsLeft, W.stTerHitPercentage});
+}
 
+void TdlgShipStatus::FillTargets(const ShipStatusFigures& f) {
+    if (f.MainTarget.Present) {
+        W.stTargetMain->setText(box(f.MainTarget.Name));
+        W.stHitChance->setText(box(f.MainTarget.HitChance));
+        W.stROF->setText(box(f.MainRateOfFire));
+    }
     const bool secondaryTab = W.tcSmallguns->currentIndex() == 0;
-    TFightingShip* port = secondaryTab ? ship.SecondaryTargetPort : ship.TertiaryTargetPort;
-    TFightingShip* stbd = secondaryTab ? ship.SecondaryTargetStarboard : ship.TertiaryTargetStarboard;
-    QLabel* portName = secondaryTab ? W.stSecTargetLeft : W.stTerTargetPort;
-    QLabel* stbdName = secondaryTab ? W.stSecTargetRight : W.stTerTargetStbd;
-    const int battery = secondaryTab ? 2 : 3;
-    const std::int32_t calibre = ship.BatteryCalibre[static_cast<size_t>(battery)];
-    auto fill = [&](TFightingShip* target, QLabel* name, QLabel* chanceBox) {
-        if (!target) {
+    auto fill = [&](const StatusTarget& target, QLabel* name, QLabel* chanceBox) {
+        if (!target.Present) {
             chanceBox->clear();
             return;
         }
-        name->setText(box(IdentificationText(Env, *target)));
-        std::vector<std::string> unread;   // drawn as above
-        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, battery, {.Breakdown = &unread});
-        chanceBox->setText(box(FormatChance(chance)));
+        name->setText(box(target.Name));
+        chanceBox->setText(box(target.HitChance));
     };
-    fill(port, portName, W.stTSHitChancePort);
-    fill(stbd, stbdName, W.stTSHitChanceStbd);
+    fill(f.SmallGunsPort, secondaryTab ? W.stSecTargetLeft : W.stTerTargetPort, W.stTSHitChancePort);
+    fill(f.SmallGunsStarboard, secondaryTab ? W.stSecTargetRight : W.stTerTargetStbd, W.stTSHitChanceStbd);
 }
 
-void TdlgShipStatus::FillDamageBars() {
-    const TFightingShip& ship = *Ship;
-    // A bar whose range is 0..0 would show as busy; damage beyond the full
-    // figure shows as a full bar.
-    auto set = [](QProgressBar* bar, std::int32_t full, std::int64_t lost) {
-        bar->setRange(0, std::max<std::int32_t>(full, 1));
-        bar->setValue(static_cast<int>(std::clamp<std::int64_t>(lost, 0, std::max<std::int32_t>(full, 1))));
-    };
-    set(W.pbFloat, ship.OriginalHitPoints, static_cast<std::int64_t>(ship.OriginalHitPoints) - ship.HitPoints);
-    W.pbFloat->setToolTip(q(str(ship.HitPoints) + " of " + str(ship.OriginalHitPoints)));
-    set(W.pbSuperstructure, ship.OriginalFlotation, static_cast<std::int64_t>(ship.OriginalFlotation) - ship.Flotation);
+void TdlgShipStatus::FillDamageBars(const ShipStatusFigures& f) {
+    W.pbFloat->setRange(0, f.HullFull);
+    W.pbFloat->setValue(f.HullLost);
+    W.pbFloat->setToolTip(q(f.HullToolTip));
+    W.pbSuperstructure->setRange(0, f.FloatFull);
+    W.pbSuperstructure->setValue(f.FloatLost);
 }
 
 void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {
     GameViewShip.reset();
     W.aDisplayGlobe->Redraw();
     if (!Ship) return;
-    const std::string file = CustomFileLookup(platform::programDir() + "Designs\\" + Ship->ClassName + ".sdf");
-    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), Data_.Preferences);
+    const std::string file = CustomFileLookup(ProgramDir_ + "Designs/" + Ship->ClassName + ".sdf");
+    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), Data_.Preferences, platform::messages());
     if (!GameViewShip) {
         platform::messages().notice("Could not load ship!");
         return;
@@ -430,8 +300,7 @@ void TdlgShipStatus::LoadShipPicture() {
     W.imgPicture->clear();
     if (!Ship) return;
     const std::string& name = Ship->PictureName;
-    const auto picture = shippictures::FindShipPicture(
-        name, platform::customFilesRoot(platform::programDir()) + "\\Custom Files\\");
+    const auto picture = shippictures::FindShipPicture(name, CustomFilesRoot_ + "Custom Files/");
     if (!picture.Image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(picture.Image));
     else if (!picture.Found && !name.empty()) platform::messages().error("Picture not found: " + name);
 }
@@ -448,7 +317,7 @@ void TdlgShipStatus::ShowAccuracyReport(TFightingShip* target, std::int32_t cali
     TdlgAccuracy& report = AccuracyDialog();
     report.Memo1->clear();
     std::vector<std::string> lines;
-    GetGunHitChance(Data_, Env, *Ship, target, calibre, battery, {.Breakdown = &lines});
+    GetGunHitChance(Context(), *Ship, target, calibre, battery, {.Breakdown = &lines});
     report.SetLines(lines);
     report.exec();
 }
@@ -480,7 +349,7 @@ void TdlgShipStatus::SmokeClick() {
         platform::messages().notice("No target");
         return;
     }
-    GetSmokeInterference(Env, *Ship, Ship->MainTarget, true);
+    GetSmokeInterference(Context(), *Ship, Ship->MainTarget, true);
 }
 
 void TdlgShipStatus::bnSightedClick() {

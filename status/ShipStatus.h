@@ -11,6 +11,9 @@
 #include <string>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
+#include "combat/StatusFigures.h"
+#include "platform/Random.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatusWidgets.h"
 #include "tables/ProgramData.h"
@@ -18,26 +21,14 @@
 class TFightingShip;
 class TMapCanvas;
 
-// Display name of each battle side (3 is the neutral side); a battle would
-// fill it, the designer keeps every entry empty.
-extern std::array<std::string, 4> SideDisplayNames;
-// The display name of a side, empty outside the table.
-std::string SideDisplayName(std::int32_t side);
-
-// Battle tallies the card shows that the fighting ship does not carry; a
-// battle engine would keep them. They stay 0 in the designer.
-struct TShipBattleTallies {
-    std::array<std::int32_t, 4> HitsScored{};   // [1] main, [2] secondary, [3] tertiary
-    std::int32_t MediumHits = 0;
-    std::int32_t TorpedoHits = 0;
-    std::int32_t RudderState = 0;               // 1 stbd, 2 center, 3 port jammed
-};
-
 class TdlgShipStatus : public QDialog {
     Q_OBJECT
 public:
-    // The card reads the program's tables; they outlive it.
-    explicit TdlgShipStatus(const ProgramData& data, QWidget* parent = nullptr);
+    // The card reads the program's tables; they outlive it. Flags come from
+    // programDir's "Flags", designs from its "Designs", and a file of the
+    // same name in customFilesRoot's "Custom Files" comes first.
+    TdlgShipStatus(const ProgramData& data, std::string programDir, std::string customFilesRoot,
+                   QWidget* parent = nullptr);
     ~TdlgShipStatus() override;
 
     ShipStatusWidgets W;
@@ -59,7 +50,7 @@ public:
     void LoadGameViewShip(bool copyTurrets);
     void LoadShipPicture();
     // The file of that name in "Custom Files" when there is one, else path.
-    static std::string CustomFileLookup(const std::string& path);
+    std::string CustomFileLookup(const std::string& path) const;
     // The text the log's "Copy to clipboard" puts on the clipboard.
     QString LogClipboardText() const;
 
@@ -67,6 +58,11 @@ public:
     BattleEnvironment Env;
     std::unique_ptr<TFightingShip> GameViewShip;
     TShipBattleTallies Tallies;
+    // Display name of each battle side (3 is the neutral side); a battle would
+    // fill it, the designer keeps every entry empty.
+    std::array<std::string, 4> SideDisplayNames{};
+    // The display name of a side, empty outside the table.
+    std::string SideDisplayName(std::int32_t side) const;
 
 public slots:
     void tcSmallgunsChange();
@@ -88,15 +84,28 @@ private:
     void aDisplayGlobeRender(TMapCanvas& canvas);
     void ShowAccuracyReport(TFightingShip* target, std::int32_t calibre, int battery);
     void SmallGunHitChanceClick(bool port);
-    void FillTurretsAndMounts();
-    void FillHeading(std::int32_t date);
-    void FillSummary();
-    void FillBatteries();
-    void FillStateBoxes();
-    void FillTargets();
-    void FillDamageBars();
+    // The boxes of one small-gun battery.
+    struct SmallBatteryBoxes {
+        QLabel *Port, *Starboard, *Calibre, *HitsScored, *RoundsFired, *RoundsLeft, *HitPercentage;
+    };
+    void FillTurretsAndMounts(const ShipStatusFigures& f);
+    void FillHeading(const ShipStatusFigures& f);
+    void FillSummary(const ShipStatusFigures& f);
+    void FillBatteries(const ShipStatusFigures& f);
+    void FillSmallBattery(const StatusBattery& b, const SmallBatteryBoxes& boxes);
+    void FillStateBoxes(const ShipStatusFigures& f);
+    void FillTargets(const ShipStatusFigures& f);
+    void FillDamageBars(const ShipStatusFigures& f);
+
+    // What the rules read besides the ship: the tables, the battle, the
+    // card's own random draws and the program's message boxes.
+    CombatContext Context() const;
 
     const ProgramData& Data_;
+    std::string ProgramDir_, CustomFilesRoot_;
+    // The card's draws (rate of fire in mist, reported types) follow one
+    // sequence over the program's run.
+    mutable platform::SeededRandom Random_{platform::kDefaultSeed};
     QPointer<TdlgHitDetails> HitDetailsDialog_;
     TdlgAccuracy* AccuracyDialog_ = nullptr;
 };

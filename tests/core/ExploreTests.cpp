@@ -147,12 +147,14 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
         const DesignRecord record = ParseDesignRecord(VariantFileLines(base, bundledData(), in, turrets), "Variant");
         platform::ScopedRecordingMessages quiet;
         EngagementShips ships;
-        ships.Own = CreateShipOnLayer(record, "Variant", *ships.Map, bundledData().Preferences);
-        ships.Opponent = CreateShipOnLayer(target, target.ClassName, *ships.Map, bundledData().Preferences);
+        ships.Own = CreateShipOnLayer(record, "Variant", *ships.Map, bundledData().Preferences, quiet);
+        ships.Opponent = CreateShipOnLayer(target, target.ClassName, *ships.Map, bundledData().Preferences, quiet);
         MakeReadyForBattle(*ships.Own, DesignRangeClass(record));
         MakeReadyForBattle(*ships.Opponent, DesignRangeClass(target));
+        const BattleEnvironment env = PlannerDefaultEnvironment();
+        platform::SeededRandom random(1);
         const EngagementFigures f =
-            ComputeEngagement(bundledData(), PlannerDefaultEnvironment(), ships, PlannerDefaultScenario(10000), false);
+            ComputeEngagement({bundledData(), env, random, quiet}, ships, PlannerDefaultScenario(10000), false);
         EXPECT_DOUBLE_EQ(v.Objectives[0], f.Own.Fire.HitsPerMinute);
         EXPECT_EQ(v.Objectives[1], PointValue(*ships.Own, 1916));
     }

@@ -46,7 +46,7 @@ private slots:
     void init() {
         ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        cardOwner = std::make_unique<TdlgShipStatus>(designertest::bundledData());
+        cardOwner = statustest::makeCard();
     }
     void cleanup() { cardOwner.reset(), ship.reset(); }
 
@@ -58,19 +58,27 @@ private slots:
         for (const std::string& t : texts) QVERIFY2(t.find("uel") != std::string::npos, t.c_str());
 
         const ShipStatusWidgets& w = card.W;
-        QCOMPARE(card.windowTitle(), QStringLiteral("BB Dreadnought"));
-        // The file's half-inch steps become whole inches: B=22 is 11 inches.
-        CHECK_TEXTS({w.lbShipType, "BRITISH Battleship"}, {w.lbShipname, "DREADNOUGHT"},
-                    {w.lbClass, "DREADNOUGHT CLASS"}, {w.lbDisplacement, "Displacement, 18100 tons"},
-                    {w.lbMainGuns, "10 - 12 inch."}, {w.lbTertiaryGuns, "24 - 3 inch."},
-                    {w.lbTorpedoTubes, "5"}, {w.lbAbove, "submerged"}, {w.lbBelt, "11\" Belt (amidships)"},
-                    {w.lbCT, "11\" C.T."}, {w.stMainGunType, " 12 in"}, {w.stHP, " 0.00"}, {w.stEndurance, " 0/0"},
-                    {w.stSpeed, QStringLiteral(" %1/21").arg(MaxSpeedNow(**ship))},
-                    {w.stPointValue, QStringLiteral(" %1").arg(PointValue(**ship, 0) * 4)},
+        // The widgets show the core value (its texts are pinned in the core
+        // tests); statistic boxes put one blank before theirs.
+        const BattleEnvironment env;
+        platform::SeededRandom random;
+        platform::RecordingMessages quiet;
+        const ShipStatusFigures f = BuildStatusFigures({designertest::bundledData(), env, random, quiet}, **ship,
+                                                       {.Date = (*ship)->ObsoleteDate});
+        const auto q = [](const std::string& t) { return QString::fromStdString(t); };
+        const auto boxed = [&](const std::string& t) { return QStringLiteral(" ") + q(t); };
+        QCOMPARE(card.windowTitle(), q(f.Title));
+        CHECK_TEXTS({w.lbShipType, q(f.Heading)}, {w.lbShipname, q(f.ShipName)}, {w.lbClass, q(f.ClassName)},
+                    {w.lbDisplacement, q(f.Displacement)}, {w.lbMainGuns, q(f.MainGuns)},
+                    {w.lbTertiaryGuns, q(f.TertiaryGuns)}, {w.lbTorpedoTubes, q(f.TorpedoTubes)},
+                    {w.lbAbove, q(f.TorpedoPlacement)}, {w.lbBelt, q(f.Belt)}, {w.lbCT, q(f.ConningTower)},
+                    {w.stMainGunType, boxed(f.MainCalibre)}, {w.stHP, boxed(f.MainHitPercentage)},
+                    {w.stEndurance, boxed(f.Endurance)}, {w.stSpeed, boxed(f.Speed)},
+                    {w.stPointValue, boxed(f.PointValueText)},
                     // The tertiary tab shows the 12-pounders although there are no secondaries.
-                    {w.stTerCal, " 3 in"}, {w.stTerPort, " 12 (12)"}, {w.stSecCal, ""});
-        QCOMPARE(rows(w.lbTurrets), (QStringList{"Forward 2", "Port forward wing 2", "Starboard forward wing 2",
-                                                 "Midships aft 2", "Aft 2"}));
+                    {w.stTerCal, boxed(f.Tertiary.Calibre)}, {w.stTerPort, boxed(f.Tertiary.Port)}, {w.stSecCal, ""});
+        QCOMPARE(rows(w.lbTurrets).size(), static_cast<int>(f.Turrets.size()));
+        QCOMPARE(rows(w.lbTurrets).last(), q(f.Turrets.back()));
         for (QWidget* hidden : std::initializer_list<QWidget*>{w.lbMines, w.lbSinking, w.bnSighted})
             QVERIFY2(!hidden->isVisibleTo(&card), qPrintable(hidden->objectName()));
         QCOMPARE(w.pbFloat->maximum(), (*ship)->OriginalHitPoints);
@@ -86,9 +94,9 @@ private slots:
         // Nation 10 ("Generic"): the side's name stands in, empty here.
         (*ship)->Nation = 10;
         QCOMPARE(typeAfter(0), QStringLiteral(" Battleship"));
-        SideDisplayNames[0] = "Blue fleet";
+        card.SideDisplayNames[0] = "Blue fleet";
         QCOMPARE(typeAfter(0), QStringLiteral("BLUE FLEET Battleship"));
-        SideDisplayNames[0].clear();
+        card.SideDisplayNames[0].clear();
 
         // A nation number outside the table names no nation and shows no flag.
         (*ship)->Nation = 99;
@@ -189,17 +197,17 @@ private slots:
         // The card's log button opens the dialog on the reworked log.
         (*ship)->HitLog = kLog;
         TdlgHitDetails dialog;
-        TdlgShipStatus card(designertest::bundledData());
+        const auto logCard = statustest::makeCard();
+        TdlgShipStatus& card = *logCard;
         card.SetHitDetailsDialog(&dialog);
         fill(card, **ship, 0);
         for (bool full : {false, true}) {
-            FullLogDetail = full;
+            dialog.FullLogDetail = full;
             QString shown;
             whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
             card.W.bnHitDetails->click();
             QCOMPARE(shown.split(QLatin1Char('\n')).size(), full ? 9 : 7);
         }
-        FullLogDetail = false;
         QCOMPARE((*ship)->HitLog, kLog);   // the ship's own log is left alone
     }
 
@@ -246,7 +254,7 @@ private slots:
         QFile file(QString::fromStdString(path));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.c_str()) > 0);
         file.close();
-        TdlgShipStatus card(form->Data(), form.get());
+        TdlgShipStatus card(form->Data(), form->ProgramDir(), form->CustomFilesRoot(), form.get());
         form->SetShipStatusDialog(&card);
         QVERIFY(!form->ShipStatusButton()->isEnabled());   // no ship displayed yet
         platform::ScopedRecordingMessages messages;
