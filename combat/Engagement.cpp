@@ -54,7 +54,7 @@ std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
 // The figures of a battery from its chance and rate of fire.
 BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& env, const TFightingShip& firer,
                               const TFightingShip& target, int battery, std::int32_t range, float chance, float rof,
-                              std::int32_t bearing) {
+                              std::int32_t bearing, bool sighted) {
     BatteryFigures b;
     b.Battery = battery;
     b.Calibre = firer.BatteryCalibre[static_cast<size_t>(battery)];
@@ -64,8 +64,9 @@ BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& 
     b.RateOfFire = rof;
     b.MaxGunRange = MaxGunRange(data.Weapons, env.Year, firer, battery);
     b.BeyondGunRange = range > b.MaxGunRange;
-    const double hits = static_cast<double>(bearing) * rof * chance / 100.0;
-    b.HitsPerMinute = b.BeyondGunRange || !std::isfinite(hits) ? 0.0 : hits;
+    b.Sighted = sighted;
+    const double hits = static_cast<double>(bearing) * rof * std::min(chance, 100.0f) / 100.0;
+    b.HitsPerMinute = b.BeyondGunRange || !sighted || !std::isfinite(hits) ? 0.0 : hits;
     if (!b.BeyondGunRange) b.Pierces = PiercingAt(data.Weapons, b.Calibre, ArmourOf(target), range);
     return b;
 }
@@ -92,19 +93,27 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
                              &target, battery, {.Settled = true, .WeatherDelays = env.IsMistOrRain()});
     };
     // The order of the calls is the order of the random draws and messages.
-    const float chance = chanceOf(primary, &f.Breakdown);
+    // The breakdown's identification line draws from the seed: a sweep
+    // writes its lines aside so its draws stay those of the full figures.
+    std::vector<std::string> aside;
+    const float chance = chanceOf(primary, scenario.Details ? &f.Breakdown : &aside);
     const float rof = rofOf(primary);
     f.SightingRange = GetSightingRange(env, &target, false);
+    // In the designer's zero environment every sighting range is 0: only a
+    // battle's light and ranges can hide a target.
+    f.Sighted = !scenario.LightFromEnvironment || f.Range <= f.SightingRange;
     f.LightCondition = target.LightCondition;
     f.Glare = HasGlare(env, firer);
-    f.IdentificationText = IdentificationText(env, target);
-    f.TargetZone = ImmuneBand(data.Weapons, firer, target);
+    if (scenario.Details) {
+        f.IdentificationText = IdentificationText(env, target);
+        f.TargetZone = ImmuneBand(data.Weapons, firer, target);
+    }
     const std::int32_t mainBearing = GunsBearing(firer, 1, f.RelativeBearing, &f.TurretsBearing);
 
     auto bearingOf = [&](int battery) {
         return battery == 1 ? mainBearing : GunsBearing(firer, battery, f.RelativeBearing);
     };
-    f.Fire = batteryFigures(data, env, firer, target, primary, f.Range, chance, rof, bearingOf(primary));
+    f.Fire = batteryFigures(data, env, firer, target, primary, f.Range, chance, rof, bearingOf(primary), f.Sighted);
     for (int b = 1; b <= 3; ++b) {
         if (!BatteryHasGuns(firer, b)) continue;
         if (b == primary) {
@@ -112,13 +121,21 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
         } else if (scenario.AllBatteries) {
             const float c = chanceOf(b, nullptr);
             const float r = rofOf(b);
-            f.Batteries.push_back(batteryFigures(data, env, firer, target, b, f.Range, c, r, bearingOf(b)));
+            f.Batteries.push_back(batteryFigures(data, env, firer, target, b, f.Range, c, r, bearingOf(b), f.Sighted));
         }
     }
     return f;
 }
 
 } // namespace
+
+FireFigures ComputeFire(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
+                        TFightingShip& target, const EngagementScenario& scenario) {
+    // Each way draws from the seed afresh, so what one way computes (the
+    // other batteries, say) never shifts the other's draws.
+    const ScopedSeed seed(scenario.Seed);
+    return computeFire(data, env, firer, target, scenario);
+}
 
 EngagementShips::EngagementShips() : Map(std::make_unique<TMap>()) {}
 
@@ -179,16 +196,8 @@ EngagementFigures ComputeEngagement(const ProgramData& data, const BattleEnviron
     PlaceShips(ships, scenario);
     BattleEnvironment battle = env;
     battle.Map = ships.Map.get();
-    // Each way draws from the seed afresh, so what one way computes (the
-    // other batteries, say) never shifts the other's draws.
-    {
-        const ScopedSeed seed(scenario.Seed);
-        figures.Own = computeFire(data, battle, *ships.Own, *ships.Opponent, scenario);
-    }
-    if (both) {
-        const ScopedSeed seed(scenario.Seed);
-        figures.Opponent = computeFire(data, battle, *ships.Opponent, *ships.Own, scenario);
-    }
+    figures.Own = ComputeFire(data, battle, *ships.Own, *ships.Opponent, scenario);
+    if (both) figures.Opponent = ComputeFire(data, battle, *ships.Opponent, *ships.Own, scenario);
     return figures;
 }
 
@@ -198,6 +207,7 @@ std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvir
     std::vector<SweepRow> rows;
     if (step < 1 || from > to) return rows;
     scenario.AllBatteries = false;
+    scenario.Details = false;
     for (std::int64_t r = from; r <= to; r += step) {
         scenario.Range = static_cast<double>(r);
         const EngagementFigures f = ComputeEngagement(data, env, ships, scenario, true);

@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "combat/BattleScenario.h"
 #include "combat/Engagement.h"
 #include "designfile/DesignRecord.h"
 #include "planner/PlannerWidgets.h"
 #include "tables/ProgramData.h"
 
+class QFileSystemWatcher;
 class TPlannerMap;
+class TDivisionPanel;
 
 // A design the opponent list offers.
 struct PlannerOpponent {
@@ -50,9 +53,18 @@ public:
 
     // Recomputes everything from the controls (every control calls it).
     void Recompute();
+    // The division view, in the "Divisions" tab.
+    TDivisionPanel* Divisions() const { return divisions_; }
+    // The planner's conditions (place, time, weather, readiness) as a scenario's.
+    BattleScenario Conditions() const;
+    void OpenScenario();
+    void SaveScenario();
+    // The folders the opponent list is read from, each once.
+    std::vector<std::string> DesignFolders() const;
+    // Reads the folders again (done on its own when one of them changes).
+    void ListOpponents();
 
 private:
-    void ListOpponents();
     void FilterOpponents();
     void OpponentChosen();
     void LoadShips();
@@ -76,4 +88,6 @@ private:
     std::vector<SweepRow> sweep_;
     std::unique_ptr<TPlannerMap> map_;
     bool updating_ = false;
+    QFileSystemWatcher* watcher_ = nullptr;
+    TDivisionPanel* divisions_ = nullptr;
 };
