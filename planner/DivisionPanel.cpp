@@ -55,8 +55,16 @@ QString shipText(const DivisionShip& ship, int index) {
         .arg(ship.Target >= 0 ? QStringLiteral("  \u2192 %1").arg(ship.Target + 1) : QString());
 }
 
-const char* const kMatrixColumns[] = {"Ship", "Target", "Range", "Hit %", "ROF", "Guns", "Sighted",
-                                      "Belt", "Deck", "Fouling", "On target", "Under fire", "Hits/min"};
+// Short headers so every column reads at 1024 x 700; the tips say more.
+const char* const kMatrixColumns[] = {"Ship", "Target", "Range", "Hit %", "ROF", "Guns", "Seen",
+                                      "Belt", "Deck", "Foul", "On tgt", "Fired on", "Hits/min"};
+const char* const kMatrixTips[] = {"Firing ship: A first side, B second, numbered from the lead",
+                                   "The enemy ship it fires at, numbered from the enemy lead",
+                                   "Yards to the target", "Hit chance per gun", "Rounds per gun per minute",
+                                   "Guns bearing of the battery's guns", "Whether the target is within its sighting range",
+                                   "The target's belt", "The target's deck", "Ships fouling the line of fire",
+                                   "Ships firing at the same target, this one included",
+                                   "Enemy ships firing at this ship", "Expected hits per minute"};
 
 } // namespace
 
@@ -224,11 +232,13 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
     QStringList headers;
     for (const char* h : kMatrixColumns) headers << QString::fromLatin1(h);
     tbMatrix->setHorizontalHeaderLabels(headers);
+    for (int col = 0; col < static_cast<int>(std::size(kMatrixTips)); ++col)
+        tbMatrix->horizontalHeaderItem(col)->setToolTip(QString::fromLatin1(kMatrixTips[col]));
     tbMatrix->verticalHeader()->setVisible(false);
     tbMatrix->verticalHeader()->setDefaultSectionSize(18);
     tbMatrix->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tbMatrix->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tbMatrix->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tbMatrix->horizontalHeader()->setStretchLastSection(true);
     QFont small = tbMatrix->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     tbMatrix->setFont(small);
@@ -368,7 +378,7 @@ void TDivisionPanel::Recompute() {
     } else if (messages.isEmpty()) {
         platform::ScopedRecordingMessages recorder;
         const BattleEnvironment env = s.Environment();
-        sweep_ = SweepBattle(data_, env, *battle_, s.Setup, 1000, 30000, 250);
+        sweep_ = SweepBattle(data_, env, *battle_, s.Setup, 1000, 30000, 500);
         figures_ = ComputeBattle(data_, env, *battle_, s.Setup, true);
     }
     ShowMatrix();
@@ -410,12 +420,12 @@ void TDivisionPanel::ShowMatrix() {
                                                     : q(FormatChance(b.HitChance));
             const QString cells[] = {
                 QStringLiteral("%1%2 %3").arg(f.Side == 0 ? QStringLiteral("A") : QStringLiteral("B")).arg(f.Index + 1).arg(q(firer->Name)),
-                QStringLiteral("%1 %2").arg(f.Target + 1).arg(q(target->Name)),
+                QStringLiteral("%1%2").arg(f.Side == 0 ? QStringLiteral("B") : QStringLiteral("A")).arg(f.Target + 1),
                 q(YardsText(f.Fire.Range)),
                 chance,
                 q(FormatChance(b.RateOfFire)),
                 QStringLiteral("%1/%2").arg(b.GunsBearing).arg(b.Guns),
-                f.Fire.Sighted ? QStringLiteral("yes") : QStringLiteral("Not sighted"),
+                f.Fire.Sighted ? QStringLiteral("yes") : QStringLiteral("no"),
                 b.Pierces.Belt ? QStringLiteral("pierced") : QStringLiteral("safe"),
                 b.Pierces.Deck ? QStringLiteral("pierced") : QStringLiteral("safe"),
                 QString::number(f.FoulingShips),
@@ -432,6 +442,8 @@ void TDivisionPanel::ShowMatrix() {
             for (const std::string& line : f.Fire.Breakdown) tip += q(line) + QLatin1Char('\n');
             tbMatrix->item(row, 3)->setToolTip(tip.trimmed());
             tbMatrix->item(row, 0)->setToolTip(tip.trimmed());
+            tbMatrix->item(row, 1)->setToolTip(q(target->Name));
+            if (!f.Fire.Sighted) tbMatrix->item(row, 6)->setToolTip(QStringLiteral("Not sighted"));
         }
 }
 
