@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     {
         TfrmDesignMain mainForm;
         TdlgAddTurret addTurret(&mainForm);
-        TdlgShipStatus shipStatus(mainForm.Data(), &mainForm);
+        TdlgShipStatus shipStatus(mainForm.Data(), mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
         TdlgHitDetails hitDetails(&shipStatus);
         mainForm.SetAddTurretDialog(&addTurret);
         mainForm.SetShipStatusDialog(&shipStatus);

@@ -28,11 +28,10 @@ std::int32_t FloodingPercent(const TFightingShip& ship) {
     return percentLost(ship.OriginalFlotation, ship.Flotation);
 }
 
-std::int32_t GetDamagePercentage(const TFightingShip& ship) {
+std::int32_t GetDamagePercentage(const TFightingShip& ship, platform::Messages& messages) {
     std::int64_t d = 0;
     if (ship.OriginalHitPoints == 0 || ship.OriginalFlotation == 0) {
-        platform::messages().notice("Debug: Error in GetDamagePercentage procedure!\r" + DisplayName(ship) + "\r\r" +
-                                    kZeroDivide);
+        messages.notice("Debug: Error in GetDamagePercentage procedure!\r" + DisplayName(ship) + "\r\r" + kZeroDivide);
         return 0;
     }
     const std::int64_t h = HullDamagePercent(ship);
@@ -95,8 +94,8 @@ std::int32_t PointValue(const TFightingShip& ship, std::int32_t year) {
     return platform::Clamp32(v);
 }
 
-std::int32_t CurrentPointValue(const TFightingShip& ship, std::int32_t year) {
-    return Round32((100.0L - GetDamagePercentage(ship)) * PointValue(ship, year) / 100);
+std::int32_t CurrentPointValue(const TFightingShip& ship, std::int32_t year, platform::Messages& messages) {
+    return Round32((100.0L - GetDamagePercentage(ship, messages)) * PointValue(ship, year) / 100);
 }
 
 std::int32_t MaxSpeedNow(const TFightingShip& ship) {
@@ -146,9 +145,9 @@ std::int32_t HitsTaken(const TFightingShip& ship) {
     return platform::Clamp32(static_cast<std::int64_t>(ship.HitCounterHeavy) + ship.HitCounterLight);
 }
 
-std::int32_t FuelPercentage(const TFightingShip& ship) {
+std::int32_t FuelPercentage(const TFightingShip& ship, platform::Messages& messages) {
     if (ship.OriginalFuel == 0) {
-        platform::messages().notice("Warning! Ship: " + DisplayName(ship) + " has zero original endurance!");
+        messages.notice("Warning! Ship: " + DisplayName(ship) + " has zero original endurance!");
         return 0;
     }
     return Round32(static_cast<long double>(ship.Fuel) / ship.OriginalFuel * 100);
@@ -183,12 +182,12 @@ std::int32_t GetFuelConsumptionFactor(const TFightingShip& ship, std::int32_t sp
     return platform::Clamp32(base);
 }
 
-std::int32_t GetRemainingRange(const TFightingShip& ship, std::int32_t speed) {
+std::int32_t GetRemainingRange(const TFightingShip& ship, std::int32_t speed, platform::Messages& messages) {
     if (ship.Sunk || ship.SinkingCount >= 1 || ship.Fuel == 0) return 0;
     const std::int32_t factor = GetFuelConsumptionFactor(ship, speed);
     if (factor == 0) {
-        platform::messages().notice("Debug: Error in Ship GetRemainingRange procedure!\rDivision: " + ship.Name +
-                                    "\r\r" + kZeroDivide);
+        messages.notice("Debug: Error in Ship GetRemainingRange procedure!\rDivision: " + ship.Name + "\r\r" +
+                        kZeroDivide);
         return 0;
     }
     const long double knots = speed > 0 ? speed : 5;

@@ -10,25 +10,8 @@
 #include "combat/ShipGeometry.h"
 #include "combat/Sighting.h"
 #include "map/Geodesy.h"
-#include "platform/Random.h"
 
 namespace {
-
-// The scenario's seed for the draws of one computation; the source before
-// comes back afterwards.
-class ScopedSeed {
-public:
-    explicit ScopedSeed(std::uint64_t seed) : previous_(&platform::randomSource()), random_(seed) {
-        platform::setRandomSource(&random_);
-    }
-    ~ScopedSeed() { platform::setRandomSource(previous_); }
-    ScopedSeed(const ScopedSeed&) = delete;
-    ScopedSeed& operator=(const ScopedSeed&) = delete;
-
-private:
-    platform::RandomSource* previous_;
-    platform::SeededRandom random_;
-};
 
 void applyState(TFightingShip& ship, const EngagementShipState& state) {
     ship.SetHeading(state.Heading);
@@ -52,8 +35,8 @@ std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
 }
 
 // The figures of a battery from its chance and rate of fire.
-BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& env, const TFightingShip& firer,
-                              const TFightingShip& target, int battery, std::int32_t range, float chance, float rof,
+BatteryFigures batteryFigures(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip& target,
+                              int battery, std::int32_t range, float chance, float rof,
                               std::int32_t bearing, bool sighted) {
     BatteryFigures b;
     b.Battery = battery;
@@ -62,35 +45,35 @@ BatteryFigures batteryFigures(const ProgramData& data, const BattleEnvironment& 
     b.GunsBearing = bearing;
     b.HitChance = chance;
     b.RateOfFire = rof;
-    b.MaxGunRange = MaxGunRange(data.Weapons, env.Year, firer, battery);
+    b.MaxGunRange = MaxGunRange(ctx.Data.Weapons, ctx.Env.Year, firer, battery);
     b.BeyondGunRange = range > b.MaxGunRange;
     b.Sighted = sighted;
     const double hits = static_cast<double>(bearing) * rof * std::min(chance, 100.0f) / 100.0;
     b.HitsPerMinute = b.BeyondGunRange || !sighted || !std::isfinite(hits) ? 0.0 : hits;
-    if (!b.BeyondGunRange) b.Pierces = PiercingAt(data.Weapons, b.Calibre, ArmourOf(target), range);
+    if (!b.BeyondGunRange) b.Pierces = PiercingAt(ctx.Data.Weapons, b.Calibre, ArmourOf(target), range);
     return b;
 }
 
-FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
-                        TFightingShip& target, const EngagementScenario& scenario) {
+FireFigures computeFire(const CombatContext& ctx, TFightingShip& firer, TFightingShip& target,
+                        const EngagementScenario& scenario) {
     if (scenario.LightFromEnvironment) {
-        GetSightingRange(env, &firer, false);
-        GetSightingRange(env, &target, false);
+        GetSightingRange(ctx, &firer, false);
+        GetSightingRange(ctx, &target, false);
     }
     FireFigures f;
     const int primary = scenario.Battery >= 1 && scenario.Battery <= 3 ? scenario.Battery : 1;
     f.Range = GetRangeToShip(firer, &target);
-    f.RoundedRange = GetRoundedRangeToShip(firer, &target, false);
-    f.TrueBearing = GetTrueBearingToShip(firer, &target);
-    f.RelativeBearing = GetBearingToShip(firer, &target);
+    f.RoundedRange = GetRoundedRangeToShip(ctx, firer, &target, false);
+    f.TrueBearing = GetTrueBearingToShip(firer, &target, ctx.Messages);
+    f.RelativeBearing = GetBearingToShip(firer, &target, ctx.Messages);
 
     auto chanceOf = [&](int battery, std::vector<std::string>* breakdown) {
-        return GetGunHitChance(data, env, firer, &target, firer.BatteryCalibre[static_cast<size_t>(battery)], battery,
+        return GetGunHitChance(ctx, firer, &target, firer.BatteryCalibre[static_cast<size_t>(battery)], battery,
                                {.Breakdown = breakdown});
     };
     auto rofOf = [&](int battery) {
-        return GetRateOfFire(data.Weapons, env, firer, firer.BatteryCalibre[static_cast<size_t>(battery)], f.Range,
-                             &target, battery, {.Settled = true, .WeatherDelays = env.IsMistOrRain()});
+        return GetRateOfFire(ctx, firer, firer.BatteryCalibre[static_cast<size_t>(battery)], f.Range, &target, battery,
+                             {.Settled = true, .WeatherDelays = ctx.Env.IsMistOrRain()});
     };
     // The order of the calls is the order of the random draws and messages.
     // The breakdown's identification line draws from the seed: a sweep
@@ -98,22 +81,22 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
     std::vector<std::string> aside;
     const float chance = chanceOf(primary, scenario.Details ? &f.Breakdown : &aside);
     const float rof = rofOf(primary);
-    f.SightingRange = GetSightingRange(env, &target, false);
+    f.SightingRange = GetSightingRange(ctx, &target, false);
     // In the designer's zero environment every sighting range is 0: only a
     // battle's light and ranges can hide a target.
     f.Sighted = !scenario.LightFromEnvironment || f.Range <= f.SightingRange;
     f.LightCondition = target.LightCondition;
-    f.Glare = HasGlare(env, firer);
+    f.Glare = HasGlare(ctx.Env, firer);
     if (scenario.Details) {
-        f.IdentificationText = IdentificationText(env, target);
-        f.TargetZone = ImmuneBand(data.Weapons, firer, target);
+        f.IdentificationText = IdentificationText(ctx, target);
+        f.TargetZone = ImmuneBand(ctx.Data.Weapons, firer, target);
     }
-    const std::int32_t mainBearing = GunsBearing(firer, 1, f.RelativeBearing, &f.TurretsBearing);
+    const std::int32_t mainBearing = GunsBearing(firer, 1, f.RelativeBearing, ctx.Messages, &f.TurretsBearing);
 
     auto bearingOf = [&](int battery) {
-        return battery == 1 ? mainBearing : GunsBearing(firer, battery, f.RelativeBearing);
+        return battery == 1 ? mainBearing : GunsBearing(firer, battery, f.RelativeBearing, ctx.Messages);
     };
-    f.Fire = batteryFigures(data, env, firer, target, primary, f.Range, chance, rof, bearingOf(primary), f.Sighted);
+    f.Fire = batteryFigures(ctx, firer, target, primary, f.Range, chance, rof, bearingOf(primary), f.Sighted);
     for (int b = 1; b <= 3; ++b) {
         if (!BatteryHasGuns(firer, b)) continue;
         if (b == primary) {
@@ -121,7 +104,7 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
         } else if (scenario.AllBatteries) {
             const float c = chanceOf(b, nullptr);
             const float r = rofOf(b);
-            f.Batteries.push_back(batteryFigures(data, env, firer, target, b, f.Range, c, r, bearingOf(b), f.Sighted));
+            f.Batteries.push_back(batteryFigures(ctx, firer, target, b, f.Range, c, r, bearingOf(b), f.Sighted));
         }
     }
     return f;
@@ -129,12 +112,12 @@ FireFigures computeFire(const ProgramData& data, const BattleEnvironment& env, T
 
 } // namespace
 
-FireFigures ComputeFire(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
-                        TFightingShip& target, const EngagementScenario& scenario) {
+FireFigures ComputeFire(const CombatContext& ctx, TFightingShip& firer, TFightingShip& target,
+                        const EngagementScenario& scenario) {
     // Each way draws from the seed afresh, so what one way computes (the
     // other batteries, say) never shifts the other's draws.
-    const ScopedSeed seed(scenario.Seed);
-    return computeFire(data, env, firer, target, scenario);
+    platform::SeededRandom random(scenario.Seed);
+    return computeFire({ctx.Data, ctx.Env, random, ctx.Messages}, firer, target, scenario);
 }
 
 EngagementShips::EngagementShips() : Map(std::make_unique<TMap>()) {}
@@ -158,13 +141,13 @@ bool BatteryHasGuns(const TFightingShip& ship, int battery) {
 }
 
 std::int32_t GunsBearing(const TFightingShip& ship, int battery, std::int32_t relativeBearing,
-                         std::vector<TurretPosition>* turrets) {
+                         platform::Messages& messages, std::vector<TurretPosition>* turrets) {
     if (battery == 1) {
         std::int64_t guns = 0;
         for (const auto& t : ship.Turrets) {
             const TFightingTurret* ft = TFightingShip::AsFighting(t.get());
             if (ft && !ft->Working()) continue;
-            if (!TurretCanBear(*t, relativeBearing, ship.CrossDeckFire)) continue;
+            if (!TurretCanBear(*t, relativeBearing, ship.CrossDeckFire, messages)) continue;
             guns += t->Guns == 0 ? 1 : t->Guns;
             if (turrets) turrets->push_back(t->Position);
         }
@@ -189,28 +172,28 @@ void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario) {
     opponent.MainTarget = &own;
 }
 
-EngagementFigures ComputeEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
+EngagementFigures ComputeEngagement(const CombatContext& ctx, EngagementShips& ships,
                                     const EngagementScenario& scenario, bool both) {
     EngagementFigures figures;
     if (!ships.Own || !ships.Opponent) return figures;
     PlaceShips(ships, scenario);
-    BattleEnvironment battle = env;
+    BattleEnvironment battle = ctx.Env;
     battle.Map = ships.Map.get();
-    figures.Own = ComputeFire(data, battle, *ships.Own, *ships.Opponent, scenario);
-    if (both) figures.Opponent = ComputeFire(data, battle, *ships.Opponent, *ships.Own, scenario);
+    const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
+    figures.Own = ComputeFire(here, *ships.Own, *ships.Opponent, scenario);
+    if (both) figures.Opponent = ComputeFire(here, *ships.Opponent, *ships.Own, scenario);
     return figures;
 }
 
-std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
-                                      EngagementScenario scenario, std::int32_t from, std::int32_t to,
-                                      std::int32_t step) {
+std::vector<SweepRow> SweepEngagement(const CombatContext& ctx, EngagementShips& ships, EngagementScenario scenario,
+                                      std::int32_t from, std::int32_t to, std::int32_t step) {
     std::vector<SweepRow> rows;
     if (step < 1 || from > to) return rows;
     scenario.AllBatteries = false;
     scenario.Details = false;
     for (std::int64_t r = from; r <= to; r += step) {
         scenario.Range = static_cast<double>(r);
-        const EngagementFigures f = ComputeEngagement(data, env, ships, scenario, true);
+        const EngagementFigures f = ComputeEngagement(ctx, ships, scenario, true);
         rows.push_back({static_cast<std::int32_t>(r), f.Own.Fire, f.Opponent.Fire});
     }
     return rows;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
 #include "combat/Protection.h"
 #include "map/MapModel.h"
 #include "shipdata/Ship.h"
@@ -101,14 +102,18 @@ struct EngagementFigures {
 // main target, with nothing reported of them yet.
 void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario);
 // Places the ships and computes the own ship's fire, then (both) the
-// opponent's, with the scenario's seed. env.Map is taken as the ships' map.
-EngagementFigures ComputeEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
+// opponent's. Each way draws from a source seeded with the scenario's seed
+// (the context's random source is not used, so the figures repeat); the
+// environment's map is taken as the ships' map; messages go to the
+// context's sink.
+EngagementFigures ComputeEngagement(const CombatContext& ctx, EngagementShips& ships,
                                     const EngagementScenario& scenario, bool both);
 
-// One ship firing at another where they stand (env.Map their map), with the
-// scenario's battery, light rule and seed: one way of ComputeEngagement.
-FireFigures ComputeFire(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
-                        TFightingShip& target, const EngagementScenario& scenario);
+// One ship firing at another where they stand (ctx.Env.Map their map),
+// with the scenario's battery and light rule, drawing from a source seeded
+// with the scenario's seed: one way of ComputeEngagement.
+FireFigures ComputeFire(const CombatContext& ctx, TFightingShip& firer, TFightingShip& target,
+                        const EngagementScenario& scenario);
 
 // One range of a sweep: the scenario's battery both ways.
 struct SweepRow {
@@ -117,9 +122,8 @@ struct SweepRow {
 };
 // The engagement at every range from `from` to `to` by `step` yards, each
 // computed as ComputeEngagement at that range alone would.
-std::vector<SweepRow> SweepEngagement(const ProgramData& data, const BattleEnvironment& env, EngagementShips& ships,
-                                      EngagementScenario scenario, std::int32_t from, std::int32_t to,
-                                      std::int32_t step);
+std::vector<SweepRow> SweepEngagement(const CombatContext& ctx, EngagementShips& ships, EngagementScenario scenario,
+                                      std::int32_t from, std::int32_t to, std::int32_t step);
 
 // Who leads in expected hits per minute along a sweep: the first entry is
 // the first range where either ship leads, each further entry a range where
@@ -140,4 +144,4 @@ bool BatteryHasGuns(const TFightingShip& ship, int battery);
 // their arcs and cross-deck fire; secondary and tertiary guns of the side
 // the target lies on (dead ahead counts as starboard, dead astern as port).
 std::int32_t GunsBearing(const TFightingShip& ship, int battery, std::int32_t relativeBearing,
-                         std::vector<TurretPosition>* turrets = nullptr);
+                         platform::Messages& messages, std::vector<TurretPosition>* turrets = nullptr);

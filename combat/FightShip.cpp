@@ -49,15 +49,15 @@ TFightingShip::~TFightingShip() {
     SightingObservers.clear();
 }
 
-bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
+bool TFightingShip::LoadFromDesignFile(const std::string& fileName, platform::Messages& messages) {
     if (!platform::fileExists(fileName)) {
-        platform::messages().notice("Cannot find file: " + fileName);
+        messages.notice("Cannot find file: " + fileName);
         return false;
     }
-    return LoadFromDesignRecord(ReadDesignRecord(fileName));
+    return LoadFromDesignRecord(ReadDesignRecord(fileName), messages);
 }
 
-bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
+bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record, platform::Messages& messages) {
     const ProfileText& f = record.Values;
     ClassName = record.ClassName;
 
@@ -75,7 +75,7 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
 
     // Any negative nation would index outside the nation table, not just -1.
     if (Nation < 0 || Nation > MaxNation) {
-        platform::messages().notice("Illegal nation value! Class: " + ClassName);
+        messages.notice("Illegal nation value! Class: " + ClassName);
         return false;
     }
 
@@ -100,9 +100,9 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
     ArmorTT = armour("TT");
     ArmorSEC = armour("SEC");
 
-    SetBatteryCalibre(f.ReadInteger("Guns", "Main", 0), 1);
-    SetBatteryCalibre(f.ReadInteger("Guns", "Secondary", 0), 2);
-    SetBatteryCalibre(f.ReadInteger("Guns", "Tertiary", 0), 3);
+    SetBatteryCalibre(f.ReadInteger("Guns", "Main", 0), 1, messages);
+    SetBatteryCalibre(f.ReadInteger("Guns", "Secondary", 0), 2, messages);
+    SetBatteryCalibre(f.ReadInteger("Guns", "Tertiary", 0), 3, messages);
 
     TorpedoCalibre = f.ReadInteger("Torpedoes", "Calibre", 0);
     TorpedoDesignation = f.ReadString("Torpedoes", "Designation", "X");
@@ -147,12 +147,12 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
     return true;
 }
 
-void TFightingShip::SetBatteryCalibre(std::int32_t value, int battery) {
+void TFightingShip::SetBatteryCalibre(std::int32_t value, int battery, platform::Messages& messages) {
     if (battery < 1 || battery > 3) return;
     if (value < 2 || value > 18) {
         if (ShipType != stLT)
-            platform::messages().notice("Warning! Illegal calibre value for ship class: " + ClassName + " " +
-                                        std::to_string(value) + " " + std::to_string(battery));
+            messages.notice("Warning! Illegal calibre value for ship class: " + ClassName + " " +
+                            std::to_string(value) + " " + std::to_string(battery));
         value = value < 2 ? 2 : 18;
     }
     BatteryCalibre[static_cast<size_t>(battery)] = value;
@@ -197,9 +197,10 @@ std::int32_t TFightingShip::TorpedoBroadside() const {
     return platform::Clamp32(submerged ? -n : n);
 }
 
-void TFightingShip::ResetTurretTraining() {
+void TFightingShip::ResetTurretTraining(platform::Messages& messages) {
     for (auto& t : Turrets)
-        if (TFightingTurret* ft = AsFighting(t.get()); ft && ft->Working()) ft->Training = TurretPositionBearing(*ft);
+        if (TFightingTurret* ft = AsFighting(t.get()); ft && ft->Working())
+            ft->Training = TurretPositionBearing(*ft, messages);
 }
 
 TFightingTurret* TFightingShip::AsFighting(TTurret* turret) { return dynamic_cast<TFightingTurret*>(turret); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "map/MapModel.h"
+#include "platform/Messages.h"
 #include "shipdata/Ship.h"
 
 class TFightingShip;
@@ -130,13 +131,13 @@ public:
     static constexpr int kTurretSections = 26;
 
     // Reads a ship design file; false (after its message) when the file is
-    // missing or the nation is out of range.
-    bool LoadFromDesignFile(const std::string& fileName);
+    // missing or the nation is out of range. Messages go to `messages`.
+    bool LoadFromDesignFile(const std::string& fileName, platform::Messages& messages);
     // The same from a design already parsed (a file or one held in memory);
     // false (after its message) when the nation is out of range.
-    bool LoadFromDesignRecord(const DesignRecord& record);
+    bool LoadFromDesignRecord(const DesignRecord& record, platform::Messages& messages);
     // Stores a calibre of 2..18; warns and clamps any other (except on LT).
-    void SetBatteryCalibre(std::int32_t value, int battery);
+    void SetBatteryCalibre(std::int32_t value, int battery, platform::Messages& messages);
     // Keeps Heading, MapAngle and HeadingMilli in step; an LT keeps its heading.
     void SetHeading(std::int32_t degrees);
 
@@ -147,7 +148,7 @@ public:
     std::int32_t TorpedoesReady() const;
     // Tubes over all mounts, negative when any mount is submerged.
     std::int32_t TorpedoBroadside() const;
-    void ResetTurretTraining();
+    void ResetTurretTraining(platform::Messages& messages);
 
     // The fighting view of a turret or mount of the lists (none when an item
     // is not a fighting one).

@@ -12,7 +12,6 @@
 #include "combat/ShipTypes.h"
 #include "combat/Sighting.h"
 #include "map/Geodesy.h"
-#include "platform/Messages.h"
 #include "platform/Round.h"
 
 std::string FormatChance(float chance) {
@@ -96,6 +95,7 @@ private:
 
 // What every stage reads about one shot.
 struct Shot {
+    const CombatContext& ctx;
     const BattleEnvironment& env;
     TFightingShip& firer;
     TFightingShip& target;
@@ -215,7 +215,7 @@ void targetRows(const Shot& s, HitTable& t) {
 // the target's light condition, which the environment's night row reads.
 void geometryRows(const Shot& s, HitTable& t) {
     const std::int32_t R = s.range;
-    const std::int32_t trueBearing = GetTrueBearingToShip(s.firer, &s.target);
+    const std::int32_t trueBearing = GetTrueBearingToShip(s.firer, &s.target, s.ctx.Messages);
     const std::int32_t sunBearing = GetBearingToPoint(s.firer, s.env.Sun);
     if (s.firer.LightCondition == lcDusk && AngleDifference((sunBearing + 180) % 360, trueBearing) < 45)
         t.row(6, -2, "Target in dusk: -20");
@@ -224,14 +224,14 @@ void geometryRows(const Shot& s, HitTable& t) {
         if (d < 30) t.row(7, -4, "Glare: -40");
         else if (d < 45) t.row(7, -2, "Glare: -20");
     }
-    const std::int64_t S = GetSightingRange(s.env, &s.target, false);
+    const std::int64_t S = GetSightingRange(s.ctx, &s.target, false);
     if (R > 0.9L * S) t.row(11, -4, "Near sighting range: -40");
     else if (R > 0.8L * S) t.row(11, -2, "Near sighting range: -20");
-    const std::int32_t between = CountShipsInBetween(s.env, s.firer, &s.target, true);
+    const std::int32_t between = CountShipsInBetween(s.ctx, s.firer, &s.target, true);
     if (between > 0)
         t.row(12, -(between + 1),
               num(between) + " ships fouling the range: " + num(-10 * (static_cast<std::int64_t>(between) + 1)));
-    const std::int32_t smoke = GetSmokeInterference(s.env, s.firer, &s.target, false);
+    const std::int32_t smoke = GetSmokeInterference(s.ctx, s.firer, &s.target, false);
     if (smoke > 0) t.row(22, -smoke, "Smoke interference: -" + num(static_cast<std::int64_t>(smoke) * 10));
 }
 
@@ -252,14 +252,15 @@ void environmentRows(const Shot& s, HitTable& t) {
 
 } // namespace
 
-float GetGunHitChance(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
-                      TFightingShip* target, std::int32_t calibre, int battery, const HitChanceOptions& options) {
+float GetGunHitChance(const CombatContext& ctx, TFightingShip& firer, TFightingShip* target, std::int32_t calibre,
+                      int battery, const HitChanceOptions& options) {
+    const ProgramData& data = ctx.Data;
     if (!target || battery < 1 || battery > 3) return 0.0f;
     const std::int32_t R = GetRangeToShip(firer, target);
     if (R == 0) return 0.0f;
-    const Shot shot{env, firer, *target, calibre, battery, R, nationOf(data, firer), options.IgnoreRanging};
+    const Shot shot{ctx, ctx.Env, firer, *target, calibre, battery, R, nationOf(data, firer), options.IgnoreRanging};
     if (data.Weapons.Gun(calibre).BaseRange == 0) {
-        platform::messages().notice("Error in gun data!\rShip: " + DisplayName(firer) + "\rCalibre: " + num(calibre));
+        ctx.Messages.notice("Error in gun data!\rShip: " + DisplayName(firer) + "\rCalibre: " + num(calibre));
         return 0.0f;
     }
     const std::int64_t E = referenceRange(data, shot);
@@ -268,8 +269,8 @@ float GetGunHitChance(const ProgramData& data, const BattleEnvironment& env, TFi
 
     std::vector<std::string>* out = options.Breakdown;
     if (out) {
-        out->push_back("Target: " + IdentificationText(env, *target));
-        out->push_back("Range: " + num(GetRoundedRangeToShip(firer, target, false)) + " yards");
+        out->push_back("Target: " + IdentificationText(ctx, *target));
+        out->push_back("Range: " + num(GetRoundedRangeToShip(ctx, firer, target, false)) + " yards");
         out->push_back("Basic hit chance: " + FormatChance(B));
     }
     HitTable table;
@@ -281,8 +282,8 @@ float GetGunHitChance(const ProgramData& data, const BattleEnvironment& env, TFi
 
     const std::int64_t hitMod = table.modifier();
     if (hitMod > 50)
-        platform::messages().notice("Warning! HitMod > 50! HitMod: " + num(hitMod) + "\rShip: " + DisplayName(firer) +
-                                    " Target: " + DisplayName(*target));
+        ctx.Messages.notice("Warning! HitMod > 50! HitMod: " + num(hitMod) + "\rShip: " + DisplayName(firer) +
+                            " Target: " + DisplayName(*target));
     float C = hitMod > 0 ? static_cast<float>(B * std::pow(1.1L, static_cast<long double>(hitMod)))
                          : static_cast<float>(B * std::pow(0.9L, static_cast<long double>(-hitMod)));
     // An absurd modifier from a hostile input must still give a number.

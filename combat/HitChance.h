@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
 #include "tables/ProgramData.h"
 
 class TFightingShip;
@@ -18,8 +19,8 @@ struct HitChanceOptions {
     bool IgnoreRanging = false;
 };
 
-float GetGunHitChance(const ProgramData& data, const BattleEnvironment& env, TFightingShip& firer,
-                      TFightingShip* target, std::int32_t calibre, int battery, const HitChanceOptions& options = {});
+float GetGunHitChance(const CombatContext& ctx, TFightingShip& firer, TFightingShip* target, std::int32_t calibre,
+                      int battery, const HitChanceOptions& options = {});
 std::int32_t GetTargetSizeModifier(const TFightingShip& target, std::int32_t range);
 // Sea-state penalty of a firing ship type.
 std::int32_t SeaStatePenalty(int firerType, std::int32_t seaState);

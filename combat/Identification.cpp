@@ -2,16 +2,13 @@
 
 #include "combat/FightShip.h"
 #include "combat/ShipTypes.h"
-#include "platform/Random.h"
-
-using platform::Random;
 
 std::string DisplayName(const TFightingShip& ship) {
     if (ship.ShipType == stLT) return ship.Name;
     return ShipTypeCode(ship.ShipType) + " " + ship.Name;
 }
 
-std::string IdentificationText(const BattleEnvironment& env, TFightingShip& ship) {
+std::string IdentificationText(const CombatContext& ctx, TFightingShip& ship) {
     if (ship.ShipType == stLT) {
         switch (ship.SightingLevel) {
         case 0: return "UNSIGHTED!";
@@ -20,8 +17,8 @@ std::string IdentificationText(const BattleEnvironment& env, TFightingShip& ship
         default: return "";
         }
     }
-    if (ship.ReportedType.empty()) ChooseReportedType(ship, 20000, env.Year);
-    if (ship.ReportedClassName.empty()) ChooseReportedClassName(ship);
+    if (ship.ReportedType.empty()) ChooseReportedType(ship, 20000, ctx.Env.Year, ctx.Random);
+    if (ship.ReportedClassName.empty()) ChooseReportedClassName(ship, ctx.Random);
     switch (ship.SightingLevel) {
     case 0: return "UNSIGHTED!";
     case 1: return "Unidentified ship";
@@ -33,8 +30,8 @@ std::string IdentificationText(const BattleEnvironment& env, TFightingShip& ship
     }
 }
 
-void ChooseReportedClassName(TFightingShip& ship) {
-    const std::int32_t r = Random(100);
+void ChooseReportedClassName(TFightingShip& ship, platform::RandomSource& random) {
+    const std::int32_t r = random.next(100);
     if (r < 25 && ship.ReportedClassName != ship.EnemyClassName)
         ship.ReportedClassName = ship.MisidentifiedClassName;
     else
@@ -44,7 +41,7 @@ void ChooseReportedClassName(TFightingShip& ship) {
 namespace {
 
 // Step 5: a misreport by the true type from one draw r.
-void misreport(TFightingShip& ship, std::int32_t r) {
+void misreport(TFightingShip& ship, std::int32_t r, platform::RandomSource& random) {
     std::string& rt = ship.ReportedType;
     auto in = [r](int lo, int hi) { return r >= lo && r <= hi; };
     switch (ship.ShipType) {
@@ -71,7 +68,7 @@ void misreport(TFightingShip& ship, std::int32_t r) {
         break;
     case stMS:
         if (in(0, 30)) rt = "DD";
-        if (ship.Displacement > 800 && Random(100) < 30) rt = "CL";
+        if (ship.Displacement > 800 && random.next(100) < 30) rt = "CL";
         break;
     case stTR:
         if (in(0, 20)) rt = "AMC"; else if (in(21, 30)) rt = "AV";
@@ -85,23 +82,23 @@ void misreport(TFightingShip& ship, std::int32_t r) {
 
 } // namespace
 
-void ChooseReportedType(TFightingShip& ship, std::int32_t range, std::int32_t year) {
+void ChooseReportedType(TFightingShip& ship, std::int32_t range, std::int32_t year, platform::RandomSource& random) {
     std::string& rt = ship.ReportedType;
     const std::string trueCode = ShipTypeCode(ship.ShipType);
-    if (!rt.empty() && Random(100) < 90) return;
-    if (!rt.empty() && rt != trueCode && Random(100) < 85) return;
-    if (ship.Division && Random(100) < 50 && !ship.Division->Ships.empty()) {
+    if (!rt.empty() && random.next(100) < 90) return;
+    if (!rt.empty() && rt != trueCode && random.next(100) < 85) return;
+    if (ship.Division && random.next(100) < 50 && !ship.Division->Ships.empty()) {
         const TFightingShip* leader = ship.Division->Leader();
         if (leader && !leader->ReportedType.empty()) {
             rt = leader->ReportedType;
             return;
         }
     }
-    if (rt == trueCode && Random(100) < 90) return;
-    misreport(ship, Random(100));
-    if (year < 1907 && rt == "BC") rt = Random(100) < 50 ? "B" : "CA";
-    if (Random(100) < range / 1000 - 15) {
-        const std::int32_t r = Random(100);
+    if (rt == trueCode && random.next(100) < 90) return;
+    misreport(ship, random.next(100), random);
+    if (year < 1907 && rt == "BC") rt = random.next(100) < 50 ? "B" : "CA";
+    if (random.next(100) < range / 1000 - 15) {
+        const std::int32_t r = random.next(100);
         if (r <= 10) rt = "CL";
         else if (r <= 20) rt = "AMC";
         else if (r <= 30) rt = "CA";

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
 
 class TFightingShip;
 
@@ -11,6 +11,6 @@ class TFightingShip;
 std::string DisplayName(const TFightingShip& ship);
 // What an enemy sees at the ship's sighting level; may choose the reported
 // type and class name first.
-std::string IdentificationText(const BattleEnvironment& env, TFightingShip& ship);
-void ChooseReportedClassName(TFightingShip& ship);
-void ChooseReportedType(TFightingShip& ship, std::int32_t range, std::int32_t year);
+std::string IdentificationText(const CombatContext& ctx, TFightingShip& ship);
+void ChooseReportedClassName(TFightingShip& ship, platform::RandomSource& random);
+void ChooseReportedType(TFightingShip& ship, std::int32_t range, std::int32_t year, platform::RandomSource& random);

@@ -7,7 +7,6 @@
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
 #include "tables/WeaponData.h"
-#include "platform/Random.h"
 #include "platform/Round.h"
 
 std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const TFightingShip& ship, int battery) {
@@ -22,9 +21,10 @@ std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const T
     return platform::Clamp32(g);
 }
 
-float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, TFightingShip& firer,
-                    std::int32_t calibre, std::int32_t range, TFightingShip* target, int battery,
-                    const RateOfFireOptions& options) {
+float GetRateOfFire(const CombatContext& ctx, TFightingShip& firer, std::int32_t calibre, std::int32_t range,
+                    TFightingShip* target, int battery, const RateOfFireOptions& options) {
+    const WeaponTables& weapons = ctx.Data.Weapons;
+    const BattleEnvironment& env = ctx.Env;
     if (battery < 1 || battery > 3) return 0.0f;
     const bool settled = options.Settled;
     const std::int32_t seaState = env.SeaState;
@@ -40,12 +40,12 @@ float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, T
 
     std::int64_t m = -5;
     if (firer.RofPenalty > 0) m -= firer.ShipType == stDD ? 3 : 2;
-    if (options.WeatherDelays) m -= platform::Random(3);
-    const std::int32_t smoke = GetSmokeInterference(env, firer, target, false);
+    if (options.WeatherDelays) m -= ctx.Draw(3);
+    const std::int32_t smoke = GetSmokeInterference(ctx, firer, target, false);
     if (smoke > 0) m -= smoke;
-    if (!settled) m -= platform::Random(2);
+    if (!settled) m -= ctx.Draw(2);
     m += firer.CrewQuality;
-    const std::int32_t between = CountShipsInBetween(env, firer, target, true);
+    const std::int32_t between = CountShipsInBetween(ctx, firer, target, true);
     if (between > 0) m -= between + 1;
     if (!settled && battery == 1 && firer.RangingTurns >= 1) m -= 5;
     const long long turn = std::llabs(static_cast<long long>(firer.CurrentTurn));

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
 #include "tables/WeaponData.h"
 
 class TFightingShip;
@@ -13,8 +14,7 @@ struct RateOfFireOptions {
     bool WeatherDelays = false;   // mist or rain may cost up to two steps
 };
 
-float GetRateOfFire(const WeaponTables& weapons, const BattleEnvironment& env, TFightingShip& firer,
-                    std::int32_t calibre, std::int32_t range, TFightingShip* target, int battery,
-                    const RateOfFireOptions& options);
+float GetRateOfFire(const CombatContext& ctx, TFightingShip& firer, std::int32_t calibre, std::int32_t range,
+                    TFightingShip* target, int battery, const RateOfFireOptions& options);
 // Yards; the product with the gun range factor is taken in 64 bits.
 std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const TFightingShip& ship, int battery);

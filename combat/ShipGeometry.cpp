@@ -5,48 +5,47 @@
 #include "map/Geodesy.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
-#include "platform/Random.h"
 
 std::int32_t GetRangeToShip(const TFightingShip& ship, const TFightingShip* other) {
     if (!other) return 0;
     return DistanceYards(ship.Position(), other->Position());
 }
 
-std::int32_t GetRoundedRangeToShip(const TFightingShip& ship, const TFightingShip* other, bool withError) {
+std::int32_t GetRoundedRangeToShip(const CombatContext& ctx, const TFightingShip& ship, const TFightingShip* other,
+                                   bool withError) {
     if (!other) {
-        platform::messages().notice("Error in GetRoundedRangeToShip procedure for " + DisplayName(ship) +
-                                    "! Ship = nil!");
+        ctx.Messages.notice("Error in GetRoundedRangeToShip procedure for " + DisplayName(ship) + "! Ship = nil!");
         return 0;
     }
     std::int64_t r = GetRangeToShip(ship, other);
     if (withError) {
-        const std::int32_t error = platform::Random(static_cast<std::int32_t>(r / 5));
+        const std::int32_t error = ctx.Draw(static_cast<std::int32_t>(r / 5));
         r = r + r / 10 - error;
     }
     return static_cast<std::int32_t>(r / 100 * 100);
 }
 
-std::int32_t GetTrueBearingToShip(const TFightingShip& ship, const TFightingShip* other) {
+std::int32_t GetTrueBearingToShip(const TFightingShip& ship, const TFightingShip* other, platform::Messages& messages) {
     if (!other) {
-        platform::messages().notice("Warning! Cannot get bearing to nil ship!" + ship.Name);
+        messages.notice("Warning! Cannot get bearing to nil ship!" + ship.Name);
         return 0;
     }
     return CompassBearing(ship.Position(), other->Position());
 }
 
-std::int32_t GetBearingToShip(const TFightingShip& ship, const TFightingShip* other) {
+std::int32_t GetBearingToShip(const TFightingShip& ship, const TFightingShip* other, platform::Messages& messages) {
     if (!other) {
-        platform::messages().notice("Warning! GetBearingToShip " + ship.Name + " to nil ship!");
+        messages.notice("Warning! GetBearingToShip " + ship.Name + " to nil ship!");
         return 0;
     }
-    return NormalizeBearing(GetTrueBearingToShip(ship, other), -ship.Heading);
+    return NormalizeBearing(GetTrueBearingToShip(ship, other, messages), -ship.Heading);
 }
 
 std::int32_t GetBearingToPoint(const TFightingShip& ship, const TGeoPoint& point) {
     return CompassBearing(ship.Position(), point);
 }
 
-bool TurretCanBear(const TTurret& turret, std::int32_t b, bool crossDeckFire) {
+bool TurretCanBear(const TTurret& turret, std::int32_t b, bool crossDeckFire, platform::Messages& messages) {
     auto between = [b](int lo, int hi) { return b > lo && b < hi; };
     switch (turret.Position) {
     case '1': return b < 45 || b > 225;
@@ -69,7 +68,7 @@ bool TurretCanBear(const TTurret& turret, std::int32_t b, bool crossDeckFire) {
     case 'T': return between(35, 160);
     case 'V': case 'X': case 'Y': return between(45, 315);
     default:
-        platform::messages().notice("Warning! Illegal turret position: " + platform::cp1252ToUtf8(std::string(1, turret.Position)));
+        messages.notice("Warning! Illegal turret position: " + platform::cp1252ToUtf8(std::string(1, turret.Position)));
         return false;
     }
 }

@@ -27,17 +27,18 @@ namespace {
 // none (after the message) when loading fails.
 template <typename Load>
 std::unique_ptr<TFightingShip> createOnLayer(const std::string& className, const std::string& source, TMap& globe,
-                                             const TPreferences& preferences, Load load) {
+                                             const TPreferences& preferences, platform::Messages& messages,
+                                             Load load) {
     TMapLayer& layer = globe.LayerByName(kShipLayerName);
     auto ship = std::make_unique<TFightingShip>(&layer.Objects());
-    if (!ship->Location) platform::messages().notice("Error loading ship! " + source);
+    if (!ship->Location) messages.notice("Error loading ship! " + source);
     if (!load(*ship)) {
         ship.reset();
-        platform::messages().notice("Unable to create ship " + className + " Filename: " + source);
+        messages.notice("Unable to create ship " + className + " Filename: " + source);
         return nullptr;
     }
     ship->Name = className;
-    AssignShipPresenters(*ship, globe, preferences);
+    AssignShipPresenters(*ship, globe, preferences, messages);
     ship->SetPosition(TGeoPoint{0, 0, 0});
     return ship;
 }
@@ -45,25 +46,28 @@ std::unique_ptr<TFightingShip> createOnLayer(const std::string& className, const
 } // namespace
 
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences) {
-    return createOnLayer(className, fileName, globe, preferences,
-                         [&](TFightingShip& ship) { return ship.LoadFromDesignFile(fileName); });
+                                                 TMap& globe, const TPreferences& preferences,
+                                                 platform::Messages& messages) {
+    return createOnLayer(className, fileName, globe, preferences, messages,
+                         [&](TFightingShip& ship) { return ship.LoadFromDesignFile(fileName, messages); });
 }
 
 std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences) {
-    return createOnLayer(className, record.ClassName + ".sdf", globe, preferences,
-                         [&](TFightingShip& ship) { return ship.LoadFromDesignRecord(record); });
+                                                 TMap& globe, const TPreferences& preferences,
+                                                 platform::Messages& messages) {
+    return createOnLayer(className, record.ClassName + ".sdf", globe, preferences, messages,
+                         [&](TFightingShip& ship) { return ship.LoadFromDesignRecord(record, messages); });
 }
 
-void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences) {
+void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences,
+                          platform::Messages& messages) {
     if (ship.Location)
         ship.Location->Title = ship.ShipType == stLT ? ship.Name : ShipTypeCode(ship.ShipType) + " " + ship.Name;
     if (ship.SmokeTrail) ship.SmokeTrail->PresenterID = FindOrCreateLinePresenter(clBlack, "SmokePresenter", globe);
     if (ship.WakeLine) ship.WakeLine->PresenterID = FindOrCreateLinePresenter(clWhite, "WakePresenter", globe);
     AssignShipPresenter(ship, globe, preferences);
     if (ship.WakePolygon) AssignNewWakePresenter(*ship.WakePolygon, globe);
-    ship.ResetTurretTraining();
+    ship.ResetTurretTraining(messages);
 }
 
 std::int32_t FindOrCreateLinePresenter(TColor colour, const std::string& name, TMap& globe) {

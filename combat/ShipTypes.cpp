@@ -30,7 +30,7 @@ std::int32_t ShipSizeUnits(const Tship& ship) {
     }
 }
 
-std::int32_t TurretPositionBearing(const TTurret& turret) {
+std::int32_t TurretPositionBearing(const TTurret& turret, platform::Messages& messages) {
     switch (turret.Position) {
     case 'A': case 'B': case 'D': case 'E': case 'F': case 'G': case 'L': case '1': case '2':
         return 0;
@@ -44,7 +44,7 @@ std::int32_t TurretPositionBearing(const TTurret& turret) {
     case '7': return 190;
     case '8': return 170;
     default:
-        platform::messages().notice("Illegal turret position!" + platform::cp1252ToUtf8(std::string(1, turret.Position)));
+        messages.notice("Illegal turret position!" + platform::cp1252ToUtf8(std::string(1, turret.Position)));
         return 270;
     }
 }

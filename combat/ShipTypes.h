@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "map/GeoTypes.h"
+#include "platform/Messages.h"
 #include "shipdata/Ship.h"
 
 class TFightingShip;
@@ -27,7 +28,7 @@ std::int32_t ShipSizeUnits(const Tship& ship);
 
 // Facing of a turret position in degrees from the bow; 270 and the message
 // "Illegal turret position!<letter>" for an unknown letter.
-std::int32_t TurretPositionBearing(const TTurret& turret);
+std::int32_t TurretPositionBearing(const TTurret& turret, platform::Messages& messages);
 
 // Bearing from the bow and distance (for a size figure of 20) of a turret
 // position; none for a letter without a placement.

@@ -72,7 +72,8 @@ std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range) {
     return platform::Clamp32(static_cast<std::int64_t>(range) * f / 10);
 }
 
-std::int32_t GetSightingRange(const BattleEnvironment& env, TFightingShip* ship, bool randomise) {
+std::int32_t GetSightingRange(const CombatContext& ctx, TFightingShip* ship, bool randomise) {
+    const BattleEnvironment& env = ctx.Env;
     if (!ship) return 0;
     ship->LightCondition = LightConditionAt(ship->Position(), env.DateTime);
     std::int64_t range = env.DayRange;
@@ -81,7 +82,7 @@ std::int32_t GetSightingRange(const BattleEnvironment& env, TFightingShip* ship,
         if (ship->CurrentSpeed > 18) range += 300;
         if (ship->CurrentSpeed > 23) range += 300;
     }
-    if (randomise && env.IsMistOrRain()) range = range - 500 + 500 * static_cast<std::int64_t>(platform::Random(3));
+    if (randomise && env.IsMistOrRain()) range = range - 500 + 500 * static_cast<std::int64_t>(ctx.Draw(3));
     const std::int32_t r = platform::Clamp32(range);
     if (!ship->SightingExempt) return SightingTypeFactor(*ship, r);
     if (ship->ShipType == stLT && ship->Speed == 1) return r / 2;
@@ -96,17 +97,17 @@ bool HasGlare(const BattleEnvironment& env, const TFightingShip& ship) {
            LightConditionAt(PointAtBearing(here, 270, 800000), env.DateTime) == lcDusk;
 }
 
-std::int32_t CountShipsInBetween(const BattleEnvironment& env, const TFightingShip& firer,
+std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& firer,
                                  const TFightingShip* target, bool allSides) {
-    TMapLayer* layer = shipLayer(env);
+    TMapLayer* layer = shipLayer(ctx.Env);
     if (!layer) {
-        platform::messages().notice(kNoShipLayer);
+        ctx.Messages.notice(kNoShipLayer);
         return 0;
     }
     if (!target) return 0;
     const double r = YardsToGlobeUnits(300);
     const TGeoPoint a = firer.Position(), b = target->Position();
-    const std::int32_t toTarget = GetTrueBearingToShip(firer, target);
+    const std::int32_t toTarget = GetTrueBearingToShip(firer, target, ctx.Messages);
     std::int32_t count = 0;
     TGeoObjectStore& store = layer->Objects();
     for (int i = 0; i < store.Count(); ++i) {
@@ -116,26 +117,28 @@ std::int32_t CountShipsInBetween(const BattleEnvironment& env, const TFightingSh
         if (s.Sunk) continue;
         if (!allSides && s.Side != firer.Side) continue;
         if (&s == &firer || &s == target) continue;
-        if (AngleDifference(toTarget, GetTrueBearingToShip(firer, &s)) < 70 && PointNearSegment(s.Position(), a, b, r))
+        if (AngleDifference(toTarget, GetTrueBearingToShip(firer, &s, ctx.Messages)) < 70 &&
+            PointNearSegment(s.Position(), a, b, r))
             ++count;
     }
     return count;
 }
 
-std::int32_t GetSmokeInterference(const BattleEnvironment& env, const TFightingShip& firer,
+std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer,
                                   const TFightingShip* target, bool report) {
+    const BattleEnvironment& env = ctx.Env;
     std::int64_t total = 0;
     std::string text;
     TMapLayer* layer = shipLayer(env);
     if (!layer) {
-        platform::messages().notice(kNoShipLayer);
+        ctx.Messages.notice(kNoShipLayer);
         return 0;
     }
     if (!target) return 0;
     if (report) text = DisplayName(firer) + " LOS to " + DisplayName(*target);
     const std::string lineHead = "\r" + firer.Name + " LOS to " + target->Name + " blocked by smoke from ";
     const TGeoPoint a = firer.Position(), b = target->Position();
-    const std::int32_t toTarget = GetTrueBearingToShip(firer, target);
+    const std::int32_t toTarget = GetTrueBearingToShip(firer, target, ctx.Messages);
     const std::int32_t targetRange = GetRangeToShip(firer, target);
 
     TGeoObjectStore& store = layer->Objects();
@@ -154,7 +157,7 @@ std::int32_t GetSmokeInterference(const BattleEnvironment& env, const TFightingS
         if (static_cast<std::int64_t>(g) >= static_cast<std::int64_t>(targetRange) + 500) continue;
         const std::int32_t limit = g <= 1000 ? 50 : g <= 2000 ? 30 : g <= 5000 ? 20 : 15;
         const bool isFirer = &s == &firer;
-        if (!isFirer && AngleDifference(GetTrueBearingToShip(firer, &s), toTarget) >= limit) continue;
+        if (!isFirer && AngleDifference(GetTrueBearingToShip(firer, &s, ctx.Messages), toTarget) >= limit) continue;
         if (!s.SmokeTrail) continue;
         auto scan = [&](const TGeoChain* chain, int skipLast, double yards) {
             if (!chain) return;
@@ -193,6 +196,6 @@ std::int32_t GetSmokeInterference(const BattleEnvironment& env, const TFightingS
     if (env.SeaState < 6) total /= 3;
     else if (env.SeaState <= 9) total /= 4;
     else if (env.SeaState <= 17) total /= 5;
-    if (report && !text.empty()) platform::messages().notice(text);
+    if (report && !text.empty()) ctx.Messages.notice(text);
     return platform::Clamp32(total);
 }

@@ -76,10 +76,11 @@ BattleShips::~BattleShips() {
 
 bool BattleShips::Load(const ProgramData& data, const BattleSetup& setup, std::string* why) {
     for (auto& side : Sides) side.clear();
-    platform::ScopedRecordingMessages recorder;
+    // What loading says matters only when a ship cannot be made.
+    platform::RecordingMessages recorder;
     for (size_t s = 0; s < 2; ++s)
         for (const DivisionShip& d : setup.Sides[s].Ships) {
-            auto ship = CreateShipOnLayer(d.Record, d.Record.ClassName, *Map, data.Preferences);
+            auto ship = CreateShipOnLayer(d.Record, d.Record.ClassName, *Map, data.Preferences, recorder);
             if (!ship) {
                 if (why) {
                     *why = "Cannot make a fighting ship of " + d.Design;
@@ -128,12 +129,12 @@ void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) {
     }
 }
 
-BattleFigures ComputeBattle(const ProgramData& data, const BattleEnvironment& env, BattleShips& ships,
-                            const BattleSetup& setup, bool details) {
+BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup, bool details) {
     BattleFigures figures;
     PlaceDivisions(ships, setup);
-    BattleEnvironment battle = env;
+    BattleEnvironment battle = ctx.Env;
     battle.Map = ships.Map.get();
+    const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
     for (int s = 0; s < 2; ++s) {
         auto& line = ships.Sides[static_cast<size_t>(s)];
         auto& enemy = ships.Sides[static_cast<size_t>(1 - s)];
@@ -153,8 +154,8 @@ BattleFigures ComputeBattle(const ProgramData& data, const BattleEnvironment& en
             fire.Side = s;
             fire.Index = static_cast<int>(i);
             fire.Target = t;
-            fire.Fire = ComputeFire(data, battle, firer, target, scenario);
-            fire.FoulingShips = CountShipsInBetween(battle, firer, &target, true);
+            fire.Fire = ComputeFire(here, firer, target, scenario);
+            fire.FoulingShips = CountShipsInBetween(here, firer, &target, true);
             fire.FiringShips = std::max(1, target.FiringShips);
             fire.UnderFire = firer.UnderFire;
             fire.IncomingCalibre = firer.IncomingCalibre;
@@ -166,13 +167,13 @@ BattleFigures ComputeBattle(const ProgramData& data, const BattleEnvironment& en
     return figures;
 }
 
-std::vector<BattleSweepRow> SweepBattle(const ProgramData& data, const BattleEnvironment& env, BattleShips& ships,
-                                        BattleSetup setup, std::int32_t from, std::int32_t to, std::int32_t step) {
+std::vector<BattleSweepRow> SweepBattle(const CombatContext& ctx, BattleShips& ships, BattleSetup setup,
+                                        std::int32_t from, std::int32_t to, std::int32_t step) {
     std::vector<BattleSweepRow> rows;
     if (step < 1 || from > to) return rows;
     for (std::int64_t r = from; r <= to; r += step) {
         setup.Range = static_cast<double>(r);
-        const BattleFigures f = ComputeBattle(data, env, ships, setup, false);
+        const BattleFigures f = ComputeBattle(ctx, ships, setup, false);
         rows.push_back({static_cast<std::int32_t>(r), f.Totals});
     }
     return rows;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/CombatContext.h"
 #include "combat/Engagement.h"
 #include "designfile/DesignRecord.h"
 
@@ -92,15 +93,17 @@ struct BattleFigures {
 // Puts every ship where its side's formation puts it, heading on the side's
 // course, with the battle state of who fires at whom.
 void PlaceDivisions(BattleShips& ships, const BattleSetup& setup);
-// Every ship's fire. `details` adds the breakdowns, identification and
-// zones; a sweep leaves them out.
-BattleFigures ComputeBattle(const ProgramData& data, const BattleEnvironment& env, BattleShips& ships,
-                            const BattleSetup& setup, bool details = true);
+// Every ship's fire, each way drawing from a source seeded with the setup's
+// seed (as the engagement does); the ships' map replaces the environment's.
+// `details` adds the breakdowns, identification and zones; a sweep leaves
+// them out.
+BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup,
+                            bool details = true);
 
 struct BattleSweepRow {
     std::int32_t Range = 0;
     std::array<double, 2> Totals{};
 };
 // Each side's total at every range between the leads from `from` to `to`.
-std::vector<BattleSweepRow> SweepBattle(const ProgramData& data, const BattleEnvironment& env, BattleShips& ships,
-                                        BattleSetup setup, std::int32_t from, std::int32_t to, std::int32_t step);
+std::vector<BattleSweepRow> SweepBattle(const CombatContext& ctx, BattleShips& ships, BattleSetup setup,
+                                        std::int32_t from, std::int32_t to, std::int32_t step);

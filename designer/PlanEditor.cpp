@@ -138,7 +138,7 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
     // Nothing of the last ship's editing carries over to the new one.
     resetEditing();
     const std::string className = platform::fromQ(form_.Widgets().edName->text());
-    displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences);
+    displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences, platform::messages());
     if (!displayShip_) {
         platform::messages().notice("Could not load ship!");
         globe_->Redraw();
@@ -152,7 +152,7 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
 void TPlanEditor::showShip() {
     RefreshShipMapObjects(*displayShip_);
     if (displayShip_->Location) displayShip_->Location->Hidden = false;
-    displayShip_->ResetTurretTraining();
+    displayShip_->ResetTurretTraining(platform::messages());
     globe_->Redraw();
 }
 

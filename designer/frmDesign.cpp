@@ -301,7 +301,7 @@ void TfrmDesignMain::ChooseCustomFilesRoot() {
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
 
 TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
-    if (!ShipStatusDialog_) ShipStatusDialog_ = new TdlgShipStatus(Data_, this);
+    if (!ShipStatusDialog_) ShipStatusDialog_ = new TdlgShipStatus(Data_, ProgramDir_, CustomFilesRoot_, this);
     return *ShipStatusDialog_;
 }
 

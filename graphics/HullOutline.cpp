@@ -3,6 +3,7 @@
 #include "combat/FightShip.h"
 #include "combat/ShipTypes.h"
 #include "map/Geodesy.h"
+#include "platform/Messages.h"
 #include "platform/Round.h"
 
 namespace {
@@ -136,5 +137,5 @@ void PlaceDisplayShip(TFightingShip& ship) {
     ship.SetHeading(0);
     RefreshShipMapObjects(ship);
     if (ship.Location) ship.Location->Hidden = false;
-    ship.ResetTurretTraining();
+    ship.ResetTurretTraining(platform::messages());
 }

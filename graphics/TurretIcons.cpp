@@ -70,9 +70,10 @@ Shape shapeVertices(TTurretShape shape, std::int32_t calibre) {
 // else its position's facing turned by the heading.
 std::int32_t secondaryTraining(const TFightingShip& ship, const TTurret& mount, bool port) {
     const TFightingShip* target = port ? ship.SecondaryTargetPort : ship.SecondaryTargetStarboard;
-    if (target && TurretCanBear(mount, GetBearingToShip(ship, target), ship.CrossDeckFire))
-        return GetTrueBearingToShip(ship, target);
-    return NormalizeBearing(TurretPositionBearing(mount), ship.Heading);
+    platform::Messages& messages = platform::messages();
+    if (target && TurretCanBear(mount, GetBearingToShip(ship, target, messages), ship.CrossDeckFire, messages))
+        return GetTrueBearingToShip(ship, target, messages);
+    return NormalizeBearing(TurretPositionBearing(mount, messages), ship.Heading);
 }
 
 } // namespace
@@ -167,7 +168,7 @@ std::vector<TPointList> MainTurretIcons(const TFightingShip& ship) {
     for (const auto& turret : ship.Turrets) {
         const TGeoPoint centre = TurretPositionOffset(ship, turret->Position, turret->Guns != 0, 1);
         const TFightingTurret* ft = TFightingShip::AsFighting(turret.get());
-        const std::int32_t training = ft ? ft->Training : TurretPositionBearing(*turret);
+        const std::int32_t training = ft ? ft->Training : TurretPositionBearing(*turret, platform::messages());
         icons.push_back(BuildTurretIcon(ship, turret->Guns, NormalizeBearing(training, ship.Heading),
                                         ship.BatteryCalibre[1], ship.ArmorT > 0, centre));
     }

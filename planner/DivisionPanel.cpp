@@ -376,10 +376,12 @@ void TDivisionPanel::Recompute() {
         if (ships_[0].empty() || ships_[1].empty())
             messages += QStringLiteral("Add at least one ship to each side from the Opponent list.");
     } else if (messages.isEmpty()) {
-        platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages recorder;
         const BattleEnvironment env = s.Environment();
-        sweep_ = SweepBattle(data_, env, *battle_, s.Setup, 1000, 30000, 500);
-        figures_ = ComputeBattle(data_, env, *battle_, s.Setup, true);
+        platform::SeededRandom random(s.Setup.Seed);
+        const CombatContext ctx{data_, env, random, recorder};
+        sweep_ = SweepBattle(ctx, *battle_, s.Setup, 1000, 30000, 500);
+        figures_ = ComputeBattle(ctx, *battle_, s.Setup, true);
     }
     ShowMatrix();
     std::vector<SweepRow> rows;

@@ -39,7 +39,7 @@ std::vector<std::pair<int, int>> arcsOf(TurretPosition letter, bool crossDeck) {
     std::vector<std::pair<int, int>> runs;
     int start = -1;
     for (int b = 0; b <= 360; ++b) {
-        const bool bears = b < 360 && TurretCanBear(turret, b, crossDeck);
+        const bool bears = b < 360 && TurretCanBear(turret, b, crossDeck, platform::messages());
         if (bears && start < 0) start = b;
         if (!bears && start >= 0) {
             runs.push_back({start, b - 1});
@@ -97,9 +97,9 @@ void TPlannerMap::SetShips(const DesignRecord* own, const DesignRecord* opponent
     opponentArcs_.clear();
     if (own && opponent) {
         // Their load messages were shown when the fighting ships were made.
-        platform::ScopedRecordingMessages quiet;
-        own_ = CreateShipOnLayer(*own, own->ClassName, control_.Map(), preferences_);
-        opponent_ = CreateShipOnLayer(*opponent, opponent->ClassName, control_.Map(), preferences_);
+        platform::RecordingMessages quiet;
+        own_ = CreateShipOnLayer(*own, own->ClassName, control_.Map(), preferences_, quiet);
+        opponent_ = CreateShipOnLayer(*opponent, opponent->ClassName, control_.Map(), preferences_, quiet);
         // The map's own titles are black beside the ship, over the line of
         // fire at some bearings; the render draws readable ones instead.
         for (const auto* ship : {own_.get(), opponent_.get()})

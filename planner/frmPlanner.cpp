@@ -341,9 +341,9 @@ void TfrmPlanner::LoadShips() {
     ships_.Own.reset();
     std::vector<std::string> failures = LoadMessages_;
     if (HaveOwn_ && HaveOpponent_) {
-        platform::ScopedRecordingMessages recorder;
-        ships_.Own = CreateShipOnLayer(Own_, Own_.ClassName, *ships_.Map, Data_.Preferences);
-        ships_.Opponent = CreateShipOnLayer(Opponent_, Opponent_.ClassName, *ships_.Map, Data_.Preferences);
+        platform::RecordingMessages recorder;
+        ships_.Own = CreateShipOnLayer(Own_, Own_.ClassName, *ships_.Map, Data_.Preferences, recorder);
+        ships_.Opponent = CreateShipOnLayer(Opponent_, Opponent_.ClassName, *ships_.Map, Data_.Preferences, recorder);
         // A design without a tertiary battery always warns of its calibre;
         // only the messages of a design that cannot fight are worth showing.
         if (!ships_.Own || !ships_.Opponent) {
@@ -441,13 +441,16 @@ void TfrmPlanner::Recompute() {
     const EngagementScenario scenario = Scenario();
     const BattleEnvironment env = Environment();
     {
-        platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages recorder;
+        // Each computation draws from its scenario's seed, not from this source.
+        platform::SeededRandom random(scenario.Seed);
+        const CombatContext ctx{Data_, env, random, recorder};
         // The chart's sweep first: the figures shown leave the ships where
         // the scenario puts them.
         const std::int32_t longest = W.seRange->maximum() * 5 / 6;
         const std::int32_t step = std::max<std::int32_t>(100, (longest - 1000) / 200 / 100 * 100);
-        sweep_ = SweepEngagement(Data_, env, ships_, scenario, 1000, std::max(1000, longest), step);
-        figures_ = ComputeEngagement(Data_, env, ships_, scenario, true);
+        sweep_ = SweepEngagement(ctx, ships_, scenario, 1000, std::max(1000, longest), step);
+        figures_ = ComputeEngagement(ctx, ships_, scenario, true);
         for (const std::string& t : recorder.texts())
             if (std::find(messages.begin(), messages.end(), t) == messages.end()) messages.push_back(t);
     }

@@ -11,10 +11,6 @@ namespace fs = std::filesystem;
 
 namespace platform {
 
-namespace {
-std::string g_programDir;
-}
-
 std::string normalizeSeparators(const std::string& path) {
     std::string out;
     out.reserve(path.size());
@@ -70,11 +66,10 @@ std::string resolvePath(const std::string& path) {
     return built;
 }
 
-const std::string& programDir() { return g_programDir; }
-
-void setProgramDir(const std::string& dir) {
-    g_programDir = normalizeSeparators(dir);
-    if (g_programDir.empty() || g_programDir.back() != '/') g_programDir.push_back('/');
+std::string folderPath(const std::string& dir) {
+    std::string path = normalizeSeparators(dir);
+    if (path.empty() || path.back() != '/') path.push_back('/');
+    return path;
 }
 
 std::string executableDir() {

@@ -16,9 +16,8 @@ std::string normalizeSeparators(const std::string& path);
 // they are, so the result can name a file still to be created.
 std::string resolvePath(const std::string& path);
 
-// The program's directory with a trailing "/", set once at start-up.
-const std::string& programDir();
-void setProgramDir(const std::string& dir);
+// A folder's path with normalized separators and a trailing "/".
+std::string folderPath(const std::string& dir);
 // Directory of the running executable, with a trailing "/".
 std::string executableDir();
 

@@ -2,11 +2,6 @@
 
 namespace platform {
 
-namespace {
-SeededRandom defaultSource(0x5eed);
-RandomSource* current = &defaultSource;
-} // namespace
-
 std::int32_t SeededRandom::next(std::int32_t n) {
     if (n <= 0) return 0;
     std::uniform_int_distribution<std::int32_t> dist(0, n - 1);
@@ -22,8 +17,5 @@ std::int32_t ScriptedRandom::next(std::int32_t n) {
     if (v < 0) v = 0;
     return v % n;
 }
-
-RandomSource& randomSource() { return *current; }
-void setRandomSource(RandomSource* source) { current = source ? source : &defaultSource; }
 
 } // namespace platform

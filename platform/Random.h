@@ -1,6 +1,6 @@
 #pragma once
-// Random whole numbers come from one process-wide generator behind this
-// interface, so tests can seed it or script the exact draws.
+// Random whole numbers come from a source the caller hands to the rules, so
+// a computation can be repeated from a seed and tests can script the draws.
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -33,9 +33,7 @@ public:
     int draws = 0;
 };
 
-RandomSource& randomSource();
-void setRandomSource(RandomSource* source);  // nullptr restores the default
-// Random(n) of the rules.
-inline std::int32_t Random(std::int32_t n) { return randomSource().next(n); }
+// The seed of the desktop program's draws.
+inline constexpr std::uint64_t kDefaultSeed = 0x5eed;
 
 } // namespace platform

@@ -125,19 +125,22 @@ int runBattle(const Args& args) {
         std::fprintf(stderr, "sdftool battle: %s\n", error.c_str());
         return 1;
     }
-    platform::ScopedRecordingMessages recorder;
+    platform::RecordingMessages recorder;
     BattleShips ships;
     if (!ships.Load(data, scenario->Setup, &error) || !CheckFormations(*scenario, ships, error)) {
         std::fprintf(stderr, "sdftool battle: %s: %s\n", options.Files[0].c_str(), error.c_str());
         return 1;
     }
     const BattleEnvironment env = scenario->Environment();
+    // Each way draws from the scenario's seed, not from this source.
+    platform::SeededRandom random(scenario->Setup.Seed);
+    const CombatContext ctx{data, env, random, recorder};
     if (sweep) {
         const auto [from, to, step] = *sweep;
         BattleSetup setup = scenario->Setup;
         for (std::int64_t r = from; r <= to; r += step) {
             setup.Range = static_cast<double>(r);
-            const BattleFigures f = ComputeBattle(data, env, ships, setup, false);
+            const BattleFigures f = ComputeBattle(ctx, ships, setup, false);
             Json line;
             line["Range"] = r;
             Json body = battleJson(f, *scenario, ships, false);
@@ -155,7 +158,7 @@ int runBattle(const Args& args) {
         }
         return 0;
     }
-    const BattleFigures f = ComputeBattle(data, env, ships, scenario->Setup, true);
+    const BattleFigures f = ComputeBattle(ctx, ships, scenario->Setup, true);
     Json j = battleJson(f, *scenario, ships, true);
     j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
     const std::string text = j.dump(2, ' ', false, Json::error_handler_t::replace);

@@ -318,19 +318,22 @@ int runEngage(const Args& args) {
     {
         const BattleEnvironment env = environmentOf(o);
         const EngagementScenario scenario = scenarioOf(o);
-        platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages recorder;
+        platform::SeededRandom random(scenario.Seed);
+        const CombatContext ctx{data, env, random, recorder};
         EngagementShips ships;
-        ships.Own = CreateShipOnLayer(files[0], DesignClassName(files[0]), *ships.Map, data.Preferences);
-        ships.Opponent = CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences);
+        ships.Own = CreateShipOnLayer(files[0], DesignClassName(files[0]), *ships.Map, data.Preferences, recorder);
+        ships.Opponent =
+            CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences, recorder);
         if (ships.Own && ships.Opponent && o.ready) {
             MakeReadyForBattle(*ships.Own, DesignRangeClass(ReadDesignRecord(files[0])));
             MakeReadyForBattle(*ships.Opponent, DesignRangeClass(ReadDesignRecord(files[1])));
         }
         if (ships.Own && ships.Opponent && o.sweep) {
             const auto [from, to, step] = *o.sweep;
-            printSweep(SweepEngagement(data, env, ships, scenario, from, to, step), o.json);
+            printSweep(SweepEngagement(ctx, ships, scenario, from, to, step), o.json);
         } else if (ships.Own && ships.Opponent) {
-            const EngagementFigures f = ComputeEngagement(data, env, ships, scenario, o.both);
+            const EngagementFigures f = ComputeEngagement(ctx, ships, scenario, o.both);
             j = fireJson(f.Own, o.plannerMode());
             if (o.both) j["Return"] = fireJson(f.Opponent, true);
         } else {

@@ -130,9 +130,9 @@ int runProtection(const Args& args) {
     int status = 0;
     bool first = true;
     for (const std::string& file : CollectDesignFiles(options.Files, "protection")) {
-        platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages recorder;
         TFightingShip ship(nullptr);
-        const bool loaded = ship.LoadFromDesignFile(file);
+        const bool loaded = ship.LoadFromDesignFile(file, recorder);
         if (!loaded) status = 1;
         const ShipArmour armour = ArmourOf(ship);
         std::vector<ProtectionRow> rows;

@@ -38,7 +38,7 @@ using Json = nlohmann::ordered_json;
 std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
 // Figures that depend on the year of play are given for the designer's year, 0.
-Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
+Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Messages& messages) {
     const std::int32_t year = 0;
     Json j;
     j["ClassName"] = s.ClassName;
@@ -122,7 +122,7 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data) {
     j["MaxGunRange"] = {MaxGunRange(data.Weapons, year, s, 1), MaxGunRange(data.Weapons, year, s, 2),
                         MaxGunRange(data.Weapons, year, s, 3)};
     j["MaxSpeedNow"] = MaxSpeedNow(s);
-    j["DamagePercentage"] = GetDamagePercentage(s);
+    j["DamagePercentage"] = GetDamagePercentage(s, messages);
     j["TorpedoBroadside"] = s.TorpedoBroadside();
     j["GunsText"] = s.GunsText();
     const TPresenter* presenter = s.Location ? map.FindPresenterByID(s.Location->PresenterID) : nullptr;
@@ -143,11 +143,12 @@ int runShip(const Args& args) {
         TMap map;
         Json j;
         j["File"] = file;
-        platform::ScopedRecordingMessages recorder;
-        std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(file, DesignClassName(file), map, data.Preferences);
+        platform::RecordingMessages recorder;
+        std::unique_ptr<TFightingShip> ship =
+            CreateShipOnLayer(file, DesignClassName(file), map, data.Preferences, recorder);
         j["Loaded"] = ship != nullptr;
         if (ship) {
-            Json fields = shipJson(*ship, map, data);
+            Json fields = shipJson(*ship, map, data, recorder);
             for (auto& [key, value] : fields.items()) j[key] = value;
         } else {
             status = 1;

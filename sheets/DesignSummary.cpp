@@ -251,19 +251,19 @@ void weightFigures(const Inputs& x, Builder& b) {
 }
 
 // Main guns that bear on the better beam.
-std::int32_t broadsideGuns(const TFightingShip& ship) {
+std::int32_t broadsideGuns(const TFightingShip& ship, platform::Messages& sink) {
     std::int32_t best = 0;
     for (std::int32_t bearing : {90, 270}) {
         std::int32_t n = 0;
         for (const auto& t : ship.Turrets)
-            if (TurretCanBear(*t, bearing, ship.CrossDeckFire)) n += gunsOf(*t);
+            if (TurretCanBear(*t, bearing, ship.CrossDeckFire, sink)) n += gunsOf(*t);
         best = std::max(best, n);
     }
     return best;
 }
 
 void fightingFigures(const TFightingShip* ship, const std::vector<platform::RecordedMessage>& messages,
-                     const ProgramData& data, Builder& b) {
+                     const ProgramData& data, platform::Messages& sink, Builder& b) {
     SheetTable& t = b.Table("Fighting ship", {}, {false, true});
     if (!ship) {
         std::string why;
@@ -293,7 +293,7 @@ void fightingFigures(const TFightingShip* ship, const std::vector<platform::Reco
             t.Rows.push_back({label, "-"});
         }
     }
-    add("Broadside guns", broadsideGuns(*ship), "");
+    add("Broadside guns", broadsideGuns(*ship, sink), "");
     const std::int32_t torpedoes = ship->TorpedoBroadside();
     add("Torpedo broadside", torpedoes < 0 ? -torpedoes : torpedoes, "");
 }
@@ -340,7 +340,7 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     recorder.clear();
 
     TMap map;
-    std::unique_ptr<TFightingShip> fighting = CreateShipOnLayer(record, record.ClassName, map, data.Preferences);
+    std::unique_ptr<TFightingShip> fighting = CreateShipOnLayer(record, record.ClassName, map, data.Preferences, recorder);
     const std::vector<platform::RecordedMessage> shipMessages = recorder.recorded;
 
     s.NationIndex = in.Nation;
@@ -359,7 +359,7 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     armourFigures(x, b);
     armamentFigures(x, b);
     weightFigures(x, b);
-    fightingFigures(fighting.get(), shipMessages, data, b);
+    fightingFigures(fighting.get(), shipMessages, data, recorder, b);
     // The design check of the form and of `sdftool check`, in its plain words.
     for (const DesignProblem& problem : CheckDesign(in, ship)) s.Problems.push_back(problem.text);
     fighting.reset();  // before the map it stands on

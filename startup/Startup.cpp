@@ -6,8 +6,7 @@
 #include <exception>
 
 bool LoadProgramData(const std::string& programDir, ProgramData& data) {
-    platform::setProgramDir(programDir);
-    const std::string dir = platform::programDir();
+    const std::string dir = platform::folderPath(programDir);
     try {
         LoadPreferences(dir, data.Preferences);
         const std::string dataDir = dir + "Data/";

@@ -5,7 +5,6 @@
 
 #include <QScrollBar>
 
-bool FullLogDetail = false;
 
 namespace {
 

@@ -11,10 +11,6 @@
 
 class TFightingShip;
 
-// Whether the hit log is shown in full or as the player may see it; a
-// battle engine would set it, the designer keeps the player's view.
-extern bool FullLogDetail;
-
 // The log lines as the dialog shows them: with fullDetail false, a line is
 // cut before its first "(", or a mine or torpedo line (but not a torpedo
 // reload) becomes its time stamp + " Mine/Torpedo"; lines starting with "¤"
@@ -29,6 +25,10 @@ public:
     QPlainTextEdit* mmHits = nullptr;
     QLabel* lbRoundsFiredAt = nullptr;
     QPushButton* bnClose = nullptr;
+
+    // Whether the hit log is shown in full or as the player may see it; a
+    // battle engine would set it, the designer keeps the player's view.
+    bool FullLogDetail = false;
 
     // Fills the dialog from the ship without showing it.
     void FillHitDetails(const TFightingShip& ship);

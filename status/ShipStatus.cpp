@@ -28,9 +28,7 @@
 #include <cmath>
 #include <cstdio>
 
-std::array<std::string, 4> SideDisplayNames{};
-
-std::string SideDisplayName(std::int32_t side) {
+std::string TdlgShipStatus::SideDisplayName(std::int32_t side) const {
     if (side < 0 || side >= static_cast<std::int32_t>(SideDisplayNames.size())) return {};
     return SideDisplayNames[static_cast<size_t>(side)];
 }
@@ -71,7 +69,9 @@ std::string armourText(float inches, const char* suffix) {
 
 } // namespace
 
-TdlgShipStatus::TdlgShipStatus(const ProgramData& data, QWidget* parent) : QDialog(parent), Data_(data) {
+TdlgShipStatus::TdlgShipStatus(const ProgramData& data, std::string programDir, std::string customFilesRoot,
+                               QWidget* parent)
+    : QDialog(parent), Data_(data), ProgramDir_(std::move(programDir)), CustomFilesRoot_(std::move(customFilesRoot)) {
     setObjectName(QStringLiteral("dlgShipStatus"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildShipStatusWidgets(this, W);
@@ -111,8 +111,10 @@ TdlgHitDetails& TdlgShipStatus::HitDetailsDialog() {
 
 TdlgAccuracy& TdlgShipStatus::AccuracyDialog() { return *AccuracyDialog_; }
 
-std::string TdlgShipStatus::CustomFileLookup(const std::string& path) {
-    const std::string custom = platform::customFilesRoot(platform::programDir()) + "\\Custom files\\" + platform::fileNameOf(path);
+CombatContext TdlgShipStatus::Context() const { return {Data_, Env, Random_, platform::messages()}; }
+
+std::string TdlgShipStatus::CustomFileLookup(const std::string& path) const {
+    const std::string custom = CustomFilesRoot_ + "Custom Files/" + platform::fileNameOf(path);
     return platform::fileExists(custom) ? custom : path;
 }
 
@@ -191,7 +193,7 @@ void TdlgShipStatus::FillHeading(std::int32_t date) {
 
     W.imgNation->clear();
     if (nation) {
-        const std::string flag = CustomFileLookup(platform::programDir() + "\\Flags\\" + nation->FlagFileName);
+        const std::string flag = CustomFileLookup(ProgramDir_ + "Flags/" + nation->FlagFileName);
         if (platform::fileExists(flag)) {
             QPixmap pixmap;
             if (pixmap.load(q(platform::resolvePath(flag)))) W.imgNation->setPixmap(pixmap);
@@ -283,7 +285,8 @@ void TdlgShipStatus::FillStateBoxes() {
 
     W.stCurCourse->setText(box(ship.Heading));
     W.stEndurance->setText(
-        box(str(GetRemainingRange(ship, ship.CurrentSpeed)) + "/" + str(GetRemainingRange(ship, 16))));
+        box(str(GetRemainingRange(ship, ship.CurrentSpeed, platform::messages())) + "/" +
+            str(GetRemainingRange(ship, 16, platform::messages()))));
     W.stCrewQuality->setText(box(ship.CrewQuality));
     W.stSpeed->setText(box(str(MaxSpeedNow(ship)) + "/" + str(ship.Speed)));
     W.stCurSpeed->setText(box(ship.CurrentSpeed));
@@ -337,12 +340,12 @@ void TdlgShipStatus::FillTargets() {
     TFightingShip& ship = *Ship;
     if (TFightingShip* target = ship.MainTarget) {
         const std::int32_t calibre = ship.BatteryCalibre[1];
-        W.stTargetMain->setText(box(IdentificationText(Env, *target)));
+        W.stTargetMain->setText(box(IdentificationText(Context(), *target)));
         std::vector<std::string> scratch;
-        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, 1, {.Breakdown = &scratch});
+        const float chance = GetGunHitChance(Context(), ship, target, calibre, 1, {.Breakdown = &scratch});
         AppendScratch(scratch);
         W.stHitChance->setText(box(FormatChance(chance)));
-        const float rof = GetRateOfFire(Data_.Weapons, Env, ship, calibre, GetRangeToShip(ship, target), target, 1,
+        const float rof = GetRateOfFire(Context(), ship, calibre, GetRangeToShip(ship, target), target, 1,
                                         {.Settled = true, .WeatherDelays = Env.IsMistOrRain()});
         W.stROF->setText(box(FormatChance(rof)));
     }
@@ -359,9 +362,9 @@ void TdlgShipStatus::FillTargets() {
             chanceBox->clear();
             return;
         }
-        name->setText(box(IdentificationText(Env, *target)));
+        name->setText(box(IdentificationText(Context(), *target)));
         std::vector<std::string> scratch;
-        const float chance = GetGunHitChance(Data_, Env, ship, target, calibre, battery, {.Breakdown = &scratch});
+        const float chance = GetGunHitChance(Context(), ship, target, calibre, battery, {.Breakdown = &scratch});
         AppendScratch(scratch);
         chanceBox->setText(box(FormatChance(chance)));
     };
@@ -386,8 +389,8 @@ void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {
     GameViewShip.reset();
     W.aDisplayGlobe->Redraw();
     if (!Ship) return;
-    const std::string file = CustomFileLookup(platform::programDir() + "Designs\\" + Ship->ClassName + ".sdf");
-    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), Data_.Preferences);
+    const std::string file = CustomFileLookup(ProgramDir_ + "Designs/" + Ship->ClassName + ".sdf");
+    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), Data_.Preferences, platform::messages());
     if (!GameViewShip) {
         platform::messages().notice("Could not load ship!");
         return;
@@ -437,7 +440,7 @@ void TdlgShipStatus::LoadShipPicture() {
     // A picture name is a bare file name; one that reaches into other
     // folders is not looked for on disk.
     const bool bareName = !name.empty() && platform::fileNameOf(name) == name && name != "." && name != "..";
-    const std::string custom = platform::customFilesRoot(platform::programDir()) + "\\Custom Files\\" + name;
+    const std::string custom = CustomFilesRoot_ + "Custom Files/" + name;
     if (bareName && platform::fileExists(custom)) {
         const QImage image = shippictures::LoadPictureFile(custom);
         if (!image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(image));
@@ -463,7 +466,7 @@ void TdlgShipStatus::ShowAccuracyReport(TFightingShip* target, std::int32_t cali
     TdlgAccuracy& report = AccuracyDialog();
     report.Memo1->clear();
     std::vector<std::string> lines;
-    GetGunHitChance(Data_, Env, *Ship, target, calibre, battery, {.Breakdown = &lines});
+    GetGunHitChance(Context(), *Ship, target, calibre, battery, {.Breakdown = &lines});
     report.SetLines(lines);
     report.exec();
 }
@@ -495,7 +498,7 @@ void TdlgShipStatus::SmokeClick() {
         platform::messages().notice("No target");
         return;
     }
-    GetSmokeInterference(Env, *Ship, Ship->MainTarget, true);
+    GetSmokeInterference(Context(), *Ship, Ship->MainTarget, true);
 }
 
 void TdlgShipStatus::bnSightedClick() {

@@ -11,18 +11,14 @@
 #include <string>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
+#include "platform/Random.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatusWidgets.h"
 #include "tables/ProgramData.h"
 
 class TFightingShip;
 class TMapCanvas;
-
-// Display name of each battle side (3 is the neutral side); a battle would
-// fill it, the designer keeps every entry empty.
-extern std::array<std::string, 4> SideDisplayNames;
-// The display name of a side, empty outside the table.
-std::string SideDisplayName(std::int32_t side);
 
 // Battle tallies the card shows that the fighting ship does not carry; a
 // battle engine would keep them. They stay 0 in the designer.
@@ -36,8 +32,11 @@ struct TShipBattleTallies {
 class TdlgShipStatus : public QDialog {
     Q_OBJECT
 public:
-    // The card reads the program's tables; they outlive it.
-    explicit TdlgShipStatus(const ProgramData& data, QWidget* parent = nullptr);
+    // The card reads the program's tables; they outlive it. Flags come from
+    // programDir's "Flags", designs from its "Designs", and a file of the
+    // same name in customFilesRoot's "Custom Files" comes first.
+    TdlgShipStatus(const ProgramData& data, std::string programDir, std::string customFilesRoot,
+                   QWidget* parent = nullptr);
     ~TdlgShipStatus() override;
 
     ShipStatusWidgets W;
@@ -59,7 +58,7 @@ public:
     void LoadGameViewShip(bool copyTurrets);
     void LoadShipPicture();
     // The file of that name in "Custom Files" when there is one, else path.
-    static std::string CustomFileLookup(const std::string& path);
+    std::string CustomFileLookup(const std::string& path) const;
     // The text the log's "Copy to clipboard" puts on the clipboard.
     QString LogClipboardText() const;
 
@@ -67,6 +66,11 @@ public:
     BattleEnvironment Env;
     std::unique_ptr<TFightingShip> GameViewShip;
     TShipBattleTallies Tallies;
+    // Display name of each battle side (3 is the neutral side); a battle would
+    // fill it, the designer keeps every entry empty.
+    std::array<std::string, 4> SideDisplayNames{};
+    // The display name of a side, empty outside the table.
+    std::string SideDisplayName(std::int32_t side) const;
 
 public slots:
     void tcSmallgunsChange();
@@ -97,7 +101,15 @@ private:
     void FillDamageBars();
     void AppendScratch(const std::vector<std::string>& lines);
 
+    // What the rules read besides the ship: the tables, the battle, the
+    // card's own random draws and the program's message boxes.
+    CombatContext Context() const;
+
     const ProgramData& Data_;
+    std::string ProgramDir_, CustomFilesRoot_;
+    // The card's draws (rate of fire in mist, reported types) follow one
+    // sequence over the program's run.
+    mutable platform::SeededRandom Random_{platform::kDefaultSeed};
     QPointer<TdlgHitDetails> HitDetailsDialog_;
     TdlgAccuracy* AccuracyDialog_ = nullptr;
 };

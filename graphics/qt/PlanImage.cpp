@@ -8,6 +8,7 @@
 #include "graphics/HullOutline.h"
 #include "graphics/qt/ShipDrawing.h"
 #include "map/qt/MapRenderer.h"
+#include "platform/Messages.h"
 
 namespace {
 
@@ -33,12 +34,12 @@ std::optional<QImage> RenderDesignPlan(const std::string& file, const std::strin
                                        const TPreferences& preferences, const TPlanImageOptions& options) {
     if (!sizeAllowed(options)) return std::nullopt;
     TMap map;
-    return renderShip(CreateShipOnLayer(file, className, map, preferences), map, options);
+    return renderShip(CreateShipOnLayer(file, className, map, preferences, platform::messages()), map, options);
 }
 
 std::optional<QImage> RenderDesignPlan(const DesignRecord& record, const TPreferences& preferences,
                                        const TPlanImageOptions& options) {
     if (!sizeAllowed(options)) return std::nullopt;
     TMap map;
-    return renderShip(CreateShipOnLayer(record, record.ClassName, map, preferences), map, options);
+    return renderShip(CreateShipOnLayer(record, record.ClassName, map, preferences, platform::messages()), map, options);
 }

@@ -40,23 +40,25 @@ std::optional<BattleScenario> eightAgainstEight(const std::string& dir) {
 
 void BM_Battle8v8(benchmark::State& state) {
     platform::RecordingMessages recorder;
-    platform::setMessages(&recorder);
     std::string dir;
     const ProgramData* data = bundled(state, dir);
     const auto scenario = data ? eightAgainstEight(dir) : std::nullopt;
     BattleShips ships;
     if (!scenario || !ships.Load(*data, scenario->Setup, nullptr)) state.SkipWithError("no scenario");
     const bool sweep = state.range(0) != 0;
+    const BattleEnvironment env = scenario ? scenario->Environment() : BattleEnvironment{};
+    platform::SeededRandom random(1);
+    std::optional<CombatContext> ctx;
+    if (data) ctx.emplace(CombatContext{*data, env, random, recorder});
     for (auto _ : state) {
         if (!scenario) break;
         if (sweep) {
-            benchmark::DoNotOptimize(SweepBattle(*data, scenario->Environment(), ships, scenario->Setup, 1000, 30000, 100));
+            benchmark::DoNotOptimize(SweepBattle(*ctx, ships, scenario->Setup, 1000, 30000, 100));
         } else {
-            benchmark::DoNotOptimize(ComputeBattle(*data, scenario->Environment(), ships, scenario->Setup, true));
+            benchmark::DoNotOptimize(ComputeBattle(*ctx, ships, scenario->Setup, true));
         }
         recorder.clear();
     }
-    platform::setMessages(nullptr);
 }
 // 0: one full recompute with every breakdown; 1: the sweep 1,000..30,000 by 100.
 BENCHMARK(BM_Battle8v8)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

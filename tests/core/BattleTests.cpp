@@ -42,6 +42,12 @@ BattleScenario parse(const std::string& text) {
     return s ? *s : BattleScenario{};
 }
 
+// The bundled tables and an environment; the battle seeds its own draws.
+CombatContext context(const BattleEnvironment& env) {
+    static platform::SeededRandom unused;
+    return {testsupport::bundledData(), env, unused, platform::messages()};
+}
+
 bool hasLine(const ShipFire& s, const std::string& line) {
     return std::find(s.Fire.Breakdown.begin(), s.Fire.Breakdown.end(), line) != s.Fire.Breakdown.end();
 }
@@ -59,7 +65,8 @@ TEST(Battle, TheBattleStateComesFromThePositions) {
     BattleShips ships;
     std::string why;
     ASSERT_TRUE(ships.Load(testsupport::bundledData(), s.Setup, &why)) << why;
-    const BattleFigures f = ComputeBattle(testsupport::bundledData(), s.Environment(), ships, s.Setup);
+    const BattleEnvironment env = s.Environment();
+    const BattleFigures f = ComputeBattle(context(env), ships, s.Setup);
     ASSERT_EQ(f.Ships[0].size(), 2u);
     const ShipFire& lead = f.Ships[0][0];
     const ShipFire& second = f.Ships[0][1];
@@ -77,7 +84,7 @@ TEST(Battle, TheBattleStateComesFromThePositions) {
     EXPECT_DOUBLE_EQ(f.Totals[0], lead.Fire.Fire.HitsPerMinute + second.Fire.Fire.HitsPerMinute);
     // Line ahead astern, line abreast to starboard; a search line spreads four times wider.
     EXPECT_EQ(GetRangeToShip(*ships.Sides[0][0], ships.Sides[0][1].get()), 500);
-    EXPECT_EQ(GetTrueBearingToShip(*ships.Sides[0][0], ships.Sides[0][1].get()), 180);
+    EXPECT_EQ(GetTrueBearingToShip(*ships.Sides[0][0], ships.Sides[0][1].get(), platform::messages()), 180);
     DivisionSide search;
     search.Formation = fmSearchLine;
     EXPECT_EQ(SideSpacing(search), 2000);
@@ -91,7 +98,8 @@ TEST(Battle, OneShipASideIsTheEngagement) {
                                             R"({"weather": "rain", "datetime": "1916-05-31T19:30"})"));
     BattleShips ships;
     ASSERT_TRUE(ships.Load(testsupport::bundledData(), s.Setup, nullptr));
-    const BattleFigures battle = ComputeBattle(testsupport::bundledData(), s.Environment(), ships, s.Setup);
+    const BattleEnvironment env = s.Environment();
+    const BattleFigures battle = ComputeBattle(context(env), ships, s.Setup);
 
     EngagementShips pair;
     pair.Map = std::move(ships.Map);   // the ships' layer goes with them
@@ -104,7 +112,7 @@ TEST(Battle, OneShipASideIsTheEngagement) {
     e.Own = {.Heading = 30, .Speed = 20, .CrewQuality = 1, .SightingLevel = 3};
     e.Opponent = {.Heading = 200, .Speed = 18, .SightingLevel = 2};
     e.LightFromEnvironment = true;
-    const EngagementFigures duel = ComputeEngagement(testsupport::bundledData(), s.Environment(), pair, e, true);
+    const EngagementFigures duel = ComputeEngagement(context(env), pair, e, true);
     for (const auto& [b, d] : {std::pair{&battle.Ships[0][0].Fire, &duel.Own}, {&battle.Ships[1][0].Fire, &duel.Opponent}}) {
         EXPECT_EQ(b->Breakdown, d->Breakdown);
         EXPECT_EQ(b->Fire.RateOfFire, d->Fire.RateOfFire);
@@ -217,7 +225,8 @@ TEST(Battle, TheBundledScenariosFight) {
         BattleShips ships;
         ASSERT_TRUE(ships.Load(testsupport::bundledData(), s->Setup, &error)) << error;
         EXPECT_TRUE(CheckFormations(*s, ships, error)) << error;
-        const BattleFigures f = ComputeBattle(testsupport::bundledData(), s->Environment(), ships, s->Setup);
+        const BattleEnvironment env = s->Environment();
+        const BattleFigures f = ComputeBattle(context(env), ships, s->Setup);
         for (double total : f.Totals) EXPECT_TRUE(std::isfinite(total) && total > 0) << entry.path();
     }
     EXPECT_GE(count, 3);

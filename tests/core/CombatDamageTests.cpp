@@ -28,31 +28,31 @@ TEST_F(CombatDamage, DamagePercentage) {
     s.HitPoints = 600;
     s.OriginalFlotation = 1000;
     s.Flotation = 800;
-    EXPECT_EQ(GetDamagePercentage(s), 45);
+    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 45);
     addTurrets(s, 2, 2);
-    EXPECT_EQ(GetDamagePercentage(s), 46);   // 100 - 45 is odd
+    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 46);   // 100 - 45 is odd
     s.Turrets.clear();
     s.HitPoints = 800;
     s.Flotation = 400;
-    EXPECT_EQ(GetDamagePercentage(s), 40);
+    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 40);
     s.Flotation = 1000;
     s.HitPoints = 600;   // d = 40
     addTurrets(s, 10, 5);
-    EXPECT_EQ(GetDamagePercentage(s), 55);
+    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 55);
     s.Turrets.clear();
     s.Speed = 20;
     for (auto [percent, damage] : {std::pair{40, 70}, {41, 60}, {61, 40}}) {
         s.SpeedPercent = percent;
-        EXPECT_EQ(GetDamagePercentage(s), damage) << percent;
+        EXPECT_EQ(GetDamagePercentage(s, platform::messages()), damage) << percent;
     }
 }
 
 TEST_F(CombatDamage, ZeroHitPointsIsReportedNotDividedBy) {
     TFightingShip& s = battle.Add("Nil", stDD, 0);
     platform::ScopedRecordingMessages rec;
-    EXPECT_EQ(GetDamagePercentage(s), 0);
+    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 0);
     EXPECT_EQ(HullDamagePercent(s), 0);
-    EXPECT_EQ(FuelPercentage(s), 0);
+    EXPECT_EQ(FuelPercentage(s, platform::messages()), 0);
     EXPECT_EQ(rec.texts(),
               (std::vector<std::string>{
                   "Debug: Error in GetDamagePercentage procedure!\rDD Nil\r\rFloating point division by zero",
@@ -94,10 +94,10 @@ TEST_F(CombatDamage, FuelAndEndurance) {
         EXPECT_EQ(GetFuelConsumptionFactor(s, c.knots), c.factor) << c.hsc << " " << c.flotation << " " << c.knots;
     }
     s.Fuel = 1000;
-    EXPECT_EQ(GetRemainingRange(s, 0), 500);
-    EXPECT_EQ(GetRemainingRange(s, 20), 21);   // 1000 * 20 / 940
+    EXPECT_EQ(GetRemainingRange(s, 0, platform::messages()), 500);
+    EXPECT_EQ(GetRemainingRange(s, 20, platform::messages()), 21);   // 1000 * 20 / 940
     s.SinkingCount = 1;
-    EXPECT_EQ(GetRemainingRange(s, 20), 0);
+    EXPECT_EQ(GetRemainingRange(s, 20, platform::messages()), 0);
 }
 
 TEST_F(CombatDamage, PointValue) {
@@ -110,5 +110,5 @@ TEST_F(CombatDamage, PointValue) {
     EXPECT_EQ(PointValue(s, 0), platform::Round32((11000 + 5 * 220) * 1.02L));
     TFightingShip& tiny = battle.Add("T", stLT, 1000);
     EXPECT_EQ(PointValue(tiny, 0), 100);   // raised to a tenth of the displacement
-    EXPECT_EQ(CurrentPointValue(tiny, 0), 100);
+    EXPECT_EQ(CurrentPointValue(tiny, 0, platform::messages()), 100);
 }

@@ -36,9 +36,9 @@ TEST(ShipTypes, TurretFacingsAndTheIllegalLetterMessage) {
     struct Case { char letter; int guns, bearing; };
     for (const Case& c : {Case{'C', 2, 180}, Case{'L', 2, 0}, Case{'H', 2, 0}, Case{'H', 0, 350}, Case{'I', 0, 10},
                           Case{'7', 2, 190}})
-        EXPECT_EQ(TurretPositionBearing(turretAt(c.letter, c.guns)), c.bearing) << c.letter << c.guns;
+        EXPECT_EQ(TurretPositionBearing(turretAt(c.letter, c.guns), platform::messages()), c.bearing) << c.letter << c.guns;
     EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_EQ(TurretPositionBearing(turretAt('Z')), 270);
+    EXPECT_EQ(TurretPositionBearing(turretAt('Z'), platform::messages()), 270);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Illegal turret position!Z"}));
 }
 
@@ -112,16 +112,16 @@ TEST(ShipGeometry, RangesAndBearingsBetweenShips) {
     TFightingShip& a = battle.Add("A", stBB, 20000);
     TFightingShip& b = battle.Add("B", stBB, 20000, TGeoPoint{0, kGlobeUnitsPerMinute, 0});
     EXPECT_EQ(GetRangeToShip(a, &b), 2027);
-    EXPECT_EQ(GetRoundedRangeToShip(a, &b, false), 2000);
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, false), 2000);
     EXPECT_EQ(GetRangeToShip(a, nullptr), 0);
 
     TFightingShip& c = battle.Add("C", stBB, 20000, Battle::At(10, 5000));
     a.SetHeading(350);
-    EXPECT_EQ(GetTrueBearingToShip(a, &c), 10);
-    EXPECT_EQ(GetBearingToShip(a, &c), 20);
+    EXPECT_EQ(GetTrueBearingToShip(a, &c, platform::messages()), 10);
+    EXPECT_EQ(GetBearingToShip(a, &c, platform::messages()), 20);
     TFightingShip& d = battle.Add("D", stBB, 20000, Battle::At(350, 5000));
     a.SetHeading(10);
-    EXPECT_EQ(GetBearingToShip(a, &d), 340);
+    EXPECT_EQ(GetBearingToShip(a, &d, platform::messages()), 340);
 }
 
 TEST(ShipGeometry, RoundedRangeWithErrorDrawsFirst) {
@@ -129,23 +129,23 @@ TEST(ShipGeometry, RoundedRangeWithErrorDrawsFirst) {
     TFightingShip& a = battle.Add("A", stBB, 20000);
     TFightingShip& b = battle.Add("B", stBB, 20000, Battle::At(0, 10000));
     platform::ScriptedRandom random;
-    platform::setRandomSource(&random);
+    battle.random = &random;
     random.push(0);
-    EXPECT_EQ(GetRoundedRangeToShip(a, &b, true), 11000);   // 10000 + 1000 - 0
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, true), 11000);   // 10000 + 1000 - 0
     random.push(1999);
-    EXPECT_EQ(GetRoundedRangeToShip(a, &b, true), 9000);    // 11000 - 1999 = 9001
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, true), 9000);    // 11000 - 1999 = 9001
     EXPECT_EQ(random.draws, 2);
     TFightingShip& near = battle.Add("N", stBB, 20000, Battle::At(0, 4));
-    EXPECT_EQ(GetRoundedRangeToShip(a, &near, true), 0);
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &near, true), 0);
 }
 
 TEST(ShipGeometry, NilShipMessages) {
     Battle battle;
     TFightingShip& a = battle.Add("A", stDD, 900);
     platform::ScopedRecordingMessages rec;
-    EXPECT_EQ(GetTrueBearingToShip(a, nullptr), 0);
-    EXPECT_EQ(GetBearingToShip(a, nullptr), 0);
-    EXPECT_EQ(GetRoundedRangeToShip(a, nullptr, false), 0);
+    EXPECT_EQ(GetTrueBearingToShip(a, nullptr, platform::messages()), 0);
+    EXPECT_EQ(GetBearingToShip(a, nullptr, platform::messages()), 0);
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, nullptr, false), 0);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Cannot get bearing to nil ship!A",
                                                      "Warning! GetBearingToShip A to nil ship!",
                                                      "Error in GetRoundedRangeToShip procedure for DD A! Ship = nil!"}));
@@ -157,16 +157,16 @@ TEST(ShipGeometry, TurretArcs) {
                           Case{'1', 225, false, false}, Case{'F', 90, false, false}, Case{'F', 90, true, true},
                           Case{'G', 270, true, true}, Case{'Y', 0, false, false}, Case{'Y', 180, false, true},
                           Case{'C', 90, false, true}, Case{'C', 180, false, false}})
-        EXPECT_EQ(TurretCanBear(turretAt(c.letter), c.bearing, c.crossDeck), c.bears) << c.letter << " " << c.bearing;
+        EXPECT_EQ(TurretCanBear(turretAt(c.letter), c.bearing, c.crossDeck, platform::messages()), c.bears) << c.letter << " " << c.bearing;
     platform::ScopedRecordingMessages rec;
-    EXPECT_FALSE(TurretCanBear(turretAt('M'), 90, true));
+    EXPECT_FALSE(TurretCanBear(turretAt('M'), 90, true, platform::messages()));
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal turret position: M"}));
 }
 
 TEST(Identification, DisplayNamesAndSightingLevels) {
     Battle battle;
     platform::ScriptedRandom random;
-    platform::setRandomSource(&random);
+    battle.random = &random;
     TFightingShip& bb = battle.Add("Iron Duke", stBB, 25000);
     TFightingShip& fort = battle.Add("Fort", stLT, 1000);
     EXPECT_EQ(DisplayName(bb) + "|" + DisplayName(fort), "BB Iron Duke|Fort");
@@ -176,21 +176,21 @@ TEST(Identification, DisplayNamesAndSightingLevels) {
                           Case{bb, 3, 3, "Neutral steamer"}, Case{fort, 1, 0, "Unidentified land feature"},
                           Case{fort, 2, 0, "Fort"}}) {
         c.ship.SightingLevel = c.level, c.ship.Side = c.side;
-        EXPECT_EQ(IdentificationText(battle.env, c.ship), c.text);
+        EXPECT_EQ(IdentificationText(battle.ctx(), c.ship), c.text);
     }
 }
 
 TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     Battle battle;
     platform::ScriptedRandom random;
-    platform::setRandomSource(&random);
+    battle.random = &random;
     TFightingShip& bc = battle.Add("Lion", stBC, 26000);
     bc.SightingLevel = 2;
     // Empty type: steps 1, 2 and 4 draw nothing; step 5 draws 10 (BB), step 6
     // (year 0 < 1907) does not apply to BB, step 7 draws 99 (no confusion),
     // then the class draw 10 picks the misidentified name.
     for (int v : {10, 99, 10}) random.push(v);
-    EXPECT_EQ(IdentificationText(battle.env, bc), "BB");
+    EXPECT_EQ(IdentificationText(battle.ctx(), bc), "BB");
     EXPECT_EQ(bc.ReportedClassName, "Lion-mis");
     EXPECT_EQ(random.draws, 3);
 
@@ -198,7 +198,7 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     TFightingShip& bb = battle.Add("Nevada", stBB, 27000);
     random.draws = 0;
     for (int v : {5, 10, 99}) random.push(v);   // step 5 BC, step 6 B, step 7 none
-    ChooseReportedType(bb, 20000, 0);
+    ChooseReportedType(bb, 20000, 0, random);
     EXPECT_EQ(bb.ReportedType, "B");
     EXPECT_EQ(random.draws, 3);
 
@@ -206,15 +206,15 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     TFightingShip& cl = battle.Add("Arethusa", stCL, 3500);
     random.draws = 0;
     for (int v : {99, 4, 65}) random.push(v);   // no misreport; confusion 4 < 5 draws 65: DD
-    ChooseReportedType(cl, 20000, 0);
+    ChooseReportedType(cl, 20000, 0, random);
     EXPECT_EQ(cl.ReportedType, "DD");
     // Once set, it is kept nine times in ten.
     random.push(50);
-    ChooseReportedType(cl, 20000, 0);
+    ChooseReportedType(cl, 20000, 0, random);
     EXPECT_EQ(cl.ReportedType, "DD");
     // At 15000 yards the confusion never applies; an unchanged type becomes the true code.
     TFightingShip& dd = battle.Add("V25", stDD, 800);
     for (int v : {99, 0}) random.push(v);
-    ChooseReportedType(dd, 15000, 0);
+    ChooseReportedType(dd, 15000, 0, random);
     EXPECT_EQ(dd.ReportedType, "DD");
 }

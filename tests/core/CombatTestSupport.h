@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "combat/BattleEnvironment.h"
+#include "combat/CombatContext.h"
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
 #include "map/Geodesy.h"
 #include "map/MapModel.h"
+#include "platform/Messages.h"
 #include "platform/Random.h"
 #include "tables/ProgramData.h"
 
@@ -20,10 +22,7 @@ namespace combattest {
 class Battle {
 public:
     Battle() { env.Map = &map; }
-    ~Battle() {
-        ships.clear();
-        platform::setRandomSource(nullptr);
-    }
+    ~Battle() { ships.clear(); }
     Battle(const Battle&) = delete;
     Battle& operator=(const Battle&) = delete;
 
@@ -48,6 +47,11 @@ public:
     ProgramData data;
     BattleEnvironment env;
     std::vector<std::unique_ptr<TFightingShip>> ships;
+    platform::SeededRandom seeded{platform::kDefaultSeed};
+    platform::RandomSource* random = &seeded;   // a test may script the draws
+
+    // The rules' context: messages go to the sink the test installed.
+    CombatContext ctx() const { return {data, env, *random, platform::messages()}; }
 };
 
 } // namespace combattest

@@ -26,11 +26,17 @@ struct Pair {
     Pair(const char* own = "Dreadnought", const char* opponent = "Scharnhorst") {
         platform::ScopedRecordingMessages quiet;
         const ProgramData& data = testsupport::bundledData();
-        ships.Own = CreateShipOnLayer(design(own), own, *ships.Map, data.Preferences);
-        ships.Opponent = CreateShipOnLayer(design(opponent), opponent, *ships.Map, data.Preferences);
+        ships.Own = CreateShipOnLayer(design(own), own, *ships.Map, data.Preferences, quiet);
+        ships.Opponent = CreateShipOnLayer(design(opponent), opponent, *ships.Map, data.Preferences, quiet);
     }
     EngagementShips ships;
 };
+
+// The bundled tables and an environment; the engagement seeds its own draws.
+CombatContext context(const BattleEnvironment& env) {
+    static platform::SeededRandom unused;
+    return {testsupport::bundledData(), env, unused, platform::messages()};
+}
 
 bool hasLine(const FireFigures& f, const std::string& line) {
     return std::find(f.Breakdown.begin(), f.Breakdown.end(), line) != f.Breakdown.end();
@@ -42,10 +48,10 @@ TEST(Readiness, FuelForTheRangeSettingAndRoundsForEveryGun) {
     Pair pair;
     TFightingShip& ship = *pair.ships.Own;   // Dreadnought: 21 knots, 10 x 12in, 24 x 3in
     EXPECT_EQ(MaxSpeedNow(ship), 5);          // the bare ship, as the rules' callers see it
-    EXPECT_EQ(GetRemainingRange(ship, 16), 0);
+    EXPECT_EQ(GetRemainingRange(ship, 16, platform::messages()), 0);
     for (int rangeClass : {0, 1, 2, 3, -1, 9}) {
         MakeReadyForBattle(ship, rangeClass);
-        EXPECT_EQ(GetRemainingRange(ship, kCruisingSpeed), EnduranceMiles(rangeClass)) << rangeClass;
+        EXPECT_EQ(GetRemainingRange(ship, kCruisingSpeed, platform::messages()), EnduranceMiles(rangeClass)) << rangeClass;
     }
     EXPECT_EQ(EnduranceMiles(9), 5000);
     EXPECT_EQ(MaxSpeedNow(ship), 21);
@@ -60,8 +66,8 @@ TEST(Readiness, ADesignHeldInMemoryLoadsAsItsFile) {
     std::ifstream in(design("Kongo"));
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     TFightingShip fromFile(nullptr), fromLines(nullptr);
-    ASSERT_TRUE(fromFile.LoadFromDesignRecord(file));
-    ASSERT_TRUE(fromLines.LoadFromDesignRecord(ParseDesignRecord(lines, "Kongo")));
+    ASSERT_TRUE(fromFile.LoadFromDesignRecord(file, platform::messages()));
+    ASSERT_TRUE(fromLines.LoadFromDesignRecord(ParseDesignRecord(lines, "Kongo"), platform::messages()));
     EXPECT_EQ(fromLines.ClassName, "Kongo");
     EXPECT_EQ(fromLines.Displacement, fromFile.Displacement);
     EXPECT_EQ(fromLines.Turrets.size(), fromFile.Turrets.size());
@@ -85,7 +91,7 @@ TEST(Engagement, GunsBearingBeyondGunRangeAndHitsPerMinute) {
     EngagementScenario s;
     s.Range = 9000;
     s.Bearing = 90;   // on Dreadnought's starboard beam
-    const EngagementFigures f = ComputeEngagement(testsupport::bundledData(), {}, pair.ships, s, true);
+    const EngagementFigures f = ComputeEngagement(context({}), pair.ships, s, true);
     const BatteryFigures& main = f.Own.Fire;
     EXPECT_EQ(main.GunsBearing, 8);   // A, E, W, Y; the port wing turret D does not bear
     EXPECT_EQ(std::string(f.Own.TurretsBearing.begin(), f.Own.TurretsBearing.end()), "AEWY");
@@ -96,7 +102,7 @@ TEST(Engagement, GunsBearingBeyondGunRangeAndHitsPerMinute) {
     EXPECT_EQ(f.Opponent.RelativeBearing, 270);
 
     s.Range = main.MaxGunRange + 100;
-    const EngagementFigures far = ComputeEngagement(testsupport::bundledData(), {}, pair.ships, s, false);
+    const EngagementFigures far = ComputeEngagement(context({}), pair.ships, s, false);
     EXPECT_TRUE(far.Own.Fire.BeyondGunRange);
     EXPECT_GT(far.Own.Fire.HitChance, 0.0f);   // the rules still give a chance
     EXPECT_EQ(far.Own.Fire.HitsPerMinute, 0.0);
@@ -115,7 +121,7 @@ TEST(Engagement, LightFromTheEnvironmentLetsTheFirersDuskRowApply) {
     s.Place = SeaAreaPoint(56.5, 5.5);
     for (bool light : {false, true}) {
         s.LightFromEnvironment = light;
-        const EngagementFigures f = ComputeEngagement(testsupport::bundledData(), env, pair.ships, s, false);
+        const EngagementFigures f = ComputeEngagement(context(env), pair.ships, s, false);
         EXPECT_EQ(f.Own.LightCondition, 3);
         EXPECT_EQ(hasLine(f.Own, "Target in dusk: -20"), light);
     }
@@ -123,17 +129,16 @@ TEST(Engagement, LightFromTheEnvironmentLetsTheFirersDuskRowApply) {
 
 TEST(Engagement, ASweepRowIsTheEngagementAtThatRange) {
     Pair pair;
-    const ProgramData& data = testsupport::bundledData();
     EngagementScenario s;
     s.Bearing = 45;
-    const std::vector<SweepRow> rows = SweepEngagement(data, {}, pair.ships, s, 1000, 21000, 5000);
+    const std::vector<SweepRow> rows = SweepEngagement(context({}), pair.ships, s, 1000, 21000, 5000);
     ASSERT_EQ(rows.size(), 5u);
     s.Range = 16000;
     s.AllBatteries = true;   // more batteries one way draw nothing from the other way
-    const EngagementFigures f = ComputeEngagement(data, {}, pair.ships, s, true);
+    const EngagementFigures f = ComputeEngagement(context({}), pair.ships, s, true);
     EXPECT_EQ(rows[3].Own.HitChance, f.Own.Fire.HitChance);
     EXPECT_EQ(rows[3].Opponent.RateOfFire, f.Opponent.Fire.RateOfFire);   // mist: the same seeded draws
-    EXPECT_TRUE(SweepEngagement(data, {}, pair.ships, s, 5000, 1000, 100).empty());
+    EXPECT_TRUE(SweepEngagement(context({}), pair.ships, s, 5000, 1000, 100).empty());
 }
 
 // What each way pierces and the target's zone are the protection rules,
@@ -152,7 +157,7 @@ TEST(Engagement, PiercingAndZonesAreTheProtectionRulesWithinGunRange) {
     } cases[] = {{9000, true, false, false}, {16100, true, true, true}, {17000, true, true, false}};
     for (const auto& c : cases) {
         s.Range = c.range;
-        const EngagementFigures f = ComputeEngagement(testsupport::bundledData(), {}, pair.ships, s, true);
+        const EngagementFigures f = ComputeEngagement(context({}), pair.ships, s, true);
         const Piercing own = MainBatteryPiercing(w, dreadnought, scharnhorst, f.Own.Range);
         const Piercing back = MainBatteryPiercing(w, scharnhorst, dreadnought, f.Opponent.Range);
         EXPECT_EQ(std::tie(f.Own.Fire.Pierces.Belt, f.Own.Fire.Pierces.Deck), std::tie(own.Belt, own.Deck)) << c.range;

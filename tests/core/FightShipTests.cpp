@@ -35,7 +35,7 @@ TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
     const std::string path = dir.write("Foo.sdf", kSmallDesign);
     platform::ScopedRecordingMessages rec;
     TFightingShip s(nullptr);
-    ASSERT_TRUE(s.LoadFromDesignFile(path));
+    ASSERT_TRUE(s.LoadFromDesignFile(path, platform::messages()));
     EXPECT_EQ(s.MisidentifiedClassName, "Foo");
     EXPECT_EQ(s.ArmorB, 5.0f);   // step 11 is 5.5 inches; the half is dropped
     EXPECT_EQ((std::array<int, 4>{s.ObsoleteDate, s.OriginalFlotation, s.SecondaryPort, s.TertiaryStarboardOriginal}),
@@ -61,7 +61,7 @@ TEST(FightShip, MissingKeysGiveLowFreeboardAndTheCalibreWarnings) {
     const std::string path = dir.write("Bare.sdf", "[Data]\r\nNation=3\r\nShipType=CL\r\n");
     platform::ScopedRecordingMessages rec;
     TFightingShip s(nullptr);
-    ASSERT_TRUE(s.LoadFromDesignFile(path));
+    ASSERT_TRUE(s.LoadFromDesignFile(path, platform::messages()));
     EXPECT_TRUE(s.LowFreeboard);
     EXPECT_TRUE(s.HSC);   // nation 3
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{
@@ -74,10 +74,10 @@ TEST(FightShip, CalibreIsClampedAndLandTargetsAreNotWarned) {
     platform::ScopedRecordingMessages rec;
     TFightingShip s(nullptr);
     s.ClassName = "K";
-    s.SetBatteryCalibre(25, 2);
-    s.SetBatteryCalibre(18, 1);
+    s.SetBatteryCalibre(25, 2, platform::messages());
+    s.SetBatteryCalibre(18, 1, platform::messages());
     s.ShipType = stLT;
-    s.SetBatteryCalibre(1, 3);
+    s.SetBatteryCalibre(1, 3, platform::messages());
     EXPECT_EQ(s.BatteryCalibre, (decltype(s.BatteryCalibre){0, 18, 18, 2}));
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal calibre value for ship class: K 25 2"}));
 }
@@ -89,7 +89,7 @@ TEST(FightShip, NationOutOfRangeStopsTheLoad) {
                                                           "[Guns]\r\nMain=12\r\n[Turret0]\r\nGuns=2\r\n");
         platform::ScopedRecordingMessages rec;
         TFightingShip s(nullptr);
-        EXPECT_FALSE(s.LoadFromDesignFile(path)) << nation;
+        EXPECT_FALSE(s.LoadFromDesignFile(path, platform::messages())) << nation;
         EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Illegal nation value! Class: Bad"})) << nation;
         EXPECT_TRUE(s.Turrets.empty());
     }
@@ -98,7 +98,7 @@ TEST(FightShip, NationOutOfRangeStopsTheLoad) {
 TEST(FightShip, MissingFileAndCreateShipOnLayerMessages) {
     TMap map;
     platform::ScopedRecordingMessages rec;
-    auto ship = CreateShipOnLayer("/no/such/Gone.sdf", "Gone", map, TPreferences{});
+    auto ship = CreateShipOnLayer("/no/such/Gone.sdf", "Gone", map, TPreferences{}, rec);
     EXPECT_EQ(ship, nullptr);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Cannot find file: /no/such/Gone.sdf",
                                                      "Unable to create ship Gone Filename: /no/such/Gone.sdf"}));
@@ -118,10 +118,10 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
     };
     TMap map;
     platform::ScopedRecordingMessages rec;
-    auto d1 = CreateShipOnLayer(design("D1", "DD", 2), "D1", map, preferences);
-    auto d2 = CreateShipOnLayer(design("D2", "DD", 5), "D2", map, preferences);
-    auto d3 = CreateShipOnLayer(design("D3", "DD", 2), "D3", map, preferences);
-    auto b1 = CreateShipOnLayer(design("B1", "BB", 2), "B1", map, preferences);
+    auto d1 = CreateShipOnLayer(design("D1", "DD", 2), "D1", map, preferences, rec);
+    auto d2 = CreateShipOnLayer(design("D2", "DD", 5), "D2", map, preferences, rec);
+    auto d3 = CreateShipOnLayer(design("D3", "DD", 2), "D3", map, preferences, rec);
+    auto b1 = CreateShipOnLayer(design("B1", "BB", 2), "B1", map, preferences, rec);
     ASSERT_TRUE(d1 && d2 && d3 && b1);
     TMapLayer& layer = map.LayerByName("ShipLayer");
     auto* p2 = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("SmallShipPresenter2"));
@@ -151,11 +151,11 @@ TEST(ShipLayer, ApplyToDDColoursDestroyersAndLandTargetsAreTitledByName) {
     dd.ShipType = stDD;
     dd.Nation = 4;
     dd.Name = "Fort";
-    AssignShipPresenters(dd, map, preferences);
+    AssignShipPresenters(dd, map, preferences, platform::messages());
     auto* p = dynamic_cast<TPolygonPresenter*>(map.LayerByName("ShipLayer").FindPresenter("SmallShipPresenter4"));
     ASSERT_NE(p, nullptr);
     EXPECT_EQ(p->PolyBrush.BrushColor, 0x123456u);
     dd.ShipType = stLT;
-    AssignShipPresenters(dd, map, preferences);
+    AssignShipPresenters(dd, map, preferences, platform::messages());
     EXPECT_EQ(dd.Location->Title, "Fort");
 }

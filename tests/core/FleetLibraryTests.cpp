@@ -64,7 +64,7 @@ TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) 
         ship.ClearSpecials();
         LoadDesignInto(file, in, ship);
         TFightingShip fighting(nullptr);
-        EXPECT_TRUE(fighting.LoadFromDesignFile(file));
+        EXPECT_TRUE(fighting.LoadFromDesignFile(file, platform::messages()));
         for (const auto& text : messages.texts()) EXPECT_TRUE(expected.count(in.Name + ": " + text)) << text;
         EXPECT_LE(ship.Weights.TotalWeight, ship.Displacement);
         EXPECT_GT(ship.Horsepower, 0);

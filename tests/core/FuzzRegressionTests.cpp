@@ -20,7 +20,7 @@ TEST(FuzzRegression, FightingShipReadsPositionLettersAsTheFormDoes) {
                                        "[TorpedoMount0]\r\nTubes=2\r\nPos=\xC4\r\n");
     platform::ScopedRecordingMessages messages;
     TFightingShip ship(nullptr);
-    ASSERT_TRUE(ship.LoadFromDesignFile(path));
+    ASSERT_TRUE(ship.LoadFromDesignFile(path, platform::messages()));
     EXPECT_TRUE(messages.recorded.empty());
     ASSERT_EQ(ship.Turrets.size(), 2u);
     EXPECT_EQ(ship.Turrets[0]->Position, '\xFF');

@@ -33,11 +33,11 @@ struct HitChanceFixture : ::testing::Test {
     }
     float chance(TFightingShip& f, TFightingShip& t, int calibre = 12, int battery = 1,
                  std::vector<std::string>* lines = nullptr, bool ignoreRanging = false) {
-        return GetGunHitChance(battle.data, battle.env, f, &t, calibre, battery,
+        return GetGunHitChance(battle.ctx(), f, &t, calibre, battery,
                                {.Breakdown = lines, .IgnoreRanging = ignoreRanging});
     }
     float rof(TFightingShip& f, TFightingShip& t, int calibre, std::int32_t range) {
-        return GetRateOfFire(battle.data.Weapons, battle.env, f, calibre, range, &t, 1, {.Settled = true});
+        return GetRateOfFire(battle.ctx(), f, calibre, range, &t, 1, {.Settled = true});
     }
     Battle battle;
 };
@@ -150,7 +150,7 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
             row.set(b, a, t, on);
             const int battery = row.battery == 3 && !on ? 2 : row.battery;
             std::vector<std::string> lines;
-            result[on] = GetGunHitChance(b.data, b.env, a, &t, row.calibre, battery, {.Breakdown = &lines});
+            result[on] = GetGunHitChance(b.ctx(), a, &t, row.calibre, battery, {.Breakdown = &lines});
             EXPECT_EQ(hasLine(lines, row.line), on) << row.line;
         }
         EXPECT_EQ(stepsBetween(result[1], result[0]), row.steps) << row.line;

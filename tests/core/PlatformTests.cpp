@@ -95,12 +95,10 @@ TEST(Random, SeededIsRepeatableAndScriptedPlaysBack) {
     ScriptedRandom s;
     s.push(7);
     s.push(250);
-    setRandomSource(&s);
-    EXPECT_EQ(Random(100), 7);
-    EXPECT_EQ(Random(100), 50);
-    EXPECT_EQ(Random(100), 0);
+    EXPECT_EQ(s.next(100), 7);
+    EXPECT_EQ(s.next(100), 50);
+    EXPECT_EQ(s.next(100), 0);
     EXPECT_EQ(s.draws, 3);
-    setRandomSource(nullptr);
 }
 
 TEST(NumberText, DecimalHexAndFailures) {

@@ -100,7 +100,7 @@ TEST(Protection, BundledDataGivesFiniteAnswersAndDreadnoughtsZone) {
     // Against Scharnhorst, and at a range, in the engagement tests.
     TFightingShip dreadnought(nullptr);
     platform::ScopedRecordingMessages quiet;
-    ASSERT_TRUE(dreadnought.LoadFromDesignFile(testsupport::programDir() + "Designs/Dreadnought.sdf"));
+    ASSERT_TRUE(dreadnought.LoadFromDesignFile(testsupport::programDir() + "Designs/Dreadnought.sdf", platform::messages()));
     // Her 11-inch belt and 2-inch deck against a 12-inch gun.
     const ProtectionRow own = ImmuneBand(w, dreadnought, dreadnought);
     EXPECT_NEAR(own.BeltSafeBeyond, 7750, 50);
@@ -117,7 +117,7 @@ TEST(Protection, FormInputsMatchTheFightingShipOfTheSavedFile) {
     in.B = 11, in.D = 3, in.T = 21, in.CT = -1;   // half inches, and nothing selected
     ASSERT_TRUE(WriteDesignFile(dir.path() + "Half.sdf", in, design, nullptr));
     TFightingShip ship(nullptr);
-    ASSERT_TRUE(ship.LoadFromDesignFile(dir.path() + "Half.sdf"));
+    ASSERT_TRUE(ship.LoadFromDesignFile(dir.path() + "Half.sdf", platform::messages()));
     const ShipArmour fromForm = ArmourOf(in), fromFile = ArmourOf(ship);
     EXPECT_EQ(fromForm.Belt, 5);
     EXPECT_EQ(std::tie(fromForm.Belt, fromForm.Deck, fromForm.Turret, fromForm.ConningTower),

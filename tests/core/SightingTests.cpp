@@ -35,26 +35,26 @@ TEST_F(SightingTest, SightingRanges) {
     env.DayRange = 10000;
     env.DuskRange = 5000;
     for (auto [type, tons, range] : {std::tuple{stDD, 900, 8000}, std::tuple{stCL, 4000, 9000}, std::tuple{stBB, 20000, 10000}})
-        EXPECT_EQ(GetSightingRange(env, &battle.Add("S", type, tons), false), range) << tons;
+        EXPECT_EQ(GetSightingRange(battle.ctx(), &battle.Add("S", type, tons), false), range) << tons;
     TFightingShip& ca = battle.Add("CA", stCA, 12000, degrees(0, 23.43 - 93));
     ca.CurrentSpeed = 24;
-    EXPECT_EQ(GetSightingRange(env, &ca, false), 5600);
+    EXPECT_EQ(GetSightingRange(battle.ctx(), &ca, false), 5600);
     EXPECT_EQ(ca.LightCondition, lcDusk);
     ca.SightingExempt = true;
-    EXPECT_EQ(GetSightingRange(env, &ca, false), 5600);
-    EXPECT_EQ(GetSightingRange(env, nullptr, false), 0);
+    EXPECT_EQ(GetSightingRange(battle.ctx(), &ca, false), 5600);
+    EXPECT_EQ(GetSightingRange(battle.ctx(), nullptr, false), 0);
     EXPECT_EQ(SightingTypeFactor(battle.Add("D2", stDD, 900), 555), 444);
 }
 
 TEST_F(SightingTest, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
     TFightingShip& bb = firer;
-    EXPECT_EQ(GetSightingRange(env, &bb, false), 0);
+    EXPECT_EQ(GetSightingRange(battle.ctx(), &bb, false), 0);
     bb.CurrentSpeed = 19;
-    EXPECT_EQ(GetSightingRange(env, &bb, false), 300);
+    EXPECT_EQ(GetSightingRange(battle.ctx(), &bb, false), 300);
     platform::ScriptedRandom random;
-    platform::setRandomSource(&random);
+    battle.random = &random;
     random.push(2);   // mist: -500 + 1000
-    EXPECT_EQ(GetSightingRange(env, &bb, true), 800);
+    EXPECT_EQ(GetSightingRange(battle.ctx(), &bb, true), 800);
     EXPECT_TRUE(env.IsMistOrRain());
 }
 
@@ -78,16 +78,16 @@ TEST_F(SightingTest, ShipsInBetween) {
     sunk.Sunk = true;
     TFightingShip& enemy = battle.Add("Enemy", stDD, 900, Battle::At(0, 7000));
     enemy.Side = 1;
-    EXPECT_EQ(CountShipsInBetween(env, firer, &target, true), 2);
-    EXPECT_EQ(CountShipsInBetween(env, firer, &target, false), 1);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, true), 2);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, false), 1);
 }
 
 TEST_F(SightingTest, NoShipLayer) {
     TMap empty;
     env.Map = &empty;
     platform::ScopedRecordingMessages rec;
-    EXPECT_EQ(CountShipsInBetween(env, firer, &firer, true), 0);
-    EXPECT_EQ(GetSmokeInterference(env, firer, &firer, true), 0);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &firer, true), 0);
+    EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &firer, true), 0);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>(2, "Warning! No shiplayer in CountShipsInBetween procedure!")));
 }
 
@@ -99,11 +99,11 @@ TEST_F(SightingTest, SmokeAcrossTheLineOfFireScaledBySeaState) {
     const std::pair<int, int> expected[] = {{0, 2}, {7, 2}, {12, 1}, {20, 8}};
     for (auto [sea, result] : expected) {
         env.SeaState = sea;
-        EXPECT_EQ(GetSmokeInterference(env, firer, &target, false), result) << sea;
+        EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &target, false), result) << sea;
     }
     env.SeaState = 0;
     platform::ScopedRecordingMessages rec;
-    GetSmokeInterference(env, firer, &target, true);
+    GetSmokeInterference(battle.ctx(), firer, &target, true);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from S 4"
                                                      "\rA LOS to T blocked by smoke from S 4\rTotal: 8 Effect: 2"}));
 }
@@ -118,11 +118,11 @@ TEST_F(SightingTest, SmokeFloatsAndAnEmptyReport) {
     real.SetPosition(Battle::At(0, 6000));
     platform::ScopedRecordingMessages rec;
     env.SeaState = 20;
-    EXPECT_EQ(GetSmokeInterference(env, firer, &target, true), 4);
+    EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &target, true), 4);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from smokefloat1  4"
                                                      "\rTotal: 4 Effect: 1"}));
     rec.clear();
     real.Chain(0).Clear();
-    GetSmokeInterference(env, firer, &target, true);
+    GetSmokeInterference(battle.ctx(), firer, &target, true);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rTotal: 0 Effect: 0"}));
 }

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const std::string path = env.write("Fuzz Class.sdf", fuzz::asText(data, size));
 
     TMap globe;
-    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences);
+    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences, platform::messages());
     if (!ship) return 0;
     FUZZ_CHECK(ship->ClassName == "Fuzz Class");
     FUZZ_CHECK(ship->Nation >= 0 && ship->Nation <= MaxNation);
@@ -47,12 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         FUZZ_CHECK(design.TorpedoMounts[i]->Position == ship->TorpedoMounts[i]->Position);
     }
 
-    ship->ResetTurretTraining();
+    ship->ResetTurretTraining(platform::messages());
     (void)(ship->CountGuns(true) + ship->GunsText().size() + ship->TorpedoesReady() + ship->TorpedoBroadside());
     ship->SetHeading(static_cast<std::int32_t>(size % 360));
     ship->UpdateFireSmokePoints();
     // A second ship on the same map shares the presenters of the first.
-    std::unique_ptr<TFightingShip> second = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences);
+    std::unique_ptr<TFightingShip> second = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences, platform::messages());
     FUZZ_CHECK(second != nullptr);
     return 0;
 }

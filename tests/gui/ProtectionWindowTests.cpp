@@ -43,7 +43,7 @@ private slots:
                 QVERIFY(window && window->isVisible());
             }
             TFightingShip ship(nullptr);
-            QVERIFY(ship.LoadFromDesignFile(path));
+            QVERIFY(ship.LoadFromDesignFile(path, platform::messages()));
             const std::vector<int> calibres = ProtectionCalibres(ship.BatteryCalibre[1]);
             const QTableWidget* table = window->Table();
             QCOMPARE(table->rowCount(), static_cast<int>(calibres.size()));

@@ -33,8 +33,6 @@ bool near(QRgb a, QColor b) {
 class ShipStatusPictureTests : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { platform::setProgramDir(designertest::programDir()); }
-
     void decoderReadsJpegAndRefusesGarbage() {
         const QImage decoded = shippictures::DecodeJpeg(jpeg(48, 16, QColor(200, 40, 40)));
         QCOMPARE(decoded.size(), QSize(48, 16));
@@ -51,16 +49,14 @@ private slots:
         designertest::TempProgramDir dir;
         designertest::copyTree(QString::fromStdString(designertest::programDir() + "Designs"),
                                QString::fromStdString(dir.path() + "Designs"));
-        platform::setProgramDir(dir.path());
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        platform::setProgramDir(dir.path());
 
         // Same name as the stored picture, any letter case of the folder.
         QFile file(QString::fromStdString(dir.customFile("Dreadnought")));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg(320, 80, QColor(20, 160, 20))) > 0);
         file.close();
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus card(designertest::bundledData(), dir.path(), dir.path());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
         const QImage shown = card.W.imgPicture->pixmap().toImage();
@@ -77,7 +73,7 @@ private slots:
     void cardShowsTheStoredPictureAndCopesWithoutOne() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus card(designertest::bundledData(), designertest::programDir(), designertest::programDir());
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
         const QImage shown = card.W.imgPicture->pixmap().toImage();
@@ -99,7 +95,7 @@ private slots:
     void gameViewShipIsDrawnHeadingWest() {
         auto ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        TdlgShipStatus card(designertest::bundledData());
+        TdlgShipStatus card(designertest::bundledData(), designertest::programDir(), designertest::programDir());
         const QImage empty = card.W.aDisplayGlobe->RenderToImage();
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);

@@ -22,14 +22,17 @@ struct LoadedShip {
     TFightingShip* operator->() { return ship.get(); }
 };
 
-// Points the program directory at the build's data, where the card finds
-// pictures, flags and designs.
+// A card that finds pictures, flags and designs in the build's data, or in
+// the given program folder.
+inline std::unique_ptr<TdlgShipStatus> makeCard(const std::string& dir = designertest::programDir()) {
+    return std::make_unique<TdlgShipStatus>(designertest::bundledData(), dir, dir);
+}
+
 inline std::unique_ptr<LoadedShip> loadSample(const std::string& className) {
-    platform::setProgramDir(designertest::programDir());
     auto loaded = std::make_unique<LoadedShip>();
     platform::ScopedRecordingMessages quiet;   // missing tertiary calibres warn
     loaded->ship = CreateShipOnLayer(designertest::programDir() + "Designs/" + className + ".sdf", className,
-                                     loaded->map, designertest::bundledData().Preferences);
+                                     loaded->map, designertest::bundledData().Preferences, quiet);
     return loaded->ship ? std::move(loaded) : nullptr;
 }
 

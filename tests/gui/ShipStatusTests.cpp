@@ -48,7 +48,7 @@ private slots:
     void init() {
         ship = loadSample("Dreadnought");
         QVERIFY(ship);
-        cardOwner = std::make_unique<TdlgShipStatus>(designertest::bundledData());
+        cardOwner = statustest::makeCard();
     }
     void cleanup() { cardOwner.reset(), ship.reset(); }
 
@@ -88,9 +88,9 @@ private slots:
         // Nation 10 ("Generic"): the side's name stands in, empty here.
         (*ship)->Nation = 10;
         QCOMPARE(typeAfter(0), QStringLiteral(" Battleship"));
-        SideDisplayNames[0] = "Blue fleet";
+        card.SideDisplayNames[0] = "Blue fleet";
         QCOMPARE(typeAfter(0), QStringLiteral("BLUE FLEET Battleship"));
-        SideDisplayNames[0].clear();
+        card.SideDisplayNames[0].clear();
 
         // A nation number outside the table names no nation and shows no flag.
         (*ship)->Nation = 99;
@@ -191,17 +191,17 @@ private slots:
         // The card's log button opens the dialog on the reworked log.
         (*ship)->HitLog = kLog;
         TdlgHitDetails dialog;
-        TdlgShipStatus card(designertest::bundledData());
+        const auto logCard = statustest::makeCard();
+        TdlgShipStatus& card = *logCard;
         card.SetHitDetailsDialog(&dialog);
         fill(card, **ship, 0);
         for (bool full : {false, true}) {
-            FullLogDetail = full;
+            dialog.FullLogDetail = full;
             QString shown;
             whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
             card.W.bnHitDetails->click();
             QCOMPARE(shown.split(QLatin1Char('\n')).size(), full ? 9 : 7);
         }
-        FullLogDetail = false;
         QCOMPARE((*ship)->HitLog, kLog);   // the ship's own log is left alone
     }
 
@@ -248,7 +248,7 @@ private slots:
         QFile file(QString::fromStdString(path));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.c_str()) > 0);
         file.close();
-        TdlgShipStatus card(form->Data(), form.get());
+        TdlgShipStatus card(form->Data(), form->ProgramDir(), form->CustomFilesRoot(), form.get());
         form->SetShipStatusDialog(&card);
         QVERIFY(!form->ShipStatusButton()->isEnabled());   // no ship displayed yet
         platform::ScopedRecordingMessages messages;
