@@ -111,11 +111,11 @@ QWidget* conditionsTab(PlannerWidgets& w) {
     f->addRow(QStringLiteral("Longitude (E+)"), w.seLongitude);
     w.dtBattle = named(new QDateTimeEdit, "dtBattle");
     w.dtBattle->setTimeSpec(Qt::UTC);
-    w.dtBattle->setDisplayFormat(QStringLiteral("d MMM yyyy HH:mm 'UT'"));
+    w.dtBattle->setDisplayFormat(QStringLiteral("d MMM yyyy HH:mm"));
     w.dtBattle->setDateTimeRange(QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC),
                                  QDateTime(QDate(2100, 12, 31), QTime(23, 59), Qt::UTC));
     w.dtBattle->setKeyboardTracking(false);
-    f->addRow(QStringLiteral("Date and time"), w.dtBattle);
+    f->addRow(QStringLiteral("Date, time (UT)"), w.dtBattle);
     w.cbSeaState = named(new QComboBox, "cbSeaState");
     for (int s = 0; s < kSeaStates; ++s)
         w.cbSeaState->addItem(QString::number(s) + QStringLiteral(" ") + QString::fromStdString(SeaStateName(s)));

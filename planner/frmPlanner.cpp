@@ -74,8 +74,9 @@ const char* lightName(std::int32_t light) {
     }
 }
 
+// Short enough that every column stays readable at 1024 x 700.
 const char* batteryName(int battery) {
-    return battery == 1 ? "Main" : battery == 2 ? "Secondary" : "Tertiary";
+    return battery == 1 ? "Main" : battery == 2 ? "Sec." : "Tert.";
 }
 
 std::string letters(const std::vector<TurretPosition>& turrets) {
@@ -575,7 +576,7 @@ void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShi
             c.lbBreakdown->addItem(QStringLiteral("Beyond gun range (%1 yd): no hit possible")
                                        .arg(q(YardsText(fire.Fire.MaxGunRange))));
         else if (!fire.Sighted)
-            c.lbBreakdown->addItem(QStringLiteral("Not sighted (sighting range %1 yd): no hit expected")
+            c.lbBreakdown->addItem(QStringLiteral("Not sighted beyond %1 yd: no hit expected")
                                        .arg(q(YardsText(fire.SightingRange))));
         else if (fire.Fire.HitChance > 100.0f)
             c.lbBreakdown->addItem(QStringLiteral("A chance above 100 is a certain hit: expected hits use 100"));
