@@ -395,7 +395,7 @@ void TDivisionPanel::Recompute() {
     auto name = [&](size_t i) {
         return s.Setup.Sides[i].Name.empty() ? std::string(i == 0 ? "First side" : "Second side") : s.Setup.Sides[i].Name;
     };
-    ShowHitsChart(*chTotals, rows, name(0), name(1), seRange->value());
+    ShowHitsChart(*chTotals, rows, name(0), name(1), seRange->value(), {}, "Side hits/min");
     if (!sweep_.empty())
         stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
                               .arg(q(name(0)), QString::number(figures_.Totals[0], 'f', 3), q(name(1)),

@@ -105,7 +105,8 @@ std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::
 }
 
 void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
-                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones) {
+                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones,
+                   const char* axisTitle) {
     auto* chart = new QChart;
     // Room at the edges so the first and last labels of each axis show whole.
     chart->setMargins(QMargins(6, 8, 14, 4));
@@ -114,7 +115,7 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
     axisX->setTitleText(QStringLiteral("Range (yd)"));
     axisX->setLabelFormat(QStringLiteral("%d"));
     auto* axisY = new QValueAxis;
-    axisY->setTitleText(QStringLiteral("Main hits/min"));
+    axisY->setTitleText(QString::fromUtf8(axisTitle));
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
 

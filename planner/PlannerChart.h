@@ -31,4 +31,5 @@ std::int32_t TickInterval(double span);
 std::string ZonesText(const std::vector<ChartZone>& zones);
 // Replaces the chart of the view.
 void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
-                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones = {});
+                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones = {},
+                   const char* axisTitle = "Main hits/min");
