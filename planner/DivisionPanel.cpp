@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -259,6 +260,10 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
     stMessages->setWordWrap(true);
     stMessages->setStyleSheet(QStringLiteral("color: #a00000"));
     top->addWidget(stMessages);
+    sweepTimer_ = new QTimer(this);
+    sweepTimer_->setSingleShot(true);
+    sweepTimer_->setInterval(0);
+    connect(sweepTimer_, &QTimer::timeout, this, [this] { ShowSweep(); });
     updating_ = false;
     Recompute();
 }
@@ -372,18 +377,42 @@ void TDivisionPanel::Recompute() {
         Sides[i].stFormation->setText(allowed ? QString() : q(why));
         if (!allowed) messages += q(why) + QStringLiteral(" ");
     }
-    if (!battle_) {
-        if (ships_[0].empty() || ships_[1].empty())
-            messages += QStringLiteral("Add at least one ship to each side from the Opponent list.");
-    } else if (messages.isEmpty()) {
+    const bool fight = battle_ && messages.isEmpty();
+    if (!battle_ && (ships_[0].empty() || ships_[1].empty()))
+        messages += QStringLiteral("Add at least one ship to each side from the Opponent list.");
+    if (fight) {
         platform::RecordingMessages recorder;
         const BattleEnvironment env = s.Environment();
         platform::SeededRandom random(s.Setup.Seed);
-        const CombatContext ctx{data_, env, random, recorder};
-        sweep_ = SweepBattle(ctx, *battle_, s.Setup, 1000, 30000, 500);
-        figures_ = ComputeBattle(ctx, *battle_, s.Setup, true);
+        figures_ = ComputeBattle({data_, env, random, recorder}, *battle_, s.Setup, true);
     }
     ShowMatrix();
+    stTotals->setText(fight ? QStringLiteral("Hits per minute: %1 %2, %3 %4.")
+                                  .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
+                                       QString::number(figures_.Totals[1], 'f', 3))
+                            : QString());
+    mcDivisions->Show(fight ? battle_.get() : nullptr, &figures_);
+    stMessages->setText(messages.trimmed());
+    ShowHitsChart(*chTotals, {}, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
+    // The figures show at once; the chart's sweep follows when the events
+    // of this change are done, once for a run of changes.
+    if (fight) sweepTimer_->start();
+    updating_ = false;
+}
+
+std::string TDivisionPanel::SideName(int side) const {
+    const std::string name = Sides[static_cast<size_t>(side)].edName->text().toStdString();
+    return name.empty() ? (side == 0 ? "First side" : "Second side") : name;
+}
+
+void TDivisionPanel::ShowSweep() {
+    if (!battle_ || figures_.Ships[0].empty()) return;
+    const BattleScenario s = Scenario();
+    platform::RecordingMessages recorder;
+    const BattleEnvironment env = s.Environment();
+    platform::SeededRandom random(s.Setup.Seed);
+    sweep_ = SweepBattle({data_, env, random, recorder}, *battle_, s.Setup, 1000, 30000, 500);
+    PlaceDivisions(*battle_, s.Setup);   // back where the figures put them, for the map
     std::vector<SweepRow> rows;
     for (const BattleSweepRow& r : sweep_) {
         SweepRow row;
@@ -392,19 +421,11 @@ void TDivisionPanel::Recompute() {
         row.Opponent.HitsPerMinute = r.Totals[1];
         rows.push_back(row);
     }
-    auto name = [&](size_t i) {
-        return s.Setup.Sides[i].Name.empty() ? std::string(i == 0 ? "First side" : "Second side") : s.Setup.Sides[i].Name;
-    };
-    ShowHitsChart(*chTotals, rows, name(0), name(1), seRange->value(), {}, "Side hits/min");
-    if (!sweep_.empty())
-        stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
-                              .arg(q(name(0)), QString::number(figures_.Totals[0], 'f', 3), q(name(1)),
-                                   QString::number(figures_.Totals[1], 'f', 3), q(AdvantageText(rows, name(0), name(1)))));
-    else
-        stTotals->clear();
-    mcDivisions->Show(battle_ && !sweep_.empty() ? battle_.get() : nullptr, &figures_);
-    stMessages->setText(messages.trimmed());
-    updating_ = false;
+    ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
+    stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
+                          .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
+                               QString::number(figures_.Totals[1], 'f', 3), q(AdvantageText(rows, SideName(0), SideName(1)))));
+    mcDivisions->update();
 }
 
 void TDivisionPanel::ShowMatrix() {

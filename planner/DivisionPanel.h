@@ -24,6 +24,7 @@ class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QTimer;
 
 // The setup controls of one side.
 struct DivisionSideControls {
@@ -92,6 +93,9 @@ private:
     void ShipChosen(int side);
     void TargetChanged(int side, int value);
     void ShowMatrix();
+    // The chart of the totals against range, after the figures.
+    void ShowSweep();
+    std::string SideName(int side) const;
 
     const ProgramData& data_;
     DesignSource chosenDesign_;
@@ -101,4 +105,5 @@ private:
     BattleFigures figures_;
     std::vector<BattleSweepRow> sweep_;
     bool updating_ = false;
+    QTimer* sweepTimer_ = nullptr;
 };
