@@ -37,7 +37,7 @@ std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
 // The figures of a battery from its chance and rate of fire.
 BatteryFigures batteryFigures(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip& target,
                               int battery, std::int32_t range, float chance, float rof,
-                              std::int32_t bearing) {
+                              std::int32_t bearing, bool sighted) {
     BatteryFigures b;
     b.Battery = battery;
     b.Calibre = firer.BatteryCalibre[static_cast<size_t>(battery)];
@@ -47,8 +47,9 @@ BatteryFigures batteryFigures(const CombatContext& ctx, const TFightingShip& fir
     b.RateOfFire = rof;
     b.MaxGunRange = MaxGunRange(ctx.Data.Weapons, ctx.Env.Year, firer, battery);
     b.BeyondGunRange = range > b.MaxGunRange;
-    const double hits = static_cast<double>(bearing) * rof * chance / 100.0;
-    b.HitsPerMinute = b.BeyondGunRange || !std::isfinite(hits) ? 0.0 : hits;
+    b.Sighted = sighted;
+    const double hits = static_cast<double>(bearing) * rof * std::min(chance, 100.0f) / 100.0;
+    b.HitsPerMinute = b.BeyondGunRange || !sighted || !std::isfinite(hits) ? 0.0 : hits;
     if (!b.BeyondGunRange) b.Pierces = PiercingAt(ctx.Data.Weapons, b.Calibre, ArmourOf(target), range);
     return b;
 }
@@ -75,19 +76,27 @@ FireFigures computeFire(const CombatContext& ctx, TFightingShip& firer, TFightin
                              {.Settled = true, .WeatherDelays = ctx.Env.IsMistOrRain()});
     };
     // The order of the calls is the order of the random draws and messages.
-    const float chance = chanceOf(primary, &f.Breakdown);
+    // The breakdown's identification line draws from the seed: a sweep
+    // writes its lines aside so its draws stay those of the full figures.
+    std::vector<std::string> aside;
+    const float chance = chanceOf(primary, scenario.Details ? &f.Breakdown : &aside);
     const float rof = rofOf(primary);
     f.SightingRange = GetSightingRange(ctx, &target, false);
+    // In the designer's zero environment every sighting range is 0: only a
+    // battle's light and ranges can hide a target.
+    f.Sighted = !scenario.LightFromEnvironment || f.Range <= f.SightingRange;
     f.LightCondition = target.LightCondition;
     f.Glare = HasGlare(ctx.Env, firer);
-    f.IdentificationText = IdentificationText(ctx, target);
-    f.TargetZone = ImmuneBand(ctx.Data.Weapons, firer, target);
+    if (scenario.Details) {
+        f.IdentificationText = IdentificationText(ctx, target);
+        f.TargetZone = ImmuneBand(ctx.Data.Weapons, firer, target);
+    }
     const std::int32_t mainBearing = GunsBearing(firer, 1, f.RelativeBearing, ctx.Messages, &f.TurretsBearing);
 
     auto bearingOf = [&](int battery) {
         return battery == 1 ? mainBearing : GunsBearing(firer, battery, f.RelativeBearing, ctx.Messages);
     };
-    f.Fire = batteryFigures(ctx, firer, target, primary, f.Range, chance, rof, bearingOf(primary));
+    f.Fire = batteryFigures(ctx, firer, target, primary, f.Range, chance, rof, bearingOf(primary), f.Sighted);
     for (int b = 1; b <= 3; ++b) {
         if (!BatteryHasGuns(firer, b)) continue;
         if (b == primary) {
@@ -95,13 +104,21 @@ FireFigures computeFire(const CombatContext& ctx, TFightingShip& firer, TFightin
         } else if (scenario.AllBatteries) {
             const float c = chanceOf(b, nullptr);
             const float r = rofOf(b);
-            f.Batteries.push_back(batteryFigures(ctx, firer, target, b, f.Range, c, r, bearingOf(b)));
+            f.Batteries.push_back(batteryFigures(ctx, firer, target, b, f.Range, c, r, bearingOf(b), f.Sighted));
         }
     }
     return f;
 }
 
 } // namespace
+
+FireFigures ComputeFire(const CombatContext& ctx, TFightingShip& firer, TFightingShip& target,
+                        const EngagementScenario& scenario) {
+    // Each way draws from the seed afresh, so what one way computes (the
+    // other batteries, say) never shifts the other's draws.
+    platform::SeededRandom random(scenario.Seed);
+    return computeFire({ctx.Data, ctx.Env, random, ctx.Messages}, firer, target, scenario);
+}
 
 EngagementShips::EngagementShips() : Map(std::make_unique<TMap>()) {}
 
@@ -162,16 +179,9 @@ EngagementFigures ComputeEngagement(const CombatContext& ctx, EngagementShips& s
     PlaceShips(ships, scenario);
     BattleEnvironment battle = ctx.Env;
     battle.Map = ships.Map.get();
-    // Each way draws from the seed afresh, so what one way computes (the
-    // other batteries, say) never shifts the other's draws.
-    {
-        platform::SeededRandom random(scenario.Seed);
-        figures.Own = computeFire({ctx.Data, battle, random, ctx.Messages}, *ships.Own, *ships.Opponent, scenario);
-    }
-    if (both) {
-        platform::SeededRandom random(scenario.Seed);
-        figures.Opponent = computeFire({ctx.Data, battle, random, ctx.Messages}, *ships.Opponent, *ships.Own, scenario);
-    }
+    const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
+    figures.Own = ComputeFire(here, *ships.Own, *ships.Opponent, scenario);
+    if (both) figures.Opponent = ComputeFire(here, *ships.Opponent, *ships.Own, scenario);
     return figures;
 }
 
@@ -180,6 +190,7 @@ std::vector<SweepRow> SweepEngagement(const CombatContext& ctx, EngagementShips&
     std::vector<SweepRow> rows;
     if (step < 1 || from > to) return rows;
     scenario.AllBatteries = false;
+    scenario.Details = false;
     for (std::int64_t r = from; r <= to; r += step) {
         scenario.Range = static_cast<double>(r);
         const EngagementFigures f = ComputeEngagement(ctx, ships, scenario, true);

@@ -41,6 +41,8 @@ struct EngagementScenario {
     // scenario's battery is computed.
     bool AllBatteries = true;
     std::uint64_t Seed = 1;          // the random draws (rate of fire in mist or rain, reports)
+    // The breakdown, identification and immune zone; a sweep needs only the figures.
+    bool Details = true;
 };
 
 // Two fighting ships on a map of their own.
@@ -65,7 +67,12 @@ struct BatteryFigures {
     // The range exceeds MaxGunRange: the rules still give a chance, but no
     // hit is possible, and HitsPerMinute is 0.
     bool BeyondGunRange = false;
-    double HitsPerMinute = 0;        // GunsBearing x RateOfFire x HitChance / 100
+    // The target lies within its sighting range; a target not seen draws no
+    // fire, whatever chance the rules give.
+    bool Sighted = true;
+    // GunsBearing x RateOfFire x the chance, taken as at most 100 %: the
+    // rules may give more, but a shell hits once.
+    double HitsPerMinute = 0;
     // What the battery's shells do to the target's belt and deck at the
     // range; beyond MaxGunRange none lands, so nothing is pierced.
     Piercing Pierces;
@@ -79,6 +86,7 @@ struct FireFigures {
     std::vector<BatteryFigures> Batteries;  // each battery with guns, main first
     std::vector<TurretPosition> TurretsBearing;   // main turrets that bear, in list order
     std::int32_t SightingRange = 0;       // of the target
+    bool Sighted = true;                  // the target lies within it (planner's mode)
     std::int32_t LightCondition = 0;      // of the target: 1 day, 2 night, 3 dusk
     bool Glare = false;                   // the firer is dazzled
     std::string IdentificationText;       // what the firer sees of the target
@@ -100,6 +108,12 @@ void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario);
 // context's sink.
 EngagementFigures ComputeEngagement(const CombatContext& ctx, EngagementShips& ships,
                                     const EngagementScenario& scenario, bool both);
+
+// One ship firing at another where they stand (ctx.Env.Map their map),
+// with the scenario's battery and light rule, drawing from a source seeded
+// with the scenario's seed: one way of ComputeEngagement.
+FireFigures ComputeFire(const CombatContext& ctx, TFightingShip& firer, TFightingShip& target,
+                        const EngagementScenario& scenario);
 
 // One range of a sweep: the scenario's battery both ways.
 struct SweepRow {

@@ -1,5 +1,8 @@
 #include "designer/PlannerButton.h"
 
+#include "designer/DesignerSettings.h"
+#include "platform/Paths.h"
+
 #include <QBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
@@ -38,7 +41,13 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
     record->ClassName = name.isEmpty() ? "Own design" : name.toStdString();
 
     auto* planner = form.findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
-    if (!planner) planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form);
+    if (!planner) {
+        // The folders Load and Load custom were last left in are listed too.
+        const std::string customRoot = form.CustomFilesRoot();
+        planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form,
+                                  {designersettings::Folder("load", platform::resolvePath(form.ProgramDir() + "Designs")),
+                                   designersettings::Folder("loadCustom", platform::resolvePath(customRoot + "Custom Files"))});
+    }
     planner->SetOwnDesign(*record, inputs.Range);
     planner->show();
     planner->raise();

@@ -11,7 +11,7 @@ if(TARGET shipdesigner)
   install(TARGETS shipdesigner RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(TARGETS sdftool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY Data Designs Flags DESTINATION ${SHIP_SHARE_DIR})
+install(DIRECTORY Data Designs Flags Scenarios DESTINATION ${SHIP_SHARE_DIR})
 install(FILES Preferences DESTINATION ${SHIP_SHARE_DIR})
 # An empty "Custom Files": used when the installed folder can be written,
 # otherwise Save goes to the user's data folder.

@@ -30,6 +30,23 @@ std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& 
     return text;
 }
 
+std::int32_t TickInterval(double span) {
+    // At most about six labels of up to six digits fit a chart 400 pixels wide.
+    for (std::int32_t step : {1000, 2000, 5000, 10000, 20000, 50000})
+        if (span / step <= 6) return step;
+    return 100000;
+}
+
+std::string ZonesText(const std::vector<ChartZone>& zones) {
+    std::string text;
+    for (const ChartZone& z : zones) {
+        if (!text.empty()) text += "; ";
+        text += z.Ship + " immune from " + YardsText(static_cast<std::int32_t>(std::lround(z.From))) + " to " +
+                YardsText(static_cast<std::int32_t>(std::lround(z.To))) + " yd (" + (z.Own ? "blue" : "red") + " band)";
+    }
+    return text;
+}
+
 namespace {
 
 QLineSeries* hitsSeries(const std::vector<SweepRow>& rows, bool own, const std::string& name, const QColor& colour) {
@@ -88,15 +105,17 @@ std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::
 }
 
 void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
-                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones) {
+                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones,
+                   const char* axisTitle) {
     auto* chart = new QChart;
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    // Room at the edges so the first and last labels of each axis show whole.
+    chart->setMargins(QMargins(6, 8, 14, 4));
     chart->legend()->setAlignment(Qt::AlignTop);
     auto* axisX = new QValueAxis;
     axisX->setTitleText(QStringLiteral("Range (yd)"));
     axisX->setLabelFormat(QStringLiteral("%d"));
     auto* axisY = new QValueAxis;
-    axisY->setTitleText(QStringLiteral("Main hits/min"));
+    axisY->setTitleText(QString::fromUtf8(axisTitle));
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
 
@@ -109,37 +128,24 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
     axisX->setRange(first, std::max(last, first + 1));
     axisX->setTickType(QValueAxis::TicksDynamic);
     axisX->setTickAnchor(0);
-    axisX->setTickInterval(last - first > 16000 ? 5000 : 2000);
+    axisX->setTickInterval(TickInterval(last - first));
     axisY->setRange(0, top);
+    axisY->setLabelFormat(top >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
+    axisY->setTickCount(5);
 
     auto attach = [&](QAbstractSeries* series) {
         chart->addSeries(series);
         series->attachAxis(axisX);
         series->attachAxis(axisY);
     };
-    // The bands first, under the curves, each named inside itself near the
-    // top (the legend has no room for them), the second a line lower.
-    double labelAt = top * 0.9;
+    // The bands first, under the curves. Their names and the ranges where
+    // the lead changes are listed beside the chart, never written into it:
+    // labels inside the plot ran into each other and off its edge.
     for (const ChartZone& zone : zones) {
         QAreaSeries* band = zoneBand(zone, first, std::max(last, first + 1), top);
         if (!band) continue;
         attach(band);
         hideFromLegend(*chart, band);
-        auto* label = new QScatterSeries;
-        label->setName(band->name());
-        label->setMarkerSize(1);
-        label->setColor(Qt::transparent);
-        label->setBorderColor(Qt::transparent);
-        label->append((band->upperSeries()->at(0).x() + band->upperSeries()->at(1).x()) / 2, labelAt);
-        label->setPointLabelsFormat(band->name());
-        QColor ink = band->pen().color().darker(140);
-        ink.setAlpha(255);
-        label->setPointLabelsColor(ink);
-        label->setPointLabelsVisible(true);
-        label->setPointLabelsClipping(false);
-        attach(label);
-        hideFromLegend(*chart, label);
-        labelAt -= top * 0.1;
     }
     attach(hitsSeries(rows, true, own, kOwnColour));
     attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, kOpponentColour));
@@ -152,7 +158,7 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
     attach(now);
     hideFromLegend(*chart, now);
 
-    // Each change of the lead as a labelled point on the leader's curve.
+    // Each change of the lead as a point on the leader's curve.
     const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
     for (size_t i = 1; i < changes.size(); ++i) {
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const SweepRow& r) { return r.Range == changes[i].Range; });
@@ -161,10 +167,6 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
         mark->setMarkerSize(7);
         mark->setColor(Qt::black);
         mark->append(row->Range, changes[i].Own ? row->Own.HitsPerMinute : row->Opponent.HitsPerMinute);
-        mark->setPointLabelsFormat(QString::fromStdString("beyond " + YardsText(changes[i].Range) + " yd: " +
-                                                          (changes[i].Own ? own : opponent)));
-        mark->setPointLabelsVisible(true);
-        mark->setPointLabelsClipping(false);
         attach(mark);
         hideFromLegend(*chart, mark);
     }

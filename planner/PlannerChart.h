@@ -1,7 +1,8 @@
 #pragma once
 // The chart of the planner: expected main-battery hits per minute against
 // range for both ships, the present range marked, the ranges where the
-// advantage changes sides labelled and each ship's immune zone shaded.
+// advantage changes sides marked and each ship's immune zone shaded (their
+// names are listed beside the chart).
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ struct ChartZone {
 // the opponent's from the own ship's.
 std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::string& own,
                                    const std::string& opponent);
+// The x-axis tick spacing for a span of yards: few enough labels not to run together.
+std::int32_t TickInterval(double span);
+// "Dreadnought immune from 9,800 to 14,300 yd (blue band)", each zone listed.
+std::string ZonesText(const std::vector<ChartZone>& zones);
 // Replaces the chart of the view.
 void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
-                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones = {});
+                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones = {},
+                   const char* axisTitle = "Main hits/min");

@@ -1,6 +1,9 @@
 #include "planner/PlannerMap.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +14,7 @@
 #include "graphics/HullOutline.h"
 #include "map/Geodesy.h"
 #include "map/qt/MapControl.h"
+#include "planner/PlannerChart.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -96,14 +100,10 @@ void TPlannerMap::SetShips(const DesignRecord* own, const DesignRecord* opponent
         platform::RecordingMessages quiet;
         own_ = CreateShipOnLayer(*own, own->ClassName, control_.Map(), preferences_, quiet);
         opponent_ = CreateShipOnLayer(*opponent, opponent->ClassName, control_.Map(), preferences_, quiet);
-        // At battle ranges a title of 400 m would be a few pixels high; on
-        // this map the titles keep a readable size whatever the zoom.
+        // The map's own titles are black beside the ship, over the line of
+        // fire at some bearings; the render draws readable ones instead.
         for (const auto* ship : {own_.get(), opponent_.get()})
-            if (ship && ship->Location)
-                if (TPresenter* p = control_.Map().FindPresenterByID(ship->Location->PresenterID)) {
-                    p->TitleFont = {TGeoUnit::Pixel, 12};
-                    p->TitleOffset = 8;
-                }
+            if (ship && ship->Location) ship->Location->Title.clear();
     }
     control_.Redraw();
 }
@@ -121,20 +121,92 @@ void TPlannerMap::Show(const EngagementScenario& scenario, const EngagementFigur
     Fit();
 }
 
-// Both ships, their arcs and titles in view, centred between the ships.
+// Both ships in view with room for their titles, centred between them: the
+// scale follows the range, which the scale bar tells.
 void TPlannerMap::Fit() {
     // Yards east and north from the own ship to the opponent (at the
     // equator a globe unit is as long either way).
     const double east = std::fabs(there_.Lon) / kGlobeUnitsPerYard, north = std::fabs(there_.Lat) / kGlobeUnitsPerYard;
-    const double arcs = std::max(range_, 500.0) * 0.65;   // an arc's radius beyond each ship
-    constexpr double kTitle = 110;                          // pixels for a title right of a ship
+    constexpr double kMargin = 70;   // pixels beyond each ship for its hull and title
     const double width = std::max(200, control_.width()), height = std::max(100, control_.height());
-    const double pixelsPerYard = std::min((width - kTitle) / (east + arcs), (height - 10) / (north + arcs));
-    // The view's middle sits half a title to the right of the ships' middle.
-    const double shift = kTitle / 2 / pixelsPerYard * kGlobeUnitsPerYard;
-    control_.SetCentre(TGeoPoint{static_cast<std::int32_t>(there_.Lon / 2 + shift), there_.Lat / 2, 0});
-    control_.SetAltitude(static_cast<std::int32_t>(std::ceil(33.0 / pixelsPerYard)));
+    const double span = std::max(range_, 500.0);
+    const double pixelsPerYard = std::min((width - 2 * kMargin) / std::max(east, span * 0.15),
+                                          (height - 2 * kMargin - 20) / std::max(north, span * 0.15));
+    control_.SetCentre(TGeoPoint{there_.Lon / 2, there_.Lat / 2, 0});
+    control_.SetAltitude(static_cast<std::int32_t>(std::ceil(33.0 / std::max(pixelsPerYard, 1e-6))));
     control_.Redraw();
+}
+
+namespace {
+
+// A label in white on a dark halo, readable over sea and lines alike.
+void haloText(QPainter& painter, const QPointF& at, const QString& text) {
+    QPainterPath path;
+    path.addText(at, painter.font(), text);
+    painter.setPen(QPen(QColor(10, 20, 40), 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.fillPath(path, Qt::white);
+}
+
+// A round length for a bar about a quarter of the view wide.
+double scaleLength(double yardsAcross) {
+    double best = 100;
+    for (double step : {100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0, 10000.0, 20000.0, 50000.0})
+        if (step <= yardsAcross / 4) best = step;
+    return best;
+}
+
+} // namespace
+
+void DrawScaleBar(TMapCanvas& canvas) {
+    const TMapView& view = canvas.View();
+    const double pixelsPerYard = view.Scale() * kGlobeUnitsPerYard;
+    if (!(pixelsPerYard > 0) || view.Width <= 0) return;
+    const double yards = scaleLength(view.Width / pixelsPerYard);
+    const double length = yards * pixelsPerYard;
+    QPainter& p = canvas.Painter();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF left(10, view.Height - 12);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(left, left + QPointF(length, 0));
+    for (double x : {0.0, length}) p.drawLine(left + QPointF(x, -5), left + QPointF(x, 0));
+    QFont font = p.font();
+    font.setPixelSize(11);
+    p.setFont(font);
+    haloText(p, left + QPointF(0, -8), QString::fromStdString(YardsLabel(yards)));
+    p.restore();
+}
+
+// A ship's name beside it, across the line of fire from the ship, so it
+// never lies over that line.
+void DrawShipTitle(TMapCanvas& canvas, const TGeoPoint& ship, const TGeoPoint& other, const std::string& title) {
+    QPainter& p = canvas.Painter();
+    const QPointF at = canvas.View().GeoToScreen(ship), from = canvas.View().GeoToScreen(other);
+    QPointF away = at - from;
+    const double length = std::hypot(away.x(), away.y());
+    away = length > 0 ? away / length : QPointF(0, 1);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font = p.font();
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    const QString text = QString::fromStdString(title);
+    const QFontMetricsF metrics(font);
+    const double w = metrics.horizontalAdvance(text), h = metrics.ascent();
+    // Across the line of fire, never along it: below the ship when the line
+    // runs mostly across the view, beside it when it runs up and down.
+    QPointF centre = std::fabs(away.x()) >= std::fabs(away.y()) ? at + QPointF(0, 26) : at + QPointF(16 + w / 2, 0);
+    centre.setX(std::clamp(centre.x(), w / 2 + 2, std::max(w / 2 + 2, canvas.View().Width - w / 2 - 2)));
+    centre.setY(std::clamp(centre.y(), h + 2, std::max(h + 2, canvas.View().Height - 24.0)));
+    haloText(p, centre + QPointF(-w / 2, h / 2), text);
+    p.restore();
+}
+
+std::string YardsLabel(double yards) {
+    return YardsText(static_cast<std::int32_t>(std::clamp(std::round(yards), -2e9, 2e9))) + " yd";
 }
 
 void TPlannerMap::Render(TMapCanvas& canvas) {
@@ -152,4 +224,7 @@ void TPlannerMap::Render(TMapCanvas& canvas) {
     const double radius = range_ * 0.3;
     drawArcs(canvas, *own_, ownArcs_, radius, clOwnArc);
     drawArcs(canvas, *opponent_, opponentArcs_, radius, clOpponentArc);
+    DrawShipTitle(canvas, own_->Position(), opponent_->Position(), own_->Name);
+    DrawShipTitle(canvas, opponent_->Position(), own_->Position(), opponent_->Name);
+    DrawScaleBar(canvas);
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "combat/Engagement.h"
@@ -14,6 +15,13 @@
 
 class TMapCanvas;
 class TMapControl;
+
+// "5,000 yd"
+std::string YardsLabel(double yards);
+// A bar of a round length in the bottom left corner of the view.
+void DrawScaleBar(TMapCanvas& canvas);
+// A ship's title in white on a dark halo, off the line of fire to `other`.
+void DrawShipTitle(TMapCanvas& canvas, const TGeoPoint& ship, const TGeoPoint& other, const std::string& title);
 
 class TPlannerMap : public QObject {
 public:

@@ -111,11 +111,11 @@ QWidget* conditionsTab(PlannerWidgets& w) {
     f->addRow(QStringLiteral("Longitude (E+)"), w.seLongitude);
     w.dtBattle = named(new QDateTimeEdit, "dtBattle");
     w.dtBattle->setTimeSpec(Qt::UTC);
-    w.dtBattle->setDisplayFormat(QStringLiteral("d MMM yyyy HH:mm 'UT'"));
+    w.dtBattle->setDisplayFormat(QStringLiteral("d MMM yyyy HH:mm"));
     w.dtBattle->setDateTimeRange(QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC),
                                  QDateTime(QDate(2100, 12, 31), QTime(23, 59), Qt::UTC));
     w.dtBattle->setKeyboardTracking(false);
-    f->addRow(QStringLiteral("Date and time"), w.dtBattle);
+    f->addRow(QStringLiteral("Date, time (UT)"), w.dtBattle);
     w.cbSeaState = named(new QComboBox, "cbSeaState");
     for (int s = 0; s < kSeaStates; ++s)
         w.cbSeaState->addItem(QString::number(s) + QStringLiteral(" ") + QString::fromStdString(SeaStateName(s)));
@@ -154,8 +154,11 @@ QWidget* firePanel(PlannerFireControls& c, const char* suffix) {
     c.tbBatteries->verticalHeader()->setVisible(false);
     c.tbBatteries->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.tbBatteries->setSelectionMode(QAbstractItemView::NoSelection);
+    // Every column sized to its text, the battery names taking what is left:
+    // "Hits/min" stays in view even when a battery reads "Beyond gun range".
     c.tbBatteries->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    c.tbBatteries->horizontalHeader()->setStretchLastSection(true);
+    c.tbBatteries->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    c.tbBatteries->horizontalHeader()->setStretchLastSection(false);
     c.tbBatteries->setFixedHeight(88);   // the header and three batteries
     c.tbBatteries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.tbBatteries->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -198,7 +201,7 @@ void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
     left->addWidget(tabs, 1);
     auto* leftPanel = new QWidget;
     leftPanel->setLayout(left);
-    leftPanel->setFixedWidth(310);
+    leftPanel->setFixedWidth(286);
     top->addWidget(leftPanel);
 
     auto* right = new QVBoxLayout;
@@ -225,5 +228,10 @@ void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
     w.stMessages->setWordWrap(true);
     w.stMessages->setStyleSheet(QStringLiteral("color: #a00000"));
     right->addWidget(w.stMessages);
-    top->addLayout(right, 1);
+    auto* duel = new QWidget;
+    duel->setLayout(right);
+    right->setContentsMargins(0, 0, 0, 0);
+    w.tcResults = named(new QTabWidget, "tcResults");
+    w.tcResults->addTab(duel, QStringLiteral("Duel"));
+    top->addWidget(w.tcResults, 1);
 }

@@ -13,6 +13,7 @@ class QListWidget;
 class QSlider;
 class QSpinBox;
 class QTableWidget;
+class QTabWidget;
 class QWidget;
 class TMapControl;
 
@@ -68,6 +69,7 @@ struct PlannerWidgets {
     QLabel* stAdvantage = nullptr;   // where the advantage changes sides
     TMapControl* mcMap = nullptr;
     QLabel* stMessages = nullptr;    // what the rules or the files said
+    QTabWidget* tcResults = nullptr;  // "Duel" (the results above), "Divisions"
 };
 
 // Builds the controls into `window`.

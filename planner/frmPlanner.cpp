@@ -5,11 +5,16 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -26,10 +31,13 @@
 #include "combat/ShipLayer.h"
 #include "map/qt/MapControl.h"
 #include "nations/Nations.h"
+#include "planner/DivisionPanel.h"
 #include "planner/PlannerChart.h"
 #include "planner/PlannerMap.h"
 #include "platform/DayNumber.h"
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -46,6 +54,16 @@ QString chanceText(float chance) {
     return std::isfinite(chance) ? q(FormatChance(chance)) : QStringLiteral("\u2013");
 }
 
+// A chance above 100 % is a certain hit: "100+ (262)" keeps the rules'
+// figure in sight while the expected hits take 100.
+QString hitChanceCell(const BatteryFigures& b) {
+    if (b.BeyondGunRange) return QStringLiteral("Beyond gun range");
+    if (!b.Sighted) return QStringLiteral("Not sighted");
+    if (std::isfinite(b.HitChance) && b.HitChance > 100.0f)
+        return QStringLiteral("100+ (%1)").arg(QString::number(std::lround(b.HitChance)));
+    return chanceText(b.HitChance);
+}
+
 const char* lightName(std::int32_t light) {
     switch (light) {
     case 1: return "day";
@@ -55,8 +73,9 @@ const char* lightName(std::int32_t light) {
     }
 }
 
+// Short enough that every column stays readable at 1024 x 700.
 const char* batteryName(int battery) {
-    return battery == 1 ? "Main" : battery == 2 ? "Secondary" : "Tertiary";
+    return battery == 1 ? "Main" : battery == 2 ? "Sec." : "Tert.";
 }
 
 std::string letters(const std::vector<TurretPosition>& turrets) {
@@ -106,13 +125,22 @@ void showPiercing(QLabel& label, const FireFigures& fire, const TFightingShip& t
 
 } // namespace
 
-TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), Data_(data), ProgramDir_(programDir) {
+TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent,
+                         std::vector<std::string> moreFolders)
+    : QWidget(parent, Qt::Window), Data_(data), ProgramDir_(programDir), MoreFolders_(std::move(moreFolders)) {
     setObjectName(QStringLiteral("frmPlanner"));
     setWindowTitle(QStringLiteral("Engagement planner"));
     if (!ProgramDir_.empty() && ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
     BuildPlannerWidgets(this, W);
-    resize(1024, 700);
+    // 1024 x 700 at least shows everything; a larger screen gets more room
+    // for the chart and the map.
+    QSize size(1024, 700);
+    if (const QScreen* s = screen()) {
+        const QRect room = s->availableGeometry();
+        size = size.expandedTo(QSize(std::min(1400, room.width() * 9 / 10), std::min(900, room.height() * 9 / 10)));
+        size = size.boundedTo(room.size());
+    }
+    resize(size);
     map_ = std::make_unique<TPlannerMap>(*W.mcMap, Data_.Preferences);
 
     W.cbNationFilter->addItem(QStringLiteral("All nations"));
@@ -164,18 +192,63 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     connect(W.cbTypeFilter, &QComboBox::currentIndexChanged, this, &TfrmPlanner::FilterOpponents);
     connect(W.lbOpponents, &QListWidget::currentRowChanged, this, &TfrmPlanner::OpponentChosen);
     ListOpponents();
+
+    // The Add buttons of the division view take the opponent list's choice.
+    divisions_ = new TDivisionPanel(Data_, [this]() -> std::optional<DivisionShip> {
+        const QListWidgetItem* item = W.lbOpponents->currentItem();
+        DivisionShip ship;
+        ship.Design = item ? item->data(Qt::UserRole).toString().toStdString() : std::string();
+        if (ship.Design.empty()) {
+            if (!HaveOwn_) return std::nullopt;
+            ship.Record = Own_;
+        } else {
+            ship.Record = ReadDesignRecord(ship.Design);
+            if (!ship.Record.Readable) return std::nullopt;
+        }
+        return ship;
+    });
+    W.tcResults->addTab(divisions_, QStringLiteral("Divisions"));
+    connect(divisions_->bnOpen, &QPushButton::clicked, this, &TfrmPlanner::OpenScenario);
+    connect(divisions_->bnSave, &QPushButton::clicked, this, &TfrmPlanner::SaveScenario);
+    divisions_->SetConditions(Conditions());
 }
 
 TfrmPlanner::~TfrmPlanner() {
     map_.reset();   // its ships live on the map control's layer
 }
 
+std::vector<std::string> TfrmPlanner::DesignFolders() const {
+    // Where Load and Load custom look: the bundled designs, the program's
+    // Custom Files, the user's (an installed copy saves there) and the
+    // folders those dialogs were last left in.
+    const std::string customRoot = platform::customFilesRoot(ProgramDir_);
+    std::vector<std::string> candidates = {
+        platform::resolvePath(ProgramDir_ + "Designs"),
+        platform::resolvePath(ProgramDir_ + "Custom Files"),
+        platform::resolvePath(customRoot + "Custom Files"),
+        platform::resolvePath(platform::userDataDir() + "Custom Files"),
+    };
+    candidates.insert(candidates.end(), MoreFolders_.begin(), MoreFolders_.end());
+    std::vector<std::string> folders;
+    QStringList seen;
+    for (const std::string& folder : candidates) {
+        const QFileInfo info(q(folder));
+        if (!info.isDir()) continue;
+        const QString canonical = info.canonicalFilePath();
+        if (seen.contains(canonical)) continue;
+        seen.push_back(canonical);
+        folders.push_back(folder);
+    }
+    return folders;
+}
+
 void TfrmPlanner::ListOpponents() {
-    Opponents_.clear();
-    Opponents_.push_back({"", "(the own design)", -1, -1});
-    for (const char* folder : {"Designs", "Custom Files"}) {
-        const QDir dir(q(ProgramDir_ + folder));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name)) {
+    Opponents_.resize(1);   // the own design stays first
+    if (Opponents_.front().ClassName.empty()) Opponents_.front() = {"", "(the own design)", -1, -1};
+    const std::vector<std::string> folders = DesignFolders();
+    for (const std::string& folder : folders) {
+        const QDir dir(q(folder));
+        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
             PlannerOpponent o;
             o.Path = dir.filePath(name).toStdString();
             const DesignRecord record = ReadDesignRecord(o.Path);
@@ -185,6 +258,14 @@ void TfrmPlanner::ListOpponents() {
             Opponents_.push_back(o);
         }
     }
+    // Files saved or copied while the window is open show up at once.
+    if (!watcher_) {
+        watcher_ = new QFileSystemWatcher(this);
+        connect(watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { ListOpponents(); });
+    }
+    const QStringList watched = watcher_->directories();
+    for (const std::string& folder : folders)
+        if (!watched.contains(q(folder))) watcher_->addPath(q(folder));
     FilterOpponents();
 }
 
@@ -378,12 +459,81 @@ void TfrmPlanner::Recompute() {
             messages.push_back(ship->Name + " has no guns.");
     ShowFire(0, figures_.Own, *ships_.Own, *ships_.Opponent);
     ShowFire(1, figures_.Opponent, *ships_.Opponent, *ships_.Own);
-    ShowHitsChart(*W.chChart, sweep_, ships_.Own->Name, ships_.Opponent->Name, W.seRange->value(),
-                  ImmuneZones(figures_, ships_.Own->Name, ships_.Opponent->Name));
-    W.stAdvantage->setText(q(AdvantageText(sweep_, ships_.Own->Name, ships_.Opponent->Name)));
+    const std::vector<ChartZone> zones = ImmuneZones(figures_, ships_.Own->Name, ships_.Opponent->Name);
+    ShowHitsChart(*W.chChart, sweep_, ships_.Own->Name, ships_.Opponent->Name, W.seRange->value(), zones);
+    std::string advantage = AdvantageText(sweep_, ships_.Own->Name, ships_.Opponent->Name);
+    if (!zones.empty()) {
+        if (!advantage.empty() && advantage.back() == '.') advantage.pop_back();
+        advantage += ". " + ZonesText(zones) + ".";
+    }
+    W.stAdvantage->setText(q(advantage));
     map_->Show(scenario, figures_);
     ShowMessages(messages);
+    if (divisions_) divisions_->SetConditions(Conditions());
     updating_ = false;
+}
+
+BattleScenario TfrmPlanner::Conditions() const {
+    BattleScenario s;
+    const BattleEnvironment env = Environment();
+    s.Latitude = W.seLatitude->value();
+    s.Longitude = W.seLongitude->value();
+    s.Setup.Place = SeaAreaPoint(s.Latitude, s.Longitude);
+    s.DateTime = env.DateTime;
+    s.Weather = env.Weather;
+    s.SeaState = env.SeaState;
+    s.DayRange = env.DayRange;
+    s.DuskRange = env.DuskRange;
+    s.NightRange = env.NightRange;
+    s.Setup.Ready = W.cbReady->isChecked();
+    return s;
+}
+
+void TfrmPlanner::OpenScenario() {
+    platform::OpenFileRequest request;
+    request.title = "Open scenario";
+    request.filter = "Battle scenarios (json)|*.json";
+    request.defaultExtension = "json";
+    request.startDirectory = platform::resolvePath(ProgramDir_ + "Scenarios");
+    const auto path = platform::fileDialogs().openFile(request);
+    if (!path) return;
+    std::string error;
+    const auto s = ReadBattleScenario(*path, error);
+    if (!s) {
+        platform::messages().notice(error);
+        return;
+    }
+    {
+        // The scenario's conditions become the planner's, recomputed once.
+        const QSignalBlocker b1(W.seLatitude), b2(W.seLongitude), b3(W.dtBattle), b4(W.cbWeather), b5(W.cbSeaState),
+            b6(W.seDayRange), b7(W.seDuskRange), b8(W.seNightRange);
+        W.seLatitude->setValue(s->Latitude);
+        W.seLongitude->setValue(s->Longitude);
+        const platform::CivilDate d = platform::dateFromDayNumber(static_cast<std::int64_t>(std::floor(s->DateTime)));
+        const int minutes = static_cast<int>(std::lround((s->DateTime - std::floor(s->DateTime)) * 1440)) % 1440;
+        W.dtBattle->setDateTime(QDateTime(QDate(d.year, d.month, d.day), QTime(minutes / 60, minutes % 60), Qt::UTC));
+        W.cbWeather->setCurrentIndex(std::clamp(s->Weather, 0, W.cbWeather->count() - 1));
+        W.cbSeaState->setCurrentIndex(std::clamp(s->SeaState, 0, W.cbSeaState->count() - 1));
+        W.seDayRange->setValue(s->DayRange);
+        W.seDuskRange->setValue(s->DuskRange);
+        W.seNightRange->setValue(s->NightRange);
+    }
+    divisions_->LoadScenario(*s);
+    W.tcResults->setCurrentWidget(divisions_);
+    Recompute();
+}
+
+void TfrmPlanner::SaveScenario() {
+    platform::SaveFileRequest request;
+    request.title = "Save scenario";
+    request.filters = {"Battle scenarios (json)|*.json"};
+    request.startDirectory = platform::resolvePath(platform::customFilesRoot(ProgramDir_) + "Custom Files");
+    request.suggestedName = "Scenario.json";
+    const auto choice = platform::fileDialogs().saveFile(request);
+    if (!choice) return;
+    std::string path = choice->path;
+    if (path.size() < 5 || path.substr(path.size() - 5) != ".json") path += ".json";
+    divisions_->SaveScenario(path);
 }
 
 void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShip& firer, const TFightingShip& target) {
@@ -401,24 +551,34 @@ void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShi
         table->setRowCount(row + 1);
         setCell(table, row, 0, QString::fromLatin1(batteryName(b.Battery)) + QStringLiteral(" ") +
                                    QString::number(b.Calibre) + QStringLiteral(" in"));
-        setCell(table, row, 1, b.BeyondGunRange ? QStringLiteral("Beyond gun range") : chanceText(b.HitChance));
+        setCell(table, row, 1, hitChanceCell(b));
+        if (!b.Sighted || b.BeyondGunRange)
+            table->item(row, 1)->setToolTip(QStringLiteral("The rules' hit chance: ") + chanceText(b.HitChance));
         setCell(table, row, 2, chanceText(b.RateOfFire));
         QString bearing = QString::number(b.GunsBearing) + QStringLiteral("/") + QString::number(b.Guns);
-        if (b.Battery == 1 && !fire.TurretsBearing.empty()) bearing += QStringLiteral(" ") + q(letters(fire.TurretsBearing));
         setCell(table, row, 3, bearing);
+        // The turrets stay in the tip: the letters would crowd out the hits.
+        if (b.Battery == 1 && !fire.TurretsBearing.empty())
+            table->item(row, 3)->setToolTip(QStringLiteral("Turrets bearing: ") + q(letters(fire.TurretsBearing)));
         setCell(table, row, 4, fixed(b.HitsPerMinute, 3));
     }
     showPiercing(*c.stPiercing, fire, target);
     c.stSighting->setText(QStringLiteral("Sighting range %1 yd, light: %2, glare: %3")
                               .arg(q(YardsText(fire.SightingRange)), QString::fromUtf8(lightName(fire.LightCondition)),
                                    fire.Glare ? QStringLiteral("yes") : QStringLiteral("no")));
-    c.stIdentification->setText(QStringLiteral("Sees: ") + q(fire.IdentificationText));
+    c.stIdentification->setText(fire.Sighted ? QStringLiteral("Sees: ") + q(fire.IdentificationText)
+                                             : QStringLiteral("Not sighted: beyond %1 yd").arg(q(YardsText(fire.SightingRange))));
     c.lbBreakdown->clear();
     if (BatteryHasGuns(firer, 1)) {
         for (const std::string& line : fire.Breakdown) c.lbBreakdown->addItem(q(line));
         if (fire.Fire.BeyondGunRange)
             c.lbBreakdown->addItem(QStringLiteral("Beyond gun range (%1 yd): no hit possible")
                                        .arg(q(YardsText(fire.Fire.MaxGunRange))));
+        else if (!fire.Sighted)
+            c.lbBreakdown->addItem(QStringLiteral("Not sighted beyond %1 yd: no hit expected")
+                                       .arg(q(YardsText(fire.SightingRange))));
+        else if (fire.Fire.HitChance > 100.0f)
+            c.lbBreakdown->addItem(QStringLiteral("A chance above 100 is a certain hit: expected hits use 100"));
     } else {
         c.lbBreakdown->addItem(QStringLiteral("No main battery"));
     }

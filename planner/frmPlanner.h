@@ -8,12 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "combat/BattleScenario.h"
 #include "combat/Engagement.h"
 #include "designfile/DesignRecord.h"
 #include "planner/PlannerWidgets.h"
 #include "tables/ProgramData.h"
 
+class QFileSystemWatcher;
 class TPlannerMap;
+class TDivisionPanel;
 
 // A design the opponent list offers.
 struct PlannerOpponent {
@@ -27,8 +30,10 @@ class TfrmPlanner : public QWidget {
     Q_OBJECT
 public:
     // The tables outlive the window; designs are listed from programDir's
-    // "Designs" and "Custom Files".
-    TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent = nullptr);
+    // "Designs" and "Custom Files", the user's "Custom Files" and the
+    // caller's further folders (those Load and Load custom were left in).
+    TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent = nullptr,
+                std::vector<std::string> moreFolders = {});
     ~TfrmPlanner() override;
 
     PlannerWidgets W;
@@ -50,9 +55,18 @@ public:
 
     // Recomputes everything from the controls (every control calls it).
     void Recompute();
+    // The division view, in the "Divisions" tab.
+    TDivisionPanel* Divisions() const { return divisions_; }
+    // The planner's conditions (place, time, weather, readiness) as a scenario's.
+    BattleScenario Conditions() const;
+    void OpenScenario();
+    void SaveScenario();
+    // The folders the opponent list is read from, each once.
+    std::vector<std::string> DesignFolders() const;
+    // Reads the folders again (done on its own when one of them changes).
+    void ListOpponents();
 
 private:
-    void ListOpponents();
     void FilterOpponents();
     void OpponentChosen();
     void LoadShips();
@@ -64,6 +78,7 @@ private:
 
     const ProgramData& Data_;
     std::string ProgramDir_;
+    std::vector<std::string> MoreFolders_;
     DesignRecord Own_;
     int OwnRangeClass_ = 1;
     DesignRecord Opponent_;
@@ -76,4 +91,6 @@ private:
     std::vector<SweepRow> sweep_;
     std::unique_ptr<TPlannerMap> map_;
     bool updating_ = false;
+    QFileSystemWatcher* watcher_ = nullptr;
+    TDivisionPanel* divisions_ = nullptr;
 };

@@ -8,6 +8,7 @@ int runReport(const Args& args);
 int runCheck(const Args& args);
 int runShip(const Args& args);
 int runEngage(const Args& args);
+int runBattle(const Args& args);
 int runRender(const Args& args);
 int runProtection(const Args& args);
 int runCompare(const Args& args);

@@ -57,7 +57,9 @@ const char* kEngageUsage =
     "  --seed N               random seed (default 1)\n"
     "As the engagement planner (each of these also sets both ships' light from the\n"
     "environment before the hit chance, so the firer's dusk row can apply, and adds\n"
-    "\"GunsBearing\", \"HitsPerMinute\", \"MaxGunRange\", always \"BeyondGunRange\", and\n"
+    "\"GunsBearing\", \"HitsPerMinute\" (a chance above 100 counts as 100; none for a\n"
+    "target beyond its sighting range, \"Sighted\": false), \"MaxGunRange\", always\n"
+    "\"BeyondGunRange\", and\n"
     "\"BeltPenetrated\" and \"DeckPenetrated\": whether the battery's shells pierce the\n"
     "target's belt and deck at the range; false beyond the battery's maximum range):\n"
     "  --lat DEG  --lon DEG   where the firer stands (-89..89, -180..180)\n"
@@ -193,6 +195,7 @@ Json fireJson(const FireFigures& f, bool plannerMode) {
     if (plannerMode) {
         j["GunsBearing"] = f.Fire.GunsBearing;
         j["HitsPerMinute"] = f.Fire.HitsPerMinute;
+        j["Sighted"] = f.Sighted;
         j["MaxGunRange"] = f.Fire.MaxGunRange;
         j["BeltPenetrated"] = f.Fire.Pierces.Belt;
         j["DeckPenetrated"] = f.Fire.Pierces.Deck;

@@ -16,6 +16,8 @@ const char* kUsage =
     "  ship FILE...         build each design as a fighting ship and print it as JSON\n"
     "  engage FIRER TARGET --range YARDS --bearing DEG [options]\n"
     "                       hit chance and rate of fire of one ship against another\n"
+    "  battle SCENARIO.json [--sweep FROM:TO:STEP]\n"
+    "                       division against division from a scenario file\n"
     "  protection PATH... [--against CAL[,CAL...]] [--json]\n"
     "                       immune zones of each design's armour against enemy calibres\n"
     "  render FILE --out PLAN.png [--width W --height H --altitude A]\n"
@@ -59,6 +61,7 @@ int main(int argc, char* argv[]) {
     if (verb == "ship") return runShip(args);
     if (verb == "engage") return runEngage(args);
     if (verb == "render") return runRender(args);
+    if (verb == "battle") return runBattle(args);
     if (verb == "protection") return runProtection(args);
     if (verb == "compare") return runCompare(args);
     if (verb == "sheet") return runSheet(args);

@@ -60,6 +60,8 @@ public:
     void Line(const TGeoPoint& a, const TGeoPoint& b, int segments);
 
     const TMapView& View() const { return view_; }
+    // For what is drawn in screen pixels (scale bars, readable labels).
+    QPainter& Painter() const { return painter_; }
 
 private:
     void applyPen(bool filled);

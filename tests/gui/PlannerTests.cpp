@@ -7,6 +7,7 @@
 #include "combat/HitChance.h"
 #include "map/qt/MapControl.h"
 #include "designer/PlannerButton.h"
+#include "planner/DivisionPanel.h"
 #include "planner/frmPlanner.h"
 #include "status/ShipStatus.h"
 
@@ -14,7 +15,9 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeEdit>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,15 +62,21 @@ void compareWay(const PlannerFireControls& c, const FireFigures& f, const QJsonO
     QCOMPARE(f.Fire.HitChance, static_cast<float>(j.value(QStringLiteral("HitChance")).toDouble()));
     QCOMPARE(f.Fire.RateOfFire, static_cast<float>(j.value(QStringLiteral("RateOfFire")).toDouble()));
     const bool beyond = j.value(QStringLiteral("BeyondGunRange")).toBool();
-    QCOMPARE(c.tbBatteries->item(0, 1)->text(),
-             beyond ? QStringLiteral("Beyond gun range") : QString::fromStdString(FormatChance(f.Fire.HitChance)));
+    const bool sighted = j.value(QStringLiteral("Sighted")).toBool();
+    QCOMPARE(f.Sighted, sighted);
+    QCOMPARE(c.tbBatteries->item(0, 1)->text(), beyond     ? QStringLiteral("Beyond gun range")
+                                                : !sighted ? QStringLiteral("Not sighted")
+                                                           : QString::fromStdString(FormatChance(f.Fire.HitChance)));
     QCOMPARE(c.tbBatteries->item(0, 2)->text(), QString::fromStdString(FormatChance(f.Fire.RateOfFire)));
     QCOMPARE(f.Fire.GunsBearing, j.value(QStringLiteral("GunsBearing")).toInt());
     QCOMPARE(f.Fire.HitsPerMinute, j.value(QStringLiteral("HitsPerMinute")).toDouble());
     auto word = [&](const char* key) { return j.value(QLatin1String(key)).toBool() ? "pierced" : "safe"; };
     QCOMPARE(c.stPiercing->text(), QStringLiteral("Belt: %1    Deck: %2")
                                        .arg(QLatin1String(word("BeltPenetrated")), QLatin1String(word("DeckPenetrated"))));
-    QCOMPARE(c.stIdentification->text(), QStringLiteral("Sees: ") + j.value(QStringLiteral("IdentificationText")).toString());
+    if (sighted)
+        QCOMPARE(c.stIdentification->text(), QStringLiteral("Sees: ") + j.value(QStringLiteral("IdentificationText")).toString());
+    else
+        QVERIFY(c.stIdentification->text().startsWith(QStringLiteral("Not sighted")));
     const QJsonArray lines = j.value(QStringLiteral("Breakdown")).toArray();
     for (int i = 0; i < lines.size(); ++i) QCOMPARE(c.lbBreakdown->item(i)->text(), lines[i].toString());
 }
@@ -195,6 +204,90 @@ private slots:
         TfrmPlanner* planner = ShowEngagementPlanner(*form);
         QVERIFY(planner && planner->Ships().Own);
         QVERIFY(planner->Ships().Own->IsLine == form->Inputs().OutlineIsLine);
+    }
+
+    // Point-blank chances above 100 are certain hits; the user's own data
+    // folder is listed, and a design saved while the window is open appears.
+    void certainHitsAndEveryDesignFolder() {
+        TempProgramDir dir;
+        const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir.path() + "xdg"));
+        const std::string user = dir.path() + "xdg/shipdesigner/Custom Files/";
+        QDir().mkpath(QString::fromStdString(user));
+        QFile::copy(QString::fromStdString(design("Lion")), QString::fromStdString(user + "Lion.sdf"));
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        form->LoadDesign(design("Dreadnought"));
+        TfrmPlanner* planner = ShowEngagementPlanner(*form);
+        QVERIFY(planner);
+        PlannerWidgets& w = planner->W;
+        QVERIFY(planner->ChooseOpponent(user + "Lion.sdf"));
+        QVERIFY(!planner->ChooseOpponent(dir.customFile("Kongo.sdf")));
+        QFile::copy(QString::fromStdString(design("Kongo")), QString::fromStdString(dir.customFile("Kongo.sdf")));
+        QTRY_VERIFY(planner->ChooseOpponent(dir.customFile("Kongo.sdf")));
+        qputenv("XDG_DATA_HOME", oldXdg);
+
+        w.dtBattle->setDateTime(QDateTime(QDate(1916, 5, 31), QTime(12, 0), Qt::UTC));
+        w.seBearing->setValue(90);
+        w.seRange->setValue(100);
+        const BatteryFigures& main = planner->Figures().Own.Fire;
+        QVERIFY(main.HitChance > 100.0f);
+        QCOMPARE(w.Fire[0].tbBatteries->item(0, 1)->text(), QStringLiteral("100+ (%1)").arg(std::lround(main.HitChance)));
+        QCOMPARE(main.HitsPerMinute, main.GunsBearing * static_cast<double>(main.RateOfFire));
+    }
+
+    // Four against four from a bundled scenario: the matrix, the totals and
+    // the chart agree with sdftool battle; ships added with the Add button
+    // and a scenario saved and opened again give the same figures.
+    void divisionsAgreeWithSdftoolBattle() {
+        auto form = openForm();
+        QVERIFY(form);
+        form->LoadDesign(design("Dreadnought"));
+        TfrmPlanner* planner = ShowEngagementPlanner(*form);
+        QVERIFY(planner);
+        const std::string scenario = programDir() + "Scenarios/Jutland 1916-05-31 1610 5th Battle Squadron.json";
+        ScriptedFileDialogs dialogs;
+        dialogs.answers.push_back(scenario);
+        planner->OpenScenario();
+        TDivisionPanel& d = *planner->Divisions();
+        QCOMPARE(d.tbMatrix->rowCount(), 8);
+        QProcess tool;
+        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("battle"), QString::fromStdString(scenario)});
+        QVERIFY(tool.waitForFinished(60000));
+        const QJsonObject j = QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
+        const QJsonArray ships = j.value(QStringLiteral("Ships")).toArray();
+        QCOMPARE(ships.size(), 8);
+        int row = 0;
+        for (const auto& side : d.Figures().Ships)
+            for (const ShipFire& f : side) {
+                const QJsonObject s = ships[row].toObject();
+                QCOMPARE(f.Fire.Fire.HitsPerMinute, s.value(QStringLiteral("HitsPerMinute")).toDouble());
+                QCOMPARE(f.FoulingShips, s.value(QStringLiteral("FoulingShips")).toInt());
+                QCOMPARE(f.FiringShips, s.value(QStringLiteral("FiringShips")).toInt());
+                QCOMPARE(d.tbMatrix->item(row, 12)->text(), QString::number(f.Fire.Fire.HitsPerMinute, 'f', 3));
+                ++row;
+            }
+        const QJsonArray sides = j.value(QStringLiteral("Sides")).toArray();
+        QCOMPARE(d.Figures().Totals[0], sides[0].toObject().value(QStringLiteral("HitsPerMinute")).toDouble());
+        QTRY_VERIFY(!d.Sweep().empty() && d.chTotals->chart()->series().size() >= 2);   // the chart follows
+
+        // Saved (design paths kept) and opened again: the same totals.
+        TempProgramDir dir;
+        const std::string saved = dir.path() + "Custom Files/Mine.json";
+        dialogs.answers.push_back(saved);
+        planner->SaveScenario();
+        const double total = d.Figures().Totals[1];
+        d.Sides[0].lbShips->setCurrentRow(3);
+        d.Sides[0].bnRemove->click();
+        QCOMPARE(d.tbMatrix->rowCount(), 7);
+        dialogs.answers.push_back(saved);
+        planner->OpenScenario();
+        QCOMPARE(d.Figures().Totals[1], total);
+        // A battleship may not lead a search line: the reason shows, nothing is computed.
+        d.Sides[0].cbFormation->setCurrentIndex(2);
+        QVERIFY(d.Sides[0].stFormation->text().contains(QStringLiteral("A BB may lead only")));
+        QCOMPARE(d.tbMatrix->rowCount(), 0);
+        QCOMPARE(d.Sides[0].seSpacing->value(), 2000);
     }
 
     void statusCardFromTheFormShowsTheShipReady() {

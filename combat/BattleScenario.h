@@ -1,0 +1,50 @@
+#pragma once
+// A division battle kept as a JSON file: where and when, the weather, and
+// each side's formation, course, speed, spacing and ships. sdftool battle
+// reads it and the planner saves and opens it.
+//
+// {"environment": {"lat", "lon", "datetime" ("YYYY-MM-DDTHH:MM", UT),
+//   "weather", "sea_state" (code or name), "day_range", "dusk_range",
+//   "night_range", "ready", "seed"},
+//  "sides": [SIDE, SIDE]}
+// SIDE: {"name", "formation" (name or code), "course", "speed", "spacing",
+//   "ships": [{"design", "crew", "ranging_turns", "evading", "sighting",
+//   "battery", "target"}]}; the second side also needs "range" and
+//   "bearing": where its lead stands from the first side's lead.
+// Everything but "sides", "ships", "design", "range" and "bearing" may be
+// left out; design paths are read against the scenario's folder.
+#include <optional>
+#include <string>
+
+#include "combat/BattleEnvironment.h"
+#include "combat/Squadron.h"
+
+struct BattleScenario {
+    BattleSetup Setup;
+    // The planner's defaults: the North Sea off Jutland, 31 May 1916,
+    // 16:00 UT, a moderate sea in clear weather.
+    double Latitude = 56.5, Longitude = 5.5;
+    double DateTime = 0;         // day number with the time of day, UT
+    std::int32_t Weather = 2, SeaState = 3;
+    std::int32_t DayRange = 0, DuskRange = 0, NightRange = 0;
+    BattleScenario();
+
+    BattleEnvironment Environment() const;
+};
+
+// The scenario of a JSON text; none, with a message naming the place ("sides[1].ships[2].target: ..."),
+// when the text is no scenario or a design cannot be read. `folder` is where
+// relative design paths start.
+std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const std::string& folder,
+                                                  std::string& error);
+std::optional<BattleScenario> ReadBattleScenario(const std::string& path, std::string& error);
+// The lead's formation checked against the rules once the ships are loaded;
+// the message names the side.
+bool CheckFormations(const BattleScenario& scenario, const BattleShips& ships, std::string& error);
+// The scenario as JSON text; design paths inside `folder` are written
+// relative to it.
+std::string BattleScenarioJson(const BattleScenario& scenario, const std::string& folder);
+// "Line ahead" ... "Screen"; a code or a name (letter case, blanks, "-" and
+// "_" do not matter) read back.
+std::string FormationText(int formation);
+std::optional<int> FormationFromText(const std::string& text);

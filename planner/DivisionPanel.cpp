@@ -1,0 +1,501 @@
+#include "planner/DivisionPanel.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include "combat/FightShip.h"
+#include "combat/HitChance.h"
+#include "combat/ShipTypes.h"
+#include "map/Geodesy.h"
+#include "planner/PlannerChart.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+template <class T>
+T* named(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QSpinBox* spin(const QString& name, int lo, int hi, int step, const QString& suffix) {
+    auto* s = named(new QSpinBox, name);
+    s->setRange(lo, hi);
+    s->setSingleStep(step);
+    s->setSuffix(suffix);
+    s->setKeyboardTracking(false);
+    return s;
+}
+
+QString shipText(const DivisionShip& ship, int index) {
+    return QStringLiteral("%1. %2%3")
+        .arg(index + 1)
+        .arg(q(ship.Record.ClassName))
+        .arg(ship.Target >= 0 ? QStringLiteral("  \u2192 %1").arg(ship.Target + 1) : QString());
+}
+
+// Short headers so every column reads at 1024 x 700; the tips say more.
+const char* const kMatrixColumns[] = {"Ship", "Target", "Range", "Hit %", "ROF", "Guns", "Seen",
+                                      "Belt", "Deck", "Foul", "On tgt", "Fired on", "Hits/min"};
+const char* const kMatrixTips[] = {"Firing ship: A first side, B second, numbered from the lead",
+                                   "The enemy ship it fires at, numbered from the enemy lead",
+                                   "Yards to the target", "Hit chance per gun", "Rounds per gun per minute",
+                                   "Guns bearing of the battery's guns", "Whether the target is within its sighting range",
+                                   "The target's belt", "The target's deck", "Ships fouling the line of fire",
+                                   "Ships firing at the same target, this one included",
+                                   "Enemy ships firing at this ship", "Expected hits per minute"};
+
+} // namespace
+
+TDivisionMap::TDivisionMap(QWidget* parent) : QWidget(parent) { setMinimumSize(200, 160); }
+
+void TDivisionMap::Show(const BattleShips* ships, const BattleFigures* figures) {
+    ships_ = ships;
+    figures_ = figures;
+    update();
+}
+
+void TDivisionMap::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(16, 40, 80));
+    if (!ships_) return;
+    p.setRenderHint(QPainter::Antialiasing);
+    // Plane yards around the first lead: a view a few miles across is flat.
+    const TGeoPoint origin = ships_->Sides[0].empty() ? TGeoPoint{} : ships_->Sides[0].front()->Position();
+    const double cosLat = std::cos(origin.Lat / kGlobeUnitsPerDegree * 3.14159265358979 / 180);
+    auto yards = [&](const TGeoPoint& g) {
+        return QPointF((g.Lon - origin.Lon) * cosLat / kGlobeUnitsPerYard, -(g.Lat - origin.Lat) / kGlobeUnitsPerYard);
+    };
+    QRectF box;
+    for (const auto& side : ships_->Sides)
+        for (const auto& ship : side) {
+            const QPointF y = yards(ship->Position());
+            box = box.isNull() ? QRectF(y, QSizeF(1, 1)) : box.united(QRectF(y, QSizeF(1, 1)));
+        }
+    constexpr double kMargin = 40;
+    const double scale = std::min((width() - 2 * kMargin) / std::max(box.width(), 500.0),
+                                  (height() - 2 * kMargin - 16) / std::max(box.height(), 500.0));
+    const QPointF centre = box.center(), middle(width() / 2.0, (height() - 16) / 2.0);
+    auto screen = [&](const TGeoPoint& g) { return middle + (yards(g) - centre) * scale; };
+
+    if (figures_)
+        for (const auto& side : figures_->Ships)
+            for (const ShipFire& f : side) {
+                const auto& firer = ships_->Sides[static_cast<size_t>(f.Side)][static_cast<size_t>(f.Index)];
+                const auto& target = ships_->Sides[static_cast<size_t>(1 - f.Side)][static_cast<size_t>(f.Target)];
+                QColor colour = f.Side == 0 ? QColor(120, 180, 255) : QColor(255, 150, 90);
+                QPen pen(colour, 1);
+                if (f.FoulingShips > 0) pen = QPen(QColor(255, 40, 40), 2, Qt::DashLine);
+                if (!f.Fire.Sighted || f.Fire.Fire.BeyondGunRange) pen.setStyle(Qt::DotLine);
+                p.setPen(pen);
+                p.drawLine(screen(firer->Position()), screen(target->Position()));
+            }
+    for (int s = 0; s < 2; ++s) {
+        const QColor colour = s == 0 ? QColor(120, 180, 255) : QColor(255, 150, 90);
+        const auto& line = ships_->Sides[static_cast<size_t>(s)];
+        for (size_t i = 0; i < line.size(); ++i) {
+            const QPointF at = screen(line[i]->Position());
+            // A small arrow along the course.
+            const double a = line[i]->Heading * 3.14159265358979 / 180;
+            const QPointF ahead(std::sin(a), -std::cos(a)), beam(std::cos(a), std::sin(a));
+            const QPolygonF arrow{at + ahead * 8, at - ahead * 5 + beam * 4, at - ahead * 5 - beam * 4};
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawPolygon(arrow);
+            p.setPen(Qt::white);
+            p.drawText(at + QPointF(6, -6), QString::number(i + 1));
+        }
+    }
+    // The scale bar: a round length about a quarter of the view.
+    double bar = 100;
+    for (double step : {100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0, 10000.0, 20000.0})
+        if (step * scale <= width() / 4.0) bar = step;
+    const QPointF left(10, height() - 10);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawLine(left, left + QPointF(bar * scale, 0));
+    p.drawText(left + QPointF(0, -5), q(YardsText(static_cast<std::int32_t>(bar))) + QStringLiteral(" yd"));
+}
+
+TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesign, QWidget* parent)
+    : QWidget(parent), data_(data), chosenDesign_(std::move(chosenDesign)) {
+    setObjectName(QStringLiteral("pnDivisions"));
+    updating_ = true;   // no recompute until every control is there
+    auto* top = new QVBoxLayout(this);
+    top->setContentsMargins(4, 4, 4, 4);
+    auto* setup = new QHBoxLayout;
+    const char* const suffix[2] = {"First", "Second"};
+    for (int s = 0; s < 2; ++s) {
+        DivisionSideControls& c = Sides[static_cast<size_t>(s)];
+        const QString x = QString::fromLatin1(suffix[s]);
+        auto* box = new QGroupBox(s == 0 ? QStringLiteral("First side") : QStringLiteral("Second side"));
+        auto* g = new QGridLayout(box);
+        g->setContentsMargins(4, 2, 4, 2);
+        g->setVerticalSpacing(2);
+        c.edName = named(new QLineEdit, QStringLiteral("edName") + x);
+        c.cbFormation = named(new QComboBox, QStringLiteral("cbFormation") + x);
+        for (int f = 0; f <= 3; ++f) c.cbFormation->addItem(q(FormationText(f)));
+        c.seCourse = spin(QStringLiteral("seCourse") + x, 0, 359, 5, QStringLiteral("\u00B0"));
+        c.seSpeed = spin(QStringLiteral("seSpeed") + x, 0, 45, 1, QStringLiteral(" kn"));
+        c.seSpacing = spin(QStringLiteral("seSpacing") + x, 50, 20000, 100, QStringLiteral(" yd"));
+        c.seSpacing->setValue(static_cast<int>(kDefaultSpacing));
+        c.seSpacing->setToolTip(QStringLiteral("Yards between ships: line ahead astern, the others to starboard"));
+        c.lbShips = named(new QListWidget, QStringLiteral("lbShips") + x);
+        c.lbShips->setMaximumHeight(92);
+        c.seTarget = spin(QStringLiteral("seTarget") + x, 0, kMaxDivisionShips, 1, QString());
+        c.seTarget->setSpecialValueText(QStringLiteral("same place"));
+        c.seTarget->setToolTip(QStringLiteral("The enemy ship the chosen ship fires at, counted from the lead"));
+        c.bnAdd = named(new QPushButton(QStringLiteral("Add")), QStringLiteral("bnAdd") + x);
+        c.bnAdd->setToolTip(QStringLiteral("Adds the design chosen in the Opponent list"));
+        c.bnRemove = named(new QPushButton(QStringLiteral("Remove")), QStringLiteral("bnRemove") + x);
+        c.stFormation = named(new QLabel, QStringLiteral("stFormation") + x);
+        c.stFormation->setWordWrap(true);
+        c.stFormation->setStyleSheet(QStringLiteral("color: #a00000"));
+        g->addWidget(c.edName, 0, 0, 1, 2);
+        g->addWidget(c.cbFormation, 0, 2, 1, 2);
+        g->addWidget(c.seCourse, 1, 0);
+        g->addWidget(c.seSpeed, 1, 1);
+        g->addWidget(c.seSpacing, 1, 2, 1, 2);
+        g->addWidget(c.lbShips, 2, 0, 3, 3);
+        g->addWidget(c.bnAdd, 2, 3);
+        g->addWidget(c.bnRemove, 3, 3);
+        g->addWidget(c.seTarget, 4, 3);
+        g->addWidget(c.stFormation, 5, 0, 1, 4);
+        setup->addWidget(box);
+
+        connect(c.bnAdd, &QPushButton::clicked, this, [this, s] {
+            if (auto ship = chosenDesign_ ? chosenDesign_() : std::nullopt) AddShip(s, *ship);
+        });
+        connect(c.bnRemove, &QPushButton::clicked, this, [this, s] {
+            auto& list = ships_[static_cast<size_t>(s)];
+            const int row = Sides[static_cast<size_t>(s)].lbShips->currentRow();
+            if (row < 0 || row >= static_cast<int>(list.size())) return;
+            list.erase(list.begin() + row);
+            Reload();
+        });
+        connect(c.lbShips, &QListWidget::currentRowChanged, this, [this, s] { ShipChosen(s); });
+        connect(c.seTarget, &QSpinBox::valueChanged, this, [this, s](int v) { TargetChanged(s, v); });
+        connect(c.cbFormation, &QComboBox::currentIndexChanged, this, [this, s](int f) {
+            // A search line keeps its wider default spacing.
+            QSpinBox* spacing = Sides[static_cast<size_t>(s)].seSpacing;
+            const QSignalBlocker block(spacing);
+            if (f == fmSearchLine && spacing->value() == static_cast<int>(kDefaultSpacing))
+                spacing->setValue(static_cast<int>(kDefaultSpacing * kSearchLineSpacingFactor));
+            Recompute();
+        });
+        for (QSpinBox* box : {c.seCourse, c.seSpeed, c.seSpacing})
+            connect(box, &QSpinBox::valueChanged, this, [this] { Recompute(); });
+        connect(c.edName, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+    }
+    Sides[1].seCourse->setValue(180);
+    auto* placing = new QVBoxLayout;
+    seRange = spin(QStringLiteral("seDivisionRange"), 100, static_cast<int>(kMaxBattleRange), 500, QStringLiteral(" yd"));
+    seRange->setValue(15000);
+    seBearing = spin(QStringLiteral("seDivisionBearing"), 0, 359, 5, QStringLiteral("\u00B0"));
+    seBearing->setValue(90);
+    seRange->setToolTip(QStringLiteral("Range of the second lead from the first"));
+    seBearing->setToolTip(QStringLiteral("Compass bearing of the second lead from the first"));
+    bnOpen = named(new QPushButton(QStringLiteral("Open...")), QStringLiteral("bnOpenScenario"));
+    bnSave = named(new QPushButton(QStringLiteral("Save...")), QStringLiteral("bnSaveScenario"));
+    placing->addWidget(new QLabel(QStringLiteral("Leads' range")));
+    placing->addWidget(seRange);
+    placing->addWidget(new QLabel(QStringLiteral("and bearing")));
+    placing->addWidget(seBearing);
+    placing->addStretch(1);
+    placing->addWidget(bnOpen);
+    placing->addWidget(bnSave);
+    setup->addLayout(placing);
+    top->addLayout(setup);
+    for (QSpinBox* box : {seRange, seBearing}) connect(box, &QSpinBox::valueChanged, this, [this] { Recompute(); });
+
+    tbMatrix = named(new QTableWidget(0, static_cast<int>(std::size(kMatrixColumns))), QStringLiteral("tbMatrix"));
+    QStringList headers;
+    for (const char* h : kMatrixColumns) headers << QString::fromLatin1(h);
+    tbMatrix->setHorizontalHeaderLabels(headers);
+    for (int col = 0; col < static_cast<int>(std::size(kMatrixTips)); ++col)
+        tbMatrix->horizontalHeaderItem(col)->setToolTip(QString::fromLatin1(kMatrixTips[col]));
+    tbMatrix->verticalHeader()->setVisible(false);
+    tbMatrix->verticalHeader()->setDefaultSectionSize(18);
+    tbMatrix->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tbMatrix->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tbMatrix->horizontalHeader()->setStretchLastSection(true);
+    QFont small = tbMatrix->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    tbMatrix->setFont(small);
+    top->addWidget(tbMatrix, 1);
+    stTotals = named(new QLabel, QStringLiteral("stTotals"));
+    stTotals->setWordWrap(true);
+    top->addWidget(stTotals);
+    auto* pictures = new QHBoxLayout;
+    chTotals = named(new QChartView, QStringLiteral("chTotals"));
+    chTotals->setRenderHint(QPainter::Antialiasing);
+    chTotals->setMinimumHeight(170);
+    mcDivisions = new TDivisionMap;
+    mcDivisions->setObjectName(QStringLiteral("mcDivisions"));
+    pictures->addWidget(chTotals, 4);
+    pictures->addWidget(mcDivisions, 3);
+    top->addLayout(pictures, 1);
+    stMessages = named(new QLabel, QStringLiteral("stDivisionMessages"));
+    stMessages->setWordWrap(true);
+    stMessages->setStyleSheet(QStringLiteral("color: #a00000"));
+    top->addWidget(stMessages);
+    sweepTimer_ = new QTimer(this);
+    sweepTimer_->setSingleShot(true);
+    sweepTimer_->setInterval(0);
+    connect(sweepTimer_, &QTimer::timeout, this, [this] { ShowSweep(); });
+    updating_ = false;
+    Recompute();
+}
+
+void TDivisionPanel::AddShip(int side, const DivisionShip& ship) {
+    auto& list = ships_[static_cast<size_t>(side)];
+    if (static_cast<int>(list.size()) >= kMaxDivisionShips) {
+        stMessages->setText(QStringLiteral("A division has at most 8 ships."));
+        return;
+    }
+    list.push_back(ship);
+    Reload();
+}
+
+void TDivisionPanel::ShipChosen(int side) {
+    const DivisionSideControls& c = Sides[static_cast<size_t>(side)];
+    const int row = c.lbShips->currentRow();
+    const auto& list = ships_[static_cast<size_t>(side)];
+    const QSignalBlocker block(c.seTarget);
+    c.seTarget->setEnabled(row >= 0 && row < static_cast<int>(list.size()));
+    if (c.seTarget->isEnabled()) c.seTarget->setValue(list[static_cast<size_t>(row)].Target + 1);
+}
+
+void TDivisionPanel::TargetChanged(int side, int value) {
+    const DivisionSideControls& c = Sides[static_cast<size_t>(side)];
+    const int row = c.lbShips->currentRow();
+    auto& list = ships_[static_cast<size_t>(side)];
+    if (row < 0 || row >= static_cast<int>(list.size())) return;
+    list[static_cast<size_t>(row)].Target = value - 1;
+    c.lbShips->item(row)->setText(shipText(list[static_cast<size_t>(row)], row));
+    Recompute();
+}
+
+BattleScenario TDivisionPanel::Scenario() const {
+    BattleScenario s = conditions_;
+    for (size_t i = 0; i < 2; ++i) {
+        const DivisionSideControls& c = Sides[i];
+        DivisionSide& side = s.Setup.Sides[i];
+        side.Name = c.edName->text().toStdString();
+        side.Formation = std::max(0, c.cbFormation->currentIndex());
+        side.Course = c.seCourse->value();
+        side.Speed = c.seSpeed->value();
+        side.Spacing = c.seSpacing->value();
+        side.Ships = ships_[i];
+        // A target the shorter enemy line no longer has falls back to the default.
+        for (DivisionShip& ship : side.Ships)
+            if (ship.Target >= static_cast<int>(ships_[1 - i].size())) ship.Target = -1;
+    }
+    s.Setup.Range = seRange->value();
+    s.Setup.Bearing = seBearing->value();
+    return s;
+}
+
+void TDivisionPanel::SetConditions(const BattleScenario& conditions) {
+    conditions_ = conditions;
+    Recompute();
+}
+
+void TDivisionPanel::LoadScenario(const BattleScenario& scenario) {
+    updating_ = true;
+    for (size_t i = 0; i < 2; ++i) {
+        const DivisionSide& side = scenario.Setup.Sides[i];
+        DivisionSideControls& c = Sides[i];
+        c.edName->setText(q(side.Name));
+        c.cbFormation->setCurrentIndex(side.Formation);
+        c.seCourse->setValue(side.Course);
+        c.seSpeed->setValue(side.Speed);
+        c.seSpacing->setValue(static_cast<int>(std::lround(SideSpacing(side))));
+        ships_[i] = side.Ships;
+    }
+    seRange->setValue(static_cast<int>(std::lround(scenario.Setup.Range)));
+    seBearing->setValue(static_cast<int>(std::lround(scenario.Setup.Bearing)));
+    conditions_ = scenario;
+    updating_ = false;
+    Reload();
+}
+
+void TDivisionPanel::Reload() {
+    for (size_t i = 0; i < 2; ++i) {
+        QListWidget* list = Sides[i].lbShips;
+        const QSignalBlocker block(list);
+        const int row = list->currentRow();
+        list->clear();
+        for (size_t k = 0; k < ships_[i].size(); ++k) list->addItem(shipText(ships_[i][k], static_cast<int>(k)));
+        list->setCurrentRow(std::min(row, list->count() - 1));
+        ShipChosen(static_cast<int>(i));
+    }
+    mcDivisions->Show(nullptr, nullptr);
+    battle_.reset();
+    if (!ships_[0].empty() && !ships_[1].empty()) {
+        auto ships = std::make_unique<BattleShips>();
+        std::string why;
+        const BattleScenario s = Scenario();
+        if (ships->Load(data_, s.Setup, &why)) battle_ = std::move(ships);
+        else stMessages->setText(q(why));
+    }
+    Recompute();
+}
+
+void TDivisionPanel::Recompute() {
+    if (updating_) return;
+    updating_ = true;
+    figures_ = {};
+    sweep_.clear();
+    QString messages;
+    const BattleScenario s = Scenario();
+    for (size_t i = 0; i < 2; ++i) {
+        std::string why;
+        const TFightingShip* lead = battle_ && !battle_->Sides[i].empty() ? battle_->Sides[i].front().get() : nullptr;
+        const bool allowed = SideFormationAllowed(s.Setup.Sides[i], lead, s.Environment().Year, &why);
+        Sides[i].stFormation->setText(allowed ? QString() : q(why));
+        if (!allowed) messages += q(why) + QStringLiteral(" ");
+    }
+    const bool fight = battle_ && messages.isEmpty();
+    if (!battle_ && (ships_[0].empty() || ships_[1].empty()))
+        messages += QStringLiteral("Add at least one ship to each side from the Opponent list.");
+    if (fight) {
+        platform::RecordingMessages recorder;
+        const BattleEnvironment env = s.Environment();
+        platform::SeededRandom random(s.Setup.Seed);
+        figures_ = ComputeBattle({data_, env, random, recorder}, *battle_, s.Setup, true);
+    }
+    ShowMatrix();
+    stTotals->setText(fight ? QStringLiteral("Hits per minute: %1 %2, %3 %4.")
+                                  .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
+                                       QString::number(figures_.Totals[1], 'f', 3))
+                            : QString());
+    mcDivisions->Show(fight ? battle_.get() : nullptr, &figures_);
+    stMessages->setText(messages.trimmed());
+    ShowHitsChart(*chTotals, {}, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
+    // The figures show at once; the chart's sweep follows when the events
+    // of this change are done, once for a run of changes.
+    if (fight) sweepTimer_->start();
+    updating_ = false;
+}
+
+std::string TDivisionPanel::SideName(int side) const {
+    const std::string name = Sides[static_cast<size_t>(side)].edName->text().toStdString();
+    return name.empty() ? (side == 0 ? "First side" : "Second side") : name;
+}
+
+void TDivisionPanel::ShowSweep() {
+    if (!battle_ || figures_.Ships[0].empty()) return;
+    const BattleScenario s = Scenario();
+    platform::RecordingMessages recorder;
+    const BattleEnvironment env = s.Environment();
+    platform::SeededRandom random(s.Setup.Seed);
+    sweep_ = SweepBattle({data_, env, random, recorder}, *battle_, s.Setup, 1000, 30000, 500);
+    PlaceDivisions(*battle_, s.Setup);   // back where the figures put them, for the map
+    std::vector<SweepRow> rows;
+    for (const BattleSweepRow& r : sweep_) {
+        SweepRow row;
+        row.Range = r.Range;
+        row.Own.HitsPerMinute = r.Totals[0];
+        row.Opponent.HitsPerMinute = r.Totals[1];
+        rows.push_back(row);
+    }
+    ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
+    stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
+                          .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
+                               QString::number(figures_.Totals[1], 'f', 3), q(AdvantageText(rows, SideName(0), SideName(1)))));
+    mcDivisions->update();
+}
+
+void TDivisionPanel::ShowMatrix() {
+    tbMatrix->setRowCount(0);
+    if (!battle_) return;
+    for (const auto& side : figures_.Ships)
+        for (const ShipFire& f : side) {
+            const int row = tbMatrix->rowCount();
+            tbMatrix->setRowCount(row + 1);
+            const auto& firer = battle_->Sides[static_cast<size_t>(f.Side)][static_cast<size_t>(f.Index)];
+            const auto& target = battle_->Sides[static_cast<size_t>(1 - f.Side)][static_cast<size_t>(f.Target)];
+            const BatteryFigures& b = f.Fire.Fire;
+            QString chance = b.BeyondGunRange ? QStringLiteral("Beyond gun range")
+                             : b.HitChance > 100.0f ? QStringLiteral("100+ (%1)").arg(std::lround(b.HitChance))
+                                                    : q(FormatChance(b.HitChance));
+            const QString cells[] = {
+                QStringLiteral("%1%2 %3").arg(f.Side == 0 ? QStringLiteral("A") : QStringLiteral("B")).arg(f.Index + 1).arg(q(firer->Name)),
+                QStringLiteral("%1%2").arg(f.Side == 0 ? QStringLiteral("B") : QStringLiteral("A")).arg(f.Target + 1),
+                q(YardsText(f.Fire.Range)),
+                chance,
+                q(FormatChance(b.RateOfFire)),
+                QStringLiteral("%1/%2").arg(b.GunsBearing).arg(b.Guns),
+                f.Fire.Sighted ? QStringLiteral("yes") : QStringLiteral("no"),
+                b.Pierces.Belt ? QStringLiteral("pierced") : QStringLiteral("safe"),
+                b.Pierces.Deck ? QStringLiteral("pierced") : QStringLiteral("safe"),
+                QString::number(f.FoulingShips),
+                QString::number(f.FiringShips),
+                QString::number(f.UnderFire),
+                QString::number(std::isfinite(b.HitsPerMinute) ? b.HitsPerMinute : 0.0, 'f', 3)};
+            for (int col = 0; col < static_cast<int>(std::size(cells)); ++col) {
+                auto* item = new QTableWidgetItem(cells[col]);
+                if (col > 1) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                tbMatrix->setItem(row, col, item);
+            }
+            // The breakdown of the shot, with the battle-state rows that applied.
+            QString tip;
+            for (const std::string& line : f.Fire.Breakdown) tip += q(line) + QLatin1Char('\n');
+            tbMatrix->item(row, 3)->setToolTip(tip.trimmed());
+            tbMatrix->item(row, 0)->setToolTip(tip.trimmed());
+            tbMatrix->item(row, 1)->setToolTip(q(target->Name));
+            if (!f.Fire.Sighted) tbMatrix->item(row, 6)->setToolTip(QStringLiteral("Not sighted"));
+        }
+}
+
+bool TDivisionPanel::OpenScenario(const std::string& path) {
+    std::string error;
+    const auto s = ReadBattleScenario(path, error);
+    if (!s) {
+        platform::messages().notice(error);
+        return false;
+    }
+    LoadScenario(*s);
+    return true;
+}
+
+bool TDivisionPanel::SaveScenario(const std::string& path) {
+    // The file names designs by their files: one held only on the form has none yet.
+    for (const auto& side : ships_)
+        for (const DivisionShip& ship : side)
+            if (!std::ifstream(ship.Design)) {
+                platform::messages().notice("Save the design " + ship.Record.ClassName +
+                                            " first: a scenario names each ship's design file.");
+                return false;
+            }
+    const std::string folder = path.substr(0, path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << BattleScenarioJson(Scenario(), folder);
+    if (!out) {
+        platform::messages().notice("Cannot write the scenario file " + path);
+        return false;
+    }
+    return true;
+}
