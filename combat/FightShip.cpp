@@ -58,6 +58,11 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName) {
 }
 
 bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record) {
+    // Defaults alone would make a 10,000-ton ship of any file.
+    if (!record.NotDesign.empty()) {
+        platform::messages().notice(record.NotDesign);
+        return false;
+    }
     const ProfileText& f = record.Values;
     ClassName = record.ClassName;
 

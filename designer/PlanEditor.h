@@ -71,7 +71,11 @@ private:
     // Idle again, with the counters and the pointer text of the last ship gone.
     void resetEditing();
 
+    // The form's turrets, calibres and layout onto the displayed ship.
+    void applyShown(const ShownDesign& shown);
+
     std::string displayPath_;
+    std::optional<ShownDesign> shown_;
 
     TfrmDesignMain& form_;
     TMapControl* globe_ = nullptr;

@@ -1,5 +1,7 @@
 #include "planner/frmPlanner.h"
 
+#include "designfile/DesignCheck.h"
+
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -172,7 +174,7 @@ TfrmPlanner::~TfrmPlanner() {
 
 void TfrmPlanner::ListOpponents() {
     Opponents_.clear();
-    Opponents_.push_back({"", "(the own design)", -1, -1});
+    Opponents_.push_back({"", "(the own design)", -1, -1, std::nullopt});
     for (const char* folder : {"Designs", "Custom Files"}) {
         const QDir dir(q(ProgramDir_ + folder));
         for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name)) {
@@ -180,6 +182,7 @@ void TfrmPlanner::ListOpponents() {
             o.Path = dir.filePath(name).toStdString();
             const DesignRecord record = ReadDesignRecord(o.Path);
             o.ClassName = record.ClassName;
+            o.Refusal = DesignRefusal(record);
             o.Nation = record.Values.ReadInteger("Data", "Nation", -1);
             o.Type = typeOfCode(record.Values.ReadString("Data", "ShipType", ""));
             Opponents_.push_back(o);
@@ -206,6 +209,8 @@ void TfrmPlanner::FilterOpponents() {
         if (!own)
             label += QStringLiteral("  (") + (o.Type >= 0 ? q(ShipTypeCode(o.Type)) : QStringLiteral("?")) +
                      QStringLiteral(", ") + (n ? q(n->Name) : QStringLiteral("no nation")) + QStringLiteral(")");
+        // A file that cannot fight stays in the list, saying why.
+        if (!own && o.Refusal) label = q(o.ClassName) + QStringLiteral("  (") + q(*o.Refusal) + QStringLiteral(")");
         auto* item = new QListWidgetItem(label, W.lbOpponents);
         item->setData(Qt::UserRole, q(o.Path));
         if (!chosen.isNull() && q(o.Path) == chosen && HaveOpponent_) W.lbOpponents->setCurrentItem(item);
@@ -234,8 +239,10 @@ void TfrmPlanner::OpponentChosen() {
     } else {
         Opponent_ = ReadDesignRecord(path);
         OpponentRangeClass_ = DesignRangeClass(Opponent_);
-        HaveOpponent_ = Opponent_.Readable;
-        if (!HaveOpponent_) LoadMessages_.push_back("Cannot read the design file " + path);
+        const auto refusal = DesignRefusal(Opponent_);
+        HaveOpponent_ = Opponent_.Readable && !refusal;
+        if (refusal) LoadMessages_.push_back(*refusal);
+        else if (!HaveOpponent_) LoadMessages_.push_back("Cannot read the design file " + path);
     }
     LoadShips();
 }
@@ -243,7 +250,9 @@ void TfrmPlanner::OpponentChosen() {
 void TfrmPlanner::SetOwnDesign(const DesignRecord& record, int rangeClass) {
     Own_ = record;
     OwnRangeClass_ = rangeClass;
-    HaveOwn_ = true;
+    // The same refusal as for an opponent: no figures from values the form would not make.
+    const auto refusal = DesignRefusal(record);
+    HaveOwn_ = !refusal;
     if (Opponents_.size() > 0) Opponents_.front().ClassName = "(the own design: " + record.ClassName + ")";
     FilterOpponents();
     const QListWidgetItem* item = W.lbOpponents->currentItem();
@@ -259,6 +268,9 @@ void TfrmPlanner::LoadShips() {
     ships_.Opponent.reset();
     ships_.Own.reset();
     std::vector<std::string> failures = LoadMessages_;
+    if (const auto refusal = DesignRefusal(Own_);
+        refusal && std::find(failures.begin(), failures.end(), *refusal) == failures.end())
+        failures.insert(failures.begin(), *refusal);
     if (HaveOwn_ && HaveOpponent_) {
         platform::ScopedRecordingMessages recorder;
         ships_.Own = CreateShipOnLayer(Own_, Own_.ClassName, *ships_.Map, Data_.Preferences);

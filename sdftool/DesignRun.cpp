@@ -66,12 +66,20 @@ DesignRun RunDesign(const std::string& file, const ProgramData& data) {
     run.file = file;
     // The form reads a missing file as an empty design; a tool must not.
     const DesignRecord record = ReadDesignRecord(file);
+    run.notDesign = record.NotDesign;
     if (!record.Readable) return run;
     run.readable = true;
+    run.fileProblems = CheckDesignRecord(record);
     run.ship = std::make_unique<TDesignShip>(data);
     run.ship->ClearSpecials();
     Collect collect;
     LoadDesignInto(record, run.inputs, *run.ship);
     run.messages = std::move(collect.recorder.recorded);
     return run;
+}
+
+void ReportUnreadable(const char* verb, const std::string& file) {
+    const DesignRecord record = ReadDesignRecord(file);
+    if (!record.NotDesign.empty()) std::fprintf(stderr, "sdftool %s: %s\n", verb, record.NotDesign.c_str());
+    else std::fprintf(stderr, "sdftool %s: cannot read design file '%s'\n", verb, file.c_str());
 }

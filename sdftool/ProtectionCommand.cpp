@@ -6,6 +6,8 @@
 
 #include "combat/FightShip.h"
 #include "combat/Protection.h"
+#include "designfile/DesignCheck.h"
+#include "designfile/DesignRecord.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -132,7 +134,10 @@ int runProtection(const Args& args) {
     for (const std::string& file : CollectDesignFiles(options.Files, "protection")) {
         platform::ScopedRecordingMessages recorder;
         TFightingShip ship(nullptr);
-        const bool loaded = ship.LoadFromDesignFile(file);
+        // Armour keys of two thousand million inches give no immune zone worth printing.
+        const auto refusal = DesignRefusal(ReadDesignRecord(file));
+        if (refusal) platform::messages().notice(*refusal);
+        const bool loaded = !refusal && ship.LoadFromDesignFile(file);
         if (!loaded) status = 1;
         const ShipArmour armour = ArmourOf(ship);
         std::vector<ProtectionRow> rows;

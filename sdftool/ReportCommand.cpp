@@ -135,7 +135,7 @@ int runReport(const Args& args) {
     for (const auto& file : options.Files) {
         DesignRun run = RunDesign(file, data);
         if (!run.readable) {
-            std::fprintf(stderr, "sdftool report: cannot read design file '%s'\n", file.c_str());
+            ReportUnreadable("report", file);
             status = 1;
             continue;
         }

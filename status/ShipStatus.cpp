@@ -377,9 +377,13 @@ void TdlgShipStatus::FillDamageBars() {
         bar->setRange(0, std::max<std::int32_t>(full, 1));
         bar->setValue(static_cast<int>(std::clamp<std::int64_t>(lost, 0, std::max<std::int32_t>(full, 1))));
     };
-    set(W.pbFloat, ship.OriginalHitPoints, static_cast<std::int64_t>(ship.OriginalHitPoints) - ship.HitPoints);
-    W.pbFloat->setToolTip(q(str(ship.HitPoints) + " of " + str(ship.OriginalHitPoints)));
-    set(W.pbSuperstructure, ship.OriginalFlotation, static_cast<std::int64_t>(ship.OriginalFlotation) - ship.Flotation);
+    // Each bar shows, and names in its tip, what its label says: structure
+    // is the hit points, flotation the flotation.
+    set(W.pbSuperstructure, ship.OriginalHitPoints, static_cast<std::int64_t>(ship.OriginalHitPoints) - ship.HitPoints);
+    W.pbSuperstructure->setToolTip(
+        q("Structure: " + str(ship.HitPoints) + " of " + str(ship.OriginalHitPoints) + " hit points left"));
+    set(W.pbFloat, ship.OriginalFlotation, static_cast<std::int64_t>(ship.OriginalFlotation) - ship.Flotation);
+    W.pbFloat->setToolTip(q("Flotation: " + str(ship.Flotation) + " of " + str(ship.OriginalFlotation) + " left"));
 }
 
 void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {
