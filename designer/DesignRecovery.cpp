@@ -99,7 +99,10 @@ bool TDesignRecovery::eventFilter(QObject* watched, QEvent* event) {
     // Another window is about to take the user's attention (and may be where
     // the program fails): the work so far is kept first.
     if (event->type() == QEvent::Show && watched != &form_) {
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow()) WriteNow();
+        // Windows and dialogs, not tooltips and menus.
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        const Qt::WindowType type = widget ? widget->windowType() : Qt::Widget;
+        if (type == Qt::Window || type == Qt::Dialog) WriteNow();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -5,6 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 #include <cstdlib>
 #include <limits>
@@ -147,6 +151,7 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
     displayShip_.reset();
     displayPath_ = path;
     shown_.reset();
+    told_.clear();
     // Nothing of the last ship's editing carries over to the new one.
     resetEditing();
     const std::string className = platform::fromQ(form_.Widgets().edName->text());
@@ -158,6 +163,11 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
     }
     PlaceDisplayShip(*displayShip_);
     globe_->Redraw();
+    // One paint now, so what the drawing warns of belongs to this load.
+    collecting_ = true;
+    globe_->grab();
+    collecting_ = false;
+    for (const std::string& text : std::exchange(pending_, {})) platform::messages().notice(text);
 }
 
 // Outline, location shown and the turrets trained to their facings.
@@ -330,7 +340,20 @@ void TPlanEditor::finishEditing() {
 
 void TPlanEditor::GlobeRender(TMapCanvas& canvas) {
     if (!displayShip_) return;
-    DrawShipDetails(canvas, *displayShip_);
+    // The drawing's warnings come once per ship, not at every paint, and
+    // never as a box in the middle of painting.
+    std::vector<platform::RecordedMessage> said;
+    {
+        const platform::ScopedRecordingMessages recorder;
+        DrawShipDetails(canvas, *displayShip_);
+        said = recorder.recorded;
+    }
+    for (const auto& m : said) {
+        if (std::find(told_.begin(), told_.end(), m.text) != told_.end()) continue;
+        told_.push_back(m.text);
+        if (collecting_) pending_.push_back(m.text);
+        else QTimer::singleShot(0, this, [text = m.text] { platform::messages().notice(text); });
+    }
     if (LastPoint != TGeoPoint{}) {
         canvas.Pen.Color = clBlack;
         canvas.Pen.Style = psSolid;

@@ -16,6 +16,7 @@
 #include "designer/PlanEditorHook.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignInputs.h"
+#include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "shipdata/Ship.h"
 #include "tables/ProgramData.h"
@@ -126,8 +127,8 @@ private:
     // LoadDesign with the name of its undo step.
     bool LoadDesignAs(const std::string& path, const QString& step);
     // The body of a load: the record into the controls and lists, the plan
-    // editor's ship from `path`, the rules' messages in one box.
-    void LoadRecord(const DesignRecord& record, const std::string& path);
+    // editor's ship from `path`; returns the messages it held back.
+    std::vector<platform::RecordedMessage> LoadRecord(const DesignRecord& record, const std::string& path);
     // The checks of Save; the class name, or none after the message.
     std::optional<std::string> CheckBeforeSave();
     // Writes the design to `path` (asking before replacing a file); true when written.

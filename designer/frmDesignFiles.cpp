@@ -191,12 +191,14 @@ bool TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) 
     }
     // A form nobody has touched yet has nothing to go back to.
     const bool fresh = History_->Stack().count() == 0 && !History_->Modified() && !HasDisplayShip();
-    LoadRecord(record, path);
+    const auto said = LoadRecord(record, path);
     // One step: undoing it brings back the design that was there before.
     if (fresh) History_->Reset();
     else CommitStep(step);
     History_->MarkSaved();
     UpdateTitle();
+    // Only now: while a box is open the design counts as loaded, not as unsaved work.
+    ShowTogether(said);
     return true;
 }
 
@@ -208,15 +210,16 @@ bool TfrmDesignMain::RestoreDesign(const std::string& path, const std::string& c
         return false;
     }
     record.ClassName = className;
-    LoadRecord(record, path);
+    const auto said = LoadRecord(record, path);
     // What was restored was never saved.
     History_->Reset();
     History_->MarkUnsaved();
     UpdateTitle();
+    ShowTogether(said);
     return true;
 }
 
-void TfrmDesignMain::LoadRecord(const DesignRecord& record, const std::string& path) {
+std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRecord& record, const std::string& path) {
     std::vector<platform::RecordedMessage> said;
     // What the form takes in only by bringing it into range, said with the
     // rules' messages; what it keeps as read (turrets, mounts) stays listed in
@@ -250,7 +253,7 @@ void TfrmDesignMain::LoadRecord(const DesignRecord& record, const std::string& p
         History_->Hold(false);
         said.insert(said.end(), recorder.recorded.begin(), recorder.recorded.end());
     }
-    ShowTogether(said);
+    return said;
 }
 
 void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog) {
