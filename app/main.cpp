@@ -2,8 +2,10 @@
 // message loop until the design form closes. "shipdesigner FILE.sdf" opens
 // that design once the form is shown.
 #include "designer/AddTurret.h"
+#include "designer/DesignRecovery.h"
 #include "designer/frmDesign.h"
 #include "platform/FileSystem.h"
+#include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatus.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -54,7 +57,15 @@ int main(int argc, char* argv[]) {
         mainForm.SetShipStatusDialog(&shipStatus);
         shipStatus.SetHitDetailsDialog(&hitDetails);
         mainForm.show();
-        if (!file.empty()) {
+        // Unsaved work kept against a crash; a start check leaves it alone.
+        std::unique_ptr<TDesignRecovery> recovery;
+        if (!checkStart) {
+            const int interval = qEnvironmentVariableIntValue("SHIPDESIGNER_RECOVERY_MS");   // scripts test with a short one
+            recovery = std::make_unique<TDesignRecovery>(mainForm, platform::userDataDir() + "Recovery/",
+                                                         interval > 0 ? interval : 60000);
+        }
+        const bool restored = recovery && recovery->OfferRestore();
+        if (!file.empty() && (!restored || mainForm.MaybeKeepChanges())) {
             if (platform::fileExists(file))
                 mainForm.LoadDesign(file);
             else

@@ -58,6 +58,11 @@ bool TFightingShip::LoadFromDesignFile(const std::string& fileName, platform::Me
 }
 
 bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record, platform::Messages& messages) {
+    // Defaults alone would make a 10,000-ton ship of any file.
+    if (!record.NotDesign.empty()) {
+        messages.notice(record.NotDesign);
+        return false;
+    }
     const ProfileText& f = record.Values;
     ClassName = record.ClassName;
     ReadDataSection(f);

@@ -202,9 +202,10 @@ void damageBars(const TFightingShip& ship, ShipStatusFigures& f) {
     };
     bar(ship.OriginalHitPoints, static_cast<std::int64_t>(ship.OriginalHitPoints) - ship.HitPoints, f.HullFull,
         f.HullLost);
-    f.HullToolTip = str(ship.HitPoints) + " of " + str(ship.OriginalHitPoints);
+    f.HullToolTip = "Structure: " + str(ship.HitPoints) + " of " + str(ship.OriginalHitPoints) + " hit points left";
     bar(ship.OriginalFlotation, static_cast<std::int64_t>(ship.OriginalFlotation) - ship.Flotation, f.FloatFull,
         f.FloatLost);
+    f.FloatToolTip = "Flotation: " + str(ship.Flotation) + " of " + str(ship.OriginalFlotation) + " left";
 }
 
 // Appends the UTF-8 bytes of a code point.

@@ -75,7 +75,7 @@ struct ShipStatusFigures {
 
     std::int32_t HullFull = 0, FloatFull = 0;   // the damage bars' ranges, at least 1
     std::int32_t HullLost = 0, FloatLost = 0;   // within 0 .. full
-    std::string HullToolTip;
+    std::string HullToolTip, FloatToolTip;      // the "Structure" and "Flotation" bars' tips
     std::string FlagFile;           // the nation's flag file name, "" without a nation
 };
 

@@ -173,7 +173,9 @@ bool TfrmCompare::SetFile(int side, const std::string& path) {
     }
     DesignRecord record = ReadDesignRecord(path);
     if (!record.Readable) {
-        platform::messages().notice("Cannot read design file: " + path);
+        const std::string why = record.NotDesign.empty() ? "Cannot read design file: " + path : record.NotDesign;
+        lbNotes->setText(toQ(why));
+        platform::messages().notice(why);
         return false;
     }
     side = std::clamp(side, 0, Count());

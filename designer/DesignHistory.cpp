@@ -3,7 +3,7 @@
 #include <QUndoCommand>
 
 bool operator==(const PlanSnapshot& a, const PlanSnapshot& b) {
-    if (a.DisplayPath != b.DisplayPath || a.IsLine != b.IsLine) return false;
+    if (a.DisplayPath != b.DisplayPath || a.IsLine != b.IsLine || a.Shown != b.Shown) return false;
     for (size_t i = 0; i < a.Funnels.size(); ++i)
         if (a.Funnels[i].Pos != b.Funnels[i].Pos || a.Funnels[i].Oval != b.Funnels[i].Oval) return false;
     for (size_t k = 0; k < a.Superstructure.size(); ++k)
@@ -43,7 +43,7 @@ void TDesignHistory::Reset() {
 }
 
 void TDesignHistory::Commit(const QString& name) {
-    if (restoring_) return;
+    if (restoring_ || held_) return;
     DesignSnapshot now = take_();
     if (now == committed_) return;
     DesignSnapshot before = std::move(committed_);
@@ -54,6 +54,12 @@ void TDesignHistory::Commit(const QString& name) {
 
 void TDesignHistory::MarkSaved() {
     saved_ = take_();
+    emit modifiedChanged();
+}
+
+void TDesignHistory::MarkUnsaved() {
+    saved_ = DesignSnapshot{};
+    saved_.Inputs.Displacement = -1;  // below any displacement a form can hold
     emit modifiedChanged();
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,10 +17,22 @@
 #include "designfile/DesignInputs.h"
 #include "shipdata/Ship.h"
 
+// What "Update ship graphic" took from the form into the displayed ship.
+struct ShownDesign {
+    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets;  // Guns, Position
+    std::array<std::int32_t, 3> Calibres{};
+    std::int32_t SecNo = 0, SecTF = 0, Displacement = 0;
+    bool CrossDeck = false;
+    std::string TypeCode;
+    bool operator==(const ShownDesign&) const = default;
+};
+
 // What the plan editor holds of a design: the file its displayed ship was
-// built from (empty: none) and the funnels and outlines edited on it.
+// built from (empty: none), what "Update ship graphic" put on it since, and
+// the funnels and outlines edited on it.
 struct PlanSnapshot {
     std::string DisplayPath;
+    std::optional<ShownDesign> Shown;
     std::array<TFunnel, 5> Funnels{};
     std::array<TOutline, 4> Superstructure{};
     std::array<bool, 4> IsLine{};
@@ -48,9 +61,14 @@ public:
     void Commit(const QString& name);
     // The design on screen is now what was saved or loaded.
     void MarkSaved();
+    // The design on screen was never saved (a recovered copy).
+    void MarkUnsaved();
     // The design on screen differs from the last save or load.
     bool Modified() const;
     bool Restoring() const { return restoring_; }
+    // While held, edits commit nothing: a load or a restore that sets many
+    // controls becomes the one step committed after it.
+    void Hold(bool held) { held_ = held; }
 
 signals:
     void modifiedChanged();
@@ -65,4 +83,5 @@ private:
     DesignSnapshot committed_;
     DesignSnapshot saved_;
     bool restoring_ = false;
+    bool held_ = false;
 };

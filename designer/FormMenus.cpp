@@ -74,8 +74,8 @@ void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
     edit->setToolTipsVisible(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QObject::connect(addAction(help, "&Keys and form...", {QKeySequence(QKeySequence::HelpContents),
-                                                          QKeySequence(Qt::Key_F1)}, "actHelp"),
+    // F1 once: HelpContents is F1 too, and a key bound twice fires neither.
+    QObject::connect(addAction(help, "&Keys and form...", {QKeySequence(Qt::Key_F1)}, "actHelp"),
                      &QAction::triggered, &form, [&form] { ShowDesignerHelp(&form, form.Data().Weapons); });
 }
 
@@ -91,8 +91,20 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "<tr><td><b>Ctrl+Shift+Z, Ctrl+Y</b></td><td>Redo</td></tr>"
                "<tr><td><b>Ctrl+Q</b></td><td>Exit</td></tr>"
                "<tr><td><b>F1</b></td><td>This help</td></tr>"
+               "<tr><td><b>Ctrl+E</b></td><td>Engagement planner</td></tr>"
+               "<tr><td><b>Ctrl+D</b></td><td>Compare with another design</td></tr>"
+               "<tr><td><b>Ctrl+Shift+C</b></td><td>Copy the ship sheet to the clipboard</td></tr>"
                "<tr><td><b>Enter</b></td><td>Press the focused button; in a number box, take the number typed</td></tr>"
-               "</table>"
+               "</table><p>Ctrl+Z and Ctrl+Y work wherever the cursor is, number boxes included: a number being "
+               "typed is taken first.</p>"
+               "<h3>Windows</h3>"
+               "<p><b>Engagement...</b> (Ctrl+E): the design on the form against another at a range and bearing, "
+               "with both ships' hit chances, rates of fire, the chart of hits per minute against range and the map.</p>"
+               "<p><b>Protection...</b> (beside Protected cruiser): the immune zones of this armour against enemy guns.</p>"
+               "<p><b>Compare...</b> (Ctrl+D): this design and another side by side, the differences marked.</p>"
+               "<p><b>Copy sheet</b> (Ctrl+Shift+C) and <b>Export sheet...</b>: the ship sheet as text and HTML on the "
+               "clipboard, or as PDF, HTML or Markdown in a file.</p>"
+               "<p><b>Ship status</b>: the game's status card of the displayed ship.</p>"
                "<h3>The form</h3>"
                "<p><b>Class</b>: names, nation, ship type, the date the class is obsolete and its picture.</p>"
                "<p><b>Hull and machinery</b>: displacement, speed, range, freeboard, fuel and accommodation, with the "

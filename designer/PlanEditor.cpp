@@ -5,6 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 #include <cstdlib>
 #include <limits>
@@ -70,6 +74,9 @@ TPlanEditor::TPlanEditor(TfrmDesignMain& form) : form_(form) {
     connect(w.ZoomInBtn, &QPushButton::clicked, this, &TPlanEditor::ZoomInClick);
     connect(w.ZoomOutBtn, &QPushButton::clicked, this, &TPlanEditor::ZoomOutClick);
     connect(w.bnRefreshGraphics, &QPushButton::clicked, this, &TPlanEditor::RefreshGraphicsClick);
+    w.stPos->setToolTip(QStringLiteral("Bearing and distance from the ship's centre in map yards: the plan draws "
+                                       "ships larger than life, to the game map's scale, so this is not the ship's "
+                                       "own length. Funnel positions are in the same unit."));
 }
 
 TPlanEditor::~TPlanEditor() {
@@ -108,6 +115,7 @@ PlanSnapshot TPlanEditor::PlanState() const {
     PlanSnapshot state;
     if (!displayShip_) return state;
     state.DisplayPath = displayPath_;
+    state.Shown = shown_;
     state.Funnels = displayShip_->Funnels;
     state.Superstructure = displayShip_->Superstructure;
     state.IsLine = displayShip_->IsLine;
@@ -115,7 +123,9 @@ PlanSnapshot TPlanEditor::PlanState() const {
 }
 
 void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
-    if (state.DisplayPath != (displayShip_ ? displayPath_ : std::string())) {
+    // A ship updated from the form goes back to its file's turrets first.
+    if (state.DisplayPath != (displayShip_ ? displayPath_ : std::string()) ||
+        (displayShip_ && state.Shown != shown_)) {
         if (state.DisplayPath.empty()) {
             displayShip_.reset();
             displayPath_.clear();
@@ -123,6 +133,11 @@ void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
         } else {
             LoadDisplayShip(state.DisplayPath);
         }
+    }
+    if (displayShip_) shown_ = state.Shown;
+    if (displayShip_ && shown_) {
+        applyShown(*shown_);
+        showShip();
     }
     if (displayShip_) {
         displayShip_->Funnels = state.Funnels;
@@ -135,6 +150,8 @@ void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
 void TPlanEditor::LoadDisplayShip(const std::string& path) {
     displayShip_.reset();
     displayPath_ = path;
+    shown_.reset();
+    told_.clear();
     // Nothing of the last ship's editing carries over to the new one.
     resetEditing();
     const std::string className = platform::fromQ(form_.Widgets().edName->text());
@@ -146,6 +163,11 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
     }
     PlaceDisplayShip(*displayShip_);
     globe_->Redraw();
+    // One paint now, so what the drawing warns of belongs to this load.
+    collecting_ = true;
+    globe_->grab();
+    collecting_ = false;
+    for (const std::string& text : std::exchange(pending_, {})) platform::messages().notice(text);
 }
 
 // Outline, location shown and the turrets trained to their facings.
@@ -177,7 +199,10 @@ void TPlanEditor::OutlineButtonClick(int outline) {
     if (displayShip_) {
         displayShip_->Superstructure[static_cast<size_t>(outline - 1)] = TOutline{};
         displayShip_->IsLine[static_cast<size_t>(outline - 1)] = true;
+        globe_->Redraw();
     }
+    // Clearing is a step of its own, not a part of whatever edit comes next.
+    form_.CommitStep(QStringLiteral("Clear superstructure %1").arg(outline));
 }
 
 void TPlanEditor::ZoomInClick() { globe_->SetAltitude(platform::Round32(globe_->Altitude() * 0.9L)); }
@@ -193,28 +218,41 @@ void TPlanEditor::RefreshGraphicsClick() {
         platform::messages().notice("Save ship first!");
         return;
     }
-    TFightingShip& ship = *displayShip_;
     if (const TDesignShip* design = form_.DesignShip()) {
-        ship.Turrets.clear();
-        for (const auto& t : design->Turrets) {
-            auto copy = std::make_unique<TFightingTurret>();
-            copy->Guns = t->Guns;
-            copy->Position = t->Position;
-            ship.Turrets.push_back(std::move(copy));
-        }
-        for (size_t b = 1; b <= 3; ++b) ship.BatteryCalibre[b] = design->BatteryCalibre[b];
-        ship.SecNo = design->SecNo;
-        ship.SecTF = design->SecTF;
-        ship.SecondaryPort = ship.SecondaryStarboard = platform::Div(design->SecNo, 2);
-        // What a reload of the saved file would lay the turrets out with:
-        // the layout flags of the new list, cross-deck fire, type and size.
-        ship.CrossDeckFire = design->CrossDeckFire;
-        ship.Displacement = design->Displacement;
-        const std::string type = form_.Inputs().TypeCode();
-        if (!type.empty()) ship.ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(type));
-        ship.ComputeTurretLayoutFlags();
+        ShownDesign shown;
+        for (const auto& t : design->Turrets) shown.Turrets.emplace_back(t->Guns, t->Position);
+        for (size_t b = 1; b <= 3; ++b) shown.Calibres[b - 1] = design->BatteryCalibre[b];
+        shown.SecNo = design->SecNo;
+        shown.SecTF = design->SecTF;
+        shown.CrossDeck = design->CrossDeckFire;
+        shown.Displacement = design->Displacement;
+        shown.TypeCode = form_.Inputs().TypeCode();
+        shown_ = shown;
+        applyShown(shown);
     }
     showShip();
+    form_.CommitStep(QStringLiteral("Update ship graphic"));
+}
+
+void TPlanEditor::applyShown(const ShownDesign& shown) {
+    TFightingShip& ship = *displayShip_;
+    ship.Turrets.clear();
+    for (const auto& [guns, position] : shown.Turrets) {
+        auto copy = std::make_unique<TFightingTurret>();
+        copy->Guns = guns;
+        copy->Position = position;
+        ship.Turrets.push_back(std::move(copy));
+    }
+    for (size_t b = 1; b <= 3; ++b) ship.BatteryCalibre[b] = shown.Calibres[b - 1];
+    ship.SecNo = shown.SecNo;
+    ship.SecTF = shown.SecTF;
+    ship.SecondaryPort = ship.SecondaryStarboard = platform::Div(shown.SecNo, 2);
+    // What a reload of the saved file would lay the turrets out with:
+    // the layout flags of the new list, cross-deck fire, type and size.
+    ship.CrossDeckFire = shown.CrossDeck;
+    ship.Displacement = shown.Displacement;
+    if (!shown.TypeCode.empty()) ship.ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(shown.TypeCode));
+    ship.ComputeTurretLayoutFlags();
 }
 
 void TPlanEditor::GlobeMouseMove(int x, int y) {
@@ -223,8 +261,10 @@ void TPlanEditor::GlobeMouseMove(int x, int y) {
     std::string text = LatLonText(p);
     if (displayShip_) {
         const TGeoPoint centre = displayShip_->Position();
+        // The plan draws ships to the game map's scale, larger than life: a
+        // distance on it is in map yards, not the ship's own.
         text = std::to_string(CompassBearing(centre, p)) + " degrees " + std::to_string(DistanceYards(centre, p)) +
-               " yds";
+               " map yds";
     }
     form_.Widgets().stPos->setText(platform::toQ(text));
     if (EditMode >= 10) {
@@ -300,7 +340,20 @@ void TPlanEditor::finishEditing() {
 
 void TPlanEditor::GlobeRender(TMapCanvas& canvas) {
     if (!displayShip_) return;
-    DrawShipDetails(canvas, *displayShip_);
+    // The drawing's warnings come once per ship, not at every paint, and
+    // never as a box in the middle of painting.
+    std::vector<platform::RecordedMessage> said;
+    {
+        const platform::ScopedRecordingMessages recorder;
+        DrawShipDetails(canvas, *displayShip_);
+        said = recorder.recorded;
+    }
+    for (const auto& m : said) {
+        if (std::find(told_.begin(), told_.end(), m.text) != told_.end()) continue;
+        told_.push_back(m.text);
+        if (collecting_) pending_.push_back(m.text);
+        else QTimer::singleShot(0, this, [text = m.text] { platform::messages().notice(text); });
+    }
     if (LastPoint != TGeoPoint{}) {
         canvas.Pen.Color = clBlack;
         canvas.Pen.Style = psSolid;

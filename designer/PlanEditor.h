@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "designer/DesignHistory.h"
 #include "designer/PlanEditorHook.h"
@@ -71,7 +72,14 @@ private:
     // Idle again, with the counters and the pointer text of the last ship gone.
     void resetEditing();
 
+    // The form's turrets, calibres and layout onto the displayed ship.
+    void applyShown(const ShownDesign& shown);
+
     std::string displayPath_;
+    std::optional<ShownDesign> shown_;
+    std::vector<std::string> told_;     // the drawing's warnings already shown for this ship
+    std::vector<std::string> pending_;  // held while a load paints once
+    bool collecting_ = false;
 
     TfrmDesignMain& form_;
     TMapControl* globe_ = nullptr;

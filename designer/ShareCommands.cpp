@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStatusBar>
 
 using platform::toQ;
 
@@ -81,6 +82,8 @@ void TShareCommands::CopySheet() {
     mime->setText(toQ(RenderSheet(summary, SheetFormat::Text)));
     mime->setHtml(toQ(RenderSheet(summary, SheetFormat::Html)));
     QGuiApplication::clipboard()->setMimeData(mime);
+    Form_.statusBar()->showMessage(
+        QStringLiteral("Ship sheet of %1 copied to the clipboard.").arg(toQ(summary.ClassName)), 10000);
 }
 
 void TShareCommands::ExportSheet() {

@@ -338,7 +338,11 @@ void TfrmDesignMain::Recompute() {
 // calibre change looked like a legal design that was not.
 void TfrmDesignMain::MainCalibreUpdate() { Recompute(); }
 
-void TfrmDesignMain::RefreshDesignCheck() { FillDesignCheckList(W.lvDesignCheck, CheckDesign(ReadInputs(W), *DesignShip_)); }
+void TfrmDesignMain::RefreshDesignCheck() {
+    std::vector<DesignProblem> problems = CheckDesign(ReadInputs(W), *DesignShip_);
+    problems.insert(problems.end(), LoadedFileProblems_.begin(), LoadedFileProblems_.end());
+    FillDesignCheckList(W.lvDesignCheck, problems);
+}
 
 void TfrmDesignMain::UpdateDisplacementStep() {
     W.seDisplacement->setSingleStep(W.seDisplacement->value() > 4000 ? 500 : 100);

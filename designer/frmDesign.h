@@ -8,13 +8,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "designer/AddTurret.h"
 #include "designer/DesignFormWidgets.h"
 #include "designer/DesignHistory.h"
 #include "designer/PlanEditorHook.h"
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignInputs.h"
 #include "designfile/DesignRecord.h"
+#include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "shipdata/Ship.h"
 #include "tables/ProgramData.h"
@@ -74,8 +77,12 @@ public:
     // Main calibre into the ship, Recalculate and the turret list only.
     void MainCalibreUpdate();
     // Clears the lists and outlines, reads the file into the controls,
-    // recomputes and lets the plan editor show the ship.
-    void LoadDesign(const std::string& path);
+    // recomputes and lets the plan editor show the ship. A file that is not
+    // a ship design file leaves the form as it was (false, one message).
+    bool LoadDesign(const std::string& path);
+    // Puts a recovered copy on the form as the unsaved design `className`:
+    // no undo step before it, and the title marked " *".
+    bool RestoreDesign(const std::string& path, const std::string& className);
 
     // Undo and redo of every change, and whether the design on the form
     // differs from the last save or load.
@@ -127,7 +134,10 @@ private:
     void WriteOutputs();
     void LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog);
     // LoadDesign with the name of its undo step.
-    void LoadDesignAs(const std::string& path, const QString& step);
+    bool LoadDesignAs(const std::string& path, const QString& step);
+    // The body of a load: the record into the controls and lists, the plan
+    // editor's ship from `path`; returns the messages it held back.
+    std::vector<platform::RecordedMessage> LoadRecord(const DesignRecord& record, const std::string& path);
     // The checks of Save; the class name, or none after the message.
     std::optional<std::string> CheckBeforeSave();
     // Writes the design to `path` (asking before replacing a file); true when written.
@@ -157,4 +167,6 @@ private:
     QPointer<TdlgShipStatus> ShipStatusDialog_;
     TDesignHistory* History_ = nullptr;
     TShareCommands* ShareCommands_ = nullptr;
+    // Sections of the file last loaded that were cut short, until the next save or load.
+    std::vector<DesignProblem> LoadedFileProblems_;
 };

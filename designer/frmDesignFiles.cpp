@@ -6,6 +6,7 @@
 #include "designer/DesignerSettings.h"
 #include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -105,7 +107,11 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
     // defaults of an empty file and lose the design on screen.
     if (written && !HasDisplayShip()) LoadDesignAs(path, QStringLiteral("Save"));
     else CommitStep(QStringLiteral("Save"));  // the turrets may have moved
-    if (written) History_->MarkSaved();
+    if (written) {
+        History_->MarkSaved();
+        LoadedFileProblems_.clear();  // the file is whole now
+        RefreshDesignCheck();
+    }
     UpdateTitle();
     return written;
 }
@@ -167,29 +173,105 @@ void TfrmDesignMain::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void TfrmDesignMain::LoadDesign(const std::string& path) {
-    LoadDesignAs(path, QStringLiteral("Load ") + toQ(platform::fileNameOf(path)));
+bool TfrmDesignMain::LoadDesign(const std::string& path) {
+    return LoadDesignAs(path, QStringLiteral("Load ") + toQ(platform::fileNameOf(path)));
 }
 
-void TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) {
-    if (!DesignShip_) return;
-    DesignShip_->ClearTurrets();
-    DesignShip_->ClearTorpedomount();
-    RefreshTurretList();
-    RefreshTorpedoList();
-    for (TOutline& outline : DesignShip_->Superstructure) outline = TOutline{};
+namespace {
 
-    DesignInputs inputs = ReadInputs(W);
-    ReadDesignFile(path, inputs, *DesignShip_);
-    WriteInputs(inputs, W);
-    UpdateDisplacementStep();
-    UpdateTitle();
-    Recompute();
-    if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
-    bnShipStatus_->setEnabled(HasDisplayShip());
-    CommitStep(step);
+// The messages of one load in one box: each text once, with how often it came.
+void ShowTogether(const std::vector<platform::RecordedMessage>& recorded) {
+    if (recorded.empty()) return;
+    std::vector<std::pair<std::string, int>> texts;
+    bool warning = false;
+    for (const auto& m : recorded) {
+        warning = warning || m.kind == platform::MessageKind::Warning;
+        auto same = std::find_if(texts.begin(), texts.end(), [&m](const auto& t) { return t.first == m.text; });
+        if (same != texts.end()) ++same->second;
+        else texts.emplace_back(m.text, 1);
+    }
+    std::string text;
+    for (const auto& [t, n] : texts)
+        text += (text.empty() ? "" : "\n") + t + (n > 1 ? " (" + std::to_string(n) + " times)" : std::string());
+    if (warning) platform::messages().warning(text);
+    else platform::messages().notice(text);
+}
+
+} // namespace
+
+bool TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) {
+    if (!DesignShip_) return false;
+    const DesignRecord record = ReadDesignRecord(path);
+    // Not a design: the form stays as it was, and one message says why.
+    if (!record.NotDesign.empty()) {
+        platform::messages().notice(record.NotDesign);
+        return false;
+    }
+    // A form nobody has touched yet has nothing to go back to.
+    const bool fresh = History_->Stack().count() == 0 && !History_->Modified() && !HasDisplayShip();
+    const auto said = LoadRecord(record, path);
+    // One step: undoing it brings back the design that was there before.
+    if (fresh) History_->Reset();
+    else CommitStep(step);
     History_->MarkSaved();
     UpdateTitle();
+    // Only now: while a box is open the design counts as loaded, not as unsaved work.
+    ShowTogether(said);
+    return true;
+}
+
+bool TfrmDesignMain::RestoreDesign(const std::string& path, const std::string& className) {
+    if (!DesignShip_) return false;
+    DesignRecord record = ReadDesignRecord(path);
+    if (!record.Readable) {
+        platform::messages().notice(record.NotDesign.empty() ? "Cannot read design file: " + path : record.NotDesign);
+        return false;
+    }
+    record.ClassName = className;
+    const auto said = LoadRecord(record, path);
+    // What was restored was never saved.
+    History_->Reset();
+    History_->MarkUnsaved();
+    UpdateTitle();
+    ShowTogether(said);
+    return true;
+}
+
+std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRecord& record, const std::string& path) {
+    std::vector<platform::RecordedMessage> said;
+    // What the form takes in only by bringing it into range, said with the
+    // rules' messages; what it keeps as read (turrets, mounts) stays listed in
+    // the design check.
+    if (const auto illegal = IllegalValues(record); !illegal.empty()) {
+        std::string text = platform::fileNameOf(path) + " holds values outside what the form accepts:";
+        for (const IllegalValue& v : illegal) text += "\n" + v.Text();
+        said.push_back({platform::MessageKind::Warning, text});
+    }
+    LoadedFileProblems_.clear();
+    for (DesignProblem& p : CheckDesignRecord(record))
+        if (p.kind == ProblemKind::Incomplete) LoadedFileProblems_.push_back(std::move(p));
+    {
+        // Held back, to be shown in one box once the load is done.
+        const platform::ScopedRecordingMessages recorder;
+        History_->Hold(true);
+        DesignShip_->ClearTurrets();
+        DesignShip_->ClearTorpedomount();
+        RefreshTurretList();
+        RefreshTorpedoList();
+        for (TOutline& outline : DesignShip_->Superstructure) outline = TOutline{};
+
+        DesignInputs inputs = ReadInputs(W);
+        ReadDesignFile(record, inputs, *DesignShip_);
+        WriteInputs(inputs, W);
+        UpdateDisplacementStep();
+        UpdateTitle();
+        Recompute();
+        if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
+        bnShipStatus_->setEnabled(HasDisplayShip());
+        History_->Hold(false);
+        said.insert(said.end(), recorder.recorded.begin(), recorder.recorded.end());
+    }
+    return said;
 }
 
 void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog) {

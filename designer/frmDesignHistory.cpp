@@ -9,10 +9,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -25,6 +28,43 @@ QString controlCaption(const QWidget* control) {
         if (label->buddy() == control) return label->text();
     return control->objectName();
 }
+
+bool isUndoKey(const QKeyEvent* key) { return key->matches(QKeySequence::Undo); }
+bool isRedoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Redo) ||
+           QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+
+// Ctrl+Z and Ctrl+Y in a number or text box undo and redo the design, as the
+// Edit menu does, instead of the box's own typing; what is being typed is
+// taken first, so it becomes the step that is undone.
+class UndoKeys : public QObject {
+public:
+    UndoKeys(TfrmDesignMain& form, QUndoStack& stack) : QObject(&form), stack_(stack) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = isUndoKey(key), redo = !undo && isRedoKey(key);
+        if (!undo && !redo) return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();  // the key press comes here, not to the box
+            return true;
+        }
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(watched)) spin->interpretText();
+        else if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && edit->isModified()) {
+            edit->setModified(false);
+            emit edit->editingFinished();
+        }
+        if (undo) stack_.undo();
+        else stack_.redo();
+        return true;
+    }
+
+private:
+    QUndoStack& stack_;
+};
 
 } // namespace
 
@@ -47,6 +87,10 @@ void TfrmDesignMain::ConnectHistory() {
     W.dtpObsolete->setKeyboardTracking(false);
     connect(W.dtpObsolete, &QDateEdit::dateChanged, this, step(W.dtpObsolete));
     connect(History_, &TDesignHistory::modifiedChanged, this, &TfrmDesignMain::UpdateTitle);
+    auto* keys = new UndoKeys(*this, History_->Stack());
+    for (QAbstractSpinBox* box : panel->findChildren<QAbstractSpinBox*>()) box->installEventFilter(keys);
+    for (QLineEdit* edit : panel->findChildren<QLineEdit*>())
+        if (!qobject_cast<QAbstractSpinBox*>(edit->parentWidget())) edit->installEventFilter(keys);
 }
 
 void TfrmDesignMain::CommitStep(const QString& name) {

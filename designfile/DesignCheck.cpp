@@ -1,5 +1,6 @@
 #include "designfile/DesignCheck.h"
 
+#include "platform/Encoding.h"
 #include "platform/Round.h"
 
 #include <algorithm>
@@ -55,7 +56,144 @@ std::string calibreText(const char* battery, std::int32_t calibre) {
            std::to_string(kSmallestCalibre) + " to " + std::to_string(kLargestCalibre) + " in.";
 }
 
+std::string positionText(TurretPosition p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
+
+struct KeyRange {
+    const char* section;
+    const char* key;
+    SpinRange range;
+};
+
+constexpr SpinRange List(int count) { return {0, count - 1, 1}; }
+
+// What the form's boxes and lists accept, key by key.
+const KeyRange kKeyRanges[] = {
+    {"Data", "Displacement", ranges::Displacement},
+    {"Data", "Range", List(listsize::Range)},
+    {"Data", "Freeboard", List(listsize::Freeboard)},
+    {"Data", "BeltCoverage", List(listsize::BeltCoverage)},
+    {"Data", "Speed", ranges::Speed},
+    {"Data", "Nation", List(listsize::Nation)},
+    {"Data", "Accomodation", List(listsize::Accomodation)},
+    {"Data", "Fire control", {-1, listsize::FireControl - 1, 1}},  // -1: none chosen, as the form writes it
+    {"Data", "Torpedo defense", List(listsize::TPS)},
+    {"Data", "Mine capacity", ranges::Mines},
+    {"Data", "Obsolete date", ranges::ObsoleteDate},
+    {"Data", "Fuel type", List(listsize::FuelType)},
+    {"Armor", "B", List(listsize::Armour)},
+    {"Armor", "BE", List(listsize::Armour)},
+    {"Armor", "D", List(listsize::Armour)},
+    {"Armor", "DE", List(listsize::Armour)},
+    {"Armor", "CT", List(listsize::Armour)},
+    {"Armor", "T", List(listsize::Armour)},
+    {"Armor", "TT", List(listsize::Armour)},
+    {"Armor", "SEC", List(listsize::Armour)},
+    {"Guns", "Main", ranges::MainCal},
+    {"Guns", "Secondary", ranges::SmallCal},
+    {"Guns", "Tertiary", ranges::SmallCal},
+    {"Guns", "MQ", ranges::Quality},
+    {"Guns", "SQ", ranges::Quality},
+    {"Guns", "TQ", ranges::Quality},
+    {"Guns", "SecNo", ranges::SmallGuns},
+    {"Guns", "TerNo", ranges::SmallGuns},
+    {"Guns", "TerTF", List(listsize::TurretFactor)},
+    {"Guns", "SecTF", List(listsize::TurretFactor)},
+    {"Torpedoes", "Calibre", ranges::TorpCal},
+};
+
+// Turret sections either reading scans (the fighting ship reads one more).
+constexpr int kTurretSectionsRead = 26;
+
+// The value of a key as the readers convert it, none when it does not convert.
+std::optional<std::int32_t> number(const ProfileText& f, const std::string& section, const char* key) {
+    const std::int32_t a = f.ReadInteger(section, key, 0), b = f.ReadInteger(section, key, 1);
+    if (a == b) return a;
+    return std::nullopt;
+}
+
+void checkKey(const ProfileText& f, const std::string& section, const char* key, SpinRange range, bool skipNegative,
+              bool skipNotPositive, std::vector<IllegalValue>& out) {
+    const auto text = f.Find(section, key);
+    if (!text || text->empty()) return;
+    const auto value = number(f, section, key);
+    if (value && skipNegative && *value < 0) return;
+    if (value && skipNotPositive && *value <= 0) return;
+    if (value && *value >= range.min && *value <= range.max) return;
+    out.push_back({section, key, std::string(*text), range.min, range.max});
+}
+
 } // namespace
+
+std::string IllegalValue::Text() const {
+    return "[" + Section + "] " + Key + "=" + Value + " is outside " + std::to_string(Min) + " to " +
+           std::to_string(Max);
+}
+
+std::vector<IllegalValue> IllegalValues(const DesignRecord& record) {
+    std::vector<IllegalValue> out;
+    if (!record.Readable) return out;
+    const ProfileText& f = record.Values;
+    for (const KeyRange& k : kKeyRanges) checkKey(f, k.section, k.key, k.range, false, false, out);
+    for (int n = 0; n < kTurretSectionsRead; ++n)
+        checkKey(f, "Turret" + std::to_string(n), "Guns", {0, 4, 1}, true, false, out);
+    for (int n = 0; n < kMountSections; ++n)
+        checkKey(f, "TorpedoMount" + std::to_string(n), "Tubes", {1, 4, 1}, false, true, out);
+    return out;
+}
+
+namespace {
+
+// The keys the form writes into a section, when some but not all are there.
+std::optional<std::string> missingKeys(const ProfileText& f, const std::string& section,
+                                       const std::vector<std::string>& keys) {
+    std::string missing;
+    size_t found = 0;
+    for (const std::string& key : keys) {
+        if (f.Find(section, key)) ++found;
+        else missing += (missing.empty() ? "" : ", ") + key;
+    }
+    if (found == 0 || found == keys.size()) return std::nullopt;
+    return missing;
+}
+
+} // namespace
+
+std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record) {
+    std::vector<DesignProblem> problems;
+    if (!record.Readable) return problems;
+    for (const IllegalValue& v : IllegalValues(record))
+        problems.push_back({ProblemKind::IllegalValue,
+                            v.Text() + ", what the form accepts: the design's figures from it mean nothing. Choose " +
+                                std::to_string(v.Min) + " to " + std::to_string(v.Max) + "."});
+    const ProfileText& f = record.Values;
+    auto incomplete = [&](const std::string& section, const std::vector<std::string>& keys) {
+        if (auto missing = missingKeys(f, section, keys))
+            problems.push_back({ProblemKind::Incomplete, "[" + section + "] is incomplete (no " + *missing +
+                                                             "): the file may have been cut short; the missing keys "
+                                                             "take their defaults. Check the design and save it again."});
+    };
+    for (int n = 0; n < kTurretSectionsRead; ++n) incomplete("Turret" + std::to_string(n), {"Guns", "Pos"});
+    for (int n = 0; n < kMountSections; ++n) incomplete("TorpedoMount" + std::to_string(n), {"Tubes", "Pos"});
+    std::vector<std::string> funnelKeys;
+    for (const char* what : {"Pos", "Oval"})
+        for (int k = 1; k <= 4; ++k) funnelKeys.push_back("Funnel" + std::to_string(k) + what);
+    incomplete("Funnels", funnelKeys);
+    std::vector<std::string> pointKeys;
+    for (int j = 0; j <= 20; ++j)
+        for (const char* what : {"Angle", "Distance"}) pointKeys.push_back("Point" + std::to_string(j) + what);
+    pointKeys.push_back("IsLine");
+    for (int k = 0; k < 4; ++k) incomplete("Superstructure" + std::to_string(k), pointKeys);
+    return problems;
+}
+
+std::optional<std::string> DesignRefusal(const DesignRecord& record) {
+    if (!record.NotDesign.empty()) return record.NotDesign;
+    const auto illegal = IllegalValues(record);
+    if (illegal.empty()) return std::nullopt;
+    std::string text = record.ClassName + " holds values outside what the form accepts: ";
+    for (size_t i = 0; i < illegal.size(); ++i) text += (i ? "; " : "") + illegal[i].Text();
+    return text;
+}
 
 std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip& ship) {
     std::vector<DesignProblem> problems;
@@ -96,6 +234,15 @@ std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip
                                      std::to_string(kGameMountSections) + " and drops the last " +
                                      std::to_string(mounts - kGameMountSections) + ". Delete mounts down to " +
                                      std::to_string(kGameMountSections) + ".");
+    for (const auto& t : ship.Turrets)
+        if (t && (t->Guns < 0 || t->Guns > 4))
+            add(ProblemKind::IllegalValue, "Turret at " + positionText(t->Position) + " has " + std::to_string(t->Guns) +
+                                               " guns, outside 0 (casemate) to 4: delete it and add it again.");
+    for (const auto& m : ship.TorpedoMounts)
+        if (m && (m->Tubes < 1 || m->Tubes > 4))
+            add(ProblemKind::IllegalValue, "Torpedo mount at " + positionText(m->Position) + " has " +
+                                               std::to_string(m->Tubes) +
+                                               " tubes, outside 1 to 4: delete it and add it again.");
     return problems;
 }
 
@@ -103,6 +250,7 @@ std::string DesignStatus::Text() const {
     std::string status;
     if (overweight) status = "OVERWEIGHT";
     if (warnings) status += status.empty() ? "warnings" : ", warnings";
+    if (illegal) status += status.empty() ? "illegal values" : ", illegal values";
     return status.empty() ? "ok" : status;
 }
 
@@ -112,6 +260,7 @@ DesignStatus StatusOf(const std::vector<DesignProblem>& problems, bool messagesR
     for (const DesignProblem& p : problems) {
         if (p.kind == ProblemKind::Overweight) status.overweight = true;
         if (p.kind == ProblemKind::RuleMessage) status.warnings = true;
+        if (p.kind == ProblemKind::IllegalValue) status.illegal = true;
     }
     return status;
 }

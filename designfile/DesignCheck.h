@@ -2,16 +2,21 @@
 // The checks of a recomputed design, in plain words: what is wrong and what
 // would put it right. The design form lists them under its totals and
 // `sdftool check` derives its status column from them, so both always agree.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "designfile/DesignInputs.h"
+#include "designfile/DesignRecord.h"
 #include "shipdata/Ship.h"
 
 enum class ProblemKind {
     Overweight,   // total weight above the displacement
     RuleMessage,  // a condition on which the design rules raise their message
     Advice,       // raises no message here, but the game or the plan view will not take it as it stands
+    IllegalValue, // a value outside what the form accepts
+    Incomplete,   // a section of the file holds only some of its keys (cut short)
 };
 
 struct DesignProblem {
@@ -29,15 +34,45 @@ constexpr int kLargestTableDisplacement = 52000;
 constexpr int kSmallestCalibre = 2, kLargestCalibre = 18;
 
 // Checks a ship recomputed from `inputs` (ApplyInputs), in a fixed order:
-// overweight first, then the rule messages, then the advice.
+// overweight first, then the rule messages, then the advice, then turrets
+// and mounts the form would not make (the form keeps them as read).
 std::vector<DesignProblem> CheckDesign(const DesignInputs& inputs, const TDesignShip& ship);
 
-// The status of `sdftool check`: "OVERWEIGHT", "warnings", both joined by
-// ", ", or "ok". messagesRaised: some message came up while the design was
+// The status of `sdftool check`: "OVERWEIGHT", "warnings", "illegal values",
+// joined by ", ", or "ok". messagesRaised: some message came up while the design was
 // read and recomputed.
 struct DesignStatus {
     bool overweight = false;
     bool warnings = false;
+    bool illegal = false;   // a value outside what the form accepts
     std::string Text() const;
 };
 DesignStatus StatusOf(const std::vector<DesignProblem>& problems, bool messagesRaised);
+
+// A value written in a design file outside what the form accepts: a number
+// outside its box's or list's range, or no number at all.
+struct IllegalValue {
+    std::string Section, Key, Value;  // as written
+    std::int32_t Min = 0, Max = 0;
+    // "[Turret0] Guns=99999 is outside 0 to 4".
+    std::string Text() const;
+};
+
+// Every value of the file outside what the form accepts, in file order of
+// sections: [Data], [Armor], [Guns], [Torpedoes], the turrets, the mounts.
+// Missing keys are not illegal (they take their defaults). A turret's
+// "Guns" below 0 and a mount's "Tubes" of 0 or less make no turret or mount,
+// as the readers say, and are not illegal either.
+std::vector<IllegalValue> IllegalValues(const DesignRecord& record);
+
+// What is wrong with the file itself: each illegal value (IllegalValue) and
+// each section that holds only some of the keys the form writes into it
+// (Incomplete: a file cut short), for the turret, mount, funnel and
+// superstructure sections.
+std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record);
+
+// Why the planner, the explorer, protection and the library will not compute
+// figures from a design, or none: not a ship design file, or values outside
+// what the form accepts (figures from a 99999-gun turret mean nothing). A
+// file that could not be read at all gives none; its reader says so.
+std::optional<std::string> DesignRefusal(const DesignRecord& record);

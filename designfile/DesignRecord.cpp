@@ -4,14 +4,81 @@
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
 
+namespace {
+
+// The keys of [Data] the form reads.
+constexpr const char* kFormDataKeys[] = {
+    "Displacement", "Range",        "Freeboard",       "BeltCoverage",    "Speed",         "ShipType",
+    "EnemyClassName", "MisidentifiedClassName", "PictureName", "Nation", "Accomodation", "Fire control",
+    "Torpedo defense", "Mine capacity", "Obsolete date", "Fuel type"};
+
+bool hasDataHeader(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        if (line.size() < 6 || line[0] != '[') continue;
+        const size_t close = line.find(']');
+        std::string_view name = line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+        if (name.size() == 4 && (name[0] | 0x20) == 'd' && (name[1] | 0x20) == 'a' && (name[2] | 0x20) == 't' &&
+            (name[3] | 0x20) == 'a')
+            return true;
+    }
+    return false;
+}
+
+bool hasControlBytes(std::string_view text) {
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 && b != '\t' && b != '\r' && b != '\n' && b != 0x1A) return true;
+    }
+    return false;
+}
+
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
+std::optional<std::string> notDesignReason(bool empty, bool binary, bool header, const ProfileText& values) {
+    if (empty) return std::string("the file is empty");
+    if (header)
+        for (const char* key : kFormDataKeys)
+            if (values.Find("Data", key)) return std::nullopt;
+    if (binary) return std::string("it is not text");
+    if (!header) return std::string("no [Data] section");
+    return std::string("its [Data] section holds none of the keys of a design");
+}
+
+} // namespace
+
 DesignRecord ReadDesignRecord(const std::string& path) {
     DesignRecord record;
     record.ClassName = DesignClassName(path);
     if (auto bytes = platform::readBytes(path)) {
+        std::string text = platform::cp1252ToUtf8(*bytes);
+        const bool header = hasDataHeader(text);
+        const bool binary = hasControlBytes(text);
+        const bool empty = isBlank(text);
+        ProfileText values(std::move(text));
+        // Parsed once: lists read whole folders of designs.
+        if (auto reason = notDesignReason(empty, binary, header, values)) {
+            record.NotDesign = NotDesignMessage(path, *reason);
+            return record;
+        }
         record.Readable = true;
-        record.Values = ProfileText(platform::cp1252ToUtf8(*bytes));
+        record.Values = std::move(values);
     }
     return record;
+}
+
+std::optional<std::string> NotDesignReason(std::string_view text) {
+    return notDesignReason(isBlank(text), hasControlBytes(text), hasDataHeader(text), ProfileText(std::string(text)));
+}
+
+std::string NotDesignMessage(const std::string& path, const std::string& reason) {
+    return platform::fileNameOf(path) + " is not a ship design file: " + reason;
 }
 
 DesignRecord ParseDesignRecord(const std::vector<std::string>& lines, const std::string& className) {

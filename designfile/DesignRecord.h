@@ -5,6 +5,8 @@
 // own defaults, clamping and messages; what both read alike is here.
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -18,12 +20,32 @@ constexpr int kMountSections = 16;
 
 struct DesignRecord {
     std::string ClassName;  // from the file's path
-    bool Readable = false;  // false: missing or unreadable, every key reads as missing
+    // false: missing, unreadable or not a ship design file; every key reads
+    // as missing then.
+    bool Readable = false;
+    // Why a file that was read is not a ship design file, as the message to
+    // show ("Garbage.sdf is not a ship design file: no [Data] section");
+    // empty otherwise.
+    std::string NotDesign;
     ProfileText Values;
 };
 
-// Reads and parses the file (Windows-1252).
+// Reads and parses the file (Windows-1252). A file that is not a ship
+// design file (NotDesignReason) reads as not Readable, with NotDesign set.
 DesignRecord ReadDesignRecord(const std::string& path);
+
+// Why a file's text is not a ship design file, or none. A ship design file
+// has a [Data] section holding at least one of the keys the form reads
+// there. Every reader gives a missing key its default, so without this rule
+// any file at all - a picture, an empty file - would read as a 10,000-ton
+// design; every file the form writes starts with those keys, so a file cut
+// short after them still counts (and reads as the readers say). The reasons:
+// "the file is empty", "it is not text" (control bytes other than tab, line
+// ends and end-of-file), "no [Data] section", "its [Data] section holds
+// none of the keys of a design".
+std::optional<std::string> NotDesignReason(std::string_view text);
+// "<file name> is not a ship design file: <reason>".
+std::string NotDesignMessage(const std::string& path, const std::string& reason);
 // A design held in memory (the lines DesignFileLines builds, UTF-8), parsed
 // as if read from a file of that class: what is on the form, unsaved
 // changes included.

@@ -607,8 +607,13 @@ EngagementScenario PlannerDefaultScenario(double range) {
 }
 
 std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const ProgramData& data, std::string* why) {
-    if (!record.Readable) {
+    if (!record.Readable && record.NotDesign.empty()) {
         if (why) *why = "the design cannot be read";
+        return std::nullopt;
+    }
+    // Not a design, or values the form would not accept: no variant of it means anything.
+    if (const auto refusal = DesignRefusal(record)) {
+        if (why) *why = *refusal;
         return std::nullopt;
     }
     ExploreBase base;

@@ -103,9 +103,10 @@ std::string LibraryCellText(const LibraryRow& r, LibraryColumn column) {
 }
 
 std::optional<std::string> NotADesignReason(const DesignRecord& record) {
-    if (!record.Readable) return "cannot be read";
-    if (!record.Values.Find("Data", "Displacement")) return "not a ship design file (no [Data] section)";
-    return std::nullopt;
+    if (!record.NotDesign.empty()) return record.NotDesign;
+    if (!record.Readable) return std::string("the file cannot be read");
+    // Values the form would not accept give no figures worth listing.
+    return DesignRefusal(record);
 }
 
 LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
@@ -114,7 +115,7 @@ LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
     row.ClassName = DesignClassName(path);
     const DesignRecord record = ReadDesignRecord(path);
     if (auto why = NotADesignReason(record)) {
-        row.Status = *why;
+        row.Status = record.Readable || !record.NotDesign.empty() ? *why : "'" + path + "': " + *why;
         return row;
     }
     row.IsDesign = true;

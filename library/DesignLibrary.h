@@ -51,8 +51,8 @@ bool LibraryColumnIsNumber(LibraryColumn column);
 // numbers of a file that is not a design are empty.
 std::string LibraryCellText(const LibraryRow& row, LibraryColumn column);
 
-// Why the parsed file is not a ship design, or none when it is one. The one
-// place that says what a design file is for the library.
+// Why the parsed file gives no row of figures (not a ship design file, not
+// readable, or values outside what the form accepts), or none.
 std::optional<std::string> NotADesignReason(const DesignRecord& record);
 
 // Reads, recomputes and checks one file. Messages raised on the way are

@@ -1,5 +1,7 @@
 #include "planner/frmPlanner.h"
 
+#include "designfile/DesignCheck.h"
+
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -244,7 +246,7 @@ std::vector<std::string> TfrmPlanner::DesignFolders() const {
 
 void TfrmPlanner::ListOpponents() {
     Opponents_.resize(1);   // the own design stays first
-    if (Opponents_.front().ClassName.empty()) Opponents_.front() = {"", "(the own design)", -1, -1};
+    if (Opponents_.front().ClassName.empty()) Opponents_.front() = {"", "(the own design)", -1, -1, std::nullopt};
     const std::vector<std::string> folders = DesignFolders();
     for (const std::string& folder : folders) {
         const QDir dir(q(folder));
@@ -253,6 +255,7 @@ void TfrmPlanner::ListOpponents() {
             o.Path = dir.filePath(name).toStdString();
             const DesignRecord record = ReadDesignRecord(o.Path);
             o.ClassName = record.ClassName;
+            o.Refusal = DesignRefusal(record);
             o.Nation = record.Values.ReadInteger("Data", "Nation", -1);
             o.Type = typeOfCode(record.Values.ReadString("Data", "ShipType", ""));
             Opponents_.push_back(o);
@@ -287,6 +290,8 @@ void TfrmPlanner::FilterOpponents() {
         if (!own)
             label += QStringLiteral("  (") + (o.Type >= 0 ? q(ShipTypeCode(o.Type)) : QStringLiteral("?")) +
                      QStringLiteral(", ") + (n ? q(n->Name) : QStringLiteral("no nation")) + QStringLiteral(")");
+        // A file that cannot fight stays in the list, saying why.
+        if (!own && o.Refusal) label = q(o.ClassName) + QStringLiteral("  (") + q(*o.Refusal) + QStringLiteral(")");
         auto* item = new QListWidgetItem(label, W.lbOpponents);
         item->setData(Qt::UserRole, q(o.Path));
         if (!chosen.isNull() && q(o.Path) == chosen && HaveOpponent_) W.lbOpponents->setCurrentItem(item);
@@ -315,8 +320,10 @@ void TfrmPlanner::OpponentChosen() {
     } else {
         Opponent_ = ReadDesignRecord(path);
         OpponentRangeClass_ = DesignRangeClass(Opponent_);
-        HaveOpponent_ = Opponent_.Readable;
-        if (!HaveOpponent_) LoadMessages_.push_back("Cannot read the design file " + path);
+        const auto refusal = DesignRefusal(Opponent_);
+        HaveOpponent_ = Opponent_.Readable && !refusal;
+        if (refusal) LoadMessages_.push_back(*refusal);
+        else if (!HaveOpponent_) LoadMessages_.push_back("Cannot read the design file " + path);
     }
     LoadShips();
 }
@@ -324,7 +331,9 @@ void TfrmPlanner::OpponentChosen() {
 void TfrmPlanner::SetOwnDesign(const DesignRecord& record, int rangeClass) {
     Own_ = record;
     OwnRangeClass_ = rangeClass;
-    HaveOwn_ = true;
+    // The same refusal as for an opponent: no figures from values the form would not make.
+    const auto refusal = DesignRefusal(record);
+    HaveOwn_ = !refusal;
     if (Opponents_.size() > 0) Opponents_.front().ClassName = "(the own design: " + record.ClassName + ")";
     FilterOpponents();
     const QListWidgetItem* item = W.lbOpponents->currentItem();
@@ -340,6 +349,9 @@ void TfrmPlanner::LoadShips() {
     ships_.Opponent.reset();
     ships_.Own.reset();
     std::vector<std::string> failures = LoadMessages_;
+    if (const auto refusal = DesignRefusal(Own_);
+        refusal && std::find(failures.begin(), failures.end(), *refusal) == failures.end())
+        failures.insert(failures.begin(), *refusal);
     if (HaveOwn_ && HaveOpponent_) {
         platform::RecordingMessages recorder;
         ships_.Own = CreateShipOnLayer(Own_, Own_.ClassName, *ships_.Map, Data_.Preferences, recorder);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct PlannerOpponent {
     std::string ClassName;
     std::int32_t Nation = -1;
     std::int32_t Type = -1;
+    std::optional<std::string> Refusal;  // why it cannot fight (DesignRefusal), or none
 };
 
 class TfrmPlanner : public QWidget {

@@ -20,9 +20,12 @@ const char* kCheckUsage =
     "shows class, type, nation, displacement, total weight, weight to spare, a\n"
     "status and, below the row, every message the design raised. The last line\n"
     "counts the designs.\n"
+    "Values outside what the form accepts are listed by section, key, value and\n"
+    "range (\"illegal\"), and sections cut short are named (\"incomplete\").\n"
     "Exit status: 0 all designs fit and raise no message, 1 a design is\n"
-    "overweight, raises a message or cannot be read (or the data tables could\n"
-    "not be loaded), 2 usage error.\n";
+    "overweight, raises a message, holds an illegal value, is not a ship design\n"
+    "file or cannot be read (or the data tables could not be loaded), 2 usage\n"
+    "error.\n";
 
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(const std::string& text, size_t width) {
@@ -60,17 +63,24 @@ int runCheck(const Args& args) {
         DesignRun run = RunDesign(file, data);
         if (!run.readable) {
             ++unreadable;
-            std::printf("%s%s\n", Pad(platform::fileNameOf(file), 28 + 6 + 18 + 24).c_str(), "  unreadable");
-            std::fprintf(stderr, "sdftool check: cannot read design file '%s'\n", file.c_str());
+            std::printf("%s%s\n", Pad(platform::fileNameOf(file), 28 + 6 + 18 + 24).c_str(),
+                        run.notDesign.empty() ? "  unreadable" : "  not a design");
+            ReportUnreadable("check", file);
             continue;
         }
         const DesignInputs& in = run.inputs;
         const TDesignShip& s = *run.ship;
         const std::int32_t total = s.Weights.TotalWeight;
         // The design form's "Design check" list, reduced to its status words.
-        const DesignStatus check = StatusOf(CheckDesign(in, s), !run.messages.empty());
+        // The file's own problems name each illegal value by its key, so the
+        // form's turret and mount items would only repeat them.
+        std::vector<DesignProblem> problems;
+        for (DesignProblem& p : CheckDesign(in, s))
+            if (p.kind != ProblemKind::IllegalValue) problems.push_back(std::move(p));
+        problems.insert(problems.end(), run.fileProblems.begin(), run.fileProblems.end());
+        const DesignStatus check = StatusOf(problems, !run.messages.empty());
         const std::string status = check.Text();
-        ok += !check.overweight && !check.warnings;
+        ok += !check.overweight && !check.warnings && !check.illegal;
         overweight += check.overweight;
         warned += check.warnings;
         const TNation* n = data.Nation(in.Nation);
@@ -83,6 +93,9 @@ int runCheck(const Args& args) {
                     status.c_str());
         for (const auto& m : run.messages)
             std::printf("    %s: %s\n", platform::messageKindName(m.kind), OneLine(m.text).c_str());
+        for (const DesignProblem& p : run.fileProblems)
+            std::printf("    %s: %s\n", p.kind == ProblemKind::IllegalValue ? "illegal" : "incomplete",
+                        OneLine(p.text).c_str());
     }
     std::printf("%zu designs: %d ok, %d overweight, %d with warnings, %d unreadable\n", files.size(), ok, overweight,
                 warned, unreadable);

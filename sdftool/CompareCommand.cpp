@@ -41,7 +41,7 @@ int runCompare(const Args& args) {
         const std::string& file = options.Files[static_cast<size_t>(i)];
         summaries[i] = BuildDesignSummary(ReadDesignRecord(file), data);
         if (!summaries[i].Readable) {
-            std::fprintf(stderr, "sdftool compare: cannot read design file '%s'\n", file.c_str());
+            ReportUnreadable("compare", file);
             return 1;
         }
     }

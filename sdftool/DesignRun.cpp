@@ -66,8 +66,10 @@ DesignRun RunDesign(const std::string& file, const ProgramData& data) {
     run.file = file;
     // The form reads a missing file as an empty design; a tool must not.
     const DesignRecord record = ReadDesignRecord(file);
+    run.notDesign = record.NotDesign;
     if (!record.Readable) return run;
     run.readable = true;
+    run.fileProblems = CheckDesignRecord(record);
     run.ship = std::make_unique<TDesignShip>(data);
     run.ship->ClearSpecials();
     Collect collect;
@@ -81,4 +83,10 @@ int ForEachDesign(const std::vector<std::string>& files, const std::function<boo
     for (const std::string& file : files)
         if (!each(file)) status = 1;
     return status;
+}
+
+void ReportUnreadable(const char* verb, const std::string& file) {
+    const DesignRecord record = ReadDesignRecord(file);
+    if (!record.NotDesign.empty()) std::fprintf(stderr, "sdftool %s: %s\n", verb, record.NotDesign.c_str());
+    else std::fprintf(stderr, "sdftool %s: cannot read design file '%s'\n", verb, file.c_str());
 }

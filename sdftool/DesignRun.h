@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignInputs.h"
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
@@ -17,10 +18,12 @@ bool LoadToolData(const std::string& programDir, ProgramData& data);
 
 struct DesignRun {
     std::string file;
-    bool readable = false;             // the file exists and could be read
+    bool readable = false;             // the file exists, could be read and is a ship design file
+    std::string notDesign;             // why not a ship design file (the whole message), or empty
     DesignInputs inputs;
     std::unique_ptr<TDesignShip> ship;
     std::vector<platform::RecordedMessage> messages;  // raised while loading and recomputing
+    std::vector<DesignProblem> fileProblems;          // of the file itself: illegal values, sections cut short
 };
 
 // Files named on the command line, each folder replaced by the *.sdf files
@@ -36,3 +39,7 @@ int ForEachDesign(const std::vector<std::string>& files, const std::function<boo
 // keeps the messages in order. A missing or unreadable file gives
 // readable == false and no ship.
 DesignRun RunDesign(const std::string& file, const ProgramData& data);
+
+// Prints why a design file could not be used: "sdftool VERB: <file> is not a
+// ship design file: <reason>", or "sdftool VERB: cannot read design file '<file>'".
+void ReportUnreadable(const char* verb, const std::string& file);

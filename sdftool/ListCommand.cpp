@@ -108,7 +108,7 @@ int runList(const Args& args) {
         rows.push_back(BuildLibraryRow(file, data));
         if (!rows.back().IsDesign) {
             allDesigns = false;
-            std::fprintf(stderr, "sdftool list: '%s': %s\n", file.c_str(), rows.back().Status.c_str());
+            std::fprintf(stderr, "sdftool list: %s\n", rows.back().Status.c_str());
         }
     }
     std::vector<std::size_t> order(rows.size());

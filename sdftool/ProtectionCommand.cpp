@@ -6,6 +6,8 @@
 
 #include "combat/FightShip.h"
 #include "combat/Protection.h"
+#include "designfile/DesignCheck.h"
+#include "designfile/DesignRecord.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -131,7 +133,10 @@ int runProtection(const Args& args) {
     return ForEachDesign(CollectDesignFiles(options.Files, "protection"), [&](const std::string& file) {
         platform::RecordingMessages recorder;
         TFightingShip ship(nullptr);
-        const bool loaded = ship.LoadFromDesignFile(file, recorder);
+        // Armour keys of two thousand million inches give no immune zone worth printing.
+        const auto refusal = DesignRefusal(ReadDesignRecord(file));
+        if (refusal) recorder.notice(*refusal);
+        const bool loaded = !refusal && ship.LoadFromDesignFile(file, recorder);
         const ShipArmour armour = ArmourOf(ship);
         std::vector<ProtectionRow> rows;
         if (loaded)

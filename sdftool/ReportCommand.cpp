@@ -134,7 +134,7 @@ int runReport(const Args& args) {
     return ForEachDesign(options.Files, [&](const std::string& file) {
         DesignRun run = RunDesign(file, data);
         if (!run.readable) {
-            std::fprintf(stderr, "sdftool report: cannot read design file '%s'\n", file.c_str());
+            ReportUnreadable("report", file);
             return false;
         }
         std::string line = ReportJson(run, data).dump(-1, ' ', false, Json::error_handler_t::replace);

@@ -49,7 +49,7 @@ int runSheet(const Args& args) {
     const DesignRecord record = ReadDesignRecord(file);
     const DesignSummary summary = BuildDesignSummary(record, data);
     if (!summary.Readable) {
-        std::fprintf(stderr, "sdftool sheet: cannot read design file '%s'\n", file.c_str());
+        ReportUnreadable("sheet", file);
         return 1;
     }
 

@@ -241,11 +241,14 @@ void TdlgShipStatus::FillTargets(const ShipStatusFigures& f) {
 }
 
 void TdlgShipStatus::FillDamageBars(const ShipStatusFigures& f) {
-    W.pbFloat->setRange(0, f.HullFull);
-    W.pbFloat->setValue(f.HullLost);
-    W.pbFloat->setToolTip(q(f.HullToolTip));
-    W.pbSuperstructure->setRange(0, f.FloatFull);
-    W.pbSuperstructure->setValue(f.FloatLost);
+    // Each bar shows, and names in its tip, what its label says: structure
+    // is the hit points, flotation the flotation.
+    W.pbSuperstructure->setRange(0, f.HullFull);
+    W.pbSuperstructure->setValue(f.HullLost);
+    W.pbSuperstructure->setToolTip(q(f.HullToolTip));
+    W.pbFloat->setRange(0, f.FloatFull);
+    W.pbFloat->setValue(f.FloatLost);
+    W.pbFloat->setToolTip(q(f.FloatToolTip));
 }
 
 void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {

@@ -10,7 +10,12 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTransform>
 #include <QUrl>
 
@@ -24,6 +29,36 @@ std::string missingGlyphs(const QFont& font, const std::string& text) {
         if (c > ' ' && !metrics.inFontUcs4(c) && !missing.contains(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1)))
             missing += QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
     return missing.toStdString();
+}
+
+// Lays the document out in pages of the writer's printable area and moves
+// each table that would run over a page end, and fits on one page, to the
+// next page with its heading: a table's last row alone on a page reads badly.
+void keepTablesTogether(QTextDocument& doc, const QPdfWriter& writer) {
+    const int dpi = 96;  // the document's own units when it has no paint device
+    doc.setPageSize(QSizeF(writer.pageLayout().paintRectPixels(dpi).size()));
+    doc.setDocumentMargin(2 / 2.54 * dpi);
+    const qreal page = doc.pageSize().height();
+    QTextBlock before;  // the block just before the table: its heading
+    for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+        auto* table = qobject_cast<QTextTable*>(it.currentFrame());
+        if (!table) {
+            if (!it.currentFrame()) before = it.currentBlock();
+            continue;
+        }
+        const QRectF box = doc.documentLayout()->frameBoundingRect(table);
+        const bool crosses = static_cast<int>(box.top() / page) != static_cast<int>((box.bottom() - 1) / page);
+        if (!crosses || box.height() > page - 2 * doc.documentMargin()) continue;
+        QTextBlockFormat format;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        if (before.isValid()) {
+            QTextCursor(before).mergeBlockFormat(format);
+        } else {
+            QTextTableFormat tableFormat = table->format();
+            tableFormat.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table->setFormat(tableFormat);
+        }
+    }
 }
 
 } // namespace
@@ -83,6 +118,7 @@ SheetPdfResult RenderSheetPdf(const DesignSummary& summary, const DesignRecord& 
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setTitle(QString::fromStdString(summary.ClassName));
         writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION_TEXT));
+        keepTablesTogether(doc, writer);
         doc.print(&writer);
     }
     buffer.close();

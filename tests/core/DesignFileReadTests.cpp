@@ -82,14 +82,14 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
 }
 
 TEST_F(DesignFileRead, TurretSectionsFollowTheFormsRules) {
-    Read("Only3.sdf", "[Turret3]\nGuns=2\nPos=X\n");
+    Read("Only3.sdf", "[Data]\nShipType=XX\n[Turret3]\nGuns=2\nPos=X\n");
     ASSERT_EQ(ship.Turrets.size(), 1u);
     EXPECT_EQ(ship.Turrets[0]->Position, 'X');
     ship.ClearTurrets();
 
     // Guns=0 is a casemate, no Guns no turret, an empty or missing Pos is Z,
     // and only the first character of Pos counts.
-    Read("Mixed.sdf", "[Turret0]\nGuns=0\nPos=Q\n[Turret1]\nPos=A\n[Turret2]\nGuns=2\nPos=\n[Turret4]\nGuns=1\n"
+    Read("Mixed.sdf", "[Data]\nShipType=XX\n[Turret0]\nGuns=0\nPos=Q\n[Turret1]\nPos=A\n[Turret2]\nGuns=2\nPos=\n[Turret4]\nGuns=1\n"
                       "[Turret5]\nGuns=3\nPos=Yankee\n[Turret6]\nGuns=junk\nPos=B\n");
     ASSERT_EQ(ship.Turrets.size(), 4u);
     EXPECT_EQ(ship.Turrets[0]->Guns, 0);
@@ -97,14 +97,14 @@ TEST_F(DesignFileRead, TurretSectionsFollowTheFormsRules) {
                   ship.Turrets[3]->Position, "QZZY");
     ship.ClearTurrets();
 
-    std::string many;
+    std::string many = "[Data]\nShipType=XX\n";
     for (int n = 0; n < 100; ++n) many += "[Turret" + std::to_string(n) + "]\nGuns=1\nPos=A\n";
     Read("Many.sdf", many);
     EXPECT_EQ(ship.Turrets.size(), 25u);
 }
 
 TEST_F(DesignFileRead, EveryMountTheFormCanMakeReadsBack) {
-    std::string text;
+    std::string text = "[Data]\nShipType=XX\n";
     for (int n = 0; n < 20; ++n) text += "[TorpedoMount" + std::to_string(n) + "]\nTubes=" + std::to_string(n % 4) + "\nPos=P\n";
     Read("Mounts.sdf", text);
     // Sections 0 .. 15 are read; the ones with Tubes=0 (0, 4, 8, 12) make none.
@@ -134,7 +134,7 @@ TEST_F(DesignFileRead, DesignationSelectsTheLastMatchingTorpedoType) {
     // No match leaves the selection as it was; the default "X" matches nothing here.
     for (auto [text, type] : std::vector<std::pair<std::string, int>>{
              {"[Torpedoes]\nDesignation=M\n", 2}, {"[Torpedoes]\nDesignation=Q\n", 2}, {"[Torpedoes]\nDesignation=W\n", 1}, {"", 1}}) {
-        Read("T.sdf", text);
+        Read("T.sdf", "[Data]\nShipType=XX\n" + text);
         EXPECT_EQ(in.TorpType, type) << text;
     }
     auto lines = DesignFileLines(in, ship, nullptr);

@@ -26,7 +26,7 @@ TEST(SdftoolList, JsonAndCsvAgreeAndGarbageIsListedWithItsReason) {
     const auto csv = runTool({"list", "--data", programDir(), designs, garbage, "--csv", "--sort", "-PointValue"}, dir);
     ASSERT_EQ(json.status, 1);
     ASSERT_EQ(csv.status, 1);
-    EXPECT_NE(json.err.find("Garbage.sdf': not a ship design file"), std::string::npos) << json.err;
+    EXPECT_NE(json.err.find("Garbage.sdf is not a ship design file: no [Data] section"), std::string::npos) << json.err;
 
     const auto records = ParseCsv(csv.out);
     std::vector<nlohmann::json> objects;
@@ -44,7 +44,7 @@ TEST(SdftoolList, JsonAndCsvAgreeAndGarbageIsListedWithItsReason) {
             else EXPECT_DOUBLE_EQ(value.get<double>(), std::stod(cell)) << records[0][static_cast<size_t>(c)];
         }
     EXPECT_EQ(objects.back()["File"], garbage);
-    EXPECT_EQ(objects.back()["Status"], "not a ship design file (no [Data] section)");
+    EXPECT_EQ(objects.back()["Status"], "Garbage.sdf is not a ship design file: no [Data] section");
     for (size_t r = 1; r + 1 < objects.size(); ++r)
         EXPECT_GE(objects[r - 1]["PointValue"].get<long>(), objects[r]["PointValue"].get<long>());
     const auto dreadnought = std::find_if(objects.begin(), objects.end(), [](const auto& o) { return o["ClassName"] == "Dreadnought"; });

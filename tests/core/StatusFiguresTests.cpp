@@ -69,7 +69,7 @@ TEST(StatusFigures, BattleStatesAndTheSidesName) {
         {[&] { s.Sunk = true; }, &ShipStatusFigures::Sinking, "Sunk!"},
         {[&] { card.env.SeaState = 9; }, &ShipStatusFigures::LimitedByWeather, "Speed limited to 18 knots by weather!"},
         {[&] { s.SteamMinutesLeft = 20; }, &ShipStatusFigures::LimitedByWeather, "Raising steam! 20 minutes left"},
-        {[&] { s.HitPoints = -5; }, &ShipStatusFigures::HullToolTip, "-5 of 15252"},
+        {[&] { s.HitPoints = -5; }, &ShipStatusFigures::HullToolTip, "Structure: -5 of 15252 hit points left"},
     };
     for (const Case& c : cases) {
         c.set();

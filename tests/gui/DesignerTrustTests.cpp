@@ -31,12 +31,21 @@ QStringList checkList(TfrmDesignMain& form) {
 struct Shown {
     DesignInputs inputs;
     QStringList texts;
+    PlanSnapshot plan;
+    std::vector<std::pair<std::int32_t, char>> drawnTurrets;   // the displayed ship's
     bool operator==(const Shown&) const = default;
 };
 Shown shown(TfrmDesignMain& form) {
-    Shown s{ReadInputs(form.Widgets()), checkList(form)};
+    Shown s{ReadInputs(form.Widgets()), checkList(form), {}, {}};
+    if (auto* editor = dynamic_cast<TPlanEditor*>(form.PlanEditor())) {
+        s.plan = editor->PlanState();
+        if (editor->DisplayShip())
+            for (const auto& t : editor->DisplayShip()->Turrets) s.drawnTurrets.emplace_back(t->Guns, t->Position);
+    }
+    // The point counters count the clicks of the drawing under way, not the design.
     for (QLabel* box : form.findChildren<QLabel*>())
-        if (box->frameShadow() == QFrame::Sunken) s.texts << box->objectName() + "=" + box->text();
+        if (box->frameShadow() == QFrame::Sunken && !box->objectName().startsWith("stNoPoints"))
+            s.texts << box->objectName() + "=" + box->text();
     for (QTreeWidget* list : {form.Widgets().lvTurrets, form.Widgets().lvTorpedoes})
         for (int c = 0; c < 3; ++c) s.texts << captions(list, c);
     return s;
@@ -124,8 +133,23 @@ private slots:
         const QList<QComboBox*> lists = form->findChildren<QComboBox*>();
         const QList<QCheckBox*> boxes = form->findChildren<QCheckBox*>();
         const char letters[] = "A12BCDEFGHIJKLQRSTVWX34Y";
+        auto* editor = dynamic_cast<TPlanEditor*>(form->PlanEditor());
+        QWidget* canvas = editor->Canvas();
+        const QPoint centre = canvas->rect().center();
         for (int i = 0; i < 300; ++i) {
-            switch (pick(6)) {
+            switch (pick(9)) {
+            case 5: w->bnRefreshGraphics->click(); break;
+            case 6:   // an outline cleared and drawn again on the port half
+                w->bnOutline[static_cast<size_t>(pick(4))]->click();
+                for (int p = 0; p < 3; ++p)
+                    QTest::mouseClick(canvas, Qt::LeftButton, {}, centre + QPoint(-4 - pick(10), pick(60) - 30));
+                QTest::mouseClick(canvas, Qt::RightButton, {}, centre);
+                break;
+            case 7:
+                w->bnFunnel[static_cast<size_t>(pick(4))]->click();
+                QTest::mouseClick(canvas, Qt::LeftButton, {}, centre + QPoint(0, pick(40) - 20));
+                QTest::mouseClick(canvas, Qt::RightButton, {}, centre);
+                break;
             case 0: { QSpinBox* s = spins[pick(spins.size())]; s->setValue(s->minimum() + pick(s->maximum() - s->minimum() + 1)); break; }
             case 1: { QComboBox* l = lists[pick(lists.size())]; l->setCurrentIndex(pick(l->count())); break; }
             case 2: boxes[pick(boxes.size())]->toggle(); break;

@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(w->stFunnelPos[0]->text(), QStringLiteral("0"));
         // With a ship shown the pointer text is bearing and range.
         QTest::mouseMove(globe, c + QPoint(0, -50));
-        QCOMPARE(w->stPos->text(), QStringLiteral("0 degrees 50 yds"));
+        QCOMPARE(w->stPos->text(), QStringLiteral("0 degrees 50 map yds"));
 
         QCOMPARE(saveAndReload().ReadInteger("Funnels", "Funnel1Pos", -1), 0);
         QCOMPARE(editor->DisplayShip()->Funnels[1].Pos, 0);

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QProcess>
 
 using namespace designertest;
@@ -73,6 +74,7 @@ private slots:
         QVERIFY(mime->text().startsWith(QStringLiteral("Dreadnought\n===========\n")));
         QVERIFY(mime->text().contains(QStringLiteral("18,100 t, 21 kn, 10 \u00d7 12 in, belt 11 in")));
         QVERIFY(mime->html().contains(QStringLiteral("<h1>Dreadnought</h1>")));
+        QCOMPARE(form->statusBar()->currentMessage(), QStringLiteral("Ship sheet of Dreadnought copied to the clipboard."));
     }
 
     void exportWritesAPdfOrSaysWhyNot() {

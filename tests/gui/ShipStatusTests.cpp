@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(rows(w.lbTurrets).last(), q(f.Turrets.back()));
         for (QWidget* hidden : std::initializer_list<QWidget*>{w.lbMines, w.lbSinking, w.bnSighted})
             QVERIFY2(!hidden->isVisibleTo(&card), qPrintable(hidden->objectName()));
-        QCOMPARE(w.pbFloat->maximum(), (*ship)->OriginalHitPoints);
+        QCOMPARE(w.pbSuperstructure->maximum(), (*ship)->OriginalHitPoints);
     }
 
     void oldShipsAndNationNames() {
@@ -131,7 +131,7 @@ private slots:
         s.HitPoints = -500;   // damage beyond the full figure shows a full bar, not an empty one
         fill(card, s, 0);
         QCOMPARE(w.lbSinking->text(), QStringLiteral("Sunk!"));
-        QCOMPARE(w.pbFloat->value(), w.pbFloat->maximum());
+        QCOMPARE(w.pbSuperstructure->value(), w.pbSuperstructure->maximum());
     }
 
     void smallGunsMinesAndAboveWaterTubes() {

@@ -1,0 +1,101 @@
+// Files that are not designs, files cut short and values the form would not
+// make, through the core and through every sdftool verb.
+#include "tests/core/TestSupport.h"
+
+#include "designfile/DesignCheck.h"
+#include "designfile/DesignRecord.h"
+
+#include <gtest/gtest.h>
+
+using testsupport::programDir;
+using testsupport::runTool;
+
+namespace {
+
+struct BadFile {
+    const char* name;
+    std::string bytes;
+    const char* reason;
+};
+
+const BadFile kBadFiles[] = {
+    {"Garbage.sdf", "Twas brillig, and the slithy toves\r\nDid gyre and gimble=in the wabe\r\n", "no [Data] section"},
+    {"Empty.sdf", "", "the file is empty"},
+    {"Noise.sdf", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[Data]", 22), "it is not text"},
+    {"Keyless.sdf", "[Data]\r\nColour=grey\r\n[Guns]\r\nMain=12\r\n", "its [Data] section holds none of the keys of a design"},
+};
+
+const char* kIllegal =
+    "[Data]\r\nDisplacement=20000\r\nSpeed=21\r\nShipType=BB\r\nNation=0\r\nFreeboard=0\r\n"
+    "[Armor]\r\nB=2147483647\r\nD=-2147483647\r\n[Guns]\r\nMain=12\r\nTertiary=3\r\nMQ=lots\r\n"
+    "[Turret0]\r\nGuns=99999\r\nPos=A\r\n[Turret1]\r\nGuns=-1\r\nPos=Y\r\n";
+
+} // namespace
+
+TEST(DesignFileEdges, FilesThatAreNotDesignsAreNamedSoByTheCoreAndEveryVerb) {
+    testsupport::TempDir dir;
+    const std::string good = dir.copy(programDir() + "Designs/Dreadnought.sdf", "Dreadnought.sdf");
+    for (const BadFile& bad : kBadFiles) {
+        const std::string file = dir.write(bad.name, bad.bytes);
+        const std::string message = std::string(bad.name) + " is not a ship design file: " + bad.reason;
+        const DesignRecord record = ReadDesignRecord(file);
+        EXPECT_FALSE(record.Readable) << bad.name;
+        EXPECT_EQ(record.NotDesign, message);
+        EXPECT_EQ(DesignRefusal(record), message);
+        const std::string data = programDir();
+        const std::vector<std::vector<std::string>> verbs = {
+            {"check", file},
+            {"report", file},
+            {"ship", file},
+            {"sheet", file},
+            {"compare", good, file},
+            {"protection", file},
+            {"engage", good, file, "--range", "9000", "--bearing", "90"},
+            {"render", file, "--out", dir.path() + "plan.png"},
+        };
+        for (std::vector<std::string> args : verbs) {
+            args.insert(args.begin() + 1, {"--data", data});
+            const auto r = runTool(args, dir);
+            EXPECT_EQ(r.status, 1) << args[0] << " " << bad.name;
+            EXPECT_NE((r.out + r.err).find(message), std::string::npos) << args[0] << ": " << r.out << r.err;
+        }
+    }
+}
+
+TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
+    testsupport::TempDir dir;
+    const std::string file = dir.write("Monster.sdf", kIllegal);
+    const DesignRecord record = ReadDesignRecord(file);
+    std::vector<std::string> texts;
+    for (const IllegalValue& v : IllegalValues(record)) texts.push_back(v.Text());
+    // Turret1's -1 makes no turret, as the readers say: not illegal.
+    EXPECT_EQ(texts, (std::vector<std::string>{"[Armor] B=2147483647 is outside 0 to 32",
+                                               "[Armor] D=-2147483647 is outside 0 to 32",
+                                               "[Guns] MQ=lots is outside -5 to 5",
+                                               "[Turret0] Guns=99999 is outside 0 to 4"}));
+    ASSERT_TRUE(DesignRefusal(record));
+    EXPECT_EQ(DesignRefusal(record)->rfind("Monster holds values outside what the form accepts: [Armor] B=", 0), 0u);
+
+    auto r = runTool({"check", "--data", programDir(), file}, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.out.find("illegal values"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("    illegal: [Turret0] Guns=99999 is outside 0 to 4"), std::string::npos) << r.out;
+    r = runTool({"protection", "--data", programDir(), file}, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.find("belt 1"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Monster holds values outside"), std::string::npos) << r.out;
+
+    // A file cut short in a mount's section still loads; the check names the section.
+    const std::string cutFile = dir.write("Cut.sdf", "[Data]\r\nDisplacement=800\r\nSpeed=33\r\nShipType=DD\r\nNation=2\r\n"
+                                                     "[TorpedoMount0]\r\nTubes=2\r\nPos=F\r\n[TorpedoMount1]\r\nTubes=2\r\n");
+    std::vector<std::string> problems;
+    for (const DesignProblem& p : CheckDesignRecord(ReadDesignRecord(cutFile))) problems.push_back(p.text);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].rfind("[TorpedoMount1] is incomplete (no Pos)", 0), 0u) << problems[0];
+    r = runTool({"report", "--data", programDir(), cutFile}, dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find(R"("TorpedoMounts":[{"Position":"F","Tubes":2)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"({"Position":"Z","Tubes":2)"), std::string::npos) << r.out;
+    r = runTool({"check", "--data", programDir(), cutFile}, dir);
+    EXPECT_NE(r.out.find("    incomplete: [TorpedoMount1] is incomplete"), std::string::npos) << r.out;
+}
