@@ -95,6 +95,24 @@ bool BattleShips::Load(const ProgramData& data, const BattleSetup& setup, std::s
     return true;
 }
 
+namespace {
+// Each ship that has a target in the enemy line: its side, its place in its
+// line, itself, its target's place and its target.
+template <class Visit>
+void forEachFiring(BattleShips& ships, const BattleSetup& setup, Visit visit) {
+    for (int s = 0; s < 2; ++s) {
+        auto& line = ships.Sides[static_cast<size_t>(s)];
+        auto& enemy = ships.Sides[static_cast<size_t>(1 - s)];
+        const DivisionSide& side = setup.Sides[static_cast<size_t>(s)];
+        for (size_t i = 0; i < line.size() && i < side.Ships.size(); ++i) {
+            const int t = TargetOf(side.Ships[i], static_cast<int>(i), static_cast<int>(enemy.size()));
+            if (t < 0) continue;
+            visit(s, i, side.Ships[i], *line[i], t, *enemy[static_cast<size_t>(t)]);
+        }
+    }
+}
+} // namespace
+
 void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) {
     for (int s = 0; s < 2; ++s) {
         const DivisionSide& side = setup.Sides[static_cast<size_t>(s)];
@@ -111,22 +129,15 @@ void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) {
     // without battle state; from two ships on, each ship counts the enemy
     // ships firing at it and the largest calibre among their batteries.
     const size_t total = ships.Sides[0].size() + ships.Sides[1].size();
-    for (int s = 0; s < 2; ++s) {
-        auto& line = ships.Sides[static_cast<size_t>(s)];
-        auto& enemy = ships.Sides[static_cast<size_t>(1 - s)];
-        const DivisionSide& side = setup.Sides[static_cast<size_t>(s)];
-        for (size_t i = 0; i < line.size() && i < side.Ships.size(); ++i) {
-            const int t = TargetOf(side.Ships[i], static_cast<int>(i), static_cast<int>(enemy.size()));
-            if (t < 0) continue;
-            TFightingShip& target = *enemy[static_cast<size_t>(t)];
-            line[i]->MainTarget = &target;
-            if (total <= 2) continue;
-            target.FiringShips += 1;
-            target.UnderFire += 1;
-            const std::int32_t calibre = line[i]->BatteryCalibre[static_cast<size_t>(batteryOf(side.Ships[i]))];
-            target.IncomingCalibre = std::max(target.IncomingCalibre, calibre);
-        }
-    }
+    forEachFiring(ships, setup, [total](int, size_t, const DivisionShip& ship, TFightingShip& firer, int,
+                                        TFightingShip& target) {
+        firer.MainTarget = &target;
+        if (total <= 2) return;
+        target.FiringShips += 1;
+        target.UnderFire += 1;
+        const std::int32_t calibre = firer.BatteryCalibre[static_cast<size_t>(batteryOf(ship))];
+        target.IncomingCalibre = std::max(target.IncomingCalibre, calibre);
+    });
 }
 
 BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup, bool details) {
@@ -135,35 +146,27 @@ BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const 
     BattleEnvironment battle = ctx.Env;
     battle.Map = ships.Map.get();
     const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
-    for (int s = 0; s < 2; ++s) {
-        auto& line = ships.Sides[static_cast<size_t>(s)];
-        auto& enemy = ships.Sides[static_cast<size_t>(1 - s)];
-        const DivisionSide& side = setup.Sides[static_cast<size_t>(s)];
-        for (size_t i = 0; i < line.size() && i < side.Ships.size(); ++i) {
-            const int t = TargetOf(side.Ships[i], static_cast<int>(i), static_cast<int>(enemy.size()));
-            if (t < 0) continue;
-            TFightingShip& firer = *line[i];
-            TFightingShip& target = *enemy[static_cast<size_t>(t)];
-            EngagementScenario scenario;
-            scenario.Battery = batteryOf(side.Ships[i]);
-            scenario.LightFromEnvironment = true;
-            scenario.AllBatteries = details;
-            scenario.Details = details;
-            scenario.Seed = setup.Seed;
-            ShipFire fire;
-            fire.Side = s;
-            fire.Index = static_cast<int>(i);
-            fire.Target = t;
-            fire.Fire = ComputeFire(here, firer, target, scenario);
-            fire.FoulingShips = CountShipsInBetween(here, firer, &target, true);
-            fire.FiringShips = std::max(1, target.FiringShips);
-            fire.UnderFire = firer.UnderFire;
-            fire.IncomingCalibre = firer.IncomingCalibre;
-            const double hits = fire.Fire.Fire.HitsPerMinute;
-            if (std::isfinite(hits)) figures.Totals[static_cast<size_t>(s)] += hits;
-            figures.Ships[static_cast<size_t>(s)].push_back(std::move(fire));
-        }
-    }
+    forEachFiring(ships, setup, [&](int s, size_t i, const DivisionShip& ship, TFightingShip& firer, int t,
+                                    TFightingShip& target) {
+        EngagementScenario scenario;
+        scenario.Battery = batteryOf(ship);
+        scenario.LightFromEnvironment = true;
+        scenario.AllBatteries = details;
+        scenario.Details = details;
+        scenario.Seed = setup.Seed;
+        ShipFire fire;
+        fire.Side = s;
+        fire.Index = static_cast<int>(i);
+        fire.Target = t;
+        fire.Fire = ComputeFire(here, firer, target, scenario);
+        fire.FoulingShips = CountShipsInBetween(here, firer, &target, true);
+        fire.FiringShips = std::max(1, target.FiringShips);
+        fire.UnderFire = firer.UnderFire;
+        fire.IncomingCalibre = firer.IncomingCalibre;
+        const double hits = fire.Fire.Fire.HitsPerMinute;
+        if (std::isfinite(hits)) figures.Totals[static_cast<size_t>(s)] += hits;
+        figures.Ships[static_cast<size_t>(s)].push_back(std::move(fire));
+    });
     return figures;
 }
 

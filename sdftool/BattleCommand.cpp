@@ -44,20 +44,6 @@ const char* kBattleUsage =
 
 using Json = nlohmann::ordered_json;
 
-std::optional<std::array<std::int32_t, 3>> parseSweep(const std::string& text) {
-    std::array<std::int32_t, 3> v{};
-    size_t at = 0;
-    for (int i = 0; i < 3; ++i) {
-        const size_t colon = i < 2 ? text.find(':', at) : text.size();
-        if (colon == std::string::npos) return std::nullopt;
-        auto n = platform::StrToInt(std::string_view(text).substr(at, colon - at));
-        if (!n) return std::nullopt;
-        v[static_cast<size_t>(i)] = *n;
-        at = colon + 1;
-    }
-    return v;
-}
-
 double finite(double v) { return std::isfinite(v) ? v : 0.0; }
 
 Json shipJson(const ShipFire& s, const BattleShips& ships, bool details) {
@@ -104,7 +90,7 @@ int runBattle(const Args& args) {
     VerbOptions options("battle", kBattleUsage);
     std::optional<std::array<std::int32_t, 3>> sweep;
     options.Value("--sweep", [&sweep](const std::string& v) -> std::optional<std::string> {
-        sweep = parseSweep(v);
+        sweep = ParseSweep(v);
         if (!sweep) return "'" + v + "' is not FROM:TO:STEP in whole yards";
         return std::nullopt;
     });

@@ -111,21 +111,6 @@ struct EngageOptions {
     bool plannerMode() const { return lat || lon || ready || both || sweep; }
 };
 
-// "FROM:TO:STEP", whole yards.
-std::optional<std::array<std::int32_t, 3>> parseSweep(const std::string& text) {
-    std::array<std::int32_t, 3> v{};
-    size_t at = 0;
-    for (int i = 0; i < 3; ++i) {
-        const size_t colon = i < 2 ? text.find(':', at) : text.size();
-        if (colon == std::string::npos) return std::nullopt;
-        auto n = platform::StrToInt(std::string_view(text).substr(at, colon - at));
-        if (!n) return std::nullopt;
-        v[static_cast<size_t>(i)] = *n;
-        at = colon + 1;
-    }
-    return v;
-}
-
 VerbOptions::Handler namedOption(const std::string& name, std::int32_t& target,
                                  std::optional<std::int32_t> (*parse)(const std::string&)) {
     return [&target, name, parse](const std::string& v) -> std::optional<std::string> {
@@ -280,7 +265,7 @@ void declareEngageOptions(VerbOptions& options, EngageOptions& o) {
     options.Value("--lat", realOption("--lat", o.lat));
     options.Value("--lon", realOption("--lon", o.lon));
     options.Value("--sweep", [&o](const std::string& v) -> std::optional<std::string> {
-        o.sweep = parseSweep(v);
+        o.sweep = ParseSweep(v);
         if (!o.sweep) return "'" + v + "' is not FROM:TO:STEP in whole yards";
         return std::nullopt;
     });

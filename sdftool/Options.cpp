@@ -63,3 +63,17 @@ std::optional<int> VerbOptions::Parse(const Args& args) {
     if (ProgramDir.empty() || ProgramDir.back() != '/') ProgramDir.push_back('/');
     return std::nullopt;
 }
+
+std::optional<std::array<std::int32_t, 3>> ParseSweep(const std::string& text) {
+    std::array<std::int32_t, 3> v{};
+    size_t at = 0;
+    for (int i = 0; i < 3; ++i) {
+        const size_t colon = i < 2 ? text.find(':', at) : text.size();
+        if (colon == std::string::npos) return std::nullopt;
+        auto n = platform::StrToInt(std::string_view(text).substr(at, colon - at));
+        if (!n) return std::nullopt;
+        v[static_cast<size_t>(i)] = *n;
+        at = colon + 1;
+    }
+    return v;
+}

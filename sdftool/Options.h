@@ -1,6 +1,7 @@
 #pragma once
 // The command line of a verb: "--help", "--data DIR", the verb's own options
 // and its file arguments, read by one loop.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -39,3 +40,6 @@ private:
     std::map<std::string, bool*> flags_;
     std::map<std::string, Handler> values_;
 };
+
+// "FROM:TO:STEP" of a sweep, whole yards; none when it is not three whole numbers.
+std::optional<std::array<std::int32_t, 3>> ParseSweep(const std::string& text);
