@@ -52,7 +52,9 @@ const char* kEngageUsage =
     "                         6 rain, 7 heavy rain (default 0)\n"
     "  --datetime DAYS        battle date and time as a day number with fraction,\n"
     "                         or YYYY-MM-DD[THH:MM] in universal time (default 0)\n"
-    "  --day-range YARDS      --dusk-range YARDS  --night-range YARDS (default 0)\n"
+    "  --day-range YARDS      --dusk-range YARDS  --night-range YARDS (default 0; with\n"
+    "                         the planner's options and none of them given, the\n"
+    "                         weather's, as the planner sets them)\n"
     "  --year YEAR            current year of play (default 0)\n"
     "  --seed N               random seed (default 1)\n"
     "As the engagement planner (each of these also sets both ships' light from the\n"
@@ -101,7 +103,8 @@ struct EngageOptions {
     bool firerEvading = false, targetEvading = false;
     std::int32_t rangingTurns = 0, crewQuality = 0, targetSighting = 0, firerSighting = 0;
     std::int32_t targetRangingTurns = 0, targetCrewQuality = 0;
-    std::int32_t seaState = 0, weather = 0, dayRange = 0, duskRange = 0, nightRange = 0, year = 0;
+    std::int32_t seaState = 0, weather = 0, year = 0;
+    std::int32_t dayRange = -1, duskRange = -1, nightRange = -1;   // -1: not given
     std::optional<double> dateTime;
     std::int32_t seed = 1;
     bool ready = false, both = false, json = false;
@@ -137,9 +140,17 @@ BattleEnvironment environmentOf(const EngageOptions& o) {
     if (o.dateTime) env.SetClock(*o.dateTime);
     env.SeaState = o.seaState;
     env.Weather = static_cast<std::uint8_t>(o.weather);
-    env.DayRange = o.dayRange;
-    env.DuskRange = o.duskRange;
-    env.NightRange = o.nightRange;
+    env.DayRange = std::max(o.dayRange, 0);
+    env.DuskRange = std::max(o.duskRange, 0);
+    env.NightRange = std::max(o.nightRange, 0);
+    // As the planner does, the weather sets the sighting ranges none of
+    // which was given; with ranges of 0 nothing would ever be sighted.
+    if (o.plannerMode() && o.dayRange < 0 && o.duskRange < 0 && o.nightRange < 0) {
+        const SightingRanges ranges = DefaultSightingRanges(o.weather);
+        env.DayRange = ranges.Day;
+        env.DuskRange = ranges.Dusk;
+        env.NightRange = ranges.Night;
+    }
     return env;
 }
 

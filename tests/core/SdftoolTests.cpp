@@ -209,6 +209,11 @@ TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
     r = runTool({"engage", "--data", d, a, a, "--sweep", "3000:3000:100", "--bearing", "0", "--json"}, dir);
     EXPECT_EQ(json::parse(r.out)["Range"], 3000);
     EXPECT_TRUE(json::parse(r.out)["Return"]["BeltPenetrated"].is_boolean());
+    // Without sighting ranges the weather sets them, as in the planner: a clear afternoon sees 9,000 yards.
+    r = runTool({"engage", "--data", d, a, a, "--range", "9000", "--bearing", "90", "--ready", "--datetime",
+                 "1916-05-31T16:00", "--lat", "56.5", "--lon", "5.5", "--weather", "clear"}, dir);
+    EXPECT_EQ(json::parse(r.out)["Sighted"], true);
+    EXPECT_GT(json::parse(r.out)["HitsPerMinute"].get<double>(), 0.0);
 }
 
 TEST(FightShipTool, UsageErrorsExitWithTwoAndUnreadableFilesWithOne) {
