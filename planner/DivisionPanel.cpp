@@ -270,8 +270,11 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
     tbMatrix->verticalHeader()->setVisible(false);
     tbMatrix->verticalHeader()->setDefaultSectionSize(18);
     tbMatrix->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The ship's name gives way (its tip names it) so that a wide cell such as
+    // "Beyond gun range" never pushes the hits off the table.
     tbMatrix->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tbMatrix->horizontalHeader()->setStretchLastSection(true);
+    tbMatrix->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tbMatrix->horizontalHeader()->setStretchLastSection(false);
     QFont small = tbMatrix->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     tbMatrix->setFont(small);
@@ -320,8 +323,8 @@ void TDivisionPanel::ShipChosen(int side) {
         const QSignalBlocker block(w);
         w->setEnabled(chosen);
     }
-    if (!chosen) return;
-    const DivisionShip& ship = list[static_cast<size_t>(row)];
+    // With no ship chosen the controls show a new ship's settings.
+    const DivisionShip ship = chosen ? list[static_cast<size_t>(row)] : DivisionShip{};
     const QSignalBlocker b0(c.seTarget), b1(c.cbBattery), b2(c.seCrew), b3(c.seRanging), b4(c.cbSighting),
         b5(c.cbEvading);
     c.seTarget->setValue(ship.Target + 1);
@@ -515,7 +518,7 @@ void TDivisionPanel::ShowMatrix() {
             QString tip;
             for (const std::string& line : f.Fire.Breakdown) tip += q(line) + QLatin1Char('\n');
             tbMatrix->item(row, 3)->setToolTip(tip.trimmed());
-            tbMatrix->item(row, 0)->setToolTip(tip.trimmed());
+            tbMatrix->item(row, 0)->setToolTip(q(firer->Name) + QLatin1Char('\n') + tip.trimmed());
             tbMatrix->item(row, 1)->setToolTip(q(target->Name));
             if (!f.Fire.Sighted) tbMatrix->item(row, 6)->setToolTip(QStringLiteral("Not sighted"));
         }
