@@ -1,6 +1,7 @@
 #include "planner/DivisionPanel.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -50,9 +51,11 @@ QSpinBox* spin(const QString& name, int lo, int hi, int step, const QString& suf
 }
 
 QString shipText(const DivisionShip& ship, int index) {
-    return QStringLiteral("%1. %2%3")
+    // A ship not firing its main battery says so in the list.
+    return QStringLiteral("%1. %2%3%4")
         .arg(index + 1)
         .arg(q(ship.Record.ClassName))
+        .arg(ship.Battery == 2 ? QStringLiteral(" (sec.)") : ship.Battery == 3 ? QStringLiteral(" (tert.)") : QString())
         .arg(ship.Target >= 0 ? QStringLiteral("  \u2192 %1").arg(ship.Target + 1) : QString());
 }
 
@@ -166,6 +169,21 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
         c.seTarget = spin(QStringLiteral("seTarget") + x, 0, kMaxDivisionShips, 1, QString());
         c.seTarget->setSpecialValueText(QStringLiteral("same place"));
         c.seTarget->setToolTip(QStringLiteral("The enemy ship the chosen ship fires at, counted from the lead"));
+        c.cbBattery = named(new QComboBox, QStringLiteral("cbBattery") + x);
+        c.cbBattery->addItems({QStringLiteral("Main"), QStringLiteral("Secondary"), QStringLiteral("Tertiary")});
+        c.cbBattery->setToolTip(QStringLiteral("The battery the chosen ship fires"));
+        c.seCrew = spin(QStringLiteral("seCrew") + x, -5, 5, 1, QString());
+        c.seCrew->setPrefix(QStringLiteral("Crew "));
+        c.seCrew->setToolTip(QStringLiteral("The chosen ship's crew quality"));
+        c.seRanging = spin(QStringLiteral("seRanging") + x, 0, 20, 1, QString());
+        c.seRanging->setPrefix(QStringLiteral("Ranging "));
+        c.seRanging->setToolTip(QStringLiteral("Turns the chosen ship has spent ranging on its target"));
+        c.cbSighting = named(new QComboBox, QStringLiteral("cbSighting") + x);
+        c.cbSighting->addItems({QStringLiteral("Seen: nothing"), QStringLiteral("Seen: a ship"),
+                                QStringLiteral("Seen: its type"), QStringLiteral("Seen: its class")});
+        c.cbSighting->setToolTip(QStringLiteral("How well the enemy has sighted the chosen ship"));
+        c.cbEvading = named(new QCheckBox(QStringLiteral("Evading")), QStringLiteral("cbEvading") + x);
+        c.cbEvading->setToolTip(QStringLiteral("The chosen ship is evading"));
         c.bnAdd = named(new QPushButton(QStringLiteral("Add")), QStringLiteral("bnAdd") + x);
         c.bnAdd->setToolTip(QStringLiteral("Adds the design chosen in the Opponent list"));
         c.bnRemove = named(new QPushButton(QStringLiteral("Remove")), QStringLiteral("bnRemove") + x);
@@ -181,7 +199,17 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
         g->addWidget(c.bnAdd, 2, 3);
         g->addWidget(c.bnRemove, 3, 3);
         g->addWidget(c.seTarget, 4, 3);
-        g->addWidget(c.stFormation, 5, 0, 1, 4);
+        // The chosen ship's own settings, two short rows under the list.
+        auto* chosen = new QGridLayout;
+        chosen->setSpacing(3);
+        chosen->addWidget(c.cbBattery, 0, 0);
+        chosen->addWidget(c.cbSighting, 0, 1);
+        chosen->addWidget(c.seCrew, 1, 0);
+        chosen->addWidget(c.seRanging, 1, 1);
+        chosen->addWidget(c.cbEvading, 1, 2);
+        chosen->setColumnStretch(3, 1);
+        g->addLayout(chosen, 5, 0, 1, 4);
+        g->addWidget(c.stFormation, 6, 0, 1, 4);
         setup->addWidget(box);
 
         connect(c.bnAdd, &QPushButton::clicked, this, [this, s] {
@@ -195,7 +223,11 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
             Reload();
         });
         connect(c.lbShips, &QListWidget::currentRowChanged, this, [this, s] { ShipChosen(s); });
-        connect(c.seTarget, &QSpinBox::valueChanged, this, [this, s](int v) { TargetChanged(s, v); });
+        for (QSpinBox* box : {c.seTarget, c.seCrew, c.seRanging})
+            connect(box, &QSpinBox::valueChanged, this, [this, s] { ShipEdited(s); });
+        for (QComboBox* box : {c.cbBattery, c.cbSighting})
+            connect(box, &QComboBox::currentIndexChanged, this, [this, s] { ShipEdited(s); });
+        connect(c.cbEvading, &QCheckBox::toggled, this, [this, s] { ShipEdited(s); });
         connect(c.cbFormation, &QComboBox::currentIndexChanged, this, [this, s](int f) {
             // A search line keeps its wider default spacing.
             QSpinBox* spacing = Sides[static_cast<size_t>(s)].seSpacing;
@@ -238,8 +270,11 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
     tbMatrix->verticalHeader()->setVisible(false);
     tbMatrix->verticalHeader()->setDefaultSectionSize(18);
     tbMatrix->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The ship's name gives way (its tip names it) so that a wide cell such as
+    // "Beyond gun range" never pushes the hits off the table.
     tbMatrix->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tbMatrix->horizontalHeader()->setStretchLastSection(true);
+    tbMatrix->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tbMatrix->horizontalHeader()->setStretchLastSection(false);
     QFont small = tbMatrix->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     tbMatrix->setFont(small);
@@ -282,18 +317,37 @@ void TDivisionPanel::ShipChosen(int side) {
     const DivisionSideControls& c = Sides[static_cast<size_t>(side)];
     const int row = c.lbShips->currentRow();
     const auto& list = ships_[static_cast<size_t>(side)];
-    const QSignalBlocker block(c.seTarget);
-    c.seTarget->setEnabled(row >= 0 && row < static_cast<int>(list.size()));
-    if (c.seTarget->isEnabled()) c.seTarget->setValue(list[static_cast<size_t>(row)].Target + 1);
+    const bool chosen = row >= 0 && row < static_cast<int>(list.size());
+    QWidget* controls[] = {c.seTarget, c.cbBattery, c.seCrew, c.seRanging, c.cbSighting, c.cbEvading};
+    for (QWidget* w : controls) {
+        const QSignalBlocker block(w);
+        w->setEnabled(chosen);
+    }
+    // With no ship chosen the controls show a new ship's settings.
+    const DivisionShip ship = chosen ? list[static_cast<size_t>(row)] : DivisionShip{};
+    const QSignalBlocker b0(c.seTarget), b1(c.cbBattery), b2(c.seCrew), b3(c.seRanging), b4(c.cbSighting),
+        b5(c.cbEvading);
+    c.seTarget->setValue(ship.Target + 1);
+    c.cbBattery->setCurrentIndex(std::clamp(ship.Battery, 1, 3) - 1);
+    c.seCrew->setValue(ship.CrewQuality);
+    c.seRanging->setValue(ship.RangingTurns);
+    c.cbSighting->setCurrentIndex(std::clamp(ship.SightingLevel, 0, 3));
+    c.cbEvading->setChecked(ship.Evading);
 }
 
-void TDivisionPanel::TargetChanged(int side, int value) {
+void TDivisionPanel::ShipEdited(int side) {
     const DivisionSideControls& c = Sides[static_cast<size_t>(side)];
     const int row = c.lbShips->currentRow();
     auto& list = ships_[static_cast<size_t>(side)];
     if (row < 0 || row >= static_cast<int>(list.size())) return;
-    list[static_cast<size_t>(row)].Target = value - 1;
-    c.lbShips->item(row)->setText(shipText(list[static_cast<size_t>(row)], row));
+    DivisionShip& ship = list[static_cast<size_t>(row)];
+    ship.Target = c.seTarget->value() - 1;
+    ship.Battery = c.cbBattery->currentIndex() + 1;
+    ship.CrewQuality = c.seCrew->value();
+    ship.RangingTurns = c.seRanging->value();
+    ship.SightingLevel = std::max(0, c.cbSighting->currentIndex());
+    ship.Evading = c.cbEvading->isChecked();
+    c.lbShips->item(row)->setText(shipText(ship, row));
     Recompute();
 }
 
@@ -464,7 +518,7 @@ void TDivisionPanel::ShowMatrix() {
             QString tip;
             for (const std::string& line : f.Fire.Breakdown) tip += q(line) + QLatin1Char('\n');
             tbMatrix->item(row, 3)->setToolTip(tip.trimmed());
-            tbMatrix->item(row, 0)->setToolTip(tip.trimmed());
+            tbMatrix->item(row, 0)->setToolTip(q(firer->Name) + QLatin1Char('\n') + tip.trimmed());
             tbMatrix->item(row, 1)->setToolTip(q(target->Name));
             if (!f.Fire.Sighted) tbMatrix->item(row, 6)->setToolTip(QStringLiteral("Not sighted"));
         }

@@ -17,6 +17,7 @@
 #include "tables/ProgramData.h"
 
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,13 @@ struct DivisionSideControls {
     QSpinBox* seSpacing = nullptr;
     QListWidget* lbShips = nullptr;
     QSpinBox* seTarget = nullptr;      // of the chosen ship; -1 the same place in the line
+    // The chosen ship's battery, crew, ranging turns, evading and how well
+    // the enemy sees it.
+    QComboBox* cbBattery = nullptr;
+    QSpinBox* seCrew = nullptr;
+    QSpinBox* seRanging = nullptr;
+    QComboBox* cbSighting = nullptr;
+    QCheckBox* cbEvading = nullptr;
     QPushButton* bnAdd = nullptr;
     QPushButton* bnRemove = nullptr;
     QLabel* stFormation = nullptr;     // why a formation is not allowed
@@ -91,7 +99,8 @@ public:
 
 private:
     void ShipChosen(int side);
-    void TargetChanged(int side, int value);
+    // The chosen ship takes the values of its controls.
+    void ShipEdited(int side);
     void ShowMatrix();
     // The chart of the totals against range, after the figures.
     void ShowSweep();

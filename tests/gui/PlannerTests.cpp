@@ -283,6 +283,26 @@ private slots:
         dialogs.answers.push_back(saved);
         planner->OpenScenario();
         QCOMPARE(d.Figures().Totals[1], total);
+        // One ship's battery and crew changed in the view: recomputed at once, kept
+        // in the file, and the same figures as sdftool battle on it.
+        d.Sides[0].lbShips->setCurrentRow(1);
+        const double before = d.Figures().Totals[0];
+        d.Sides[0].cbBattery->setCurrentIndex(1);
+        d.Sides[0].seCrew->setValue(-3);
+        QVERIFY(d.Figures().Totals[0] != before);
+        dialogs.answers.push_back(saved);
+        planner->SaveScenario();
+        dialogs.answers.push_back(saved);
+        planner->OpenScenario();
+        QCOMPARE(d.Sides[0].seCrew->value(), -3);
+        QCOMPARE(d.Sides[0].cbBattery->currentIndex(), 1);
+        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("battle"), QString::fromStdString(saved)});
+        QVERIFY(tool.waitForFinished(60000));
+        const QJsonArray edited = QJsonDocument::fromJson(tool.readAllStandardOutput()).object().value(QStringLiteral("Ships")).toArray();
+        row = 0;
+        for (const auto& side : d.Figures().Ships)
+            for (const ShipFire& f : side)
+                QCOMPARE(f.Fire.Fire.HitsPerMinute, edited[row++].toObject().value(QStringLiteral("HitsPerMinute")).toDouble());
         // A battleship may not lead a search line: the reason shows, nothing is computed.
         d.Sides[0].cbFormation->setCurrentIndex(2);
         QVERIFY(d.Sides[0].stFormation->text().contains(QStringLiteral("A BB may lead only")));
