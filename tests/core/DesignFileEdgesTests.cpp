@@ -56,6 +56,7 @@ TEST(DesignFileEdges, FilesThatAreNotDesignsAreNamedSoByTheCoreAndEveryVerb) {
         for (std::vector<std::string> args : verbs) {
             args.insert(args.begin() + 1, {"--data", data});
             const auto r = runTool(args, dir);
+            if (r.err.find("this build has no Qt") != std::string::npos) continue;   // the sanitizer tree
             EXPECT_EQ(r.status, 1) << args[0] << " " << bad.name;
             EXPECT_NE((r.out + r.err).find(message), std::string::npos) << args[0] << ": " << r.out << r.err;
         }
