@@ -5,14 +5,15 @@
 #  1. the core tests (which run this tree's sdftool too) must pass;
 #  2. every libFuzzer target runs for a bounded time from its seed corpus and
 #     must find nothing.
-# FUZZ_SECONDS sets the time per target: 15 under CI (CI=true), 30 otherwise.
+# FUZZ_SECONDS sets the time per target: 10 under CI (CI=true, to keep a CI run
+# within its time budget), 30 otherwise.
 # FUZZ_JOBS targets run at once (default: one per core). FUZZ_ONLY limits the
 # run to the named targets ("nations profile"). Crashing inputs are kept in
 # build-sanitize/artifacts/, each target's log in build-sanitize/fuzz_<name>.log.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tree="${SANITIZE_BUILD_DIR:-$root/build-sanitize}"
-if [ "${CI:-}" = true ]; then seconds="${FUZZ_SECONDS:-15}"; else seconds="${FUZZ_SECONDS:-30}"; fi
+if [ "${CI:-}" = true ]; then seconds="${FUZZ_SECONDS:-10}"; else seconds="${FUZZ_SECONDS:-30}"; fi
 jobs="${JOBS:-$(nproc)}"
 fuzz_jobs="${FUZZ_JOBS:-$(nproc)}"
 generator=()
