@@ -1,4 +1,5 @@
 #include "designer/LibraryWindow.h"
+#include "designer/FormControls.h"
 
 #include "designer/CompareWindow.h"
 #include "designer/DesignerSettings.h"
@@ -40,13 +41,6 @@ using platform::fromQ;
 using platform::toQ;
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(QString::fromUtf8(tip));
-    return b;
-}
 
 // A class name that can stand as a file name in any folder.
 bool usableClassName(const std::string& name) {
@@ -91,8 +85,8 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     };
     seMinDisplacement = spin("seMinDisplacement", "Smallest displacement shown");
     seMaxDisplacement = spin("seMaxDisplacement", "Largest displacement shown");
-    bnAddFolder = button(this, "bnAddFolder", "Add folder...", "List the designs of another folder too");
-    bnRemoveFolder = button(this, "bnRemoveFolder", "Remove folder...", "Stop listing a folder you added");
+    bnAddFolder = CommandButton(this, "bnAddFolder", "Add folder...", "List the designs of another folder too");
+    bnRemoveFolder = CommandButton(this, "bnRemoveFolder", "Remove folder...", "Stop listing a folder you added");
     auto* filters = new QHBoxLayout();
     filters->addWidget(edSearch, 2);
     filters->addWidget(cbNation);
@@ -142,12 +136,12 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     side->addWidget(lbPlan);
     side->addWidget(lbDetails, 1);
 
-    bnOpen = button(this, "bnOpen", "Open", "Open the design on the design form (Enter)");
-    bnCompare = button(this, "bnCompare", "Compare", "Compare two to six selected designs");
-    bnDuplicate = button(this, "bnDuplicate", "Duplicate", "Copy the design file beside it");
-    bnRename = button(this, "bnRename", "Rename...", "Give the design another class name");
-    bnTrash = button(this, "bnTrash", "Move to trash", "Move the design file to the desktop's trash");
-    bnShowInFolder = button(this, "bnShowInFolder", "Show in folder", "Open the folder that holds the file");
+    bnOpen = CommandButton(this, "bnOpen", "Open", "Open the design on the design form (Enter)");
+    bnCompare = CommandButton(this, "bnCompare", "Compare", "Compare two to six selected designs");
+    bnDuplicate = CommandButton(this, "bnDuplicate", "Duplicate", "Copy the design file beside it");
+    bnRename = CommandButton(this, "bnRename", "Rename...", "Give the design another class name");
+    bnTrash = CommandButton(this, "bnTrash", "Move to trash", "Move the design file to the desktop's trash");
+    bnShowInFolder = CommandButton(this, "bnShowInFolder", "Show in folder", "Open the folder that holds the file");
     auto* commands = new QHBoxLayout();
     for (QPushButton* b : {bnOpen, bnCompare, bnDuplicate, bnRename, bnTrash, bnShowInFolder}) commands->addWidget(b);
     commands->addStretch();

@@ -1,4 +1,5 @@
 #include "designer/ShareCommands.h"
+#include "designer/FormControls.h"
 
 #include "designer/CompareWindow.h"
 #include "designer/frmDesign.h"
@@ -24,13 +25,6 @@ using platform::toQ;
 
 namespace {
 
-QPushButton* commandButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(QString::fromUtf8(tip));
-    return b;
-}
-
 // The kinds of file "Export sheet..." writes, in the order offered.
 enum ExportKind { kPdfA4, kPdfLetter, kHtml, kMarkdown };
 const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTML|*.html;*.htm", "Markdown|*.md"};
@@ -39,9 +33,9 @@ const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTM
 
 TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), Form_(form) {
     QWidget* parent = form.Widgets().bnSave->parentWidget();
-    bnCompare = commandButton(parent, "bnCompare", "Compare...", "Compare this design with another (Ctrl+D)");
-    bnCopySheet = commandButton(parent, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)");
-    bnExportSheet = commandButton(parent, "bnExportSheet", "Export sheet...", "Write the ship sheet as PDF, HTML or Markdown");
+    bnCompare = CommandButton(parent, "bnCompare", "Compare...", "Compare this design with another (Ctrl+D)");
+    bnCopySheet = CommandButton(parent, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)");
+    bnExportSheet = CommandButton(parent, "bnExportSheet", "Export sheet...", "Write the ship sheet as PDF, HTML or Markdown");
     // One row at the foot of the left-hand column, where its stretch leaves
     // room, so the window keeps its height.
     auto* row = new QHBoxLayout();
