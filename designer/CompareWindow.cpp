@@ -52,8 +52,8 @@ QColor TfrmCompare::DifferenceColour() { return QColor(255, 236, 160); }
 
 TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::string customFilesRoot,
                          std::function<DesignRecord()> formDesign, QWidget* parent)
-    : QDialog(parent), Data_(data), ProgramDir_(std::move(programDir)), CustomFilesRoot_(std::move(customFilesRoot)),
-      FormDesign_(std::move(formDesign)) {
+    : QDialog(parent), data_(data), programDir_(std::move(programDir)), customFilesRoot_(std::move(customFilesRoot)),
+      formDesign_(std::move(formDesign)) {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(QStringLiteral("Compare designs"));
 
@@ -132,8 +132,8 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
 
 void TfrmCompare::FillSources() {
     // Class name first, so typing its first letters finds it.
-    for (const auto& [folder, root] : {std::pair<const char*, std::string>{"Designs", ProgramDir_},
-                                       std::pair<const char*, std::string>{"Custom Files", CustomFilesRoot_}}) {
+    for (const auto& [folder, root] : {std::pair<const char*, std::string>{"Designs", programDir_},
+                                       std::pair<const char*, std::string>{"Custom Files", customFilesRoot_}}) {
         const QDir dir(toQ(platform::resolvePath(root + folder)));
         for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
             auto* item = new QListWidgetItem(name.left(name.size() - 4) + QStringLiteral("  (") + QLatin1String(folder) +
@@ -153,7 +153,7 @@ void TfrmCompare::OpenFile() {
     request.title = "Compare with";
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = platform::resolvePath(ProgramDir_ + "Designs");
+    request.startDirectory = platform::resolvePath(programDir_ + "Designs");
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) SetFile(Count(), *path);
 }
@@ -161,8 +161,8 @@ void TfrmCompare::OpenFile() {
 void TfrmCompare::RemoveChosen() {
     const int row = lvCompared->currentRow();
     if (row < 0 || row >= Count() || Count() <= 1) return;
-    Records_.erase(Records_.begin() + row);
-    Titles_.erase(Titles_.begin() + row);
+    records_.erase(records_.begin() + row);
+    titles_.erase(titles_.begin() + row);
     Refresh();
 }
 
@@ -179,17 +179,17 @@ bool TfrmCompare::SetFile(int side, const std::string& path) {
         return false;
     }
     side = std::clamp(side, 0, Count());
-    if (side == Count()) Titles_.emplace_back();
-    Titles_[static_cast<size_t>(side)] = path;
+    if (side == Count()) titles_.emplace_back();
+    titles_[static_cast<size_t>(side)] = path;
     SetRecord(side, record);
     return true;
 }
 
 void TfrmCompare::SetRecord(int side, const DesignRecord& record) {
     side = std::clamp(side, 0, std::min(Count(), kMaxDesigns - 1));
-    if (side == Count()) Records_.emplace_back();
-    if (Titles_.size() < Records_.size()) Titles_.resize(Records_.size());
-    Records_[static_cast<size_t>(side)] = record;
+    if (side == Count()) records_.emplace_back();
+    if (titles_.size() < records_.size()) titles_.resize(records_.size());
+    records_[static_cast<size_t>(side)] = record;
     Refresh();
 }
 
@@ -206,50 +206,50 @@ bool TfrmCompare::SetFiles(const std::vector<std::string>& paths) {
             return false;
         }
     }
-    Records_ = std::move(records);
-    Titles_ = paths;
+    records_ = std::move(records);
+    titles_ = paths;
     Refresh();
     return true;
 }
 
 void TfrmCompare::UseFormDesign() {
-    if (!FormDesign_) return;
-    if (Records_.empty()) {
-        Records_.emplace_back();
-        Titles_.emplace_back();
+    if (!formDesign_) return;
+    if (records_.empty()) {
+        records_.emplace_back();
+        titles_.emplace_back();
     }
-    Titles_[0].clear();
-    SetRecord(0, FormDesign_());
+    titles_[0].clear();
+    SetRecord(0, formDesign_());
 }
 
 void TfrmCompare::Refresh() {
     std::vector<DesignSummary> summaries;
-    for (const auto& r : Records_) summaries.push_back(BuildDesignSummary(r, Data_));
-    Comparison_ = CompareManyDesigns(summaries);
-    if (Count() < 2) Comparison_.Notes = {"Choose a second design to compare with."};
+    for (const auto& r : records_) summaries.push_back(BuildDesignSummary(r, data_));
+    comparison_ = CompareManyDesigns(summaries);
+    if (Count() < 2) comparison_.Notes = {"Choose a second design to compare with."};
 
     lvCompared->clear();
     for (int i = 0; i < Count(); ++i)
-        lvCompared->addItem((Titles_[static_cast<size_t>(i)].empty() ? QStringLiteral("The design on the form: ")
+        lvCompared->addItem((titles_[static_cast<size_t>(i)].empty() ? QStringLiteral("The design on the form: ")
                                                                      : QString()) +
-                            toQ(Comparison_.Names[static_cast<size_t>(i)]) +
-                            (Titles_[static_cast<size_t>(i)].empty()
+                            toQ(comparison_.Names[static_cast<size_t>(i)]) +
+                            (titles_[static_cast<size_t>(i)].empty()
                                  ? QString()
-                                 : QStringLiteral("  (") + toQ(Titles_[static_cast<size_t>(i)]) + QLatin1Char(')')));
+                                 : QStringLiteral("  (") + toQ(titles_[static_cast<size_t>(i)]) + QLatin1Char(')')));
 
     lvRows->clear();
     QStringList header{QStringLiteral("Group"), QStringLiteral("Figure")};
-    for (size_t i = 0; i < Comparison_.Names.size(); ++i) {
-        header << toQ(Comparison_.Names[i]);
-        if (i > 0) header << QStringLiteral("\u0394 ") + toQ(Comparison_.Names[i]);
+    for (size_t i = 0; i < comparison_.Names.size(); ++i) {
+        header << toQ(comparison_.Names[i]);
+        if (i > 0) header << QStringLiteral("\u0394 ") + toQ(comparison_.Names[i]);
     }
     lvRows->setColumnCount(static_cast<int>(header.size()));
     lvRows->setHeaderLabels(header);
     QString notes;
-    for (const auto& n : Comparison_.Notes) notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + toQ(n);
+    for (const auto& n : comparison_.Notes) notes += (notes.isEmpty() ? QString() : QStringLiteral("\n")) + toQ(n);
     lbNotes->setText(notes);
     std::string group;
-    for (const auto& r : Comparison_.Rows) {
+    for (const auto& r : comparison_.Rows) {
         // Each group named on its first row only.
         QStringList cells{r.Group == group ? QString() : toQ(r.Group), toQ(r.Label)};
         group = r.Group;
@@ -268,8 +268,8 @@ void TfrmCompare::Refresh() {
         label->setToolTip({});
         label->setFrameStyle(i < Count() ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
         if (i >= Count()) continue;
-        label->setToolTip(toQ(Comparison_.Names[static_cast<size_t>(i)]));
-        if (auto image = planOf(Records_[static_cast<size_t>(i)], Data_))
+        label->setToolTip(toQ(comparison_.Names[static_cast<size_t>(i)]));
+        if (auto image = planOf(records_[static_cast<size_t>(i)], data_))
             label->setPixmap(QPixmap::fromImage(image->scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         else label->setText(QStringLiteral("No plan view"));
     }
@@ -277,8 +277,8 @@ void TfrmCompare::Refresh() {
 
 void TfrmCompare::Copy() {
     auto* mime = new QMimeData;
-    mime->setText(toQ(RenderManyComparison(Comparison_, ComparisonFormat::Text)));
-    mime->setHtml(toQ(RenderManyComparison(Comparison_, ComparisonFormat::Html)));
+    mime->setText(toQ(RenderManyComparison(comparison_, ComparisonFormat::Text)));
+    mime->setHtml(toQ(RenderManyComparison(comparison_, ComparisonFormat::Html)));
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 
@@ -286,15 +286,15 @@ void TfrmCompare::Export() {
     platform::SaveFileRequest request;
     request.title = "Export comparison";
     request.filters.assign(std::begin(kExportFilters), std::end(kExportFilters));
-    request.startDirectory = platform::resolvePath(CustomFilesRoot_ + "Custom Files");
+    request.startDirectory = platform::resolvePath(customFilesRoot_ + "Custom Files");
     request.suggestedName = "Comparison.pdf";
     const auto choice = platform::fileDialogs().saveFile(request);
     if (!choice) return;
     std::string bytes;
     switch (choice->filter) {
-    case kHtml: bytes = RenderManyComparison(Comparison_, ComparisonFormat::Html); break;
-    case kMarkdown: bytes = RenderManyComparison(Comparison_, ComparisonFormat::Markdown); break;
-    case kCsv: bytes = RenderManyComparison(Comparison_, ComparisonFormat::Csv); break;
+    case kHtml: bytes = RenderManyComparison(comparison_, ComparisonFormat::Html); break;
+    case kMarkdown: bytes = RenderManyComparison(comparison_, ComparisonFormat::Markdown); break;
+    case kCsv: bytes = RenderManyComparison(comparison_, ComparisonFormat::Csv); break;
     default: {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         // The table on a landscape page, the plan views under it at one scale.
@@ -302,16 +302,16 @@ void TfrmCompare::Export() {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSizeF(Count() > 3 ? 6.5 : 8);
         doc.setDefaultFont(font);
-        std::string html = RenderManyComparison(Comparison_, ComparisonFormat::Html);
+        std::string html = RenderManyComparison(comparison_, ComparisonFormat::Html);
         std::string plans = "<table><tr>";
         for (int i = 0; i < Count(); ++i) {
-            const auto image = planOf(Records_[static_cast<size_t>(i)], Data_);
+            const auto image = planOf(records_[static_cast<size_t>(i)], data_);
             if (!image) continue;
             const QString url = QStringLiteral("compare:plan%1").arg(i);
             doc.addResource(QTextDocument::ImageResource, QUrl(url), *image);
             plans += "<td align=\"center\"><img src=\"" + url.toStdString() + "\" width=\"" +
                      std::to_string(static_cast<int>(kPlan.Width * kPlanShown)) + "\"><br>" +
-                     Comparison_.Names[static_cast<size_t>(i)] + "</td>";
+                     comparison_.Names[static_cast<size_t>(i)] + "</td>";
         }
         plans += "</tr></table>\n";
         html.insert(html.rfind("</body>"), plans);

@@ -40,9 +40,9 @@ public:
     bool SetFiles(const std::vector<std::string>& paths);
     // The first side back to the design on the form, taken again.
     void UseFormDesign();
-    int Count() const { return static_cast<int>(Records_.size()); }
+    int Count() const { return static_cast<int>(records_.size()); }
 
-    const ManyComparison& Comparison() const { return Comparison_; }
+    const ManyComparison& Comparison() const { return comparison_; }
 
     void Copy();
     void Export();
@@ -68,11 +68,11 @@ private:
     void RemoveChosen();
     void Refresh();
 
-    const ProgramData& Data_;
-    std::string ProgramDir_;
-    std::string CustomFilesRoot_;
-    std::function<DesignRecord()> FormDesign_;
-    std::vector<DesignRecord> Records_;
-    std::vector<std::string> Titles_;
-    ManyComparison Comparison_;
+    const ProgramData& data_;
+    std::string programDir_;
+    std::string customFilesRoot_;
+    std::function<DesignRecord()> formDesign_;
+    std::vector<DesignRecord> records_;
+    std::vector<std::string> titles_;
+    ManyComparison comparison_;
 };

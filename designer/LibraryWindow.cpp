@@ -55,10 +55,10 @@ QString designPath(const QString& folder, const QString& className) {
 } // namespace
 
 TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
-    : QDialog(parent), Data_(data), Setup_(std::move(setup)) {
+    : QDialog(parent), data_(data), setup_(std::move(setup)) {
     setObjectName(QStringLiteral("frmLibrary"));
     setWindowTitle(QStringLiteral("Design library"));
-    UserFolders_ = designersettings::LibraryFolders();
+    userFolders_ = designersettings::LibraryFolders();
 
     edSearch = new QLineEdit(this);
     edSearch->setObjectName(QStringLiteral("edSearch"));
@@ -98,10 +98,10 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     filters->addWidget(bnAddFolder);
     filters->addWidget(bnRemoveFolder);
 
-    Model_ = new TLibraryModel(this);
+    model_ = new TLibraryModel(this);
     lvDesigns = new QTableView(this);
     lvDesigns->setObjectName(QStringLiteral("lvDesigns"));
-    lvDesigns->setModel(Model_);
+    lvDesigns->setModel(model_);
     lvDesigns->setSortingEnabled(true);
     lvDesigns->sortByColumn(0, Qt::AscendingOrder);
     lvDesigns->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -163,16 +163,16 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     layout->addLayout(commands);
     resize(1010, 640);
 
-    Loader_ = new TLibraryLoader(Data_, *Model_, Setup_.CacheFile, this);
+    loader_ = new TLibraryLoader(data_, *model_, setup_.CacheFile, this);
     connect(edSearch, &QLineEdit::textChanged, this, &TfrmLibrary::ApplyFilter);
     connect(cbNation, &QComboBox::currentIndexChanged, this, &TfrmLibrary::ApplyFilter);
     connect(cbType, &QComboBox::currentIndexChanged, this, &TfrmLibrary::ApplyFilter);
     connect(seMinDisplacement, &QSpinBox::valueChanged, this, &TfrmLibrary::ApplyFilter);
     connect(seMaxDisplacement, &QSpinBox::valueChanged, this, &TfrmLibrary::ApplyFilter);
     // A filling that resets the rows keeps the selection.
-    connect(Model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { KeptSelection_ = SelectedFiles(); });
-    connect(Model_, &QAbstractItemModel::modelReset, this, [this] {
-        Select(KeptSelection_);
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { keptSelection_ = SelectedFiles(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        Select(keptSelection_);
         UpdateStatus();
     });
     connect(lvDesigns->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -216,48 +216,48 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
         if (!folder.isEmpty()) AddFolder(folder);
     });
     connect(bnRemoveFolder, &QPushButton::clicked, this, [this] {
-        if (UserFolders_.isEmpty()) {
+        if (userFolders_.isEmpty()) {
             platform::messages().notice("No folder has been added to the library.");
             return;
         }
         bool ok = false;
         const QString folder = QInputDialog::getItem(this, QStringLiteral("Remove folder"),
-                                                     QStringLiteral("Stop listing the designs of:"), UserFolders_, 0, false, &ok);
+                                                     QStringLiteral("Stop listing the designs of:"), userFolders_, 0, false, &ok);
         if (ok) RemoveFolder(folder);
     });
-    connect(Loader_, &TLibraryLoader::Progress, this, [this](int done, int total, const QString& what) {
+    connect(loader_, &TLibraryLoader::Progress, this, [this](int done, int total, const QString& what) {
         pbFill->setVisible(true);
         pbFill->setRange(0, std::max(total, 1));
         pbFill->setValue(done);
         pbFill->setFormat(what + QStringLiteral(" %v of %m"));
     });
-    connect(Loader_, &TLibraryLoader::Finished, this, [this] {
+    connect(loader_, &TLibraryLoader::Finished, this, [this] {
         pbFill->setVisible(false);
         UpdateStatus();
     });
     UpdateButtons();
-    Loader_->SetFolders(AllFolders());
+    loader_->SetFolders(AllFolders());
     UpdateStatus();
 }
 
 TfrmLibrary::~TfrmLibrary() = default;
 
-TfrmCompare* TfrmLibrary::CompareWindow() const { return Compare_.data(); }
+TfrmCompare* TfrmLibrary::CompareWindow() const { return compare_.data(); }
 
-QStringList TfrmLibrary::AllFolders() const { return Setup_.Folders + UserFolders_; }
+QStringList TfrmLibrary::AllFolders() const { return setup_.Folders + userFolders_; }
 
 void TfrmLibrary::AddFolder(const QString& folder) {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    if (UserFolders_.contains(clean) || Setup_.Folders.contains(clean)) return;
-    UserFolders_ << clean;
-    designersettings::SetLibraryFolders(UserFolders_);
-    Loader_->SetFolders(AllFolders());
+    if (userFolders_.contains(clean) || setup_.Folders.contains(clean)) return;
+    userFolders_ << clean;
+    designersettings::SetLibraryFolders(userFolders_);
+    loader_->SetFolders(AllFolders());
 }
 
 void TfrmLibrary::RemoveFolder(const QString& folder) {
-    if (!UserFolders_.removeAll(folder)) return;
-    designersettings::SetLibraryFolders(UserFolders_);
-    Loader_->SetFolders(AllFolders());
+    if (!userFolders_.removeAll(folder)) return;
+    designersettings::SetLibraryFolders(userFolders_);
+    loader_->SetFolders(AllFolders());
 }
 
 void TfrmLibrary::ApplyFilter() {
@@ -267,35 +267,35 @@ void TfrmLibrary::ApplyFilter() {
     if (cbType->currentIndex() > 0) filter.Type = fromQ(cbType->currentText());
     if (seMinDisplacement->value() > 0) filter.MinDisplacement = seMinDisplacement->value();
     if (seMaxDisplacement->value() > 0) filter.MaxDisplacement = seMaxDisplacement->value();
-    Model_->SetFilter(filter);
+    model_->SetFilter(filter);
 }
 
 std::vector<std::string> TfrmLibrary::SelectedFiles() const {
     std::vector<std::string> files;
     QModelIndexList rows = lvDesigns->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    for (const QModelIndex& i : rows) files.push_back(Model_->RowAt(i.row()).File);
+    for (const QModelIndex& i : rows) files.push_back(model_->RowAt(i.row()).File);
     return files;
 }
 
 void TfrmLibrary::Select(const std::vector<std::string>& files) {
     QItemSelection selection;
     for (const auto& f : files)
-        if (const int row = Model_->ShownRowOf(f); row >= 0)
-            selection.select(Model_->index(row, 0), Model_->index(row, kLibraryColumns - 1));
+        if (const int row = model_->ShownRowOf(f); row >= 0)
+            selection.select(model_->index(row, 0), model_->index(row, kLibraryColumns - 1));
     lvDesigns->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     if (!selection.isEmpty())
         lvDesigns->selectionModel()->setCurrentIndex(selection.indexes().front(), QItemSelectionModel::NoUpdate);
 }
 
 void TfrmLibrary::UpdateStatus() {
-    const auto& rows = Model_->Rows();
+    const auto& rows = model_->Rows();
     const auto unreadable = std::count_if(rows.begin(), rows.end(), [](const LibraryRow& r) { return !r.IsDesign; });
-    QString text = QStringLiteral("%1 designs, %2 shown").arg(rows.size() - static_cast<size_t>(unreadable)).arg(Model_->rowCount());
+    QString text = QStringLiteral("%1 designs, %2 shown").arg(rows.size() - static_cast<size_t>(unreadable)).arg(model_->rowCount());
     if (unreadable > 0) text += QStringLiteral("; %1 files could not be read (red)").arg(unreadable);
-    for (const QString& missing : Loader_->Missing()) text += QStringLiteral("; folder missing: ") + missing;
+    for (const QString& missing : loader_->Missing()) text += QStringLiteral("; folder missing: ") + missing;
     lbStatus->setText(text);
-    pbFill->setVisible(Loader_->Busy());
+    pbFill->setVisible(loader_->Busy());
 }
 
 void TfrmLibrary::UpdateButtons() {
@@ -310,7 +310,7 @@ void TfrmLibrary::UpdateButtons() {
 
 void TfrmLibrary::ShowCurrent() {
     const auto files = SelectedFiles();
-    const LibraryRow* row = files.empty() ? nullptr : Model_->Find(files.front());
+    const LibraryRow* row = files.empty() ? nullptr : model_->Find(files.front());
     lbPicture->clear();
     lbPlan->clear();
     lbDetails->clear();
@@ -322,12 +322,12 @@ void TfrmLibrary::ShowCurrent() {
                        .arg(row->Displacement)
                        .arg(row->Speed)
                        .arg(toQ(LibraryCellText(*row, LibraryColumn::MainGuns)), toQ(row->Status).toHtmlEscaped());
-        const QImage picture = shippictures::FindShipPicture(row->PictureName, Setup_.CustomFilesDir).Image;
+        const QImage picture = shippictures::FindShipPicture(row->PictureName, setup_.CustomFilesDir).Image;
         if (!picture.isNull())
             lbPicture->setPixmap(QPixmap::fromImage(picture.scaled(lbPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         else lbPicture->setText(QStringLiteral("No picture"));
         QPixmap plan;
-        if (plan.loadFromData(Model_->ThumbnailOf(row->File), "PNG"))
+        if (plan.loadFromData(model_->ThumbnailOf(row->File), "PNG"))
             lbPlan->setPixmap(plan.scaled(lbPlan->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     } else {
         details += QStringLiteral("<br><font color=red>%1</font>").arg(toQ(row->Status).toHtmlEscaped());
@@ -337,13 +337,13 @@ void TfrmLibrary::ShowCurrent() {
 
 void TfrmLibrary::OpenSelected() {
     const auto files = SelectedFiles();
-    if (files.size() != 1 || !Setup_.OpenDesign) return;
-    const LibraryRow* row = Model_->Find(files.front());
+    if (files.size() != 1 || !setup_.OpenDesign) return;
+    const LibraryRow* row = model_->Find(files.front());
     if (row && !row->IsDesign) {
         platform::messages().notice("Cannot open " + row->File + ": " + row->Status);
         return;
     }
-    Setup_.OpenDesign(files.front());
+    setup_.OpenDesign(files.front());
 }
 
 void TfrmLibrary::CompareSelected() {
@@ -352,11 +352,11 @@ void TfrmLibrary::CompareSelected() {
         platform::messages().notice("Select two to six designs to compare.");
         return;
     }
-    if (!Compare_)
-        Compare_ = new TfrmCompare(Data_, Setup_.ProgramDir, Setup_.CustomFilesRoot, {}, this);
-    if (!Compare_->SetFiles(files)) return;
-    Compare_->show();
-    Compare_->raise();
+    if (!compare_)
+        compare_ = new TfrmCompare(data_, setup_.ProgramDir, setup_.CustomFilesRoot, {}, this);
+    if (!compare_->SetFiles(files)) return;
+    compare_->show();
+    compare_->raise();
 }
 
 std::string TfrmLibrary::Duplicate(const std::string& file) {
@@ -369,7 +369,7 @@ std::string TfrmLibrary::Duplicate(const std::string& file) {
         platform::messages().notice("Cannot duplicate " + file + "\r" + fromQ(source.errorString()));
         return {};
     }
-    Loader_->ReadNow(fromQ(target));
+    loader_->ReadNow(fromQ(target));
     return fromQ(target);
 }
 
@@ -389,7 +389,7 @@ bool TfrmLibrary::Rename(const std::string& file, const std::string& newClassNam
         platform::messages().notice("Cannot rename " + file + "\r" + fromQ(source.errorString()));
         return false;
     }
-    Loader_->ReadNow(fromQ(QFileInfo(target).absoluteFilePath()));
+    loader_->ReadNow(fromQ(QFileInfo(target).absoluteFilePath()));
     Select({fromQ(QFileInfo(target).absoluteFilePath())});
     return true;
 }
@@ -407,7 +407,7 @@ bool TfrmLibrary::MoveToTrash(const std::string& file) {
                                                                : fromQ(f.errorString())));
         return false;
     }
-    Loader_->Rescan(folder);
+    loader_->Rescan(folder);
     return true;
 }
 

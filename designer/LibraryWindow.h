@@ -39,10 +39,10 @@ public:
     TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent = nullptr);
     ~TfrmLibrary() override;
 
-    TLibraryModel& Model() const { return *Model_; }
-    TLibraryLoader& Loader() const { return *Loader_; }
+    TLibraryModel& Model() const { return *model_; }
+    TLibraryLoader& Loader() const { return *loader_; }
     // The folders the user added, remembered between runs.
-    QStringList UserFolders() const { return UserFolders_; }
+    QStringList UserFolders() const { return userFolders_; }
     void AddFolder(const QString& folder);
     void RemoveFolder(const QString& folder);
 
@@ -88,13 +88,13 @@ private:
     void UpdateButtons();
     QStringList AllFolders() const;
 
-    const ProgramData& Data_;
-    Setup Setup_;
-    QStringList UserFolders_;
-    TLibraryModel* Model_ = nullptr;
-    TLibraryLoader* Loader_ = nullptr;
-    QPointer<TfrmCompare> Compare_;
-    std::vector<std::string> KeptSelection_;
+    const ProgramData& data_;
+    Setup setup_;
+    QStringList userFolders_;
+    TLibraryModel* model_ = nullptr;
+    TLibraryLoader* loader_ = nullptr;
+    QPointer<TfrmCompare> compare_;
+    std::vector<std::string> keptSelection_;
 };
 
 // The library of the design form (Ctrl+L): created on first use with the

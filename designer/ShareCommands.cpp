@@ -31,7 +31,7 @@ const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTM
 
 } // namespace
 
-TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), Form_(form) {
+TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), form_(form) {
     QWidget* parent = form.Widgets().bnSave->parentWidget();
     bnCompare = CommandButton(parent, "bnCompare", "Compare...", "Compare this design with another (Ctrl+D)");
     bnCopySheet = CommandButton(parent, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)");
@@ -54,44 +54,44 @@ TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), Form_(for
             &TShareCommands::CopySheet);
 }
 
-TfrmCompare* TShareCommands::CompareWindow() const { return Compare_.data(); }
+TfrmCompare* TShareCommands::CompareWindow() const { return compare_.data(); }
 
 void TShareCommands::Compare() {
-    if (!Compare_) {
-        Compare_ = new TfrmCompare(Form_.Data(), Form_.ProgramDir(), Form_.CustomFilesRoot(),
-                                   [this] { return Form_.CurrentDesignRecord().value_or(DesignRecord{}); }, &Form_);
+    if (!compare_) {
+        compare_ = new TfrmCompare(form_.Data(), form_.ProgramDir(), form_.CustomFilesRoot(),
+                                   [this] { return form_.CurrentDesignRecord().value_or(DesignRecord{}); }, &form_);
     } else {
-        Compare_->UseFormDesign();
+        compare_->UseFormDesign();
     }
-    Compare_->show();
-    Compare_->raise();
-    Compare_->activateWindow();
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
 }
 
 void TShareCommands::CopySheet() {
-    const auto record = Form_.CurrentDesignRecord();
+    const auto record = form_.CurrentDesignRecord();
     if (!record) return;
-    const DesignSummary summary = BuildDesignSummary(*record, Form_.Data());
+    const DesignSummary summary = BuildDesignSummary(*record, form_.Data());
     auto* mime = new QMimeData;
     mime->setText(toQ(RenderSheet(summary, SheetFormat::Text)));
     mime->setHtml(toQ(RenderSheet(summary, SheetFormat::Html)));
     QGuiApplication::clipboard()->setMimeData(mime);
-    Form_.statusBar()->showMessage(
+    form_.statusBar()->showMessage(
         QStringLiteral("Ship sheet of %1 copied to the clipboard.").arg(toQ(summary.ClassName)), 10000);
 }
 
 void TShareCommands::ExportSheet() {
-    const auto record = Form_.CurrentDesignRecord();
+    const auto record = form_.CurrentDesignRecord();
     if (!record) return;
     platform::SaveFileRequest request;
     request.title = "Export sheet";
     request.filters.assign(std::begin(kExportFilters), std::end(kExportFilters));
-    request.startDirectory = platform::resolvePath(Form_.CustomFilesRoot() + "Custom Files");
+    request.startDirectory = platform::resolvePath(form_.CustomFilesRoot() + "Custom Files");
     request.suggestedName = (record->ClassName.empty() ? std::string("Sheet") : record->ClassName) + ".pdf";
     const auto choice = platform::fileDialogs().saveFile(request);
     if (!choice) return;
 
-    const DesignSummary summary = BuildDesignSummary(*record, Form_.Data());
+    const DesignSummary summary = BuildDesignSummary(*record, form_.Data());
     std::string bytes;
     auto& messages = platform::messages();
     switch (choice->filter) {
@@ -99,7 +99,7 @@ void TShareCommands::ExportSheet() {
     case kMarkdown: bytes = RenderSheet(summary, SheetFormat::Markdown); break;
     default: {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const SheetPdfResult pdf = RenderSheetPdf(summary, *record, Form_.Data(), Form_.CustomFilesRoot() + "Custom Files/",
+        const SheetPdfResult pdf = RenderSheetPdf(summary, *record, form_.Data(), form_.CustomFilesRoot() + "Custom Files/",
                                                   choice->filter == kPdfLetter ? SheetPaper::Letter : SheetPaper::A4);
         QApplication::restoreOverrideCursor();
         for (const auto& note : pdf.Notes) messages.notice(note);

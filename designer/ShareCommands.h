@@ -28,6 +28,6 @@ public slots:
     void ExportSheet();
 
 private:
-    TfrmDesignMain& Form_;
-    QPointer<TfrmCompare> Compare_;
+    TfrmDesignMain& form_;
+    QPointer<TfrmCompare> compare_;
 };

@@ -123,8 +123,8 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
         move(frame.topLeft());
     }
 
-    ProgramDir_ = programDir.empty() ? platform::defaultProgramDir() : programDir;
-    if (ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
+    programDir_ = programDir.empty() ? platform::defaultProgramDir() : programDir;
+    if (programDir_.back() != '/' && programDir_.back() != '\\') programDir_.push_back('/');
     ChooseCustomFilesRoot();
     FormCreate();
     ConnectControls();
@@ -133,9 +133,9 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     AddShipStatusButton();
     AddProtectionButton();
     AddEngagementButton(*this);
-    History_ = new TDesignHistory([this] { return TakeSnapshot(); },
+    history_ = new TDesignHistory([this] { return TakeSnapshot(); },
                                   [this](const DesignSnapshot& state) { RestoreSnapshot(state); }, this);
-    BuildFormMenus(*this, History_->Stack());
+    BuildFormMenus(*this, history_->Stack());
     ConnectHistory();
     AddShareCommands();
     AddExploreCommand(*this);
@@ -164,26 +164,26 @@ void TfrmDesignMain::FitToScreen() {
 TfrmDesignMain::~TfrmDesignMain() = default;
 
 void TfrmDesignMain::FormCreate() {
-    StartupOk_ = LoadProgramData(ProgramDir_, Data_);
-    if (!StartupOk_) return;  // the lists stay empty; the form still opens
-    for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(Data_.Nations[static_cast<size_t>(n)].Name));
+    startupOk_ = LoadProgramData(programDir_, data_);
+    if (!startupOk_) return;  // the lists stay empty; the form still opens
+    for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(data_.Nations[static_cast<size_t>(n)].Name));
     W.cbNation->setCurrentIndex(-1);
-    for (const std::string& item : TorpedoTypeItems(Data_.Weapons)) W.cbTorpType->addItem(toQ(item));
+    for (const std::string& item : TorpedoTypeItems(data_.Weapons)) W.cbTorpType->addItem(toQ(item));
     W.cbTorpType->setCurrentIndex(-1);
     for (QComboBox* list : W.ArmourLists()) list->setCurrentIndex(0);
 }
 
 void TfrmDesignMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!Shown_) {
-        Shown_ = true;
+    if (!shown_) {
+        shown_ = true;
         FormShow();
     }
 }
 
 void TfrmDesignMain::FormShow() {
-    DesignShip_ = std::make_unique<TDesignShip>(Data_);
-    DesignShip_->ClearSpecials();
+    designShip_ = std::make_unique<TDesignShip>(data_);
+    designShip_->ClearSpecials();
     for (QComboBox* list : {W.cbTerTF, W.cbSecTF, W.cbFreeboard, W.cbBeltCoverage, W.cbAccomodation, W.cbTPS,
                             W.cbFuelType}) {
         const QSignalBlocker block(list);
@@ -199,7 +199,7 @@ void TfrmDesignMain::FormShow() {
     }
     // The boxes show the figures of the opening inputs rather than zeros.
     Recompute();
-    History_->Reset();
+    history_->Reset();
 }
 
 void TfrmDesignMain::ConnectControls() {
@@ -233,11 +233,11 @@ void TfrmDesignMain::ConnectControls() {
 }
 
 TdlgAddTurret& TfrmDesignMain::AddTurretDialog() {
-    if (!AddTurretDialog_) AddTurretDialog_ = new TdlgAddTurret(this);
-    return *AddTurretDialog_;
+    if (!addTurretDialog_) addTurretDialog_ = new TdlgAddTurret(this);
+    return *addTurretDialog_;
 }
 
-void TfrmDesignMain::SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor) { PlanEditor_ = std::move(editor); }
+void TfrmDesignMain::SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor) { planEditor_ = std::move(editor); }
 
 void TfrmDesignMain::InstallMapCanvas(QWidget* canvas) {
     if (!canvas || canvas == W.planPlaceholder) return;
@@ -280,7 +280,7 @@ void TfrmDesignMain::AddProtectionButton() {
     connect(button, &QPushButton::clicked, this, [this] {
         auto* window = findChild<TfrmProtection*>();
         if (!window) {
-            window = new TfrmProtection(Data_.Weapons, [this] { return Inputs(); }, this);
+            window = new TfrmProtection(data_.Weapons, [this] { return Inputs(); }, this);
             connect(this, &TfrmDesignMain::Recomputed, window, [window] {
                 if (window->isVisible()) window->Refresh();
             });
@@ -291,24 +291,24 @@ void TfrmDesignMain::AddProtectionButton() {
     });
 }
 
-void TfrmDesignMain::AddShareCommands() { ShareCommands_ = new TShareCommands(*this); }
+void TfrmDesignMain::AddShareCommands() { shareCommands_ = new TShareCommands(*this); }
 
 void TfrmDesignMain::ChooseCustomFilesRoot() {
-    CustomFilesRoot_ = platform::customFilesRoot(ProgramDir_);
-    if (CustomFilesRoot_ != ProgramDir_)
-        statusBar()->showMessage(toQ("The program folder is read-only: designs are saved to " + CustomFilesRoot_ +
+    customFilesRoot_ = platform::customFilesRoot(programDir_);
+    if (customFilesRoot_ != programDir_)
+        statusBar()->showMessage(toQ("The program folder is read-only: designs are saved to " + customFilesRoot_ +
                                      "Custom Files"));
 }
 
-void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { ShipStatusDialog_ = dialog; }
+void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { shipStatusDialog_ = dialog; }
 
 TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
-    if (!ShipStatusDialog_) ShipStatusDialog_ = new TdlgShipStatus(Data_, ProgramDir_, CustomFilesRoot_, this);
-    return *ShipStatusDialog_;
+    if (!shipStatusDialog_) shipStatusDialog_ = new TdlgShipStatus(data_, programDir_, customFilesRoot_, this);
+    return *shipStatusDialog_;
 }
 
 void TfrmDesignMain::ShowShipStatus() {
-    auto* editor = dynamic_cast<TPlanEditor*>(PlanEditor_.get());
+    auto* editor = dynamic_cast<TPlanEditor*>(planEditor_.get());
     TFightingShip* ship = editor ? editor->DisplayShip() : nullptr;
     if (!ship) return;
     // The ship leaves port with fuel and ammunition, at cruising speed.
@@ -320,13 +320,13 @@ void TfrmDesignMain::ShowShipStatus() {
     ShipStatusDialog().ShowShipStatus(*ship, platform::todayDayNumber(), env);
 }
 
-bool TfrmDesignMain::HasDisplayShip() const { return PlanEditor_ && PlanEditor_->HasDisplayShip(); }
+bool TfrmDesignMain::HasDisplayShip() const { return planEditor_ && planEditor_->HasDisplayShip(); }
 
 DesignInputs TfrmDesignMain::Inputs() const { return ReadInputs(W); }
 
 void TfrmDesignMain::Recompute() {
-    if (!DesignShip_) return;
-    ApplyInputs(ReadInputs(W), *DesignShip_);
+    if (!designShip_) return;
+    ApplyInputs(ReadInputs(W), *designShip_);
     RefreshTurretList();
     RefreshTorpedoList();
     WriteOutputs();
@@ -339,8 +339,8 @@ void TfrmDesignMain::Recompute() {
 void TfrmDesignMain::MainCalibreUpdate() { Recompute(); }
 
 void TfrmDesignMain::RefreshDesignCheck() {
-    std::vector<DesignProblem> problems = CheckDesign(ReadInputs(W), *DesignShip_);
-    problems.insert(problems.end(), LoadedFileProblems_.begin(), LoadedFileProblems_.end());
+    std::vector<DesignProblem> problems = CheckDesign(ReadInputs(W), *designShip_);
+    problems.insert(problems.end(), loadedFileProblems_.begin(), loadedFileProblems_.end());
     FillDesignCheckList(W.lvDesignCheck, problems);
 }
 
@@ -362,21 +362,21 @@ void TfrmDesignMain::UpdateTitle() {
 
 void TfrmDesignMain::RefreshTurretList() {
     W.lvTurrets->clear();
-    if (!DesignShip_) return;
-    for (const auto& turret : DesignShip_->Turrets)
+    if (!designShip_) return;
+    for (const auto& turret : designShip_->Turrets)
         listRow(W.lvTurrets, positionText(turret->Position) + " - " + TurretPositionName(turret->Position),
                 turret->Guns, turret->Weight, turret.get());
 }
 
 void TfrmDesignMain::RefreshTorpedoList() {
     W.lvTorpedoes->clear();
-    if (!DesignShip_) return;
-    for (const auto& mount : DesignShip_->TorpedoMounts)
+    if (!designShip_) return;
+    for (const auto& mount : designShip_->TorpedoMounts)
         listRow(W.lvTorpedoes, positionText(mount->Position), mount->Tubes, mount->Weight, mount.get());
 }
 
 void TfrmDesignMain::WriteOutputs() {
-    const TDesignShip& ship = *DesignShip_;
+    const TDesignShip& ship = *designShip_;
     const TShipWeights& s = ship.Weights;
     showNumber(W.stHull, s.HullWeight);
     showNumber(W.stHp, ship.Horsepower);
@@ -406,13 +406,13 @@ void TfrmDesignMain::WriteOutputs() {
 }
 
 void TfrmDesignMain::bnAddTurretClick() {
-    if (!DesignShip_) return;
-    DesignShip_->BatteryCalibre[1] = W.seMainCal->value();
-    DesignShip_->BatteryCalibre[2] = W.seSecCal->value();
-    DesignShip_->BatteryCalibre[3] = W.seTerCal->value();
-    if (auto turret = AddTurretDialog().ExecuteAddTurret(*DesignShip_)) {
+    if (!designShip_) return;
+    designShip_->BatteryCalibre[1] = W.seMainCal->value();
+    designShip_->BatteryCalibre[2] = W.seSecCal->value();
+    designShip_->BatteryCalibre[3] = W.seTerCal->value();
+    if (auto turret = AddTurretDialog().ExecuteAddTurret(*designShip_)) {
         const QString step = QStringLiteral("Add turret ") + toQ(positionText(turret->Position));
-        DesignShip_->AddTurret(std::move(turret));
+        designShip_->AddTurret(std::move(turret));
         RefreshTurretList();
         Recompute();
         CommitStep(step);
@@ -420,11 +420,11 @@ void TfrmDesignMain::bnAddTurretClick() {
 }
 
 void TfrmDesignMain::bnAddTorpMountClick() {
-    if (!DesignShip_) return;
-    DesignShip_->TorpedoCalibre = W.seTorpCal->value();
-    if (auto mount = AddTurretDialog().ExecuteAddMount(*DesignShip_)) {
+    if (!designShip_) return;
+    designShip_->TorpedoCalibre = W.seTorpCal->value();
+    if (auto mount = AddTurretDialog().ExecuteAddMount(*designShip_)) {
         const QString step = QStringLiteral("Add mount ") + toQ(positionText(mount->Position));
-        DesignShip_->AddTorpedoMount(std::move(mount));
+        designShip_->AddTorpedoMount(std::move(mount));
         RefreshTorpedoList();
         Recompute();
         CommitStep(step);
@@ -434,37 +434,37 @@ void TfrmDesignMain::bnAddTorpMountClick() {
 // The totals follow a delete at once, as every other change.
 void TfrmDesignMain::bnDeleteTurretClick() {
     const auto selected = W.lvTurrets->selectedItems();
-    if (selected.isEmpty() || !DesignShip_) {
+    if (selected.isEmpty() || !designShip_) {
         platform::messages().notice("No turret selected!");
         return;
     }
-    eraseLinked(DesignShip_->Turrets, linkedObject(selected.first()));
+    eraseLinked(designShip_->Turrets, linkedObject(selected.first()));
     Recompute();
     CommitStep(QStringLiteral("Delete turret"));
 }
 
 void TfrmDesignMain::bnDeleteTorpMountClick() {
     const auto selected = W.lvTorpedoes->selectedItems();
-    if (selected.isEmpty() || !DesignShip_) {
+    if (selected.isEmpty() || !designShip_) {
         platform::messages().notice("No mount selected!");
         return;
     }
-    eraseLinked(DesignShip_->TorpedoMounts, linkedObject(selected.first()));
+    eraseLinked(designShip_->TorpedoMounts, linkedObject(selected.first()));
     Recompute();
     CommitStep(QStringLiteral("Delete mount"));
 }
 
 void TfrmDesignMain::bnClearTurretsClick() {
-    if (!DesignShip_ || !platform::messages().confirm("Clear all turrets?")) return;
-    DesignShip_->ClearTurrets();
+    if (!designShip_ || !platform::messages().confirm("Clear all turrets?")) return;
+    designShip_->ClearTurrets();
     RefreshTurretList();
     Recompute();
     CommitStep(QStringLiteral("Clear turrets"));
 }
 
 void TfrmDesignMain::bnClearTorpMountsClick() {
-    if (!DesignShip_ || !platform::messages().confirm("Clear all torpedo mounts?")) return;
-    DesignShip_->ClearTorpedomount();
+    if (!designShip_ || !platform::messages().confirm("Clear all torpedo mounts?")) return;
+    designShip_->ClearTorpedomount();
     RefreshTorpedoList();
     Recompute();
     CommitStep(QStringLiteral("Clear mounts"));

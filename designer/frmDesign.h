@@ -34,21 +34,21 @@ public:
     explicit TfrmDesignMain(const std::string& programDir = platform::defaultProgramDir(), QWidget* parent = nullptr);
     ~TfrmDesignMain() override;
 
-    const std::string& ProgramDir() const { return ProgramDir_; }
+    const std::string& ProgramDir() const { return programDir_; }
     // The folder whose "Custom Files" Save writes to and "Load custom" starts
     // in: the program folder, or the user's data folder when that is read-only.
-    const std::string& CustomFilesRoot() const { return CustomFilesRoot_; }
+    const std::string& CustomFilesRoot() const { return customFilesRoot_; }
     // False when a data table could not be loaded at start-up.
-    bool StartupSucceeded() const { return StartupOk_; }
+    bool StartupSucceeded() const { return startupOk_; }
     // The tables loaded at start-up, read-only from then on.
-    const ProgramData& Data() const { return Data_; }
+    const ProgramData& Data() const { return data_; }
     // The design ship; none until the form is first shown.
-    TDesignShip* DesignShip() { return DesignShip_.get(); }
+    TDesignShip* DesignShip() { return designShip_.get(); }
     DesignFormWidgets& Widgets() { return W; }
 
     // The add-turret dialog made at program start; without one the form
     // makes its own on first use.
-    void SetAddTurretDialog(TdlgAddTurret* dialog) { AddTurretDialog_ = dialog; }
+    void SetAddTurretDialog(TdlgAddTurret* dialog) { addTurretDialog_ = dialog; }
     TdlgAddTurret& AddTurretDialog();
 
     // The ship status card made at program start; without one the form
@@ -58,10 +58,10 @@ public:
     // "Ship status" beside "Update ship graphic"; enabled once a ship is displayed.
     QPushButton* ShipStatusButton() const { return bnShipStatus_; }
     // "Compare...", "Copy sheet" and "Export sheet...".
-    TShareCommands* ShareCommands() const { return ShareCommands_; }
+    TShareCommands* ShareCommands() const { return shareCommands_; }
 
     void SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor);
-    TPlanEditorHook* PlanEditor() { return PlanEditor_.get(); }
+    TPlanEditorHook* PlanEditor() { return planEditor_.get(); }
     // Puts the map canvas into pnlPlan in place of the placeholder Globe41;
     // the form owns it from then on.
     void InstallMapCanvas(QWidget* canvas);
@@ -86,7 +86,7 @@ public:
 
     // Undo and redo of every change, and whether the design on the form
     // differs from the last save or load.
-    TDesignHistory& History() { return *History_; }
+    TDesignHistory& History() { return *history_; }
     // After a committed edit: one undo step named `name` when the design changed.
     void CommitStep(const QString& name);
     // Puts inputs on the form, keeping the first `turrets` main turrets, as
@@ -154,19 +154,19 @@ private:
     void ChooseCustomFilesRoot();
     void FitToScreen();
 
-    std::string ProgramDir_;
-    std::string CustomFilesRoot_;
-    ProgramData Data_;
-    bool StartupOk_ = false;
-    bool Shown_ = false;
+    std::string programDir_;
+    std::string customFilesRoot_;
+    ProgramData data_;
+    bool startupOk_ = false;
+    bool shown_ = false;
     DesignFormWidgets W;
-    std::unique_ptr<TDesignShip> DesignShip_;
-    QPointer<TdlgAddTurret> AddTurretDialog_;
-    std::unique_ptr<TPlanEditorHook> PlanEditor_;
+    std::unique_ptr<TDesignShip> designShip_;
+    QPointer<TdlgAddTurret> addTurretDialog_;
+    std::unique_ptr<TPlanEditorHook> planEditor_;
     QPushButton* bnShipStatus_ = nullptr;
-    QPointer<TdlgShipStatus> ShipStatusDialog_;
-    TDesignHistory* History_ = nullptr;
-    TShareCommands* ShareCommands_ = nullptr;
+    QPointer<TdlgShipStatus> shipStatusDialog_;
+    TDesignHistory* history_ = nullptr;
+    TShareCommands* shareCommands_ = nullptr;
     // Sections of the file last loaded that were cut short, until the next save or load.
-    std::vector<DesignProblem> LoadedFileProblems_;
+    std::vector<DesignProblem> loadedFileProblems_;
 };

@@ -40,7 +40,7 @@ public:
 } // namespace
 
 std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
-    if (!DesignShip_) return std::nullopt;
+    if (!designShip_) return std::nullopt;
     auto& messages = platform::messages();
     if (W.cbNation->currentIndex() < 0) {
         messages.notice("Ship must belong to a nation!");
@@ -65,15 +65,15 @@ std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
 }
 
 std::optional<DesignRecord> TfrmDesignMain::CurrentDesignRecord() const {
-    if (!DesignShip_) return std::nullopt;
+    if (!designShip_) return std::nullopt;
     const DesignInputs inputs = ReadInputs(W);
     std::optional<DesignOutlines> outlines;
     if (HasDisplayShip()) {
-        outlines = PlanEditor_->DisplayShipOutlines();
+        outlines = planEditor_->DisplayShipOutlines();
         if (outlines) outlines->IsLine = inputs.OutlineIsLine;
     }
     try {
-        return ParseDesignRecord(DesignFileLines(inputs, *DesignShip_, outlines ? &*outlines : nullptr), inputs.Name);
+        return ParseDesignRecord(DesignFileLines(inputs, *designShip_, outlines ? &*outlines : nullptr), inputs.Name);
     } catch (const std::exception& e) {
         platform::messages().notice(std::string("The design cannot be shown as it stands: ") + e.what());
         return std::nullopt;
@@ -81,35 +81,35 @@ std::optional<DesignRecord> TfrmDesignMain::CurrentDesignRecord() const {
 }
 
 bool TfrmDesignMain::SaveTo(const std::string& path) {
-    ReorderTurretsForSave(*DesignShip_);
+    ReorderTurretsForSave(*designShip_);
     RefreshTurretList();
     const DesignInputs inputs = ReadInputs(W);
     std::optional<DesignOutlines> outlines;
     if (HasDisplayShip()) {
-        PlanEditor_->StoreLineFlags(inputs.OutlineIsLine);
-        outlines = PlanEditor_->DisplayShipOutlines();
+        planEditor_->StoreLineFlags(inputs.OutlineIsLine);
+        outlines = planEditor_->DisplayShipOutlines();
     }
 
     if (platform::fileExists(path) &&
         !platform::messages().confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
         return false;
 
-    if (CustomFilesRoot_ != ProgramDir_) {
+    if (customFilesRoot_ != programDir_) {
         std::error_code ec;
-        std::filesystem::create_directories(CustomFilesRoot_ + "Custom Files", ec);
+        std::filesystem::create_directories(customFilesRoot_ + "Custom Files", ec);
     }
     bool written = false;
     {
         const WaitCursor hourglass;
-        written = WriteDesignFile(path, inputs, *DesignShip_, outlines ? &*outlines : nullptr);
+        written = WriteDesignFile(path, inputs, *designShip_, outlines ? &*outlines : nullptr);
     }
     // Reading back a file that was not written would reset the form to the
     // defaults of an empty file and lose the design on screen.
     if (written && !HasDisplayShip()) LoadDesignAs(path, QStringLiteral("Save"));
     else CommitStep(QStringLiteral("Save"));  // the turrets may have moved
     if (written) {
-        History_->MarkSaved();
-        LoadedFileProblems_.clear();  // the file is whole now
+        history_->MarkSaved();
+        loadedFileProblems_.clear();  // the file is whole now
         RefreshDesignCheck();
     }
     UpdateTitle();
@@ -117,7 +117,7 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
 }
 
 void TfrmDesignMain::bnSaveClick() {
-    if (auto name = CheckBeforeSave()) SaveTo(DesignSavePath(CustomFilesRoot_, *name));
+    if (auto name = CheckBeforeSave()) SaveTo(DesignSavePath(customFilesRoot_, *name));
 }
 
 void TfrmDesignMain::SaveAsClick() {
@@ -126,7 +126,7 @@ void TfrmDesignMain::SaveAsClick() {
     platform::SaveFileRequest request;
     request.title = "Save design as";
     request.filters = {"Ship design files (sdf)|*.sdf"};
-    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(CustomFilesRoot_ + "Custom Files"));
+    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(customFilesRoot_ + "Custom Files"));
     request.suggestedName = *name + ".sdf";
     request.callerConfirmsReplace = true;   // Save's own "Class exists!" question follows
     auto chosen = platform::fileDialogs().saveFile(request);
@@ -148,15 +148,15 @@ void TfrmDesignMain::SaveAsClick() {
     SaveTo(path);
 }
 
-bool TfrmDesignMain::IsModified() const { return History_ && History_->Modified(); }
+bool TfrmDesignMain::IsModified() const { return history_ && history_->Modified(); }
 
 bool TfrmDesignMain::MaybeKeepChanges() {
-    if (!DesignShip_ || !IsModified()) return true;
+    if (!designShip_ || !IsModified()) return true;
     const QString name = W.edName->text().trimmed();
     const std::string text = "Save changes to " + (name.isEmpty() ? std::string("this design") : fromQ(name)) + "?";
     switch (platform::messages().askSave(text)) {
     case platform::SaveChoice::Save:
-        if (auto className = CheckBeforeSave()) return SaveTo(DesignSavePath(CustomFilesRoot_, *className));
+        if (auto className = CheckBeforeSave()) return SaveTo(DesignSavePath(customFilesRoot_, *className));
         return false;
     case platform::SaveChoice::Discard: return true;
     case platform::SaveChoice::Cancel: break;
@@ -200,7 +200,7 @@ void ShowTogether(const std::vector<platform::RecordedMessage>& recorded) {
 } // namespace
 
 bool TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) {
-    if (!DesignShip_) return false;
+    if (!designShip_) return false;
     const DesignRecord record = ReadDesignRecord(path);
     // Not a design: the form stays as it was, and one message says why.
     if (!record.NotDesign.empty()) {
@@ -208,12 +208,12 @@ bool TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) 
         return false;
     }
     // A form nobody has touched yet has nothing to go back to.
-    const bool fresh = History_->Stack().count() == 0 && !History_->Modified() && !HasDisplayShip();
+    const bool fresh = history_->Stack().count() == 0 && !history_->Modified() && !HasDisplayShip();
     const auto said = LoadRecord(record, path);
     // One step: undoing it brings back the design that was there before.
-    if (fresh) History_->Reset();
+    if (fresh) history_->Reset();
     else CommitStep(step);
-    History_->MarkSaved();
+    history_->MarkSaved();
     UpdateTitle();
     // Only now: while a box is open the design counts as loaded, not as unsaved work.
     ShowTogether(said);
@@ -221,7 +221,7 @@ bool TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) 
 }
 
 bool TfrmDesignMain::RestoreDesign(const std::string& path, const std::string& className) {
-    if (!DesignShip_) return false;
+    if (!designShip_) return false;
     DesignRecord record = ReadDesignRecord(path);
     if (!record.Readable) {
         platform::messages().notice(record.NotDesign.empty() ? "Cannot read design file: " + path : record.NotDesign);
@@ -230,8 +230,8 @@ bool TfrmDesignMain::RestoreDesign(const std::string& path, const std::string& c
     record.ClassName = className;
     const auto said = LoadRecord(record, path);
     // What was restored was never saved.
-    History_->Reset();
-    History_->MarkUnsaved();
+    history_->Reset();
+    history_->MarkUnsaved();
     UpdateTitle();
     ShowTogether(said);
     return true;
@@ -247,28 +247,28 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
         for (const IllegalValue& v : illegal) text += "\n" + v.Text();
         said.push_back({platform::MessageKind::Warning, text});
     }
-    LoadedFileProblems_.clear();
+    loadedFileProblems_.clear();
     for (DesignProblem& p : CheckDesignRecord(record))
-        if (p.kind == ProblemKind::Incomplete) LoadedFileProblems_.push_back(std::move(p));
+        if (p.kind == ProblemKind::Incomplete) loadedFileProblems_.push_back(std::move(p));
     {
         // Held back, to be shown in one box once the load is done.
         const platform::ScopedRecordingMessages recorder;
-        History_->Hold(true);
-        DesignShip_->ClearTurrets();
-        DesignShip_->ClearTorpedomount();
+        history_->Hold(true);
+        designShip_->ClearTurrets();
+        designShip_->ClearTorpedomount();
         RefreshTurretList();
         RefreshTorpedoList();
-        for (TOutline& outline : DesignShip_->Superstructure) outline = TOutline{};
+        for (TOutline& outline : designShip_->Superstructure) outline = TOutline{};
 
         DesignInputs inputs = ReadInputs(W);
-        ReadDesignFile(record, inputs, *DesignShip_);
+        ReadDesignFile(record, inputs, *designShip_);
         WriteInputs(inputs, W);
         UpdateDisplacementStep();
         UpdateTitle();
         Recompute();
-        if (PlanEditor_) PlanEditor_->LoadDisplayShip(path);
+        if (planEditor_) planEditor_->LoadDisplayShip(path);
         bnShipStatus_->setEnabled(HasDisplayShip());
-        History_->Hold(false);
+        history_->Hold(false);
         said.insert(said.end(), recorder.recorded.begin(), recorder.recorded.end());
     }
     return said;
@@ -287,15 +287,15 @@ void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const 
     if (MaybeKeepChanges()) LoadDesign(*path);
 }
 
-void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", ProgramDir_, "Designs", "load"); }
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", programDir_, "Designs", "load"); }
 
-void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", CustomFilesRoot_, "Custom Files", "loadCustom"); }
+void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", customFilesRoot_, "Custom Files", "loadCustom"); }
 
 void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(CustomFilesRoot_ + "Custom Files"));
+    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(customFilesRoot_ + "Custom Files"));
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) {
         designersettings::RememberFolder("picture", *path);

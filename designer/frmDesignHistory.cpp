@@ -86,22 +86,22 @@ void TfrmDesignMain::ConnectHistory() {
     // One step per date taken, not one per keystroke.
     W.dtpObsolete->setKeyboardTracking(false);
     connect(W.dtpObsolete, &QDateEdit::dateChanged, this, step(W.dtpObsolete));
-    connect(History_, &TDesignHistory::modifiedChanged, this, &TfrmDesignMain::UpdateTitle);
-    auto* keys = new UndoKeys(*this, History_->Stack());
+    connect(history_, &TDesignHistory::modifiedChanged, this, &TfrmDesignMain::UpdateTitle);
+    auto* keys = new UndoKeys(*this, history_->Stack());
     for (QAbstractSpinBox* box : panel->findChildren<QAbstractSpinBox*>()) box->installEventFilter(keys);
     for (QLineEdit* edit : panel->findChildren<QLineEdit*>())
         if (!qobject_cast<QAbstractSpinBox*>(edit->parentWidget())) edit->installEventFilter(keys);
 }
 
 void TfrmDesignMain::CommitStep(const QString& name) {
-    if (History_ && DesignShip_) History_->Commit(name);
+    if (history_ && designShip_) history_->Commit(name);
 }
 
 void TfrmDesignMain::ApplyDesign(const DesignInputs& inputs, int turrets, const QString& step) {
-    if (!DesignShip_) return;
+    if (!designShip_) return;
     WriteInputs(inputs, W);
     UpdateDisplacementStep();
-    while (static_cast<int>(DesignShip_->Turrets.size()) > std::max(turrets, 0)) DesignShip_->Turrets.pop_back();
+    while (static_cast<int>(designShip_->Turrets.size()) > std::max(turrets, 0)) designShip_->Turrets.pop_back();
     Recompute();
     CommitStep(step);
 }
@@ -120,32 +120,32 @@ void TfrmDesignMain::TypedOutOfRange(QWidget* box, qlonglong typed, int value) {
 DesignSnapshot TfrmDesignMain::TakeSnapshot() const {
     DesignSnapshot state;
     state.Inputs = ReadInputs(W);
-    if (DesignShip_) {
-        for (const auto& t : DesignShip_->Turrets) state.Turrets.emplace_back(t->Guns, t->Position);
-        for (const auto& m : DesignShip_->TorpedoMounts) state.Mounts.emplace_back(m->Tubes, m->Position);
+    if (designShip_) {
+        for (const auto& t : designShip_->Turrets) state.Turrets.emplace_back(t->Guns, t->Position);
+        for (const auto& m : designShip_->TorpedoMounts) state.Mounts.emplace_back(m->Tubes, m->Position);
     }
-    if (auto* editor = dynamic_cast<const TPlanEditor*>(PlanEditor_.get())) state.Plan = editor->PlanState();
+    if (auto* editor = dynamic_cast<const TPlanEditor*>(planEditor_.get())) state.Plan = editor->PlanState();
     return state;
 }
 
 void TfrmDesignMain::RestoreSnapshot(const DesignSnapshot& state) {
-    if (!DesignShip_) return;
+    if (!designShip_) return;
     WriteInputs(state.Inputs, W);
     UpdateDisplacementStep();
-    DesignShip_->ClearTurrets();
-    DesignShip_->ClearTorpedomount();
+    designShip_->ClearTurrets();
+    designShip_->ClearTorpedomount();
     for (const auto& [guns, position] : state.Turrets) {
         auto t = std::make_unique<TTurret>();
         t->Guns = guns, t->Position = position;
-        DesignShip_->Turrets.push_back(std::move(t));
+        designShip_->Turrets.push_back(std::move(t));
     }
     for (const auto& [tubes, position] : state.Mounts) {
         auto m = std::make_unique<TTorpedomount>();
         m->Tubes = tubes, m->Position = position;
-        DesignShip_->TorpedoMounts.push_back(std::move(m));
+        designShip_->TorpedoMounts.push_back(std::move(m));
     }
     Recompute();
-    if (auto* editor = dynamic_cast<TPlanEditor*>(PlanEditor_.get())) editor->RestorePlanState(state.Plan);
+    if (auto* editor = dynamic_cast<TPlanEditor*>(planEditor_.get())) editor->RestorePlanState(state.Plan);
     bnShipStatus_->setEnabled(HasDisplayShip());
     UpdateTitle();
 }

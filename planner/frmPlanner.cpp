@@ -129,10 +129,10 @@ void showPiercing(QLabel& label, const FireFigures& fire, const TFightingShip& t
 
 TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent,
                          std::vector<std::string> moreFolders)
-    : QWidget(parent, Qt::Window), Data_(data), ProgramDir_(programDir), MoreFolders_(std::move(moreFolders)) {
+    : QWidget(parent, Qt::Window), data_(data), programDir_(programDir), moreFolders_(std::move(moreFolders)) {
     setObjectName(QStringLiteral("frmPlanner"));
     setWindowTitle(QStringLiteral("Engagement planner"));
-    if (!ProgramDir_.empty() && ProgramDir_.back() != '/' && ProgramDir_.back() != '\\') ProgramDir_.push_back('/');
+    if (!programDir_.empty() && programDir_.back() != '/' && programDir_.back() != '\\') programDir_.push_back('/');
     BuildPlannerWidgets(this, W);
     // 1024 x 700 at least shows everything; a larger screen gets more room
     // for the chart and the map.
@@ -143,10 +143,10 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
         size = size.boundedTo(room.size());
     }
     resize(size);
-    map_ = std::make_unique<TPlannerMap>(*W.mcMap, Data_.Preferences);
+    map_ = std::make_unique<TPlannerMap>(*W.mcMap, data_.Preferences);
 
     W.cbNationFilter->addItem(QStringLiteral("All nations"));
-    for (int n = 0; n <= MaxNation; ++n) W.cbNationFilter->addItem(q(Data_.Nations[static_cast<size_t>(n)].Name));
+    for (int n = 0; n <= MaxNation; ++n) W.cbNationFilter->addItem(q(data_.Nations[static_cast<size_t>(n)].Name));
     W.cbTypeFilter->addItem(QStringLiteral("All types"));
     for (int t = 0; t <= 10; ++t) W.cbTypeFilter->addItem(q(ShipTypeCode(t)));
 
@@ -196,13 +196,13 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     ListOpponents();
 
     // The Add buttons of the division view take the opponent list's choice.
-    divisions_ = new TDivisionPanel(Data_, [this]() -> std::optional<DivisionShip> {
+    divisions_ = new TDivisionPanel(data_, [this]() -> std::optional<DivisionShip> {
         const QListWidgetItem* item = W.lbOpponents->currentItem();
         DivisionShip ship;
         ship.Design = item ? item->data(Qt::UserRole).toString().toStdString() : std::string();
         if (ship.Design.empty()) {
-            if (!HaveOwn_) return std::nullopt;
-            ship.Record = Own_;
+            if (!haveOwn_) return std::nullopt;
+            ship.Record = own_;
         } else {
             ship.Record = ReadDesignRecord(ship.Design);
             if (!ship.Record.Readable) return std::nullopt;
@@ -223,14 +223,14 @@ std::vector<std::string> TfrmPlanner::DesignFolders() const {
     // Where Load and Load custom look: the bundled designs, the program's
     // Custom Files, the user's (an installed copy saves there) and the
     // folders those dialogs were last left in.
-    const std::string customRoot = platform::customFilesRoot(ProgramDir_);
+    const std::string customRoot = platform::customFilesRoot(programDir_);
     std::vector<std::string> candidates = {
-        platform::resolvePath(ProgramDir_ + "Designs"),
-        platform::resolvePath(ProgramDir_ + "Custom Files"),
+        platform::resolvePath(programDir_ + "Designs"),
+        platform::resolvePath(programDir_ + "Custom Files"),
         platform::resolvePath(customRoot + "Custom Files"),
         platform::resolvePath(platform::userDataDir() + "Custom Files"),
     };
-    candidates.insert(candidates.end(), MoreFolders_.begin(), MoreFolders_.end());
+    candidates.insert(candidates.end(), moreFolders_.begin(), moreFolders_.end());
     std::vector<std::string> folders;
     QStringList seen;
     for (const std::string& folder : candidates) {
@@ -245,8 +245,8 @@ std::vector<std::string> TfrmPlanner::DesignFolders() const {
 }
 
 void TfrmPlanner::ListOpponents() {
-    Opponents_.resize(1);   // the own design stays first
-    if (Opponents_.front().ClassName.empty()) Opponents_.front() = {"", "(the own design)", -1, -1, std::nullopt};
+    opponents_.resize(1);   // the own design stays first
+    if (opponents_.front().ClassName.empty()) opponents_.front() = {"", "(the own design)", -1, -1, std::nullopt};
     const std::vector<std::string> folders = DesignFolders();
     for (const std::string& folder : folders) {
         const QDir dir(q(folder));
@@ -258,7 +258,7 @@ void TfrmPlanner::ListOpponents() {
             o.Refusal = DesignRefusal(record);
             o.Nation = record.Values.ReadInteger("Data", "Nation", -1);
             o.Type = typeOfCode(record.Values.ReadString("Data", "ShipType", ""));
-            Opponents_.push_back(o);
+            opponents_.push_back(o);
         }
     }
     // Files saved or copied while the window is open show up at once.
@@ -280,12 +280,12 @@ void TfrmPlanner::FilterOpponents() {
                                                         : QString();
     const QSignalBlocker block(W.lbOpponents);
     W.lbOpponents->clear();
-    for (const PlannerOpponent& o : Opponents_) {
+    for (const PlannerOpponent& o : opponents_) {
         const bool own = o.Path.empty();
         if (!own && !text.isEmpty() && !q(o.ClassName).contains(text, Qt::CaseInsensitive)) continue;
         if (!own && nation >= 0 && o.Nation != nation) continue;
         if (!own && type >= 0 && o.Type != type) continue;
-        const TNation* n = Data_.Nation(o.Nation);
+        const TNation* n = data_.Nation(o.Nation);
         QString label = q(o.ClassName);
         if (!own)
             label += QStringLiteral("  (") + (o.Type >= 0 ? q(ShipTypeCode(o.Type)) : QStringLiteral("?")) +
@@ -294,7 +294,7 @@ void TfrmPlanner::FilterOpponents() {
         if (!own && o.Refusal) label = q(o.ClassName) + QStringLiteral("  (") + q(*o.Refusal) + QStringLiteral(")");
         auto* item = new QListWidgetItem(label, W.lbOpponents);
         item->setData(Qt::UserRole, q(o.Path));
-        if (!chosen.isNull() && q(o.Path) == chosen && HaveOpponent_) W.lbOpponents->setCurrentItem(item);
+        if (!chosen.isNull() && q(o.Path) == chosen && haveOpponent_) W.lbOpponents->setCurrentItem(item);
     }
 }
 
@@ -312,35 +312,35 @@ void TfrmPlanner::OpponentChosen() {
     const QListWidgetItem* item = W.lbOpponents->currentItem();
     if (!item) return;
     const std::string path = item->data(Qt::UserRole).toString().toStdString();
-    LoadMessages_.clear();
+    loadMessages_.clear();
     if (path.empty()) {
-        Opponent_ = Own_;
-        OpponentRangeClass_ = OwnRangeClass_;
-        HaveOpponent_ = HaveOwn_;
+        opponent_ = own_;
+        opponentRangeClass_ = ownRangeClass_;
+        haveOpponent_ = haveOwn_;
     } else {
-        Opponent_ = ReadDesignRecord(path);
-        OpponentRangeClass_ = DesignRangeClass(Opponent_);
-        const auto refusal = DesignRefusal(Opponent_);
-        HaveOpponent_ = Opponent_.Readable && !refusal;
-        if (refusal) LoadMessages_.push_back(*refusal);
-        else if (!HaveOpponent_) LoadMessages_.push_back("Cannot read the design file " + path);
+        opponent_ = ReadDesignRecord(path);
+        opponentRangeClass_ = DesignRangeClass(opponent_);
+        const auto refusal = DesignRefusal(opponent_);
+        haveOpponent_ = opponent_.Readable && !refusal;
+        if (refusal) loadMessages_.push_back(*refusal);
+        else if (!haveOpponent_) loadMessages_.push_back("Cannot read the design file " + path);
     }
     LoadShips();
 }
 
 void TfrmPlanner::SetOwnDesign(const DesignRecord& record, int rangeClass) {
-    Own_ = record;
-    OwnRangeClass_ = rangeClass;
+    own_ = record;
+    ownRangeClass_ = rangeClass;
     // The same refusal as for an opponent: no figures from values the form would not make.
     const auto refusal = DesignRefusal(record);
-    HaveOwn_ = !refusal;
-    if (Opponents_.size() > 0) Opponents_.front().ClassName = "(the own design: " + record.ClassName + ")";
+    haveOwn_ = !refusal;
+    if (opponents_.size() > 0) opponents_.front().ClassName = "(the own design: " + record.ClassName + ")";
     FilterOpponents();
     const QListWidgetItem* item = W.lbOpponents->currentItem();
-    if (!HaveOpponent_ || (item && item->data(Qt::UserRole).toString().isEmpty())) {
-        Opponent_ = Own_;
-        OpponentRangeClass_ = OwnRangeClass_;
-        HaveOpponent_ = true;
+    if (!haveOpponent_ || (item && item->data(Qt::UserRole).toString().isEmpty())) {
+        opponent_ = own_;
+        opponentRangeClass_ = ownRangeClass_;
+        haveOpponent_ = true;
     }
     LoadShips();
 }
@@ -348,14 +348,14 @@ void TfrmPlanner::SetOwnDesign(const DesignRecord& record, int rangeClass) {
 void TfrmPlanner::LoadShips() {
     ships_.Opponent.reset();
     ships_.Own.reset();
-    std::vector<std::string> failures = LoadMessages_;
-    if (const auto refusal = DesignRefusal(Own_);
+    std::vector<std::string> failures = loadMessages_;
+    if (const auto refusal = DesignRefusal(own_);
         refusal && std::find(failures.begin(), failures.end(), *refusal) == failures.end())
         failures.insert(failures.begin(), *refusal);
-    if (HaveOwn_ && HaveOpponent_) {
+    if (haveOwn_ && haveOpponent_) {
         platform::RecordingMessages recorder;
-        ships_.Own = CreateShipOnLayer(Own_, Own_.ClassName, *ships_.Map, Data_.Preferences, recorder);
-        ships_.Opponent = CreateShipOnLayer(Opponent_, Opponent_.ClassName, *ships_.Map, Data_.Preferences, recorder);
+        ships_.Own = CreateShipOnLayer(own_, own_.ClassName, *ships_.Map, data_.Preferences, recorder);
+        ships_.Opponent = CreateShipOnLayer(opponent_, opponent_.ClassName, *ships_.Map, data_.Preferences, recorder);
         // A design without a tertiary battery always warns of its calibre;
         // only the messages of a design that cannot fight are worth showing.
         if (!ships_.Own || !ships_.Opponent) {
@@ -365,11 +365,11 @@ void TfrmPlanner::LoadShips() {
         }
     }
     if (ships_.Own && W.cbReady->isChecked()) {
-        MakeReadyForBattle(*ships_.Own, OwnRangeClass_);
-        MakeReadyForBattle(*ships_.Opponent, OpponentRangeClass_);
+        MakeReadyForBattle(*ships_.Own, ownRangeClass_);
+        MakeReadyForBattle(*ships_.Opponent, opponentRangeClass_);
     }
-    LoadMessages_ = failures;
-    map_->SetShips(HasShips() ? &Own_ : nullptr, HasShips() ? &Opponent_ : nullptr);
+    loadMessages_ = failures;
+    map_->SetShips(HasShips() ? &own_ : nullptr, HasShips() ? &opponent_ : nullptr);
     Recompute();
 }
 
@@ -427,7 +427,7 @@ void TfrmPlanner::UpdateRangeLimits() {
     const BattleEnvironment env = Environment();
     std::int32_t longest = 0;
     for (const TFightingShip* ship : {ships_.Own.get(), ships_.Opponent.get()})
-        if (ship && BatteryHasGuns(*ship, 1)) longest = std::max(longest, MaxGunRange(Data_.Weapons, env.Year, *ship, 1));
+        if (ship && BatteryHasGuns(*ship, 1)) longest = std::max(longest, MaxGunRange(data_.Weapons, env.Year, *ship, 1));
     if (longest <= 0) longest = 20000;
     const std::int32_t top = std::clamp<std::int32_t>((longest * 6 / 5 + 99) / 100 * 100, 1000, 100000);
     const QSignalBlocker b1(W.seRange), b2(W.slRange);
@@ -441,7 +441,7 @@ void TfrmPlanner::UpdateRangeLimits() {
 void TfrmPlanner::Recompute() {
     if (updating_) return;
     updating_ = true;
-    std::vector<std::string> messages = LoadMessages_;
+    std::vector<std::string> messages = loadMessages_;
     if (!HasShips()) {
         ClearResults();
         if (messages.empty()) messages.push_back("Choose an opponent.");
@@ -456,7 +456,7 @@ void TfrmPlanner::Recompute() {
         platform::RecordingMessages recorder;
         // Each computation draws from its scenario's seed, not from this source.
         platform::SeededRandom random(scenario.Seed);
-        const CombatContext ctx{Data_, env, random, recorder};
+        const CombatContext ctx{data_, env, random, recorder};
         // The chart's sweep first: the figures shown leave the ships where
         // the scenario puts them.
         const std::int32_t longest = W.seRange->maximum() * 5 / 6;
@@ -506,7 +506,7 @@ void TfrmPlanner::OpenScenario() {
     request.title = "Open scenario";
     request.filter = "Battle scenarios (json)|*.json";
     request.defaultExtension = "json";
-    request.startDirectory = platform::resolvePath(ProgramDir_ + "Scenarios");
+    request.startDirectory = platform::resolvePath(programDir_ + "Scenarios");
     const auto path = platform::fileDialogs().openFile(request);
     if (!path) return;
     std::string error;
@@ -539,7 +539,7 @@ void TfrmPlanner::SaveScenario() {
     platform::SaveFileRequest request;
     request.title = "Save scenario";
     request.filters = {"Battle scenarios (json)|*.json"};
-    request.startDirectory = platform::resolvePath(platform::customFilesRoot(ProgramDir_) + "Custom Files");
+    request.startDirectory = platform::resolvePath(platform::customFilesRoot(programDir_) + "Custom Files");
     request.suggestedName = "Scenario.json";
     const auto choice = platform::fileDialogs().saveFile(request);
     if (!choice) return;

@@ -78,16 +78,16 @@ private:
     void ClearResults();
     void ShowMessages(const std::vector<std::string>& texts);
 
-    const ProgramData& Data_;
-    std::string ProgramDir_;
-    std::vector<std::string> MoreFolders_;
-    DesignRecord Own_;
-    int OwnRangeClass_ = 1;
-    DesignRecord Opponent_;
-    int OpponentRangeClass_ = 1;
-    bool HaveOwn_ = false, HaveOpponent_ = false;
-    std::vector<PlannerOpponent> Opponents_;
-    std::vector<std::string> LoadMessages_;
+    const ProgramData& data_;
+    std::string programDir_;
+    std::vector<std::string> moreFolders_;
+    DesignRecord own_;
+    int ownRangeClass_ = 1;
+    DesignRecord opponent_;
+    int opponentRangeClass_ = 1;
+    bool haveOwn_ = false, haveOpponent_ = false;
+    std::vector<PlannerOpponent> opponents_;
+    std::vector<std::string> loadMessages_;
     EngagementShips ships_;
     EngagementFigures figures_;
     std::vector<SweepRow> sweep_;

@@ -201,10 +201,10 @@ void Tship::ComputeTurretLayoutFlags() {
 std::int32_t TDesignShip::TurretWeight(const TTurret& turret) const {
     const std::int32_t c = BatteryCalibre[1];
     const std::int32_t g = turret.Guns;
-    const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(Data_->Design, c) / 100);
+    const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(data_->Design, c) / 100);
     const long double guns = std::max<std::int32_t>(g, 0);
     const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
-    long double w = RoundToWhole(guns * GunWeight(Data_->Design, c) * 2 + armour * f);
+    long double w = RoundToWhole(guns * GunWeight(data_->Design, c) * 2 + armour * f);
     switch (turret.Position) {
     case 'B': w = RoundToWhole(w * 1.1L); break;
     case 'X': w = RoundToWhole(w * 1.05L); break;
@@ -243,13 +243,13 @@ void TDesignShip::GetArmamentWeights() {
 
         const std::int32_t secCalibre = BatteryCalibre[2];
         const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(SecTF)) *
-                                           TurretArmourBase(Data_->Design, secCalibre) / 100);
+                                           TurretArmourBase(data_->Design, secCalibre) / 100);
         const long double d = SecTF == 0 ? 1 : SecTF;
         const long double secNo = SecNo;
-        w.SecondaryWeight = Clamp32(Round(secNo * GunWeight(Data_->Design, secCalibre) + secNo * ArmorSEC * f / d) +
+        w.SecondaryWeight = Clamp32(Round(secNo * GunWeight(data_->Design, secCalibre) + secNo * ArmorSEC * f / d) +
                                   5 * static_cast<std::int64_t>(SecNo));
 
-        w.TertiaryWeight = Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(Data_->Design, BatteryCalibre[3])) +
+        w.TertiaryWeight = Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(data_->Design, BatteryCalibre[3])) +
                                  5 * static_cast<std::int64_t>(TerNo));
 
         total += static_cast<std::int64_t>(w.SecondaryWeight) + w.TertiaryWeight;
@@ -276,7 +276,7 @@ void TDesignShip::Recalculate() {
 
     // 2. Machinery
     if (Speed > 21 && LowFreeboard) platform::messages().warning("High speed ships need normal freeboard!");
-    RequiredHorsepower(Data_->Design, *this);
+    RequiredHorsepower(data_->Design, *this);
     w.MachineryWeight = Round32(static_cast<long double>(Horsepower) * 50 / 1000);
 
     // 3. Armour

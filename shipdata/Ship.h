@@ -106,13 +106,13 @@ struct TShipWeights {
 // outlive it).
 class TDesignShip : public Tship {
 public:
-    explicit TDesignShip(const ProgramData& data) : Data_(&data) {}
+    explicit TDesignShip(const ProgramData& data) : data_(&data) {}
 
     TShipWeights Weights;
     std::int32_t Complement = 0;
     std::array<TSpecial, 11> Specials{};   // [1..10]; [0] unused
 
-    const ProgramData& Data() const { return *Data_; }
+    const ProgramData& Data() const { return *data_; }
     void ClearSpecials();
     // Applies the design rules in their fixed order.
     void Recalculate();
@@ -126,7 +126,7 @@ public:
 private:
     void GetArmamentWeights();
 
-    const ProgramData* Data_;
+    const ProgramData* data_;
 };
 
 // Crew per gun by calibre in inches.

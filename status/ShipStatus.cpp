@@ -46,11 +46,11 @@ QString box(const std::string& s) { return QStringLiteral(" ") + q(s); }
 
 TdlgShipStatus::TdlgShipStatus(const ProgramData& data, std::string programDir, std::string customFilesRoot,
                                QWidget* parent)
-    : QDialog(parent), Data_(data), ProgramDir_(std::move(programDir)), CustomFilesRoot_(std::move(customFilesRoot)) {
+    : QDialog(parent), data_(data), programDir_(std::move(programDir)), customFilesRoot_(std::move(customFilesRoot)) {
     setObjectName(QStringLiteral("dlgShipStatus"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildShipStatusWidgets(this, W);
-    AccuracyDialog_ = new TdlgAccuracy(this);
+    accuracyDialog_ = new TdlgAccuracy(this);
 
     connect(W.tcSmallguns, &QTabBar::currentChanged, this, &TdlgShipStatus::tcSmallgunsChange);
     connect(W.tcView, &QTabBar::currentChanged, this, &TdlgShipStatus::tcViewChange);
@@ -80,16 +80,16 @@ void TdlgShipStatus::FormCreate() {
 }
 
 TdlgHitDetails& TdlgShipStatus::HitDetailsDialog() {
-    if (!HitDetailsDialog_) HitDetailsDialog_ = new TdlgHitDetails(this);
-    return *HitDetailsDialog_;
+    if (!hitDetailsDialog_) hitDetailsDialog_ = new TdlgHitDetails(this);
+    return *hitDetailsDialog_;
 }
 
-TdlgAccuracy& TdlgShipStatus::AccuracyDialog() { return *AccuracyDialog_; }
+TdlgAccuracy& TdlgShipStatus::AccuracyDialog() { return *accuracyDialog_; }
 
-CombatContext TdlgShipStatus::Context() const { return {Data_, Env, Random_, platform::messages()}; }
+CombatContext TdlgShipStatus::Context() const { return {data_, Env, random_, platform::messages()}; }
 
 std::string TdlgShipStatus::CustomFileLookup(const std::string& path) const {
-    const std::string custom = CustomFilesRoot_ + "Custom Files/" + platform::fileNameOf(path);
+    const std::string custom = customFilesRoot_ + "Custom Files/" + platform::fileNameOf(path);
     return platform::fileExists(custom) ? custom : path;
 }
 
@@ -148,7 +148,7 @@ void TdlgShipStatus::FillTurretsAndMounts(const ShipStatusFigures& f) {
 void TdlgShipStatus::FillHeading(const ShipStatusFigures& f) {
     W.imgNation->clear();
     if (!f.FlagFile.empty()) {
-        const std::string flag = CustomFileLookup(ProgramDir_ + "Flags/" + f.FlagFile);
+        const std::string flag = CustomFileLookup(programDir_ + "Flags/" + f.FlagFile);
         if (platform::fileExists(flag)) {
             QPixmap pixmap;
             if (pixmap.load(q(platform::resolvePath(flag)))) W.imgNation->setPixmap(pixmap);
@@ -255,8 +255,8 @@ void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {
     GameViewShip.reset();
     W.aDisplayGlobe->Redraw();
     if (!Ship) return;
-    const std::string file = CustomFileLookup(ProgramDir_ + "Designs/" + Ship->ClassName + ".sdf");
-    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), Data_.Preferences, platform::messages());
+    const std::string file = CustomFileLookup(programDir_ + "Designs/" + Ship->ClassName + ".sdf");
+    GameViewShip = CreateShipOnLayer(file, Ship->Name, W.aDisplayGlobe->Map(), data_.Preferences, platform::messages());
     if (!GameViewShip) {
         platform::messages().notice("Could not load ship!");
         return;
@@ -303,7 +303,7 @@ void TdlgShipStatus::LoadShipPicture() {
     W.imgPicture->clear();
     if (!Ship) return;
     const std::string& name = Ship->PictureName;
-    const auto picture = shippictures::FindShipPicture(name, CustomFilesRoot_ + "Custom Files/");
+    const auto picture = shippictures::FindShipPicture(name, customFilesRoot_ + "Custom Files/");
     if (!picture.Image.isNull()) W.imgPicture->setPixmap(QPixmap::fromImage(picture.Image));
     else if (!picture.Found && !name.empty()) platform::messages().error("Picture not found: " + name);
 }

@@ -35,7 +35,7 @@ public:
 
     // The hit details dialog made at program start; without one the card
     // makes its own on first use.
-    void SetHitDetailsDialog(TdlgHitDetails* dialog) { HitDetailsDialog_ = dialog; }
+    void SetHitDetailsDialog(TdlgHitDetails* dialog) { hitDetailsDialog_ = dialog; }
     TdlgHitDetails& HitDetailsDialog();
     TdlgAccuracy& AccuracyDialog();
 
@@ -101,11 +101,11 @@ private:
     // card's own random draws and the program's message boxes.
     CombatContext Context() const;
 
-    const ProgramData& Data_;
-    std::string ProgramDir_, CustomFilesRoot_;
+    const ProgramData& data_;
+    std::string programDir_, customFilesRoot_;
     // The card's draws (rate of fire in mist, reported types) follow one
     // sequence over the program's run.
-    mutable platform::SeededRandom Random_{platform::kDefaultSeed};
-    QPointer<TdlgHitDetails> HitDetailsDialog_;
-    TdlgAccuracy* AccuracyDialog_ = nullptr;
+    mutable platform::SeededRandom random_{platform::kDefaultSeed};
+    QPointer<TdlgHitDetails> hitDetailsDialog_;
+    TdlgAccuracy* accuracyDialog_ = nullptr;
 };

@@ -93,30 +93,30 @@ QFileInfoList designFiles(const QString& folder) {
 } // namespace
 
 TLibraryLoader::TLibraryLoader(const ProgramData& data, TLibraryModel& model, QString cacheFile, QObject* parent)
-    : QObject(parent), Data_(data), Model_(model), CacheFile_(std::move(cacheFile)) {
-    StepTimer_.setInterval(0);
-    connect(&StepTimer_, &QTimer::timeout, this, &TLibraryLoader::Step);
+    : QObject(parent), data_(data), model_(model), cacheFile_(std::move(cacheFile)) {
+    stepTimer_.setInterval(0);
+    connect(&stepTimer_, &QTimer::timeout, this, &TLibraryLoader::Step);
     // Saving a file touches its folder more than once: take the changes together.
-    RescanTimer_.setSingleShot(true);
-    RescanTimer_.setInterval(250);
-    connect(&RescanTimer_, &QTimer::timeout, this, [this] {
-        const QStringList folders = ChangedFolders_;
-        ChangedFolders_.clear();
+    rescanTimer_.setSingleShot(true);
+    rescanTimer_.setInterval(250);
+    connect(&rescanTimer_, &QTimer::timeout, this, [this] {
+        const QStringList folders = changedFolders_;
+        changedFolders_.clear();
         for (const QString& f : folders) {
-            if (Folders_.contains(f)) Rescan(f);
+            if (folders_.contains(f)) Rescan(f);
             // A missing folder's parent is watched, so it is seen coming back.
-            for (const QString& missing : QStringList(Missing_))
+            for (const QString& missing : QStringList(missing_))
                 if (QFileInfo(missing).absolutePath() == f) Rescan(missing);
         }
     });
-    connect(&Watcher_, &QFileSystemWatcher::directoryChanged, this, [this](const QString& folder) {
-        if (!ChangedFolders_.contains(folder)) ChangedFolders_ << folder;
-        RescanTimer_.start();
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this](const QString& folder) {
+        if (!changedFolders_.contains(folder)) changedFolders_ << folder;
+        rescanTimer_.start();
     });
-    connect(&Watcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
         const QString folder = QFileInfo(file).absolutePath();
-        if (!ChangedFolders_.contains(folder)) ChangedFolders_ << folder;
-        RescanTimer_.start();
+        if (!changedFolders_.contains(folder)) changedFolders_ << folder;
+        rescanTimer_.start();
     });
     LoadCache();
 }
@@ -124,22 +124,22 @@ TLibraryLoader::TLibraryLoader(const ProgramData& data, TLibraryModel& model, QS
 TLibraryLoader::~TLibraryLoader() { SaveCache(); }
 
 void TLibraryLoader::SetFolders(const QStringList& folders) {
-    if (!Watcher_.directories().isEmpty()) Watcher_.removePaths(Watcher_.directories());
-    Folders_.clear();
-    Missing_.clear();
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    folders_.clear();
+    missing_.clear();
     std::vector<std::string> gone;
-    for (const auto& row : Model_.Rows()) gone.push_back(row.File);
-    Model_.Remove(gone);
-    Pending_.clear();
-    PendingSet_.clear();
-    Batch_.clear();
-    BatchFolders_.clear();
-    Unseen_.clear();
-    Done_ = Total_ = 0;
+    for (const auto& row : model_.Rows()) gone.push_back(row.File);
+    model_.Remove(gone);
+    pending_.clear();
+    pendingSet_.clear();
+    batch_.clear();
+    batchFolders_.clear();
+    unseen_.clear();
+    done_ = total_ = 0;
     for (const QString& f : folders) {
         const QString clean = QDir::cleanPath(QFileInfo(f).absoluteFilePath());
-        if (Folders_.contains(clean)) continue;
-        Folders_ << clean;
+        if (folders_.contains(clean)) continue;
+        folders_ << clean;
         Rescan(clean);
     }
 }
@@ -147,12 +147,12 @@ void TLibraryLoader::SetFolders(const QStringList& folders) {
 void TLibraryLoader::Rescan(const QString& folder) {
     const bool listed = QFileInfo(folder).isDir();
     if (!listed) {
-        if (!Missing_.contains(folder)) Missing_ << folder;
+        if (!missing_.contains(folder)) missing_ << folder;
         const QString parent = QFileInfo(folder).absolutePath();
-        if (QFileInfo(parent).isDir() && !Watcher_.directories().contains(parent)) Watcher_.addPath(parent);
+        if (QFileInfo(parent).isDir() && !watcher_.directories().contains(parent)) watcher_.addPath(parent);
     } else {
-        Missing_.removeAll(folder);
-        if (!Watcher_.directories().contains(folder)) Watcher_.addPath(folder);
+        missing_.removeAll(folder);
+        if (!watcher_.directories().contains(folder)) watcher_.addPath(folder);
     }
     // Rows of files gone from the folder go too.
     const QFileInfoList files = listed ? designFiles(folder) : QFileInfoList();
@@ -161,19 +161,19 @@ void TLibraryLoader::Rescan(const QString& folder) {
     if (files.size() <= kMaxWatchedFiles) {
         QStringList paths;
         for (const QFileInfo& info : files) paths << info.absoluteFilePath();
-        const QStringList watchedList = Watcher_.files();
+        const QStringList watchedList = watcher_.files();
         const QSet<QString> watched(watchedList.begin(), watchedList.end());
         paths.removeIf([&watched](const QString& p) { return watched.contains(p); });
-        if (!paths.isEmpty()) Watcher_.addPaths(paths);
+        if (!paths.isEmpty()) watcher_.addPaths(paths);
     }
     QSet<QString> present;
     for (const QFileInfo& info : files) present.insert(info.absoluteFilePath());
     std::vector<std::string> gone;
-    for (const auto& row : Model_.Rows()) {
+    for (const auto& row : model_.Rows()) {
         const QString path = QString::fromStdString(row.File);
         if (QFileInfo(path).absolutePath() == folder && !present.contains(path)) gone.push_back(row.File);
     }
-    Model_.Remove(gone);
+    model_.Remove(gone);
 
     std::vector<LibraryRow> fromCache;
     std::vector<QByteArray> thumbnails;
@@ -181,20 +181,20 @@ void TLibraryLoader::Rescan(const QString& folder) {
         const QString path = info.absoluteFilePath();
         const std::string file = path.toStdString();
         const Stamp now = stampOf(path);
-        if (const LibraryRow* shown = Model_.Find(file); shown && sameStamp(*shown, now)) continue;
-        auto cached = Cache_.constFind(path);
-        if (cached != Cache_.constEnd() && sameStamp(cached->Row, now)) {
+        if (const LibraryRow* shown = model_.Find(file); shown && sameStamp(*shown, now)) continue;
+        auto cached = cache_.constFind(path);
+        if (cached != cache_.constEnd() && sameStamp(cached->Row, now)) {
             fromCache.push_back(cached->Row);
             thumbnails.push_back(cached->Thumbnail);
-            if (cached->Thumbnail.isEmpty()) Unseen_.push_back(file);
+            if (cached->Thumbnail.isEmpty()) unseen_.push_back(file);
             continue;
         }
-        if (PendingSet_.insert(file).second) {
-            Pending_.push_back(file);
-            ++Total_;
+        if (pendingSet_.insert(file).second) {
+            pending_.push_back(file);
+            ++total_;
         }
     }
-    if (!fromCache.empty()) Model_.Upsert(std::move(fromCache), std::move(thumbnails));
+    if (!fromCache.empty()) model_.Upsert(std::move(fromCache), std::move(thumbnails));
     if (!gone.empty()) emit FolderChanged(folder);
     Schedule();
     if (!Busy()) emit Finished();
@@ -203,18 +203,18 @@ void TLibraryLoader::Rescan(const QString& folder) {
 void TLibraryLoader::ReadNow(const std::string& file) {
     const QFileInfo info(QString::fromStdString(file));
     if (info.exists()) {
-        LibraryRow row = BuildLibraryRow(info.absoluteFilePath().toStdString(), Data_);
+        LibraryRow row = BuildLibraryRow(info.absoluteFilePath().toStdString(), data_);
         stamp(stampOf(info.absoluteFilePath()), row);
-        Cache_.insert(info.absoluteFilePath(), Cached{row, {}});
-        CacheDirty_ = true;
-        if (row.IsDesign) Unseen_.push_back(row.File);
-        Model_.Upsert({row}, {});
+        cache_.insert(info.absoluteFilePath(), Cached{row, {}});
+        cacheDirty_ = true;
+        if (row.IsDesign) unseen_.push_back(row.File);
+        model_.Upsert({row}, {});
     }
     Rescan(info.absolutePath());
 }
 
 void TLibraryLoader::Schedule() {
-    if (Busy() && !StepTimer_.isActive()) StepTimer_.start();
+    if (Busy() && !stepTimer_.isActive()) stepTimer_.start();
 }
 
 void TLibraryLoader::Step() {
@@ -222,55 +222,55 @@ void TLibraryLoader::Step() {
     clock.start();
     std::vector<LibraryRow> rows;
     QSet<QString> folders;
-    while (!Pending_.empty() && clock.elapsed() < kSliceMs) {
-        const std::string file = Pending_.front();
-        Pending_.pop_front();
-        PendingSet_.erase(file);
-        ++Done_;
+    while (!pending_.empty() && clock.elapsed() < kSliceMs) {
+        const std::string file = pending_.front();
+        pending_.pop_front();
+        pendingSet_.erase(file);
+        ++done_;
         const QFileInfo info(QString::fromStdString(file));
         if (!info.exists()) continue;
-        LibraryRow row = BuildLibraryRow(file, Data_);
+        LibraryRow row = BuildLibraryRow(file, data_);
         stamp(stampOf(info.absoluteFilePath()), row);
-        Cache_.insert(info.absoluteFilePath(), Cached{row, {}});
-        CacheDirty_ = true;
+        cache_.insert(info.absoluteFilePath(), Cached{row, {}});
+        cacheDirty_ = true;
         folders.insert(info.absolutePath());
-        if (row.IsDesign) Unseen_.push_back(file);
+        if (row.IsDesign) unseen_.push_back(file);
         rows.push_back(std::move(row));
     }
     if (!rows.empty()) {
-        for (auto& r : rows) Batch_.push_back(std::move(r));
-        for (const QString& f : folders) BatchFolders_.insert(f);
+        for (auto& r : rows) batch_.push_back(std::move(r));
+        for (const QString& f : folders) batchFolders_.insert(f);
     }
     // The rows reach the table a few times a second, not after every slice:
     // each arrival filters and sorts them all again.
-    if (!Batch_.empty() && (Pending_.empty() || !SinceFlush_.isValid() || SinceFlush_.elapsed() > kFlushMs)) {
-        Model_.Upsert(std::move(Batch_), {});
-        Batch_.clear();
-        SinceFlush_.start();
-        emit Progress(Done_, Total_, QStringLiteral("Reading designs"));
-        const QSet<QString> changed = std::move(BatchFolders_);
-        BatchFolders_.clear();
+    if (!batch_.empty() && (pending_.empty() || !sinceFlush_.isValid() || sinceFlush_.elapsed() > kFlushMs)) {
+        model_.Upsert(std::move(batch_), {});
+        batch_.clear();
+        sinceFlush_.start();
+        emit Progress(done_, total_, QStringLiteral("Reading designs"));
+        const QSet<QString> changed = std::move(batchFolders_);
+        batchFolders_.clear();
         for (const QString& f : changed) emit FolderChanged(f);
     }
-    if (!Pending_.empty()) return;
-    if (Pending_.empty()) {
-        Done_ = Total_ = 0;
-        const bool any = !Unseen_.empty();
-        while (!Unseen_.empty() && clock.elapsed() < kSliceMs) {
-            const std::string file = Unseen_.front();
-            Unseen_.pop_front();
-            const QByteArray png = ThumbnailPng(file, Data_);
-            auto cached = Cache_.find(QString::fromStdString(file));
-            if (cached != Cache_.end()) cached->Thumbnail = png;
-            CacheDirty_ = true;
-            Model_.SetThumbnail(file, png);
-            ++Drawn_;
+    if (!pending_.empty()) return;
+    if (pending_.empty()) {
+        done_ = total_ = 0;
+        const bool any = !unseen_.empty();
+        while (!unseen_.empty() && clock.elapsed() < kSliceMs) {
+            const std::string file = unseen_.front();
+            unseen_.pop_front();
+            const QByteArray png = ThumbnailPng(file, data_);
+            auto cached = cache_.find(QString::fromStdString(file));
+            if (cached != cache_.end()) cached->Thumbnail = png;
+            cacheDirty_ = true;
+            model_.SetThumbnail(file, png);
+            ++drawn_;
         }
-        if (any) emit Progress(Drawn_, Drawn_ + static_cast<int>(Unseen_.size()), QStringLiteral("Drawing plan views"));
-        if (Unseen_.empty()) Drawn_ = 0;
+        if (any) emit Progress(drawn_, drawn_ + static_cast<int>(unseen_.size()), QStringLiteral("Drawing plan views"));
+        if (unseen_.empty()) drawn_ = 0;
     }
     if (!Busy()) {
-        StepTimer_.stop();
+        stepTimer_.stop();
         SaveCache();
         emit Finished();
     }
@@ -309,32 +309,32 @@ QByteArray TLibraryLoader::ThumbnailPng(const std::string& file, const ProgramDa
 }
 
 void TLibraryLoader::LoadCache() {
-    if (CacheFile_.isEmpty()) return;
-    QFile file(CacheFile_);
+    if (cacheFile_.isEmpty()) return;
+    QFile file(cacheFile_);
     if (!file.open(QIODevice::ReadOnly)) return;
     QDataStream in(&file);
     quint32 magic = 0, version = 0;
     qint32 count = 0;
     in >> magic >> version >> count;
     if (magic != kCacheMagic || version != kCacheVersion || count < 0) return;
-    Cache_.reserve(count);
+    cache_.reserve(count);
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Cached c;
         in >> c.Row >> c.Thumbnail;
-        if (in.status() == QDataStream::Ok) Cache_.insert(QString::fromStdString(c.Row.File), std::move(c));
+        if (in.status() == QDataStream::Ok) cache_.insert(QString::fromStdString(c.Row.File), std::move(c));
     }
 }
 
 void TLibraryLoader::SaveCache() {
-    if (CacheFile_.isEmpty() || !CacheDirty_) return;
+    if (cacheFile_.isEmpty() || !cacheDirty_) return;
     // Files gone since they were read leave the cache too.
-    for (auto it = Cache_.begin(); it != Cache_.end();)
-        it = QFileInfo::exists(it.key()) ? std::next(it) : Cache_.erase(it);
-    QDir().mkpath(QFileInfo(CacheFile_).absolutePath());
-    QSaveFile file(CacheFile_);
+    for (auto it = cache_.begin(); it != cache_.end();)
+        it = QFileInfo::exists(it.key()) ? std::next(it) : cache_.erase(it);
+    QDir().mkpath(QFileInfo(cacheFile_).absolutePath());
+    QSaveFile file(cacheFile_);
     if (!file.open(QIODevice::WriteOnly)) return;   // a cache that cannot be written is only slower
     QDataStream out(&file);
-    out << kCacheMagic << kCacheVersion << qint32(Cache_.size());
-    for (const Cached& c : Cache_) out << c.Row << c.Thumbnail;
-    if (file.commit()) CacheDirty_ = false;
+    out << kCacheMagic << kCacheVersion << qint32(cache_.size());
+    for (const Cached& c : cache_) out << c.Row << c.Thumbnail;
+    if (file.commit()) cacheDirty_ = false;
 }

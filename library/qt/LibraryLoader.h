@@ -30,14 +30,14 @@ public:
 
     // Lists these folders (replacing those before) and watches them.
     void SetFolders(const QStringList& folders);
-    const QStringList& Folders() const { return Folders_; }
+    const QStringList& Folders() const { return folders_; }
     // Reads the folder again now (also what a change seen by the watcher does).
     void Rescan(const QString& folder);
     // Reads one file now (after the program itself wrote it), then its folder.
     void ReadNow(const std::string& file);
-    bool Busy() const { return !Pending_.empty() || !Batch_.empty() || !Unseen_.empty(); }
+    bool Busy() const { return !pending_.empty() || !batch_.empty() || !unseen_.empty(); }
     // Folders that could not be listed.
-    const QStringList& Missing() const { return Missing_; }
+    const QStringList& Missing() const { return missing_; }
     // Writes the cache when something changed since the last write.
     void SaveCache();
 
@@ -60,22 +60,22 @@ private:
     void Step();
     void Schedule();
 
-    const ProgramData& Data_;
-    TLibraryModel& Model_;
-    QString CacheFile_;
-    QStringList Folders_;
-    QStringList Missing_;
-    QHash<QString, Cached> Cache_;
-    bool CacheDirty_ = false;
-    std::deque<std::string> Pending_;   // files to read
-    std::unordered_set<std::string> PendingSet_;
-    std::vector<LibraryRow> Batch_;     // read, not yet in the table
-    QSet<QString> BatchFolders_;
-    QElapsedTimer SinceFlush_;
-    std::deque<std::string> Unseen_;    // rows without a thumbnail
-    int Done_ = 0, Total_ = 0, Drawn_ = 0;
-    QFileSystemWatcher Watcher_;
-    QTimer StepTimer_;
-    QTimer RescanTimer_;
-    QStringList ChangedFolders_;
+    const ProgramData& data_;
+    TLibraryModel& model_;
+    QString cacheFile_;
+    QStringList folders_;
+    QStringList missing_;
+    QHash<QString, Cached> cache_;
+    bool cacheDirty_ = false;
+    std::deque<std::string> pending_;   // files to read
+    std::unordered_set<std::string> pendingSet_;
+    std::vector<LibraryRow> batch_;     // read, not yet in the table
+    QSet<QString> batchFolders_;
+    QElapsedTimer sinceFlush_;
+    std::deque<std::string> unseen_;    // rows without a thumbnail
+    int done_ = 0, total_ = 0, drawn_ = 0;
+    QFileSystemWatcher watcher_;
+    QTimer stepTimer_;
+    QTimer rescanTimer_;
+    QStringList changedFolders_;
 };

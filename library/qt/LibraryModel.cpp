@@ -45,15 +45,15 @@ int TLibraryModel::SectionOf(LibraryColumn column) {
 }
 
 int TLibraryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(Shown_.size());
+    return parent.isValid() ? 0 : static_cast<int>(shown_.size());
 }
 
 int TLibraryModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kLibraryColumns; }
 
 QVariant TLibraryModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const size_t at = Shown_[static_cast<size_t>(index.row())];
-    const LibraryRow& row = Rows_[at];
+    const size_t at = shown_[static_cast<size_t>(index.row())];
+    const LibraryRow& row = rows_[at];
     const LibraryColumn column = ColumnAt(index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -68,12 +68,12 @@ QVariant TLibraryModel::data(const QModelIndex& index, int role) const {
         if (!row.IsDesign || (column == LibraryColumn::Spare && row.Spare < 0)) return QColor(Qt::red);
         return {};
     case Qt::DecorationRole: {
-        if (column != LibraryColumn::ClassName || Thumbnails_[at].isEmpty()) return {};
-        if (QPixmap* cached = Decoded_.object(at)) return *cached;
+        if (column != LibraryColumn::ClassName || thumbnails_[at].isEmpty()) return {};
+        if (QPixmap* cached = decoded_.object(at)) return *cached;
         auto* pixmap = new QPixmap;
-        pixmap->loadFromData(Thumbnails_[at], "PNG");
+        pixmap->loadFromData(thumbnails_[at], "PNG");
         const QPixmap copy = *pixmap;
-        Decoded_.insert(at, pixmap);
+        decoded_.insert(at, pixmap);
         return copy;
     }
     default: return {};
@@ -87,10 +87,10 @@ QVariant TLibraryModel::headerData(int section, Qt::Orientation orientation, int
 
 void TLibraryModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= kLibraryColumns) return;
-    SortColumn_ = ColumnAt(column);
-    Descending_ = order == Qt::DescendingOrder;
+    sortColumn_ = ColumnAt(column);
+    descending_ = order == Qt::DescendingOrder;
     emit layoutAboutToBeChanged();
-    SortLibraryOrder(Rows_, Shown_, SortColumn_, Descending_);
+    SortLibraryOrder(rows_, shown_, sortColumn_, descending_);
     emit layoutChanged();
 }
 
@@ -98,78 +98,78 @@ void TLibraryModel::Upsert(std::vector<LibraryRow> rows, std::vector<QByteArray>
     beginResetModel();
     thumbnails.resize(rows.size());
     for (size_t i = 0; i < rows.size(); ++i) {
-        auto found = Index_.find(rows[i].File);
-        if (found != Index_.end()) {
-            Rows_[found->second] = std::move(rows[i]);
-            Thumbnails_[found->second] = std::move(thumbnails[i]);
-            Decoded_.remove(found->second);
+        auto found = index_.find(rows[i].File);
+        if (found != index_.end()) {
+            rows_[found->second] = std::move(rows[i]);
+            thumbnails_[found->second] = std::move(thumbnails[i]);
+            decoded_.remove(found->second);
             continue;
         }
-        Index_.emplace(rows[i].File, Rows_.size());
-        Rows_.push_back(std::move(rows[i]));
-        Thumbnails_.push_back(std::move(thumbnails[i]));
+        index_.emplace(rows[i].File, rows_.size());
+        rows_.push_back(std::move(rows[i]));
+        thumbnails_.push_back(std::move(thumbnails[i]));
     }
     Refilter();
     endResetModel();
 }
 
 void TLibraryModel::SetThumbnail(const std::string& file, const QByteArray& png) {
-    auto found = Index_.find(file);
-    if (found == Index_.end()) return;
-    Thumbnails_[found->second] = png;
-    Decoded_.remove(found->second);
+    auto found = index_.find(file);
+    if (found == index_.end()) return;
+    thumbnails_[found->second] = png;
+    decoded_.remove(found->second);
     const int shown = ShownRowOf(file);
     if (shown >= 0) emit dataChanged(index(shown, 0), index(shown, 0), {Qt::DecorationRole});
 }
 
 void TLibraryModel::Remove(const std::vector<std::string>& files) {
-    if (std::none_of(files.begin(), files.end(), [this](const std::string& f) { return Index_.count(f) > 0; })) return;
+    if (std::none_of(files.begin(), files.end(), [this](const std::string& f) { return index_.count(f) > 0; })) return;
     // The view lets go of the old rows before they move.
     beginResetModel();
     for (const auto& file : files) {
-        auto found = Index_.find(file);
-        if (found == Index_.end()) continue;
-        const size_t at = found->second, last = Rows_.size() - 1;
-        Index_.erase(found);
+        auto found = index_.find(file);
+        if (found == index_.end()) continue;
+        const size_t at = found->second, last = rows_.size() - 1;
+        index_.erase(found);
         if (at != last) {
-            Rows_[at] = std::move(Rows_[last]);
-            Thumbnails_[at] = std::move(Thumbnails_[last]);
-            Index_[Rows_[at].File] = at;
+            rows_[at] = std::move(rows_[last]);
+            thumbnails_[at] = std::move(thumbnails_[last]);
+            index_[rows_[at].File] = at;
         }
-        Rows_.pop_back();
-        Thumbnails_.pop_back();
+        rows_.pop_back();
+        thumbnails_.pop_back();
     }
-    Decoded_.clear();
+    decoded_.clear();
     Refilter();
     endResetModel();
 }
 
 void TLibraryModel::SetFilter(const LibraryFilter& filter) {
     beginResetModel();
-    Filter_ = filter;
+    filter_ = filter;
     Refilter();
     endResetModel();
 }
 
 const LibraryRow* TLibraryModel::Find(const std::string& file) const {
-    auto found = Index_.find(file);
-    return found == Index_.end() ? nullptr : &Rows_[found->second];
+    auto found = index_.find(file);
+    return found == index_.end() ? nullptr : &rows_[found->second];
 }
 
 QByteArray TLibraryModel::ThumbnailOf(const std::string& file) const {
-    auto found = Index_.find(file);
-    return found == Index_.end() ? QByteArray() : Thumbnails_[found->second];
+    auto found = index_.find(file);
+    return found == index_.end() ? QByteArray() : thumbnails_[found->second];
 }
 
 int TLibraryModel::ShownRowOf(const std::string& file) const {
-    auto found = Index_.find(file);
-    if (found == Index_.end()) return -1;
-    for (size_t i = 0; i < Shown_.size(); ++i)
-        if (Shown_[i] == found->second) return static_cast<int>(i);
+    auto found = index_.find(file);
+    if (found == index_.end()) return -1;
+    for (size_t i = 0; i < shown_.size(); ++i)
+        if (shown_[i] == found->second) return static_cast<int>(i);
     return -1;
 }
 
 void TLibraryModel::Refilter() {
-    Shown_ = FilterLibraryRows(Rows_, Filter_);
-    SortLibraryOrder(Rows_, Shown_, SortColumn_, Descending_);
+    shown_ = FilterLibraryRows(rows_, filter_);
+    SortLibraryOrder(rows_, shown_, sortColumn_, descending_);
 }

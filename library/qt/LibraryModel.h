@@ -32,22 +32,22 @@ public:
     void Remove(const std::vector<std::string>& files);
     void SetFilter(const LibraryFilter& filter);
 
-    const std::vector<LibraryRow>& Rows() const { return Rows_; }
+    const std::vector<LibraryRow>& Rows() const { return rows_; }
     const LibraryRow* Find(const std::string& file) const;
     QByteArray ThumbnailOf(const std::string& file) const;
-    const LibraryRow& RowAt(int shown) const { return Rows_[Shown_[static_cast<size_t>(shown)]]; }
+    const LibraryRow& RowAt(int shown) const { return rows_[shown_[static_cast<size_t>(shown)]]; }
     int ShownRowOf(const std::string& file) const;
 
 private:
-    // Shown_ from the filter and the order; inside a model reset.
+    // shown_ from the filter and the order; inside a model reset.
     void Refilter();
 
-    std::vector<LibraryRow> Rows_;
-    std::vector<QByteArray> Thumbnails_;   // PNG, empty until drawn
-    std::unordered_map<std::string, size_t> Index_;
-    std::vector<size_t> Shown_;
-    LibraryFilter Filter_;
-    LibraryColumn SortColumn_ = LibraryColumn::ClassName;
-    bool Descending_ = false;
-    mutable QCache<size_t, QPixmap> Decoded_{400};
+    std::vector<LibraryRow> rows_;
+    std::vector<QByteArray> thumbnails_;   // PNG, empty until drawn
+    std::unordered_map<std::string, size_t> index_;
+    std::vector<size_t> shown_;
+    LibraryFilter filter_;
+    LibraryColumn sortColumn_ = LibraryColumn::ClassName;
+    bool descending_ = false;
+    mutable QCache<size_t, QPixmap> decoded_{400};
 };
