@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
     platform::setFileDialogs(&dialogs);
     // The one argument: a design file to open (Qt has taken its own options).
     const QStringList args = QApplication::arguments();
-    const std::string file = args.size() > 1 ? QDir::current().absoluteFilePath(args.at(1)).toStdString() : std::string();
+    const std::string file =
+        args.size() > 1 ? QDir::current().absoluteFilePath(args.at(1)).toStdString() : std::string();
 
     int rc = 0;
     {
@@ -60,16 +61,15 @@ int main(int argc, char* argv[]) {
         // Unsaved work kept against a crash; a start check leaves it alone.
         std::unique_ptr<TDesignRecovery> recovery;
         if (!checkStart) {
-            const int interval = qEnvironmentVariableIntValue("SHIPDESIGNER_RECOVERY_MS");   // scripts test with a short one
+            const int interval =
+                qEnvironmentVariableIntValue("SHIPDESIGNER_RECOVERY_MS"); // scripts test with a short one
             recovery = std::make_unique<TDesignRecovery>(mainForm, platform::userDataDir() + "Recovery/",
                                                          interval > 0 ? interval : 60000);
         }
         const bool restored = recovery && recovery->OfferRestore();
         if (!file.empty() && (!restored || mainForm.MaybeKeepChanges())) {
-            if (platform::fileExists(file))
-                mainForm.LoadDesign(file);
-            else
-                platform::messages().notice("Cannot find file: " + file);
+            if (platform::fileExists(file)) mainForm.LoadDesign(file);
+            else platform::messages().notice("Cannot find file: " + file);
         }
         if (checkStart) {
             rc = reportStart(mainForm, recorded);

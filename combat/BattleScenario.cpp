@@ -147,7 +147,8 @@ DivisionSide readSide(const Json& j, const std::string& place, const std::string
         side.Name = name->get<std::string>();
     }
     side.Formation = coded(j, "formation", place, fmLineAhead, 0, 3, formationCode);
-    side.Course = static_cast<std::int32_t>(std::lround(std::fmod(number(j, "course", place, 0, -3600, 3600) + 3600, 360.0)));
+    side.Course =
+        static_cast<std::int32_t>(std::lround(std::fmod(number(j, "course", place, 0, -3600, 3600) + 3600, 360.0)));
     side.Speed = whole(j, "speed", place, 0, 0, static_cast<std::int32_t>(kMaxBattleSpeed));
     side.Spacing = number(j, "spacing", place, 0, 0, kMaxSpacing);
     if (member(j, "spacing") && side.Spacing < 50) fail(place + ".spacing", "must lie within 50 .. 20000");
@@ -311,7 +312,8 @@ std::string BattleScenarioJson(const BattleScenario& scenario, const std::string
             fs::path path = fs::absolute(fs::path(d.Design), ec).lexically_normal();
             if (ec) path = fs::path(d.Design);
             if (!folder.empty()) {
-                const fs::path relative = path.lexically_relative(fs::absolute(fs::path(folder), ec).lexically_normal());
+                const fs::path relative =
+                    path.lexically_relative(fs::absolute(fs::path(folder), ec).lexically_normal());
                 if (!relative.empty() && relative.begin()->string() != "..") path = relative;
             }
             ship["design"] = path.generic_string();

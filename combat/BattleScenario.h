@@ -24,7 +24,7 @@ struct BattleScenario {
     // The planner's defaults: the North Sea off Jutland, 31 May 1916,
     // 16:00 UT, a moderate sea in clear weather.
     double Latitude = 56.5, Longitude = 5.5;
-    double DateTime = 0;         // day number with the time of day, UT
+    double DateTime = 0; // day number with the time of day, UT
     std::int32_t Weather = 2, SeaState = 3;
     std::int32_t DayRange = 0, DuskRange = 0, NightRange = 0;
     BattleScenario();

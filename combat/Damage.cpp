@@ -24,9 +24,7 @@ std::int32_t HullDamagePercent(const TFightingShip& ship) {
     return percentLost(ship.OriginalHitPoints, ship.HitPoints);
 }
 
-std::int32_t FloodingPercent(const TFightingShip& ship) {
-    return percentLost(ship.OriginalFlotation, ship.Flotation);
-}
+std::int32_t FloodingPercent(const TFightingShip& ship) { return percentLost(ship.OriginalFlotation, ship.Flotation); }
 
 std::int32_t GetDamagePercentage(const TFightingShip& ship, platform::Messages& messages) {
     std::int64_t d = 0;
@@ -68,7 +66,8 @@ std::int32_t PointValue(const TFightingShip& ship, std::int32_t year) {
     std::int64_t v = (base + D) / 2;
     switch (type) {
     case stAMC: v = v / 3; break;
-    case stB: case stCA: v = v * 7 / 10; break;
+    case stB:
+    case stCA: v = v * 7 / 10; break;
     case stLT: v = v / 6; break;
     case stTR: v = v / 3 + 400; break;
     case stAV: v = v / 2 + 1000; break;
@@ -84,8 +83,8 @@ std::int32_t PointValue(const TFightingShip& ship, std::int32_t year) {
     else if (belt == 13) q += 3;
     v = platform::Round(static_cast<long double>(v) * q / 100);
     auto cube = [](std::int64_t c) { return (c - 2) * (c - 2) * (c - 2); };
-    const std::int64_t torpedoes = std::abs(static_cast<std::int64_t>(ship.TorpedoBroadside())) *
-                                   (ship.IsCapitalShip() ? 50 : 100);
+    const std::int64_t torpedoes =
+        std::abs(static_cast<std::int64_t>(ship.TorpedoBroadside())) * (ship.IsCapitalShip() ? 50 : 100);
     const std::int64_t a = 4 * static_cast<std::int64_t>(ship.CountGuns(false)) * cube(ship.BatteryCalibre[1]) +
                            2 * static_cast<std::int64_t>(ship.SecNo) * cube(ship.BatteryCalibre[2]) + torpedoes;
     v = v + a / 6;
@@ -101,8 +100,8 @@ std::int32_t CurrentPointValue(const TFightingShip& ship, std::int32_t year, pla
 std::int32_t MaxSpeedNow(const TFightingShip& ship) {
     std::int64_t v = platform::Round(static_cast<long double>(ship.Speed) * ship.SpeedPercent / 100);
     if (ship.OriginalHitPoints > ship.HitPoints && ship.OriginalHitPoints != 0) {
-        const std::int64_t loss = platform::Round(
-            (static_cast<long double>(ship.OriginalHitPoints) - ship.HitPoints) / ship.OriginalHitPoints * 100);
+        const std::int64_t loss = platform::Round((static_cast<long double>(ship.OriginalHitPoints) - ship.HitPoints) /
+                                                  ship.OriginalHitPoints * 100);
         const std::int64_t k = std::clamp<std::int64_t>(100 - platform::Round(loss / 2.0L), 2, 100);
         v = platform::Round(static_cast<long double>(v) * k / 100);
     }
@@ -128,7 +127,6 @@ std::int32_t MaxSpeedForSea(std::int32_t seaState) {
     default: return seaState >= 10 && seaState <= 50 ? 15 : 50;
     }
 }
-
 
 std::int32_t MainAmmoPercent(const TFightingShip& ship) {
     if (ship.RoundsCarriedMain == 0) return 1;

@@ -7,8 +7,8 @@
 
 class TFightingShip;
 
-std::int32_t HullDamagePercent(const TFightingShip& ship);   // 0 without hit points
-std::int32_t FloodingPercent(const TFightingShip& ship);     // 0 without flotation
+std::int32_t HullDamagePercent(const TFightingShip& ship); // 0 without hit points
+std::int32_t FloodingPercent(const TFightingShip& ship);   // 0 without flotation
 // The guards below report through the given sink.
 std::int32_t GetDamagePercentage(const TFightingShip& ship, platform::Messages& messages);
 std::int32_t PointValue(const TFightingShip& ship, std::int32_t year);

@@ -36,8 +36,8 @@ std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
 
 // The figures of a battery from its chance and rate of fire.
 BatteryFigures batteryFigures(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip& target,
-                              int battery, std::int32_t range, float chance, float rof,
-                              std::int32_t bearing, bool sighted) {
+                              int battery, std::int32_t range, float chance, float rof, std::int32_t bearing,
+                              bool sighted) {
     BatteryFigures b;
     b.Battery = battery;
     b.Calibre = firer.BatteryCalibre[static_cast<size_t>(battery)];

@@ -18,21 +18,21 @@ class TFightingShip;
 
 // The state one ship fights in.
 struct EngagementShipState {
-    std::int32_t Heading = 0;        // compass degrees
-    std::int32_t Speed = 0;          // current speed, knots
-    std::int32_t Turn = 0;           // signed degrees turned this turn
+    std::int32_t Heading = 0; // compass degrees
+    std::int32_t Speed = 0;   // current speed, knots
+    std::int32_t Turn = 0;    // signed degrees turned this turn
     std::int32_t CrewQuality = 0;
     std::int32_t RangingTurns = 0;
-    std::int32_t SightingLevel = 0;  // how well the enemy sees this ship, 0..3
+    std::int32_t SightingLevel = 0; // how well the enemy sees this ship, 0..3
     bool Evading = false;
 };
 
 struct EngagementScenario {
-    double Range = 0;                // yards between the ships
-    double Bearing = 0;              // compass bearing of the opponent from the own ship
-    TGeoPoint Place{};               // the own ship's position
+    double Range = 0;   // yards between the ships
+    double Bearing = 0; // compass bearing of the opponent from the own ship
+    TGeoPoint Place{};  // the own ship's position
     EngagementShipState Own, Opponent;
-    int Battery = 1;                 // the battery whose breakdown is wanted
+    int Battery = 1; // the battery whose breakdown is wanted
     // Both ships' light conditions from the environment before the hit
     // chance (the firer's dusk row needs it). Off, only the target's is set,
     // by its sighting range, as sdftool engage always did.
@@ -40,7 +40,7 @@ struct EngagementScenario {
     // Every battery with guns in FireFigures::Batteries; off, only the
     // scenario's battery is computed.
     bool AllBatteries = true;
-    std::uint64_t Seed = 1;          // the random draws (rate of fire in mist or rain, reports)
+    std::uint64_t Seed = 1; // the random draws (rate of fire in mist or rain, reports)
     // The breakdown, identification and immune zone; a sweep needs only the figures.
     bool Details = true;
 };
@@ -48,7 +48,7 @@ struct EngagementScenario {
 // Two fighting ships on a map of their own.
 struct EngagementShips {
     EngagementShips();
-    ~EngagementShips();   // the ships leave the map before it dies
+    ~EngagementShips(); // the ships leave the map before it dies
     EngagementShips(const EngagementShips&) = delete;
     EngagementShips& operator=(const EngagementShips&) = delete;
 
@@ -57,13 +57,13 @@ struct EngagementShips {
 };
 
 struct BatteryFigures {
-    int Battery = 1;                 // 1 main, 2 secondary, 3 tertiary
+    int Battery = 1; // 1 main, 2 secondary, 3 tertiary
     std::int32_t Calibre = 0;
-    std::int32_t Guns = 0;           // every gun of the battery
-    std::int32_t GunsBearing = 0;    // those that can fire on the target's bearing
-    float HitChance = 0;             // percent, per gun
-    float RateOfFire = 0;            // rounds per gun per minute
-    std::int32_t MaxGunRange = 0;    // yards
+    std::int32_t Guns = 0;        // every gun of the battery
+    std::int32_t GunsBearing = 0; // those that can fire on the target's bearing
+    float HitChance = 0;          // percent, per gun
+    float RateOfFire = 0;         // rounds per gun per minute
+    std::int32_t MaxGunRange = 0; // yards
     // The range exceeds MaxGunRange: the rules still give a chance, but no
     // hit is possible, and HitsPerMinute is 0.
     bool BeyondGunRange = false;
@@ -81,21 +81,21 @@ struct BatteryFigures {
 // One ship firing at the other.
 struct FireFigures {
     std::int32_t Range = 0, RoundedRange = 0, TrueBearing = 0, RelativeBearing = 0;
-    std::vector<std::string> Breakdown;   // of the scenario's battery
-    BatteryFigures Fire;                  // the scenario's battery
-    std::vector<BatteryFigures> Batteries;  // each battery with guns, main first
-    std::vector<TurretPosition> TurretsBearing;   // main turrets that bear, in list order
-    std::int32_t SightingRange = 0;       // of the target
-    bool Sighted = true;                  // the target lies within it (planner's mode)
-    std::int32_t LightCondition = 0;      // of the target: 1 day, 2 night, 3 dusk
-    bool Glare = false;                   // the firer is dazzled
-    std::string IdentificationText;       // what the firer sees of the target
-    ProtectionRow TargetZone;             // the target's immune zone against the firer's main battery
+    std::vector<std::string> Breakdown;         // of the scenario's battery
+    BatteryFigures Fire;                        // the scenario's battery
+    std::vector<BatteryFigures> Batteries;      // each battery with guns, main first
+    std::vector<TurretPosition> TurretsBearing; // main turrets that bear, in list order
+    std::int32_t SightingRange = 0;             // of the target
+    bool Sighted = true;                        // the target lies within it (planner's mode)
+    std::int32_t LightCondition = 0;            // of the target: 1 day, 2 night, 3 dusk
+    bool Glare = false;                         // the firer is dazzled
+    std::string IdentificationText;             // what the firer sees of the target
+    ProtectionRow TargetZone;                   // the target's immune zone against the firer's main battery
 };
 
 struct EngagementFigures {
-    FireFigures Own;        // the own ship firing at the opponent
-    FireFigures Opponent;   // and back (computed only when asked)
+    FireFigures Own;      // the own ship firing at the opponent
+    FireFigures Opponent; // and back (computed only when asked)
 };
 
 // Puts the ships at the scenario's positions and states, each the other's
@@ -131,7 +131,7 @@ std::vector<SweepRow> SweepEngagement(const CombatContext& ctx, EngagementShips&
 // twentieth of the larger (both 0, say) count as even and change nothing.
 struct AdvantageChange {
     std::int32_t Range = 0;
-    bool Own = true;   // the own ship leads from here on
+    bool Own = true; // the own ship leads from here on
 };
 std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows);
 

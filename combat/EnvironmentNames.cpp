@@ -10,8 +10,8 @@ namespace {
 constexpr std::array<const char*, kWeatherCodes> kWeather = {"mist",   "haze",     "clear", "fair",
                                                              "cloudy", "overcast", "rain",  "heavy rain"};
 constexpr std::array<const char*, kSeaStates> kSea = {
-    "calm",        "light air", "light breeze", "gentle breeze", "moderate breeze", "fresh breeze", "strong breeze",
-    "near gale",   "gale",      "strong gale",  "storm",         "violent storm",   "hurricane"};
+    "calm",      "light air", "light breeze", "gentle breeze", "moderate breeze", "fresh breeze", "strong breeze",
+    "near gale", "gale",      "strong gale",  "storm",         "violent storm",   "hurricane"};
 // Percent of the clear-weather ranges, by weather code.
 constexpr std::array<std::int32_t, kWeatherCodes> kVisibility = {33, 60, 100, 100, 90, 75, 50, 25};
 

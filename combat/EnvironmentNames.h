@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-constexpr int kWeatherCodes = 8;   // 0 .. 7 are named
-constexpr int kSeaStates = 13;     // 0 .. 12 are named
+constexpr int kWeatherCodes = 8; // 0 .. 7 are named
+constexpr int kSeaStates = 13;   // 0 .. 12 are named
 
 // "mist", "haze", "clear", "fair", "cloudy", "overcast", "rain", "heavy rain";
 // the code in decimal for any other.
@@ -23,7 +23,7 @@ std::optional<std::int32_t> WeatherFromText(const std::string& text);
 std::optional<std::int32_t> SeaStateFromText(const std::string& text);
 
 struct SightingRanges {
-    std::int32_t Day = 0, Dusk = 0, Night = 0;   // yards
+    std::int32_t Day = 0, Dusk = 0, Night = 0; // yards
 };
 // 20,000, 10,000 and 4,000 yards in clear weather, scaled down for the
 // others (mist to a third, heavy rain to a quarter).

@@ -12,7 +12,12 @@
 
 bool TFightingTorpedoMount::IsSubmergedMountPosition(TurretPosition letter) {
     switch (letter) {
-    case 'A': case 'F': case 'G': case 'L': case 'M': case 'Y': return true;
+    case 'A':
+    case 'F':
+    case 'G':
+    case 'L':
+    case 'M':
+    case 'Y': return true;
     default: return false;
     }
 }
@@ -237,10 +242,9 @@ void TFightingShip::SetPosition(const TGeoPoint& p) {
 }
 
 void TFightingShip::UpdateFireSmokePoints() {
-    static constexpr int kSmoke[20][2] = {{0, 20},   {20, 16},  {40, 8},   {60, 14},  {80, 8},
-                                          {100, 12}, {120, 8},  {140, 12}, {160, 8},  {180, 14},
-                                          {180, 20}, {200, 16}, {220, 8},  {240, 14}, {260, 8},
-                                          {280, 12}, {300, 8},  {320, 12}, {340, 8},  {180, 5}};
+    static constexpr int kSmoke[20][2] = {{0, 20},   {20, 16},  {40, 8},   {60, 14},  {80, 8},   {100, 12}, {120, 8},
+                                          {140, 12}, {160, 8},  {180, 14}, {180, 20}, {200, 16}, {220, 8},  {240, 14},
+                                          {260, 8},  {280, 12}, {300, 8},  {320, 12}, {340, 8},  {180, 5}};
     const TGeoPoint c = Position();
     for (int i = 0; i < 20; ++i)
         FireSmokePoints[static_cast<size_t>(i)] =

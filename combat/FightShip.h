@@ -24,7 +24,7 @@ class TFightingTurret : public TTurret {
 public:
     std::int32_t DisabledTurns = 0;
     bool Knocked = false;
-    std::int32_t Training = 0;   // degrees from the bow
+    std::int32_t Training = 0; // degrees from the bow
 
     bool Working() const { return !Knocked && DisabledTurns == 0; }
     // A casemate counts as one gun.
@@ -37,7 +37,7 @@ public:
     std::int32_t TubesLoaded = 0;
     std::int32_t TubeCount = 0;
     std::int32_t ReloadMinutes = 0;
-    std::int32_t Reloads = 0;   // 2 for a submerged mount at load
+    std::int32_t Reloads = 0; // 2 for a submerged mount at load
 
     bool Submerged() const { return IsSubmergedMountPosition(Position); }
     static bool IsSubmergedMountPosition(TurretPosition letter);
@@ -64,15 +64,15 @@ public:
     ~TFightingShip() override;
 
     std::unique_ptr<TShipLocation> Location;
-    std::int32_t Heading = 0;          // compass degrees 0..359
-    std::int32_t MapAngle = 0;         // heading as a map rotation, globe units
+    std::int32_t Heading = 0;  // compass degrees 0..359
+    std::int32_t MapAngle = 0; // heading as a map rotation, globe units
     std::int32_t HeadingMilli = 0;
     std::int32_t Course = 0;
     std::int32_t CurrentSpeed = 0;
     std::int32_t Fuel = 0, OriginalFuel = 0;
-    bool HSC = false;                  // chooses the fuel consumption table
-    std::int32_t Side = 0;             // 3: neutral
-    std::int32_t CurrentTurn = 0;      // signed degrees this turn
+    bool HSC = false;             // chooses the fuel consumption table
+    std::int32_t Side = 0;        // 3: neutral
+    std::int32_t CurrentTurn = 0; // signed degrees this turn
     bool Evading = false;
     std::int32_t UnderFire = 0;
     bool Sunk = false;
@@ -90,13 +90,13 @@ public:
     bool ShowSecondary = false;
     std::int32_t CrewQuality = 0;
     bool CrewBonus = false;
-    std::int32_t LightCondition = 0;   // 1 day, 2 night, 3 dusk
+    std::int32_t LightCondition = 0; // 1 day, 2 night, 3 dusk
     std::int32_t OriginalHitPoints = 0, HitPoints = 0;
     std::int32_t Flotation = 0, OriginalFlotation = 0;
     std::int32_t SteamMinutesLeft = 0;
     std::int32_t Nation = 0;
     bool ShownInFull = false;
-    bool ShownFlag2 = false;           // carried, read by nothing here
+    bool ShownFlag2 = false; // carried, read by nothing here
     TDivision* Division = nullptr;
     std::int32_t SpeedPercent = 100;
     bool EngineDamage = false, Immobilised = false;
@@ -109,7 +109,7 @@ public:
     std::int32_t IncomingCalibre = 0;
     std::array<TGeoPoint, 21> FireSmokePoints{};
     std::vector<std::string> HitLog;
-    std::int32_t SightingLevel = 0;    // 0 unsighted .. 3 class identified
+    std::int32_t SightingLevel = 0; // 0 unsighted .. 3 class identified
     bool ShowWake = false;
     std::string ClassName;
     std::string EnemyClassName, MisidentifiedClassName, PictureName;
@@ -145,7 +145,7 @@ public:
     bool IsCapitalShip() const { return ShipType < 4; }
     bool IsDestroyer() const { return ShipType == stDD; }
     std::int32_t CountGuns(bool workingOnly) const;
-    std::string GunsText() const;   // "working(total)"
+    std::string GunsText() const; // "working(total)"
     std::int32_t TorpedoesReady() const;
     // Tubes over all mounts, negative when any mount is submerged.
     std::int32_t TorpedoBroadside() const;

@@ -38,7 +38,7 @@ float BandHitChance(float c, bool closeTransport) {
 }
 
 std::int32_t SeaStatePenalty(int type, std::int32_t sea) {
-    static constexpr std::int32_t kSmall[] = {1, 2, 4, 4, 6, 7, 9, 12, 12};    // sea 4..12
+    static constexpr std::int32_t kSmall[] = {1, 2, 4, 4, 6, 7, 9, 12, 12}; // sea 4..12
     static constexpr std::int32_t kCruiser[] = {0, 1, 3, 3, 4, 6, 7, 10, 10};
     static constexpr std::int32_t kOther[] = {0, 1, 2, 2, 3, 4, 6, 9, 10};
     const bool small = type == stDD || type == stMS;
@@ -166,9 +166,8 @@ void firerRows(const Shot& s, HitTable& t) {
     else if (f.UnderFire > 0) t.row(18, -1, "Under fire: -10");
     // A ship without flotation (no displacement) counts as undamaged.
     const std::int64_t afloat =
-        f.OriginalFlotation == 0
-            ? 100
-            : platform::Round(static_cast<long double>(f.Flotation) / f.OriginalFlotation * 100);
+        f.OriginalFlotation == 0 ? 100
+                                 : platform::Round(static_cast<long double>(f.Flotation) / f.OriginalFlotation * 100);
     const std::int64_t damage = 100 - afloat;
     if (damage > 20) t.row(23, -(damage / 20), "Firing ship damage: -" + num(damage / 20) + "0");
     if (f.ShipType == stDD || f.ShipType == stMS) {
@@ -264,7 +263,7 @@ float GetGunHitChance(const CombatContext& ctx, TFightingShip& firer, TFightingS
         return 0.0f;
     }
     const std::int64_t E = referenceRange(data, shot);
-    if (E == 0) return 0.0f;   // a quality step that cancels the whole reference range
+    if (E == 0) return 0.0f; // a quality step that cancels the whole reference range
     const float B = basicChance(R, E);
 
     std::vector<std::string>* out = options.Breakdown;

@@ -13,7 +13,8 @@ std::string IdentificationText(const CombatContext& ctx, TFightingShip& ship) {
         switch (ship.SightingLevel) {
         case 0: return "UNSIGHTED!";
         case 1: return "Unidentified land feature";
-        case 2: case 3: return ship.EnemyClassName;
+        case 2:
+        case 3: return ship.EnemyClassName;
         default: return "";
         }
     }
@@ -32,10 +33,8 @@ std::string IdentificationText(const CombatContext& ctx, TFightingShip& ship) {
 
 void ChooseReportedClassName(TFightingShip& ship, platform::RandomSource& random) {
     const std::int32_t r = random.next(100);
-    if (r < 25 && ship.ReportedClassName != ship.EnemyClassName)
-        ship.ReportedClassName = ship.MisidentifiedClassName;
-    else
-        ship.ReportedClassName = ship.EnemyClassName;
+    if (r < 25 && ship.ReportedClassName != ship.EnemyClassName) ship.ReportedClassName = ship.MisidentifiedClassName;
+    else ship.ReportedClassName = ship.EnemyClassName;
 }
 
 namespace {
@@ -46,35 +45,51 @@ void misreport(TFightingShip& ship, std::int32_t r, platform::RandomSource& rand
     auto in = [r](int lo, int hi) { return r >= lo && r <= hi; };
     switch (ship.ShipType) {
     case stBB:
-        if (in(0, 20)) rt = "BC"; else if (in(21, 25)) rt = "CA"; else if (in(26, 30)) rt = "B";
+        if (in(0, 20)) rt = "BC";
+        else if (in(21, 25)) rt = "CA";
+        else if (in(26, 30)) rt = "B";
         break;
     case stBC:
-        if (in(0, 20)) rt = "BB"; else if (in(21, 25)) rt = "CA"; else if (in(26, 30)) rt = "B";
+        if (in(0, 20)) rt = "BB";
+        else if (in(21, 25)) rt = "CA";
+        else if (in(26, 30)) rt = "B";
         break;
     case stB:
-        if (in(0, 10)) rt = "BB"; else if (in(11, 20)) rt = "CA"; else if (in(21, 30)) rt = "BC";
+        if (in(0, 10)) rt = "BB";
+        else if (in(11, 20)) rt = "CA";
+        else if (in(21, 30)) rt = "BC";
         break;
     case stCA:
-        if (in(0, 20)) rt = "B"; else if (in(21, 25)) rt = "BC"; else if (in(26, 30)) rt = "BB";
+        if (in(0, 20)) rt = "B";
+        else if (in(21, 25)) rt = "BC";
+        else if (in(26, 30)) rt = "BB";
         break;
     case stCL:
-        if (in(0, 14)) rt = "CA"; else if (in(15, 28)) rt = "DD"; else if (r == 29) rt = "B"; else if (r == 30) rt = "BB";
+        if (in(0, 14)) rt = "CA";
+        else if (in(15, 28)) rt = "DD";
+        else if (r == 29) rt = "B";
+        else if (r == 30) rt = "BB";
         break;
     case stAMC:
-        if (in(0, 26)) rt = "TR"; else if (in(27, 30)) rt = "AV";
+        if (in(0, 26)) rt = "TR";
+        else if (in(27, 30)) rt = "AV";
         break;
     case stDD:
-        if (in(0, 24)) rt = "CL"; else if (in(25, 26)) rt = "CA"; else if (in(27, 30)) rt = "MS";
+        if (in(0, 24)) rt = "CL";
+        else if (in(25, 26)) rt = "CA";
+        else if (in(27, 30)) rt = "MS";
         break;
     case stMS:
         if (in(0, 30)) rt = "DD";
         if (ship.Displacement > 800 && random.next(100) < 30) rt = "CL";
         break;
     case stTR:
-        if (in(0, 20)) rt = "AMC"; else if (in(21, 30)) rt = "AV";
+        if (in(0, 20)) rt = "AMC";
+        else if (in(21, 30)) rt = "AV";
         break;
     case stAV:
-        if (in(0, 15)) rt = "TR"; else if (in(26, 30)) rt = "AMC";
+        if (in(0, 15)) rt = "TR";
+        else if (in(26, 30)) rt = "AMC";
         break;
     default: break;
     }

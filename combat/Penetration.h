@@ -17,7 +17,7 @@
 enum class ArmourFace { Belt, Deck };
 
 struct PenetrationPoint {
-    double Range = 0;   // yards
+    double Range = 0; // yards
     double Inches = 0;
 };
 

@@ -11,7 +11,7 @@
 #include "shipdata/Ship.h"
 
 struct ShipArmour {
-    double Belt = 0, Deck = 0, Turret = 0, ConningTower = 0;  // inches
+    double Belt = 0, Deck = 0, Turret = 0, ConningTower = 0; // inches
 };
 
 // The thicknesses a ship holds (ArmorB, ArmorD, ArmorT, ArmorCT).
@@ -25,7 +25,7 @@ struct ProtectionRow {
     // False when the calibre has no penetration figure (none above 0, or a
     // calibre outside 2 .. 18): nothing is pierced and there is no zone.
     bool HasFigures = false;
-    double Reach = 0;             // the farther end of the belt and deck curves
+    double Reach = 0; // the farther end of the belt and deck curves
     // Beyond the farthest range at which the face is pierced, 0 when it is
     // never pierced; the end of the belt curve when pierced all the way.
     double BeltSafeBeyond = 0, TurretSafeBeyond = 0, ConningTowerSafeBeyond = 0;
@@ -46,7 +46,7 @@ std::vector<int> ProtectionCalibres(int ownMainCalibre);
 
 struct Piercing {
     bool Belt = false, Deck = false;
-    double BeltInches = 0, DeckInches = 0;   // penetration at the range
+    double BeltInches = 0, DeckInches = 0; // penetration at the range
 };
 
 // Whether a calibre pierces the armour at a range. Beyond a curve's end

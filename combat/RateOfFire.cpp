@@ -6,8 +6,8 @@
 #include "combat/Damage.h"
 #include "combat/FightShip.h"
 #include "combat/Sighting.h"
-#include "tables/WeaponData.h"
 #include "platform/Round.h"
+#include "tables/WeaponData.h"
 
 std::int32_t MaxGunRange(const WeaponTables& weapons, std::int32_t year, const TFightingShip& ship, int battery) {
     if (battery < 1 || battery > 3) return 0;
@@ -88,10 +88,10 @@ std::int64_t ammunitionAndTarget(const CombatContext& ctx, const TFightingShip& 
 // early heavy guns.
 std::int64_t shipState(const TFightingShip& firer, std::int32_t calibre, int battery, std::int32_t year) {
     std::int64_t m = 0;
-    const std::int64_t afloat = firer.OriginalFlotation == 0
-                                    ? 100
-                                    : platform::Round(static_cast<long double>(firer.Flotation) /
-                                                      firer.OriginalFlotation * 100);
+    const std::int64_t afloat =
+        firer.OriginalFlotation == 0
+            ? 100
+            : platform::Round(static_cast<long double>(firer.Flotation) / firer.OriginalFlotation * 100);
     m -= (100 - afloat) / 20;
     if (firer.Fires > 2) m -= static_cast<std::int64_t>(firer.Fires) - 1;
     const std::int32_t hull = HullDamagePercent(firer);
@@ -110,8 +110,10 @@ std::int64_t seaState(const TFightingShip& firer, int battery, std::int32_t sea)
     if (firer.ShipType == stDD || firer.ShipType == stMS) {
         switch (sea) {
         case 5: return -2;
-        case 6: case 7: return -3;
-        case 8: case 9: return -5;
+        case 6:
+        case 7: return -3;
+        case 8:
+        case 9: return -5;
         case 10: return -7;
         case 11: return -9;
         case 12: return -11;
@@ -120,16 +122,20 @@ std::int64_t seaState(const TFightingShip& firer, int battery, std::int32_t sea)
     }
     if (firer.ShipType == stCL || battery != 1) {
         switch (sea) {
-        case 7: case 8: return -2;
-        case 9: case 10: return -4;
+        case 7:
+        case 8: return -2;
+        case 9:
+        case 10: return -4;
         case 11: return -6;
         case 12: return -8;
         default: return 0;
         }
     }
     switch (sea) {
-    case 7: case 8: return -1;
-    case 9: case 10: return -3;
+    case 7:
+    case 8: return -1;
+    case 9:
+    case 10: return -3;
     case 11: return -5;
     case 12: return -6;
     default: return 0;

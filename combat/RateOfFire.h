@@ -10,8 +10,8 @@
 class TFightingShip;
 
 struct RateOfFireOptions {
-    bool Settled = false;         // no random loss of the first salvoes
-    bool WeatherDelays = false;   // mist or rain may cost up to two steps
+    bool Settled = false;       // no random loss of the first salvoes
+    bool WeatherDelays = false; // mist or rain may cost up to two steps
 };
 
 float GetRateOfFire(const CombatContext& ctx, TFightingShip& firer, std::int32_t calibre, std::int32_t range,

@@ -27,7 +27,8 @@ void MakeReadyForBattle(TFightingShip& ship, int rangeClass) {
     // GetRemainingRange(speed) is Fuel x speed / factor(speed), so this much
     // fuel steams the range setting's miles at cruising speed.
     const std::int64_t factor = GetFuelConsumptionFactor(ship, kCruisingSpeed);
-    ship.OriginalFuel = platform::Clamp32(static_cast<std::int64_t>(EnduranceMiles(rangeClass)) * factor / kCruisingSpeed);
+    ship.OriginalFuel =
+        platform::Clamp32(static_cast<std::int64_t>(EnduranceMiles(rangeClass)) * factor / kCruisingSpeed);
     ship.Fuel = ship.OriginalFuel;
     auto rounds = [](std::int64_t guns, std::int32_t calibre) {
         return platform::Clamp32((guns > 0 ? guns : 0) * RoundsPerGun(calibre));

@@ -52,10 +52,17 @@ bool TurretCanBear(const TTurret& turret, std::int32_t b, bool crossDeckFire, pl
     case '2': return b < 135 || b > 315;
     case '3': return between(135, 315);
     case '4': return between(45, 225);
-    case '5': case '7': return between(210, 330);
-    case '6': case '8': return between(30, 150);
-    case 'A': case 'B': return b < 135 || b > 225;
-    case 'C': case 'L': case 'Q': case 'R': case 'W': return between(45, 135) || between(225, 315);
+    case '5':
+    case '7': return between(210, 330);
+    case '6':
+    case '8': return between(30, 150);
+    case 'A':
+    case 'B': return b < 135 || b > 225;
+    case 'C':
+    case 'L':
+    case 'Q':
+    case 'R':
+    case 'W': return between(45, 135) || between(225, 315);
     case 'D': return between(225, 340);
     case 'E': return between(20, 145);
     case 'F': return between(210, 335) || (crossDeckFire && between(55, 125));
@@ -66,7 +73,9 @@ bool TurretCanBear(const TTurret& turret, std::int32_t b, bool crossDeckFire, pl
     case 'K': return between(30, 155) || (crossDeckFire && between(235, 305));
     case 'S': return between(200, 325);
     case 'T': return between(35, 160);
-    case 'V': case 'X': case 'Y': return between(45, 315);
+    case 'V':
+    case 'X':
+    case 'Y': return between(45, 315);
     default:
         messages.notice("Warning! Illegal turret position: " + platform::cp1252ToUtf8(std::string(1, turret.Position)));
         return false;

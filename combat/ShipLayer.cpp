@@ -13,8 +13,11 @@ struct SizeClass {
 
 SizeClass sizeClassOf(const TFightingShip& ship) {
     switch (ship.ShipType) {
-    case stDD: case stMS: return {"SmallShipPresenter", 200};
-    case stCA: case stCL: case stAMC: return {"MediumShipPresenter", 300};
+    case stDD:
+    case stMS: return {"SmallShipPresenter", 200};
+    case stCA:
+    case stCL:
+    case stAMC: return {"MediumShipPresenter", 300};
     default: return {"LargeShipPresenter", 400};
     }
 }
@@ -27,8 +30,7 @@ namespace {
 // none (after the message) when loading fails.
 template <typename Load>
 std::unique_ptr<TFightingShip> createOnLayer(const std::string& className, const std::string& source, TMap& globe,
-                                             const TPreferences& preferences, platform::Messages& messages,
-                                             Load load) {
+                                             const TPreferences& preferences, platform::Messages& messages, Load load) {
     TMapLayer& layer = globe.LayerByName(kShipLayerName);
     auto ship = std::make_unique<TFightingShip>(&layer.Objects());
     if (!ship->Location) messages.notice("Error loading ship! " + source);
@@ -45,16 +47,14 @@ std::unique_ptr<TFightingShip> createOnLayer(const std::string& className, const
 
 } // namespace
 
-std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences,
-                                                 platform::Messages& messages) {
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className, TMap& globe,
+                                                 const TPreferences& preferences, platform::Messages& messages) {
     return createOnLayer(className, fileName, globe, preferences, messages,
                          [&](TFightingShip& ship) { return ship.LoadFromDesignFile(fileName, messages); });
 }
 
-std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences,
-                                                 platform::Messages& messages) {
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className, TMap& globe,
+                                                 const TPreferences& preferences, platform::Messages& messages) {
     return createOnLayer(className, record.ClassName + ".sdf", globe, preferences, messages,
                          [&](TFightingShip& ship) { return ship.LoadFromDesignRecord(record, messages); });
 }
@@ -101,7 +101,9 @@ void AssignShipPresenter(TFightingShip& ship, TMap& globe, const TPreferences& p
         const bool inNationRange = ship.Nation >= 0 && ship.Nation <= MaxNation;
         const bool small = ship.ShipType == stDD || ship.ShipType == stMS;
         if (small && !preferences.ApplyToDD) p->PolyBrush.BrushColor = clGrey;
-        else p->PolyBrush.BrushColor = inNationRange ? preferences.NationColor[static_cast<size_t>(ship.Nation)] : clGrey;
+        else
+            p->PolyBrush.BrushColor =
+                inNationRange ? preferences.NationColor[static_cast<size_t>(ship.Nation)] : clGrey;
         p->TitleFont.FontUnit = TGeoUnit::Meter;
         p->TitleFont.FontSize = size.fontSize;
         p->TitleAlignment = taRight;

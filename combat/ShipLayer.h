@@ -15,13 +15,11 @@ struct DesignRecord;
 // design file and gives its objects their presenters (nation colours from
 // the preferences); none (after the message) when the file cannot be loaded.
 // Every message of the loading goes to `messages`.
-std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences,
-                                                 platform::Messages& messages);
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const std::string& fileName, const std::string& className, TMap& globe,
+                                                 const TPreferences& preferences, platform::Messages& messages);
 // The same for a design already parsed; the failure message names the class.
-std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className,
-                                                 TMap& globe, const TPreferences& preferences,
-                                                 platform::Messages& messages);
+std::unique_ptr<TFightingShip> CreateShipOnLayer(const DesignRecord& record, const std::string& className, TMap& globe,
+                                                 const TPreferences& preferences, platform::Messages& messages);
 void AssignShipPresenters(TFightingShip& ship, TMap& globe, const TPreferences& preferences,
                           platform::Messages& messages);
 std::int32_t FindOrCreateLinePresenter(TColor colour, const std::string& name, TMap& globe);

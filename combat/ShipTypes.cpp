@@ -32,11 +32,28 @@ std::int32_t ShipSizeUnits(const Tship& ship) {
 
 std::int32_t TurretPositionBearing(const TTurret& turret, platform::Messages& messages) {
     switch (turret.Position) {
-    case 'A': case 'B': case 'D': case 'E': case 'F': case 'G': case 'L': case '1': case '2':
-        return 0;
-    case 'C': case 'J': case 'K': case 'Q': case 'R': case 'S': case 'T': case 'V': case 'W':
-    case 'X': case 'Y': case '3': case '4':
-        return 180;
+    case 'A':
+    case 'B':
+    case 'D':
+    case 'E':
+    case 'F':
+    case 'G':
+    case 'L':
+    case '1':
+    case '2': return 0;
+    case 'C':
+    case 'J':
+    case 'K':
+    case 'Q':
+    case 'R':
+    case 'S':
+    case 'T':
+    case 'V':
+    case 'W':
+    case 'X':
+    case 'Y':
+    case '3':
+    case '4': return 180;
     case 'H': return turret.Guns != 0 ? 0 : 350;
     case 'I': return turret.Guns != 0 ? 0 : 10;
     case '5': return 350;
@@ -50,7 +67,8 @@ std::int32_t TurretPositionBearing(const TTurret& turret, platform::Messages& me
 }
 
 std::optional<TTurretPlacement> TurretPlacement(const Tship& ship, TurretPosition letter, bool large, int battery) {
-    if (!large && battery != 2 && battery >= 1 && battery <= 3 && ship.BatteryCalibre[static_cast<size_t>(battery)] >= 7)
+    if (!large && battery != 2 && battery >= 1 && battery <= 3 &&
+        ship.BatteryCalibre[static_cast<size_t>(battery)] >= 7)
         large = true;
     const bool capital = ship.ShipType == stBB || ship.ShipType == stBC;
     const bool cross = ship.CrossDeckFire;
@@ -158,7 +176,9 @@ bool RoleAllowed(const TDivision* division, int role, std::int32_t year) {
     if (!lead) return true;
     const int type = lead->ShipType;
     switch (role) {
-    case 0: case 1: case 5: return true;
+    case 0:
+    case 1:
+    case 5: return true;
     case 2: return type >= 4 && type <= 7;
     case 3: return type == 1 || (type >= 3 && type <= 5);
     case 4:

@@ -43,9 +43,9 @@ TGeoPoint TurretPositionOffset(const TFightingShip& ship, TurretPosition letter,
 
 // Leaves name unchanged for a formation outside 0..3.
 void FormationName(int formation, std::string& name);
-std::string RoleName(int role);   // "Illegal Role value!" outside 0..5
+std::string RoleName(int role); // "Illegal Role value!" outside 0..5
 bool FormationAllowed(const TDivision* division, int formation, std::int32_t year);
 bool RoleAllowed(const TDivision* division, int role, std::int32_t year);
 
-std::string FireControlName(std::int32_t level);   // "Unknown <n>" outside 0..5
+std::string FireControlName(std::int32_t level); // "Unknown <n>" outside 0..5
 std::int32_t FireControlRangeModifier(std::int32_t level, std::int32_t range);

@@ -34,8 +34,7 @@ TGeoPoint SubsolarPoint(double dateTime) {
     const platform::CivilDate date = platform::dateFromDayNumber(static_cast<std::int64_t>(wholeDays));
     const std::int64_t solstice = platform::dayNumberFromDate({date.year - 1, 12, 21});
     const long double days = static_cast<long double>(wholeDays) - solstice;
-    const long double declination =
-        std::atan(std::cos(days * 2 * kPi / 365.24225L) * 0.4333823L) * 180 / kPi;
+    const long double declination = std::atan(std::cos(days * 2 * kPi / 365.24225L) * 0.4333823L) * 180 / kPi;
 
     const std::int64_t seconds = platform::Round((dateTime - wholeDays) * 86400.0L);
     const std::int64_t q = platform::Round(seconds * 0.25L);
@@ -62,7 +61,8 @@ std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range) {
     std::int64_t f = 10;
     switch (ship.ShipType) {
     case stCL: f = 9; break;
-    case stDD: case stMS: f = 8; break;
+    case stDD:
+    case stMS: f = 8; break;
     case stLT:
         if (ship.Speed == 1) f = 3;
         else f = ship.LightCondition == lcNight ? 12 : 8;
@@ -97,8 +97,8 @@ bool HasGlare(const BattleEnvironment& env, const TFightingShip& ship) {
            LightConditionAt(PointAtBearing(here, 270, 800000), env.DateTime) == lcDusk;
 }
 
-std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& firer,
-                                 const TFightingShip* target, bool allSides) {
+std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip* target,
+                                 bool allSides) {
     TMapLayer* layer = shipLayer(ctx.Env);
     if (!layer) {
         ctx.Messages.notice(kNoShipLayer);
@@ -124,8 +124,8 @@ std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& 
     return count;
 }
 
-std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer,
-                                  const TFightingShip* target, bool report) {
+std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip* target,
+                                  bool report) {
     const BattleEnvironment& env = ctx.Env;
     std::int64_t total = 0;
     std::string text;
@@ -148,9 +148,15 @@ std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip&
         const TFightingShip& s = *loc->Ship;
         std::int32_t w = 0;
         switch (s.ShipType) {
-        case stBB: case stBC: case stB: case stCA: w = 4; break;
+        case stBB:
+        case stBC:
+        case stB:
+        case stCA: w = 4; break;
         case stCL: w = 3; break;
-        case stDD: case stMS: case stTR: case stAV: w = 2; break;
+        case stDD:
+        case stMS:
+        case stTR:
+        case stAV: w = 2; break;
         default: w = 0; break;
         }
         const std::int32_t g = GetRangeToShip(firer, &s);
@@ -186,8 +192,9 @@ std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip&
             for (int j = 1; j < chain->Count(); ++j)
                 if (PointNearSegment((*chain)[j], a, b, r)) {
                     total += 4;
-                    if (report) text += "\r" + firer.Name + " LOS to " + target->Name +
-                                        " blocked by smoke from smokefloat" + std::to_string(n) + "  4";
+                    if (report)
+                        text += "\r" + firer.Name + " LOS to " + target->Name + " blocked by smoke from smokefloat" +
+                                std::to_string(n) + "  4";
                 }
         }
     }

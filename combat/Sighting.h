@@ -18,9 +18,9 @@ std::int32_t SightingTypeFactor(const TFightingShip& ship, std::int32_t range);
 bool HasGlare(const BattleEnvironment& env, const TFightingShip& ship);
 // Ships (afloat, not firer or target) close to the line of fire, looked up
 // on the battle map's ship layer.
-std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& firer,
-                                 const TFightingShip* target, bool allSides);
+std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip* target,
+                                 bool allSides);
 // Smoke points across the line of fire, scaled by the sea state; with report
 // set, what was found is shown in a message box.
-std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer,
-                                  const TFightingShip* target, bool report);
+std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip* target,
+                                  bool report);

@@ -71,7 +71,7 @@ bool SideFormationAllowed(const DivisionSide& side, const TFightingShip* lead, s
 BattleShips::BattleShips() : Map(std::make_unique<TMap>()) {}
 
 BattleShips::~BattleShips() {
-    for (auto& side : Sides) side.clear();   // the ships leave the map before it dies
+    for (auto& side : Sides) side.clear(); // the ships leave the map before it dies
 }
 
 bool BattleShips::Load(const ProgramData& data, const BattleSetup& setup, std::string* why) {
@@ -129,15 +129,15 @@ void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) {
     // without battle state; from two ships on, each ship counts the enemy
     // ships firing at it and the largest calibre among their batteries.
     const size_t total = ships.Sides[0].size() + ships.Sides[1].size();
-    forEachFiring(ships, setup, [total](int, size_t, const DivisionShip& ship, TFightingShip& firer, int,
-                                        TFightingShip& target) {
-        firer.MainTarget = &target;
-        if (total <= 2) return;
-        target.FiringShips += 1;
-        target.UnderFire += 1;
-        const std::int32_t calibre = firer.BatteryCalibre[static_cast<size_t>(batteryOf(ship))];
-        target.IncomingCalibre = std::max(target.IncomingCalibre, calibre);
-    });
+    forEachFiring(ships, setup,
+                  [total](int, size_t, const DivisionShip& ship, TFightingShip& firer, int, TFightingShip& target) {
+                      firer.MainTarget = &target;
+                      if (total <= 2) return;
+                      target.FiringShips += 1;
+                      target.UnderFire += 1;
+                      const std::int32_t calibre = firer.BatteryCalibre[static_cast<size_t>(batteryOf(ship))];
+                      target.IncomingCalibre = std::max(target.IncomingCalibre, calibre);
+                  });
 }
 
 BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup, bool details) {
@@ -146,27 +146,27 @@ BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const 
     BattleEnvironment battle = ctx.Env;
     battle.Map = ships.Map.get();
     const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
-    forEachFiring(ships, setup, [&](int s, size_t i, const DivisionShip& ship, TFightingShip& firer, int t,
-                                    TFightingShip& target) {
-        EngagementScenario scenario;
-        scenario.Battery = batteryOf(ship);
-        scenario.LightFromEnvironment = true;
-        scenario.AllBatteries = details;
-        scenario.Details = details;
-        scenario.Seed = setup.Seed;
-        ShipFire fire;
-        fire.Side = s;
-        fire.Index = static_cast<int>(i);
-        fire.Target = t;
-        fire.Fire = ComputeFire(here, firer, target, scenario);
-        fire.FoulingShips = CountShipsInBetween(here, firer, &target, true);
-        fire.FiringShips = std::max(1, target.FiringShips);
-        fire.UnderFire = firer.UnderFire;
-        fire.IncomingCalibre = firer.IncomingCalibre;
-        const double hits = fire.Fire.Fire.HitsPerMinute;
-        if (std::isfinite(hits)) figures.Totals[static_cast<size_t>(s)] += hits;
-        figures.Ships[static_cast<size_t>(s)].push_back(std::move(fire));
-    });
+    forEachFiring(ships, setup,
+                  [&](int s, size_t i, const DivisionShip& ship, TFightingShip& firer, int t, TFightingShip& target) {
+                      EngagementScenario scenario;
+                      scenario.Battery = batteryOf(ship);
+                      scenario.LightFromEnvironment = true;
+                      scenario.AllBatteries = details;
+                      scenario.Details = details;
+                      scenario.Seed = setup.Seed;
+                      ShipFire fire;
+                      fire.Side = s;
+                      fire.Index = static_cast<int>(i);
+                      fire.Target = t;
+                      fire.Fire = ComputeFire(here, firer, target, scenario);
+                      fire.FoulingShips = CountShipsInBetween(here, firer, &target, true);
+                      fire.FiringShips = std::max(1, target.FiringShips);
+                      fire.UnderFire = firer.UnderFire;
+                      fire.IncomingCalibre = firer.IncomingCalibre;
+                      const double hits = fire.Fire.Fire.HitsPerMinute;
+                      if (std::isfinite(hits)) figures.Totals[static_cast<size_t>(s)] += hits;
+                      figures.Ships[static_cast<size_t>(s)].push_back(std::move(fire));
+                  });
     return figures;
 }
 

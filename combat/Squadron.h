@@ -17,29 +17,29 @@
 class TFightingShip;
 
 constexpr int kMaxDivisionShips = 8;
-constexpr double kDefaultSpacing = 500;   // yards between ships
+constexpr double kDefaultSpacing = 500; // yards between ships
 // A search line spreads out to look: four times the others' spacing.
 constexpr double kSearchLineSpacingFactor = 4;
 // Limits a scenario is held to; beyond them the figures mean nothing.
 constexpr double kMaxSpacing = 20000, kMaxBattleRange = 100000, kMaxBattleSpeed = 60;
 
 struct DivisionShip {
-    std::string Design;          // the design file (or a name for a design held in memory)
-    DesignRecord Record;         // the design itself
+    std::string Design;  // the design file (or a name for a design held in memory)
+    DesignRecord Record; // the design itself
     std::int32_t CrewQuality = 0;
     std::int32_t RangingTurns = 0;
     bool Evading = false;
-    std::int32_t SightingLevel = 3;   // how well the enemy sees this ship, 0..3
-    int Battery = 1;                  // the battery it fires
-    int Target = -1;                  // index in the enemy line; -1 the same place (or the last)
+    std::int32_t SightingLevel = 3; // how well the enemy sees this ship, 0..3
+    int Battery = 1;                // the battery it fires
+    int Target = -1;                // index in the enemy line; -1 the same place (or the last)
 };
 
 struct DivisionSide {
     std::string Name;
-    int Formation = 0;           // TFormation
-    std::int32_t Course = 0;     // compass degrees
-    std::int32_t Speed = 0;      // knots
-    double Spacing = 0;          // yards; 0 the formation's default
+    int Formation = 0;       // TFormation
+    std::int32_t Course = 0; // compass degrees
+    std::int32_t Speed = 0;  // knots
+    double Spacing = 0;      // yards; 0 the formation's default
     std::vector<DivisionShip> Ships;
 };
 
@@ -53,10 +53,10 @@ bool SideFormationAllowed(const DivisionSide& side, const TFightingShip* lead, s
 
 struct BattleSetup {
     std::array<DivisionSide, 2> Sides;
-    TGeoPoint Place{};           // the first side's lead
-    double Range = 10000;        // yards from the first lead to the second
-    double Bearing = 90;         // compass bearing of the second lead from the first
-    bool Ready = true;           // fuel and ammunition full
+    TGeoPoint Place{};    // the first side's lead
+    double Range = 10000; // yards from the first lead to the second
+    double Bearing = 90;  // compass bearing of the second lead from the first
+    bool Ready = true;    // fuel and ammunition full
     std::uint64_t Seed = 1;
 };
 
@@ -78,16 +78,16 @@ struct BattleShips {
 // One ship firing at its target.
 struct ShipFire {
     int Side = 0, Index = 0, Target = 0;
-    FireFigures Fire;            // with the breakdown of its battery
-    std::int32_t FoulingShips = 0;   // ships counted in the line of fire
-    std::int32_t FiringShips = 0;    // ships firing at its target, itself included
-    std::int32_t UnderFire = 0;      // enemy ships firing at this ship
-    std::int32_t IncomingCalibre = 0;   // the largest calibre fired at it
+    FireFigures Fire;                 // with the breakdown of its battery
+    std::int32_t FoulingShips = 0;    // ships counted in the line of fire
+    std::int32_t FiringShips = 0;     // ships firing at its target, itself included
+    std::int32_t UnderFire = 0;       // enemy ships firing at this ship
+    std::int32_t IncomingCalibre = 0; // the largest calibre fired at it
 };
 
 struct BattleFigures {
     std::array<std::vector<ShipFire>, 2> Ships;
-    std::array<double, 2> Totals{};   // expected hits per minute of each side
+    std::array<double, 2> Totals{}; // expected hits per minute of each side
 };
 
 // Puts every ship where its side's formation puts it, heading on the side's

@@ -44,10 +44,8 @@ void turretsAndMounts(const TFightingShip& ship, ShipStatusFigures& f) {
     for (const auto& t : ship.Turrets) {
         std::string line = TurretPositionName(t->Position) + " " + (t->Guns == 0 ? std::string("1") : str(t->Guns));
         if (const TFightingTurret* ft = TFightingShip::AsFighting(t.get())) {
-            if (ft->Knocked)
-                line += " Destroyed!";
-            else if (ft->DisabledTurns > 0)
-                line += " Disabled!";
+            if (ft->Knocked) line += " Destroyed!";
+            else if (ft->DisabledTurns > 0) line += " Disabled!";
         }
         f.Turrets.push_back(line);
     }
@@ -59,8 +57,7 @@ void turretsAndMounts(const TFightingShip& ship, ShipStatusFigures& f) {
         }
         std::string line =
             TorpedoMountName(fm->Position) + " " + str(fm->TubeCount) + " (" + str(fm->TubesLoaded) + ")";
-        if (fm->Destroyed)
-            line += " Destroyed!";
+        if (fm->Destroyed) line += " Destroyed!";
         else if (fm->Submerged() && fm->ReloadMinutes >= 1 && fm->Reloads >= 1)
             line += " Reloading, " + str(fm->ReloadMinutes) + " minutes left";
         f.TorpedoMounts.push_back(line);
@@ -73,8 +70,9 @@ void heading(const CombatContext& ctx, const TFightingShip& ship, const StatusOp
     if (ship.MineCapacity >= 1) f.Mines = str(ship.MineCapacity) + " mines";
     const std::string n2 = nation ? nation->Name2 : std::string();
     const std::string typeName = ctx.Data.Weapons.ShipTypeName(ship.ShipType);
-    f.Heading = ((!o.SideName.empty() && n2 == "Unspecified") || n2 == "Generic") ? UpperText(o.SideName) + " " + typeName
-                                                                                  : UpperText(n2) + " " + typeName;
+    f.Heading = ((!o.SideName.empty() && n2 == "Unspecified") || n2 == "Generic")
+                    ? UpperText(o.SideName) + " " + typeName
+                    : UpperText(n2) + " " + typeName;
     if (ship.ObsoleteDate < o.Date) f.Heading = "OLD " + f.Heading;
     f.ShipName = UpperText(ship.Name);
     f.MainGuns = str(ship.CountGuns(false)) + " - " + str(ship.BatteryCalibre[1]) + " inch.";
@@ -112,12 +110,9 @@ void stateBoxes(const CombatContext& ctx, const TFightingShip& ship, const Statu
     f.Evading = ship.Evading;
     f.Flooding = str(FloodingPercent(ship));
     f.SinkingShown = ship.SinkingCount >= 1 || ship.Fires >= 2 || ship.Sunk;
-    if (ship.Sunk)
-        f.Sinking = "Sunk!";
-    else if (ship.SinkingCount >= 1)
-        f.Sinking = "Sinking!";
-    else if (ship.Fires >= 2)
-        f.Sinking = "On fire! (" + str(static_cast<std::int64_t>(ship.Fires) - 1) + ")";
+    if (ship.Sunk) f.Sinking = "Sunk!";
+    else if (ship.SinkingCount >= 1) f.Sinking = "Sinking!";
+    else if (ship.Fires >= 2) f.Sinking = "On fire! (" + str(static_cast<std::int64_t>(ship.Fires) - 1) + ")";
     f.HeavyHits = str(ship.HitCounterHeavy);
     f.MediumHits = str(o.Tallies.MediumHits);
     f.LightHits = str(ship.HitCounterLight);
@@ -187,8 +182,8 @@ void targets(const CombatContext& ctx, TFightingShip& ship, const StatusOptions&
                                                       {.Settled = true, .WeatherDelays = ctx.Env.IsMistOrRain()}));
     }
     const bool secondary = o.SmallGunsBattery != 3;
-    f.SmallGunsPort = target(ctx, ship, secondary ? ship.SecondaryTargetPort : ship.TertiaryTargetPort,
-                             secondary ? 2 : 3);
+    f.SmallGunsPort =
+        target(ctx, ship, secondary ? ship.SecondaryTargetPort : ship.TertiaryTargetPort, secondary ? 2 : 3);
     f.SmallGunsStarboard =
         target(ctx, ship, secondary ? ship.SecondaryTargetStarboard : ship.TertiaryTargetStarboard, secondary ? 2 : 3);
 }

@@ -15,10 +15,10 @@ class TFightingShip;
 // Battle tallies the card shows that the fighting ship does not carry; a
 // battle engine would keep them. They stay 0 in the designer.
 struct TShipBattleTallies {
-    std::array<std::int32_t, 4> HitsScored{};   // [1] main, [2] secondary, [3] tertiary
+    std::array<std::int32_t, 4> HitsScored{}; // [1] main, [2] secondary, [3] tertiary
     std::int32_t MediumHits = 0;
     std::int32_t TorpedoHits = 0;
-    std::int32_t RudderState = 0;               // 1 stbd, 2 center, 3 port jammed
+    std::int32_t RudderState = 0; // 1 stbd, 2 center, 3 port jammed
 };
 
 // A secondary or tertiary battery's boxes; all empty when it has no guns
@@ -32,51 +32,51 @@ struct StatusBattery {
 struct StatusTarget {
     bool Present = false;
     std::string Name, HitChance;
-    std::vector<std::string> Breakdown;   // the hit chance's lines
+    std::vector<std::string> Breakdown; // the hit chance's lines
 };
 
 struct StatusOptions {
-    std::int32_t Date = 0;          // day number: a design obsolete before it is "OLD"
-    std::string SideName{};         // the display name of the ship's side
+    std::int32_t Date = 0;  // day number: a design obsolete before it is "OLD"
+    std::string SideName{}; // the display name of the ship's side
     TShipBattleTallies Tallies{};
-    int SmallGunsBattery = 2;       // the small-gun targets wanted: 2 secondary, 3 tertiary
+    int SmallGunsBattery = 2; // the small-gun targets wanted: 2 secondary, 3 tertiary
 };
 
 struct ShipStatusFigures {
-    std::string Title;              // "BB Dreadnought"
-    std::string Heading;            // "OLD BRITISH Battleship"
+    std::string Title;   // "BB Dreadnought"
+    std::string Heading; // "OLD BRITISH Battleship"
     std::string ShipName, ClassName, Displacement, MainGuns, SecondaryGuns, TertiaryGuns;
-    std::string Mines;              // "" when the ship carries none
+    std::string Mines; // "" when the ship carries none
     std::vector<std::string> Turrets, TorpedoMounts;
 
     bool TorpedoPanel = false;
     std::string TorpedoPanelTitle, TorpedoTubes, TorpedoPlacement;
-    std::string Belt, Deck, TurretArmour, BatteryArmour, ConningTower;   // "" for no armour
+    std::string Belt, Deck, TurretArmour, BatteryArmour, ConningTower; // "" for no armour
 
-    std::string LimitedByWeather;   // "" when not shown
+    std::string LimitedByWeather; // "" when not shown
     bool GratesFouled = false;
-    bool HitChanceEnabled = false;  // the ship has a main target
+    bool HitChanceEnabled = false; // the ship has a main target
     bool Evading = false;
     std::string Flooding;
     bool SinkingShown = false;
     std::string Sinking;
     std::string HeavyHits, MediumHits, LightHits, TorpedoHits;
     std::string Course, Endurance, CrewQuality, Speed, CurrentSpeed, FireControl;
-    std::int64_t PointValue = 0;    // the card's figure: four times the rules' point value
+    std::int64_t PointValue = 0; // the card's figure: four times the rules' point value
     std::string PointValueText;
-    std::string Rudder;             // "" when the rudder is free
+    std::string Rudder; // "" when the rudder is free
 
     std::string TorpedoCalibre, MainCalibre, MainHits, MainRoundsFired, MainRoundsLeft, MainHitPercentage;
     StatusBattery Secondary, Tertiary;
 
     StatusTarget MainTarget;
-    std::string MainRateOfFire;     // with a main target
-    StatusTarget SmallGunsPort, SmallGunsStarboard;   // of the battery the options name
+    std::string MainRateOfFire;                     // with a main target
+    StatusTarget SmallGunsPort, SmallGunsStarboard; // of the battery the options name
 
-    std::int32_t HullFull = 0, FloatFull = 0;   // the damage bars' ranges, at least 1
-    std::int32_t HullLost = 0, FloatLost = 0;   // within 0 .. full
-    std::string HullToolTip, FloatToolTip;      // the "Structure" and "Flotation" bars' tips
-    std::string FlagFile;           // the nation's flag file name, "" without a nation
+    std::int32_t HullFull = 0, FloatFull = 0; // the damage bars' ranges, at least 1
+    std::int32_t HullLost = 0, FloatLost = 0; // within 0 .. full
+    std::string HullToolTip, FloatToolTip;    // the "Structure" and "Flotation" bars' tips
+    std::string FlagFile;                     // the nation's flag file name, "" without a nation
 };
 
 // In the order the card always filled itself, so the draws and messages

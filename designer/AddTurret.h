@@ -36,8 +36,8 @@ public:
     QComboBox* cbTurretFactor = nullptr;
     QLabel* lbGuns = nullptr;
     QSpinBox* seGuns = nullptr;
-    QPushButton* bnOK = nullptr;  // OK
-    QPushButton* bnCancel = nullptr;  // Cancel
+    QPushButton* bnOK = nullptr;     // OK
+    QPushButton* bnCancel = nullptr; // Cancel
 
 private slots:
     void OkClick();

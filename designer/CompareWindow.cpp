@@ -42,7 +42,7 @@ const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTM
                                       "CSV|*.csv"};
 
 std::optional<QImage> planOf(const DesignRecord& record, const ProgramData& data) {
-    const platform::ScopedRecordingMessages quiet;   // the rows already carry the design's problems
+    const platform::ScopedRecordingMessages quiet; // the rows already carry the design's problems
     return RenderDesignPlan(record, data.Preferences, kPlan);
 }
 
@@ -70,8 +70,7 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
     bnExport = new QPushButton(QStringLiteral("Export..."), this);
     const std::pair<QPushButton*, const char*> names[] = {
         {bnAdd, "bnAdd"}, {bnOpen, "bnOpen"}, {bnRemove, "bnRemove"}, {bnCopy, "bnCopy"}, {bnExport, "bnExport"}};
-    for (const auto& [button, name] : names)
-        button->setObjectName(QLatin1String(name));
+    for (const auto& [button, name] : names) button->setObjectName(QLatin1String(name));
 
     auto* chooser = new QVBoxLayout();
     chooser->addWidget(new QLabel(QStringLiteral("Designs"), this));
@@ -135,9 +134,11 @@ void TfrmCompare::FillSources() {
     for (const auto& [folder, root] : {std::pair<const char*, std::string>{"Designs", programDir_},
                                        std::pair<const char*, std::string>{"Custom Files", customFilesRoot_}}) {
         const QDir dir(toQ(platform::resolvePath(root + folder)));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-            auto* item = new QListWidgetItem(name.left(name.size() - 4) + QStringLiteral("  (") + QLatin1String(folder) +
-                                             QLatin1Char(')'), lvSources);
+        for (const QString& name :
+             dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+            auto* item = new QListWidgetItem(name.left(name.size() - 4) + QStringLiteral("  (") +
+                                                 QLatin1String(folder) + QLatin1Char(')'),
+                                             lvSources);
             item->setData(kPathRole, dir.filePath(name));
         }
     }
@@ -230,12 +231,12 @@ void TfrmCompare::Refresh() {
 
     lvCompared->clear();
     for (int i = 0; i < Count(); ++i)
-        lvCompared->addItem((titles_[static_cast<size_t>(i)].empty() ? QStringLiteral("The design on the form: ")
-                                                                     : QString()) +
-                            toQ(comparison_.Names[static_cast<size_t>(i)]) +
-                            (titles_[static_cast<size_t>(i)].empty()
-                                 ? QString()
-                                 : QStringLiteral("  (") + toQ(titles_[static_cast<size_t>(i)]) + QLatin1Char(')')));
+        lvCompared->addItem(
+            (titles_[static_cast<size_t>(i)].empty() ? QStringLiteral("The design on the form: ") : QString()) +
+            toQ(comparison_.Names[static_cast<size_t>(i)]) +
+            (titles_[static_cast<size_t>(i)].empty()
+                 ? QString()
+                 : QStringLiteral("  (") + toQ(titles_[static_cast<size_t>(i)]) + QLatin1Char(')')));
 
     lvRows->clear();
     QStringList header{QStringLiteral("Group"), QStringLiteral("Figure")};
@@ -270,7 +271,8 @@ void TfrmCompare::Refresh() {
         if (i >= Count()) continue;
         label->setToolTip(toQ(comparison_.Names[static_cast<size_t>(i)]));
         if (auto image = planOf(records_[static_cast<size_t>(i)], data_))
-            label->setPixmap(QPixmap::fromImage(image->scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            label->setPixmap(
+                QPixmap::fromImage(image->scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         else label->setText(QStringLiteral("No plan view"));
     }
 }
@@ -321,8 +323,9 @@ void TfrmCompare::Export() {
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            writer.setPageLayout(QPageLayout(QPageSize(choice->filter == kPdfLetter ? QPageSize::Letter : QPageSize::A4),
-                                             QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+            writer.setPageLayout(
+                QPageLayout(QPageSize(choice->filter == kPdfLetter ? QPageSize::Letter : QPageSize::A4),
+                            QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
             writer.setTitle(QStringLiteral("Comparison of designs"));
             writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION_TEXT));
             doc.print(&writer);

@@ -47,8 +47,8 @@ public:
     void Copy();
     void Export();
 
-    QListWidget* lvSources = nullptr;    // every design offered; typing finds a class
-    QListWidget* lvCompared = nullptr;   // the designs compared, the first on top
+    QListWidget* lvSources = nullptr;  // every design offered; typing finds a class
+    QListWidget* lvCompared = nullptr; // the designs compared, the first on top
     QPushButton* bnAdd = nullptr;
     QPushButton* bnOpen = nullptr;
     QPushButton* bnRemove = nullptr;
@@ -56,7 +56,7 @@ public:
     QPushButton* bnExport = nullptr;
     QLabel* lbNotes = nullptr;
     QTreeWidget* lvRows = nullptr;
-    std::vector<QLabel*> imgPlans;       // kMaxDesigns, those beyond Count() empty
+    std::vector<QLabel*> imgPlans; // kMaxDesigns, those beyond Count() empty
 
     // Background of a row that differs.
     static QColor DifferenceColour();

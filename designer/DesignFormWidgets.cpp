@@ -18,8 +18,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStyle>
 #include <QStringList>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -80,7 +80,8 @@ QLabel* makeLabel(QWidget* parent, const char* text, QWidget* buddy = nullptr) {
     return l;
 }
 
-QTreeWidget* makeListView(QWidget* parent, const char* name, const std::array<std::pair<const char*, int>, 3>& columns) {
+QTreeWidget* makeListView(QWidget* parent, const char* name,
+                          const std::array<std::pair<const char*, int>, 3>& columns) {
     auto* lv = new QTreeWidget(parent);
     lv->setObjectName(QLatin1String(name));
     lv->setColumnCount(3);
@@ -90,8 +91,8 @@ QTreeWidget* makeListView(QWidget* parent, const char* name, const std::array<st
     // At least the classic widths, and wide enough for each caption.
     const QFontMetrics metrics(lv->font());
     for (int i = 0; i < 3; ++i)
-        lv->setColumnWidth(i, std::max(columns[static_cast<size_t>(i)].second,
-                                       metrics.horizontalAdvance(captions[i]) + 16));
+        lv->setColumnWidth(
+            i, std::max(columns[static_cast<size_t>(i)].second, metrics.horizontalAdvance(captions[i]) + 16));
     lv->setRootIsDecorated(false);
     lv->setItemsExpandable(false);
     lv->setUniformRowHeights(true);
@@ -295,9 +296,9 @@ void buildMainGunsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets
     // Long position names ("K - Starboard wing aft ...") are not cut.
     int longest = 0;
     for (char letter : kTurretPositionOrder)
-        longest = std::max(longest, w.lvTurrets->fontMetrics().horizontalAdvance(
-                                        QLatin1Char(letter) + QStringLiteral(" - ") +
-                                        QString::fromStdString(TurretPositionName(letter))));
+        longest = std::max(
+            longest, w.lvTurrets->fontMetrics().horizontalAdvance(QLatin1Char(letter) + QStringLiteral(" - ") +
+                                                                  QString::fromStdString(TurretPositionName(letter))));
     w.lvTurrets->setColumnWidth(0, std::max(w.lvTurrets->columnWidth(0), longest + 16));
     fitColumns(w.lvTurrets);
     grid->addWidget(w.lvTurrets, 2, 0, 1, 4);
@@ -318,9 +319,9 @@ void buildSmallGunsGroup(QWidget* central, QVBoxLayout* column, bool secondary, 
     QComboBox* tf = makeCombo(g, secondary ? "cbSecTF" : "cbTerTF", factors);
     tf->setMinimumContentsLength(9);
     QSpinBox* quality = makeSpin(g, secondary ? "seSQ" : "seTQ", ranges::Quality, 0);
-    QLabel* weight = MakeOutputBox(g, secondary ? "stSecWeight" : "stTerWeight",
-                                   secondary ? "Weight of the secondary guns and their armour"
-                                             : "Weight of the tertiary guns");
+    QLabel* weight =
+        MakeOutputBox(g, secondary ? "stSecWeight" : "stTerWeight",
+                      secondary ? "Weight of the secondary guns and their armour" : "Weight of the tertiary guns");
     grid->addWidget(makeLabel(g, "Calibre", cal), 0, 0);
     grid->addWidget(cal, 0, 1);
     grid->addWidget(makeLabel(g, "Number", number), 0, 2);
@@ -390,8 +391,8 @@ void buildEquipmentGroup(QWidget* central, QVBoxLayout* column, DesignFormWidget
 void buildTotalsGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
     QGroupBox* g = makeGroup(central, "gbTotals", "Totals");
     QGridLayout* grid = gridOf(g);
-    w.stArmamentWeight = MakeOutputBox(g, "stArmamentWeight",
-                                       "Turrets + secondary guns + tertiary guns + torpedo mounts");
+    w.stArmamentWeight =
+        MakeOutputBox(g, "stArmamentWeight", "Turrets + secondary guns + tertiary guns + torpedo mounts");
     w.stArmPc = MakeOutputBox(g, "stArmPc", "Armament weight as a share of the total weight");
     w.stSumAll = MakeOutputBox(g, "stSumAll",
                                "Armor + machinery + hull + armament + accomodation + special + torpedo defense + "
@@ -469,7 +470,8 @@ QGridLayout* buildFunnelRows(QWidget* central, DesignFormWidgets& w) {
     const char* ovalNames[4] = {"cbFunnel1Oval", "cbFunnel2Oval", "cbFunnel3Oval", "cbFunnel4Oval"};
     for (size_t i = 0; i < 4; ++i) {
         const int r = static_cast<int>(i) + 1;
-        w.stFunnelPos[i] = MakeOutputBox(central, posNames[i], "Funnel position in yards from the centre, negative forward");
+        w.stFunnelPos[i] =
+            MakeOutputBox(central, posNames[i], "Funnel position in yards from the centre, negative forward");
         w.stFunnelPos[i]->setMinimumWidth(40);
         w.cbFunnelOval[i] = makeCheck(central, ovalNames[i], "Oval");
         w.bnFunnel[i] = makeButton(central, funnelButtons[i], "...");

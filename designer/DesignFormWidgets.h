@@ -107,7 +107,7 @@ struct DesignFormWidgets {
     QLabel* stSumAll = nullptr;
     QLabel* stSpare = nullptr;
     QLabel* stTotalCost = nullptr;
-    QListWidget* lvDesignCheck = nullptr;  // "Design check": problems in plain words
+    QListWidget* lvDesignCheck = nullptr; // "Design check": problems in plain words
 
     // Commands
     QPushButton* bnLoad = nullptr;
@@ -125,15 +125,15 @@ struct DesignFormWidgets {
     QPushButton* ZoomOutBtn = nullptr;
     QFrame* pnlPlan = nullptr;
     QVBoxLayout* pnlPlanLayout = nullptr;
-    QWidget* planPlaceholder = nullptr;  // "Globe41" until the map canvas is installed
+    QWidget* planPlaceholder = nullptr; // "Globe41" until the map canvas is installed
     QLabel* stPos = nullptr;
-    std::array<QLabel*, 4> stFunnelPos{};        // stFunnel1Pos .. stFunnel4Pos
-    std::array<QPushButton*, 4> bnFunnel{};      // bnFunnel1, Button4, Button5, Button6
-    std::array<QCheckBox*, 4> cbFunnelOval{};    // cbFunnel1Oval .. cbFunnel4Oval
-    std::array<QPushButton*, 4> bnDeleteFunnel{};  // bnDelFunnel, stDelFunnel2, bnDeleteFunnel3, bnDelFunnel4
-    std::array<QPushButton*, 4> bnOutline{};     // Button7 .. Button10 ("St1" .. "St4")
-    std::array<QLabel*, 4> stNoPoints{};         // stNoPoints, stNoPoints1 .. stNoPoints3
-    std::array<QCheckBox*, 4> cbClosed{};        // cbClosed, cbClosed2 .. cbClosed4
+    std::array<QLabel*, 4> stFunnelPos{};         // stFunnel1Pos .. stFunnel4Pos
+    std::array<QPushButton*, 4> bnFunnel{};       // bnFunnel1, Button4, Button5, Button6
+    std::array<QCheckBox*, 4> cbFunnelOval{};     // cbFunnel1Oval .. cbFunnel4Oval
+    std::array<QPushButton*, 4> bnDeleteFunnel{}; // bnDelFunnel, stDelFunnel2, bnDeleteFunnel3, bnDelFunnel4
+    std::array<QPushButton*, 4> bnOutline{};      // Button7 .. Button10 ("St1" .. "St4")
+    std::array<QLabel*, 4> stNoPoints{};          // stNoPoints, stNoPoints1 .. stNoPoints3
+    std::array<QCheckBox*, 4> cbClosed{};         // cbClosed, cbClosed2 .. cbClosed4
 
     // The eight armour thickness lists, in the order the form lists them.
     std::array<QComboBox*, 8> ArmourLists() const { return {cbB, cbBE, cbD, cbDE, cbCT, cbT, cbTT, cbSEC}; }

@@ -59,7 +59,7 @@ void TDesignHistory::MarkSaved() {
 
 void TDesignHistory::MarkUnsaved() {
     saved_ = DesignSnapshot{};
-    saved_.Inputs.Displacement = -1;  // below any displacement a form can hold
+    saved_.Inputs.Displacement = -1; // below any displacement a form can hold
     emit modifiedChanged();
 }
 

@@ -19,7 +19,7 @@
 
 // What "Update ship graphic" took from the form into the displayed ship.
 struct ShownDesign {
-    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets;  // Guns, Position
+    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets; // Guns, Position
     std::array<std::int32_t, 3> Calibres{};
     std::int32_t SecNo = 0, SecTF = 0, Displacement = 0;
     bool CrossDeck = false;
@@ -41,8 +41,8 @@ bool operator==(const PlanSnapshot& a, const PlanSnapshot& b);
 
 struct DesignSnapshot {
     DesignInputs Inputs;
-    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets;  // Guns, Position
-    std::vector<std::pair<std::int32_t, TurretPosition>> Mounts;   // Tubes, Position
+    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets; // Guns, Position
+    std::vector<std::pair<std::int32_t, TurretPosition>> Mounts;  // Tubes, Position
     PlanSnapshot Plan;
     bool operator==(const DesignSnapshot&) const = default;
 };

@@ -34,7 +34,8 @@ std::unique_ptr<QLockFile> lockFor(const std::string& copy) {
 }
 
 std::string whenText(const QDateTime& at) {
-    const QString format = at.date() == QDate::currentDate() ? QStringLiteral("HH:mm") : QStringLiteral("d MMM yyyy HH:mm");
+    const QString format =
+        at.date() == QDate::currentDate() ? QStringLiteral("HH:mm") : QStringLiteral("d MMM yyyy HH:mm");
     return at.toString(format).toStdString();
 }
 
@@ -84,7 +85,7 @@ void TDesignRecovery::WriteNow() {
     try {
         lines = DesignFileLines(inputs, *ship, outlines ? &*outlines : nullptr);
     } catch (const std::exception&) {
-        return;  // a funnel box being edited: the next round writes it
+        return; // a funnel box being edited: the next round writes it
     }
     lines.push_back(std::string("[") + kSection + "]");
     std::string name = inputs.Name;
@@ -114,7 +115,7 @@ bool TDesignRecovery::OfferRestore() {
         const std::string path = info.absoluteFilePath().toStdString();
         if (path == copy_) continue;
         auto lock = lockFor(path);
-        if (!lock->tryLock(0)) continue;  // its program is still running
+        if (!lock->tryLock(0)) continue; // its program is still running
         const DesignRecord record = ReadDesignRecord(path);
         if (!record.Readable) {
             QFile::remove(q(path));

@@ -40,8 +40,8 @@ private:
 
     TfrmDesignMain& form_;
     std::string folder_;
-    std::string copy_;      // this program's copy
-    std::string restored_;  // the copy restored at start, the displayed ship's file until exit
+    std::string copy_;     // this program's copy
+    std::string restored_; // the copy restored at start, the displayed ship's file until exit
     std::unique_ptr<QLockFile> lock_;
     QTimer timer_;
 };

@@ -12,7 +12,9 @@ namespace designersettings {
 namespace {
 
 // ~/.config/ship-designer/designer.conf on Linux.
-QSettings store() { return QSettings(QSettings::UserScope, QStringLiteral("ship-designer"), QStringLiteral("designer")); }
+QSettings store() {
+    return QSettings(QSettings::UserScope, QStringLiteral("ship-designer"), QStringLiteral("designer"));
+}
 
 QString folderKey(const char* dialog) { return QStringLiteral("folders/") + QLatin1String(dialog); }
 

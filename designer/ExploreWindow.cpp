@@ -1,8 +1,8 @@
 #include "designer/ExploreWindow.h"
 
 #include "designer/ShareCommands.h"
-#include "designfile/DesignCheck.h"
 #include "designer/frmDesign.h"
+#include "designfile/DesignCheck.h"
 #include "platform/Messages.h"
 
 #include <QBoxLayout>
@@ -49,7 +49,7 @@ double DefaultSpan(ExploreInput input) {
     case ExploreInput::FireControl:
     case ExploreInput::TorpedoDefense: return 5;
     case ExploreInput::MainTurrets: return 0;
-    default: return 2;   // inches of armour
+    default: return 2; // inches of armour
     }
 }
 
@@ -100,9 +100,7 @@ struct TfrmExplore::Job {
     std::atomic<bool> Done{false};
 };
 
-std::optional<DesignRecord> ExploreFormDesign(TfrmDesignMain& form) {
-    return form.CurrentDesignRecord();
-}
+std::optional<DesignRecord> ExploreFormDesign(TfrmDesignMain& form) { return form.CurrentDesignRecord(); }
 
 TfrmExplore::TfrmExplore(TfrmDesignMain& form) : QWidget(&form, Qt::Window), form_(form) {
     setObjectName(QStringLiteral("frmExplore"));
@@ -189,7 +187,6 @@ TfrmExplore::TfrmExplore(TfrmDesignMain& form) : QWidget(&form, Qt::Window), for
     costsLayout->addWidget(stepCosts);
     right->addWidget(costsBox);
 
-
     differences = new QLabel(QStringLiteral("Choose a variant to see what it changes."), this);
     differences->setObjectName(QStringLiteral("lblDifferences"));
     differences->setWordWrap(true);
@@ -230,8 +227,8 @@ void TfrmExplore::BuildInputs(QWidget* parent) {
     layout->setContentsMargins(4, 4, 4, 4);
     inputsTable = new QTableWidget(static_cast<int>(ExploreInputs().size()), 4, parent);
     inputsTable->setObjectName(QStringLiteral("tblInputs"));
-    inputsTable->setHorizontalHeaderLabels({QStringLiteral("Input"), QStringLiteral("From"), QStringLiteral("To"),
-                                            QStringLiteral("Step")});
+    inputsTable->setHorizontalHeaderLabels(
+        {QStringLiteral("Input"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Step")});
     inputsTable->verticalHeader()->hide();
     inputsTable->verticalHeader()->setDefaultSectionSize(24);
     inputsTable->setSelectionMode(QAbstractItemView::NoSelection);
@@ -269,9 +266,12 @@ QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(4, 4, 4, 4);
     grid->setVerticalSpacing(2);
-    const std::pair<const char*, const char*> plain[] = {
-        {"speed", "Speed"}, {"belt", "Belt"}, {"deck", "Deck"}, {"spare", "Tons spare"}, {"point-value", "Point value"},
-        {"endurance", "Endurance"}};
+    const std::pair<const char*, const char*> plain[] = {{"speed", "Speed"},
+                                                         {"belt", "Belt"},
+                                                         {"deck", "Deck"},
+                                                         {"spare", "Tons spare"},
+                                                         {"point-value", "Point value"},
+                                                         {"endurance", "Endurance"}};
     int at = 0;
     for (const auto& [key, caption] : plain) {
         auto* c = new QCheckBox(QString::fromLatin1(caption), box);
@@ -313,7 +313,8 @@ QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
         if (!root.empty() && root.back() != '/') root.push_back('/');
         return root + name;
     };
-    for (const std::string& path : {folder(form_.ProgramDir(), "Designs"), folder(form_.CustomFilesRoot(), "Custom Files")}) {
+    for (const std::string& path :
+         {folder(form_.ProgramDir(), "Designs"), folder(form_.CustomFilesRoot(), "Custom Files")}) {
         const QDir dir(q(path));
         for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name))
             opponent->addItem(name.left(name.size() - 4), dir.filePath(name));
@@ -447,8 +448,8 @@ bool TfrmExplore::Run() {
     cancelButton->setEnabled(true);
     applyButton->setEnabled(false);
     progress->setValue(0);
-    status->setText(QStringLiteral("Searching %1 variants...").arg(QLocale(QLocale::English).toString(
-        static_cast<qulonglong>(job->Total))));
+    status->setText(QStringLiteral("Searching %1 variants...")
+                        .arg(QLocale(QLocale::English).toString(static_cast<qulonglong>(job->Total))));
     timer_->start();
     return true;
 }
@@ -510,7 +511,8 @@ void TfrmExplore::FillTable() {
     QStringList heads = {QStringLiteral("#")};
     for (const auto& r : request_.Ranges) heads << QString::fromLatin1(InfoOf(r.Input).Key);
     // Objectives marked with the way they count: up is better, or down.
-    for (const auto& o : request_.Objectives) heads << (o.Minimise() ? QStringLiteral("\u25BC ") : QStringLiteral("\u25B2 ")) + q(o.Text);
+    for (const auto& o : request_.Objectives)
+        heads << (o.Minimise() ? QStringLiteral("\u25BC ") : QStringLiteral("\u25B2 ")) + q(o.Text);
     heads << QStringLiteral("Total t") << QStringLiteral("Displ. t");
     frontTable->setColumnCount(static_cast<int>(heads.size()));
     frontTable->setHorizontalHeaderLabels(heads);
@@ -583,7 +585,8 @@ void TfrmExplore::DrawChart() {
         base->setMarkerSize(13);
         base->setColor(Qt::black);
         if (baseVariant_.Objectives.size() == static_cast<size_t>(n))
-            base->append(baseVariant_.Objectives[static_cast<size_t>(x)], baseVariant_.Objectives[static_cast<size_t>(y)]);
+            base->append(baseVariant_.Objectives[static_cast<size_t>(x)],
+                         baseVariant_.Objectives[static_cast<size_t>(y)]);
         c->addSeries(base);
         auto* chosen = new QScatterSeries;
         chosen->setName(QStringLiteral("Chosen"));
@@ -603,14 +606,18 @@ void TfrmExplore::DrawChart() {
             auto* a = qobject_cast<QValueAxis*>(axis);
             if (!a) return;
             double min = result_.Front[0].Objectives[k], max = min;
-            for (const auto& v : result_.Front) min = std::min(min, v.Objectives[k]), max = std::max(max, v.Objectives[k]);
+            for (const auto& v : result_.Front)
+                min = std::min(min, v.Objectives[k]), max = std::max(max, v.Objectives[k]);
             if (baseVariant_.Objectives.size() > k)
                 min = std::min(min, baseVariant_.Objectives[k]), max = std::max(max, baseVariant_.Objectives[k]);
             const double margin = max > min ? (max - min) * 0.08 : std::max(1.0, std::fabs(max) * 0.05);
             // Ticks on round numbers: 1, 2 or 5 times a power of ten.
             const double raw = (max - min + 2 * margin) / 4;
             const double power = std::pow(10.0, std::floor(std::log10(raw)));
-            const double step = raw / power <= 1 ? power : raw / power <= 2 ? 2 * power : raw / power <= 5 ? 5 * power : 10 * power;
+            const double step = raw / power <= 1   ? power
+                                : raw / power <= 2 ? 2 * power
+                                : raw / power <= 5 ? 5 * power
+                                                   : 10 * power;
             const double from = std::floor((min - margin) / step) * step, to = std::ceil((max + margin) / step) * step;
             a->setRange(from, to);
             a->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
@@ -624,8 +631,9 @@ void TfrmExplore::DrawChart() {
         small.setPointSizeF(small.pointSizeF() * 0.85);
         c->legend()->setFont(small);
     } else {
-        c->setTitle(result_.Front.empty() && result_.Evaluated > 0 ? QStringLiteral("No variant fits.")
-                                                                   : QStringLiteral("Run a search to see the best trade-offs."));
+        c->setTitle(result_.Front.empty() && result_.Evaluated > 0
+                        ? QStringLiteral("No variant fits.")
+                        : QStringLiteral("Run a search to see the best trade-offs."));
     }
     QChart* old = chart->chart();
     chart->setChart(c);
@@ -657,8 +665,8 @@ void TfrmExplore::SelectionChanged() {
                             NumberText(DisplayValue(input, v.Values[k])), UnitSuffix(input));
     }
     const QLocale en(QLocale::English);
-    const QString weights = QStringLiteral("total %1 \u2192 %2 t").arg(en.toString(baseVariant_.TotalWeight),
-                                                                         en.toString(v.TotalWeight));
+    const QString weights =
+        QStringLiteral("total %1 \u2192 %2 t").arg(en.toString(baseVariant_.TotalWeight), en.toString(v.TotalWeight));
     differences->setText(changes.isEmpty() ? QStringLiteral("Same inputs as the base; ") + weights
                                            : QStringLiteral("Against the base: ") + changes.join(QStringLiteral(", ")) +
                                                  QStringLiteral("; ") + weights);
@@ -701,7 +709,8 @@ void AddExploreCommand(TfrmDesignMain& form) {
     QWidget* parent = share && share->bnExportSheet ? share->bnExportSheet->parentWidget() : &form;
     auto* button = new QPushButton(QStringLiteral("Explore..."), parent);
     button->setObjectName(QStringLiteral("bnExplore"));
-    button->setToolTip(QStringLiteral("Every variant of this design that fits, and the best trade-offs (Ctrl+Shift+E)"));
+    button->setToolTip(
+        QStringLiteral("Every variant of this design that fits, and the best trade-offs (Ctrl+Shift+E)"));
     if (share && share->bnExportSheet)
         for (QBoxLayout* row : form.findChildren<QBoxLayout*>())
             if (row->indexOf(share->bnExportSheet) >= 0) {
@@ -709,8 +718,8 @@ void AddExploreCommand(TfrmDesignMain& form) {
                 break;
             }
     QObject::connect(button, &QPushButton::clicked, &form, [&form] { ShowExplorer(form); });
-    QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &form), &QShortcut::activated,
-                     &form, [&form] { ShowExplorer(form); });
+    QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &form), &QShortcut::activated, &form,
+                     [&form] { ShowExplorer(form); });
 }
 
 TfrmExplore* ShowExplorer(TfrmDesignMain& form) {

@@ -98,7 +98,7 @@ private:
     QTimer* timer_ = nullptr;
     std::shared_ptr<Job> job_;
     std::thread worker_;
-    ExploreRequest request_;           // of the front shown
+    ExploreRequest request_; // of the front shown
     ExploreResult result_;
     ExploreVariant baseVariant_;
     std::vector<std::int32_t> baseValues_;

@@ -43,17 +43,18 @@ void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     QObject::connect(addAction(file, "&Load...", {QKeySequence(QStringLiteral("Ctrl+O"))}, "actLoad"),
                      &QAction::triggered, &form, &TfrmDesignMain::bnLoadClick);
-    QObject::connect(addAction(file, "Load &custom...", {QKeySequence(QStringLiteral("Ctrl+Shift+O"))}, "actLoadCustom"),
-                     &QAction::triggered, &form, &TfrmDesignMain::bnLoadCustClick);
-    QObject::connect(addAction(file, "&Save", {QKeySequence(QStringLiteral("Ctrl+S"))}, "actSave"),
-                     &QAction::triggered, &form, &TfrmDesignMain::bnSaveClick);
+    QObject::connect(
+        addAction(file, "Load &custom...", {QKeySequence(QStringLiteral("Ctrl+Shift+O"))}, "actLoadCustom"),
+        &QAction::triggered, &form, &TfrmDesignMain::bnLoadCustClick);
+    QObject::connect(addAction(file, "&Save", {QKeySequence(QStringLiteral("Ctrl+S"))}, "actSave"), &QAction::triggered,
+                     &form, &TfrmDesignMain::bnSaveClick);
     QObject::connect(addAction(file, "Save &as...", {QKeySequence(QStringLiteral("Ctrl+Shift+S"))}, "actSaveAs"),
                      &QAction::triggered, &form, &TfrmDesignMain::SaveAsClick);
     QObject::connect(addAction(file, "&Library...", {QKeySequence(QStringLiteral("Ctrl+L"))}, "actLibrary"),
                      &QAction::triggered, &form, [&form] { ShowLibrary(form); });
     file->addSeparator();
-    QObject::connect(addAction(file, "E&xit", {QKeySequence(QStringLiteral("Ctrl+Q"))}, "actExit"),
-                     &QAction::triggered, &form, &TfrmDesignMain::ExitClick);
+    QObject::connect(addAction(file, "E&xit", {QKeySequence(QStringLiteral("Ctrl+Q"))}, "actExit"), &QAction::triggered,
+                     &form, &TfrmDesignMain::ExitClick);
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     QAction* undo = stack.createUndoAction(&form, QStringLiteral("&Undo"));
@@ -75,8 +76,8 @@ void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     // F1 once: HelpContents is F1 too, and a key bound twice fires neither.
-    QObject::connect(addAction(help, "&Keys and form...", {QKeySequence(Qt::Key_F1)}, "actHelp"),
-                     &QAction::triggered, &form, [&form] { ShowDesignerHelp(&form, form.Data().Weapons); });
+    QObject::connect(addAction(help, "&Keys and form...", {QKeySequence(Qt::Key_F1)}, "actHelp"), &QAction::triggered,
+                     &form, [&form] { ShowDesignerHelp(&form, form.Data().Weapons); });
 }
 
 QString DesignerHelpText(const WeaponTables& weapons) {
@@ -106,9 +107,12 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "that fit and the best trade-offs among them, with what each step of an input costs; "
                "\"Apply to form\" takes a variant as one undo step.</p>"
                "<p><b>Library...</b> (Ctrl+L): every design in Designs, Custom Files and the folders you add, sorted, "
-               "searched and filtered; open, duplicate, rename or move a design to the trash, or compare two to six.</p>"
-               "<p><b>Protection...</b> (beside Protected cruiser): the immune zones of this armour against enemy guns.</p>"
-               "<p><b>Compare...</b> (Ctrl+D): this design and up to five others side by side, the differences marked.</p>"
+               "searched and filtered; open, duplicate, rename or move a design to the trash, or compare two to "
+               "six.</p>"
+               "<p><b>Protection...</b> (beside Protected cruiser): the immune zones of this armour against enemy "
+               "guns.</p>"
+               "<p><b>Compare...</b> (Ctrl+D): this design and up to five others side by side, the differences "
+               "marked.</p>"
                "<p><b>Copy sheet</b> (Ctrl+Shift+C) and <b>Export sheet...</b>: the ship sheet as text and HTML on the "
                "clipboard, or as PDF, HTML or Markdown in a file.</p>"
                "<p><b>Ship status</b>: the game's status card of the displayed ship.</p>"

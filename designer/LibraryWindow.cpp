@@ -68,7 +68,8 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     cbNation->setObjectName(QStringLiteral("cbNation"));
     cbNation->addItem(QStringLiteral("All nations"));
     for (int n = 0; n < 64; ++n)
-        if (const TNation* nation = data.Nation(n); nation && !nation->Name.empty()) cbNation->addItem(toQ(nation->Name));
+        if (const TNation* nation = data.Nation(n); nation && !nation->Name.empty())
+            cbNation->addItem(toQ(nation->Name));
     cbType = new QComboBox(this);
     cbType->setObjectName(QStringLiteral("cbType"));
     cbType->addItem(QStringLiteral("All types"));
@@ -181,7 +182,7 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     });
     connect(lvDesigns, &QTableView::doubleClicked, this, &TfrmLibrary::OpenSelected);
     auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), lvDesigns);
-    enter->setContext(Qt::WidgetShortcut);   // Enter in the search box or a filter opens nothing
+    enter->setContext(Qt::WidgetShortcut); // Enter in the search box or a filter opens nothing
     connect(enter, &QShortcut::activated, this, &TfrmLibrary::OpenSelected);
     connect(bnOpen, &QPushButton::clicked, this, &TfrmLibrary::OpenSelected);
     connect(bnCompare, &QPushButton::clicked, this, &TfrmLibrary::CompareSelected);
@@ -194,15 +195,16 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
         const auto files = SelectedFiles();
         if (files.size() != 1) return;
         bool ok = false;
-        const QString name = QInputDialog::getText(this, QStringLiteral("Rename design"), QStringLiteral("New class name:"),
-                                                   QLineEdit::Normal, toQ(DesignClassName(files[0])), &ok);
+        const QString name =
+            QInputDialog::getText(this, QStringLiteral("Rename design"), QStringLiteral("New class name:"),
+                                  QLineEdit::Normal, toQ(DesignClassName(files[0])), &ok);
         if (ok) Rename(files[0], fromQ(name.trimmed()));
     });
     connect(bnTrash, &QPushButton::clicked, this, [this] {
         const auto files = SelectedFiles();
         if (files.empty()) return;
-        const std::string what = files.size() == 1 ? "the design " + DesignClassName(files[0])
-                                                   : std::to_string(files.size()) + " designs";
+        const std::string what =
+            files.size() == 1 ? "the design " + DesignClassName(files[0]) : std::to_string(files.size()) + " designs";
         if (!platform::messages().confirm("Move " + what + " to the trash?")) return;
         for (const auto& f : files)
             if (!MoveToTrash(f)) break;
@@ -221,8 +223,9 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
             return;
         }
         bool ok = false;
-        const QString folder = QInputDialog::getItem(this, QStringLiteral("Remove folder"),
-                                                     QStringLiteral("Stop listing the designs of:"), userFolders_, 0, false, &ok);
+        const QString folder =
+            QInputDialog::getItem(this, QStringLiteral("Remove folder"), QStringLiteral("Stop listing the designs of:"),
+                                  userFolders_, 0, false, &ok);
         if (ok) RemoveFolder(folder);
     });
     connect(loader_, &TLibraryLoader::Progress, this, [this](int done, int total, const QString& what) {
@@ -291,7 +294,9 @@ void TfrmLibrary::Select(const std::vector<std::string>& files) {
 void TfrmLibrary::UpdateStatus() {
     const auto& rows = model_->Rows();
     const auto unreadable = std::count_if(rows.begin(), rows.end(), [](const LibraryRow& r) { return !r.IsDesign; });
-    QString text = QStringLiteral("%1 designs, %2 shown").arg(rows.size() - static_cast<size_t>(unreadable)).arg(model_->rowCount());
+    QString text = QStringLiteral("%1 designs, %2 shown")
+                       .arg(rows.size() - static_cast<size_t>(unreadable))
+                       .arg(model_->rowCount());
     if (unreadable > 0) text += QStringLiteral("; %1 files could not be read (red)").arg(unreadable);
     for (const QString& missing : loader_->Missing()) text += QStringLiteral("; folder missing: ") + missing;
     lbStatus->setText(text);
@@ -315,7 +320,8 @@ void TfrmLibrary::ShowCurrent() {
     lbPlan->clear();
     lbDetails->clear();
     if (!row) return;
-    QString details = QStringLiteral("<b>%1</b><br>%2").arg(toQ(row->ClassName).toHtmlEscaped(), toQ(row->File).toHtmlEscaped());
+    QString details =
+        QStringLiteral("<b>%1</b><br>%2").arg(toQ(row->ClassName).toHtmlEscaped(), toQ(row->File).toHtmlEscaped());
     if (row->IsDesign) {
         details += QStringLiteral("<br>%1 %2, %3 t, %4 kn, %5<br>Status: %6")
                        .arg(toQ(row->Nation).toHtmlEscaped(), toQ(row->Type))
@@ -324,7 +330,8 @@ void TfrmLibrary::ShowCurrent() {
                        .arg(toQ(LibraryCellText(*row, LibraryColumn::MainGuns)), toQ(row->Status).toHtmlEscaped());
         const QImage picture = shippictures::FindShipPicture(row->PictureName, setup_.CustomFilesDir).Image;
         if (!picture.isNull())
-            lbPicture->setPixmap(QPixmap::fromImage(picture.scaled(lbPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            lbPicture->setPixmap(
+                QPixmap::fromImage(picture.scaled(lbPicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         else lbPicture->setText(QStringLiteral("No picture"));
         QPixmap plan;
         if (plan.loadFromData(model_->ThumbnailOf(row->File), "PNG"))
@@ -352,8 +359,7 @@ void TfrmLibrary::CompareSelected() {
         platform::messages().notice("Select two to six designs to compare.");
         return;
     }
-    if (!compare_)
-        compare_ = new TfrmCompare(data_, setup_.ProgramDir, setup_.CustomFilesRoot, {}, this);
+    if (!compare_) compare_ = new TfrmCompare(data_, setup_.ProgramDir, setup_.CustomFilesRoot, {}, this);
     if (!compare_->SetFiles(files)) return;
     compare_->show();
     compare_->raise();
@@ -363,7 +369,8 @@ std::string TfrmLibrary::Duplicate(const std::string& file) {
     const QFileInfo info(toQ(file));
     const QString base = info.completeBaseName() + QStringLiteral(" copy");
     QString target = designPath(info.absolutePath(), base);
-    for (int n = 2; QFileInfo::exists(target); ++n) target = designPath(info.absolutePath(), base + QStringLiteral(" %1").arg(n));
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = designPath(info.absolutePath(), base + QStringLiteral(" %1").arg(n));
     QFile source(toQ(file));
     if (!source.copy(target)) {
         platform::messages().notice("Cannot duplicate " + file + "\r" + fromQ(source.errorString()));
@@ -376,12 +383,14 @@ std::string TfrmLibrary::Duplicate(const std::string& file) {
 bool TfrmLibrary::Rename(const std::string& file, const std::string& newClassName) {
     const QFileInfo info(toQ(file));
     if (!usableClassName(newClassName)) {
-        platform::messages().notice("\"" + newClassName + "\" cannot be a class name: it must not be empty or hold / \\ : * ? \" < > |");
+        platform::messages().notice("\"" + newClassName +
+                                    "\" cannot be a class name: it must not be empty or hold / \\ : * ? \" < > |");
         return false;
     }
     const QString target = designPath(info.absolutePath(), toQ(newClassName));
     if (QFileInfo::exists(target) && QFileInfo(target) != info) {
-        platform::messages().notice("Cannot rename " + file + "\rA design named " + newClassName + " is already in that folder.");
+        platform::messages().notice("Cannot rename " + file + "\rA design named " + newClassName +
+                                    " is already in that folder.");
         return false;
     }
     QFile source(toQ(file));
@@ -398,7 +407,8 @@ bool TfrmLibrary::MoveToTrash(const std::string& file) {
     QFile f(toQ(file));
     const QString folder = QFileInfo(f).absolutePath();
     if (!QFileInfo(folder).isWritable()) {
-        platform::messages().notice("Cannot move " + file + " to the trash\rThe folder " + fromQ(folder) + " is read-only.");
+        platform::messages().notice("Cannot move " + file + " to the trash\rThe folder " + fromQ(folder) +
+                                    " is read-only.");
         return false;
     }
     if (!f.moveToTrash()) {
@@ -429,7 +439,8 @@ TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
         setup.CustomFilesDir = platform::resolvePath(form.CustomFilesRoot() + "Custom Files") + "/";
         setup.ProgramDir = form.ProgramDir();
         setup.CustomFilesRoot = form.CustomFilesRoot();
-        setup.CacheFile = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/library.cache");
+        setup.CacheFile =
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/library.cache");
         setup.OpenDesign = [&form](const std::string& path) {
             if (!form.MaybeKeepChanges()) return false;
             form.LoadDesign(path);

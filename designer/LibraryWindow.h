@@ -29,10 +29,10 @@ class TfrmLibrary : public QDialog {
     Q_OBJECT
 public:
     struct Setup {
-        QStringList Folders;             // always listed
-        std::string CustomFilesDir;      // where ship pictures are looked for first
-        std::string ProgramDir, CustomFilesRoot;  // for the compare window
-        QString CacheFile;               // "" keeps no cache
+        QStringList Folders;                     // always listed
+        std::string CustomFilesDir;              // where ship pictures are looked for first
+        std::string ProgramDir, CustomFilesRoot; // for the compare window
+        QString CacheFile;                       // "" keeps no cache
         // Opens a file on the design form; false when the user kept the form's design.
         std::function<bool(const std::string&)> OpenDesign;
     };

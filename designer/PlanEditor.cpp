@@ -124,8 +124,7 @@ PlanSnapshot TPlanEditor::PlanState() const {
 
 void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
     // A ship updated from the form goes back to its file's turrets first.
-    if (state.DisplayPath != (displayShip_ ? displayPath_ : std::string()) ||
-        (displayShip_ && state.Shown != shown_)) {
+    if (state.DisplayPath != (displayShip_ ? displayPath_ : std::string()) || (displayShip_ && state.Shown != shown_)) {
         if (state.DisplayPath.empty()) {
             displayShip_.reset();
             displayPath_.clear();
@@ -295,7 +294,7 @@ void TPlanEditor::placeFunnel(const TGeoPoint& p) {
     const TGeoPoint centre = displayShip_->Position();
     const std::int32_t d = DistanceYards(centre, p);
     const std::int32_t b = CompassBearing(centre, p);
-    const std::int32_t pos = (b < 90 || b > 270) ? -d : d;   // forward of the beam is negative
+    const std::int32_t pos = (b < 90 || b > 270) ? -d : d; // forward of the beam is negative
     const size_t row = static_cast<size_t>(EditMode - 1);
     DesignFormWidgets& w = form_.Widgets();
     TFunnel& funnel = displayShip_->Funnels[row + 1];

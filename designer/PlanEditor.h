@@ -77,8 +77,8 @@ private:
 
     std::string displayPath_;
     std::optional<ShownDesign> shown_;
-    std::vector<std::string> told_;     // the drawing's warnings already shown for this ship
-    std::vector<std::string> pending_;  // held while a load paints once
+    std::vector<std::string> told_;    // the drawing's warnings already shown for this ship
+    std::vector<std::string> pending_; // held while a load paints once
     bool collecting_ = false;
 
     TfrmDesignMain& form_;

@@ -22,7 +22,7 @@ QPushButton* AddEngagementButton(TfrmDesignMain& form) {
             row->insertWidget(at + 1, button);
             break;
         }
-    if (status) QWidget::setTabOrder(status, button);   // right after "Ship status"
+    if (status) QWidget::setTabOrder(status, button); // right after "Ship status"
     QObject::connect(button, &QPushButton::clicked, &form, [&form] { ShowEngagementPlanner(form); });
     return button;
 }
@@ -44,9 +44,10 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
     if (!planner) {
         // The folders Load and Load custom were last left in are listed too.
         const std::string customRoot = form.CustomFilesRoot();
-        planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form,
-                                  {designersettings::Folder("load", platform::resolvePath(form.ProgramDir() + "Designs")),
-                                   designersettings::Folder("loadCustom", platform::resolvePath(customRoot + "Custom Files"))});
+        planner = new TfrmPlanner(
+            form.Data(), form.ProgramDir(), &form,
+            {designersettings::Folder("load", platform::resolvePath(form.ProgramDir() + "Designs")),
+             designersettings::Folder("loadCustom", platform::resolvePath(customRoot + "Custom Files"))});
     }
     planner->SetOwnDesign(*record, inputs.Range);
     planner->show();

@@ -13,16 +13,16 @@
 #include <QLineSeries>
 #include <QSignalBlocker>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-const QStringList kColumns = {"Calibre", "Belt safe beyond", "Deck safe within", "Immune zone", "Turret safe beyond",
-                              "CT safe beyond"};
+const QStringList kColumns = {"Calibre",     "Belt safe beyond",   "Deck safe within",
+                              "Immune zone", "Turret safe beyond", "CT safe beyond"};
 
 // Yards rounded to 100, thousands grouped: "11,400".
 QString rangeText(double yards) {
@@ -152,9 +152,9 @@ void TfrmProtection::FillTable(const ShipArmour& armour, int own) {
             cells << QStringLiteral("no figures") << QString() << QStringLiteral("none") << QString() << QString();
         } else {
             cells << rangeText(row.BeltSafeBeyond) << rangeText(row.DeckSafeWithin)
-                  << (row.HasZone() ? rangeText(row.BeltSafeBeyond) + QStringLiteral(" - ") +
-                                          rangeText(row.DeckSafeWithin)
-                                    : QStringLiteral("none"))
+                  << (row.HasZone()
+                          ? rangeText(row.BeltSafeBeyond) + QStringLiteral(" - ") + rangeText(row.DeckSafeWithin)
+                          : QStringLiteral("none"))
                   << rangeText(row.TurretSafeBeyond) << rangeText(row.ConningTowerSafeBeyond);
         }
         for (int c = 0; c < cells.size(); ++c) {
@@ -179,7 +179,7 @@ void TfrmProtection::DrawChart() {
     double maxY = std::max(armour_.Belt, armour_.Deck);
     for (const auto* curve : {&beltCurve, &deckCurve})
         for (const PenetrationPoint& p : *curve) maxY = std::max(maxY, p.Inches);
-    maxY = 5 * std::ceil((maxY + 1) / 5);   // whole ticks of 5 inches
+    maxY = 5 * std::ceil((maxY + 1) / 5); // whole ticks of 5 inches
 
     if (row.HasZone()) {
         auto* lower = new QLineSeries();
@@ -189,8 +189,8 @@ void TfrmProtection::DrawChart() {
             upper->append(x, maxY);
         }
         auto* zone = new QAreaSeries(upper, lower);
-        zone->setName(QStringLiteral("Immune zone %1 - %2 yd")
-                          .arg(rangeText(row.BeltSafeBeyond), rangeText(row.DeckSafeWithin)));
+        zone->setName(
+            QStringLiteral("Immune zone %1 - %2 yd").arg(rangeText(row.BeltSafeBeyond), rangeText(row.DeckSafeWithin)));
         zone->setColor(QColor(60, 170, 80, 70));
         zone->setBorderColor(QColor(60, 170, 80, 140));
         chart_->addSeries(zone);
@@ -199,10 +199,10 @@ void TfrmProtection::DrawChart() {
     for (const PenetrationPoint& p : beltCurve) belt->append(p.Range, p.Inches);
     auto* deck = line(QStringLiteral("Deck penetration"), QColor(200, 60, 30), 2.5);
     for (const PenetrationPoint& p : deckCurve) deck->append(p.Range, p.Inches);
-    auto* beltArmour = line(QStringLiteral("Belt %1").arg(inchText(armour_.Belt)), QColor(30, 80, 200), 1.5,
-                            Qt::DashLine);
-    auto* deckArmour = line(QStringLiteral("Deck %1").arg(inchText(armour_.Deck)), QColor(200, 60, 30), 1.5,
-                            Qt::DashLine);
+    auto* beltArmour =
+        line(QStringLiteral("Belt %1").arg(inchText(armour_.Belt)), QColor(30, 80, 200), 1.5, Qt::DashLine);
+    auto* deckArmour =
+        line(QStringLiteral("Deck %1").arg(inchText(armour_.Deck)), QColor(200, 60, 30), 1.5, Qt::DashLine);
     for (double x : {0.0, maxX}) {
         beltArmour->append(x, armour_.Belt);
         deckArmour->append(x, armour_.Deck);

@@ -14,8 +14,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHBoxLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
@@ -34,8 +34,10 @@ const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTM
 TShareCommands::TShareCommands(TfrmDesignMain& form) : QObject(&form), form_(form) {
     QWidget* parent = form.Widgets().bnSave->parentWidget();
     bnCompare = CommandButton(parent, "bnCompare", "Compare...", "Compare this design with another (Ctrl+D)");
-    bnCopySheet = CommandButton(parent, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)");
-    bnExportSheet = CommandButton(parent, "bnExportSheet", "Export sheet...", "Write the ship sheet as PDF, HTML or Markdown");
+    bnCopySheet =
+        CommandButton(parent, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)");
+    bnExportSheet =
+        CommandButton(parent, "bnExportSheet", "Export sheet...", "Write the ship sheet as PDF, HTML or Markdown");
     // One row at the foot of the left-hand column, where its stretch leaves
     // room, so the window keeps its height.
     auto* row = new QHBoxLayout();
@@ -58,8 +60,9 @@ TfrmCompare* TShareCommands::CompareWindow() const { return compare_.data(); }
 
 void TShareCommands::Compare() {
     if (!compare_) {
-        compare_ = new TfrmCompare(form_.Data(), form_.ProgramDir(), form_.CustomFilesRoot(),
-                                   [this] { return form_.CurrentDesignRecord().value_or(DesignRecord{}); }, &form_);
+        compare_ = new TfrmCompare(
+            form_.Data(), form_.ProgramDir(), form_.CustomFilesRoot(),
+            [this] { return form_.CurrentDesignRecord().value_or(DesignRecord{}); }, &form_);
     } else {
         compare_->UseFormDesign();
     }
@@ -99,8 +102,9 @@ void TShareCommands::ExportSheet() {
     case kMarkdown: bytes = RenderSheet(summary, SheetFormat::Markdown); break;
     default: {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const SheetPdfResult pdf = RenderSheetPdf(summary, *record, form_.Data(), form_.CustomFilesRoot() + "Custom Files/",
-                                                  choice->filter == kPdfLetter ? SheetPaper::Letter : SheetPaper::A4);
+        const SheetPdfResult pdf =
+            RenderSheetPdf(summary, *record, form_.Data(), form_.CustomFilesRoot() + "Custom Files/",
+                           choice->filter == kPdfLetter ? SheetPaper::Letter : SheetPaper::A4);
         QApplication::restoreOverrideCursor();
         for (const auto& note : pdf.Notes) messages.notice(note);
         if (pdf.Pdf.isEmpty()) {

@@ -1,23 +1,22 @@
 #include "designer/frmDesign.h"
 
-#include "designer/DesignCheckList.h"
-#include "designer/DesignerSettings.h"
-#include "designer/FormBinding.h"
 #include "combat/FightShip.h"
 #include "combat/Readiness.h"
+#include "designer/DesignCheckList.h"
+#include "designer/DesignerSettings.h"
+#include "designer/ExploreWindow.h"
+#include "designer/FormBinding.h"
 #include "designer/FormControls.h"
 #include "designer/FormMenus.h"
 #include "designer/PlanEditor.h"
-#include "designer/ProtectionWindow.h"
-#include "designfile/DesignCheck.h"
-#include "designer/ShareCommands.h"
-#include "map/qt/MapControl.h"
 #include "designer/PlannerButton.h"
-#include "designer/ExploreWindow.h"
-#include "platform/DayNumber.h"
-#include "status/ShipStatus.h"
+#include "designer/ProtectionWindow.h"
+#include "designer/ShareCommands.h"
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
+#include "map/qt/MapControl.h"
 #include "nations/Nations.h"
+#include "platform/DayNumber.h"
 #include "platform/Encoding.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
@@ -25,6 +24,7 @@
 #include "platform/Round.h"
 #include "platform/qt/QtMessages.h"
 #include "startup/Startup.h"
+#include "status/ShipStatus.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,12 +36,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -149,9 +148,10 @@ void TfrmDesignMain::FitToScreen() {
     auto* scroll = qobject_cast<QScrollArea*>(centralWidget());
     if (!scroll || !scroll->widget()) return;
     const QSize form = scroll->widget()->sizeHint();
-    const int chrome = menuBar()->sizeHint().height() + (statusBar()->isVisible() ? statusBar()->sizeHint().height() : 0);
-    QSize wanted = size().expandedTo(QSize(form.width() + scroll->verticalScrollBar()->sizeHint().width(),
-                                           form.height() + chrome));
+    const int chrome =
+        menuBar()->sizeHint().height() + (statusBar()->isVisible() ? statusBar()->sizeHint().height() : 0);
+    QSize wanted = size().expandedTo(
+        QSize(form.width() + scroll->verticalScrollBar()->sizeHint().width(), form.height() + chrome));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(0, 32));
         resize(wanted);
@@ -165,7 +165,7 @@ TfrmDesignMain::~TfrmDesignMain() = default;
 
 void TfrmDesignMain::FormCreate() {
     startupOk_ = LoadProgramData(programDir_, data_);
-    if (!startupOk_) return;  // the lists stay empty; the form still opens
+    if (!startupOk_) return; // the lists stay empty; the form still opens
     for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(data_.Nations[static_cast<size_t>(n)].Name));
     W.cbNation->setCurrentIndex(-1);
     for (const std::string& item : TorpedoTypeItems(data_.Weapons)) W.cbTorpType->addItem(toQ(item));
@@ -184,8 +184,8 @@ void TfrmDesignMain::showEvent(QShowEvent* event) {
 void TfrmDesignMain::FormShow() {
     designShip_ = std::make_unique<TDesignShip>(data_);
     designShip_->ClearSpecials();
-    for (QComboBox* list : {W.cbTerTF, W.cbSecTF, W.cbFreeboard, W.cbBeltCoverage, W.cbAccomodation, W.cbTPS,
-                            W.cbFuelType}) {
+    for (QComboBox* list :
+         {W.cbTerTF, W.cbSecTF, W.cbFreeboard, W.cbBeltCoverage, W.cbAccomodation, W.cbTPS, W.cbFuelType}) {
         const QSignalBlocker block(list);
         list->setCurrentIndex(0);
     }
@@ -206,9 +206,9 @@ void TfrmDesignMain::ConnectControls() {
     auto recompute = [this] { Recompute(); };
     connect(W.seDisplacement, &QSpinBox::valueChanged, this, &TfrmDesignMain::DisplacementChange);
     connect(W.seSpeed, &QSpinBox::valueChanged, this, &TfrmDesignMain::DisplacementChange);
-    for (QComboBox* list : {W.cbRange, W.cbFreeboard, W.cbFuelType, W.cbB, W.cbBeltCoverage, W.cbBE, W.cbD, W.cbDE,
-                            W.cbCT, W.cbT, W.cbTT, W.cbSEC, W.cbFireControl, W.cbSecTF, W.cbTerTF, W.cbTPS,
-                            W.cbAccomodation})
+    for (QComboBox* list :
+         {W.cbRange, W.cbFreeboard, W.cbFuelType, W.cbB, W.cbBeltCoverage, W.cbBE, W.cbD, W.cbDE, W.cbCT, W.cbT, W.cbTT,
+          W.cbSEC, W.cbFireControl, W.cbSecTF, W.cbTerTF, W.cbTPS, W.cbAccomodation})
         connect(list, &QComboBox::currentIndexChanged, this, recompute);
     for (QCheckBox* box : {W.cbProtectedCruiser, W.cbCrossDeck}) connect(box, &QCheckBox::toggled, this, recompute);
     for (QSpinBox* spin : {W.seSecCal, W.seSecondaries, W.seTerCal, W.seTertiaries})
@@ -280,7 +280,8 @@ void TfrmDesignMain::AddProtectionButton() {
     connect(button, &QPushButton::clicked, this, [this] {
         auto* window = findChild<TfrmProtection*>();
         if (!window) {
-            window = new TfrmProtection(data_.Weapons, [this] { return Inputs(); }, this);
+            window = new TfrmProtection(
+                data_.Weapons, [this] { return Inputs(); }, this);
             connect(this, &TfrmDesignMain::Recomputed, window, [window] {
                 if (window->isVisible()) window->Refresh();
             });
@@ -296,8 +297,8 @@ void TfrmDesignMain::AddShareCommands() { shareCommands_ = new TShareCommands(*t
 void TfrmDesignMain::ChooseCustomFilesRoot() {
     customFilesRoot_ = platform::customFilesRoot(programDir_);
     if (customFilesRoot_ != programDir_)
-        statusBar()->showMessage(toQ("The program folder is read-only: designs are saved to " + customFilesRoot_ +
-                                     "Custom Files"));
+        statusBar()->showMessage(
+            toQ("The program folder is read-only: designs are saved to " + customFilesRoot_ + "Custom Files"));
 }
 
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { shipStatusDialog_ = dialog; }

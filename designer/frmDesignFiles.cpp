@@ -106,10 +106,10 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
     // Reading back a file that was not written would reset the form to the
     // defaults of an empty file and lose the design on screen.
     if (written && !HasDisplayShip()) LoadDesignAs(path, QStringLiteral("Save"));
-    else CommitStep(QStringLiteral("Save"));  // the turrets may have moved
+    else CommitStep(QStringLiteral("Save")); // the turrets may have moved
     if (written) {
         history_->MarkSaved();
-        loadedFileProblems_.clear();  // the file is whole now
+        loadedFileProblems_.clear(); // the file is whole now
         RefreshDesignCheck();
     }
     UpdateTitle();
@@ -126,15 +126,17 @@ void TfrmDesignMain::SaveAsClick() {
     platform::SaveFileRequest request;
     request.title = "Save design as";
     request.filters = {"Ship design files (sdf)|*.sdf"};
-    request.startDirectory = designersettings::Folder("saveAs", platform::resolvePath(customFilesRoot_ + "Custom Files"));
+    request.startDirectory =
+        designersettings::Folder("saveAs", platform::resolvePath(customFilesRoot_ + "Custom Files"));
     request.suggestedName = *name + ".sdf";
-    request.callerConfirmsReplace = true;   // Save's own "Class exists!" question follows
+    request.callerConfirmsReplace = true; // Save's own "Class exists!" question follows
     auto chosen = platform::fileDialogs().saveFile(request);
     if (!chosen) return;
     designersettings::RememberFolder("saveAs", chosen->path);
     std::string path = chosen->path;
     std::string file = platform::fileNameOf(path);
-    const bool hasExtension = file.size() > 4 && QString::fromStdString(file.substr(file.size() - 4)).toLower() == ".sdf";
+    const bool hasExtension =
+        file.size() > 4 && QString::fromStdString(file.substr(file.size() - 4)).toLower() == ".sdf";
     if (!hasExtension) path += ".sdf", file += ".sdf";
     // The class is named after its file, so the form takes the file's name.
     const std::string className = file.substr(0, file.size() - 4);
@@ -289,13 +291,16 @@ void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const 
 
 void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", programDir_, "Designs", "load"); }
 
-void TfrmDesignMain::bnLoadCustClick() { LoadFrom("Load custom design", customFilesRoot_, "Custom Files", "loadCustom"); }
+void TfrmDesignMain::bnLoadCustClick() {
+    LoadFrom("Load custom design", customFilesRoot_, "Custom Files", "loadCustom");
+}
 
 void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory = designersettings::Folder("picture", platform::resolvePath(customFilesRoot_ + "Custom Files"));
+    request.startDirectory =
+        designersettings::Folder("picture", platform::resolvePath(customFilesRoot_ + "Custom Files"));
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) {
         designersettings::RememberFolder("picture", *path);

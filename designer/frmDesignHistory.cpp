@@ -49,7 +49,7 @@ protected:
         const bool undo = isUndoKey(key), redo = !undo && isRedoKey(key);
         if (!undo && !redo) return false;
         if (event->type() == QEvent::ShortcutOverride) {
-            event->accept();  // the key press comes here, not to the box
+            event->accept(); // the key press comes here, not to the box
             return true;
         }
         if (auto* spin = qobject_cast<QAbstractSpinBox*>(watched)) spin->interpretText();

@@ -27,13 +27,17 @@ std::vector<std::pair<std::string, std::int64_t>> weightGroups(const TDesignShip
     std::int64_t turrets = 0, mounts = 0;
     for (const auto& t : ship.Turrets) turrets += t ? t->Weight : 0;
     for (const auto& m : ship.TorpedoMounts) mounts += m ? m->Weight : 0;
-    std::vector<std::pair<std::string, std::int64_t>> groups = {
-        {"armour", w.ArmorWeight},           {"hull", w.HullWeight},
-        {"machinery", w.MachineryWeight},    {"main turrets", turrets},
-        {"secondary guns", w.SecondaryWeight}, {"tertiary guns", w.TertiaryWeight},
-        {"torpedo mounts", mounts},          {"accommodation", w.AccommodationSpace},
-        {"special equipment", w.SpecialsWeight}, {"torpedo defense", w.TPSWeight},
-        {"fire control", w.FireControlWeight}};
+    std::vector<std::pair<std::string, std::int64_t>> groups = {{"armour", w.ArmorWeight},
+                                                                {"hull", w.HullWeight},
+                                                                {"machinery", w.MachineryWeight},
+                                                                {"main turrets", turrets},
+                                                                {"secondary guns", w.SecondaryWeight},
+                                                                {"tertiary guns", w.TertiaryWeight},
+                                                                {"torpedo mounts", mounts},
+                                                                {"accommodation", w.AccommodationSpace},
+                                                                {"special equipment", w.SpecialsWeight},
+                                                                {"torpedo defense", w.TPSWeight},
+                                                                {"fire control", w.FireControlWeight}};
     std::stable_sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
     return groups;
 }
@@ -75,7 +79,7 @@ const KeyRange kKeyRanges[] = {
     {"Data", "Speed", ranges::Speed},
     {"Data", "Nation", List(listsize::Nation)},
     {"Data", "Accomodation", List(listsize::Accomodation)},
-    {"Data", "Fire control", {-1, listsize::FireControl - 1, 1}},  // -1: none chosen, as the form writes it
+    {"Data", "Fire control", {-1, listsize::FireControl - 1, 1}}, // -1: none chosen, as the form writes it
     {"Data", "Torpedo defense", List(listsize::TPS)},
     {"Data", "Mine capacity", ranges::Mines},
     {"Data", "Obsolete date", ranges::ObsoleteDate},
@@ -168,9 +172,10 @@ std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record) {
     const ProfileText& f = record.Values;
     auto incomplete = [&](const std::string& section, const std::vector<std::string>& keys) {
         if (auto missing = missingKeys(f, section, keys))
-            problems.push_back({ProblemKind::Incomplete, "[" + section + "] is incomplete (no " + *missing +
-                                                             "): the file may have been cut short; the missing keys "
-                                                             "take their defaults. Check the design and save it again."});
+            problems.push_back(
+                {ProblemKind::Incomplete, "[" + section + "] is incomplete (no " + *missing +
+                                              "): the file may have been cut short; the missing keys "
+                                              "take their defaults. Check the design and save it again."});
     };
     for (int n = 0; n < kTurretSectionsRead; ++n) incomplete("Turret" + std::to_string(n), {"Guns", "Pos"});
     for (int n = 0; n < kMountSections; ++n) incomplete("TorpedoMount" + std::to_string(n), {"Tubes", "Pos"});
@@ -206,13 +211,15 @@ std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip
         add(ProblemKind::RuleMessage,
             "Displacement " + tons(in.Displacement) + " is above " + tons(kLargestTableDisplacement) +
                 ", the largest the speed-power table holds: no horsepower and no machinery weight are counted. "
-                "Choose " + tons(ranges::Displacement.min) + " to " + tons(kLargestTableDisplacement) + ".");
+                "Choose " +
+                tons(ranges::Displacement.min) + " to " + tons(kLargestTableDisplacement) + ".");
     if (in.Speed < kFirstTableKnot || in.Speed > kLastTableKnot)
         add(ProblemKind::RuleMessage,
             "Speed " + std::to_string(in.Speed) + " kn is outside " + std::to_string(kFirstTableKnot) + " to " +
                 std::to_string(kLastTableKnot) +
                 " kn, the speeds the speed-power table holds: no horsepower and no machinery weight are counted. "
-                "Choose " + std::to_string(kFirstTableKnot) + " to " + std::to_string(kLastTableKnot) + " kn.");
+                "Choose " +
+                std::to_string(kFirstTableKnot) + " to " + std::to_string(kLastTableKnot) + " kn.");
     if (in.Speed > 21 && in.Freeboard == 1)
         add(ProblemKind::RuleMessage, "High speed ships need normal freeboard: at " + std::to_string(in.Speed) +
                                           " kn (above 21 kn) set Freeboard to Normal or the speed to 21 kn or less.");
@@ -220,14 +227,15 @@ std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip
         const bool de = ship.HasTurretAt('D') && ship.HasTurretAt('E');
         const bool rs = ship.HasTurretAt('R') && ship.HasTurretAt('S');
         if (de || rs)
-            add(ProblemKind::RuleMessage,
-                std::string("Cross deck fire is impossible with turrets at both ") + (de ? "D and E" : "R and S") +
-                    (de && rs ? " and at both R and S" : "") +
-                    ": delete one turret of the pair or clear Cross deck fire.");
+            add(ProblemKind::RuleMessage, std::string("Cross deck fire is impossible with turrets at both ") +
+                                              (de ? "D and E" : "R and S") + (de && rs ? " and at both R and S" : "") +
+                                              ": delete one turret of the pair or clear Cross deck fire.");
     }
 
-    if (in.SecCal < kSmallestCalibre || in.SecCal > kLargestCalibre) add(ProblemKind::Advice, calibreText("Secondary", in.SecCal));
-    if (in.TerCal < kSmallestCalibre || in.TerCal > kLargestCalibre) add(ProblemKind::Advice, calibreText("Tertiary", in.TerCal));
+    if (in.SecCal < kSmallestCalibre || in.SecCal > kLargestCalibre)
+        add(ProblemKind::Advice, calibreText("Secondary", in.SecCal));
+    if (in.TerCal < kSmallestCalibre || in.TerCal > kLargestCalibre)
+        add(ProblemKind::Advice, calibreText("Tertiary", in.TerCal));
     const auto mounts = static_cast<int>(ship.TorpedoMounts.size());
     if (mounts > kGameMountSections)
         add(ProblemKind::Advice, std::to_string(mounts) + " torpedo mounts: the game reads only the first " +
@@ -236,7 +244,8 @@ std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip
                                      std::to_string(kGameMountSections) + ".");
     for (const auto& t : ship.Turrets)
         if (t && (t->Guns < 0 || t->Guns > 4))
-            add(ProblemKind::IllegalValue, "Turret at " + positionText(t->Position) + " has " + std::to_string(t->Guns) +
+            add(ProblemKind::IllegalValue, "Turret at " + positionText(t->Position) + " has " +
+                                               std::to_string(t->Guns) +
                                                " guns, outside 0 (casemate) to 4: delete it and add it again.");
     for (const auto& m : ship.TorpedoMounts)
         if (m && (m->Tubes < 1 || m->Tubes > 4))

@@ -44,7 +44,7 @@ std::vector<DesignProblem> CheckDesign(const DesignInputs& inputs, const TDesign
 struct DesignStatus {
     bool overweight = false;
     bool warnings = false;
-    bool illegal = false;   // a value outside what the form accepts
+    bool illegal = false; // a value outside what the form accepts
     std::string Text() const;
 };
 DesignStatus StatusOf(const std::vector<DesignProblem>& problems, bool messagesRaised);
@@ -52,7 +52,7 @@ DesignStatus StatusOf(const std::vector<DesignProblem>& problems, bool messagesR
 // A value written in a design file outside what the form accepts: a number
 // outside its box's or list's range, or no number at all.
 struct IllegalValue {
-    std::string Section, Key, Value;  // as written
+    std::string Section, Key, Value; // as written
     std::int32_t Min = 0, Max = 0;
     // "[Turret0] Guns=99999 is outside 0 to 4".
     std::string Text() const;

@@ -142,9 +142,9 @@ std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignSh
 bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDesignShip& ship,
                      const DesignOutlines* outlines) {
     const std::string failed = "Error saving file " + path;
-    const std::pair<const char*, const std::string*> texts[] = {
-        {"Enemy class name", &in.EnemyClass}, {"Misidentified class name", &in.MisClass},
-        {"Picture name", &in.PicName}};
+    const std::pair<const char*, const std::string*> texts[] = {{"Enemy class name", &in.EnemyClass},
+                                                                {"Misidentified class name", &in.MisClass},
+                                                                {"Picture name", &in.PicName}};
     for (const auto& [label, text] : texts) {
         if (auto bad = platform::firstUnencodable(*text)) {
             platform::messages().notice(failed + "\r" + label + " contains a character that cannot be saved: " + *bad);

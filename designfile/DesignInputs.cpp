@@ -1,8 +1,8 @@
 #include "designfile/DesignInputs.h"
 
-#include "tables/WeaponData.h"
 #include "platform/DayNumber.h"
 #include "shipdata/Ship.h"
+#include "tables/WeaponData.h"
 
 #include <cctype>
 
@@ -78,8 +78,8 @@ float Inches(int step) { return static_cast<float>(step) / 2.0f; }
 } // namespace
 
 void ApplyInputs(const DesignInputs& in, TDesignShip& ship) {
-    ship.SetArmor(Inches(in.B), Inches(in.D), Inches(in.BE), Inches(in.DE), Inches(in.CT), Inches(in.SEC),
-                  Inches(in.T), Inches(in.TT));
+    ship.SetArmor(Inches(in.B), Inches(in.D), Inches(in.BE), Inches(in.DE), Inches(in.CT), Inches(in.SEC), Inches(in.T),
+                  Inches(in.TT));
     ship.SetDisplacementAndSpeed(in.Displacement, in.Speed);
     ship.SetOptions(in.Freeboard, in.Range, in.CrossDeck, in.BeltCoverage, in.Accomodation);
     ship.SetSecondaryBatteries(in.Secondaries, in.Tertiaries, in.TerTF, in.SecTF);

@@ -7,10 +7,10 @@
 namespace {
 
 // The keys of [Data] the form reads.
-constexpr const char* kFormDataKeys[] = {
-    "Displacement", "Range",        "Freeboard",       "BeltCoverage",    "Speed",         "ShipType",
-    "EnemyClassName", "MisidentifiedClassName", "PictureName", "Nation", "Accomodation", "Fire control",
-    "Torpedo defense", "Mine capacity", "Obsolete date", "Fuel type"};
+constexpr const char* kFormDataKeys[] = {"Displacement",    "Range",         "Freeboard",      "BeltCoverage",
+                                         "Speed",           "ShipType",      "EnemyClassName", "MisidentifiedClassName",
+                                         "PictureName",     "Nation",        "Accomodation",   "Fire control",
+                                         "Torpedo defense", "Mine capacity", "Obsolete date",  "Fuel type"};
 
 bool hasDataHeader(std::string_view text) {
     for (size_t pos = 0; pos < text.size();) {
@@ -98,7 +98,7 @@ std::string DesignClassName(const std::string& path) {
 }
 
 TurretPosition PositionLetter(const std::string& text) {
-    if (text.empty()) return 'Z';  // a present but empty "Pos" counts as missing
+    if (text.empty()) return 'Z'; // a present but empty "Pos" counts as missing
     const auto byte = platform::utf8ToCp1252(platform::utf8Left(text, 1));
     return byte && byte->size() == 1 ? (*byte)[0] : 'Z';
 }

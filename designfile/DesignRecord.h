@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/ProfileText.h"
@@ -19,7 +19,7 @@
 constexpr int kMountSections = 16;
 
 struct DesignRecord {
-    std::string ClassName;  // from the file's path
+    std::string ClassName; // from the file's path
     // false: missing, unreadable or not a ship design file; every key reads
     // as missing then.
     bool Readable = false;

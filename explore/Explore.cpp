@@ -15,10 +15,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -33,8 +33,14 @@ public:
     void notice(const std::string&) override { ++Count; }
     void warning(const std::string&) override { ++Count; }
     void error(const std::string&) override { ++Count; }
-    bool confirm(const std::string&, bool) override { ++Count; return true; }
-    platform::SaveChoice askSave(const std::string&) override { ++Count; return platform::SaveChoice::Cancel; }
+    bool confirm(const std::string&, bool) override {
+        ++Count;
+        return true;
+    }
+    platform::SaveChoice askSave(const std::string&) override {
+        ++Count;
+        return platform::SaveChoice::Cancel;
+    }
     int Count = 0;
 };
 
@@ -285,9 +291,11 @@ public:
             }
             if (o.Kind == ObjectiveKind::Hits) {
                 auto h = std::make_unique<HitsState>();
-                h->Ships.Own = CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
+                h->Ships.Own = CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences,
+                                                 platform::messages());
                 const DesignRecord& target = opponents[k].Record;
-                h->Ships.Opponent = CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
+                h->Ships.Opponent =
+                    CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
                 if (h->Ships.Opponent) MakeReadyForBattle(*h->Ships.Opponent, DesignRangeClass(target));
                 h->Scenario = PlannerDefaultScenario(o.Range);
                 hits_.emplace(k, std::move(h));
@@ -404,9 +412,10 @@ private:
         if (slot && !std::isnan(*slot)) return *slot;
         const ProtectionRow row = ProtectionAgainst(data_.Weapons, armour, o.Calibre);
         const std::int64_t beltSafe = platform::Round(row.BeltSafeBeyond);
-        const double v = o.Kind == ObjectiveKind::BeltSafe
-                             ? static_cast<double>(beltSafe)
-                             : (row.HasZone() ? static_cast<double>(platform::Round(row.DeckSafeWithin) - beltSafe) : 0.0);
+        const double v =
+            o.Kind == ObjectiveKind::BeltSafe
+                ? static_cast<double>(beltSafe)
+                : (row.HasZone() ? static_cast<double>(platform::Round(row.DeckSafeWithin) - beltSafe) : 0.0);
         if (slot) *slot = v;
         return v;
     }
@@ -462,7 +471,8 @@ std::optional<ExploreInput> ExploreInputFromKey(const std::string& key) {
 std::vector<std::int32_t> RangeValues(const ExploreRange& r) {
     std::vector<std::int32_t> values;
     const double scale = InfoOf(r.Input).Inches ? 2.0 : 1.0;
-    const auto from = std::llround(r.From * scale), to = std::llround(r.To * scale), step = std::llround(r.Step * scale);
+    const auto from = std::llround(r.From * scale), to = std::llround(r.To * scale),
+               step = std::llround(r.Step * scale);
     if (step <= 0 || from > to) return values;
     for (long long v = from; v <= to; v += step) values.push_back(static_cast<std::int32_t>(v));
     return values;
@@ -549,10 +559,12 @@ std::optional<ExploreObjective> ParseObjective(const std::string& text, std::str
         if (why) *why = w;
         return std::nullopt;
     };
-    const std::pair<const char*, ObjectiveKind> plain[] = {
-        {"speed", ObjectiveKind::Speed}, {"belt", ObjectiveKind::Belt},   {"deck", ObjectiveKind::Deck},
-        {"spare", ObjectiveKind::Spare}, {"point-value", ObjectiveKind::PointValue},
-        {"endurance", ObjectiveKind::Endurance}};
+    const std::pair<const char*, ObjectiveKind> plain[] = {{"speed", ObjectiveKind::Speed},
+                                                           {"belt", ObjectiveKind::Belt},
+                                                           {"deck", ObjectiveKind::Deck},
+                                                           {"spare", ObjectiveKind::Spare},
+                                                           {"point-value", ObjectiveKind::PointValue},
+                                                           {"endurance", ObjectiveKind::Endurance}};
     for (const auto& [name, kind] : plain)
         if (text == name) {
             o.Kind = kind;
@@ -602,7 +614,7 @@ EngagementScenario PlannerDefaultScenario(double range) {
     s.Opponent.Heading = 180;
     s.Battery = 1;
     s.LightFromEnvironment = true;
-    s.AllBatteries = false;   // the main battery's figures come first and alone
+    s.AllBatteries = false; // the main battery's figures come first and alone
     return s;
 }
 
@@ -676,7 +688,8 @@ std::uint64_t GridSize(const std::vector<ExploreRange>& ranges) {
     std::uint64_t n = 1;
     for (const auto& r : ranges) {
         const std::uint64_t k = RangeValues(r).size();
-        if (k != 0 && n > std::numeric_limits<std::uint64_t>::max() / k) return std::numeric_limits<std::uint64_t>::max();
+        if (k != 0 && n > std::numeric_limits<std::uint64_t>::max() / k)
+            return std::numeric_limits<std::uint64_t>::max();
         n *= k;
     }
     return n;
@@ -811,19 +824,20 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
         costs.push_back(c);
     };
     step("+1 kn", in.Speed < ranges::Speed.max, [](DesignInputs& d) { ++d.Speed; });
-    for (ExploreInput a : {ExploreInput::Belt, ExploreInput::BeltExt, ExploreInput::Deck, ExploreInput::DeckExt,
-                           ExploreInput::Turret, ExploreInput::TurretTop, ExploreInput::ConningTower,
-                           ExploreInput::SecondaryArmour}) {
+    for (ExploreInput a :
+         {ExploreInput::Belt, ExploreInput::BeltExt, ExploreInput::Deck, ExploreInput::DeckExt, ExploreInput::Turret,
+          ExploreInput::TurretTop, ExploreInput::ConningTower, ExploreInput::SecondaryArmour}) {
         std::string caption = InfoOf(a).Caption;
         caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
-        step("+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1, [a](DesignInputs& d) { ++*ArmourField(d, a); });
+        step("+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
+             [a](DesignInputs& d) { ++*ArmourField(d, a); });
     }
     step("+1 in main guns", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
     step("+1 in secondary guns", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; });
     step("+2 secondary guns", in.Secondaries + 2 <= ranges::SmallGuns.max, [](DesignInputs& d) { d.Secondaries += 2; });
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
-    step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"), nextRange,
-         [](DesignInputs& d) { ++d.Range; });
+    step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
+         nextRange, [](DesignInputs& d) { ++d.Range; });
     ApplyInputs(in, ship);
     return costs;
 }

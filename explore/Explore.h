@@ -20,18 +20,34 @@
 // Inputs
 
 enum class ExploreInput {
-    Speed, Displacement, Belt, BeltExt, Deck, DeckExt, Turret, TurretTop, ConningTower, SecondaryArmour,
-    MainCalibre, SecondaryCalibre, SecondaryNumber, TertiaryNumber, Range, FireControl, TorpedoDefense, MainTurrets,
+    Speed,
+    Displacement,
+    Belt,
+    BeltExt,
+    Deck,
+    DeckExt,
+    Turret,
+    TurretTop,
+    ConningTower,
+    SecondaryArmour,
+    MainCalibre,
+    SecondaryCalibre,
+    SecondaryNumber,
+    TertiaryNumber,
+    Range,
+    FireControl,
+    TorpedoDefense,
+    MainTurrets,
 };
 
 struct ExploreInputInfo {
     ExploreInput Input;
-    const char* Key;       // "belt-ext"
-    const char* Caption;   // "Belt ends"
-    const char* Unit;      // "in", "kn", "t" or ""
-    double Min, Max;       // in the key's unit; MainTurrets: Max is the base's turret count
+    const char* Key;     // "belt-ext"
+    const char* Caption; // "Belt ends"
+    const char* Unit;    // "in", "kn", "t" or ""
+    double Min, Max;     // in the key's unit; MainTurrets: Max is the base's turret count
     double DefaultStep;
-    bool Inches;           // half-inch list steps
+    bool Inches; // half-inch list steps
 };
 
 const std::vector<ExploreInputInfo>& ExploreInputs();
@@ -65,10 +81,10 @@ enum class ObjectiveKind { Speed, Belt, Deck, Spare, PointValue, Endurance, Immu
 
 struct ExploreObjective {
     ObjectiveKind Kind = ObjectiveKind::Speed;
-    std::string Text;          // as given: "immune:12", "hits:Seydlitz.sdf@10000"
-    int Calibre = 0;           // Immune, BeltSafe
-    std::string File;          // Hits: the opponent's design file
-    std::int32_t Range = 0;    // Hits: yards
+    std::string Text;       // as given: "immune:12", "hits:Seydlitz.sdf@10000"
+    int Calibre = 0;        // Immune, BeltSafe
+    std::string File;       // Hits: the opponent's design file
+    std::int32_t Range = 0; // Hits: yards
     bool Minimise() const { return Kind == ObjectiveKind::BeltSafe; }
 };
 
@@ -88,7 +104,7 @@ EngagementScenario PlannerDefaultScenario(double range);
 struct ExploreBase {
     DesignRecord Record;
     DesignInputs Inputs;
-    int Turrets = 0;           // main turrets of the base, in its order
+    int Turrets = 0; // main turrets of the base, in its order
 };
 
 // Reads the design as the form loads it. Every caller reads its base here,
@@ -96,11 +112,11 @@ struct ExploreBase {
 std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const ProgramData& data, std::string* why);
 
 struct ExploreVariant {
-    std::uint64_t Index = 0;             // in the grid
-    std::vector<std::int32_t> Values;    // one per range, stored units
-    std::vector<double> Objectives;      // one per objective, as shown
+    std::uint64_t Index = 0;          // in the grid
+    std::vector<std::int32_t> Values; // one per range, stored units
+    std::vector<double> Objectives;   // one per objective, as shown
     std::int32_t TotalWeight = 0, Displacement = 0;
-    bool Fits = true;                    // every variant of a front fits
+    bool Fits = true; // every variant of a front fits
 };
 
 // The base's inputs with a variant's values put in; turrets: how many of
@@ -110,8 +126,8 @@ DesignInputs VariantInputs(const ExploreBase& base, const std::vector<ExploreRan
 // The file lines of a variant (the base's turrets cut to the variant's
 // count, its outlines kept), and the same written to a design file (true
 // when written; the name inside is inputs.Name).
-std::vector<std::string> VariantFileLines(const ExploreBase& base, const ProgramData& data,
-                                          const DesignInputs& inputs, int turrets);
+std::vector<std::string> VariantFileLines(const ExploreBase& base, const ProgramData& data, const DesignInputs& inputs,
+                                          int turrets);
 bool WriteVariantFile(const std::string& path, const ExploreBase& base, const ProgramData& data,
                       const DesignInputs& inputs, int turrets);
 
@@ -124,7 +140,7 @@ constexpr std::uint64_t kMaxExploreVariants = 50'000'000;
 struct ExploreRequest {
     std::vector<ExploreRange> Ranges;
     std::vector<ExploreObjective> Objectives;
-    unsigned Threads = 0;      // 0: every core
+    unsigned Threads = 0; // 0: every core
 };
 
 // Shared with the thread that watches: how far the search has come, and a
@@ -136,10 +152,10 @@ struct ExploreControl {
 
 struct ExploreResult {
     std::uint64_t Evaluated = 0, Feasible = 0;
-    std::vector<ExploreVariant> Front;   // best first by the first objective
+    std::vector<ExploreVariant> Front; // best first by the first objective
     double Seconds = 0;
     bool Cancelled = false;
-    std::string Problem;                 // an opponent that cannot be read; nothing searched
+    std::string Problem; // an opponent that cannot be read; nothing searched
 };
 
 // Variants in the grid; saturates at UINT64_MAX.
@@ -164,9 +180,9 @@ bool Dominates(const std::vector<double>& a, const std::vector<double>& b,
 // What each step costs
 
 struct StepCost {
-    std::string Text;                     // "+1 kn"
-    std::int32_t Tons = 0;                // added (negative: freed)
-    bool Possible = true;                 // false at the end of an input's range
+    std::string Text;      // "+1 kn"
+    std::int32_t Tons = 0; // added (negative: freed)
+    bool Possible = true;  // false at the end of an input's range
 };
 
 // For the design as it stands: the weight one step of each input adds: a

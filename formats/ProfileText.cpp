@@ -11,7 +11,7 @@ char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 
 bool sameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
-    if (a == b) return true;  // names are mostly written alike: skip the folding
+    if (a == b) return true; // names are mostly written alike: skip the folding
     for (size_t i = 0; i < a.size(); ++i)
         if (lowerAscii(a[i]) != lowerAscii(b[i])) return false;
     return true;
@@ -53,7 +53,9 @@ std::uint64_t hashNames(std::string_view section, std::string_view key) {
 
 ProfileText::ProfileText(std::string utf8) : text_(std::move(utf8)) {
     const std::string_view all(text_);
-    auto spanOf = [&all](std::string_view part) { return Span{static_cast<size_t>(part.data() - all.data()), part.size()}; };
+    auto spanOf = [&all](std::string_view part) {
+        return Span{static_cast<size_t>(part.data() - all.data()), part.size()};
+    };
     bool inSection = false;
     Span section;
     for (size_t pos = 0; pos < all.size();) {
@@ -95,7 +97,7 @@ void ProfileText::index() {
             const Entry& other = entries_[(slots_[s] & 0xFFFFFFFFu) - 1];
             if ((slots_[s] & ~0xFFFFFFFFull) == tag && sameName(view(other.section), section) &&
                 sameName(view(other.key), key))
-                break;  // the first one wins
+                break; // the first one wins
         }
     }
 }
@@ -127,7 +129,7 @@ std::int32_t ProfileText::ReadInteger(std::string_view section, std::string_view
     auto v = Find(section, key);
     if (!v || v->empty()) return def;
     std::string_view text = *v;
-    std::string copy;  // only for the rare texts that need changing
+    std::string copy; // only for the rare texts that need changing
     if (text.size() > kMaxValueLength && platform::utf8Length(text) > kMaxValueLength)
         text = copy = platform::utf8Left(text, kMaxValueLength);
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {

@@ -36,7 +36,7 @@ private:
     // The key's line, or -1.
     int findKey(int header, const std::string& key);
 
-    std::vector<std::string> lines_;  // never changed after construction
+    std::vector<std::string> lines_; // never changed after construction
 
     bool haveSection_ = false;
     std::string section_;
@@ -65,11 +65,10 @@ public:
 private:
     friend std::string ReadSectionString(const TSectionLines&, const std::string&, const std::string&,
                                          const std::string&);
-    friend std::int32_t ReadSectionInteger(const TSectionLines&, const std::string&, const std::string&,
-                                           std::int32_t);
+    friend std::int32_t ReadSectionInteger(const TSectionLines&, const std::string&, const std::string&, std::int32_t);
     friend bool ReadSectionBool(const TSectionLines&, const std::string&, const std::string&, bool);
 
-    mutable TSectionReader reader_;  // a lookup only moves its shortcuts
+    mutable TSectionReader reader_; // a lookup only moves its shortcuts
 };
 
 std::string ReadSectionString(const TSectionLines& lines, const std::string& section, const std::string& key,

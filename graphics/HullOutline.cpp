@@ -40,8 +40,10 @@ std::int32_t HullSizeUnits(const TFightingShip& ship) {
 std::array<std::int32_t, 6> HullStations(int shipType, std::int32_t u) {
     const std::array<std::int32_t, 6>* table = &kStationsOther;
     switch (shipType) {
-    case stCL: case stDD: table = &kStationsDD_CL; break;
-    case stB: case stTR: table = &kStationsB_TR; break;
+    case stCL:
+    case stDD: table = &kStationsDD_CL; break;
+    case stB:
+    case stTR: table = &kStationsB_TR; break;
     case stBB: table = &kStationsBB; break;
     case stBC: table = &kStationsBC; break;
     default: break;
@@ -70,10 +72,10 @@ TPointList HullOutline(const TFightingShip& ship) {
 
     const bool shortStern = ship.ShipType == stAMC || ship.ShipType == stTR || ship.ShipType == stAV;
     const double stern = shortStern ? D[0] * 0.92 : D[0];
-    const std::pair<int, double> stations[20] = {
-        {0, D[0] * 1.02}, {5, D[1]},   {10, D[2]},  {18, D[3]},  {30, D[4]},  {90, D[5]},  {150, D[4]},
-        {162, D[3]},      {170, D[2]}, {175, D[1]}, {180, stern}, {185, D[1]}, {190, D[2]}, {198, D[3]},
-        {210, D[4]},      {270, D[5]}, {330, D[4]}, {342, D[3]}, {350, D[2]}, {355, D[1]}};
+    const std::pair<int, double> stations[20] = {{0, D[0] * 1.02}, {5, D[1]},   {10, D[2]},  {18, D[3]},  {30, D[4]},
+                                                 {90, D[5]},       {150, D[4]}, {162, D[3]}, {170, D[2]}, {175, D[1]},
+                                                 {180, stern},     {185, D[1]}, {190, D[2]}, {198, D[3]}, {210, D[4]},
+                                                 {270, D[5]},      {330, D[4]}, {342, D[3]}, {350, D[2]}, {355, D[1]}};
     TPointList points;
     points.reserve(20);
     for (const auto& [b, d] : stations) points.push_back(PointAtBearing(c, NormalizeBearing(h, b), d));

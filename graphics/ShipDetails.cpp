@@ -18,16 +18,14 @@ constexpr long double kOvalFactors[12] = {1.4L, 1.28L, 1.14L, 1, 1.14L, 1.28L, 1
 // The point at a stored outline angle and distance from the centre, turned
 // by the heading.
 TGeoPoint outlinePoint(const TGeoPoint& centre, const TOutlinePoint& p, std::int32_t heading) {
-    const std::int32_t milli = AddMilliBearings(MapAngleToMilli(p.Angle),
-                                                platform::Clamp32(static_cast<std::int64_t>(heading) * 1000));
+    const std::int32_t milli =
+        AddMilliBearings(MapAngleToMilli(p.Angle), platform::Clamp32(static_cast<std::int64_t>(heading) * 1000));
     return GeoPointAtHeading(centre, MilliToMapAngle(milli), p.Distance);
 }
 
 } // namespace
 
-std::int32_t FunnelRadius(const TFightingShip& ship) {
-    return platform::Div(kFunnelUnit * ShipSizeUnits(ship), 12);
-}
+std::int32_t FunnelRadius(const TFightingShip& ship) { return platform::Div(kFunnelUnit * ShipSizeUnits(ship), 12); }
 
 TPointList FunnelPoints(const TFightingShip& ship, int funnel) {
     if (funnel < 1 || funnel > 4) return {};
@@ -44,8 +42,7 @@ TPointList FunnelPoints(const TFightingShip& ship, int funnel) {
         if (f.Oval)
             points.push_back(GeoPointAtHeading(centre, CompassToMapAngle(NormalizeBearing(h, kOvalBearings[i])),
                                                platform::Round32(r * kOvalFactors[i])));
-        else
-            points.push_back(GeoPointAtHeading(centre, CompassToMapAngle(i * 30), r));
+        else points.push_back(GeoPointAtHeading(centre, CompassToMapAngle(i * 30), r));
     }
     return points;
 }

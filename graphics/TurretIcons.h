@@ -23,7 +23,7 @@ bool SecondariesShown(const TFightingShip& ship);
 struct TSecondaryMountIcon {
     TurretPosition Letter = 'Z';
     bool Port = true;
-    TPointList Points;   // empty after an illegal gun count
+    TPointList Points; // empty after an illegal gun count
 };
 // The icons of the secondary battery, port letters first, with the skip and
 // training rules applied.

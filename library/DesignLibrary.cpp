@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr std::array<const char*, kLibraryColumns> kNames{
-    "File",        "ClassName", "Nation", "Type",      "Displacement", "Speed",    "MainGuns",
-    "Belt",        "Deck",      "TotalWeight", "Spare", "PointValue",  "HitPoints", "Status"};
+constexpr std::array<const char*, kLibraryColumns> kNames{"File",  "ClassName",  "Nation",    "Type",  "Displacement",
+                                                          "Speed", "MainGuns",   "Belt",      "Deck",  "TotalWeight",
+                                                          "Spare", "PointValue", "HitPoints", "Status"};
 
 std::string lower(std::string_view text) {
     std::string out(text);
@@ -132,7 +132,7 @@ LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
     row.Type = in.TypeCode();
     row.Displacement = ship.Displacement;
     row.Speed = in.Speed;
-    for (const auto& t : ship.Turrets) row.MainGunCount += t->Guns == 0 ? 1 : t->Guns;  // a casemate is one gun
+    for (const auto& t : ship.Turrets) row.MainGunCount += t->Guns == 0 ? 1 : t->Guns; // a casemate is one gun
     row.MainCalibre = in.MainCal;
     row.BeltSteps = std::max(in.B, 0);
     row.DeckSteps = std::max(in.D, 0);
@@ -165,8 +165,7 @@ int CompareLibraryRows(const LibraryRow& a, const LibraryRow& b, LibraryColumn c
     case LibraryColumn::Speed: return compareNumber(a.Speed, b.Speed);
     case LibraryColumn::MainGuns:
         // Bigger guns first, then more of them.
-        if (int c = compareNumber(a.MainCalibre * (a.MainGunCount > 0), b.MainCalibre * (b.MainGunCount > 0)))
-            return c;
+        if (int c = compareNumber(a.MainCalibre * (a.MainGunCount > 0), b.MainCalibre * (b.MainGunCount > 0))) return c;
         return compareNumber(a.MainGunCount, b.MainGunCount);
     case LibraryColumn::Belt: return compareNumber(a.BeltSteps, b.BeltSteps);
     case LibraryColumn::Deck: return compareNumber(a.DeckSteps, b.DeckSteps);

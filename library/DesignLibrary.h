@@ -13,29 +13,41 @@
 #include "tables/ProgramData.h"
 
 enum class LibraryColumn {
-    File, ClassName, Nation, Type, Displacement, Speed, MainGuns, Belt, Deck, TotalWeight, Spare, PointValue,
-    HitPoints, Status
+    File,
+    ClassName,
+    Nation,
+    Type,
+    Displacement,
+    Speed,
+    MainGuns,
+    Belt,
+    Deck,
+    TotalWeight,
+    Spare,
+    PointValue,
+    HitPoints,
+    Status
 };
 constexpr int kLibraryColumns = 14;
 
 struct LibraryRow {
-    std::string File;            // the path as found
-    std::string ClassName;       // from the file name
-    bool IsDesign = false;       // false: Status says why the file is not listed with figures
-    std::string Nation;          // the nation's name, "" when none
+    std::string File;      // the path as found
+    std::string ClassName; // from the file name
+    bool IsDesign = false; // false: Status says why the file is not listed with figures
+    std::string Nation;    // the nation's name, "" when none
     int NationIndex = -1;
-    std::string Type;            // "BB", "" when none
+    std::string Type; // "BB", "" when none
     std::int32_t Displacement = 0;
     std::int32_t Speed = 0;
     std::int32_t MainGunCount = 0;
     std::int32_t MainCalibre = 0;
-    std::int32_t BeltSteps = 0;  // half inches, as the file holds them
+    std::int32_t BeltSteps = 0; // half inches, as the file holds them
     std::int32_t DeckSteps = 0;
     std::int32_t TotalWeight = 0;
-    std::int64_t Spare = 0;      // negative when overweight
+    std::int64_t Spare = 0; // negative when overweight
     std::int64_t PointValue = 0;
     std::int64_t HitPoints = 0;
-    std::string Status;          // "ok" or the first problem
+    std::string Status; // "ok" or the first problem
     std::string PictureName;
     // What the row was built from, for caches (set by the caller).
     std::int64_t FileSize = -1;
@@ -68,9 +80,9 @@ void SortLibraryOrder(const std::vector<LibraryRow>& rows, std::vector<std::size
                       bool descending);
 
 struct LibraryFilter {
-    std::string Search;          // part of the class, nation or type, any letter case
-    std::string Nation;          // "" any
-    std::string Type;            // "" any
+    std::string Search; // part of the class, nation or type, any letter case
+    std::string Nation; // "" any
+    std::string Type;   // "" any
     std::optional<std::int32_t> MinDisplacement, MaxDisplacement;
     bool Matches(const LibraryRow& row) const;
 };

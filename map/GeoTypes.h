@@ -5,7 +5,7 @@
 #include <cstdint>
 
 constexpr std::int32_t kGlobeUnitsPerDegree = 5400000;
-constexpr std::int32_t kGlobeUnitsPerMinute = 90000;   // one nautical mile
+constexpr std::int32_t kGlobeUnitsPerMinute = 90000; // one nautical mile
 constexpr double kGlobeUnitsPerYard = 44.40789479527355;
 constexpr double kGlobeUnitsPerRadian = 309397209.37;
 // One full turn as a map angle (360 degrees in globe units).

@@ -9,7 +9,7 @@ namespace {
 
 constexpr long double kPi = std::numbers::pi_v<long double>;
 constexpr long double kRadiansPerUnit = kPi / (180.0L * kGlobeUnitsPerDegree);
-constexpr long double kSphereRadius = 309397230.0L;   // for the sphere vectors
+constexpr long double kSphereRadius = 309397230.0L; // for the sphere vectors
 
 long double toRadians(std::int32_t units) { return units * kRadiansPerUnit; }
 
@@ -44,7 +44,7 @@ std::int32_t GeoHeading(const TGeoPoint& from, const TGeoPoint& to) {
 
 TGeoPoint GeoPointAtHeading(const TGeoPoint& origin, std::int32_t heading, std::int32_t distance) {
     const long double phi1 = toRadians(origin.Lat), lam1 = toRadians(origin.Lon);
-    const long double course = -toRadians(heading);   // clockwise from north
+    const long double course = -toRadians(heading); // clockwise from north
     const long double delta = distance / static_cast<long double>(kGlobeUnitsPerRadian);
     long double s = std::sin(phi1) * std::cos(delta) + std::cos(phi1) * std::sin(delta) * std::cos(course);
     if (s > 1) s = 1;

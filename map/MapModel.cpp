@@ -147,4 +147,3 @@ TPresenter* TMap::FindPresenterByID(std::int32_t id) const {
         if (TPresenter* p = l->PresenterByID(id)) return p;
     return nullptr;
 }
-

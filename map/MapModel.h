@@ -53,7 +53,7 @@ class TPresenter {
 public:
     virtual ~TPresenter() = default;
     std::string Name;
-    std::int32_t PresenterID = 0;   // given when added to a layer; 0 = none
+    std::int32_t PresenterID = 0; // given when added to a layer; 0 = none
     TTitleFont TitleFont;
     TTitleAlignment TitleAlignment = taLeft;
     std::int32_t TitleOffset = 0;
@@ -126,8 +126,8 @@ public:
     TGeoObjectStore& operator=(const TGeoObjectStore&) = delete;
 
     int Count() const { return static_cast<int>(objects_.size()); }
-    TGeoDataObject* Item(int i) const;   // none outside 0 .. Count()-1
-    int IndexOf(const TGeoDataObject* object) const;   // -1 when absent
+    TGeoDataObject* Item(int i) const;               // none outside 0 .. Count()-1
+    int IndexOf(const TGeoDataObject* object) const; // -1 when absent
 
     void Register(TGeoDataObject* object);
     void Unregister(TGeoDataObject* object);
@@ -146,7 +146,7 @@ public:
 
     // Presenter store.
     int PresenterCount() const { return static_cast<int>(presenters_.size()); }
-    TPresenter* Presenter(int i) const;   // none outside the store
+    TPresenter* Presenter(int i) const; // none outside the store
     // Adds the presenter, gives it a PresenterID unique within the map and
     // returns it.
     TPresenter* AddPresenter(std::unique_ptr<TPresenter> presenter);

@@ -53,9 +53,7 @@ void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTabl
         TSectionReader reader(std::move(*lines));
         const std::string section = std::to_string(blockYear(reader, year));
         for (int i = 0; i <= MaxNation; ++i) readNation(reader, section, i, nations[static_cast<size_t>(i)]);
-    } catch (const std::exception&) {
-        platform::messages().notice("Error loading nation table");
-    }
+    } catch (const std::exception&) { platform::messages().notice("Error loading nation table"); }
 }
 
 const TNation* NationAt(const NationTable& nations, std::int32_t index) {

@@ -17,7 +17,7 @@ struct TNation {
     bool SmokeFloats = false;
 };
 
-constexpr int MaxNation = 10;   // eleven nations, 0 .. 10
+constexpr int MaxNation = 10; // eleven nations, 0 .. 10
 using NationTable = std::array<TNation, MaxNation + 1>;
 
 // Reads the block of a year of play (the designer's year is 0); the file is

@@ -11,18 +11,17 @@
 namespace {
 
 struct NamedColor {
-    std::string_view name;  // without the "cl" prefix
-    TColor value;           // 00BBGGRR
+    std::string_view name; // without the "cl" prefix
+    TColor value;          // 00BBGGRR
 };
 
 // The sixteen classic colour names, "Gray" also spelt "Grey", and four
 // further names of the same family.
 constexpr NamedColor kNamedColors[] = {
-    {"Black", 0x000000},      {"Maroon", 0x000080}, {"Green", 0x008000},      {"Olive", 0x008080},
-    {"Navy", 0x800000},       {"Purple", 0x800080}, {"Teal", 0x808000},       {"Gray", 0x808080},
-    {"Grey", 0x808080},       {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},        {"Lime", 0x00FF00},
-    {"Yellow", 0x00FFFF},     {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF},    {"Aqua", 0xFFFF00},
-    {"White", 0xFFFFFF},      {"MoneyGreen", 0xC0DCC0}, {"SkyBlue", 0xF0CAA6}, {"Cream", 0xF0FBFF},
+    {"Black", 0x000000},   {"Maroon", 0x000080}, {"Green", 0x008000},      {"Olive", 0x008080},   {"Navy", 0x800000},
+    {"Purple", 0x800080},  {"Teal", 0x808000},   {"Gray", 0x808080},       {"Grey", 0x808080},    {"Silver", 0xC0C0C0},
+    {"Red", 0x0000FF},     {"Lime", 0x00FF00},   {"Yellow", 0x00FFFF},     {"Blue", 0xFF0000},    {"Fuchsia", 0xFF00FF},
+    {"Aqua", 0xFFFF00},    {"White", 0xFFFFFF},  {"MoneyGreen", 0xC0DCC0}, {"SkyBlue", 0xF0CAA6}, {"Cream", 0xF0FBFF},
     {"MedGray", 0xA4A0A0},
 };
 
@@ -121,7 +120,5 @@ void LoadPreferences(const std::string& programDirectory, TPreferences& p) {
         p.ObjWarning = r.flag("Settings", "ObjWarning", true);
         p.MineWarning = r.flag("Settings", "MineWarning", true);
         p.PreemptWarning = r.flag("Settings", "PreemptWarning", true);
-    } catch (const std::exception&) {
-        platform::messages().notice("Error loading preferences");
-    }
+    } catch (const std::exception&) { platform::messages().notice("Error loading preferences"); }
 }

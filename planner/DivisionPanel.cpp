@@ -55,20 +55,28 @@ QString shipText(const DivisionShip& ship, int index) {
     return QStringLiteral("%1. %2%3%4")
         .arg(index + 1)
         .arg(q(ship.Record.ClassName))
-        .arg(ship.Battery == 2 ? QStringLiteral(" (sec.)") : ship.Battery == 3 ? QStringLiteral(" (tert.)") : QString())
+        .arg(ship.Battery == 2   ? QStringLiteral(" (sec.)")
+             : ship.Battery == 3 ? QStringLiteral(" (tert.)")
+                                 : QString())
         .arg(ship.Target >= 0 ? QStringLiteral("  \u2192 %1").arg(ship.Target + 1) : QString());
 }
 
 // Short headers so every column reads at 1024 x 700; the tips say more.
-const char* const kMatrixColumns[] = {"Ship", "Target", "Range", "Hit %", "ROF", "Guns", "Seen",
-                                      "Belt", "Deck", "Foul", "On tgt", "Fired on", "Hits/min"};
+const char* const kMatrixColumns[] = {"Ship", "Target", "Range", "Hit %",  "ROF",      "Guns",    "Seen",
+                                      "Belt", "Deck",   "Foul",  "On tgt", "Fired on", "Hits/min"};
 const char* const kMatrixTips[] = {"Firing ship: A first side, B second, numbered from the lead",
                                    "The enemy ship it fires at, numbered from the enemy lead",
-                                   "Yards to the target", "Hit chance per gun", "Rounds per gun per minute",
-                                   "Guns bearing of the battery's guns", "Whether the target is within its sighting range",
-                                   "The target's belt", "The target's deck", "Ships fouling the line of fire",
+                                   "Yards to the target",
+                                   "Hit chance per gun",
+                                   "Rounds per gun per minute",
+                                   "Guns bearing of the battery's guns",
+                                   "Whether the target is within its sighting range",
+                                   "The target's belt",
+                                   "The target's deck",
+                                   "Ships fouling the line of fire",
                                    "Ships firing at the same target, this one included",
-                                   "Enemy ships firing at this ship", "Expected hits per minute"};
+                                   "Enemy ships firing at this ship",
+                                   "Expected hits per minute"};
 
 } // namespace
 
@@ -144,7 +152,7 @@ void TDivisionMap::paintEvent(QPaintEvent*) {
 TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesign, QWidget* parent)
     : QWidget(parent), data_(data), chosenDesign_(std::move(chosenDesign)) {
     setObjectName(QStringLiteral("pnDivisions"));
-    updating_ = true;   // no recompute until every control is there
+    updating_ = true; // no recompute until every control is there
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(4, 4, 4, 4);
     auto* setup = new QHBoxLayout;
@@ -242,7 +250,8 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
     }
     Sides[1].seCourse->setValue(180);
     auto* placing = new QVBoxLayout;
-    seRange = spin(QStringLiteral("seDivisionRange"), 100, static_cast<int>(kMaxBattleRange), 500, QStringLiteral(" yd"));
+    seRange =
+        spin(QStringLiteral("seDivisionRange"), 100, static_cast<int>(kMaxBattleRange), 500, QStringLiteral(" yd"));
     seRange->setValue(15000);
     seBearing = spin(QStringLiteral("seDivisionBearing"), 0, 359, 5, QStringLiteral("\u00B0"));
     seBearing->setValue(90);
@@ -466,7 +475,7 @@ void TDivisionPanel::ShowSweep() {
     const BattleEnvironment env = s.Environment();
     platform::SeededRandom random(s.Setup.Seed);
     sweep_ = SweepBattle({data_, env, random, recorder}, *battle_, s.Setup, 1000, 30000, 500);
-    PlaceDivisions(*battle_, s.Setup);   // back where the figures put them, for the map
+    PlaceDivisions(*battle_, s.Setup); // back where the figures put them, for the map
     std::vector<SweepRow> rows;
     for (const BattleSweepRow& r : sweep_) {
         SweepRow row;
@@ -478,7 +487,8 @@ void TDivisionPanel::ShowSweep() {
     ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
     stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
                           .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
-                               QString::number(figures_.Totals[1], 'f', 3), q(AdvantageText(rows, SideName(0), SideName(1)))));
+                               QString::number(figures_.Totals[1], 'f', 3),
+                               q(AdvantageText(rows, SideName(0), SideName(1)))));
     mcDivisions->update();
 }
 
@@ -492,11 +502,14 @@ void TDivisionPanel::ShowMatrix() {
             const auto& firer = battle_->Sides[static_cast<size_t>(f.Side)][static_cast<size_t>(f.Index)];
             const auto& target = battle_->Sides[static_cast<size_t>(1 - f.Side)][static_cast<size_t>(f.Target)];
             const BatteryFigures& b = f.Fire.Fire;
-            QString chance = b.BeyondGunRange ? QStringLiteral("Beyond gun range")
+            QString chance = b.BeyondGunRange       ? QStringLiteral("Beyond gun range")
                              : b.HitChance > 100.0f ? QStringLiteral("100+ (%1)").arg(std::lround(b.HitChance))
                                                     : q(FormatChance(b.HitChance));
             const QString cells[] = {
-                QStringLiteral("%1%2 %3").arg(f.Side == 0 ? QStringLiteral("A") : QStringLiteral("B")).arg(f.Index + 1).arg(q(firer->Name)),
+                QStringLiteral("%1%2 %3")
+                    .arg(f.Side == 0 ? QStringLiteral("A") : QStringLiteral("B"))
+                    .arg(f.Index + 1)
+                    .arg(q(firer->Name)),
                 QStringLiteral("%1%2").arg(f.Side == 0 ? QStringLiteral("B") : QStringLiteral("A")).arg(f.Target + 1),
                 q(YardsText(f.Fire.Range)),
                 chance,
@@ -544,7 +557,8 @@ bool TDivisionPanel::SaveScenario(const std::string& path) {
                                             " first: a scenario names each ship's design file.");
                 return false;
             }
-    const std::string folder = path.substr(0, path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
+    const std::string folder =
+        path.substr(0, path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << BattleScenarioJson(Scenario(), folder);
     if (!out) {

@@ -35,7 +35,7 @@ struct DivisionSideControls {
     QSpinBox* seSpeed = nullptr;
     QSpinBox* seSpacing = nullptr;
     QListWidget* lbShips = nullptr;
-    QSpinBox* seTarget = nullptr;      // of the chosen ship; -1 the same place in the line
+    QSpinBox* seTarget = nullptr; // of the chosen ship; -1 the same place in the line
     // The chosen ship's battery, crew, ranging turns, evading and how well
     // the enemy sees it.
     QComboBox* cbBattery = nullptr;
@@ -45,7 +45,7 @@ struct DivisionSideControls {
     QCheckBox* cbEvading = nullptr;
     QPushButton* bnAdd = nullptr;
     QPushButton* bnRemove = nullptr;
-    QLabel* stFormation = nullptr;     // why a formation is not allowed
+    QLabel* stFormation = nullptr; // why a formation is not allowed
 };
 
 // Draws both lines, the lines of fire (fouled ones red and dashed) and a
@@ -110,7 +110,7 @@ private:
     DesignSource chosenDesign_;
     std::array<std::vector<DivisionShip>, 2> ships_;
     BattleScenario conditions_;
-    std::unique_ptr<BattleShips> battle_;   // none while a ship cannot be loaded
+    std::unique_ptr<BattleShips> battle_; // none while a ship cannot be loaded
     BattleFigures figures_;
     std::vector<BattleSweepRow> sweep_;
     bool updating_ = false;

@@ -21,10 +21,12 @@ std::string YardsText(std::int32_t yards) {
 std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& own, const std::string& opponent) {
     const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
     if (changes.empty()) {
-        const bool hits = std::any_of(rows.begin(), rows.end(), [](const SweepRow& r) { return r.Own.HitsPerMinute > 0; });
+        const bool hits =
+            std::any_of(rows.begin(), rows.end(), [](const SweepRow& r) { return r.Own.HitsPerMinute > 0; });
         return hits ? "The ships are even at every range." : "Neither ship can expect a hit at these ranges.";
     }
-    std::string text = (changes.front().Own ? own : opponent) + " leads from " + YardsText(changes.front().Range) + " yd";
+    std::string text =
+        (changes.front().Own ? own : opponent) + " leads from " + YardsText(changes.front().Range) + " yd";
     for (size_t i = 1; i < changes.size(); ++i)
         text += "; beyond " + YardsText(changes[i].Range) + " yd: " + (changes[i].Own ? own : opponent);
     return text;
@@ -161,7 +163,8 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
     // Each change of the lead as a point on the leader's curve.
     const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
     for (size_t i = 1; i < changes.size(); ++i) {
-        const auto row = std::find_if(rows.begin(), rows.end(), [&](const SweepRow& r) { return r.Range == changes[i].Range; });
+        const auto row =
+            std::find_if(rows.begin(), rows.end(), [&](const SweepRow& r) { return r.Range == changes[i].Range; });
         if (row == rows.end()) continue;
         auto* mark = new QScatterSeries;
         mark->setMarkerSize(7);

@@ -18,8 +18,8 @@ std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& 
 // A ship's immune zone against the other's main battery, drawn as a band.
 struct ChartZone {
     std::string Ship;
-    bool Own = true;          // the own ship's (its colour)
-    double From = 0, To = 0;  // yards
+    bool Own = true;         // the own ship's (its colour)
+    double From = 0, To = 0; // yards
 };
 // The bands of the zones that exist: the own ship's from the opponent's fire,
 // the opponent's from the own ship's.

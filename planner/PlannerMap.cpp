@@ -20,8 +20,8 @@
 namespace {
 
 constexpr TColor clYellow = 0x0000FFFF;
-constexpr TColor clOwnArc = 0x00FFD080;       // light blue (00BBGGRR)
-constexpr TColor clOpponentArc = 0x004090FF;  // orange
+constexpr TColor clOwnArc = 0x00FFD080;      // light blue (00BBGGRR)
+constexpr TColor clOpponentArc = 0x004090FF; // orange
 
 void placeShip(TFightingShip& ship, const TGeoPoint& at, std::int32_t heading) {
     ship.SetHeading(heading);
@@ -127,7 +127,7 @@ void TPlannerMap::Fit() {
     // Yards east and north from the own ship to the opponent (at the
     // equator a globe unit is as long either way).
     const double east = std::fabs(there_.Lon) / kGlobeUnitsPerYard, north = std::fabs(there_.Lat) / kGlobeUnitsPerYard;
-    constexpr double kMargin = 70;   // pixels beyond each ship for its hull and title
+    constexpr double kMargin = 70; // pixels beyond each ship for its hull and title
     const double width = std::max(200, control_.width()), height = std::max(100, control_.height());
     const double span = std::max(range_, 500.0);
     const double pixelsPerYard = std::min((width - 2 * kMargin) / std::max(east, span * 0.15),

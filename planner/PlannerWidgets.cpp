@@ -35,7 +35,7 @@ QSpinBox* spin(const char* name, int lo, int hi, int step, const QString& suffix
     s->setRange(lo, hi);
     s->setSingleStep(step);
     s->setSuffix(suffix);
-    s->setKeyboardTracking(false);   // one recompute per finished number
+    s->setKeyboardTracking(false); // one recompute per finished number
     return s;
 }
 
@@ -87,8 +87,8 @@ QWidget* shipsTab(PlannerWidgets& w) {
                                      QStringLiteral("2 its type"), QStringLiteral("3 its class")});
         c.cbSightingLevel->setToolTip(QStringLiteral("How well the enemy has sighted this ship"));
         c.cbEvading = named(new QCheckBox, "cbEvading");
-        QWidget* controls[] = {c.seHeading, c.seSpeed, c.seCrewQuality, c.seRangingTurns, c.cbSightingLevel,
-                               c.cbEvading};
+        QWidget* controls[] = {c.seHeading,      c.seSpeed,         c.seCrewQuality,
+                               c.seRangingTurns, c.cbSightingLevel, c.cbEvading};
         for (int r = 0; r < 6; ++r) {
             controls[r]->setObjectName(controls[r]->objectName() + s);
             g->addWidget(controls[r], r + 1, i + 1);
@@ -143,9 +143,8 @@ QWidget* firePanel(PlannerFireControls& c, const char* suffix) {
     bold.setBold(true);
     c.lbTitle->setFont(bold);
     c.tbBatteries = named(new QTableWidget(0, 5), "tbBatteries");
-    c.tbBatteries->setHorizontalHeaderLabels({QStringLiteral("Battery"), QStringLiteral("Hit %"),
-                                              QStringLiteral("ROF"), QStringLiteral("Bearing"),
-                                              QStringLiteral("Hits/min")});
+    c.tbBatteries->setHorizontalHeaderLabels({QStringLiteral("Battery"), QStringLiteral("Hit %"), QStringLiteral("ROF"),
+                                              QStringLiteral("Bearing"), QStringLiteral("Hits/min")});
     QFont small = c.tbBatteries->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     c.tbBatteries->setFont(small);
@@ -159,7 +158,7 @@ QWidget* firePanel(PlannerFireControls& c, const char* suffix) {
     c.tbBatteries->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     c.tbBatteries->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     c.tbBatteries->horizontalHeader()->setStretchLastSection(false);
-    c.tbBatteries->setFixedHeight(88);   // the header and three batteries
+    c.tbBatteries->setFixedHeight(88); // the header and three batteries
     c.tbBatteries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.tbBatteries->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     c.stPiercing = named(new QLabel, "stPiercing");

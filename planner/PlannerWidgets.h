@@ -25,18 +25,18 @@ struct PlannerShipControls {
     QSpinBox* seSpeed = nullptr;
     QSpinBox* seCrewQuality = nullptr;
     QSpinBox* seRangingTurns = nullptr;
-    QComboBox* cbSightingLevel = nullptr;   // how well the enemy sees this ship
+    QComboBox* cbSightingLevel = nullptr; // how well the enemy sees this ship
     QCheckBox* cbEvading = nullptr;
 };
 
 // The results of one ship firing at the other.
 struct PlannerFireControls {
-    QLabel* lbTitle = nullptr;          // "Dreadnought firing at Scharnhorst"
-    QTableWidget* tbBatteries = nullptr;   // battery, hit chance, ROF, guns bearing, hits/min
-    QLabel* stPiercing = nullptr;       // "Belt: pierced   Deck: safe", the main battery at the range
-    QLabel* stSighting = nullptr;       // sighting range, light, glare
+    QLabel* lbTitle = nullptr;           // "Dreadnought firing at Scharnhorst"
+    QTableWidget* tbBatteries = nullptr; // battery, hit chance, ROF, guns bearing, hits/min
+    QLabel* stPiercing = nullptr;        // "Belt: pierced   Deck: safe", the main battery at the range
+    QLabel* stSighting = nullptr;        // sighting range, light, glare
     QLabel* stIdentification = nullptr;
-    QListWidget* lbBreakdown = nullptr;  // the main battery's hit chance, line by line
+    QListWidget* lbBreakdown = nullptr; // the main battery's hit chance, line by line
 };
 
 struct PlannerWidgets {
@@ -66,10 +66,10 @@ struct PlannerWidgets {
     // Results
     std::array<PlannerFireControls, 2> Fire{};
     QChartView* chChart = nullptr;
-    QLabel* stAdvantage = nullptr;   // where the advantage changes sides
+    QLabel* stAdvantage = nullptr; // where the advantage changes sides
     TMapControl* mcMap = nullptr;
     QLabel* stMessages = nullptr;    // what the rules or the files said
-    QTabWidget* tcResults = nullptr;  // "Duel" (the results above), "Divisions"
+    QTabWidget* tcResults = nullptr; // "Duel" (the results above), "Divisions"
 };
 
 // Builds the controls into `window`.

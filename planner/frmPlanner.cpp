@@ -7,18 +7,18 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QDoubleSpinBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalBlocker>
+#include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -52,9 +52,7 @@ QString fixed(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
-QString chanceText(float chance) {
-    return std::isfinite(chance) ? q(FormatChance(chance)) : QStringLiteral("\u2013");
-}
+QString chanceText(float chance) { return std::isfinite(chance) ? q(FormatChance(chance)) : QStringLiteral("\u2013"); }
 
 // A chance above 100 % is a certain hit: "100+ (262)" keeps the rules'
 // figure in sight while the expected hits take 100.
@@ -76,9 +74,7 @@ const char* lightName(std::int32_t light) {
 }
 
 // Short enough that every column stays readable at 1024 x 700.
-const char* batteryName(int battery) {
-    return battery == 1 ? "Main" : battery == 2 ? "Sec." : "Tert.";
-}
+const char* batteryName(int battery) { return battery == 1 ? "Main" : battery == 2 ? "Sec." : "Tert."; }
 
 std::string letters(const std::vector<TurretPosition>& turrets) {
     std::string text;
@@ -216,7 +212,7 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
 }
 
 TfrmPlanner::~TfrmPlanner() {
-    map_.reset();   // its ships live on the map control's layer
+    map_.reset(); // its ships live on the map control's layer
 }
 
 std::vector<std::string> TfrmPlanner::DesignFolders() const {
@@ -245,12 +241,13 @@ std::vector<std::string> TfrmPlanner::DesignFolders() const {
 }
 
 void TfrmPlanner::ListOpponents() {
-    opponents_.resize(1);   // the own design stays first
+    opponents_.resize(1); // the own design stays first
     if (opponents_.front().ClassName.empty()) opponents_.front() = {"", "(the own design)", -1, -1, std::nullopt};
     const std::vector<std::string> folders = DesignFolders();
     for (const std::string& folder : folders) {
         const QDir dir(q(folder));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+        for (const QString& name :
+             dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
             PlannerOpponent o;
             o.Path = dir.filePath(name).toStdString();
             const DesignRecord record = ReadDesignRecord(o.Path);
@@ -276,8 +273,8 @@ void TfrmPlanner::FilterOpponents() {
     const QString text = W.edFilter->text().trimmed();
     const int nation = W.cbNationFilter->currentIndex() - 1;
     const int type = W.cbTypeFilter->currentIndex() - 1;
-    const QString chosen = W.lbOpponents->currentItem() ? W.lbOpponents->currentItem()->data(Qt::UserRole).toString()
-                                                        : QString();
+    const QString chosen =
+        W.lbOpponents->currentItem() ? W.lbOpponents->currentItem()->data(Qt::UserRole).toString() : QString();
     const QSignalBlocker block(W.lbOpponents);
     W.lbOpponents->clear();
     for (const PlannerOpponent& o : opponents_) {
@@ -427,7 +424,8 @@ void TfrmPlanner::UpdateRangeLimits() {
     const BattleEnvironment env = Environment();
     std::int32_t longest = 0;
     for (const TFightingShip* ship : {ships_.Own.get(), ships_.Opponent.get()})
-        if (ship && BatteryHasGuns(*ship, 1)) longest = std::max(longest, MaxGunRange(data_.Weapons, env.Year, *ship, 1));
+        if (ship && BatteryHasGuns(*ship, 1))
+            longest = std::max(longest, MaxGunRange(data_.Weapons, env.Year, *ship, 1));
     if (longest <= 0) longest = 20000;
     const std::int32_t top = std::clamp<std::int32_t>((longest * 6 / 5 + 99) / 100 * 100, 1000, 100000);
     const QSignalBlocker b1(W.seRange), b2(W.slRange);
@@ -561,8 +559,9 @@ void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShi
     for (const BatteryFigures& b : fire.Batteries) {
         const int row = table->rowCount();
         table->setRowCount(row + 1);
-        setCell(table, row, 0, QString::fromLatin1(batteryName(b.Battery)) + QStringLiteral(" ") +
-                                   QString::number(b.Calibre) + QStringLiteral(" in"));
+        setCell(table, row, 0,
+                QString::fromLatin1(batteryName(b.Battery)) + QStringLiteral(" ") + QString::number(b.Calibre) +
+                    QStringLiteral(" in"));
         setCell(table, row, 1, hitChanceCell(b));
         if (!b.Sighted || b.BeyondGunRange)
             table->item(row, 1)->setToolTip(QStringLiteral("The rules' hit chance: ") + chanceText(b.HitChance));
@@ -578,17 +577,18 @@ void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShi
     c.stSighting->setText(QStringLiteral("Sighting range %1 yd, light: %2, glare: %3")
                               .arg(q(YardsText(fire.SightingRange)), QString::fromUtf8(lightName(fire.LightCondition)),
                                    fire.Glare ? QStringLiteral("yes") : QStringLiteral("no")));
-    c.stIdentification->setText(fire.Sighted ? QStringLiteral("Sees: ") + q(fire.IdentificationText)
-                                             : QStringLiteral("Not sighted: beyond %1 yd").arg(q(YardsText(fire.SightingRange))));
+    c.stIdentification->setText(
+        fire.Sighted ? QStringLiteral("Sees: ") + q(fire.IdentificationText)
+                     : QStringLiteral("Not sighted: beyond %1 yd").arg(q(YardsText(fire.SightingRange))));
     c.lbBreakdown->clear();
     if (BatteryHasGuns(firer, 1)) {
         for (const std::string& line : fire.Breakdown) c.lbBreakdown->addItem(q(line));
         if (fire.Fire.BeyondGunRange)
-            c.lbBreakdown->addItem(QStringLiteral("Beyond gun range (%1 yd): no hit possible")
-                                       .arg(q(YardsText(fire.Fire.MaxGunRange))));
+            c.lbBreakdown->addItem(
+                QStringLiteral("Beyond gun range (%1 yd): no hit possible").arg(q(YardsText(fire.Fire.MaxGunRange))));
         else if (!fire.Sighted)
-            c.lbBreakdown->addItem(QStringLiteral("Not sighted beyond %1 yd: no hit expected")
-                                       .arg(q(YardsText(fire.SightingRange))));
+            c.lbBreakdown->addItem(
+                QStringLiteral("Not sighted beyond %1 yd: no hit expected").arg(q(YardsText(fire.SightingRange))));
         else if (fire.Fire.HitChance > 100.0f)
             c.lbBreakdown->addItem(QStringLiteral("A chance above 100 is a certain hit: expected hits use 100"));
     } else {

@@ -21,11 +21,11 @@ class TDivisionPanel;
 
 // A design the opponent list offers.
 struct PlannerOpponent {
-    std::string Path;       // empty: the own design again
+    std::string Path; // empty: the own design again
     std::string ClassName;
     std::int32_t Nation = -1;
     std::int32_t Type = -1;
-    std::optional<std::string> Refusal;  // why it cannot fight (DesignRefusal), or none
+    std::optional<std::string> Refusal; // why it cannot fight (DesignRefusal), or none
 };
 
 class TfrmPlanner : public QWidget {

@@ -38,9 +38,7 @@ std::int32_t dayNumberFromDate(const CivilDate& date) {
     return static_cast<std::int32_t>(daysFromCivil(date.year, date.month, date.day) - kEpochOffset);
 }
 
-CivilDate dateFromDayNumber(std::int64_t dayNumber) {
-    return civilFromDays(dayNumber + kEpochOffset);
-}
+CivilDate dateFromDayNumber(std::int64_t dayNumber) { return civilFromDays(dayNumber + kEpochOffset); }
 
 std::int32_t todayDayNumber() {
     std::time_t now = std::time(nullptr);

@@ -6,8 +6,8 @@ namespace platform {
 
 struct CivilDate {
     int year;
-    int month;  // 1..12
-    int day;    // 1..31
+    int month; // 1..12
+    int day;   // 1..31
     bool operator==(const CivilDate&) const = default;
 };
 

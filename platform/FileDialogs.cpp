@@ -11,7 +11,6 @@ CancellingDialogs defaultDialogs;
 FileDialogs* current = &defaultDialogs;
 } // namespace
 
-
 FileDialogs& fileDialogs() { return *current; }
 void setFileDialogs(FileDialogs* dialogs) { current = dialogs ? dialogs : &defaultDialogs; }
 

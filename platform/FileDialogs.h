@@ -8,23 +8,23 @@ namespace platform {
 
 struct OpenFileRequest {
     std::string title;
-    std::string filter;            // "Ship design files (sdf)|*.sdf"
-    std::string defaultExtension;  // "sdf"
+    std::string filter;           // "Ship design files (sdf)|*.sdf"
+    std::string defaultExtension; // "sdf"
     std::string startDirectory;
     bool existingOnly = true;
 };
 
 struct SaveFileRequest {
     std::string title;
-    std::vector<std::string> filters;  // "PDF, A4|*.pdf", one per kind of file
+    std::vector<std::string> filters; // "PDF, A4|*.pdf", one per kind of file
     std::string startDirectory;
-    std::string suggestedName;         // file name offered at the start
+    std::string suggestedName;          // file name offered at the start
     bool callerConfirmsReplace = false; // the caller asks its own question before replacing a file
 };
 
 struct SaveFileChoice {
     std::string path;
-    int filter = 0;                    // index into SaveFileRequest::filters
+    int filter = 0; // index into SaveFileRequest::filters
 };
 
 class FileDialogs {
@@ -38,6 +38,6 @@ public:
 };
 
 FileDialogs& fileDialogs();
-void setFileDialogs(FileDialogs* dialogs);  // nullptr: a dialog that always cancels
+void setFileDialogs(FileDialogs* dialogs); // nullptr: a dialog that always cancels
 
 } // namespace platform

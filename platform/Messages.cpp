@@ -48,15 +48,9 @@ Messages& messages() { return *current; }
 
 void setMessages(Messages* sink) { current = sink ? sink : &defaultSink; }
 
-void RecordingMessages::notice(const std::string& text) {
-    recorded.push_back({MessageKind::Notice, text});
-}
-void RecordingMessages::warning(const std::string& text) {
-    recorded.push_back({MessageKind::Warning, text});
-}
-void RecordingMessages::error(const std::string& text) {
-    recorded.push_back({MessageKind::Error, text});
-}
+void RecordingMessages::notice(const std::string& text) { recorded.push_back({MessageKind::Notice, text}); }
+void RecordingMessages::warning(const std::string& text) { recorded.push_back({MessageKind::Warning, text}); }
+void RecordingMessages::error(const std::string& text) { recorded.push_back({MessageKind::Error, text}); }
 bool RecordingMessages::confirm(const std::string& text, bool) {
     recorded.push_back({MessageKind::Confirm, text});
     if (answers.empty()) return true;
@@ -80,9 +74,7 @@ std::vector<std::string> RecordingMessages::texts() const {
     return out;
 }
 
-ScopedRecordingMessages::ScopedRecordingMessages() : previous_(&messages()) {
-    setMessages(this);
-}
+ScopedRecordingMessages::ScopedRecordingMessages() : previous_(&messages()) { setMessages(this); }
 
 ScopedRecordingMessages::~ScopedRecordingMessages() { setMessages(previous_); }
 

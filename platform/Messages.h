@@ -8,11 +8,11 @@
 namespace platform {
 
 enum class MessageKind {
-    Notice,   // plain box with OK: notices and errors
-    Warning,  // warning box with OK: design warnings
-    Error,    // error box with OK: failures caught around a whole sequence
-    Confirm,  // OK/Cancel question; the caller acts on OK only
-    SaveQuestion,  // Save/Discard/Cancel question before unsaved work would be lost
+    Notice,       // plain box with OK: notices and errors
+    Warning,      // warning box with OK: design warnings
+    Error,        // error box with OK: failures caught around a whole sequence
+    Confirm,      // OK/Cancel question; the caller acts on OK only
+    SaveQuestion, // Save/Discard/Cancel question before unsaved work would be lost
 };
 
 // The answer to "Save changes to <class>?".

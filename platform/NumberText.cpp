@@ -35,7 +35,7 @@ std::optional<std::int32_t> StrToInt(std::string_view text) {
         auto bits = static_cast<std::uint32_t>(value);
         std::int64_t v = static_cast<std::int32_t>(bits);
         if (negative) v = -v;
-        if (v > INT32_MAX) return std::nullopt;  // -(INT32_MIN)
+        if (v > INT32_MAX) return std::nullopt; // -(INT32_MIN)
         return static_cast<std::int32_t>(v);
     }
     std::int64_t v = negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);

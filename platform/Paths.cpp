@@ -1,10 +1,10 @@
 #include "platform/Paths.h"
 
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <strings.h>
-#include <unistd.h>
 #include <system_error>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -41,7 +41,7 @@ std::string resolvePath(const std::string& path) {
     if (!current.empty()) parts.push_back(current);
 
     std::string built = absolute ? "/" : "";
-    bool lost = false;  // below a missing component nothing can be matched
+    bool lost = false; // below a missing component nothing can be matched
     for (const std::string& part : parts) {
         const std::string dir = built.empty() ? "." : built;
         std::string candidate = built + ((built.empty() || built.back() == '/') ? "" : "/") + part;
@@ -55,10 +55,8 @@ std::string resolvePath(const std::string& path) {
                     break;
                 }
             }
-            if (!match.empty())
-                candidate = built + ((built.empty() || built.back() == '/') ? "" : "/") + match;
-            else
-                lost = true;
+            if (!match.empty()) candidate = built + ((built.empty() || built.back() == '/') ? "" : "/") + match;
+            else lost = true;
         }
         built = candidate;
     }

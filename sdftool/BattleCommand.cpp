@@ -21,26 +21,25 @@
 
 namespace {
 
-const char* kBattleUsage =
-    "Usage: sdftool battle [--data DIR] SCENARIO.json [--sweep FROM:TO:STEP]\n"
-    "\n"
-    "Reads a scenario: {\"environment\": {...}, \"sides\": [SIDE, SIDE]}.\n"
-    "Environment keys, all optional: \"lat\", \"lon\", \"datetime\" (YYYY-MM-DDTHH:MM, UT),\n"
-    "\"weather\" and \"sea_state\" (code or name), \"day_range\", \"dusk_range\",\n"
-    "\"night_range\", \"ready\" (default true), \"seed\"; the defaults are the planner's\n"
-    "(56.5 N 5.5 E, 1916-05-31T16:00, clear, moderate sea).\n"
-    "Side keys: \"name\", \"formation\" (name or code: 0 line ahead, 1 line abreast,\n"
-    "2 search line, 3 screen), \"course\", \"speed\", \"spacing\" (yards; default 500,\n"
-    "a search line 2000), \"ships\": 1 to 8 of {\"design\": PATH, \"crew\", \"ranging_turns\",\n"
-    "\"evading\", \"sighting\", \"battery\", \"target\"}; the second side also needs \"range\"\n"
-    "and \"bearing\" of its lead from the first side's lead. Relative design paths\n"
-    "are read against the scenario's folder. Line ahead puts each ship astern of\n"
-    "the one before, the other formations to starboard of it.\n"
-    "\n"
-    "Prints one JSON object: \"Ships\" (each ship's fire at its target), \"Sides\"\n"
-    "(each side's total hits per minute) and \"Messages\". With --sweep, one JSON\n"
-    "line per range between the leads, the ships without their breakdowns.\n"
-    "Exit status: 0 done, 1 the scenario or a design cannot be read, 2 usage error.\n";
+const char* kBattleUsage = "Usage: sdftool battle [--data DIR] SCENARIO.json [--sweep FROM:TO:STEP]\n"
+                           "\n"
+                           "Reads a scenario: {\"environment\": {...}, \"sides\": [SIDE, SIDE]}.\n"
+                           "Environment keys, all optional: \"lat\", \"lon\", \"datetime\" (YYYY-MM-DDTHH:MM, UT),\n"
+                           "\"weather\" and \"sea_state\" (code or name), \"day_range\", \"dusk_range\",\n"
+                           "\"night_range\", \"ready\" (default true), \"seed\"; the defaults are the planner's\n"
+                           "(56.5 N 5.5 E, 1916-05-31T16:00, clear, moderate sea).\n"
+                           "Side keys: \"name\", \"formation\" (name or code: 0 line ahead, 1 line abreast,\n"
+                           "2 search line, 3 screen), \"course\", \"speed\", \"spacing\" (yards; default 500,\n"
+                           "a search line 2000), \"ships\": 1 to 8 of {\"design\": PATH, \"crew\", \"ranging_turns\",\n"
+                           "\"evading\", \"sighting\", \"battery\", \"target\"}; the second side also needs \"range\"\n"
+                           "and \"bearing\" of its lead from the first side's lead. Relative design paths\n"
+                           "are read against the scenario's folder. Line ahead puts each ship astern of\n"
+                           "the one before, the other formations to starboard of it.\n"
+                           "\n"
+                           "Prints one JSON object: \"Ships\" (each ship's fire at its target), \"Sides\"\n"
+                           "(each side's total hits per minute) and \"Messages\". With --sweep, one JSON\n"
+                           "line per range between the leads, the ships without their breakdowns.\n"
+                           "Exit status: 0 done, 1 the scenario or a design cannot be read, 2 usage error.\n";
 
 using Json = nlohmann::ordered_json;
 
@@ -98,7 +97,8 @@ int runBattle(const Args& args) {
     if (options.Files.size() != 1) return options.UsageError("one scenario file is needed");
     if (sweep) {
         const auto [from, to, step] = *sweep;
-        if (from < 1 || to < from || to > kMaxBattleRange || step < 1 || (static_cast<std::int64_t>(to) - from) / step >= 100000)
+        if (from < 1 || to < from || to > kMaxBattleRange || step < 1 ||
+            (static_cast<std::int64_t>(to) - from) / step >= 100000)
             return options.UsageError("--sweep needs 1 <= FROM <= TO <= 100000, STEP >= 1 and at most 100000 rows");
     }
 

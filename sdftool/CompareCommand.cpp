@@ -12,17 +12,16 @@
 
 namespace {
 
-const char* kCompareUsage =
-    "Usage: sdftool compare [--json] [--data DIR] FIRST.sdf SECOND.sdf\n"
-    "\n"
-    "Reads both designs as the design form loads them, builds each as a fighting\n"
-    "ship and prints one row per input and per figure: group, figure, the first\n"
-    "design's value, the second's, and for numbers the signed difference (second\n"
-    "less first). A \"*\" marks the rows that differ. Notes above the table say when\n"
-    "both are the same design or differ in nation or type.\n"
-    "--json prints {\"First\", \"Second\", \"Notes\", \"Rows\": [{\"Group\", \"Figure\",\n"
-    "\"First\", \"Second\", \"Difference\", \"Differs\"}]} instead.\n"
-    "Exit status: 0 compared, 1 a file could not be read, 2 usage error.\n";
+const char* kCompareUsage = "Usage: sdftool compare [--json] [--data DIR] FIRST.sdf SECOND.sdf\n"
+                            "\n"
+                            "Reads both designs as the design form loads them, builds each as a fighting\n"
+                            "ship and prints one row per input and per figure: group, figure, the first\n"
+                            "design's value, the second's, and for numbers the signed difference (second\n"
+                            "less first). A \"*\" marks the rows that differ. Notes above the table say when\n"
+                            "both are the same design or differ in nation or type.\n"
+                            "--json prints {\"First\", \"Second\", \"Notes\", \"Rows\": [{\"Group\", \"Figure\",\n"
+                            "\"First\", \"Second\", \"Difference\", \"Differs\"}]} instead.\n"
+                            "Exit status: 0 compared, 1 a file could not be read, 2 usage error.\n";
 
 using Json = nlohmann::ordered_json;
 
@@ -56,8 +55,12 @@ int runCompare(const Args& args) {
     j["Notes"] = c.Notes;
     Json rows = Json::array();
     for (const auto& r : c.Rows)
-        rows.push_back({{"Group", r.Group}, {"Figure", r.Label}, {"First", r.A}, {"Second", r.B},
-                        {"Difference", r.Difference}, {"Differs", r.Differs}});
+        rows.push_back({{"Group", r.Group},
+                        {"Figure", r.Label},
+                        {"First", r.A},
+                        {"Second", r.B},
+                        {"Difference", r.Difference},
+                        {"Differs", r.Differs}});
     j["Rows"] = rows;
     std::string text = j.dump(2, ' ', false, Json::error_handler_t::replace);
     std::printf("%s\n", text.c_str());

@@ -112,12 +112,11 @@ json torpedoTypesJson(const WeaponTables& weapons) {
     return out;
 }
 
-const char* kDataUsage =
-    "Usage: sdftool data [--data DIR]\n"
-    "\n"
-    "Loads the program data as the designer starts up and prints every table as\n"
-    "JSON, with the messages raised on the way.\n"
-    "Exit status: 0 loaded, 1 a design-rule table could not be opened, 2 usage error.\n";
+const char* kDataUsage = "Usage: sdftool data [--data DIR]\n"
+                         "\n"
+                         "Loads the program data as the designer starts up and prints every table as\n"
+                         "JSON, with the messages raised on the way.\n"
+                         "Exit status: 0 loaded, 1 a design-rule table could not be opened, 2 usage error.\n";
 
 } // namespace
 

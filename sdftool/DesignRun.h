@@ -18,12 +18,12 @@ bool LoadToolData(const std::string& programDir, ProgramData& data);
 
 struct DesignRun {
     std::string file;
-    bool readable = false;             // the file exists, could be read and is a ship design file
-    std::string notDesign;             // why not a ship design file (the whole message), or empty
+    bool readable = false; // the file exists, could be read and is a ship design file
+    std::string notDesign; // why not a ship design file (the whole message), or empty
     DesignInputs inputs;
     std::unique_ptr<TDesignShip> ship;
-    std::vector<platform::RecordedMessage> messages;  // raised while loading and recomputing
-    std::vector<DesignProblem> fileProblems;          // of the file itself: illegal values, sections cut short
+    std::vector<platform::RecordedMessage> messages; // raised while loading and recomputing
+    std::vector<DesignProblem> fileProblems;         // of the file itself: illegal values, sections cut short
 };
 
 // Files named on the command line, each folder replaced by the *.sdf files

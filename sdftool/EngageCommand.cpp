@@ -104,7 +104,7 @@ struct EngageOptions {
     std::int32_t rangingTurns = 0, crewQuality = 0, targetSighting = 0, firerSighting = 0;
     std::int32_t targetRangingTurns = 0, targetCrewQuality = 0;
     std::int32_t seaState = 0, weather = 0, year = 0;
-    std::int32_t dayRange = -1, duskRange = -1, nightRange = -1;   // -1: not given
+    std::int32_t dayRange = -1, duskRange = -1, nightRange = -1; // -1: not given
     std::optional<double> dateTime;
     std::int32_t seed = 1;
     bool ready = false, both = false, json = false;
@@ -159,11 +159,20 @@ EngagementScenario scenarioOf(const EngageOptions& o) {
     s.Range = o.range.value_or(0);
     s.Bearing = *o.bearing;
     if (o.lat || o.lon) s.Place = SeaAreaPoint(o.lat.value_or(0), o.lon.value_or(0));
-    s.Own = {.Heading = o.firerHeading, .Speed = o.firerSpeed, .Turn = 0, .CrewQuality = o.crewQuality,
-             .RangingTurns = o.rangingTurns, .SightingLevel = o.firerSighting, .Evading = o.firerEvading};
-    s.Opponent = {.Heading = o.targetHeading, .Speed = o.targetSpeed, .Turn = o.targetTurn,
-                  .CrewQuality = o.targetCrewQuality, .RangingTurns = o.targetRangingTurns,
-                  .SightingLevel = o.targetSighting, .Evading = o.targetEvading};
+    s.Own = {.Heading = o.firerHeading,
+             .Speed = o.firerSpeed,
+             .Turn = 0,
+             .CrewQuality = o.crewQuality,
+             .RangingTurns = o.rangingTurns,
+             .SightingLevel = o.firerSighting,
+             .Evading = o.firerEvading};
+    s.Opponent = {.Heading = o.targetHeading,
+                  .Speed = o.targetSpeed,
+                  .Turn = o.targetTurn,
+                  .CrewQuality = o.targetCrewQuality,
+                  .RangingTurns = o.targetRangingTurns,
+                  .SightingLevel = o.targetSighting,
+                  .Evading = o.targetEvading};
     s.Battery = o.battery;
     s.LightFromEnvironment = o.plannerMode();
     s.AllBatteries = false;
@@ -253,16 +262,23 @@ void printSweep(const std::vector<SweepRow>& rows, bool json) {
 
 // Declares every option of the verb, each writing into `o`.
 void declareEngageOptions(VerbOptions& options, EngageOptions& o) {
-    const std::pair<const char*, std::int32_t*> integers[] = {
-        {"--battery", &o.battery},           {"--firer-heading", &o.firerHeading},
-        {"--target-heading", &o.targetHeading}, {"--target-speed", &o.targetSpeed},
-        {"--firer-speed", &o.firerSpeed},    {"--target-turn", &o.targetTurn},
-        {"--ranging-turns", &o.rangingTurns}, {"--target-ranging-turns", &o.targetRangingTurns},
-        {"--crew-quality", &o.crewQuality},  {"--target-crew-quality", &o.targetCrewQuality},
-        {"--target-sighting", &o.targetSighting}, {"--firer-sighting", &o.firerSighting},
-        {"--day-range", &o.dayRange},        {"--dusk-range", &o.duskRange},
-        {"--night-range", &o.nightRange},    {"--year", &o.year},
-        {"--seed", &o.seed}};
+    const std::pair<const char*, std::int32_t*> integers[] = {{"--battery", &o.battery},
+                                                              {"--firer-heading", &o.firerHeading},
+                                                              {"--target-heading", &o.targetHeading},
+                                                              {"--target-speed", &o.targetSpeed},
+                                                              {"--firer-speed", &o.firerSpeed},
+                                                              {"--target-turn", &o.targetTurn},
+                                                              {"--ranging-turns", &o.rangingTurns},
+                                                              {"--target-ranging-turns", &o.targetRangingTurns},
+                                                              {"--crew-quality", &o.crewQuality},
+                                                              {"--target-crew-quality", &o.targetCrewQuality},
+                                                              {"--target-sighting", &o.targetSighting},
+                                                              {"--firer-sighting", &o.firerSighting},
+                                                              {"--day-range", &o.dayRange},
+                                                              {"--dusk-range", &o.duskRange},
+                                                              {"--night-range", &o.nightRange},
+                                                              {"--year", &o.year},
+                                                              {"--seed", &o.seed}};
     for (const auto& [name, target] : integers) options.Integer(name, *target);
     options.Value("--sea-state", namedOption("--sea-state", o.seaState, SeaStateFromText));
     options.Value("--weather", namedOption("--weather", o.weather, WeatherFromText));
@@ -295,7 +311,8 @@ std::optional<std::string> engageUsageError(const EngageOptions& o, size_t files
     if (o.range && (*o.range < 0 || *o.range > 10000000)) return "--range must lie within 0 .. 10000000 yards";
     if (o.sweep) {
         const auto [from, to, step] = *o.sweep;
-        if (from < 0 || to < from || to > 10000000 || step < 1 || (static_cast<std::int64_t>(to) - from) / step >= 100000)
+        if (from < 0 || to < from || to > 10000000 || step < 1 ||
+            (static_cast<std::int64_t>(to) - from) / step >= 100000)
             return "--sweep needs 0 <= FROM <= TO <= 10000000, STEP >= 1 and at most 100000 rows";
     }
     if (o.json && !o.sweep) return "--json goes with --sweep";
@@ -321,8 +338,7 @@ int engage(const EngageOptions& o, const std::vector<std::string>& files, const 
         const CombatContext ctx{data, env, random, recorder};
         EngagementShips ships;
         ships.Own = CreateShipOnLayer(files[0], DesignClassName(files[0]), *ships.Map, data.Preferences, recorder);
-        ships.Opponent =
-            CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences, recorder);
+        ships.Opponent = CreateShipOnLayer(files[1], DesignClassName(files[1]), *ships.Map, data.Preferences, recorder);
         if (ships.Own && ships.Opponent && o.ready) {
             MakeReadyForBattle(*ships.Own, DesignRangeClass(ReadDesignRecord(files[0])));
             MakeReadyForBattle(*ships.Opponent, DesignRangeClass(ReadDesignRecord(files[1])));

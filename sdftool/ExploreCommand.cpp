@@ -137,7 +137,8 @@ int runExplore(const Args& args) {
             Json line;
             Json inputs = Json::object(), objectives = Json::object();
             for (size_t k = 0; k < request.Ranges.size(); ++k)
-                inputs[InfoOf(request.Ranges[k].Input).Key] = valueJson(DisplayValue(request.Ranges[k].Input, v.Values[k]));
+                inputs[InfoOf(request.Ranges[k].Input).Key] =
+                    valueJson(DisplayValue(request.Ranges[k].Input, v.Values[k]));
             for (size_t k = 0; k < request.Objectives.size(); ++k)
                 objectives[request.Objectives[k].Text] = valueJson(v.Objectives[k]);
             line["Inputs"] = inputs;

@@ -31,7 +31,7 @@ public:
     // Prints "sdftool VERB: why" and the usage on standard error; returns 2.
     int UsageError(const std::string& why) const;
 
-    std::string ProgramDir;     // "--data DIR", or platform::defaultProgramDir()
+    std::string ProgramDir; // "--data DIR", or platform::defaultProgramDir()
     std::vector<std::string> Files;
 
 private:

@@ -91,8 +91,8 @@ std::string inchText(double inches) {
 
 void printTable(const TFightingShip& ship, const ShipArmour& a, const std::vector<ProtectionRow>& rows) {
     std::printf("%s: belt %s in, deck %s in, turret faces %s in, conning tower %s in, main guns %d in\n",
-                ship.ClassName.c_str(), inchText(a.Belt).c_str(), inchText(a.Deck).c_str(),
-                inchText(a.Turret).c_str(), inchText(a.ConningTower).c_str(), ship.BatteryCalibre[1]);
+                ship.ClassName.c_str(), inchText(a.Belt).c_str(), inchText(a.Deck).c_str(), inchText(a.Turret).c_str(),
+                inchText(a.ConningTower).c_str(), ship.BatteryCalibre[1]);
     const size_t w[] = {8, 8, 12, 12, 16, 14, 14};
     const char* heads[] = {"Calibre", "Reach", "Belt safe", "Deck safe", "Immune zone", "Turret safe", "CT safe"};
     const char* heads2[] = {"in", "yd", "beyond", "within", "yd", "beyond", "beyond"};
@@ -149,7 +149,9 @@ int runProtection(const Args& args) {
             if (loaded) {
                 j["ClassName"] = ship.ClassName;
                 j["MainCalibre"] = ship.BatteryCalibre[1];
-                j["Armour"] = {{"Belt", armour.Belt}, {"Deck", armour.Deck}, {"Turret", armour.Turret},
+                j["Armour"] = {{"Belt", armour.Belt},
+                               {"Deck", armour.Deck},
+                               {"Turret", armour.Turret},
                                {"ConningTower", armour.ConningTower}};
                 Json list = Json::array();
                 for (const ProtectionRow& r : rows) list.push_back(rowJson(r));

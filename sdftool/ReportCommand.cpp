@@ -69,11 +69,19 @@ Json ReportJson(const DesignRun& run, const ProgramData& data) {
                  {"Mine capacity", in.Mines},
                  {"Obsolete date", in.ObsoleteDate},
                  {"Fuel type", in.FuelType}};
-    j["Armor"] = {{"B", in.B}, {"BE", in.BE}, {"D", in.D},   {"DE", in.DE},   {"CT", in.CT},
-                  {"T", in.T}, {"TT", in.TT}, {"SEC", in.SEC}, {"PC", in.ProtectedCruiser}};
-    j["Guns"] = {{"Main", in.MainCal},     {"Secondary", in.SecCal},  {"Tertiary", in.TerCal}, {"MQ", in.MQ},
-                 {"SQ", in.SQ},            {"TQ", in.TQ},             {"SecNo", in.Secondaries},
-                 {"TerNo", in.Tertiaries}, {"TerTF", in.TerTF},       {"SecTF", in.SecTF},
+    j["Armor"] = {{"B", in.B},   {"BE", in.BE},   {"D", in.D},
+                  {"DE", in.DE}, {"CT", in.CT},   {"T", in.T},
+                  {"TT", in.TT}, {"SEC", in.SEC}, {"PC", in.ProtectedCruiser}};
+    j["Guns"] = {{"Main", in.MainCal},
+                 {"Secondary", in.SecCal},
+                 {"Tertiary", in.TerCal},
+                 {"MQ", in.MQ},
+                 {"SQ", in.SQ},
+                 {"TQ", in.TQ},
+                 {"SecNo", in.Secondaries},
+                 {"TerNo", in.Tertiaries},
+                 {"TerTF", in.TerTF},
+                 {"SecTF", in.SecTF},
                  {"CDF", in.CrossDeck}};
     std::string designation;
     const auto items = TorpedoTypeItems(data.Weapons);

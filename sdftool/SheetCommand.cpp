@@ -75,7 +75,7 @@ int runSheet(const Args& args) {
         return 1;
 #endif
     } else {
-        bytes = RenderSheet(summary, format == "md" ? SheetFormat::Markdown
+        bytes = RenderSheet(summary, format == "md"     ? SheetFormat::Markdown
                                      : format == "html" ? SheetFormat::Html
                                                         : SheetFormat::Text);
     }

@@ -21,19 +21,18 @@
 
 namespace {
 
-const char* kShipUsage =
-    "Usage: sdftool ship [--data DIR] FILE...\n"
-    "\n"
-    "Builds each ship design file as a fighting ship on a fresh map and prints one\n"
-    "JSON object per line: \"File\", \"Loaded\", the loaded fields (armour in whole\n"
-    "inches, \"BatteryCalibre\" and \"BatteryQuality\" as arrays of three, \"Turrets\"\n"
-    "with \"Position\", \"Guns\", \"Training\", \"TorpedoMounts\" with \"Position\",\n"
-    "\"TubeCount\", \"TubesLoaded\", \"Reloads\"), the layout flags, the derived figures\n"
-    "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\" (as the status card shows it),\n"
-    "\"MaxGunRange\" (three), "
-    "\"MaxSpeedNow\", \"DamagePercentage\", \"TorpedoBroadside\", \"GunsText\",\n"
-    "\"Presenter\" and \"Messages\" (every message box raised, in order).\n"
-    "Exit status: 0 every ship built, 1 a file could not be loaded, 2 usage error.\n";
+const char* kShipUsage = "Usage: sdftool ship [--data DIR] FILE...\n"
+                         "\n"
+                         "Builds each ship design file as a fighting ship on a fresh map and prints one\n"
+                         "JSON object per line: \"File\", \"Loaded\", the loaded fields (armour in whole\n"
+                         "inches, \"BatteryCalibre\" and \"BatteryQuality\" as arrays of three, \"Turrets\"\n"
+                         "with \"Position\", \"Guns\", \"Training\", \"TorpedoMounts\" with \"Position\",\n"
+                         "\"TubeCount\", \"TubesLoaded\", \"Reloads\"), the layout flags, the derived figures\n"
+                         "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\" (as the status card shows it),\n"
+                         "\"MaxGunRange\" (three), "
+                         "\"MaxSpeedNow\", \"DamagePercentage\", \"TorpedoBroadside\", \"GunsText\",\n"
+                         "\"Presenter\" and \"Messages\" (every message box raised, in order).\n"
+                         "Exit status: 0 every ship built, 1 a file could not be loaded, 2 usage error.\n";
 
 using Json = nlohmann::ordered_json;
 
@@ -82,7 +81,8 @@ void loadedFields(const TFightingShip& s, Json& j) {
 void layoutFields(const TFightingShip& s, Json& j) {
     Json funnels = Json::array();
     for (int i = 1; i <= 4; ++i)
-        funnels.push_back({{"Pos", s.Funnels[static_cast<size_t>(i)].Pos}, {"Oval", s.Funnels[static_cast<size_t>(i)].Oval}});
+        funnels.push_back(
+            {{"Pos", s.Funnels[static_cast<size_t>(i)].Pos}, {"Oval", s.Funnels[static_cast<size_t>(i)].Oval}});
     j["Funnels"] = funnels;
     Json outlines = Json::array();
     for (int k = 0; k < 4; ++k) {
@@ -104,7 +104,8 @@ void layoutFields(const TFightingShip& s, Json& j) {
     Json turrets = Json::array();
     for (const auto& t : s.Turrets) {
         const TFightingTurret* ft = TFightingShip::AsFighting(t.get());
-        turrets.push_back({{"Position", letterText(t->Position)}, {"Guns", t->Guns}, {"Training", ft ? ft->Training : 0}});
+        turrets.push_back(
+            {{"Position", letterText(t->Position)}, {"Guns", t->Guns}, {"Training", ft ? ft->Training : 0}});
     }
     j["Turrets"] = turrets;
     Json mounts = Json::array();

@@ -107,7 +107,8 @@ ManyComparison CompareManyDesigns(const std::vector<DesignSummary>& designs) {
             if (d.*member != designs.front().*member) return true;
         return false;
     };
-    if (designs.size() > 1 && std::none_of(c.Rows.begin(), c.Rows.end(), [](const ManyCompareRow& r) { return r.Differs; }))
+    if (designs.size() > 1 &&
+        std::none_of(c.Rows.begin(), c.Rows.end(), [](const ManyCompareRow& r) { return r.Differs; }))
         c.Notes.push_back("The designs do not differ in any figure.");
     if (distinct(&DesignSummary::NationIndex)) c.Notes.push_back("The designs belong to different nations.");
     if (distinct(&DesignSummary::TypeCode)) c.Notes.push_back("The designs are of different types.");

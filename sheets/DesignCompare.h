@@ -9,14 +9,14 @@
 struct CompareRow {
     std::string Group;
     std::string Label;
-    std::string A, B;          // the figures as the sheet writes them
-    std::string Difference;    // "+1,200 t"; empty when equal or not numbers
+    std::string A, B;       // the figures as the sheet writes them
+    std::string Difference; // "+1,200 t"; empty when equal or not numbers
     bool Differs = false;
 };
 
 struct DesignComparison {
     std::string NameA, NameB;
-    std::vector<std::string> Notes;   // same design, other nation, other type
+    std::vector<std::string> Notes; // same design, other nation, other type
     std::vector<CompareRow> Rows;
 };
 
@@ -31,9 +31,9 @@ std::string RenderComparisonText(const DesignComparison& comparison);
 struct ManyCompareRow {
     std::string Group;
     std::string Label;
-    std::vector<std::string> Values;        // one per design; "-" when it lacks the figure
-    std::vector<std::string> Differences;   // from the first; the first's own is empty
-    bool Differs = false;                   // some value is not the first's
+    std::vector<std::string> Values;      // one per design; "-" when it lacks the figure
+    std::vector<std::string> Differences; // from the first; the first's own is empty
+    bool Differs = false;                 // some value is not the first's
 };
 
 struct ManyComparison {

@@ -7,12 +7,12 @@
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
 #include "combat/StatusFigures.h"
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "map/MapModel.h"
 #include "platform/Encoding.h"
 #include "platform/Messages.h"
 #include "platform/Round.h"
-#include "designfile/DesignCheck.h"
 
 #include <array>
 #include <cmath>
@@ -81,8 +81,8 @@ std::int32_t mainGuns(const Tship& ship) {
 }
 
 std::string describe(const Inputs& x) {
-    std::string line = GroupedNumber(static_cast<std::int64_t>(x.in.Displacement)) + " t, " +
-                       std::to_string(x.in.Speed) + " kn";
+    std::string line =
+        GroupedNumber(static_cast<std::int64_t>(x.in.Displacement)) + " t, " + std::to_string(x.in.Speed) + " kn";
     if (const std::int32_t guns = mainGuns(x.ship); guns > 0)
         line += ", " + std::to_string(guns) + " \u00d7 " + std::to_string(x.in.MainCal) + " in";
     if (x.in.B > 0) line += ", belt " + GroupedNumber(inchesOfStep(x.in.B), decimalsOfStep(x.in.B)) + " in";
@@ -103,8 +103,8 @@ void designFigures(const Inputs& x, Builder& b, DesignSummary& s) {
     b.Text("Design", "Accommodation", itemText(listtext::Accomodation, in.Accomodation));
 
     SheetTable& t = b.Table("Design", {}, {false, false});
-    for (const char* label : {"Displacement", "Speed", "Horsepower", "Range", "Freeboard", "Fuel", "Complement",
-                              "Accommodation"})
+    for (const char* label :
+         {"Displacement", "Speed", "Horsepower", "Range", "Freeboard", "Fuel", "Complement", "Accommodation"})
         for (const auto& f : s.Figures)
             if (f.Group == "Design" && f.Label == label) t.Rows.push_back({f.Label, f.Text});
 }
@@ -115,7 +115,7 @@ void armourFigures(const Inputs& x, Builder& b) {
     struct Area {
         const char* label;
         int step;
-        std::optional<std::int32_t> weight;   // none: weighed with the guns
+        std::optional<std::int32_t> weight; // none: weighed with the guns
     };
     const Area areas[] = {{"Belt", in.B, w.WeightB},
                           {"Belt extended", in.BE, w.WeightBE},
@@ -129,8 +129,9 @@ void armourFigures(const Inputs& x, Builder& b) {
     for (const Area& a : areas) {
         const double inches = inchesOfStep(a.step);
         b.Number("Armour", a.label, inches, "in", decimalsOfStep(a.step));
-        t.Rows.push_back({a.label, withUnit(GroupedNumber(inches, decimalsOfStep(a.step)), "in"),
-                          a.weight ? withUnit(GroupedNumber(static_cast<std::int64_t>(*a.weight)), "t") : "with the guns"});
+        t.Rows.push_back(
+            {a.label, withUnit(GroupedNumber(inches, decimalsOfStep(a.step)), "in"),
+             a.weight ? withUnit(GroupedNumber(static_cast<std::int64_t>(*a.weight)), "t") : "with the guns"});
     }
     b.Text("Armour", "Belt coverage", itemText(listtext::BeltCoverage, in.BeltCoverage));
     b.Text("Armour", "Protected cruiser", in.ProtectedCruiser ? "Yes" : "No");
@@ -140,8 +141,9 @@ void armourFigures(const Inputs& x, Builder& b) {
 
 std::string torpedoTypeText(const Inputs& x) {
     const auto items = TorpedoTypeItems(x.data.Weapons);
-    return x.in.TorpType >= 0 && static_cast<size_t>(x.in.TorpType) < items.size() ? items[static_cast<size_t>(x.in.TorpType)]
-                                                                                     : "-";
+    return x.in.TorpType >= 0 && static_cast<size_t>(x.in.TorpType) < items.size()
+               ? items[static_cast<size_t>(x.in.TorpType)]
+               : "-";
 }
 
 void armamentFigures(const Inputs& x, Builder& b) {
@@ -190,10 +192,12 @@ void armamentFigures(const Inputs& x, Builder& b) {
                           std::to_string(gunsOf(*turret)) + " \u00d7 " + std::to_string(in.MainCal) + " in",
                           itemText(kTurretNames, turret->Guns), tons(turret->Weight)});
     if (in.Secondaries > 0)
-        t.Rows.push_back({"Secondary battery", std::to_string(in.Secondaries) + " \u00d7 " + std::to_string(in.SecCal) + " in",
+        t.Rows.push_back({"Secondary battery",
+                          std::to_string(in.Secondaries) + " \u00d7 " + std::to_string(in.SecCal) + " in",
                           itemText(kMountingNames, in.SecTF), tons(w.SecondaryWeight)});
     if (in.Tertiaries > 0)
-        t.Rows.push_back({"Tertiary battery", std::to_string(in.Tertiaries) + " \u00d7 " + std::to_string(in.TerCal) + " in",
+        t.Rows.push_back({"Tertiary battery",
+                          std::to_string(in.Tertiaries) + " \u00d7 " + std::to_string(in.TerCal) + " in",
                           itemText(kMountingNames, in.TerTF), tons(w.TertiaryWeight)});
     for (const auto& m : ship.TorpedoMounts)
         t.Rows.push_back({letterText(m->Position) + " - " + TorpedoMountName(m->Position),
@@ -214,14 +218,9 @@ void weightFigures(const Inputs& x, Builder& b) {
     const TShipWeights& w = ship.Weights;
     const std::int64_t displacement = ship.Displacement;
     const std::pair<const char*, std::int32_t> groups[] = {
-        {"Hull", w.HullWeight},
-        {"Machinery", w.MachineryWeight},
-        {"Armour", w.ArmorWeight},
-        {"Armament", w.ArmamentWeight},
-        {"Accommodation", w.AccommodationSpace},
-        {"Specials", w.SpecialsWeight},
-        {"Torpedo defence", w.TPSWeight},
-        {"Fire control", w.FireControlWeight},
+        {"Hull", w.HullWeight},           {"Machinery", w.MachineryWeight},        {"Armour", w.ArmorWeight},
+        {"Armament", w.ArmamentWeight},   {"Accommodation", w.AccommodationSpace}, {"Specials", w.SpecialsWeight},
+        {"Torpedo defence", w.TPSWeight}, {"Fire control", w.FireControlWeight},
     };
     SheetTable& t = b.Table("Weights", {"Group", "Weight", "Share"}, {false, true, true});
     for (const auto& [label, weight] : groups) {
@@ -316,7 +315,7 @@ std::string GroupedNumber(double value, int decimals) {
     if (decimals > 0) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.*f", decimals, std::fabs(rounded - whole));
-        text += std::string(buf).substr(1);  // ".5"
+        text += std::string(buf).substr(1); // ".5"
     }
     return text;
 }
@@ -335,7 +334,8 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     recorder.clear();
 
     TMap map;
-    std::unique_ptr<TFightingShip> fighting = CreateShipOnLayer(record, record.ClassName, map, data.Preferences, recorder);
+    std::unique_ptr<TFightingShip> fighting =
+        CreateShipOnLayer(record, record.ClassName, map, data.Preferences, recorder);
     const std::vector<platform::RecordedMessage> shipMessages = recorder.recorded;
 
     s.NationIndex = in.Nation;
@@ -357,6 +357,6 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     fightingFigures(fighting.get(), shipMessages, data, recorder, b);
     // The design check of the form and of `sdftool check`, in its plain words.
     for (const DesignProblem& problem : CheckDesign(in, ship)) s.Problems.push_back(problem.text);
-    fighting.reset();  // before the map it stands on
+    fighting.reset(); // before the map it stands on
     return s;
 }

@@ -98,7 +98,8 @@ std::string htmlTable(const SheetTable& t) {
         std::string line = "<tr>";
         for (size_t c = 0; c < row.size(); ++c) {
             const bool right = c < t.Numeric.size() && t.Numeric[c];
-            line += std::string("<") + tag + (right ? " align=\"right\"" : " align=\"left\"") + ">" + EscapeHtml(row[c]) + "</" + tag + ">";
+            line += std::string("<") + tag + (right ? " align=\"right\"" : " align=\"left\"") + ">" +
+                    EscapeHtml(row[c]) + "</" + tag + ">";
         }
         return line + "</tr>\n";
     };
@@ -125,8 +126,8 @@ std::string EscapeHtml(const std::string& text) {
 
 std::string SheetSubtitle(const DesignSummary& s) {
     std::string nation = s.Nation.empty() ? "No nation" : s.Nation;
-    std::string type = s.TypeCode.empty() ? "no type"
-                                          : (s.TypeName.empty() ? s.TypeCode : s.TypeName + " (" + s.TypeCode + ")");
+    std::string type =
+        s.TypeCode.empty() ? "no type" : (s.TypeName.empty() ? s.TypeCode : s.TypeName + " (" + s.TypeCode + ")");
     return nation + " \u00b7 " + type;
 }
 

@@ -14,8 +14,7 @@ using platform::RoundToWhole;
 
 namespace {
 
-const char* const kShipTypeCodes[kShipTypeCount] = {"BB", "BC", "B", "CA", "CL", "AMC",
-                                                    "DD", "MS", "TR", "AV", "LT"};
+const char* const kShipTypeCodes[kShipTypeCount] = {"BB", "BC", "B", "CA", "CL", "AMC", "DD", "MS", "TR", "AV", "LT"};
 
 // Armour weight per inch of thickness and ton of displacement. These stay
 // double constants: the products that land near a half must round the way
@@ -32,8 +31,7 @@ constexpr double kConningTowerFactor = 0.001;
 // relatively more armour for the same thickness, very large ones a little less.
 std::int32_t areaWeight(float thickness, double factor, std::int32_t d) {
     long double w = RoundToWhole(static_cast<long double>(thickness) * static_cast<long double>(factor) * d);
-    if (d > 25000)
-        w = RoundToWhole(w * 0.99L);
+    if (d > 25000) w = RoundToWhole(w * 0.99L);
     else if (d < 18000)
         w = RoundToWhole(w * (static_cast<long double>(18000 - static_cast<std::int64_t>(d)) / 10000 + 1));
     return Round32(w * 105 / 100);
@@ -45,7 +43,7 @@ std::int32_t fireControlFixedWeight(std::int32_t level) {
     case 2: return 12;
     case 3: return 40;
     case 4: return 45;
-    case 5: return 50;   // continues the +5 step from the improved director
+    case 5: return 50; // continues the +5 step from the improved director
     default: return 0;
     }
 }
@@ -87,8 +85,8 @@ std::string ShipTypeCode(int type) {
 
 std::int32_t CrewPerGun(std::int32_t calibre) {
     static constexpr std::int32_t kCrew[12] = {0, 0, 0, 7, 11, 12, 14, 18, 24, 32, 38, 45};
-    if (calibre < 3) return 5;     // light quick-firers below the 3-inch crew of 7
-    if (calibre >= 12) return 50;  // heavy guns all take a full crew of 50
+    if (calibre < 3) return 5;    // light quick-firers below the 3-inch crew of 7
+    if (calibre >= 12) return 50; // heavy guns all take a full crew of 50
     return kCrew[calibre];
 }
 
@@ -178,17 +176,31 @@ void Tship::ComputeTurretLayoutFlags() {
     for (const auto& t : Turrets) {
         if (!t) continue;
         switch (t->Position) {
-        case 'B': case 'V': case 'X': NoSuperimposed = false; break;
+        case 'B':
+        case 'V':
+        case 'X': NoSuperimposed = false; break;
         default: break;
         }
         switch (t->Position) {
-        case 'C': case 'D': case 'P': case 'R': case 'V': case 'W': NoMidships = false; break;
+        case 'C':
+        case 'D':
+        case 'P':
+        case 'R':
+        case 'V':
+        case 'W': NoMidships = false; break;
         default: break;
         }
         switch (t->Position) {
-        case 'D': case 'E': case 'F': case 'G': case 'H': case 'I': case 'J': case 'K': case 'S': case 'T':
-            NoWingTurret = false;
-            break;
+        case 'D':
+        case 'E':
+        case 'F':
+        case 'G':
+        case 'H':
+        case 'I':
+        case 'J':
+        case 'K':
+        case 'S':
+        case 'T': NoWingTurret = false; break;
         default: break;
         }
         if (t->Position == 'W') TurretAtW = true;
@@ -201,16 +213,18 @@ void Tship::ComputeTurretLayoutFlags() {
 std::int32_t TDesignShip::TurretWeight(const TTurret& turret) const {
     const std::int32_t c = BatteryCalibre[1];
     const std::int32_t g = turret.Guns;
-    const float f = static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(data_->Design, c) / 100);
+    const float f =
+        static_cast<float>(static_cast<long double>(TurretArmourFactor(g)) * TurretArmourBase(data_->Design, c) / 100);
     const long double guns = std::max<std::int32_t>(g, 0);
     const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
     long double w = RoundToWhole(guns * GunWeight(data_->Design, c) * 2 + armour * f);
     switch (turret.Position) {
     case 'B': w = RoundToWhole(w * 1.1L); break;
     case 'X': w = RoundToWhole(w * 1.05L); break;
-    case 'D': case 'E': case 'R': case 'S':
-        w = RoundToWhole(w * (CrossDeckFire ? 1.05L : 0.9L));
-        break;
+    case 'D':
+    case 'E':
+    case 'R':
+    case 'S': w = RoundToWhole(w * (CrossDeckFire ? 1.05L : 0.9L)); break;
     default: break;
     }
     return Round32(w);
@@ -247,10 +261,11 @@ void TDesignShip::GetArmamentWeights() {
         const long double d = SecTF == 0 ? 1 : SecTF;
         const long double secNo = SecNo;
         w.SecondaryWeight = Clamp32(Round(secNo * GunWeight(data_->Design, secCalibre) + secNo * ArmorSEC * f / d) +
-                                  5 * static_cast<std::int64_t>(SecNo));
+                                    5 * static_cast<std::int64_t>(SecNo));
 
-        w.TertiaryWeight = Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(data_->Design, BatteryCalibre[3])) +
-                                 5 * static_cast<std::int64_t>(TerNo));
+        w.TertiaryWeight =
+            Clamp32(Round(static_cast<long double>(TerNo) * GunWeight(data_->Design, BatteryCalibre[3])) +
+                    5 * static_cast<std::int64_t>(TerNo));
 
         total += static_cast<std::int64_t>(w.SecondaryWeight) + w.TertiaryWeight;
         w.ArmamentWeight = Clamp32(total);
@@ -261,9 +276,7 @@ void TDesignShip::GetArmamentWeights() {
             total += m->Weight;
             w.ArmamentWeight = Clamp32(total);
         }
-    } catch (const std::exception&) {
-        platform::messages().notice("Error in GetArmamentWeights procedure");
-    }
+    } catch (const std::exception&) { platform::messages().notice("Error in GetArmamentWeights procedure"); }
 }
 
 void TDesignShip::Recalculate() {
@@ -325,7 +338,7 @@ void TDesignShip::Recalculate() {
     w.AccommodationSpace = Cramped ? Round32(Complement * 0.7L) : Complement;
 
     // 9. Total
-    w.TotalWeight = Clamp32(static_cast<std::int64_t>(w.ArmorWeight) + w.MachineryWeight + w.HullWeight + w.ArmamentWeight +
-                          w.AccommodationSpace + w.SpecialsWeight + w.TPSWeight + w.FireControlWeight);
+    w.TotalWeight =
+        Clamp32(static_cast<std::int64_t>(w.ArmorWeight) + w.MachineryWeight + w.HullWeight + w.ArmamentWeight +
+                w.AccommodationSpace + w.SpecialsWeight + w.TPSWeight + w.FireControlWeight);
 }
-

@@ -12,8 +12,17 @@
 
 // Ship types; only the code text is ever stored.
 enum TShipType : std::uint8_t {
-    stBB = 0, stBC = 1, stB = 2, stCA = 3, stCL = 4, stAMC = 5,
-    stDD = 6, stMS = 7, stTR = 8, stAV = 9, stLT = 10,
+    stBB = 0,
+    stBC = 1,
+    stB = 2,
+    stCA = 3,
+    stCL = 4,
+    stAMC = 5,
+    stDD = 6,
+    stMS = 7,
+    stTR = 8,
+    stAV = 9,
+    stLT = 10,
 };
 constexpr int kShipTypeCount = 11;
 
@@ -24,7 +33,7 @@ TShipType ShipTypeFromCode(const std::string& code);
 std::string ShipTypeCode(int type);
 
 struct TFunnel {
-    std::int32_t Pos = 0;   // yards from the centre, negative forward; 0 none
+    std::int32_t Pos = 0; // yards from the centre, negative forward; 0 none
     bool Oval = false;
 };
 
@@ -48,8 +57,8 @@ public:
     float ArmorB = 0, ArmorD = 0, ArmorBE = 0, ArmorDE = 0, ArmorCT = 0, ArmorSEC = 0, ArmorT = 0, ArmorTT = 0;
     std::int32_t TorpedoCalibre = 0;
     std::string TorpedoDesignation;
-    std::array<std::int32_t, 4> BatteryCalibre{};   // [1] main, [2] secondary, [3] tertiary; [0] unused
-    std::array<std::int32_t, 4> BatteryQuality{};   // same indexing
+    std::array<std::int32_t, 4> BatteryCalibre{}; // [1] main, [2] secondary, [3] tertiary; [0] unused
+    std::array<std::int32_t, 4> BatteryQuality{}; // same indexing
     std::vector<std::unique_ptr<TTurret>> Turrets;
     std::vector<std::unique_ptr<TTorpedomount>> TorpedoMounts;
     std::int32_t SecNo = 0, TerNo = 0;
@@ -57,15 +66,15 @@ public:
     std::int32_t FireControl = 0;
     std::int32_t TorpedoDefense = 0;
     bool NoSuperimposed = false, NoMidships = false, NoWingTurret = false, TurretAtW = false;
-    std::array<TFunnel, 5> Funnels{};               // [1..4]; [0] unused
+    std::array<TFunnel, 5> Funnels{}; // [1..4]; [0] unused
     std::array<TOutline, 4> Superstructure{};
     std::array<bool, 4> IsLine{};
     bool Cramped = false, LowFreeboard = false, CrossDeckFire = false, NarrowBelt = false;
     std::uint8_t RangeClass = 0;
     std::int32_t Dynamos = 0;
     std::int32_t MineCapacity = 0;
-    std::uint8_t ShipType = 0;   // a TShipType
-    std::uint8_t FuelType = 0;   // 0 coal, 1 oil
+    std::uint8_t ShipType = 0; // a TShipType
+    std::uint8_t FuelType = 0; // 0 coal, 1 oil
 
     void SetDisplacementAndSpeed(std::int32_t displacement, std::int32_t speed);
     void SetArmor(float B, float D, float BE, float DE, float CT, float SEC, float T, float TT);
@@ -110,7 +119,7 @@ public:
 
     TShipWeights Weights;
     std::int32_t Complement = 0;
-    std::array<TSpecial, 11> Specials{};   // [1..10]; [0] unused
+    std::array<TSpecial, 11> Specials{}; // [1..10]; [0] unused
 
     const ProgramData& Data() const { return *data_; }
     void ClearSpecials();

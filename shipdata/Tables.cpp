@@ -21,7 +21,8 @@ const TOrdnance* ordnanceFor(const DesignTables& tables, std::int32_t calibre) {
 // gun weight with the cube of the calibre (a gun's mass grows with its
 // bore in all three dimensions), the turret-armour base with its square
 // (the armoured face grows with the mount's breadth and height).
-long double scaledFromTable(const DesignTables& tables, std::int32_t calibre, long double (*field)(const TOrdnance&), int power) {
+long double scaledFromTable(const DesignTables& tables, std::int32_t calibre, long double (*field)(const TOrdnance&),
+                            int power) {
     if (calibre <= 0) return 0;
     int nearest = calibre < kFirstCalibre ? kFirstCalibre : kLastCalibre;
     long double ratio = static_cast<long double>(calibre) / nearest;
@@ -90,10 +91,10 @@ void RequiredHorsepower(const DesignTables& tables, Tship& ship) {
         ship.Horsepower = 0;
         return;
     }
-    long double h = static_cast<long double>(tables.SpeedHP[static_cast<size_t>(k - kSpeedHPFirstThousand)][static_cast<size_t>(s - kSpeedHPFirstKnot)]) * 1000;
-    if (d < 3000)
-        h = platform::RoundToWhole(h * d / 3000);
-    else if (d % 1000 != 0)
-        h = h + platform::RoundToWhole((h / k) * (d % 1000) / 1000);
+    long double h = static_cast<long double>(tables.SpeedHP[static_cast<size_t>(k - kSpeedHPFirstThousand)]
+                                                           [static_cast<size_t>(s - kSpeedHPFirstKnot)]) *
+                    1000;
+    if (d < 3000) h = platform::RoundToWhole(h * d / 3000);
+    else if (d % 1000 != 0) h = h + platform::RoundToWhole((h / k) * (d % 1000) / 1000);
     ship.Horsepower = platform::Round32(h * horsepowerFactor(d));
 }

@@ -4,12 +4,22 @@
 
 const char kTurretPositionOrder[24] = {'A', '1', '2', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
                                        'K', 'L', 'Q', 'R', 'S', 'T', 'V', 'W', 'X', '3', '4', 'Y'};
-const char* const kTorpedoMountTexts[16] = {
-    "A - Forward (sub)", "B - Forward", "F - Port broadside (sub)", "G - Starboard broadside (sub)",
-    "H - Port broadside swivel mount", "I - Starboard broadside swivel mount", "J - Port broadside swivel mount",
-    "K - Starboard broadside swivel mount", "L - Port broadside (sub)", "M - Starboard broadside (sub)",
-    "P - Midships swivel mount", "Q - Midships swivel mount", "R - Midships swivel mount",
-    "U - Midships swivel mount", "V - Midships swivel mount", "Y - Aft (sub)"};
+const char* const kTorpedoMountTexts[16] = {"A - Forward (sub)",
+                                            "B - Forward",
+                                            "F - Port broadside (sub)",
+                                            "G - Starboard broadside (sub)",
+                                            "H - Port broadside swivel mount",
+                                            "I - Starboard broadside swivel mount",
+                                            "J - Port broadside swivel mount",
+                                            "K - Starboard broadside swivel mount",
+                                            "L - Port broadside (sub)",
+                                            "M - Starboard broadside (sub)",
+                                            "P - Midships swivel mount",
+                                            "Q - Midships swivel mount",
+                                            "R - Midships swivel mount",
+                                            "U - Midships swivel mount",
+                                            "V - Midships swivel mount",
+                                            "Y - Aft (sub)"};
 
 std::string TurretPositionName(TurretPosition letter) {
     switch (letter) {
@@ -45,11 +55,19 @@ std::string TorpedoMountName(TurretPosition letter) {
     switch (letter) {
     case 'A': return "Forward (sub)";
     case 'B': return "Forward";
-    case 'F': case 'L': return "Port broadside (sub)";
-    case 'G': case 'M': return "Starboard broadside (sub)";
-    case 'H': case 'J': return "Port broadside swivel mount";
-    case 'I': case 'K': return "Starboard broadside swivel mount";
-    case 'P': case 'Q': case 'R': case 'U': case 'V': return "Midships swivel mount";
+    case 'F':
+    case 'L': return "Port broadside (sub)";
+    case 'G':
+    case 'M': return "Starboard broadside (sub)";
+    case 'H':
+    case 'J': return "Port broadside swivel mount";
+    case 'I':
+    case 'K': return "Starboard broadside swivel mount";
+    case 'P':
+    case 'Q':
+    case 'R':
+    case 'U':
+    case 'V': return "Midships swivel mount";
     case 'Y': return "Aft (sub)";
     default: return "Illegal mount designation: " + platform::cp1252ToUtf8(std::string(1, letter));
     }

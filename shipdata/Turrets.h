@@ -10,9 +10,9 @@ using TurretPosition = char;
 class TTurret {
 public:
     virtual ~TTurret() = default;
-    std::int32_t Guns = 0;          // 0 casemate, 1 single ... 4 quadruple
+    std::int32_t Guns = 0; // 0 casemate, 1 single ... 4 quadruple
     TurretPosition Position = 'Z';
-    std::int32_t Weight = 0;        // tons, set by the turret weight rule
+    std::int32_t Weight = 0; // tons, set by the turret weight rule
 };
 
 class TTorpedomount {
@@ -25,7 +25,7 @@ public:
 
 struct TSpecial {
     std::string Name;
-    std::int32_t Percent = 0;   // weight as a share of the displacement
+    std::int32_t Percent = 0; // weight as a share of the displacement
     std::int32_t Weight = 0;
     std::int32_t Unused = 0;    // carried by the record, read by nothing
     std::int32_t FreeMark = -1; // -1: the slot is free

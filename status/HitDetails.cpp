@@ -5,10 +5,9 @@
 
 #include <QScrollBar>
 
-
 namespace {
 
-const std::string kCurrencySign = "\u00A4";   // marks lines the player may not see
+const std::string kCurrencySign = "\u00A4"; // marks lines the player may not see
 
 // The first n characters of a UTF-8 line (whole characters, not bytes).
 std::string firstCharacters(const std::string& line, int n) {
@@ -44,18 +43,14 @@ std::vector<std::string> ReworkHitLog(const std::vector<std::string>& lines, boo
         std::string& line = out[k];
         if (!fullDetail) {
             const size_t paren = line.find('(');
-            if (paren != std::string::npos)
-                line.erase(paren);
-            else if (contains(line, "Mine"))
-                line = firstCharacters(line, 5) + " Mine/Torpedo";
+            if (paren != std::string::npos) line.erase(paren);
+            else if (contains(line, "Mine")) line = firstCharacters(line, 5) + " Mine/Torpedo";
             else if (contains(line, "Torpedo") && !contains(line, "reloaded"))
                 line = firstCharacters(line, 5) + " Mine/Torpedo";
         }
         if (line.compare(0, kCurrencySign.size(), kCurrencySign) == 0) {
-            if (fullDetail)
-                line.erase(0, kCurrencySign.size());
-            else
-                out.erase(out.begin() + static_cast<std::ptrdiff_t>(k));
+            if (fullDetail) line.erase(0, kCurrencySign.size());
+            else out.erase(out.begin() + static_cast<std::ptrdiff_t>(k));
         }
     }
     return out;

@@ -10,7 +10,6 @@
 #include "combat/ShipTypes.h"
 #include "combat/Sighting.h"
 #include "combat/StatusFigures.h"
-#include "tables/WeaponData.h"
 #include "graphics/HullOutline.h"
 #include "graphics/qt/ShipDrawing.h"
 #include "graphics/qt/ShipPictures.h"
@@ -19,6 +18,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
+#include "tables/WeaponData.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -99,8 +99,8 @@ void TdlgShipStatus::ShowShipStatus(TFightingShip& ship, std::int32_t date, cons
 }
 
 void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date, const BattleEnvironment& env) {
-    for (QWidget* shown : std::initializer_list<QWidget*>{W.lbTurr, W.gbData, W.bnHitDetails, W.bnHitChance,
-                                                          W.bnDivision})
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{W.lbTurr, W.gbData, W.bnHitDetails, W.bnHitChance, W.bnDivision})
         shown->setVisible(true);
     for (QWidget* hidden : std::initializer_list<QWidget*>{W.lbLogEntries, W.lbTargetInSmoke, W.lbRudder})
         hidden->setVisible(false);
@@ -108,18 +108,35 @@ void TdlgShipStatus::FillShipStatus(TFightingShip& ship, std::int32_t date, cons
 
     Env = env;
     Ship = &ship;
-    const ShipStatusFigures f =
-        BuildStatusFigures(Context(), ship,
-                           {.Date = date, .SideName = SideDisplayName(ship.Side), .Tallies = Tallies,
-                            .SmallGunsBattery = W.tcSmallguns->currentIndex() == 0 ? 2 : 3});
+    const ShipStatusFigures f = BuildStatusFigures(Context(), ship,
+                                                   {.Date = date,
+                                                    .SideName = SideDisplayName(ship.Side),
+                                                    .Tallies = Tallies,
+                                                    .SmallGunsBattery = W.tcSmallguns->currentIndex() == 0 ? 2 : 3});
     setWindowTitle(q(f.Title));
 
     FillTurretsAndMounts(f);
-    for (QLabel* l : {W.stSecCal, W.stSecPort, W.stSecStbd, W.stSecRoundsFired, W.stSecHitsScored,
-                      W.stSecHitPercentage, W.stSecRoundsLeft, W.stSecTargetLeft, W.stSecTargetRight, W.stTerCal,
-                      W.stTerPort, W.stTerStbd, W.stTerRoundsFired, W.stTerHitsScored, W.stTerHitPercentage,
-                      W.stTerRoundsLeft, W.stTerTargetPort, W.stTerTargetStbd, W.stTargetMain,
-                      static_cast<QLabel*>(W.stTSHitChancePort), static_cast<QLabel*>(W.stTSHitChanceStbd)})
+    for (QLabel* l : {W.stSecCal,
+                      W.stSecPort,
+                      W.stSecStbd,
+                      W.stSecRoundsFired,
+                      W.stSecHitsScored,
+                      W.stSecHitPercentage,
+                      W.stSecRoundsLeft,
+                      W.stSecTargetLeft,
+                      W.stSecTargetRight,
+                      W.stTerCal,
+                      W.stTerPort,
+                      W.stTerStbd,
+                      W.stTerRoundsFired,
+                      W.stTerHitsScored,
+                      W.stTerHitPercentage,
+                      W.stTerRoundsLeft,
+                      W.stTerTargetPort,
+                      W.stTerTargetStbd,
+                      W.stTargetMain,
+                      static_cast<QLabel*>(W.stTSHitChancePort),
+                      static_cast<QLabel*>(W.stTSHitChanceStbd)})
         l->clear();
     FillHeading(f);
     FillSummary(f);
@@ -187,11 +204,16 @@ void TdlgShipStatus::FillStateBoxes(const ShipStatusFigures& f) {
     W.stFlooding->setText(q(f.Flooding));
     W.lbSinking->setVisible(f.SinkingShown);
     W.lbSinking->setText(q(f.Sinking));
-    for (const auto& [label, text] : {std::pair{W.stHHits, &f.HeavyHits}, {W.stMHits, &f.MediumHits},
-                                      {W.stLHits, &f.LightHits}, {W.stTHits, &f.TorpedoHits},
-                                      {W.stCurCourse, &f.Course}, {W.stEndurance, &f.Endurance},
-                                      {W.stCrewQuality, &f.CrewQuality}, {W.stSpeed, &f.Speed},
-                                      {W.stCurSpeed, &f.CurrentSpeed}, {W.stPointValue, &f.PointValueText},
+    for (const auto& [label, text] : {std::pair{W.stHHits, &f.HeavyHits},
+                                      {W.stMHits, &f.MediumHits},
+                                      {W.stLHits, &f.LightHits},
+                                      {W.stTHits, &f.TorpedoHits},
+                                      {W.stCurCourse, &f.Course},
+                                      {W.stEndurance, &f.Endurance},
+                                      {W.stCrewQuality, &f.CrewQuality},
+                                      {W.stSpeed, &f.Speed},
+                                      {W.stCurSpeed, &f.CurrentSpeed},
+                                      {W.stPointValue, &f.PointValueText},
                                       {W.stFireControl, &f.FireControl}})
         label->setText(box(*text));
     if (!f.Rudder.empty()) W.lbRudder->setText(q(f.Rudder));
@@ -201,9 +223,12 @@ void TdlgShipStatus::FillStateBoxes(const ShipStatusFigures& f) {
 // The boxes of a secondary or tertiary battery; left cleared without guns.
 void TdlgShipStatus::FillSmallBattery(const StatusBattery& b, const SmallBatteryBoxes& boxes) {
     if (!b.Shown) return;
-    for (const auto& [label, text] : {std::pair{boxes.Port, &b.Port}, {boxes.Starboard, &b.Starboard},
-                                      {boxes.Calibre, &b.Calibre}, {boxes.HitsScored, &b.HitsScored},
-                                      {boxes.RoundsFired, &b.RoundsFired}, {boxes.RoundsLeft, &b.RoundsLeft},
+    for (const auto& [label, text] : {std::pair{boxes.Port, &b.Port},
+                                      {boxes.Starboard, &b.Starboard},
+                                      {boxes.Calibre, &b.Calibre},
+                                      {boxes.HitsScored, &b.HitsScored},
+                                      {boxes.RoundsFired, &b.RoundsFired},
+                                      {boxes.RoundsLeft, &b.RoundsLeft},
                                       {boxes.HitPercentage, &b.HitPercentage}})
         label->setText(box(*text));
 }
@@ -335,8 +360,7 @@ void TdlgShipStatus::SmallGunHitChanceClick(bool port) {
         ShowAccuracyReport(port ? Ship->SecondaryTargetPort : Ship->SecondaryTargetStarboard, Ship->BatteryCalibre[2],
                            2);
     else
-        ShowAccuracyReport(port ? Ship->TertiaryTargetPort : Ship->TertiaryTargetStarboard, Ship->BatteryCalibre[3],
-                           3);
+        ShowAccuracyReport(port ? Ship->TertiaryTargetPort : Ship->TertiaryTargetStarboard, Ship->BatteryCalibre[3], 3);
 }
 
 void TdlgShipStatus::stTSHitChancePortClick() { SmallGunHitChanceClick(true); }
@@ -369,8 +393,8 @@ void TdlgShipStatus::bnDivisionClick() { accept(); }
 void TdlgShipStatus::pnCrossClick() { close(); }
 
 QString TdlgShipStatus::LogClipboardText() const {
-    QString text = QStringLiteral("Operational history, ") + (Ship ? q(DisplayName(*Ship)) : QString()) +
-                   QStringLiteral("\r\r");
+    QString text =
+        QStringLiteral("Operational history, ") + (Ship ? q(DisplayName(*Ship)) : QString()) + QStringLiteral("\r\r");
     for (int i = 0; i < W.lbLogEntries->count(); ++i) text += W.lbLogEntries->item(i)->text() + QLatin1Char('\r');
     return text;
 }

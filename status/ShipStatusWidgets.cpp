@@ -88,7 +88,7 @@ void buildHeading(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
         titles->addWidget(l);
     }
     row->addLayout(titles, 1);
-    row->addSpacing(60);   // keeps the titles centred on the card
+    row->addSpacing(60); // keeps the titles centred on the card
     top->addLayout(row);
 }
 
@@ -139,7 +139,7 @@ void buildSummary(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
 void buildView(QDialog* d, QVBoxLayout* top, ShipStatusWidgets& w) {
     w.tcView = new QTabBar(d);
     w.tcView->setObjectName(QStringLiteral("tcView"));
-    w.tcView->setDocumentMode(true);   // flat buttons
+    w.tcView->setDocumentMode(true); // flat buttons
     w.tcView->setDrawBase(false);
     w.tcView->addTab(QStringLiteral("Game view"));
     w.tcView->addTab(QStringLiteral("Picture"));

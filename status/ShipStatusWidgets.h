@@ -39,7 +39,7 @@ struct ShipStatusWidgets {
     QLabel* lbMainGuns = nullptr;
     QLabel* lbSecondaryGuns = nullptr;
     QLabel* lbTertiaryGuns = nullptr;
-    QGroupBox* pnTorpedo = nullptr;   // its title is the panel's caption
+    QGroupBox* pnTorpedo = nullptr; // its title is the panel's caption
     QLabel* lbTorpedoTubes = nullptr;
     QLabel* lbAbove = nullptr;
     QLabel* lbMines = nullptr;

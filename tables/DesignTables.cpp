@@ -89,4 +89,3 @@ void LoadOrdnanceTable(const std::string& dataDir, DesignTables& tables) {
         tables.Ordnance[static_cast<size_t>(calibre - kOrdnanceFirstCalibre)] = o;
     }
 }
-

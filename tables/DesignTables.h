@@ -7,9 +7,9 @@
 
 #include "tables/Errors.h"
 
-constexpr int kSpeedHPFirstThousand = 3;   // rows: 3 .. 52 thousand tons
+constexpr int kSpeedHPFirstThousand = 3; // rows: 3 .. 52 thousand tons
 constexpr int kSpeedHPLastThousand = 52;
-constexpr int kSpeedHPFirstKnot = 16;      // columns: 16 .. 35 knots
+constexpr int kSpeedHPFirstKnot = 16; // columns: 16 .. 35 knots
 constexpr int kSpeedHPLastKnot = 35;
 constexpr int kOrdnanceFirstCalibre = 3;
 constexpr int kOrdnanceLastCalibre = 18;
@@ -17,12 +17,12 @@ constexpr int kOrdnanceLastCalibre = 18;
 struct TOrdnance {
     std::int32_t Calibre = 0;
     char Code = 0;
-    float GunWeight = 0;          // tons per gun
-    float Value4 = 0;             // column 4 / 10; kept, read nowhere
-    std::int32_t Value8 = 0;      // column 8; kept, read nowhere
+    float GunWeight = 0;     // tons per gun
+    float Value4 = 0;        // column 4 / 10; kept, read nowhere
+    std::int32_t Value8 = 0; // column 8; kept, read nowhere
     std::int32_t TurretArmourBase = 0;
-    std::int32_t Value6 = 0;      // kept, read nowhere
-    std::int32_t Value7 = 0;      // kept, read nowhere
+    std::int32_t Value6 = 0; // kept, read nowhere
+    std::int32_t Value7 = 0; // kept, read nowhere
 };
 
 struct DesignTables {

@@ -4,7 +4,6 @@
 
 // The file-open error of the table loaders: "Cannot open file <path>".
 struct FileOpenError : std::runtime_error {
-    explicit FileOpenError(const std::string& path)
-        : std::runtime_error("Cannot open file " + path), path(path) {}
+    explicit FileOpenError(const std::string& path) : std::runtime_error("Cannot open file " + path), path(path) {}
     std::string path;
 };

@@ -9,10 +9,10 @@
 #include "tables/WeaponData.h"
 
 struct ProgramData {
-    DesignTables Design;      // speed-power and ordnance
-    WeaponTables Weapons;     // guns, torpedoes, penetration, basic data
+    DesignTables Design;  // speed-power and ordnance
+    WeaponTables Weapons; // guns, torpedoes, penetration, basic data
     NationTable Nations{};
-    std::int32_t NationYear = 0;   // the year whose block Nations holds
+    std::int32_t NationYear = 0; // the year whose block Nations holds
     TPreferences Preferences;
 
     const TNation* Nation(std::int32_t index) const { return NationAt(Nations, index); }

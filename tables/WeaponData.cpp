@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kGunRows = kMaxGunCalibre - kMinGunCalibre + 1;  // lines 1 .. 17
+constexpr int kGunRows = kMaxGunCalibre - kMinGunCalibre + 1; // lines 1 .. 17
 constexpr int kTorpedoRows = 9;
 
 // A line the step reads that the file does not have.
@@ -115,7 +115,8 @@ void LoadBasicData(const std::string& programDirectory, WeaponTables& tables) {
         tables.PenetrationFactor = reader.ReadInteger("BasicData", "PenetrationFactor", 10);
         tables.GunRangeFactor = reader.ReadInteger("BasicData", "GunRangeFactor", 10);
         for (int i = 0; i <= 10; ++i)
-            tables.ShipTypeNames[static_cast<size_t>(i)] = reader.ReadString("BasicData", "ShipType" + std::to_string(i), "");
+            tables.ShipTypeNames[static_cast<size_t>(i)] =
+                reader.ReadString("BasicData", "ShipType" + std::to_string(i), "");
     } catch (const std::exception& e) {
         platform::messages().notice(std::string("Error in LoadBasicData procedure!\r") + e.what());
     }
@@ -138,9 +139,7 @@ void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables)
         auto torpedoes = tableFile(torpedoPath, "Error: Cannot find file " + torpedoPath);
         if (!torpedoes) return;
         readTorpedoes(*torpedoes, tables);
-    } catch (const std::exception&) {
-        platform::messages().notice("Error loading weapon tables!");
-    }
+    } catch (const std::exception&) { platform::messages().notice("Error loading weapon tables!"); }
 }
 
 std::string WeaponTables::ShipTypeName(int type) const {
@@ -149,6 +148,5 @@ std::string WeaponTables::ShipTypeName(int type) const {
 
 const TGunCalibreData& WeaponTables::Gun(int calibre) const {
     static const TGunCalibreData empty{};
-    return calibre >= kMinGunCalibre && calibre <= kMaxGunCalibre ? GunCalibres[static_cast<size_t>(calibre)]
-                                                                   : empty;
+    return calibre >= kMinGunCalibre && calibre <= kMaxGunCalibre ? GunCalibres[static_cast<size_t>(calibre)] : empty;
 }

@@ -5,11 +5,11 @@
 #include <string>
 
 struct TGunCalibreData {
-    std::int32_t BaseRange = 0;             // thousands of yards
-    std::array<std::int32_t, 31> VPen{};    // [1..30]
-    std::array<std::int32_t, 31> HPen{};    // [1..30]
+    std::int32_t BaseRange = 0;          // thousands of yards
+    std::array<std::int32_t, 31> VPen{}; // [1..30]
+    std::array<std::int32_t, 31> HPen{}; // [1..30]
     float BaseRateOfFire = 0;
-    std::int32_t MaxRange = 0;              // thousands of yards
+    std::int32_t MaxRange = 0; // thousands of yards
 };
 
 struct TTorpedoType {

@@ -59,9 +59,7 @@ int intValue(const Design& d, const std::string& s, const std::string& k, int de
     if (v == sec->second.end()) return def;
     try {
         return std::stoi(v->second);
-    } catch (...) {
-        return def;
-    }
+    } catch (...) { return def; }
 }
 
 std::string textValue(const Design& d, const std::string& s, const std::string& k) {
@@ -77,19 +75,28 @@ double letterPlace(char letter, bool& raised) {
     raised = letter == 'B' || letter == 'X' || letter == 'V';
     switch (letter) {
     case 'A': return 0.14;
-    case '1': case '2': return 0.20;
+    case '1':
+    case '2': return 0.20;
     case 'B': return 0.22;
-    case 'C': case 'L': return 0.32;
-    case 'D': case 'E': return 0.36;
-    case 'F': case 'G': return 0.44;
-    case 'H': case 'I': case 'Q': return 0.50;
-    case 'J': case 'K': return 0.56;
+    case 'C':
+    case 'L': return 0.32;
+    case 'D':
+    case 'E': return 0.36;
+    case 'F':
+    case 'G': return 0.44;
+    case 'H':
+    case 'I':
+    case 'Q': return 0.50;
+    case 'J':
+    case 'K': return 0.56;
     case 'R': return 0.60;
-    case 'S': case 'T': return 0.64;
+    case 'S':
+    case 'T': return 0.64;
     case 'W': return 0.66;
     case 'V': return 0.70;
     case 'X': return 0.76;
-    case '3': case '4': return 0.80;
+    case '3':
+    case '4': return 0.80;
     case 'Y': return 0.86;
     default: return 0.5;
     }
@@ -194,7 +201,7 @@ void drawShip(QPainter& p, const Design& d, const std::string& name) {
     QPainterPath hullPath;
     hullPath.moveTo(stern + 6, kWaterline + 3);
     hullPath.lineTo(bow - 4, kWaterline + 3);
-    hullPath.lineTo(bow + 3, deck - 4);   // raked stem, slightly raised bow
+    hullPath.lineTo(bow + 3, deck - 4); // raked stem, slightly raised bow
     hullPath.lineTo(at(0.25), deck - 2);
     hullPath.lineTo(at(0.30), deck);
     hullPath.lineTo(stern, deck);
@@ -224,7 +231,8 @@ void drawShip(QPainter& p, const Design& d, const std::string& name) {
         int funnels = 2 + static_cast<int>(seed % 2);
         if (type == "DD" || type == "CL") funnels = 3 + static_cast<int>(seed % 2);
         if (type == "MS" || type == "AV") funnels = 1 + static_cast<int>(seed % 2);
-        for (int i = 0; i < funnels; ++i) funnelShares.push_back(0.38 + (funnels == 1 ? 0.1 : 0.22 * i / (funnels - 1)));
+        for (int i = 0; i < funnels; ++i)
+            funnelShares.push_back(0.38 + (funnels == 1 ? 0.1 : 0.22 * i / (funnels - 1)));
     }
     const double fw = 5 + length * 0.018, fh = 14 + length * 0.045;
     for (double share : funnelShares) {
@@ -302,10 +310,8 @@ int main(int argc, char* argv[]) {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         drawSkyAndSea(p, hashOf(className));
-        if (textValue(design, "Data", "ShipType") == "LT")
-            drawFort(p);
-        else
-            drawShip(p, design, className);
+        if (textValue(design, "Data", "ShipType") == "LT") drawFort(p);
+        else drawShip(p, design, className);
         p.end();
         if (!writeJpeg(image, target + QLatin1Char('/') + picture + QStringLiteral(".jpg"), 85)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(picture));

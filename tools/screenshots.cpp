@@ -34,7 +34,7 @@ int g_failures = 0;
 
 void save(QWidget& window, const char* name) {
     const bool shown = QTest::qWaitForWindowExposed(&window);
-    QCoreApplication::processEvents();   // charts lay out their legends on the next pass
+    QCoreApplication::processEvents(); // charts lay out their legends on the next pass
     const QString path = g_folder + QLatin1Char('/') + QLatin1String(name);
     const bool saved = shown && window.grab().save(path);
     std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ship design"));
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(g_folder);
-    platform::RecordingMessages quiet;   // rule warnings of the samples
+    platform::RecordingMessages quiet; // rule warnings of the samples
     platform::setMessages(&quiet);
 
     TfrmDesignMain form;
@@ -64,9 +64,9 @@ int main(int argc, char* argv[]) {
     form.LoadDesign(designs + "Dreadnought.sdf");
     // The whole form, however small the screen the pictures are taken on.
     if (auto* scroll = qobject_cast<QScrollArea*>(form.centralWidget()))
-        form.resize(form.size().expandedTo(scroll->widget()->sizeHint() +
-                                           QSize(scroll->verticalScrollBar()->sizeHint().width(),
-                                                 form.menuBar()->sizeHint().height())));
+        form.resize(
+            form.size().expandedTo(scroll->widget()->sizeHint() + QSize(scroll->verticalScrollBar()->sizeHint().width(),
+                                                                        form.menuBar()->sizeHint().height())));
     save(form, "designer.png");
 
     if (auto* compare = open<TfrmCompare>(form, "bnCompare")) {

@@ -26,7 +26,9 @@ std::optional<QImage> renderShip(std::unique_ptr<TFightingShip> ship, TMap& map,
     return image;
 }
 
-bool sizeAllowed(const TPlanImageOptions& o) { return o.Width >= 1 && o.Height >= 1 && o.Width <= 20000 && o.Height <= 20000; }
+bool sizeAllowed(const TPlanImageOptions& o) {
+    return o.Width >= 1 && o.Height >= 1 && o.Width <= 20000 && o.Height <= 20000;
+}
 
 } // namespace
 
@@ -41,5 +43,6 @@ std::optional<QImage> RenderDesignPlan(const DesignRecord& record, const TPrefer
                                        const TPlanImageOptions& options) {
     if (!sizeAllowed(options)) return std::nullopt;
     TMap map;
-    return renderShip(CreateShipOnLayer(record, record.ClassName, map, preferences, platform::messages()), map, options);
+    return renderShip(CreateShipOnLayer(record, record.ClassName, map, preferences, platform::messages()), map,
+                      options);
 }

@@ -39,14 +39,14 @@ extern "C" void onJpegError(j_common_ptr cinfo) {
     std::longjmp(err->jump, 1);
 }
 
-extern "C" void onJpegMessage(j_common_ptr) {}   // warnings stay quiet
+extern "C" void onJpegMessage(j_common_ptr) {} // warnings stay quiet
 
 // Where decoded rows go; lives in the caller's frame so that a longjmp out
 // of libjpeg never skips a destructor.
 struct RowSink {
     QImage* image = nullptr;
     bool cmyk = false;
-    unsigned char* row = nullptr;   // one scan line as libjpeg delivers it
+    unsigned char* row = nullptr; // one scan line as libjpeg delivers it
     QByteArray* rowStore = nullptr;
 };
 
@@ -129,8 +129,8 @@ QImage DecodeJpeg(const QByteArray& bytes) {
     RowSink sink;
     sink.image = &image;
     sink.rowStore = &rowStore;
-    if (!decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                    static_cast<unsigned long>(bytes.size()), sink))
+    if (!decodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()),
+                    sink))
         return {};
     return image;
 }

@@ -29,8 +29,8 @@ QImage LoadPictureFile(const std::string& path);
 // program carries. A name that reaches into other folders is not looked for
 // on disk.
 struct ShipPicture {
-    QImage Image;          // null when there is none, or the file cannot be read
-    bool Found = false;    // a file or a stored picture of that name exists
+    QImage Image;       // null when there is none, or the file cannot be read
+    bool Found = false; // a file or a stored picture of that name exists
 };
 ShipPicture FindShipPicture(const std::string& pictureName, const std::string& customFilesDir);
 

@@ -6,7 +6,6 @@
 #include "platform/Messages.h"
 
 #include <QBuffer>
-#include <QSet>
 #include <QDataStream>
 #include <QDateTime>
 #include <QDir>
@@ -14,6 +13,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSet>
 #include <QTransform>
 
 #include <algorithm>
@@ -22,10 +22,10 @@
 
 namespace {
 
-constexpr quint32 kCacheMagic = 0x53444c43;   // "SDLC"
+constexpr quint32 kCacheMagic = 0x53444c43; // "SDLC"
 constexpr quint32 kCacheVersion = 2;
-constexpr int kSliceMs = 20;                  // work between events
-constexpr int kFlushMs = 250;                 // rows shown as they come, this often
+constexpr int kSliceMs = 20;  // work between events
+constexpr int kFlushMs = 250; // rows shown as they come, this often
 constexpr int kThumbnailWidth = 110, kThumbnailHeight = 22;
 constexpr qsizetype kMaxWatchedFiles = 2000;
 
@@ -42,8 +42,8 @@ QDataStream& operator>>(QDataStream& s, LibraryRow& r) {
     QString file, cls, nation, type, status, picture;
     qint32 nationIndex, displacement, speed, guns, calibre, belt, deck, total;
     qint64 spare, points, hits, size, modified;
-    s >> file >> cls >> r.IsDesign >> nation >> nationIndex >> type >> displacement >> speed >> guns >> calibre >> belt >>
-        deck >> total >> spare >> points >> hits >> status >> picture >> size >> modified;
+    s >> file >> cls >> r.IsDesign >> nation >> nationIndex >> type >> displacement >> speed >> guns >> calibre >>
+        belt >> deck >> total >> spare >> points >> hits >> status >> picture >> size >> modified;
     r.File = file.toStdString();
     r.ClassName = cls.toStdString();
     r.Nation = nation.toStdString();
@@ -83,7 +83,9 @@ void stamp(const Stamp& s, LibraryRow& row) {
     row.ModifiedNs = s.ModifiedNs;
 }
 
-bool sameStamp(const LibraryRow& row, const Stamp& s) { return row.FileSize == s.Size && row.ModifiedNs == s.ModifiedNs; }
+bool sameStamp(const LibraryRow& row, const Stamp& s) {
+    return row.FileSize == s.Size && row.ModifiedNs == s.ModifiedNs;
+}
 
 QFileInfoList designFiles(const QString& folder) {
     return QDir(folder).entryInfoList({QStringLiteral("*.sdf"), QStringLiteral("*.SDF")}, QDir::Files,
@@ -277,7 +279,7 @@ void TLibraryLoader::Step() {
 }
 
 QByteArray TLibraryLoader::ThumbnailPng(const std::string& file, const ProgramData& data) {
-    const platform::ScopedRecordingMessages quiet;   // the row's status names the problem
+    const platform::ScopedRecordingMessages quiet; // the row's status names the problem
     const DesignRecord record = ReadDesignRecord(file);
     if (!record.Readable) return {};
     const auto plan = RenderDesignPlan(record, data.Preferences, TPlanImageOptions{});
@@ -294,13 +296,15 @@ QByteArray TLibraryLoader::ThumbnailPng(const std::string& file, const ProgramDa
                 bottom = std::max(bottom, y);
             }
     }
-    const QImage ship = right < 0 ? *plan : plan->copy(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-2, -2, 2, 2));
+    const QImage ship =
+        right < 0 ? *plan : plan->copy(QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-2, -2, 2, 2));
     // Every thumbnail as wide as the others, so the class names line up.
     const QImage turned = ship.transformed(QTransform().rotate(90))
                               .scaled(kThumbnailWidth, kThumbnailHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QImage thumb(kThumbnailWidth, kThumbnailHeight, QImage::Format_ARGB32_Premultiplied);
     thumb.fill(Qt::transparent);
-    QPainter(&thumb).drawImage((kThumbnailWidth - turned.width()) / 2, (kThumbnailHeight - turned.height()) / 2, turned);
+    QPainter(&thumb).drawImage((kThumbnailWidth - turned.width()) / 2, (kThumbnailHeight - turned.height()) / 2,
+                               turned);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -332,7 +336,7 @@ void TLibraryLoader::SaveCache() {
         it = QFileInfo::exists(it.key()) ? std::next(it) : cache_.erase(it);
     QDir().mkpath(QFileInfo(cacheFile_).absolutePath());
     QSaveFile file(cacheFile_);
-    if (!file.open(QIODevice::WriteOnly)) return;   // a cache that cannot be written is only slower
+    if (!file.open(QIODevice::WriteOnly)) return; // a cache that cannot be written is only slower
     QDataStream out(&file);
     out << kCacheMagic << kCacheVersion << qint32(cache_.size());
     for (const Cached& c : cache_) out << c.Row << c.Thumbnail;

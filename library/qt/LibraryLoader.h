@@ -67,12 +67,12 @@ private:
     QStringList missing_;
     QHash<QString, Cached> cache_;
     bool cacheDirty_ = false;
-    std::deque<std::string> pending_;   // files to read
+    std::deque<std::string> pending_; // files to read
     std::unordered_set<std::string> pendingSet_;
-    std::vector<LibraryRow> batch_;     // read, not yet in the table
+    std::vector<LibraryRow> batch_; // read, not yet in the table
     QSet<QString> batchFolders_;
     QElapsedTimer sinceFlush_;
-    std::deque<std::string> unseen_;    // rows without a thumbnail
+    std::deque<std::string> unseen_; // rows without a thumbnail
     int done_ = 0, total_ = 0, drawn_ = 0;
     QFileSystemWatcher watcher_;
     QTimer stepTimer_;

@@ -10,9 +10,9 @@
 namespace {
 
 constexpr std::array<LibraryColumn, kLibraryColumns> kShown{
-    LibraryColumn::ClassName,   LibraryColumn::Nation, LibraryColumn::Type,       LibraryColumn::Displacement,
-    LibraryColumn::Speed,       LibraryColumn::MainGuns, LibraryColumn::Belt,     LibraryColumn::Deck,
-    LibraryColumn::TotalWeight, LibraryColumn::Spare,  LibraryColumn::PointValue, LibraryColumn::HitPoints,
+    LibraryColumn::ClassName,   LibraryColumn::Nation,   LibraryColumn::Type,       LibraryColumn::Displacement,
+    LibraryColumn::Speed,       LibraryColumn::MainGuns, LibraryColumn::Belt,       LibraryColumn::Deck,
+    LibraryColumn::TotalWeight, LibraryColumn::Spare,    LibraryColumn::PointValue, LibraryColumn::HitPoints,
     LibraryColumn::Status,      LibraryColumn::File};
 
 QString headerText(LibraryColumn c) {
@@ -61,7 +61,7 @@ QVariant TLibraryModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(LibraryCellText(row, column));
     case Qt::ToolTipRole:
         return column == LibraryColumn::File || column == LibraryColumn::ClassName ? QString::fromStdString(row.File)
-                                                                                    : QVariant();
+                                                                                   : QVariant();
     case Qt::TextAlignmentRole:
         return LibraryColumnIsNumber(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case Qt::ForegroundRole:
@@ -81,7 +81,8 @@ QVariant TLibraryModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TLibraryModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kLibraryColumns) return {};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kLibraryColumns)
+        return {};
     return headerText(ColumnAt(section));
 }
 

@@ -43,7 +43,7 @@ private:
     void Refilter();
 
     std::vector<LibraryRow> rows_;
-    std::vector<QByteArray> thumbnails_;   // PNG, empty until drawn
+    std::vector<QByteArray> thumbnails_; // PNG, empty until drawn
     std::unordered_map<std::string, size_t> index_;
     std::vector<size_t> shown_;
     LibraryFilter filter_;

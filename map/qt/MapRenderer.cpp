@@ -39,7 +39,7 @@ QPolygonF toScreen(const TMapView& view, const std::vector<TGeoPoint>& points) {
 void drawObject(QPainter& painter, const TMapView& view, const TGeoDataObject& object, const TPresenter* presenter) {
     const auto* poly = dynamic_cast<const TPolyPresenter*>(presenter);
     const auto* polygon = dynamic_cast<const TPolygonPresenter*>(presenter);
-    TPolyPen pen;   // objects without a presenter are drawn in thin black
+    TPolyPen pen; // objects without a presenter are drawn in thin black
     if (poly) pen = poly->PolyPen;
     double width = pen.PenWidth;
     if (pen.PenUnit == TGeoUnit::Meter) width = view.MetresToPixels(pen.PenWidth);
@@ -80,7 +80,7 @@ void drawTitle(QPainter& painter, const TMapView& view, const TGeoDataObject& ob
     const QFontMetricsF metrics(font);
     const double width = metrics.horizontalAdvance(text);
     const QPointF at = view.GeoToScreen(object.Centroid());
-    double x = at.x() + offset;                                  // taRight: starts right of the point
+    double x = at.x() + offset; // taRight: starts right of the point
     if (presenter.TitleAlignment == taLeft) x = at.x() - offset - width;
     else if (presenter.TitleAlignment == taCenter) x = at.x() - width / 2;
     const double baseline = at.y() + (metrics.ascent() - metrics.descent()) / 2;

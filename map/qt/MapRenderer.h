@@ -41,7 +41,7 @@ public:
     struct TPen {
         TColor Color = clBlack;
         TPenStyle Style = psSolid;
-        std::int32_t Width = 1;   // pixels
+        std::int32_t Width = 1; // pixels
     };
     struct TBrush {
         TColor Color = clWhite;

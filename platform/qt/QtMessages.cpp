@@ -25,7 +25,8 @@ QString boxText(const std::string& text) {
 } // namespace
 
 void QtMessages::notice(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), boxText(text), QMessageBox::Ok, activeParent());
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), boxText(text), QMessageBox::Ok,
+                    activeParent());
     box.exec();
 }
 
@@ -65,7 +66,8 @@ QString qtFilterFromPattern(const std::string& filter) {
 }
 
 std::optional<std::string> QtFileDialogs::openFile(const OpenFileRequest& request) {
-    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory), qtFilterFromPattern(request.filter));
+    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory),
+                       qtFilterFromPattern(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.existingOnly ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(toQ(request.defaultExtension));
@@ -76,7 +78,8 @@ std::optional<std::string> QtFileDialogs::openFile(const OpenFileRequest& reques
 std::optional<SaveFileChoice> QtFileDialogs::saveFile(const SaveFileRequest& request) {
     QStringList filters;
     for (const std::string& f : request.filters) filters << qtFilterFromPattern(f);
-    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory), filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(activeParent(), toQ(request.title), toQ(request.startDirectory),
+                       filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     if (request.callerConfirmsReplace) dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -84,7 +87,8 @@ std::optional<SaveFileChoice> QtFileDialogs::saveFile(const SaveFileRequest& req
     // The suffix follows the kind of file chosen.
     auto suffixOf = [&](const QString& filter) {
         const int star = filter.indexOf(QStringLiteral("*."));
-        return star < 0 ? QString() : filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
+        return star < 0 ? QString()
+                        : filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
     };
     if (!filters.isEmpty()) dialog.setDefaultSuffix(suffixOf(filters.first()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,

@@ -5,12 +5,12 @@
 #include "platform/Messages.h"
 #include "sheets/SheetRender.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -26,7 +26,8 @@ std::string missingGlyphs(const QFont& font, const std::string& text) {
     const QFontMetrics metrics(font);
     QString missing;
     for (const uint c : QString::fromStdString(text).toUcs4())
-        if (c > ' ' && !metrics.inFontUcs4(c) && !missing.contains(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1)))
+        if (c > ' ' && !metrics.inFontUcs4(c) &&
+            !missing.contains(QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1)))
             missing += QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
     return missing.toStdString();
 }
@@ -35,11 +36,11 @@ std::string missingGlyphs(const QFont& font, const std::string& text) {
 // each table that would run over a page end, and fits on one page, to the
 // next page with its heading: a table's last row alone on a page reads badly.
 void keepTablesTogether(QTextDocument& doc, const QPdfWriter& writer) {
-    const int dpi = 96;  // the document's own units when it has no paint device
+    const int dpi = 96; // the document's own units when it has no paint device
     doc.setPageSize(QSizeF(writer.pageLayout().paintRectPixels(dpi).size()));
     doc.setDocumentMargin(2 / 2.54 * dpi);
     const qreal page = doc.pageSize().height();
-    QTextBlock before;  // the block just before the table: its heading
+    QTextBlock before; // the block just before the table: its heading
     for (QTextFrame::iterator it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
         auto* table = qobject_cast<QTextTable*>(it.currentFrame());
         if (!table) {
@@ -67,8 +68,8 @@ QImage SheetPlanImage(const DesignRecord& record, const ProgramData& data) {
     TPlanImageOptions options;
     options.Width = 430;
     options.Height = 1054;
-    options.Altitude = 16;   // the form's 33 at twice the pixels
-    platform::ScopedRecordingMessages quiet;   // the sheet lists the design's problems itself
+    options.Altitude = 16;                   // the form's 33 at twice the pixels
+    platform::ScopedRecordingMessages quiet; // the sheet lists the design's problems itself
     const auto plan = RenderDesignPlan(record, data.Preferences, options);
     if (!plan) return {};
     // The sea around the ship is cropped to a margin.
@@ -88,10 +89,12 @@ SheetPdfResult RenderSheetPdf(const DesignSummary& summary, const DesignRecord& 
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(9);
     doc.setDefaultFont(font);
-    doc.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 18pt; } h2 { font-size: 11pt; } td, th { padding: 0 8px 0 0; }"));
+    doc.setDefaultStyleSheet(
+        QStringLiteral("h1 { font-size: 18pt; } h2 { font-size: 11pt; } td, th { padding: 0 8px 0 0; }"));
 
     if (const std::string missing = missingGlyphs(font, summary.ClassName); !missing.empty())
-        result.Notes.push_back("The PDF's font has no letter for \"" + missing + "\" in the class name; it is printed as a blank box.");
+        result.Notes.push_back("The PDF's font has no letter for \"" + missing +
+                               "\" in the class name; it is printed as a blank box.");
 
     // The pictures go under the description line, before the tables.
     std::string pictures;

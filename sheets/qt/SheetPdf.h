@@ -14,8 +14,8 @@
 enum class SheetPaper { A4, Letter };
 
 struct SheetPdfResult {
-    QByteArray Pdf;                    // empty when it could not be made
-    std::vector<std::string> Notes;    // e.g. characters the page's font cannot show
+    QByteArray Pdf;                 // empty when it could not be made
+    std::vector<std::string> Notes; // e.g. characters the page's font cannot show
 };
 
 // The plan view as the sheet shows it: bow to the right, at the design

@@ -28,7 +28,8 @@ const ProgramData* bundled(benchmark::State& state, std::string& dir) {
 std::optional<BattleScenario> eightAgainstEight(const std::string& dir) {
     auto line = [&](const char* name) {
         std::string ships;
-        for (int i = 0; i < 8; ++i) ships += std::string(i ? ", " : "") + "{\"design\": \"" + dir + "Designs/" + name + ".sdf\"}";
+        for (int i = 0; i < 8; ++i)
+            ships += std::string(i ? ", " : "") + "{\"design\": \"" + dir + "Designs/" + name + ".sdf\"}";
         return ships;
     };
     const std::string text = "{\"sides\": [{\"course\": 150, \"speed\": 24, \"ships\": [" + line("Queen Elizabeth") +

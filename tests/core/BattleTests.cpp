@@ -58,10 +58,10 @@ bool hasLine(const ShipFire& s, const std::string& line) {
 // east: the second ship's fire passes its leader (fouled); both fire at one
 // enemy, which is under fire twice and receives 15-inch fire.
 TEST(Battle, TheBattleStateComesFromThePositions) {
-    const BattleScenario s = parse(scenario(
-        side("\"course\": 0", {ship("Queen Elizabeth"), ship("Queen Elizabeth")}),
-        side("\"course\": 90, \"range\": 10000, \"bearing\": 0", {ship("Derfflinger")}),
-        R"({"datetime": "1916-05-31T15:00"})"));
+    const BattleScenario s =
+        parse(scenario(side("\"course\": 0", {ship("Queen Elizabeth"), ship("Queen Elizabeth")}),
+                       side("\"course\": 90, \"range\": 10000, \"bearing\": 0", {ship("Derfflinger")}),
+                       R"({"datetime": "1916-05-31T15:00"})"));
     BattleShips ships;
     std::string why;
     ASSERT_TRUE(ships.Load(testsupport::bundledData(), s.Setup, &why)) << why;
@@ -73,7 +73,7 @@ TEST(Battle, TheBattleStateComesFromThePositions) {
     EXPECT_EQ(lead.FoulingShips, 0);
     EXPECT_EQ(second.FoulingShips, 1);
     EXPECT_TRUE(hasLine(second, "1 ships fouling the range: -20"));
-    EXPECT_EQ(second.Target, 0);   // the enemy line is shorter: its last ship
+    EXPECT_EQ(second.Target, 0); // the enemy line is shorter: its last ship
     EXPECT_EQ(lead.FiringShips, 2);
     EXPECT_TRUE(hasLine(lead, "2 ships firing at same target: -20"));
     const ShipFire& enemy = f.Ships[1][0];
@@ -102,7 +102,7 @@ TEST(Battle, OneShipASideIsTheEngagement) {
     const BattleFigures battle = ComputeBattle(context(env), ships, s.Setup);
 
     EngagementShips pair;
-    pair.Map = std::move(ships.Map);   // the ships' layer goes with them
+    pair.Map = std::move(ships.Map); // the ships' layer goes with them
     pair.Own = std::move(ships.Sides[0][0]);
     pair.Opponent = std::move(ships.Sides[1][0]);
     EngagementScenario e;
@@ -113,7 +113,8 @@ TEST(Battle, OneShipASideIsTheEngagement) {
     e.Opponent = {.Heading = 200, .Speed = 18, .SightingLevel = 2};
     e.LightFromEnvironment = true;
     const EngagementFigures duel = ComputeEngagement(context(env), pair, e, true);
-    for (const auto& [b, d] : {std::pair{&battle.Ships[0][0].Fire, &duel.Own}, {&battle.Ships[1][0].Fire, &duel.Opponent}}) {
+    for (const auto& [b, d] :
+         {std::pair{&battle.Ships[0][0].Fire, &duel.Own}, {&battle.Ships[1][0].Fire, &duel.Opponent}}) {
         EXPECT_EQ(b->Breakdown, d->Breakdown);
         EXPECT_EQ(b->Fire.RateOfFire, d->Fire.RateOfFire);
         EXPECT_EQ(b->Fire.HitsPerMinute, d->Fire.HitsPerMinute);
@@ -131,12 +132,14 @@ TEST(Battle, BadScenariosNameThePlace) {
         {"[]", "scenario: not a JSON object"},
         {"{\"sides\": [" + one + "]}", "sides: not a list of two sides"},
         {scenario(one, side("\"bearing\": 90", {ship("Dreadnought")})), "sides[1].range: missing"},
-        {scenario(one, side("\"range\": -5, \"bearing\": 90", {ship("Dreadnought")})), "sides[1].range: must lie within"},
+        {scenario(one, side("\"range\": -5, \"bearing\": 90", {ship("Dreadnought")})),
+         "sides[1].range: must lie within"},
         {scenario(one, side("\"range\": 1e300, \"bearing\": 90", {ship("Dreadnought")})), "sides[1].range: must lie"},
         {scenario(side("\"spacing\": 5", {ship("Dreadnought")}), two), "sides[0].spacing: must lie within 50"},
         {scenario(side("\"speed\": 900", {ship("Dreadnought")}), two), "sides[0].speed: must lie within"},
         {scenario(side("", {"{\"crew\": 1}"}), two), "sides[0].ships[0].design: missing"},
-        {scenario(side("", {"{\"design\": \"Nowhere.sdf\"}"}), two), "sides[0].ships[0].design: cannot read the design file"},
+        {scenario(side("", {"{\"design\": \"Nowhere.sdf\"}"}), two),
+         "sides[0].ships[0].design: cannot read the design file"},
         {scenario(side("", {ship("Dreadnought", "\"target\": 1")}), two), "sides[0].ships[0].target: 1 is beyond"},
         {scenario(side("\"formation\": \"wedge\"", {ship("Dreadnought")}), two), "sides[0].formation: not a known"},
         {scenario(side("", nine), two), "sides[0].ships: 9 ships; a division has at most 8"},
@@ -160,13 +163,14 @@ TEST(Battle, BadScenariosNameThePlace) {
 TEST(Battle, ASavedScenarioReadsBackTheSame) {
     testsupport::TempDir dir;
     dir.copy(design("Lion"), "Designs/Lion.sdf");
-    BattleScenario s = parse(scenario(side("\"name\": \"BCF\", \"formation\": 1, \"spacing\": 700",
-                                           {ship("Dreadnought", "\"target\": 0, \"battery\": 3")}),
-                                      side("\"range\": 12000, \"bearing\": 100", {ship("Scharnhorst", "\"evading\": true")}),
-                                      R"({"datetime": "1915-01-24T09:00", "sea_state": "calm", "seed": 7})"));
+    BattleScenario s =
+        parse(scenario(side("\"name\": \"BCF\", \"formation\": 1, \"spacing\": 700",
+                            {ship("Dreadnought", "\"target\": 0, \"battery\": 3")}),
+                       side("\"range\": 12000, \"bearing\": 100", {ship("Scharnhorst", "\"evading\": true")}),
+                       R"({"datetime": "1915-01-24T09:00", "sea_state": "calm", "seed": 7})"));
     s.Setup.Sides[0].Ships[0].Design = dir.path() + "Designs/Lion.sdf";
     const std::string text = BattleScenarioJson(s, dir.path());
-    EXPECT_NE(text.find("\"design\": \"Designs/Lion.sdf\""), std::string::npos);   // relative to the file's folder
+    EXPECT_NE(text.find("\"design\": \"Designs/Lion.sdf\""), std::string::npos); // relative to the file's folder
     std::string error;
     const auto back = ParseBattleScenario(text, dir.path(), error);
     ASSERT_TRUE(back) << error;
@@ -179,19 +183,53 @@ TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
     testsupport::TempDir dir;
     dir.copy(design("Dreadnought"), "D.sdf");
     dir.copy(design("Scharnhorst"), "S.sdf");
-    const std::string path = dir.write(
-        "duel.json", R"({"environment": {"datetime": "1916-05-31T16:00"}, "sides": [
+    const std::string path = dir.write("duel.json", R"({"environment": {"datetime": "1916-05-31T16:00"}, "sides": [
         {"course": 10, "speed": 18, "ships": [{"design": "D.sdf"}]},
         {"course": 180, "speed": 18, "range": 9000, "bearing": 90, "ships": [{"design": "S.sdf"}]}]})");
     auto r = testsupport::runTool({"battle", "--data", programDir(), path}, dir);
     ASSERT_EQ(r.status, 0) << r.err;
     const auto battle = nlohmann::json::parse(r.out);
-    r = testsupport::runTool({"engage", "--data", programDir(), dir.path() + "D.sdf", dir.path() + "S.sdf", "--range",
-                              "9000", "--bearing", "90", "--both", "--ready", "--lat", "56.5", "--lon", "5.5", "--year",
-                              "1916", "--datetime", "1916-05-31T16:00", "--weather", "2", "--sea-state", "3",
-                              "--day-range", "20000", "--dusk-range", "10000", "--night-range", "4000", "--firer-heading",
-                              "10", "--target-heading", "180", "--firer-speed", "18", "--target-speed", "18",
-                              "--firer-sighting", "3", "--target-sighting", "3"},
+    r = testsupport::runTool({"engage",
+                              "--data",
+                              programDir(),
+                              dir.path() + "D.sdf",
+                              dir.path() + "S.sdf",
+                              "--range",
+                              "9000",
+                              "--bearing",
+                              "90",
+                              "--both",
+                              "--ready",
+                              "--lat",
+                              "56.5",
+                              "--lon",
+                              "5.5",
+                              "--year",
+                              "1916",
+                              "--datetime",
+                              "1916-05-31T16:00",
+                              "--weather",
+                              "2",
+                              "--sea-state",
+                              "3",
+                              "--day-range",
+                              "20000",
+                              "--dusk-range",
+                              "10000",
+                              "--night-range",
+                              "4000",
+                              "--firer-heading",
+                              "10",
+                              "--target-heading",
+                              "180",
+                              "--firer-speed",
+                              "18",
+                              "--target-speed",
+                              "18",
+                              "--firer-sighting",
+                              "3",
+                              "--target-sighting",
+                              "3"},
                              dir);
     ASSERT_EQ(r.status, 0) << r.err;
     const auto engage = nlohmann::json::parse(r.out);

@@ -30,13 +30,13 @@ TEST_F(CombatDamage, DamagePercentage) {
     s.Flotation = 800;
     EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 45);
     addTurrets(s, 2, 2);
-    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 46);   // 100 - 45 is odd
+    EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 46); // 100 - 45 is odd
     s.Turrets.clear();
     s.HitPoints = 800;
     s.Flotation = 400;
     EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 40);
     s.Flotation = 1000;
-    s.HitPoints = 600;   // d = 40
+    s.HitPoints = 600; // d = 40
     addTurrets(s, 10, 5);
     EXPECT_EQ(GetDamagePercentage(s, platform::messages()), 55);
     s.Turrets.clear();
@@ -65,7 +65,7 @@ TEST_F(CombatDamage, MaxSpeedNow) {
     s.Fuel = 100;
     s.OriginalHitPoints = 1000;
     s.HitPoints = 750;
-    EXPECT_EQ(MaxSpeedNow(s), 18);   // loss 25, half 12.5 -> 12, k 88, 17.6
+    EXPECT_EQ(MaxSpeedNow(s), 18); // loss 25, half 12.5 -> 12, k 88, 17.6
     s.HitPoints = 1000;
     s.Displacement = 1400;
     s.EngineDamage = true;
@@ -85,17 +85,20 @@ TEST_F(CombatDamage, FuelAndEndurance) {
     TFightingShip& s = battle.Add("S", stCL, 4000);
     s.OriginalFlotation = s.Flotation = 1000;
     // {high-speed coal, flotation left (400: 60 % flooding), knots, factor}
-    struct Case { bool hsc; int flotation, knots, factor; };
-    for (const Case& c : {Case{true, 1000, 16, 450}, Case{false, 1000, 16, 460}, Case{false, 400, 16, 506},
-                          Case{true, 400, 16, 495}, Case{true, 1000, 0, 10}, Case{true, 1000, 101, 10000},
-                          Case{true, 1000, 33, 7300}}) {
+    struct Case {
+        bool hsc;
+        int flotation, knots, factor;
+    };
+    for (const Case& c :
+         {Case{true, 1000, 16, 450}, Case{false, 1000, 16, 460}, Case{false, 400, 16, 506}, Case{true, 400, 16, 495},
+          Case{true, 1000, 0, 10}, Case{true, 1000, 101, 10000}, Case{true, 1000, 33, 7300}}) {
         s.HSC = c.hsc;
         s.Flotation = c.flotation;
         EXPECT_EQ(GetFuelConsumptionFactor(s, c.knots), c.factor) << c.hsc << " " << c.flotation << " " << c.knots;
     }
     s.Fuel = 1000;
     EXPECT_EQ(GetRemainingRange(s, 0, platform::messages()), 500);
-    EXPECT_EQ(GetRemainingRange(s, 20, platform::messages()), 21);   // 1000 * 20 / 940
+    EXPECT_EQ(GetRemainingRange(s, 20, platform::messages()), 21); // 1000 * 20 / 940
     s.SinkingCount = 1;
     EXPECT_EQ(GetRemainingRange(s, 20, platform::messages()), 0);
 }
@@ -106,9 +109,9 @@ TEST_F(CombatDamage, PointValue) {
     EXPECT_EQ(PointValue(s, 0), 10780);
     s.ArmorB = 12;
     EXPECT_EQ(PointValue(s, 0), 11220);
-    s.Speed = 25;   // + 5 * (11000 div 50)
+    s.Speed = 25; // + 5 * (11000 div 50)
     EXPECT_EQ(PointValue(s, 0), platform::Round32((11000 + 5 * 220) * 1.02L));
     TFightingShip& tiny = battle.Add("T", stLT, 1000);
-    EXPECT_EQ(PointValue(tiny, 0), 100);   // raised to a tenth of the displacement
+    EXPECT_EQ(PointValue(tiny, 0), 100); // raised to a tenth of the displacement
     EXPECT_EQ(CurrentPointValue(tiny, 0, platform::messages()), 100);
 }

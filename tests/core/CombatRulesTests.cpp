@@ -24,7 +24,9 @@ TTurret turretAt(char letter, int guns = 2) {
 } // namespace
 
 TEST(ShipTypes, SizeFigures) {
-    struct Case { int type, displacement, size; };
+    struct Case {
+        int type, displacement, size;
+    };
     for (const Case& c : {Case{stBB, 18000, 20}, Case{stBB, 19500, 19}, Case{stBB, 16999, 18}, Case{stBB, 30000, 22},
                           Case{stBB, 0, 20} /* in no range of its type */, Case{stDD, 1000, 10}, Case{stDD, 1001, 11},
                           Case{stDD, 499, 9}, Case{stDD, 1401, 12}, Case{stLT, 1, 15}, Case{77, 5000, 15}})
@@ -33,10 +35,14 @@ TEST(ShipTypes, SizeFigures) {
 
 TEST(ShipTypes, TurretFacingsAndTheIllegalLetterMessage) {
     platform::ScopedRecordingMessages rec;
-    struct Case { char letter; int guns, bearing; };
-    for (const Case& c : {Case{'C', 2, 180}, Case{'L', 2, 0}, Case{'H', 2, 0}, Case{'H', 0, 350}, Case{'I', 0, 10},
-                          Case{'7', 2, 190}})
-        EXPECT_EQ(TurretPositionBearing(turretAt(c.letter, c.guns), platform::messages()), c.bearing) << c.letter << c.guns;
+    struct Case {
+        char letter;
+        int guns, bearing;
+    };
+    for (const Case& c :
+         {Case{'C', 2, 180}, Case{'L', 2, 0}, Case{'H', 2, 0}, Case{'H', 0, 350}, Case{'I', 0, 10}, Case{'7', 2, 190}})
+        EXPECT_EQ(TurretPositionBearing(turretAt(c.letter, c.guns), platform::messages()), c.bearing)
+            << c.letter << c.guns;
     EXPECT_TRUE(rec.recorded.empty());
     EXPECT_EQ(TurretPositionBearing(turretAt('Z'), platform::messages()), 270);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Illegal turret position!Z"}));
@@ -45,20 +51,20 @@ TEST(ShipTypes, TurretFacingsAndTheIllegalLetterMessage) {
 TEST(ShipTypes, TurretOffsets) {
     Tship bb, ca;
     bb.ShipType = stBB;
-    bb.NoSuperimposed = false;   // a turret at B
+    bb.NoSuperimposed = false; // a turret at B
     bb.NoMidships = true;
     EXPECT_EQ(TurretPlacement(bb, 'Y', true, 1)->Distance, 135);
     EXPECT_EQ(TurretPlacement(bb, 'A', true, 1)->Distance, 135);
     ca.ShipType = stCA;
     ca.TurretAtW = true;
-    ca.NoMidships = true;   // not capital, so not reduced
+    ca.NoMidships = true; // not capital, so not reduced
     EXPECT_EQ(TurretPlacement(ca, 'X', true, 1)->Distance, 132);
     // Wing positions: large, then not capital, then cross-deck.
     bb.BatteryCalibre[1] = 12;
-    EXPECT_EQ(TurretPlacement(bb, 'F', false, 1)->Bearing, 331);   // calibre 12 makes it large
+    EXPECT_EQ(TurretPlacement(bb, 'F', false, 1)->Bearing, 331); // calibre 12 makes it large
     bb.BatteryCalibre[2] = 12;
     bb.CrossDeckFire = true;
-    EXPECT_EQ(TurretPlacement(bb, 'F', false, 2)->Bearing, 322);   // the secondary is never large by calibre
+    EXPECT_EQ(TurretPlacement(bb, 'F', false, 2)->Bearing, 322); // the secondary is never large by calibre
     EXPECT_EQ(TurretPlacement(ca, 'F', false, 2)->Distance, 66);
     EXPECT_FALSE(TurretPlacement(bb, 'U', true, 1).has_value());
 }
@@ -68,17 +74,19 @@ TEST(ShipTypes, TurretOffsetOnTheMapTurnsWithTheShip) {
     TFightingShip& s = battle.Add("S", stBB, 18000);
     s.NoSuperimposed = true;
     s.SetHeading(90);
-    const TGeoPoint p = TurretPositionOffset(s, 'A', true, 1);   // 135 yards ahead
+    const TGeoPoint p = TurretPositionOffset(s, 'A', true, 1); // 135 yards ahead
     EXPECT_EQ(CompassBearing({}, p), 90);
     EXPECT_NEAR(DistanceYards({}, p), 135, 1);
     EXPECT_EQ(TurretPositionOffset(s, 'U', true, 1), s.Position());
 }
 
 TEST(ShipTypes, FireControlRangeModifierAndNames) {
-    struct Case { int level, range, modifier; };
+    struct Case {
+        int level, range, modifier;
+    };
     for (const Case& c : {Case{4, 10000, -2}, Case{4, 10001, 1}, Case{2, 8000, 0}, Case{2, 8001, -1}, Case{0, 2001, -1},
-                          Case{0, 1200001, -2}, Case{1, -1, -2}, Case{5, 12000, 1}, Case{5, 12001, 2}, Case{5, 8000, -2},
-                          Case{9, 100, -2}})
+                          Case{0, 1200001, -2}, Case{1, -1, -2}, Case{5, 12000, 1}, Case{5, 12001, 2},
+                          Case{5, 8000, -2}, Case{9, 100, -2}})
         EXPECT_EQ(FireControlRangeModifier(c.level, c.range), c.modifier) << c.level << " " << c.range;
     EXPECT_EQ(FireControlName(3), "Director");
     EXPECT_EQ(FireControlName(-1), "Unknown -1");
@@ -101,7 +109,7 @@ TEST(ShipTypes, FormationsAndRoles) {
               (std::array<bool, 7>{false, false, true, true, false, true, false}));
     EXPECT_EQ(RoleName(6), "Illegal Role value!");
     std::string name = "kept";
-    FormationName(4, name);   // no such formation: the name is kept
+    FormationName(4, name); // no such formation: the name is kept
     EXPECT_EQ(name, "kept");
     FormationName(2, name);
     EXPECT_EQ(name, "Search line");
@@ -131,9 +139,9 @@ TEST(ShipGeometry, RoundedRangeWithErrorDrawsFirst) {
     platform::ScriptedRandom random;
     battle.random = &random;
     random.push(0);
-    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, true), 11000);   // 10000 + 1000 - 0
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, true), 11000); // 10000 + 1000 - 0
     random.push(1999);
-    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, true), 9000);    // 11000 - 1999 = 9001
+    EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &b, true), 9000); // 11000 - 1999 = 9001
     EXPECT_EQ(random.draws, 2);
     TFightingShip& near = battle.Add("N", stBB, 20000, Battle::At(0, 4));
     EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, &near, true), 0);
@@ -146,18 +154,23 @@ TEST(ShipGeometry, NilShipMessages) {
     EXPECT_EQ(GetTrueBearingToShip(a, nullptr, platform::messages()), 0);
     EXPECT_EQ(GetBearingToShip(a, nullptr, platform::messages()), 0);
     EXPECT_EQ(GetRoundedRangeToShip(battle.ctx(), a, nullptr, false), 0);
-    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Cannot get bearing to nil ship!A",
-                                                     "Warning! GetBearingToShip A to nil ship!",
-                                                     "Error in GetRoundedRangeToShip procedure for DD A! Ship = nil!"}));
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{
+                               "Warning! Cannot get bearing to nil ship!A", "Warning! GetBearingToShip A to nil ship!",
+                               "Error in GetRoundedRangeToShip procedure for DD A! Ship = nil!"}));
 }
 
 TEST(ShipGeometry, TurretArcs) {
-    struct Case { char letter; int bearing; bool crossDeck, bears; };
+    struct Case {
+        char letter;
+        int bearing;
+        bool crossDeck, bears;
+    };
     for (const Case& c : {Case{'1', 44, false, true}, Case{'1', 226, false, true}, Case{'1', 45, false, false},
                           Case{'1', 225, false, false}, Case{'F', 90, false, false}, Case{'F', 90, true, true},
                           Case{'G', 270, true, true}, Case{'Y', 0, false, false}, Case{'Y', 180, false, true},
                           Case{'C', 90, false, true}, Case{'C', 180, false, false}})
-        EXPECT_EQ(TurretCanBear(turretAt(c.letter), c.bearing, c.crossDeck, platform::messages()), c.bears) << c.letter << " " << c.bearing;
+        EXPECT_EQ(TurretCanBear(turretAt(c.letter), c.bearing, c.crossDeck, platform::messages()), c.bears)
+            << c.letter << " " << c.bearing;
     platform::ScopedRecordingMessages rec;
     EXPECT_FALSE(TurretCanBear(turretAt('M'), 90, true, platform::messages()));
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal turret position: M"}));
@@ -171,10 +184,14 @@ TEST(Identification, DisplayNamesAndSightingLevels) {
     TFightingShip& fort = battle.Add("Fort", stLT, 1000);
     EXPECT_EQ(DisplayName(bb) + "|" + DisplayName(fort), "BB Iron Duke|Fort");
     bb.ReportedClassName = "Orion";
-    struct Case { TFightingShip& ship; int level, side; const char* text; };
-    for (const Case& c : {Case{bb, 0, 0, "UNSIGHTED!"}, Case{bb, 1, 0, "Unidentified ship"}, Case{bb, 3, 0, "BB Orion-class"},
-                          Case{bb, 3, 3, "Neutral steamer"}, Case{fort, 1, 0, "Unidentified land feature"},
-                          Case{fort, 2, 0, "Fort"}}) {
+    struct Case {
+        TFightingShip& ship;
+        int level, side;
+        const char* text;
+    };
+    for (const Case& c :
+         {Case{bb, 0, 0, "UNSIGHTED!"}, Case{bb, 1, 0, "Unidentified ship"}, Case{bb, 3, 0, "BB Orion-class"},
+          Case{bb, 3, 3, "Neutral steamer"}, Case{fort, 1, 0, "Unidentified land feature"}, Case{fort, 2, 0, "Fort"}}) {
         c.ship.SightingLevel = c.level, c.ship.Side = c.side;
         EXPECT_EQ(IdentificationText(battle.ctx(), c.ship), c.text);
     }
@@ -197,7 +214,7 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     // A battleship misreported as BC before 1907 becomes B or CA.
     TFightingShip& bb = battle.Add("Nevada", stBB, 27000);
     random.draws = 0;
-    for (int v : {5, 10, 99}) random.push(v);   // step 5 BC, step 6 B, step 7 none
+    for (int v : {5, 10, 99}) random.push(v); // step 5 BC, step 6 B, step 7 none
     ChooseReportedType(bb, 20000, 0, random);
     EXPECT_EQ(bb.ReportedType, "B");
     EXPECT_EQ(random.draws, 3);
@@ -205,7 +222,7 @@ TEST(Identification, ScriptedDrawsChooseTheReportedTypeAndClass) {
     // Long-range confusion at 20000 yards applies below 5.
     TFightingShip& cl = battle.Add("Arethusa", stCL, 3500);
     random.draws = 0;
-    for (int v : {99, 4, 65}) random.push(v);   // no misreport; confusion 4 < 5 draws 65: DD
+    for (int v : {99, 4, 65}) random.push(v); // no misreport; confusion 4 < 5 draws 65: DD
     ChooseReportedType(cl, 20000, 0, random);
     EXPECT_EQ(cl.ReportedType, "DD");
     // Once set, it is kept nine times in ten.

@@ -48,7 +48,7 @@ public:
     BattleEnvironment env;
     std::vector<std::unique_ptr<TFightingShip>> ships;
     platform::SeededRandom seeded{platform::kDefaultSeed};
-    platform::RandomSource* random = &seeded;   // a test may script the draws
+    platform::RandomSource* random = &seeded; // a test may script the draws
 
     // The rules' context: messages go to the sink the test installed.
     CombatContext ctx() const { return {data, env, *random, platform::messages()}; }

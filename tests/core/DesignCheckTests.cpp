@@ -1,7 +1,7 @@
 #include "designfile/DesignCheck.h"
 
-#include "platform/Messages.h"
 #include "TestSupport.h"
+#include "platform/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 struct Checked {
     std::vector<DesignProblem> problems;
-    std::vector<std::string> raised;  // what the rules said while recomputing
+    std::vector<std::string> raised; // what the rules said while recomputing
 };
 
 Checked check(const std::function<void(DesignInputs&)>& change, const std::string& turrets = "", int mounts = 0) {
@@ -49,19 +49,47 @@ TEST(DesignCheck, EachConditionNamesItsCauseAndItsRemedy) {
         std::vector<std::string> words;
     };
     const Case cases[] = {
-        {"overweight", [](DesignInputs& in) { in.Displacement = 1000, in.B = 32, in.D = 32; }, "", 0,
-         ProblemKind::Overweight, {"Overweight by ", "Largest weights: armour ", "raise the displacement"}},
-        {"slow", [](DesignInputs& in) { in.Speed = 9; }, "", 0, ProblemKind::RuleMessage,
+        {"overweight",
+         [](DesignInputs& in) { in.Displacement = 1000, in.B = 32, in.D = 32; },
+         "",
+         0,
+         ProblemKind::Overweight,
+         {"Overweight by ", "Largest weights: armour ", "raise the displacement"}},
+        {"slow",
+         [](DesignInputs& in) { in.Speed = 9; },
+         "",
+         0,
+         ProblemKind::RuleMessage,
          {"Speed 9 kn is outside 16 to 35 kn", "Choose 16 to 35 kn"}},
-        {"huge", [](DesignInputs& in) { in.Displacement = 60000; }, "", 0, ProblemKind::RuleMessage,
+        {"huge",
+         [](DesignInputs& in) { in.Displacement = 60000; },
+         "",
+         0,
+         ProblemKind::RuleMessage,
          {"Displacement 60,000 t is above 52,000 t", "Choose 50 t to 52,000 t"}},
-        {"low and fast", [](DesignInputs& in) { in.Speed = 24, in.Freeboard = 1; }, "", 0, ProblemKind::RuleMessage,
+        {"low and fast",
+         [](DesignInputs& in) { in.Speed = 24, in.Freeboard = 1; },
+         "",
+         0,
+         ProblemKind::RuleMessage,
          {"need normal freeboard: at 24 kn", "Freeboard to Normal"}},
-        {"cross deck", [](DesignInputs& in) { in.CrossDeck = true; }, "DE", 0, ProblemKind::RuleMessage,
+        {"cross deck",
+         [](DesignInputs& in) { in.CrossDeck = true; },
+         "DE",
+         0,
+         ProblemKind::RuleMessage,
          {"both D and E", "clear Cross deck fire"}},
-        {"big secondaries", [](DesignInputs& in) { in.SecCal = 20; }, "", 0, ProblemKind::Advice,
+        {"big secondaries",
+         [](DesignInputs& in) { in.SecCal = 20; },
+         "",
+         0,
+         ProblemKind::Advice,
          {"Secondary calibre 20 in is outside 2 to 18 in", "take 18 in"}},
-        {"many mounts", [](DesignInputs&) {}, "", 15, ProblemKind::Advice,
+        {"many mounts",
+         [](DesignInputs&) {},
+         "",
+         15,
+         ProblemKind::Advice,
          {"15 torpedo mounts", "first 13", "drops the last 2"}},
     };
     for (const Case& c : cases) {
@@ -79,7 +107,7 @@ TEST(DesignCheck, StatusWordsOfSdftool) {
     const DesignProblem heavy{ProblemKind::Overweight, "x"}, rule{ProblemKind::RuleMessage, "y"},
         advice{ProblemKind::Advice, "z"};
     EXPECT_EQ(StatusOf({}, false).Text(), "ok");
-    EXPECT_EQ(StatusOf({advice}, false).Text(), "ok");  // advice alone changes no status
+    EXPECT_EQ(StatusOf({advice}, false).Text(), "ok"); // advice alone changes no status
     EXPECT_EQ(StatusOf({heavy}, false).Text(), "OVERWEIGHT");
     EXPECT_EQ(StatusOf({rule}, false).Text(), "warnings");
     EXPECT_EQ(StatusOf({}, true).Text(), "warnings");

@@ -22,13 +22,13 @@ const BadFile kBadFiles[] = {
     {"Garbage.sdf", "Twas brillig, and the slithy toves\r\nDid gyre and gimble=in the wabe\r\n", "no [Data] section"},
     {"Empty.sdf", "", "the file is empty"},
     {"Noise.sdf", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[Data]", 22), "it is not text"},
-    {"Keyless.sdf", "[Data]\r\nColour=grey\r\n[Guns]\r\nMain=12\r\n", "its [Data] section holds none of the keys of a design"},
+    {"Keyless.sdf", "[Data]\r\nColour=grey\r\n[Guns]\r\nMain=12\r\n",
+     "its [Data] section holds none of the keys of a design"},
 };
 
-const char* kIllegal =
-    "[Data]\r\nDisplacement=20000\r\nSpeed=21\r\nShipType=BB\r\nNation=0\r\nFreeboard=0\r\n"
-    "[Armor]\r\nB=2147483647\r\nD=-2147483647\r\n[Guns]\r\nMain=12\r\nTertiary=3\r\nMQ=lots\r\n"
-    "[Turret0]\r\nGuns=99999\r\nPos=A\r\n[Turret1]\r\nGuns=-1\r\nPos=Y\r\n";
+const char* kIllegal = "[Data]\r\nDisplacement=20000\r\nSpeed=21\r\nShipType=BB\r\nNation=0\r\nFreeboard=0\r\n"
+                       "[Armor]\r\nB=2147483647\r\nD=-2147483647\r\n[Guns]\r\nMain=12\r\nTertiary=3\r\nMQ=lots\r\n"
+                       "[Turret0]\r\nGuns=99999\r\nPos=A\r\n[Turret1]\r\nGuns=-1\r\nPos=Y\r\n";
 
 } // namespace
 
@@ -56,7 +56,7 @@ TEST(DesignFileEdges, FilesThatAreNotDesignsAreNamedSoByTheCoreAndEveryVerb) {
         for (std::vector<std::string> args : verbs) {
             args.insert(args.begin() + 1, {"--data", data});
             const auto r = runTool(args, dir);
-            if (r.err.find("this build has no Qt") != std::string::npos) continue;   // the sanitizer tree
+            if (r.err.find("this build has no Qt") != std::string::npos) continue; // the sanitizer tree
             EXPECT_EQ(r.status, 1) << args[0] << " " << bad.name;
             EXPECT_NE((r.out + r.err).find(message), std::string::npos) << args[0] << ": " << r.out << r.err;
         }
@@ -70,10 +70,9 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     std::vector<std::string> texts;
     for (const IllegalValue& v : IllegalValues(record)) texts.push_back(v.Text());
     // Turret1's -1 makes no turret, as the readers say: not illegal.
-    EXPECT_EQ(texts, (std::vector<std::string>{"[Armor] B=2147483647 is outside 0 to 32",
-                                               "[Armor] D=-2147483647 is outside 0 to 32",
-                                               "[Guns] MQ=lots is outside -5 to 5",
-                                               "[Turret0] Guns=99999 is outside 0 to 4"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "[Armor] B=2147483647 is outside 0 to 32", "[Armor] D=-2147483647 is outside 0 to 32",
+                         "[Guns] MQ=lots is outside -5 to 5", "[Turret0] Guns=99999 is outside 0 to 4"}));
     ASSERT_TRUE(DesignRefusal(record));
     EXPECT_EQ(DesignRefusal(record)->rfind("Monster holds values outside what the form accepts: [Armor] B=", 0), 0u);
 
@@ -87,8 +86,9 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     EXPECT_NE(r.out.find("Monster holds values outside"), std::string::npos) << r.out;
 
     // A file cut short in a mount's section still loads; the check names the section.
-    const std::string cutFile = dir.write("Cut.sdf", "[Data]\r\nDisplacement=800\r\nSpeed=33\r\nShipType=DD\r\nNation=2\r\n"
-                                                     "[TorpedoMount0]\r\nTubes=2\r\nPos=F\r\n[TorpedoMount1]\r\nTubes=2\r\n");
+    const std::string cutFile =
+        dir.write("Cut.sdf", "[Data]\r\nDisplacement=800\r\nSpeed=33\r\nShipType=DD\r\nNation=2\r\n"
+                             "[TorpedoMount0]\r\nTubes=2\r\nPos=F\r\n[TorpedoMount1]\r\nTubes=2\r\n");
     std::vector<std::string> problems;
     for (const DesignProblem& p : CheckDesignRecord(ReadDesignRecord(cutFile))) problems.push_back(p.text);
     ASSERT_EQ(problems.size(), 1u);

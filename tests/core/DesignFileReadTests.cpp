@@ -1,8 +1,8 @@
 #include "designfile/DesignFile.h"
 
-#include "tables/WeaponData.h"
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
+#include "tables/WeaponData.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ struct DesignFileRead : ::testing::Test {
 void ExpectDefaults(const DesignInputs& in, const TDesignShip& ship, const std::string& name) {
     EXPECT_EQ(in.MisClass, name);
     EXPECT_EQ((std::array<int, 5>{in.Displacement, in.Freeboard, in.Type, in.MainCal, in.ObsoleteDate}),
-              (std::array<int, 5>{10000, 1, -1, 2, 90000}));   // no "Freeboard": low; "Main" clamped into the spin edit
+              (std::array<int, 5>{10000, 1, -1, 2, 90000})); // no "Freeboard": low; "Main" clamped into the spin edit
     EXPECT_TRUE(ship.Turrets.empty());
     EXPECT_EQ(in.FunnelPos[3], "0");
 }
@@ -45,14 +45,16 @@ TEST_F(DesignFileRead, MissingOrEmptyFilesGiveEveryDefault) {
 }
 
 TEST_F(DesignFileRead, ClassNameIsTheFileNameLessItsLastFourCharacters) {
-    for (auto [file, name] : std::vector<std::pair<std::string, std::string>>{{"sub/Foo .sdf", "Foo "}, {"Lützow.sdf", "Lützow"}, {"abc", ""}}) {
+    for (auto [file, name] : std::vector<std::pair<std::string, std::string>>{
+             {"sub/Foo .sdf", "Foo "}, {"Lützow.sdf", "Lützow"}, {"abc", ""}}) {
         Read(file, "");
         EXPECT_EQ(in.Name, name);
     }
 }
 
 TEST_F(DesignFileRead, KeysAndSectionsAreFoundInAnyLetterCase) {
-    Read("Case.sdf", "[data]\r\nspeed=25\r\nSHIPTYPE=amc\r\nNATION=3\r\n[GUNS]\r\nmain=11\r\ncdf=1\r\n[turret0]\r\nguns=3\r\npos=Y\r\n");
+    Read("Case.sdf", "[data]\r\nspeed=25\r\nSHIPTYPE=amc\r\nNATION=3\r\n[GUNS]\r\nmain=11\r\ncdf=1\r\n[turret0]"
+                     "\r\nguns=3\r\npos=Y\r\n");
     EXPECT_EQ((std::array<int, 4>{in.Speed, in.Type, in.Nation, in.MainCal}), (std::array<int, 4>{25, 7, 3, 11}));
     EXPECT_TRUE(in.CrossDeck);
     ASSERT_EQ(ship.Turrets.size(), 1u);
@@ -89,12 +91,14 @@ TEST_F(DesignFileRead, TurretSectionsFollowTheFormsRules) {
 
     // Guns=0 is a casemate, no Guns no turret, an empty or missing Pos is Z,
     // and only the first character of Pos counts.
-    Read("Mixed.sdf", "[Data]\nShipType=XX\n[Turret0]\nGuns=0\nPos=Q\n[Turret1]\nPos=A\n[Turret2]\nGuns=2\nPos=\n[Turret4]\nGuns=1\n"
-                      "[Turret5]\nGuns=3\nPos=Yankee\n[Turret6]\nGuns=junk\nPos=B\n");
+    Read("Mixed.sdf",
+         "[Data]\nShipType=XX\n[Turret0]\nGuns=0\nPos=Q\n[Turret1]\nPos=A\n[Turret2]\nGuns=2\nPos=\n[Turret4]\nGuns=1\n"
+         "[Turret5]\nGuns=3\nPos=Yankee\n[Turret6]\nGuns=junk\nPos=B\n");
     ASSERT_EQ(ship.Turrets.size(), 4u);
     EXPECT_EQ(ship.Turrets[0]->Guns, 0);
     EXPECT_EQ(std::string() + ship.Turrets[0]->Position + ship.Turrets[1]->Position + ship.Turrets[2]->Position +
-                  ship.Turrets[3]->Position, "QZZY");
+                  ship.Turrets[3]->Position,
+              "QZZY");
     ship.ClearTurrets();
 
     std::string many = "[Data]\nShipType=XX\n";
@@ -105,7 +109,8 @@ TEST_F(DesignFileRead, TurretSectionsFollowTheFormsRules) {
 
 TEST_F(DesignFileRead, EveryMountTheFormCanMakeReadsBack) {
     std::string text = "[Data]\nShipType=XX\n";
-    for (int n = 0; n < 20; ++n) text += "[TorpedoMount" + std::to_string(n) + "]\nTubes=" + std::to_string(n % 4) + "\nPos=P\n";
+    for (int n = 0; n < 20; ++n)
+        text += "[TorpedoMount" + std::to_string(n) + "]\nTubes=" + std::to_string(n % 4) + "\nPos=P\n";
     Read("Mounts.sdf", text);
     // Sections 0 .. 15 are read; the ones with Tubes=0 (0, 4, 8, 12) make none.
     EXPECT_EQ(ship.TorpedoMounts.size(), 12u);
@@ -132,8 +137,10 @@ TEST_F(DesignFileRead, DesignationSelectsTheLastMatchingTorpedoType) {
     data.Weapons.TorpedoTypes[3].Name = "Mk II";
     in.TorpType = 1;
     // No match leaves the selection as it was; the default "X" matches nothing here.
-    for (auto [text, type] : std::vector<std::pair<std::string, int>>{
-             {"[Torpedoes]\nDesignation=M\n", 2}, {"[Torpedoes]\nDesignation=Q\n", 2}, {"[Torpedoes]\nDesignation=W\n", 1}, {"", 1}}) {
+    for (auto [text, type] : std::vector<std::pair<std::string, int>>{{"[Torpedoes]\nDesignation=M\n", 2},
+                                                                      {"[Torpedoes]\nDesignation=Q\n", 2},
+                                                                      {"[Torpedoes]\nDesignation=W\n", 1},
+                                                                      {"", 1}}) {
         Read("T.sdf", "[Data]\nShipType=XX\n" + text);
         EXPECT_EQ(in.TorpType, type) << text;
     }

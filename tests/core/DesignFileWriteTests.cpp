@@ -44,11 +44,13 @@ DesignInputs battleship() {
 TEST(DesignFileWrite, SectionsAndKeysComeInTheirFixedOrder) {
     const Lines lines = DesignFileLines(battleship(), *shipWith("A", "F"), nullptr);
     ASSERT_EQ(lines.size(), 57u);
-    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 8), (Lines{"[Data]", "Displacement=10000", "Range=1", "Freeboard=0",
-                                                              "BeltCoverage=0", "Speed=18", "ShipType=BB", "EnemyClassName=Enemy"}));
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 8),
+              (Lines{"[Data]", "Displacement=10000", "Range=1", "Freeboard=0", "BeltCoverage=0", "Speed=18",
+                     "ShipType=BB", "EnemyClassName=Enemy"}));
     EXPECT_EQ(Lines(lines.begin() + 42, lines.begin() + 49),
               (Lines{"[Turret0]", "Guns=2", "Pos=A", "[TorpedoMount0]", "Tubes=3", "Pos=F", "[Funnels]"}));
-    for (const char* line : {"Obsolete date=41224", "B=22", "T=20", "Main=12", "Secondary=4", "Tertiary=3", "Calibre=18"})
+    for (const char* line :
+         {"Obsolete date=41224", "B=22", "T=20", "Main=12", "Secondary=4", "Tertiary=3", "Calibre=18"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 
     // Outlines add four superstructure sections: 17 + 10 + 12 + 3 + 9 lines
@@ -57,12 +59,13 @@ TEST(DesignFileWrite, SectionsAndKeysComeInTheirFixedOrder) {
     outlines.Superstructure[3][20] = {-45, 120};
     outlines.IsLine[3] = true;
     DesignInputs in;
-    in.EnemyClass = "Evil\n[Turret0]\r\nGuns=4";   // line breaks in texts cannot open sections
+    in.EnemyClass = "Evil\n[Turret0]\r\nGuns=4"; // line breaks in texts cannot open sections
     const Lines more = DesignFileLines(in, *shipWith(""), &outlines);
     ASSERT_EQ(more.size(), 51u + 4 * 44);
     EXPECT_EQ(more[7], "EnemyClassName=Evil [Turret0]  Guns=4");
     EXPECT_EQ(std::count(more.begin(), more.end(), "[Turret0]"), 0);
-    EXPECT_EQ(Lines(more.begin() + 51, more.begin() + 54), (Lines{"[Superstructure0]", "Point0Angle=0", "Point0Distance=0"}));
+    EXPECT_EQ(Lines(more.begin() + 51, more.begin() + 54),
+              (Lines{"[Superstructure0]", "Point0Angle=0", "Point0Distance=0"}));
     EXPECT_EQ(more[51 + 3 * 44], "[Superstructure3]");
     EXPECT_EQ(Lines(more.end() - 3, more.end()), (Lines{"Point20Angle=-45", "Point20Distance=120", "IsLine=1"}));
 }
@@ -79,7 +82,7 @@ TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndFailuresLeaveTheOldFile) {
     EXPECT_EQ(bytes.substr(0, 26), "[Data]\r\nDisplacement=10000");
     EXPECT_NE(bytes.find("EnemyClassName=L\xFCtzow\r\n"), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 15), "Funnel4Oval=0\r\n");
-    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr));   // the same design twice gives the same bytes
+    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr)); // the same design twice gives the same bytes
     EXPECT_EQ(dir.read("Test.sdf"), bytes);
     EXPECT_EQ(messages.texts(), Lines(2, "Ship design Test saved to file: " + path));
 
@@ -102,7 +105,8 @@ TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndFailuresLeaveTheOldFile) {
 }
 
 TEST(DesignFileWrite, TurretsAtBAndXMoveBehindTheOthers) {
-    for (auto [before, after] : std::vector<std::pair<std::string, std::string>>{{"ABXY", "AYXB"}, {"BXAQY", "AQYXB"}, {"", ""}}) {
+    for (auto [before, after] :
+         std::vector<std::pair<std::string, std::string>>{{"ABXY", "AYXB"}, {"BXAQY", "AQYXB"}, {"", ""}}) {
         auto ship = shipWith(before);
         ReorderTurretsForSave(*ship);
         std::string positions;
@@ -116,7 +120,8 @@ TEST(DesignFileWrite, TurretsAtBAndXMoveBehindTheOthers) {
 
 TEST(DesignFileWrite, ClassNamesThatCannotBecomeFileNamesAreRefused) {
     // A trailing blank is kept; device names are refused only whole.
-    for (const char* fine : {"Dreadnought", "Lützow ", "Console"}) EXPECT_EQ(ClassNameProblem(fine), std::nullopt) << fine;
+    for (const char* fine : {"Dreadnought", "Lützow ", "Console"})
+        EXPECT_EQ(ClassNameProblem(fine), std::nullopt) << fine;
     const std::pair<const char*, const char*> refused[] = {
         {"  ", "Class must have a name!"},
         {"a/b", "Class name may not contain \"/\""},

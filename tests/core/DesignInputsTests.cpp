@@ -1,27 +1,41 @@
 #include "designfile/DesignInputs.h"
 
+#include "TestSupport.h"
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 TEST(DesignInputs, ClampPutsSpinValuesIntoTheirRangesAndStrayListIndexesToNothing) {
     DesignInputs in;
     // {field, value written, value after clamping}
-    struct Case { const char* name; std::int32_t DesignInputs::*field; std::int32_t raw, clamped; };
-    const Case cases[] = {
-        {"Displacement", &DesignInputs::Displacement, 10, 50}, {"Speed", &DesignInputs::Speed, 99, 35},
-        {"MainCal", &DesignInputs::MainCal, 40, 18}, {"SecCal", &DesignInputs::SecCal, 1, 2},
-        {"TerCal", &DesignInputs::TerCal, 36, 35}, {"MQ", &DesignInputs::MQ, -9, -5}, {"SQ", &DesignInputs::SQ, 6, 5},
-        {"Secondaries", &DesignInputs::Secondaries, 25, 24}, {"Tertiaries", &DesignInputs::Tertiaries, -2, 0},
-        {"TorpCal", &DesignInputs::TorpCal, 30, 28}, {"Mines", &DesignInputs::Mines, 1001, 1000},
-        {"ObsoleteDate", &DesignInputs::ObsoleteDate, -100000, ranges::ObsoleteDate.min},
-        {"Nation", &DesignInputs::Nation, 11, -1},
-        {"Type", &DesignInputs::Type, -5, -1}, {"Range", &DesignInputs::Range, 4, -1}, {"B", &DesignInputs::B, 33, -1},
-        {"TT", &DesignInputs::TT, 32, 32}, {"FireControl", &DesignInputs::FireControl, 6, -1},
-        {"SecTF", &DesignInputs::SecTF, 4, 4}, {"TerTF", &DesignInputs::TerTF, 5, -1},
-        {"TorpType", &DesignInputs::TorpType, 9, -1}, {"TPS", &DesignInputs::TPS, 4, 4}};
+    struct Case {
+        const char* name;
+        std::int32_t DesignInputs::*field;
+        std::int32_t raw, clamped;
+    };
+    const Case cases[] = {{"Displacement", &DesignInputs::Displacement, 10, 50},
+                          {"Speed", &DesignInputs::Speed, 99, 35},
+                          {"MainCal", &DesignInputs::MainCal, 40, 18},
+                          {"SecCal", &DesignInputs::SecCal, 1, 2},
+                          {"TerCal", &DesignInputs::TerCal, 36, 35},
+                          {"MQ", &DesignInputs::MQ, -9, -5},
+                          {"SQ", &DesignInputs::SQ, 6, 5},
+                          {"Secondaries", &DesignInputs::Secondaries, 25, 24},
+                          {"Tertiaries", &DesignInputs::Tertiaries, -2, 0},
+                          {"TorpCal", &DesignInputs::TorpCal, 30, 28},
+                          {"Mines", &DesignInputs::Mines, 1001, 1000},
+                          {"ObsoleteDate", &DesignInputs::ObsoleteDate, -100000, ranges::ObsoleteDate.min},
+                          {"Nation", &DesignInputs::Nation, 11, -1},
+                          {"Type", &DesignInputs::Type, -5, -1},
+                          {"Range", &DesignInputs::Range, 4, -1},
+                          {"B", &DesignInputs::B, 33, -1},
+                          {"TT", &DesignInputs::TT, 32, 32},
+                          {"FireControl", &DesignInputs::FireControl, 6, -1},
+                          {"SecTF", &DesignInputs::SecTF, 4, 4},
+                          {"TerTF", &DesignInputs::TerTF, 5, -1},
+                          {"TorpType", &DesignInputs::TorpType, 9, -1},
+                          {"TPS", &DesignInputs::TPS, 4, 4}};
     for (const Case& c : cases) in.*c.field = c.raw;
     ClampInputs(in);
     for (const Case& c : cases) EXPECT_EQ(in.*c.field, c.clamped) << c.name;
@@ -29,7 +43,7 @@ TEST(DesignInputs, ClampPutsSpinValuesIntoTheirRangesAndStrayListIndexesToNothin
 
 TEST(DesignInputs, TypeCodesAndTorpedoTypeItems) {
     for (auto [code, index] : std::vector<std::pair<const char*, int>>{
-             {"BB", 0}, {"amc", 7}, {"Lt", 10}, {"XX", -1}, {"", -1}, {"BBB", -1}})   // without letter case
+             {"BB", 0}, {"amc", 7}, {"Lt", 10}, {"XX", -1}, {"", -1}, {"BBB", -1}}) // without letter case
         EXPECT_EQ(DesignTypeIndex(code), index) << code;
     DesignInputs in;
     in.Type = 5;
@@ -49,16 +63,16 @@ TEST(DesignInputs, EveryInputReachesTheShipAndTheShipIsRecalculated) {
     TDesignShip ship(testsupport::bundledData());
     ship.ClearSpecials();
     DesignInputs in;
-    int DesignInputs::*steps[] = {&DesignInputs::B, &DesignInputs::D, &DesignInputs::BE, &DesignInputs::DE,
-                                  &DesignInputs::CT, &DesignInputs::SEC, &DesignInputs::T, &DesignInputs::TT};
+    int DesignInputs::*steps[] = {&DesignInputs::B,  &DesignInputs::D,   &DesignInputs::BE, &DesignInputs::DE,
+                                  &DesignInputs::CT, &DesignInputs::SEC, &DesignInputs::T,  &DesignInputs::TT};
     for (int k = 0; k < 8; ++k) in.*steps[k] = k + 1;
-    ApplyInputs(in, ship);   // armour steps reach their own areas as inches
+    ApplyInputs(in, ship); // armour steps reach their own areas as inches
     EXPECT_EQ((std::array<float, 8>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT, ship.ArmorSEC,
                                     ship.ArmorT, ship.ArmorTT}),
               (std::array<float, 8>{0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 3.0f, 3.5f, 4.0f}));
 
     in = {};
-    in.B = -1;  // nothing selected
+    in.B = -1; // nothing selected
     in.Freeboard = in.BeltCoverage = in.Accomodation = 1;
     in.Range = 3;
     in.CrossDeck = true;

@@ -46,12 +46,13 @@ bool hasLine(const FireFigures& f, const std::string& line) {
 
 TEST(Readiness, FuelForTheRangeSettingAndRoundsForEveryGun) {
     Pair pair;
-    TFightingShip& ship = *pair.ships.Own;   // Dreadnought: 21 knots, 10 x 12in, 24 x 3in
-    EXPECT_EQ(MaxSpeedNow(ship), 5);          // the bare ship, as the rules' callers see it
+    TFightingShip& ship = *pair.ships.Own; // Dreadnought: 21 knots, 10 x 12in, 24 x 3in
+    EXPECT_EQ(MaxSpeedNow(ship), 5);       // the bare ship, as the rules' callers see it
     EXPECT_EQ(GetRemainingRange(ship, 16, platform::messages()), 0);
     for (int rangeClass : {0, 1, 2, 3, -1, 9}) {
         MakeReadyForBattle(ship, rangeClass);
-        EXPECT_EQ(GetRemainingRange(ship, kCruisingSpeed, platform::messages()), EnduranceMiles(rangeClass)) << rangeClass;
+        EXPECT_EQ(GetRemainingRange(ship, kCruisingSpeed, platform::messages()), EnduranceMiles(rangeClass))
+            << rangeClass;
     }
     EXPECT_EQ(EnduranceMiles(9), 5000);
     EXPECT_EQ(MaxSpeedNow(ship), 21);
@@ -75,11 +76,13 @@ TEST(Readiness, ADesignHeldInMemoryLoadsAsItsFile) {
 }
 
 TEST(EnvironmentNames, NamesAndNumbersBothRead) {
-    for (auto [text, weather] : {std::pair<const char*, std::optional<int>>{"Heavy-Rain", 7}, {" clear ", 2}, {"6", 6},
+    for (auto [text, weather] : {std::pair<const char*, std::optional<int>>{"Heavy-Rain", 7},
+                                 {" clear ", 2},
+                                 {"6", 6},
                                  {"drizzle", std::nullopt}})
         EXPECT_EQ(WeatherFromText(text), weather) << text;
     EXPECT_EQ(SeaStateFromText("near_gale"), 7);
-    EXPECT_EQ(SeaStateFromText("14"), 14);   // numbers beyond the names are the rules' to judge
+    EXPECT_EQ(SeaStateFromText("14"), 14); // numbers beyond the names are the rules' to judge
     EXPECT_EQ(SeaStateName(12), "hurricane");
     EXPECT_EQ(WeatherName(9), "9");
     EXPECT_EQ(DefaultSightingRanges(2).Day, 20000);
@@ -90,21 +93,21 @@ TEST(Engagement, GunsBearingBeyondGunRangeAndHitsPerMinute) {
     Pair pair;
     EngagementScenario s;
     s.Range = 9000;
-    s.Bearing = 90;   // on Dreadnought's starboard beam
+    s.Bearing = 90; // on Dreadnought's starboard beam
     const EngagementFigures f = ComputeEngagement(context({}), pair.ships, s, true);
     const BatteryFigures& main = f.Own.Fire;
-    EXPECT_EQ(main.GunsBearing, 8);   // A, E, W, Y; the port wing turret D does not bear
+    EXPECT_EQ(main.GunsBearing, 8); // A, E, W, Y; the port wing turret D does not bear
     EXPECT_EQ(std::string(f.Own.TurretsBearing.begin(), f.Own.TurretsBearing.end()), "AEWY");
     EXPECT_FALSE(main.BeyondGunRange);
     EXPECT_DOUBLE_EQ(main.HitsPerMinute, 8.0 * main.RateOfFire * main.HitChance / 100.0);
-    ASSERT_EQ(f.Own.Batteries.size(), 2u);   // main and tertiary; Dreadnought has no secondary guns
-    EXPECT_EQ(f.Own.Batteries[1].GunsBearing, 12);   // the starboard half of 24
+    ASSERT_EQ(f.Own.Batteries.size(), 2u);         // main and tertiary; Dreadnought has no secondary guns
+    EXPECT_EQ(f.Own.Batteries[1].GunsBearing, 12); // the starboard half of 24
     EXPECT_EQ(f.Opponent.RelativeBearing, 270);
 
     s.Range = main.MaxGunRange + 100;
     const EngagementFigures far = ComputeEngagement(context({}), pair.ships, s, false);
     EXPECT_TRUE(far.Own.Fire.BeyondGunRange);
-    EXPECT_GT(far.Own.Fire.HitChance, 0.0f);   // the rules still give a chance
+    EXPECT_GT(far.Own.Fire.HitChance, 0.0f); // the rules still give a chance
     EXPECT_EQ(far.Own.Fire.HitsPerMinute, 0.0);
 }
 
@@ -112,12 +115,12 @@ TEST(Engagement, LightFromTheEnvironmentLetsTheFirersDuskRowApply) {
     Pair pair;
     BattleEnvironment env;
     env.Year = 1916;
-    env.SetClock(platform::dayNumberFromDate({1916, 5, 31}) + 20.5 / 24);   // dusk in the North Sea
+    env.SetClock(platform::dayNumberFromDate({1916, 5, 31}) + 20.5 / 24); // dusk in the North Sea
     env.Weather = 2;
     env.DayRange = 20000, env.DuskRange = 10000, env.NightRange = 4000;
     EngagementScenario s;
     s.Range = 9000;
-    s.Bearing = 120;   // away from the setting sun
+    s.Bearing = 120; // away from the setting sun
     s.Place = SeaAreaPoint(56.5, 5.5);
     for (bool light : {false, true}) {
         s.LightFromEnvironment = light;
@@ -134,10 +137,10 @@ TEST(Engagement, ASweepRowIsTheEngagementAtThatRange) {
     const std::vector<SweepRow> rows = SweepEngagement(context({}), pair.ships, s, 1000, 21000, 5000);
     ASSERT_EQ(rows.size(), 5u);
     s.Range = 16000;
-    s.AllBatteries = true;   // more batteries one way draw nothing from the other way
+    s.AllBatteries = true; // more batteries one way draw nothing from the other way
     const EngagementFigures f = ComputeEngagement(context({}), pair.ships, s, true);
     EXPECT_EQ(rows[3].Own.HitChance, f.Own.Fire.HitChance);
-    EXPECT_EQ(rows[3].Opponent.RateOfFire, f.Opponent.Fire.RateOfFire);   // mist: the same seeded draws
+    EXPECT_EQ(rows[3].Opponent.RateOfFire, f.Opponent.Fire.RateOfFire); // mist: the same seeded draws
     EXPECT_TRUE(SweepEngagement(context({}), pair.ships, s, 5000, 1000, 100).empty());
 }
 
@@ -148,12 +151,12 @@ TEST(Engagement, PiercingAndZonesAreTheProtectionRulesWithinGunRange) {
     const WeaponTables& w = testsupport::bundledData().Weapons;
     const TFightingShip& dreadnought = *pair.ships.Own;
     TFightingShip& scharnhorst = *pair.ships.Opponent;
-    scharnhorst.BatteryQuality[1] = -1;   // her 8-inch guns reach 16,200 yards, short of their curves' end
+    scharnhorst.BatteryQuality[1] = -1; // her 8-inch guns reach 16,200 yards, short of their curves' end
     EngagementScenario s;
     s.Bearing = 90;
     const struct {
         double range;
-        bool belt, deck, returnDeck;   // 12-inch on a 6-inch belt and 1-inch deck; 8-inch on a 2-inch deck
+        bool belt, deck, returnDeck; // 12-inch on a 6-inch belt and 1-inch deck; 8-inch on a 2-inch deck
     } cases[] = {{9000, true, false, false}, {16100, true, true, true}, {17000, true, true, false}};
     for (const auto& c : cases) {
         s.Range = c.range;
@@ -164,7 +167,8 @@ TEST(Engagement, PiercingAndZonesAreTheProtectionRulesWithinGunRange) {
         EXPECT_EQ(f.Opponent.Fire.Pierces.Deck, back.Deck && !f.Opponent.Fire.BeyondGunRange) << c.range;
         // The 8-inch deck curve still pierces at 17,000 yards, past the guns' reach.
         EXPECT_EQ(std::make_tuple(own.Belt, own.Deck, back.Deck, f.Opponent.Fire.Pierces.Deck),
-                  std::make_tuple(c.belt, c.deck, c.range > 15000, c.returnDeck)) << c.range;
+                  std::make_tuple(c.belt, c.deck, c.range > 15000, c.returnDeck))
+            << c.range;
         EXPECT_DOUBLE_EQ(f.Opponent.TargetZone.DeckSafeWithin, ImmuneBand(w, scharnhorst, dreadnought).DeckSafeWithin);
         EXPECT_TRUE(f.Opponent.TargetZone.HasZone() && !f.Own.TargetZone.HasZone());
     }
@@ -178,11 +182,11 @@ TEST(Engagement, TheLeadChangesOnlyOnAClearMargin) {
         x.Opponent.HitsPerMinute = opponent;
         return x;
     };
-    const std::vector<SweepRow> rows = {row(1000, 2, 1), row(2000, 1, 1.02), row(3000, 1, 2), row(4000, 0, 0),
-                                        row(5000, 0, 1), row(6000, 1, 0)};
+    const std::vector<SweepRow> rows = {row(1000, 2, 1), row(2000, 1, 1.02), row(3000, 1, 2),
+                                        row(4000, 0, 0), row(5000, 0, 1),    row(6000, 1, 0)};
     const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
     ASSERT_EQ(changes.size(), 3u);
     EXPECT_TRUE(changes[0].Own && changes[0].Range == 1000);
-    EXPECT_TRUE(!changes[1].Own && changes[1].Range == 3000);   // 2000 is even: within a twentieth
+    EXPECT_TRUE(!changes[1].Own && changes[1].Range == 3000); // 2000 is even: within a twentieth
     EXPECT_TRUE(changes[2].Own && changes[2].Range == 6000);
 }

@@ -115,8 +115,9 @@ TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
             if (!c.feasible) continue;
             ++feasible;
             const bool kept = std::find(front.begin(), front.end(), c.objectives) != front.end();
-            const bool beaten = std::any_of(front.begin(), front.end(),
-                                            [&](const auto& f) { return Dominates(f, c.objectives, request.Objectives); });
+            const bool beaten = std::any_of(front.begin(), front.end(), [&](const auto& f) {
+                return Dominates(f, c.objectives, request.Objectives);
+            });
             EXPECT_TRUE(kept || beaten);
         }
         EXPECT_EQ(result.Feasible, feasible);
@@ -134,8 +135,9 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
     const ExploreBase base = Base("Dreadnought.sdf");
     const std::string opponent = programDir() + "Designs/Derfflinger.sdf";
     ExploreRequest request;
-    request.Ranges = {Range("main-calibre", "11:13"), Range("main-turrets", "3:5"), Range("fire-control", "1:3"),
-                      Range("speed", "20:22"), Range("secondary-number", "0:24:12"), Range("range", "1:2"),
+    request.Ranges = {Range("main-calibre", "11:13"),       Range("main-turrets", "3:5"),
+                      Range("fire-control", "1:3"),         Range("speed", "20:22"),
+                      Range("secondary-number", "0:24:12"), Range("range", "1:2"),
                       Range("displacement", "17600:18100"), Range("belt", "10:11:1")};
     request.Objectives = {Objective("hits:" + opponent + "@10000"), Objective("point-value"), Objective("spare")};
     const ExploreResult result = RunExplore(bundledData(), base, request);
@@ -202,16 +204,15 @@ TEST(Explore, SdftoolPrintsTheFrontAndRefusesBadRequests) {
         args.insert(args.end(), extra.begin(), extra.end());
         EXPECT_EQ(runTool(args, dir).status, status) << extra[1];
     }
-    r = runTool({"explore", "--data", d, base, "--vary", "displacement=50:70000:1", "--vary", "speed=0:35",
-                 "--vary", "belt=0:16", "--objective", "speed"},
+    r = runTool({"explore", "--data", d, base, "--vary", "displacement=50:70000:1", "--vary", "speed=0:35", "--vary",
+                 "belt=0:16", "--objective", "speed"},
                 dir);
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("the grid holds 83,101,788 variants"), std::string::npos) << r.err;
-    EXPECT_EQ(runTool({"explore", "--data", d, dir.path() + "None.sdf", "--vary", "speed=20:22", "--objective",
-                       "speed"},
-                      dir)
-                  .status,
-              1);
+    EXPECT_EQ(
+        runTool({"explore", "--data", d, dir.path() + "None.sdf", "--vary", "speed=20:22", "--objective", "speed"}, dir)
+            .status,
+        1);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "combat/ShipLayer.h"
 #include "platform/Messages.h"
 
-
 namespace {
 
 const char* kSmallDesign =
@@ -25,8 +24,8 @@ const char* kSmallDesign =
 } // namespace
 
 TEST(FightShip, HitPointsFromDisplacement) {
-    for (auto [tons, points] : std::vector<std::pair<int, int>>{{1499, 1829}, {1500, 1836}, {50000, 36177}, {50001, 36251},
-                                                                 {0, 0}, {10000001, 0}})
+    for (auto [tons, points] : std::vector<std::pair<int, int>>{
+             {1499, 1829}, {1500, 1836}, {50000, 36177}, {50001, 36251}, {0, 0}, {10000001, 0}})
         EXPECT_EQ(HitPointsForDisplacement(tons), points) << tons;
 }
 
@@ -37,7 +36,7 @@ TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
     TFightingShip s(nullptr);
     ASSERT_TRUE(s.LoadFromDesignFile(path, platform::messages()));
     EXPECT_EQ(s.MisidentifiedClassName, "Foo");
-    EXPECT_EQ(s.ArmorB, 5.0f);   // step 11 is 5.5 inches; the half is dropped
+    EXPECT_EQ(s.ArmorB, 5.0f); // step 11 is 5.5 inches; the half is dropped
     EXPECT_EQ((std::array<int, 4>{s.ObsoleteDate, s.OriginalFlotation, s.SecondaryPort, s.TertiaryStarboardOriginal}),
               (std::array<int, 4>{10000, 9050, 3, 2}));
     // Turret sections 0 and 2 (1 missing, 3 without "Guns"); a casemate still counts.
@@ -50,7 +49,8 @@ TEST(FightShip, LoadsEveryFieldWithItsDefaults) {
     ASSERT_EQ(s.TorpedoMounts.size(), 2u);
     auto* m0 = TFightingShip::AsFighting(s.TorpedoMounts[0].get());
     ASSERT_NE(m0, nullptr);
-    EXPECT_EQ((std::array<int, 4>{m0->TubeCount, m0->TubesLoaded, m0->Reloads, m0->Tubes}), (std::array<int, 4>{2, 2, 2, 0}));
+    EXPECT_EQ((std::array<int, 4>{m0->TubeCount, m0->TubesLoaded, m0->Reloads, m0->Tubes}),
+              (std::array<int, 4>{2, 2, 2, 0}));
     EXPECT_EQ(TFightingShip::AsFighting(s.TorpedoMounts[1].get())->Reloads, 0);
     EXPECT_EQ((std::array<int, 2>{s.TorpedoesReady(), s.TorpedoBroadside()}), (std::array<int, 2>{5, -5}));
     EXPECT_TRUE(rec.recorded.empty());
@@ -63,11 +63,10 @@ TEST(FightShip, MissingKeysGiveLowFreeboardAndTheCalibreWarnings) {
     TFightingShip s(nullptr);
     ASSERT_TRUE(s.LoadFromDesignFile(path, platform::messages()));
     EXPECT_TRUE(s.LowFreeboard);
-    EXPECT_TRUE(s.HSC);   // nation 3
-    EXPECT_EQ(rec.texts(), (std::vector<std::string>{
-                               "Warning! Illegal calibre value for ship class: Bare 0 1",
-                               "Warning! Illegal calibre value for ship class: Bare 0 2",
-                               "Warning! Illegal calibre value for ship class: Bare 0 3"}));
+    EXPECT_TRUE(s.HSC); // nation 3
+    EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! Illegal calibre value for ship class: Bare 0 1",
+                                                     "Warning! Illegal calibre value for ship class: Bare 0 2",
+                                                     "Warning! Illegal calibre value for ship class: Bare 0 3"}));
 }
 
 TEST(FightShip, CalibreIsClampedAndLandTargetsAreNotWarned) {
@@ -113,8 +112,9 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
     preferences.NationColor[5] = 0x00FF00;
     testsupport::TempDir dir;
     auto design = [&](const std::string& name, const char* type, int nation) {
-        return dir.write(name + ".sdf", std::string("[Data]\r\nShipType=") + type + "\r\nNation=" +
-                                            std::to_string(nation) + "\r\n[Guns]\r\nMain=4\r\nSecondary=2\r\nTertiary=2\r\n");
+        return dir.write(name + ".sdf", std::string("[Data]\r\nShipType=") + type +
+                                            "\r\nNation=" + std::to_string(nation) +
+                                            "\r\n[Guns]\r\nMain=4\r\nSecondary=2\r\nTertiary=2\r\n");
     };
     TMap map;
     platform::ScopedRecordingMessages rec;
@@ -128,7 +128,7 @@ TEST(ShipLayer, PresentersAreSharedBySizeClassAndNation) {
     auto* p5 = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("SmallShipPresenter5"));
     auto* large = dynamic_cast<TPolygonPresenter*>(layer.FindPresenter("LargeShipPresenter2"));
     ASSERT_TRUE(p2 && p5 && large);
-    EXPECT_EQ(p5->PolyBrush.BrushColor, clGrey);   // not applied to destroyers
+    EXPECT_EQ(p5->PolyBrush.BrushColor, clGrey); // not applied to destroyers
     EXPECT_EQ(large->PolyBrush.BrushColor, 0x0000FFu);
     EXPECT_EQ(d3->Location->PresenterID, p2->PresenterID);
     EXPECT_EQ(d3->ShipPresenterID, p2->PresenterID);

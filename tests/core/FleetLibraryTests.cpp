@@ -3,11 +3,11 @@
 // ranges, raises only the warnings Designs/README.md expects, is exactly what
 // the writer writes, has funnels and superstructure on its plan, and names a
 // picture the program carries.
+#include "TestSupport.h"
 #include "combat/FightShip.h"
 #include "designfile/DesignFile.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -93,13 +93,14 @@ TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) 
         // The picture: a JPEG in pictures/ under the upper-case name, listed
         // in the resource file the program is built with.
         std::string picture = in.PicName;
-        std::transform(picture.begin(), picture.end(), picture.begin(), [](unsigned char c) { return std::toupper(c); });
+        std::transform(picture.begin(), picture.end(), picture.begin(),
+                       [](unsigned char c) { return std::toupper(c); });
         ASSERT_FALSE(picture.empty());
         EXPECT_TRUE(std::filesystem::exists(pictures + picture + ".jpg")) << picture;
         EXPECT_NE(qrc.find("alias=\"" + picture + "\">" + picture + ".jpg<"), std::string::npos) << picture;
     }
-    EXPECT_EQ(nations.size(), 10u);  // every nation but Generic
-    EXPECT_EQ(types.size(), 11u);    // every ship type
+    EXPECT_EQ(nations.size(), 10u); // every nation but Generic
+    EXPECT_EQ(types.size(), 11u);   // every ship type
     EXPECT_EQ(nations.count(10), 0u);
     // Destroyers outrun the battleships they screened.
     EXPECT_GE(slowestDestroyer, fastestBattleship + 5);

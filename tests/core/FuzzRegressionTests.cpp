@@ -1,9 +1,9 @@
 // Inputs the fuzzers found, kept as they were found (trimmed to what
 // matters), so the faults stay mended.
+#include "TestSupport.h"
 #include "combat/FightShip.h"
 #include "designfile/DesignFile.h"
 #include "platform/Messages.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +12,11 @@
 // form disagreed about where the turret stands.
 TEST(FuzzRegression, FightingShipReadsPositionLettersAsTheFormDoes) {
     testsupport::TempDir dir;
-    const std::string path = dir.write("Odd Letters.sdf",
-                                       "[Data]\r\nShipType=BB\r\nNation=1\r\n"
-                                       "[Guns]\r\nMain=12\r\nSecondary=4\r\nTertiary=3\r\n"
-                                       "[Turret0]\r\nGuns=2\r\nPos=\xFF\xFF\xFF\x01\r\n"
-                                       "[Turret1]\r\nGuns=1\r\nPos=\r\n"
-                                       "[TorpedoMount0]\r\nTubes=2\r\nPos=\xC4\r\n");
+    const std::string path = dir.write("Odd Letters.sdf", "[Data]\r\nShipType=BB\r\nNation=1\r\n"
+                                                          "[Guns]\r\nMain=12\r\nSecondary=4\r\nTertiary=3\r\n"
+                                                          "[Turret0]\r\nGuns=2\r\nPos=\xFF\xFF\xFF\x01\r\n"
+                                                          "[Turret1]\r\nGuns=1\r\nPos=\r\n"
+                                                          "[TorpedoMount0]\r\nTubes=2\r\nPos=\xC4\r\n");
     platform::ScopedRecordingMessages messages;
     TFightingShip ship(nullptr);
     ASSERT_TRUE(ship.LoadFromDesignFile(path, platform::messages()));

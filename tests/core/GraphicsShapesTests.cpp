@@ -52,28 +52,28 @@ TEST(GraphicsHull, StationTablesScaleByTruncation) {
 }
 
 TEST(GraphicsHull, OutlinesBySizeTypeAndHeading) {
-    auto dd = makeShip(stDD, 1000);   // size figure 10 halves every station
+    auto dd = makeShip(stDD, 1000); // size figure 10 halves every station
     const TPointList hull = HullOutline(*dd);
     ASSERT_EQ(hull.size(), 20u);
-    expectAt(hull[0], 0, 121 * 1.02);   // bow
-    expectAt(hull[5], 90, 18);          // starboard beam
-    expectAt(hull[10], 180, 121);       // stern
+    expectAt(hull[0], 0, 121 * 1.02); // bow
+    expectAt(hull[5], 90, 18);        // starboard beam
+    expectAt(hull[10], 180, 121);     // stern
 
-    auto bb = makeShip(stBB, 18000);   // size figure 20; a battleship keeps its full stern
+    auto bb = makeShip(stBB, 18000); // size figure 20; a battleship keeps its full stern
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*bb)[10]), 230, 0.05);
     bb->SetHeading(90);
     expectAt(HullOutline(*bb)[0], 90, 230 * 1.02);
-    bb->SightingLevel = 1;   // a dimly sighted enemy is drawn at size 15
+    bb->SightingLevel = 1; // a dimly sighted enemy is drawn at size 15
     EXPECT_EQ(HullSizeUnits(*bb), 15);
     bb->ShownInFull = true;
     EXPECT_EQ(HullSizeUnits(*bb), 20);
 
-    auto tr = makeShip(stTR, 5000);   // size figure 15: D0 = 172, stern shortened
+    auto tr = makeShip(stTR, 5000); // size figure 15: D0 = 172, stern shortened
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*tr)[10]), 172 * 0.92, 0.05);
 }
 
 TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
-    auto ship = makeShip(stCA, 12000);   // size figure 15
+    auto ship = makeShip(stCA, 12000); // size figure 15
     ship->Sunk = true;
     const TPointList a = HullOutline(*ship);
     ship->SetHeading(135);
@@ -87,14 +87,14 @@ TEST(GraphicsHull, SunkShipIsAFixedTriangle) {
 TEST(GraphicsHull, LightTargetSquares) {
     auto ship = makeShip(stLT, 1000);
     ship->Heading = 30;
-    ship->SetHeading(45);   // an LT's heading cannot be set through SetHeading
+    ship->SetHeading(45); // an LT's heading cannot be set through SetHeading
     EXPECT_EQ(ship->Heading, 30);
     const TPointList hull = HullOutline(*ship);
     ASSERT_EQ(hull.size(), 4u);
     expectAt(hull[1], 135, 200);
-    addTurret(*ship, 1, 'A');   // with a gun it turns with its heading
+    addTurret(*ship, 1, 'A'); // with a gun it turns with its heading
     expectAt(HullOutline(*ship)[1], 195, 190);
-    ship->Side = 1;   // an enemy seen only dimly is the plain square again
+    ship->Side = 1; // an enemy seen only dimly is the plain square again
     ship->SightingLevel = 1;
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, HullOutline(*ship)[0]), 200, 0.05);
     ship->Sunk = true;
@@ -104,7 +104,7 @@ TEST(GraphicsHull, LightTargetSquares) {
 }
 
 TEST(GraphicsWake, PolygonTailAndRefresh) {
-    auto ship = makeShip(stBB, 18000);   // u = 20, L = 30
+    auto ship = makeShip(stBB, 18000); // u = 20, L = 30
     TPointList wake = WakePolygonPoints(*ship);
     ASSERT_EQ(wake.size(), 2u);
     expectAt(wake[0], 155, 90);
@@ -115,7 +115,7 @@ TEST(GraphicsWake, PolygonTailAndRefresh) {
     wake = WakePolygonPoints(*ship);
     ASSERT_EQ(wake.size(), 3u);
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, wake[1]), 500, 0.05);
-    track.Add(TGeoPoint{});   // three points: no tail
+    track.Add(TGeoPoint{}); // three points: no tail
     EXPECT_EQ(WakePolygonPoints(*ship).size(), 2u);
     ship->Sunk = true;
     EXPECT_TRUE(WakePolygonPoints(*ship).empty());
@@ -129,11 +129,11 @@ TEST(GraphicsWake, PolygonTailAndRefresh) {
     RefreshShipMapObjects(cl);
     EXPECT_TRUE(cl.SmokeTrail->Hidden && cl.WakePolygon->Hidden && cl.WakeLine->Hidden && cl.Location->Closed);
     EXPECT_EQ(cl.Location->Chain(0).Count(), 20);
-    EXPECT_EQ(cl.Position(), TGeoPoint{});   // rebuilding never moves the ship
+    EXPECT_EQ(cl.Position(), TGeoPoint{}); // rebuilding never moves the ship
     cl.ShowWake = true;
     RefreshShipMapObjects(cl);
     EXPECT_FALSE(cl.WakePolygon->Hidden);
-    cl.SinkingCount = 1;   // a sinking ship leaves no wake
+    cl.SinkingCount = 1; // a sinking ship leaves no wake
     RefreshShipMapObjects(cl);
     EXPECT_TRUE(cl.WakePolygon->Hidden);
 }
@@ -150,7 +150,11 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
     EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinD);
     pre->Nation = 0;
     EXPECT_EQ(ChooseTurretShape(*pre, 2, 12, true), TTurretShape::TwinA);
-    struct Case { int guns, calibre; bool armoured; TTurretShape shape; };
+    struct Case {
+        int guns, calibre;
+        bool armoured;
+        TTurretShape shape;
+    };
     for (const Case& c : {Case{3, 12, false, TTurretShape::Triple}, Case{4, 12, false, TTurretShape::Quadruple},
                           Case{1, 6, true, TTurretShape::SingleArmoured}, Case{1, 6, false, TTurretShape::SingleOpen},
                           Case{0, 6, false, TTurretShape::Casemate}})
@@ -161,21 +165,26 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
 TEST(GraphicsTurrets, IconPoints) {
     // The battleship's twin turrets are drawn in the reference picture.
     auto ship = makeShip(stBB, 18000);
-    expectAt(BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{})[4], 79, 25);   // a barrel, trained abeam
+    expectAt(BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{})[4], 79, 25); // a barrel, trained abeam
     auto cl = makeShip(stCL, 4000);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10, 0.05);   // 20 x 5 div 10
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10,
+                0.05); // 20 x 5 div 10
     const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{});
     expectAt(armoured[18], 140, 6);
     EXPECT_EQ(CompassBearing(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{})[18]), 150);
 
-    platform::ScopedRecordingMessages rec;   // an illegal gun count warns every time
+    platform::ScopedRecordingMessages rec; // an illegal gun count warns every time
     EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}).empty());
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! 5 guns not legal!", "Warning! -1 guns not legal!"}));
 }
 
 TEST(GraphicsSecondaries, LayoutsBySideCount) {
-    struct Case { int count; bool port; std::string letters; };
+    struct Case {
+        int count;
+        bool port;
+        std::string letters;
+    };
     for (const Case& c : {Case{1, true, "H"}, Case{1, false, "I"}, Case{3, true, "FHJ"}, Case{4, false, "EGKT"},
                           Case{6, true, "DF57JS"}, Case{30, false, "EG6I8KT"}, Case{0, true, ""}, Case{31, true, ""},
                           Case{-2, true, ""}}) {
@@ -188,7 +197,7 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     auto ship = makeShip(stCA, 12000);
     ship->BatteryCalibre[2] = 6;
     ship->SecNo = 12;
-    ship->SecTF = 2;   // 3 twin mounts a side
+    ship->SecTF = 2; // 3 twin mounts a side
     addTurret(*ship, 2, 'H');
     auto letters = [&] {
         std::string out;
@@ -196,7 +205,7 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
         return out;
     };
     EXPECT_EQ(letters(), "FJGIK");
-    ship->SecTF = 0;   // 6 casemates a side
+    ship->SecTF = 0; // 6 casemates a side
     EXPECT_EQ(letters(), "DF57JSEG68KT");
     // Port letters on the port (west) side: the picture, being symmetric, would not tell.
     for (const auto& icon : SecondaryMountIcons(*ship))
@@ -219,13 +228,13 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
 
 TEST(GraphicsFunnels, PositionRadiusAndShape) {
     // Round funnels are drawn in the reference picture.
-    auto ship = makeShip(stBB, 18000);   // size 20: r = 178 x 20 div 12 = 296
+    auto ship = makeShip(stBB, 18000); // size 20: r = 178 x 20 div 12 = 296
     EXPECT_EQ(FunnelRadius(*ship), 296);
     ship->Funnels[2].Pos = 30;
     ship->Funnels[2].Oval = true;
     const TPointList oval = FunnelPoints(*ship, 2);
     const TGeoPoint c = PointAtBearing(TGeoPoint{}, 180, 30);
-    EXPECT_NEAR(GeoDistance(c, oval[0]), std::round(296 * 1.4), 1);   // long axis fore and aft
+    EXPECT_NEAR(GeoDistance(c, oval[0]), std::round(296 * 1.4), 1); // long axis fore and aft
     EXPECT_NEAR(GeoDistance(c, oval[3]), 296, 1);
     EXPECT_LT(oval[0].Lat, 0);
 }
@@ -263,7 +272,7 @@ TEST(GraphicsOutlineEditing, CompletionMirrorsThePointsGiven) {
     EXPECT_EQ(MapAngleToCompass(o[10].Angle), 360 - 335);
     EXPECT_EQ(MapAngleToCompass(o[20].Angle), 160);
 
-    TOutline none{};   // no points leaves the outline empty
+    TOutline none{}; // no points leaves the outline empty
     CompleteOutline(none, 0);
     EXPECT_TRUE(same(none[20], TOutlinePoint{}));
 }

@@ -58,14 +58,14 @@ TEST_F(HitChanceFixture, FullBreakdownInTheZeroEnvironment) {
     std::vector<std::string> lines;
     platform::ScopedRecordingMessages rec;
     const float c = chance(a, t, 12, 1, &lines);
-    EXPECT_EQ(lines, (std::vector<std::string>{"Target: UNSIGHTED!", "Range: 4000 yards", "Basic hit chance: 10.00",
-                                               "Crew quality: 0", "Target size: 0", "Target low speed: + 10",
-                                               "Fire control: 0 (Director)", "Near sighting range: -40",
-                                               "Night firing: - 10", "Firing in mist: - 30",
-                                               "Final hit chance: 4.78"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"Target: UNSIGHTED!", "Range: 4000 yards", "Basic hit chance: 10.00",
+                                        "Crew quality: 0", "Target size: 0", "Target low speed: + 10",
+                                        "Fire control: 0 (Director)", "Near sighting range: -40", "Night firing: - 10",
+                                        "Firing in mist: - 30", "Final hit chance: 4.78"}));
     EXPECT_NEAR(c, 10 * std::pow(0.9, 7), 1e-4);
     EXPECT_TRUE(rec.recorded.empty());
-    EXPECT_FLOAT_EQ(chance(a, t), c);   // without a list the result is the same
+    EXPECT_FLOAT_EQ(chance(a, t), c); // without a list the result is the same
 }
 
 TEST_F(HitChanceFixture, BasicChanceRangeBandsAndYearCorrections) {
@@ -73,19 +73,19 @@ TEST_F(HitChanceFixture, BasicChanceRangeBandsAndYearCorrections) {
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4001));
     std::vector<std::string> lines;
     chance(a, t, 12, 1, &lines);
-    EXPECT_EQ(lines[2], "Basic hit chance: 9.00");   // 4 * 10000 / 4001 * 0.9 = 8.998
-    battle.env.Year = 0;   // 0.8 before 1909; a 14-inch gun loses 0.8 again
+    EXPECT_EQ(lines[2], "Basic hit chance: 9.00"); // 4 * 10000 / 4001 * 0.9 = 8.998
+    battle.env.Year = 0;                           // 0.8 before 1909; a 14-inch gun loses 0.8 again
     battle.data.Weapons.GunCalibres[14].BaseRange = 10;
     lines.clear();
     chance(a, t, 14, 1, &lines);
-    EXPECT_EQ(lines[2], "Basic hit chance: 5.76");   // 6400 yards: 4 * 6400 / 4001 * 0.9
+    EXPECT_EQ(lines[2], "Basic hit chance: 5.76"); // 6400 yards: 4 * 6400 / 4001 * 0.9
 }
 
 // Each row of the modifier table: the line it prints and the steps it
 // changes, found by comparing the shot with the row's condition on and off.
 // Several rows print another figure than the steps they apply.
 TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
-    using Set = std::function<void(Battle&, TFightingShip& firer, TFightingShip& target, bool on)>;
+    using Set = std::function<void(Battle&, TFightingShip & firer, TFightingShip & target, bool on)>;
     struct Row {
         const char* line;
         long steps;
@@ -93,11 +93,13 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
         int calibre = 12, battery = 1, range = 4000;
     };
     const Row rows[] = {
-        {"Target in dusk: -20", -2, [](Battle& b, auto& a, auto&, bool on) {
+        {"Target in dusk: -20", -2,
+         [](Battle& b, auto& a, auto&, bool on) {
              a.LightCondition = on ? lcDusk : lcDay;
-             b.env.Sun = Battle::At(180, 1000000);   // behind the firer, the target north
+             b.env.Sun = Battle::At(180, 1000000); // behind the firer, the target north
          }},
-        {"Glare: -40", -4, [](Battle& b, auto& a, auto& t, bool on) {
+        {"Glare: -40", -4,
+         [](Battle& b, auto& a, auto& t, bool on) {
              // Equinox noon: at 87 E the sun stands low in the west and has set 800,000 units east.
              b.env.SetClock(platform::dayNumberFromDate({1915, 3, 21}) + 0.5);
              a.SetPosition(TGeoPoint{87 * kGlobeUnitsPerDegree, 0, 0});
@@ -108,7 +110,8 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
         {"Target turning: -20", -2, [](Battle&, auto&, auto& t, bool on) { t.CurrentTurn = on ? 45 : 0; }},
         {"Target evading: -30", -3, [](Battle&, auto&, auto& t, bool on) { t.Speed = 20, t.Evading = on; }},
         {"Firing ship evading: -40", -4, [](Battle&, auto& a, auto&, bool on) { a.Evading = on; }},
-        {"2 ships firing at same target: -20", -2, [](Battle&, auto&, auto& t, bool on) { t.FiringShips = on ? 2 : 1; }},
+        {"2 ships firing at same target: -20", -2,
+         [](Battle&, auto&, auto& t, bool on) { t.FiringShips = on ? 2 : 1; }},
         {"Under fire: -20", -2, [](Battle&, auto& a, auto&, bool on) { a.ShipType = stCL, a.UnderFire = on ? 5 : 0; }},
         {"Under fire: -10", -1, [](Battle&, auto& a, auto&, bool on) { a.UnderFire = on ? 5 : 0; }},
         {"Target sighting level: -20", -4, [](Battle&, auto&, auto& t, bool on) { t.SightingLevel = on ? 1 : 3; }},
@@ -121,7 +124,8 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
          [](Battle&, auto&, auto& t, bool on) { t.ShipType = on ? stDD : stCL, t.Displacement = 900; }, 12, 1, 6000},
         // Against the secondary battery: the tertiary's -3 and a silent -1 beyond 5,000 yards.
         {"Tertiary battery firing: -30", -2, [](Battle&, auto&, auto&, bool) {}, 12, 3, 6000},
-        {"Smoke interference: -20", -2, [](Battle& b, auto&, auto&, bool on) {
+        {"Smoke interference: -20", -2,
+         [](Battle& b, auto&, auto&, bool on) {
              TFightingShip& s = b.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 1500), 90, 500));
              if (on)
                  for (int y : {2000, 2500}) s.SmokeTrail->Chain(0).Add(Battle::At(0, y));
@@ -166,7 +170,7 @@ TEST_F(HitChanceFixture, RangingCrowdingAndTheFinalBanding) {
     EXPECT_TRUE(hasLine(lines, "Ranging: -20"));
     EXPECT_TRUE(hasLine(lines, "DD firing: -50"));
     lines.clear();
-    chance(dd, t1, 12, 1, &lines, true);   // ranging ignored
+    chance(dd, t1, 12, 1, &lines, true); // ranging ignored
     EXPECT_FALSE(hasLine(lines, "Ranging: -20"));
 
     battle.ships.clear();
@@ -182,18 +186,24 @@ TEST_F(HitChanceFixture, RangingCrowdingAndTheFinalBanding) {
                              "Big guns firing at DD: -40", "Target size: -20"})
         EXPECT_TRUE(hasLine(lines, line)) << line;
     bb.RangingTurns = 0;
-    EXPECT_EQ(stepsBetween(withRanging, chance(bb, t2)), -3);   // printed as 30
+    EXPECT_EQ(stepsBetween(withRanging, chance(bb, t2)), -3); // printed as 30
 
-    struct Case { float raw; bool closeTransport; float banded; };
-    for (const Case& c : {Case{10.4f, false, 10.0f}, Case{40.4f, false, 10.0f}, Case{40.6f, false, 11.0f},
-                          Case{100.4f, false, 17.0f}, Case{100.6f, false, 100.6f}, Case{30.0f, true, 35.0f},
-                          Case{9.9f, true, 9.9f}, Case{10.0f, false, 10.0f}})
+    struct Case {
+        float raw;
+        bool closeTransport;
+        float banded;
+    };
+    for (const Case& c :
+         {Case{10.4f, false, 10.0f}, Case{40.4f, false, 10.0f}, Case{40.6f, false, 11.0f}, Case{100.4f, false, 17.0f},
+          Case{100.6f, false, 100.6f}, Case{30.0f, true, 35.0f}, Case{9.9f, true, 9.9f}, Case{10.0f, false, 10.0f}})
         EXPECT_FLOAT_EQ(BandHitChance(c.raw, c.closeTransport), c.banded) << c.raw;
     EXPECT_EQ(FormatChance(4.782969f), "4.78");
 }
 
 TEST_F(HitChanceFixture, SeaStateAndTargetSize) {
-    struct Case { int type, sea, penalty; };
+    struct Case {
+        int type, sea, penalty;
+    };
     for (const Case& c : {Case{stBB, 11, 9}, Case{stBB, 14, 0}, Case{stDD, 11, 12}, Case{stDD, 2000, 12},
                           Case{stDD, 2001, 0}, Case{stCL, 13, 10}, Case{stAMC, 4, 0}, Case{stMS, 4, 1}})
         EXPECT_EQ(SeaStatePenalty(c.type, c.sea), c.penalty) << c.type << " " << c.sea;
@@ -212,7 +222,7 @@ TEST_F(HitChanceFixture, MessagesAndTheSilentZeroRange) {
     EXPECT_EQ(chance(a, same, 12, 1, &lines), 0.0f);
     EXPECT_TRUE(lines.empty());
     EXPECT_TRUE(rec.recorded.empty());
-    same.SetPosition(Battle::At(180, 5000));   // out of the line of fire
+    same.SetPosition(Battle::At(180, 5000)); // out of the line of fire
 
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4000));
     EXPECT_EQ(chance(a, t, 5), 0.0f);
@@ -231,13 +241,13 @@ TEST_F(HitChanceFixture, RateOfFire) {
     EXPECT_NEAR(rof(a, t, 12, 6000), 0.8 * k, 1e-6);
     EXPECT_NEAR(rof(a, t, 12, 21000), 0.5 * k, 1e-6);
     for (auto [turn, calibre, steps] : {std::tuple{25, 12, 11}, {-40, 12, 19}, {41, 12, 41}, {41, 6, 23}}) {
-        a.CurrentTurn = turn;   // 21..30 costs nothing
+        a.CurrentTurn = turn; // 21..30 costs nothing
         EXPECT_NEAR(rof(a, t, calibre, 5000), std::pow(0.9, steps), 1e-6) << turn;
     }
     a.CurrentTurn = 0;
-    a.CrewQuality = 44;   // m = 30: capped at 4.0
+    a.CrewQuality = 44; // m = 30: capped at 4.0
     EXPECT_FLOAT_EQ(rof(a, t, 12, 5000), 4.0f);
-    a.CrewQuality = 45;   // m = 31
+    a.CrewQuality = 45; // m = 31
     EXPECT_FLOAT_EQ(rof(a, t, 12, 5000), 0.0f);
     a.CrewQuality = 0;
 
@@ -245,9 +255,12 @@ TEST_F(HitChanceFixture, RateOfFire) {
     // and 4 at any ship that is not capital, and every ship 6 at such a ship
     // beyond 10,000 yards; a battleship's main battery loses 4 more at a
     // small ship beyond half its maximum range.
-    struct Case { int firerType, targetType, calibre, range, steps; };
-    for (const Case& c : {Case{stBB, stDD, 12, 5000, 10}, Case{stBB, stCL, 12, 5000, 4}, Case{stCA, stCL, 12, 11000, 10},
-                          Case{stBB, stCL, 12, 11000, 14}, Case{stBB, stDD, 6, 5000, 0}, Case{stCL, stDD, 12, 11000, 6}}) {
+    struct Case {
+        int firerType, targetType, calibre, range, steps;
+    };
+    for (const Case& c :
+         {Case{stBB, stDD, 12, 5000, 10}, Case{stBB, stCL, 12, 5000, 4}, Case{stCA, stCL, 12, 11000, 10},
+          Case{stBB, stCL, 12, 11000, 14}, Case{stBB, stDD, 6, 5000, 0}, Case{stCL, stDD, 12, 11000, 6}}) {
         a.ShipType = static_cast<std::uint8_t>(c.firerType);
         t.ShipType = stBB;
         const float off = rof(a, t, c.calibre, c.range);
@@ -270,7 +283,7 @@ TEST_F(HitChanceFixture, MaxGunRange) {
     a.BatteryCalibre[1] = 13;
     EXPECT_EQ(MaxGunRange(w, 1905, a, 1), 17400);
     w.GunCalibres[13].MaxRange = 2000000;
-    w.GunRangeFactor = 1000;   // the product only fits in 64 bits
+    w.GunRangeFactor = 1000; // the product only fits in 64 bits
     EXPECT_EQ(MaxGunRange(w, 1915, a, 1), 2147483647);
     EXPECT_EQ(MaxGunRange(w, 1915, a, 4), 0);
 }

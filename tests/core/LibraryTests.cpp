@@ -22,7 +22,8 @@ TEST(SdftoolList, JsonAndCsvAgreeAndGarbageIsListedWithItsReason) {
     testsupport::TempDir dir;
     const std::string garbage = dir.write("Garbage.sdf", "this is not,\n\"a design\"\n");
     const std::string designs = programDir() + "Designs";
-    const auto json = runTool({"list", "--data", programDir(), designs, garbage, "--json", "--sort", "-PointValue"}, dir);
+    const auto json =
+        runTool({"list", "--data", programDir(), designs, garbage, "--json", "--sort", "-PointValue"}, dir);
     const auto csv = runTool({"list", "--data", programDir(), designs, garbage, "--csv", "--sort", "-PointValue"}, dir);
     ASSERT_EQ(json.status, 1);
     ASSERT_EQ(csv.status, 1);
@@ -32,7 +33,7 @@ TEST(SdftoolList, JsonAndCsvAgreeAndGarbageIsListedWithItsReason) {
     std::vector<nlohmann::json> objects;
     std::istringstream lines(json.out);
     for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
-    ASSERT_EQ(records.size(), 81u);   // the header, 79 designs, the garbage
+    ASSERT_EQ(records.size(), 81u); // the header, 79 designs, the garbage
     ASSERT_EQ(objects.size(), 80u);
     ASSERT_EQ(records[0].size(), static_cast<size_t>(kLibraryColumns));
     for (size_t r = 0; r < objects.size(); ++r)
@@ -47,7 +48,8 @@ TEST(SdftoolList, JsonAndCsvAgreeAndGarbageIsListedWithItsReason) {
     EXPECT_EQ(objects.back()["Status"], "Garbage.sdf is not a ship design file: no [Data] section");
     for (size_t r = 1; r + 1 < objects.size(); ++r)
         EXPECT_GE(objects[r - 1]["PointValue"].get<long>(), objects[r]["PointValue"].get<long>());
-    const auto dreadnought = std::find_if(objects.begin(), objects.end(), [](const auto& o) { return o["ClassName"] == "Dreadnought"; });
+    const auto dreadnought =
+        std::find_if(objects.begin(), objects.end(), [](const auto& o) { return o["ClassName"] == "Dreadnought"; });
     ASSERT_NE(dreadnought, objects.end());
     EXPECT_EQ((*dreadnought)["MainGuns"], "10 x 12 in");
     EXPECT_EQ((*dreadnought)["Belt"], 11);
@@ -121,7 +123,8 @@ TEST(DesignLibrary, ComparesSeveralDesignsWithTheFirst) {
         designs.push_back(BuildDesignSummary(ReadDesignRecord(programDir() + "Designs/" + name + ".sdf"),
                                              testsupport::bundledData()));
     const ManyComparison c = CompareManyDesigns(designs);
-    const auto row = std::find_if(c.Rows.begin(), c.Rows.end(), [](const auto& r) { return r.Label == "Displacement"; });
+    const auto row =
+        std::find_if(c.Rows.begin(), c.Rows.end(), [](const auto& r) { return r.Label == "Displacement"; });
     ASSERT_NE(row, c.Rows.end());
     EXPECT_EQ(row->Values, (std::vector<std::string>{"18,100 t", "18,570 t", "17,250 t", "18,100 t"}));
     EXPECT_EQ(row->Differences, (std::vector<std::string>{"", "+470 t", "-850 t", ""}));

@@ -18,13 +18,21 @@ TEST(MapGeodesy, PointAtBearingComesBackAtTheSameBearingAndRange) {
 
 TEST(MapGeodesy, BearingArithmetic) {
     // NormalizeBearing(-800, 0) lies below zero after the mod.
-    for (auto [got, want] : std::vector<std::pair<std::int64_t, std::int64_t>>{
-             {NormalizeBearing(10, -20), 350}, {NormalizeBearing(10, -350), 20}, {NormalizeBearing(350, 20), 10},
-             {NormalizeBearing(-800, 0), 0}, {AngleDifference(350, 10), 20}, {AngleDifference(10, 350), 20},
-             {AngleDifference(0, 180), 180}, {AngleDifference(720, 0), 0}, {CompassToMapAngle(0), 1944000000},
-             {CompassToMapAngle(90), 270 * 5400000}, {MapAngleToCompass(270 * 5400000), 90}, {MapAngleToCompass(0), 0},
-             {AddMilliBearings(359000, 2000), 1000}, {MapAngleToMilli(270 * 5400000), 90000},
-             {MilliToMapAngle(90000), 270 * 5400000}})
+    for (auto [got, want] : std::vector<std::pair<std::int64_t, std::int64_t>>{{NormalizeBearing(10, -20), 350},
+                                                                               {NormalizeBearing(10, -350), 20},
+                                                                               {NormalizeBearing(350, 20), 10},
+                                                                               {NormalizeBearing(-800, 0), 0},
+                                                                               {AngleDifference(350, 10), 20},
+                                                                               {AngleDifference(10, 350), 20},
+                                                                               {AngleDifference(0, 180), 180},
+                                                                               {AngleDifference(720, 0), 0},
+                                                                               {CompassToMapAngle(0), 1944000000},
+                                                                               {CompassToMapAngle(90), 270 * 5400000},
+                                                                               {MapAngleToCompass(270 * 5400000), 90},
+                                                                               {MapAngleToCompass(0), 0},
+                                                                               {AddMilliBearings(359000, 2000), 1000},
+                                                                               {MapAngleToMilli(270 * 5400000), 90000},
+                                                                               {MilliToMapAngle(90000), 270 * 5400000}})
         EXPECT_EQ(got, want);
 }
 
@@ -32,8 +40,8 @@ TEST(MapGeodesy, PointNearSegment) {
     const TGeoPoint a{0, 0, 0}, b{0, 10000, 0};
     EXPECT_TRUE(PointNearSegment({100, 5000, 0}, a, b, 100));
     EXPECT_FALSE(PointNearSegment({101, 5000, 0}, a, b, 100));
-    EXPECT_FALSE(PointNearSegment({0, 10001, 0}, a, b, 100));   // beyond the end
-    EXPECT_FALSE(PointNearSegment({0, 0, 0}, a, a, 100));       // no segment
+    EXPECT_FALSE(PointNearSegment({0, 10001, 0}, a, b, 100)); // beyond the end
+    EXPECT_FALSE(PointNearSegment({0, 0, 0}, a, a, 100));     // no segment
 }
 
 TEST(MapModel, ObjectOutlivingItsMapIsSafe) {
@@ -41,7 +49,7 @@ TEST(MapModel, ObjectOutlivingItsMapIsSafe) {
     auto object = std::make_unique<TGeoDataObject>(&map->LayerByName("L").Objects());
     map.reset();
     EXPECT_EQ(object->Store(), nullptr);
-    object.reset();   // must not touch the dead store
+    object.reset(); // must not touch the dead store
 }
 
 TEST(MapModel, PresentersGetIdsUniqueWithinTheMapAndAreFoundByExactName) {
@@ -60,7 +68,7 @@ TEST(MapModel, SetPositionMovesTheChainsAndKeepsThePosition) {
     TGeoDataObject o(nullptr);
     o.Chain(0).Add({10, 10, 0});
     o.Chain(0).Add({30, 10, 0});
-    EXPECT_EQ(o.Centroid(), (TGeoPoint{20, 10, 0}));   // mean of chain 0 until placed
+    EXPECT_EQ(o.Centroid(), (TGeoPoint{20, 10, 0})); // mean of chain 0 until placed
     o.SetPosition({120, 110, 0});
     EXPECT_EQ(o.Chain(0)[0], (TGeoPoint{110, 110, 0}));
     EXPECT_EQ(o.Chain(0)[1], (TGeoPoint{130, 110, 0}));

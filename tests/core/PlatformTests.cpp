@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "platform/DayNumber.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
@@ -5,7 +6,6 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/Round.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -40,11 +40,37 @@ TEST(Round, AgreesWithNearbyintOnEdges) {
     };
     const long double inf = std::numeric_limits<long double>::infinity();
     const long double values[] = {
-        0.0L, -0.0L, 0.5L, -0.5L, 1.5L, -1.5L, 2.5L, -2.5L, 0.49999999999999999995L, -0.5000000000000000001L,
-        0x1p52L + 0.5L, -(0x1p52L + 0.5L), 0x1p62L + 0.5L, -(0x1p62L + 1.5L), 0x1p63L - 1, 0x1p63L - 2,
-        0x1p63L, -0x1p63L, -0x1p63L + 1, -0x1p63L - 1, 0x1p64L - 1, 0x1p64L, -0x1p64L, 1e30L, -1e30L,
-        std::numeric_limits<long double>::max(), std::numeric_limits<long double>::denorm_min(), inf, -inf,
-        std::nanl(""), -std::nanl(""),
+        0.0L,
+        -0.0L,
+        0.5L,
+        -0.5L,
+        1.5L,
+        -1.5L,
+        2.5L,
+        -2.5L,
+        0.49999999999999999995L,
+        -0.5000000000000000001L,
+        0x1p52L + 0.5L,
+        -(0x1p52L + 0.5L),
+        0x1p62L + 0.5L,
+        -(0x1p62L + 1.5L),
+        0x1p63L - 1,
+        0x1p63L - 2,
+        0x1p63L,
+        -0x1p63L,
+        -0x1p63L + 1,
+        -0x1p63L - 1,
+        0x1p64L - 1,
+        0x1p64L,
+        -0x1p64L,
+        1e30L,
+        -1e30L,
+        std::numeric_limits<long double>::max(),
+        std::numeric_limits<long double>::denorm_min(),
+        inf,
+        -inf,
+        std::nanl(""),
+        -std::nanl(""),
     };
     std::vector<long double> edges(std::begin(values), std::end(values));
     // Just below and above whole numbers and halves, of both signs, up to
@@ -82,9 +108,9 @@ TEST(Encoding, Windows1252RoundTrip) {
     auto back = utf8ToCp1252(utf8);
     ASSERT_TRUE(back.has_value());
     EXPECT_EQ(*back, bytes);
-    EXPECT_EQ(cp1252ToUtf8("\x80\xBD"), "\xE2\x82\xAC\xC2\xBD");  // € ½
+    EXPECT_EQ(cp1252ToUtf8("\x80\xBD"), "\xE2\x82\xAC\xC2\xBD"); // € ½
     EXPECT_EQ(firstUnencodable("Kongō"), std::optional<std::string>("ō"));
-    EXPECT_FALSE(utf8ToCp1252("\xC3").has_value());  // truncated sequence
+    EXPECT_FALSE(utf8ToCp1252("\xC3").has_value()); // truncated sequence
     EXPECT_EQ(utf8Left("Malmö x", 5), "Malmö");
 }
 
@@ -92,8 +118,7 @@ TEST(DayNumber, EpochAndKnownDates) {
     EXPECT_EQ(dayNumberFromDate({1899, 12, 30}), 0);
     EXPECT_EQ(dateFromDayNumber(10000), (CivilDate{1927, 5, 18}));
     EXPECT_EQ(dayNumberFromDate({2012, 11, 11}), 41224);
-    for (int n : {-1000, 59, 60, 61, 90000})
-        EXPECT_EQ(dayNumberFromDate(dateFromDayNumber(n)), n);
+    for (int n : {-1000, 59, 60, 61, 90000}) EXPECT_EQ(dayNumberFromDate(dateFromDayNumber(n)), n);
     EXPECT_GT(todayDayNumber(), 40000);
 }
 
@@ -114,9 +139,14 @@ TEST(Random, SeededIsRepeatableAndScriptedPlaysBack) {
 }
 
 TEST(NumberText, DecimalHexAndFailures) {
-    for (auto [text, n] : std::vector<std::pair<const char*, std::int32_t>>{
-             {"42", 42}, {" 5", 5}, {"$A", 10}, {"0x1F", 31}, {"x10", 16}, {"-$10", -16}, {"$FFFFFFFF", -1},
-             {"-2147483648", INT32_MIN}})
+    for (auto [text, n] : std::vector<std::pair<const char*, std::int32_t>>{{"42", 42},
+                                                                            {" 5", 5},
+                                                                            {"$A", 10},
+                                                                            {"0x1F", 31},
+                                                                            {"x10", 16},
+                                                                            {"-$10", -16},
+                                                                            {"$FFFFFFFF", -1},
+                                                                            {"-2147483648", INT32_MIN}})
         EXPECT_EQ(StrToInt(text), n) << text;
     for (const char* text : {"5 ", "2147483648", "yes", "", "-", "$", "99999999999999999999"})
         EXPECT_FALSE(StrToInt(text).has_value()) << text;

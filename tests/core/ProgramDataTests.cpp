@@ -1,9 +1,9 @@
 // The start-up tables: nations, preferences, the load sequence, and the
 // bundled data as a whole.
+#include "TestSupport.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "shipdata/Tables.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,8 @@ using Texts = std::vector<std::string>;
 namespace {
 
 std::string nationBlock(int year, int accuracy3) {
-    std::string s = "[" + std::to_string(year) + "]\r\nNation0Name=Great Britain\r\nNation0Accuracy=" +
-                    std::to_string(year - 1913) + "\r\n";
+    std::string s = "[" + std::to_string(year) +
+                    "]\r\nNation0Name=Great Britain\r\nNation0Accuracy=" + std::to_string(year - 1913) + "\r\n";
     return accuracy3 ? s + "Nation3Accuracy=" + std::to_string(accuracy3) + "\r\n" : s;
 }
 
@@ -37,16 +37,20 @@ TEST(Nations, YearSelectionAndMissingFile) {
     const std::string gap = nationBlock(1914, 0) + nationBlock(1915, 4) + nationBlock(1917, 0);
     const std::string reversed = nationBlock(1915, 4) + nationBlock(1916, 0) + "[1914]\r\n";
     const std::string missing = "Problem loading nation data! Cannot find year 1916";
-    struct Case { std::string file; int year, nation, accuracy; std::string message; };
-    for (const Case& c : {Case{three, 1900, 0, 1, ""}, Case{three, 1920, 0, 5, ""}, Case{three, 1915, 0, 2, ""},
-                          Case{gap, 1915, 3, 4, ""}, Case{gap, 1916, 3, 0, missing}, Case{gap, 1916, 0, 0, missing},
-                          Case{reversed, 1916, 3, 0, ""}, Case{reversed, 1916, 0, 3, ""},
-                          // Out of range numbers read the default.
-                          Case{"[1914]\r\nNation0Accuracy=99999999999999999999\r\nNation1Accuracy=-$80000000\r\n",
-                               1914, 1, 0, ""}}) {
+    struct Case {
+        std::string file;
+        int year, nation, accuracy;
+        std::string message;
+    };
+    for (const Case& c :
+         {Case{three, 1900, 0, 1, ""}, Case{three, 1920, 0, 5, ""}, Case{three, 1915, 0, 2, ""},
+          Case{gap, 1915, 3, 4, ""}, Case{gap, 1916, 3, 0, missing}, Case{gap, 1916, 0, 0, missing},
+          Case{reversed, 1916, 3, 0, ""}, Case{reversed, 1916, 0, 3, ""},
+          // Out of range numbers read the default.
+          Case{"[1914]\r\nNation0Accuracy=99999999999999999999\r\nNation1Accuracy=-$80000000\r\n", 1914, 1, 0, ""}}) {
         dir.write("Data/Nations.dat", c.file);
         NationTable nations;
-        LoadNations(dir.path() + "Data/", 1915, nations);   // the block read before
+        LoadNations(dir.path() + "Data/", 1915, nations); // the block read before
         ScopedRecordingMessages rec;
         LoadNations(dir.path() + "Data/", c.year, nations);
         EXPECT_EQ(nations[c.nation].Accuracy, c.accuracy) << c.year << " " << c.nation;
@@ -57,8 +61,9 @@ TEST(Nations, YearSelectionAndMissingFile) {
     nations[2].Name = "kept";
     ScopedRecordingMessages rec;
     LoadNations(dir.path() + "None/", 0, nations);
-    EXPECT_EQ(rec.recorded, (std::vector<RecordedMessage>{
-                                {MessageKind::Notice, "Cannot find nations file!\r" + dir.path() + "None//Nations.dat"}}));
+    EXPECT_EQ(rec.recorded,
+              (std::vector<RecordedMessage>{
+                  {MessageKind::Notice, "Cannot find nations file!\r" + dir.path() + "None//Nations.dat"}}));
     EXPECT_EQ(nations[2].Name, "kept");
 }
 
@@ -66,17 +71,18 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
     testsupport::TempDir dir;
     TPreferences p;
     ScopedRecordingMessages rec;
-    LoadPreferences(dir.path(), p);   // no file: every default, silently; nations grey
+    LoadPreferences(dir.path(), p); // no file: every default, silently; nations grey
     EXPECT_TRUE(rec.recorded.empty());
     EXPECT_EQ(p.NationColor[10], clGrey);
 
-    dir.write("Preferences", "[settings]\r\nNationColor3=$000000FF\r\nNationColor4=XXX\r\nNationColor5=255\r\n"
-                             "NationColor6=clNavy\r\nNationColor7=0x0000FF00\r\napplytodd = 2\r\nRealismSetting=0x10\r\n"
-                             "SubWarning=yes\r\nObjWarning=0\r\nAutosave=\r\n[MAINFORM]\r\nMainFormWidth=1280\r\n");
+    dir.write("Preferences",
+              "[settings]\r\nNationColor3=$000000FF\r\nNationColor4=XXX\r\nNationColor5=255\r\n"
+              "NationColor6=clNavy\r\nNationColor7=0x0000FF00\r\napplytodd = 2\r\nRealismSetting=0x10\r\n"
+              "SubWarning=yes\r\nObjWarning=0\r\nAutosave=\r\n[MAINFORM]\r\nMainFormWidth=1280\r\n");
     LoadPreferences(dir.path(), p = {});
     EXPECT_EQ((std::vector<TColor>(p.NationColor.begin() + 3, p.NationColor.begin() + 8)),
               (std::vector<TColor>{0x000000FFu, clGrey, 255u, 0x00800000u, 0x0000FF00u}));
-    EXPECT_TRUE(p.ApplyToDD && p.SubWarning && !p.ObjWarning);   // "yes" is not a number: the default
+    EXPECT_TRUE(p.ApplyToDD && p.SubWarning && !p.ObjWarning); // "yes" is not a number: the default
     EXPECT_EQ((std::array<int, 3>{p.RealismSetting, p.Autosave, p.MainFormWidth}), (std::array<int, 3>{16, 60, 1280}));
     dir.write("Preferences", "[Settings]\r\nApplyToDD=yes\r\n");
     LoadPreferences(dir.path(), p = {});
@@ -93,9 +99,12 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
     EXPECT_EQ(p.WaterColor + p.LandColor + p.NationColor[0], 0u);
     EXPECT_TRUE(p.ApplyToDD && !p.SubWarning && !p.PreemptWarning);
 
-    for (auto [text, colour] : std::vector<std::pair<const char*, TColor>>{
-             {"$00FFFF80", 0x00FFFF80u}, {"16777215", 0x00FFFFFFu}, {"clRed", 0x000000FFu}, {"CLBLUE", 0x00FF0000u},
-             {"clGrey", clGrey}, {"Yellow", 0x0000FFFFu}})
+    for (auto [text, colour] : std::vector<std::pair<const char*, TColor>>{{"$00FFFF80", 0x00FFFF80u},
+                                                                           {"16777215", 0x00FFFFFFu},
+                                                                           {"clRed", 0x000000FFu},
+                                                                           {"CLBLUE", 0x00FF0000u},
+                                                                           {"clGrey", clGrey},
+                                                                           {"Yellow", 0x0000FFFFu}})
         EXPECT_EQ(ColorFromText(text), colour) << text;
     for (const char* text : {"", "cl", "XXX", "$00FFFF80 "}) EXPECT_FALSE(ColorFromText(text)) << text;
 }
@@ -117,8 +126,10 @@ TEST(ProgramData, BundledDataLoadsSilentlyFilledAndRising) {
     EXPECT_EQ(d.Nation(MaxNation + 1), nullptr);
     for (int row = 0; row < 50; ++row)
         for (int col = 0; col < 20; ++col)
-            EXPECT_TRUE(d.Design.SpeedHP[row][col] > 0 && (col == 0 || d.Design.SpeedHP[row][col] >= d.Design.SpeedHP[row][col - 1]) &&
-                        (row == 0 || d.Design.SpeedHP[row][col] >= d.Design.SpeedHP[row - 1][col])) << row << "/" << col;
+            EXPECT_TRUE(d.Design.SpeedHP[row][col] > 0 &&
+                        (col == 0 || d.Design.SpeedHP[row][col] >= d.Design.SpeedHP[row][col - 1]) &&
+                        (row == 0 || d.Design.SpeedHP[row][col] >= d.Design.SpeedHP[row - 1][col]))
+                << row << "/" << col;
     for (int c = 4; c <= 18; ++c) {
         EXPECT_EQ(d.Design.Ordnance[c - 3].Calibre, c);
         EXPECT_GT(GunWeight(d.Design, c), GunWeight(d.Design, c - 1)) << c;
@@ -150,7 +161,7 @@ TEST(ProgramData, UnopenableDesignTableSkipsTheRestOfTheStartUp) {
     EXPECT_FALSE(LoadProgramData(dir.path(), data));
     EXPECT_EQ(rec.recorded, (std::vector<RecordedMessage>{
                                 {MessageKind::Error, "Cannot open file " + dir.path() + "Data/SpeedHPTable.dat"}}));
-    EXPECT_EQ(data.Preferences.MainFormWidth, 800);  // loaded before the failure
+    EXPECT_EQ(data.Preferences.MainFormWidth, 800); // loaded before the failure
     EXPECT_EQ(data.Nations[0].Name, "");
     EXPECT_EQ(data.Weapons.GunRangeFactor, 0);
 }
@@ -164,5 +175,5 @@ TEST(ProgramData, OtherMissingFilesAreReportedInStartUpOrder) {
     EXPECT_TRUE(LoadProgramData(dir.path(), data));
     EXPECT_EQ(rec.texts(), (Texts{"Cannot find nations file!\r" + dir.path() + "Data//Nations.dat",
                                   "Warning! Cannot find file BasicData.dat!", "Error: Cannot find file VPen.dat"}));
-    EXPECT_EQ(data.Preferences.Autosave, 60);  // no Preferences file: defaults
+    EXPECT_EQ(data.Preferences.Autosave, 60); // no Preferences file: defaults
 }

@@ -33,9 +33,8 @@ TEST(Penetration, StepsBetweenStepsBelowTheFirstAndBeyondTheEnd) {
     const WeaponTables w = smallTables();
     const struct {
         double range, belt, deck;
-    } cases[] = {{1000, 10, 0.4}, {1500, 9, 0.7}, {3000, 6, 3}, {2500, 7, 2},
-                 {500, 10, 0.2},  {0, 10, 0},     {-50, 10, 0}, {kNaN, 10, 0},
-                 {3000.5, 0, 0},  {1e300, 0, 0}};
+    } cases[] = {{1000, 10, 0.4}, {1500, 9, 0.7}, {3000, 6, 3},  {2500, 7, 2},   {500, 10, 0.2},
+                 {0, 10, 0},      {-50, 10, 0},   {kNaN, 10, 0}, {3000.5, 0, 0}, {1e300, 0, 0}};
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(Penetration(w, 12, ArmourFace::Belt, c.range), c.belt) << c.range;
         EXPECT_DOUBLE_EQ(Penetration(w, 12, ArmourFace::Deck, c.range), c.deck) << c.range;
@@ -47,9 +46,9 @@ TEST(Penetration, FactorScalesAndBadFiguresReadAsZero) {
     EXPECT_DOUBLE_EQ(Penetration(smallTables(15), 12, ArmourFace::Belt, 2000), 12);
     for (std::int32_t factor : {0, -10}) EXPECT_EQ(Penetration(smallTables(factor), 12, ArmourFace::Belt, 1000), 0);
     WeaponTables w = smallTables();
-    w.GunCalibres[12].VPen[2] = -80;   // a negative figure is a 0 inside the curve
+    w.GunCalibres[12].VPen[2] = -80; // a negative figure is a 0 inside the curve
     EXPECT_DOUBLE_EQ(Penetration(w, 12, ArmourFace::Belt, 1500), 5);
-    for (int calibre : {1, 19, 11}) {  // outside 2 .. 18, and a row without figures
+    for (int calibre : {1, 19, 11}) { // outside 2 .. 18, and a row without figures
         EXPECT_TRUE(PenetrationCurve(w, calibre, ArmourFace::Belt).empty());
         const ProtectionRow row = ProtectionAgainst(w, {5, 1, 5, 5}, calibre);
         EXPECT_FALSE(row.HasFigures);
@@ -65,11 +64,11 @@ TEST(Protection, ZonesThatExistCrossOrAreAlwaysPierced) {
         double beltSafe, deckSafe;
         bool zone;
     } cases[] = {
-        {{8, 2, 0, 0}, 2000, 2500, true},         // belt pierced to 2,000, deck from 2,500
-        {{7, 1, 0, 0}, 2500, 2000, false},        // the curves cross: no zone
-        {{11, 4, 0, 0}, 0, 3000, true},           // never pierced: immune to the gun's reach
-        {{0, 0, 0, 0}, 3000, 0, false},           // no armour is always pierced
-        {{kNaN, -3, 0, 0}, 3000, 0, false},       // bad thicknesses count as none
+        {{8, 2, 0, 0}, 2000, 2500, true},   // belt pierced to 2,000, deck from 2,500
+        {{7, 1, 0, 0}, 2500, 2000, false},  // the curves cross: no zone
+        {{11, 4, 0, 0}, 0, 3000, true},     // never pierced: immune to the gun's reach
+        {{0, 0, 0, 0}, 3000, 0, false},     // no armour is always pierced
+        {{kNaN, -3, 0, 0}, 3000, 0, false}, // bad thicknesses count as none
     };
     for (const auto& c : cases) {
         const ProtectionRow row = ProtectionAgainst(w, c.armour, 12);
@@ -100,7 +99,8 @@ TEST(Protection, BundledDataGivesFiniteAnswersAndDreadnoughtsZone) {
     // Against Scharnhorst, and at a range, in the engagement tests.
     TFightingShip dreadnought(nullptr);
     platform::ScopedRecordingMessages quiet;
-    ASSERT_TRUE(dreadnought.LoadFromDesignFile(testsupport::programDir() + "Designs/Dreadnought.sdf", platform::messages()));
+    ASSERT_TRUE(
+        dreadnought.LoadFromDesignFile(testsupport::programDir() + "Designs/Dreadnought.sdf", platform::messages()));
     // Her 11-inch belt and 2-inch deck against a 12-inch gun.
     const ProtectionRow own = ImmuneBand(w, dreadnought, dreadnought);
     EXPECT_NEAR(own.BeltSafeBeyond, 7750, 50);
@@ -114,7 +114,7 @@ TEST(Protection, FormInputsMatchTheFightingShipOfTheSavedFile) {
     TDesignShip design(testsupport::bundledData());
     DesignInputs in;
     LoadDesignInto(testsupport::programDir() + "Designs/Dreadnought.sdf", in, design);
-    in.B = 11, in.D = 3, in.T = 21, in.CT = -1;   // half inches, and nothing selected
+    in.B = 11, in.D = 3, in.T = 21, in.CT = -1; // half inches, and nothing selected
     ASSERT_TRUE(WriteDesignFile(dir.path() + "Half.sdf", in, design, nullptr));
     TFightingShip ship(nullptr);
     ASSERT_TRUE(ship.LoadFromDesignFile(dir.path() + "Half.sdf", platform::messages()));

@@ -45,10 +45,16 @@ TEST(SdftoolData, PrintsEveryBundledTable) {
     EXPECT_EQ(j["CurrentYear"], 0);
     EXPECT_EQ(j["Preferences"]["WaterColor"], "$00FFFF80");
     EXPECT_EQ(j["GunCalibres"][10]["Calibre"], 12);
-    for (auto [object, key] : std::vector<std::pair<json, const char*>>{
-             {j, "GunRangeFactor"}, {j, "ShipTypeNames"}, {j["Nations"][0], "Name2"}, {j["Nations"][0], "FlagFileName"},
-             {j["Preferences"], "MainFormHeight"}, {j["GunCalibres"][0], "BaseRateOfFire"}, {j["TorpedoTypes"][0], "Name"},
-             {j["TorpedoTypes"][0], "Speed2"}, {j["TorpedoTypes"][0], "Range2"}, {j["TorpedoTypes"][0], "Tag"}})
+    for (auto [object, key] : std::vector<std::pair<json, const char*>>{{j, "GunRangeFactor"},
+                                                                        {j, "ShipTypeNames"},
+                                                                        {j["Nations"][0], "Name2"},
+                                                                        {j["Nations"][0], "FlagFileName"},
+                                                                        {j["Preferences"], "MainFormHeight"},
+                                                                        {j["GunCalibres"][0], "BaseRateOfFire"},
+                                                                        {j["TorpedoTypes"][0], "Name"},
+                                                                        {j["TorpedoTypes"][0], "Speed2"},
+                                                                        {j["TorpedoTypes"][0], "Range2"},
+                                                                        {j["TorpedoTypes"][0], "Tag"}})
         EXPECT_TRUE(object.contains(key)) << key;
 }
 
@@ -58,7 +64,8 @@ TEST(SdftoolData, ReportsTheStartUpMessagesInOrder) {
     EXPECT_EQ(r.status, 1);
     json j = json::parse(r.out);
     ASSERT_EQ(j["Messages"].size(), 1u);
-    EXPECT_EQ(j["Messages"][0], (json{{"kind", "error"}, {"text", "Cannot open file " + dir.path() + "Data/SpeedHPTable.dat"}}));
+    EXPECT_EQ(j["Messages"][0],
+              (json{{"kind", "error"}, {"text", "Cannot open file " + dir.path() + "Data/SpeedHPTable.dat"}}));
 
     for (const char* f : {"SpeedHPTable.dat", "OrdnanceTable.dat", "Nations.dat"})
         dir.copy(programDir() + "Data/" + f, std::string("Data/") + f);
@@ -87,7 +94,7 @@ TEST(SdftoolReport, PrintsOneJsonObjectPerReadableFile) {
     EXPECT_EQ(j["Data"]["Obsolete date"], 90000);
     EXPECT_EQ(j["Armor"]["PC"], false);
     EXPECT_EQ(j["Turrets"][1]["Position"], "Y");
-    EXPECT_EQ(j["TorpedoMounts"][0]["Weight"], 36);  // 2 tubes of 18 inches
+    EXPECT_EQ(j["TorpedoMounts"][0]["Weight"], 36); // 2 tubes of 18 inches
     EXPECT_EQ(j["Spare"].get<int>(), 12000 - j["TotalWeight"].get<int>());
     const json freeboard = {{"kind", "warning"}, {"text", "High speed ships need normal freeboard!"}};
     EXPECT_NE(std::find(j["Messages"].begin(), j["Messages"].end(), freeboard), j["Messages"].end());
@@ -110,7 +117,8 @@ TEST(SdftoolCheck, TabulatesFoldersInNameOrderAndCountsTheProblems) {
     EXPECT_EQ(l[1].rfind("A Fast ", 0), 0u);
     EXPECT_NE(l[1].find("warnings"), std::string::npos);
     EXPECT_NE(r.out.find("    warning: High speed ships need normal freeboard!"), std::string::npos);
-    const auto heavy = std::find_if(l.begin(), l.end(), [](const std::string& s) { return s.rfind("B Heavy ", 0) == 0; });
+    const auto heavy =
+        std::find_if(l.begin(), l.end(), [](const std::string& s) { return s.rfind("B Heavy ", 0) == 0; });
     ASSERT_NE(heavy, l.end());
     EXPECT_NE(heavy->find("OVERWEIGHT"), std::string::npos);
     EXPECT_NE(r.out.find("gone.sdf"), std::string::npos);
@@ -133,7 +141,7 @@ TEST(FightShipTool, ShipPrintsOneLinePerFileAndFailsOnAMissingOne) {
     EXPECT_EQ(a["Turrets"][1]["Training"], 180);
     EXPECT_EQ(a["TorpedoMounts"][0]["Reloads"], 2);
     EXPECT_EQ(a["GunsText"], "4(4)");
-    EXPECT_EQ(a["ShipSizeUnits"], 19);   // 19000..20000 tons: -1
+    EXPECT_EQ(a["ShipSizeUnits"], 19); // 19000..20000 tons: -1
     EXPECT_EQ(a["Presenter"], "LargeShipPresenter0");
     EXPECT_TRUE(a["Messages"].empty());
     EXPECT_EQ(b["Loaded"], false);
@@ -174,8 +182,8 @@ TEST(FightShipTool, EngageInTheZeroEnvironment) {
     EXPECT_EQ(j["HitChance"], 0.0);
     EXPECT_TRUE(j["Breakdown"].empty());
     // Without the planner's options none of their keys appear.
-    for (const char* key :
-         {"BeyondGunRange", "GunsBearing", "HitsPerMinute", "MaxGunRange", "Return", "BeltPenetrated", "DeckPenetrated"})
+    for (const char* key : {"BeyondGunRange", "GunsBearing", "HitsPerMinute", "MaxGunRange", "Return", "BeltPenetrated",
+                            "DeckPenetrated"})
         EXPECT_FALSE(j.contains(key)) << key;
 }
 
@@ -187,13 +195,14 @@ TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
     auto r = runTool({"engage", "--data", d, a, a, "--range", "40000", "--bearing", "0"}, dir);
     EXPECT_EQ(json::parse(r.out)["BeyondGunRange"], true);
 
-    r = runTool({"engage", "--data", d, a, a, "--range", "8000", "--bearing", "90", "--both", "--ready", "--lat", "56.5",
-                 "--lon", "5.5", "--weather", "heavy rain", "--sea-state", "gale"}, dir);
+    r = runTool({"engage", "--data", d, a, a, "--range", "8000", "--bearing", "90", "--both", "--ready", "--lat",
+                 "56.5", "--lon", "5.5", "--weather", "heavy rain", "--sea-state", "gale"},
+                dir);
     ASSERT_EQ(r.status, 0) << r.out;
     json j = json::parse(r.out);
     EXPECT_EQ(j["BeyondGunRange"], false);
     EXPECT_EQ(j["Return"]["TrueBearing"], 270);
-    EXPECT_EQ(j["GunsBearing"], 4);   // A and Y both bear on the beam
+    EXPECT_EQ(j["GunsBearing"], 4); // A and Y both bear on the beam
     EXPECT_TRUE(j["Return"].contains("HitsPerMinute"));
     // At 8,000 yards the 12-inch gun no longer pierces the 11-inch belt; a deck of 0 is always pierced.
     EXPECT_EQ(j["Return"]["BeltPenetrated"], false);
@@ -201,17 +210,20 @@ TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
     EXPECT_NE(std::find(j["Breakdown"].begin(), j["Breakdown"].end(), "Rain: - 30"), j["Breakdown"].end());
 
     r = runTool({"engage", "--data", d, a, a, "--sweep", "1000:3000:1000", "--bearing", "0"}, dir);
-    EXPECT_EQ(r.out.rfind("Range,HitChance,RateOfFire,GunsBearing,HitsPerMinute,BeyondGunRange,ReturnHitChance", 0), 0u);
-    EXPECT_NE(r.out.find("ReturnBeyondGunRange,BeltPenetrated,DeckPenetrated,ReturnBeltPenetrated,ReturnDeckPenetrated\n"),
-              std::string::npos);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), ','), 4 * 14);   // every row as long as the header
+    EXPECT_EQ(r.out.rfind("Range,HitChance,RateOfFire,GunsBearing,HitsPerMinute,BeyondGunRange,ReturnHitChance", 0),
+              0u);
+    EXPECT_NE(
+        r.out.find("ReturnBeyondGunRange,BeltPenetrated,DeckPenetrated,ReturnBeltPenetrated,ReturnDeckPenetrated\n"),
+        std::string::npos);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), ','), 4 * 14); // every row as long as the header
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
     r = runTool({"engage", "--data", d, a, a, "--sweep", "3000:3000:100", "--bearing", "0", "--json"}, dir);
     EXPECT_EQ(json::parse(r.out)["Range"], 3000);
     EXPECT_TRUE(json::parse(r.out)["Return"]["BeltPenetrated"].is_boolean());
     // Without sighting ranges the weather sets them, as in the planner: a clear afternoon sees 9,000 yards.
     r = runTool({"engage", "--data", d, a, a, "--range", "9000", "--bearing", "90", "--ready", "--datetime",
-                 "1916-05-31T16:00", "--lat", "56.5", "--lon", "5.5", "--weather", "clear"}, dir);
+                 "1916-05-31T16:00", "--lat", "56.5", "--lon", "5.5", "--weather", "clear"},
+                dir);
     EXPECT_EQ(json::parse(r.out)["Sighted"], true);
     EXPECT_GT(json::parse(r.out)["HitsPerMinute"].get<double>(), 0.0);
 }
@@ -219,17 +231,27 @@ TEST(FightShipTool, EngageAsThePlannerBothWaysAndSwept) {
 TEST(FightShipTool, UsageErrorsExitWithTwoAndUnreadableFilesWithOne) {
     testsupport::TempDir dir;
     const std::string a = dir.write("A.sdf", kBattleship);
-    for (const auto& args : std::vector<std::vector<std::string>>{{"report"}, {"report", "--data"}, {"check"}, {"ship"}})
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"report"}, {"report", "--data"}, {"check"}, {"ship"}})
         EXPECT_EQ(runTool(args, dir).status, 2) << args[0];
     // engage A A --bearing 0 with these: no range, a bad one, a range and a sweep, a bad sweep, JSON rows
     // without a sweep, a latitude off the globe, a weather without a name, a battery past the third, an unknown option.
-    for (std::vector<std::string> bad : {std::vector<std::string>{}, {"--range", "x"}, {"--range", "100", "--sweep", "1:2:1"},
-                                         {"--sweep", "5:1:1"}, {"--sweep", "1:2"}, {"--range", "1", "--json"},
-                                         {"--range", "1", "--lat", "90"}, {"--range", "1", "--weather", "drizzle"},
-                                         {"--range", "100", "--battery", "4"}, {"--range", "100", "--bogus", "1"}}) {
+    for (std::vector<std::string> bad : {std::vector<std::string>{},
+                                         {"--range", "x"},
+                                         {"--range", "100", "--sweep", "1:2:1"},
+                                         {"--sweep", "5:1:1"},
+                                         {"--sweep", "1:2"},
+                                         {"--range", "1", "--json"},
+                                         {"--range", "1", "--lat", "90"},
+                                         {"--range", "1", "--weather", "drizzle"},
+                                         {"--range", "100", "--battery", "4"},
+                                         {"--range", "100", "--bogus", "1"}}) {
         bad.insert(bad.begin(), {"engage", a, a, "--bearing", "0"});
         EXPECT_EQ(runTool(bad, dir).status, 2) << bad.size() << " " << bad.back();
     }
-    EXPECT_EQ(runTool({"engage", a, "--range", "100", "--bearing", "0"}, dir).status, 2);   // one design
-    EXPECT_EQ(runTool({"engage", "--data", programDir(), a, dir.path() + "None.sdf", "--range", "100", "--bearing", "0"}, dir).status, 1);
+    EXPECT_EQ(runTool({"engage", a, "--range", "100", "--bearing", "0"}, dir).status, 2); // one design
+    EXPECT_EQ(
+        runTool({"engage", "--data", programDir(), a, dir.path() + "None.sdf", "--range", "100", "--bearing", "0"}, dir)
+            .status,
+        1);
 }

@@ -31,8 +31,8 @@ const TSectionLines kNations = {
 TEST(SectionReader, KeysMatchWholeAndStayInTheirBlock) {
     const auto& l = kNations;
     EXPECT_EQ(ReadSectionInteger(l, "1915", "Nation3Accuracy", 0), 2);
-    EXPECT_EQ(ReadSectionInteger(l, "1916", "Nation3Accuracy", 0), 0);   // never from another block
-    EXPECT_EQ(ReadSectionString(l, "1916", "Nation1Name", "dflt"), "dflt");  // empty value
+    EXPECT_EQ(ReadSectionInteger(l, "1916", "Nation3Accuracy", 0), 0);      // never from another block
+    EXPECT_EQ(ReadSectionString(l, "1916", "Nation1Name", "dflt"), "dflt"); // empty value
     EXPECT_EQ(ReadSectionString(l, "1916", "Nation1Name2", ""), "a=b");
     EXPECT_EQ(ReadSectionInteger(l, "1916", "Nation10Accuracy", -1), -1);
     EXPECT_EQ(ReadSectionString(l, "1916", "Nation2Name", "none"), "none");
@@ -47,7 +47,7 @@ TEST(SectionReader, IntegerAndFlagConversions) {
     EXPECT_FALSE(ReadSectionBool(l, "1916", "Nation4SmokeFloats", false));
     EXPECT_TRUE(ReadSectionBool(l, "1916", "Nation4SmokeFloats", true));
     EXPECT_TRUE(ReadSectionBool(l, "1916", "Nation7SmokeFloats", false));
-    EXPECT_FALSE(ReadSectionBool(l, "1916", "Nation8SmokeFloats", false));  // " 1" is not "1"
+    EXPECT_FALSE(ReadSectionBool(l, "1916", "Nation8SmokeFloats", false)); // " 1" is not "1"
     EXPECT_EQ(ReadSectionInteger(l, "1916", "Nation4Accuracy", 0), 5);
     EXPECT_EQ(ReadSectionInteger(l, "1916", "Nation5Accuracy", 0), 0);
     EXPECT_EQ(ReadSectionInteger(l, "1916", "Nation6Accuracy", 0), 10);
@@ -80,9 +80,9 @@ TEST(SectionReader, ShortcutsNeverAnswerForAChangedOrOtherList) {
 TEST(SectionReader, NextLineShortcutYieldsToAnEarlierDuplicateOrAHeader) {
     TSectionReader r({"[S]", "A=1", "B=2", "A=3", "[A=4"});
     EXPECT_EQ(r.ReadString("S", "B", ""), "2");
-    EXPECT_EQ(r.ReadString("S", "A", ""), "1");   // not the A=3 right after B
+    EXPECT_EQ(r.ReadString("S", "A", ""), "1"); // not the A=3 right after B
     EXPECT_EQ(r.ReadString("S", "B", ""), "2");
     TSectionReader h({"[S]", "B=2", "[A=4"});
     EXPECT_EQ(h.ReadString("S", "B", ""), "2");
-    EXPECT_EQ(h.ReadString("S", "[A", "none"), "none");  // a line starting "[" ends the block
+    EXPECT_EQ(h.ReadString("S", "[A", "none"), "none"); // a line starting "[" ends the block
 }

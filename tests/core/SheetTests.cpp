@@ -41,7 +41,10 @@ const CompareRow& row(const DesignComparison& c, const std::string& label) {
 } // namespace
 
 TEST(Sheet, GroupsThousandsAndKeepsHalfInches) {
-    for (auto [n, text] : {std::pair<std::int64_t, const char*>{0, "0"}, {999, "999"}, {1000, "1,000"}, {18100, "18,100"},
+    for (auto [n, text] : {std::pair<std::int64_t, const char*>{0, "0"},
+                           {999, "999"},
+                           {1000, "1,000"},
+                           {18100, "18,100"},
                            {-1234567, "-1,234,567"}})
         EXPECT_EQ(GroupedNumber(n), text);
     EXPECT_EQ(GroupedNumber(5.5, 1), "5.5");
@@ -57,7 +60,7 @@ TEST(Sheet, SummarisesASampleInEveryFormat) {
     EXPECT_TRUE(s.FightingShipBuilt);
     EXPECT_TRUE(s.Problems.empty());
     EXPECT_EQ(figure(s, "Total weight")->Text, GroupedNumber(std::int64_t{s.TotalWeight}) + " t");
-    EXPECT_EQ(figure(s, "Broadside guns")->Text, "8");   // the far wing turret cannot bear
+    EXPECT_EQ(figure(s, "Broadside guns")->Text, "8"); // the far wing turret cannot bear
     const std::string text = RenderSheet(s, SheetFormat::Text);
     EXPECT_NE(text.find("A - Forward"), std::string::npos);
     EXPECT_NE(text.find("No problems found."), std::string::npos);
@@ -101,7 +104,7 @@ TEST(Compare, RowsCarrySignedDifferencesAndNotes) {
     const DesignComparison same = CompareDesigns(sample("Nassau"), sample("Nassau"));
     EXPECT_EQ(same.Notes, std::vector<std::string>{"Both sides are the same design: nothing differs."});
     const std::string text = RenderComparisonText(same);
-    EXPECT_EQ(text.find("\n* "), std::string::npos);   // no row marked
+    EXPECT_EQ(text.find("\n* "), std::string::npos); // no row marked
 }
 
 TEST(ExportWriter, ReplacesWholeFilesAndSaysWhyItCannot) {
@@ -114,7 +117,7 @@ TEST(ExportWriter, ReplacesWholeFilesAndSaysWhyItCannot) {
     EXPECT_EQ(why, "No such file or directory");
     EXPECT_FALSE(platform::writeBytes(dir.path(), "x", &why));
     EXPECT_EQ(why, "it is a folder");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);   // no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1); // no temporary left
 }
 
 TEST(SdftoolShare, CompareAndSheet) {
@@ -132,7 +135,7 @@ TEST(SdftoolShare, CompareAndSheet) {
     for (const char* format : {"text", "md", "html", "pdf"}) {
         const std::string out = dir.path() + "sheet." + format;
         r = testsupport::runTool({"sheet", "--data", programDir(), a, "--format", format, "--out", out}, dir);
-        if (r.err.find("this build has no Qt") != std::string::npos) continue;   // the sanitizer tree
+        if (r.err.find("this build has no Qt") != std::string::npos) continue; // the sanitizer tree
         EXPECT_EQ(r.status, 0) << format << r.err;
         EXPECT_GT(std::filesystem::file_size(out), 500u) << format;
     }

@@ -85,16 +85,17 @@ struct LoggedTurret : TTurret {
 TEST_F(RulesTest, HullAndFreeboard) {
     ScopedRecordingMessages messages;
     ship.Recalculate();
-    EXPECT_EQ((std::array<int, 3>{w.HullWeight, ship.Horsepower, w.MachineryWeight}), (std::array<int, 3>{2894, 18000, 900}));
+    EXPECT_EQ((std::array<int, 3>{w.HullWeight, ship.Horsepower, w.MachineryWeight}),
+              (std::array<int, 3>{2894, 18000, 900}));
     ship.SetOptions(1, 0, false, 0, 0);
-    ship.Speed = 21;   // not yet high speed
+    ship.Speed = 21; // not yet high speed
     EXPECT_EQ(recalculated(w.HullWeight), 2315);
     EXPECT_TRUE(messages.recorded.empty());
     ship.Speed = 22;
     ship.Recalculate();
     ship.Recalculate();
-    EXPECT_EQ(messages.recorded, (std::vector<RecordedMessage>{{MessageKind::Warning, kFreeboard},
-                                                               {MessageKind::Warning, kFreeboard}}));
+    EXPECT_EQ(messages.recorded,
+              (std::vector<RecordedMessage>{{MessageKind::Warning, kFreeboard}, {MessageKind::Warning, kFreeboard}}));
     messages.clear();
     ship.SetOptions(0, 0, false, 0, 0);
     ship.Recalculate();
@@ -103,9 +104,9 @@ TEST_F(RulesTest, HullAndFreeboard) {
 
 TEST_F(RulesTest, ArmourAreasAndSizeCorrection) {
     ship.SetArmor(12, 0, 0, 0, 0, 0, 0, 0);
-    EXPECT_EQ(recalculated(w.WeightB), 3175);   // 1680 x 1.8 = 3024, x 1.05 = 3175.2
-    ship.SetOptions(0, 0, false, 1, 0);   // narrow belt
-    EXPECT_EQ(recalculated(w.WeightB), 2495);   // 1320 x 1.8 = 2376, x 1.05 = 2494.8
+    EXPECT_EQ(recalculated(w.WeightB), 3175); // 1680 x 1.8 = 3024, x 1.05 = 3175.2
+    ship.SetOptions(0, 0, false, 1, 0);       // narrow belt
+    EXPECT_EQ(recalculated(w.WeightB), 2495); // 1320 x 1.8 = 2376, x 1.05 = 2494.8
     ship.SetOptions(0, 0, false, 0, 0);
     ship.SetArmor(10, 0, 0, 0, 0, 0, 0, 0);
     // 17000: 2380 x 1.1 x 1.05; 18000 and 25000 uncorrected; 25001: x 0.99.
@@ -115,9 +116,9 @@ TEST_F(RulesTest, ArmourAreasAndSizeCorrection) {
     ship.SetArmor(10, 2, 6, 1.5, 11, 6, 11, 3);
     ship.Recalculate();
     EXPECT_EQ((std::array<int, 6>{w.WeightB, w.WeightD, w.WeightBE, w.WeightDE, w.WeightCT, w.ArmorWeight}),
-              (std::array<int, 6>{2940, 1596, 1008, 315, 231, 2940 + 1596 + 1008 + 315 + 231}));   // each x 1.05
+              (std::array<int, 6>{2940, 1596, 1008, 315, 231, 2940 + 1596 + 1008 + 315 + 231})); // each x 1.05
     ship.SetOptions(0, 0, false, 1, 0);
-    EXPECT_EQ(recalculated(w.WeightBE), 756);   // 720 x 1.05
+    EXPECT_EQ(recalculated(w.WeightBE), 756); // 720 x 1.05
 
     // 1 x 0.014 x 1750 lands just above 24.5 with the double factor: 25,
     // then 25 x 2.625 = 65.625 -> 66, x 1.05 = 69.3 -> 69 (not 66).
@@ -128,21 +129,21 @@ TEST_F(RulesTest, ArmourAreasAndSizeCorrection) {
 }
 
 TEST_F(RulesTest, SetArmorAndSetOptions) {
-    ship.SetArmor(-0.5f, 2, -3, NAN, 1, -0.0f, 4, 5);   // no negative or NaN thickness is stored
+    ship.SetArmor(-0.5f, 2, -3, NAN, 1, -0.0f, 4, 5); // no negative or NaN thickness is stored
     EXPECT_EQ((std::array<float, 6>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT, ship.ArmorTT}),
               (std::array<float, 6>{0, 2, 0, 0, 1, 5}));
     EXPECT_FALSE(std::signbit(ship.ArmorSEC));
     ship.SetOptions(1, 3, true, 1, 1);
     EXPECT_TRUE(ship.LowFreeboard && ship.CrossDeckFire && ship.NarrowBelt && ship.Cramped && ship.RangeClass == 3);
-    ship.SetOptions(2, 0, false, 2, 2);   // only the value 1 sets a flag
+    ship.SetOptions(2, 0, false, 2, 2); // only the value 1 sets a flag
     EXPECT_FALSE(ship.LowFreeboard || ship.CrossDeckFire || ship.NarrowBelt || ship.Cramped);
 }
 
 TEST_F(RulesTest, TurretWeightsByPosition) {
     exampleTurretArmour();
     // A 1338.5, half to even; B 1471.8; X 1404.9; wing without cross-deck 1204.2.
-    for (auto [pos, weight] : std::vector<std::pair<char, int>>{{'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204},
-                                                                  {'R', 1204}, {'E', 1204}, {'Y', 1338}})
+    for (auto [pos, weight] : std::vector<std::pair<char, int>>{
+             {'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204}, {'R', 1204}, {'E', 1204}, {'Y', 1338}})
         EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
     ship.CrossDeckFire = true;
     EXPECT_EQ(addTurret('D')->Weight, 1405);
@@ -163,9 +164,9 @@ TEST_F(RulesTest, TurretWeightsByPosition) {
 
 TEST_F(RulesTest, HostileTurretsStayFinite) {
     exampleTurretArmour();
-    EXPECT_EQ(addTurret('A', 4)->Weight, 400 + 1863);   // 11.5 x 162 = 1863
+    EXPECT_EQ(addTurret('A', 4)->Weight, 400 + 1863); // 11.5 x 162 = 1863
     EXPECT_EQ(addTurret('A', 9)->Weight, 900 + 1863);
-    EXPECT_EQ(addTurret('A', -3)->Weight, 0);          // no guns, no armour
+    EXPECT_EQ(addTurret('A', -3)->Weight, 0); // no guns, no armour
     ship.BatteryCalibre[1] = 35;
     data.Design.Ordnance[18 - 3] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
     EXPECT_GT(addTurret('A', 2)->Weight, 0);
@@ -181,14 +182,14 @@ TEST_F(RulesTest, CrossDeckCheckWarnsOnEveryRecalculation) {
     exampleTurretArmour();
     addTurret('D');
     addTurret('E');
-    ship.Recalculate();   // not ticked: no warning
+    ship.Recalculate(); // not ticked: no warning
     EXPECT_TRUE(messages.recorded.empty());
     EXPECT_TRUE(ship.CheckCrossDeckFire());
     ship.CrossDeckFire = true;
     ship.Recalculate();
     ship.Recalculate();
-    EXPECT_EQ(messages.recorded, (std::vector<RecordedMessage>{{MessageKind::Warning, kCrossDeck},
-                                                               {MessageKind::Warning, kCrossDeck}}));
+    EXPECT_EQ(messages.recorded,
+              (std::vector<RecordedMessage>{{MessageKind::Warning, kCrossDeck}, {MessageKind::Warning, kCrossDeck}}));
     // The flag stays and the wing turrets keep their cross-deck weight.
     EXPECT_TRUE(ship.CrossDeckFire);
     EXPECT_EQ(ship.Turrets[0]->Weight, 1405);
@@ -213,12 +214,13 @@ TEST_F(RulesTest, ArmamentAddsTurretsGunsAndMounts) {
     ship.BatteryCalibre[2] = 6;
     ship.BatteryCalibre[3] = 3;
     ship.SetSecondaryBatteries(12, 10, 2, 0);
-    ship.TorpedoCalibre = 18;   // mounts are weighed again on recalculation
+    ship.TorpedoCalibre = 18; // mounts are weighed again on recalculation
     ship.Recalculate();
     // 12 casemates: 12 x 7.5 + 12 x 6 x (75 x 8 / 100) + 60 = 582; tertiaries
     // carry no armour whatever their turret factor.
-    EXPECT_EQ((std::array<int, 4>{w.SecondaryWeight, w.TertiaryWeight, ship.TorpedoMounts[0]->Weight, w.ArmamentWeight}),
-              (std::array<int, 4>{582, 60, 54, 1338 + 1338 + 582 + 60 + 54}));
+    EXPECT_EQ(
+        (std::array<int, 4>{w.SecondaryWeight, w.TertiaryWeight, ship.TorpedoMounts[0]->Weight, w.ArmamentWeight}),
+        (std::array<int, 4>{582, 60, 54, 1338 + 1338 + 582 + 60 + 54}));
 
     // 165 x 8 / 100 = 13.2 held as a float just below 13.2, so
     // 5 x 2 + 5 x 1.5 x 13.2 / 2 = 59.5 comes out as 59.4999...: 59 + 25.
@@ -253,7 +255,7 @@ TEST_F(RulesTest, SpecialsFireControlAndTorpedoDefence) {
     ship.Specials[3].FreeMark = 0;
     ship.Specials[7].Percent = 1;
     ship.Specials[7].FreeMark = 5;
-    ship.Specials[9].Percent = 50;   // free: not weighed
+    ship.Specials[9].Percent = 50; // free: not weighed
     EXPECT_EQ(recalculated(w.SpecialsWeight), 300);
     EXPECT_EQ(ship.Specials[3].Weight, 200);
     ship.ClearSpecials();
@@ -272,7 +274,7 @@ TEST_F(RulesTest, ComplementAndAccommodation) {
     EXPECT_EQ((std::array<int, 3>{w.MachineryWeight, ship.Complement, w.AccommodationSpace}),
               (std::array<int, 3>{1000, 198, 198}));
     ship.SetOptions(0, 0, false, 0, 1);
-    EXPECT_EQ(recalculated(w.AccommodationSpace), 139);   // 138.6
+    EXPECT_EQ(recalculated(w.AccommodationSpace), 139); // 138.6
 
     // Guns: a casemate counts as one gun; mounts 3 per tube.
     ship.SetOptions(0, 0, false, 0, 0);
@@ -337,16 +339,17 @@ TEST(ShipRules, ShipTypeCodesAndPositionNames) {
     EXPECT_EQ((std::array<int, 2>{ShipTypeFromCode("bb"), ShipTypeFromCode("")}), (std::array<int, 2>{stBB, stBB}));
     EXPECT_EQ(ShipTypeCode(11), "XX");
     EXPECT_EQ(ShipTypeCode(-1), "XX");
-    EXPECT_EQ(messages.texts(), (Texts{"Warning! Illegal ship type in ship file: bb",
-                                       "Warning! Illegal ship type in ship file: ",
-                                       "Debug Warning, illegal ship type! 11", "Debug Warning, illegal ship type! -1"}));
+    EXPECT_EQ(messages.texts(),
+              (Texts{"Warning! Illegal ship type in ship file: bb", "Warning! Illegal ship type in ship file: ",
+                     "Debug Warning, illegal ship type! 11", "Debug Warning, illegal ship type! -1"}));
     EXPECT_EQ(messages.recorded[0].kind, MessageKind::Notice);
 
     // A position byte above 127 is a Windows-1252 character; the text stays valid UTF-8.
-    EXPECT_EQ((std::vector<std::string>{TurretPositionName('R'), TurretPositionName('W'), TurretPositionName('P'),
-                                        TorpedoMountName('U'), TorpedoMountName('C'), TorpedoMountName('\xC4')}),
-              (std::vector<std::string>{"Midships aft", "Midships aft", "Illegal turret position!", "Midships swivel mount",
-                                        "Illegal mount designation: C", "Illegal mount designation: \xC3\x84"}));
+    EXPECT_EQ(
+        (std::vector<std::string>{TurretPositionName('R'), TurretPositionName('W'), TurretPositionName('P'),
+                                  TorpedoMountName('U'), TorpedoMountName('C'), TorpedoMountName('\xC4')}),
+        (std::vector<std::string>{"Midships aft", "Midships aft", "Illegal turret position!", "Midships swivel mount",
+                                  "Illegal mount designation: C", "Illegal mount designation: \xC3\x84"}));
 }
 
 TEST_F(RulesTest, LayoutFlags) {
@@ -355,7 +358,10 @@ TEST_F(RulesTest, LayoutFlags) {
     ship.ComputeTurretLayoutFlags();
     EXPECT_TRUE(ship.NoSuperimposed && ship.NoMidships && ship.NoWingTurret);
     EXPECT_FALSE(ship.TurretAtW);
-    struct Case { char letter; bool superimposed, midships, wing, w; };
+    struct Case {
+        char letter;
+        bool superimposed, midships, wing, w;
+    };
     for (const Case& c : {Case{'B', true, false, false, false}, Case{'V', true, true, false, false},
                           Case{'X', true, false, false, false}, Case{'C', false, true, false, false},
                           Case{'P', false, true, false, false}, Case{'W', false, true, false, true},
@@ -366,7 +372,8 @@ TEST_F(RulesTest, LayoutFlags) {
         addTurret(c.letter);
         ship.ComputeTurretLayoutFlags();
         EXPECT_EQ((std::array<bool, 4>{!ship.NoSuperimposed, !ship.NoMidships, !ship.NoWingTurret, ship.TurretAtW}),
-                  (std::array<bool, 4>{c.superimposed, c.midships, c.wing, c.w})) << c.letter;
+                  (std::array<bool, 4>{c.superimposed, c.midships, c.wing, c.w}))
+            << c.letter;
     }
 }
 
@@ -387,5 +394,5 @@ TEST(ShipRules, ListsFreeFromLastToFirst) {
         EXPECT_FALSE(ship.HasTurretAt('B'));
         ship.AddTurret(std::make_unique<LoggedTurret>(log, 4));
     }
-    EXPECT_EQ(log, (std::vector<int>{3, 2, 1, 4}));   // the ship frees what it still holds
+    EXPECT_EQ(log, (std::vector<int>{3, 2, 1, 4})); // the ship frees what it still holds
 }

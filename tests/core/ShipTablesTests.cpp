@@ -33,7 +33,7 @@ struct TablesTest : ::testing::Test {
 
 TEST(TableLineSplitting, FieldsAreTrimmedExceptTheTail) {
     EXPECT_EQ(SplitTableLine(" a \t b\t\tc "), (Fields{"a", "b", "", "c "}));
-    EXPECT_EQ(SplitTableLine("a\tb\t   "), (Fields{"a", "b"}));   // blank remainder gives no field
+    EXPECT_EQ(SplitTableLine("a\tb\t   "), (Fields{"a", "b"})); // blank remainder gives no field
     EXPECT_EQ(SplitTableLine("a\t"), (Fields{"a"}));
     EXPECT_EQ(SplitTableLine("\t\t"), (Fields{"", ""}));
     EXPECT_EQ(SplitTableLine(" only "), (Fields{" only "}));
@@ -50,7 +50,9 @@ TEST_F(TablesTest, SpeedPowerRowsFollowFileOrderAndNonNumbersReadMinusOne) {
     // -1: not a number, hexadecimal, tail with a trailing blank, beyond 32
     // bits, not whole, empty; leading blanks of the tail are allowed and the
     // blank line still takes its row.
-    struct Cell { int thousands, knots, value; };
+    struct Cell {
+        int thousands, knots, value;
+    };
     for (const Cell& c : {Cell{3, 16, 1}, Cell{3, 17, -1}, Cell{3, 18, -1}, Cell{3, 19, 4}, Cell{3, 20, -5},
                           Cell{3, 21, -1}, Cell{3, 22, 0}, Cell{4, 18, -1}, Cell{4, 19, -1}, Cell{4, 20, -1},
                           Cell{4, 21, 9}, Cell{5, 16, 0}, Cell{6, 16, 11}})
@@ -80,13 +82,12 @@ TEST_F(TablesTest, HeaderOnlyFilesGiveEmptyTablesAndMissingOnesThrow) {
     for (const auto& o : t.Ordnance) EXPECT_EQ(std::pair(o.Calibre, o.GunWeight), std::pair(0, 0.0f));
 
     const std::string dataDir = dir.path() + "NoData/";
-    for (auto [load, file] : {std::pair{&LoadSpeedHPTable, "SpeedHPTable.dat"}, std::pair{&LoadOrdnanceTable, "OrdnanceTable.dat"}}) {
+    for (auto [load, file] :
+         {std::pair{&LoadSpeedHPTable, "SpeedHPTable.dat"}, std::pair{&LoadOrdnanceTable, "OrdnanceTable.dat"}}) {
         try {
             load(dataDir, t);
             ADD_FAILURE() << "no error for " << file;
-        } catch (const FileOpenError& e) {
-            EXPECT_EQ(std::string(e.what()), "Cannot open file " + dataDir + file);
-        }
+        } catch (const FileOpenError& e) { EXPECT_EQ(std::string(e.what()), "Cannot open file " + dataDir + file); }
     }
 }
 
@@ -101,9 +102,9 @@ TEST_F(TablesTest, OrdnanceColumnsByCalibreWithLaterLinesWinning) {
                                    "6\tM\t72\t1000\t8\t140\t60\t2775\r\n"
                                    "9\t\t250\r\n");
     LoadOrdnanceTable(dir.path(), t);
-    EXPECT_EQ(GunWeight(t, 12), 57.0f);   // tenths of tons in the file
+    EXPECT_EQ(GunWeight(t, 12), 57.0f); // tenths of tons in the file
     EXPECT_EQ(TurretArmourBase(t, 12), 30);
-    EXPECT_EQ(GunWeight(t, 6), 7.2f);   // the later line for 6 inches
+    EXPECT_EQ(GunWeight(t, 6), 7.2f); // the later line for 6 inches
     EXPECT_EQ(t.Ordnance[6 - 3].Code, 'M');
     // A short line reads its missing columns like non-numeric ones.
     EXPECT_EQ(t.Ordnance[9 - 3].Code, '\0');
@@ -118,9 +119,10 @@ TEST_F(TablesTest, CalibresOutsideTheTableAreScaledFromItsEnds) {
     t.Ordnance[15] = {18, 'H', 150.0f, 0, 0, 68, 0, 0};
     EXPECT_FLOAT_EQ(GunWeight(t, 2), 8.0f / 27.0f);
     EXPECT_FLOAT_EQ(GunWeight(t, 36), 1200.0f);
-    EXPECT_EQ(TurretArmourBase(t, 2), 1);     // 2 x 4/9 = 0.89
+    EXPECT_EQ(TurretArmourBase(t, 2), 1); // 2 x 4/9 = 0.89
     EXPECT_EQ(TurretArmourBase(t, 36), 272);
-    for (int c : {0, -1, INT_MIN}) EXPECT_EQ(std::pair(GunWeight(t, c), TurretArmourBase(t, c)), std::pair(0.0f, 0)) << c;
+    for (int c : {0, -1, INT_MIN})
+        EXPECT_EQ(std::pair(GunWeight(t, c), TurretArmourBase(t, c)), std::pair(0.0f, 0)) << c;
     EXPECT_TRUE(std::isfinite(GunWeight(t, INT_MAX)));
     EXPECT_EQ(TurretArmourBase(t, INT_MAX), INT_MAX);
 }
@@ -129,9 +131,9 @@ TEST_F(TablesTest, HorsepowerScalesTheRowAndAppliesTheBandFactor) {
     ScopedRecordingMessages messages;
     cell(10, 18) = 20;
     EXPECT_EQ(horsepower(10000, 18), 18000);
-    EXPECT_EQ(horsepower(10500, 18), 16800);   // 21000 x 0.8; the next row is not used
+    EXPECT_EQ(horsepower(10500, 18), 16800); // 21000 x 0.8; the next row is not used
     cell(3, 20) = 12;
-    EXPECT_EQ(horsepower(2500, 20), 11000);    // Round(12000 x 2500 / 3000) x 1.1
+    EXPECT_EQ(horsepower(2500, 20), 11000); // Round(12000 x 2500 / 3000) x 1.1
     cell(52, 35) = 400;
     EXPECT_EQ(horsepower(52000, 35), 280000);
     EXPECT_TRUE(messages.recorded.empty());
@@ -149,12 +151,11 @@ TEST_F(TablesTest, HorsepowerFactorBands) {
     // Both sides of every band; 1301 t: 13010 x 1.45 = 18864.5, half to even;
     // 4001 t: 30000 + Round(7.5) = 30008, x 1.05.
     const std::vector<std::pair<int, int>> cases = {
-        {800, 16000},   {801, 15219},   {900, 17100},   {901, 16218},   {1000, 18000},  {1001, 17017},
-        {1100, 18700},  {1101, 17616},  {1200, 19200},  {1201, 18015},  {1300, 19500},  {1301, 18864},
-        {1400, 20300},  {1401, 19614},  {1600, 22400},  {1601, 20813},  {1800, 23400},  {1801, 21612},
-        {2000, 24000},  {2001, 22011},  {2999, 32989},  {3000, 33000},  {4000, 33000},  {4001, 31508},
-        {6000, 31500},  {6001, 30005},  {8000, 30000},  {8001, 27004},  {10000, 27000}, {10001, 24002},
-        {15000, 24000}, {15001, 21001}, {52000, 21000}};
+        {800, 16000},   {801, 15219},   {900, 17100},   {901, 16218},   {1000, 18000}, {1001, 17017}, {1100, 18700},
+        {1101, 17616},  {1200, 19200},  {1201, 18015},  {1300, 19500},  {1301, 18864}, {1400, 20300}, {1401, 19614},
+        {1600, 22400},  {1601, 20813},  {1800, 23400},  {1801, 21612},  {2000, 24000}, {2001, 22011}, {2999, 32989},
+        {3000, 33000},  {4000, 33000},  {4001, 31508},  {6000, 31500},  {6001, 30005}, {8000, 30000}, {8001, 27004},
+        {10000, 27000}, {10001, 24002}, {15000, 24000}, {15001, 21001}, {52000, 21000}};
     for (auto [d, hp] : cases) EXPECT_EQ(horsepower(d, 20), hp) << d << " t";
 }
 
@@ -171,7 +172,7 @@ TEST_F(TablesTest, RejectedSpeedsAndDisplacements) {
     EXPECT_EQ(ship.Horsepower, 0);
     for (auto [d, s] : std::vector<std::pair<int, int>>{{10000, 36}, {10000, INT_MIN}, {52001, 20}})
         EXPECT_EQ(horsepower(d, s), 0);
-    EXPECT_EQ(horsepower(INT_MAX, 99), 0);   // the displacement is refused first
+    EXPECT_EQ(horsepower(INT_MAX, 99), 0); // the displacement is refused first
     EXPECT_EQ(messages.recorded,
               (std::vector<RecordedMessage>{{MessageKind::Notice, "Illegal Speed value: 15"},
                                             {MessageKind::Notice, "Illegal Speed value: 36"},

@@ -24,9 +24,13 @@ struct SightingTest : ::testing::Test {
 TEST(Sighting, LightConditions) {
     // The sun stands over 23.4 N at noon; 93 and 97 degrees away it is 3 and 7
     // below. Absurd dates count as the zero date.
-    struct Case { double lat, date; TLightCondition light; };
-    for (const Case& c : {Case{23, june21(12), lcDay}, Case{23, june21(0), lcNight}, Case{23.43 - 93, june21(12), lcDusk},
-                          Case{23.43 - 97, june21(12), lcNight}, Case{0, 0.0, lcNight}, Case{0, 1e300, lcNight}})
+    struct Case {
+        double lat, date;
+        TLightCondition light;
+    };
+    for (const Case& c :
+         {Case{23, june21(12), lcDay}, Case{23, june21(0), lcNight}, Case{23.43 - 93, june21(12), lcDusk},
+          Case{23.43 - 97, june21(12), lcNight}, Case{0, 0.0, lcNight}, Case{0, 1e300, lcNight}})
         EXPECT_EQ(LightConditionAt(degrees(0, c.lat), c.date), c.light) << c.lat << " " << c.date;
 }
 
@@ -34,7 +38,8 @@ TEST_F(SightingTest, SightingRanges) {
     env.DateTime = june21(12);
     env.DayRange = 10000;
     env.DuskRange = 5000;
-    for (auto [type, tons, range] : {std::tuple{stDD, 900, 8000}, std::tuple{stCL, 4000, 9000}, std::tuple{stBB, 20000, 10000}})
+    for (auto [type, tons, range] :
+         {std::tuple{stDD, 900, 8000}, std::tuple{stCL, 4000, 9000}, std::tuple{stBB, 20000, 10000}})
         EXPECT_EQ(GetSightingRange(battle.ctx(), &battle.Add("S", type, tons), false), range) << tons;
     TFightingShip& ca = battle.Add("CA", stCA, 12000, degrees(0, 23.43 - 93));
     ca.CurrentSpeed = 24;
@@ -53,7 +58,7 @@ TEST_F(SightingTest, ZeroEnvironmentGivesOnlyTheSpeedBonus) {
     EXPECT_EQ(GetSightingRange(battle.ctx(), &bb, false), 300);
     platform::ScriptedRandom random;
     battle.random = &random;
-    random.push(2);   // mist: -500 + 1000
+    random.push(2); // mist: -500 + 1000
     EXPECT_EQ(GetSightingRange(battle.ctx(), &bb, true), 800);
     EXPECT_TRUE(env.IsMistOrRain());
 }
@@ -95,7 +100,7 @@ TEST_F(SightingTest, SmokeAcrossTheLineOfFireScaledBySeaState) {
     TFightingShip& smoker = battle.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 3000), 90, 300));
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4000));
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4500));
-    smoker.SmokeTrail->Chain(0).Add(PointAtBearing(Battle::At(0, 4500), 90, 1000));   // off the line
+    smoker.SmokeTrail->Chain(0).Add(PointAtBearing(Battle::At(0, 4500), 90, 1000)); // off the line
     const std::pair<int, int> expected[] = {{0, 2}, {7, 2}, {12, 1}, {20, 8}};
     for (auto [sea, result] : expected) {
         env.SeaState = sea;
@@ -111,7 +116,7 @@ TEST_F(SightingTest, SmokeAcrossTheLineOfFireScaledBySeaState) {
 TEST_F(SightingTest, SmokeFloatsAndAnEmptyReport) {
     TGeoObjectStore& floats = battle.map.LayerByName(kSmokeLayerName).Objects();
     TSmokeFloat lonely(&floats);
-    lonely.Chain(0).Add(Battle::At(0, 5000));   // one point: nothing to test
+    lonely.Chain(0).Add(Battle::At(0, 5000)); // one point: nothing to test
     TSmokeFloat real(&floats);
     real.Chain(0).Add(Battle::At(0, 6000));
     real.Chain(0).Add(Battle::At(0, 6100));

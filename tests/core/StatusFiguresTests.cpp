@@ -35,15 +35,28 @@ TEST(StatusFigures, DreadnoughtAsTheCardShowsHer) {
     Card card;
     ASSERT_TRUE(card.ship);
     const ShipStatusFigures f = card.figures({.Date = card.ship->ObsoleteDate + 1});
-    const std::pair<std::string, std::string> texts[] = {
-        {f.Title, "BB Dreadnought"}, {f.Heading, "OLD BRITISH Battleship"}, {f.ShipName, "DREADNOUGHT"},
-        {f.ClassName, "DREADNOUGHT CLASS"}, {f.Displacement, "Displacement, 18100 tons"},
-        {f.MainGuns, "10 - 12 inch."}, {f.SecondaryGuns, ""}, {f.TertiaryGuns, "24 - 3 inch."},
-        {f.TorpedoTubes, "5"}, {f.TorpedoPlacement, "submerged"}, {f.TorpedoPanelTitle, "Torpedo tubes (18 inch)"},
-        {f.Belt, "11\" Belt (amidships)"}, {f.ConningTower, "11\" C.T."}, {f.Deck, "2\" Deck"},
-        {f.MainCalibre, "12 in"}, {f.MainHitPercentage, "0.00"}, {f.Endurance, "0/0"}, {f.Speed, "5/21"},
-        {f.Tertiary.Calibre, "3 in"}, {f.Tertiary.Port, "12 (12)"}, {f.Secondary.Calibre, ""},
-        {f.Mines, ""}};
+    const std::pair<std::string, std::string> texts[] = {{f.Title, "BB Dreadnought"},
+                                                         {f.Heading, "OLD BRITISH Battleship"},
+                                                         {f.ShipName, "DREADNOUGHT"},
+                                                         {f.ClassName, "DREADNOUGHT CLASS"},
+                                                         {f.Displacement, "Displacement, 18100 tons"},
+                                                         {f.MainGuns, "10 - 12 inch."},
+                                                         {f.SecondaryGuns, ""},
+                                                         {f.TertiaryGuns, "24 - 3 inch."},
+                                                         {f.TorpedoTubes, "5"},
+                                                         {f.TorpedoPlacement, "submerged"},
+                                                         {f.TorpedoPanelTitle, "Torpedo tubes (18 inch)"},
+                                                         {f.Belt, "11\" Belt (amidships)"},
+                                                         {f.ConningTower, "11\" C.T."},
+                                                         {f.Deck, "2\" Deck"},
+                                                         {f.MainCalibre, "12 in"},
+                                                         {f.MainHitPercentage, "0.00"},
+                                                         {f.Endurance, "0/0"},
+                                                         {f.Speed, "5/21"},
+                                                         {f.Tertiary.Calibre, "3 in"},
+                                                         {f.Tertiary.Port, "12 (12)"},
+                                                         {f.Secondary.Calibre, ""},
+                                                         {f.Mines, ""}};
     for (const auto& [got, want] : texts) EXPECT_EQ(got, want);
     EXPECT_EQ(f.Turrets, (std::vector<std::string>{"Forward 2", "Port forward wing 2", "Starboard forward wing 2",
                                                    "Midships aft 2", "Aft 2"}));
@@ -75,14 +88,14 @@ TEST(StatusFigures, BattleStatesAndTheSidesName) {
         c.set();
         EXPECT_EQ(card.figures().*c.text, c.want);
     }
-    EXPECT_EQ(card.figures().HullLost, card.figures().HullFull);   // beyond the full figure: a full bar
-    s.Nation = 10;   // "Generic": the side's name stands in
+    EXPECT_EQ(card.figures().HullLost, card.figures().HullFull); // beyond the full figure: a full bar
+    s.Nation = 10;                                               // "Generic": the side's name stands in
     EXPECT_EQ(card.figures({.SideName = "Blue fleet"}).Heading, "BLUE FLEET Battleship");
     EXPECT_EQ(card.figures({.Tallies = {.RudderState = 2}}).Rudder, "Rudder jammed center");
 }
 
 TEST(StatusFigures, UpperCaseOfTheCodePagesLetters) {
-    for (auto [in, out] : {std::pair{"Blücher", "BLÜCHER"}, {"Straße", "STRASSE"}, {"œuvre ÿ", "ŒUVRE Ÿ"},
-                           {"µ½", "Μ½"}})
+    for (auto [in, out] :
+         {std::pair{"Blücher", "BLÜCHER"}, {"Straße", "STRASSE"}, {"œuvre ÿ", "ŒUVRE Ÿ"}, {"µ½", "Μ½"}})
         EXPECT_EQ(UpperText(in), out) << in;
 }

@@ -1,6 +1,6 @@
-#include "tables/WeaponData.h"
-#include "platform/Messages.h"
 #include "TestSupport.h"
+#include "platform/Messages.h"
+#include "tables/WeaponData.h"
 
 #include <gtest/gtest.h>
 
@@ -50,9 +50,14 @@ struct WeaponDataTest : ::testing::Test {
 
 TEST(GetTabField, FieldsBeyondTheEndGiveTheLastField) {
     // A trailing TAB leaves nothing after it; a count below 1 gives the last field too.
-    struct Case { const char* line; int n; const char* field; };
-    for (const Case& c : {Case{"a\tb\tc", 1, "a"}, Case{"a\tb\tc", 3, "c"}, Case{"a\tb", 9, "b"}, Case{"a\t\tc", 2, ""},
-                          Case{"", 1, ""}, Case{"", 7, ""}, Case{"a\t", 2, "a"}, Case{"a\tb", 0, "b"}, Case{"a\tb", -3, "b"}})
+    struct Case {
+        const char* line;
+        int n;
+        const char* field;
+    };
+    for (const Case& c :
+         {Case{"a\tb\tc", 1, "a"}, Case{"a\tb\tc", 3, "c"}, Case{"a\tb", 9, "b"}, Case{"a\t\tc", 2, ""},
+          Case{"", 1, ""}, Case{"", 7, ""}, Case{"a\t", 2, "a"}, Case{"a\tb", 0, "b"}, Case{"a\tb", -3, "b"}})
         EXPECT_EQ(GetTabField(c.line, c.n), c.field) << c.line << " " << c.n;
 }
 
@@ -109,7 +114,7 @@ TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
         load();
         EXPECT_EQ(rec.texts(), Texts{"Warning! Cannot find file BasicData.dat!"});
         EXPECT_EQ(t.GunRangeFactor, 0);
-        EXPECT_EQ(t.Gun(12).BaseRange, 0);  // the factor stayed 0
+        EXPECT_EQ(t.Gun(12).BaseRange, 0); // the factor stayed 0
         EXPECT_EQ(t.Gun(12).MaxRange, 1101);
         EXPECT_EQ(t.TorpedoTypes[9].Speed1, 30);
     }
@@ -131,7 +136,7 @@ TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
 
     // A short file stops the rest and keeps the rows read.
     writeAll("[BasicData]\r\n");
-    write("VPen.dat", gunTable("9", 9));  // ten lines: header and calibres 2..10
+    write("VPen.dat", gunTable("9", 9)); // ten lines: header and calibres 2..10
     ScopedRecordingMessages rec;
     load();
     EXPECT_EQ(rec.texts(), Texts{"Error loading weapon tables!"});

@@ -16,12 +16,12 @@
 #include <unistd.h>
 
 // Stops the run the way a sanitizer would, so libFuzzer keeps the input.
-#define FUZZ_CHECK(cond)                                                                  \
-    do {                                                                                  \
-        if (!(cond)) {                                                                    \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                                 \
-        }                                                                                 \
+#define FUZZ_CHECK(cond)                                                                                               \
+    do {                                                                                                               \
+        if (!(cond)) {                                                                                                 \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);                              \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (0)
 
 namespace fuzz {
@@ -31,7 +31,7 @@ Env& env();
 
 // Left alive on purpose (the sink must outlive every run); the directory goes at exit.
 struct Env {
-    std::string dir;  // ends with "/"
+    std::string dir; // ends with "/"
     platform::RecordingMessages messages;
 
     Env() {
@@ -40,10 +40,14 @@ struct Env {
         dir = templ + "/";
         std::filesystem::create_directories(dir + "Data");
         platform::setMessages(&messages);
-        std::atexit([] { std::error_code ec; std::filesystem::remove_all(env().dir, ec); });
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(env().dir, ec);
+        });
     }
     std::string write(const std::string& name, std::string_view bytes) const {
-        std::ofstream(dir + name, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(dir + name, std::ios::binary | std::ios::trunc)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return dir + name;
     }
     // Writes the file, or removes it when there is no part for it, so the
@@ -68,7 +72,9 @@ inline Env& beginRun() {
     return e;
 }
 
-inline std::string_view asText(const std::uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
+inline std::string_view asText(const std::uint8_t* data, size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
 
 // Splits an input into files at form-feed bytes (which no data file holds).
 inline std::vector<std::string_view> splitParts(const std::uint8_t* data, size_t size) {

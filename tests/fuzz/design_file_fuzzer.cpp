@@ -6,8 +6,8 @@
 #include "designfile/DesignFile.h"
 #include "designfile/DesignInputs.h"
 #include "platform/FileSystem.h"
-#include "startup/Startup.h"
 #include "shipdata/Ship.h"
+#include "startup/Startup.h"
 
 #include <tuple>
 
@@ -15,10 +15,9 @@ namespace {
 
 auto numbers(const DesignInputs& i) {
     return std::make_tuple(i.Nation, i.Type, i.Displacement, i.Range, i.Freeboard, i.Speed, i.FuelType, i.B,
-                           i.BeltCoverage, i.BE, i.D, i.DE, i.CT, i.T, i.TT, i.SEC, i.ProtectedCruiser,
-                           i.FireControl, i.MainCal, i.MQ, i.CrossDeck, i.SecCal, i.Secondaries, i.SecTF, i.SQ,
-                           i.TerCal, i.Tertiaries, i.TerTF, i.TQ, i.TorpCal, i.TPS, i.Mines, i.Accomodation,
-                           i.ObsoleteDate);
+                           i.BeltCoverage, i.BE, i.D, i.DE, i.CT, i.T, i.TT, i.SEC, i.ProtectedCruiser, i.FireControl,
+                           i.MainCal, i.MQ, i.CrossDeck, i.SecCal, i.Secondaries, i.SecTF, i.SQ, i.TerCal, i.Tertiaries,
+                           i.TerTF, i.TQ, i.TorpCal, i.TPS, i.Mines, i.Accomodation, i.ObsoleteDate);
 }
 
 // The writer keeps a text on its line: a line break inside a value (a lone
@@ -67,11 +66,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     TDesignShip ship(gData);
     ReadDesignFile(path, in, ship);
     FUZZ_CHECK(in.Name == "Fuzz Class");
-    for (auto [r, v] : {std::pair{ranges::Displacement, in.Displacement}, {ranges::Speed, in.Speed},
-                        {ranges::MainCal, in.MainCal}, {ranges::SmallCal, in.SecCal}, {ranges::SmallCal, in.TerCal},
-                        {ranges::Quality, in.MQ}, {ranges::Quality, in.SQ}, {ranges::Quality, in.TQ},
-                        {ranges::SmallGuns, in.Secondaries}, {ranges::SmallGuns, in.Tertiaries},
-                        {ranges::TorpCal, in.TorpCal}, {ranges::Mines, in.Mines}})
+    for (auto [r, v] : {std::pair{ranges::Displacement, in.Displacement},
+                        {ranges::Speed, in.Speed},
+                        {ranges::MainCal, in.MainCal},
+                        {ranges::SmallCal, in.SecCal},
+                        {ranges::SmallCal, in.TerCal},
+                        {ranges::Quality, in.MQ},
+                        {ranges::Quality, in.SQ},
+                        {ranges::Quality, in.TQ},
+                        {ranges::SmallGuns, in.Secondaries},
+                        {ranges::SmallGuns, in.Tertiaries},
+                        {ranges::TorpCal, in.TorpCal},
+                        {ranges::Mines, in.Mines}})
         FUZZ_CHECK(v >= r.min && v <= r.max);
     FUZZ_CHECK(ship.Turrets.size() <= 25 && ship.TorpedoMounts.size() <= 16);
 

@@ -17,9 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     for (auto [load, part] : {std::pair{&LoadSpeedHPTable, 0u}, std::pair{&LoadOrdnanceTable, 1u}}) {
         try {
             load(dataDir, tables);
-        } catch (const FileOpenError&) {
-            FUZZ_CHECK(parts.size() <= part);
-        }
+        } catch (const FileOpenError&) { FUZZ_CHECK(parts.size() <= part); }
     }
     for (int c = -1; c <= 40; ++c) (void)(GunWeight(tables, c) + TurretArmourBase(tables, c));
     Tship ship;

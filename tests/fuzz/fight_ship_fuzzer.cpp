@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const std::string path = env.write("Fuzz Class.sdf", fuzz::asText(data, size));
 
     TMap globe;
-    std::unique_ptr<TFightingShip> ship = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences, platform::messages());
+    std::unique_ptr<TFightingShip> ship =
+        CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences, platform::messages());
     if (!ship) return 0;
     FUZZ_CHECK(ship->ClassName == "Fuzz Class");
     FUZZ_CHECK(ship->Nation >= 0 && ship->Nation <= MaxNation);
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // Both read the same mount sections.
     FUZZ_CHECK(ship->TorpedoMounts.size() == design.TorpedoMounts.size());
     for (size_t i = 0; i < ship->TorpedoMounts.size(); ++i) {
-        FUZZ_CHECK(design.TorpedoMounts[i]->Tubes == TFightingShip::AsFighting(ship->TorpedoMounts[i].get())->TubeCount);
+        FUZZ_CHECK(design.TorpedoMounts[i]->Tubes ==
+                   TFightingShip::AsFighting(ship->TorpedoMounts[i].get())->TubeCount);
         FUZZ_CHECK(design.TorpedoMounts[i]->Position == ship->TorpedoMounts[i]->Position);
     }
 
@@ -52,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     ship->SetHeading(static_cast<std::int32_t>(size % 360));
     ship->UpdateFireSmokePoints();
     // A second ship on the same map shares the presenters of the first.
-    std::unique_ptr<TFightingShip> second = CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences, platform::messages());
+    std::unique_ptr<TFightingShip> second =
+        CreateShipOnLayer(path, "Fuzz Class", globe, gData.Preferences, platform::messages());
     FUZZ_CHECK(second != nullptr);
     return 0;
 }

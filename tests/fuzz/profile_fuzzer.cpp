@@ -39,13 +39,17 @@ struct Lookup {
 
 // Keys the readers really ask for, and the names the input itself uses.
 std::vector<Lookup> lookups(const std::string& text) {
-    std::vector<Lookup> out = {{"Data", "Displacement"}, {"Data", "ShipType"}, {"Guns", "Main"},
-                               {"Turret0", "Guns"},      {"Turret0", "Pos"},   {"Settings", "WaterColor"},
+    std::vector<Lookup> out = {{"Data", "Displacement"},
+                               {"Data", "ShipType"},
+                               {"Guns", "Main"},
+                               {"Turret0", "Guns"},
+                               {"Turret0", "Pos"},
+                               {"Settings", "WaterColor"},
                                {"Superstructure3", "Point20Distance"}};
     std::string section;
     for (const std::string& line : platform::splitLines(text)) {
         if (out.size() >= 64) break;
-        if (!line.empty() && line[0] == '[') section = line.substr(1, line.find(']') - 1);   // npos - 1: to the end
+        if (!line.empty() && line[0] == '[') section = line.substr(1, line.find(']') - 1); // npos - 1: to the end
         else if (auto eq = line.find('='); eq != std::string::npos) out.push_back({section, line.substr(0, eq)});
     }
     return out;
@@ -70,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         FUZZ_CHECK(fromDisk.ReadInteger(l.section, l.key, -7) == fromText.ReadInteger(l.section, l.key, -7));
         FUZZ_CHECK(fromDisk.ReadBool(l.section, l.key, true) == fromText.ReadBool(l.section, l.key, true));
     }
-    fromDisk.Close();   // closed, it answers from the file again
+    fromDisk.Close(); // closed, it answers from the file again
     fromDisk.Open(path);
     (void)fromDisk.ReadInteger("Data", "Speed", 18);
     return 0;

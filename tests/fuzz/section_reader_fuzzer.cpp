@@ -28,7 +28,8 @@ std::string plainScan(const std::vector<std::string>& lines, const std::string& 
     for (size_t i = start; i < lines.size(); ++i) {
         const std::string& line = lines[i];
         if (!line.empty() && line[0] == '[') break;
-        if (line.compare(0, prefix.size(), prefix) == 0) return line.size() == prefix.size() ? def : line.substr(prefix.size());
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            return line.size() == prefix.size() ? def : line.substr(prefix.size());
     }
     return def;
 }
@@ -39,8 +40,8 @@ struct Lookup {
 
 std::vector<Lookup> lookups(const std::vector<std::string>& lines) {
     std::vector<std::string> sections = {"1914", "1916", "BasicData", "0"};
-    std::vector<std::string> keys = {"Nation0Name", "Nation1Name2", "Nation10SmokeFloats", "GunRangeFactor",
-                                     "ShipType10", ""};
+    std::vector<std::string> keys = {"Nation0Name",    "Nation1Name2", "Nation10SmokeFloats",
+                                     "GunRangeFactor", "ShipType10",   ""};
     for (const std::string& line : lines) {
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             if (sections.size() < 8) sections.push_back(line.substr(1, line.size() - 2));
@@ -48,7 +49,7 @@ std::vector<Lookup> lookups(const std::vector<std::string>& lines) {
             keys.push_back(line.substr(0, eq));
         }
     }
-    std::vector<Lookup> out;   // keys in file order within each section, as the loaders ask
+    std::vector<Lookup> out; // keys in file order within each section, as the loaders ask
     for (const std::string& s : sections)
         for (const std::string& k : keys) out.push_back({s, k});
     return out;
@@ -58,7 +59,7 @@ void check(const TSectionLines& lines, const Lookup& l) {
     const std::string s = ReadSectionString(lines, l.section, l.key, "\x01");
     const std::int32_t n = ReadSectionInteger(lines, l.section, l.key, -7);
     const bool b = ReadSectionBool(lines, l.section, l.key, true);
-    if (!asciiOnly(l.section)) return;  // letter case beyond ASCII is the reader's own business
+    if (!asciiOnly(l.section)) return; // letter case beyond ASCII is the reader's own business
     FUZZ_CHECK(s == plainScan(lines.lines(), l.section, l.key, "\x01"));
     const std::string text = plainScan(lines.lines(), l.section, l.key, "");
     FUZZ_CHECK(n == (text.empty() ? -7 : platform::StrToIntDef(text, -7)));

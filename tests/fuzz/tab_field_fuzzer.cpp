@@ -3,8 +3,8 @@
 // table splitter must simply survive anything.
 #include "FuzzSupport.h"
 
-#include "tables/WeaponData.h"
 #include "shipdata/Tables.h"
+#include "tables/WeaponData.h"
 
 namespace {
 

@@ -71,7 +71,7 @@ private slots:
             {"Select a position", "Select number of guns in turret"}, {"Select number of guns in turret"}, {}};
         for (size_t step = 0; step < wanted.size(); ++step) {
             if (step == 1) d.lbPosition->setCurrentRow(0);
-            if (step == 2) d.cbTurretFactor->setCurrentIndex(0);  // "Casemate"
+            if (step == 2) d.cbTurretFactor->setCurrentIndex(0); // "Casemate"
             messages.clear();
             d.bnOK->click();
             QCOMPARE(messages.texts(), wanted[step]);

@@ -7,15 +7,15 @@
 #include "designer/CompareWindow.h"
 #include "designer/DesignRecovery.h"
 #include "designer/PlanEditor.h"
-#include "designer/ShareCommands.h"
 #include "designer/PlannerButton.h"
+#include "designer/ShareCommands.h"
 #include "planner/frmPlanner.h"
 
 #include <QAction>
 #include <QDialog>
-#include <QTextBrowser>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <QUndoStack>
 
 using namespace designertest;
@@ -30,7 +30,8 @@ void writeFile(const std::string& path, const QByteArray& bytes) {
 
 QStringList checkList(TfrmDesignMain& form) {
     QStringList items;
-    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) items << form.Widgets().lvDesignCheck->item(i)->text();
+    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i)
+        items << form.Widgets().lvDesignCheck->item(i)->text();
     return items;
 }
 
@@ -66,8 +67,9 @@ private slots:
 
         TfrmPlanner* planner = ShowEngagementPlanner(*form);
         QVERIFY(planner);
-        QVERIFY(!planner->W.lbOpponents->findItems(QStringLiteral("Garbage  (") + QString::fromStdString(message) + ")",
-                                                   Qt::MatchExactly).isEmpty());
+        QVERIFY(!planner->W.lbOpponents
+                     ->findItems(QStringLiteral("Garbage  (") + QString::fromStdString(message) + ")", Qt::MatchExactly)
+                     .isEmpty());
         QVERIFY(planner->ChooseOpponent(garbage));
         QVERIFY(!planner->HasShips());
         QVERIFY(planner->W.stMessages->text().contains(QString::fromStdString(message)));
@@ -85,15 +87,17 @@ private slots:
         QVERIFY(form->LoadDesign(monster));
         QCOMPARE(messages.recorded.size(), size_t{1});
         const QString box = QString::fromStdString(messages.recorded[0].text);
-        QVERIFY2(box.startsWith("Monster.sdf holds values outside what the form accepts:\n[Data] Speed=99 is outside 0 to 35\n"
-                                "[Turret0] Guns=99999 is outside 0 to 4\n"),
+        QVERIFY2(box.startsWith(
+                     "Monster.sdf holds values outside what the form accepts:\n[Data] Speed=99 is outside 0 to 35\n"
+                     "[Turret0] Guns=99999 is outside 0 to 4\n"),
                  qPrintable(box));
-        QVERIFY2(box.contains(QStringLiteral(" times)")), qPrintable(box));   // repeats told once
+        QVERIFY2(box.contains(QStringLiteral(" times)")), qPrintable(box)); // repeats told once
         QVERIFY(checkList(*form).join('|').contains("Turret at A has 99999 guns, outside 0 (casemate) to 4"));
 
         TfrmPlanner* planner = ShowEngagementPlanner(*form);
         QVERIFY(planner && !planner->HasShips());
-        QVERIFY2(planner->W.stMessages->text().contains("Monster holds values outside what the form accepts: [Turret0] Guns=99999"),
+        QVERIFY2(planner->W.stMessages->text().contains(
+                     "Monster holds values outside what the form accepts: [Turret0] Guns=99999"),
                  qPrintable(planner->W.stMessages->text()));
         // Deleting the turret makes it a design the planner takes.
         form->Widgets().lvTurrets->setCurrentItem(form->Widgets().lvTurrets->topLevelItem(0));
@@ -148,7 +152,8 @@ private slots:
 
         // F1 bound once: a key bound twice fires neither binding.
         int f1 = 0;
-        for (const QAction* action : form->findChildren<QAction*>()) f1 += action->shortcuts().count(QKeySequence(Qt::Key_F1));
+        for (const QAction* action : form->findChildren<QAction*>())
+            f1 += action->shortcuts().count(QKeySequence(Qt::Key_F1));
         QCOMPARE(f1, 1);
         form->findChild<QAction*>(QStringLiteral("actHelp"))->trigger();
         auto* help = form->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));
@@ -166,7 +171,7 @@ private slots:
         first->LoadDesign(programDir() + "Designs/Dreadnought.sdf");
         const QString copy = QString::fromStdString(recovery->CopyPath());
         QTest::qWait(60);
-        QVERIFY(!QFileInfo::exists(copy));   // nothing unsaved yet
+        QVERIFY(!QFileInfo::exists(copy)); // nothing unsaved yet
         first->Widgets().seSpeed->setValue(23);
         QTRY_VERIFY(QFileInfo::exists(copy));
 
@@ -180,20 +185,21 @@ private slots:
         // The first program dies: its copy stays behind with no live owner.
         const QString orphan = QString::fromStdString(folder + "recovery-1-1.sdf");
         QVERIFY(QFile::copy(copy, orphan));
-        recovery.reset();   // a clean exit removes the own copy
+        recovery.reset(); // a clean exit removes the own copy
         QVERIFY(!QFileInfo::exists(copy));
         messages.answerNext(true);
         QVERIFY(other->OfferRestore());
         QCOMPARE(messages.recorded.size(), size_t{1});
-        QVERIFY2(QString::fromStdString(messages.recorded[0].text).contains(
-                     QRegularExpression(QStringLiteral("^Restore the unsaved changes to Dreadnought from \\d\\d:\\d\\d\\?$"))),
+        QVERIFY2(QString::fromStdString(messages.recorded[0].text)
+                     .contains(QRegularExpression(
+                         QStringLiteral("^Restore the unsaved changes to Dreadnought from \\d\\d:\\d\\d\\?$"))),
                  messages.recorded[0].text.c_str());
         QCOMPARE(second->windowTitle(), QStringLiteral("Ship design - Dreadnought *"));
         QCOMPARE(second->Widgets().seSpeed->value(), 23);
         QCOMPARE(second->Widgets().lvTurrets->topLevelItemCount(), 5);
         QVERIFY(!QFileInfo::exists(orphan));
         QTRY_VERIFY(QFileInfo::exists(QString::fromStdString(other->CopyPath())));
-        second->Widgets().bnSave->click();   // a save leaves nothing to recover
+        second->Widgets().bnSave->click(); // a save leaves nothing to recover
         QVERIFY(!QFileInfo::exists(QString::fromStdString(other->CopyPath())));
     }
 };

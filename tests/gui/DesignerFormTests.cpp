@@ -13,7 +13,8 @@ namespace {
 // The design ship the form should hold for `inputs` and these turrets and
 // mounts, computed by the core alone.
 using Places = std::vector<std::pair<char, int>>;
-std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const Places& turrets = {}, const Places& mounts = {}) {
+std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const Places& turrets = {},
+                                      const Places& mounts = {}) {
     auto ship = std::make_unique<TDesignShip>(bundledData());
     ship->ClearSpecials();
     ApplyInputs(inputs, *ship);
@@ -59,11 +60,18 @@ struct Spin {
     const char* name;
     int min, max, step, value;
 };
-const Spin kSpins[] = {
-    {"seDisplacement", 50, 70000, 500, 10000}, {"seSpeed", 0, 35, 1, 18}, {"seMainCal", 2, 18, 1, 12},
-    {"seMQ", -5, 5, 1, 0}, {"seSecCal", 2, 35, 1, 4}, {"seSecondaries", 0, 24, 2, 0}, {"seSQ", -5, 5, 1, 0},
-    {"seTerCal", 2, 35, 1, 3}, {"seTertiaries", 0, 24, 2, 0}, {"seTQ", -5, 5, 1, 0}, {"seTorpCal", 12, 28, 1, 18},
-    {"seMines", 0, 1000, 10, 0}};
+const Spin kSpins[] = {{"seDisplacement", 50, 70000, 500, 10000},
+                       {"seSpeed", 0, 35, 1, 18},
+                       {"seMainCal", 2, 18, 1, 12},
+                       {"seMQ", -5, 5, 1, 0},
+                       {"seSecCal", 2, 35, 1, 4},
+                       {"seSecondaries", 0, 24, 2, 0},
+                       {"seSQ", -5, 5, 1, 0},
+                       {"seTerCal", 2, 35, 1, 3},
+                       {"seTertiaries", 0, 24, 2, 0},
+                       {"seTQ", -5, 5, 1, 0},
+                       {"seTorpCal", 12, 28, 1, 18},
+                       {"seMines", 0, 1000, 10, 0}};
 
 } // namespace
 
@@ -106,9 +114,12 @@ private slots:
         messages.clear();
         DesignInputs in = openingInputs();
         apply(form.get(), in,
-              {{"seDisplacement", &DesignInputs::Displacement, 20000}, {"cbB", &DesignInputs::B, 18},
-               {"cbT", &DesignInputs::T, 22}, {"seSecondaries", &DesignInputs::Secondaries, 12},
-               {"cbFireControl", &DesignInputs::FireControl, 3}, {"cbTPS", &DesignInputs::TPS, 2},
+              {{"seDisplacement", &DesignInputs::Displacement, 20000},
+               {"cbB", &DesignInputs::B, 18},
+               {"cbT", &DesignInputs::T, 22},
+               {"seSecondaries", &DesignInputs::Secondaries, 12},
+               {"cbFireControl", &DesignInputs::FireControl, 3},
+               {"cbTPS", &DesignInputs::TPS, 2},
                {"seTorpCal", &DesignInputs::TorpCal, 21}});
         addTurret(*form, 'A', 2);
         addTurret(*form, 'Y', 2);
@@ -116,10 +127,15 @@ private slots:
         const Places turrets = {{'A', 2}, {'Y', 2}}, mounts = {{'F', 2}};
         auto ship = coreShip(in, turrets, mounts);
         const TShipWeights& x = ship->Weights;
-        const std::vector<std::pair<QLabel*, std::int32_t>> boxes = {
-            {w.stHull, x.HullWeight}, {w.stB, x.WeightB}, {w.stArmamentWeight, x.ArmamentWeight},
-            {w.stTPSweight, x.TPSWeight}, {w.stFireControl, x.FireControlWeight}, {w.stSecWeight, x.SecondaryWeight},
-            {w.stCrew, ship->Complement}, {w.stSumAll, x.TotalWeight}, {w.stSpare, ship->Displacement - x.TotalWeight}};
+        const std::vector<std::pair<QLabel*, std::int32_t>> boxes = {{w.stHull, x.HullWeight},
+                                                                     {w.stB, x.WeightB},
+                                                                     {w.stArmamentWeight, x.ArmamentWeight},
+                                                                     {w.stTPSweight, x.TPSWeight},
+                                                                     {w.stFireControl, x.FireControlWeight},
+                                                                     {w.stSecWeight, x.SecondaryWeight},
+                                                                     {w.stCrew, ship->Complement},
+                                                                     {w.stSumAll, x.TotalWeight},
+                                                                     {w.stSpare, ship->Displacement - x.TotalWeight}};
         for (const auto& [box, value] : boxes) QVERIFY2(boxValue(box) == value, qPrintable(box->objectName()));
         QCOMPARE(w.stArmorPc->text(),
                  QString::number(platform::Round(static_cast<long double>(x.ArmorWeight) / x.TotalWeight * 100)) + "%");
@@ -181,7 +197,7 @@ private slots:
         QCOMPARE(w.stSpare->text(), QStringLiteral("-1"));
         QCOMPARE(w.stSumAll->palette().color(QPalette::WindowText), QColor(Qt::red));
         QCOMPARE(w.stSpare->palette().color(QPalette::WindowText), QColor(Qt::red));
-        w.seDisplacement->setValue(10500);  // room again: back to black
+        w.seDisplacement->setValue(10500); // room again: back to black
         QCOMPARE(w.stSpare->palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
@@ -198,7 +214,7 @@ private slots:
         QCOMPARE(d->value(), 4600);
         d->stepDown();
         d->stepDown();
-        QCOMPARE(d->value(), 3600);  // 4100 is still above 4000
+        QCOMPARE(d->value(), 3600); // 4100 is still above 4000
         QCOMPARE(d->singleStep(), 100);
         d->setValue(5000);
         form->Widgets().seSpeed->setValue(20);

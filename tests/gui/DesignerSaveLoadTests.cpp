@@ -96,7 +96,7 @@ private slots:
             const std::string section = "[Turret" + std::to_string(n) + "]\r\nGuns=2\r\nPos=" + letter + "\r\n";
             QVERIFY2(first.find(section) != std::string::npos, section.c_str());
         }
-        QVERIFY(first.find("[Superstructure0]") == std::string::npos);  // no ship displayed
+        QVERIFY(first.find("[Superstructure0]") == std::string::npos); // no ship displayed
 
         messages.clear();
         w->seDisplacement->setValue(26000);
@@ -165,7 +165,8 @@ private slots:
         ship.ClearSpecials();
         LoadDesignInto(path, expected, ship);
         QCOMPARE(w->edName->text().toStdString(), expected.Name);
-        QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr), DesignFileLines(expected, ship, nullptr));
+        QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr),
+                 DesignFileLines(expected, ship, nullptr));
         QCOMPARE(boxValue(w->stSumAll), ship.Weights.TotalWeight);
     }
 
@@ -188,7 +189,7 @@ private slots:
         FakePlanEditor* editor = owned.get();
         form->SetPlanEditor(std::move(owned));
         makeSavable(QStringLiteral("Nevada"));
-        w->bnSave->click();  // nothing displayed: read back, then shown
+        w->bnSave->click(); // nothing displayed: read back, then shown
         const std::string path = savePath("Nevada");
         QCOMPARE(editor->loaded, std::vector<std::string>{path});
         QVERIFY(!editor->storedLines);
@@ -196,7 +197,7 @@ private slots:
         editor->displayed = true;
         w->cbClosed[1]->setChecked(true);
         messages.answerNext(true);
-        w->bnSave->click();  // displayed: Line boxes handed over, no read back
+        w->bnSave->click(); // displayed: Line boxes handed over, no read back
         QCOMPARE(editor->storedLines, (std::optional<std::array<bool, 4>>{{false, true, false, false}}));
         QCOMPARE(editor->loaded.size(), size_t(1));
         const std::string file = readFile(path);
@@ -208,8 +209,8 @@ private slots:
         platform::ScopedRecordingMessages messages;
         makeSavable(QStringLiteral("Hood"));
         const std::pair<const char*, int> settings[] = {
-            {"seDisplacement", 41000}, {"seSpeed", 31}, {"cbB", 24}, {"cbD", 6}, {"cbT", 30}, {"seMainCal", 15},
-            {"seSecCal", 5}, {"seSecondaries", 12}, {"cbFireControl", 4}, {"cbTPS", 3}};
+            {"seDisplacement", 41000}, {"seSpeed", 31}, {"cbB", 24},           {"cbD", 6},           {"cbT", 30},
+            {"seMainCal", 15},         {"seSecCal", 5}, {"seSecondaries", 12}, {"cbFireControl", 4}, {"cbTPS", 3}};
         for (auto [name, value] : settings) {
             QWidget* c = form->findChild<QWidget*>(QLatin1String(name));
             if (auto* spin = qobject_cast<QSpinBox*>(c)) spin->setValue(value);
@@ -220,19 +221,27 @@ private slots:
         w->bnSave->click();
 
         QProcess tool;
-        tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("report"), QStringLiteral("--data"),
-                                                  QString::fromStdString(dir->path()),
-                                                  QString::fromStdString(savePath("Hood"))});
+        tool.start(QStringLiteral(SDFTOOL_PATH),
+                   {QStringLiteral("report"), QStringLiteral("--data"), QString::fromStdString(dir->path()),
+                    QString::fromStdString(savePath("Hood"))});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 0);
         const QJsonObject r = QJsonDocument::fromJson(tool.readAllStandardOutput().split('\n').first()).object();
         QCOMPARE(r.value(QStringLiteral("ClassName")).toString(), QStringLiteral("Hood"));
-        const std::vector<std::pair<const char*, QLabel*>> pairs = {
-            {"HullWeight", w->stHull}, {"Horsepower", w->stHp}, {"MachineryWeight", w->stMachineryWeight},
-            {"WeightB", w->stB}, {"WeightD", w->stD}, {"ArmorWeight", w->stSumArmor},
-            {"SecondaryWeight", w->stSecWeight}, {"ArmamentWeight", w->stArmamentWeight},
-            {"TPSWeight", w->stTPSweight}, {"FireControlWeight", w->stFireControl}, {"Complement", w->stCrew},
-            {"AccommodationSpace", w->stAccomodation}, {"TotalWeight", w->stSumAll}, {"Spare", w->stSpare}};
+        const std::vector<std::pair<const char*, QLabel*>> pairs = {{"HullWeight", w->stHull},
+                                                                    {"Horsepower", w->stHp},
+                                                                    {"MachineryWeight", w->stMachineryWeight},
+                                                                    {"WeightB", w->stB},
+                                                                    {"WeightD", w->stD},
+                                                                    {"ArmorWeight", w->stSumArmor},
+                                                                    {"SecondaryWeight", w->stSecWeight},
+                                                                    {"ArmamentWeight", w->stArmamentWeight},
+                                                                    {"TPSWeight", w->stTPSweight},
+                                                                    {"FireControlWeight", w->stFireControl},
+                                                                    {"Complement", w->stCrew},
+                                                                    {"AccommodationSpace", w->stAccomodation},
+                                                                    {"TotalWeight", w->stSumAll},
+                                                                    {"Spare", w->stSpare}};
         for (const auto& [key, box] : pairs) QVERIFY2(r.value(QLatin1String(key)).toInt() == boxValue(box), key);
         const QJsonArray turrets = r.value(QStringLiteral("Turrets")).toArray();
         QCOMPARE(turrets.size(), 4);

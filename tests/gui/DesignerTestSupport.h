@@ -91,7 +91,7 @@ public:
         return platform::SaveFileChoice{*path, 0};
     }
 
-    std::deque<std::optional<std::string>> answers;  // open dialogs, and save dialogs once `saves` is empty
+    std::deque<std::optional<std::string>> answers; // open dialogs, and save dialogs once `saves` is empty
     std::deque<std::optional<platform::SaveFileChoice>> saves;
     std::vector<platform::OpenFileRequest> requests;
     std::vector<platform::SaveFileRequest> saveRequests;

@@ -4,9 +4,9 @@
 #include "DesignerTestSupport.h"
 #include "GuiTestRegistry.h"
 
-#include "designer/PlanEditor.h"
-#include "designer/FormBinding.h"
 #include "combat/FightShip.h"
+#include "designer/FormBinding.h"
+#include "designer/PlanEditor.h"
 #include "designfile/DesignFile.h"
 #include "map/qt/MapControl.h"
 
@@ -23,7 +23,8 @@ namespace {
 
 QStringList checkList(TfrmDesignMain& form) {
     QStringList items;
-    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i) items << form.Widgets().lvDesignCheck->item(i)->text();
+    for (int i = 0; i < form.Widgets().lvDesignCheck->count(); ++i)
+        items << form.Widgets().lvDesignCheck->item(i)->text();
     return items;
 }
 
@@ -32,7 +33,7 @@ struct Shown {
     DesignInputs inputs;
     QStringList texts;
     PlanSnapshot plan;
-    std::vector<std::pair<std::int32_t, char>> drawnTurrets;   // the displayed ship's
+    std::vector<std::pair<std::int32_t, char>> drawnTurrets; // the displayed ship's
     bool operator==(const Shown&) const = default;
 };
 Shown shown(TfrmDesignMain& form) {
@@ -83,12 +84,17 @@ private slots:
 
     void unsavedChangesAreAskedAboutBeforeLoadAndExit() {
         const std::string sample = copySample("Dreadnought", "Designs");
-        struct Case { const char* command; SaveChoice choice; bool goesOn; bool saved; };
+        struct Case {
+            const char* command;
+            SaveChoice choice;
+            bool goesOn;
+            bool saved;
+        };
         const Case cases[] = {
-            {"bnLoad", SaveChoice::Save, true, true},      {"bnLoad", SaveChoice::Discard, true, false},
-            {"bnLoad", SaveChoice::Cancel, false, false},  {"bnLoadCust", SaveChoice::Discard, true, false},
+            {"bnLoad", SaveChoice::Save, true, true},         {"bnLoad", SaveChoice::Discard, true, false},
+            {"bnLoad", SaveChoice::Cancel, false, false},     {"bnLoadCust", SaveChoice::Discard, true, false},
             {"bnLoadCust", SaveChoice::Cancel, false, false}, {"Button2", SaveChoice::Save, true, true},
-            {"Button2", SaveChoice::Discard, true, false}, {"Button2", SaveChoice::Cancel, false, false},
+            {"Button2", SaveChoice::Discard, true, false},    {"Button2", SaveChoice::Cancel, false, false},
         };
         for (const Case& c : cases) {
             init();
@@ -139,7 +145,7 @@ private slots:
         for (int i = 0; i < 300; ++i) {
             switch (pick(9)) {
             case 5: w->bnRefreshGraphics->click(); break;
-            case 6:   // an outline cleared and drawn again on the port half
+            case 6: // an outline cleared and drawn again on the port half
                 w->bnOutline[static_cast<size_t>(pick(4))]->click();
                 for (int p = 0; p < 3; ++p)
                     QTest::mouseClick(canvas, Qt::LeftButton, {}, centre + QPoint(-4 - pick(10), pick(60) - 30));
@@ -150,8 +156,16 @@ private slots:
                 QTest::mouseClick(canvas, Qt::LeftButton, {}, centre + QPoint(0, pick(40) - 20));
                 QTest::mouseClick(canvas, Qt::RightButton, {}, centre);
                 break;
-            case 0: { QSpinBox* s = spins[pick(spins.size())]; s->setValue(s->minimum() + pick(s->maximum() - s->minimum() + 1)); break; }
-            case 1: { QComboBox* l = lists[pick(lists.size())]; l->setCurrentIndex(pick(l->count())); break; }
+            case 0: {
+                QSpinBox* s = spins[pick(spins.size())];
+                s->setValue(s->minimum() + pick(s->maximum() - s->minimum() + 1));
+                break;
+            }
+            case 1: {
+                QComboBox* l = lists[pick(lists.size())];
+                l->setCurrentIndex(pick(l->count()));
+                break;
+            }
             case 2: boxes[pick(boxes.size())]->toggle(); break;
             case 3: addTurret(*form, letters[pick(24)], pick(5)); break;
             case 4: addMount(*form, letters[pick(24)], 1 + pick(4)); break;
@@ -179,7 +193,8 @@ private slots:
         platform::ScopedRecordingMessages messages;
         for (auto [box, typed, value, note] :
              {std::tuple{w->seSpeed, "99", 35, "Speed: 99 is outside 0 to 35; set to 35."},
-              std::tuple{w->seDisplacement, "999999", 70000, "Displacement: 999999 is outside 50 to 70000; set to 70000."},
+              std::tuple{w->seDisplacement, "999999", 70000,
+                         "Displacement: 999999 is outside 50 to 70000; set to 70000."},
               std::tuple{w->seDisplacement, "12345", 12345, ""}}) {
             box->setFocus();
             box->selectAll();
@@ -216,7 +231,7 @@ private slots:
         const std::string path = copySample("Dreadnought", "Custom Files");
         form->LoadDesign(path);
         auto* editor = dynamic_cast<TPlanEditor*>(form->PlanEditor());
-        addTurret(*form, 'X', 2);  // superfiring over Y
+        addTurret(*form, 'X', 2); // superfiring over Y
         w->bnRefreshGraphics->click();
         const QImage updated = editor->Canvas()->grab().toImage();
         w->bnSave->click();

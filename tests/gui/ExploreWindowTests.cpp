@@ -34,7 +34,7 @@ private slots:
 
         QSignalSpy finished(w, &TfrmExplore::finished);
         QVERIFY(w->Run());
-        QVERIFY(!w->Run());   // one search at a time
+        QVERIFY(!w->Run()); // one search at a time
         QVERIFY(finished.wait(120000));
         const ExploreResult& result = w->Result();
         QVERIFY(result.Problem.empty() && !result.Cancelled);
@@ -43,7 +43,7 @@ private slots:
         int points = 0;
         for (QAbstractSeries* s : w->chart->chart()->series())
             if (auto* scatter = qobject_cast<QScatterSeries*>(s)) points += scatter->count();
-        QCOMPARE(points, static_cast<int>(result.Front.size()) + 1);   // and the base
+        QCOMPARE(points, static_cast<int>(result.Front.size()) + 1); // and the base
 
         // A variant that changes the speed, chosen in the table, applied.
         int row = -1, speed = 0;

@@ -21,5 +21,5 @@ struct Registrar {
 
 } // namespace guitest
 
-#define SHIP_GUI_TEST(Class) \
+#define SHIP_GUI_TEST(Class)                                                                                           \
     static guitest::Registrar registrar_##Class(#Class, [] { return std::unique_ptr<QObject>(new Class); });

@@ -4,9 +4,9 @@
 #include "GuiTestRegistry.h"
 
 #include "designer/CompareWindow.h"
+#include "designer/LibraryWindow.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
-#include "designer/LibraryWindow.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -70,7 +70,7 @@ private slots:
         library->edSearch->clear();
         library->cbType->setCurrentText(QStringLiteral("BC"));
         library->seMaxDisplacement->setValue(25000);
-        QCOMPARE(library->Model().rowCount(), 2);   // Invincible, Von der Tann
+        QCOMPARE(library->Model().rowCount(), 2); // Invincible, Von der Tann
         library->cbType->setCurrentIndex(0);
         library->seMaxDisplacement->setValue(0);
         QCOMPARE(library->Model().rowCount(), 5);

@@ -28,8 +28,8 @@ int differingPixels(const QImage& a, const QImage& b, int tolerance) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
+            const int d =
+                std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
             if (d > tolerance) ++n;
         }
     return n;
@@ -52,7 +52,7 @@ private slots:
         TMapLayer& layer = map.LayerByName(kShipLayerName);
         auto presenter = std::make_unique<TPolygonPresenter>();
         presenter->Name = "Test";
-        presenter->PolyBrush.BrushColor = 0x000000FF;   // red in 00BBGGRR
+        presenter->PolyBrush.BrushColor = 0x000000FF; // red in 00BBGGRR
         const std::int32_t id = layer.AddPresenter(std::move(presenter))->PresenterID;
         TGeoDataObject square(&layer.Objects());
         square.Closed = true;
@@ -65,13 +65,13 @@ private slots:
         QImage image = render(map, view, [&](TMapCanvas& canvas) {
             called = true;
             canvas.Pen.Color = clBlack;
-            canvas.Brush.Color = 0x00FF0000;   // blue
+            canvas.Brush.Color = 0x00FF0000; // blue
             const std::int32_t s = static_cast<std::int32_t>(5 * kGlobeUnitsPerYard);
             canvas.Polygon({{-s, s, 0}, {s, s, 0}, {s, -s, 0}, {-s, -s, 0}});
         });
         QVERIFY(called);
-        QCOMPARE(image.pixelColor(50 - 12, 50).rgb(), QColor(255, 0, 0).rgb());   // the layer's square
-        QCOMPARE(image.pixelColor(50, 50).rgb(), QColor(0, 0, 255).rgb());        // drawn on top
+        QCOMPARE(image.pixelColor(50 - 12, 50).rgb(), QColor(255, 0, 0).rgb()); // the layer's square
+        QCOMPARE(image.pixelColor(50, 50).rgb(), QColor(0, 0, 255).rgb());      // drawn on top
         QCOMPARE(image.pixelColor(5, 5).rgb(), MapBackgroundColour().rgb());
         square.Hidden = true;
         image = render(map, view);
@@ -107,7 +107,7 @@ private slots:
             p->TitleAlignment = alignment;
             QCOMPARE(inked(0, 150 - 30), left);
             QCOMPARE(inked(150 + 30, 300), right);
-            QVERIFY(!inked(150 - 29, 150 + 29));   // the offset keeps the point clear
+            QVERIFY(!inked(150 - 29, 150 + 29)); // the offset keeps the point clear
         }
     }
 

@@ -24,7 +24,7 @@ class PlanEditorTests : public QObject {
     TPlanEditor* editor = nullptr;
     TMapControl* globe = nullptr;
     DesignFormWidgets* w = nullptr;
-    QPoint c;   // the pixel holding the ship's centre
+    QPoint c; // the pixel holding the ship's centre
     std::string path;
 
     // A copy of the bundled Dreadnought in the scratch Custom Files, loaded.
@@ -34,14 +34,18 @@ class PlanEditorTests : public QObject {
         platform::ScopedRecordingMessages rec;
         form->LoadDesign(path);
     }
-    void click(QPoint offset, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(globe, button, {}, c + offset); }
+    void click(QPoint offset, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(globe, button, {}, c + offset);
+    }
     // Saves over the loaded file, loads it again and returns the file.
     ProfileFile saveAndReload() {
         platform::ScopedRecordingMessages rec;
         rec.answerNext(true);
         w->bnSave->click();
-        [&] { QCOMPARE(rec.texts(), (std::vector<std::string>{"Class exists!\rFile: " + path + "\r Overwrite?",
-                                                              "Ship design Dreadnought saved to file: " + path})); }();
+        [&] {
+            QCOMPARE(rec.texts(), (std::vector<std::string>{"Class exists!\rFile: " + path + "\r Overwrite?",
+                                                            "Ship design Dreadnought saved to file: " + path}));
+        }();
         form->LoadDesign(path);
         return ProfileFile(path);
     }
@@ -81,11 +85,11 @@ private slots:
         QCOMPARE(rec.texts(), std::vector<std::string>{"Save ship first!"});
 
         w->ZoomInBtn->click();
-        QCOMPARE(globe->Altitude(), 30);   // round(29.7)
+        QCOMPARE(globe->Altitude(), 30); // round(29.7)
         w->ZoomOutBtn->click();
         QCOMPARE(globe->Altitude(), 36);
         globe->SetAltitude(2000000000);
-        w->ZoomOutBtn->click();   // 2.4e9 would not fit
+        w->ZoomOutBtn->click(); // 2.4e9 would not fit
         QCOMPARE(globe->Altitude(), 2000000000);
     }
 
@@ -126,7 +130,7 @@ private slots:
         QCOMPARE(editor->EditMode, 0);
         const TOutline outline = editor->DisplayShip()->Superstructure[0];
         QVERIFY(!editor->DisplayShip()->IsLine[0]);
-        QCOMPARE(outline[20].Distance, outline[0].Distance);  // mirror of the first
+        QCOMPARE(outline[20].Distance, outline[0].Distance); // mirror of the first
 
         // Outline 2: the eleventh point is refused.
         w->bnOutline[1]->click();

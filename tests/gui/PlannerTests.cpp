@@ -5,8 +5,8 @@
 
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
-#include "map/qt/MapControl.h"
 #include "designer/PlannerButton.h"
+#include "map/qt/MapControl.h"
 #include "planner/DivisionPanel.h"
 #include "planner/frmPlanner.h"
 #include "status/ShipStatus.h"
@@ -37,19 +37,34 @@ std::string design(const std::string& name) { return programDir() + "Designs/" +
 QJsonObject engageLikeThePlanner(const TfrmPlanner& p, const QString& time) {
     const PlannerWidgets& w = p.W;
     auto n = [](int v) { return QString::number(v); };
-    QStringList args = {QStringLiteral("engage"), QStringLiteral("--data"), QString::fromStdString(programDir()),
-                        QString::fromStdString(design("Dreadnought")), QString::fromStdString(design("Scharnhorst")),
-                        QStringLiteral("--both"), QStringLiteral("--ready"), QStringLiteral("--lat"), QStringLiteral("56.5"),
-                        QStringLiteral("--lon"), QStringLiteral("5.5"), QStringLiteral("--year"), QStringLiteral("1916"),
-                        QStringLiteral("--datetime"), QStringLiteral("1916-05-31T") + time};
-    const std::pair<const char*, int> values[] = {
-        {"--range", w.seRange->value()}, {"--bearing", w.seBearing->value()},
-        {"--weather", w.cbWeather->currentIndex()}, {"--sea-state", w.cbSeaState->currentIndex()},
-        {"--day-range", w.seDayRange->value()}, {"--dusk-range", w.seDuskRange->value()},
-        {"--night-range", w.seNightRange->value()}, {"--firer-heading", w.Ships[0].seHeading->value()},
-        {"--target-heading", w.Ships[1].seHeading->value()}, {"--firer-speed", w.Ships[0].seSpeed->value()},
-        {"--target-speed", w.Ships[1].seSpeed->value()}, {"--firer-sighting", w.Ships[0].cbSightingLevel->currentIndex()},
-        {"--target-sighting", w.Ships[1].cbSightingLevel->currentIndex()}};
+    QStringList args = {QStringLiteral("engage"),
+                        QStringLiteral("--data"),
+                        QString::fromStdString(programDir()),
+                        QString::fromStdString(design("Dreadnought")),
+                        QString::fromStdString(design("Scharnhorst")),
+                        QStringLiteral("--both"),
+                        QStringLiteral("--ready"),
+                        QStringLiteral("--lat"),
+                        QStringLiteral("56.5"),
+                        QStringLiteral("--lon"),
+                        QStringLiteral("5.5"),
+                        QStringLiteral("--year"),
+                        QStringLiteral("1916"),
+                        QStringLiteral("--datetime"),
+                        QStringLiteral("1916-05-31T") + time};
+    const std::pair<const char*, int> values[] = {{"--range", w.seRange->value()},
+                                                  {"--bearing", w.seBearing->value()},
+                                                  {"--weather", w.cbWeather->currentIndex()},
+                                                  {"--sea-state", w.cbSeaState->currentIndex()},
+                                                  {"--day-range", w.seDayRange->value()},
+                                                  {"--dusk-range", w.seDuskRange->value()},
+                                                  {"--night-range", w.seNightRange->value()},
+                                                  {"--firer-heading", w.Ships[0].seHeading->value()},
+                                                  {"--target-heading", w.Ships[1].seHeading->value()},
+                                                  {"--firer-speed", w.Ships[0].seSpeed->value()},
+                                                  {"--target-speed", w.Ships[1].seSpeed->value()},
+                                                  {"--firer-sighting", w.Ships[0].cbSightingLevel->currentIndex()},
+                                                  {"--target-sighting", w.Ships[1].cbSightingLevel->currentIndex()}};
     for (const auto& [name, value] : values) args << QString::fromLatin1(name) << n(value);
     QProcess tool;
     tool.start(QStringLiteral(SDFTOOL_PATH), args);
@@ -71,12 +86,13 @@ void compareWay(const PlannerFireControls& c, const FireFigures& f, const QJsonO
     QCOMPARE(f.Fire.GunsBearing, j.value(QStringLiteral("GunsBearing")).toInt());
     QCOMPARE(f.Fire.HitsPerMinute, j.value(QStringLiteral("HitsPerMinute")).toDouble());
     auto word = [&](const char* key) { return j.value(QLatin1String(key)).toBool() ? "pierced" : "safe"; };
-    QCOMPARE(c.stPiercing->text(), QStringLiteral("Belt: %1    Deck: %2")
-                                       .arg(QLatin1String(word("BeltPenetrated")), QLatin1String(word("DeckPenetrated"))));
+    QCOMPARE(c.stPiercing->text(),
+             QStringLiteral("Belt: %1    Deck: %2")
+                 .arg(QLatin1String(word("BeltPenetrated")), QLatin1String(word("DeckPenetrated"))));
     if (sighted)
-        QCOMPARE(c.stIdentification->text(), QStringLiteral("Sees: ") + j.value(QStringLiteral("IdentificationText")).toString());
-    else
-        QVERIFY(c.stIdentification->text().startsWith(QStringLiteral("Not sighted")));
+        QCOMPARE(c.stIdentification->text(),
+                 QStringLiteral("Sees: ") + j.value(QStringLiteral("IdentificationText")).toString());
+    else QVERIFY(c.stIdentification->text().startsWith(QStringLiteral("Not sighted")));
     const QJsonArray lines = j.value(QStringLiteral("Breakdown")).toArray();
     for (int i = 0; i < lines.size(); ++i) QCOMPARE(c.lbBreakdown->item(i)->text(), lines[i].toString());
 }
@@ -100,7 +116,7 @@ private slots:
         // The opponent list filters by name, nation and type; the own design stays first.
         w.edFilter->setText(QStringLiteral("scharn"));
         QCOMPARE(w.lbOpponents->count(), 2);
-        w.cbTypeFilter->setCurrentIndex(1 + 0);   // BB: Scharnhorst is a CA
+        w.cbTypeFilter->setCurrentIndex(1 + 0); // BB: Scharnhorst is a CA
         QCOMPARE(w.lbOpponents->count(), 1);
         w.cbTypeFilter->setCurrentIndex(0);
         QVERIFY(planner->ChooseOpponent(design("Scharnhorst")));
@@ -111,8 +127,10 @@ private slots:
             QTime time;
             int weather, range, bearing, light;
         };
-        const Case cases[] = {{"noon", {12, 0}, 2, 9000, 90, 1},    {"dusk", {20, 30}, 2, 9000, 120, 3},
-                              {"midnight", {0, 0}, 2, 9000, 90, 2}, {"rain", {16, 0}, 6, 9000, 90, 1},
+        const Case cases[] = {{"noon", {12, 0}, 2, 9000, 90, 1},
+                              {"dusk", {20, 30}, 2, 9000, 120, 3},
+                              {"midnight", {0, 0}, 2, 9000, 90, 2},
+                              {"rain", {16, 0}, 6, 9000, 90, 1},
                               {"beyond range", {16, 0}, 2, 20000, 90, 1}};
         float noonChance = 0;
         for (const Case& c : cases) {
@@ -148,15 +166,16 @@ private slots:
                     QString::fromStdString(dir.path() + "Designs/Dreadnought.sdf"));
         const std::string unarmed = dir.customFile("Unarmed.sdf"), nationless = dir.customFile("Nationless.sdf"),
                           gone = dir.customFile("Gone.sdf");
-        for (auto [path, text] : {std::pair{unarmed, "[Data]\r\nNation=0\r\nShipType=CL\r\nDisplacement=3000\r\n"},
-                                  std::pair{nationless, "[Data]\r\nShipType=BB\r\n"}, std::pair{gone, "[Data]\r\nNation=0\r\n"}}) {
+        for (auto [path, text] :
+             {std::pair{unarmed, "[Data]\r\nNation=0\r\nShipType=CL\r\nDisplacement=3000\r\n"},
+              std::pair{nationless, "[Data]\r\nShipType=BB\r\n"}, std::pair{gone, "[Data]\r\nNation=0\r\n"}}) {
             QFile f(QString::fromStdString(path));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text) > 0);
         }
         auto form = openForm(dir.path());
         QVERIFY(form);
         platform::ScopedRecordingMessages messages;
-        QVERIFY(!ShowEngagementPlanner(*form));   // no nation and type yet
+        QVERIFY(!ShowEngagementPlanner(*form)); // no nation and type yet
         QCOMPARE(messages.recorded.size(), size_t{1});
         form->LoadDesign(dir.path() + "Designs/Dreadnought.sdf");
         TfrmPlanner* planner = ShowEngagementPlanner(*form);
@@ -232,7 +251,8 @@ private slots:
         w.seRange->setValue(100);
         const BatteryFigures& main = planner->Figures().Own.Fire;
         QVERIFY(main.HitChance > 100.0f);
-        QCOMPARE(w.Fire[0].tbBatteries->item(0, 1)->text(), QStringLiteral("100+ (%1)").arg(std::lround(main.HitChance)));
+        QCOMPARE(w.Fire[0].tbBatteries->item(0, 1)->text(),
+                 QStringLiteral("100+ (%1)").arg(std::lround(main.HitChance)));
         QCOMPARE(main.HitsPerMinute, main.GunsBearing * static_cast<double>(main.RateOfFire));
     }
 
@@ -269,7 +289,7 @@ private slots:
             }
         const QJsonArray sides = j.value(QStringLiteral("Sides")).toArray();
         QCOMPARE(d.Figures().Totals[0], sides[0].toObject().value(QStringLiteral("HitsPerMinute")).toDouble());
-        QTRY_VERIFY(!d.Sweep().empty() && d.chTotals->chart()->series().size() >= 2);   // the chart follows
+        QTRY_VERIFY(!d.Sweep().empty() && d.chTotals->chart()->series().size() >= 2); // the chart follows
 
         // Saved (design paths kept) and opened again: the same totals.
         TempProgramDir dir;
@@ -298,11 +318,13 @@ private slots:
         QCOMPARE(d.Sides[0].cbBattery->currentIndex(), 1);
         tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("battle"), QString::fromStdString(saved)});
         QVERIFY(tool.waitForFinished(60000));
-        const QJsonArray edited = QJsonDocument::fromJson(tool.readAllStandardOutput()).object().value(QStringLiteral("Ships")).toArray();
+        const QJsonArray edited =
+            QJsonDocument::fromJson(tool.readAllStandardOutput()).object().value(QStringLiteral("Ships")).toArray();
         row = 0;
         for (const auto& side : d.Figures().Ships)
             for (const ShipFire& f : side)
-                QCOMPARE(f.Fire.Fire.HitsPerMinute, edited[row++].toObject().value(QStringLiteral("HitsPerMinute")).toDouble());
+                QCOMPARE(f.Fire.Fire.HitsPerMinute,
+                         edited[row++].toObject().value(QStringLiteral("HitsPerMinute")).toDouble());
         // A battleship may not lead a search line: the reason shows, nothing is computed.
         d.Sides[0].cbFormation->setCurrentIndex(2);
         QVERIFY(d.Sides[0].stFormation->text().contains(QStringLiteral("A BB may lead only")));
@@ -313,7 +335,7 @@ private slots:
     void statusCardFromTheFormShowsTheShipReady() {
         auto form = openForm();
         QVERIFY(form);
-        form->LoadDesign(design("Dreadnought"));   // 21 knots, range setting long
+        form->LoadDesign(design("Dreadnought")); // 21 knots, range setting long
         TdlgShipStatus& card = form->ShipStatusDialog();
         QString speed, endurance;
         QTimer::singleShot(0, &card, [&] {

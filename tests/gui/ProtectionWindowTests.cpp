@@ -72,16 +72,16 @@ private slots:
 
         DesignFormWidgets& w = form->Widgets();
         w.edName->setText(QStringLiteral("Unsaved"));
-        w.cbB->setCurrentIndex(32);       // a 16-inch belt, not saved
-        w.cbD->setCurrentIndex(0);        // no deck: pierced wherever the deck curve reaches
-        w.seMainCal->setValue(5);         // a main-calibre update, no full recompute
+        w.cbB->setCurrentIndex(32); // a 16-inch belt, not saved
+        w.cbD->setCurrentIndex(0);  // no deck: pierced wherever the deck curve reaches
+        w.seMainCal->setValue(5);   // a main-calibre update, no full recompute
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("5 in (own)"));
-        QCOMPARE(table->item(5, 1)->text(), QStringLiteral("0"));   // 12-inch against 16 inches
+        QCOMPARE(table->item(5, 1)->text(), QStringLiteral("0")); // 12-inch against 16 inches
         QCOMPARE(table->item(5, 3)->text(), QStringLiteral("none"));
         QCOMPARE(window->Summary()->text().left(29), QStringLiteral("Belt 16 in, deck 0 in, turret"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Protection - Unsaved"));
 
-        table->setCurrentCell(10, 2);     // the 17-inch row
+        table->setCurrentCell(10, 2); // the 17-inch row
         QCOMPARE(window->ChartCalibre(), 17);
         QCOMPARE(window->Chart()->title(), QStringLiteral("17-inch gun against this design"));
         QVERIFY(window->Chart()->series().size() >= 4);

@@ -9,8 +9,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QProcess>
+#include <QStatusBar>
 
 using namespace designertest;
 
@@ -42,11 +42,11 @@ private slots:
     void cleanup() { form.reset(); }
 
     void compareWindowShowsTheFormsDesignBesideASample() {
-        form->Widgets().seDisplacement->setValue(18600);   // not saved
+        form->Widgets().seDisplacement->setValue(18600); // not saved
         share->bnCompare->click();
         TfrmCompare* window = share->CompareWindow();
         QVERIFY(window && window->isVisible());
-        QVERIFY(window->lvSources->count() > 70);   // the samples are offered
+        QVERIFY(window->lvSources->count() > 70); // the samples are offered
         QVERIFY(window->SetFile(1, sample("Nassau")));
 
         QTreeWidgetItem* displacement = rowOf(window->lvRows, QStringLiteral("Displacement"));
@@ -74,7 +74,8 @@ private slots:
         QVERIFY(mime->text().startsWith(QStringLiteral("Dreadnought\n===========\n")));
         QVERIFY(mime->text().contains(QStringLiteral("18,100 t, 21 kn, 10 \u00d7 12 in, belt 11 in")));
         QVERIFY(mime->html().contains(QStringLiteral("<h1>Dreadnought</h1>")));
-        QCOMPARE(form->statusBar()->currentMessage(), QStringLiteral("Ship sheet of Dreadnought copied to the clipboard."));
+        QCOMPARE(form->statusBar()->currentMessage(),
+                 QStringLiteral("Ship sheet of Dreadnought copied to the clipboard."));
     }
 
     void exportWritesAPdfOrSaysWhyNot() {
@@ -93,7 +94,8 @@ private slots:
         QVERIFY(pdftotext.waitForFinished(30000));
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
         QVERIFY(text.contains(QStringLiteral("Dreadnought")));
-        const QString total = QLocale(QLocale::English).toString(boxValue(form->Widgets().stSumAll)) + QStringLiteral(" t");
+        const QString total =
+            QLocale(QLocale::English).toString(boxValue(form->Widgets().stSumAll)) + QStringLiteral(" t");
         QVERIFY2(text.contains(total), qPrintable(total));
 
         messages.clear();

@@ -1,11 +1,11 @@
 // The card's pictures: stored JPEGs decoded with libjpeg, the override by a
 // file in "Custom Files", a missing picture, and the game view drawn on the
 // card's own map control.
-#include "ShipStatusTestSupport.h"
 #include "GuiTestRegistry.h"
+#include "ShipStatusTestSupport.h"
 
-#include "map/qt/MapControl.h"
 #include "graphics/qt/ShipPictures.h"
+#include "map/qt/MapControl.h"
 
 #include <QBuffer>
 #include <QSet>
@@ -25,7 +25,8 @@ QByteArray jpeg(int w, int h, QColor colour) {
 }
 
 bool near(QRgb a, QColor b) {
-    return std::abs(qRed(a) - b.red()) < 12 && std::abs(qGreen(a) - b.green()) < 12 && std::abs(qBlue(a) - b.blue()) < 12;
+    return std::abs(qRed(a) - b.red()) < 12 && std::abs(qGreen(a) - b.green()) < 12 &&
+           std::abs(qBlue(a) - b.blue()) < 12;
 }
 
 } // namespace
@@ -77,7 +78,8 @@ private slots:
         platform::ScopedRecordingMessages messages;
         card.FillShipStatus(**ship, 0);
         const QImage shown = card.W.imgPicture->pixmap().toImage();
-        QCOMPARE(shown.pixel(320, 150), shippictures::StoredPicture("dreadNought")->pixel(320, 150));   // by name in capitals
+        QCOMPARE(shown.pixel(320, 150),
+                 shippictures::StoredPicture("dreadNought")->pixel(320, 150)); // by name in capitals
 
         (*ship)->PictureName.clear();
         card.FillShipStatus(**ship, 0);
@@ -105,7 +107,7 @@ private slots:
         QSet<QRgb> colours;
         for (int x = 0; x < drawn.width(); x += 2) colours.insert(drawn.pixel(x, 80));
         QVERIFY(colours.size() > 3);
-        QVERIFY(drawn.pixel(320, 80) != empty.pixel(320, 80));   // the hull lies along the middle row
+        QVERIFY(drawn.pixel(320, 80) != empty.pixel(320, 80)); // the hull lies along the middle row
 
         // A second fill replaces the ship instead of adding one.
         card.FillShipStatus(**ship, 0);

@@ -30,7 +30,7 @@ inline std::unique_ptr<TdlgShipStatus> makeCard(const std::string& dir = designe
 
 inline std::unique_ptr<LoadedShip> loadSample(const std::string& className) {
     auto loaded = std::make_unique<LoadedShip>();
-    platform::ScopedRecordingMessages quiet;   // missing tertiary calibres warn
+    platform::ScopedRecordingMessages quiet; // missing tertiary calibres warn
     loaded->ship = CreateShipOnLayer(designertest::programDir() + "Designs/" + className + ".sdf", className,
                                      loaded->map, designertest::bundledData().Preferences, quiet);
     return loaded->ship ? std::move(loaded) : nullptr;
@@ -57,8 +57,8 @@ inline QString firstMismatch(const Texts& expected) {
 
 } // namespace statustest
 
-#define CHECK_TEXTS(...)                                                       \
-    do {                                                                       \
-        const QString m_ = statustest::firstMismatch(statustest::Texts{__VA_ARGS__}); \
-        QVERIFY2(m_.isEmpty(), qPrintable(m_));                                \
+#define CHECK_TEXTS(...)                                                                                               \
+    do {                                                                                                               \
+        const QString m_ = statustest::firstMismatch(statustest::Texts{__VA_ARGS__});                                  \
+        QVERIFY2(m_.isEmpty(), qPrintable(m_));                                                                        \
     } while (0)

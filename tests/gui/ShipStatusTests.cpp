@@ -1,15 +1,15 @@
 // The ship status card filled from sample designs: heading, summary,
 // armour, turrets and mounts, statistic boxes, targets, the hit log and the
 // log's clipboard text.
-#include "ShipStatusTestSupport.h"
 #include "GuiTestRegistry.h"
+#include "ShipStatusTestSupport.h"
 
 #include "combat/Damage.h"
 #include "designer/PlanEditor.h"
 #include "status/HitDetails.h"
 
-#include <QGuiApplication>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 using namespace statustest;
@@ -29,10 +29,15 @@ void fill(TdlgShipStatus& card, TFightingShip& ship, std::int32_t date, std::vec
     if (texts) *texts = messages.texts();
 }
 
-const std::vector<std::string> kLog = {
-    "10:02 Hit by 12 in shell (belt, penetrated)", "10:04 Mine hit forward", "10:05 Torpedo hit amidships",
-    "10:06 Torpedo tubes reloaded", "\u00A410:07 Secret: flooding 12 %", "\u00A410:08 Torpedo (hidden) aft",
-    "10:09 Fire on deck", "10:1" /* shorter than a time stamp */, "Mine"};
+const std::vector<std::string> kLog = {"10:02 Hit by 12 in shell (belt, penetrated)",
+                                       "10:04 Mine hit forward",
+                                       "10:05 Torpedo hit amidships",
+                                       "10:06 Torpedo tubes reloaded",
+                                       "\u00A410:07 Secret: flooding 12 %",
+                                       "\u00A410:08 Torpedo (hidden) aft",
+                                       "10:09 Fire on deck",
+                                       "10:1" /* shorter than a time stamp */,
+                                       "Mine"};
 
 } // namespace
 
@@ -68,15 +73,14 @@ private slots:
         const auto q = [](const std::string& t) { return QString::fromStdString(t); };
         const auto boxed = [&](const std::string& t) { return QStringLiteral(" ") + q(t); };
         QCOMPARE(card.windowTitle(), q(f.Title));
-        CHECK_TEXTS({w.lbShipType, q(f.Heading)}, {w.lbShipname, q(f.ShipName)}, {w.lbClass, q(f.ClassName)},
-                    {w.lbDisplacement, q(f.Displacement)}, {w.lbMainGuns, q(f.MainGuns)},
-                    {w.lbTertiaryGuns, q(f.TertiaryGuns)}, {w.lbTorpedoTubes, q(f.TorpedoTubes)},
-                    {w.lbAbove, q(f.TorpedoPlacement)}, {w.lbBelt, q(f.Belt)}, {w.lbCT, q(f.ConningTower)},
-                    {w.stMainGunType, boxed(f.MainCalibre)}, {w.stHP, boxed(f.MainHitPercentage)},
-                    {w.stEndurance, boxed(f.Endurance)}, {w.stSpeed, boxed(f.Speed)},
-                    {w.stPointValue, boxed(f.PointValueText)},
-                    // The tertiary tab shows the 12-pounders although there are no secondaries.
-                    {w.stTerCal, boxed(f.Tertiary.Calibre)}, {w.stTerPort, boxed(f.Tertiary.Port)}, {w.stSecCal, ""});
+        CHECK_TEXTS(
+            {w.lbShipType, q(f.Heading)}, {w.lbShipname, q(f.ShipName)}, {w.lbClass, q(f.ClassName)},
+            {w.lbDisplacement, q(f.Displacement)}, {w.lbMainGuns, q(f.MainGuns)}, {w.lbTertiaryGuns, q(f.TertiaryGuns)},
+            {w.lbTorpedoTubes, q(f.TorpedoTubes)}, {w.lbAbove, q(f.TorpedoPlacement)}, {w.lbBelt, q(f.Belt)},
+            {w.lbCT, q(f.ConningTower)}, {w.stMainGunType, boxed(f.MainCalibre)}, {w.stHP, boxed(f.MainHitPercentage)},
+            {w.stEndurance, boxed(f.Endurance)}, {w.stSpeed, boxed(f.Speed)}, {w.stPointValue, boxed(f.PointValueText)},
+            // The tertiary tab shows the 12-pounders although there are no secondaries.
+            {w.stTerCal, boxed(f.Tertiary.Calibre)}, {w.stTerPort, boxed(f.Tertiary.Port)}, {w.stSecCal, ""});
         QCOMPARE(rows(w.lbTurrets).size(), static_cast<int>(f.Turrets.size()));
         QCOMPARE(rows(w.lbTurrets).last(), q(f.Turrets.back()));
         for (QWidget* hidden : std::initializer_list<QWidget*>{w.lbMines, w.lbSinking, w.bnSighted})
@@ -107,7 +111,7 @@ private slots:
     void armourTurretMountAndDamageStates() {
         TFightingShip& s = **ship;
         s.ArmorB = 11.5f, s.ArmorD = 0;
-        s.Turrets[0]->Guns = 0;   // a casemate counts as one gun
+        s.Turrets[0]->Guns = 0; // a casemate counts as one gun
         TFightingShip::AsFighting(s.Turrets[1].get())->Knocked = true;
         TFightingShip::AsFighting(s.TorpedoMounts[2].get())->Destroyed = true;
         s.MineCapacity = 1;
@@ -128,7 +132,7 @@ private slots:
         CHECK_TEXTS({w.lbSinking, "On fire! (2)"}, {w.lbLimitedByWeather, "Raising steam! 12 minutes left"},
                     {w.lbRudder, "Rudder jammed center"});
         s.Sunk = true;
-        s.HitPoints = -500;   // damage beyond the full figure shows a full bar, not an empty one
+        s.HitPoints = -500; // damage beyond the full figure shows a full bar, not an empty one
         fill(card, s, 0);
         QCOMPARE(w.lbSinking->text(), QStringLiteral("Sunk!"));
         QCOMPARE(w.pbSuperstructure->value(), w.pbSuperstructure->maximum());
@@ -165,7 +169,7 @@ private slots:
         auto firer = loadSample("King Edward VII");
         auto target = loadSample("Scharnhorst");
         QVERIFY(firer && target);
-        (*target)->SetPosition(TGeoPoint{0, 8000 * 44, 0});   // about 8,000 yards north
+        (*target)->SetPosition(TGeoPoint{0, 8000 * 44, 0}); // about 8,000 yards north
         (*firer)->MainTarget = target->ship.get();
         TdlgShipStatus& card = *cardOwner;
         fill(card, **firer, 0);
@@ -178,7 +182,7 @@ private slots:
             card.W.bnHitChance->click();
         }
         QVERIFY2(first.startsWith(QStringLiteral("Target: ")), qPrintable(first));
-        QTest::qWait(0);   // let a stray single-shot run before the card goes
+        QTest::qWait(0); // let a stray single-shot run before the card goes
         (*firer)->MainTarget = nullptr;
     }
 
@@ -204,11 +208,14 @@ private slots:
         for (bool full : {false, true}) {
             dialog.FullLogDetail = full;
             QString shown;
-            whenOpens(dialog, [&] { shown = dialog.mmHits->toPlainText(); dialog.bnClose->click(); });
+            whenOpens(dialog, [&] {
+                shown = dialog.mmHits->toPlainText();
+                dialog.bnClose->click();
+            });
             card.W.bnHitDetails->click();
             QCOMPARE(shown.split(QLatin1Char('\n')).size(), full ? 9 : 7);
         }
-        QCOMPARE((*ship)->HitLog, kLog);   // the ship's own log is left alone
+        QCOMPARE((*ship)->HitLog, kLog); // the ship's own log is left alone
     }
 
     void smokeSightedClipboardAndClose() {
@@ -256,7 +263,7 @@ private slots:
         file.close();
         TdlgShipStatus card(form->Data(), form->ProgramDir(), form->CustomFilesRoot(), form.get());
         form->SetShipStatusDialog(&card);
-        QVERIFY(!form->ShipStatusButton()->isEnabled());   // no ship displayed yet
+        QVERIFY(!form->ShipStatusButton()->isEnabled()); // no ship displayed yet
         platform::ScopedRecordingMessages messages;
         form->LoadDesign(path);
         QCOMPARE(form->DesignShip()->TorpedoMounts.size(), size_t{16});
@@ -266,7 +273,10 @@ private slots:
         QCOMPARE(shown->TorpedoMounts[15]->Position, 'Y');
         QStringList torps;
         QString name;
-        whenOpens(card, [&] { torps = rows(card.W.lbTorps), name = card.W.lbShipname->text(); card.W.bnClose->click(); });
+        whenOpens(card, [&] {
+            torps = rows(card.W.lbTorps), name = card.W.lbShipname->text();
+            card.W.bnClose->click();
+        });
         form->ShipStatusButton()->click();
         QCOMPARE(name, QStringLiteral("SIXTEEN"));
         QCOMPARE(torps.size(), 16);

@@ -3,8 +3,8 @@
 // Usage: librarybench PROGRAM_DIR [COUNT]
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
-#include "startup/Startup.h"
 #include "platform/Messages.h"
+#include "startup/Startup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,7 +49,8 @@ double listOnce(const ProgramData& data, const QString& folder, const QString& c
     clock.start();
     TLibraryLoader loader(data, model, cache);
     loader.SetFolders({folder});
-    while (model.rowCount() < count && clock.elapsed() < 120000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (model.rowCount() < count && clock.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double seconds = clock.nsecsElapsed() / 1e9;
     cpu = cpuSeconds() - cpuStart;
     complete = model.rowCount() == count;
@@ -81,7 +82,8 @@ int main(int argc, char* argv[]) {
     bool complete = false;
     double cpu = 0;
     const double first = listOnce(data, folder, cache, count, complete, cpu);
-    std::printf("designs: %d\nfirst listing: %.3f s (cpu %.3f s)%s\n", count, first, cpu, complete ? "" : " (incomplete)");
+    std::printf("designs: %d\nfirst listing: %.3f s (cpu %.3f s)%s\n", count, first, cpu,
+                complete ? "" : " (incomplete)");
     const double cached = listOnce(data, folder, cache, count, complete, cpu);
     std::printf("from the cache: %.3f s (cpu %.3f s)%s\n", cached, cpu, complete ? "" : " (incomplete)");
 
@@ -98,8 +100,9 @@ int main(int argc, char* argv[]) {
         }
     std::printf("sort, slowest column: %.1f ms\n", worstSort);
     double worstFilter = 0;
-    for (const LibraryFilter& f : {LibraryFilter{"bench 01", "", "", {}, {}}, LibraryFilter{"", "Germany", "BB", {}, {}},
-                                   LibraryFilter{"", "", "", 10000, 20000}, LibraryFilter{}}) {
+    for (const LibraryFilter& f :
+         {LibraryFilter{"bench 01", "", "", {}, {}}, LibraryFilter{"", "Germany", "BB", {}, {}},
+          LibraryFilter{"", "", "", 10000, 20000}, LibraryFilter{}}) {
         QElapsedTimer clock;
         clock.start();
         model.SetFilter(f);
