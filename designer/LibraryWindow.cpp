@@ -247,7 +247,12 @@ TfrmLibrary::~TfrmLibrary() = default;
 
 TfrmCompare* TfrmLibrary::CompareWindow() const { return compare_.data(); }
 
-QStringList TfrmLibrary::AllFolders() const { return setup_.Folders + userFolders_; }
+QStringList TfrmLibrary::AllFolders() const {
+    QStringList all = setup_.Folders;
+    for (const QString& folder : userFolders_)
+        if (!all.contains(QDir::cleanPath(folder))) all << folder;
+    return all;
+}
 
 void TfrmLibrary::AddFolder(const QString& folder) {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -431,11 +436,9 @@ TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
     auto* window = form.findChild<TfrmLibrary*>(QStringLiteral("frmLibrary"));
     if (!window) {
         TfrmLibrary::Setup setup;
-        const QString designs = toQ(platform::resolvePath(form.ProgramDir() + "Designs"));
-        const QString custom = toQ(platform::resolvePath(form.CustomFilesRoot() + "Custom Files"));
-        const QString programCustom = toQ(platform::resolvePath(form.ProgramDir() + "Custom Files"));
-        setup.Folders << designs << custom;
-        if (QDir::cleanPath(programCustom) != QDir::cleanPath(custom)) setup.Folders << programCustom;
+        // The library keeps its added folders itself (they can be removed).
+        for (const std::string& folder : designersettings::DesignFoldersOf(form.ProgramDir(), false))
+            setup.Folders << toQ(folder);
         setup.CustomFilesDir = platform::resolvePath(form.CustomFilesRoot() + "Custom Files") + "/";
         setup.ProgramDir = form.ProgramDir();
         setup.CustomFilesRoot = form.CustomFilesRoot();

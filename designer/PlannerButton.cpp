@@ -1,7 +1,6 @@
 #include "designer/PlannerButton.h"
 
 #include "designer/DesignerSettings.h"
-#include "platform/Paths.h"
 
 #include <QBoxLayout>
 #include <QKeySequence>
@@ -42,12 +41,9 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
 
     auto* planner = form.findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
     if (!planner) {
-        // The folders Load and Load custom were last left in are listed too.
-        const std::string customRoot = form.CustomFilesRoot();
-        planner = new TfrmPlanner(
-            form.Data(), form.ProgramDir(), &form,
-            {designersettings::Folder("load", platform::resolvePath(form.ProgramDir() + "Designs")),
-             designersettings::Folder("loadCustom", platform::resolvePath(customRoot + "Custom Files"))});
+        // The folders the library added and the dialogs were last left in are listed too.
+        planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form,
+                                  designersettings::DesignFoldersOf(form.ProgramDir()));
     }
     planner->SetOwnDesign(*record, inputs.Range);
     planner->show();

@@ -21,10 +21,11 @@
 
 namespace {
 
-const char* kBattleUsage = "Usage: sdftool battle [--data DIR] SCENARIO.json [--sweep FROM:TO:STEP]\n"
+const char* kBattleUsage = "Usage: sdftool battle [--data DIR] SCENARIO.json [--sweep FROM:TO:STEP] [--year YEAR]\n"
                            "\n"
                            "Reads a scenario: {\"environment\": {...}, \"sides\": [SIDE, SIDE]}.\n"
                            "Environment keys, all optional: \"lat\", \"lon\", \"datetime\" (YYYY-MM-DDTHH:MM, UT),\n"
+                           "\"year\" (of play; default the year of \"datetime\", as --year overrides),\n"
                            "\"weather\" and \"sea_state\" (code or name), \"day_range\", \"dusk_range\",\n"
                            "\"night_range\", \"ready\" (default true), \"seed\"; the defaults are the planner's\n"
                            "(56.5 N 5.5 E, 1916-05-31T16:00, clear, moderate sea).\n"
@@ -39,7 +40,8 @@ const char* kBattleUsage = "Usage: sdftool battle [--data DIR] SCENARIO.json [--
                            "Prints one JSON object: \"Ships\" (each ship's fire at its target), \"Sides\"\n"
                            "(each side's total hits per minute) and \"Messages\". With --sweep, one JSON\n"
                            "line per range between the leads, the ships without their breakdowns.\n"
-                           "Exit status: 0 done, 1 the scenario or a design cannot be read, 2 usage error.\n";
+                           "Exit status: 0 done, 1 the scenario cannot be read or a design may not fight\n"
+                           "(unreadable, not a design, values outside what the form accepts), 2 usage error.\n";
 
 using Json = nlohmann::ordered_json;
 
@@ -88,6 +90,8 @@ Json battleJson(const BattleFigures& figures, const BattleScenario& scenario, co
 int runBattle(const Args& args) {
     VerbOptions options("battle", kBattleUsage);
     std::optional<std::array<std::int32_t, 3>> sweep;
+    std::optional<std::int32_t> year;
+    options.Value("--year", YearOption(year));
     options.Value("--sweep", [&sweep](const std::string& v) -> std::optional<std::string> {
         sweep = ParseSweep(v);
         if (!sweep) return "'" + v + "' is not FROM:TO:STEP in whole yards";
@@ -106,11 +110,12 @@ int runBattle(const Args& args) {
     LoadToolData(options.ProgramDir, data);
 
     std::string error;
-    const auto scenario = ReadBattleScenario(options.Files[0], error);
+    auto scenario = ReadBattleScenario(options.Files[0], error);
     if (!scenario) {
         std::fprintf(stderr, "sdftool battle: %s\n", error.c_str());
         return 1;
     }
+    if (year) scenario->Conditions.Year = year;
     platform::RecordingMessages recorder;
     BattleShips ships;
     if (!ships.Load(data, scenario->Setup, &error) || !CheckFormations(*scenario, ships, error)) {

@@ -21,10 +21,12 @@ const char* kCheckUsage = "Usage: sdftool check [--data DIR] PATH...\n"
                           "counts the designs.\n"
                           "Values outside what the form accepts are listed by section, key, value and\n"
                           "range (\"illegal\"), and sections cut short are named (\"incomplete\").\n"
+                          "A design the form's Save would refuse (no nation, no type, no class name)\n"
+                          "is \"not saveable\", with Save's own text below the row.\n"
                           "Exit status: 0 all designs fit and raise no message, 1 a design is\n"
-                          "overweight, raises a message, holds an illegal value, is not a ship design\n"
-                          "file or cannot be read (or the data tables could not be loaded), 2 usage\n"
-                          "error.\n";
+                          "overweight, raises a message, holds an illegal value, is not saveable, is\n"
+                          "not a ship design file or cannot be read (or the data tables could not be\n"
+                          "loaded), 2 usage error.\n";
 
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(const std::string& text, size_t width) {
@@ -79,7 +81,7 @@ int runCheck(const Args& args) {
         problems.insert(problems.end(), run.fileProblems.begin(), run.fileProblems.end());
         const DesignStatus check = StatusOf(problems, !run.messages.empty());
         const std::string status = check.Text();
-        ok += !check.overweight && !check.warnings && !check.illegal;
+        ok += check.Ok();
         overweight += check.overweight;
         warned += check.warnings;
         const TNation* n = data.Nation(in.Nation);
@@ -90,6 +92,8 @@ int runCheck(const Args& args) {
                     PadLeft(std::to_string(total), 8).c_str(),
                     PadLeft(std::to_string(static_cast<std::int64_t>(s.Displacement) - total), 8).c_str(),
                     status.c_str());
+        for (const DesignProblem& p : problems)
+            if (p.kind == ProblemKind::SaveRefusal) std::printf("    not saveable: %s\n", OneLine(p.text).c_str());
         for (const auto& m : run.messages)
             std::printf("    %s: %s\n", platform::messageKindName(m.kind), OneLine(m.text).c_str());
         for (const DesignProblem& p : run.fileProblems)

@@ -3,6 +3,7 @@
 #include "sdftool/DesignRun.h"
 #include "sdftool/JsonOut.h"
 
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignRecord.h"
 #include "sheets/DesignCompare.h"
 
@@ -21,7 +22,9 @@ const char* kCompareUsage = "Usage: sdftool compare [--json] [--data DIR] FIRST.
                             "both are the same design or differ in nation or type.\n"
                             "--json prints {\"First\", \"Second\", \"Notes\", \"Rows\": [{\"Group\", \"Figure\",\n"
                             "\"First\", \"Second\", \"Difference\", \"Differs\"}]} instead.\n"
-                            "Exit status: 0 compared, 1 a file could not be read, 2 usage error.\n";
+                            "Exit status: 0 compared, 1 a file could not be read, is not a design or holds\n"
+                            "values outside what the form accepts (the reason on standard error), 2 usage\n"
+                            "error.\n";
 
 using Json = nlohmann::ordered_json;
 
@@ -37,12 +40,13 @@ int runCompare(const Args& args) {
     LoadToolData(options.ProgramDir, data);
     DesignSummary summaries[2];
     for (int i = 0; i < 2; ++i) {
-        const std::string& file = options.Files[static_cast<size_t>(i)];
-        summaries[i] = BuildDesignSummary(ReadDesignRecord(file), data);
-        if (!summaries[i].Readable) {
-            ReportUnreadable("compare", file);
+        const DesignRecord record = ReadDesignRecord(options.Files[static_cast<size_t>(i)]);
+        // The same gate as every computation: figures of values the form would not make mean nothing.
+        if (const auto refusal = DesignRefusal(record)) {
+            std::fprintf(stderr, "sdftool compare: %s\n", refusal->c_str());
             return 1;
         }
+        summaries[i] = BuildDesignSummary(record, data);
     }
     const DesignComparison c = CompareDesigns(summaries[0], summaries[1]);
     if (!json) {

@@ -37,12 +37,15 @@ const char* kExploreUsage =
     "  CAL-inch gun), belt-safe:CAL (range beyond which the belt is safe,\n"
     "  minimised), hits:FILE@RANGE (main-battery hits per minute against the\n"
     "  design in FILE at RANGE yards, in the engagement planner's opening scene\n"
-    "  with both ships ready)\n"
+    "  with both ships ready, in its year of play 1916 unless --year is given)\n"
+    "point-value is the figure the status card shows (four times the rules' value,\n"
+    "year 0), as every figure of a design on its own.\n"
     "\n"
     "  --json             one JSON object per variant and line: \"Inputs\",\n"
     "                     \"Objectives\", \"TotalWeight\", \"Displacement\"; then one\n"
     "                     line: \"Evaluated\", \"Feasible\", \"Front\", \"Seconds\"\n"
     "  --threads N        worker threads (default 0: every core)\n"
+    "  --year YEAR        the year of play of hits: objectives\n"
     "  --write-best DIR   write each variant of the front as \"CLASS N.sdf\" into DIR\n"
     "Grids above 50,000,000 variants are refused.\n"
     "Exit status: 0 done, 1 the base (or an opponent) cannot be read or a file\n"
@@ -84,6 +87,7 @@ int runExplore(const Args& args) {
     options.Flag("--json", json);
     options.Integer("--threads", threads);
     options.Text("--write-best", writeBest);
+    options.Value("--year", YearOption(request.Year));
     options.Value("--vary", [&request](const std::string& v) -> std::optional<std::string> {
         const size_t eq = v.find('=');
         if (eq == std::string::npos) return "'" + v + "' is not KEY=FROM:TO[:STEP]";
@@ -120,7 +124,7 @@ int runExplore(const Args& args) {
     std::string why;
     const auto base = ReadExploreBase(ReadDesignRecord(file), data, &why);
     if (!base) {
-        std::fprintf(stderr, "sdftool explore: cannot read design file '%s': %s\n", file.c_str(), why.c_str());
+        std::fprintf(stderr, "sdftool explore: %s\n", why.c_str());
         return 1;
     }
     for (const auto& r : request.Ranges)

@@ -4,6 +4,7 @@
 #include "tests/core/TestSupport.h"
 
 #include "combat/BattleScenario.h"
+#include "combat/Duel.h"
 #include "combat/FightShip.h"
 #include "combat/ShipGeometry.h"
 #include "combat/ShipTypes.h"

@@ -3,7 +3,7 @@
 #include "tests/core/TestSupport.h"
 
 #include "combat/Damage.h"
-#include "combat/Engagement.h"
+#include "combat/Duel.h"
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/Protection.h"

@@ -4,10 +4,11 @@
 #include <nlohmann/json.hpp>
 
 #include "TestSupport.h"
-#include "combat/Damage.h"
+#include "combat/Duel.h"
 #include "combat/FightShip.h"
 #include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "explore/Explore.h"
@@ -158,7 +159,7 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
         const EngagementFigures f =
             ComputeEngagement({bundledData(), env, random, quiet}, ships, PlannerDefaultScenario(10000), false);
         EXPECT_DOUBLE_EQ(v.Objectives[0], f.Own.Fire.HitsPerMinute);
-        EXPECT_EQ(v.Objectives[1], PointValue(*ships.Own, 1916));
+        EXPECT_EQ(v.Objectives[1], ShownPointValue(*ships.Own, 0)); // the card's figure, year 0
     }
 }
 
