@@ -16,6 +16,7 @@ struct Checked {
 
 Checked check(const std::function<void(DesignInputs&)>& change, const std::string& turrets = "", int mounts = 0) {
     DesignInputs in;
+    in.Nation = 0, in.Type = 0, in.Name = "Test"; // what Save asks for
     change(in);
     TDesignShip ship(testsupport::bundledData());
     ship.ClearSpecials();
@@ -91,6 +92,15 @@ TEST(DesignCheck, EachConditionNamesItsCauseAndItsRemedy) {
          15,
          ProblemKind::Advice,
          {"15 torpedo mounts", "first 13", "drops the last 2"}},
+        // Save's refusals, in Save's own words, so "ok" means Save takes it.
+        {"no nation", [](DesignInputs& in) { in.Nation = -1; }, "", 0, ProblemKind::SaveRefusal,
+         {"Ship must belong to a nation!"}},
+        {"no type", [](DesignInputs& in) { in.Type = -1; }, "", 0, ProblemKind::SaveRefusal,
+         {"Ship must have a type!"}},
+        {"no name", [](DesignInputs& in) { in.Name = " \t"; }, "", 0, ProblemKind::SaveRefusal,
+         {"Class must have a name!"}},
+        {"no file name", [](DesignInputs& in) { in.Name = "A:B"; }, "", 0, ProblemKind::SaveRefusal,
+         {"Class name may not contain \":\""}},
     };
     for (const Case& c : cases) {
         const Checked got = check(c.change, c.turrets, c.mounts);
@@ -101,15 +111,21 @@ TEST(DesignCheck, EachConditionNamesItsCauseAndItsRemedy) {
         EXPECT_EQ(c.kind == ProblemKind::RuleMessage, !got.raised.empty()) << c.name;
     }
     EXPECT_TRUE(check([](DesignInputs&) {}).problems.empty());
+    // Every refusal at once, in the order Save asks; the first is the one Save shows.
+    DesignInputs bare;
+    EXPECT_EQ(SaveRefusals(bare),
+              (std::vector<std::string>{"Ship must belong to a nation!", "Ship must have a type!",
+                                        "Class must have a name!"}));
 }
 
 TEST(DesignCheck, StatusWordsOfSdftool) {
     const DesignProblem heavy{ProblemKind::Overweight, "x"}, rule{ProblemKind::RuleMessage, "y"},
-        advice{ProblemKind::Advice, "z"};
+        advice{ProblemKind::Advice, "z"}, save{ProblemKind::SaveRefusal, "Ship must have a type!"};
     EXPECT_EQ(StatusOf({}, false).Text(), "ok");
     EXPECT_EQ(StatusOf({advice}, false).Text(), "ok"); // advice alone changes no status
     EXPECT_EQ(StatusOf({heavy}, false).Text(), "OVERWEIGHT");
     EXPECT_EQ(StatusOf({rule}, false).Text(), "warnings");
     EXPECT_EQ(StatusOf({}, true).Text(), "warnings");
     EXPECT_EQ(StatusOf({heavy, rule}, false).Text(), "OVERWEIGHT, warnings");
+    EXPECT_EQ(StatusOf({save, heavy}, false).Text(), "not saveable, OVERWEIGHT");
 }
