@@ -95,6 +95,16 @@ TEST(Battle, TheBattleStateComesFromThePositions) {
     DivisionSide search;
     search.Formation = fmSearchLine;
     EXPECT_EQ(SideSpacing(search), 2000);
+    // A chosen target outside the enemy line falls back to the ship in the
+    // same place, or the last one.
+    const struct {
+        int target, index, enemies, fires;
+    } targets[] = {{-1, 0, 3, 0}, {-1, 5, 3, 2}, {2, 0, 3, 2}, {3, 0, 3, 0}, {3, 4, 3, 2}, {0, 0, 0, -1}};
+    for (const auto& t : targets) {
+        DivisionShip firer;
+        firer.Target = t.target;
+        EXPECT_EQ(TargetOf(firer, t.index, t.enemies), t.fires) << t.target << " of " << t.enemies;
+    }
 }
 
 namespace {

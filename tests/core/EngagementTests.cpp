@@ -189,4 +189,13 @@ TEST(Engagement, TheLeadChangesOnlyOnAClearMargin) {
     EXPECT_TRUE(changes[0].Own && changes[0].Range == 1000);
     EXPECT_TRUE(!changes[1].Own && changes[1].Range == 3000); // 2000 is even: within a twentieth
     EXPECT_TRUE(changes[2].Own && changes[2].Range == 6000);
+    // The margin's edge: within a twentieth of the larger is even, beyond it a lead.
+    const struct {
+        double own, opponent;
+        int leader; // 1 own, -1 opponent, 0 even
+    } edges[] = {{1, 1.05, 0}, {1, 1.06, -1}, {1.05, 1, 0}, {1.06, 1, 1}, {0.96, 1, 0}, {0.94, 1, -1}, {1, 0, 1}};
+    for (const auto& e : edges) {
+        const std::vector<AdvantageChange> lead = AdvantageChanges({row(1000, e.own, e.opponent)});
+        EXPECT_EQ(lead.empty() ? 0 : (lead[0].Own ? 1 : -1), e.leader) << e.own << " v " << e.opponent;
+    }
 }
