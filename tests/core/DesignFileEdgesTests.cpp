@@ -2,10 +2,14 @@
 // make, through the core and through every sdftool verb.
 #include "tests/core/TestSupport.h"
 
+#include "combat/BattleScenario.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignRecord.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 using testsupport::programDir;
 using testsupport::runTool;
@@ -48,9 +52,6 @@ TEST(DesignFileEdges, FilesThatAreNotDesignsAreNamedSoByTheCoreAndEveryVerb) {
             {"report", file},
             {"ship", file},
             {"sheet", file},
-            {"compare", good, file},
-            {"protection", file},
-            {"engage", good, file, "--range", "9000", "--bearing", "90"},
             {"render", file, "--out", dir.path() + "plan.png"},
         };
         for (std::vector<std::string> args : verbs) {
@@ -80,10 +81,6 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("illegal values"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("    illegal: [Turret0] Guns=99999 is outside 0 to 4"), std::string::npos) << r.out;
-    r = runTool({"protection", "--data", programDir(), file}, dir);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out.find("belt 1"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Monster holds values outside"), std::string::npos) << r.out;
 
     // A file cut short in a mount's section still loads; the check names the section.
     const std::string cutFile =
@@ -99,4 +96,58 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     EXPECT_NE(r.out.find(R"({"Position":"Z","Tubes":2)"), std::string::npos) << r.out;
     r = runTool({"check", "--data", programDir(), cutFile}, dir);
     EXPECT_NE(r.out.find("    incomplete: [TorpedoMount1] is incomplete"), std::string::npos) << r.out;
+}
+
+// One gate before a design fights: every path that computes with a design
+// refuses a file that is gone, is not a design or holds values outside the
+// form's, each with the one reason DesignRefusal gives, and computes with a
+// good one.
+TEST(DesignFileEdges, EveryPathThatFightsRefusesAtOneGate) {
+    testsupport::TempDir dir;
+    const std::string data = programDir();
+    const std::string good = dir.copy(data + "Designs/Dreadnought.sdf", "Dreadnought.sdf");
+    const std::string files[] = {dir.write(kBadFiles[0].name, kBadFiles[0].bytes),
+                                 dir.write(kBadFiles[1].name, kBadFiles[1].bytes), dir.write("Monster.sdf", kIllegal),
+                                 dir.path() + "Gone.sdf", good};
+    // What a path said when it refused, none when it computed.
+    using Path = std::function<std::optional<std::string>(const std::string&)>;
+    auto verb = [&](std::vector<std::string> args) -> std::optional<std::string> {
+        args.insert(args.begin() + 1, {"--data", data});
+        const auto r = runTool(args, dir);
+        if (r.status == 0) return std::nullopt;
+        return r.out + r.err;
+    };
+    auto scenarioFor = [&](const std::string& file) {
+        return R"({"sides": [{"ships": [{"design": ")" + file + R"("}]},
+            {"range": 9000, "bearing": 90, "ships": [{"design": ")" + good + R"("}]}]})";
+    };
+    const std::vector<std::pair<const char*, Path>> paths = {
+        {"engage", [&](auto f) { return verb({"engage", good, f, "--range", "9000", "--bearing", "90"}); }},
+        {"engage as the planner",
+         [&](auto f) { return verb({"engage", f, good, "--range", "9000", "--bearing", "90", "--both", "--ready"}); }},
+        {"engage sweep", [&](auto f) { return verb({"engage", good, f, "--sweep", "1000:3000:1000", "--bearing", "90"}); }},
+        {"battle", [&](auto f) { return verb({"battle", dir.write("battle.json", scenarioFor(f))}); }},
+        {"protection", [&](auto f) { return verb({"protection", f}); }},
+        {"compare", [&](auto f) { return verb({"compare", good, f}); }},
+        {"explore base", [&](auto f) { return verb({"explore", f, "--vary", "speed=20:21", "--objective", "speed"}); }},
+        {"explore opponent",
+         [&](auto f) { return verb({"explore", good, "--vary", "speed=20:21", "--objective", "hits:" + f + "@9000"}); }},
+        // What the planner's Divisions tab does with a scenario it opens.
+        {"scenario", [&](auto f) -> std::optional<std::string> {
+             std::string why;
+             const auto s = ParseBattleScenario(scenarioFor(f), "", why);
+             BattleShips ships;
+             if (s && ships.Load(testsupport::bundledData(), s->Setup, &why)) return std::nullopt;
+             return why;
+         }},
+    };
+    for (const std::string& file : files) {
+        const std::optional<std::string> refusal = DesignRefusal(ReadDesignRecord(file));
+        EXPECT_EQ(refusal.has_value(), file != good);
+        for (const auto& [name, path] : paths) {
+            const std::optional<std::string> said = path(file);
+            ASSERT_EQ(said.has_value(), refusal.has_value()) << name << " " << file << ": " << said.value_or("");
+            if (refusal) EXPECT_NE(said->find(*refusal), std::string::npos) << name << ": " << *said;
+        }
+    }
 }
