@@ -130,6 +130,22 @@ TEST(Engagement, LightFromTheEnvironmentLetsTheFirersDuskRowApply) {
     }
 }
 
+// The year of play takes the nations' figures of its own block: Britain
+// fights at night at -1 until 1916 and at 0 from 1917 (Data/Nations.dat);
+// year 0, the designer's, reads the 1914 block.
+TEST(Engagement, TheYearOfPlayTakesItsNationsBlock) {
+    Pair pair;
+    BattleConditions night = PlannerConditions();
+    night.DateTime = platform::dayNumberFromDate({1916, 12, 1}) + 2.0 / 24;
+    EngagementScenario s = PlannerScenario(3000);
+    for (auto [year, line] : {std::pair{0, true}, {1905, true}, {1916, true}, {1917, false}, {1930, false}}) {
+        night.Year = year;
+        const EngagementFigures f = ComputeEngagement(context(BuildBattleEnvironment(night)), pair.ships, s, false);
+        EXPECT_EQ(hasLine(f.Own, "Nightfighting ability: -10"), line) << year;
+    }
+    EXPECT_EQ(&testsupport::bundledData().NationsOf(0), &testsupport::bundledData().Nations);
+}
+
 TEST(Engagement, ASweepRowIsTheEngagementAtThatRange) {
     Pair pair;
     EngagementScenario s;
