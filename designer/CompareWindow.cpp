@@ -1,6 +1,7 @@
 #include "designer/CompareWindow.h"
 
 #include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
 #include "designfile/DesignCheck.h"
 #include "graphics/qt/PlanImage.h"
 #include "platform/FileDialogs.h"
@@ -57,6 +58,7 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
     : QDialog(parent), data_(data), programDir_(std::move(programDir)), customFilesRoot_(std::move(customFilesRoot)),
       formDesign_(std::move(formDesign)) {
     setObjectName(QStringLiteral("frmCompare"));
+    BindHelpKey(*this, data_.Weapons, "compare");
     setWindowTitle(QStringLiteral("Compare designs"));
 
     lvSources = new QListWidget(this);

@@ -1,6 +1,7 @@
 #include "designer/ExploreWindow.h"
 
 #include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
 #include "designer/ShareCommands.h"
 #include "designer/frmDesign.h"
 #include "designfile/DesignCheck.h"
@@ -105,6 +106,7 @@ std::optional<DesignRecord> ExploreFormDesign(TfrmDesignMain& form) { return for
 
 TfrmExplore::TfrmExplore(TfrmDesignMain& form) : QWidget(&form, Qt::Window), form_(form) {
     setObjectName(QStringLiteral("frmExplore"));
+    BindHelpKey(*this, form.Data().Weapons, "explorer");
     setWindowTitle(QStringLiteral("Explore the design"));
     resize(1020, 690);
 

@@ -3,6 +3,7 @@
 
 #include "designer/CompareWindow.h"
 #include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
 #include "designer/frmDesign.h"
 #include "designfile/DesignInputs.h"
 #include "graphics/qt/PlanImage.h"
@@ -57,6 +58,7 @@ QString designPath(const QString& folder, const QString& className) {
 TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     : QDialog(parent), data_(data), setup_(std::move(setup)) {
     setObjectName(QStringLiteral("frmLibrary"));
+    BindHelpKey(*this, data_.Weapons, "library");
     setWindowTitle(QStringLiteral("Design library"));
     userFolders_ = designersettings::LibraryFolders();
 

@@ -1,6 +1,7 @@
 #include "designer/PlannerButton.h"
 
 #include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
 
 #include <QBoxLayout>
 #include <QKeySequence>
@@ -44,6 +45,7 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
         // The folders the library added and the dialogs were last left in are listed too.
         planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form,
                                   designersettings::DesignFoldersOf(form.ProgramDir()));
+        BindHelpKey(*planner, form.Data().Weapons, "planner");
     }
     planner->SetOwnDesign(*record, inputs.Range);
     planner->show();

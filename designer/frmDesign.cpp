@@ -310,7 +310,10 @@ void TfrmDesignMain::ChooseCustomFilesRoot() {
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { shipStatusDialog_ = dialog; }
 
 TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
-    if (!shipStatusDialog_) shipStatusDialog_ = new TdlgShipStatus(data_, programDir_, customFilesRoot_, this);
+    if (!shipStatusDialog_) {
+        shipStatusDialog_ = new TdlgShipStatus(data_, programDir_, customFilesRoot_, this);
+        BindHelpKey(*shipStatusDialog_, data_.Weapons, "status");
+    }
     return *shipStatusDialog_;
 }
 
