@@ -9,7 +9,6 @@
 #include "combat/RateOfFire.h"
 #include "combat/ShipGeometry.h"
 #include "combat/Sighting.h"
-#include "map/Geodesy.h"
 
 namespace {
 

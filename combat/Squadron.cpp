@@ -85,8 +85,8 @@ bool BattleShips::Load(const ProgramData& data, const BattleSetup& setup, std::s
         for (size_t k = 0; k < setup.Sides[s].Ships.size(); ++k) {
             const DivisionShip& d = setup.Sides[s].Ships[k];
             const auto refusal = DesignRefusal(d.Record);
-            auto ship = refusal ? nullptr
-                                : CreateShipOnLayer(d.Record, d.Record.ClassName, *Map, data.Preferences, recorder);
+            auto ship =
+                refusal ? nullptr : CreateShipOnLayer(d.Record, d.Record.ClassName, *Map, data.Preferences, recorder);
             if (!ship) {
                 if (why && refusal)
                     *why = "sides[" + std::to_string(s) + "].ships[" + std::to_string(k) + "].design: " + *refusal;

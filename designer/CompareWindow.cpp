@@ -4,6 +4,7 @@
 #include "designer/FormMenus.h"
 #include "designfile/DesignCheck.h"
 #include "graphics/qt/PlanImage.h"
+#include "platform/DesignFolders.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
@@ -139,9 +140,8 @@ void TfrmCompare::FillSources() {
         const QDir dir(toQ(folder));
         for (const QString& name :
              dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-            auto* item = new QListWidgetItem(name.left(name.size() - 4) + QStringLiteral("  (") + dir.dirName() +
-                                                 QLatin1Char(')'),
-                                             lvSources);
+            auto* item = new QListWidgetItem(
+                name.left(name.size() - 4) + QStringLiteral("  (") + dir.dirName() + QLatin1Char(')'), lvSources);
             item->setData(kPathRole, dir.filePath(name));
         }
     }
@@ -157,7 +157,7 @@ void TfrmCompare::OpenFile() {
     request.title = "Compare with";
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = platform::resolvePath(programDir_ + "Designs");
+    request.startDirectory = platform::BundledDesignsFolder(programDir_);
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) SetFile(Count(), *path);
 }

@@ -10,8 +10,8 @@
 #include "graphics/qt/ShipPictures.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
+#include "platform/DesignFolders.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
 #include "sheets/qt/SheetPdf.h"
 
@@ -441,7 +441,7 @@ TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
         // The library keeps its added folders itself (they can be removed).
         for (const std::string& folder : designersettings::DesignFoldersOf(form.ProgramDir(), false))
             setup.Folders << toQ(folder);
-        setup.CustomFilesDir = platform::resolvePath(form.CustomFilesRoot() + "Custom Files") + "/";
+        setup.CustomFilesDir = platform::SaveFolder(form.ProgramDir()) + "/";
         setup.ProgramDir = form.ProgramDir();
         setup.CustomFilesRoot = form.CustomFilesRoot();
         setup.CacheFile =

@@ -115,8 +115,7 @@ void TfrmDesignMain::SaveAsClick() {
     platform::SaveFileRequest request;
     request.title = "Save design as";
     request.filters = {"Ship design files (sdf)|*.sdf"};
-    request.startDirectory =
-        designersettings::Folder("saveAs", platform::SaveFolder(programDir_));
+    request.startDirectory = designersettings::Folder("saveAs", platform::SaveFolder(programDir_));
     request.suggestedName = *name + ".sdf";
     request.callerConfirmsReplace = true; // Save's own "Class exists!" question follows
     auto chosen = platform::fileDialogs().saveFile(request);
@@ -288,8 +287,7 @@ void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory =
-        designersettings::Folder("picture", platform::SaveFolder(programDir_));
+    request.startDirectory = designersettings::Folder("picture", platform::SaveFolder(programDir_));
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) {
         designersettings::RememberFolder("picture", *path);

@@ -1,6 +1,5 @@
 #include "explore/Explore.h"
 
-#include "combat/Damage.h"
 #include "combat/Duel.h"
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"

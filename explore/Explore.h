@@ -141,7 +141,7 @@ struct ExploreRequest {
     std::vector<ExploreRange> Ranges;
     std::vector<ExploreObjective> Objectives;
     std::optional<std::int32_t> Year; // the year of play of hits: objectives; none: the clock's
-    unsigned Threads = 0; // 0: every core
+    unsigned Threads = 0;             // 0: every core
 };
 
 // Shared with the thread that watches: how far the search has come, and a

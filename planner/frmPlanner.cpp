@@ -8,7 +8,6 @@
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +24,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
 #include "combat/RateOfFire.h"
@@ -36,11 +34,8 @@
 #include "planner/DivisionPanel.h"
 #include "planner/PlannerChart.h"
 #include "planner/PlannerMap.h"
-#include "platform/DayNumber.h"
 #include "platform/DesignFolders.h"
-#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 
 namespace {
 

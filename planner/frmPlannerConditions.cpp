@@ -17,6 +17,7 @@
 #include "combat/EnvironmentNames.h"
 #include "planner/DivisionPanel.h"
 #include "platform/DayNumber.h"
+#include "platform/DesignFolders.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
@@ -130,7 +131,7 @@ void TfrmPlanner::SaveScenario() {
     platform::SaveFileRequest request;
     request.title = "Save scenario";
     request.filters = {"Battle scenarios (json)|*.json"};
-    request.startDirectory = platform::resolvePath(platform::customFilesRoot(programDir_) + "Custom Files");
+    request.startDirectory = platform::SaveFolder(programDir_);
     request.suggestedName = "Scenario.json";
     const auto choice = platform::fileDialogs().saveFile(request);
     if (!choice) return;

@@ -137,8 +137,13 @@ DuelSetting drawDuel(std::mt19937& g, const std::vector<std::string>& designs) {
     EngagementScenario& s = d.Scenario;
     s.Range = pick(10, 200) * 100, s.Bearing = pick(0, 359), s.Place = c.Place();
     for (EngagementShipState* st : {&s.Own, &s.Opponent})
-        *st = {.Heading = pick(0, 359), .Speed = pick(0, 30), .Turn = 0, .CrewQuality = pick(-2, 2),
-               .RangingTurns = pick(0, 3), .SightingLevel = pick(0, 3), .Evading = pick(0, 1) == 1};
+        *st = {.Heading = pick(0, 359),
+               .Speed = pick(0, 30),
+               .Turn = 0,
+               .CrewQuality = pick(-2, 2),
+               .RangingTurns = pick(0, 3),
+               .SightingLevel = pick(0, 3),
+               .Evading = pick(0, 1) == 1};
     s.Battery = pick(1, 3);
     s.LightFromEnvironment = true;
     return d;
@@ -147,9 +152,8 @@ DuelSetting drawDuel(std::mt19937& g, const std::vector<std::string>& designs) {
 std::string battleJson(const DuelSetting& d) {
     const BattleConditions& c = d.Conditions;
     auto shipOf = [&](const std::string& name, const EngagementShipState& st) {
-        return ship(name, "\"crew\": " + std::to_string(st.CrewQuality) +
-                              ", \"ranging_turns\": " + std::to_string(st.RangingTurns) +
-                              ", \"evading\": " + (st.Evading ? "true" : "false") +
+        return ship(name, "\"crew\": " + std::to_string(st.CrewQuality) + ", \"ranging_turns\": " +
+                              std::to_string(st.RangingTurns) + ", \"evading\": " + (st.Evading ? "true" : "false") +
                               ", \"sighting\": " + std::to_string(st.SightingLevel) +
                               ", \"battery\": " + std::to_string(d.Scenario.Battery));
     };
@@ -219,8 +223,8 @@ TEST(Battle, TheDuelIsABattleOfOneShipASide) {
         for (auto [slot, name] : {std::pair{&pair.Own, d.Own}, {&pair.Opponent, d.Opponent}}) {
             const DesignRecord record = ReadDesignRecord(design(name));
             platform::ScopedRecordingMessages quiet;
-            *slot = CreateShipOnLayer(record, record.ClassName, *pair.Map, testsupport::bundledData().Preferences,
-                                      quiet);
+            *slot =
+                CreateShipOnLayer(record, record.ClassName, *pair.Map, testsupport::bundledData().Preferences, quiet);
             MakeReadyForBattle(**slot, DesignRangeClass(record));
         }
         const BattleEnvironment duelEnv = BuildBattleEnvironment(d.Conditions);
@@ -315,11 +319,28 @@ TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
         const auto battle = nlohmann::json::parse(r.out);
         const EngagementScenario& e = d.Scenario;
         auto text = [](double v) { return std::to_string(v); };
-        std::vector<std::string> args = {"engage", "--data", programDir(), design(d.Own), design(d.Opponent),
-                                         "--both", "--ready", "--range", text(e.Range), "--bearing", text(e.Bearing),
-                                         "--lat", text(d.Conditions.Latitude), "--lon", text(d.Conditions.Longitude),
-                                         "--datetime", d.DateTime, "--weather", std::to_string(d.Conditions.Weather),
-                                         "--sea-state", std::to_string(d.Conditions.SeaState), "--battery",
+        std::vector<std::string> args = {"engage",
+                                         "--data",
+                                         programDir(),
+                                         design(d.Own),
+                                         design(d.Opponent),
+                                         "--both",
+                                         "--ready",
+                                         "--range",
+                                         text(e.Range),
+                                         "--bearing",
+                                         text(e.Bearing),
+                                         "--lat",
+                                         text(d.Conditions.Latitude),
+                                         "--lon",
+                                         text(d.Conditions.Longitude),
+                                         "--datetime",
+                                         d.DateTime,
+                                         "--weather",
+                                         std::to_string(d.Conditions.Weather),
+                                         "--sea-state",
+                                         std::to_string(d.Conditions.SeaState),
+                                         "--battery",
                                          std::to_string(e.Battery)};
         for (const auto& [prefix, st] : {std::pair{"--firer", e.Own}, {"--target", e.Opponent}}) {
             const std::string p = prefix;
@@ -328,10 +349,10 @@ TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
                 args.insert(args.end(), {p + option, std::to_string(value)});
             if (st.Evading) args.push_back(p + "-evading");
         }
-        args.insert(args.end(), {"--crew-quality", std::to_string(e.Own.CrewQuality), "--target-crew-quality",
-                                 std::to_string(e.Opponent.CrewQuality), "--ranging-turns",
-                                 std::to_string(e.Own.RangingTurns), "--target-ranging-turns",
-                                 std::to_string(e.Opponent.RangingTurns)});
+        args.insert(args.end(),
+                    {"--crew-quality", std::to_string(e.Own.CrewQuality), "--target-crew-quality",
+                     std::to_string(e.Opponent.CrewQuality), "--ranging-turns", std::to_string(e.Own.RangingTurns),
+                     "--target-ranging-turns", std::to_string(e.Opponent.RangingTurns)});
         r = testsupport::runTool(args, dir);
         ASSERT_EQ(r.status, 0) << r.err;
         const auto engage = nlohmann::json::parse(r.out);
@@ -343,7 +364,11 @@ TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
         EXPECT_EQ(battle["Sides"][1]["HitsPerMinute"], engage["Return"]["HitsPerMinute"]);
     }
 
-    auto r = testsupport::runTool({"battle", "--data", programDir(), path, "--sweep", "1000:3000:1000"}, dir);
+    // --year sets the year of play over the clock's.
+    auto r = testsupport::runTool({"battle", "--data", programDir(), path, "--year", "1905"}, dir);
+    EXPECT_NE(r.out, testsupport::runTool({"battle", "--data", programDir(), path}, dir).out);
+    EXPECT_EQ(testsupport::runTool({"battle", "--data", programDir(), path, "--year", "x"}, dir).status, 2);
+    r = testsupport::runTool({"battle", "--data", programDir(), path, "--sweep", "1000:3000:1000"}, dir);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
     EXPECT_EQ(nlohmann::json::parse(r.out.substr(0, r.out.find('\n')))["Range"], 1000);
     // The scenario's faults exit 1 with the place; the command line's 2.

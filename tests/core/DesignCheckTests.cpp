@@ -93,13 +93,29 @@ TEST(DesignCheck, EachConditionNamesItsCauseAndItsRemedy) {
          ProblemKind::Advice,
          {"15 torpedo mounts", "first 13", "drops the last 2"}},
         // Save's refusals, in Save's own words, so "ok" means Save takes it.
-        {"no nation", [](DesignInputs& in) { in.Nation = -1; }, "", 0, ProblemKind::SaveRefusal,
+        {"no nation",
+         [](DesignInputs& in) { in.Nation = -1; },
+         "",
+         0,
+         ProblemKind::SaveRefusal,
          {"Ship must belong to a nation!"}},
-        {"no type", [](DesignInputs& in) { in.Type = -1; }, "", 0, ProblemKind::SaveRefusal,
+        {"no type",
+         [](DesignInputs& in) { in.Type = -1; },
+         "",
+         0,
+         ProblemKind::SaveRefusal,
          {"Ship must have a type!"}},
-        {"no name", [](DesignInputs& in) { in.Name = " \t"; }, "", 0, ProblemKind::SaveRefusal,
+        {"no name",
+         [](DesignInputs& in) { in.Name = " \t"; },
+         "",
+         0,
+         ProblemKind::SaveRefusal,
          {"Class must have a name!"}},
-        {"no file name", [](DesignInputs& in) { in.Name = "A:B"; }, "", 0, ProblemKind::SaveRefusal,
+        {"no file name",
+         [](DesignInputs& in) { in.Name = "A:B"; },
+         "",
+         0,
+         ProblemKind::SaveRefusal,
          {"Class name may not contain \":\""}},
     };
     for (const Case& c : cases) {
@@ -113,9 +129,8 @@ TEST(DesignCheck, EachConditionNamesItsCauseAndItsRemedy) {
     EXPECT_TRUE(check([](DesignInputs&) {}).problems.empty());
     // Every refusal at once, in the order Save asks; the first is the one Save shows.
     DesignInputs bare;
-    EXPECT_EQ(SaveRefusals(bare),
-              (std::vector<std::string>{"Ship must belong to a nation!", "Ship must have a type!",
-                                        "Class must have a name!"}));
+    EXPECT_EQ(SaveRefusals(bare), (std::vector<std::string>{"Ship must belong to a nation!", "Ship must have a type!",
+                                                            "Class must have a name!"}));
 }
 
 TEST(DesignCheck, StatusWordsOfSdftool) {

@@ -119,21 +119,45 @@ TEST(DesignFileEdges, EveryPathThatFightsRefusesAtOneGate) {
     };
     auto scenarioFor = [&](const std::string& file) {
         return R"({"sides": [{"ships": [{"design": ")" + file + R"("}]},
-            {"range": 9000, "bearing": 90, "ships": [{"design": ")" + good + R"("}]}]})";
+            {"range": 9000, "bearing": 90, "ships": [{"design": ")" +
+               good + R"("}]}]})";
     };
     const std::vector<std::pair<const char*, Path>> paths = {
-        {"engage", [&](auto f) { return verb({"engage", good, f, "--range", "9000", "--bearing", "90"}); }},
+        {"engage",
+         [&](auto f) {
+             return verb({"engage", good, f, "--range", "9000", "--bearing", "90"});
+         }},
         {"engage as the planner",
-         [&](auto f) { return verb({"engage", f, good, "--range", "9000", "--bearing", "90", "--both", "--ready"}); }},
-        {"engage sweep", [&](auto f) { return verb({"engage", good, f, "--sweep", "1000:3000:1000", "--bearing", "90"}); }},
-        {"battle", [&](auto f) { return verb({"battle", dir.write("battle.json", scenarioFor(f))}); }},
-        {"protection", [&](auto f) { return verb({"protection", f}); }},
-        {"compare", [&](auto f) { return verb({"compare", good, f}); }},
-        {"explore base", [&](auto f) { return verb({"explore", f, "--vary", "speed=20:21", "--objective", "speed"}); }},
+         [&](auto f) {
+             return verb({"engage", f, good, "--range", "9000", "--bearing", "90", "--both", "--ready"});
+         }},
+        {"engage sweep",
+         [&](auto f) {
+             return verb({"engage", good, f, "--sweep", "1000:3000:1000", "--bearing", "90"});
+         }},
+        {"battle",
+         [&](auto f) {
+             return verb({"battle", dir.write("battle.json", scenarioFor(f))});
+         }},
+        {"protection",
+         [&](auto f) {
+             return verb({"protection", f});
+         }},
+        {"compare",
+         [&](auto f) {
+             return verb({"compare", good, f});
+         }},
+        {"explore base",
+         [&](auto f) {
+             return verb({"explore", f, "--vary", "speed=20:21", "--objective", "speed"});
+         }},
         {"explore opponent",
-         [&](auto f) { return verb({"explore", good, "--vary", "speed=20:21", "--objective", "hits:" + f + "@9000"}); }},
+         [&](auto f) {
+             return verb({"explore", good, "--vary", "speed=20:21", "--objective", "hits:" + f + "@9000"});
+         }},
         // What the planner's Divisions tab does with a scenario it opens.
-        {"scenario", [&](auto f) -> std::optional<std::string> {
+        {"scenario",
+         [&](auto f) -> std::optional<std::string> {
              std::string why;
              const auto s = ParseBattleScenario(scenarioFor(f), "", why);
              BattleShips ships;

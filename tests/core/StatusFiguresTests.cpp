@@ -142,8 +142,8 @@ TEST(StatusFigures, OnePointValueInTheCardSheetShipLibraryAndExplorer) {
         const auto base = ReadExploreBase(record, data, nullptr);
         ASSERT_TRUE(base) << file;
         ExploreRequest request;
-        request.Ranges = {{ExploreInput::Speed, static_cast<double>(base->Inputs.Speed),
-                           static_cast<double>(base->Inputs.Speed), 1}};
+        request.Ranges = {
+            {ExploreInput::Speed, static_cast<double>(base->Inputs.Speed), static_cast<double>(base->Inputs.Speed), 1}};
         request.Objectives = {*ParseObjective("point-value", nullptr)};
         const ExploreVariant v = EvaluateVariant(data, *base, request, {base->Inputs.Speed});
         EXPECT_EQ(v.Objectives.at(0), static_cast<double>(shown)) << file;

@@ -18,8 +18,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUndoStack>
@@ -165,14 +165,18 @@ private slots:
         auto* help = form->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("Engagement...")));
         QVERIFY(help && help->isVisible());
+    }
 
-        // F1 in every window, bound once there, opens the help at that window's section.
+    // F1 in every window, bound once there, opens the help at that window's section.
+    void helpFromEveryWindow() {
+        auto form = openForm();
+        QVERIFY(form);
+        form->LoadDesign(programDir() + "Designs/Dreadnought.sdf");
         auto pressF1 = [](QWidget* window) {
             QList<QAction*> f1;
             for (QAction* action : window->findChildren<QAction*>())
                 if (action->shortcuts().contains(QKeySequence(Qt::Key_F1))) f1 << action;
-            if (f1.size() != 1 || !window->actions().contains(f1[0]) ||
-                f1[0]->shortcutContext() != Qt::WindowShortcut)
+            if (f1.size() != 1 || !window->actions().contains(f1[0]) || f1[0]->shortcutContext() != Qt::WindowShortcut)
                 return QStringLiteral("F1 not bound once to the window");
             f1[0]->trigger();
             const auto* h = window->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));

@@ -8,9 +8,9 @@
 #include "designer/ExploreWindow.h"
 #include "designer/LibraryWindow.h"
 #include "designer/ShareCommands.h"
-#include "platform/Paths.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
+#include "platform/Paths.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -25,8 +25,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <random>
@@ -218,8 +218,8 @@ private slots:
         std::mt19937 g(31);
         auto pick = [&g](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(g); };
         for (int n = 0; n < 8; ++n) {
-            w.dtBattle->setDateTime(QDateTime(QDate(pick(1905, 1918), pick(1, 12), pick(1, 28)),
-                                              QTime(pick(0, 23), pick(0, 59)), Qt::UTC));
+            w.dtBattle->setDateTime(
+                QDateTime(QDate(pick(1905, 1918), pick(1, 12), pick(1, 28)), QTime(pick(0, 23), pick(0, 59)), Qt::UTC));
             w.seLatitude->setValue(pick(-60, 70));
             w.seLongitude->setValue(pick(-40, 150));
             w.cbWeather->setCurrentIndex(pick(0, 7));
@@ -234,7 +234,8 @@ private slots:
                 c.cbSightingLevel->setCurrentIndex(pick(0, 3));
                 c.cbEvading->setChecked(pick(0, 1) == 1);
             }
-            const QJsonArray ships = battleLikeThePlanner(*planner, scratch.path()).value(QStringLiteral("Ships")).toArray();
+            const QJsonArray ships =
+                battleLikeThePlanner(*planner, scratch.path()).value(QStringLiteral("Ships")).toArray();
             QCOMPARE(ships.size(), 2);
             for (const auto& [f, j] : {std::pair{&planner->Figures().Own, ships[0].toObject()},
                                        {&planner->Figures().Opponent, ships[1].toObject()}}) {
