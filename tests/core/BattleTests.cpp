@@ -304,6 +304,40 @@ TEST(Battle, ASavedScenarioReadsBackTheSame) {
     EXPECT_EQ(std::make_pair(given->Environment().Year, given->Conditions.YearOfPlay()), std::make_pair(1913, 1913));
 }
 
+namespace {
+
+// sdftool engage with the planner's options for the same duel; no --year:
+// the year of play is the clock's.
+std::vector<std::string> engageArgs(const DuelSetting& d) {
+    const EngagementScenario& e = d.Scenario;
+    const BattleConditions& c = d.Conditions;
+    std::vector<std::string> args = {"engage", "--data",  programDir(), design(d.Own), design(d.Opponent),
+                                     "--both", "--ready", "--datetime", d.DateTime};
+    const std::pair<const char*, double> values[] = {{"--range", e.Range},
+                                                     {"--bearing", e.Bearing},
+                                                     {"--lat", c.Latitude},
+                                                     {"--lon", c.Longitude},
+                                                     {"--weather", c.Weather},
+                                                     {"--sea-state", c.SeaState},
+                                                     {"--battery", e.Battery},
+                                                     {"--firer-heading", e.Own.Heading},
+                                                     {"--target-heading", e.Opponent.Heading},
+                                                     {"--firer-speed", e.Own.Speed},
+                                                     {"--target-speed", e.Opponent.Speed},
+                                                     {"--firer-sighting", e.Own.SightingLevel},
+                                                     {"--target-sighting", e.Opponent.SightingLevel},
+                                                     {"--crew-quality", e.Own.CrewQuality},
+                                                     {"--target-crew-quality", e.Opponent.CrewQuality},
+                                                     {"--ranging-turns", e.Own.RangingTurns},
+                                                     {"--target-ranging-turns", e.Opponent.RangingTurns}};
+    for (const auto& [option, value] : values) args.insert(args.end(), {option, std::to_string(std::lround(value))});
+    if (e.Own.Evading) args.push_back("--firer-evading");
+    if (e.Opponent.Evading) args.push_back("--target-evading");
+    return args;
+}
+
+} // namespace
+
 // The verbs as the player runs them: sdftool engage with the planner's
 // options (the year from its clock) against sdftool battle of one ship a side.
 TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
@@ -317,43 +351,7 @@ TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
         auto r = testsupport::runTool({"battle", "--data", programDir(), path}, dir);
         ASSERT_EQ(r.status, 0) << r.err;
         const auto battle = nlohmann::json::parse(r.out);
-        const EngagementScenario& e = d.Scenario;
-        auto text = [](double v) { return std::to_string(v); };
-        std::vector<std::string> args = {"engage",
-                                         "--data",
-                                         programDir(),
-                                         design(d.Own),
-                                         design(d.Opponent),
-                                         "--both",
-                                         "--ready",
-                                         "--range",
-                                         text(e.Range),
-                                         "--bearing",
-                                         text(e.Bearing),
-                                         "--lat",
-                                         text(d.Conditions.Latitude),
-                                         "--lon",
-                                         text(d.Conditions.Longitude),
-                                         "--datetime",
-                                         d.DateTime,
-                                         "--weather",
-                                         std::to_string(d.Conditions.Weather),
-                                         "--sea-state",
-                                         std::to_string(d.Conditions.SeaState),
-                                         "--battery",
-                                         std::to_string(e.Battery)};
-        for (const auto& [prefix, st] : {std::pair{"--firer", e.Own}, {"--target", e.Opponent}}) {
-            const std::string p = prefix;
-            for (const auto& [option, value] :
-                 {std::pair{"-heading", st.Heading}, {"-speed", st.Speed}, {"-sighting", st.SightingLevel}})
-                args.insert(args.end(), {p + option, std::to_string(value)});
-            if (st.Evading) args.push_back(p + "-evading");
-        }
-        args.insert(args.end(),
-                    {"--crew-quality", std::to_string(e.Own.CrewQuality), "--target-crew-quality",
-                     std::to_string(e.Opponent.CrewQuality), "--ranging-turns", std::to_string(e.Own.RangingTurns),
-                     "--target-ranging-turns", std::to_string(e.Opponent.RangingTurns)});
-        r = testsupport::runTool(args, dir);
+        r = testsupport::runTool(engageArgs(d), dir);
         ASSERT_EQ(r.status, 0) << r.err;
         const auto engage = nlohmann::json::parse(r.out);
         for (const auto& [mine, theirs] :
