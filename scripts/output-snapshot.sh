@@ -47,8 +47,10 @@ types = ['BB', 'BC', 'B', 'CA', 'CL', 'AMC', 'DD', 'MS', 'TR', 'AV', 'LT', 'bb',
 turret_letters = 'A12BCDEFGHIJKLQRSTVWX34YZ'
 mount_letters = 'ABFGHIJKLMPQRUVYZ'
 
+# A file in five is a dirty one, with a value outside what the form accepts now and then.
+dirty = False
 def value(lo, hi):
-    r = rng.random()
+    r = rng.random() if dirty else 1
     if r < 0.06: return rng.choice([lo - rng.randint(1, 1000), hi + rng.randint(1, 100000)])
     if r < 0.08: return rng.choice(['', 'x', '12.5', '-0', '99999999999'])
     return rng.randint(lo, hi)
@@ -63,14 +65,14 @@ def turrets(n, crossdeck_pairs):
     if crossdeck_pairs and n >= 2: letters[:2] = rng.choice([('D', 'E'), ('R', 'S')])
     lines = []
     for i, p in enumerate(letters):
-        guns = rng.choice([0, 1, 2, 2, 3, 3, 4]) if rng.random() > 0.03 else rng.choice([-1, 5, 99999])
+        guns = rng.choice([0, 1, 2, 2, 3, 3, 4]) if not dirty or rng.random() > 0.1 else rng.choice([-1, 5, 99999])
         lines += ['[Turret%d]' % i, 'Guns=%s' % guns, 'Pos=%s' % p]
     return lines
 
 def mounts(n):
     lines = []
     for i in range(n):
-        tubes = rng.randint(1, 4) if rng.random() > 0.05 else rng.choice([0, 9])
+        tubes = rng.randint(1, 4) if not dirty or rng.random() > 0.1 else rng.choice([0, 9])
         lines += ['[TorpedoMount%d]' % i, 'Tubes=%d' % tubes, 'Pos=%s' % rng.choice(mount_letters)]
     return lines
 
@@ -119,17 +121,21 @@ def not_a_design():
     return '[Data]\nColour=grey\n'
 
 for i in range(count):
+    dirty = rng.random() < 0.2
     r = rng.random()
     text = variant() if r < 0.5 else synthetic() if r < 0.92 else not_a_design()
     name = 'R%03d.sdf' % i if i % 25 else 'R%03d \xe9l\xe8ve.sdf' % i
     with open(os.path.join(out, name), 'w', encoding='latin-1', newline='') as f: f.write(text)
 
-# Scenarios over random designs too, one of them refused.
-for n in range(3):
-    files = sorted(os.listdir(out))
-    pick = lambda: '../Random/' + rng.choice(files)
-    side = lambda name, extra: dict(name=name, formation=rng.randint(0, 3), course=rng.randint(0, 359), speed=rng.randint(5, 25),
-                                     ships=[dict(design=pick(), crew=rng.randint(-2, 2), battery=rng.randint(1, 3)) for _ in range(rng.randint(1, 4))], **extra)
+# Scenarios of bundled and of random designs, some of them refused.
+for n in range(6):
+    folder = 'Designs' if n % 2 == 0 else 'Random'
+    files = sorted(os.listdir(os.path.join(work, folder)))
+    pick = lambda: '../%s/%s' % (folder, rng.choice(files))
+    def side(name, extra):
+        ships = [dict(design=pick(), crew=rng.randint(-2, 2), battery=rng.randint(1, 3)) for _ in range(rng.randint(1, 4))]
+        return dict(name=name, formation=rng.randint(0, 1), course=rng.randint(0, 359), speed=rng.randint(5, 25),
+                    ships=ships, **extra)
     sc = dict(environment=dict(datetime='1916-05-31T%02d:00' % rng.randint(0, 23), weather=rng.randint(0, 7), seed=n + 1),
               sides=[side('Blue', {}), side('Red', dict(range=rng.randint(3000, 20000), bearing=rng.randint(0, 359)))])
     json.dump(sc, open(os.path.join(work, 'Scenarios', 'random %d.json' % n), 'w'))
