@@ -164,7 +164,7 @@ void TfrmDesignMain::FitToScreen() {
 TfrmDesignMain::~TfrmDesignMain() = default;
 
 void TfrmDesignMain::FormCreate() {
-    startupOk_ = LoadProgramData(programDir_, data_);
+    startupOk_ = LoadProgramData(programDir_, data_, platform::messages());
     if (!startupOk_) return; // the lists stay empty; the form still opens
     for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(data_.Nations[static_cast<size_t>(n)].Name));
     W.cbNation->setCurrentIndex(-1);
@@ -336,7 +336,7 @@ DesignInputs TfrmDesignMain::Inputs() const { return ReadInputs(W); }
 
 void TfrmDesignMain::Recompute() {
     if (!designShip_) return;
-    ApplyInputs(ReadInputs(W), *designShip_);
+    ShowProblems(ApplyInputs(ReadInputs(W), *designShip_));
     RefreshTurretList();
     RefreshTorpedoList();
     WriteOutputs();
@@ -347,6 +347,11 @@ void TfrmDesignMain::Recompute() {
 // The totals follow the turret weights at once; stale totals after a
 // calibre change looked like a legal design that was not.
 void TfrmDesignMain::MainCalibreUpdate() { Recompute(); }
+
+void TfrmDesignMain::ShowProblems(const platform::Problems& problems) {
+    if (heldForLoad_) platform::Report(problems, *heldForLoad_);
+    else platform::Report(problems, platform::messages());
+}
 
 void TfrmDesignMain::RefreshDesignCheck() {
     std::vector<DesignProblem> problems = CheckDesign(ReadInputs(W), *designShip_);

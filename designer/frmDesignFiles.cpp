@@ -90,7 +90,8 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
     bool written = false;
     {
         const WaitCursor hourglass;
-        written = WriteDesignFile(path, inputs, *designShip_, outlines ? &*outlines : nullptr);
+        // Its "saved" or "Error saving" notice is a box on the form.
+        written = WriteDesignFile(path, inputs, *designShip_, outlines ? &*outlines : nullptr, platform::messages());
     }
     // Reading back a file that was not written would reset the form to the
     // defaults of an empty file and lose the design on screen.
@@ -242,7 +243,8 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
         if (p.kind == ProblemKind::Incomplete) loadedFileProblems_.push_back(std::move(p));
     {
         // Held back, to be shown in one box once the load is done.
-        const platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages held;
+        heldForLoad_ = &held;
         history_->Hold(true);
         designShip_->ClearTurrets();
         designShip_->ClearTorpedomount();
@@ -256,10 +258,11 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
         UpdateDisplacementStep();
         UpdateTitle();
         Recompute();
-        if (planEditor_) planEditor_->LoadDisplayShip(path);
+        if (planEditor_) planEditor_->LoadDisplayShip(path, held);
         bnShipStatus_->setEnabled(HasDisplayShip());
         history_->Hold(false);
-        said.insert(said.end(), recorder.recorded.begin(), recorder.recorded.end());
+        heldForLoad_ = nullptr;
+        said.insert(said.end(), held.recorded.begin(), held.recorded.end());
     }
     return said;
 }

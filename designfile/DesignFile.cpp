@@ -140,14 +140,14 @@ std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignSh
 }
 
 bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDesignShip& ship,
-                     const DesignOutlines* outlines) {
+                     const DesignOutlines* outlines, platform::Messages& messages) {
     const std::string failed = "Error saving file " + path;
     const std::pair<const char*, const std::string*> texts[] = {{"Enemy class name", &in.EnemyClass},
                                                                 {"Misidentified class name", &in.MisClass},
                                                                 {"Picture name", &in.PicName}};
     for (const auto& [label, text] : texts) {
         if (auto bad = platform::firstUnencodable(*text)) {
-            platform::messages().notice(failed + "\r" + label + " contains a character that cannot be saved: " + *bad);
+            messages.notice(failed + "\r" + label + " contains a character that cannot be saved: " + *bad);
             return false;
         }
     }
@@ -155,14 +155,14 @@ bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDes
     try {
         lines = DesignFileLines(in, ship, outlines);
     } catch (const std::exception&) {
-        platform::messages().notice(failed);
+        messages.notice(failed);
         return false;
     }
     if (platform::writeLines(path, lines) != platform::WriteResult::Ok) {
-        platform::messages().notice(failed);
+        messages.notice(failed);
         return false;
     }
-    platform::messages().notice("Ship design " + in.Name + " saved to file: " + path);
+    messages.notice("Ship design " + in.Name + " saved to file: " + path);
     return true;
 }
 
@@ -250,17 +250,17 @@ void ReadDesignFile(const DesignRecord& record, DesignInputs& in, TDesignShip& s
     ReadOutlines(record, ship.Superstructure, in.OutlineIsLine);
 }
 
-void LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
-    LoadDesignInto(ReadDesignRecord(path), in, ship);
+platform::Problems LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
+    return LoadDesignInto(ReadDesignRecord(path), in, ship);
 }
 
-void LoadDesignInto(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
+platform::Problems LoadDesignInto(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
     ship.ClearTurrets();
     ship.ClearTorpedomount();
     for (auto& outline : ship.Superstructure)
         for (auto& point : outline) point = TOutlinePoint{};
     ReadDesignFile(record, in, ship);
-    ApplyInputs(in, ship);
+    return ApplyInputs(in, ship);
 }
 
 std::string DesignSavePath(const std::string& programDir, const std::string& className) {

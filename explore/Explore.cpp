@@ -279,7 +279,7 @@ public:
         : data_(data), request_(request), ship_(data), front_(request.Objectives.size()) {
         const ScopedSink sink(&sink_);
         ship_.ClearSpecials();
-        LoadDesignInto(base.Record, in_, ship_);
+        (void)LoadDesignInto(base.Record, in_, ship_);
         turrets_ = base.Turrets;
         const auto& objectives = request.Objectives;
         for (size_t k = 0; k < objectives.size(); ++k) {
@@ -370,7 +370,7 @@ private:
     bool Recompute() {
         designCut_.Keep(ship_.Turrets, static_cast<size_t>(std::max(turrets_, 0)));
         sink_.Count = 0;
-        ApplyInputs(in_, ship_);
+        sink_.Count += static_cast<int>(ApplyInputs(in_, ship_).Count());
         if (ship_.Weights.TotalWeight > ship_.Displacement || sink_.Count > 0) return false;
         for (const DesignProblem& p : CheckDesign(in_, ship_))
             if (p.kind != ProblemKind::Advice) return false;
@@ -616,7 +616,7 @@ std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const Pro
     platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     ship.ClearSpecials();
-    LoadDesignInto(record, base.Inputs, ship);
+    (void)LoadDesignInto(record, base.Inputs, ship);
     base.Turrets = static_cast<int>(ship.Turrets.size());
     return base;
 }
@@ -636,10 +636,10 @@ namespace {
 void BuildVariantShip(const ExploreBase& base, const DesignInputs& inputs, int turrets, TDesignShip& ship) {
     ship.ClearSpecials();
     DesignInputs loaded;
-    LoadDesignInto(base.Record, loaded, ship);
+    (void)LoadDesignInto(base.Record, loaded, ship);
     TurretCut cut;
     cut.Keep(ship.Turrets, static_cast<size_t>(std::max(turrets, 0)));
-    ApplyInputs(inputs, ship);
+    (void)ApplyInputs(inputs, ship);
 }
 
 // The outlines go with the design only when the base had them.
@@ -664,7 +664,7 @@ bool WriteVariantFile(const std::string& path, const ExploreBase& base, const Pr
     TDesignShip ship(data);
     BuildVariantShip(base, inputs, turrets, ship);
     const auto outlines = BaseOutlines(base, ship, inputs);
-    return WriteDesignFile(path, inputs, ship, outlines ? &*outlines : nullptr);
+    return WriteDesignFile(path, inputs, ship, outlines ? &*outlines : nullptr, quiet);
 }
 
 std::uint64_t GridSize(const std::vector<ExploreRange>& ranges) {
@@ -795,7 +795,7 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
     TDesignShip ship(data);
     ship.ClearSpecials();
     DesignInputs in;
-    LoadDesignInto(base.Record, in, ship);
+    (void)LoadDesignInto(base.Record, in, ship);
     const std::int32_t before = ship.Weights.TotalWeight;
     std::vector<StepCost> costs;
     auto step = [&](const std::string& text, bool possible, auto change) {
@@ -805,7 +805,7 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
         if (possible) {
             DesignInputs changed = in;
             change(changed);
-            ApplyInputs(changed, ship);
+            (void)ApplyInputs(changed, ship);
             c.Tons = ship.Weights.TotalWeight - before;
         }
         costs.push_back(c);
@@ -825,7 +825,7 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
     step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
          nextRange, [](DesignInputs& d) { ++d.Range; });
-    ApplyInputs(in, ship);
+    (void)ApplyInputs(in, ship);
     return costs;
 }
 

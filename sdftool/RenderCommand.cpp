@@ -42,6 +42,12 @@ VerbOptions::Handler wholeNumber(const std::string& name, int& target, int lo, i
 } // namespace
 
 int runRender(const Args& args) {
+    // The program's sink for this run, installed at its start: what loading
+    // and drawing the design raise is printed after the drawing, the ship
+    // type code's warning (which reaches the program's sink) in its place
+    // among the rest.
+    static platform::RecordingMessages recorder;
+    platform::setMessages(&recorder);
     VerbOptions options("render", kRenderUsage);
     std::string out;
     int width = 215, height = 527, altitude = 33;
@@ -64,13 +70,12 @@ int runRender(const Args& args) {
     char* argv[] = {arg0, nullptr};
     QGuiApplication app(argc, argv);
 
-    platform::ScopedRecordingMessages recorder;
     const std::string className = DesignClassName(file);
     TPlanImageOptions plan;
     plan.Width = width;
     plan.Height = height;
     plan.Altitude = altitude;
-    const auto image = RenderDesignPlan(file, className, data.Preferences, plan);
+    const auto image = RenderDesignPlan(file, className, data.Preferences, plan, recorder);
     for (const auto& m : recorder.recorded)
         std::fprintf(stderr, "sdftool render: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
     if (!image) {

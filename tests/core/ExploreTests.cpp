@@ -47,16 +47,14 @@ struct Checked {
 Checked Recheck(const ExploreBase& base, const ExploreRequest& request, const std::vector<std::int32_t>& values) {
     int turrets = 0;
     const DesignInputs in = VariantInputs(base, request.Ranges, values, &turrets);
-    platform::ScopedRecordingMessages recorder;
     TDesignShip ship(bundledData());
     ship.ClearSpecials();
     DesignInputs loaded;
-    LoadDesignInto(base.Record, loaded, ship);
+    (void)LoadDesignInto(base.Record, loaded, ship);
     while (static_cast<int>(ship.Turrets.size()) > turrets) ship.Turrets.pop_back();
-    recorder.clear();
-    ApplyInputs(in, ship);
+    const platform::Problems said = ApplyInputs(in, ship);
     Checked c;
-    c.feasible = StatusOf(CheckDesign(in, ship), !recorder.recorded.empty()).Text() == "ok";
+    c.feasible = StatusOf(CheckDesign(in, ship), !said.Empty()).Text() == "ok";
     for (const auto& o : request.Objectives) {
         const ProtectionRow row = ProtectionAgainst(bundledData().Weapons, ArmourOf(in), o.Calibre);
         switch (o.Kind) {

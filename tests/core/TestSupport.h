@@ -36,8 +36,8 @@ inline std::string sourceDir() {
 inline const ProgramData& bundledData() {
     static const ProgramData data = [] {
         ProgramData d;
-        platform::ScopedRecordingMessages quiet;
-        LoadProgramData(programDir(), d);
+        platform::RecordingMessages quiet;
+        LoadProgramData(programDir(), d, quiet);
         return d;
     }();
     return data;
