@@ -174,7 +174,7 @@ bool TfrmCompare::SetFile(int side, const std::string& path) {
     }
     DesignRecord record = ReadDesignRecord(path);
     if (!record.Readable) {
-        const std::string why = record.NotDesign.empty() ? "Cannot read design file: " + path : record.NotDesign;
+        const std::string why = DesignRecordProblem(record, path);
         lbNotes->setText(toQ(why));
         platform::messages().notice(why);
         return false;
@@ -203,7 +203,7 @@ bool TfrmCompare::SetFiles(const std::vector<std::string>& paths) {
     for (const auto& path : paths) {
         records.push_back(ReadDesignRecord(path));
         if (!records.back().Readable) {
-            platform::messages().notice("Cannot read design file: " + path);
+            platform::messages().notice(DesignRecordProblem(records.back(), path));
             return false;
         }
     }

@@ -56,7 +56,7 @@ std::optional<std::string> notDesignReason(bool empty, bool binary, bool header,
 DesignRecord ReadDesignRecord(const std::string& path) {
     DesignRecord record;
     record.ClassName = DesignClassName(path);
-    if (auto bytes = platform::readBytes(path)) {
+    if (auto bytes = platform::readBytes(path, &record.ReadError)) {
         std::string text = platform::cp1252ToUtf8(*bytes);
         const bool header = hasDataHeader(text);
         const bool binary = hasControlBytes(text);
@@ -75,6 +75,12 @@ DesignRecord ReadDesignRecord(const std::string& path) {
 
 std::optional<std::string> NotDesignReason(std::string_view text) {
     return notDesignReason(isBlank(text), hasControlBytes(text), hasDataHeader(text), ProfileText(std::string(text)));
+}
+
+std::string DesignRecordProblem(const DesignRecord& record, const std::string& path) {
+    if (record.Readable) return {};
+    if (!record.NotDesign.empty()) return record.NotDesign;
+    return "Cannot read design file: " + path + (record.ReadError.empty() ? "" : " (" + record.ReadError + ")");
 }
 
 std::string NotDesignMessage(const std::string& path, const std::string& reason) {

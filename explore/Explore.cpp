@@ -521,6 +521,26 @@ std::optional<ExploreRange> ParseRange(ExploreInput input, const std::string& te
     return r;
 }
 
+std::optional<ExploreRange> ParseVary(const std::string& text, const std::vector<ExploreRange>& given,
+                                      std::string* why) {
+    auto fail = [why](const std::string& w) -> std::optional<ExploreRange> {
+        if (why) *why = w;
+        return std::nullopt;
+    };
+    const size_t eq = text.find('=');
+    if (eq == std::string::npos) return fail("'" + text + "' is not KEY=FROM:TO[:STEP]");
+    const std::string key = text.substr(0, eq);
+    const auto input = ExploreInputFromKey(key);
+    if (!input) return fail("unknown key '" + key + "' for --vary");
+    for (const auto& r : given)
+        if (r.Input == *input) return fail(key + " is varied twice");
+    const auto range = ParseRange(*input, text.substr(eq + 1), why);
+    if (!range) return std::nullopt;
+    // main-turrets is bounded by the base, checked again once it is read.
+    if (auto problem = RangeProblem(*range, 1000)) return fail(*problem);
+    return range;
+}
+
 double DisplayValue(ExploreInput input, std::int32_t stored) {
     return InfoOf(input).Inches ? stored / 2.0 : static_cast<double>(stored);
 }
@@ -620,7 +640,7 @@ EngagementScenario PlannerDefaultScenario(double range) {
 
 std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const ProgramData& data, std::string* why) {
     if (!record.Readable && record.NotDesign.empty()) {
-        if (why) *why = "the design cannot be read";
+        if (why) *why = "the design cannot be read" + (record.ReadError.empty() ? "" : " (" + record.ReadError + ")");
         return std::nullopt;
     }
     // Not a design, or values the form would not accept: no variant of it means anything.

@@ -104,7 +104,8 @@ std::string LibraryCellText(const LibraryRow& r, LibraryColumn column) {
 
 std::optional<std::string> NotADesignReason(const DesignRecord& record) {
     if (!record.NotDesign.empty()) return record.NotDesign;
-    if (!record.Readable) return std::string("the file cannot be read");
+    if (!record.Readable)
+        return "the file cannot be read" + (record.ReadError.empty() ? std::string() : " (" + record.ReadError + ")");
     // Values the form would not accept give no figures worth listing.
     return DesignRefusal(record);
 }

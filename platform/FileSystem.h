@@ -11,9 +11,10 @@ namespace platform {
 bool fileExists(const std::string& path);
 bool directoryExists(const std::string& path);
 
-// None when the file cannot be opened or read.
+// None when the file cannot be opened or read; why, when given, receives
+// the reason ("no such file", "it is a folder", "Permission denied").
 std::optional<std::vector<std::string>> readLines(const std::string& path);
-std::optional<std::string> readBytes(const std::string& path);
+std::optional<std::string> readBytes(const std::string& path, std::string* why = nullptr);
 
 enum class WriteResult { Ok, Unencodable, Failed };
 // Writes the lines, each followed by CR LF. Refuses (writing nothing) when a

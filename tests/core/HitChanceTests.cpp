@@ -126,6 +126,7 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
         {"Tertiary battery firing: -30", -2, [](Battle&, auto&, auto&, bool) {}, 12, 3, 6000},
         {"Smoke interference: -20", -2,
          [](Battle& b, auto&, auto&, bool on) {
+             b.map.LayerByName(kSmokeLayerName); // a battle map: the points scaled by the sea state
              TFightingShip& s = b.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 1500), 90, 500));
              if (on)
                  for (int y : {2000, 2500}) s.SmokeTrail->Chain(0).Add(Battle::At(0, y));

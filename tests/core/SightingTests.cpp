@@ -101,13 +101,18 @@ TEST_F(SightingTest, SmokeAcrossTheLineOfFireScaledBySeaState) {
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4000));
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4500));
     smoker.SmokeTrail->Chain(0).Add(PointAtBearing(Battle::At(0, 4500), 90, 1000)); // off the line
-    const std::pair<int, int> expected[] = {{0, 2}, {7, 2}, {12, 1}, {20, 8}};
+    // A map without a smoke layer gives the points as found, unscaled and unreported.
+    platform::ScopedRecordingMessages rec;
+    env.SeaState = 0;
+    EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &target, true), 8);
+    EXPECT_TRUE(rec.texts().empty());
+    battle.map.LayerByName(kSmokeLayerName);
+    const std::pair<int, int> expected[] = {{0, 2}, {5, 2}, {6, 2}, {9, 2}, {10, 1}, {17, 1}, {18, 8}, {20, 8}};
     for (auto [sea, result] : expected) {
         env.SeaState = sea;
         EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &target, false), result) << sea;
     }
     env.SeaState = 0;
-    platform::ScopedRecordingMessages rec;
     GetSmokeInterference(battle.ctx(), firer, &target, true);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from S 4"
                                                      "\rA LOS to T blocked by smoke from S 4\rTotal: 8 Effect: 2"}));
