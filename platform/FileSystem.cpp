@@ -72,7 +72,7 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
     return splitLines(cp1252ToUtf8(*bytes));
 }
 
-WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines) {
+WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines, std::string* why) {
     std::string content;
     for (const auto& line : lines) {
         auto encoded = utf8ToCp1252(line);
@@ -80,7 +80,7 @@ WriteResult writeLines(const std::string& path, const std::vector<std::string>& 
         content += *encoded;
         content += "\r\n";
     }
-    return writeBytes(path, content) ? WriteResult::Ok : WriteResult::Failed;
+    return writeBytes(path, content, why) ? WriteResult::Ok : WriteResult::Failed;
 }
 
 bool writeBytes(const std::string& path, const std::string& bytes, std::string* why) {

@@ -18,8 +18,9 @@ std::optional<std::string> readBytes(const std::string& path, std::string* why =
 
 enum class WriteResult { Ok, Unencodable, Failed };
 // Writes the lines, each followed by CR LF. Refuses (writing nothing) when a
-// line holds a character Windows-1252 cannot hold.
-WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines);
+// line holds a character Windows-1252 cannot hold. why, when given,
+// receives the reason of a failed write.
+WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines, std::string* why = nullptr);
 
 // Writes bytes as they are, through a temporary file beside the target that
 // replaces it only once complete: on failure the old file stays whole. why,

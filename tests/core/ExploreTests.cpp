@@ -3,6 +3,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <thread>
+
 #include "TestSupport.h"
 #include "combat/Damage.h"
 #include "combat/FightShip.h"
@@ -160,6 +162,30 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
         EXPECT_DOUBLE_EQ(v.Objectives[0], f.Own.Fire.HitsPerMinute);
         EXPECT_EQ(v.Objectives[1], PointValue(*ships.Own, 1916));
     }
+}
+
+// Four threads on a grid many times their progress steps, cancelled from
+// another thread once the search is under way: it stops early, and what it
+// kept is a front of variants that fit.
+TEST(Explore, CancelledInTheMiddleStopsEarlyWithAFront) {
+    const ExploreBase base = Base("Dreadnought.sdf");
+    ExploreRequest request;
+    request.Ranges = {Range("speed", "0:35"), Range("belt", "0:16"), Range("deck", "0:3"),
+                      Range("main-calibre", "10:13")};
+    request.Objectives = {Objective("speed"), Objective("belt")};
+    request.Threads = 4;
+    ExploreControl control;
+    std::thread canceller([&control] {
+        while (control.Done.load() == 0) std::this_thread::yield();
+        control.Cancel = true;
+    });
+    const ExploreResult result = RunExplore(bundledData(), base, request, &control);
+    canceller.join();
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_GE(result.Evaluated, control.Done.load());
+    EXPECT_LT(result.Evaluated, GridSize(request.Ranges));
+    ASSERT_FALSE(result.Front.empty());
+    for (const ExploreVariant& v : result.Front) EXPECT_TRUE(Recheck(base, request, v.Values).feasible);
 }
 
 TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {
