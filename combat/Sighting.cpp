@@ -127,7 +127,7 @@ std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& 
 namespace {
 
 // Smoke a ship's funnels make, by its type.
-std::int32_t SmokeWeight(TShipType type) {
+std::int32_t SmokeWeight(int type) {
     switch (type) {
     case stBB:
     case stBC:
@@ -145,12 +145,16 @@ std::int32_t SmokeWeight(TShipType type) {
 // One look along a line of fire: the smoke points found and, when asked,
 // the report's lines.
 struct SmokeSearch {
+    SmokeSearch(const CombatContext& c, const TFightingShip& f, const TFightingShip& t, bool r)
+        : ctx(c), firer(f), target(t), report(r), a(f.Position()), b(t.Position()),
+          toTarget(GetTrueBearingToShip(f, &t, c.Messages)) {}
+
     const CombatContext& ctx;
     const TFightingShip& firer;
     const TFightingShip& target;
     bool report;
-    TGeoPoint a = firer.Position(), b = target.Position();
-    std::int32_t toTarget = GetTrueBearingToShip(firer, &target, ctx.Messages);
+    TGeoPoint a, b;
+    std::int32_t toTarget;
     std::int64_t total = 0;
     std::string text;
 
@@ -205,7 +209,7 @@ std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip&
         return 0;
     }
     if (!target) return 0;
-    SmokeSearch search{ctx, firer, *target, report};
+    SmokeSearch search(ctx, firer, *target, report);
     if (report) search.text = DisplayName(firer) + " LOS to " + DisplayName(*target);
     TGeoObjectStore& store = layer->Objects();
     for (int i = 0; i < store.Count(); ++i) {

@@ -69,7 +69,7 @@ TEST(Unprivileged, ReadOnlyFolderKeepsTheOldFileWhole) {
     const std::string file = dir.write("program/Custom Files/Old.sdf", "[Data]\r\nSpeed=21\r\n");
     const std::string program = dir.path() + "program/";
     EXPECT_EQ(platform::customFilesRoot(program), program);
-    for (const std::string folder : {program + "Custom Files", program}) ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    for (const std::string& folder : {program + "Custom Files", program}) ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
     std::string why;
     EXPECT_FALSE(platform::writeBytes(file, "[Data]\r\nSpeed=30\r\n", &why));
     EXPECT_EQ(why, "Permission denied");
@@ -77,5 +77,5 @@ TEST(Unprivileged, ReadOnlyFolderKeepsTheOldFileWhole) {
     EXPECT_EQ(dir.read("program/Custom Files/Old.sdf"), "[Data]\r\nSpeed=21\r\n");
     EXPECT_EQ(filesIn(program + "Custom Files"), std::vector<std::string>{"Old.sdf"});
     EXPECT_EQ(platform::customFilesRoot(program), platform::userDataDir());
-    for (const std::string folder : {program, program + "Custom Files"}) chmod(folder.c_str(), 0755);
+    for (const std::string& folder : {program, program + "Custom Files"}) chmod(folder.c_str(), 0755);
 }
