@@ -471,8 +471,11 @@ std::optional<ExploreInput> ExploreInputFromKey(const std::string& key) {
 std::vector<std::int32_t> RangeValues(const ExploreRange& r) {
     std::vector<std::int32_t> values;
     const double scale = InfoOf(r.Input).Inches ? 2.0 : 1.0;
+    constexpr double kLimit = 1e9; // far beyond any input, well inside the stored values
+    if (!(std::fabs(r.From) <= kLimit && std::fabs(r.To) <= kLimit && r.Step > 0)) return values;
+    // A step beyond the whole range gives its first value alone.
     const auto from = std::llround(r.From * scale), to = std::llround(r.To * scale),
-               step = std::llround(r.Step * scale);
+               step = std::llround(std::min(r.Step, std::fabs(r.To - r.From) + 1) * scale);
     if (step <= 0 || from > to) return values;
     for (long long v = from; v <= to; v += step) values.push_back(static_cast<std::int32_t>(v));
     return values;
