@@ -76,15 +76,19 @@ TEST_F(SightingTest, Glare) {
 }
 
 TEST_F(SightingTest, ShipsInBetween) {
+    // Within 300 yards of the line and within 70 degrees of it as the firer
+    // sees it, afloat, neither firer nor target; of its own side unless asked.
     battle.Add("Near", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 10));
+    battle.Add("Edge", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 299));
+    battle.Add("Wide", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 301));
+    battle.Add("Abeam", stDD, 900, Battle::At(80, 200)); // 197 yards off the line, but 80 degrees off it
     battle.Add("Beyond", stDD, 900, Battle::At(0, 12000));
-    battle.Add("Wide", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 400));
     TFightingShip& sunk = battle.Add("Sunk", stDD, 900, Battle::At(0, 6000));
     sunk.Sunk = true;
     TFightingShip& enemy = battle.Add("Enemy", stDD, 900, Battle::At(0, 7000));
     enemy.Side = 1;
-    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, true), 2);
-    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, false), 1);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, true), 3);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, false), 2);
 }
 
 TEST_F(SightingTest, NoShipLayer) {
