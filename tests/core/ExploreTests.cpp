@@ -110,7 +110,8 @@ TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
     std::vector<ExploreObjective> four = three;
     four.push_back(Objective("spare"));
     const std::vector<ExploreObjective> safe = {Objective("speed"), Objective("belt-safe:12"), Objective("spare")};
-    const std::pair<unsigned, std::vector<ExploreObjective>> cases[] = {{1, three}, {2, four}, {3, safe}};
+    const std::vector<ExploreObjective> ties = {Objective("belt")}; // whatever the speed, deck and guns
+    const std::pair<unsigned, std::vector<ExploreObjective>> cases[] = {{1, three}, {2, four}, {3, safe}, {4, ties}};
     for (const auto& [threads, objectives] : cases) {
         request.Threads = threads;
         request.Objectives = objectives;
