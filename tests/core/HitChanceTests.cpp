@@ -99,18 +99,19 @@ TEST_F(HitChanceFixture, BasicChanceRangeBandsAndYearCorrections) {
     }
 }
 
-// Each row of the modifier table: the line it prints and the steps it
-// changes, found by comparing the shot with the row's condition on and off.
-// Several rows print another figure than the steps they apply.
-TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
-    using Set = std::function<void(Battle&, TFightingShip & firer, TFightingShip & target, bool on)>;
-    struct Row {
-        const char* line;
-        long steps;
-        Set set;
-        int calibre = 12, battery = 1, range = 4000;
-    };
-    const Row rows[] = {
+namespace {
+
+// A row of the modifier table: the line it prints and the steps it changes,
+// and how to turn its condition on and off.
+struct ModifierRow {
+    const char* line;
+    long steps;
+    std::function<void(Battle&, TFightingShip& firer, TFightingShip& target, bool on)> set;
+    int calibre = 12, battery = 1, range = 4000;
+};
+
+std::vector<ModifierRow> modifierRows() {
+    return {
         {"Target in dusk: -20", -2,
          [](Battle& b, auto& a, auto&, bool on) {
              a.LightCondition = on ? lcDusk : lcDay;
@@ -167,7 +168,15 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
         {"Rain: - 20", -2, [](Battle& b, auto&, auto&, bool on) { b.env.Weather = on ? 6 : 4; }},
         {"Rain: - 30", -3, [](Battle& b, auto&, auto&, bool on) { b.env.Weather = on ? 7 : 4; }},
     };
-    for (const Row& row : rows) {
+}
+
+} // namespace
+
+// Each row of the modifier table: the line it prints and the steps it
+// changes, found by comparing the shot with the row's condition on and off.
+// Several rows print another figure than the steps they apply.
+TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
+    for (const ModifierRow& row : modifierRows()) {
         float result[2] = {};
         for (bool on : {false, true}) {
             Battle b;
