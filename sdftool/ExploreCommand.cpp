@@ -89,17 +89,9 @@ int runExplore(const Args& args) {
     options.Text("--write-best", writeBest);
     options.Value("--year", YearOption(request.Year));
     options.Value("--vary", [&request](const std::string& v) -> std::optional<std::string> {
-        const size_t eq = v.find('=');
-        if (eq == std::string::npos) return "'" + v + "' is not KEY=FROM:TO[:STEP]";
-        const auto input = ExploreInputFromKey(v.substr(0, eq));
-        if (!input) return "unknown key '" + v.substr(0, eq) + "' for --vary";
-        for (const auto& r : request.Ranges)
-            if (r.Input == *input) return v.substr(0, eq) + " is varied twice";
         std::string why;
-        const auto range = ParseRange(*input, v.substr(eq + 1), &why);
+        const auto range = ParseVary(v, request.Ranges, &why);
         if (!range) return why;
-        // main-turrets is bounded by the base, checked once it is read.
-        if (auto problem = RangeProblem(*range, 1000)) return *problem;
         request.Ranges.push_back(*range);
         return std::nullopt;
     });

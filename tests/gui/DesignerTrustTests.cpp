@@ -83,7 +83,6 @@ private slots:
     void cleanup() { form.reset(), dir.reset(); }
 
     void unsavedChangesAreAskedAboutBeforeLoadAndExit() {
-        const std::string sample = copySample("Dreadnought", "Designs");
         struct Case {
             const char* command;
             SaveChoice choice;
@@ -102,7 +101,7 @@ private slots:
             ScriptedFileDialogs dialogs;
             makeUnsaved();
             QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Tester *"));
-            dialogs.answers.push_back(sample);
+            dialogs.answers.push_back(copySample("Dreadnought", "Designs")); // into this round's folder
             messages.saveAnswers.push_back(c.choice);
             form->findChild<QPushButton*>(QLatin1String(c.command))->click();
             QCOMPARE(messages.recorded.front(),
