@@ -38,7 +38,7 @@ const platform::ProgramSpec& DesignerProgram() {
         "~/.local/share/shipdesigner/Recovery/: copies of unsaved work, offered again after a crash.\n\n"
         "~/.config/ship-designer/designer.conf: window places, last folders and the library's folders.\n\n"
         "~/.cache/ship-designer/: the library's cache of rows and plan views.",
-        "XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_CACHE_HOME move the user's folders above.\n\n"
+        "XDG_DATA_HOME, XDG_CONFIG_HOME and XDG_CACHE_HOME move the user's folders named under FILES.\n\n"
         "SHIPDESIGNER_CHECK_START=1 starts as usual, prints what the start found on standard output and quits; "
         "every message goes to standard error instead of a box.\n\n"
         "Qt's own options (such as -platform offscreen) and variables (QT_QPA_PLATFORM) are taken as well.",

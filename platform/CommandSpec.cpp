@@ -59,6 +59,16 @@ std::string synopsisLines(const std::string& prefix, std::string_view synopsis) 
 
 std::string firstLine(std::string_view text) { return std::string(text.substr(0, text.find('\n'))); }
 
+// A verb's synopsis in the program's list, without the options every verb takes.
+std::string withoutCommon(const ProgramSpec& program, std::string synopsis) {
+    for (const OptionSpec& o : program.VerbCommon) {
+        const std::string shown = std::string("[") + o.Name + (o.Value ? std::string(" ") + o.Value : "") + "]";
+        for (const std::string& text : {shown + " ", " " + shown, shown})
+            for (size_t at; (at = synopsis.find(text)) != std::string::npos;) synopsis.erase(at, text.size());
+    }
+    return synopsis;
+}
+
 } // namespace
 
 std::string WrapText(std::string_view text, size_t width, size_t indent, size_t start) {
@@ -123,12 +133,17 @@ std::string ProgramUsage(const ProgramSpec& program) {
     out += "\n" + WrapText(program.Summary, kWidth) + "\n";
     if (!program.Verbs.empty()) out += "\nVerbs:\n";
     for (const VerbSpec& v : program.Verbs) {
-        std::string head = std::string("  ") + v.Name + " " + firstLine(v.Synopsis);
+        std::string head = std::string("  ") + v.Name + " " + withoutCommon(program, firstLine(v.Synopsis));
         if (head.size() + 1 >= kVerbColumn) head += "\n" + std::string(kVerbColumn, ' ');
         else head += std::string(kVerbColumn - head.size(), ' ');
         out += head + WrapText(v.Summary, kWidth, kVerbColumn, kVerbColumn) + "\n";
     }
-    out += "\nOptions:\n" + optionLines(program.Options);
+    // The verbs' common options first, as they are the ones given most.
+    std::vector<OptionSpec> options;
+    for (const OptionSpec& o : program.VerbCommon)
+        if (!FindOption(program.Options, o.Name)) options.push_back(o);
+    options.insert(options.end(), program.Options.begin(), program.Options.end());
+    out += "\nOptions:\n" + optionLines(options);
     if (program.ExitStatus) out += "\n" + WrapText(std::string("Exit status: ") + program.ExitStatus, kWidth) + "\n";
     return out;
 }
@@ -138,7 +153,7 @@ std::string VerbUsage(const ProgramSpec& program, const VerbSpec& verb) {
     out += "\n" + flowText(verb.Description);
     std::vector<OptionSpec> options(verb.Options.begin(), verb.Options.end());
     options.insert(options.end(), program.VerbCommon.begin(), program.VerbCommon.end());
-    out += "\nOptions:\n" + optionLines(options);
+    out += "\nOptions:\n" + optionLines(options) + "\n";
     if (verb.Notes) out += flowText(verb.Notes);
     if (verb.ExitStatus) out += WrapText(std::string("Exit status: ") + verb.ExitStatus, kWidth) + "\n";
     return out;

@@ -233,7 +233,7 @@ namespace {
 const OptionSpec kListOptions[] = {
     {"--json", nullptr, "one JSON object per line"},
     {"--csv", nullptr, "comma-separated values with a header line"},
-    {"--sort", "KEY", "sort by a column name, {choices}; \"-KEY\" sorts descending", ValueKind::Words, nullptr,
+    {"--sort", "KEY", "sort by a column, one of {choices}; \"-KEY\" sorts descending", ValueKind::Words, nullptr,
      libraryColumns},
 };
 
@@ -504,7 +504,6 @@ const OptionSpec kCommon[] = {
 };
 
 const OptionSpec kToolOptions[] = {
-    kCommon[0],
     {"--help", nullptr, "show this text"},
     {"--version", nullptr, "show the version"},
 };

@@ -132,7 +132,10 @@ std::string manualPage(const ProgramSpec& program, std::string_view description,
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     std::string out = ".\\\" Written by the build from the program's declared command line.\n";
     out += ".TH " + upper + " 1 " + date + " \"shipdesigner " + platform::kVersion + "\" \"User Commands\"\n";
-    out += ".SH NAME\n" + esc(program.Name) + " \\- " + esc(program.Summary) + "\n";
+    // No hyphenation: JSON keys and option names stay whole.
+    std::string summary = program.Summary;
+    summary[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(summary[0])));
+    out += ".nh\n.ad l\n.SH NAME\n" + esc(program.Name) + " \\- " + esc(summary) + "\n";
     out += ".SH SYNOPSIS\n" + roffSynopsis(program.Name, program.Synopsis);
     out += ".SH DESCRIPTION\n" + roffParagraphs(description);
     out += ".SH OPTIONS\n" + roffOptions(program.Options);
