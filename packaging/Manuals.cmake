@@ -27,3 +27,7 @@ if(TARGET shipdesigner)
 endif()
 # Where bash-completion looks for a command's completion when it is first used.
 install(FILES ${SHIP_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME sdftool)
+
+# Built with sdftool, so every tree that has the tool has its pages (the
+# sanitizer tree builds named targets only, and its tests read them).
+add_dependencies(sdftool manuals)
