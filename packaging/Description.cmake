@@ -38,3 +38,7 @@ endforeach()
 if(NOT SHIP_RELEASE_DATE)
   message(FATAL_ERROR "packaging/changelog: the top entry has no ' -- NAME <ADDRESS>  DATE' line")
 endif()
+
+# A change to either file configures again, so nothing built from them goes stale.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/description.txt
+                                                               ${CMAKE_SOURCE_DIR}/packaging/changelog)
