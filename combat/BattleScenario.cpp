@@ -129,7 +129,6 @@ DivisionShip readShip(const Json& j, const std::string& place, const std::string
     const fs::path absolute = fs::absolute(full, ec);
     ship.Design = (ec ? full : absolute).lexically_normal().string();
     ship.Record = ReadDesignRecord(ship.Design);
-    if (!ship.Record.Readable) fail(place + ".design", "cannot read the design file " + ship.Design);
     ship.CrewQuality = whole(j, "crew", place, 0, -5, 5);
     ship.RangingTurns = whole(j, "ranging_turns", place, 0, 0, 20);
     ship.Evading = flag(j, "evading", place, false);
@@ -162,28 +161,31 @@ DivisionSide readSide(const Json& j, const std::string& place, const std::string
     return side;
 }
 
+void readEnvironment(const Json& e, BattleScenario& s) {
+    const std::string at = "environment";
+    BattleConditions& c = s.Conditions;
+    c.Latitude = number(e, "lat", at, c.Latitude, -89, 89);
+    c.Longitude = number(e, "lon", at, c.Longitude, -180, 180);
+    if (const Json* when = member(e, "datetime")) {
+        const auto d = when->is_string() ? dateTimeOf(when->get<std::string>()) : std::nullopt;
+        if (!d) fail(at + ".datetime", "not YYYY-MM-DDTHH:MM");
+        c.DateTime = *d;
+    }
+    if (member(e, "year")) c.Year = whole(e, "year", at, 0, 0, 9999);
+    c.Weather = coded(e, "weather", at, c.Weather, 0, 255, WeatherFromText);
+    // The weather's sighting ranges unless the file gives its own.
+    const SightingRanges r = DefaultSightingRanges(c.Weather);
+    c.SeaState = coded(e, "sea_state", at, c.SeaState, 0, 2000, SeaStateFromText);
+    c.DayRange = whole(e, "day_range", at, r.Day, 0, 100000);
+    c.DuskRange = whole(e, "dusk_range", at, r.Dusk, 0, 100000);
+    c.NightRange = whole(e, "night_range", at, r.Night, 0, 100000);
+    s.Setup.Ready = flag(e, "ready", at, true);
+    s.Setup.Seed = static_cast<std::uint64_t>(number(e, "seed", at, 1, 0, 4294967295.0));
+}
+
 } // namespace
 
-BattleScenario::BattleScenario() {
-    DateTime = platform::dayNumberFromDate({1916, 5, 31}) + 16.0 / 24;
-    const SightingRanges r = DefaultSightingRanges(Weather);
-    DayRange = r.Day;
-    DuskRange = r.Dusk;
-    NightRange = r.Night;
-    Setup.Place = SeaAreaPoint(Latitude, Longitude);
-}
-
-BattleEnvironment BattleScenario::Environment() const {
-    BattleEnvironment env;
-    env.Year = platform::dateFromDayNumber(static_cast<std::int64_t>(std::floor(DateTime))).year;
-    env.SetClock(DateTime);
-    env.SeaState = SeaState;
-    env.Weather = static_cast<std::uint8_t>(Weather);
-    env.DayRange = DayRange;
-    env.DuskRange = DuskRange;
-    env.NightRange = NightRange;
-    return env;
-}
+BattleScenario::BattleScenario() { Setup.Place = Conditions.Place(); }
 
 std::string FormationText(int formation) {
     std::string name = "Line ahead";
@@ -212,25 +214,9 @@ std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const
         BattleScenario s;
         if (const Json* e = member(j, "environment")) {
             if (!e->is_object()) fail("environment", "not an object");
-            const std::string at = "environment";
-            s.Latitude = number(*e, "lat", at, s.Latitude, -89, 89);
-            s.Longitude = number(*e, "lon", at, s.Longitude, -180, 180);
-            if (const Json* when = member(*e, "datetime")) {
-                const auto d = when->is_string() ? dateTimeOf(when->get<std::string>()) : std::nullopt;
-                if (!d) fail(at + ".datetime", "not YYYY-MM-DDTHH:MM");
-                s.DateTime = *d;
-            }
-            s.Weather = coded(*e, "weather", at, s.Weather, 0, 255, WeatherFromText);
-            // The weather's sighting ranges unless the file gives its own.
-            const SightingRanges r = DefaultSightingRanges(s.Weather);
-            s.SeaState = coded(*e, "sea_state", at, s.SeaState, 0, 2000, SeaStateFromText);
-            s.DayRange = whole(*e, "day_range", at, r.Day, 0, 100000);
-            s.DuskRange = whole(*e, "dusk_range", at, r.Dusk, 0, 100000);
-            s.NightRange = whole(*e, "night_range", at, r.Night, 0, 100000);
-            s.Setup.Ready = flag(*e, "ready", at, true);
-            s.Setup.Seed = static_cast<std::uint64_t>(number(*e, "seed", at, 1, 0, 4294967295.0));
+            readEnvironment(*e, s);
         }
-        s.Setup.Place = SeaAreaPoint(s.Latitude, s.Longitude);
+        s.Setup.Place = s.Conditions.Place();
         const Json* sides = member(j, "sides");
         if (!sides) fail("sides", "missing");
         if (!sides->is_array() || sides->size() != 2) fail("sides", "not a list of two sides");
@@ -242,7 +228,7 @@ std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const
             const auto& ships = s.Setup.Sides[i].Ships;
             const size_t enemies = s.Setup.Sides[1 - i].Ships.size();
             for (size_t k = 0; k < ships.size(); ++k)
-                if (ships[k].Target >= static_cast<int>(enemies))
+                if (ships[k].Target >= 0 && !TargetInLine(ships[k].Target, static_cast<int>(enemies)))
                     fail("sides[" + std::to_string(i) + "].ships[" + std::to_string(k) + "].target",
                          std::to_string(ships[k].Target) + " is beyond the other side's " + std::to_string(enemies) +
                              " ship(s), counted from 0");
@@ -267,7 +253,7 @@ std::optional<BattleScenario> ReadBattleScenario(const std::string& path, std::s
 }
 
 bool CheckFormations(const BattleScenario& scenario, const BattleShips& ships, std::string& error) {
-    const std::int32_t year = scenario.Environment().Year;
+    const std::int32_t year = scenario.Conditions.YearOfPlay();
     for (size_t i = 0; i < 2; ++i) {
         const TFightingShip* lead = ships.Sides[i].empty() ? nullptr : ships.Sides[i].front().get();
         std::string why;
@@ -282,14 +268,16 @@ bool CheckFormations(const BattleScenario& scenario, const BattleShips& ships, s
 std::string BattleScenarioJson(const BattleScenario& scenario, const std::string& folder) {
     Json j;
     Json& e = j["environment"];
-    e["lat"] = scenario.Latitude;
-    e["lon"] = scenario.Longitude;
-    e["datetime"] = dateTimeText(scenario.DateTime);
-    e["weather"] = WeatherName(scenario.Weather);
-    e["sea_state"] = SeaStateName(scenario.SeaState);
-    e["day_range"] = scenario.DayRange;
-    e["dusk_range"] = scenario.DuskRange;
-    e["night_range"] = scenario.NightRange;
+    const BattleConditions& c = scenario.Conditions;
+    e["lat"] = c.Latitude;
+    e["lon"] = c.Longitude;
+    if (c.DateTime) e["datetime"] = dateTimeText(*c.DateTime);
+    if (c.Year) e["year"] = *c.Year;
+    e["weather"] = WeatherName(c.Weather);
+    e["sea_state"] = SeaStateName(c.SeaState);
+    e["day_range"] = c.DayRange;
+    e["dusk_range"] = c.DuskRange;
+    e["night_range"] = c.NightRange;
     e["ready"] = scenario.Setup.Ready;
     e["seed"] = scenario.Setup.Seed;
     Json sides = Json::array();
@@ -322,7 +310,8 @@ std::string BattleScenarioJson(const BattleScenario& scenario, const std::string
             ship["evading"] = d.Evading;
             ship["sighting"] = d.SightingLevel;
             ship["battery"] = d.Battery;
-            if (d.Target >= 0) ship["target"] = d.Target;
+            if (TargetInLine(d.Target, static_cast<int>(scenario.Setup.Sides[1 - i].Ships.size())))
+                ship["target"] = d.Target;
             ships.push_back(ship);
         }
         s["ships"] = ships;

@@ -4,8 +4,9 @@
 // reads it and the planner saves and opens it.
 //
 // {"environment": {"lat", "lon", "datetime" ("YYYY-MM-DDTHH:MM", UT),
-//   "weather", "sea_state" (code or name), "day_range", "dusk_range",
-//   "night_range", "ready", "seed"},
+//   "year" (of play; the clock's when left out), "weather", "sea_state"
+//   (code or name), "day_range", "dusk_range", "night_range", "ready",
+//   "seed"},
 //  "sides": [SIDE, SIDE]}
 // SIDE: {"name", "formation" (name or code), "course", "speed", "spacing",
 //   "ships": [{"design", "crew", "ranging_turns", "evading", "sighting",
@@ -21,19 +22,17 @@
 
 struct BattleScenario {
     BattleSetup Setup;
-    // The planner's defaults: the North Sea off Jutland, 31 May 1916,
-    // 16:00 UT, a moderate sea in clear weather.
-    double Latitude = 56.5, Longitude = 5.5;
-    double DateTime = 0; // day number with the time of day, UT
-    std::int32_t Weather = 2, SeaState = 3;
-    std::int32_t DayRange = 0, DuskRange = 0, NightRange = 0;
+    // The planner's opening scene unless the file says otherwise.
+    BattleConditions Conditions = PlannerConditions();
     BattleScenario();
 
-    BattleEnvironment Environment() const;
+    BattleEnvironment Environment() const { return BuildBattleEnvironment(Conditions); }
 };
 
-// The scenario of a JSON text; none, with a message naming the place ("sides[1].ships[2].target: ..."),
-// when the text is no scenario or a design cannot be read. `folder` is where
+// The scenario of a JSON text; none, with a message naming the place
+// ("sides[1].ships[2].target: ..."), when the text is no scenario. Each
+// design is read as it is; one that may not fight (DesignRefusal) is kept,
+// and BattleShips::Load refuses it with its reason. `folder` is where
 // relative design paths start.
 std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const std::string& folder,
                                                   std::string& error);

@@ -9,21 +9,8 @@
 #include "combat/RateOfFire.h"
 #include "combat/ShipGeometry.h"
 #include "combat/Sighting.h"
-#include "map/Geodesy.h"
 
 namespace {
-
-void applyState(TFightingShip& ship, const EngagementShipState& state) {
-    ship.SetHeading(state.Heading);
-    ship.CurrentSpeed = state.Speed;
-    ship.CurrentTurn = state.Turn;
-    ship.CrewQuality = state.CrewQuality;
-    ship.RangingTurns = state.RangingTurns;
-    ship.SightingLevel = state.SightingLevel;
-    ship.Evading = state.Evading;
-    ship.ReportedType.clear();
-    ship.ReportedClassName.clear();
-}
 
 std::int32_t batteryGuns(const TFightingShip& ship, int battery) {
     switch (battery) {
@@ -120,22 +107,6 @@ FireFigures ComputeFire(const CombatContext& ctx, TFightingShip& firer, TFightin
     return computeFire({ctx.Data, ctx.Env, random, ctx.Messages}, firer, target, scenario);
 }
 
-EngagementShips::EngagementShips() : Map(std::make_unique<TMap>()) {}
-
-EngagementShips::~EngagementShips() {
-    Opponent.reset();
-    Own.reset();
-}
-
-TGeoPoint SeaAreaPoint(double latitude, double longitude) {
-    auto units = [](double degrees, double limit) {
-        if (!std::isfinite(degrees)) return 0;
-        degrees = degrees < -limit ? -limit : (degrees > limit ? limit : degrees);
-        return static_cast<std::int32_t>(std::lround(degrees * kGlobeUnitsPerDegree));
-    };
-    return TGeoPoint{units(longitude, 180.0), units(latitude, 90.0), 0};
-}
-
 bool BatteryHasGuns(const TFightingShip& ship, int battery) {
     return battery == 1 ? !ship.Turrets.empty() : batteryGuns(ship, battery) > 0;
 }
@@ -158,45 +129,6 @@ std::int32_t GunsBearing(const TFightingShip& ship, int battery, std::int32_t re
     if (battery == 2) n = starboard ? ship.SecondaryStarboard : ship.SecondaryPort;
     if (battery == 3) n = starboard ? ship.TertiaryStarboard : ship.TertiaryPort;
     return n > 0 ? n : 0;
-}
-
-void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario) {
-    if (!ships.Own || !ships.Opponent) return;
-    TFightingShip& own = *ships.Own;
-    TFightingShip& opponent = *ships.Opponent;
-    applyState(own, scenario.Own);
-    applyState(opponent, scenario.Opponent);
-    own.SetPosition(scenario.Place);
-    opponent.SetPosition(PointAtBearing(scenario.Place, scenario.Bearing, scenario.Range));
-    own.MainTarget = &opponent;
-    opponent.MainTarget = &own;
-}
-
-EngagementFigures ComputeEngagement(const CombatContext& ctx, EngagementShips& ships,
-                                    const EngagementScenario& scenario, bool both) {
-    EngagementFigures figures;
-    if (!ships.Own || !ships.Opponent) return figures;
-    PlaceShips(ships, scenario);
-    BattleEnvironment battle = ctx.Env;
-    battle.Map = ships.Map.get();
-    const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
-    figures.Own = ComputeFire(here, *ships.Own, *ships.Opponent, scenario);
-    if (both) figures.Opponent = ComputeFire(here, *ships.Opponent, *ships.Own, scenario);
-    return figures;
-}
-
-std::vector<SweepRow> SweepEngagement(const CombatContext& ctx, EngagementShips& ships, EngagementScenario scenario,
-                                      std::int32_t from, std::int32_t to, std::int32_t step) {
-    std::vector<SweepRow> rows;
-    if (step < 1 || from > to) return rows;
-    scenario.AllBatteries = false;
-    scenario.Details = false;
-    for (std::int64_t r = from; r <= to; r += step) {
-        scenario.Range = static_cast<double>(r);
-        const EngagementFigures f = ComputeEngagement(ctx, ships, scenario, true);
-        rows.push_back({static_cast<std::int32_t>(r), f.Own.Fire, f.Opponent.Fire});
-    }
-    return rows;
 }
 
 std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows) {

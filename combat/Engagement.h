@@ -1,9 +1,9 @@
 #pragma once
-// Two ships fighting each other at a range and bearing: what each battery of
-// one can do against the other. sdftool engage and the engagement planner
-// both compute here, so every figure they show agrees.
+// One ship firing at another at a range and bearing: what each battery of
+// it can do against the other. Every battle computes its fire here: the
+// duel of the planner and sdftool engage (combat/Duel) and the divisions
+// (combat/Squadron).
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,17 +45,6 @@ struct EngagementScenario {
     bool Details = true;
 };
 
-// Two fighting ships on a map of their own.
-struct EngagementShips {
-    EngagementShips();
-    ~EngagementShips(); // the ships leave the map before it dies
-    EngagementShips(const EngagementShips&) = delete;
-    EngagementShips& operator=(const EngagementShips&) = delete;
-
-    std::unique_ptr<TMap> Map;
-    std::unique_ptr<TFightingShip> Own, Opponent;
-};
-
 struct BatteryFigures {
     int Battery = 1; // 1 main, 2 secondary, 3 tertiary
     std::int32_t Calibre = 0;
@@ -93,22 +82,6 @@ struct FireFigures {
     ProtectionRow TargetZone;                   // the target's immune zone against the firer's main battery
 };
 
-struct EngagementFigures {
-    FireFigures Own;      // the own ship firing at the opponent
-    FireFigures Opponent; // and back (computed only when asked)
-};
-
-// Puts the ships at the scenario's positions and states, each the other's
-// main target, with nothing reported of them yet.
-void PlaceShips(EngagementShips& ships, const EngagementScenario& scenario);
-// Places the ships and computes the own ship's fire, then (both) the
-// opponent's. Each way draws from a source seeded with the scenario's seed
-// (the context's random source is not used, so the figures repeat); the
-// environment's map is taken as the ships' map; messages go to the
-// context's sink.
-EngagementFigures ComputeEngagement(const CombatContext& ctx, EngagementShips& ships,
-                                    const EngagementScenario& scenario, bool both);
-
 // One ship firing at another where they stand (ctx.Env.Map their map),
 // with the scenario's battery and light rule, drawing from a source seeded
 // with the scenario's seed: one way of ComputeEngagement.
@@ -120,10 +93,6 @@ struct SweepRow {
     std::int32_t Range = 0;
     BatteryFigures Own, Opponent;
 };
-// The engagement at every range from `from` to `to` by `step` yards, each
-// computed as ComputeEngagement at that range alone would.
-std::vector<SweepRow> SweepEngagement(const CombatContext& ctx, EngagementShips& ships, EngagementScenario scenario,
-                                      std::int32_t from, std::int32_t to, std::int32_t step);
 
 // Who leads in expected hits per minute along a sweep: the first entry is
 // the first range where either ship leads, each further entry a range where
@@ -134,9 +103,6 @@ struct AdvantageChange {
     bool Own = true; // the own ship leads from here on
 };
 std::vector<AdvantageChange> AdvantageChanges(const std::vector<SweepRow>& rows);
-
-// The map point of a latitude and longitude in degrees.
-TGeoPoint SeaAreaPoint(double latitude, double longitude);
 
 // Whether a battery has guns: main turrets, or secondary or tertiary guns.
 bool BatteryHasGuns(const TFightingShip& ship, int battery);

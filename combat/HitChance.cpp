@@ -106,9 +106,10 @@ struct Shot {
     bool ignoreRanging;
 };
 
-const TNation& nationOf(const ProgramData& data, const TFightingShip& ship) {
+// The nation's figures in the battle's year of play.
+const TNation& nationOf(const CombatContext& ctx, const TFightingShip& ship) {
     static const TNation none{};
-    const TNation* n = data.Nation(ship.Nation);
+    const TNation* n = NationAt(ctx.Data.NationsOf(ctx.Env.Year), ship.Nation);
     return n ? *n : none;
 }
 
@@ -257,7 +258,7 @@ float GetGunHitChance(const CombatContext& ctx, TFightingShip& firer, TFightingS
     if (!target || battery < 1 || battery > 3) return 0.0f;
     const std::int32_t R = GetRangeToShip(firer, target);
     if (R == 0) return 0.0f;
-    const Shot shot{ctx, ctx.Env, firer, *target, calibre, battery, R, nationOf(data, firer), options.IgnoreRanging};
+    const Shot shot{ctx, ctx.Env, firer, *target, calibre, battery, R, nationOf(ctx, firer), options.IgnoreRanging};
     if (data.Weapons.Gun(calibre).BaseRange == 0) {
         ctx.Messages.notice("Error in gun data!\rShip: " + DisplayName(firer) + "\rCalibre: " + num(calibre));
         return 0.0f;

@@ -8,6 +8,7 @@
 #include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
 #include "combat/Sighting.h"
+#include "designfile/DesignCheck.h"
 #include "map/Geodesy.h"
 #include "platform/Messages.h"
 
@@ -23,7 +24,7 @@ double nextShipBearing(const DivisionSide& side) {
 void applyState(TFightingShip& ship, const DivisionSide& side, const DivisionShip& setup, int sideIndex) {
     ship.SetHeading(((side.Course % 360) + 360) % 360);
     ship.CurrentSpeed = side.Speed;
-    ship.CurrentTurn = 0;
+    ship.CurrentTurn = side.Turn;
     ship.CrewQuality = setup.CrewQuality;
     ship.RangingTurns = setup.RangingTurns;
     ship.SightingLevel = setup.SightingLevel;
@@ -45,9 +46,11 @@ double SideSpacing(const DivisionSide& side) {
     return side.Formation == fmSearchLine ? kDefaultSpacing * kSearchLineSpacingFactor : kDefaultSpacing;
 }
 
+bool TargetInLine(int target, int enemies) { return target >= 0 && target < enemies; }
+
 int TargetOf(const DivisionShip& ship, int index, int enemies) {
     if (enemies <= 0) return -1;
-    if (ship.Target >= 0 && ship.Target < enemies) return ship.Target;
+    if (TargetInLine(ship.Target, enemies)) return ship.Target;
     return std::min(index, enemies - 1);
 }
 
@@ -79,10 +82,15 @@ bool BattleShips::Load(const ProgramData& data, const BattleSetup& setup, std::s
     // What loading says matters only when a ship cannot be made.
     platform::RecordingMessages recorder;
     for (size_t s = 0; s < 2; ++s)
-        for (const DivisionShip& d : setup.Sides[s].Ships) {
-            auto ship = CreateShipOnLayer(d.Record, d.Record.ClassName, *Map, data.Preferences, recorder);
+        for (size_t k = 0; k < setup.Sides[s].Ships.size(); ++k) {
+            const DivisionShip& d = setup.Sides[s].Ships[k];
+            const auto refusal = DesignRefusal(d.Record);
+            auto ship =
+                refusal ? nullptr : CreateShipOnLayer(d.Record, d.Record.ClassName, *Map, data.Preferences, recorder);
             if (!ship) {
-                if (why) {
+                if (why && refusal)
+                    *why = "sides[" + std::to_string(s) + "].ships[" + std::to_string(k) + "].design: " + *refusal;
+                else if (why) {
                     *why = "Cannot make a fighting ship of " + d.Design;
                     for (const std::string& t : recorder.texts()) *why += ": " + t;
                 }
@@ -95,14 +103,22 @@ bool BattleShips::Load(const ProgramData& data, const BattleSetup& setup, std::s
     return true;
 }
 
+BattleLines LinesOf(BattleShips& ships) {
+    BattleLines lines;
+    lines.Map = ships.Map.get();
+    for (size_t s = 0; s < 2; ++s)
+        for (const auto& ship : ships.Sides[s]) lines.Sides[s].push_back(ship.get());
+    return lines;
+}
+
 namespace {
 // Each ship that has a target in the enemy line: its side, its place in its
 // line, itself, its target's place and its target.
 template <class Visit>
-void forEachFiring(BattleShips& ships, const BattleSetup& setup, Visit visit) {
+void forEachFiring(const BattleLines& ships, const BattleSetup& setup, Visit visit) {
     for (int s = 0; s < 2; ++s) {
-        auto& line = ships.Sides[static_cast<size_t>(s)];
-        auto& enemy = ships.Sides[static_cast<size_t>(1 - s)];
+        const auto& line = ships.Sides[static_cast<size_t>(s)];
+        const auto& enemy = ships.Sides[static_cast<size_t>(1 - s)];
         const DivisionSide& side = setup.Sides[static_cast<size_t>(s)];
         for (size_t i = 0; i < line.size() && i < side.Ships.size(); ++i) {
             const int t = TargetOf(side.Ships[i], static_cast<int>(i), static_cast<int>(enemy.size()));
@@ -113,10 +129,10 @@ void forEachFiring(BattleShips& ships, const BattleSetup& setup, Visit visit) {
 }
 } // namespace
 
-void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) {
+void PlaceDivisions(const BattleLines& ships, const BattleSetup& setup) {
     for (int s = 0; s < 2; ++s) {
         const DivisionSide& side = setup.Sides[static_cast<size_t>(s)];
-        auto& line = ships.Sides[static_cast<size_t>(s)];
+        const auto& line = ships.Sides[static_cast<size_t>(s)];
         TGeoPoint at = s == 0 ? setup.Place : PointAtBearing(setup.Place, setup.Bearing, setup.Range);
         const double spacing = SideSpacing(side), towards = nextShipBearing(side);
         for (size_t i = 0; i < line.size() && i < side.Ships.size(); ++i) {
@@ -140,19 +156,23 @@ void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) {
                   });
 }
 
-BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup, bool details) {
+void PlaceDivisions(BattleShips& ships, const BattleSetup& setup) { PlaceDivisions(LinesOf(ships), setup); }
+
+BattleFigures ComputeBattle(const CombatContext& ctx, const BattleLines& ships, const BattleSetup& setup,
+                            const FireOptions& options) {
     BattleFigures figures;
     PlaceDivisions(ships, setup);
     BattleEnvironment battle = ctx.Env;
-    battle.Map = ships.Map.get();
+    battle.Map = ships.Map;
     const CombatContext here{ctx.Data, battle, ctx.Random, ctx.Messages};
     forEachFiring(ships, setup,
                   [&](int s, size_t i, const DivisionShip& ship, TFightingShip& firer, int t, TFightingShip& target) {
+                      if (s == 1 && !options.SecondSideFires) return;
                       EngagementScenario scenario;
                       scenario.Battery = batteryOf(ship);
-                      scenario.LightFromEnvironment = true;
-                      scenario.AllBatteries = details;
-                      scenario.Details = details;
+                      scenario.LightFromEnvironment = options.LightFromEnvironment;
+                      scenario.AllBatteries = options.AllBatteries;
+                      scenario.Details = options.Details;
                       scenario.Seed = setup.Seed;
                       ShipFire fire;
                       fire.Side = s;
@@ -168,6 +188,12 @@ BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const 
                       figures.Ships[static_cast<size_t>(s)].push_back(std::move(fire));
                   });
     return figures;
+}
+
+BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup, bool details) {
+    FireOptions options;
+    options.Details = options.AllBatteries = details;
+    return ComputeBattle(ctx, LinesOf(ships), setup, options);
 }
 
 std::vector<BattleSweepRow> SweepBattle(const CombatContext& ctx, BattleShips& ships, BattleSetup setup,

@@ -3,7 +3,8 @@
 // formation, every ship firing one battery at one enemy ship, with the
 // battle state the positions call for (ships fouling the range, several
 // ships on one target, ships under fire). One ship a side is the duel of
-// the engagement planner, figure for figure.
+// the engagement planner and sdftool engage (combat/Duel), which compute
+// here too.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -39,13 +40,18 @@ struct DivisionSide {
     int Formation = 0;       // TFormation
     std::int32_t Course = 0; // compass degrees
     std::int32_t Speed = 0;  // knots
+    std::int32_t Turn = 0;   // signed degrees the side turned this turn
     double Spacing = 0;      // yards; 0 the formation's default
     std::vector<DivisionShip> Ships;
 };
 
 // The spacing a side keeps: its own, or the formation's default.
 double SideSpacing(const DivisionSide& side);
-// The index of the enemy ship a ship fires at.
+// Whether a chosen target index names a ship of an enemy line of `enemies`
+// ships: the one guard on a target index, wherever one comes in.
+bool TargetInLine(int target, int enemies);
+// The index of the enemy ship a ship fires at: its chosen target when that
+// is in the enemy line, else the ship in its own place (or the last one).
 int TargetOf(const DivisionShip& ship, int index, int enemies);
 // Whether the side's lead may take its formation in the year; false with a
 // reason ("A BB may lead only in line ahead or line abreast") when it may not.
@@ -70,10 +76,19 @@ struct BattleShips {
 
     std::unique_ptr<TMap> Map;
     std::array<std::vector<std::unique_ptr<TFightingShip>>, 2> Sides;
-    // Loads the designs of the setup; false (with the reason) when one
-    // cannot be made into a fighting ship.
+    // Loads the designs of the setup; false (with the reason) when one is
+    // refused (DesignRefusal: not a design, unreadable, values outside the
+    // form's) or cannot be made into a fighting ship: then nothing fights.
     bool Load(const ProgramData& data, const BattleSetup& setup, std::string* why);
 };
+
+// The ships of a battle wherever they are held (BattleShips, the duel's
+// pair): each side's line in order, and the map they stand on.
+struct BattleLines {
+    TMap* Map = nullptr;
+    std::array<std::vector<TFightingShip*>, 2> Sides;
+};
+BattleLines LinesOf(BattleShips& ships);
 
 // One ship firing at its target.
 struct ShipFire {
@@ -90,13 +105,26 @@ struct BattleFigures {
     std::array<double, 2> Totals{}; // expected hits per minute of each side
 };
 
+// What each ship's fire is worked out with.
+struct FireOptions {
+    bool Details = true;      // breakdowns, identification and zones; a sweep leaves them out
+    bool AllBatteries = true; // every battery with guns, not only the one fired
+    // Both ships' light from the environment (every battle); off only in
+    // sdftool engage without the planner's options, which keeps the
+    // designer's reckoning (combat/Engagement).
+    bool LightFromEnvironment = true;
+    bool SecondSideFires = true; // off: only the first side fires
+};
+
 // Puts every ship where its side's formation puts it, heading on the side's
 // course, with the battle state of who fires at whom.
+void PlaceDivisions(const BattleLines& ships, const BattleSetup& setup);
 void PlaceDivisions(BattleShips& ships, const BattleSetup& setup);
 // Every ship's fire, each way drawing from a source seeded with the setup's
-// seed (as the engagement does); the ships' map replaces the environment's.
-// `details` adds the breakdowns, identification and zones; a sweep leaves
-// them out.
+// seed; the ships' map replaces the environment's.
+BattleFigures ComputeBattle(const CombatContext& ctx, const BattleLines& ships, const BattleSetup& setup,
+                            const FireOptions& options);
+// The same with every detail, or (details false) as a sweep wants it.
 BattleFigures ComputeBattle(const CombatContext& ctx, BattleShips& ships, const BattleSetup& setup,
                             bool details = true);
 

@@ -1,6 +1,10 @@
 #include "designer/CompareWindow.h"
 
+#include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
+#include "designfile/DesignCheck.h"
 #include "graphics/qt/PlanImage.h"
+#include "platform/DesignFolders.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
@@ -55,6 +59,7 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
     : QDialog(parent), data_(data), programDir_(std::move(programDir)), customFilesRoot_(std::move(customFilesRoot)),
       formDesign_(std::move(formDesign)) {
     setObjectName(QStringLiteral("frmCompare"));
+    BindHelpKey(*this, data_.Weapons, "compare");
     setWindowTitle(QStringLiteral("Compare designs"));
 
     lvSources = new QListWidget(this);
@@ -131,14 +136,12 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
 
 void TfrmCompare::FillSources() {
     // Class name first, so typing its first letters finds it.
-    for (const auto& [folder, root] : {std::pair<const char*, std::string>{"Designs", programDir_},
-                                       std::pair<const char*, std::string>{"Custom Files", customFilesRoot_}}) {
-        const QDir dir(toQ(platform::resolvePath(root + folder)));
+    for (const std::string& folder : designersettings::DesignFoldersOf(programDir_)) {
+        const QDir dir(toQ(folder));
         for (const QString& name :
              dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-            auto* item = new QListWidgetItem(name.left(name.size() - 4) + QStringLiteral("  (") +
-                                                 QLatin1String(folder) + QLatin1Char(')'),
-                                             lvSources);
+            auto* item = new QListWidgetItem(
+                name.left(name.size() - 4) + QStringLiteral("  (") + dir.dirName() + QLatin1Char(')'), lvSources);
             item->setData(kPathRole, dir.filePath(name));
         }
     }
@@ -154,7 +157,7 @@ void TfrmCompare::OpenFile() {
     request.title = "Compare with";
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = platform::resolvePath(programDir_ + "Designs");
+    request.startDirectory = platform::BundledDesignsFolder(programDir_);
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) SetFile(Count(), *path);
 }
@@ -173,10 +176,9 @@ bool TfrmCompare::SetFile(int side, const std::string& path) {
         return false;
     }
     DesignRecord record = ReadDesignRecord(path);
-    if (!record.Readable) {
-        const std::string why = record.NotDesign.empty() ? "Cannot read design file: " + path : record.NotDesign;
-        lbNotes->setText(toQ(why));
-        platform::messages().notice(why);
+    if (const auto refusal = DesignRefusal(record)) {
+        lbNotes->setText(toQ(*refusal));
+        platform::messages().notice(*refusal);
         return false;
     }
     side = std::clamp(side, 0, Count());
@@ -202,8 +204,8 @@ bool TfrmCompare::SetFiles(const std::vector<std::string>& paths) {
     std::vector<DesignRecord> records;
     for (const auto& path : paths) {
         records.push_back(ReadDesignRecord(path));
-        if (!records.back().Readable) {
-            platform::messages().notice("Cannot read design file: " + path);
+        if (const auto refusal = DesignRefusal(records.back())) {
+            platform::messages().notice(*refusal);
             return false;
         }
     }

@@ -1,5 +1,6 @@
 #include "designer/DesignerSettings.h"
 
+#include "platform/DesignFolders.h"
 #include "platform/qt/QtMessages.h"
 
 #include <QDir>
@@ -44,5 +45,20 @@ namespace designersettings {
 QStringList LibraryFolders() { return store().value(QStringLiteral("library/folders")).toStringList(); }
 
 void SetLibraryFolders(const QStringList& folders) { store().setValue(QStringLiteral("library/folders"), folders); }
+
+std::vector<std::string> LastDialogFolders() {
+    std::vector<std::string> folders;
+    for (const char* dialog : {"load", "loadCustom", "saveAs"})
+        if (std::string folder = Folder(dialog, ""); !folder.empty()) folders.push_back(std::move(folder));
+    return folders;
+}
+
+std::vector<std::string> DesignFoldersOf(const std::string& programDir, bool withLibraryFolders) {
+    std::vector<std::string> remembered;
+    if (withLibraryFolders)
+        for (const QString& folder : LibraryFolders()) remembered.push_back(platform::fromQ(folder));
+    for (std::string& folder : LastDialogFolders()) remembered.push_back(std::move(folder));
+    return platform::DesignFolders(programDir, remembered);
+}
 
 } // namespace designersettings

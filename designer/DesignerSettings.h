@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -28,5 +29,13 @@ namespace designersettings {
 // The folders added to the design library.
 QStringList LibraryFolders();
 void SetLibraryFolders(const QStringList& folders);
+
+// The folders the file dialogs that read or write designs (Load, Load
+// custom, Save as) were last left in, those that still exist.
+std::vector<std::string> LastDialogFolders();
+// Every folder designs are listed from (platform::DesignFolders) with the
+// folders these settings hold: the dialogs' last folders and, unless the
+// caller keeps them itself (the library), the library's added folders.
+std::vector<std::string> DesignFoldersOf(const std::string& programDir, bool withLibraryFolders = true);
 
 } // namespace designersettings

@@ -1,5 +1,7 @@
 #include "designer/ExploreWindow.h"
 
+#include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
 #include "designer/ShareCommands.h"
 #include "designer/frmDesign.h"
 #include "designfile/DesignCheck.h"
@@ -104,6 +106,7 @@ std::optional<DesignRecord> ExploreFormDesign(TfrmDesignMain& form) { return for
 
 TfrmExplore::TfrmExplore(TfrmDesignMain& form) : QWidget(&form, Qt::Window), form_(form) {
     setObjectName(QStringLiteral("frmExplore"));
+    BindHelpKey(*this, form.Data().Weapons, "explorer");
     setWindowTitle(QStringLiteral("Explore the design"));
     resize(1020, 690);
 
@@ -309,12 +312,7 @@ QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
     opponent = new QComboBox(box);
     opponent->setObjectName(QStringLiteral("cbOpponent"));
     opponent->setMaximumWidth(130);
-    auto folder = [](std::string root, const char* name) {
-        if (!root.empty() && root.back() != '/') root.push_back('/');
-        return root + name;
-    };
-    for (const std::string& path :
-         {folder(form_.ProgramDir(), "Designs"), folder(form_.CustomFilesRoot(), "Custom Files")}) {
+    for (const std::string& path : designersettings::DesignFoldersOf(form_.ProgramDir())) {
         const QDir dir(q(path));
         for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name))
             opponent->addItem(name.left(name.size() - 4), dir.filePath(name));

@@ -114,7 +114,7 @@ void ShowAbout(QWidget* parent) {
 
 QString DesignerHelpText(const WeaponTables& weapons) {
     return QStringLiteral(
-               "<h3>Keys</h3><table cellspacing=4>"
+               "<a name=\"keys\"></a><h3>Keys</h3><table cellspacing=4>"
                "<tr><td><b>Ctrl+S</b></td><td>Save (to Custom Files)</td></tr>"
                "<tr><td><b>Ctrl+Shift+S</b></td><td>Save as... (any folder)</td></tr>"
                "<tr><td><b>Ctrl+O</b></td><td>Load (from Designs)</td></tr>"
@@ -123,7 +123,7 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "<tr><td><b>Ctrl+Z</b></td><td>Undo the last change</td></tr>"
                "<tr><td><b>Ctrl+Shift+Z, Ctrl+Y</b></td><td>Redo</td></tr>"
                "<tr><td><b>Ctrl+Q</b></td><td>Exit</td></tr>"
-               "<tr><td><b>F1</b></td><td>This help</td></tr>"
+               "<tr><td><b>F1</b></td><td>This help; in every window, its own section</td></tr>"
                "<tr><td><b>Ctrl+E</b></td><td>Engagement planner</td></tr>"
                "<tr><td><b>Ctrl+Shift+E</b></td><td>Design explorer</td></tr>"
                "<tr><td><b>Ctrl+D</b></td><td>Compare with another design</td></tr>"
@@ -132,23 +132,28 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "</table><p>Ctrl+Z and Ctrl+Y work wherever the cursor is, number boxes included: a number being "
                "typed is taken first.</p>"
                "<h3>Windows</h3>"
-               "<p><b>Engagement...</b> (Ctrl+E): the design on the form against another at a range and bearing, "
-               "with both ships' hit chances, rates of fire, the chart of hits per minute against range and the map; "
-               "its Divisions tab sets division against division, and scenarios are saved and opened there.</p>"
-               "<p><b>Explore...</b> (Ctrl+Shift+E): every variant of the design over ranges of its inputs, the ones "
-               "that fit and the best trade-offs among them, with what each step of an input costs; "
-               "\"Apply to form\" takes a variant as one undo step.</p>"
-               "<p><b>Library...</b> (Ctrl+L): every design in Designs, Custom Files and the folders you add, sorted, "
-               "searched and filtered; open, duplicate, rename or move a design to the trash, or compare two to "
-               "six.</p>"
-               "<p><b>Protection...</b> (beside Protected cruiser): the immune zones of this armour against enemy "
-               "guns.</p>"
-               "<p><b>Compare...</b> (Ctrl+D): this design and up to five others side by side, the differences "
-               "marked.</p>"
+               "<a name=\"planner\"></a><p><b>Engagement...</b> (Ctrl+E): the design on the form against another "
+               "at a range and bearing, with both ships' hit chances, rates of fire, the chart of hits per minute "
+               "against range and the map; its Divisions tab sets division against division, and scenarios are "
+               "saved and opened there. The rules read the year of play (gun ranges, hit chance, formations, the "
+               "nations' figures): it follows the date until you set it.</p>"
+               "<a name=\"explorer\"></a><p><b>Explore...</b> (Ctrl+Shift+E): every variant of the design over "
+               "ranges of its inputs, the ones that fit and the best trade-offs among them, with what each step of "
+               "an input costs; \"Apply to form\" takes a variant as one undo step. Hits are reckoned in the "
+               "planner's opening scene, 31 May 1916; the point value is the status card's.</p>"
+               "<a name=\"library\"></a><p><b>Library...</b> (Ctrl+L): every design in Designs, the Custom Files "
+               "folders, the folders the file dialogs were last left in and the folders you add, sorted, searched "
+               "and filtered; open, duplicate, rename or move a design to the trash, or compare two to six. The "
+               "status says \"ok\" only of a design Save would take.</p>"
+               "<a name=\"protection\"></a><p><b>Protection...</b> (beside Protected cruiser): the immune zones of "
+               "this armour against enemy guns.</p>"
+               "<a name=\"compare\"></a><p><b>Compare...</b> (Ctrl+D): this design and up to five others side by "
+               "side, the differences marked.</p>"
                "<p><b>Copy sheet</b> (Ctrl+Shift+C) and <b>Export sheet...</b>: the ship sheet as text and HTML on the "
                "clipboard, or as PDF, HTML or Markdown in a file.</p>"
-               "<p><b>Ship status</b>: the game's status card of the displayed ship.</p>"
-               "<h3>The form</h3>"
+               "<a name=\"status\"></a><p><b>Ship status</b>: the game's status card of the displayed ship, as it "
+               "leaves port ready for battle; its figures are the design's own, in no battle (year 0).</p>"
+               "<a name=\"form\"></a><h3>The form</h3>"
                "<p><b>Class</b>: names, nation, ship type, the date the class is obsolete and its picture.</p>"
                "<p><b>Hull and machinery</b>: displacement, speed, range, freeboard, fuel and accommodation, with the "
                "weights of hull and machinery, the horsepower and the complement they give.</p>"
@@ -168,7 +173,7 @@ QString DesignerHelpText(const WeaponTables& weapons) {
            typeNames(weapons) + QStringLiteral("</table>");
 }
 
-void ShowDesignerHelp(QWidget* parent, const WeaponTables& weapons) {
+void ShowDesignerHelp(QWidget* parent, const WeaponTables& weapons, const QString& section) {
     auto* dialog = parent ? parent->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp")) : nullptr;
     if (!dialog) {
         dialog = new QDialog(parent);
@@ -184,6 +189,19 @@ void ShowDesignerHelp(QWidget* parent, const WeaponTables& weapons) {
         layout->addWidget(buttons);
         dialog->resize(560, 600);
     }
+    dialog->setProperty("section", section);
     dialog->show();
     dialog->raise();
+    dialog->findChild<QTextBrowser*>(QStringLiteral("tbHelp"))->scrollToAnchor(section);
+}
+
+void BindHelpKey(QWidget& window, const WeaponTables& weapons, const char* section) {
+    auto* help = new QAction(&window);
+    help->setObjectName(QStringLiteral("actHelp"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    const QString name = QString::fromLatin1(section);
+    QObject::connect(help, &QAction::triggered, &window,
+                     [&window, &weapons, name] { ShowDesignerHelp(&window, weapons, name); });
+    window.addAction(help);
 }

@@ -3,14 +3,15 @@
 
 #include "designer/CompareWindow.h"
 #include "designer/DesignerSettings.h"
+#include "designer/FormMenus.h"
 #include "designer/frmDesign.h"
 #include "designfile/DesignInputs.h"
 #include "graphics/qt/PlanImage.h"
 #include "graphics/qt/ShipPictures.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
+#include "platform/DesignFolders.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
 #include "sheets/qt/SheetPdf.h"
 
@@ -57,6 +58,7 @@ QString designPath(const QString& folder, const QString& className) {
 TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     : QDialog(parent), data_(data), setup_(std::move(setup)) {
     setObjectName(QStringLiteral("frmLibrary"));
+    BindHelpKey(*this, data_.Weapons, "library");
     setWindowTitle(QStringLiteral("Design library"));
     userFolders_ = designersettings::LibraryFolders();
 
@@ -247,7 +249,12 @@ TfrmLibrary::~TfrmLibrary() = default;
 
 TfrmCompare* TfrmLibrary::CompareWindow() const { return compare_.data(); }
 
-QStringList TfrmLibrary::AllFolders() const { return setup_.Folders + userFolders_; }
+QStringList TfrmLibrary::AllFolders() const {
+    QStringList all = setup_.Folders;
+    for (const QString& folder : userFolders_)
+        if (!all.contains(QDir::cleanPath(folder))) all << folder;
+    return all;
+}
 
 void TfrmLibrary::AddFolder(const QString& folder) {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
@@ -431,12 +438,10 @@ TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
     auto* window = form.findChild<TfrmLibrary*>(QStringLiteral("frmLibrary"));
     if (!window) {
         TfrmLibrary::Setup setup;
-        const QString designs = toQ(platform::resolvePath(form.ProgramDir() + "Designs"));
-        const QString custom = toQ(platform::resolvePath(form.CustomFilesRoot() + "Custom Files"));
-        const QString programCustom = toQ(platform::resolvePath(form.ProgramDir() + "Custom Files"));
-        setup.Folders << designs << custom;
-        if (QDir::cleanPath(programCustom) != QDir::cleanPath(custom)) setup.Folders << programCustom;
-        setup.CustomFilesDir = platform::resolvePath(form.CustomFilesRoot() + "Custom Files") + "/";
+        // The library keeps its added folders itself (they can be removed).
+        for (const std::string& folder : designersettings::DesignFoldersOf(form.ProgramDir(), false))
+            setup.Folders << toQ(folder);
+        setup.CustomFilesDir = platform::SaveFolder(form.ProgramDir()) + "/";
         setup.ProgramDir = form.ProgramDir();
         setup.CustomFilesRoot = form.CustomFilesRoot();
         setup.CacheFile =

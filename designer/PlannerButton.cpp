@@ -1,7 +1,7 @@
 #include "designer/PlannerButton.h"
 
 #include "designer/DesignerSettings.h"
-#include "platform/Paths.h"
+#include "designer/FormMenus.h"
 
 #include <QBoxLayout>
 #include <QKeySequence>
@@ -42,12 +42,10 @@ TfrmPlanner* ShowEngagementPlanner(TfrmDesignMain& form) {
 
     auto* planner = form.findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
     if (!planner) {
-        // The folders Load and Load custom were last left in are listed too.
-        const std::string customRoot = form.CustomFilesRoot();
-        planner = new TfrmPlanner(
-            form.Data(), form.ProgramDir(), &form,
-            {designersettings::Folder("load", platform::resolvePath(form.ProgramDir() + "Designs")),
-             designersettings::Folder("loadCustom", platform::resolvePath(customRoot + "Custom Files"))});
+        // The folders the library added and the dialogs were last left in are listed too.
+        planner = new TfrmPlanner(form.Data(), form.ProgramDir(), &form,
+                                  designersettings::DesignFoldersOf(form.ProgramDir()));
+        BindHelpKey(*planner, form.Data().Weapons, "planner");
     }
     planner->SetOwnDesign(*record, inputs.Range);
     planner->show();

@@ -218,6 +218,12 @@ void TfrmDesignMain::ConnectControls() {
     connect(W.seMines, &QSpinBox::valueChanged, this, &TfrmDesignMain::MainCalibreUpdate);
     connect(W.seTorpCal, &QSpinBox::valueChanged, this, recompute);
     connect(W.edName, &QLineEdit::textChanged, this, &TfrmDesignMain::UpdateTitle);
+    // What Save asks for is part of the design check: it follows at once.
+    auto recheck = [this] {
+        if (designShip_) RefreshDesignCheck();
+    };
+    connect(W.edName, &QLineEdit::textChanged, this, recheck);
+    for (QComboBox* list : {W.cbNation, W.cbType}) connect(list, &QComboBox::currentIndexChanged, this, recheck);
 
     connect(W.bnLoad, &QPushButton::clicked, this, &TfrmDesignMain::bnLoadClick);
     connect(W.bnLoadCust, &QPushButton::clicked, this, &TfrmDesignMain::bnLoadCustClick);
@@ -304,7 +310,10 @@ void TfrmDesignMain::ChooseCustomFilesRoot() {
 void TfrmDesignMain::SetShipStatusDialog(TdlgShipStatus* dialog) { shipStatusDialog_ = dialog; }
 
 TdlgShipStatus& TfrmDesignMain::ShipStatusDialog() {
-    if (!shipStatusDialog_) shipStatusDialog_ = new TdlgShipStatus(data_, programDir_, customFilesRoot_, this);
+    if (!shipStatusDialog_) {
+        shipStatusDialog_ = new TdlgShipStatus(data_, programDir_, customFilesRoot_, this);
+        BindHelpKey(*shipStatusDialog_, data_.Weapons, "status");
+    }
     return *shipStatusDialog_;
 }
 

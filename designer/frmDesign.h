@@ -132,7 +132,7 @@ private:
     void RefreshTurretList();
     void RefreshTorpedoList();
     void WriteOutputs();
-    void LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog);
+    void LoadFrom(const char* title, const std::string& folder, const char* dialog);
     // LoadDesign with the name of its undo step.
     bool LoadDesignAs(const std::string& path, const QString& step);
     // The body of a load: the record into the controls and lists, the plan

@@ -8,6 +8,7 @@
 #include "designer/PlanEditor.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
+#include "platform/DesignFolders.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
@@ -41,27 +42,15 @@ public:
 
 std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
     if (!designShip_) return std::nullopt;
-    auto& messages = platform::messages();
-    if (W.cbNation->currentIndex() < 0) {
-        messages.notice("Ship must belong to a nation!");
-        return std::nullopt;
-    }
-    if (W.cbType->currentIndex() < 0) {
-        messages.notice("Ship must have a type!");
-        return std::nullopt;
-    }
-    const std::string name = fromQ(W.edName->text());
-    if (W.edName->text().trimmed().isEmpty()) {
-        messages.notice("Class must have a name!");
-        return std::nullopt;
-    }
+    // The design check lists the same refusals, so "ok" means Save takes it.
     // A name that cannot become a file name is refused before anything
     // changes, the turret order included.
-    if (auto problem = ClassNameProblem(name)) {
-        messages.notice(*problem);
+    const DesignInputs inputs = ReadInputs(W);
+    if (const std::vector<std::string> refusals = SaveRefusals(inputs); !refusals.empty()) {
+        platform::messages().notice(refusals.front());
         return std::nullopt;
     }
-    return name;
+    return inputs.Name;
 }
 
 std::optional<DesignRecord> TfrmDesignMain::CurrentDesignRecord() const {
@@ -126,8 +115,7 @@ void TfrmDesignMain::SaveAsClick() {
     platform::SaveFileRequest request;
     request.title = "Save design as";
     request.filters = {"Ship design files (sdf)|*.sdf"};
-    request.startDirectory =
-        designersettings::Folder("saveAs", platform::resolvePath(customFilesRoot_ + "Custom Files"));
+    request.startDirectory = designersettings::Folder("saveAs", platform::SaveFolder(programDir_));
     request.suggestedName = *name + ".sdf";
     request.callerConfirmsReplace = true; // Save's own "Class exists!" question follows
     auto chosen = platform::fileDialogs().saveFile(request);
@@ -276,12 +264,12 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
     return said;
 }
 
-void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const char* folder, const char* dialog) {
+void TfrmDesignMain::LoadFrom(const char* title, const std::string& folder, const char* dialog) {
     platform::OpenFileRequest request;
     request.title = title;
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = designersettings::Folder(dialog, platform::resolvePath(root + folder));
+    request.startDirectory = designersettings::Folder(dialog, folder);
     request.existingOnly = true;
     const auto path = platform::fileDialogs().openFile(request);
     if (!path) return;
@@ -289,18 +277,17 @@ void TfrmDesignMain::LoadFrom(const char* title, const std::string& root, const 
     if (MaybeKeepChanges()) LoadDesign(*path);
 }
 
-void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", programDir_, "Designs", "load"); }
+void TfrmDesignMain::bnLoadClick() { LoadFrom("Load design", platform::BundledDesignsFolder(programDir_), "load"); }
 
 void TfrmDesignMain::bnLoadCustClick() {
-    LoadFrom("Load custom design", customFilesRoot_, "Custom Files", "loadCustom");
+    LoadFrom("Load custom design", platform::SaveFolder(programDir_), "loadCustom");
 }
 
 void TfrmDesignMain::bnSelPicClick() {
     platform::OpenFileRequest request;
     request.title = "Select picture";
     request.filter = "Picture files|*.jpg;*.bmp";
-    request.startDirectory =
-        designersettings::Folder("picture", platform::resolvePath(customFilesRoot_ + "Custom Files"));
+    request.startDirectory = designersettings::Folder("picture", platform::SaveFolder(programDir_));
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) {
         designersettings::RememberFolder("picture", *path);

@@ -1,5 +1,6 @@
 #include "designfile/DesignCheck.h"
 
+#include "designfile/DesignFile.h"
 #include "platform/Encoding.h"
 #include "platform/Round.h"
 
@@ -193,6 +194,7 @@ std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record) {
 
 std::optional<std::string> DesignRefusal(const DesignRecord& record) {
     if (!record.NotDesign.empty()) return record.NotDesign;
+    if (!record.Readable) return "Cannot read the design file " + record.Path;
     const auto illegal = IllegalValues(record);
     if (illegal.empty()) return std::nullopt;
     std::string text = record.ClassName + " holds values outside what the form accepts: ";
@@ -200,9 +202,19 @@ std::optional<std::string> DesignRefusal(const DesignRecord& record) {
     return text;
 }
 
+std::vector<std::string> SaveRefusals(const DesignInputs& in) {
+    std::vector<std::string> refusals;
+    if (in.Nation < 0) refusals.push_back("Ship must belong to a nation!");
+    if (in.Type < 0) refusals.push_back("Ship must have a type!");
+    if (auto problem = ClassNameProblem(in.Name)) refusals.push_back(*problem);
+    return refusals;
+}
+
 std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip& ship) {
     std::vector<DesignProblem> problems;
     auto add = [&](ProblemKind kind, std::string text) { problems.push_back({kind, std::move(text)}); };
+
+    for (std::string& refusal : SaveRefusals(in)) add(ProblemKind::SaveRefusal, std::move(refusal));
 
     if (ship.Weights.TotalWeight > ship.Displacement) add(ProblemKind::Overweight, overweightText(ship));
 
@@ -257,7 +269,8 @@ std::vector<DesignProblem> CheckDesign(const DesignInputs& in, const TDesignShip
 
 std::string DesignStatus::Text() const {
     std::string status;
-    if (overweight) status = "OVERWEIGHT";
+    if (unsaveable) status = "not saveable";
+    if (overweight) status += status.empty() ? "OVERWEIGHT" : ", OVERWEIGHT";
     if (warnings) status += status.empty() ? "warnings" : ", warnings";
     if (illegal) status += status.empty() ? "illegal values" : ", illegal values";
     return status.empty() ? "ok" : status;
@@ -267,6 +280,7 @@ DesignStatus StatusOf(const std::vector<DesignProblem>& problems, bool messagesR
     DesignStatus status;
     status.warnings = messagesRaised;
     for (const DesignProblem& p : problems) {
+        if (p.kind == ProblemKind::SaveRefusal) status.unsaveable = true;
         if (p.kind == ProblemKind::Overweight) status.overweight = true;
         if (p.kind == ProblemKind::RuleMessage) status.warnings = true;
         if (p.kind == ProblemKind::IllegalValue) status.illegal = true;

@@ -17,6 +17,7 @@ enum class ProblemKind {
     Advice,       // raises no message here, but the game or the plan view will not take it as it stands
     IllegalValue, // a value outside what the form accepts
     Incomplete,   // a section of the file holds only some of its keys (cut short)
+    SaveRefusal,  // the form's Save would refuse it (no nation, type or class name)
 };
 
 struct DesignProblem {
@@ -34,17 +35,20 @@ constexpr int kLargestTableDisplacement = 52000;
 constexpr int kSmallestCalibre = 2, kLargestCalibre = 18;
 
 // Checks a ship recomputed from `inputs` (ApplyInputs), in a fixed order:
-// overweight first, then the rule messages, then the advice, then turrets
-// and mounts the form would not make (the form keeps them as read).
+// what Save would refuse first, then overweight, then the rule messages,
+// then the advice, then turrets and mounts the form would not make (the
+// form keeps them as read).
 std::vector<DesignProblem> CheckDesign(const DesignInputs& inputs, const TDesignShip& ship);
 
-// The status of `sdftool check`: "OVERWEIGHT", "warnings", "illegal values",
-// joined by ", ", or "ok". messagesRaised: some message came up while the design was
-// read and recomputed.
+// The status of `sdftool check`: "not saveable", "OVERWEIGHT", "warnings",
+// "illegal values", joined by ", ", or "ok". messagesRaised: some message
+// came up while the design was read and recomputed.
 struct DesignStatus {
+    bool unsaveable = false; // Save would refuse it
     bool overweight = false;
     bool warnings = false;
     bool illegal = false; // a value outside what the form accepts
+    bool Ok() const { return !unsaveable && !overweight && !warnings && !illegal; }
     std::string Text() const;
 };
 DesignStatus StatusOf(const std::vector<DesignProblem>& problems, bool messagesRaised);
@@ -71,8 +75,19 @@ std::vector<IllegalValue> IllegalValues(const DesignRecord& record);
 // superstructure sections.
 std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record);
 
-// Why the planner, the explorer, protection and the library will not compute
-// figures from a design, or none: not a ship design file, or values outside
-// what the form accepts (figures from a 99999-gun turret mean nothing). A
-// file that could not be read at all gives none; its reader says so.
+// The one gate before a design is computed with: why it may not fight, or
+// none. Every path that loads a design to compute with it (the planner's
+// duel and divisions, scenarios, sdftool engage, battle, protection and
+// compare, the explorer's base and opponents, the compare window, the
+// library's figures) asks here, so each refuses the same files with the
+// same text: "Cannot read the design file <path>", the NotDesign message,
+// or "<class> holds values outside what the form accepts: ..." (figures
+// from a 99999-gun turret mean nothing).
 std::optional<std::string> DesignRefusal(const DesignRecord& record);
+
+// Why the form's Save refuses a design, in the order Save asks, each as the
+// text Save shows: a nation, a type, a class name, a class name that can be
+// a file name. Empty when Save would write it. The design check lists the
+// same (ProblemKind::SaveRefusal), so "ok" is said only of a design the form
+// would save.
+std::vector<std::string> SaveRefusals(const DesignInputs& inputs);

@@ -283,7 +283,7 @@ bool IsReservedDeviceName(const std::string& name) {
 } // namespace
 
 std::optional<std::string> ClassNameProblem(const std::string& name) {
-    if (name.find_first_not_of(' ') == std::string::npos) return std::string("Class must have a name!");
+    if (name.find_first_not_of(" \t\r\n\v\f") == std::string::npos) return std::string("Class must have a name!");
     if (name == "." || name == "..") return std::string("Class name may not be \".\" or \"..\"");
     for (char c : name) {
         if (std::string("/\\<>:\"|?*").find(c) != std::string::npos)

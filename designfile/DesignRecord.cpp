@@ -56,6 +56,7 @@ std::optional<std::string> notDesignReason(bool empty, bool binary, bool header,
 DesignRecord ReadDesignRecord(const std::string& path) {
     DesignRecord record;
     record.ClassName = DesignClassName(path);
+    record.Path = path;
     if (auto bytes = platform::readBytes(path)) {
         std::string text = platform::cp1252ToUtf8(*bytes);
         const bool header = hasDataHeader(text);

@@ -20,6 +20,7 @@ constexpr int kMountSections = 16;
 
 struct DesignRecord {
     std::string ClassName; // from the file's path
+    std::string Path;      // as read; empty for a design held in memory
     // false: missing, unreadable or not a ship design file; every key reads
     // as missing then.
     bool Readable = false;

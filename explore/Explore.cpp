@@ -1,11 +1,12 @@
 #include "explore/Explore.h"
 
-#include "combat/Damage.h"
+#include "combat/Duel.h"
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/Protection.h"
 #include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "platform/DayNumber.h"
@@ -301,7 +302,7 @@ public:
                 hits_.emplace(k, std::move(h));
             }
         }
-        env_ = PlannerDefaultEnvironment();
+        env_ = PlannerDefaultEnvironment(request.Year);
         values_.resize(objectives.size());
     }
 
@@ -395,8 +396,9 @@ private:
             return static_cast<double>(static_cast<std::int64_t>(ship_.Displacement) - ship_.Weights.TotalWeight);
         case ObjectiveKind::Endurance: return in_.Range;
         case ObjectiveKind::PointValue:
+            // The figure the card, the sheet and the library show: a design on its own, year 0.
             PatchFightingShip(*pointShip_, in_, turrets_, pointCut_);
-            return PointValue(*pointShip_, env_.Year);
+            return static_cast<double>(ShownPointValue(*pointShip_, 0));
         case ObjectiveKind::Immune:
         case ObjectiveKind::BeltSafe: return Protection(k, o);
         case ObjectiveKind::Hits: return Hits(*hits_.at(k));
@@ -591,39 +593,20 @@ std::optional<ExploreObjective> ParseObjective(const std::string& text, std::str
     return fail("unknown objective '" + text + "'");
 }
 
-BattleEnvironment PlannerDefaultEnvironment() {
-    BattleEnvironment env;
-    env.Year = 1916;
-    env.SetClock(platform::dayNumberFromDate({1916, 5, 31}) + 16.0 / 24.0);
-    env.SeaState = 3;
-    env.Weather = 2;
-    const SightingRanges sighting = DefaultSightingRanges(2);
-    env.DayRange = sighting.Day;
-    env.DuskRange = sighting.Dusk;
-    env.NightRange = sighting.Night;
-    return env;
+BattleEnvironment PlannerDefaultEnvironment(std::optional<std::int32_t> year) {
+    BattleConditions conditions = PlannerConditions();
+    conditions.Year = year;
+    return BuildBattleEnvironment(conditions);
 }
 
 EngagementScenario PlannerDefaultScenario(double range) {
-    EngagementScenario s;
-    s.Range = range;
-    s.Bearing = 90;
-    s.Place = SeaAreaPoint(56.5, 5.5);
-    s.Own.Speed = s.Opponent.Speed = 18;
-    s.Own.SightingLevel = s.Opponent.SightingLevel = 3;
-    s.Opponent.Heading = 180;
-    s.Battery = 1;
-    s.LightFromEnvironment = true;
+    EngagementScenario s = PlannerScenario(range);
     s.AllBatteries = false; // the main battery's figures come first and alone
     return s;
 }
 
 std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const ProgramData& data, std::string* why) {
-    if (!record.Readable && record.NotDesign.empty()) {
-        if (why) *why = "the design cannot be read";
-        return std::nullopt;
-    }
-    // Not a design, or values the form would not accept: no variant of it means anything.
+    // Unreadable, not a design, or values the form would not accept: no variant of it means anything.
     if (const auto refusal = DesignRefusal(record)) {
         if (why) *why = *refusal;
         return std::nullopt;
@@ -720,10 +703,14 @@ bool ReadOpponents(const ExploreRequest& request, std::vector<OpponentData>& opp
         const ExploreObjective& o = request.Objectives[k];
         if (o.Kind != ObjectiveKind::Hits) continue;
         opponents[k].Record = ReadDesignRecord(o.File);
+        if (const auto refusal = DesignRefusal(opponents[k].Record)) {
+            problem = *refusal;
+            return false;
+        }
         platform::ScopedRecordingMessages quiet;
         TFightingShip probe(nullptr);
-        if (!opponents[k].Record.Readable || !probe.LoadFromDesignRecord(opponents[k].Record, quiet)) {
-            problem = "cannot read the design file '" + o.File + "'";
+        if (!probe.LoadFromDesignRecord(opponents[k].Record, quiet)) {
+            problem = "cannot make a fighting ship of '" + o.File + "'";
             return false;
         }
     }

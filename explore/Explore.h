@@ -92,10 +92,10 @@ std::optional<ExploreObjective> ParseObjective(const std::string& text, std::str
 // "speed", "belt" ... as the options name them, for lists.
 const std::vector<std::string>& ObjectiveKeys();
 
-// The planner's opening scene: off Jutland on 31 May 1916 at 16:00, sea
-// state 3, clear weather, the opponent 90 degrees off the bow heading south,
-// both ships at 18 knots and fully sighted. Hits are reckoned there.
-BattleEnvironment PlannerDefaultEnvironment();
+// The planner's opening scene (PlannerConditions, PlannerScenario), the
+// main battery alone. Hits are reckoned there, in the clock's year of play
+// unless one is given.
+BattleEnvironment PlannerDefaultEnvironment(std::optional<std::int32_t> year = std::nullopt);
 EngagementScenario PlannerDefaultScenario(double range);
 
 // ---------------------------------------------------------------------------
@@ -140,7 +140,8 @@ constexpr std::uint64_t kMaxExploreVariants = 50'000'000;
 struct ExploreRequest {
     std::vector<ExploreRange> Ranges;
     std::vector<ExploreObjective> Objectives;
-    unsigned Threads = 0; // 0: every core
+    std::optional<std::int32_t> Year; // the year of play of hits: objectives; none: the clock's
+    unsigned Threads = 0;             // 0: every core
 };
 
 // Shared with the thread that watches: how far the search has come, and a

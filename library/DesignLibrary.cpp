@@ -102,20 +102,15 @@ std::string LibraryCellText(const LibraryRow& r, LibraryColumn column) {
     return {};
 }
 
-std::optional<std::string> NotADesignReason(const DesignRecord& record) {
-    if (!record.NotDesign.empty()) return record.NotDesign;
-    if (!record.Readable) return std::string("the file cannot be read");
-    // Values the form would not accept give no figures worth listing.
-    return DesignRefusal(record);
-}
-
 LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
     LibraryRow row;
     row.File = path;
     row.ClassName = DesignClassName(path);
     const DesignRecord record = ReadDesignRecord(path);
-    if (auto why = NotADesignReason(record)) {
-        row.Status = record.Readable || !record.NotDesign.empty() ? *why : "'" + path + "': " + *why;
+    // Values the form would not accept give no figures worth listing: the
+    // same gate as every computation, with its reason.
+    if (auto why = DesignRefusal(record)) {
+        row.Status = *why;
         return row;
     }
     row.IsDesign = true;

@@ -63,10 +63,6 @@ bool LibraryColumnIsNumber(LibraryColumn column);
 // numbers of a file that is not a design are empty.
 std::string LibraryCellText(const LibraryRow& row, LibraryColumn column);
 
-// Why the parsed file gives no row of figures (not a ship design file, not
-// readable, or values outside what the form accepts), or none.
-std::optional<std::string> NotADesignReason(const DesignRecord& record);
-
 // Reads, recomputes and checks one file. Messages raised on the way are
 // kept out of sight; the first of them, or of the design check, is the
 // status.

@@ -4,6 +4,9 @@
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 
+#include <cctype>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -16,11 +19,27 @@ constexpr std::int32_t kLastYear = 1918;
 // the file is meant to cover and then reads that year anyway, so every field
 // takes its default rather than another year's value.
 std::int32_t blockYear(TSectionReader& reader, std::int32_t year) {
-    if (reader.HeaderIndex(std::to_string(year)) >= 0) return year;
-    if (year < kFirstYear) return kFirstYear;
-    if (year > kLastYear) return kLastYear;
-    platform::messages().notice("Problem loading nation data! Cannot find year " + std::to_string(year));
-    return year;
+    const bool has = reader.HeaderIndex(std::to_string(year)) >= 0;
+    const std::int32_t block = NationBlockYear(year, has);
+    if (!has && block == year)
+        platform::messages().notice("Problem loading nation data! Cannot find year " + std::to_string(year));
+    return block;
+}
+
+// The year of a header line "[1916]", none for any other line.
+std::optional<std::int32_t> headerYear(const std::string& line) {
+    const std::string& text = line;
+    if (text.size() < 3 || text.size() > 12 || text.front() != '[' || text.back() != ']') return std::nullopt;
+    const std::string digits = text.substr(1, text.size() - 2);
+    const size_t start = digits[0] == '-' ? 1 : 0;
+    if (start == digits.size()) return std::nullopt;
+    for (size_t i = start; i < digits.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(digits[i]))) return std::nullopt;
+    // A header is matched as the whole line, so "[01916]" is no block of 1916.
+    if (std::to_string(std::stoll(digits)) != digits) return std::nullopt;
+    const long long y = std::stoll(digits);
+    if (y < INT32_MIN || y > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(y);
 }
 
 void readNation(TSectionReader& reader, const std::string& section, int i, TNation& nation) {
@@ -54,6 +73,32 @@ void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTabl
         const std::string section = std::to_string(blockYear(reader, year));
         for (int i = 0; i <= MaxNation; ++i) readNation(reader, section, i, nations[static_cast<size_t>(i)]);
     } catch (const std::exception&) { platform::messages().notice("Error loading nation table"); }
+}
+
+std::int32_t NationBlockYear(std::int32_t year, bool fileHasYear) {
+    if (fileHasYear) return year;
+    if (year < kFirstYear) return kFirstYear;
+    if (year > kLastYear) return kLastYear;
+    return year;
+}
+
+const NationTable& NationBlocks::For(std::int32_t year) const {
+    static const NationTable kDefaults{};
+    const auto it = Years.find(NationBlockYear(year, Years.count(year) > 0));
+    return it == Years.end() ? kDefaults : it->second;
+}
+
+void LoadNationBlocks(const std::string& dataDirectory, NationBlocks& blocks) {
+    blocks.Years.clear();
+    auto lines = platform::readLines(dataDirectory + "/Nations.dat");
+    if (!lines) return;
+    TSectionReader reader(std::move(*lines));
+    for (const std::string& line : reader.lines())
+        if (const auto year = headerYear(line); year && !blocks.Years.count(*year)) {
+            NationTable& table = blocks.Years[*year];
+            for (int i = 0; i <= MaxNation; ++i)
+                readNation(reader, std::to_string(*year), i, table[static_cast<size_t>(i)]);
+        }
 }
 
 const TNation* NationAt(const NationTable& nations, std::int32_t index) {

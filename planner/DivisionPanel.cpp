@@ -373,7 +373,7 @@ BattleScenario TDivisionPanel::Scenario() const {
         side.Ships = ships_[i];
         // A target the shorter enemy line no longer has falls back to the default.
         for (DivisionShip& ship : side.Ships)
-            if (ship.Target >= static_cast<int>(ships_[1 - i].size())) ship.Target = -1;
+            if (!TargetInLine(ship.Target, static_cast<int>(ships_[1 - i].size()))) ship.Target = -1;
     }
     s.Setup.Range = seRange->value();
     s.Setup.Bearing = seBearing->value();
@@ -416,12 +416,13 @@ void TDivisionPanel::Reload() {
     }
     mcDivisions->Show(nullptr, nullptr);
     battle_.reset();
+    loadProblem_.clear();
     if (!ships_[0].empty() && !ships_[1].empty()) {
+        // A ship that may not fight (a scenario may name one) stops the
+        // battle: nothing is computed, and the reason stays in view.
         auto ships = std::make_unique<BattleShips>();
-        std::string why;
         const BattleScenario s = Scenario();
-        if (ships->Load(data_, s.Setup, &why)) battle_ = std::move(ships);
-        else stMessages->setText(q(why));
+        if (ships->Load(data_, s.Setup, &loadProblem_)) battle_ = std::move(ships);
     }
     Recompute();
 }
@@ -431,12 +432,12 @@ void TDivisionPanel::Recompute() {
     updating_ = true;
     figures_ = {};
     sweep_.clear();
-    QString messages;
+    QString messages = loadProblem_.empty() ? QString() : q(loadProblem_) + QStringLiteral(" ");
     const BattleScenario s = Scenario();
     for (size_t i = 0; i < 2; ++i) {
         std::string why;
         const TFightingShip* lead = battle_ && !battle_->Sides[i].empty() ? battle_->Sides[i].front().get() : nullptr;
-        const bool allowed = SideFormationAllowed(s.Setup.Sides[i], lead, s.Environment().Year, &why);
+        const bool allowed = SideFormationAllowed(s.Setup.Sides[i], lead, s.Conditions.YearOfPlay(), &why);
         Sides[i].stFormation->setText(allowed ? QString() : q(why));
         if (!allowed) messages += q(why) + QStringLiteral(" ");
     }

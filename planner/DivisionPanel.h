@@ -111,6 +111,7 @@ private:
     std::array<std::vector<DivisionShip>, 2> ships_;
     BattleScenario conditions_;
     std::unique_ptr<BattleShips> battle_; // none while a ship cannot be loaded
+    std::string loadProblem_;             // why, then
     BattleFigures figures_;
     std::vector<BattleSweepRow> sweep_;
     bool updating_ = false;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "combat/Engagement.h"
+#include "combat/Duel.h"
 
 class QChartView;
 

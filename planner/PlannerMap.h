@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "combat/Engagement.h"
+#include "combat/Duel.h"
 #include "designfile/DesignRecord.h"
 #include "nations/Preferences.h"
 

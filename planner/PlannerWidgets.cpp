@@ -116,6 +116,10 @@ QWidget* conditionsTab(PlannerWidgets& w) {
                                  QDateTime(QDate(2100, 12, 31), QTime(23, 59), Qt::UTC));
     w.dtBattle->setKeyboardTracking(false);
     f->addRow(QStringLiteral("Date, time (UT)"), w.dtBattle);
+    w.seYear = spin("seYear", 0, 9999, 1, QString());
+    w.seYear->setToolTip(QStringLiteral("The year of play the rules read (gun ranges, hit chance, formations, the "
+                                        "nations' figures); it follows the date until you set it"));
+    f->addRow(QStringLiteral("Year of play"), w.seYear);
     w.cbSeaState = named(new QComboBox, "cbSeaState");
     for (int s = 0; s < kSeaStates; ++s)
         w.cbSeaState->addItem(QString::number(s) + QStringLiteral(" ") + QString::fromStdString(SeaStateName(s)));

@@ -57,6 +57,7 @@ struct PlannerWidgets {
     QDoubleSpinBox* seLatitude = nullptr;
     QDoubleSpinBox* seLongitude = nullptr;
     QDateTimeEdit* dtBattle = nullptr;
+    QSpinBox* seYear = nullptr; // the year of play; follows dtBattle until set
     QComboBox* cbSeaState = nullptr;
     QComboBox* cbWeather = nullptr;
     QSpinBox* seDayRange = nullptr;

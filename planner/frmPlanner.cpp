@@ -8,7 +8,6 @@
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +24,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
 #include "combat/RateOfFire.h"
@@ -36,10 +34,8 @@
 #include "planner/DivisionPanel.h"
 #include "planner/PlannerChart.h"
 #include "planner/PlannerMap.h"
-#include "platform/DayNumber.h"
-#include "platform/FileDialogs.h"
+#include "platform/DesignFolders.h"
 #include "platform/Messages.h"
-#include "platform/Paths.h"
 
 namespace {
 
@@ -146,22 +142,16 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     W.cbTypeFilter->addItem(QStringLiteral("All types"));
     for (int t = 0; t <= 10; ++t) W.cbTypeFilter->addItem(q(ShipTypeCode(t)));
 
-    // The North Sea off Jutland, 31 May 1916, 16:00 UT, as the battle opened.
-    W.seLatitude->setValue(56.5);
-    W.seLongitude->setValue(5.5);
-    W.dtBattle->setDateTime(QDateTime(QDate(1916, 5, 31), QTime(16, 0), Qt::UTC));
-    W.cbSeaState->setCurrentIndex(3);
-    W.cbWeather->setCurrentIndex(2);
-    const SightingRanges sighting = DefaultSightingRanges(2);
-    W.seDayRange->setValue(sighting.Day);
-    W.seDuskRange->setValue(sighting.Dusk);
-    W.seNightRange->setValue(sighting.Night);
-    W.seRange->setValue(9000);
-    W.seBearing->setValue(90);
-    W.Ships[1].seHeading->setValue(180);
-    for (PlannerShipControls& c : W.Ships) {
-        c.seSpeed->setValue(18);
-        c.cbSightingLevel->setCurrentIndex(3);
+    // The opening scene: off Jutland, 31 May 1916, 16:00 UT, as the battle opened.
+    ShowConditions(PlannerConditions());
+    const EngagementScenario opening = PlannerScenario(9000);
+    W.seRange->setValue(static_cast<int>(opening.Range));
+    W.seBearing->setValue(static_cast<int>(opening.Bearing));
+    for (size_t i = 0; i < 2; ++i) {
+        const EngagementShipState& st = i == 0 ? opening.Own : opening.Opponent;
+        W.Ships[i].seHeading->setValue(st.Heading);
+        W.Ships[i].seSpeed->setValue(st.Speed);
+        W.Ships[i].cbSightingLevel->setCurrentIndex(st.SightingLevel);
     }
 
     auto recompute = [this] { Recompute(); };
@@ -182,7 +172,8 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     connect(W.cbReady, &QCheckBox::toggled, this, [this] { LoadShips(); });
     for (QDoubleSpinBox* spin : {W.seLatitude, W.seLongitude})
         connect(spin, &QDoubleSpinBox::valueChanged, this, recompute);
-    connect(W.dtBattle, &QDateTimeEdit::dateTimeChanged, this, recompute);
+    connect(W.dtBattle, &QDateTimeEdit::dateTimeChanged, this, &TfrmPlanner::DateChanged);
+    connect(W.seYear, &QSpinBox::valueChanged, this, &TfrmPlanner::YearChanged);
     connect(W.cbSeaState, &QComboBox::currentIndexChanged, this, recompute);
     connect(W.cbWeather, &QComboBox::currentIndexChanged, this, &TfrmPlanner::WeatherChanged);
     connect(W.edFilter, &QLineEdit::textChanged, this, &TfrmPlanner::FilterOpponents);
@@ -191,18 +182,15 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     connect(W.lbOpponents, &QListWidget::currentRowChanged, this, &TfrmPlanner::OpponentChosen);
     ListOpponents();
 
-    // The Add buttons of the division view take the opponent list's choice.
+    // The Add buttons of the division view take the opponent list's choice;
+    // a design that may not fight is not added (the list says why).
     divisions_ = new TDivisionPanel(data_, [this]() -> std::optional<DivisionShip> {
         const QListWidgetItem* item = W.lbOpponents->currentItem();
         DivisionShip ship;
         ship.Design = item ? item->data(Qt::UserRole).toString().toStdString() : std::string();
-        if (ship.Design.empty()) {
-            if (!haveOwn_) return std::nullopt;
-            ship.Record = own_;
-        } else {
-            ship.Record = ReadDesignRecord(ship.Design);
-            if (!ship.Record.Readable) return std::nullopt;
-        }
+        ship.Record = ship.Design.empty() ? own_ : ReadDesignRecord(ship.Design);
+        if (ship.Design.empty() && !haveOwn_) return std::nullopt;
+        if (DesignRefusal(ship.Record)) return std::nullopt;
         return ship;
     });
     W.tcResults->addTab(divisions_, QStringLiteral("Divisions"));
@@ -216,28 +204,7 @@ TfrmPlanner::~TfrmPlanner() {
 }
 
 std::vector<std::string> TfrmPlanner::DesignFolders() const {
-    // Where Load and Load custom look: the bundled designs, the program's
-    // Custom Files, the user's (an installed copy saves there) and the
-    // folders those dialogs were last left in.
-    const std::string customRoot = platform::customFilesRoot(programDir_);
-    std::vector<std::string> candidates = {
-        platform::resolvePath(programDir_ + "Designs"),
-        platform::resolvePath(programDir_ + "Custom Files"),
-        platform::resolvePath(customRoot + "Custom Files"),
-        platform::resolvePath(platform::userDataDir() + "Custom Files"),
-    };
-    candidates.insert(candidates.end(), moreFolders_.begin(), moreFolders_.end());
-    std::vector<std::string> folders;
-    QStringList seen;
-    for (const std::string& folder : candidates) {
-        const QFileInfo info(q(folder));
-        if (!info.isDir()) continue;
-        const QString canonical = info.canonicalFilePath();
-        if (seen.contains(canonical)) continue;
-        seen.push_back(canonical);
-        folders.push_back(folder);
-    }
-    return folders;
+    return platform::DesignFolders(programDir_, moreFolders_);
 }
 
 void TfrmPlanner::ListOpponents() {
@@ -318,9 +285,8 @@ void TfrmPlanner::OpponentChosen() {
         opponent_ = ReadDesignRecord(path);
         opponentRangeClass_ = DesignRangeClass(opponent_);
         const auto refusal = DesignRefusal(opponent_);
-        haveOpponent_ = opponent_.Readable && !refusal;
+        haveOpponent_ = !refusal;
         if (refusal) loadMessages_.push_back(*refusal);
-        else if (!haveOpponent_) loadMessages_.push_back("Cannot read the design file " + path);
     }
     LoadShips();
 }
@@ -370,17 +336,6 @@ void TfrmPlanner::LoadShips() {
     Recompute();
 }
 
-void TfrmPlanner::WeatherChanged() {
-    const SightingRanges r = DefaultSightingRanges(W.cbWeather->currentIndex());
-    {
-        const QSignalBlocker b1(W.seDayRange), b2(W.seDuskRange), b3(W.seNightRange);
-        W.seDayRange->setValue(r.Day);
-        W.seDuskRange->setValue(r.Dusk);
-        W.seNightRange->setValue(r.Night);
-    }
-    Recompute();
-}
-
 EngagementScenario TfrmPlanner::Scenario() const {
     EngagementScenario s;
     s.Range = W.seRange->value();
@@ -402,22 +357,6 @@ EngagementScenario TfrmPlanner::Scenario() const {
     s.LightFromEnvironment = true;
     s.AllBatteries = true;
     return s;
-}
-
-BattleEnvironment TfrmPlanner::Environment() const {
-    BattleEnvironment env;
-    const QDateTime when = W.dtBattle->dateTime().toUTC();
-    const QDate d = when.date();
-    env.Year = d.year();
-    const QTime t = when.time();
-    env.SetClock(platform::dayNumberFromDate({d.year(), d.month(), d.day()}) +
-                 (t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0);
-    env.SeaState = std::max(0, W.cbSeaState->currentIndex());
-    env.Weather = static_cast<std::uint8_t>(std::max(0, W.cbWeather->currentIndex()));
-    env.DayRange = W.seDayRange->value();
-    env.DuskRange = W.seDuskRange->value();
-    env.NightRange = W.seNightRange->value();
-    return env;
 }
 
 void TfrmPlanner::UpdateRangeLimits() {
@@ -481,69 +420,6 @@ void TfrmPlanner::Recompute() {
     ShowMessages(messages);
     if (divisions_) divisions_->SetConditions(Conditions());
     updating_ = false;
-}
-
-BattleScenario TfrmPlanner::Conditions() const {
-    BattleScenario s;
-    const BattleEnvironment env = Environment();
-    s.Latitude = W.seLatitude->value();
-    s.Longitude = W.seLongitude->value();
-    s.Setup.Place = SeaAreaPoint(s.Latitude, s.Longitude);
-    s.DateTime = env.DateTime;
-    s.Weather = env.Weather;
-    s.SeaState = env.SeaState;
-    s.DayRange = env.DayRange;
-    s.DuskRange = env.DuskRange;
-    s.NightRange = env.NightRange;
-    s.Setup.Ready = W.cbReady->isChecked();
-    return s;
-}
-
-void TfrmPlanner::OpenScenario() {
-    platform::OpenFileRequest request;
-    request.title = "Open scenario";
-    request.filter = "Battle scenarios (json)|*.json";
-    request.defaultExtension = "json";
-    request.startDirectory = platform::resolvePath(programDir_ + "Scenarios");
-    const auto path = platform::fileDialogs().openFile(request);
-    if (!path) return;
-    std::string error;
-    const auto s = ReadBattleScenario(*path, error);
-    if (!s) {
-        platform::messages().notice(error);
-        return;
-    }
-    {
-        // The scenario's conditions become the planner's, recomputed once.
-        const QSignalBlocker b1(W.seLatitude), b2(W.seLongitude), b3(W.dtBattle), b4(W.cbWeather), b5(W.cbSeaState),
-            b6(W.seDayRange), b7(W.seDuskRange), b8(W.seNightRange);
-        W.seLatitude->setValue(s->Latitude);
-        W.seLongitude->setValue(s->Longitude);
-        const platform::CivilDate d = platform::dateFromDayNumber(static_cast<std::int64_t>(std::floor(s->DateTime)));
-        const int minutes = static_cast<int>(std::lround((s->DateTime - std::floor(s->DateTime)) * 1440)) % 1440;
-        W.dtBattle->setDateTime(QDateTime(QDate(d.year, d.month, d.day), QTime(minutes / 60, minutes % 60), Qt::UTC));
-        W.cbWeather->setCurrentIndex(std::clamp(s->Weather, 0, W.cbWeather->count() - 1));
-        W.cbSeaState->setCurrentIndex(std::clamp(s->SeaState, 0, W.cbSeaState->count() - 1));
-        W.seDayRange->setValue(s->DayRange);
-        W.seDuskRange->setValue(s->DuskRange);
-        W.seNightRange->setValue(s->NightRange);
-    }
-    divisions_->LoadScenario(*s);
-    W.tcResults->setCurrentWidget(divisions_);
-    Recompute();
-}
-
-void TfrmPlanner::SaveScenario() {
-    platform::SaveFileRequest request;
-    request.title = "Save scenario";
-    request.filters = {"Battle scenarios (json)|*.json"};
-    request.startDirectory = platform::resolvePath(platform::customFilesRoot(programDir_) + "Custom Files");
-    request.suggestedName = "Scenario.json";
-    const auto choice = platform::fileDialogs().saveFile(request);
-    if (!choice) return;
-    std::string path = choice->path;
-    if (path.size() < 5 || path.substr(path.size() - 5) != ".json") path += ".json";
-    divisions_->SaveScenario(path);
 }
 
 void TfrmPlanner::ShowFire(int side, const FireFigures& fire, const TFightingShip& firer, const TFightingShip& target) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "combat/BattleScenario.h"
-#include "combat/Engagement.h"
+#include "combat/Duel.h"
 #include "designfile/DesignRecord.h"
 #include "planner/PlannerWidgets.h"
 #include "tables/ProgramData.h"
@@ -31,9 +31,9 @@ struct PlannerOpponent {
 class TfrmPlanner : public QWidget {
     Q_OBJECT
 public:
-    // The tables outlive the window; designs are listed from programDir's
-    // "Designs" and "Custom Files", the user's "Custom Files" and the
-    // caller's further folders (those Load and Load custom were left in).
+    // The tables outlive the window; designs are listed from
+    // platform::DesignFolders of programDir and the caller's further folders
+    // (those its settings hold: the library's, the dialogs' last).
     TfrmPlanner(const ProgramData& data, const std::string& programDir, QWidget* parent = nullptr,
                 std::vector<std::string> moreFolders = {});
     ~TfrmPlanner() override;
@@ -72,7 +72,13 @@ private:
     void FilterOpponents();
     void OpponentChosen();
     void LoadShips();
+    // The conditions' controls: shown from and read into one value, the
+    // year following the date until the user sets one.
+    void ShowConditions(const BattleConditions& conditions);
+    BattleConditions ShownConditions() const;
     void WeatherChanged();
+    void DateChanged();
+    void YearChanged();
     void UpdateRangeLimits();
     void ShowFire(int side, const FireFigures& fire, const TFightingShip& firer, const TFightingShip& target);
     void ClearResults();
@@ -93,6 +99,7 @@ private:
     std::vector<SweepRow> sweep_;
     std::unique_ptr<TPlannerMap> map_;
     bool updating_ = false;
+    bool yearSet_ = false; // the year of play was set; otherwise the date's
     QFileSystemWatcher* watcher_ = nullptr;
     TDivisionPanel* divisions_ = nullptr;
 };

@@ -63,11 +63,31 @@ Json battleJson(const BattleFigures& figures, const BattleScenario& scenario, co
     return j;
 }
 
+// One JSON line per range between the leads, without the breakdowns.
+void printSweep(const CombatContext& ctx, const BattleScenario& scenario, BattleShips& ships,
+                const std::array<std::int32_t, 3>& sweep) {
+    const auto [from, to, step] = sweep;
+    BattleSetup setup = scenario.Setup;
+    for (std::int64_t r = from; r <= to; r += step) {
+        setup.Range = static_cast<double>(r);
+        const BattleFigures f = ComputeBattle(ctx, ships, setup, false);
+        Json line;
+        line["Range"] = r;
+        Json body = battleJson(f, scenario, ships, false);
+        line["Ships"] = std::move(body["Ships"]);
+        line["Sides"] = std::move(body["Sides"]);
+        const std::string text = line.dump(-1, ' ', false, Json::error_handler_t::replace);
+        std::fprintf(stdout, "%s\n", text.c_str());
+    }
+}
+
 } // namespace
 
 int runBattle(const Args& args) {
     VerbOptions options("battle");
     std::optional<std::array<std::int32_t, 3>> sweep;
+    std::optional<std::int32_t> year;
+    options.Value("--year", YearOption(year));
     options.Value("--sweep", [&sweep](const std::string& v) -> std::optional<std::string> {
         sweep = ParseSweep(v);
         if (!sweep) return "'" + v + "' is not FROM:TO:STEP in whole yards";
@@ -86,11 +106,12 @@ int runBattle(const Args& args) {
     LoadToolData(options.ProgramDir, data);
 
     std::string error;
-    const auto scenario = ReadBattleScenario(options.Files[0], error);
+    auto scenario = ReadBattleScenario(options.Files[0], error);
     if (!scenario) {
         std::fprintf(stderr, "sdftool battle: %s\n", error.c_str());
         return 1;
     }
+    if (year) scenario->Conditions.Year = year;
     platform::RecordingMessages recorder;
     BattleShips ships;
     if (!ships.Load(data, scenario->Setup, &error) || !CheckFormations(*scenario, ships, error)) {
@@ -102,19 +123,7 @@ int runBattle(const Args& args) {
     platform::SeededRandom random(scenario->Setup.Seed);
     const CombatContext ctx{data, env, random, recorder};
     if (sweep) {
-        const auto [from, to, step] = *sweep;
-        BattleSetup setup = scenario->Setup;
-        for (std::int64_t r = from; r <= to; r += step) {
-            setup.Range = static_cast<double>(r);
-            const BattleFigures f = ComputeBattle(ctx, ships, setup, false);
-            Json line;
-            line["Range"] = r;
-            Json body = battleJson(f, *scenario, ships, false);
-            line["Ships"] = std::move(body["Ships"]);
-            line["Sides"] = std::move(body["Sides"]);
-            const std::string text = line.dump(-1, ' ', false, Json::error_handler_t::replace);
-            std::fprintf(stdout, "%s\n", text.c_str());
-        }
+        printSweep(ctx, *scenario, ships, *sweep);
         // The lines stay plain JSON; what the rules said goes aside.
         std::vector<std::string> seen;
         for (const auto& m : recorder.recorded) {

@@ -65,7 +65,7 @@ int runCheck(const Args& args) {
         problems.insert(problems.end(), run.fileProblems.begin(), run.fileProblems.end());
         const DesignStatus check = StatusOf(problems, !run.messages.empty());
         const std::string status = check.Text();
-        ok += !check.overweight && !check.warnings && !check.illegal;
+        ok += check.Ok();
         overweight += check.overweight;
         warned += check.warnings;
         const TNation* n = data.Nation(in.Nation);
@@ -76,6 +76,8 @@ int runCheck(const Args& args) {
                     PadLeft(std::to_string(total), 8).c_str(),
                     PadLeft(std::to_string(static_cast<std::int64_t>(s.Displacement) - total), 8).c_str(),
                     status.c_str());
+        for (const DesignProblem& p : problems)
+            if (p.kind == ProblemKind::SaveRefusal) std::printf("    not saveable: %s\n", OneLine(p.text).c_str());
         for (const auto& m : run.messages)
             std::printf("    %s: %s\n", platform::messageKindName(m.kind), OneLine(m.text).c_str());
         for (const DesignProblem& p : run.fileProblems)

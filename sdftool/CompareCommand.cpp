@@ -3,6 +3,7 @@
 #include "sdftool/DesignRun.h"
 #include "sdftool/JsonOut.h"
 
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignRecord.h"
 #include "sheets/DesignCompare.h"
 
@@ -26,12 +27,13 @@ int runCompare(const Args& args) {
     LoadToolData(options.ProgramDir, data);
     DesignSummary summaries[2];
     for (int i = 0; i < 2; ++i) {
-        const std::string& file = options.Files[static_cast<size_t>(i)];
-        summaries[i] = BuildDesignSummary(ReadDesignRecord(file), data);
-        if (!summaries[i].Readable) {
-            ReportUnreadable("compare", file);
+        const DesignRecord record = ReadDesignRecord(options.Files[static_cast<size_t>(i)]);
+        // The same gate as every computation: figures of values the form would not make mean nothing.
+        if (const auto refusal = DesignRefusal(record)) {
+            std::fprintf(stderr, "sdftool compare: %s\n", refusal->c_str());
             return 1;
         }
+        summaries[i] = BuildDesignSummary(record, data);
     }
     const DesignComparison c = CompareDesigns(summaries[0], summaries[1]);
     if (!json) {

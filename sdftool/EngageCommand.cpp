@@ -5,11 +5,12 @@
 #include "sdftool/DesignRun.h"
 #include "sdftool/JsonOut.h"
 
-#include "combat/Engagement.h"
+#include "combat/Duel.h"
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
+#include "designfile/DesignCheck.h"
 #include "designfile/DesignRecord.h"
 #include "platform/DayNumber.h"
 #include "platform/Encoding.h"
@@ -58,7 +59,8 @@ struct EngageOptions {
     bool firerEvading = false, targetEvading = false;
     std::int32_t rangingTurns = 0, crewQuality = 0, targetSighting = 0, firerSighting = 0;
     std::int32_t targetRangingTurns = 0, targetCrewQuality = 0;
-    std::int32_t seaState = 0, weather = 0, year = 0;
+    std::int32_t seaState = 0, weather = 0;
+    std::optional<std::int32_t> year;
     std::int32_t dayRange = -1, duskRange = -1, nightRange = -1; // -1: not given
     std::optional<double> dateTime;
     std::int32_t seed = 1;
@@ -87,33 +89,37 @@ VerbOptions::Handler realOption(const std::string& name, std::optional<double>& 
     };
 }
 
-// The battle environment the options describe; with no option it is the
-// designer's, all zero. The ships' own map comes in when they fight.
-BattleEnvironment environmentOf(const EngageOptions& o) {
-    BattleEnvironment env;
-    env.Year = o.year;
-    if (o.dateTime) env.SetClock(*o.dateTime);
-    env.SeaState = o.seaState;
-    env.Weather = static_cast<std::uint8_t>(o.weather);
-    env.DayRange = std::max(o.dayRange, 0);
-    env.DuskRange = std::max(o.duskRange, 0);
-    env.NightRange = std::max(o.nightRange, 0);
+// The battle conditions the options describe; with no option they make the
+// designer's environment, all zero.
+BattleConditions conditionsOf(const EngageOptions& o) {
+    BattleConditions c;
+    c.Latitude = o.lat.value_or(0);
+    c.Longitude = o.lon.value_or(0);
+    c.DateTime = o.dateTime;
+    // As the planner, the clock's year unless one is given; without the
+    // planner's options the year stays the designer's 0 unless given.
+    c.Year = o.plannerMode() ? o.year : o.year.value_or(0);
+    c.SeaState = o.seaState;
+    c.Weather = o.weather;
+    c.DayRange = std::max(o.dayRange, 0);
+    c.DuskRange = std::max(o.duskRange, 0);
+    c.NightRange = std::max(o.nightRange, 0);
     // As the planner does, the weather sets the sighting ranges none of
     // which was given; with ranges of 0 nothing would ever be sighted.
     if (o.plannerMode() && o.dayRange < 0 && o.duskRange < 0 && o.nightRange < 0) {
         const SightingRanges ranges = DefaultSightingRanges(o.weather);
-        env.DayRange = ranges.Day;
-        env.DuskRange = ranges.Dusk;
-        env.NightRange = ranges.Night;
+        c.DayRange = ranges.Day;
+        c.DuskRange = ranges.Dusk;
+        c.NightRange = ranges.Night;
     }
-    return env;
+    return c;
 }
 
 EngagementScenario scenarioOf(const EngageOptions& o) {
     EngagementScenario s;
     s.Range = o.range.value_or(0);
     s.Bearing = *o.bearing;
-    if (o.lat || o.lon) s.Place = SeaAreaPoint(o.lat.value_or(0), o.lon.value_or(0));
+    s.Place = conditionsOf(o).Place();
     s.Own = {.Heading = o.firerHeading,
              .Speed = o.firerSpeed,
              .Turn = 0,
@@ -232,9 +238,9 @@ void declareEngageOptions(VerbOptions& options, EngageOptions& o) {
                                                               {"--day-range", &o.dayRange},
                                                               {"--dusk-range", &o.duskRange},
                                                               {"--night-range", &o.nightRange},
-                                                              {"--year", &o.year},
                                                               {"--seed", &o.seed}};
     for (const auto& [name, target] : integers) options.Integer(name, *target);
+    options.Value("--year", YearOption(o.year));
     options.Value("--sea-state", namedOption("--sea-state", o.seaState, SeaStateFromText));
     options.Value("--weather", namedOption("--weather", o.weather, WeatherFromText));
     options.Flag("--target-evading", o.targetEvading);
@@ -279,15 +285,37 @@ std::optional<std::string> engageUsageError(const EngageOptions& o, size_t files
     return std::nullopt;
 }
 
+// Both designs through the one gate; false (the reason on standard error)
+// when one may not fight.
+bool designsMayFight(const std::vector<std::string>& files) {
+    for (const std::string& file : {files[0], files[1]})
+        if (const auto refusal = DesignRefusal(ReadDesignRecord(file))) {
+            std::fprintf(stderr, "sdftool engage: %s\n", refusal->c_str());
+            return false;
+        }
+    return true;
+}
+
+// What the rules said beside a sweep's rows, each text once.
+void printAside(const std::vector<platform::RecordedMessage>& recorded) {
+    std::vector<std::string> seen;
+    for (const auto& m : recorded) {
+        if (std::find(seen.begin(), seen.end(), m.text) != seen.end()) continue;
+        seen.push_back(m.text);
+        std::fprintf(stderr, "sdftool engage: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
+    }
+}
+
 // Loads both ships, computes and prints; the exit status.
 int engage(const EngageOptions& o, const std::vector<std::string>& files, const std::string& programDir) {
+    if (!designsMayFight(files)) return 1;
     ProgramData data;
     LoadToolData(programDir, data);
 
     Json j;
     int status = 0;
     {
-        const BattleEnvironment env = environmentOf(o);
+        const BattleEnvironment env = BuildBattleEnvironment(conditionsOf(o));
         const EngagementScenario scenario = scenarioOf(o);
         platform::RecordingMessages recorder;
         platform::SeededRandom random(scenario.Seed);
@@ -309,17 +337,9 @@ int engage(const EngageOptions& o, const std::vector<std::string>& files, const 
         } else {
             status = 1;
         }
-        if (o.sweep) {
-            // The rows stay plain CSV or JSON lines; what the rules said goes aside.
-            std::vector<std::string> seen;
-            for (const auto& m : recorder.recorded) {
-                if (std::find(seen.begin(), seen.end(), m.text) != seen.end()) continue;
-                seen.push_back(m.text);
-                std::fprintf(stderr, "sdftool engage: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
-            }
-        } else {
-            j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
-        }
+        // The rows stay plain CSV or JSON lines; what the rules said goes aside.
+        if (o.sweep) printAside(recorder.recorded);
+        else j["Messages"] = sdftool::messagesJson<Json>(recorder.recorded);
     }
     if (o.sweep) return status;
     std::string text = j.dump(2, ' ', false, Json::error_handler_t::replace);

@@ -52,6 +52,7 @@ int runExplore(const Args& args) {
     options.Flag("--json", json);
     options.Integer("--threads", threads);
     options.Text("--write-best", writeBest);
+    options.Value("--year", YearOption(request.Year));
     options.Value("--vary", [&request](const std::string& v) -> std::optional<std::string> {
         const size_t eq = v.find('=');
         if (eq == std::string::npos) return "'" + v + "' is not KEY=FROM:TO[:STEP]";
@@ -88,7 +89,7 @@ int runExplore(const Args& args) {
     std::string why;
     const auto base = ReadExploreBase(ReadDesignRecord(file), data, &why);
     if (!base) {
-        std::fprintf(stderr, "sdftool explore: cannot read design file '%s': %s\n", file.c_str(), why.c_str());
+        std::fprintf(stderr, "sdftool explore: %s\n", why.c_str());
         return 1;
     }
     for (const auto& r : request.Ranges)

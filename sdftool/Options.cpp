@@ -125,3 +125,12 @@ std::optional<std::array<std::int32_t, 3>> ParseSweep(const std::string& text) {
     }
     return v;
 }
+
+VerbOptions::Handler YearOption(std::optional<std::int32_t>& year) {
+    return [&year](const std::string& v) -> std::optional<std::string> {
+        auto n = platform::StrToInt(v);
+        if (!n || *n < 0 || *n > 9999) return "'" + v + "' is not a year for --year";
+        year = *n;
+        return std::nullopt;
+    };
+}

@@ -58,3 +58,7 @@ private:
 
 // "FROM:TO:STEP" of a sweep, whole yards; none when it is not three whole numbers.
 std::optional<std::array<std::int32_t, 3>> ParseSweep(const std::string& text);
+
+// "--year YEAR": the year of play, 0 to 9999; left none when not given, so
+// the clock's year holds.
+VerbOptions::Handler YearOption(std::optional<std::int32_t>& year);

@@ -89,7 +89,8 @@ const OptionSpec kEngageOptions[] = {
      "weather's, as the planner sets them)"},
     {"--dusk-range", "YARDS", "sighting range at dusk (default as --day-range)"},
     {"--night-range", "YARDS", "sighting range by night (default as --day-range)"},
-    {"--year", "YEAR", "current year of play (default 0)"},
+    {"--year", "YEAR",
+     "year of play (default 0; with the planner's options, the year of --datetime, as the planner takes it)"},
     {"--seed", "N", "random seed (default 1)"},
     {"--lat", "DEG", "planner: the firer's latitude (-89 .. 89)"},
     {"--lon", "DEG", "planner: the firer's longitude (-180 .. 180)"},
@@ -131,7 +132,8 @@ const VerbSpec kEngageVerb = {
     ValueKind::File,
     kSdf,
     nullptr,
-    "0 done, 1 a design could not be loaded, 2 usage error.",
+    "0 done, 1 a design could not be loaded or may not fight (not a design, or values outside what the form "
+    "accepts: the reason on standard error), 2 usage error.",
     kEngageExamples,
 };
 
@@ -139,6 +141,7 @@ namespace {
 
 const OptionSpec kBattleOptions[] = {
     {"--sweep", "FROM:TO:STEP", "one JSON line per range in yards between the leads, without the breakdowns"},
+    {"--year", "YEAR", "year of play, over the scenario's \"year\""},
 };
 
 const ExampleSpec kBattleExamples[] = {
@@ -152,10 +155,11 @@ const ExampleSpec kBattleExamples[] = {
 
 const VerbSpec kBattleVerb = {
     "battle",
-    "[--data DIR] SCENARIO.json [--sweep FROM:TO:STEP]",
+    "[--data DIR] SCENARIO.json [--sweep FROM:TO:STEP] [--year YEAR]",
     "division against division from a scenario file",
     "Reads a scenario: {\"environment\": {...}, \"sides\": [SIDE, SIDE]}. Environment keys, all optional: "
-    "\"lat\", \"lon\", \"datetime\" (YYYY-MM-DDTHH:MM, UT), \"weather\" and \"sea_state\" (code or name), "
+    "\"lat\", \"lon\", \"datetime\" (YYYY-MM-DDTHH:MM, UT), \"year\" (of play; default the year of "
+    "\"datetime\", as --year overrides), \"weather\" and \"sea_state\" (code or name), "
     "\"day_range\", \"dusk_range\", \"night_range\", \"ready\" (default true), \"seed\"; the defaults are the "
     "planner's (56.5 N 5.5 E, 1916-05-31T16:00, clear, moderate sea).\n\n"
     "Side keys: \"name\", \"formation\" (name or code: 0 line ahead, 1 line abreast, 2 search line, 3 screen), "
@@ -170,7 +174,8 @@ const VerbSpec kBattleVerb = {
     ValueKind::File,
     "*.json",
     nullptr,
-    "0 done, 1 the scenario or a design cannot be read, 2 usage error.",
+    "0 done, 1 the scenario cannot be read or a design may not fight (unreadable, not a design, values outside "
+    "what the form accepts), 2 usage error.",
     kBattleExamples,
 };
 
@@ -186,6 +191,7 @@ const OptionSpec kExploreOptions[] = {
      "one JSON object per variant and line: \"Inputs\", \"Objectives\", \"TotalWeight\", \"Displacement\"; then "
      "one line: \"Evaluated\", \"Feasible\", \"Front\", \"Seconds\""},
     {"--threads", "N", "worker threads (default 0: every core)"},
+    {"--year", "YEAR", "the year of play of hits: objectives"},
     {"--write-best", "DIR", "write each variant of the front as \"CLASS N.sdf\" into DIR", ValueKind::Directory},
 };
 
@@ -201,8 +207,8 @@ const ExampleSpec kExploreExamples[] = {
 
 const VerbSpec kExploreVerb = {
     "explore",
-    "[--data DIR] BASE.sdf --vary KEY=FROM:TO[:STEP] ... --objective OBJ ... [--json] [--threads N] [--write-best "
-    "DIR]",
+    "[--data DIR] BASE.sdf --vary KEY=FROM:TO[:STEP] ... --objective OBJ ... [--json] [--threads N] [--year YEAR] "
+    "[--write-best DIR]",
     "the variants of a design that fit and the best trade-offs among them",
     "Applies every combination of the varied inputs to the base design, recomputes each with the design rules "
     "and keeps the variants that fit (not overweight, no message from the rules). Of those it prints the ones no "
@@ -219,7 +225,9 @@ const VerbSpec kExploreVerb = {
     "  CAL-inch gun), belt-safe:CAL (range beyond which the belt is safe,\n"
     "  minimised), hits:FILE@RANGE (main-battery hits per minute against the\n"
     "  design in FILE at RANGE yards, in the engagement planner's opening scene\n"
-    "  with both ships ready)",
+    "  with both ships ready, in its year of play 1916 unless --year is given)\n\n"
+    "point-value is the figure the status card shows (four times the rules' value, year 0), as every figure of a "
+    "design on its own.",
     kExploreOptions,
     ValueKind::File,
     kSdf,
@@ -351,7 +359,8 @@ const VerbSpec kCompareVerb = {
     ValueKind::File,
     kSdf,
     nullptr,
-    "0 compared, 1 a file could not be read, 2 usage error.",
+    "0 compared, 1 a file could not be read, is not a design or holds values outside what the form accepts (the "
+    "reason on standard error), 2 usage error.",
     kCompareExamples,
 };
 
@@ -461,13 +470,16 @@ const VerbSpec kCheckVerb = {
     "form loads it and recomputed; the table shows class, type, nation, displacement, total weight, weight to "
     "spare, a status and, below the row, every message the design raised. The last line counts the designs.\n\n"
     "Values outside what the form accepts are listed by section, key, value and range (\"illegal\"), and "
-    "sections cut short are named (\"incomplete\").",
+    "sections cut short are named (\"incomplete\").\n\n"
+    "A design the form's Save would refuse (no nation, no type, no class name) is \"not saveable\", with Save's "
+    "own text below the row.",
     {},
     ValueKind::File,
     kSdf,
     nullptr,
     "0 all designs fit and raise no message, 1 a design is overweight, raises a message, holds an illegal value, "
-    "is not a ship design file or cannot be read (or the data tables could not be loaded), 2 usage error.",
+    "is not saveable, is not a ship design file or cannot be read (or the data tables could not be loaded), 2 "
+    "usage error.",
     kCheckExamples,
 };
 

@@ -13,6 +13,7 @@ bool LoadProgramData(const std::string& programDir, ProgramData& data) {
         LoadSpeedHPTable(dataDir, data.Design);
         LoadOrdnanceTable(dataDir, data.Design);
         LoadNations(dataDir, data.NationYear, data.Nations);
+        LoadNationBlocks(dataDir, data.NationYears);
         LoadWeaponTables(dir, data.Weapons);
     } catch (const std::exception& e) {
         platform::messages().error(e.what());

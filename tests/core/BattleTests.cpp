@@ -4,8 +4,12 @@
 #include "tests/core/TestSupport.h"
 
 #include "combat/BattleScenario.h"
+#include "combat/Duel.h"
+#include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
+#include "combat/Readiness.h"
 #include "combat/ShipGeometry.h"
+#include "combat/ShipLayer.h"
 #include "combat/ShipTypes.h"
 #include "combat/Squadron.h"
 #include "platform/DayNumber.h"
@@ -15,7 +19,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
+#include <random>
+#include <tuple>
 
 using testsupport::programDir;
 
@@ -88,36 +95,150 @@ TEST(Battle, TheBattleStateComesFromThePositions) {
     DivisionSide search;
     search.Formation = fmSearchLine;
     EXPECT_EQ(SideSpacing(search), 2000);
+    // A chosen target outside the enemy line falls back to the ship in the
+    // same place, or the last one.
+    const struct {
+        int target, index, enemies, fires;
+    } targets[] = {{-1, 0, 3, 0}, {-1, 5, 3, 2}, {2, 0, 3, 2}, {3, 0, 3, 0}, {3, 4, 3, 2}, {0, 0, 0, -1}};
+    for (const auto& t : targets) {
+        DivisionShip firer;
+        firer.Target = t.target;
+        EXPECT_EQ(TargetOf(firer, t.index, t.enemies), t.fires) << t.target << " of " << t.enemies;
+    }
 }
 
-// One ship a side is the planner's duel both ways, figure for figure.
-TEST(Battle, OneShipASideIsTheEngagement) {
-    const BattleScenario s = parse(scenario(side("\"course\": 30, \"speed\": 20", {ship("Dreadnought", "\"crew\": 1")}),
-                                            side("\"course\": 200, \"speed\": 18, \"range\": 9000, \"bearing\": 75",
-                                                 {ship("Scharnhorst", "\"sighting\": 2")}),
-                                            R"({"weather": "rain", "datetime": "1916-05-31T19:30"})"));
-    BattleShips ships;
-    ASSERT_TRUE(ships.Load(testsupport::bundledData(), s.Setup, nullptr));
-    const BattleEnvironment env = s.Environment();
-    const BattleFigures battle = ComputeBattle(context(env), ships, s.Setup);
+namespace {
 
-    EngagementShips pair;
-    pair.Map = std::move(ships.Map); // the ships' layer goes with them
-    pair.Own = std::move(ships.Sides[0][0]);
-    pair.Opponent = std::move(ships.Sides[1][0]);
-    EngagementScenario e;
-    e.Range = 9000;
-    e.Bearing = 75;
-    e.Place = s.Setup.Place;
-    e.Own = {.Heading = 30, .Speed = 20, .CrewQuality = 1, .SightingLevel = 3};
-    e.Opponent = {.Heading = 200, .Speed = 18, .SightingLevel = 2};
-    e.LightFromEnvironment = true;
-    const EngagementFigures duel = ComputeEngagement(context(env), pair, e, true);
-    for (const auto& [b, d] :
-         {std::pair{&battle.Ships[0][0].Fire, &duel.Own}, {&battle.Ships[1][0].Fire, &duel.Opponent}}) {
-        EXPECT_EQ(b->Breakdown, d->Breakdown);
-        EXPECT_EQ(b->Fire.RateOfFire, d->Fire.RateOfFire);
-        EXPECT_EQ(b->Fire.HitsPerMinute, d->Fire.HitsPerMinute);
+// A duel drawn at random: two bundled designs, a clock from 1905 to 1918, a
+// place, weather and sea, and each ship's heading, speed, crew, ranging,
+// how well it is seen, evading, and the battery both fire.
+struct DuelSetting {
+    std::string Own, Opponent;
+    BattleConditions Conditions;
+    EngagementScenario Scenario;
+    std::string DateTime; // as a scenario file writes it
+};
+
+DuelSetting drawDuel(std::mt19937& g, const std::vector<std::string>& designs) {
+    auto pick = [&g](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(g); };
+    DuelSetting d;
+    d.Own = designs[static_cast<size_t>(pick(0, static_cast<int>(designs.size()) - 1))];
+    d.Opponent = designs[static_cast<size_t>(pick(0, static_cast<int>(designs.size()) - 1))];
+    const int y = pick(1905, 1918), mo = pick(1, 12), day = pick(1, 28), h = pick(0, 23), mi = pick(0, 59);
+    char when[32];
+    std::snprintf(when, sizeof when, "%04d-%02d-%02dT%02d:%02d", y, mo, day, h, mi);
+    d.DateTime = when;
+    BattleConditions& c = d.Conditions;
+    c.Latitude = pick(-60, 70), c.Longitude = pick(-40, 150);
+    c.DateTime = platform::dayNumberFromDate({y, mo, day}) + (h * 60 + mi) / 1440.0;
+    c.Weather = pick(0, 7), c.SeaState = pick(0, 8);
+    const SightingRanges r = DefaultSightingRanges(c.Weather);
+    c.DayRange = r.Day, c.DuskRange = r.Dusk, c.NightRange = r.Night;
+    EngagementScenario& s = d.Scenario;
+    s.Range = pick(10, 200) * 100, s.Bearing = pick(0, 359), s.Place = c.Place();
+    for (EngagementShipState* st : {&s.Own, &s.Opponent})
+        *st = {.Heading = pick(0, 359),
+               .Speed = pick(0, 30),
+               .Turn = 0,
+               .CrewQuality = pick(-2, 2),
+               .RangingTurns = pick(0, 3),
+               .SightingLevel = pick(0, 3),
+               .Evading = pick(0, 1) == 1};
+    s.Battery = pick(1, 3);
+    s.LightFromEnvironment = true;
+    return d;
+}
+
+std::string battleJson(const DuelSetting& d) {
+    const BattleConditions& c = d.Conditions;
+    auto shipOf = [&](const std::string& name, const EngagementShipState& st) {
+        return ship(name, "\"crew\": " + std::to_string(st.CrewQuality) + ", \"ranging_turns\": " +
+                              std::to_string(st.RangingTurns) + ", \"evading\": " + (st.Evading ? "true" : "false") +
+                              ", \"sighting\": " + std::to_string(st.SightingLevel) +
+                              ", \"battery\": " + std::to_string(d.Scenario.Battery));
+    };
+    auto course = [](const EngagementShipState& st) {
+        return "\"course\": " + std::to_string(st.Heading) + ", \"speed\": " + std::to_string(st.Speed);
+    };
+    return scenario(side(course(d.Scenario.Own), {shipOf(d.Own, d.Scenario.Own)}),
+                    side(course(d.Scenario.Opponent) + ", \"range\": " + std::to_string(d.Scenario.Range) +
+                             ", \"bearing\": " + std::to_string(d.Scenario.Bearing),
+                         {shipOf(d.Opponent, d.Scenario.Opponent)}),
+                    "{\"lat\": " + std::to_string(c.Latitude) + ", \"lon\": " + std::to_string(c.Longitude) +
+                        ", \"datetime\": \"" + d.DateTime + "\", \"weather\": " + std::to_string(c.Weather) +
+                        ", \"sea_state\": " + std::to_string(c.SeaState) + "}");
+}
+
+void expectSameFire(const FireFigures& a, const FireFigures& b, bool batteries, const std::string& where) {
+    EXPECT_EQ(std::tie(a.Range, a.TrueBearing, a.RelativeBearing, a.SightingRange, a.Sighted, a.LightCondition),
+              std::tie(b.Range, b.TrueBearing, b.RelativeBearing, b.SightingRange, b.Sighted, b.LightCondition))
+        << where;
+    EXPECT_EQ(a.Breakdown, b.Breakdown) << where;
+    EXPECT_EQ(std::tie(a.Glare, a.IdentificationText, a.TurretsBearing),
+              std::tie(b.Glare, b.IdentificationText, b.TurretsBearing))
+        << where;
+    auto same = [&](const BatteryFigures& x, const BatteryFigures& y) {
+        EXPECT_EQ(std::tie(x.Battery, x.HitChance, x.RateOfFire, x.GunsBearing, x.HitsPerMinute, x.BeyondGunRange),
+                  std::tie(y.Battery, y.HitChance, y.RateOfFire, y.GunsBearing, y.HitsPerMinute, y.BeyondGunRange))
+            << where;
+        EXPECT_EQ(std::tie(x.MaxGunRange, x.Pierces.Belt, x.Pierces.Deck),
+                  std::tie(y.MaxGunRange, y.Pierces.Belt, y.Pierces.Deck))
+            << where;
+    };
+    same(a.Fire, b.Fire);
+    if (!batteries) return;
+    ASSERT_EQ(a.Batteries.size(), b.Batteries.size()) << where;
+    for (size_t i = 0; i < a.Batteries.size(); ++i) same(a.Batteries[i], b.Batteries[i]);
+}
+
+std::vector<std::string> bundledDesigns() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(programDir() + "Designs"))
+        if (entry.path().extension() == ".sdf") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+// The duel is a battle of one ship a side: the planner's duel (every
+// battery), sdftool engage's computation (its one battery) and a scenario
+// file of one ship a side give the same figures and breakdowns both ways,
+// in the clock's year of play, over 300 random settings.
+TEST(Battle, TheDuelIsABattleOfOneShipASide) {
+    const std::vector<std::string> designs = bundledDesigns();
+    std::mt19937 g(27);
+    for (int n = 0; n < 300; ++n) {
+        const DuelSetting d = drawDuel(g, designs);
+        const std::string where = std::to_string(n) + ": " + d.Own + " v " + d.Opponent + " " + d.DateTime;
+        const BattleScenario battle = parse(battleJson(d));
+        BattleShips ships;
+        std::string why;
+        ASSERT_TRUE(ships.Load(testsupport::bundledData(), battle.Setup, &why)) << why;
+        const BattleEnvironment env = battle.Environment();
+        ASSERT_EQ(env.Year, platform::dateFromDayNumber(static_cast<std::int64_t>(*d.Conditions.DateTime)).year);
+        const BattleFigures b = ComputeBattle(context(env), ships, battle.Setup);
+
+        EngagementShips pair;
+        for (auto [slot, name] : {std::pair{&pair.Own, d.Own}, {&pair.Opponent, d.Opponent}}) {
+            const DesignRecord record = ReadDesignRecord(design(name));
+            platform::ScopedRecordingMessages quiet;
+            *slot =
+                CreateShipOnLayer(record, record.ClassName, *pair.Map, testsupport::bundledData().Preferences, quiet);
+            MakeReadyForBattle(**slot, DesignRangeClass(record));
+        }
+        const BattleEnvironment duelEnv = BuildBattleEnvironment(d.Conditions);
+        EngagementScenario tab = d.Scenario; // the planner's tab: the main battery, every battery
+        tab.Battery = 1;
+        EngagementScenario engage = d.Scenario; // sdftool engage: its one battery
+        engage.AllBatteries = false;
+        for (const EngagementScenario& e : {tab, engage}) {
+            if (e.Battery != d.Scenario.Battery) continue; // the tab fires the main battery only
+            const EngagementFigures f = ComputeEngagement(context(duelEnv), pair, e, true);
+            expectSameFire(b.Ships[0][0].Fire, f.Own, e.AllBatteries, where);
+            expectSameFire(b.Ships[1][0].Fire, f.Opponent, e.AllBatteries, where);
+        }
+        if (HasFailure()) return;
     }
 }
 
@@ -138,8 +259,6 @@ TEST(Battle, BadScenariosNameThePlace) {
         {scenario(side("\"spacing\": 5", {ship("Dreadnought")}), two), "sides[0].spacing: must lie within 50"},
         {scenario(side("\"speed\": 900", {ship("Dreadnought")}), two), "sides[0].speed: must lie within"},
         {scenario(side("", {"{\"crew\": 1}"}), two), "sides[0].ships[0].design: missing"},
-        {scenario(side("", {"{\"design\": \"Nowhere.sdf\"}"}), two),
-         "sides[0].ships[0].design: cannot read the design file"},
         {scenario(side("", {ship("Dreadnought", "\"target\": 1")}), two), "sides[0].ships[0].target: 1 is beyond"},
         {scenario(side("\"formation\": \"wedge\"", {ship("Dreadnought")}), two), "sides[0].formation: not a known"},
         {scenario(side("", nine), two), "sides[0].ships: 9 ships; a division has at most 8"},
@@ -175,70 +294,78 @@ TEST(Battle, ASavedScenarioReadsBackTheSame) {
     const auto back = ParseBattleScenario(text, dir.path(), error);
     ASSERT_TRUE(back) << error;
     EXPECT_EQ(BattleScenarioJson(*back, dir.path()), text);
-    EXPECT_EQ(back->Environment().Year, 1915);
+    EXPECT_EQ(back->Environment().Year, 1915); // the clock's year of play
+    EXPECT_EQ(text.find("\"year\""), std::string::npos);
     EXPECT_EQ(back->Setup.Sides[0].Ships[0].Battery, 3);
+    // A year given is kept apart from the clock, and written back.
+    s.Conditions.Year = 1913;
+    const auto given = ParseBattleScenario(BattleScenarioJson(s, dir.path()), dir.path(), error);
+    ASSERT_TRUE(given) << error;
+    EXPECT_EQ(std::make_pair(given->Environment().Year, given->Conditions.YearOfPlay()), std::make_pair(1913, 1913));
 }
 
+namespace {
+
+// sdftool engage with the planner's options for the same duel; no --year:
+// the year of play is the clock's.
+std::vector<std::string> engageArgs(const DuelSetting& d) {
+    const EngagementScenario& e = d.Scenario;
+    const BattleConditions& c = d.Conditions;
+    std::vector<std::string> args = {"engage", "--data",  programDir(), design(d.Own), design(d.Opponent),
+                                     "--both", "--ready", "--datetime", d.DateTime};
+    const std::pair<const char*, double> values[] = {{"--range", e.Range},
+                                                     {"--bearing", e.Bearing},
+                                                     {"--lat", c.Latitude},
+                                                     {"--lon", c.Longitude},
+                                                     {"--weather", c.Weather},
+                                                     {"--sea-state", c.SeaState},
+                                                     {"--battery", e.Battery},
+                                                     {"--firer-heading", e.Own.Heading},
+                                                     {"--target-heading", e.Opponent.Heading},
+                                                     {"--firer-speed", e.Own.Speed},
+                                                     {"--target-speed", e.Opponent.Speed},
+                                                     {"--firer-sighting", e.Own.SightingLevel},
+                                                     {"--target-sighting", e.Opponent.SightingLevel},
+                                                     {"--crew-quality", e.Own.CrewQuality},
+                                                     {"--target-crew-quality", e.Opponent.CrewQuality},
+                                                     {"--ranging-turns", e.Own.RangingTurns},
+                                                     {"--target-ranging-turns", e.Opponent.RangingTurns}};
+    for (const auto& [option, value] : values) args.insert(args.end(), {option, std::to_string(std::lround(value))});
+    if (e.Own.Evading) args.push_back("--firer-evading");
+    if (e.Opponent.Evading) args.push_back("--target-evading");
+    return args;
+}
+
+} // namespace
+
+// The verbs as the player runs them: sdftool engage with the planner's
+// options (the year from its clock) against sdftool battle of one ship a side.
 TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
     testsupport::TempDir dir;
-    dir.copy(design("Dreadnought"), "D.sdf");
-    dir.copy(design("Scharnhorst"), "S.sdf");
-    const std::string path = dir.write("duel.json", R"({"environment": {"datetime": "1916-05-31T16:00"}, "sides": [
-        {"course": 10, "speed": 18, "ships": [{"design": "D.sdf"}]},
-        {"course": 180, "speed": 18, "range": 9000, "bearing": 90, "ships": [{"design": "S.sdf"}]}]})");
-    auto r = testsupport::runTool({"battle", "--data", programDir(), path}, dir);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto battle = nlohmann::json::parse(r.out);
-    r = testsupport::runTool({"engage",
-                              "--data",
-                              programDir(),
-                              dir.path() + "D.sdf",
-                              dir.path() + "S.sdf",
-                              "--range",
-                              "9000",
-                              "--bearing",
-                              "90",
-                              "--both",
-                              "--ready",
-                              "--lat",
-                              "56.5",
-                              "--lon",
-                              "5.5",
-                              "--year",
-                              "1916",
-                              "--datetime",
-                              "1916-05-31T16:00",
-                              "--weather",
-                              "2",
-                              "--sea-state",
-                              "3",
-                              "--day-range",
-                              "20000",
-                              "--dusk-range",
-                              "10000",
-                              "--night-range",
-                              "4000",
-                              "--firer-heading",
-                              "10",
-                              "--target-heading",
-                              "180",
-                              "--firer-speed",
-                              "18",
-                              "--target-speed",
-                              "18",
-                              "--firer-sighting",
-                              "3",
-                              "--target-sighting",
-                              "3"},
-                             dir);
-    ASSERT_EQ(r.status, 0) << r.err;
-    const auto engage = nlohmann::json::parse(r.out);
-    for (const auto& [mine, theirs] : {std::pair{battle["Ships"][0], engage}, {battle["Ships"][1], engage["Return"]}})
-        for (const char* key : {"Range", "HitChance", "Breakdown", "RateOfFire", "GunsBearing", "HitsPerMinute",
-                                "BeltPenetrated", "DeckPenetrated", "SightingRange", "Sighted"})
-            EXPECT_EQ(mine[key], theirs[key]) << key;
-    EXPECT_EQ(battle["Sides"][1]["HitsPerMinute"], engage["Return"]["HitsPerMinute"]);
+    const std::vector<std::string> designs = bundledDesigns();
+    std::mt19937 g(1916);
+    std::string path;
+    for (int n = 0; n < 12; ++n) {
+        const DuelSetting d = drawDuel(g, designs);
+        path = dir.write("duel.json", battleJson(d));
+        auto r = testsupport::runTool({"battle", "--data", programDir(), path}, dir);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto battle = nlohmann::json::parse(r.out);
+        r = testsupport::runTool(engageArgs(d), dir);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto engage = nlohmann::json::parse(r.out);
+        for (const auto& [mine, theirs] :
+             {std::pair{battle["Ships"][0], engage}, {battle["Ships"][1], engage["Return"]}})
+            for (const char* key : {"Range", "HitChance", "Breakdown", "RateOfFire", "GunsBearing", "HitsPerMinute",
+                                    "BeltPenetrated", "DeckPenetrated", "SightingRange", "Sighted", "BeyondGunRange"})
+                EXPECT_EQ(mine[key], theirs[key]) << n << " " << key;
+        EXPECT_EQ(battle["Sides"][1]["HitsPerMinute"], engage["Return"]["HitsPerMinute"]);
+    }
 
+    // --year sets the year of play over the clock's.
+    auto r = testsupport::runTool({"battle", "--data", programDir(), path, "--year", "1905"}, dir);
+    EXPECT_NE(r.out, testsupport::runTool({"battle", "--data", programDir(), path}, dir).out);
+    EXPECT_EQ(testsupport::runTool({"battle", "--data", programDir(), path, "--year", "x"}, dir).status, 2);
     r = testsupport::runTool({"battle", "--data", programDir(), path, "--sweep", "1000:3000:1000"}, dir);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
     EXPECT_EQ(nlohmann::json::parse(r.out.substr(0, r.out.find('\n')))["Range"], 1000);

@@ -16,6 +16,7 @@ struct Checked {
 
 Checked check(const std::function<void(DesignInputs&)>& change, const std::string& turrets = "", int mounts = 0) {
     DesignInputs in;
+    in.Nation = 0, in.Type = 0, in.Name = "Test"; // what Save asks for
     change(in);
     TDesignShip ship(testsupport::bundledData());
     ship.ClearSpecials();
@@ -103,13 +104,32 @@ TEST(DesignCheck, EachConditionNamesItsCauseAndItsRemedy) {
     EXPECT_TRUE(check([](DesignInputs&) {}).problems.empty());
 }
 
+// What Save refuses is a problem of the check in Save's own words (the form
+// shows the first), so "ok" is said only of a design Save would take.
+TEST(DesignCheck, SaveRefusalsInSavesOwnWords) {
+    const std::pair<std::function<void(DesignInputs&)>, std::vector<std::string>> cases[] = {
+        {[](DesignInputs& in) { in.Nation = -1; }, {"Ship must belong to a nation!"}},
+        {[](DesignInputs& in) { in.Type = -1; }, {"Ship must have a type!"}},
+        {[](DesignInputs& in) { in.Name = " \t"; }, {"Class must have a name!"}},
+        {[](DesignInputs& in) { in.Name = "A:B"; }, {"Class name may not contain \":\""}},
+        {[](DesignInputs& in) { in = {}; },
+         {"Ship must belong to a nation!", "Ship must have a type!", "Class must have a name!"}}};
+    for (const auto& [change, texts] : cases) {
+        std::vector<std::string> got;
+        for (const DesignProblem& p : check(change).problems)
+            if (p.kind == ProblemKind::SaveRefusal) got.push_back(p.text);
+        EXPECT_EQ(got, texts);
+    }
+}
+
 TEST(DesignCheck, StatusWordsOfSdftool) {
     const DesignProblem heavy{ProblemKind::Overweight, "x"}, rule{ProblemKind::RuleMessage, "y"},
-        advice{ProblemKind::Advice, "z"};
+        advice{ProblemKind::Advice, "z"}, save{ProblemKind::SaveRefusal, "Ship must have a type!"};
     EXPECT_EQ(StatusOf({}, false).Text(), "ok");
     EXPECT_EQ(StatusOf({advice}, false).Text(), "ok"); // advice alone changes no status
     EXPECT_EQ(StatusOf({heavy}, false).Text(), "OVERWEIGHT");
     EXPECT_EQ(StatusOf({rule}, false).Text(), "warnings");
     EXPECT_EQ(StatusOf({}, true).Text(), "warnings");
     EXPECT_EQ(StatusOf({heavy, rule}, false).Text(), "OVERWEIGHT, warnings");
+    EXPECT_EQ(StatusOf({save, heavy}, false).Text(), "not saveable, OVERWEIGHT");
 }

@@ -2,10 +2,13 @@
 // make, through the core and through every sdftool verb.
 #include "tests/core/TestSupport.h"
 
+#include "combat/BattleScenario.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignRecord.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using testsupport::programDir;
 using testsupport::runTool;
@@ -48,9 +51,6 @@ TEST(DesignFileEdges, FilesThatAreNotDesignsAreNamedSoByTheCoreAndEveryVerb) {
             {"report", file},
             {"ship", file},
             {"sheet", file},
-            {"compare", good, file},
-            {"protection", file},
-            {"engage", good, file, "--range", "9000", "--bearing", "90"},
             {"render", file, "--out", dir.path() + "plan.png"},
         };
         for (std::vector<std::string> args : verbs) {
@@ -80,10 +80,6 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.out.find("illegal values"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("    illegal: [Turret0] Guns=99999 is outside 0 to 4"), std::string::npos) << r.out;
-    r = runTool({"protection", "--data", programDir(), file}, dir);
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out.find("belt 1"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Monster holds values outside"), std::string::npos) << r.out;
 
     // A file cut short in a mount's section still loads; the check names the section.
     const std::string cutFile =
@@ -99,4 +95,50 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     EXPECT_NE(r.out.find(R"({"Position":"Z","Tubes":2)"), std::string::npos) << r.out;
     r = runTool({"check", "--data", programDir(), cutFile}, dir);
     EXPECT_NE(r.out.find("    incomplete: [TorpedoMount1] is incomplete"), std::string::npos) << r.out;
+}
+
+// One gate before a design fights: every path that computes with a design
+// refuses a file that is gone, is not a design or holds values outside the
+// form's, each with the one reason DesignRefusal gives, and computes with a
+// good one.
+TEST(DesignFileEdges, EveryPathThatFightsRefusesAtOneGate) {
+    testsupport::TempDir dir;
+    const std::string good = dir.copy(programDir() + "Designs/Dreadnought.sdf", "Dreadnought.sdf");
+    const std::string files[] = {dir.write(kBadFiles[0].name, kBadFiles[0].bytes),
+                                 dir.write(kBadFiles[1].name, kBadFiles[1].bytes), dir.write("Monster.sdf", kIllegal),
+                                 dir.path() + "Gone.sdf", good};
+    // Each verb that computes with a design, FILE standing for the file tried
+    // (SCENARIO: a scenario naming it); the engage lines are its three modes.
+    const std::vector<std::vector<std::string>> verbs = {
+        {"engage", good, "FILE", "--range", "9000", "--bearing", "90"},
+        {"engage", "FILE", good, "--range", "9000", "--bearing", "90", "--both", "--ready"},
+        {"engage", good, "FILE", "--sweep", "1000:3000:1000", "--bearing", "90"},
+        {"battle", "SCENARIO"},
+        {"protection", "FILE"},
+        {"compare", good, "FILE"},
+        {"explore", "FILE", "--vary", "speed=20:21", "--objective", "speed"},
+        {"explore", good, "--vary", "speed=20:21", "--objective", "hits:FILE@9000"}};
+    for (const std::string& file : files) {
+        const std::optional<std::string> refusal = DesignRefusal(ReadDesignRecord(file));
+        EXPECT_EQ(refusal.has_value(), file != good);
+        const std::string scenario = R"({"sides": [{"ships": [{"design": ")" + file +
+                                     R"("}]}, {"range": 9000, "bearing": 90, "ships": [{"design": ")" + good +
+                                     R"("}]}]})";
+        for (std::vector<std::string> args : verbs) {
+            for (std::string& a : args)
+                if (a == "SCENARIO") a = dir.write("battle.json", scenario);
+                else if (const auto at = a.find("FILE"); at != std::string::npos) a.replace(at, 4, file);
+            args.insert(args.begin() + 1, {"--data", programDir()});
+            const auto r = runTool(args, dir);
+            EXPECT_EQ(r.status, refusal ? 1 : 0) << args[0] << " " << file << ": " << r.err;
+            if (refusal) EXPECT_NE((r.out + r.err).find(*refusal), std::string::npos) << args[0] << ": " << r.err;
+        }
+        // What the planner's Divisions tab does with a scenario it opens.
+        std::string why;
+        const auto s = ParseBattleScenario(scenario, "", why);
+        ASSERT_TRUE(s) << why;
+        BattleShips ships;
+        EXPECT_EQ(ships.Load(testsupport::bundledData(), s->Setup, &why), !refusal);
+        if (refusal) EXPECT_NE(why.find(*refusal), std::string::npos) << why;
+    }
 }

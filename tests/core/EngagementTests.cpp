@@ -3,7 +3,7 @@
 #include "tests/core/TestSupport.h"
 
 #include "combat/Damage.h"
-#include "combat/Engagement.h"
+#include "combat/Duel.h"
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/Protection.h"
@@ -130,6 +130,22 @@ TEST(Engagement, LightFromTheEnvironmentLetsTheFirersDuskRowApply) {
     }
 }
 
+// The year of play takes the nations' figures of its own block: Britain
+// fights at night at -1 until 1916 and at 0 from 1917 (Data/Nations.dat);
+// year 0, the designer's, reads the 1914 block.
+TEST(Engagement, TheYearOfPlayTakesItsNationsBlock) {
+    Pair pair;
+    BattleConditions night = PlannerConditions();
+    night.DateTime = platform::dayNumberFromDate({1916, 12, 1}) + 2.0 / 24;
+    EngagementScenario s = PlannerScenario(3000);
+    for (auto [year, line] : {std::pair{0, true}, {1905, true}, {1916, true}, {1917, false}, {1930, false}}) {
+        night.Year = year;
+        const EngagementFigures f = ComputeEngagement(context(BuildBattleEnvironment(night)), pair.ships, s, false);
+        EXPECT_EQ(hasLine(f.Own, "Nightfighting ability: -10"), line) << year;
+    }
+    EXPECT_EQ(&testsupport::bundledData().NationsOf(0), &testsupport::bundledData().Nations);
+}
+
 TEST(Engagement, ASweepRowIsTheEngagementAtThatRange) {
     Pair pair;
     EngagementScenario s;
@@ -189,4 +205,13 @@ TEST(Engagement, TheLeadChangesOnlyOnAClearMargin) {
     EXPECT_TRUE(changes[0].Own && changes[0].Range == 1000);
     EXPECT_TRUE(!changes[1].Own && changes[1].Range == 3000); // 2000 is even: within a twentieth
     EXPECT_TRUE(changes[2].Own && changes[2].Range == 6000);
+    // The margin's edge: within a twentieth of the larger is even, beyond it a lead.
+    const struct {
+        double own, opponent;
+        int leader; // 1 own, -1 opponent, 0 even
+    } edges[] = {{1, 1.05, 0}, {1, 1.06, -1}, {1.05, 1, 0}, {1.06, 1, 1}, {0.96, 1, 0}, {0.94, 1, -1}, {1, 0, 1}};
+    for (const auto& e : edges) {
+        const std::vector<AdvantageChange> lead = AdvantageChanges({row(1000, e.own, e.opponent)});
+        EXPECT_EQ(lead.empty() ? 0 : (lead[0].Own ? 1 : -1), e.leader) << e.own << " v " << e.opponent;
+    }
 }

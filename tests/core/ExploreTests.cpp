@@ -4,10 +4,11 @@
 #include <nlohmann/json.hpp>
 
 #include "TestSupport.h"
-#include "combat/Damage.h"
+#include "combat/Duel.h"
 #include "combat/FightShip.h"
 #include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
+#include "combat/StatusFigures.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "explore/Explore.h"
@@ -140,6 +141,7 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
                       Range("secondary-number", "0:24:12"), Range("range", "1:2"),
                       Range("displacement", "17600:18100"), Range("belt", "10:11:1")};
     request.Objectives = {Objective("hits:" + opponent + "@10000"), Objective("point-value"), Objective("spare")};
+    request.Year = 1912; // the hits in this year of play, not the scene's clock's
     const ExploreResult result = RunExplore(bundledData(), base, request);
     ASSERT_GT(result.Front.size(), 2u);
     const DesignRecord target = ReadDesignRecord(opponent);
@@ -153,12 +155,12 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
         ships.Opponent = CreateShipOnLayer(target, target.ClassName, *ships.Map, bundledData().Preferences, quiet);
         MakeReadyForBattle(*ships.Own, DesignRangeClass(record));
         MakeReadyForBattle(*ships.Opponent, DesignRangeClass(target));
-        const BattleEnvironment env = PlannerDefaultEnvironment();
+        const BattleEnvironment env = PlannerDefaultEnvironment(1912);
         platform::SeededRandom random(1);
         const EngagementFigures f =
             ComputeEngagement({bundledData(), env, random, quiet}, ships, PlannerDefaultScenario(10000), false);
         EXPECT_DOUBLE_EQ(v.Objectives[0], f.Own.Fire.HitsPerMinute);
-        EXPECT_EQ(v.Objectives[1], PointValue(*ships.Own, 1916));
+        EXPECT_EQ(v.Objectives[1], ShownPointValue(*ships.Own, 0)); // the card's figure, year 0
     }
 }
 

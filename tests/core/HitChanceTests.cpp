@@ -193,9 +193,13 @@ TEST_F(HitChanceFixture, RangingCrowdingAndTheFinalBanding) {
         bool closeTransport;
         float banded;
     };
+    // Each band's edge from both sides: a chance rounds first, then bands.
     for (const Case& c :
-         {Case{10.4f, false, 10.0f}, Case{40.4f, false, 10.0f}, Case{40.6f, false, 11.0f}, Case{100.4f, false, 17.0f},
-          Case{100.6f, false, 100.6f}, Case{30.0f, true, 35.0f}, Case{9.9f, true, 9.9f}, Case{10.0f, false, 10.0f}})
+         {Case{10.4f, false, 10.0f},   Case{40.4f, false, 10.0f}, Case{40.6f, false, 11.0f}, Case{45.4f, false, 11.0f},
+          Case{45.6f, false, 12.0f},   Case{50.4f, false, 12.0f}, Case{50.6f, false, 13.0f}, Case{55.4f, false, 13.0f},
+          Case{55.6f, false, 14.0f},   Case{60.4f, false, 14.0f}, Case{60.6f, false, 15.0f}, Case{65.4f, false, 15.0f},
+          Case{65.6f, false, 16.0f},   Case{70.4f, false, 16.0f}, Case{70.6f, false, 17.0f}, Case{100.4f, false, 17.0f},
+          Case{100.6f, false, 100.6f}, Case{30.0f, true, 35.0f},  Case{9.9f, true, 9.9f},    Case{10.0f, false, 10.0f}})
         EXPECT_FLOAT_EQ(BandHitChance(c.raw, c.closeTransport), c.banded) << c.raw;
     EXPECT_EQ(FormatChance(4.782969f), "4.78");
 }

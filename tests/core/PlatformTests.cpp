@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "platform/DayNumber.h"
+#include "platform/DesignFolders.h"
 #include "platform/Encoding.h"
 #include "platform/FileSystem.h"
 #include "platform/NumberText.h"
@@ -99,6 +100,26 @@ TEST(Paths, SeparatorsAndLetterCase) {
     // A name that matches nothing is kept, so a new file can be made there.
     EXPECT_EQ(resolvePath(dir.path() + "Custom files/New.sdf"), dir.path() + "Custom Files/New.sdf");
     EXPECT_FALSE(fileExists(dir.path() + "Nowhere/Ship.sdf"));
+}
+
+// Every list of designs reads these folders: the bundled ones, both Custom
+// Files, then the folders the settings hold, each folder that exists once.
+TEST(Paths, OneListOfDesignFolders) {
+    testsupport::TempDir dir;
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    setenv("XDG_DATA_HOME", (dir.path() + "xdg").c_str(), 1);
+    for (const char* folder : {"prog/Designs", "prog/Custom Files", "xdg/shipdesigner/Custom Files", "added"})
+        dir.write(std::string(folder) + "/x.sdf", "x");
+    const std::string prog = dir.path() + "prog/";
+    const std::vector<std::string> folders =
+        DesignFolders(prog, {dir.path() + "added", dir.path() + "gone", prog + "Designs/../Designs", ""});
+    EXPECT_EQ(folders, (std::vector<std::string>{prog + "Designs", prog + "Custom Files",
+                                                 dir.path() + "xdg/shipdesigner/Custom Files", dir.path() + "added"}));
+    EXPECT_EQ(BundledDesignsFolder(prog), prog + "Designs");
+    EXPECT_EQ(SaveFolder(prog), prog + "Custom Files"); // the program's folder can be written
+    if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else unsetenv("XDG_DATA_HOME");
 }
 
 TEST(Encoding, Windows1252RoundTrip) {

@@ -54,6 +54,10 @@ TEST(Nations, YearSelectionAndMissingFile) {
         ScopedRecordingMessages rec;
         LoadNations(dir.path() + "Data/", c.year, nations);
         EXPECT_EQ(nations[c.nation].Accuracy, c.accuracy) << c.year << " " << c.nation;
+        // A battle's table of its year of play follows the same rule, silently.
+        NationBlocks blocks;
+        LoadNationBlocks(dir.path() + "Data/", blocks);
+        EXPECT_EQ(blocks.For(c.year)[c.nation].Accuracy, c.accuracy) << "blocks " << c.year << " " << c.nation;
         EXPECT_EQ(rec.texts(), c.message.empty() ? Texts{} : Texts{c.message});
     }
 

@@ -108,6 +108,7 @@ TEST(SdftoolCheck, TabulatesFoldersInNameOrderAndCountsTheProblems) {
     dir.write("designs/B Heavy.sdf", "[Data]\nDisplacement=50\nSpeed=10\nFreeboard=0\nShipType=DD\nNation=0\n"
                                      "[Guns]\nMain=12\n[Turret0]\nGuns=4\nPos=A\n[Turret1]\nGuns=4\nPos=Y\n");
     dir.write("designs/A Fast.sdf", kFastLowShip);
+    dir.write("designs/C Bare.sdf", "[Data]\nDisplacement=5000\nSpeed=20\n"); // what Save would refuse
     dir.write("designs/notes.txt", "not a design");
     auto r = runTool({"check", "--data", programDir(), dir.path() + "designs", dir.path() + "gone.sdf"}, dir);
     EXPECT_EQ(r.status, 1);
@@ -122,7 +123,14 @@ TEST(SdftoolCheck, TabulatesFoldersInNameOrderAndCountsTheProblems) {
     ASSERT_NE(heavy, l.end());
     EXPECT_NE(heavy->find("OVERWEIGHT"), std::string::npos);
     EXPECT_NE(r.out.find("gone.sdf"), std::string::npos);
-    EXPECT_EQ(l.back().substr(0, 11), "3 designs: ");
+    const auto bare = std::find_if(l.begin(), l.end(), [](const std::string& s) { return s.rfind("C Bare ", 0) == 0; });
+    ASSERT_NE(bare, l.end());
+    EXPECT_EQ(bare->substr(bare->size() - 14), "  not saveable") << *bare;
+    EXPECT_NE(r.out.find("    not saveable: Ship must belong to a nation!\n    not saveable: Ship must have a type!\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(l.back().substr(0, 11), "4 designs: ");
+    EXPECT_NE(l.back().find(": 0 ok,"), std::string::npos);
     EXPECT_NE(l.back().find("1 unreadable"), std::string::npos);
     EXPECT_NE(l.back().find("1 overweight"), std::string::npos);
 }

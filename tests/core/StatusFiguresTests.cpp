@@ -4,13 +4,23 @@
 
 #include <functional>
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
 #include "TestSupport.h"
 #include "combat/Damage.h"
 #include "combat/FightShip.h"
+#include "combat/Readiness.h"
 #include "combat/ShipLayer.h"
 #include "combat/StatusFigures.h"
+#include "explore/Explore.h"
+#include "library/DesignLibrary.h"
 #include "map/MapModel.h"
 #include "platform/Messages.h"
+#include "sheets/DesignSummary.h"
 
 namespace {
 
@@ -98,4 +108,46 @@ TEST(StatusFigures, UpperCaseOfTheCodePagesLetters) {
     for (auto [in, out] :
          {std::pair{"Blücher", "BLÜCHER"}, {"Straße", "STRASSE"}, {"œuvre ÿ", "ŒUVRE Ÿ"}, {"µ½", "Μ½"}})
         EXPECT_EQ(UpperText(in), out) << in;
+}
+
+// A design's point value is one figure wherever it shows: the card (as the
+// form opens it, ready for battle), the sheet, sdftool ship, the library and
+// the explorer's objective, each the card's at year 0.
+TEST(StatusFigures, OnePointValueInTheCardSheetShipLibraryAndExplorer) {
+    const ProgramData& data = testsupport::bundledData();
+    std::vector<std::string> files = {"ship", "--data", testsupport::programDir()};
+    for (const auto& entry : std::filesystem::directory_iterator(testsupport::programDir() + "Designs"))
+        if (entry.path().extension() == ".sdf") files.push_back(entry.path().string());
+    testsupport::TempDir dir;
+    const auto tool = testsupport::runTool(files, dir);
+    std::istringstream lines(tool.out);
+    std::string line;
+    size_t designs = 0;
+    while (std::getline(lines, line)) {
+        const auto ship = nlohmann::json::parse(line);
+        const std::string file = ship["File"];
+        const DesignRecord record = ReadDesignRecord(file);
+        Card card;
+        card.ship = CreateShipOnLayer(record, record.ClassName, card.map, data.Preferences, card.quiet);
+        ASSERT_TRUE(card.ship) << file;
+        MakeReadyForBattle(*card.ship, DesignRangeClass(record));
+        const std::int64_t shown = card.figures().PointValue;
+        EXPECT_EQ(ship["PointValue"].get<std::int64_t>(), shown) << file;
+        EXPECT_EQ(BuildLibraryRow(file, data).PointValue, shown) << file;
+        const DesignSummary sheet = BuildDesignSummary(record, data);
+        const auto row = std::find_if(sheet.Figures.begin(), sheet.Figures.end(),
+                                      [](const SummaryFigure& f) { return f.Label == "Point value"; });
+        ASSERT_NE(row, sheet.Figures.end()) << file;
+        EXPECT_EQ(row->Text, GroupedNumber(shown)) << file;
+        const auto base = ReadExploreBase(record, data, nullptr);
+        ASSERT_TRUE(base) << file;
+        ExploreRequest request;
+        request.Ranges = {
+            {ExploreInput::Speed, static_cast<double>(base->Inputs.Speed), static_cast<double>(base->Inputs.Speed), 1}};
+        request.Objectives = {*ParseObjective("point-value", nullptr)};
+        const ExploreVariant v = EvaluateVariant(data, *base, request, {base->Inputs.Speed});
+        EXPECT_EQ(v.Objectives.at(0), static_cast<double>(shown)) << file;
+        ++designs;
+    }
+    EXPECT_GE(designs, 79u);
 }

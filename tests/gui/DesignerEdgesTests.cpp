@@ -6,16 +6,22 @@
 #include "combat/FightShip.h"
 #include "designer/CompareWindow.h"
 #include "designer/DesignRecovery.h"
+#include "designer/ExploreWindow.h"
+#include "designer/LibraryWindow.h"
 #include "designer/PlanEditor.h"
 #include "designer/PlannerButton.h"
+#include "designer/ProtectionWindow.h"
 #include "designer/ShareCommands.h"
 #include "planner/frmPlanner.h"
+#include "status/ShipStatus.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUndoStack>
 
 using namespace designertest;
@@ -159,6 +165,40 @@ private slots:
         auto* help = form->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("Engagement...")));
         QVERIFY(help && help->isVisible());
+    }
+
+    // F1 in every window, bound once there, opens the help at that window's section.
+    void helpFromEveryWindow() {
+        auto form = openForm();
+        QVERIFY(form);
+        form->LoadDesign(programDir() + "Designs/Dreadnought.sdf");
+        auto pressF1 = [](QWidget* window) {
+            QList<QAction*> f1;
+            for (QAction* action : window->findChildren<QAction*>())
+                if (action->shortcuts().contains(QKeySequence(Qt::Key_F1))) f1 << action;
+            if (f1.size() != 1 || !window->actions().contains(f1[0]) || f1[0]->shortcutContext() != Qt::WindowShortcut)
+                return QStringLiteral("F1 not bound once to the window");
+            f1[0]->trigger();
+            const auto* h = window->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));
+            return h && h->isVisible() ? h->property("section").toString() : QStringLiteral("no help");
+        };
+        form->findChild<QPushButton*>(QStringLiteral("bnProtection"))->click();
+        form->findChild<QPushButton*>(QStringLiteral("bnCompare"))->click();
+        const std::pair<QWidget*, QString> windows[] = {
+            {ShowEngagementPlanner(*form), QStringLiteral("planner")},
+            {ShowExplorer(*form), QStringLiteral("explorer")},
+            {ShowLibrary(*form), QStringLiteral("library")},
+            {form->findChild<TfrmCompare*>(), QStringLiteral("compare")},
+            {form->findChild<TfrmProtection*>(), QStringLiteral("protection")}};
+        for (const auto& [window, section] : windows) QCOMPARE(window ? pressF1(window) : QString(), section);
+        QString cardSection;
+        TdlgShipStatus& card = form->ShipStatusDialog();
+        QTimer::singleShot(0, &card, [&] {
+            cardSection = pressF1(&card);
+            card.accept();
+        });
+        form->ShowShipStatus();
+        QCOMPARE(cardSection, QStringLiteral("status"));
     }
 
     void unsavedWorkSurvivesAProgramThatDies() {

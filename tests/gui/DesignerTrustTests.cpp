@@ -217,6 +217,13 @@ private slots:
 
     void designCheckNamesTheCause() {
         platform::ScopedRecordingMessages messages;
+        // A fresh form is what Save refuses, in Save's own words; "No
+        // problems found." only once Save would take it.
+        QCOMPARE(checkList(*form),
+                 (QStringList{"Ship must belong to a nation!", "Ship must have a type!", "Class must have a name!"}));
+        w->cbNation->setCurrentIndex(0);
+        w->cbType->setCurrentIndex(0);
+        w->edName->setText(QStringLiteral("Trial"));
         QCOMPARE(checkList(*form), QStringList{"No problems found."});
         w->seDisplacement->setValue(1000);
         w->cbB->setCurrentIndex(32);

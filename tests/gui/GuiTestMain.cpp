@@ -24,6 +24,10 @@ int main(int argc, char* argv[]) {
     QStandardPaths::setTestModeEnabled(true);
     QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/ship-designer"))
         .removeRecursively();
+    // So is the user's data folder, whose Custom Files every design list reads.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir(data + QStringLiteral("/shipdesigner")).removeRecursively();
+    setenv("XDG_DATA_HOME", data.toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     const char* only = (argc > 1 && argv[1][0] != '-') ? argv[1] : nullptr;
     if (only && std::none_of(guitest::registry().begin(), guitest::registry().end(),

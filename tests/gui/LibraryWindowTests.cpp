@@ -4,10 +4,15 @@
 #include "GuiTestRegistry.h"
 
 #include "designer/CompareWindow.h"
+#include "designer/DesignerSettings.h"
+#include "designer/ExploreWindow.h"
 #include "designer/LibraryWindow.h"
+#include "designer/ShareCommands.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
+#include "platform/Paths.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -152,6 +157,33 @@ private slots:
         QVERIFY(library->lbStatus->text().contains(QStringLiteral("folder missing")));
         QVERIFY(QProcess::execute(QStringLiteral("mv"), {designs + QStringLiteral("-away"), designs}) == 0);
         QTRY_COMPARE_WITH_TIMEOUT(library->Model().rowCount(), rows, 2000);
+    }
+
+    // A design saved anywhere the program writes is found everywhere: the
+    // user's Custom Files and the folder Save as was last left in are
+    // listed by the library, the compare window and the explorer alike.
+    void listsEveryFolderTheProgramWritesTo() {
+        const std::string user = platform::userDataDir() + "Custom Files/", elsewhere = dir->path() + "elsewhere/";
+        for (const auto& [folder, name] : {std::pair{user, "Lion"}, {elsewhere, "Kaba"}}) {
+            QVERIFY(QDir().mkpath(QString::fromStdString(folder)));
+            QVERIFY(QFile::copy(QString::fromStdString(programDir() + "Designs/" + name + ".sdf"),
+                                QString::fromStdString(folder + name + ".sdf")));
+        }
+        designersettings::RememberFolder("saveAs", elsewhere + "Kaba.sdf");
+        delete library;
+        library = ShowLibrary(*form);
+        QTRY_COMPARE(library->Model().rowCount(), 7);
+        QVERIFY(library->Model().Find(user + "Lion.sdf") && library->Model().Find(elsewhere + "Kaba.sdf"));
+        form->findChild<TShareCommands*>()->bnCompare->click();
+        QStringList offered;
+        for (int i = 0; i < form->findChild<TfrmCompare*>()->lvSources->count(); ++i)
+            offered << form->findChild<TfrmCompare*>()->lvSources->item(i)->text();
+        QVERIFY2(offered.contains(QStringLiteral("Lion  (Custom Files)")) &&
+                     offered.contains(QStringLiteral("Kaba  (elsewhere)")),
+                 qPrintable(offered.join('|')));
+        const auto* opponents = ShowExplorer(*form)->findChild<QComboBox*>(QStringLiteral("cbOpponent"));
+        QVERIFY(opponents->findText(QStringLiteral("Lion")) >= 0 && opponents->findText(QStringLiteral("Kaba")) >= 0);
+        QDir(QString::fromStdString(user)).removeRecursively();
     }
 };
 

@@ -6,6 +6,7 @@
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
 #include "designer/PlannerButton.h"
+#include "designfile/DesignCheck.h"
 #include "map/qt/MapControl.h"
 #include "planner/DivisionPanel.h"
 #include "planner/frmPlanner.h"
@@ -18,14 +19,17 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include <cmath>
+#include <random>
 
 using namespace designertest;
 
@@ -48,8 +52,6 @@ QJsonObject engageLikeThePlanner(const TfrmPlanner& p, const QString& time) {
                         QStringLiteral("56.5"),
                         QStringLiteral("--lon"),
                         QStringLiteral("5.5"),
-                        QStringLiteral("--year"),
-                        QStringLiteral("1916"),
                         QStringLiteral("--datetime"),
                         QStringLiteral("1916-05-31T") + time};
     const std::pair<const char*, int> values[] = {{"--range", w.seRange->value()},
@@ -95,6 +97,38 @@ void compareWay(const PlannerFireControls& c, const FireFigures& f, const QJsonO
     else QVERIFY(c.stIdentification->text().startsWith(QStringLiteral("Not sighted")));
     const QJsonArray lines = j.value(QStringLiteral("Breakdown")).toArray();
     for (int i = 0; i < lines.size(); ++i) QCOMPARE(c.lbBreakdown->item(i)->text(), lines[i].toString());
+}
+
+// The planner's duel as a scenario of one ship a side, as sdftool battle reads it.
+QJsonObject battleLikeThePlanner(const TfrmPlanner& p, const QString& folder) {
+    const PlannerWidgets& w = p.W;
+    QJsonArray sides;
+    for (int i = 0; i < 2; ++i) {
+        const PlannerShipControls& c = w.Ships[static_cast<size_t>(i)];
+        const QString path = QString::fromStdString(design(i == 0 ? "Dreadnought" : "Scharnhorst"));
+        QJsonObject ship{{"design", QFileInfo(path).absoluteFilePath()},
+                         {"crew", c.seCrewQuality->value()},
+                         {"ranging_turns", c.seRangingTurns->value()},
+                         {"evading", c.cbEvading->isChecked()},
+                         {"sighting", c.cbSightingLevel->currentIndex()}};
+        QJsonObject side{{"course", c.seHeading->value()}, {"speed", c.seSpeed->value()}, {"ships", QJsonArray{ship}}};
+        if (i == 1) side.insert(QStringLiteral("range"), w.seRange->value());
+        if (i == 1) side.insert(QStringLiteral("bearing"), w.seBearing->value());
+        sides.append(side);
+    }
+    const QJsonObject env{{"lat", w.seLatitude->value()},
+                          {"lon", w.seLongitude->value()},
+                          {"datetime", w.dtBattle->dateTime().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm"))},
+                          {"weather", w.cbWeather->currentIndex()},
+                          {"sea_state", w.cbSeaState->currentIndex()}};
+    QFile file(folder + QStringLiteral("/duel.json"));
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(QJsonDocument(QJsonObject{{"environment", env}, {"sides", sides}}).toJson());
+    file.close();
+    QProcess tool;
+    tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("battle"), file.fileName()});
+    if (!tool.waitForFinished(60000)) return {};
+    return QJsonDocument::fromJson(tool.readAllStandardOutput()).object();
 }
 
 } // namespace
@@ -158,6 +192,102 @@ private slots:
         for (QAbstractSeries* series : w.chChart->chart()->series())
             if (series->type() == QAbstractSeries::SeriesTypeArea) bands << series->name();
         QCOMPARE(bands, QStringList{QStringLiteral("Dreadnought immune")});
+    }
+
+    // The year of play follows the date until it is set; the duel shown is
+    // sdftool battle's of one ship a side, whatever the settings.
+    void theDuelIsABattleOfOneShipASideInTheYearOfPlay() {
+        auto form = openForm();
+        QVERIFY(form);
+        form->LoadDesign(design("Dreadnought"));
+        TfrmPlanner* planner = ShowEngagementPlanner(*form);
+        QVERIFY(planner && planner->ChooseOpponent(design("Scharnhorst")));
+        PlannerWidgets& w = planner->W;
+        const QTime noon(12, 0);
+        w.dtBattle->setDateTime(QDateTime(QDate(1912, 3, 1), noon, Qt::UTC));
+        QCOMPARE(std::make_pair(w.seYear->value(), planner->Environment().Year), std::make_pair(1912, 1912));
+        w.seYear->setValue(1915);
+        w.dtBattle->setDateTime(QDateTime(QDate(1917, 3, 1), noon, Qt::UTC));
+        QCOMPARE(std::make_pair(w.seYear->value(), planner->Environment().Year), std::make_pair(1915, 1915));
+        QCOMPARE(planner->Conditions().Conditions.Year, std::optional<std::int32_t>(1915));
+        w.seYear->setValue(1917); // the date's own year: it follows the date again
+        w.dtBattle->setDateTime(QDateTime(QDate(1908, 3, 1), noon, Qt::UTC));
+        QCOMPARE(w.seYear->value(), 1908);
+
+        QTemporaryDir scratch;
+        std::mt19937 g(31);
+        auto pick = [&g](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(g); };
+        for (int n = 0; n < 8; ++n) {
+            w.dtBattle->setDateTime(
+                QDateTime(QDate(pick(1905, 1918), pick(1, 12), pick(1, 28)), QTime(pick(0, 23), pick(0, 59)), Qt::UTC));
+            w.seLatitude->setValue(pick(-60, 70));
+            w.seLongitude->setValue(pick(-40, 150));
+            w.cbWeather->setCurrentIndex(pick(0, 7));
+            w.cbSeaState->setCurrentIndex(pick(0, 8));
+            w.seBearing->setValue(pick(0, 359));
+            w.seRange->setValue(pick(10, 180) * 100);
+            for (PlannerShipControls& c : w.Ships) {
+                c.seHeading->setValue(pick(0, 359));
+                c.seSpeed->setValue(pick(0, 30));
+                c.seCrewQuality->setValue(pick(-2, 2));
+                c.seRangingTurns->setValue(pick(0, 3));
+                c.cbSightingLevel->setCurrentIndex(pick(0, 3));
+                c.cbEvading->setChecked(pick(0, 1) == 1);
+            }
+            const QJsonArray ships =
+                battleLikeThePlanner(*planner, scratch.path()).value(QStringLiteral("Ships")).toArray();
+            QCOMPARE(ships.size(), 2);
+            for (const auto& [f, j] : {std::pair{&planner->Figures().Own, ships[0].toObject()},
+                                       {&planner->Figures().Opponent, ships[1].toObject()}}) {
+                QCOMPARE(f->Fire.HitChance, static_cast<float>(j.value(QStringLiteral("HitChance")).toDouble()));
+                QCOMPARE(f->Fire.RateOfFire, static_cast<float>(j.value(QStringLiteral("RateOfFire")).toDouble()));
+                QCOMPARE(f->Fire.HitsPerMinute, j.value(QStringLiteral("HitsPerMinute")).toDouble());
+                QStringList lines;
+                for (const std::string& line : f->Breakdown) lines << QString::fromStdString(line);
+                QCOMPARE(QJsonArray::fromStringList(lines), j.value(QStringLiteral("Breakdown")).toArray());
+            }
+        }
+    }
+
+    // A design that may not fight, chosen as the opponent, added to a
+    // division or named by a scenario, is refused with the one reason and
+    // nothing is computed from it.
+    void aDesignThatMayNotFightIsRefusedAtOneGate() {
+        TempProgramDir dir;
+        QFile source(QString::fromStdString(design("Dreadnought")));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray monster = source.readAll().replace("[Turret0]\r\nGuns=2", "[Turret0]\r\nGuns=99999");
+        const std::string files[] = {dir.customFile("Monster.sdf"), dir.customFile("Garbage.sdf")};
+        for (const auto& [path, bytes] : {std::pair{files[0], monster}, {files[1], QByteArray("Twas brillig\r\n")}}) {
+            QFile f(QString::fromStdString(path));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) > 0);
+        }
+        auto form = openForm(dir.path());
+        QVERIFY(form);
+        form->LoadDesign(design("Dreadnought"));
+        TfrmPlanner* planner = ShowEngagementPlanner(*form);
+        QVERIFY(planner);
+        TDivisionPanel& d = *planner->Divisions();
+        for (const std::string& path : files) {
+            const QString why = QString::fromStdString(DesignRefusal(ReadDesignRecord(path)).value_or("none"));
+            QVERIFY(planner->ChooseOpponent(path));
+            QVERIFY2(planner->W.stMessages->text().contains(why), qPrintable(planner->W.stMessages->text()));
+            QVERIFY(!planner->HasShips());
+            d.Sides[1].bnAdd->click();
+            QCOMPARE(d.Sides[1].lbShips->count(), 0);
+        }
+        const std::string scenario = dir.path() + "Custom Files/Monster.json";
+        QFile f(QString::fromStdString(scenario));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(R"({"sides": [{"ships": [{"design": "Monster.sdf"}]},
+                   {"range": 9000, "bearing": 90, "ships": [{"design": "Monster.sdf"}]}]})");
+        f.close();
+        ScriptedFileDialogs dialogs;
+        dialogs.answers.push_back(scenario);
+        planner->OpenScenario();
+        QCOMPARE(d.Sides[0].lbShips->count(), 1); // it opens
+        QVERIFY(d.stMessages->text().contains(QString::fromStdString(*DesignRefusal(ReadDesignRecord(files[0])))));
+        QCOMPARE(d.tbMatrix->rowCount(), 0); // and computes nothing
     }
 
     void refusesBadInputAndNeverShowsANonNumber() {
