@@ -1,6 +1,7 @@
 #pragma once
 // The design form's menu bar and keyboard shortcuts (File, Edit with undo
-// and redo, Help) and the F1 help window.
+// and redo, Tools with the form's other windows, Help) and the F1 help
+// window.
 #include <QString>
 
 class QUndoStack;

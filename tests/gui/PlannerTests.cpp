@@ -5,7 +5,7 @@
 
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
-#include "designer/PlannerButton.h"
+#include "designer/FormWindows.h"
 #include "designfile/DesignCheck.h"
 #include "map/qt/MapControl.h"
 #include "planner/DivisionPanel.h"
