@@ -147,6 +147,8 @@ private:
     // The body of a load: the record into the document, the plan editor's
     // ship from `path`; returns the messages it held back.
     std::vector<platform::RecordedMessage> LoadRecord(const DesignRecord& record, const std::string& path);
+    // The document's outlines from the plan view.
+    void TakePlanOutlines();
     // The checks of Save; the class name, or none after the message.
     std::optional<std::string> CheckBeforeSave();
     // Writes the design to `path` (asking before replacing a file); true when written.

@@ -57,6 +57,7 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
     ReorderTurretsForSave(*designShip_);
     RefreshTurretList();
     if (HasDisplayShip()) planEditor_->StoreLineFlags(document_.Inputs.OutlineIsLine);
+    TakePlanOutlines();
 
     if (platform::fileExists(path) &&
         !platform::messages().confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
@@ -228,15 +229,21 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
         UpdateTitle();
         Recompute();
         if (planEditor_) planEditor_->LoadDisplayShip(path);
-        // The outlines are the plan view's: those of the ship it displays, none without one.
-        const auto shown = planEditor_ ? planEditor_->DisplayShipOutlines() : std::nullopt;
-        document_.Superstructure.reset();
-        if (shown) document_.Superstructure = shown->Superstructure;
+        TakePlanOutlines();
         EnableShipStatus();
         history_->Hold(false);
         said.insert(said.end(), recorder.recorded.begin(), recorder.recorded.end());
     }
     return said;
+}
+
+// The plan editor writes each edit of an outline into the document; a save
+// or a load takes the plan view's outlines as they stand, none without a
+// displayed ship.
+void TfrmDesignMain::TakePlanOutlines() {
+    const auto shown = HasDisplayShip() ? planEditor_->DisplayShipOutlines() : std::nullopt;
+    document_.Superstructure.reset();
+    if (shown) document_.Superstructure = shown->Superstructure;
 }
 
 void TfrmDesignMain::LoadFrom(const char* title, const std::string& folder, const char* dialog) {

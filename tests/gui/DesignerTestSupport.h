@@ -100,15 +100,15 @@ public:
 
 // The tables of a program folder, loaded as the program loads them at start.
 struct LoadedData {
-    explicit LoadedData(const std::string& dir) : Loaded(LoadProgramData(dir, Data)) {}
-    ProgramData Data;
-    bool Loaded;
+    explicit LoadedData(const std::string& dir) : TablesLoaded(LoadProgramData(dir, Tables)) {}
+    ProgramData Tables;
+    bool TablesLoaded;
 };
 
 // A design form on a program folder, owning the tables it is handed.
 class TestForm : private LoadedData, public TfrmDesignMain {
 public:
-    explicit TestForm(const std::string& dir) : LoadedData(dir), TfrmDesignMain(Data, Loaded, dir) {}
+    explicit TestForm(const std::string& dir) : LoadedData(dir), TfrmDesignMain(Tables, TablesLoaded, dir) {}
 };
 
 // A shown form on `dir`; start-up messages go to a recorder of their own so
