@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
         const bool loaded = LoadProgramData(programDir, data);
         TfrmDesignMain mainForm(data, loaded, programDir);
         TdlgAddTurret addTurret(&mainForm);
-        TdlgShipStatus shipStatus(mainForm.Data(), mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
+        TdlgShipStatus shipStatus(data, mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
         TdlgHitDetails hitDetails(&shipStatus);
         mainForm.SetAddTurretDialog(&addTurret);
         mainForm.SetShipStatusDialog(&shipStatus);

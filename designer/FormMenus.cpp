@@ -123,7 +123,7 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "<tr><td><b>Enter</b></td><td>Press the focused button; in a number box, take the number typed</td></tr>"
                "</table><p>Ctrl+Z and Ctrl+Y work wherever the cursor is, number boxes included: a number being "
                "typed is taken first.</p>"
-               "<h3>Windows</h3>"
+               "<h3>Windows</h3><p>The Tools menu opens each of them, as the form's buttons do.</p>"
                "<a name=\"planner\"></a><p><b>Engagement...</b> (Ctrl+E): the design on the form against another "
                "at a range and bearing, with both ships' hit chances, rates of fire, the chart of hits per minute "
                "against range and the map; its Divisions tab sets division against division, and scenarios are "
