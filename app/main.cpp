@@ -1,11 +1,13 @@
 // The desktop program: creates the forms in their order and runs the
 // message loop until the design form closes. "shipdesigner FILE.sdf" opens
 // that design once the form is shown.
+#include "app/CommandLine.h"
 #include "designer/AddTurret.h"
 #include "designer/DesignRecovery.h"
 #include "designer/frmDesign.h"
 #include "platform/FileSystem.h"
 #include "platform/Paths.h"
+#include "platform/Version.h"
 #include "platform/qt/QtMessages.h"
 #include "startup/Startup.h"
 #include "status/HitDetails.h"
@@ -16,6 +18,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -34,6 +37,16 @@ int reportStart(const TfrmDesignMain& form, const platform::RecordingMessages& r
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so they need no display.
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        std::fputs(platform::ProgramUsage(DesignerProgram()).c_str(), stdout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::fputs(platform::VersionText("shipdesigner").c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     // The name, not a display name: Qt appends a display name to every
     // window title, which showed "Ship design" twice.

@@ -1,7 +1,8 @@
 # Fails when a source file includes a header from a layer above its own, when
 # core code includes Qt, when two folders include from each other, when a
 # project header is named any other way than in quotes from the source root,
-# or when a source folder is missing from the table below.
+# when an include names its header through a macro (which the check cannot
+# follow), or when a source folder is missing from the table below.
 # Run as: cmake -DSOURCE_DIR=... -P CheckLayers.cmake
 #
 # Layers, from the bottom up; a folder may include its own layer and those
@@ -26,11 +27,14 @@ set(layer_status 6)
 set(layer_planner 6)
 set(layer_app 7)
 set(layer_sdftool 7)
+# Programs built against the GUI library (the README's pictures, the ship
+# pictures): at the top, like app/.
+set(layer_tools 7)
 set(gui_layer 6)
 # Folders with a Qt side: each feature's window lives beside its core.
 set(qt_sides platform map graphics designfile combat sheets explore library)
 # Top-level folders that may include anything, or hold no program code.
-set(free_folders tests tools cmake docs packaging scripts pictures)
+set(free_folders tests cmake docs packaging scripts pictures)
 
 # The folder a source path lies in: "map/qt/X.h" -> "map/qt", "X.h" -> ".".
 function(folder_of path out)
@@ -74,9 +78,10 @@ function(normalize path out)
   set(${out} "${joined}" PARENT_SCOPE)
 endfunction()
 
-# Qt in any spelling: <QWidget>, <QtCore>, <QtWidgets/QWidget>, <qwidget.h>.
+# Qt in any spelling: <QWidget>, <QtCore>, <QtWidgets/QWidget>, <qwidget.h>,
+# and its private headers, <private/qwidget_p.h>.
 function(is_qt_header name out)
-  if(name MATCHES "^Q" OR name MATCHES "^qt[0-9]*/" OR
+  if(name MATCHES "^Q" OR name MATCHES "^qt[0-9]*/" OR name MATCHES "^private/q[a-z0-9_]+\\.h$" OR
      (name MATCHES "^q[a-z0-9_]+\\.h$" AND NOT name STREQUAL "quadmath.h"))
     set(${out} TRUE PARENT_SCOPE)
   else()
@@ -94,13 +99,16 @@ function(is_file path out)
 endfunction()
 
 # The source folders: every top-level folder but the free ones, hidden ones
-# and build trees.
+# (.git, .ci: no program code) and generated build trees, whatever their
+# name: a folder holding a CMake cache or CMake's own files. They hold
+# copies and generated sources (moc), checked where they come from; a
+# folder merely named "build..." is checked like any other.
 file(GLOB tops RELATIVE "${SOURCE_DIR}" LIST_DIRECTORIES true "${SOURCE_DIR}/*")
-set(source_globs "*.cpp" "*.h" "*.hpp" "*.cc" "*.cxx" "*.inl")
+set(source_globs "*.cpp" "*.h" "*.hpp" "*.cc" "*.cxx" "*.hh" "*.hxx" "*.inl" "*.ipp" "*.tpp" "*.ixx")
 set(sources "")
 foreach(top IN LISTS tops)
-  if(NOT IS_DIRECTORY "${SOURCE_DIR}/${top}" OR top IN_LIST free_folders OR top MATCHES "^(\\.|build)"
-     OR EXISTS "${SOURCE_DIR}/${top}/CMakeCache.txt")
+  if(NOT IS_DIRECTORY "${SOURCE_DIR}/${top}" OR top IN_LIST free_folders OR top MATCHES "^\\."
+     OR EXISTS "${SOURCE_DIR}/${top}/CMakeCache.txt" OR IS_DIRECTORY "${SOURCE_DIR}/${top}/CMakeFiles")
     continue()
   endif()
   list(TRANSFORM source_globs PREPEND "${SOURCE_DIR}/${top}/" OUTPUT_VARIABLE globs)
@@ -127,9 +135,12 @@ foreach(src IN LISTS sources)
     continue()
   endif()
   list(APPEND folders "${here}")
-  file(STRINGS "${SOURCE_DIR}/${src}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  file(STRINGS "${SOURCE_DIR}/${src}" includes REGEX "^[ \t]*#[ \t]*include(_next)?([^A-Za-z0-9_]|$)")
   foreach(line IN LISTS includes)
     if(NOT line MATCHES "#[ \t]*include[ \t]*([<\"])([^>\"]+)[>\"]")
+      # A macro or #include_next: where it leads is decided by the compiler.
+      string(STRIP "${line}" line)
+      string(APPEND problems "  ${src}: ${line} names no header in quotes or angle brackets; write the header\n")
       continue()
     endif()
     set(bracket "${CMAKE_MATCH_1}")
@@ -159,7 +170,8 @@ foreach(src IN LISTS sources)
     if(target STREQUAL "")
       is_qt_header("${name}" qt)
       if(qt AND own LESS gui_layer)
-        string(APPEND problems "  ${src} is core code and includes Qt: ${bracket}${name}\n")
+        string(REPLACE "<" ">" closing "${bracket}")
+        string(APPEND problems "  ${src} is core code and includes Qt: ${bracket}${name}${closing}\n")
       endif()
       continue()
     endif()

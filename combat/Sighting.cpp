@@ -124,65 +124,68 @@ std::int32_t CountShipsInBetween(const CombatContext& ctx, const TFightingShip& 
     return count;
 }
 
-std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip* target,
-                                  bool report) {
-    const BattleEnvironment& env = ctx.Env;
+namespace {
+
+// Smoke a ship's funnels make, by its type.
+std::int32_t SmokeWeight(int type) {
+    switch (type) {
+    case stBB:
+    case stBC:
+    case stB:
+    case stCA: return 4;
+    case stCL: return 3;
+    case stDD:
+    case stMS:
+    case stTR:
+    case stAV: return 2;
+    default: return 0;
+    }
+}
+
+// One look along a line of fire: the smoke points found and, when asked,
+// the report's lines.
+struct SmokeSearch {
+    SmokeSearch(const CombatContext& c, const TFightingShip& f, const TFightingShip& t, bool r)
+        : ctx(c), firer(f), target(t), report(r), a(f.Position()), b(t.Position()),
+          toTarget(GetTrueBearingToShip(f, &t, c.Messages)) {}
+
+    const CombatContext& ctx;
+    const TFightingShip& firer;
+    const TFightingShip& target;
+    bool report;
+    TGeoPoint a, b;
+    std::int32_t toTarget;
     std::int64_t total = 0;
     std::string text;
-    TMapLayer* layer = shipLayer(env);
-    if (!layer) {
-        ctx.Messages.notice(kNoShipLayer);
-        return 0;
-    }
-    if (!target) return 0;
-    if (report) text = DisplayName(firer) + " LOS to " + DisplayName(*target);
-    const std::string lineHead = "\r" + firer.Name + " LOS to " + target->Name + " blocked by smoke from ";
-    const TGeoPoint a = firer.Position(), b = target->Position();
-    const std::int32_t toTarget = GetTrueBearingToShip(firer, target, ctx.Messages);
-    const std::int32_t targetRange = GetRangeToShip(firer, target);
 
-    TGeoObjectStore& store = layer->Objects();
-    for (int i = 0; i < store.Count(); ++i) {
-        auto* loc = dynamic_cast<TShipLocation*>(store.Item(i));
-        if (!loc || !loc->Ship) continue;
-        const TFightingShip& s = *loc->Ship;
-        std::int32_t w = 0;
-        switch (s.ShipType) {
-        case stBB:
-        case stBC:
-        case stB:
-        case stCA: w = 4; break;
-        case stCL: w = 3; break;
-        case stDD:
-        case stMS:
-        case stTR:
-        case stAV: w = 2; break;
-        default: w = 0; break;
-        }
+    void Found(std::int32_t weight, const std::string& source) {
+        total += weight;
+        if (report)
+            text += "\r" + firer.Name + " LOS to " + target.Name + " blocked by smoke from " + source + " " +
+                    std::to_string(weight);
+    }
+
+    void ShipSmoke(const TFightingShip& s) {
+        const std::int32_t w = SmokeWeight(s.ShipType);
         const std::int32_t g = GetRangeToShip(firer, &s);
-        if (static_cast<std::int64_t>(g) >= static_cast<std::int64_t>(targetRange) + 500) continue;
+        if (static_cast<std::int64_t>(g) >= static_cast<std::int64_t>(GetRangeToShip(firer, &target)) + 500) return;
         const std::int32_t limit = g <= 1000 ? 50 : g <= 2000 ? 30 : g <= 5000 ? 20 : 15;
         const bool isFirer = &s == &firer;
-        if (!isFirer && AngleDifference(GetTrueBearingToShip(firer, &s, ctx.Messages), toTarget) >= limit) continue;
-        if (!s.SmokeTrail) continue;
+        if (!isFirer && AngleDifference(GetTrueBearingToShip(firer, &s, ctx.Messages), toTarget) >= limit) return;
+        if (!s.SmokeTrail) return;
         auto scan = [&](const TGeoChain* chain, int skipLast, double yards) {
             if (!chain) return;
             const double r = YardsToGlobeUnits(yards);
             for (int j = 0; j < chain->Count() - skipLast; ++j)
-                if (PointNearSegment((*chain)[j], a, b, r)) {
-                    total += w;
-                    if (report) text += lineHead + s.Name + " " + std::to_string(w);
-                }
+                if (PointNearSegment((*chain)[j], a, b, r)) Found(w, s.Name);
         };
-        if (&s != target) scan(s.SmokeTrail->FindChain(0), isFirer ? 1 : 0, isFirer ? 100 : 150);
+        if (&s != &target) scan(s.SmokeTrail->FindChain(0), isFirer ? 1 : 0, isFirer ? 100 : 150);
         scan(s.SmokeTrail->FindChain(1), 0, 180);
     }
 
-    // Without a smoke layer there are simply no floats; the sea-state scaling
-    // and the report still apply.
-    if (TMapLayer* smoke = env.Map ? env.Map->FindLayer(kSmokeLayerName) : nullptr) {
+    void Floats(TMapLayer& layer) {
         const double r = YardsToGlobeUnits(200);
-        TGeoObjectStore& floats = smoke->Objects();
+        TGeoObjectStore& floats = layer.Objects();
         for (int n = 0; n < floats.Count(); ++n) {
             auto* f = dynamic_cast<TSmokeFloat*>(floats.Item(n));
             if (!f) continue;
@@ -190,19 +193,40 @@ std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip&
             const TGeoChain* chain = f->FindChain(0);
             if (!chain) continue;
             for (int j = 1; j < chain->Count(); ++j)
-                if (PointNearSegment((*chain)[j], a, b, r)) {
-                    total += 4;
-                    if (report)
-                        text += "\r" + firer.Name + " LOS to " + target->Name + " blocked by smoke from smokefloat" +
-                                std::to_string(n) + "  4";
-                }
+                if (PointNearSegment((*chain)[j], a, b, r)) Found(4, "smokefloat" + std::to_string(n) + " ");
         }
     }
+};
 
-    if (report) text += "\rTotal: " + std::to_string(total) + " Effect: " + std::to_string(total / 3);
+} // namespace
+
+std::int32_t GetSmokeInterference(const CombatContext& ctx, const TFightingShip& firer, const TFightingShip* target,
+                                  bool report) {
+    const BattleEnvironment& env = ctx.Env;
+    TMapLayer* layer = shipLayer(env);
+    if (!layer) {
+        ctx.Messages.notice(kNoShipLayer);
+        return 0;
+    }
+    if (!target) return 0;
+    SmokeSearch search(ctx, firer, *target, report);
+    if (report) search.text = DisplayName(firer) + " LOS to " + DisplayName(*target);
+    TGeoObjectStore& store = layer->Objects();
+    for (int i = 0; i < store.Count(); ++i) {
+        auto* loc = dynamic_cast<TShipLocation*>(store.Item(i));
+        if (loc && loc->Ship) search.ShipSmoke(*loc->Ship);
+    }
+    // A map without a smoke layer ends here: the total as found, neither
+    // scaled by the sea state nor reported.
+    TMapLayer* smoke = env.Map->FindLayer(kSmokeLayerName);
+    if (!smoke) return platform::Clamp32(search.total);
+    search.Floats(*smoke);
+
+    std::int64_t total = search.total;
+    if (report) search.text += "\rTotal: " + std::to_string(total) + " Effect: " + std::to_string(total / 3);
     if (env.SeaState < 6) total /= 3;
     else if (env.SeaState <= 9) total /= 4;
     else if (env.SeaState <= 17) total /= 5;
-    if (report && !text.empty()) ctx.Messages.notice(text);
+    if (report && !search.text.empty()) ctx.Messages.notice(search.text);
     return platform::Clamp32(total);
 }

@@ -552,7 +552,7 @@ void buildCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) 
     grid->addWidget(w.bnSave, 1, 0);
     grid->addWidget(w.bnExit, 1, 1);
     column->addLayout(grid);
-    w.lbVersion = new QLabel(QStringLiteral(SHIP_VERSION_TEXT), central);
+    w.lbVersion = new QLabel(QStringLiteral("V" SHIP_VERSION), central);
     w.lbVersion->setObjectName(QStringLiteral("lbVersion"));
     w.lbVersion->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     column->addWidget(w.lbVersion);

@@ -86,7 +86,12 @@ void TDesignRecovery::WriteNow() {
     lines.push_back("ClassName=" + name);
     lines.push_back("Time=" + QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
     // Written beside and renamed over, so a crash while writing leaves the last copy whole.
-    platform::writeLines(copy_, lines);
+    std::string why;
+    if (platform::writeLines(copy_, lines, &why) != platform::WriteResult::Failed || refusalShown_) return;
+    // Said once: the work goes on, only the copy is missing.
+    refusalShown_ = true;
+    platform::messages().notice("Unsaved changes cannot be kept for recovery after a crash: " + folder_ +
+                                " cannot be written (" + why + "). Save the design to keep it.");
 }
 
 bool TDesignRecovery::eventFilter(QObject* watched, QEvent* event) {

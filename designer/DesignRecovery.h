@@ -43,5 +43,6 @@ private:
     std::string copy_;     // this program's copy
     std::string restored_; // the copy restored at start, the displayed ship's file until exit
     std::unique_ptr<QLockFile> lock_;
+    bool refusalShown_ = false; // the folder's refusal is said once a run
     QTimer timer_;
 };

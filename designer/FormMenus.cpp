@@ -3,6 +3,7 @@
 #include "designer/FormWindows.h"
 #include "designer/frmDesign.h"
 #include "designfile/DesignInputs.h"
+#include "platform/Version.h"
 #include "platform/qt/QtMessages.h"
 #include "sheets/qt/ShareCommands.h"
 #include "shipdata/Ship.h"
@@ -11,6 +12,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTextBrowser>
 #include <QUndoStack>
@@ -102,6 +104,36 @@ void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
     // F1 once: HelpContents is F1 too, and a key bound twice fires neither.
     QObject::connect(addAction(help, "&Keys and form...", {QKeySequence(Qt::Key_F1)}, "actHelp"), &QAction::triggered,
                      &form, [&form] { ShowDesignerHelp(&form, form.Data().Weapons); });
+    QObject::connect(addAction(help, "&About Ship Designer...", {}, "actAbout"), &QAction::triggered, &form,
+                     [&form] { ShowAbout(&form); });
+}
+
+QString AboutText() {
+    const QStringList lines = platform::toQ(platform::VersionText("Ship Designer")).trimmed().split(QLatin1Char('\n'));
+    QStringList notice;
+    for (const QString& line : lines.mid(1)) notice << line.toHtmlEscaped();
+    return QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p>")
+        .arg(lines.first().toHtmlEscaped(), QString::fromUtf8(platform::kSummary).toHtmlEscaped(),
+             notice.join(QStringLiteral("<br>")));
+}
+
+void ShowAbout(QWidget* parent) {
+    auto* dialog = parent ? parent->findChild<QDialog*>(QStringLiteral("dlgAbout")) : nullptr;
+    if (!dialog) {
+        dialog = new QDialog(parent);
+        dialog->setObjectName(QStringLiteral("dlgAbout"));
+        dialog->setWindowTitle(QStringLiteral("About Ship Designer"));
+        auto* layout = new QVBoxLayout(dialog);
+        auto* text = new QLabel(AboutText(), dialog);
+        text->setObjectName(QStringLiteral("lbAbout"));
+        text->setWordWrap(true);
+        layout->addWidget(text);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+        layout->addWidget(buttons);
+    }
+    dialog->show();
+    dialog->raise();
 }
 
 QString DesignerHelpText(const WeaponTables& weapons) {

@@ -1,7 +1,7 @@
 #pragma once
 // The design form's menu bar and keyboard shortcuts (File, Edit with undo
-// and redo, Tools with the form's other windows, Help) and the F1 help
-// window.
+// and redo, Tools with the form's other windows, Help) with the F1 help
+// window and the About box.
 #include <QString>
 
 class QUndoStack;
@@ -22,3 +22,9 @@ void ShowDesignerHelp(QWidget* parent, const WeaponTables& weapons, const QStrin
 // F1 in a window opens the help at its section; once per window, so the key
 // is never bound twice there.
 void BindHelpKey(QWidget& window, const WeaponTables& weapons, const char* section);
+
+// The About box's text: the program's name and version, what it is, the
+// copyright and the licence.
+QString AboutText();
+// Shows the About box (object name "dlgAbout"), not modal.
+void ShowAbout(QWidget* parent);

@@ -172,9 +172,10 @@ void ShowTogether(const std::vector<platform::RecordedMessage>& recorded) {
 bool TfrmDesignMain::LoadDesignAs(const std::string& path, const QString& step) {
     if (!designShip_) return false;
     const DesignRecord record = ReadDesignRecord(path);
-    // Not a design: the form stays as it was, and one message says why.
-    if (!record.NotDesign.empty()) {
-        platform::messages().notice(record.NotDesign);
+    // Not a design, or not readable: the form stays as it was, and one
+    // message says why.
+    if (!record.Readable) {
+        platform::messages().notice(DesignRecordProblem(record, path));
         return false;
     }
     // A form nobody has touched yet has nothing to go back to.
@@ -194,7 +195,7 @@ bool TfrmDesignMain::RestoreDesign(const std::string& path, const std::string& c
     if (!designShip_) return false;
     DesignRecord record = ReadDesignRecord(path);
     if (!record.Readable) {
-        platform::messages().notice(record.NotDesign.empty() ? "Cannot read design file: " + path : record.NotDesign);
+        platform::messages().notice(DesignRecordProblem(record, path));
         return false;
     }
     record.ClassName = className;

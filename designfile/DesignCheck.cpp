@@ -194,7 +194,7 @@ std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record) {
 
 std::optional<std::string> DesignRefusal(const DesignRecord& record) {
     if (!record.NotDesign.empty()) return record.NotDesign;
-    if (!record.Readable) return "Cannot read the design file " + record.Path;
+    if (!record.Readable) return DesignRecordProblem(record, record.Path);
     const auto illegal = IllegalValues(record);
     if (illegal.empty()) return std::nullopt;
     std::string text = record.ClassName + " holds values outside what the form accepts: ";

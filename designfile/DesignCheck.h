@@ -80,7 +80,7 @@ std::vector<DesignProblem> CheckDesignRecord(const DesignRecord& record);
 // duel and divisions, scenarios, sdftool engage, battle, protection and
 // compare, the explorer's base and opponents, the compare window, the
 // library's figures) asks here, so each refuses the same files with the
-// same text: "Cannot read the design file <path>", the NotDesign message,
+// same text: "Cannot read design file: <path> (<reason>)", the NotDesign message,
 // or "<class> holds values outside what the form accepts: ..." (figures
 // from a 99999-gun turret mean nothing).
 std::optional<std::string> DesignRefusal(const DesignRecord& record);

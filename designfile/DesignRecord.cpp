@@ -57,7 +57,7 @@ DesignRecord ReadDesignRecord(const std::string& path) {
     DesignRecord record;
     record.ClassName = DesignClassName(path);
     record.Path = path;
-    if (auto bytes = platform::readBytes(path)) {
+    if (auto bytes = platform::readBytes(path, &record.ReadError)) {
         std::string text = platform::cp1252ToUtf8(*bytes);
         const bool header = hasDataHeader(text);
         const bool binary = hasControlBytes(text);
@@ -76,6 +76,12 @@ DesignRecord ReadDesignRecord(const std::string& path) {
 
 std::optional<std::string> NotDesignReason(std::string_view text) {
     return notDesignReason(isBlank(text), hasControlBytes(text), hasDataHeader(text), ProfileText(std::string(text)));
+}
+
+std::string DesignRecordProblem(const DesignRecord& record, const std::string& path) {
+    if (record.Readable) return {};
+    if (!record.NotDesign.empty()) return record.NotDesign;
+    return "Cannot read design file: " + path + (record.ReadError.empty() ? "" : " (" + record.ReadError + ")");
 }
 
 std::string NotDesignMessage(const std::string& path, const std::string& reason) {

@@ -28,8 +28,16 @@ struct DesignRecord {
     // show ("Garbage.sdf is not a ship design file: no [Data] section");
     // empty otherwise.
     std::string NotDesign;
+    // Why the file could not be read at all ("no such file", "Permission
+    // denied"); empty when it was read.
+    std::string ReadError;
     ProfileText Values;
 };
+
+// Why the file gives no design, as the one message every window shows:
+// the NotDesign message, or "Cannot read design file: PATH (REASON)".
+// Empty when the record is readable.
+std::string DesignRecordProblem(const DesignRecord& record, const std::string& path);
 
 // Reads and parses the file (Windows-1252). A file that is not a ship
 // design file (NotDesignReason) reads as not Readable, with NotDesign set.

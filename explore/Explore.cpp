@@ -473,8 +473,11 @@ std::optional<ExploreInput> ExploreInputFromKey(const std::string& key) {
 std::vector<std::int32_t> RangeValues(const ExploreRange& r) {
     std::vector<std::int32_t> values;
     const double scale = InfoOf(r.Input).Inches ? 2.0 : 1.0;
+    constexpr double kLimit = 1e9; // far beyond any input, well inside the stored values
+    if (!(std::fabs(r.From) <= kLimit && std::fabs(r.To) <= kLimit && r.Step > 0)) return values;
+    // A step beyond the whole range gives its first value alone.
     const auto from = std::llround(r.From * scale), to = std::llround(r.To * scale),
-               step = std::llround(r.Step * scale);
+               step = std::llround(std::min(r.Step, std::fabs(r.To - r.From) + 1) * scale);
     if (step <= 0 || from > to) return values;
     for (long long v = from; v <= to; v += step) values.push_back(static_cast<std::int32_t>(v));
     return values;
@@ -521,6 +524,26 @@ std::optional<ExploreRange> ParseRange(ExploreInput input, const std::string& te
         *targets[i] = *v;
     }
     return r;
+}
+
+std::optional<ExploreRange> ParseVary(const std::string& text, const std::vector<ExploreRange>& given,
+                                      std::string* why) {
+    auto fail = [why](const std::string& w) -> std::optional<ExploreRange> {
+        if (why) *why = w;
+        return std::nullopt;
+    };
+    const size_t eq = text.find('=');
+    if (eq == std::string::npos) return fail("'" + text + "' is not KEY=FROM:TO[:STEP]");
+    const std::string key = text.substr(0, eq);
+    const auto input = ExploreInputFromKey(key);
+    if (!input) return fail("unknown key '" + key + "' for --vary");
+    for (const auto& r : given)
+        if (r.Input == *input) return fail(key + " is varied twice");
+    const auto range = ParseRange(*input, text.substr(eq + 1), why);
+    if (!range) return std::nullopt;
+    // main-turrets is bounded by the base, checked again once it is read.
+    if (auto problem = RangeProblem(*range, 1000)) return fail(*problem);
+    return range;
 }
 
 double DisplayValue(ExploreInput input, std::int32_t stored) {

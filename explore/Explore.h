@@ -69,6 +69,11 @@ std::vector<std::int32_t> RangeValues(const ExploreRange& range);
 std::optional<std::string> RangeProblem(const ExploreRange& range, int baseTurrets);
 // "FROM:TO[:STEP]" for a key; the step defaults to the key's own.
 std::optional<ExploreRange> ParseRange(ExploreInput input, const std::string& text, std::string* why);
+// "KEY=FROM:TO[:STEP]" as --vary gives it: the range when the key is known,
+// not among those already given and the range within the form's limits
+// (main-turrets is bounded by the base once it is read); none, with why.
+std::optional<ExploreRange> ParseVary(const std::string& text, const std::vector<ExploreRange>& given,
+                                      std::string* why);
 // A stored value in the key's unit: 7.5 for list step 15 of an armour list.
 double DisplayValue(ExploreInput input, std::int32_t stored);
 // The base's own value of an input, stored units.

@@ -25,15 +25,24 @@ bool directoryExists(const std::string& path) {
     return fs::is_directory(resolvePath(path), ec);
 }
 
-std::optional<std::string> readBytes(const std::string& path) {
+std::optional<std::string> readBytes(const std::string& path, std::string* why) {
+    auto fail = [why](const std::string& reason) -> std::optional<std::string> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
     std::string resolved = resolvePath(path);
     std::error_code ec;
-    if (!fs::is_regular_file(resolved, ec)) return std::nullopt;
+    const fs::file_status status = fs::status(resolved, ec);
+    if (!fs::exists(status))
+        return fail(ec && ec != std::errc::no_such_file_or_directory ? ec.message() : "no such file");
+    if (fs::is_directory(status)) return fail("it is a folder");
+    if (!fs::is_regular_file(status)) return fail("it is not a plain file");
+    errno = 0;
     std::ifstream in(resolved, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return fail(std::strerror(errno ? errno : EIO));
     std::ostringstream ss;
     ss << in.rdbuf();
-    if (in.bad()) return std::nullopt;
+    if (in.bad()) return fail(std::strerror(errno ? errno : EIO));
     return ss.str();
 }
 
@@ -63,7 +72,7 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
     return splitLines(cp1252ToUtf8(*bytes));
 }
 
-WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines) {
+WriteResult writeLines(const std::string& path, const std::vector<std::string>& lines, std::string* why) {
     std::string content;
     for (const auto& line : lines) {
         auto encoded = utf8ToCp1252(line);
@@ -71,7 +80,7 @@ WriteResult writeLines(const std::string& path, const std::vector<std::string>& 
         content += *encoded;
         content += "\r\n";
     }
-    return writeBytes(path, content) ? WriteResult::Ok : WriteResult::Failed;
+    return writeBytes(path, content, why) ? WriteResult::Ok : WriteResult::Failed;
 }
 
 bool writeBytes(const std::string& path, const std::string& bytes, std::string* why) {

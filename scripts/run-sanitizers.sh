@@ -45,6 +45,7 @@ max_len() {
     nations) echo 32768 ;;
     weapon_tables | design_tables) echo 24576 ;;
     design_file | fight_ship | profile | section_reader) echo 12288 ;;
+    scenario) echo 8192 ;;
     *) echo 4096 ;;
   esac
 }

@@ -17,4 +17,9 @@ time ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeo
 if [ -x "$root/scripts/run-sanitizers.sh" ]; then
   bash "$root/scripts/run-sanitizers.sh"
 fi
+# The threads under ThreadSanitizer (build-tsan/): outside CI only, whose
+# time budget it does not fit.
+if [ "${CI:-}" != true ] && [ -x "$root/scripts/run-tsan.sh" ]; then
+  bash "$root/scripts/run-tsan.sh"
+fi
 echo "== All tests passed in ${SECONDS}s."

@@ -21,28 +21,6 @@
 
 namespace {
 
-const char* kBattleUsage = "Usage: sdftool battle [--data DIR] SCENARIO.json [--sweep FROM:TO:STEP] [--year YEAR]\n"
-                           "\n"
-                           "Reads a scenario: {\"environment\": {...}, \"sides\": [SIDE, SIDE]}.\n"
-                           "Environment keys, all optional: \"lat\", \"lon\", \"datetime\" (YYYY-MM-DDTHH:MM, UT),\n"
-                           "\"year\" (of play; default the year of \"datetime\", as --year overrides),\n"
-                           "\"weather\" and \"sea_state\" (code or name), \"day_range\", \"dusk_range\",\n"
-                           "\"night_range\", \"ready\" (default true), \"seed\"; the defaults are the planner's\n"
-                           "(56.5 N 5.5 E, 1916-05-31T16:00, clear, moderate sea).\n"
-                           "Side keys: \"name\", \"formation\" (name or code: 0 line ahead, 1 line abreast,\n"
-                           "2 search line, 3 screen), \"course\", \"speed\", \"spacing\" (yards; default 500,\n"
-                           "a search line 2000), \"ships\": 1 to 8 of {\"design\": PATH, \"crew\", \"ranging_turns\",\n"
-                           "\"evading\", \"sighting\", \"battery\", \"target\"}; the second side also needs \"range\"\n"
-                           "and \"bearing\" of its lead from the first side's lead. Relative design paths\n"
-                           "are read against the scenario's folder. Line ahead puts each ship astern of\n"
-                           "the one before, the other formations to starboard of it.\n"
-                           "\n"
-                           "Prints one JSON object: \"Ships\" (each ship's fire at its target), \"Sides\"\n"
-                           "(each side's total hits per minute) and \"Messages\". With --sweep, one JSON\n"
-                           "line per range between the leads, the ships without their breakdowns.\n"
-                           "Exit status: 0 done, 1 the scenario cannot be read or a design may not fight\n"
-                           "(unreadable, not a design, values outside what the form accepts), 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 double finite(double v) { return std::isfinite(v) ? v : 0.0; }
@@ -106,7 +84,7 @@ void printSweep(const CombatContext& ctx, const BattleScenario& scenario, Battle
 } // namespace
 
 int runBattle(const Args& args) {
-    VerbOptions options("battle", kBattleUsage);
+    VerbOptions options("battle");
     std::optional<std::array<std::int32_t, 3>> sweep;
     std::optional<std::int32_t> year;
     options.Value("--year", YearOption(year));

@@ -12,22 +12,6 @@
 
 namespace {
 
-const char* kCheckUsage = "Usage: sdftool check [--data DIR] PATH...\n"
-                          "\n"
-                          "PATH is a design file or a folder (every *.sdf in it, sorted by name).\n"
-                          "Each design is read as the design form loads it and recomputed; the table\n"
-                          "shows class, type, nation, displacement, total weight, weight to spare, a\n"
-                          "status and, below the row, every message the design raised. The last line\n"
-                          "counts the designs.\n"
-                          "Values outside what the form accepts are listed by section, key, value and\n"
-                          "range (\"illegal\"), and sections cut short are named (\"incomplete\").\n"
-                          "A design the form's Save would refuse (no nation, no type, no class name)\n"
-                          "is \"not saveable\", with Save's own text below the row.\n"
-                          "Exit status: 0 all designs fit and raise no message, 1 a design is\n"
-                          "overweight, raises a message, holds an illegal value, is not saveable, is\n"
-                          "not a ship design file or cannot be read (or the data tables could not be\n"
-                          "loaded), 2 usage error.\n";
-
 // Pads a UTF-8 text with blanks to a width in characters.
 std::string Pad(const std::string& text, size_t width) {
     size_t n = platform::utf8Length(text);
@@ -49,7 +33,7 @@ std::string OneLine(std::string text) {
 } // namespace
 
 int runCheck(const Args& args) {
-    VerbOptions options("check", kCheckUsage);
+    VerbOptions options("check");
     if (auto exit = options.Parse(args)) return *exit;
     if (options.Files.empty()) return options.UsageError("no design file or folder given");
     ProgramData data;

@@ -13,25 +13,12 @@
 
 namespace {
 
-const char* kCompareUsage = "Usage: sdftool compare [--json] [--data DIR] FIRST.sdf SECOND.sdf\n"
-                            "\n"
-                            "Reads both designs as the design form loads them, builds each as a fighting\n"
-                            "ship and prints one row per input and per figure: group, figure, the first\n"
-                            "design's value, the second's, and for numbers the signed difference (second\n"
-                            "less first). A \"*\" marks the rows that differ. Notes above the table say when\n"
-                            "both are the same design or differ in nation or type.\n"
-                            "--json prints {\"First\", \"Second\", \"Notes\", \"Rows\": [{\"Group\", \"Figure\",\n"
-                            "\"First\", \"Second\", \"Difference\", \"Differs\"}]} instead.\n"
-                            "Exit status: 0 compared, 1 a file could not be read, is not a design or holds\n"
-                            "values outside what the form accepts (the reason on standard error), 2 usage\n"
-                            "error.\n";
-
 using Json = nlohmann::ordered_json;
 
 } // namespace
 
 int runCompare(const Args& args) {
-    VerbOptions options("compare", kCompareUsage);
+    VerbOptions options("compare");
     bool json = false;
     options.Flag("--json", json);
     if (auto exit = options.Parse(args)) return *exit;

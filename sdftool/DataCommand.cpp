@@ -112,16 +112,10 @@ json torpedoTypesJson(const WeaponTables& weapons) {
     return out;
 }
 
-const char* kDataUsage = "Usage: sdftool data [--data DIR]\n"
-                         "\n"
-                         "Loads the program data as the designer starts up and prints every table as\n"
-                         "JSON, with the messages raised on the way.\n"
-                         "Exit status: 0 loaded, 1 a design-rule table could not be opened, 2 usage error.\n";
-
 } // namespace
 
 int runData(const Args& args) {
-    VerbOptions options("data", kDataUsage);
+    VerbOptions options("data");
     if (auto exit = options.Parse(args)) return *exit;
     if (!options.Files.empty()) return options.UsageError("unexpected argument '" + options.Files.front() + "'");
     const std::string& dir = options.ProgramDir;

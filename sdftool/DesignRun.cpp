@@ -88,5 +88,7 @@ int ForEachDesign(const std::vector<std::string>& files, const std::function<boo
 void ReportUnreadable(const char* verb, const std::string& file) {
     const DesignRecord record = ReadDesignRecord(file);
     if (!record.NotDesign.empty()) std::fprintf(stderr, "sdftool %s: %s\n", verb, record.NotDesign.c_str());
-    else std::fprintf(stderr, "sdftool %s: cannot read design file '%s'\n", verb, file.c_str());
+    else
+        std::fprintf(stderr, "sdftool %s: cannot read design file '%s': %s\n", verb, file.c_str(),
+                     record.ReadError.c_str());
 }

@@ -28,54 +28,6 @@
 
 namespace {
 
-const char* kEngageUsage =
-    "Usage: sdftool engage [--data DIR] FIRER.sdf TARGET.sdf --range YARDS --bearing DEG [options]\n"
-    "       sdftool engage [--data DIR] FIRER.sdf TARGET.sdf --sweep FROM:TO:STEP --bearing DEG [--json] [options]\n"
-    "\n"
-    "Puts the firer at latitude 0, longitude 0 (or --lat, --lon) and the target at the\n"
-    "given compass bearing and range from it, then prints JSON with \"Range\",\n"
-    "\"RoundedRange\", \"TrueBearing\", \"RelativeBearing\", \"HitChance\", \"Breakdown\",\n"
-    "\"RateOfFire\", \"SightingRange\", \"LightCondition\", \"Glare\", \"IdentificationText\",\n"
-    "\"TurretsBearing\" and \"Messages\". \"BeyondGunRange\": true follows \"HitChance\"\n"
-    "when the range exceeds the battery's maximum gun range (no hit is possible there).\n"
-    "\n"
-    "Options (defaults give the designer's zero battle environment):\n"
-    "  --battery N            1 main, 2 secondary, 3 tertiary (default 1)\n"
-    "  --firer-heading DEG    --target-heading DEG (default 0)\n"
-    "  --firer-speed KN       --target-speed KN: current speeds (default 0)\n"
-    "  --target-turn DEG      target's turn this turn (default 0)\n"
-    "  --firer-evading        --target-evading: the ship is evading\n"
-    "  --ranging-turns N      --target-ranging-turns N (default 0)\n"
-    "  --crew-quality N       --target-crew-quality N (default 0)\n"
-    "  --target-sighting N    --firer-sighting N: sighting levels 0..3 (default 0)\n"
-    "  --sea-state N|NAME     0 calm .. 12 hurricane (default 0)\n"
-    "  --weather N|NAME       0 mist, 1 haze, 2 clear, 3 fair, 4 cloudy, 5 overcast,\n"
-    "                         6 rain, 7 heavy rain (default 0)\n"
-    "  --datetime DAYS        battle date and time as a day number with fraction,\n"
-    "                         or YYYY-MM-DD[THH:MM] in universal time (default 0)\n"
-    "  --day-range YARDS      --dusk-range YARDS  --night-range YARDS (default 0; with\n"
-    "                         the planner's options and none of them given, the\n"
-    "                         weather's, as the planner sets them)\n"
-    "  --year YEAR            year of play (default 0; with the planner's options,\n"
-    "                         the year of --datetime, as the planner takes it)\n"
-    "  --seed N               random seed (default 1)\n"
-    "As the engagement planner (each of these also sets both ships' light from the\n"
-    "environment before the hit chance, so the firer's dusk row can apply, and adds\n"
-    "\"GunsBearing\", \"HitsPerMinute\" (a chance above 100 counts as 100; none for a\n"
-    "target beyond its sighting range, \"Sighted\": false), \"MaxGunRange\", always\n"
-    "\"BeyondGunRange\", and\n"
-    "\"BeltPenetrated\" and \"DeckPenetrated\": whether the battery's shells pierce the\n"
-    "target's belt and deck at the range; false beyond the battery's maximum range):\n"
-    "  --lat DEG  --lon DEG   where the firer stands (-89..89, -180..180)\n"
-    "  --ready                both ships ready for battle: fuel and ammunition full\n"
-    "  --both                 the target firing back as well, under \"Return\"\n"
-    "  --sweep FROM:TO:STEP   one row per range in yards, both ways, as CSV with a\n"
-    "                         header (--json: JSON lines); replaces --range; the\n"
-    "                         CSV's penetration columns come last\n"
-    "Exit status: 0 done, 1 a design could not be loaded or may not fight (not a\n"
-    "design, or values outside what the form accepts: the reason on standard\n"
-    "error), 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 std::optional<double> parseReal(const std::string& text) {
@@ -313,7 +265,7 @@ void declareEngageOptions(VerbOptions& options, EngageOptions& o) {
 }
 
 // The first usage error of the parsed options, none when they go together.
-std::optional<std::string> engageUsageError(const EngageOptions& o, size_t files) {
+std::optional<std::string> engageUsageError(const EngageOptions& o, size_t files, const VerbOptions& options) {
     if (files != 2) return "two design files are needed";
     if (o.sweep && o.range) return "--range and --sweep exclude each other";
     if ((!o.range && !o.sweep) || !o.bearing) return "--range and --bearing are needed";
@@ -327,7 +279,8 @@ std::optional<std::string> engageUsageError(const EngageOptions& o, size_t files
     if (o.json && !o.sweep) return "--json goes with --sweep";
     if (o.lat && (*o.lat < -89 || *o.lat > 89)) return "--lat must lie within -89 .. 89 degrees";
     if (o.lon && (*o.lon < -180 || *o.lon > 180)) return "--lon must lie within -180 .. 180 degrees";
-    if (o.battery < 1 || o.battery > 3) return "--battery must be 1, 2 or 3";
+    if (!options.Accepts("--battery", std::to_string(o.battery)))
+        return "--battery must be " + options.Choices("--battery");
     if (o.weather < 0 || o.weather > 255) return "--weather must lie within 0 .. 255";
     return std::nullopt;
 }
@@ -397,10 +350,10 @@ int engage(const EngageOptions& o, const std::vector<std::string>& files, const 
 } // namespace
 
 int runEngage(const Args& args) {
-    VerbOptions options("engage", kEngageUsage);
+    VerbOptions options("engage");
     EngageOptions o;
     declareEngageOptions(options, o);
     if (auto exit = options.Parse(args)) return *exit;
-    if (auto error = engageUsageError(o, options.Files.size())) return options.UsageError(*error);
+    if (auto error = engageUsageError(o, options.Files.size(), options)) return options.UsageError(*error);
     return engage(o, options.Files, options.ProgramDir);
 }

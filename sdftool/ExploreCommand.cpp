@@ -16,41 +16,6 @@
 
 namespace {
 
-const char* kExploreUsage =
-    "Usage: sdftool explore [--data DIR] BASE.sdf --vary KEY=FROM:TO[:STEP] ... --objective OBJ ...\n"
-    "                       [--json] [--threads N] [--write-best DIR]\n"
-    "\n"
-    "Applies every combination of the varied inputs to the base design, recomputes\n"
-    "each with the design rules and keeps the variants that fit (not overweight,\n"
-    "no message from the rules). Of those it prints the ones no other variant\n"
-    "beats on every objective, best first by the first objective.\n"
-    "\n"
-    "KEY (armour in inches, in half-inch steps; the step defaults to the form's):\n"
-    "  speed (kn), displacement (t, step 500), belt, belt-ext, deck, deck-ext,\n"
-    "  turret, turret-top, ct, secondary-armour, main-calibre, secondary-calibre\n"
-    "  (in), secondary-number, tertiary-number (step 2), range (0 short .. 3\n"
-    "  extreme), fire-control (0 .. 5), torpedo-defense (0 .. 4), main-turrets\n"
-    "  (keep the first N of the base's turrets)\n"
-    "OBJ (maximised unless said):\n"
-    "  speed, belt, deck, spare (tons under the displacement), point-value,\n"
-    "  endurance (the range setting), immune:CAL (yards of immune zone against a\n"
-    "  CAL-inch gun), belt-safe:CAL (range beyond which the belt is safe,\n"
-    "  minimised), hits:FILE@RANGE (main-battery hits per minute against the\n"
-    "  design in FILE at RANGE yards, in the engagement planner's opening scene\n"
-    "  with both ships ready, in its year of play 1916 unless --year is given)\n"
-    "point-value is the figure the status card shows (four times the rules' value,\n"
-    "year 0), as every figure of a design on its own.\n"
-    "\n"
-    "  --json             one JSON object per variant and line: \"Inputs\",\n"
-    "                     \"Objectives\", \"TotalWeight\", \"Displacement\"; then one\n"
-    "                     line: \"Evaluated\", \"Feasible\", \"Front\", \"Seconds\"\n"
-    "  --threads N        worker threads (default 0: every core)\n"
-    "  --year YEAR        the year of play of hits: objectives\n"
-    "  --write-best DIR   write each variant of the front as \"CLASS N.sdf\" into DIR\n"
-    "Grids above 50,000,000 variants are refused.\n"
-    "Exit status: 0 done, 1 the base (or an opponent) cannot be read or a file\n"
-    "cannot be written, 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 std::string padLeft(const std::string& text, size_t width) {
@@ -79,7 +44,7 @@ Json valueJson(double v) {
 } // namespace
 
 int runExplore(const Args& args) {
-    VerbOptions options("explore", kExploreUsage);
+    VerbOptions options("explore");
     ExploreRequest request;
     bool json = false;
     std::string writeBest;
@@ -89,17 +54,9 @@ int runExplore(const Args& args) {
     options.Text("--write-best", writeBest);
     options.Value("--year", YearOption(request.Year));
     options.Value("--vary", [&request](const std::string& v) -> std::optional<std::string> {
-        const size_t eq = v.find('=');
-        if (eq == std::string::npos) return "'" + v + "' is not KEY=FROM:TO[:STEP]";
-        const auto input = ExploreInputFromKey(v.substr(0, eq));
-        if (!input) return "unknown key '" + v.substr(0, eq) + "' for --vary";
-        for (const auto& r : request.Ranges)
-            if (r.Input == *input) return v.substr(0, eq) + " is varied twice";
         std::string why;
-        const auto range = ParseRange(*input, v.substr(eq + 1), &why);
+        const auto range = ParseVary(v, request.Ranges, &why);
         if (!range) return why;
-        // main-turrets is bounded by the base, checked once it is read.
-        if (auto problem = RangeProblem(*range, 1000)) return *problem;
         request.Ranges.push_back(*range);
         return std::nullopt;
     });

@@ -13,21 +13,6 @@
 
 namespace {
 
-const char* kListUsage = "Usage: sdftool list [--data DIR] PATH... [--json | --csv] [--sort KEY]\n"
-                         "\n"
-                         "PATH is a design file or a folder (every *.sdf in it, sorted by name).\n"
-                         "One row per file with the columns File, ClassName, Nation, Type,\n"
-                         "Displacement, Speed, MainGuns, Belt, Deck, TotalWeight, Spare (negative\n"
-                         "when overweight), PointValue, HitPoints and Status (\"ok\" or the design's\n"
-                         "first problem).\n"
-                         "  (default)   an aligned table\n"
-                         "  --json      one JSON object per line\n"
-                         "  --csv       comma-separated values with a header line\n"
-                         "  --sort KEY  sort by a column name; \"-KEY\" sorts descending\n"
-                         "A file that is not a design is listed with the reason in Status.\n"
-                         "Exit status: 0 every file is a design, 1 a file is not a design or cannot\n"
-                         "be read (or the data tables could not be loaded), 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 Json jsonRow(const LibraryRow& row) {
@@ -80,7 +65,7 @@ std::string tableText(const std::vector<LibraryRow>& rows, const std::vector<std
 } // namespace
 
 int runList(const Args& args) {
-    VerbOptions options("list", kListUsage);
+    VerbOptions options("list");
     bool json = false, csv = false;
     std::string sortKey;
     options.Flag("--json", json);

@@ -2,13 +2,48 @@
 
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
+#include "sdftool/Verbs.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 
-void VerbOptions::Flag(const std::string& name, bool& target) { flags_[name] = &target; }
+VerbOptions::VerbOptions(const char* verb) : verb_(verb) {
+    const platform::VerbSpec* spec = platform::FindVerb(sdftool::Program(), verb);
+    if (!spec) {
+        std::fprintf(stderr, "sdftool: the verb '%s' is not declared\n", verb);
+        std::abort();
+    }
+    usage_ = platform::VerbUsage(sdftool::Program(), *spec);
+    declared_ = spec->Options;
+}
 
-void VerbOptions::Value(const std::string& name, Handler handler) { values_[name] = std::move(handler); }
+void VerbOptions::checkDeclared(const std::string& name, bool flag) const {
+    const platform::OptionSpec* o = platform::FindOption(declared_, name);
+    if (o && (o->Value == nullptr) == flag) return;
+    std::fprintf(stderr, "sdftool %s: option '%s' is bound %s its declaration\n", verb_, name.c_str(),
+                 o ? "otherwise than" : "without");
+    std::abort();
+}
+
+void VerbOptions::checkAllBound() const {
+    for (const platform::OptionSpec& o : declared_) {
+        if (flags_.count(o.Name) || values_.count(o.Name)) continue;
+        std::fprintf(stderr, "sdftool %s: option '%s' is declared but not bound\n", verb_, o.Name);
+        std::abort();
+    }
+}
+
+void VerbOptions::Flag(const std::string& name, bool& target) {
+    checkDeclared(name, true);
+    flags_[name] = &target;
+}
+
+void VerbOptions::Value(const std::string& name, Handler handler) {
+    checkDeclared(name, false);
+    values_[name] = std::move(handler);
+}
 
 void VerbOptions::Integer(const std::string& name, std::int32_t& target) {
     Value(name, [&target, name](const std::string& v) -> std::optional<std::string> {
@@ -26,15 +61,28 @@ void VerbOptions::Text(const std::string& name, std::string& target) {
     });
 }
 
+bool VerbOptions::Accepts(const std::string& name, const std::string& value) const {
+    const platform::OptionSpec* o = platform::FindOption(declared_, name);
+    if (!o || !o->Choices) return false;
+    const std::vector<std::string> words = o->Choices();
+    return std::find(words.begin(), words.end(), value) != words.end();
+}
+
+std::string VerbOptions::Choices(const std::string& name) const {
+    const platform::OptionSpec* o = platform::FindOption(declared_, name);
+    return o ? platform::ChoicesText(*o) : std::string();
+}
+
 int VerbOptions::UsageError(const std::string& why) const {
-    std::fprintf(stderr, "sdftool %s: %s\n\n%s", verb_, why.c_str(), usage_);
+    std::fprintf(stderr, "sdftool %s: %s\n\n%s", verb_, why.c_str(), usage_.c_str());
     return 2;
 }
 
 std::optional<int> VerbOptions::Parse(const Args& args) {
+    checkAllBound();
     for (const auto& a : args)
         if (a == "--help" || a == "-h") {
-            std::fputs(usage_, stdout);
+            std::fputs(usage_.c_str(), stdout);
             return 0;
         }
     ProgramDir = platform::defaultProgramDir();

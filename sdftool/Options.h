@@ -1,19 +1,24 @@
 #pragma once
 // The command line of a verb: "--help", "--data DIR", the verb's own options
-// and its file arguments, read by one loop.
+// and its file arguments, read by one loop. Which options a verb has, and
+// whether each takes a value, is declared in sdftool/Verbs; the verb binds
+// each declared option to where its value goes.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "platform/CommandSpec.h"
 
 using Args = std::vector<std::string>;
 
 class VerbOptions {
 public:
-    VerbOptions(const char* verb, const char* usage) : verb_(verb), usage_(usage) {}
+    explicit VerbOptions(const char* verb);
 
     // An option without a value.
     void Flag(const std::string& name, bool& target);
@@ -28,6 +33,10 @@ public:
     // exit status: 0 after printing the usage for "--help", 2 after a usage
     // error on standard error.
     std::optional<int> Parse(const Args& args);
+    // Whether a value is one of the option's declared words, and those words
+    // as "a, b or c".
+    bool Accepts(const std::string& name, const std::string& value) const;
+    std::string Choices(const std::string& name) const;
     // Prints "sdftool VERB: why" and the usage on standard error; returns 2.
     int UsageError(const std::string& why) const;
 
@@ -35,8 +44,14 @@ public:
     std::vector<std::string> Files;
 
 private:
+    // Stops the program when a verb binds an option its declaration lacks,
+    // or binds it as the other kind: a fault of the program, not the user.
+    void checkDeclared(const std::string& name, bool flag) const;
+    void checkAllBound() const;
+
     const char* verb_;
-    const char* usage_;
+    std::string usage_;
+    std::span<const platform::OptionSpec> declared_;
     std::map<std::string, bool*> flags_;
     std::map<std::string, Handler> values_;
 };

@@ -20,26 +20,6 @@
 
 namespace {
 
-const char* kProtectionUsage =
-    "Usage: sdftool protection [--data DIR] [--against CAL[,CAL...]] [--json] PATH...\n"
-    "\n"
-    "PATH is a design file or a folder (every *.sdf in it, sorted by name). Each\n"
-    "design is built as a fighting ship (armour in whole inches) and its belt,\n"
-    "deck, turret faces and conning tower are set against the belt (VPen) and\n"
-    "deck (HPen) penetration of each calibre: the range beyond which the belt,\n"
-    "turret faces and conning tower are safe, the range within which the deck is\n"
-    "safe, and the immune zone between, in yards. \"Reach\" is where the gun's\n"
-    "figures end.\n"
-    "\n"
-    "  --against CAL,...  the calibres to set against, 2 to 18 inches\n"
-    "                     (default: 8 to 18 and the design's own main calibre)\n"
-    "  --json             one JSON object per design and line: \"File\", \"Loaded\",\n"
-    "                     \"ClassName\", \"MainCalibre\", \"Armour\", \"Rows\" (\"Calibre\",\n"
-    "                     \"HasFigures\", \"Reach\", \"BeltSafeBeyond\", \"DeckSafeWithin\",\n"
-    "                     \"ImmuneZone\" as [from, to] or null, \"TurretSafeBeyond\",\n"
-    "                     \"ConningTowerSafeBeyond\") and \"Messages\"\n"
-    "Exit status: 0 done, 1 a design could not be loaded, 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 std::optional<std::string> parseCalibres(const std::string& text, std::vector<int>& out) {
@@ -119,7 +99,7 @@ void printTable(const TFightingShip& ship, const ShipArmour& a, const std::vecto
 } // namespace
 
 int runProtection(const Args& args) {
-    VerbOptions options("protection", kProtectionUsage);
+    VerbOptions options("protection");
     bool json = false;
     std::vector<int> against;
     options.Flag("--json", json);

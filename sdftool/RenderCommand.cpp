@@ -19,15 +19,6 @@
 
 namespace {
 
-const char* kRenderUsage =
-    "Usage: sdftool render FILE.sdf --out PLAN.png [--width W --height H --altitude A] [--data DIR]\n"
-    "\n"
-    "Draws the design's plan view as the design form shows it after a load (default\n"
-    "215 x 527 pixels at altitude 33; a smaller altitude is closer). Message boxes\n"
-    "raised while loading are printed to stderr.\n"
-    "Exit status: 0 written, 1 the design could not be built or the PNG written,\n"
-    "2 usage error.\n";
-
 // A whole number within lo..hi for an option, or why not.
 VerbOptions::Handler wholeNumber(const std::string& name, int& target, int lo, int hi) {
     return [&target, name, lo, hi](const std::string& text) -> std::optional<std::string> {
@@ -42,7 +33,7 @@ VerbOptions::Handler wholeNumber(const std::string& name, int& target, int lo, i
 } // namespace
 
 int runRender(const Args& args) {
-    VerbOptions options("render", kRenderUsage);
+    VerbOptions options("render");
     std::string out;
     int width = 215, height = 527, altitude = 33;
     options.Text("--out", out);

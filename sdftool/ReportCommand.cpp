@@ -14,34 +14,6 @@
 
 namespace {
 
-const char* kReportUsage =
-    "Usage: sdftool report [--data DIR] FILE...\n"
-    "\n"
-    "Reads each ship design file as the design form loads it, recomputes it and\n"
-    "prints one JSON object per line:\n"
-    "  \"File\", \"ClassName\"\n"
-    "  the inputs under their file sections and keys, as the form holds them after\n"
-    "  reading (clamped; a list with nothing selected is -1; flags are true/false):\n"
-    "    \"Data\": {\"Displacement\", \"Range\", \"Freeboard\", \"BeltCoverage\", \"Speed\",\n"
-    "              \"ShipType\", \"EnemyClassName\", \"MisidentifiedClassName\", \"PictureName\",\n"
-    "              \"Nation\", \"Accomodation\", \"Fire control\", \"Torpedo defense\",\n"
-    "              \"Mine capacity\", \"Obsolete date\", \"Fuel type\"}\n"
-    "    \"Armor\": {\"B\", \"BE\", \"D\", \"DE\", \"CT\", \"T\", \"TT\", \"SEC\", \"PC\"}\n"
-    "    \"Guns\": {\"Main\", \"Secondary\", \"Tertiary\", \"MQ\", \"SQ\", \"TQ\", \"SecNo\", \"TerNo\",\n"
-    "              \"TerTF\", \"SecTF\", \"CDF\"}\n"
-    "    \"Torpedoes\": {\"Calibre\", \"Designation\"}\n"
-    "    \"Funnels\": {\"Funnel1Pos\" .. \"Funnel4Pos\", \"Funnel1Oval\" .. \"Funnel4Oval\"}\n"
-    "  the results: \"Horsepower\", \"HullWeight\", \"MachineryWeight\", \"WeightB\", \"WeightD\",\n"
-    "    \"WeightBE\", \"WeightDE\", \"WeightCT\", \"ArmorWeight\", \"SecondaryWeight\",\n"
-    "    \"TertiaryWeight\", \"ArmamentWeight\", \"SpecialsWeight\", \"TPSWeight\",\n"
-    "    \"FireControlWeight\", \"Complement\", \"AccommodationSpace\", \"TotalWeight\",\n"
-    "    \"Spare\" (displacement less total weight), \"Overweight\" (true/false),\n"
-    "    \"Turrets\": [{\"Position\", \"Guns\", \"Weight\"}],\n"
-    "    \"TorpedoMounts\": [{\"Position\", \"Tubes\", \"Weight\"}],\n"
-    "    \"Messages\": [{\"kind\", \"text\"}] in the order they were raised.\n"
-    "Messages of loading the data tables go to standard error.\n"
-    "Exit status: 0 every file read, 1 a file missing or unreadable, 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 // Position letters are Windows-1252 bytes.
@@ -134,7 +106,7 @@ Json ReportJson(const DesignRun& run, const ProgramData& data) {
 } // namespace
 
 int runReport(const Args& args) {
-    VerbOptions options("report", kReportUsage);
+    VerbOptions options("report");
     if (auto exit = options.Parse(args)) return *exit;
     if (options.Files.empty()) return options.UsageError("no design file given");
     ProgramData data;

@@ -15,32 +15,18 @@
 #include <QGuiApplication>
 #endif
 
-namespace {
-
-const char* kSheetUsage =
-    "Usage: sdftool sheet FILE.sdf [--format text|md|html|pdf] [--out PATH] [--paper a4|letter] [--data DIR]\n"
-    "\n"
-    "The design's ship sheet: class, nation and type, the description line, the\n"
-    "armour, the armament with positions, the weights with their share of the\n"
-    "displacement, the fighting ship's figures and the design check's problems.\n"
-    "Printed on standard output, or written to PATH (a PDF needs --out; A4 unless\n"
-    "--paper letter). An existing file is replaced only by a complete new one.\n"
-    "Exit status: 0 written, 1 the design could not be read or the sheet not\n"
-    "written, 2 usage error.\n";
-
-} // namespace
-
 int runSheet(const Args& args) {
-    VerbOptions options("sheet", kSheetUsage);
+    VerbOptions options("sheet");
     std::string format = "text", out, paper = "a4";
     options.Text("--format", format);
     options.Text("--out", out);
     options.Text("--paper", paper);
     if (auto exit = options.Parse(args)) return *exit;
     if (options.Files.size() != 1) return options.UsageError("one design file is needed");
-    if (format != "text" && format != "md" && format != "html" && format != "pdf")
-        return options.UsageError("unknown format '" + format + "' (text, md, html or pdf)");
-    if (paper != "a4" && paper != "letter") return options.UsageError("unknown paper '" + paper + "' (a4 or letter)");
+    if (!options.Accepts("--format", format))
+        return options.UsageError("unknown format '" + format + "' (" + options.Choices("--format") + ")");
+    if (!options.Accepts("--paper", paper))
+        return options.UsageError("unknown paper '" + paper + "' (" + options.Choices("--paper") + ")");
     if (format == "pdf" && out.empty()) return options.UsageError("a PDF needs --out PATH");
     const std::string& file = options.Files.front();
 

@@ -21,19 +21,6 @@
 
 namespace {
 
-const char* kShipUsage = "Usage: sdftool ship [--data DIR] FILE...\n"
-                         "\n"
-                         "Builds each ship design file as a fighting ship on a fresh map and prints one\n"
-                         "JSON object per line: \"File\", \"Loaded\", the loaded fields (armour in whole\n"
-                         "inches, \"BatteryCalibre\" and \"BatteryQuality\" as arrays of three, \"Turrets\"\n"
-                         "with \"Position\", \"Guns\", \"Training\", \"TorpedoMounts\" with \"Position\",\n"
-                         "\"TubeCount\", \"TubesLoaded\", \"Reloads\"), the layout flags, the derived figures\n"
-                         "\"DisplayName\", \"ShipSizeUnits\", \"PointValue\" (as the status card shows it),\n"
-                         "\"MaxGunRange\" (three), "
-                         "\"MaxSpeedNow\", \"DamagePercentage\", \"TorpedoBroadside\", \"GunsText\",\n"
-                         "\"Presenter\" and \"Messages\" (every message box raised, in order).\n"
-                         "Exit status: 0 every ship built, 1 a file could not be loaded, 2 usage error.\n";
-
 using Json = nlohmann::ordered_json;
 
 std::string letterText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
@@ -153,7 +140,7 @@ Json shipJson(TFightingShip& s, TMap& map, const ProgramData& data, platform::Me
 } // namespace
 
 int runShip(const Args& args) {
-    VerbOptions options("ship", kShipUsage);
+    VerbOptions options("ship");
     if (auto exit = options.Parse(args)) return *exit;
     if (options.Files.empty()) return options.UsageError("no design file given");
     ProgramData data;

@@ -54,6 +54,26 @@ check_case(unknown_qt_side "folder \"nations/qt/\" \\(nations/qt/NationList.h\\)
   nations/qt/NationList.h [[#include <QWidget>]])
 check_case(known_qt_side pass
   explore/qt/ExploreWindow.h [[#include "map/qt/MapControl.h"]])
+# Build trees are left out by what they hold, not by their name.
+check_case(build_tree pass
+  build-x/CMakeCache.txt "# a configured tree"
+  build-x/shipdata/Ship.cpp [[#include "designer/frmDesign.h"]]
+  build-y/CMakeFiles/gen.cpp [[#include "designer/frmDesign.h"]])
+check_case(build_named_folder "folder \"buildinfo/\" \\(buildinfo/Version.h\\) has no layer"
+  buildinfo/Version.h [[#include "platform/Paths.h"]])
+foreach(ext IN ITEMS ipp tpp)
+  check_case(template_${ext} "Ship.${ext} \\(layer 3\\) includes designer/frmDesign.h"
+    shipdata/Ship.${ext} [[#include "designer/frmDesign.h"]])
+endforeach()
+check_case(macro_include "Ship.cpp: #include SHIP_HEADER names no header"
+  shipdata/Ship.cpp "#define SHIP_HEADER \"designer/frmDesign.h\"\n#include SHIP_HEADER")
+check_case(qt_private "Ship.cpp is core code and includes Qt: <private/qobject_p.h>"
+  shipdata/Ship.cpp [[#include <private/qobject_p.h>]])
+check_case(tools_on_top pass
+  tools/screenshots.cpp [[#include "designer/frmDesign.h"]])
+check_case(tools_below "frmDesign.cpp \\(layer 6\\) includes tools/Shots.h \\(layer 7\\)"
+  tools/Shots.h [[#include <string>]]
+  designer/frmDesign.cpp [[#include "tools/Shots.h"]])
 check_case(cycle "folders designer, planner include from each other"
   designer/frmDesign.cpp [[#include "planner/PlannerButton.h"]]
   planner/PlannerButton.cpp [[#include "designer/frmDesign.h"]])

@@ -4,10 +4,19 @@
 // Scharnhorst at 9,000 yards) and Dreadnought compared with Nassau.
 // Run through scripts/make-screenshots.sh, which builds it first:
 //   shipscreenshots [FOLDER]   (default: docs)
+// With --appstream it writes the software centre's pictures instead, each
+// window at 1600 x 900: the form, the planner, the explorer after a search
+// and the library once filled (designer.png, planner.png, explorer.png,
+// library.png; the AppStream file names them):
+//   shipscreenshots --appstream [FOLDER]   (default: docs/screenshots)
 // It works on the samples beside the executable, with settings of its own,
 // so neither the user's remembered windows nor the pictures depend on them.
 #include "combat/qt/ProtectionWindow.h"
+#include "designer/FormWindows.h"
 #include "designer/frmDesign.h"
+#include "explore/qt/ExploreWindow.h"
+#include "library/qt/LibraryLoader.h"
+#include "library/qt/LibraryWindow.h"
 #include "planner/frmPlanner.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
@@ -22,8 +31,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
@@ -49,13 +60,53 @@ Window* open(TfrmDesignMain& form, const char* button) {
     return form.findChild<Window*>();
 }
 
+// The size of a software centre's pictures: 16:9, a laptop's screen.
+const QSize kAppStreamSize(1600, 900);
+
+int appStreamPictures(TfrmDesignMain& form, const std::string& designs) {
+    form.resize(kAppStreamSize);
+    save(form, "designer.png");
+    if (auto* planner = open<TfrmPlanner>(form, "bnEngagement")) {
+        planner->ChooseOpponent(designs + "Scharnhorst.sdf");
+        planner->W.slRange->setValue(9000);
+        planner->resize(kAppStreamSize);
+        save(*planner, "planner.png");
+        planner->close();
+    }
+    if (TfrmExplore* explorer = ShowExplorer(form)) {
+        QSignalSpy finished(explorer, &TfrmExplore::finished);
+        explorer->resize(kAppStreamSize);
+        if (explorer->Run() && finished.wait(300000)) save(*explorer, "explorer.png");
+        else ++g_failures;
+        explorer->close();
+    }
+    if (TfrmLibrary* library = ShowLibrary(form)) {
+        QSignalSpy filled(&library->Loader(), &TLibraryLoader::Finished);
+        library->resize(kAppStreamSize);
+        if (filled.wait(300000)) {
+            // The chosen ship in the side panel; the folder column would show the build tree.
+            library->Select({designs + "Dreadnought.sdf"});
+            auto* model = library->lvDesigns->model();
+            for (int c = 0; c < model->columnCount(); ++c)
+                if (model->headerData(c, Qt::Horizontal).toString() == QStringLiteral("Folder"))
+                    library->lvDesigns->setColumnHidden(c, true);
+            save(*library, "library.png");
+        } else ++g_failures;
+        library->close();
+    }
+    return g_failures == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ship design"));
-    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const bool appStream = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--appstream");
+    const int folderArg = appStream ? 2 : 1;
+    g_folder = argc > folderArg ? QString::fromLocal8Bit(argv[folderArg])
+                                : QString::fromLatin1(appStream ? "docs/screenshots" : "docs");
     QDir().mkpath(g_folder);
     platform::RecordingMessages quiet; // rule warnings of the samples
     platform::setMessages(&quiet);
@@ -67,6 +118,7 @@ int main(int argc, char* argv[]) {
     const std::string designs = form.ProgramDir() + "Designs/";
     form.show();
     form.LoadDesign(designs + "Dreadnought.sdf");
+    if (appStream) return appStreamPictures(form, designs);
     // The whole form, however small the screen the pictures are taken on.
     if (auto* scroll = qobject_cast<QScrollArea*>(form.centralWidget()))
         form.resize(

@@ -324,7 +324,7 @@ void TfrmCompare::Export() {
                 QPageLayout(QPageSize(choice->filter == kPdfLetter ? QPageSize::Letter : QPageSize::A4),
                             QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
             writer.setTitle(QStringLiteral("Comparison of designs"));
-            writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION_TEXT));
+            writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION));
             doc.print(&writer);
         }
         QApplication::restoreOverrideCursor();

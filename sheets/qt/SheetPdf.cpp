@@ -120,7 +120,7 @@ SheetPdfResult RenderSheetPdf(const DesignSummary& summary, const DesignRecord& 
         writer.setPageSize(QPageSize(paper == SheetPaper::Letter ? QPageSize::Letter : QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setTitle(QString::fromStdString(summary.ClassName));
-        writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION_TEXT));
+        writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION));
         keepTablesTogether(doc, writer);
         doc.print(&writer);
     }

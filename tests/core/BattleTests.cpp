@@ -92,6 +92,10 @@ TEST(Battle, TheBattleStateComesFromThePositions) {
     // Line ahead astern, line abreast to starboard; a search line spreads four times wider.
     EXPECT_EQ(GetRangeToShip(*ships.Sides[0][0], ships.Sides[0][1].get()), 500);
     EXPECT_EQ(GetTrueBearingToShip(*ships.Sides[0][0], ships.Sides[0][1].get(), platform::messages()), 180);
+    BattleSetup abreast = s.Setup;
+    abreast.Sides[0].Formation = fmLineAbreast;
+    PlaceDivisions(ships, abreast);
+    EXPECT_EQ(GetTrueBearingToShip(*ships.Sides[0][0], ships.Sides[0][1].get(), platform::messages()), 90);
     DivisionSide search;
     search.Formation = fmSearchLine;
     EXPECT_EQ(SideSpacing(search), 2000);

@@ -4,7 +4,9 @@
 
 #include "combat/BattleScenario.h"
 #include "designfile/DesignCheck.h"
+#include "designfile/DesignFile.h"
 #include "designfile/DesignRecord.h"
+#include "shipdata/Ship.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +27,16 @@ const BadFile kBadFiles[] = {
     {"Garbage.sdf", "Twas brillig, and the slithy toves\r\nDid gyre and gimble=in the wabe\r\n", "no [Data] section"},
     {"Empty.sdf", "", "the file is empty"},
     {"Noise.sdf", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR[Data]", 22), "it is not text"},
+    {"Unit.sdf", "Orders\x1f\r\n", "it is not text"},
     {"Keyless.sdf", "[Data]\r\nColour=grey\r\n[Guns]\r\nMain=12\r\n",
      "its [Data] section holds none of the keys of a design"},
 };
 
+// Fire control -1 is how the form writes none chosen: not illegal.
 const char* kIllegal = "[Data]\r\nDisplacement=20000\r\nSpeed=21\r\nShipType=BB\r\nNation=0\r\nFreeboard=0\r\n"
-                       "[Armor]\r\nB=2147483647\r\nD=-2147483647\r\n[Guns]\r\nMain=12\r\nTertiary=3\r\nMQ=lots\r\n"
-                       "[Turret0]\r\nGuns=99999\r\nPos=A\r\n[Turret1]\r\nGuns=-1\r\nPos=Y\r\n";
+                       "Fire control=-1\r\n[Armor]\r\nB=2147483647\r\nD=-2147483647\r\n[Guns]\r\nMain=12\r\n"
+                       "Tertiary=3\r\nMQ=lots\r\n[Turret0]\r\nGuns=99999\r\nPos=A\r\n[Turret1]\r\nGuns=-1\r\nPos=Y\r\n"
+                       "[Turret25]\r\nGuns=5\r\nPos=X\r\n";
 
 } // namespace
 
@@ -63,6 +68,17 @@ TEST(DesignFileEdges, FilesThatAreNotDesignsAreNamedSoByTheCoreAndEveryVerb) {
     }
 }
 
+// A file cut short after any one key the form writes into [Data] is still
+// a design.
+TEST(DesignFileEdges, AnyKeyOfTheFormsDataSectionMakesADesign) {
+    testsupport::TempDir dir;
+    TDesignShip ship(testsupport::bundledData());
+    const std::vector<std::string> lines = DesignFileLines(DesignInputs{}, ship, nullptr);
+    ASSERT_EQ(lines.at(0), "[Data]");
+    for (size_t i = 1; i < lines.size() && lines[i][0] != '['; ++i)
+        EXPECT_TRUE(ReadDesignRecord(dir.write("One.sdf", "[Data]\r\n" + lines[i] + "\r\n")).Readable) << lines[i];
+}
+
 TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     testsupport::TempDir dir;
     const std::string file = dir.write("Monster.sdf", kIllegal);
@@ -72,7 +88,8 @@ TEST(DesignFileEdges, IllegalValuesAndSectionsCutShortAreListed) {
     // Turret1's -1 makes no turret, as the readers say: not illegal.
     EXPECT_EQ(texts, (std::vector<std::string>{
                          "[Armor] B=2147483647 is outside 0 to 32", "[Armor] D=-2147483647 is outside 0 to 32",
-                         "[Guns] MQ=lots is outside -5 to 5", "[Turret0] Guns=99999 is outside 0 to 4"}));
+                         "[Guns] MQ=lots is outside -5 to 5", "[Turret0] Guns=99999 is outside 0 to 4",
+                         "[Turret25] Guns=5 is outside 0 to 4"}));
     ASSERT_TRUE(DesignRefusal(record));
     EXPECT_EQ(DesignRefusal(record)->rfind("Monster holds values outside what the form accepts: [Armor] B=", 0), 0u);
 

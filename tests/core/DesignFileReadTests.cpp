@@ -65,13 +65,13 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
     Read("Huge.sdf",
          "[Data]\nDisplacement=99999999999\nSpeed=-4\nRange=7\nNation=11\nFire control=-3\nObsolete date=2147483647\n"
          "Mine capacity=0x7FFFFFFF\nFuel type=2\n[Armor]\nB=33\nD=-1\nT=32\n[Guns]\nMain=-2147483648\nSecondary=99\n"
-         "SecNo=-3\nTerNo=1000\nMQ=9\nSecTF=5\nTerTF=4\n[Torpedoes]\nCalibre=5\n[Funnels]\nFunnel1Pos=-2147483648\n"
+         "SecNo=99\nTerNo=-3\nMQ=9\nSecTF=5\nTerTF=4\n[Torpedoes]\nCalibre=5\n[Funnels]\nFunnel1Pos=-2147483648\n"
          "[Turret0]\nGuns=2147483647\nPos=B\n[TorpedoMount0]\nTubes=2147483647\nPos=A\n");
     // Beyond 32 bits does not convert; list indexes out of range select nothing.
     EXPECT_EQ((std::vector<int>{in.Displacement, in.Speed, in.Range, in.Nation, in.FireControl, in.Mines, in.FuelType,
                                 in.B, in.D, in.T, in.MainCal, in.SecCal, in.Secondaries, in.Tertiaries, in.MQ, in.SecTF,
                                 in.TerTF, in.TorpCal}),
-              (std::vector<int>{10000, 0, -1, -1, -1, 1000, -1, -1, -1, 32, 2, 35, 0, 24, 5, -1, 4, 12}));
+              (std::vector<int>{10000, 0, -1, -1, -1, 1000, -1, -1, -1, 32, 2, 35, 24, 0, 5, -1, 4, 12}));
     EXPECT_EQ(in.ObsoleteDate, ranges::ObsoleteDate.max);
     EXPECT_EQ(in.FunnelPos[0], "-2147483648");
     // Turret factors and tube counts are kept as written, however absurd.

@@ -3,6 +3,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <thread>
+
 #include "TestSupport.h"
 #include "combat/Duel.h"
 #include "combat/FightShip.h"
@@ -66,6 +68,7 @@ Checked Recheck(const ExploreBase& base, const ExploreRequest& request, const st
         case ObjectiveKind::Immune:
             c.objectives.push_back(row.HasZone() ? std::round(row.DeckSafeWithin) - std::round(row.BeltSafeBeyond) : 0);
             break;
+        case ObjectiveKind::BeltSafe: c.objectives.push_back(std::round(row.BeltSafeBeyond)); break;
         default: c.objectives.push_back(0); break;
         }
     }
@@ -86,6 +89,19 @@ std::vector<std::vector<std::int32_t>> Grid(const std::vector<ExploreRange>& ran
     return all;
 }
 
+// a beats b: as good on every objective and better on one, the belt's safe
+// range being the one objective that is better smaller.
+bool Beats(const std::vector<double>& a, const std::vector<double>& b,
+           const std::vector<ExploreObjective>& objectives) {
+    bool better = false;
+    for (size_t k = 0; k < a.size(); ++k) {
+        const bool smaller = objectives[k].Kind == ObjectiveKind::BeltSafe;
+        if (smaller ? a[k] > b[k] : a[k] < b[k]) return false;
+        better = better || a[k] != b[k];
+    }
+    return better;
+}
+
 TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
     const ExploreBase base = Base("Dreadnought.sdf");
     ExploreRequest request;
@@ -94,7 +110,9 @@ TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
     const std::vector<ExploreObjective> three = {Objective("speed"), Objective("belt"), Objective("immune:12")};
     std::vector<ExploreObjective> four = three;
     four.push_back(Objective("spare"));
-    const std::pair<unsigned, std::vector<ExploreObjective>> cases[] = {{1, three}, {2, four}, {3, four}};
+    const std::vector<ExploreObjective> safe = {Objective("speed"), Objective("belt-safe:12"), Objective("spare")};
+    const std::vector<ExploreObjective> ties = {Objective("belt")}; // whatever the speed, deck and guns
+    const std::pair<unsigned, std::vector<ExploreObjective>> cases[] = {{1, three}, {2, four}, {3, safe}, {4, ties}};
     for (const auto& [threads, objectives] : cases) {
         request.Threads = threads;
         request.Objectives = objectives;
@@ -110,17 +128,17 @@ TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
         }
         for (const auto& a : front)
             for (const auto& b : front) EXPECT_FALSE(Dominates(a, b, request.Objectives));
-        std::uint64_t feasible = 0;
-        for (const auto& values : grid) {
-            const Checked c = Recheck(base, request, values);
-            if (!c.feasible) continue;
-            ++feasible;
-            const bool kept = std::find(front.begin(), front.end(), c.objectives) != front.end();
-            const bool beaten = std::any_of(front.begin(), front.end(), [&](const auto& f) {
-                return Dominates(f, c.objectives, request.Objectives);
-            });
-            EXPECT_TRUE(kept || beaten);
-        }
+        // Every variant that fits and that none beats, ties included.
+        std::vector<std::vector<double>> fits, unbeaten;
+        for (const auto& values : grid)
+            if (const Checked c = Recheck(base, request, values); c.feasible) fits.push_back(c.objectives);
+        for (const auto& c : fits)
+            if (std::none_of(fits.begin(), fits.end(), [&](const auto& f) { return Beats(f, c, request.Objectives); }))
+                unbeaten.push_back(c);
+        std::sort(front.begin(), front.end());
+        std::sort(unbeaten.begin(), unbeaten.end());
+        EXPECT_EQ(front, unbeaten);
+        const std::uint64_t feasible = fits.size();
         EXPECT_EQ(result.Feasible, feasible);
         // The grid is worth searching: some variants fit, some do not, and
         // more than one trade-off is left.
@@ -162,6 +180,30 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
         EXPECT_DOUBLE_EQ(v.Objectives[0], f.Own.Fire.HitsPerMinute);
         EXPECT_EQ(v.Objectives[1], ShownPointValue(*ships.Own, 0)); // the card's figure, year 0
     }
+}
+
+// Four threads on a grid many times their progress steps, cancelled from
+// another thread once the search is under way: it stops early, and what it
+// kept is a front of variants that fit.
+TEST(Explore, CancelledInTheMiddleStopsEarlyWithAFront) {
+    const ExploreBase base = Base("Dreadnought.sdf");
+    ExploreRequest request;
+    request.Ranges = {Range("speed", "0:35"), Range("belt", "0:16"), Range("deck", "0:3"),
+                      Range("main-calibre", "10:13")};
+    request.Objectives = {Objective("speed"), Objective("belt")};
+    request.Threads = 4;
+    ExploreControl control;
+    std::thread canceller([&control] {
+        while (control.Done.load() == 0) std::this_thread::yield();
+        control.Cancel = true;
+    });
+    const ExploreResult result = RunExplore(bundledData(), base, request, &control);
+    canceller.join();
+    EXPECT_TRUE(result.Cancelled);
+    EXPECT_GE(result.Evaluated, control.Done.load());
+    EXPECT_LT(result.Evaluated, GridSize(request.Ranges));
+    ASSERT_FALSE(result.Front.empty());
+    for (const ExploreVariant& v : result.Front) EXPECT_TRUE(Recheck(base, request, v.Values).feasible);
 }
 
 TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "combat/FightShip.h"
 #include "designfile/DesignFile.h"
+#include "explore/Explore.h"
 #include "platform/Messages.h"
 
 #include <gtest/gtest.h>
@@ -33,4 +34,17 @@ TEST(FuzzRegression, FightingShipReadsPositionLettersAsTheFormDoes) {
     ASSERT_EQ(design.Turrets.size(), 2u);
     EXPECT_EQ(design.Turrets[0]->Position, ship.Turrets[0]->Position);
     EXPECT_EQ(design.TorpedoMounts[0]->Position, ship.TorpedoMounts[0]->Position);
+}
+
+// A step far beyond a range's span: rounding it to a whole number of
+// stored steps overflowed, and the range was accepted with no value at all.
+TEST(FuzzRegression, HugeStepGivesTheFirstValueAlone) {
+    std::string why;
+    for (const char* text : {"displacement=15000:25000:5e28", "belt=9:12:1e300", "speed=20:20:7"}) {
+        const auto range = ParseVary(text, {}, &why);
+        ASSERT_TRUE(range) << text << ": " << why;
+        const std::vector<std::int32_t> values = RangeValues(*range);
+        ASSERT_EQ(values.size(), 1u) << text;
+        EXPECT_EQ(DisplayValue(range->Input, values[0]), range->From) << text;
+    }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "combat/FightShip.h"
 #include "graphics/HullOutline.h"
@@ -164,8 +165,14 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
 
 TEST(GraphicsTurrets, IconPoints) {
     // The battleship's twin turrets are drawn in the reference picture.
+    // Twin C trained abeam: both barrels' tips, and the rear around the back.
     auto ship = makeShip(stBB, 18000);
-    expectAt(BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{})[4], 79, 25); // a barrel, trained abeam
+    const TPointList twin = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});
+    ASSERT_EQ(twin.size(), 20u);
+    const std::pair<size_t, int> tips[] = {{4, 79}, {5, 81}, {9, 99}, {10, 101}};
+    for (auto [i, bearing] : tips) expectAt(twin[i], bearing, 25);
+    const std::tuple<size_t, int, double> rear[] = {{15, 229, 15}, {17, 270, 14}, {19, 311, 15}};
+    for (auto [i, bearing, yards] : rear) expectAt(twin[i], bearing, yards);
     auto cl = makeShip(stCL, 4000);
     EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10,
                 0.05); // 20 x 5 div 10
@@ -197,15 +204,15 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     auto ship = makeShip(stCA, 12000);
     ship->BatteryCalibre[2] = 6;
     ship->SecNo = 12;
-    ship->SecTF = 2; // 3 twin mounts a side
-    addTurret(*ship, 2, 'H');
+    ship->SecTF = 2;          // 3 twin mounts a side
+    addTurret(*ship, 2, 'F'); // a place of both layouts
     auto letters = [&] {
         std::string out;
         for (const auto& i : SecondaryMountIcons(*ship)) out += i.Letter;
         return out;
     };
-    EXPECT_EQ(letters(), "FJGIK");
-    ship->SecTF = 0; // 6 casemates a side
+    EXPECT_EQ(letters(), "HJGIK");
+    ship->SecTF = 0; // 6 casemates a side, F among them
     EXPECT_EQ(letters(), "DF57JSEG68KT");
     // Port letters on the port (west) side: the picture, being symmetric, would not tell.
     for (const auto& icon : SecondaryMountIcons(*ship))
@@ -237,6 +244,18 @@ TEST(GraphicsFunnels, PositionRadiusAndShape) {
     EXPECT_NEAR(GeoDistance(c, oval[0]), std::round(296 * 1.4), 1); // long axis fore and aft
     EXPECT_NEAR(GeoDistance(c, oval[3]), 296, 1);
     EXPECT_LT(oval[0].Lat, 0);
+
+    // Position 0 is no funnel; a negative position lies ahead of the centre.
+    ship->Funnels[1].Pos = 0;
+    EXPECT_TRUE(FunnelPoints(*ship, 1).empty());
+    ship->Funnels[1].Pos = -20;
+    for (int heading : {0, 90}) {
+        ship->SetHeading(heading);
+        const TPointList round = FunnelPoints(*ship, 1);
+        ASSERT_EQ(round.size(), 12u);
+        const TGeoPoint middle{(round[0].Lon + round[6].Lon) / 2, (round[0].Lat + round[6].Lat) / 2, 0};
+        expectAt(middle, heading, 20);
+    }
 }
 
 TEST(GraphicsSuperstructure, EmptyPointsRepeatAndOutlinesTurnWithTheShip) {

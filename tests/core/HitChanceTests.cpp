@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 #include "CombatTestSupport.h"
 #include "combat/HitChance.h"
@@ -46,6 +47,12 @@ bool hasLine(const std::vector<std::string>& lines, const std::string& text) {
     return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
 
+// Noon on midsummer's day at the origin, with this day sighting range.
+void atNoon(Battle& b, std::int32_t dayRange) {
+    b.env.SetClock(platform::dayNumberFromDate({1915, 6, 21}) + 0.5);
+    b.env.DayRange = dayRange;
+}
+
 // Modifier steps between two chances of one shot that share their basic
 // chance (both modifiers at or below 0, so no banding).
 long stepsBetween(float on, float off) { return std::lround(std::log(on / off) / std::log(0.9)) * -1; }
@@ -69,30 +76,42 @@ TEST_F(HitChanceFixture, FullBreakdownInTheZeroEnvironment) {
 }
 
 TEST_F(HitChanceFixture, BasicChanceRangeBandsAndYearCorrections) {
+    // 4 x reference range / range, times 0.9 above 4,000 yards, 0.8 above
+    // 6,000 and 0.7 above 8,000; the reference range is 0.8 of the gun's
+    // before 1909 and 0.9 before 1913, and a gun above 12 inches loses 0.8
+    // again before 1906.
     TFightingShip& a = firer();
-    TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4001));
-    std::vector<std::string> lines;
-    chance(a, t, 12, 1, &lines);
-    EXPECT_EQ(lines[2], "Basic hit chance: 9.00"); // 4 * 10000 / 4001 * 0.9 = 8.998
-    battle.env.Year = 0;                           // 0.8 before 1909; a 14-inch gun loses 0.8 again
     battle.data.Weapons.GunCalibres[14].BaseRange = 10;
-    lines.clear();
-    chance(a, t, 14, 1, &lines);
-    EXPECT_EQ(lines[2], "Basic hit chance: 5.76"); // 6400 yards: 4 * 6400 / 4001 * 0.9
+    struct Case {
+        int year, calibre, range;
+        const char* basic;
+    };
+    for (const Case& c : {Case{1915, 12, 4000, "10.00"}, Case{1915, 12, 4001, "9.00"}, Case{1915, 12, 6000, "6.00"},
+                          Case{1915, 12, 6001, "5.33"}, Case{1915, 12, 8000, "4.00"}, Case{1915, 12, 8001, "3.50"},
+                          Case{1908, 12, 4000, "8.00"}, Case{1909, 12, 4000, "9.00"}, Case{1912, 12, 4000, "9.00"},
+                          Case{1913, 12, 4000, "10.00"}, Case{1905, 14, 4000, "6.40"}, Case{1906, 14, 4000, "8.00"}}) {
+        battle.env.Year = c.year;
+        battle.ships.resize(1);
+        TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, c.range));
+        std::vector<std::string> lines;
+        chance(a, t, c.calibre, 1, &lines);
+        EXPECT_EQ(lines[2], std::string("Basic hit chance: ") + c.basic) << c.year << " " << c.range;
+    }
 }
 
-// Each row of the modifier table: the line it prints and the steps it
-// changes, found by comparing the shot with the row's condition on and off.
-// Several rows print another figure than the steps they apply.
-TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
-    using Set = std::function<void(Battle&, TFightingShip & firer, TFightingShip & target, bool on)>;
-    struct Row {
-        const char* line;
-        long steps;
-        Set set;
-        int calibre = 12, battery = 1, range = 4000;
-    };
-    const Row rows[] = {
+namespace {
+
+// A row of the modifier table: the line it prints and the steps it changes,
+// and how to turn its condition on and off.
+struct ModifierRow {
+    const char* line;
+    long steps;
+    std::function<void(Battle&, TFightingShip& firer, TFightingShip& target, bool on)> set;
+    int calibre = 12, battery = 1, range = 4000;
+};
+
+std::vector<ModifierRow> modifierRows() {
+    return {
         {"Target in dusk: -20", -2,
          [](Battle& b, auto& a, auto&, bool on) {
              a.LightCondition = on ? lcDusk : lcDay;
@@ -107,7 +126,13 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
              b.env.Weather = on ? 2 : 4;
          }},
         {"Ship turning: -40", -4, [](Battle&, auto& a, auto&, bool on) { a.CurrentTurn = on ? -25 : 0; }},
-        {"Target turning: -20", -2, [](Battle&, auto&, auto& t, bool on) { t.CurrentTurn = on ? 45 : 0; }},
+        {"Target low speed: + 10", 1, [](Battle&, auto&, auto& t, bool on) { t.CurrentSpeed = on ? 5 : 6; }},
+        {"Target turning: -10", -1, [](Battle&, auto&, auto& t, bool on) { t.CurrentTurn = on ? 30 : 0; }},
+        {"Target turning: -20", -2, [](Battle&, auto&, auto& t, bool on) { t.CurrentTurn = on ? 31 : 0; }},
+        {"Near sighting range: -40", -4, [](Battle& b, auto&, auto&, bool on) { atNoon(b, on ? 10000 : 20000); }, 12, 1,
+         9001},
+        {"Near sighting range: -20", -2, [](Battle& b, auto&, auto&, bool on) { atNoon(b, on ? 10000 : 20000); }, 12, 1,
+         9000},
         {"Target evading: -30", -3, [](Battle&, auto&, auto& t, bool on) { t.Speed = 20, t.Evading = on; }},
         {"Firing ship evading: -40", -4, [](Battle&, auto& a, auto&, bool on) { a.Evading = on; }},
         {"2 ships firing at same target: -20", -2,
@@ -126,6 +151,7 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
         {"Tertiary battery firing: -30", -2, [](Battle&, auto&, auto&, bool) {}, 12, 3, 6000},
         {"Smoke interference: -20", -2,
          [](Battle& b, auto&, auto&, bool on) {
+             b.map.LayerByName(kSmokeLayerName); // a battle map: the points scaled by the sea state
              TFightingShip& s = b.Add("S", stBB, 20000, PointAtBearing(Battle::At(0, 1500), 90, 500));
              if (on)
                  for (int y : {2000, 2500}) s.SmokeTrail->Chain(0).Add(Battle::At(0, y));
@@ -142,7 +168,15 @@ TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
         {"Rain: - 20", -2, [](Battle& b, auto&, auto&, bool on) { b.env.Weather = on ? 6 : 4; }},
         {"Rain: - 30", -3, [](Battle& b, auto&, auto&, bool on) { b.env.Weather = on ? 7 : 4; }},
     };
-    for (const Row& row : rows) {
+}
+
+} // namespace
+
+// Each row of the modifier table: the line it prints and the steps it
+// changes, found by comparing the shot with the row's condition on and off.
+// Several rows print another figure than the steps they apply.
+TEST_F(HitChanceFixture, EveryRowPrintsItsLineAndAppliesItsChange) {
+    for (const ModifierRow& row : modifierRows()) {
         float result[2] = {};
         for (bool on : {false, true}) {
             Battle b;
@@ -208,8 +242,9 @@ TEST_F(HitChanceFixture, SeaStateAndTargetSize) {
     struct Case {
         int type, sea, penalty;
     };
-    for (const Case& c : {Case{stBB, 11, 9}, Case{stBB, 14, 0}, Case{stDD, 11, 12}, Case{stDD, 2000, 12},
-                          Case{stDD, 2001, 0}, Case{stCL, 13, 10}, Case{stAMC, 4, 0}, Case{stMS, 4, 1}})
+    for (const Case& c :
+         {Case{stBB, 11, 9}, Case{stBB, 14, 0}, Case{stDD, 11, 12}, Case{stDD, 2000, 12}, Case{stDD, 2001, 0},
+          Case{stCL, 11, 10}, Case{stCL, 13, 10}, Case{stAMC, 4, 0}, Case{stMS, 4, 1}})
         EXPECT_EQ(SeaStatePenalty(c.type, c.sea), c.penalty) << c.type << " " << c.sea;
     TFightingShip& small = battle.Add("S", stTR, 2999);
     TFightingShip& big = battle.Add("B", stBB, 29000);
@@ -240,10 +275,19 @@ TEST_F(HitChanceFixture, RateOfFire) {
     TFightingShip& a = firer();
     TFightingShip& t = battle.Add("T", stBB, 20000, Battle::At(0, 4000));
     // m = -5, steady course -3, no rounds carried -2 -2, no crew bonus -2.
+    // The base rate by range band; beyond them the gun's own rate, or 0.5.
     const double k = std::pow(0.9, 14);
-    EXPECT_NEAR(rof(a, t, 12, 5999), 1.0 * k, 1e-6);
-    EXPECT_NEAR(rof(a, t, 12, 6000), 0.8 * k, 1e-6);
-    EXPECT_NEAR(rof(a, t, 12, 21000), 0.5 * k, 1e-6);
+    for (auto [range, base] : {std::pair{5999, 1.0},
+                               {6000, 0.8},
+                               {7999, 0.8},
+                               {8000, 0.6},
+                               {9999, 0.6},
+                               {10000, 0.4},
+                               {13999, 0.4},
+                               {14000, 0.2},
+                               {20999, 0.2},
+                               {21000, 0.5}})
+        EXPECT_NEAR(rof(a, t, 12, range), base * k, 1e-6) << range;
     for (auto [turn, calibre, steps] : {std::tuple{25, 12, 11}, {-40, 12, 19}, {41, 12, 41}, {41, 6, 23}}) {
         a.CurrentTurn = turn; // 21..30 costs nothing
         EXPECT_NEAR(rof(a, t, calibre, 5000), std::pow(0.9, steps), 1e-6) << turn;
@@ -270,6 +314,29 @@ TEST_F(HitChanceFixture, RateOfFire) {
         const float off = rof(a, t, c.calibre, c.range);
         t.ShipType = static_cast<std::uint8_t>(c.targetType);
         EXPECT_EQ(stepsBetween(rof(a, t, c.calibre, c.range), off), -c.steps) << c.firerType << " " << c.targetType;
+    }
+    t.ShipType = stBB;
+
+    // Rounds left: below 50 % the main battery loses 2, below 30 % every battery 2 more.
+    a.ShipType = stBB;
+    a.Turrets.push_back(std::make_unique<TTurret>());
+    a.RoundsCarriedMain = 100;
+    for (auto [plenty, short_] : {std::pair{50, 51}, {70, 71}}) {
+        a.RoundsFiredMain = plenty;
+        const float off = rof(a, t, 12, 5000);
+        a.RoundsFiredMain = short_;
+        EXPECT_EQ(stepsBetween(rof(a, t, 12, 5000), off), -2) << short_;
+    }
+    a.Turrets.clear();
+    a.RoundsCarriedMain = a.RoundsFiredMain = 0;
+
+    // The sea state, by the firer's type.
+    for (auto [type, sea, steps] : {std::tuple{stDD, 10, 7}, {stDD, 4, 0}, {stCL, 9, 4}, {stBB, 11, 5}}) {
+        a.ShipType = static_cast<std::uint8_t>(type);
+        battle.env.SeaState = 0;
+        const float calm = rof(a, t, 12, 5000);
+        battle.env.SeaState = sea;
+        EXPECT_EQ(stepsBetween(rof(a, t, 12, 5000), calm), -steps) << type << " " << sea;
     }
 }
 

@@ -86,6 +86,10 @@ TEST(Protection, ZonesThatExistCrossOrAreAlwaysPierced) {
     EXPECT_TRUE(near.Belt);
     EXPECT_FALSE(near.Deck);
     EXPECT_FALSE(far.Belt || far.Deck);
+    EXPECT_TRUE(PiercingAt(w, 12, {8, 1, 0, 0}, 2000).Belt && PiercingAt(w, 12, {8, 1, 0, 0}, 2000).Deck); // just
+    // The table lists 8 to 18 inches, and the design's own calibre when it is smaller.
+    EXPECT_EQ(ProtectionCalibres(8), ProtectionCalibres(0));
+    EXPECT_EQ(ProtectionCalibres(7).size(), ProtectionCalibres(0).size() + 1);
 }
 
 TEST(Protection, BundledDataGivesFiniteAnswersAndDreadnoughtsZone) {

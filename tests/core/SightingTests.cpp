@@ -76,15 +76,19 @@ TEST_F(SightingTest, Glare) {
 }
 
 TEST_F(SightingTest, ShipsInBetween) {
+    // Within 300 yards of the line and within 70 degrees of it as the firer
+    // sees it, afloat, neither firer nor target; of its own side unless asked.
     battle.Add("Near", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 10));
+    battle.Add("Edge", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 299));
+    battle.Add("Wide", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 301));
+    battle.Add("Abeam", stDD, 900, Battle::At(80, 200)); // 197 yards off the line, but 80 degrees off it
     battle.Add("Beyond", stDD, 900, Battle::At(0, 12000));
-    battle.Add("Wide", stDD, 900, PointAtBearing(Battle::At(0, 5000), 90, 400));
     TFightingShip& sunk = battle.Add("Sunk", stDD, 900, Battle::At(0, 6000));
     sunk.Sunk = true;
     TFightingShip& enemy = battle.Add("Enemy", stDD, 900, Battle::At(0, 7000));
     enemy.Side = 1;
-    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, true), 2);
-    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, false), 1);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, true), 3);
+    EXPECT_EQ(CountShipsInBetween(battle.ctx(), firer, &target, false), 2);
 }
 
 TEST_F(SightingTest, NoShipLayer) {
@@ -101,13 +105,18 @@ TEST_F(SightingTest, SmokeAcrossTheLineOfFireScaledBySeaState) {
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4000));
     smoker.SmokeTrail->Chain(0).Add(Battle::At(0, 4500));
     smoker.SmokeTrail->Chain(0).Add(PointAtBearing(Battle::At(0, 4500), 90, 1000)); // off the line
-    const std::pair<int, int> expected[] = {{0, 2}, {7, 2}, {12, 1}, {20, 8}};
+    // A map without a smoke layer gives the points as found, unscaled and unreported.
+    platform::ScopedRecordingMessages rec;
+    env.SeaState = 0;
+    EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &target, true), 8);
+    EXPECT_TRUE(rec.texts().empty());
+    battle.map.LayerByName(kSmokeLayerName);
+    const std::pair<int, int> expected[] = {{0, 2}, {5, 2}, {6, 2}, {9, 2}, {10, 1}, {17, 1}, {18, 8}, {20, 8}};
     for (auto [sea, result] : expected) {
         env.SeaState = sea;
         EXPECT_EQ(GetSmokeInterference(battle.ctx(), firer, &target, false), result) << sea;
     }
     env.SeaState = 0;
-    platform::ScopedRecordingMessages rec;
     GetSmokeInterference(battle.ctx(), firer, &target, true);
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"BB A LOS to BB T\rA LOS to T blocked by smoke from S 4"
                                                      "\rA LOS to T blocked by smoke from S 4\rTotal: 8 Effect: 2"}));

@@ -93,7 +93,9 @@ inline ToolResult runTool(const std::vector<std::string>& args, const TempDir& s
         for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return q + "'";
     };
-    std::string cmd = quote(SDFTOOL_PATH);
+    // The tool built beside the tests, unless the run moved it (run as another user).
+    const char* moved = std::getenv("SHIP_TEST_SDFTOOL");
+    std::string cmd = quote(moved && *moved ? moved : SDFTOOL_PATH);
     for (const auto& a : args) cmd += " " + quote(a);
     ToolResult r;
     FILE* pipe = popen((cmd + " 2>" + quote(scratch.path() + "stderr.txt")).c_str(), "r");

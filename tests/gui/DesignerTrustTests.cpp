@@ -9,8 +9,10 @@
 #include "designer/PlanEditor.h"
 #include "designfile/DesignFile.h"
 #include "map/qt/MapControl.h"
+#include "platform/Version.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -83,7 +85,6 @@ private slots:
     void cleanup() { form.reset(), dir.reset(); }
 
     void unsavedChangesAreAskedAboutBeforeLoadAndExit() {
-        const std::string sample = copySample("Dreadnought", "Designs");
         struct Case {
             const char* command;
             SaveChoice choice;
@@ -102,7 +103,7 @@ private slots:
             ScriptedFileDialogs dialogs;
             makeUnsaved();
             QCOMPARE(form->windowTitle(), QStringLiteral("Ship design - Tester *"));
-            dialogs.answers.push_back(sample);
+            dialogs.answers.push_back(copySample("Dreadnought", "Designs")); // into this round's folder
             messages.saveAnswers.push_back(c.choice);
             form->findChild<QPushButton*>(QLatin1String(c.command))->click();
             QCOMPARE(messages.recorded.front(),
@@ -273,6 +274,14 @@ private slots:
         form->findChild<QAction*>(QStringLiteral("actHelp"))->trigger();
         auto* help = form->findChild<QDialog*>(QStringLiteral("dlgDesignerHelp"));
         QVERIFY(help && help->isVisible());
+        // The About box and the form's label give the program's one version.
+        form->findChild<QAction*>(QStringLiteral("actAbout"))->trigger();
+        auto* about = form->findChild<QDialog*>(QStringLiteral("dlgAbout"));
+        QVERIFY(about && about->isVisible());
+        QVERIFY(about->findChild<QLabel*>(QStringLiteral("lbAbout"))
+                    ->text()
+                    .contains(QStringLiteral("Ship Designer ") + QLatin1String(platform::kVersion)));
+        QCOMPARE(w->lbVersion->text(), QStringLiteral("V") + QLatin1String(platform::kVersion));
 
         // The next form opens where this one closed, its dialogs in their last folders.
         dialogs.answers.push_back(target + ".sdf");

@@ -315,7 +315,7 @@ private slots:
         PlannerWidgets& w = planner->W;
         QFile::remove(QString::fromStdString(gone));
         QVERIFY(planner->ChooseOpponent(gone));
-        QVERIFY(w.stMessages->text().contains(QStringLiteral("Cannot read the design file")));
+        QVERIFY(w.stMessages->text().contains(QStringLiteral("Cannot read design file: ")));
         QVERIFY(!planner->HasShips());
         QVERIFY(planner->ChooseOpponent(nationless));
         QVERIFY(w.stMessages->text().contains(QStringLiteral("Illegal nation value! Class: Nationless")));

@@ -61,7 +61,8 @@ private slots:
 
         platform::ScopedRecordingMessages messages;
         QVERIFY(!window->SetFile(1, "/no/such/design.sdf"));
-        QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot read the design file /no/such/design.sdf"});
+        QCOMPARE(messages.texts(),
+                 std::vector<std::string>{"Cannot read design file: /no/such/design.sdf (no such file)"});
         QCOMPARE(window->Comparison().Names.at(1), std::string("Nassau"));
     }
 
