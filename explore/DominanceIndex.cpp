@@ -5,9 +5,10 @@
 namespace {
 
 // Small leaves: a leaf is scanned row by row, a node is tested as a whole.
-constexpr std::uint32_t kLeafRows = 8;
-// Depth of a tree built by halving at most 2^32 rows, with room to spare.
-constexpr size_t kStackDepth = 80;
+constexpr std::uint32_t kLeafRows = 16;
+// Depth of a tree whose every split leaves a quarter of the rows on each
+// side, for 2^32 rows, with room to spare.
+constexpr size_t kStackDepth = 128;
 
 // No value of a is above b's.
 bool AllAtMost(const double* a, const double* b, size_t m) {
@@ -61,6 +62,25 @@ size_t DominanceIndex::SplitAxis(std::uint32_t node) const {
     return axis;
 }
 
+// Halves the rows at the median along the axis, with rows equal to it all
+// on one side where that leaves each side a quarter at least: a question
+// then goes down one side, not into both.
+std::uint32_t DominanceIndex::Split(std::uint32_t begin, std::uint32_t end, size_t axis, const double* values) {
+    auto at = [&](std::uint32_t id) { return values[static_cast<size_t>(id) * m_ + axis]; };
+    const auto first = ids_.begin() + begin, last = ids_.begin() + end;
+    const std::uint32_t middle = begin + (end - begin) / 2;
+    std::nth_element(first, ids_.begin() + middle, last,
+                     [&](std::uint32_t a, std::uint32_t b) { return at(a) < at(b); });
+    const double pivot = at(ids_[middle]);
+    auto cut = std::partition(first, last, [&](std::uint32_t id) { return at(id) < pivot; });
+    if (cut == first) cut = std::partition(first, last, [&](std::uint32_t id) { return at(id) <= pivot; });
+    const auto low = static_cast<std::uint32_t>(cut - first);
+    if (low >= (end - begin) / 4 && end - begin - low >= (end - begin) / 4) return begin + low;
+    std::nth_element(first, ids_.begin() + middle, last,
+                     [&](std::uint32_t a, std::uint32_t b) { return at(a) < at(b); });
+    return middle;
+}
+
 std::uint32_t DominanceIndex::BuildNode(std::uint32_t begin, std::uint32_t end, const double* values) {
     const auto node = static_cast<std::uint32_t>(nodes_.size());
     nodes_.push_back({begin, end, 0, 0});
@@ -79,37 +99,33 @@ std::uint32_t DominanceIndex::BuildNode(std::uint32_t begin, std::uint32_t end, 
         for (size_t k = 0; k < m_; ++k) scale_[k] = greatest[k] - least[k];
     const size_t axis = SplitAxis(node);
     if (axis == m_) return node; // equal rows: one leaf, however many
-    const std::uint32_t middle = begin + (end - begin) / 2;
-    std::nth_element(ids_.begin() + begin, ids_.begin() + middle, ids_.begin() + end,
-                     [&](std::uint32_t a, std::uint32_t b) {
-                         return values[static_cast<size_t>(a) * m_ + axis] < values[static_cast<size_t>(b) * m_ + axis];
-                     });
+    const std::uint32_t middle = Split(begin, end, axis, values);
     const std::uint32_t low = BuildNode(begin, middle, values);
     const std::uint32_t high = BuildNode(middle, end, values);
     nodes_[node].Low = low, nodes_[node].High = high;
     return node;
 }
 
-bool DominanceIndex::Beaten(const double* c) const {
-    if (nodes_.empty()) return false;
+const double* DominanceIndex::BeatenBy(const double* c) const {
+    if (nodes_.empty()) return nullptr;
     std::uint32_t stack[kStackDepth];
     size_t depth = 0;
     stack[depth++] = 0;
     while (depth > 0) {
         const std::uint32_t node = stack[--depth];
         if (!AllAtMost(c, Greatest(node), m_)) continue; // no row reaches c everywhere
-        if (Beats(Least(node), c, m_)) return true;      // every row beats c
         const Node& n = nodes_[node];
+        if (Beats(Least(node), c, m_)) return Row(n.Begin); // every row beats c
         if (n.High == 0) {
             for (std::uint32_t at = n.Begin; at < n.End; ++at)
-                if (Beats(Row(at), c, m_)) return true;
+                if (Beats(Row(at), c, m_)) return Row(at);
             continue;
         }
         // The lower half first: the rows nearest above c beat it most often.
         stack[depth++] = n.High;
         stack[depth++] = n.Low;
     }
-    return false;
+    return nullptr;
 }
 
 void DominanceIndex::CollectBeatenBy(const double* c, std::vector<std::uint32_t>& out) const {

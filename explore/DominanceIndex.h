@@ -21,8 +21,9 @@ public:
     void Clear();
     size_t Size() const { return ids_.size(); }
 
-    // True when some indexed row beats c.
-    bool Beaten(const double* c) const;
+    // An indexed row that beats c, or none.
+    const double* BeatenBy(const double* c) const;
+    bool Beaten(const double* c) const { return BeatenBy(c) != nullptr; }
     // Appends to `out` the id of every indexed row that c beats.
     void CollectBeatenBy(const double* c, std::vector<std::uint32_t>& out) const;
 
@@ -34,6 +35,7 @@ private:
 
     std::uint32_t BuildNode(std::uint32_t begin, std::uint32_t end, const double* values);
     size_t SplitAxis(std::uint32_t node) const;
+    std::uint32_t Split(std::uint32_t begin, std::uint32_t end, size_t axis, const double* values);
     const double* Least(std::uint32_t node) const { return &bounds_[node * 2 * m_]; }
     const double* Greatest(std::uint32_t node) const { return &bounds_[(node * 2 + 1) * m_]; }
     const double* Row(std::uint32_t at) const { return &rows_[at * m_]; }

@@ -32,9 +32,13 @@ void ExploreFront::Flush() {
 // waiting offer beats.
 std::vector<std::uint32_t> ExploreFront::BlockSurvivors() const {
     std::vector<std::uint32_t> open;
+    const double* last = nullptr; // what beat the last offer often beats the next
     for (std::uint32_t i = 0; i < waiting_.size(); ++i) {
         const double* c = &waitingValues_[i * m_];
-        if (!main_.Beaten(c) && !recent_.Beaten(c)) open.push_back(i);
+        if (last && Beats(last, c, m_)) continue;
+        last = main_.BeatenBy(c);
+        if (!last) last = recent_.BeatenBy(c);
+        if (!last) open.push_back(i);
     }
     if (open.size() <= 1) return open;
     DominanceIndex block(m_);
