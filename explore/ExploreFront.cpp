@@ -1,12 +1,17 @@
 #include "explore/ExploreFront.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 ExploreFront::ExploreFront(size_t objectives, size_t block)
     : m_(objectives), block_(std::max<size_t>(block, 1)), main_(objectives), recent_(objectives) {}
 
 void ExploreFront::Offer(const double* values, const Member& member) {
-    waitingValues_.insert(waitingValues_.end(), values, values + m_);
+    // A figure that could not be worked out counts as the worst there is;
+    // compared as it is, it would be neither better nor worse than any.
+    for (size_t k = 0; k < m_; ++k)
+        waitingValues_.push_back(std::isnan(values[k]) ? -std::numeric_limits<double>::infinity() : values[k]);
     waiting_.push_back(member);
     if (waiting_.size() >= block_) Flush();
 }

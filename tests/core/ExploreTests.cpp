@@ -177,6 +177,13 @@ TEST(Explore, FrontKeepsExactlyTheUnbeatenOffersEqualOnesIncluded) {
         for (std::uint64_t i : kept) distinct.insert(scores[i]);
         EXPECT_LT(distinct.size(), kept.size()); // equal offers were there to be kept
     }
+    // A figure that could not be worked out is the worst, not a tie with all.
+    ExploreFront front(2);
+    const double unknown[] = {std::nan(""), 1}, known[] = {0, 1}, lower[] = {0, 0};
+    for (const double* values : {unknown, known, lower}) front.Offer(values, {0, 0, 0});
+    front.Settle();
+    ASSERT_EQ(front.Size(), 1u);
+    EXPECT_EQ(front.ValuesAt(0)[0], 0);
 }
 
 // Hits and point value come from a fighting ship patched per variant and
