@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/Version.h"
 #include "platform/qt/QtMessages.h"
+#include "startup/Startup.h"
 #include "status/HitDetails.h"
 #include "status/ShipStatus.h"
 
@@ -54,7 +55,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessages boxes;
     platform::RecordingMessages recorded;
     platform::QtFileDialogs dialogs;
-    platform::setMessages(checkStart ? static_cast<platform::Messages*>(&recorded) : &boxes);
+    platform::Messages& sink = checkStart ? static_cast<platform::Messages&>(recorded) : boxes;
+    platform::setMessages(&sink);
     platform::setFileDialogs(&dialogs);
     // The one argument: a design file to open (Qt has taken its own options).
     const QStringList args = QApplication::arguments();
@@ -63,9 +65,13 @@ int main(int argc, char* argv[]) {
 
     int rc = 0;
     {
-        TfrmDesignMain mainForm;
+        // The tables every window reads, loaded once and read-only from then on.
+        const std::string programDir = platform::defaultProgramDir();
+        ProgramData data;
+        const bool loaded = LoadProgramData(programDir, data, sink);
+        TfrmDesignMain mainForm(data, loaded, programDir);
         TdlgAddTurret addTurret(&mainForm);
-        TdlgShipStatus shipStatus(mainForm.Data(), mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
+        TdlgShipStatus shipStatus(data, mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
         TdlgHitDetails hitDetails(&shipStatus);
         mainForm.SetAddTurretDialog(&addTurret);
         mainForm.SetShipStatusDialog(&shipStatus);

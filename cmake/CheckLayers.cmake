@@ -7,7 +7,7 @@
 #
 # Layers, from the bottom up; a folder may include its own layer and those
 # below. A folder's "qt/" subfolder (map/qt, graphics/qt, ...) is its Qt side
-# and belongs to the GUI layer.
+# and belongs to the GUI layer; qt_sides lists the folders that have one.
 cmake_minimum_required(VERSION 3.25)
 set(layer_platform 1)
 set(layer_formats 1)
@@ -31,6 +31,8 @@ set(layer_sdftool 7)
 # pictures): at the top, like app/.
 set(layer_tools 7)
 set(gui_layer 6)
+# Folders with a Qt side: each feature's window lives beside its core.
+set(qt_sides platform map graphics designfile combat sheets explore library)
 # Top-level folders that may include anything, or hold no program code.
 set(free_folders tests cmake docs packaging scripts pictures)
 
@@ -46,7 +48,7 @@ endfunction()
 # A folder's layer; empty when the table does not know it.
 function(folder_layer folder out)
   string(REGEX REPLACE "/qt$" "" base "${folder}")
-  if(NOT base STREQUAL folder AND base MATCHES "^[a-z0-9_]+$" AND DEFINED layer_${base})
+  if(NOT base STREQUAL folder AND base IN_LIST qt_sides)
     set(${out} ${gui_layer} PARENT_SCOPE)
   elseif(folder MATCHES "^[a-z0-9_]+$" AND DEFINED layer_${folder})
     set(${out} ${layer_${folder}} PARENT_SCOPE)

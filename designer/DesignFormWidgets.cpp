@@ -263,7 +263,10 @@ void buildArmourGroup(QWidget* central, QVBoxLayout* column, DesignFormWidgets& 
         ++r;
     }
     w.cbProtectedCruiser = makeCheck(g, "cbProtectedCruiser", "Protected cruiser");
-    grid->addWidget(w.cbProtectedCruiser, r++, 0, 1, 2);
+    grid->addWidget(w.cbProtectedCruiser, r, 0, 1, 2);
+    w.bnProtection = makeButton(g, "bnProtection", "Protection...");
+    w.bnProtection->setToolTip(QStringLiteral("Immune zones of this armour against enemy guns"));
+    grid->addWidget(w.bnProtection, r++, 2, 1, 2);
     w.stSumArmor = MakeOutputBox(g, "stSumArmor", "Belt + belt extended + deck + deck extended + conning tower");
     w.stArmorPc = MakeOutputBox(g, "stArmorPc", "Armor weight as a share of the total weight");
     grid->addWidget(makeLabel(g, "Total armor weight"), r, 0, 1, 2);
@@ -435,6 +438,12 @@ void buildPlanCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets&
     auto* commands = new QVBoxLayout();
     commands->setSpacing(kRowSpacing);
     commands->addWidget(w.bnRefreshGraphics);
+    w.bnShipStatus = makeButton(central, "bnShipStatus", "Ship status");
+    w.bnShipStatus->setEnabled(false);
+    w.bnEngagement = makeButton(central, "bnEngagement", "Engagement...");
+    w.bnEngagement->setToolTip(QStringLiteral("How this design fights another (Ctrl+E)"));
+    commands->addWidget(w.bnShipStatus);
+    commands->addWidget(w.bnEngagement);
     top->addLayout(commands, 1);
     column->addLayout(top);
 }
@@ -549,6 +558,31 @@ void buildCommands(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) 
     column->addWidget(w.lbVersion);
 }
 
+// The row at the foot of the left-hand column, where its stretch leaves
+// room, so the window keeps its height.
+void buildCommandRow(QWidget* central, QVBoxLayout* column, DesignFormWidgets& w) {
+    struct Command {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        const char* tip;
+    };
+    const Command commands[] = {
+        {&w.bnCompare, "bnCompare", "Compare...", "Compare this design with another (Ctrl+D)"},
+        {&w.bnCopySheet, "bnCopySheet", "Copy sheet", "Copy the ship sheet to the clipboard (Ctrl+Shift+C)"},
+        {&w.bnExportSheet, "bnExportSheet", "Export sheet...", "Write the ship sheet as PDF, HTML or Markdown"},
+        {&w.bnExplore, "bnExplore", "Explore...",
+         "Every variant of this design that fits, and the best trade-offs (Ctrl+Shift+E)"},
+    };
+    auto* row = new QHBoxLayout();
+    for (const Command& c : commands) {
+        *c.button = makeButton(central, c.name, c.caption);
+        (*c.button)->setToolTip(QString::fromUtf8(c.tip));
+        row->addWidget(*c.button);
+    }
+    column->addLayout(row);
+}
+
 } // namespace
 
 QLabel* MakeOutputBox(QWidget* parent, const char* name, const char* toolTip) {
@@ -599,4 +633,6 @@ void BuildDesignFormWidgets(QWidget* central, DesignFormWidgets& w) {
     buildPlanEditor(central, right, w);
     right->addStretch(1);
     buildCommands(central, right, w);
+    // Made last, so the tab order reaches them after every input.
+    buildCommandRow(central, left, w);
 }

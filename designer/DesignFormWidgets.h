@@ -119,6 +119,17 @@ struct DesignFormWidgets {
     // Hidden: "Update weights" recomputes
     QPushButton* bnUpdateWeights = nullptr;
 
+    // The commands that open other windows: "Protection..." beside
+    // "Protected cruiser", "Ship status" and "Engagement..." under "Update
+    // ship graphic", and the row at the foot of the left-hand column.
+    QPushButton* bnProtection = nullptr;
+    QPushButton* bnShipStatus = nullptr; // enabled once a ship is displayed
+    QPushButton* bnEngagement = nullptr;
+    QPushButton* bnCompare = nullptr;
+    QPushButton* bnCopySheet = nullptr;
+    QPushButton* bnExportSheet = nullptr;
+    QPushButton* bnExplore = nullptr;
+
     // Plan editor column
     QPushButton* bnRefreshGraphics = nullptr;
     QPushButton* ZoomInBtn = nullptr;

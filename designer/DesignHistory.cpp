@@ -2,18 +2,6 @@
 
 #include <QUndoCommand>
 
-bool operator==(const PlanSnapshot& a, const PlanSnapshot& b) {
-    if (a.DisplayPath != b.DisplayPath || a.IsLine != b.IsLine || a.Shown != b.Shown) return false;
-    for (size_t i = 0; i < a.Funnels.size(); ++i)
-        if (a.Funnels[i].Pos != b.Funnels[i].Pos || a.Funnels[i].Oval != b.Funnels[i].Oval) return false;
-    for (size_t k = 0; k < a.Superstructure.size(); ++k)
-        for (size_t j = 0; j < a.Superstructure[k].size(); ++j)
-            if (a.Superstructure[k][j].Angle != b.Superstructure[k][j].Angle ||
-                a.Superstructure[k][j].Distance != b.Superstructure[k][j].Distance)
-                return false;
-    return true;
-}
-
 // One committed edit: the whole design before and after it.
 class TDesignStep : public QUndoCommand {
 public:
@@ -59,7 +47,7 @@ void TDesignHistory::MarkSaved() {
 
 void TDesignHistory::MarkUnsaved() {
     saved_ = DesignSnapshot{};
-    saved_.Inputs.Displacement = -1; // below any displacement a form can hold
+    saved_.Document.Inputs.Displacement = -1; // below any displacement a form can hold
     emit modifiedChanged();
 }
 

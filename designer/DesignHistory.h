@@ -1,8 +1,8 @@
 #pragma once
 // Undo and redo of the design on the form, and whether it differs from the
-// last save or load. Every step stores the whole design before and after
-// (inputs, turret and mount lists, the displayed ship's funnels and
-// outlines), so undoing restores every input and every computed figure.
+// last save or load. Every step stores the whole document before and after,
+// with what the plan view showed of it, so undoing restores every input and
+// every computed figure.
 #include <QObject>
 #include <QUndoStack>
 
@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "designfile/DesignInputs.h"
+#include "designfile/DesignDocument.h"
 #include "shipdata/Ship.h"
 
 // What "Update ship graphic" took from the form into the displayed ship.
@@ -36,13 +36,11 @@ struct PlanSnapshot {
     std::array<TFunnel, 5> Funnels{};
     std::array<TOutline, 4> Superstructure{};
     std::array<bool, 4> IsLine{};
+    bool operator==(const PlanSnapshot&) const = default;
 };
-bool operator==(const PlanSnapshot& a, const PlanSnapshot& b);
 
 struct DesignSnapshot {
-    DesignInputs Inputs;
-    std::vector<std::pair<std::int32_t, TurretPosition>> Turrets; // Guns, Position
-    std::vector<std::pair<std::int32_t, TurretPosition>> Mounts;  // Tubes, Position
+    DesignDocument Document;
     PlanSnapshot Plan;
     bool operator==(const DesignSnapshot&) const = default;
 };

@@ -70,25 +70,18 @@ TDesignRecovery::~TDesignRecovery() {
 void TDesignRecovery::removeCopy() { QFile::remove(q(copy_)); }
 
 void TDesignRecovery::WriteNow() {
-    const TDesignShip* ship = form_.DesignShip();
-    if (!ship || !form_.IsModified()) {
+    if (!form_.DesignShip() || !form_.IsModified()) {
         removeCopy();
         return;
     }
-    const DesignInputs inputs = form_.Inputs();
-    std::optional<DesignOutlines> outlines;
-    if (form_.PlanEditor() && form_.PlanEditor()->HasDisplayShip()) {
-        outlines = form_.PlanEditor()->DisplayShipOutlines();
-        if (outlines) outlines->IsLine = inputs.OutlineIsLine;
-    }
     std::vector<std::string> lines;
     try {
-        lines = DesignFileLines(inputs, *ship, outlines ? &*outlines : nullptr);
+        lines = DesignFileLines(form_.Document(), form_.Data().Weapons);
     } catch (const std::exception&) {
         return; // a funnel box being edited: the next round writes it
     }
     lines.push_back(std::string("[") + kSection + "]");
-    std::string name = inputs.Name;
+    std::string name = form_.Inputs().Name;
     std::replace(name.begin(), name.end(), '\n', ' ');
     lines.push_back("ClassName=" + name);
     lines.push_back("Time=" + QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());

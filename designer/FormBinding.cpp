@@ -46,6 +46,24 @@ void setDayNumber(QDateEdit* d, std::int32_t dayNumber) {
 
 } // namespace
 
+void OnInputEdited(const DesignFormWidgets& w, QObject* receiver, const std::function<void()>& edited) {
+    for (QLineEdit* edit : {w.edName, w.edEnemyClass, w.edMisClass, w.edPicName})
+        QObject::connect(edit, &QLineEdit::textChanged, receiver, edited);
+    for (QComboBox* list : {w.cbNation, w.cbType, w.cbRange, w.cbFreeboard, w.cbFuelType, w.cbBeltCoverage,
+                            w.cbFireControl, w.cbSecTF, w.cbTerTF, w.cbTorpType, w.cbTPS, w.cbAccomodation})
+        QObject::connect(list, &QComboBox::currentIndexChanged, receiver, edited);
+    for (QComboBox* list : w.ArmourLists()) QObject::connect(list, &QComboBox::currentIndexChanged, receiver, edited);
+    for (QSpinBox* spin : {w.seDisplacement, w.seSpeed, w.seMainCal, w.seMQ, w.seSecCal, w.seSecondaries, w.seSQ,
+                           w.seTerCal, w.seTertiaries, w.seTQ, w.seTorpCal, w.seMines})
+        QObject::connect(spin, &QSpinBox::valueChanged, receiver, edited);
+    QObject::connect(w.dtpObsolete, &QDateEdit::dateChanged, receiver, edited);
+    for (QCheckBox* box : {w.cbProtectedCruiser, w.cbCrossDeck})
+        QObject::connect(box, &QCheckBox::toggled, receiver, edited);
+    for (size_t i = 0; i < 4; ++i)
+        for (QCheckBox* box : {w.cbFunnelOval[i], w.cbClosed[i]})
+            QObject::connect(box, &QCheckBox::toggled, receiver, edited);
+}
+
 DesignInputs ReadInputs(const DesignFormWidgets& w) {
     DesignInputs in;
     in.Name = fromQ(w.edName->text());

@@ -1,7 +1,18 @@
 #pragma once
-// The one place where the design form's controls and DesignInputs meet.
+// The one place where the design form's controls and DesignInputs meet:
+// the controls show the form's document, and an edit of any of them is an
+// edit of the document.
+#include <functional>
+
 #include "designer/DesignFormWidgets.h"
 #include "designfile/DesignInputs.h"
+
+class QObject;
+
+// Calls `edited` after every change of an input control's value (a user's
+// edit, or a program's made as one); connected before the form's other
+// handlers, so each of them finds the document already changed.
+void OnInputEdited(const DesignFormWidgets& w, QObject* receiver, const std::function<void()>& edited);
 
 // Every control value into one record (list indexes -1 when nothing is
 // selected, the funnel boxes as their texts, the date as a day number).

@@ -3,7 +3,6 @@
 // the scrolling form unless they have the focus, so scrolling past them never
 // changes a design.
 #include <QComboBox>
-#include <QPushButton>
 #include <QSpinBox>
 
 #include <optional>
@@ -40,11 +39,3 @@ public:
 protected:
     void wheelEvent(QWheelEvent* event) override;
 };
-
-// A command button with its object name and tip, as the form's windows make them.
-inline QPushButton* CommandButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(QString::fromUtf8(tip));
-    return b;
-}

@@ -1,11 +1,11 @@
 #include "designer/FormMenus.h"
 
-#include "designer/LibraryWindow.h"
-
+#include "designer/FormWindows.h"
 #include "designer/frmDesign.h"
 #include "designfile/DesignInputs.h"
 #include "platform/Version.h"
 #include "platform/qt/QtMessages.h"
+#include "sheets/qt/ShareCommands.h"
 #include "shipdata/Ship.h"
 
 #include <QAction>
@@ -36,6 +36,28 @@ QString typeNames(const WeaponTables& weapons) {
                     .arg(QLatin1String(code), name.empty() ? QStringLiteral("-") : platform::toQ(name).toHtmlEscaped());
     }
     return rows;
+}
+
+// The windows of the design and its sheet; the buttons of the form open the same.
+void buildToolsMenu(TfrmDesignMain& form, QMenu* tools) {
+    const auto key = [](const char* text) { return QList<QKeySequence>{QKeySequence(QString::fromLatin1(text))}; };
+    TShareCommands* share = form.ShareCommands();
+    QObject::connect(addAction(tools, "&Engagement...", key("Ctrl+E"), "actEngagement"), &QAction::triggered, &form,
+                     [&form] { ShowEngagementPlanner(form); });
+    QObject::connect(addAction(tools, "E&xplore...", key("Ctrl+Shift+E"), "actExplore"), &QAction::triggered, &form,
+                     [&form] { ShowExplorer(form); });
+    QObject::connect(addAction(tools, "&Protection...", {}, "actProtection"), &QAction::triggered, &form,
+                     [&form] { ShowProtection(form); });
+    QObject::connect(addAction(tools, "&Compare...", key("Ctrl+D"), "actCompare"), &QAction::triggered, share,
+                     &TShareCommands::Compare);
+    QAction* status = addAction(tools, "Ship &status", {}, "actShipStatus");
+    status->setEnabled(false); // as its button, until a ship is displayed
+    QObject::connect(status, &QAction::triggered, &form, &TfrmDesignMain::ShowShipStatus);
+    tools->addSeparator();
+    QObject::connect(addAction(tools, "C&opy sheet", key("Ctrl+Shift+C"), "actCopySheet"), &QAction::triggered, share,
+                     &TShareCommands::CopySheet);
+    QObject::connect(addAction(tools, "Export s&heet...", {}, "actExportSheet"), &QAction::triggered, share,
+                     &TShareCommands::ExportSheet);
 }
 
 } // namespace
@@ -75,6 +97,8 @@ void BuildFormMenus(TfrmDesignMain& form, QUndoStack& stack) {
     edit->addAction(undo);
     edit->addAction(redo);
     edit->setToolTipsVisible(true);
+
+    buildToolsMenu(form, bar->addMenu(QStringLiteral("&Tools")));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     // F1 once: HelpContents is F1 too, and a key bound twice fires neither.
@@ -131,7 +155,7 @@ QString DesignerHelpText(const WeaponTables& weapons) {
                "<tr><td><b>Enter</b></td><td>Press the focused button; in a number box, take the number typed</td></tr>"
                "</table><p>Ctrl+Z and Ctrl+Y work wherever the cursor is, number boxes included: a number being "
                "typed is taken first.</p>"
-               "<h3>Windows</h3>"
+               "<h3>Windows</h3><p>The Tools menu opens each of them, as the form's buttons do.</p>"
                "<a name=\"planner\"></a><p><b>Engagement...</b> (Ctrl+E): the design on the form against another "
                "at a range and bearing, with both ships' hit chances, rates of fire, the chart of hits per minute "
                "against range and the map; its Divisions tab sets division against division, and scenarios are "

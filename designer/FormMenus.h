@@ -1,6 +1,7 @@
 #pragma once
 // The design form's menu bar and keyboard shortcuts (File, Edit with undo
-// and redo, Help) with the F1 help window and the About box.
+// and redo, Tools with the form's other windows, Help) with the F1 help
+// window and the About box.
 #include <QString>
 
 class QUndoStack;

@@ -153,7 +153,7 @@ void TPlanEditor::LoadDisplayShip(const std::string& path, platform::Messages& m
     told_.clear();
     // Nothing of the last ship's editing carries over to the new one.
     resetEditing();
-    const std::string className = platform::fromQ(form_.Widgets().edName->text());
+    const std::string& className = form_.Inputs().Name;
     displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences, messages);
     if (!displayShip_) {
         messages.notice("Could not load ship!");
@@ -186,7 +186,7 @@ void TPlanEditor::DeleteFunnelClick(int funnel) {
     if (funnel < 1 || funnel > 4) return;
     if (!platform::messages().confirm("Delete funnel?")) return;
     if (displayShip_) displayShip_->Funnels[static_cast<size_t>(funnel)].Pos = 0;
-    form_.Widgets().stFunnelPos[static_cast<size_t>(funnel - 1)]->setText(QStringLiteral("0"));
+    form_.EditDocument([funnel](DesignDocument& d) { d.Inputs.FunnelPos[static_cast<size_t>(funnel - 1)] = "0"; });
     globe_->Redraw();
     form_.CommitStep(QStringLiteral("Delete funnel %1").arg(funnel));
 }
@@ -196,7 +196,7 @@ void TPlanEditor::OutlineButtonClick(int outline) {
     EditMode = 9 + outline;
     PointCount = 0;
     if (displayShip_) {
-        displayShip_->Superstructure[static_cast<size_t>(outline - 1)] = TOutline{};
+        editOutline(static_cast<size_t>(outline - 1), [](TOutline& o) { o = TOutline{}; });
         displayShip_->IsLine[static_cast<size_t>(outline - 1)] = true;
         globe_->Redraw();
     }
@@ -297,11 +297,10 @@ void TPlanEditor::placeFunnel(const TGeoPoint& p) {
     const std::int32_t b = CompassBearing(centre, p);
     const std::int32_t pos = (b < 90 || b > 270) ? -d : d; // forward of the beam is negative
     const size_t row = static_cast<size_t>(EditMode - 1);
-    DesignFormWidgets& w = form_.Widgets();
     TFunnel& funnel = displayShip_->Funnels[row + 1];
     funnel.Pos = pos;
-    funnel.Oval = w.cbFunnelOval[row]->isChecked();
-    w.stFunnelPos[row]->setText(QString::number(pos));
+    funnel.Oval = form_.Inputs().FunnelOval[row];
+    form_.EditDocument([row, pos](DesignDocument& d) { d.Inputs.FunnelPos[row] = std::to_string(pos); });
     globe_->SetHandCursor(false);
     EditMode = 0;
     globe_->Redraw();
@@ -316,8 +315,8 @@ void TPlanEditor::placeOutlinePoint(const TGeoPoint& p) {
     }
     const int k = EditMode - 10;
     const TGeoPoint centre = displayShip_->Position();
-    displayShip_->Superstructure[static_cast<size_t>(k)][static_cast<size_t>(PointCount)] =
-        TOutlinePoint{GeoHeading(centre, p), GeoDistance(centre, p)};
+    const TOutlinePoint point{GeoHeading(centre, p), GeoDistance(centre, p)};
+    editOutline(static_cast<size_t>(k), [this, point](TOutline& o) { o[static_cast<size_t>(PointCount)] = point; });
     ++PointCount;
     form_.Widgets().stNoPoints[static_cast<size_t>(k)]->setText(QString::number(PointCount));
     LastPoint = p;
@@ -327,15 +326,22 @@ void TPlanEditor::placeOutlinePoint(const TGeoPoint& p) {
 void TPlanEditor::finishEditing() {
     globe_->SetHandCursor(false);
     if (EditMode >= 10 && EditMode <= 13)
-        CompleteOutline(displayShip_->Superstructure[static_cast<size_t>(EditMode - 10)], PointCount);
+        editOutline(static_cast<size_t>(EditMode - 10), [this](TOutline& o) { CompleteOutline(o, PointCount); });
     EditMode = 0;
     LastPoint = TGeoPoint{};
     MousePoint = TGeoPoint{};
-    DesignFormWidgets& w = form_.Widgets();
-    for (size_t k = 0; k < 4; ++k) displayShip_->IsLine[k] = w.cbClosed[k]->isChecked();
+    displayShip_->IsLine = form_.Inputs().OutlineIsLine;
     displayShip_->SetPosition(kOrigin);
     globe_->Redraw();
     form_.CommitStep(QStringLiteral("Draw superstructure"));
+}
+
+void TPlanEditor::editOutline(size_t outline, const std::function<void(TOutline&)>& edit) {
+    form_.EditDocument([&](DesignDocument& d) {
+        if (!d.Superstructure) d.Superstructure = displayShip_->Superstructure;
+        edit((*d.Superstructure)[outline]);
+        displayShip_->Superstructure[outline] = (*d.Superstructure)[outline];
+    });
 }
 
 void TPlanEditor::GlobeRender(TMapCanvas& canvas) {

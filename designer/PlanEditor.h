@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +73,9 @@ private:
     // Idle again, with the counters and the pointer text of the last ship gone.
     void resetEditing();
 
+    // An edit of an outline: made on the form's design, then drawn on the
+    // displayed ship.
+    void editOutline(size_t outline, const std::function<void(TOutline&)>& edit);
     // The form's turrets, calibres and layout onto the displayed ship.
     void applyShown(const ShownDesign& shown);
 

@@ -4,16 +4,14 @@
 #include "combat/Readiness.h"
 #include "designer/DesignCheckList.h"
 #include "designer/DesignerSettings.h"
-#include "designer/ExploreWindow.h"
 #include "designer/FormBinding.h"
 #include "designer/FormControls.h"
 #include "designer/FormMenus.h"
+#include "designer/FormWindows.h"
 #include "designer/PlanEditor.h"
-#include "designer/PlannerButton.h"
-#include "designer/ProtectionWindow.h"
-#include "designer/ShareCommands.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
+#include "designfile/qt/DesignSource.h"
 #include "map/qt/MapControl.h"
 #include "nations/Nations.h"
 #include "platform/DayNumber.h"
@@ -23,9 +21,10 @@
 #include "platform/Messages.h"
 #include "platform/Round.h"
 #include "platform/qt/QtMessages.h"
-#include "startup/Startup.h"
+#include "sheets/qt/ShareCommands.h"
 #include "status/ShipStatus.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -54,8 +53,6 @@ using platform::toQ;
 
 namespace {
 
-constexpr int kLinkRole = Qt::UserRole;
-
 // Position letters are Windows-1252 characters held as single bytes.
 std::string positionText(TurretPosition p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
@@ -73,32 +70,29 @@ void setFontColour(QLabel* box, const QColor& colour) {
     box->setPalette(pal);
 }
 
-QTreeWidgetItem* listRow(QTreeWidget* list, const std::string& caption, std::int32_t count, std::int32_t weight,
-                         const void* linked) {
+QTreeWidgetItem* listRow(QTreeWidget* list, const std::string& caption, std::int32_t count, std::int32_t weight) {
     auto* row = new QTreeWidgetItem(list);
     row->setText(0, toQ(caption));
     row->setText(1, QString::number(count));
     row->setText(2, QString::number(weight));
     row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-    row->setData(0, kLinkRole, QVariant::fromValue(reinterpret_cast<quintptr>(linked)));
     return row;
 }
 
-const void* linkedObject(const QTreeWidgetItem* row) {
-    return reinterpret_cast<const void*>(row->data(0, kLinkRole).value<quintptr>());
-}
-
-// Takes the item `linked` out of an owning list.
-template <class T>
-void eraseLinked(std::vector<std::unique_ptr<T>>& list, const void* linked) {
-    auto it = std::find_if(list.begin(), list.end(), [&](const auto& p) { return p.get() == linked; });
-    if (it != list.end()) list.erase(it);
+// The item of the selected row out of the document's list: rows follow the list's order.
+bool eraseSelected(QTreeWidget* rows, std::vector<DesignItem>& list) {
+    const auto selected = rows->selectedItems();
+    const int at = selected.isEmpty() ? -1 : rows->indexOfTopLevelItem(selected.first());
+    if (at < 0 || at >= static_cast<int>(list.size())) return false;
+    list.erase(list.begin() + at);
+    return true;
 }
 
 } // namespace
 
-TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) : QMainWindow(parent) {
+TfrmDesignMain::TfrmDesignMain(const ProgramData& data, bool loaded, const std::string& programDir, QWidget* parent)
+    : QMainWindow(parent), data_(data), startupOk_(loaded) {
     setObjectName(QStringLiteral("frmDesignMain"));
     setWindowTitle(QStringLiteral("Ship design"));
     // On a small screen the form scrolls rather than letting groups overlap.
@@ -126,18 +120,19 @@ TfrmDesignMain::TfrmDesignMain(const std::string& programDir, QWidget* parent) :
     if (programDir_.back() != '/' && programDir_.back() != '\\') programDir_.push_back('/');
     ChooseCustomFilesRoot();
     FormCreate();
+    // The opening design is what the new controls hold.
+    document_.Inputs = ReadInputs(W);
+    source_ = new TDesignSource(document_, data_.Weapons, this);
+    BindDocument();
     ConnectControls();
     UpdateDisplacementStep();
     SetPlanEditor(std::make_unique<TPlanEditor>(*this));
-    AddShipStatusButton();
-    AddProtectionButton();
-    AddEngagementButton(*this);
     history_ = new TDesignHistory([this] { return TakeSnapshot(); },
                                   [this](const DesignSnapshot& state) { RestoreSnapshot(state); }, this);
+    shareCommands_ = NewShareCommands(*this);
     BuildFormMenus(*this, history_->Stack());
     ConnectHistory();
-    AddShareCommands();
-    AddExploreCommand(*this);
+    ConnectCommands();
     FitToScreen();
     designersettings::RestoreGeometry(*this);
 }
@@ -164,7 +159,6 @@ void TfrmDesignMain::FitToScreen() {
 TfrmDesignMain::~TfrmDesignMain() = default;
 
 void TfrmDesignMain::FormCreate() {
-    startupOk_ = LoadProgramData(programDir_, data_, platform::messages());
     if (!startupOk_) return; // the lists stay empty; the form still opens
     for (int n = 0; n <= MaxNation; ++n) W.cbNation->addItem(toQ(data_.Nations[static_cast<size_t>(n)].Name));
     W.cbNation->setCurrentIndex(-1);
@@ -184,22 +178,30 @@ void TfrmDesignMain::showEvent(QShowEvent* event) {
 void TfrmDesignMain::FormShow() {
     designShip_ = std::make_unique<TDesignShip>(data_);
     designShip_->ClearSpecials();
-    for (QComboBox* list :
-         {W.cbTerTF, W.cbSecTF, W.cbFreeboard, W.cbBeltCoverage, W.cbAccomodation, W.cbTPS, W.cbFuelType}) {
-        const QSignalBlocker block(list);
-        list->setCurrentIndex(0);
-    }
-    {
-        const QSignalBlocker block(W.cbRange);
-        W.cbRange->setCurrentIndex(1);
-    }
-    {
-        const QSignalBlocker block(W.seMines);
-        W.seMines->setValue(0);
-    }
+    DesignInputs& in = document_.Inputs;
+    for (int* list : {&in.TerTF, &in.SecTF, &in.Freeboard, &in.BeltCoverage, &in.Accomodation, &in.TPS, &in.FuelType})
+        *list = 0;
+    in.Range = 1;
+    in.Mines = 0;
+    ShowDocument();
     // The boxes show the figures of the opening inputs rather than zeros.
     Recompute();
     history_->Reset();
+}
+
+void TfrmDesignMain::BindDocument() {
+    OnInputEdited(W, this, [this] { document_.Inputs = ReadInputs(W); });
+}
+
+void TfrmDesignMain::ShowDocument() {
+    WriteInputs(document_.Inputs, W);
+    document_.Inputs = ReadInputs(W);
+    UpdateDisplacementStep();
+}
+
+void TfrmDesignMain::EditDocument(const std::function<void(DesignDocument&)>& edit) {
+    edit(document_);
+    ShowDocument();
 }
 
 void TfrmDesignMain::ConnectControls() {
@@ -257,48 +259,21 @@ void TfrmDesignMain::InstallMapCanvas(QWidget* canvas) {
     W.planPlaceholder = canvas;
 }
 
-void TfrmDesignMain::AddShipStatusButton() {
-    bnShipStatus_ = new QPushButton(QStringLiteral("Ship status"), W.bnRefreshGraphics->parentWidget());
-    bnShipStatus_->setObjectName(QStringLiteral("bnShipStatus"));
-    bnShipStatus_->setEnabled(false);
-    // Into the layout of "Update ship graphic", right after it.
-    for (QBoxLayout* row : findChildren<QBoxLayout*>())
-        if (const int at = row->indexOf(W.bnRefreshGraphics); at >= 0) {
-            row->insertWidget(at + 1, bnShipStatus_);
-            break;
-        }
-    QWidget::setTabOrder(W.bnRefreshGraphics, bnShipStatus_);
-    connect(bnShipStatus_, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
+void TfrmDesignMain::ConnectCommands() {
+    connect(W.bnShipStatus, &QPushButton::clicked, this, &TfrmDesignMain::ShowShipStatus);
+    connect(W.bnEngagement, &QPushButton::clicked, this, [this] { ShowEngagementPlanner(*this); });
+    connect(W.bnProtection, &QPushButton::clicked, this, [this] { ShowProtection(*this); });
+    connect(W.bnExplore, &QPushButton::clicked, this, [this] { ShowExplorer(*this); });
+    connect(W.bnCompare, &QPushButton::clicked, shareCommands_, &TShareCommands::Compare);
+    connect(W.bnCopySheet, &QPushButton::clicked, shareCommands_, &TShareCommands::CopySheet);
+    connect(W.bnExportSheet, &QPushButton::clicked, shareCommands_, &TShareCommands::ExportSheet);
 }
 
-// "Protection..." beside "Protected cruiser": one window for the form, made on
-// first use, following the inputs while it is open.
-void TfrmDesignMain::AddProtectionButton() {
-    auto* button = new QPushButton(QStringLiteral("Protection..."), W.cbProtectedCruiser->parentWidget());
-    button->setObjectName(QStringLiteral("bnProtection"));
-    button->setToolTip(QStringLiteral("Immune zones of this armour against enemy guns"));
-    if (auto* grid = qobject_cast<QGridLayout*>(W.cbProtectedCruiser->parentWidget()->layout())) {
-        int row = 0, column = 0, rows = 0, columns = 0;
-        grid->getItemPosition(grid->indexOf(W.cbProtectedCruiser), &row, &column, &rows, &columns);
-        grid->addWidget(button, row, 2, 1, 2);
-    }
-    QWidget::setTabOrder(W.cbProtectedCruiser, button);
-    connect(button, &QPushButton::clicked, this, [this] {
-        auto* window = findChild<TfrmProtection*>();
-        if (!window) {
-            window = new TfrmProtection(
-                data_.Weapons, [this] { return Inputs(); }, this);
-            connect(this, &TfrmDesignMain::Recomputed, window, [window] {
-                if (window->isVisible()) window->Refresh();
-            });
-        }
-        window->Refresh();
-        window->show();
-        window->raise();
-    });
+void TfrmDesignMain::EnableShipStatus() {
+    const bool on = HasDisplayShip();
+    W.bnShipStatus->setEnabled(on);
+    if (auto* action = findChild<QAction*>(QStringLiteral("actShipStatus"))) action->setEnabled(on);
 }
-
-void TfrmDesignMain::AddShareCommands() { shareCommands_ = new TShareCommands(*this); }
 
 void TfrmDesignMain::ChooseCustomFilesRoot() {
     customFilesRoot_ = platform::customFilesRoot(programDir_);
@@ -332,16 +307,14 @@ void TfrmDesignMain::ShowShipStatus() {
 
 bool TfrmDesignMain::HasDisplayShip() const { return planEditor_ && planEditor_->HasDisplayShip(); }
 
-DesignInputs TfrmDesignMain::Inputs() const { return ReadInputs(W); }
-
 void TfrmDesignMain::Recompute() {
     if (!designShip_) return;
-    ShowProblems(ApplyInputs(ReadInputs(W), *designShip_));
+    ShowProblems(ApplyDocument(document_, *designShip_));
     RefreshTurretList();
     RefreshTorpedoList();
     WriteOutputs();
     RefreshDesignCheck();
-    emit Recomputed();
+    source_->Announce();
 }
 
 // The totals follow the turret weights at once; stale totals after a
@@ -354,7 +327,7 @@ void TfrmDesignMain::ShowProblems(const platform::Problems& problems) {
 }
 
 void TfrmDesignMain::RefreshDesignCheck() {
-    std::vector<DesignProblem> problems = CheckDesign(ReadInputs(W), *designShip_);
+    std::vector<DesignProblem> problems = CheckDesign(document_.Inputs, *designShip_);
     problems.insert(problems.end(), loadedFileProblems_.begin(), loadedFileProblems_.end());
     FillDesignCheckList(W.lvDesignCheck, problems);
 }
@@ -369,7 +342,7 @@ void TfrmDesignMain::DisplacementChange() {
 }
 
 void TfrmDesignMain::UpdateTitle() {
-    const QString name = W.edName->text().trimmed();
+    const QString name = toQ(document_.Inputs.Name).trimmed();
     QString title = name.isEmpty() ? QStringLiteral("Ship design") : QStringLiteral("Ship design - ") + name;
     if (IsModified()) title += QStringLiteral(" *");
     setWindowTitle(title);
@@ -380,14 +353,14 @@ void TfrmDesignMain::RefreshTurretList() {
     if (!designShip_) return;
     for (const auto& turret : designShip_->Turrets)
         listRow(W.lvTurrets, positionText(turret->Position) + " - " + TurretPositionName(turret->Position),
-                turret->Guns, turret->Weight, turret.get());
+                turret->Guns, turret->Weight);
 }
 
 void TfrmDesignMain::RefreshTorpedoList() {
     W.lvTorpedoes->clear();
     if (!designShip_) return;
     for (const auto& mount : designShip_->TorpedoMounts)
-        listRow(W.lvTorpedoes, positionText(mount->Position), mount->Tubes, mount->Weight, mount.get());
+        listRow(W.lvTorpedoes, positionText(mount->Position), mount->Tubes, mount->Weight);
 }
 
 void TfrmDesignMain::WriteOutputs() {
@@ -420,67 +393,54 @@ void TfrmDesignMain::WriteOutputs() {
     setFontColour(W.stSpare, colour);
 }
 
+// The dialog offers the positions the design ship has free.
 void TfrmDesignMain::bnAddTurretClick() {
     if (!designShip_) return;
-    designShip_->BatteryCalibre[1] = W.seMainCal->value();
-    designShip_->BatteryCalibre[2] = W.seSecCal->value();
-    designShip_->BatteryCalibre[3] = W.seTerCal->value();
     if (auto turret = AddTurretDialog().ExecuteAddTurret(*designShip_)) {
-        const QString step = QStringLiteral("Add turret ") + toQ(positionText(turret->Position));
-        designShip_->AddTurret(std::move(turret));
-        RefreshTurretList();
+        document_.Turrets.push_back({turret->Guns, turret->Position});
         Recompute();
-        CommitStep(step);
+        CommitStep(QStringLiteral("Add turret ") + toQ(positionText(turret->Position)));
     }
 }
 
 void TfrmDesignMain::bnAddTorpMountClick() {
     if (!designShip_) return;
-    designShip_->TorpedoCalibre = W.seTorpCal->value();
     if (auto mount = AddTurretDialog().ExecuteAddMount(*designShip_)) {
-        const QString step = QStringLiteral("Add mount ") + toQ(positionText(mount->Position));
-        designShip_->AddTorpedoMount(std::move(mount));
-        RefreshTorpedoList();
+        document_.Mounts.push_back({mount->Tubes, mount->Position});
         Recompute();
-        CommitStep(step);
+        CommitStep(QStringLiteral("Add mount ") + toQ(positionText(mount->Position)));
     }
 }
 
 // The totals follow a delete at once, as every other change.
 void TfrmDesignMain::bnDeleteTurretClick() {
-    const auto selected = W.lvTurrets->selectedItems();
-    if (selected.isEmpty() || !designShip_) {
+    if (!designShip_ || !eraseSelected(W.lvTurrets, document_.Turrets)) {
         platform::messages().notice("No turret selected!");
         return;
     }
-    eraseLinked(designShip_->Turrets, linkedObject(selected.first()));
     Recompute();
     CommitStep(QStringLiteral("Delete turret"));
 }
 
 void TfrmDesignMain::bnDeleteTorpMountClick() {
-    const auto selected = W.lvTorpedoes->selectedItems();
-    if (selected.isEmpty() || !designShip_) {
+    if (!designShip_ || !eraseSelected(W.lvTorpedoes, document_.Mounts)) {
         platform::messages().notice("No mount selected!");
         return;
     }
-    eraseLinked(designShip_->TorpedoMounts, linkedObject(selected.first()));
     Recompute();
     CommitStep(QStringLiteral("Delete mount"));
 }
 
 void TfrmDesignMain::bnClearTurretsClick() {
     if (!designShip_ || !platform::messages().confirm("Clear all turrets?")) return;
-    designShip_->ClearTurrets();
-    RefreshTurretList();
+    document_.Turrets.clear();
     Recompute();
     CommitStep(QStringLiteral("Clear turrets"));
 }
 
 void TfrmDesignMain::bnClearTorpMountsClick() {
     if (!designShip_ || !platform::messages().confirm("Clear all torpedo mounts?")) return;
-    designShip_->ClearTorpedomount();
-    RefreshTorpedoList();
+    document_.Mounts.clear();
     Recompute();
     CommitStep(QStringLiteral("Clear mounts"));
 }

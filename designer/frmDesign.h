@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "designer/DesignHistory.h"
 #include "designer/PlanEditorHook.h"
 #include "designfile/DesignCheck.h"
+#include "designfile/DesignDocument.h"
 #include "designfile/DesignInputs.h"
 #include "designfile/DesignRecord.h"
 #include "platform/Messages.h"
@@ -24,15 +26,19 @@
 #include "tables/ProgramData.h"
 
 class QPushButton;
+class TDesignSource;
 class TShareCommands;
 class TdlgShipStatus;
 
 class TfrmDesignMain : public QMainWindow {
     Q_OBJECT
 public:
-    // programDir: where Data, Designs and Custom Files are found (beside the
-    // executable or the installed share folder; tests pass their own).
-    explicit TfrmDesignMain(const std::string& programDir = platform::defaultProgramDir(), QWidget* parent = nullptr);
+    // data: the tables loaded at start-up from programDir (loaded: whether
+    // every one could be), read-only and outliving the form. programDir:
+    // where Data, Designs and Custom Files are found (beside the executable
+    // or the installed share folder; tests pass their own).
+    TfrmDesignMain(const ProgramData& data, bool loaded, const std::string& programDir = platform::defaultProgramDir(),
+                   QWidget* parent = nullptr);
     ~TfrmDesignMain() override;
 
     const std::string& ProgramDir() const { return programDir_; }
@@ -57,8 +63,8 @@ public:
     void SetShipStatusDialog(TdlgShipStatus* dialog);
     TdlgShipStatus& ShipStatusDialog();
     // "Ship status" beside "Update ship graphic"; enabled once a ship is displayed.
-    QPushButton* ShipStatusButton() const { return bnShipStatus_; }
-    // "Compare...", "Copy sheet" and "Export sheet...".
+    QPushButton* ShipStatusButton() const { return W.bnShipStatus; }
+    // What "Compare...", "Copy sheet" and "Export sheet..." do.
     TShareCommands* ShareCommands() const { return shareCommands_; }
 
     void SetPlanEditor(std::unique_ptr<TPlanEditorHook> editor);
@@ -67,12 +73,17 @@ public:
     // the form owns it from then on.
     void InstallMapCanvas(QWidget* canvas);
 
-    DesignInputs Inputs() const;
-    // The design as the form holds it, unsaved changes included, built as
-    // its file would be: the displayed ship's outlines with the "Line" boxes
-    // applied, as the next save stores them. None (after a message) when
-    // the funnel boxes cannot be written.
-    std::optional<DesignRecord> CurrentDesignRecord() const;
+    // The design on the form: every control shows it, every edit changes it.
+    const DesignDocument& Document() const { return document_; }
+    const DesignInputs& Inputs() const { return document_.Inputs; }
+    // The document as the windows see it, with a signal after each recompute.
+    TDesignSource& Source() const { return *source_; }
+    // Puts a whole design on the form as one undo step named `step` (the
+    // explorer's "Apply to form").
+    void SetDocument(const DesignDocument& document, const QString& step);
+    // An edit of the plan editor (funnels, outlines): into the document and
+    // onto the controls, with no recompute, for it changes no weight.
+    void EditDocument(const std::function<void(DesignDocument&)>& edit);
     // Inputs into the ship, Recalculate, lists and output boxes.
     void Recompute();
     // Main calibre into the ship, Recalculate and the turret list only.
@@ -90,17 +101,10 @@ public:
     TDesignHistory& History() { return *history_; }
     // After a committed edit: one undo step named `name` when the design changed.
     void CommitStep(const QString& name);
-    // Puts inputs on the form, keeping the first `turrets` main turrets, as
-    // one undo step named `step` (the explorer's "Apply to form").
-    void ApplyDesign(const DesignInputs& inputs, int turrets, const QString& step);
     bool IsModified() const;
     // With unsaved changes, asks "Save changes to <class>?": true when the
     // caller may go on (saved or discarded), false on Cancel or a failed save.
     bool MaybeKeepChanges();
-
-signals:
-    // After every recompute and main-calibre update: the inputs may have changed.
-    void Recomputed();
 
 public slots:
     void bnLoadClick();
@@ -127,6 +131,11 @@ private:
     void FormCreate();
     void FormShow();
     void ConnectControls();
+    // The document follows every edit of a control, before any other handler.
+    void BindDocument();
+    // The document onto the controls; what a control cannot hold comes back
+    // as the control holds it.
+    void ShowDocument();
     void DisplacementChange();
     void UpdateDisplacementStep();
     void UpdateTitle();
@@ -136,9 +145,11 @@ private:
     void LoadFrom(const char* title, const std::string& folder, const char* dialog);
     // LoadDesign with the name of its undo step.
     bool LoadDesignAs(const std::string& path, const QString& step);
-    // The body of a load: the record into the controls and lists, the plan
-    // editor's ship from `path`; returns the messages it held back.
+    // The body of a load: the record into the document, the plan editor's
+    // ship from `path`; returns the messages it held back.
     std::vector<platform::RecordedMessage> LoadRecord(const DesignRecord& record, const std::string& path);
+    // The document's outlines from the plan view.
+    void TakePlanOutlines();
     // The checks of Save; the class name, or none after the message.
     std::optional<std::string> CheckBeforeSave();
     // Writes the design to `path` (asking before replacing a file); true when written.
@@ -151,22 +162,23 @@ private:
     void ShowProblems(const platform::Problems& problems);
     void TypedOutOfRange(QWidget* box, qlonglong typed, int value);
     bool HasDisplayShip() const;
-    void AddShipStatusButton();
-    void AddProtectionButton();
-    void AddShareCommands();
+    void ConnectCommands();
+    // "Ship status", its button and its menu item, once a ship is displayed.
+    void EnableShipStatus();
     void ChooseCustomFilesRoot();
     void FitToScreen();
 
     std::string programDir_;
     std::string customFilesRoot_;
-    ProgramData data_;
+    const ProgramData& data_;
     bool startupOk_ = false;
     bool shown_ = false;
     DesignFormWidgets W;
+    DesignDocument document_;
+    TDesignSource* source_ = nullptr;
     std::unique_ptr<TDesignShip> designShip_;
     QPointer<TdlgAddTurret> addTurretDialog_;
     std::unique_ptr<TPlanEditorHook> planEditor_;
-    QPushButton* bnShipStatus_ = nullptr;
     QPointer<TdlgShipStatus> shipStatusDialog_;
     TDesignHistory* history_ = nullptr;
     TShareCommands* shareCommands_ = nullptr;

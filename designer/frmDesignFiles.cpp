@@ -1,10 +1,8 @@
 // The design form's files: Save, Save as, Load, Load custom, the picture
-// chooser, the question before unsaved work would be lost, and the design
-// built as its file would be for the commands that read it unsaved.
+// chooser and the question before unsaved work would be lost.
 #include "designer/frmDesign.h"
 
 #include "designer/DesignerSettings.h"
-#include "designer/FormBinding.h"
 #include "designer/PlanEditor.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
@@ -45,39 +43,21 @@ std::optional<std::string> TfrmDesignMain::CheckBeforeSave() {
     // The design check lists the same refusals, so "ok" means Save takes it.
     // A name that cannot become a file name is refused before anything
     // changes, the turret order included.
-    const DesignInputs inputs = ReadInputs(W);
-    if (const std::vector<std::string> refusals = SaveRefusals(inputs); !refusals.empty()) {
+    if (const std::vector<std::string> refusals = SaveRefusals(document_.Inputs); !refusals.empty()) {
         platform::messages().notice(refusals.front());
         return std::nullopt;
     }
-    return inputs.Name;
-}
-
-std::optional<DesignRecord> TfrmDesignMain::CurrentDesignRecord() const {
-    if (!designShip_) return std::nullopt;
-    const DesignInputs inputs = ReadInputs(W);
-    std::optional<DesignOutlines> outlines;
-    if (HasDisplayShip()) {
-        outlines = planEditor_->DisplayShipOutlines();
-        if (outlines) outlines->IsLine = inputs.OutlineIsLine;
-    }
-    try {
-        return ParseDesignRecord(DesignFileLines(inputs, *designShip_, outlines ? &*outlines : nullptr), inputs.Name);
-    } catch (const std::exception& e) {
-        platform::messages().notice(std::string("The design cannot be shown as it stands: ") + e.what());
-        return std::nullopt;
-    }
+    return document_.Inputs.Name;
 }
 
 bool TfrmDesignMain::SaveTo(const std::string& path) {
+    // The ship's list follows the document's without a recompute: its
+    // weights stand, and the rules' messages are not shown again.
+    ReorderTurretsForSave(document_);
     ReorderTurretsForSave(*designShip_);
     RefreshTurretList();
-    const DesignInputs inputs = ReadInputs(W);
-    std::optional<DesignOutlines> outlines;
-    if (HasDisplayShip()) {
-        planEditor_->StoreLineFlags(inputs.OutlineIsLine);
-        outlines = planEditor_->DisplayShipOutlines();
-    }
+    if (HasDisplayShip()) planEditor_->StoreLineFlags(document_.Inputs.OutlineIsLine);
+    TakePlanOutlines();
 
     if (platform::fileExists(path) &&
         !platform::messages().confirm("Class exists!\rFile: " + path + "\r Overwrite?", true))
@@ -91,7 +71,7 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
     {
         const WaitCursor hourglass;
         // Its "saved" or "Error saving" notice is a box on the form.
-        written = WriteDesignFile(path, inputs, *designShip_, outlines ? &*outlines : nullptr, platform::messages());
+        written = WriteDesignFile(path, document_, data_.Weapons, platform::messages());
     }
     // Reading back a file that was not written would reset the form to the
     // defaults of an empty file and lose the design on screen.
@@ -143,7 +123,7 @@ bool TfrmDesignMain::IsModified() const { return history_ && history_->Modified(
 
 bool TfrmDesignMain::MaybeKeepChanges() {
     if (!designShip_ || !IsModified()) return true;
-    const QString name = W.edName->text().trimmed();
+    const QString name = toQ(document_.Inputs.Name).trimmed();
     const std::string text = "Save changes to " + (name.isEmpty() ? std::string("this design") : fromQ(name)) + "?";
     switch (platform::messages().askSave(text)) {
     case platform::SaveChoice::Save:
@@ -247,25 +227,27 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
         platform::RecordingMessages held;
         heldForLoad_ = &held;
         history_->Hold(true);
-        designShip_->ClearTurrets();
-        designShip_->ClearTorpedomount();
-        RefreshTurretList();
-        RefreshTorpedoList();
-        for (TOutline& outline : designShip_->Superstructure) outline = TOutline{};
-
-        DesignInputs inputs = ReadInputs(W);
-        ReadDesignFile(record, inputs, *designShip_);
-        WriteInputs(inputs, W);
-        UpdateDisplacementStep();
+        ReadDesignFile(record, data_.Weapons, document_);
+        ShowDocument();
         UpdateTitle();
         Recompute();
         if (planEditor_) planEditor_->LoadDisplayShip(path, held);
-        bnShipStatus_->setEnabled(HasDisplayShip());
+        TakePlanOutlines();
+        EnableShipStatus();
         history_->Hold(false);
         heldForLoad_ = nullptr;
         said.insert(said.end(), held.recorded.begin(), held.recorded.end());
     }
     return said;
+}
+
+// The plan editor writes each edit of an outline into the document; a save
+// or a load takes the plan view's outlines as they stand, none without a
+// displayed ship.
+void TfrmDesignMain::TakePlanOutlines() {
+    const auto shown = HasDisplayShip() ? planEditor_->DisplayShipOutlines() : std::nullopt;
+    document_.Superstructure.reset();
+    if (shown) document_.Superstructure = shown->Superstructure;
 }
 
 void TfrmDesignMain::LoadFrom(const char* title, const std::string& folder, const char* dialog) {

@@ -2,7 +2,6 @@
 // put back, and which edits commit a step.
 #include "designer/frmDesign.h"
 
-#include "designer/FormBinding.h"
 #include "designer/FormControls.h"
 #include "designer/PlanEditor.h"
 
@@ -16,8 +15,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QUndoStack>
-
-#include <algorithm>
 
 namespace {
 
@@ -97,11 +94,13 @@ void TfrmDesignMain::CommitStep(const QString& name) {
     if (history_ && designShip_) history_->Commit(name);
 }
 
-void TfrmDesignMain::ApplyDesign(const DesignInputs& inputs, int turrets, const QString& step) {
+// The plan view keeps its outlines: they are edited on the displayed ship.
+void TfrmDesignMain::SetDocument(const DesignDocument& document, const QString& step) {
     if (!designShip_) return;
-    WriteInputs(inputs, W);
-    UpdateDisplacementStep();
-    while (static_cast<int>(designShip_->Turrets.size()) > std::max(turrets, 0)) designShip_->Turrets.pop_back();
+    const auto outlines = document_.Superstructure;
+    document_ = document;
+    document_.Superstructure = outlines;
+    ShowDocument();
     Recompute();
     CommitStep(step);
 }
@@ -119,33 +118,17 @@ void TfrmDesignMain::TypedOutOfRange(QWidget* box, qlonglong typed, int value) {
 
 DesignSnapshot TfrmDesignMain::TakeSnapshot() const {
     DesignSnapshot state;
-    state.Inputs = ReadInputs(W);
-    if (designShip_) {
-        for (const auto& t : designShip_->Turrets) state.Turrets.emplace_back(t->Guns, t->Position);
-        for (const auto& m : designShip_->TorpedoMounts) state.Mounts.emplace_back(m->Tubes, m->Position);
-    }
+    state.Document = document_;
     if (auto* editor = dynamic_cast<const TPlanEditor*>(planEditor_.get())) state.Plan = editor->PlanState();
     return state;
 }
 
 void TfrmDesignMain::RestoreSnapshot(const DesignSnapshot& state) {
     if (!designShip_) return;
-    WriteInputs(state.Inputs, W);
-    UpdateDisplacementStep();
-    designShip_->ClearTurrets();
-    designShip_->ClearTorpedomount();
-    for (const auto& [guns, position] : state.Turrets) {
-        auto t = std::make_unique<TTurret>();
-        t->Guns = guns, t->Position = position;
-        designShip_->Turrets.push_back(std::move(t));
-    }
-    for (const auto& [tubes, position] : state.Mounts) {
-        auto m = std::make_unique<TTorpedomount>();
-        m->Tubes = tubes, m->Position = position;
-        designShip_->TorpedoMounts.push_back(std::move(m));
-    }
+    document_ = state.Document;
+    ShowDocument();
     Recompute();
     if (auto* editor = dynamic_cast<TPlanEditor*>(planEditor_.get())) editor->RestorePlanState(state.Plan);
-    bnShipStatus_->setEnabled(HasDisplayShip());
+    EnableShipStatus();
     UpdateTitle();
 }

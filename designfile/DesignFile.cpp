@@ -90,57 +90,70 @@ void writeGuns(const DesignInputs& in, Lines& f) {
 }
 
 // The torpedo calibre and designation, then a section per turret and mount.
-void writeTorpedoesTurretsAndMounts(const DesignInputs& in, const TDesignShip& ship, Lines& f) {
+void writeTorpedoesTurretsAndMounts(const DesignDocument& document, const WeaponTables& weapons, Lines& f) {
+    const DesignInputs& in = document.Inputs;
     f.section("Torpedoes");
     f.key("Calibre", Num(in.TorpCal));
     std::string designation;
-    const auto items = TorpedoTypeItems(ship.Data().Weapons);
+    const auto items = TorpedoTypeItems(weapons);
     if (in.TorpType >= 0 && in.TorpType < static_cast<int>(items.size()))
         designation = platform::utf8Left(items[in.TorpType], 1);
     f.key("Designation", OneLine(designation));
 
-    for (size_t i = 0; i < ship.Turrets.size(); ++i) {
+    for (size_t i = 0; i < document.Turrets.size(); ++i) {
         f.section("Turret" + Num(static_cast<std::int64_t>(i)));
-        f.key("Guns", Num(ship.Turrets[i]->Guns));
-        f.key("Pos", OneLine(PositionText(ship.Turrets[i]->Position)));
+        f.key("Guns", Num(document.Turrets[i].Count));
+        f.key("Pos", OneLine(PositionText(document.Turrets[i].Position)));
     }
-    for (size_t i = 0; i < ship.TorpedoMounts.size(); ++i) {
+    for (size_t i = 0; i < document.Mounts.size(); ++i) {
         f.section("TorpedoMount" + Num(static_cast<std::int64_t>(i)));
-        f.key("Tubes", Num(ship.TorpedoMounts[i]->Tubes));
-        f.key("Pos", OneLine(PositionText(ship.TorpedoMounts[i]->Position)));
+        f.key("Tubes", Num(document.Mounts[i].Count));
+        f.key("Pos", OneLine(PositionText(document.Mounts[i].Position)));
     }
 }
 
-void writeFunnelsAndOutlines(const DesignInputs& in, const DesignOutlines* outlines, Lines& f) {
+void writeFunnelsAndOutlines(const DesignDocument& document, Lines& f) {
+    const DesignInputs& in = document.Inputs;
     f.section("Funnels");
     for (int k = 0; k < 4; ++k) f.key("Funnel" + Num(k + 1) + "Pos", Num(FunnelValue(in.FunnelPos[k])));
     for (int k = 0; k < 4; ++k) f.key("Funnel" + Num(k + 1) + "Oval", Flag(in.FunnelOval[k]));
-    if (!outlines) return;
+    if (!document.Superstructure) return;
     for (int k = 0; k < 4; ++k) {
         f.section("Superstructure" + Num(k));
+        const TOutline& outline = (*document.Superstructure)[k];
         for (int j = 0; j < 21; ++j) {
-            f.key("Point" + Num(j) + "Angle", Num(outlines->Superstructure[k][j].Angle));
-            f.key("Point" + Num(j) + "Distance", Num(outlines->Superstructure[k][j].Distance));
+            f.key("Point" + Num(j) + "Angle", Num(outline[j].Angle));
+            f.key("Point" + Num(j) + "Distance", Num(outline[j].Distance));
         }
-        f.key("IsLine", Flag(outlines->IsLine[k]));
+        f.key("IsLine", Flag(in.OutlineIsLine[k]));
     }
 }
 
 } // namespace
 
+std::vector<std::string> DesignFileLines(const DesignDocument& document, const WeaponTables& weapons) {
+    Lines f;
+    writeData(document.Inputs, f);
+    writeArmour(document.Inputs, f);
+    writeGuns(document.Inputs, f);
+    writeTorpedoesTurretsAndMounts(document, weapons, f);
+    writeFunnelsAndOutlines(document, f);
+    return std::move(f.l);
+}
+
 std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignShip& ship,
                                          const DesignOutlines* outlines) {
-    Lines f;
-    writeData(in, f);
-    writeArmour(in, f);
-    writeGuns(in, f);
-    writeTorpedoesTurretsAndMounts(in, ship, f);
-    writeFunnelsAndOutlines(in, outlines, f);
-    return std::move(f.l);
+    return DesignFileLines(DocumentOf(in, ship, outlines), ship.Data().Weapons);
 }
 
 bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDesignShip& ship,
                      const DesignOutlines* outlines, platform::Messages& messages) {
+    return WriteDesignFile(path, DocumentOf(in, ship, outlines), ship.Data().Weapons, messages);
+}
+
+bool WriteDesignFile(const std::string& path, const DesignDocument& document, const WeaponTables& weapons,
+                     platform::Messages& messages) {
+    const DesignInputs& in = document.Inputs;
     const std::string failed = "Error saving file " + path;
     const std::pair<const char*, const std::string*> texts[] = {{"Enemy class name", &in.EnemyClass},
                                                                 {"Misidentified class name", &in.MisClass},
@@ -153,7 +166,7 @@ bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDes
     }
     std::vector<std::string> lines;
     try {
-        lines = DesignFileLines(in, ship, outlines);
+        lines = DesignFileLines(document, weapons);
     } catch (const std::exception&) {
         messages.notice(failed);
         return false;
@@ -170,84 +183,105 @@ void ReadDesignFile(const std::string& path, DesignInputs& in, TDesignShip& ship
     ReadDesignFile(ReadDesignRecord(path), in, ship);
 }
 
-void ReadDesignFile(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
-    const ProfileText& f = record.Values;
-    auto integer = [&f](const char* section, const std::string& key, std::int32_t def) {
+namespace {
+
+// How the form's reader takes a key: integers with their defaults, list
+// indexes that fall outside their list as nothing selected.
+struct FileKeys {
+    const ProfileText& f;
+    std::int32_t integer(const char* section, const std::string& key, std::int32_t def) const {
         return f.ReadInteger(section, key, def);
-    };
-    auto list = [&](const char* section, const char* key, std::int32_t def, int count) {
+    }
+    int list(const char* section, const char* key, std::int32_t def, int count) const {
         return ListIndex(integer(section, key, def), count);
-    };
+    }
+};
 
-    const std::string& cls = record.ClassName;
+void readData(const FileKeys& k, const std::string& cls, const WeaponTables& weapons, DesignInputs& in) {
     in.Name = cls;
+    in.EnemyClass = k.f.ReadString("Data", "EnemyClassName", cls);
+    in.MisClass = k.f.ReadString("Data", "MisidentifiedClassName", cls);
+    in.PicName = k.f.ReadString("Data", "PictureName", "");
+    in.Displacement = ranges::Displacement.clamp(k.integer("Data", "Displacement", 10000));
+    in.Range = k.list("Data", "Range", 1, listsize::Range);
+    in.BeltCoverage = k.list("Data", "BeltCoverage", 0, listsize::BeltCoverage);
+    in.Freeboard = k.list("Data", "Freeboard", 1, listsize::Freeboard);
+    in.Speed = ranges::Speed.clamp(k.integer("Data", "Speed", 18));
+    in.Type = DesignTypeIndex(k.f.ReadString("Data", "ShipType", "XX"));
+    in.Nation = k.list("Data", "Nation", -1, listsize::Nation);
 
-    in.EnemyClass = f.ReadString("Data", "EnemyClassName", cls);
-    in.MisClass = f.ReadString("Data", "MisidentifiedClassName", cls);
-    in.PicName = f.ReadString("Data", "PictureName", "");
-    in.Displacement = ranges::Displacement.clamp(integer("Data", "Displacement", 10000));
-    in.Range = list("Data", "Range", 1, listsize::Range);
-    in.BeltCoverage = list("Data", "BeltCoverage", 0, listsize::BeltCoverage);
-    in.Freeboard = list("Data", "Freeboard", 1, listsize::Freeboard);
-    in.Speed = ranges::Speed.clamp(integer("Data", "Speed", 18));
-    in.Type = DesignTypeIndex(f.ReadString("Data", "ShipType", "XX"));
-    in.Nation = list("Data", "Nation", -1, listsize::Nation);
-
-    in.TorpCal = ranges::TorpCal.clamp(integer("Torpedoes", "Calibre", 18));
-    const std::string designation = f.ReadString("Torpedoes", "Designation", "X");
-    const auto items = TorpedoTypeItems(ship.Data().Weapons);
+    in.TorpCal = ranges::TorpCal.clamp(k.integer("Torpedoes", "Calibre", 18));
+    const std::string designation = k.f.ReadString("Torpedoes", "Designation", "X");
+    const auto items = TorpedoTypeItems(weapons);
     for (size_t i = 0; i < items.size(); ++i)
         if (platform::utf8Left(items[i], 1) == designation) in.TorpType = static_cast<int>(i);
+}
 
-    in.B = list("Armor", "B", 0, listsize::Armour);
-    in.BE = list("Armor", "BE", 0, listsize::Armour);
-    in.D = list("Armor", "D", 0, listsize::Armour);
-    in.DE = list("Armor", "DE", 0, listsize::Armour);
-    in.CT = list("Armor", "CT", 0, listsize::Armour);
-    in.T = list("Armor", "T", 0, listsize::Armour);
-    in.TT = list("Armor", "TT", 0, listsize::Armour);
-    in.SEC = list("Armor", "SEC", 0, listsize::Armour);
-    in.ProtectedCruiser = f.ReadBool("Armor", "PC", false);
+void readArmourAndEquipment(const FileKeys& k, DesignInputs& in) {
+    in.B = k.list("Armor", "B", 0, listsize::Armour);
+    in.BE = k.list("Armor", "BE", 0, listsize::Armour);
+    in.D = k.list("Armor", "D", 0, listsize::Armour);
+    in.DE = k.list("Armor", "DE", 0, listsize::Armour);
+    in.CT = k.list("Armor", "CT", 0, listsize::Armour);
+    in.T = k.list("Armor", "T", 0, listsize::Armour);
+    in.TT = k.list("Armor", "TT", 0, listsize::Armour);
+    in.SEC = k.list("Armor", "SEC", 0, listsize::Armour);
+    in.ProtectedCruiser = k.f.ReadBool("Armor", "PC", false);
+    in.Accomodation = k.list("Data", "Accomodation", 0, listsize::Accomodation);
+    in.FireControl = k.list("Data", "Fire control", 0, listsize::FireControl);
+}
 
-    in.Accomodation = list("Data", "Accomodation", 0, listsize::Accomodation);
-    in.FireControl = list("Data", "Fire control", 0, listsize::FireControl);
+void readGuns(const FileKeys& k, DesignInputs& in) {
+    in.MainCal = ranges::MainCal.clamp(k.integer("Guns", "Main", 0));
+    in.SecCal = ranges::SmallCal.clamp(k.integer("Guns", "Secondary", 0));
+    in.TerCal = ranges::SmallCal.clamp(k.integer("Guns", "Tertiary", 0));
+    in.MQ = ranges::Quality.clamp(k.integer("Guns", "MQ", 0));
+    in.SQ = ranges::Quality.clamp(k.integer("Guns", "SQ", 0));
+    in.TQ = ranges::Quality.clamp(k.integer("Guns", "TQ", 0));
 
-    in.MainCal = ranges::MainCal.clamp(integer("Guns", "Main", 0));
-    in.SecCal = ranges::SmallCal.clamp(integer("Guns", "Secondary", 0));
-    in.TerCal = ranges::SmallCal.clamp(integer("Guns", "Tertiary", 0));
-    in.MQ = ranges::Quality.clamp(integer("Guns", "MQ", 0));
-    in.SQ = ranges::Quality.clamp(integer("Guns", "SQ", 0));
-    in.TQ = ranges::Quality.clamp(integer("Guns", "TQ", 0));
+    in.TPS = k.list("Data", "Torpedo defense", 0, listsize::TPS);
+    in.Mines = ranges::Mines.clamp(k.integer("Data", "Mine capacity", 0));
+    in.ObsoleteDate = ranges::ObsoleteDate.clamp(k.integer("Data", "Obsolete date", 90000));
+    in.FuelType = k.list("Data", "Fuel type", 0, listsize::FuelType);
 
-    in.TPS = list("Data", "Torpedo defense", 0, listsize::TPS);
-    in.Mines = ranges::Mines.clamp(integer("Data", "Mine capacity", 0));
-    in.ObsoleteDate = ranges::ObsoleteDate.clamp(integer("Data", "Obsolete date", 90000));
-    in.FuelType = list("Data", "Fuel type", 0, listsize::FuelType);
+    in.Secondaries = ranges::SmallGuns.clamp(k.integer("Guns", "SecNo", 0));
+    in.Tertiaries = ranges::SmallGuns.clamp(k.integer("Guns", "TerNo", 0));
+    in.TerTF = k.list("Guns", "TerTF", 0, listsize::TurretFactor);
+    in.SecTF = k.list("Guns", "SecTF", 0, listsize::TurretFactor);
+    in.CrossDeck = k.f.ReadBool("Guns", "CDF", false);
+}
 
-    in.Secondaries = ranges::SmallGuns.clamp(integer("Guns", "SecNo", 0));
-    in.Tertiaries = ranges::SmallGuns.clamp(integer("Guns", "TerNo", 0));
-    in.TerTF = list("Guns", "TerTF", 0, listsize::TurretFactor);
-    in.SecTF = list("Guns", "SecTF", 0, listsize::TurretFactor);
-    in.CrossDeck = f.ReadBool("Guns", "CDF", false);
+std::vector<DesignItem> itemsOf(const std::vector<DesignSectionItem>& sections) {
+    std::vector<DesignItem> items;
+    for (const DesignSectionItem& s : sections) items.push_back({s.Count, s.Position});
+    return items;
+}
 
-    for (const DesignSectionItem& item : TurretSections(record, kReadTurretSections)) {
-        auto turret = std::make_unique<TTurret>();
-        turret->Guns = item.Count;
-        turret->Position = item.Position;
-        ship.Turrets.push_back(std::move(turret));
-    }
-    for (const DesignSectionItem& item : MountSections(record)) {
-        auto mount = std::make_unique<TTorpedomount>();
-        mount->Tubes = item.Count;
-        mount->Position = item.Position;
-        ship.TorpedoMounts.push_back(std::move(mount));
-    }
+} // namespace
 
+void ReadDesignFile(const DesignRecord& record, const WeaponTables& weapons, DesignDocument& document) {
+    const FileKeys keys{record.Values};
+    DesignInputs& in = document.Inputs;
+    readData(keys, record.ClassName, weapons, in);
+    readArmourAndEquipment(keys, in);
+    readGuns(keys, in);
+    document.Turrets = itemsOf(TurretSections(record, kReadTurretSections));
+    document.Mounts = itemsOf(MountSections(record));
     for (int k = 0; k < 4; ++k) {
-        in.FunnelPos[k] = Num(f.ReadInteger("Funnels", "Funnel" + Num(k + 1) + "Pos", 0));
-        in.FunnelOval[k] = f.ReadBool("Funnels", "Funnel" + Num(k + 1) + "Oval", false);
+        in.FunnelPos[k] = Num(keys.integer("Funnels", "Funnel" + Num(k + 1) + "Pos", 0));
+        in.FunnelOval[k] = record.Values.ReadBool("Funnels", "Funnel" + Num(k + 1) + "Oval", false);
     }
-    ReadOutlines(record, ship.Superstructure, in.OutlineIsLine);
+    document.Superstructure.emplace();
+    ReadOutlines(record, *document.Superstructure, in.OutlineIsLine);
+}
+
+void ReadDesignFile(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
+    DesignDocument document;
+    document.Inputs = std::move(in);
+    ReadDesignFile(record, ship.Data().Weapons, document);
+    in = std::move(document.Inputs);
+    AppendItems(document, ship);
+    ship.Superstructure = *document.Superstructure;
 }
 
 platform::Problems LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
@@ -301,17 +335,4 @@ std::optional<std::string> ClassNameProblem(const std::string& name) {
             return std::string("Class name may not contain control characters");
     if (IsReservedDeviceName(name)) return "Class name \"" + name + "\" is reserved by Windows";
     return std::nullopt;
-}
-
-void ReorderTurretsForSave(TDesignShip& ship) {
-    auto& list = ship.Turrets;
-    for (int walk = 0; walk < 2; ++walk) {
-        const size_t count = list.size();
-        for (size_t i = 0; i < count && i < list.size(); ++i) {
-            if (list[i]->Position != 'B' && list[i]->Position != 'X') continue;
-            auto turret = std::move(list[i]);
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
-            list.push_back(std::move(turret));
-        }
-    }
 }

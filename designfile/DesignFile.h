@@ -5,27 +5,23 @@
 #include <string>
 #include <vector>
 
+#include "designfile/DesignDocument.h"
 #include "designfile/DesignInputs.h"
 #include "designfile/DesignRecord.h"
 #include "platform/Messages.h"
 #include "shipdata/Ship.h"
 
-// The superstructure outlines of a displayed ship, written only when a ship
-// is displayed.
-struct DesignOutlines {
-    std::array<TOutline, 4> Superstructure{};
-    std::array<bool, 4> IsLine{};
-};
-
 // Turret sections the design form's reader scans: Turret0 .. Turret24.
 // Mount sections: kMountSections.
 constexpr int kReadTurretSections = 25;
 
-// Builds the whole file as lines: inputs from the form, turret and mount
-// sections from the ship's lists, funnels from the plan editor's boxes.
-// Line breaks inside text inputs become blanks so a text can never start a
-// line of its own. Throws std::invalid_argument when a funnel box does not
-// hold a whole number.
+// Builds the whole file as lines: the inputs, a section per turret and
+// mount, the funnels, and the outlines when the design has them. Line
+// breaks inside text inputs become blanks so a text can never start a line
+// of its own. Throws std::invalid_argument when a funnel box does not hold
+// a whole number.
+std::vector<std::string> DesignFileLines(const DesignDocument& document, const WeaponTables& weapons);
+// The same for the design DocumentOf(inputs, ship, outlines).
 std::vector<std::string> DesignFileLines(const DesignInputs& inputs, const TDesignShip& ship,
                                          const DesignOutlines* outlines);
 
@@ -35,12 +31,18 @@ std::vector<std::string> DesignFileLines(const DesignInputs& inputs, const TDesi
 // Windows-1252 cannot hold), each as a notice: the caller decides whether
 // they become boxes. An existing file is replaced only by a complete new
 // one. Returns true when the file was written.
+bool WriteDesignFile(const std::string& path, const DesignDocument& document, const WeaponTables& weapons,
+                     platform::Messages& messages);
 bool WriteDesignFile(const std::string& path, const DesignInputs& inputs, const TDesignShip& ship,
                      const DesignOutlines* outlines, platform::Messages& messages);
 
-// Reads a file into the inputs and the ship's lists and outlines, with every
-// default and clamping of the form. The class name comes from the file name.
-// The caller clears the lists and outlines first and recalculates after.
+// Reads a file into the document with every default and clamping of the
+// form: its lists and outlines replaced, its inputs overwritten from the
+// file (a torpedo designation the list does not hold keeps the type
+// chosen). The class name comes from the file name.
+void ReadDesignFile(const DesignRecord& record, const WeaponTables& weapons, DesignDocument& document);
+// The same into inputs and a ship: the caller clears the ship's lists and
+// outlines first and recalculates after.
 void ReadDesignFile(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
 void ReadDesignFile(const DesignRecord& record, DesignInputs& inputs, TDesignShip& ship);
 
@@ -59,7 +61,3 @@ std::string DesignSavePath(const std::string& programDir, const std::string& cla
 // reserves for devices (CON, NUL, COM1 ...), and characters Windows-1252
 // cannot hold.
 std::optional<std::string> ClassNameProblem(const std::string& className);
-
-// Save step: moves every turret at B or X behind the others, walking the
-// list twice (A, B, X, Y becomes A, Y, X, B).
-void ReorderTurretsForSave(TDesignShip& ship);

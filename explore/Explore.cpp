@@ -9,6 +9,7 @@
 #include "combat/StatusFigures.h"
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
+#include "explore/ExploreFront.h"
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -23,6 +24,7 @@
 #include <limits>
 #include <memory>
 #include <thread>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -180,65 +182,6 @@ void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, Tu
     MakeReadyForBattle(f, in.Range >= 0 && in.Range <= 3 ? in.Range : 1);
 }
 
-// The non-dominated set, kept as variants stream through. Objectives are
-// stored flat, each turned so that more is better.
-class Front {
-public:
-    explicit Front(size_t objectives) : m_(objectives) {}
-
-    struct Member {
-        std::uint64_t Index;
-        std::int32_t TotalWeight, Displacement;
-    };
-
-    void Offer(const double* o, const Member& member) {
-        const size_t n = members_.size();
-        for (size_t i = 0; i < n; ++i)
-            if (Beats(&values_[i * m_], o)) {
-                // A member that beats one variant tends to beat the next:
-                // moving it forward keeps most rejections to a few compares.
-                if (i > 0) Swap(i, i / 2);
-                return;
-            }
-        size_t kept = 0;
-        for (size_t i = 0; i < n; ++i) {
-            if (Beats(o, &values_[i * m_])) continue;
-            if (kept != i) {
-                members_[kept] = members_[i];
-                std::copy_n(&values_[i * m_], m_, &values_[kept * m_]);
-            }
-            ++kept;
-        }
-        members_.resize(kept);
-        values_.resize(kept * m_);
-        members_.push_back(member);
-        values_.insert(values_.end(), o, o + m_);
-    }
-
-    size_t Size() const { return members_.size(); }
-    const Member& At(size_t i) const { return members_[i]; }
-    const double* ValuesAt(size_t i) const { return &values_[i * m_]; }
-
-private:
-    void Swap(size_t i, size_t j) {
-        std::swap(members_[i], members_[j]);
-        std::swap_ranges(&values_[i * m_], &values_[i * m_] + m_, &values_[j * m_]);
-    }
-
-    bool Beats(const double* a, const double* b) const {
-        bool better = false;
-        for (size_t k = 0; k < m_; ++k) {
-            if (a[k] < b[k]) return false;
-            better = better || a[k] > b[k];
-        }
-        return better;
-    }
-
-    size_t m_;
-    std::vector<Member> members_;
-    std::vector<double> values_;
-};
-
 // The grid as mixed-radix digits, the first range turning fastest.
 struct Grid {
     std::vector<std::vector<std::int32_t>> Values;
@@ -264,6 +207,22 @@ struct Grid {
         for (size_t k = 0; k < d.size(); ++k) v.push_back(Values[k][d[k]]);
         return v;
     }
+};
+
+// The grid handed out in shares to whichever worker is free: variants cost
+// unevenly (an overweight one stops early), so fixed halves finish apart.
+class WorkShares {
+public:
+    WorkShares(std::uint64_t size, std::uint64_t share) : size_(size), share_(std::max<std::uint64_t>(share, 1)) {}
+    // [begin, end) of the next share; empty when the grid is done.
+    std::pair<std::uint64_t, std::uint64_t> Next() {
+        const std::uint64_t begin = std::min(next_.fetch_add(share_, std::memory_order_relaxed), size_);
+        return {begin, std::min(begin + share_, size_)};
+    }
+
+private:
+    const std::uint64_t size_, share_;
+    std::atomic<std::uint64_t> next_{0};
 };
 
 struct OpponentData {
@@ -306,38 +265,20 @@ public:
         values_.resize(objectives.size());
     }
 
-    void Run(const Grid& grid, std::uint64_t begin, std::uint64_t end, ExploreControl* control) {
+    // Takes the next share of the grid until none is left (or the search is
+    // cancelled), then settles its front.
+    void Run(const Grid& grid, WorkShares& shares, ExploreControl* control) {
         const ScopedSink sink(&sink_);
-        if (begin >= end) return;
-        std::vector<size_t> digits = grid.Digits(begin);
-        for (size_t k = 0; k < digits.size(); ++k)
-            SetValue(in_, request_.Ranges[k].Input, grid.Values[k][digits[k]], turrets_);
-        constexpr std::uint64_t kReport = 1024;
-        std::uint64_t unreported = 0;
-        for (std::uint64_t index = begin; index < end; ++index) {
-            Evaluate(index);
-            if (++unreported == kReport) {
-                if (control) {
-                    control->Done.fetch_add(unreported, std::memory_order_relaxed);
-                    if (control->Cancel.load(std::memory_order_relaxed)) {
-                        Cancelled = true;
-                        return;
-                    }
-                }
-                unreported = 0;
-            }
-            // The next variant: only the digits that turn are set again.
-            for (size_t k = 0; k < digits.size(); ++k) {
-                const ExploreInput input = request_.Ranges[k].Input;
-                if (++digits[k] < grid.Values[k].size()) {
-                    SetValue(in_, input, grid.Values[k][digits[k]], turrets_);
-                    break;
-                }
-                digits[k] = 0;
-                SetValue(in_, input, grid.Values[k][0], turrets_);
+        for (auto [begin, end] = shares.Next(); begin < end; std::tie(begin, end) = shares.Next()) {
+            RunShare(grid, begin, end);
+            if (!control) continue;
+            control->Done.fetch_add(end - begin, std::memory_order_relaxed);
+            if (control->Cancel.load(std::memory_order_relaxed)) {
+                Cancelled = true;
+                break;
             }
         }
-        if (control) control->Done.fetch_add(unreported, std::memory_order_relaxed);
+        front_.Settle();
     }
 
     ExploreVariant EvaluateOne(const std::vector<std::int32_t>& values) {
@@ -353,7 +294,7 @@ public:
         return v;
     }
 
-    const Front& Result() const { return front_; }
+    const ExploreFront& Result() const { return front_; }
     std::uint64_t Evaluated = 0, Feasible = 0;
     bool Cancelled = false;
 
@@ -365,12 +306,37 @@ private:
         std::unordered_map<std::uint32_t, double> Cache;
     };
 
+    void RunShare(const Grid& grid, std::uint64_t begin, std::uint64_t end) {
+        std::vector<size_t> digits = grid.Digits(begin);
+        for (size_t k = 0; k < digits.size(); ++k)
+            SetValue(in_, request_.Ranges[k].Input, grid.Values[k][digits[k]], turrets_);
+        for (std::uint64_t index = begin; index < end; ++index) {
+            Evaluate(index);
+            // The next variant: only the digits that turn are set again.
+            for (size_t k = 0; k < digits.size(); ++k) {
+                const ExploreInput input = request_.Ranges[k].Input;
+                if (++digits[k] < grid.Values[k].size()) {
+                    SetValue(in_, input, grid.Values[k][digits[k]], turrets_);
+                    break;
+                }
+                digits[k] = 0;
+                SetValue(in_, input, grid.Values[k][0], turrets_);
+            }
+        }
+    }
+
     // The variant in in_ and turrets_ through the design rules; true when it
     // fits: the design check's "ok".
     bool Recompute() {
         designCut_.Keep(ship_.Turrets, static_cast<size_t>(std::max(turrets_, 0)));
         sink_.Count = 0;
         sink_.Count += static_cast<int>(ApplyInputs(in_, ship_).Count());
+        return Fits();
+    }
+
+    // The recomputed variant is what the design check calls "ok": not
+    // overweight, no message raised, no problem but advice.
+    bool Fits() const {
         if (ship_.Weights.TotalWeight > ship_.Displacement || sink_.Count > 0) return false;
         for (const DesignProblem& p : CheckDesign(in_, ship_))
             if (p.kind != ProblemKind::Advice) return false;
@@ -453,7 +419,7 @@ private:
     std::unordered_map<size_t, std::unique_ptr<HitsState>> hits_;
     BattleEnvironment env_;
     std::vector<double> values_;
-    Front front_;
+    ExploreFront front_;
 };
 
 } // namespace
@@ -710,13 +676,9 @@ std::optional<std::string> GridProblem(const std::vector<ExploreRange>& ranges) 
 
 bool Dominates(const std::vector<double>& a, const std::vector<double>& b,
                const std::vector<ExploreObjective>& objectives) {
-    bool better = false;
-    for (size_t k = 0; k < objectives.size(); ++k) {
-        const double x = Sense(objectives[k], a[k]), y = Sense(objectives[k], b[k]);
-        if (x < y) return false;
-        better = better || x > y;
-    }
-    return better;
+    std::vector<double> x(objectives.size()), y(objectives.size());
+    for (size_t k = 0; k < objectives.size(); ++k) x[k] = Sense(objectives[k], a[k]), y[k] = Sense(objectives[k], b[k]);
+    return Beats(x.data(), y.data(), objectives.size());
 }
 
 namespace {
@@ -756,6 +718,30 @@ ExploreVariant EvaluateVariant(const ProgramData& data, const ExploreBase& base,
     return one.EvaluateOne(values);
 }
 
+namespace {
+// Plain std::thread taking shares of the grid as they finish them, so the
+// core needs no library beyond the standard one. Each worker keeps its own
+// front; they are merged after.
+std::vector<std::unique_ptr<Evaluator>> SearchGrid(const ProgramData& data, const ExploreBase& base,
+                                                   const ExploreRequest& request,
+                                                   const std::vector<OpponentData>& opponents, const Grid& grid,
+                                                   ExploreControl* control) {
+    unsigned threads = request.Threads ? request.Threads : std::max(1u, std::thread::hardware_concurrency());
+    threads = static_cast<unsigned>(std::min<std::uint64_t>(threads, std::max<std::uint64_t>(grid.Size, 1)));
+    std::vector<std::unique_ptr<Evaluator>> workers;
+    for (unsigned t = 0; t < threads; ++t)
+        workers.push_back(std::make_unique<Evaluator>(data, base, request, opponents));
+    // Shares small enough that the workers finish within a few milliseconds
+    // of each other, large enough that taking one costs nothing.
+    const std::uint64_t share = std::clamp<std::uint64_t>(grid.Size / (threads * 64ull), 64, 8192);
+    WorkShares shares(grid.Size, share);
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < threads; ++t) pool.emplace_back([&, t] { workers[t]->Run(grid, shares, control); });
+    for (auto& th : pool) th.join();
+    return workers;
+}
+} // namespace
+
 ExploreResult RunExplore(const ProgramData& data, const ExploreBase& base, const ExploreRequest& request,
                          ExploreControl* control) {
     ExploreResult result;
@@ -768,29 +754,15 @@ ExploreResult RunExplore(const ProgramData& data, const ExploreBase& base, const
     }
     const Grid grid(request.Ranges);
 
-    // Plain std::thread with a static split of the index range: every
-    // variant costs about the same, so equal shares finish together, and
-    // the core needs no library beyond the standard one.
-    unsigned threads = request.Threads ? request.Threads : std::max(1u, std::thread::hardware_concurrency());
-    threads = static_cast<unsigned>(std::min<std::uint64_t>(threads, std::max<std::uint64_t>(grid.Size, 1)));
-    std::vector<std::unique_ptr<Evaluator>> workers;
-    for (unsigned t = 0; t < threads; ++t)
-        workers.push_back(std::make_unique<Evaluator>(data, base, request, opponents));
-    std::vector<std::thread> pool;
-    for (unsigned t = 0; t < threads; ++t) {
-        const std::uint64_t begin = grid.Size * t / threads, end = grid.Size * (t + 1) / threads;
-        pool.emplace_back([&, t, begin, end] { workers[t]->Run(grid, begin, end, control); });
-    }
-    for (auto& th : pool) th.join();
-
-    Front merged(request.Objectives.size());
+    const auto workers = SearchGrid(data, base, request, opponents, grid, control);
+    ExploreFront merged(request.Objectives.size());
     for (const auto& w : workers) {
         result.Evaluated += w->Evaluated;
         result.Feasible += w->Feasible;
         result.Cancelled = result.Cancelled || w->Cancelled;
-        const Front& f = w->Result();
-        for (size_t i = 0; i < f.Size(); ++i) merged.Offer(f.ValuesAt(i), f.At(i));
+        merged.Absorb(w->Result());
     }
+    merged.Settle();
     for (size_t i = 0; i < merged.Size(); ++i) {
         ExploreVariant v;
         v.Index = merged.At(i).Index;

@@ -58,6 +58,20 @@ std::int32_t torpedoDefenseWeight(std::int32_t level, std::int32_t d) {
     }
 }
 
+// Positions the turret weight rule weighs alike: 0 the plain ones, 1 B,
+// 2 X, 3 the wing positions D, E, R and S.
+int turretWeightGroup(TurretPosition position) {
+    switch (position) {
+    case 'B': return 1;
+    case 'X': return 2;
+    case 'D':
+    case 'E':
+    case 'R':
+    case 'S': return 3;
+    default: return 0;
+    }
+}
+
 // Thicknesses are never negative; NaN from a damaged file counts as none.
 float notNegative(float x) { return x > 0 ? x : 0.0f; }
 
@@ -219,13 +233,10 @@ std::int32_t TDesignShip::TurretWeight(const TTurret& turret) const {
     const long double guns = std::max<std::int32_t>(g, 0);
     const long double armour = static_cast<long double>(ArmorTT) / 2 + ArmorT;
     long double w = RoundToWhole(guns * GunWeight(data_->Design, c) * 2 + armour * f);
-    switch (turret.Position) {
-    case 'B': w = RoundToWhole(w * 1.1L); break;
-    case 'X': w = RoundToWhole(w * 1.05L); break;
-    case 'D':
-    case 'E':
-    case 'R':
-    case 'S': w = RoundToWhole(w * (CrossDeckFire ? 1.05L : 0.9L)); break;
+    switch (turretWeightGroup(turret.Position)) {
+    case 1: w = RoundToWhole(w * 1.1L); break;
+    case 2: w = RoundToWhole(w * 1.05L); break;
+    case 3: w = RoundToWhole(w * (CrossDeckFire ? 1.05L : 0.9L)); break;
     default: break;
     }
     return Round32(w);
@@ -249,9 +260,19 @@ void TDesignShip::GetArmamentWeights(platform::Problems& problems) {
 
         std::int64_t total = 0;
         w.ArmamentWeight = 0;
+        // Turrets of as many guns at positions weighed alike weigh the same:
+        // five twin turrets take two computations, not five.
+        std::int32_t alike[5][4];
+        bool known[5][4] = {};
         for (const auto& t : Turrets) {
             if (!t) throw std::logic_error("empty turret entry");
-            t->Weight = TurretWeight(*t);
+            const int guns = t->Guns, group = turretWeightGroup(t->Position);
+            if (guns < 0 || guns > 4) {
+                t->Weight = TurretWeight(*t);
+            } else {
+                if (!known[guns][group]) alike[guns][group] = TurretWeight(*t), known[guns][group] = true;
+                t->Weight = alike[guns][group];
+            }
             total += t->Weight;
             w.ArmamentWeight = Clamp32(total);
         }

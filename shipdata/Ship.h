@@ -39,11 +39,13 @@ std::string ShipTypeCode(int type);
 struct TFunnel {
     std::int32_t Pos = 0; // yards from the centre, negative forward; 0 none
     bool Oval = false;
+    bool operator==(const TFunnel&) const = default;
 };
 
 struct TOutlinePoint {
     std::int32_t Angle = 0;
     std::int32_t Distance = 0;
+    bool operator==(const TOutlinePoint&) const = default;
 };
 using TOutline = std::array<TOutlinePoint, 21>;
 

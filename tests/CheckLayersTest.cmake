@@ -50,6 +50,10 @@ check_case(unknown_folder "folder \"scenarios/\" \\(scenarios/Baltic.h\\) has no
   scenarios/Baltic.h [[#include "platform/Paths.h"]])
 check_case(unknown_subfolder "folder \"combat/detail/\""
   combat/detail/Fire.h [[#include "platform/Paths.h"]])
+check_case(unknown_qt_side "folder \"nations/qt/\" \\(nations/qt/NationList.h\\) has no layer"
+  nations/qt/NationList.h [[#include <QWidget>]])
+check_case(known_qt_side pass
+  explore/qt/ExploreWindow.h [[#include "map/qt/MapControl.h"]])
 # Build trees are left out by what they hold, not by their name.
 check_case(build_tree pass
   build-x/CMakeCache.txt "# a configured tree"

@@ -11,14 +11,17 @@
 //   shipscreenshots --appstream [FOLDER]   (default: docs/screenshots)
 // It works on the samples beside the executable, with settings of its own,
 // so neither the user's remembered windows nor the pictures depend on them.
-#include "designer/CompareWindow.h"
-#include "designer/ExploreWindow.h"
-#include "designer/LibraryWindow.h"
-#include "designer/ProtectionWindow.h"
+#include "combat/qt/ProtectionWindow.h"
+#include "designer/FormWindows.h"
 #include "designer/frmDesign.h"
+#include "explore/qt/ExploreWindow.h"
 #include "library/qt/LibraryLoader.h"
+#include "library/qt/LibraryWindow.h"
 #include "planner/frmPlanner.h"
 #include "platform/Messages.h"
+#include "platform/Paths.h"
+#include "sheets/qt/CompareWindow.h"
+#include "startup/Startup.h"
 #include "status/ShipStatus.h"
 
 #include <QApplication>
@@ -108,7 +111,10 @@ int main(int argc, char* argv[]) {
     platform::RecordingMessages quiet; // rule warnings of the samples
     platform::setMessages(&quiet);
 
-    TfrmDesignMain form;
+    const std::string programDir = platform::defaultProgramDir();
+    ProgramData data;
+    const bool loaded = LoadProgramData(programDir, data);
+    TfrmDesignMain form(data, loaded, programDir);
     const std::string designs = form.ProgramDir() + "Designs/";
     form.show();
     form.LoadDesign(designs + "Dreadnought.sdf");

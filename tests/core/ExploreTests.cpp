@@ -3,6 +3,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <random>
+#include <set>
 #include <thread>
 
 #include "TestSupport.h"
@@ -14,6 +16,7 @@
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignFile.h"
 #include "explore/Explore.h"
+#include "explore/ExploreFront.h"
 
 namespace {
 
@@ -144,6 +147,59 @@ TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
         EXPECT_LT(feasible, grid.size());
         EXPECT_GT(front.size(), 1u);
     }
+}
+
+// The front against a brute force over random scores with few distinct
+// values, so many offers tie and many are equal; offered in small blocks to
+// two fronts merged after, as the workers' are. Every offer no other beats
+// is kept, equal ones included.
+TEST(Explore, FrontKeepsExactlyTheUnbeatenOffersEqualOnesIncluded) {
+    struct Case {
+        size_t objectives, offers, block;
+        unsigned levels;
+        bool tradeOff; // the last score falls as the others rise, as spare tons do: a large front
+    };
+    const Case cases[] = {{1, 300, 7, 5, false},  {2, 800, 16, 4, true},   {3, 2000, 64, 6, true},
+                          {4, 1500, 1, 3, false}, {4, 3000, 100, 9, true}, {6, 2500, 4096, 3, true}};
+    std::mt19937 random(29);
+    auto beats = [](const std::vector<double>& a, const std::vector<double>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), std::greater_equal<>()) && a != b;
+    };
+    for (const Case& c : cases) {
+        std::vector<std::vector<double>> scores(c.offers, std::vector<double>(c.objectives));
+        for (auto& s : scores) {
+            unsigned sum = 0;
+            for (double& v : s) sum += static_cast<unsigned>(v = random() % c.levels);
+            if (c.tradeOff) s.back() = c.levels * c.objectives - sum + random() % 2;
+        }
+        ExploreFront even(c.objectives, c.block), odd(c.objectives, c.block);
+        for (size_t i = 0; i < scores.size(); ++i) (i % 2 ? odd : even).Offer(scores[i].data(), {i, 0, 0});
+        even.Settle();
+        odd.Settle();
+        even.Absorb(odd);
+        even.Settle();
+        std::vector<std::uint64_t> kept;
+        for (size_t i = 0; i < even.Size(); ++i) {
+            kept.push_back(even.At(i).Index);
+            EXPECT_TRUE(std::equal(scores[kept.back()].begin(), scores[kept.back()].end(), even.ValuesAt(i)));
+        }
+        std::sort(kept.begin(), kept.end());
+        std::vector<std::uint64_t> unbeaten;
+        for (size_t i = 0; i < scores.size(); ++i)
+            if (std::none_of(scores.begin(), scores.end(), [&](const auto& s) { return beats(s, scores[i]); }))
+                unbeaten.push_back(i);
+        EXPECT_EQ(kept, unbeaten) << c.objectives << " objectives, " << c.offers << " offers";
+        std::set<std::vector<double>> distinct;
+        for (std::uint64_t i : kept) distinct.insert(scores[i]);
+        EXPECT_LT(distinct.size(), kept.size()); // equal offers were there to be kept
+    }
+    // A figure that could not be worked out is the worst, not a tie with all.
+    ExploreFront front(2);
+    const double unknown[] = {std::nan(""), 1}, known[] = {0, 1}, lower[] = {0, 0};
+    for (const double* values : {unknown, known, lower}) front.Offer(values, {0, 0, 0});
+    front.Settle();
+    ASSERT_EQ(front.Size(), 1u);
+    EXPECT_EQ(front.ValuesAt(0)[0], 0);
 }
 
 // Hits and point value come from a fighting ship patched per variant and

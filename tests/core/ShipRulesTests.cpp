@@ -145,9 +145,12 @@ TEST_F(RulesTest, SetArmorAndSetOptions) {
 TEST_F(RulesTest, TurretWeightsByPosition) {
     exampleTurretArmour();
     // A 1338.5, half to even; B 1471.8; X 1404.9; wing without cross-deck 1204.2.
-    for (auto [pos, weight] : std::vector<std::pair<char, int>>{
-             {'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204}, {'R', 1204}, {'E', 1204}, {'Y', 1338}})
-        EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
+    const std::vector<std::pair<char, int>> weights = {{'A', 1338}, {'B', 1472}, {'X', 1405}, {'D', 1204},
+                                                       {'R', 1204}, {'E', 1204}, {'Y', 1338}};
+    for (auto [pos, weight] : weights) EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
+    // Weighed again all together, each keeps its own.
+    ship.Recalculate();
+    for (size_t i = 0; i < weights.size(); ++i) EXPECT_EQ(ship.Turrets[i]->Weight, weights[i].second) << i;
     ship.CrossDeckFire = true;
     EXPECT_EQ(addTurret('D')->Weight, 1405);
     EXPECT_EQ(addTurret('S')->Weight, 1405);

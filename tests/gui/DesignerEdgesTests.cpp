@@ -4,15 +4,15 @@
 #include "GuiTestRegistry.h"
 
 #include "combat/FightShip.h"
-#include "designer/CompareWindow.h"
+#include "combat/qt/ProtectionWindow.h"
 #include "designer/DesignRecovery.h"
-#include "designer/ExploreWindow.h"
-#include "designer/LibraryWindow.h"
+#include "designer/FormWindows.h"
 #include "designer/PlanEditor.h"
-#include "designer/PlannerButton.h"
-#include "designer/ProtectionWindow.h"
-#include "designer/ShareCommands.h"
+#include "explore/qt/ExploreWindow.h"
+#include "library/qt/LibraryWindow.h"
 #include "planner/frmPlanner.h"
+#include "sheets/qt/CompareWindow.h"
+#include "sheets/qt/ShareCommands.h"
 #include "status/ShipStatus.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(form->Widgets().lvTurrets->topLevelItemCount(), 5);
 
         messages.clear();
-        form->ShareCommands()->bnCompare->click();
+        form->Widgets().bnCompare->click();
         TfrmCompare* compare = form->ShareCommands()->CompareWindow();
         QVERIFY(!compare->SetFile(1, garbage));
         QCOMPARE(messages.texts(), std::vector<std::string>{message});

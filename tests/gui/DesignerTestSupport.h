@@ -5,6 +5,7 @@
 #include "designer/frmDesign.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "startup/Startup.h"
 #include "tests/core/TestSupport.h"
 
 #include <QCheckBox>
@@ -97,12 +98,25 @@ public:
     std::vector<platform::SaveFileRequest> saveRequests;
 };
 
+// The tables of a program folder, loaded as the program loads them at start.
+struct LoadedData {
+    explicit LoadedData(const std::string& dir) : TablesLoaded(LoadProgramData(dir, Tables)) {}
+    ProgramData Tables;
+    bool TablesLoaded;
+};
+
+// A design form on a program folder, owning the tables it is handed.
+class TestForm : private LoadedData, public TfrmDesignMain {
+public:
+    explicit TestForm(const std::string& dir) : LoadedData(dir), TfrmDesignMain(Tables, TablesLoaded, dir) {}
+};
+
 // A shown form on `dir`; start-up messages go to a recorder of their own so
 // a test's recorder sees only what the test itself causes.
 inline std::unique_ptr<TfrmDesignMain> openForm(const std::string& dir = programDir(),
                                                 std::vector<std::string>* startupMessages = nullptr) {
     platform::ScopedRecordingMessages startup;
-    auto form = std::make_unique<TfrmDesignMain>(dir);
+    std::unique_ptr<TfrmDesignMain> form = std::make_unique<TestForm>(dir);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
     if (startupMessages) *startupMessages = startup.texts();

@@ -3,7 +3,7 @@
 #include "DesignerTestSupport.h"
 #include "GuiTestRegistry.h"
 
-#include "designer/ExploreWindow.h"
+#include "explore/qt/ExploreWindow.h"
 
 #include <QAbstractSeries>
 #include <QChart>

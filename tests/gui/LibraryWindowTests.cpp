@@ -3,14 +3,14 @@
 #include "DesignerTestSupport.h"
 #include "GuiTestRegistry.h"
 
-#include "designer/CompareWindow.h"
 #include "designer/DesignerSettings.h"
-#include "designer/ExploreWindow.h"
-#include "designer/LibraryWindow.h"
-#include "designer/ShareCommands.h"
+#include "designer/FormWindows.h"
+#include "explore/qt/ExploreWindow.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
+#include "library/qt/LibraryWindow.h"
 #include "platform/Paths.h"
+#include "sheets/qt/CompareWindow.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -177,7 +177,7 @@ private slots:
         library = ShowLibrary(*form);
         QTRY_COMPARE(library->Model().rowCount(), 7);
         QVERIFY(library->Model().Find(user + "Lion.sdf") && library->Model().Find(elsewhere + "Kaba.sdf"));
-        form->findChild<TShareCommands*>()->bnCompare->click();
+        form->Widgets().bnCompare->click();
         QStringList offered;
         for (int i = 0; i < form->findChild<TfrmCompare*>()->lvSources->count(); ++i)
             offered << form->findChild<TfrmCompare*>()->lvSources->item(i)->text();

@@ -5,7 +5,7 @@
 
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
-#include "designer/PlannerButton.h"
+#include "designer/FormWindows.h"
 #include "designfile/DesignCheck.h"
 #include "map/qt/MapControl.h"
 #include "planner/DivisionPanel.h"
@@ -13,6 +13,7 @@
 #include "status/ShipStatus.h"
 
 #include <QAbstractSeries>
+#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeEdit>
@@ -142,7 +143,8 @@ private slots:
         form->LoadDesign(design("Dreadnought"));
         auto* button = form->findChild<QPushButton*>(QStringLiteral("bnEngagement"));
         QVERIFY(button && button->isEnabled());
-        QCOMPARE(button->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+        QCOMPARE(form->findChild<QAction*>(QStringLiteral("actEngagement"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+E")));
         button->click();
         auto* planner = form->findChild<TfrmPlanner*>(QStringLiteral("frmPlanner"));
         QVERIFY(planner && planner->isVisible() && planner->HasShips());

@@ -4,7 +4,7 @@
 #include "GuiTestRegistry.h"
 
 #include "combat/FightShip.h"
-#include "designer/ProtectionWindow.h"
+#include "combat/qt/ProtectionWindow.h"
 #include "platform/Round.h"
 
 #include <QChart>

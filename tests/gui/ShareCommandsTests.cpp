@@ -3,8 +3,8 @@
 #include "DesignerTestSupport.h"
 #include "GuiTestRegistry.h"
 
-#include "designer/CompareWindow.h"
-#include "designer/ShareCommands.h"
+#include "sheets/qt/CompareWindow.h"
+#include "sheets/qt/ShareCommands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -43,7 +43,7 @@ private slots:
 
     void compareWindowShowsTheFormsDesignBesideASample() {
         form->Widgets().seDisplacement->setValue(18600); // not saved
-        share->bnCompare->click();
+        form->Widgets().bnCompare->click();
         TfrmCompare* window = share->CompareWindow();
         QVERIFY(window && window->isVisible());
         QVERIFY(window->lvSources->count() > 70); // the samples are offered
@@ -86,7 +86,7 @@ private slots:
         dialogs.saves = {platform::SaveFileChoice{pdf, 0},
                          platform::SaveFileChoice{dir.path().toStdString() + "/missing/sheet.md", 3}};
         platform::ScopedRecordingMessages messages;
-        share->bnExportSheet->click();
+        form->Widgets().bnExportSheet->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"Ship sheet Dreadnought exported to file: " + pdf});
         QCOMPARE(dialogs.saveRequests.at(0).suggestedName, std::string("Dreadnought.pdf"));
 
@@ -100,7 +100,7 @@ private slots:
         QVERIFY2(text.contains(total), qPrintable(total));
 
         messages.clear();
-        share->bnExportSheet->click();
+        form->Widgets().bnExportSheet->click();
         QCOMPARE(messages.texts().size(), size_t{1});
         QVERIFY(messages.texts()[0].find("Error exporting sheet") == 0);
         QVERIFY(messages.texts()[0].find("No such file or directory") != std::string::npos);

@@ -6,9 +6,10 @@
 #include "GuiTestRegistry.h"
 
 #include "designer/DesignRecovery.h"
-#include "designer/LibraryWindow.h"
+#include "designer/FormWindows.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryModel.h"
+#include "library/qt/LibraryWindow.h"
 #include "platform/Paths.h"
 
 #include <QDirIterator>

@@ -1,9 +1,9 @@
 #pragma once
 // The design library: every design of Designs/, the custom-files folders
 // and the folders the user adds, one row each with its figures and a small
-// plan view, sorted, searched and filtered; opened on the design form,
-// duplicated, renamed, moved to the trash, shown in its folder or compared
-// two to six at a time.
+// plan view, sorted, searched and filtered; opened on the design form (through
+// the callback it is given), duplicated, renamed, moved to the trash, shown
+// in its folder or compared two to six at a time.
 #include <QDialog>
 #include <QPointer>
 
@@ -21,7 +21,6 @@ class QPushButton;
 class QSpinBox;
 class QTableView;
 class TfrmCompare;
-class TfrmDesignMain;
 class TLibraryLoader;
 class TLibraryModel;
 
@@ -29,12 +28,16 @@ class TfrmLibrary : public QDialog {
     Q_OBJECT
 public:
     struct Setup {
-        QStringList Folders;                     // always listed
-        std::string CustomFilesDir;              // where ship pictures are looked for first
-        std::string ProgramDir, CustomFilesRoot; // for the compare window
-        QString CacheFile;                       // "" keeps no cache
+        QStringList Folders;        // always listed
+        QStringList UserFolders;    // the folders the user added, as remembered
+        std::string CustomFilesDir; // where ship pictures are looked for first
+        QString CacheFile;          // "" keeps no cache
         // Opens a file on the design form; false when the user kept the form's design.
         std::function<bool(const std::string&)> OpenDesign;
+        // Remembers the folders the user added, after each change.
+        std::function<void(const QStringList&)> RememberUserFolders;
+        // A compare window of files alone, owned by `parent`.
+        std::function<TfrmCompare*(QWidget* parent)> NewCompareWindow;
     };
     TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent = nullptr);
     ~TfrmLibrary() override;
@@ -96,7 +99,3 @@ private:
     QPointer<TfrmCompare> compare_;
     std::vector<std::string> keptSelection_;
 };
-
-// The library of the design form (Ctrl+L): created on first use with the
-// form's folders, shown and raised.
-TfrmLibrary* ShowLibrary(TfrmDesignMain& form);

@@ -2,17 +2,17 @@
 // The compare window: two to six designs side by side, one row per input
 // and per figure with each design's difference from the first, differing
 // rows highlighted, and the plan views at one scale. The first design is
-// the one on the design form (unsaved changes included) unless files are
-// chosen; the others come from Designs/, Custom Files/ or any file. The
-// table can be copied (text and HTML) and exported (PDF, HTML, Markdown,
-// CSV).
+// the one on the design form (unsaved changes included) when the window is
+// given its source, unless files are chosen; the others come from the
+// design folders or any file. The table can be copied (text and HTML) and
+// exported (PDF, HTML, Markdown, CSV).
 #include <QDialog>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "designfile/DesignRecord.h"
+#include "designfile/qt/DesignSource.h"
 #include "sheets/DesignCompare.h"
 #include "tables/ProgramData.h"
 
@@ -26,9 +26,12 @@ class TfrmCompare : public QDialog {
 public:
     static constexpr int kMaxDesigns = 6;
 
-    // formDesign gives the design on the form as it is now.
-    TfrmCompare(const ProgramData& data, std::string programDir, std::string customFilesRoot,
-                std::function<DesignRecord()> formDesign, QWidget* parent = nullptr);
+    struct Setup {
+        std::vector<std::string> Folders;        // the designs offered
+        std::string ProgramDir, CustomFilesRoot; // where "Open..." and "Export..." start
+    };
+    // formDesign: the design on the form, or none for files alone.
+    TfrmCompare(const ProgramData& data, Setup setup, const TDesignSource* formDesign, QWidget* parent = nullptr);
 
     // Puts a file at place `side` (0 the first; Count() adds one). A file
     // that cannot be read, or a seventh design, leaves the comparison as it
@@ -69,9 +72,8 @@ private:
     void Refresh();
 
     const ProgramData& data_;
-    std::string programDir_;
-    std::string customFilesRoot_;
-    std::function<DesignRecord()> formDesign_;
+    Setup setup_;
+    const TDesignSource* formDesign_;
     std::vector<DesignRecord> records_;
     std::vector<std::string> titles_;
     ManyComparison comparison_;

@@ -1,6 +1,5 @@
-#include "designer/ProtectionWindow.h"
+#include "combat/qt/ProtectionWindow.h"
 
-#include "designer/FormMenus.h"
 #include "platform/Round.h"
 #include "platform/qt/QtMessages.h"
 
@@ -49,7 +48,6 @@ QLineSeries* line(const QString& name, const QColor& colour, qreal width, Qt::Pe
 TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs, QWidget* parent)
     : QWidget(parent, Qt::Window), weapons_(weapons), inputs_(std::move(inputs)) {
     setObjectName(QStringLiteral("frmProtection"));
-    BindHelpKey(*this, weapons_, "protection");
     setWindowTitle(QStringLiteral("Protection"));
     auto* layout = new QVBoxLayout(this);
 

@@ -1,10 +1,5 @@
-#include "designer/LibraryWindow.h"
-#include "designer/FormControls.h"
+#include "library/qt/LibraryWindow.h"
 
-#include "designer/CompareWindow.h"
-#include "designer/DesignerSettings.h"
-#include "designer/FormMenus.h"
-#include "designer/frmDesign.h"
 #include "designfile/DesignInputs.h"
 #include "graphics/qt/PlanImage.h"
 #include "graphics/qt/ShipPictures.h"
@@ -13,7 +8,7 @@
 #include "platform/DesignFolders.h"
 #include "platform/Messages.h"
 #include "platform/qt/QtMessages.h"
-#include "sheets/qt/SheetPdf.h"
+#include "sheets/qt/CompareWindow.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -31,7 +26,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -42,6 +36,13 @@ using platform::fromQ;
 using platform::toQ;
 
 namespace {
+
+QPushButton* CommandButton(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(QString::fromUtf8(tip));
+    return b;
+}
 
 // A class name that can stand as a file name in any folder.
 bool usableClassName(const std::string& name) {
@@ -58,9 +59,8 @@ QString designPath(const QString& folder, const QString& className) {
 TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     : QDialog(parent), data_(data), setup_(std::move(setup)) {
     setObjectName(QStringLiteral("frmLibrary"));
-    BindHelpKey(*this, data_.Weapons, "library");
     setWindowTitle(QStringLiteral("Design library"));
-    userFolders_ = designersettings::LibraryFolders();
+    userFolders_ = setup_.UserFolders;
 
     edSearch = new QLineEdit(this);
     edSearch->setObjectName(QStringLiteral("edSearch"));
@@ -260,13 +260,13 @@ void TfrmLibrary::AddFolder(const QString& folder) {
     const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     if (userFolders_.contains(clean) || setup_.Folders.contains(clean)) return;
     userFolders_ << clean;
-    designersettings::SetLibraryFolders(userFolders_);
+    if (setup_.RememberUserFolders) setup_.RememberUserFolders(userFolders_);
     loader_->SetFolders(AllFolders());
 }
 
 void TfrmLibrary::RemoveFolder(const QString& folder) {
     if (!userFolders_.removeAll(folder)) return;
-    designersettings::SetLibraryFolders(userFolders_);
+    if (setup_.RememberUserFolders) setup_.RememberUserFolders(userFolders_);
     loader_->SetFolders(AllFolders());
 }
 
@@ -366,8 +366,8 @@ void TfrmLibrary::CompareSelected() {
         platform::messages().notice("Select two to six designs to compare.");
         return;
     }
-    if (!compare_) compare_ = new TfrmCompare(data_, setup_.ProgramDir, setup_.CustomFilesRoot, {}, this);
-    if (!compare_->SetFiles(files)) return;
+    if (!compare_ && setup_.NewCompareWindow) compare_ = setup_.NewCompareWindow(this);
+    if (!compare_ || !compare_->SetFiles(files)) return;
     compare_->show();
     compare_->raise();
 }
@@ -432,31 +432,4 @@ void TfrmLibrary::ShowInFolder(const std::string& file) {
     const QString folder = QFileInfo(toQ(file)).absolutePath();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         platform::messages().notice("Cannot show the folder " + fromQ(folder));
-}
-
-TfrmLibrary* ShowLibrary(TfrmDesignMain& form) {
-    auto* window = form.findChild<TfrmLibrary*>(QStringLiteral("frmLibrary"));
-    if (!window) {
-        TfrmLibrary::Setup setup;
-        // The library keeps its added folders itself (they can be removed).
-        for (const std::string& folder : designersettings::DesignFoldersOf(form.ProgramDir(), false))
-            setup.Folders << toQ(folder);
-        setup.CustomFilesDir = platform::SaveFolder(form.ProgramDir()) + "/";
-        setup.ProgramDir = form.ProgramDir();
-        setup.CustomFilesRoot = form.CustomFilesRoot();
-        setup.CacheFile =
-            QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/library.cache");
-        setup.OpenDesign = [&form](const std::string& path) {
-            if (!form.MaybeKeepChanges()) return false;
-            form.LoadDesign(path);
-            form.raise();
-            form.activateWindow();
-            return true;
-        };
-        window = new TfrmLibrary(form.Data(), std::move(setup), &form);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
 }

@@ -1,16 +1,20 @@
 #pragma once
-// The design explorer window of the design form ("Explore...", Ctrl+Shift+E):
-// the inputs to vary and their ranges, the objectives, Run with progress and
-// Cancel, the best trade-offs as a sortable table and a scatter chart (base
-// marked), what a chosen variant changes, "Apply to form" as one undo step,
-// and what one step of each input weighs.
+// The design explorer window: the inputs to vary and their ranges, the
+// objectives, Run with progress and Cancel, the best trade-offs as a
+// sortable table and a scatter chart (base marked), what a chosen variant
+// changes, "Apply to form", and what one step of each input weighs. The
+// base is the design its source gives (the form's, unsaved changes
+// included).
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "designfile/DesignDocument.h"
 #include "explore/Explore.h"
 
 class QCheckBox;
@@ -24,16 +28,17 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTimer;
-class TfrmDesignMain;
-
-// The design on the form as a record, unsaved changes included; none (after
-// its message) when it cannot be built.
-std::optional<DesignRecord> ExploreFormDesign(TfrmDesignMain& form);
+class TDesignSource;
 
 class TfrmExplore : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmExplore(TfrmDesignMain& form);
+    // Puts a variant (the source's design with the variant's inputs) on the
+    // form as one undo step named `step`.
+    using ApplyVariant = std::function<void(const DesignDocument& variant, const QString& step)>;
+    // opponentFolders: where the designs to count hits on are listed from.
+    TfrmExplore(const ProgramData& data, const TDesignSource& source, const std::vector<std::string>& opponentFolders,
+                ApplyVariant apply, QWidget* parent = nullptr);
     ~TfrmExplore() override;
 
     // Takes the form's design as the new base: ranges start at its values.
@@ -78,7 +83,7 @@ private:
     };
 
     void BuildInputs(QWidget* parent);
-    QWidget* BuildObjectives(QWidget* parent);
+    QWidget* BuildObjectives(QWidget* parent, const std::vector<std::string>& opponentFolders);
     std::optional<ExploreRequest> Request(std::string& why) const;
     void Poll();
     void ShowResult();
@@ -88,7 +93,9 @@ private:
     void ChartClicked(const QPointF& point);
     int SelectedVariant() const;
 
-    TfrmDesignMain& form_;
+    const ProgramData& data_;
+    const TDesignSource& source_;
+    ApplyVariant apply_;
     std::optional<ExploreBase> base_;
     std::vector<InputRow> inputs_;
     std::vector<ObjectiveBox> objectives_;
@@ -103,8 +110,3 @@ private:
     ExploreVariant baseVariant_;
     std::vector<std::int32_t> baseValues_;
 };
-
-// Adds "Explore..." to the form (beside its sharing commands) and Ctrl+Shift+E.
-void AddExploreCommand(TfrmDesignMain& form);
-// Opens (or raises) the form's explorer window on the form's design.
-TfrmExplore* ShowExplorer(TfrmDesignMain& form);

@@ -1,7 +1,5 @@
-#include "designer/CompareWindow.h"
+#include "sheets/qt/CompareWindow.h"
 
-#include "designer/DesignerSettings.h"
-#include "designer/FormMenus.h"
 #include "designfile/DesignCheck.h"
 #include "graphics/qt/PlanImage.h"
 #include "platform/DesignFolders.h"
@@ -54,12 +52,9 @@ std::optional<QImage> planOf(const DesignRecord& record, const ProgramData& data
 
 QColor TfrmCompare::DifferenceColour() { return QColor(255, 236, 160); }
 
-TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::string customFilesRoot,
-                         std::function<DesignRecord()> formDesign, QWidget* parent)
-    : QDialog(parent), data_(data), programDir_(std::move(programDir)), customFilesRoot_(std::move(customFilesRoot)),
-      formDesign_(std::move(formDesign)) {
+TfrmCompare::TfrmCompare(const ProgramData& data, Setup setup, const TDesignSource* formDesign, QWidget* parent)
+    : QDialog(parent), data_(data), setup_(std::move(setup)), formDesign_(formDesign) {
     setObjectName(QStringLiteral("frmCompare"));
-    BindHelpKey(*this, data_.Weapons, "compare");
     setWindowTitle(QStringLiteral("Compare designs"));
 
     lvSources = new QListWidget(this);
@@ -136,7 +131,7 @@ TfrmCompare::TfrmCompare(const ProgramData& data, std::string programDir, std::s
 
 void TfrmCompare::FillSources() {
     // Class name first, so typing its first letters finds it.
-    for (const std::string& folder : designersettings::DesignFoldersOf(programDir_)) {
+    for (const std::string& folder : setup_.Folders) {
         const QDir dir(toQ(folder));
         for (const QString& name :
              dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
@@ -157,7 +152,7 @@ void TfrmCompare::OpenFile() {
     request.title = "Compare with";
     request.filter = "Ship design files (sdf)|*.sdf";
     request.defaultExtension = "sdf";
-    request.startDirectory = platform::BundledDesignsFolder(programDir_);
+    request.startDirectory = platform::BundledDesignsFolder(setup_.ProgramDir);
     request.existingOnly = true;
     if (auto path = platform::fileDialogs().openFile(request)) SetFile(Count(), *path);
 }
@@ -222,7 +217,7 @@ void TfrmCompare::UseFormDesign() {
         titles_.emplace_back();
     }
     titles_[0].clear();
-    SetRecord(0, formDesign_());
+    SetRecord(0, formDesign_->Record().value_or(DesignRecord{}));
 }
 
 void TfrmCompare::Refresh() {
@@ -290,7 +285,7 @@ void TfrmCompare::Export() {
     platform::SaveFileRequest request;
     request.title = "Export comparison";
     request.filters.assign(std::begin(kExportFilters), std::end(kExportFilters));
-    request.startDirectory = platform::resolvePath(customFilesRoot_ + "Custom Files");
+    request.startDirectory = platform::resolvePath(setup_.CustomFilesRoot + "Custom Files");
     request.suggestedName = "Comparison.pdf";
     const auto choice = platform::fileDialogs().saveFile(request);
     if (!choice) return;

@@ -1,13 +1,9 @@
-#include "designer/ExploreWindow.h"
+#include "explore/qt/ExploreWindow.h"
 
-#include "designer/DesignerSettings.h"
-#include "designer/FormMenus.h"
-#include "designer/ShareCommands.h"
-#include "designer/frmDesign.h"
 #include "designfile/DesignCheck.h"
+#include "designfile/qt/DesignSource.h"
 #include "platform/Messages.h"
 
-#include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -24,7 +20,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
@@ -102,11 +97,10 @@ struct TfrmExplore::Job {
     std::atomic<bool> Done{false};
 };
 
-std::optional<DesignRecord> ExploreFormDesign(TfrmDesignMain& form) { return form.CurrentDesignRecord(); }
-
-TfrmExplore::TfrmExplore(TfrmDesignMain& form) : QWidget(&form, Qt::Window), form_(form) {
+TfrmExplore::TfrmExplore(const ProgramData& data, const TDesignSource& source,
+                         const std::vector<std::string>& opponentFolders, ApplyVariant apply, QWidget* parent)
+    : QWidget(parent, Qt::Window), data_(data), source_(source), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("frmExplore"));
-    BindHelpKey(*this, form.Data().Weapons, "explorer");
     setWindowTitle(QStringLiteral("Explore the design"));
     resize(1020, 690);
 
@@ -114,7 +108,7 @@ TfrmExplore::TfrmExplore(TfrmDesignMain& form) : QWidget(&form, Qt::Window), for
     auto* inputsBox = new QGroupBox(QStringLiteral("Inputs to vary"), this);
     BuildInputs(inputsBox);
     left->addWidget(inputsBox, 3);
-    left->addWidget(BuildObjectives(this));
+    left->addWidget(BuildObjectives(this, opponentFolders));
 
     auto* runRow = new QHBoxLayout;
     runButton = new QPushButton(QStringLiteral("Run"), this);
@@ -264,7 +258,7 @@ void TfrmExplore::BuildInputs(QWidget* parent) {
     layout->addWidget(inputsTable);
 }
 
-QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
+QWidget* TfrmExplore::BuildObjectives(QWidget* parent, const std::vector<std::string>& opponentFolders) {
     auto* box = new QGroupBox(QStringLiteral("Objectives"), parent);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(4, 4, 4, 4);
@@ -312,7 +306,7 @@ QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
     opponent = new QComboBox(box);
     opponent->setObjectName(QStringLiteral("cbOpponent"));
     opponent->setMaximumWidth(130);
-    for (const std::string& path : designersettings::DesignFoldersOf(form_.ProgramDir())) {
+    for (const std::string& path : opponentFolders) {
         const QDir dir(q(path));
         for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name))
             opponent->addItem(name.left(name.size() - 4), dir.filePath(name));
@@ -335,9 +329,9 @@ QWidget* TfrmExplore::BuildObjectives(QWidget* parent) {
 
 void TfrmExplore::UseFormDesign() {
     if (Running()) return;
-    const auto record = ExploreFormDesign(form_);
+    const auto record = source_.Record();
     std::string why;
-    base_ = record ? ReadExploreBase(*record, form_.Data(), &why) : std::nullopt;
+    base_ = record ? ReadExploreBase(*record, data_, &why) : std::nullopt;
     if (!base_) {
         status->setText(QStringLiteral("The design on the form cannot be explored") +
                         (why.empty() ? QString() : QStringLiteral(": ") + q(why)) + QStringLiteral("."));
@@ -361,7 +355,7 @@ void TfrmExplore::UseFormDesign() {
         r.vary->setChecked(CheckedByDefault(info.Input));
     }
     stepCosts->clear();
-    for (const StepCost& c : StepCosts(*base_, form_.Data())) {
+    for (const StepCost& c : StepCosts(*base_, data_)) {
         auto* item = new QListWidgetItem(q(StepCostText(c)), stepCosts);
         if (!c.Possible) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
     }
@@ -413,9 +407,9 @@ std::optional<ExploreRequest> TfrmExplore::Request(std::string& why) const {
 bool TfrmExplore::Run() {
     if (Running()) return false;
     {
-        const auto record = ExploreFormDesign(form_);
+        const auto record = source_.Record();
         std::string why;
-        if (record) base_ = ReadExploreBase(*record, form_.Data(), &why);
+        if (record) base_ = ReadExploreBase(*record, data_, &why);
         if (!record || !base_) {
             status->setText(QStringLiteral("The design on the form cannot be explored."));
             return false;
@@ -428,7 +422,7 @@ bool TfrmExplore::Run() {
         return false;
     }
     auto job = std::make_shared<Job>();
-    job->Data = &form_.Data();
+    job->Data = &data_;
     job->Base = *base_;
     job->Request = *request;
     job->Total = GridSize(request->Ranges);
@@ -437,7 +431,7 @@ bool TfrmExplore::Run() {
     baseValues_.clear();
     for (const ExploreRange& r : request_.Ranges)
         baseValues_.push_back(BaseValue(base_->Inputs, base_->Turrets, r.Input));
-    baseVariant_ = EvaluateVariant(form_.Data(), *base_, request_, baseValues_);
+    baseVariant_ = EvaluateVariant(data_, *base_, request_, baseValues_);
     worker_ = std::thread([job] {
         job->Result = RunExplore(*job->Data, job->Base, job->Request, &job->Control);
         job->Done = true;
@@ -693,39 +687,15 @@ void TfrmExplore::ApplySelected() {
     if (selected < 0 || !base_) return;
     // The variant's values over what the form holds now, so nothing else on
     // it changes.
+    DesignDocument variant = source_.Document();
     ExploreBase onForm = *base_;
-    onForm.Inputs = form_.Inputs();
-    onForm.Turrets = form_.DesignShip() ? static_cast<int>(form_.DesignShip()->Turrets.size()) : base_->Turrets;
+    onForm.Inputs = variant.Inputs;
+    onForm.Turrets = static_cast<int>(variant.Turrets.size());
     int turrets = onForm.Turrets;
-    const DesignInputs inputs =
+    variant.Inputs =
         VariantInputs(onForm, request_.Ranges, result_.Front[static_cast<size_t>(selected)].Values, &turrets);
-    form_.ApplyDesign(inputs, turrets, QStringLiteral("Explore: variant %1").arg(selected + 1));
-}
-
-void AddExploreCommand(TfrmDesignMain& form) {
-    TShareCommands* share = form.ShareCommands();
-    QWidget* parent = share && share->bnExportSheet ? share->bnExportSheet->parentWidget() : &form;
-    auto* button = new QPushButton(QStringLiteral("Explore..."), parent);
-    button->setObjectName(QStringLiteral("bnExplore"));
-    button->setToolTip(
-        QStringLiteral("Every variant of this design that fits, and the best trade-offs (Ctrl+Shift+E)"));
-    if (share && share->bnExportSheet)
-        for (QBoxLayout* row : form.findChildren<QBoxLayout*>())
-            if (row->indexOf(share->bnExportSheet) >= 0) {
-                row->addWidget(button);
-                break;
-            }
-    QObject::connect(button, &QPushButton::clicked, &form, [&form] { ShowExplorer(form); });
-    QObject::connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &form), &QShortcut::activated, &form,
-                     [&form] { ShowExplorer(form); });
-}
-
-TfrmExplore* ShowExplorer(TfrmDesignMain& form) {
-    auto* window = form.findChild<TfrmExplore*>(QStringLiteral("frmExplore"));
-    if (!window) window = new TfrmExplore(form);
-    else window->UseFormDesign();
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    // A variant keeps the first of the main turrets.
+    if (static_cast<int>(variant.Turrets.size()) > std::max(turrets, 0))
+        variant.Turrets.resize(static_cast<size_t>(std::max(turrets, 0)));
+    apply_(variant, QStringLiteral("Explore: variant %1").arg(selected + 1));
 }

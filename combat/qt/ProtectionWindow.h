@@ -1,9 +1,9 @@
 #pragma once
-// The protection window of the design form: the immune zones of the design's
-// armour against the calibres of 8 to 18 inches (and its own main calibre),
-// and a chart of one calibre's belt and deck penetration against range with
-// the design's belt and deck and the immune zone drawn in. It reads the
-// form's inputs, unsaved changes included, whenever the form recomputes.
+// The protection window: the immune zones of a design's armour against the
+// calibres of 8 to 18 inches (and its own main calibre), and a chart of one
+// calibre's belt and deck penetration against range with the design's belt
+// and deck and the immune zone drawn in. It reads the inputs it is given
+// (the form's, unsaved changes included) at each Refresh.
 #include <QWidget>
 
 #include <functional>
