@@ -3,6 +3,7 @@
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
 #include "tables/WeaponData.h"
+#include "tests/ScopedMessages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>

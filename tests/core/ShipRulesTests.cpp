@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/Problems.h"
 #include "shipdata/Ship.h"
+#include "tests/ScopedMessages.h"
 
 using platform::MessageKind;
 using platform::Problem;
@@ -149,7 +150,7 @@ TEST_F(RulesTest, TurretWeightsByPosition) {
                                                        {'R', 1204}, {'E', 1204}, {'Y', 1338}};
     for (auto [pos, weight] : weights) EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
     // Weighed again all together, each keeps its own.
-    ship.Recalculate();
+    (void)ship.Recalculate();
     for (size_t i = 0; i < weights.size(); ++i) EXPECT_EQ(ship.Turrets[i]->Weight, weights[i].second) << i;
     ship.CrossDeckFire = true;
     EXPECT_EQ(addTurret('D')->Weight, 1405);

@@ -12,6 +12,7 @@
 
 #include "platform/Messages.h"
 #include "startup/Startup.h"
+#include "tests/ScopedMessages.h"
 
 #ifndef SHIP_TEST_PROGRAM_DIR_DEFAULT
 #define SHIP_TEST_PROGRAM_DIR_DEFAULT "./"
