@@ -268,8 +268,8 @@ TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {
     ASSERT_FALSE(costs.empty());
     EXPECT_EQ(costs[0].Text, "+1 kn");
     EXPECT_GT(costs[0].Tons, 0);
-    EXPECT_EQ(StepCostText({"+1 kn", 1312, true}), "+1 kn: +1,312 t");
-    EXPECT_EQ(StepCostText({"Range Long", -40, true}), "Range Long: -40 t");
+    EXPECT_EQ(StepCostText({"+1 kn", 1312, true, ""}), "+1 kn: +1,312 t");
+    EXPECT_EQ(StepCostText({"Range Long", -40, true, ""}), "Range Long: -40 t");
     // A step that weighs nothing says why; a calibre step says it is calibre.
     EXPECT_EQ(StepCostText(costs.back()), "Range Extreme: +0 t (the design rules give range no weight)");
     auto calibre = std::find_if(costs.begin(), costs.end(),
