@@ -273,7 +273,7 @@ TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {
     // A step that weighs nothing says why; a calibre step says it is calibre.
     EXPECT_EQ(StepCostText(costs.back()), "Range Extreme: +0 t (the design rules give range no weight)");
     auto calibre = std::find_if(costs.begin(), costs.end(),
-                                [](const StepCost& c) { return c.Text.find("secondary") != std::string::npos; });
+                                [](const StepCost& c) { return c.Text.rfind("+1 in secondary", 0) == 0; });
     ASSERT_NE(calibre, costs.end());
     EXPECT_EQ(calibre->Text, "+1 in secondary calibre");
 }

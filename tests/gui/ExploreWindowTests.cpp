@@ -158,8 +158,12 @@ private slots:
         QVERIFY(form);
         form->LoadDesign(programDir() + "Designs/Dreadnought.sdf");
         TfrmExplore* w = ShowExplorer(*form);
+        // Millions of variants: the search is still going when the window closes.
         w->findChild<QCheckBox*>(QStringLiteral("cbVary_turret"))->setChecked(true);
-        w->findChild<QDoubleSpinBox*>(QStringLiteral("se2_turret"))->setValue(16);
+        for (const char* key : {"belt", "deck", "turret"}) {
+            w->findChild<QDoubleSpinBox*>(QStringLiteral("se1_") + QLatin1String(key))->setValue(0);
+            w->findChild<QDoubleSpinBox*>(QStringLiteral("se2_") + QLatin1String(key))->setValue(16);
+        }
         QSignalSpy finished(w, &TfrmExplore::finished);
         QVERIFY(w->Run());
         w->close();
