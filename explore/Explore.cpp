@@ -829,7 +829,8 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
     LoadDesignInto(base.Record, in, ship);
     const std::int32_t before = ship.Weights.TotalWeight;
     std::vector<StepCost> costs;
-    auto step = [&](const std::string& text, bool possible, auto change) {
+    // A step that weighs nothing looks like a fault unless it says why (free).
+    auto step = [&](const std::string& text, bool possible, auto change, const char* free = "") {
         StepCost c;
         c.Text = text;
         c.Possible = possible;
@@ -838,33 +839,37 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
             change(changed);
             ApplyInputs(changed, ship);
             c.Tons = ship.Weights.TotalWeight - before;
+            if (c.Tons == 0) c.Why = free;
         }
         costs.push_back(c);
     };
+    const char* noSecondaries = in.Secondaries == 0 ? "no secondary guns" : "";
     step("+1 kn", in.Speed < ranges::Speed.max, [](DesignInputs& d) { ++d.Speed; });
     for (ExploreInput a :
          {ExploreInput::Belt, ExploreInput::BeltExt, ExploreInput::Deck, ExploreInput::DeckExt, ExploreInput::Turret,
           ExploreInput::TurretTop, ExploreInput::ConningTower, ExploreInput::SecondaryArmour}) {
         std::string caption = InfoOf(a).Caption;
         caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
-        step("+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
-             [a](DesignInputs& d) { ++*ArmourField(d, a); });
+        step(
+            "+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
+            [a](DesignInputs& d) { ++*ArmourField(d, a); }, a == ExploreInput::SecondaryArmour ? noSecondaries : "");
     }
     step("+1 in main calibre", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
-    step("+1 in secondary calibre", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; });
+    step(
+        "+1 in secondary calibre", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; },
+        noSecondaries);
     step("+2 secondary guns", in.Secondaries + 2 <= ranges::SmallGuns.max, [](DesignInputs& d) { d.Secondaries += 2; });
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
-    step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
-         nextRange, [](DesignInputs& d) { ++d.Range; });
-    // A free step looks like a fault unless it says why.
-    if (costs.back().Possible && costs.back().Tons == 0) costs.back().Why = "the design rules give range no weight";
+    step(
+        std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
+        nextRange, [](DesignInputs& d) { ++d.Range; }, "the rules give range no weight");
     ApplyInputs(in, ship);
     return costs;
 }
 
-std::string StepCostText(const StepCost& c) {
+std::string StepCostText(const StepCost& c, const std::string& beforeWhy) {
     if (!c.Possible) return c.Text + ": at the limit";
     const std::string sign = c.Tons < 0 ? "-" : "+";
     return c.Text + ": " + sign + Grouped(static_cast<std::uint64_t>(std::llabs(c.Tons))) + " t" +
-           (c.Why.empty() ? "" : " (" + c.Why + ")");
+           (c.Why.empty() ? "" : beforeWhy + "(" + c.Why + ")");
 }

@@ -213,5 +213,6 @@ struct StepCost {
 // knot, half an inch of each armour, an inch of main and of secondary
 // calibre, one pair of secondary guns, the next range setting.
 std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data);
-// "+1 kn: +312 t", "Range Extreme: +0 t (the design rules give range no weight)"
-std::string StepCostText(const StepCost& cost);
+// "+1 kn: +312 t", "Range Extreme: +0 t (the rules give range no weight)";
+// beforeWhy: "\n" puts the reason on a line of its own.
+std::string StepCostText(const StepCost& cost, const std::string& beforeWhy = " ");

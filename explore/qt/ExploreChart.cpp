@@ -1,6 +1,7 @@
 #include "explore/qt/ExploreChart.h"
 
 #include <QChart>
+#include <QFontMetricsF>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLocale>
@@ -108,21 +109,43 @@ void SpanAxis(QAbstractAxis* axis, const FrontChartView& view, int k) {
     a->setRange(from, to);
     a->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
     a->setLabelFormat(QStringLiteral("%g"));
-    a->setTitleText(TwoLines(Label(view.Request, k), QStringLiteral("<br>")));
+    a->setTitleText(Label(view.Request, k));
+}
+
+// A label's words in lines no longer than `length`: the chart cuts a title
+// longer than its side of the plot.
+QString Wrapped(const QString& label, const QFont& font, qreal length) {
+    const QFontMetricsF metrics(font);
+    // A short word or a unit stays with the word before it: "10,000 yd", "on".
+    QStringList words;
+    for (const QString& word : label.split(QLatin1Char(' '))) {
+        if (!words.isEmpty() && (word.size() <= 2 || word.startsWith(QLatin1Char('('))))
+            words.back() += QLatin1Char(' ') + word;
+        else words << word;
+    }
+    QStringList lines;
+    for (const QString& word : words) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.back() + QLatin1Char(' ') + word) <= length)
+            lines.back() += QLatin1Char(' ') + word;
+        else lines << word;
+    }
+    return lines.join(QStringLiteral("<br>"));
+}
+
+// Each axis title wrapped to its side of the plot, again whenever the plot
+// changes size.
+void KeepTitlesWhole(QChart* chart, const QString& across, const QString& up) {
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart, across, up](const QRectF& plot) {
+        for (Qt::Orientation o : {Qt::Horizontal, Qt::Vertical})
+            for (QAbstractAxis* a : chart->axes(o)) {
+                const qreal length = (o == Qt::Horizontal ? plot.width() : plot.height()) * 0.95;
+                const QString text = Wrapped(o == Qt::Horizontal ? across : up, a->titleFont(), length);
+                if (a->titleText() != text) a->setTitleText(text);
+            }
+    });
 }
 
 } // namespace
-
-QString TwoLines(const QString& label, const QString& lineBreak) {
-    constexpr int kLong = 18;
-    if (label.size() <= kLong) return label;
-    int best = -1;
-    for (int at = 0; at < label.size(); ++at)
-        if (label[at] == QLatin1Char(' ') &&
-            (best < 0 || std::abs(at - label.size() / 2) < std::abs(best - label.size() / 2)))
-            best = at;
-    return best < 0 ? label : label.left(best) + lineBreak + label.mid(best + 1);
-}
 
 QChart* MakeFrontChart(const FrontChartView& view, std::vector<QScatterSeries*>& front) {
     auto* c = new QChart;
@@ -145,6 +168,7 @@ QChart* MakeFrontChart(const FrontChartView& view, std::vector<QScatterSeries*>&
     c->createDefaultAxes();
     for (QAbstractAxis* a : c->axes(Qt::Horizontal)) SpanAxis(a, view, view.X);
     for (QAbstractAxis* a : c->axes(Qt::Vertical)) SpanAxis(a, view, view.Y);
+    KeepTitlesWhole(c, Label(view.Request, view.X), Label(view.Request, view.Y));
     QFont small = c->legend()->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     c->legend()->setFont(small);

@@ -1,7 +1,8 @@
 #pragma once
 // The explorer's chart: the front over two objectives, a third as colour in
 // five bins, the base design as a black square and the chosen variant
-// ringed; the axes titled with what a player reads, units included.
+// ringed; the axes titled with what a player reads, units included, each
+// title wrapped to fit its side so the chart never cuts it.
 #include <QString>
 
 #include <vector>
@@ -23,7 +24,3 @@ struct FrontChartView {
 // A new chart of the view; the front's own series (those a click on a
 // point should choose from) are added to `front`.
 QChart* MakeFrontChart(const FrontChartView& view, std::vector<QScatterSeries*>& front);
-
-// An objective's label broken over two lines near its middle when it is
-// long, so a table heading or an axis title stays whole in a narrow place.
-QString TwoLines(const QString& label, const QString& lineBreak = QStringLiteral("\n"));

@@ -66,6 +66,19 @@ QString NumberText(double v, int decimals = -1) {
 
 QString Tons(std::int64_t t) { return QLocale(QLocale::English).toString(static_cast<qlonglong>(t)); }
 
+// A long heading over two lines, broken at the space nearest its middle,
+// so the column stays narrow and its heading whole.
+QString TwoLines(const QString& label) {
+    constexpr int kLong = 18;
+    if (label.size() <= kLong) return label;
+    int best = -1;
+    for (int at = 0; at < label.size(); ++at)
+        if (label[at] == QLatin1Char(' ') &&
+            (best < 0 || std::abs(at - label.size() / 2) < std::abs(best - label.size() / 2)))
+            best = at;
+    return best < 0 ? label : label.left(best) + QLatin1Char('\n') + label.mid(best + 1);
+}
+
 QString UnitSuffix(ExploreInput input) {
     const char* unit = InfoOf(input).Unit;
     return unit[0] ? QStringLiteral(" ") + QString::fromLatin1(unit) : QString();
@@ -144,7 +157,7 @@ void TfrmExplore::FillStepCosts() {
     stepCosts->clear();
     if (!base_) return;
     for (const StepCost& c : StepCosts(*base_, data_)) {
-        auto* item = new QListWidgetItem(q(StepCostText(c)), stepCosts);
+        auto* item = new QListWidgetItem(q(StepCostText(c, "\n")), stepCosts);
         if (!c.Possible) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
     }
 }

@@ -16,10 +16,13 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -105,6 +108,11 @@ QWidget* TfrmExplore::BuildInputs() {
         ++row;
     }
     for (int c = 1; c <= 3; ++c) inputsTable->setColumnWidth(c, 52);
+    // Wide enough for every caption whole, beside the three figures.
+    int widest = 0;
+    for (const InputRow& r : inputs_) widest = std::max(widest, r.vary->sizeHint().width());
+    inputsTable->setMinimumWidth(widest + 3 * 52 + inputsTable->verticalScrollBar()->sizeHint().width() +
+                                 2 * inputsTable->frameWidth() + 8);
     layout->addWidget(inputsTable);
     return box;
 }
@@ -193,11 +201,12 @@ QLayout* TfrmExplore::BuildRunRow() {
 }
 
 QLayout* TfrmExplore::BuildAxes() {
-    auto* axes = new QHBoxLayout;
+    // Two to a row, so the longest label ("Hits/min on ... at 10,000 yd")
+    // shows whole in each.
+    auto* axes = new QGridLayout;
     auto combo = [this](const char* name) {
         auto* c = new QComboBox(this);
         c->setObjectName(QLatin1String(name));
-        // Labels are long; the list opens as wide as they are.
         c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         c->setMinimumContentsLength(10);
         c->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -206,10 +215,14 @@ QLayout* TfrmExplore::BuildAxes() {
     axisX = combo("cbAxisX");
     axisY = combo("cbAxisY");
     colour = combo("cbColour");
+    int at = 0;
     for (auto [caption, c] : {std::pair{"Across", axisX}, std::pair{"Up", axisY}, std::pair{"Colour", colour}}) {
-        axes->addWidget(new QLabel(QLatin1String(caption), this));
-        axes->addWidget(c, 1);
+        axes->addWidget(new QLabel(QLatin1String(caption), this), at / 2, at % 2 * 2);
+        axes->addWidget(c, at / 2, at % 2 * 2 + 1);
+        ++at;
     }
+    axes->setColumnStretch(1, 1);
+    axes->setColumnStretch(3, 1);
     return axes;
 }
 
@@ -244,7 +257,7 @@ QWidget* TfrmExplore::BuildStepCosts() {
     stepCosts->setFlow(QListView::TopToBottom);
     stepCosts->setWrapping(true);
     stepCosts->setResizeMode(QListView::Adjust);
-    stepCosts->setFixedHeight(84);
+    stepCosts->setFixedHeight(6 * stepCosts->fontMetrics().height() + 24); // six lines to a column
     stepCosts->setToolTip(QStringLiteral("The weight one step of each input adds to the design on the form"));
     layout->addWidget(stepCosts);
     return box;

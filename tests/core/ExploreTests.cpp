@@ -271,7 +271,7 @@ TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {
     EXPECT_EQ(StepCostText({"+1 kn", 1312, true, ""}), "+1 kn: +1,312 t");
     EXPECT_EQ(StepCostText({"Range Long", -40, true, ""}), "Range Long: -40 t");
     // A step that weighs nothing says why; a calibre step says it is calibre.
-    EXPECT_EQ(StepCostText(costs.back()), "Range Extreme: +0 t (the design rules give range no weight)");
+    EXPECT_EQ(StepCostText(costs.back()), "Range Extreme: +0 t (the rules give range no weight)");
     auto calibre = std::find_if(costs.begin(), costs.end(),
                                 [](const StepCost& c) { return c.Text.rfind("+1 in secondary", 0) == 0; });
     ASSERT_NE(calibre, costs.end());
