@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -506,10 +507,51 @@ std::int32_t BaseValue(const DesignInputs& inputs, int turrets, ExploreInput inp
     }
 }
 
+const std::vector<ObjectiveInfo>& ObjectiveInfos() {
+    // In ObjectiveKind's order.
+    static const std::vector<ObjectiveInfo> infos = {
+        {ObjectiveKind::Speed, "speed", "Speed", "kn", false},
+        {ObjectiveKind::Belt, "belt", "Belt", "in", false},
+        {ObjectiveKind::Deck, "deck", "Deck", "in", false},
+        {ObjectiveKind::Spare, "spare", "Tons spare", "t", false},
+        {ObjectiveKind::PointValue, "point-value", "Point value", "points", false},
+        {ObjectiveKind::Endurance, "endurance", "Endurance", "range class 0-3", false},
+        {ObjectiveKind::Immune, "immune", "Immune zone", "yd", true},
+        {ObjectiveKind::BeltSafe, "belt-safe", "Belt safe beyond", "yd", true},
+        {ObjectiveKind::Hits, "hits", "Hits/min", "", true},
+    };
+    return infos;
+}
+
+const ObjectiveInfo& InfoOf(ObjectiveKind kind) { return ObjectiveInfos()[static_cast<size_t>(kind)]; }
+
 const std::vector<std::string>& ObjectiveKeys() {
-    static const std::vector<std::string> keys = {"speed",     "belt",   "deck",      "spare", "point-value",
-                                                  "endurance", "immune", "belt-safe", "hits"};
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> k;
+        for (const ObjectiveInfo& info : ObjectiveInfos()) k.push_back(info.Key);
+        return k;
+    }();
     return keys;
+}
+
+std::string ObjectiveLabel(const ExploreObjective& o) {
+    const ObjectiveInfo& info = InfoOf(o.Kind);
+    const std::string caption = info.Caption;
+    switch (o.Kind) {
+    case ObjectiveKind::Immune:
+    case ObjectiveKind::BeltSafe: return caption + " vs " + std::to_string(o.Calibre) + " in (" + info.Unit + ")";
+    case ObjectiveKind::Hits: {
+        std::string name = std::filesystem::path(o.File).stem().string();
+        return caption + " on " + (name.empty() ? o.File : name) + " at " +
+               Grouped(static_cast<std::uint64_t>(std::max(o.Range, 0))) + " yd";
+    }
+    default: return caption + " (" + info.Unit + ")";
+    }
+}
+
+std::string InputLabel(ExploreInput input) {
+    const ExploreInputInfo& info = InfoOf(input);
+    return std::string(info.Caption) + (info.Unit[0] ? std::string(" (") + info.Unit + ")" : "");
 }
 
 std::optional<ExploreObjective> ParseObjective(const std::string& text, std::string* why) {
@@ -522,15 +564,9 @@ std::optional<ExploreObjective> ParseObjective(const std::string& text, std::str
         if (why) *why = w;
         return std::nullopt;
     };
-    const std::pair<const char*, ObjectiveKind> plain[] = {{"speed", ObjectiveKind::Speed},
-                                                           {"belt", ObjectiveKind::Belt},
-                                                           {"deck", ObjectiveKind::Deck},
-                                                           {"spare", ObjectiveKind::Spare},
-                                                           {"point-value", ObjectiveKind::PointValue},
-                                                           {"endurance", ObjectiveKind::Endurance}};
-    for (const auto& [name, kind] : plain)
-        if (text == name) {
-            o.Kind = kind;
+    for (const ObjectiveInfo& info : ObjectiveInfos())
+        if (!info.Figure && text == info.Key) {
+            o.Kind = info.Kind;
             return o;
         }
     if ((head == "immune" || head == "belt-safe") && colon != std::string::npos) {
@@ -762,7 +798,8 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
     (void)LoadDesignInto(base.Record, in, ship);
     const std::int32_t before = ship.Weights.TotalWeight;
     std::vector<StepCost> costs;
-    auto step = [&](const std::string& text, bool possible, auto change) {
+    // A step that weighs nothing looks like a fault unless it says why (free).
+    auto step = [&](const std::string& text, bool possible, auto change, const char* free = "") {
         StepCost c;
         c.Text = text;
         c.Possible = possible;
@@ -771,30 +808,37 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
             change(changed);
             (void)ApplyInputs(changed, ship);
             c.Tons = ship.Weights.TotalWeight - before;
+            if (c.Tons == 0) c.Why = free;
         }
         costs.push_back(c);
     };
+    const char* noSecondaries = in.Secondaries == 0 ? "no secondary guns" : "";
     step("+1 kn", in.Speed < ranges::Speed.max, [](DesignInputs& d) { ++d.Speed; });
     for (ExploreInput a :
          {ExploreInput::Belt, ExploreInput::BeltExt, ExploreInput::Deck, ExploreInput::DeckExt, ExploreInput::Turret,
           ExploreInput::TurretTop, ExploreInput::ConningTower, ExploreInput::SecondaryArmour}) {
         std::string caption = InfoOf(a).Caption;
         caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
-        step("+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
-             [a](DesignInputs& d) { ++*ArmourField(d, a); });
+        step(
+            "+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
+            [a](DesignInputs& d) { ++*ArmourField(d, a); }, a == ExploreInput::SecondaryArmour ? noSecondaries : "");
     }
-    step("+1 in main guns", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
-    step("+1 in secondary guns", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; });
+    step("+1 in main calibre", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
+    step(
+        "+1 in secondary calibre", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; },
+        noSecondaries);
     step("+2 secondary guns", in.Secondaries + 2 <= ranges::SmallGuns.max, [](DesignInputs& d) { d.Secondaries += 2; });
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
-    step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
-         nextRange, [](DesignInputs& d) { ++d.Range; });
+    step(
+        std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
+        nextRange, [](DesignInputs& d) { ++d.Range; }, "the rules give range no weight");
     (void)ApplyInputs(in, ship);
     return costs;
 }
 
-std::string StepCostText(const StepCost& c) {
+std::string StepCostText(const StepCost& c, const std::string& beforeWhy) {
     if (!c.Possible) return c.Text + ": at the limit";
     const std::string sign = c.Tons < 0 ? "-" : "+";
-    return c.Text + ": " + sign + Grouped(static_cast<std::uint64_t>(std::llabs(c.Tons))) + " t";
+    return c.Text + ": " + sign + Grouped(static_cast<std::uint64_t>(std::llabs(c.Tons))) + " t" +
+           (c.Why.empty() ? "" : beforeWhy + "(" + c.Why + ")");
 }
