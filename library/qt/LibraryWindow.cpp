@@ -87,12 +87,13 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     setWindowTitle(QStringLiteral("Design library"));
     userFolders_ = setup_.UserFolders;
     model_ = new TLibraryModel(this);
+    // Made in the order Tab visits them: the search box first.
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildFilters());
     BuildTable();
     auto* body = new QHBoxLayout();
     body->addWidget(lvDesigns, 1);
     body->addLayout(BuildSidePanel());
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(BuildFilters());
     layout->addLayout(body, 1);
     layout->addLayout(BuildCommands());
     // Enter belongs to the search box and the table, never to a button.
