@@ -126,6 +126,11 @@ QLayout* TfrmLibrary::BuildFilters() {
         cbType->addItem(name.empty() ? QLatin1String(code) : toQ(name) + QStringLiteral(" (%1)").arg(code),
                         QLatin1String(code));
     }
+    // The lists show whole names; the boxes stay narrow enough for a small screen.
+    for (QComboBox* box : {cbNation, cbType}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(10);
+    }
     seMinDisplacement = DisplacementBox(this, "seMinDisplacement", "Smallest displacement shown");
     seMaxDisplacement = DisplacementBox(this, "seMaxDisplacement", "Largest displacement shown");
     bnAddFolder = CommandButton(this, "bnAddFolder", "Add folder...", "List the designs of another folder too");
@@ -203,6 +208,7 @@ QLayout* TfrmLibrary::BuildCommands() {
     commands->addStretch();
     lbStatus = new QLabel(this);
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    lbStatus->setWordWrap(true); // a missing folder's name must not widen the window
     pbFill = new QProgressBar(this);
     pbFill->setObjectName(QStringLiteral("pbFill"));
     pbFill->setMaximumWidth(200);

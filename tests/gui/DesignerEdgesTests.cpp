@@ -236,6 +236,7 @@ private slots:
         text.replace(name, qsizetype(sizeof("ClassName=Dreadnought") - 1), "ClassName=Lion");
         QFile written(older);
         QVERIFY(written.open(QIODevice::WriteOnly) && written.write(text) == text.size());
+        written.flush(); // so closing writes nothing more
         written.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime);
         written.close();
         recovery.reset(); // a clean exit removes the own copy

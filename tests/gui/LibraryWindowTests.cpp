@@ -112,7 +112,14 @@ private slots:
     // The window fits the screen, and every nation's name its column.
     void fitsTheScreenAndTheNations() {
         const QSize room = library->screen()->availableGeometry().size();
-        QVERIFY(library->frameGeometry().width() <= room.width() && library->frameGeometry().height() <= room.height());
+        QVERIFY2(library->frameGeometry().width() <= room.width() && library->frameGeometry().height() <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4, minimum %5x%6")
+                                .arg(library->frameGeometry().width())
+                                .arg(library->frameGeometry().height())
+                                .arg(room.width())
+                                .arg(room.height())
+                                .arg(library->minimumSizeHint().width())
+                                .arg(library->minimumSizeHint().height())));
         const int nation = TLibraryModel::SectionOf(LibraryColumn::Nation);
         const QFontMetrics metrics(library->lvDesigns->font());
         for (int r = 0; r < library->Model().rowCount(); ++r) {
