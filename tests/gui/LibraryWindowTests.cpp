@@ -102,10 +102,18 @@ private slots:
         // Enter in the search box opens the first match, and no button: a
         // dialog opened by mistake is closed so the test cannot hang.
         library->edSearch->setText(QStringLiteral("kong"));
-        QTimer::singleShot(1000, [] {
-            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        QString opened;
+        QTimer closer;
+        closer.setSingleShot(true);
+        connect(&closer, &QTimer::timeout, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->windowTitle();
+                modal->close();
+            }
         });
+        closer.start(500);
         QTest::keyClick(library->edSearch, Qt::Key_Return);
+        QCOMPARE(opened, QString());
         QCOMPARE(form->Widgets().edName->text(), QStringLiteral("Kongo"));
     }
 
