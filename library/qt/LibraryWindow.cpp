@@ -205,15 +205,17 @@ QLayout* TfrmLibrary::BuildCommands() {
     bnShowInFolder = CommandButton(this, "bnShowInFolder", "Show in folder", "Open the folder that holds the file");
     auto* commands = new QHBoxLayout();
     for (QPushButton* b : {bnOpen, bnCompare, bnDuplicate, bnRename, bnTrash, bnShowInFolder}) commands->addWidget(b);
-    commands->addStretch();
     lbStatus = new QLabel(this);
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
-    lbStatus->setWordWrap(true); // a missing folder's name must not widen the window
+    // The room the buttons leave, whatever its text: a missing folder's name
+    // must not widen the window (the tip holds it all).
+    lbStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lbStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pbFill = new QProgressBar(this);
     pbFill->setObjectName(QStringLiteral("pbFill"));
     pbFill->setMaximumWidth(200);
     pbFill->setTextVisible(true);
-    commands->addWidget(lbStatus);
+    commands->addWidget(lbStatus, 1);
     commands->addWidget(pbFill);
     return commands;
 }
@@ -394,6 +396,7 @@ void TfrmLibrary::UpdateStatus() {
     if (unreadable > 0) text += QStringLiteral("; %1 could not be read (red)").arg(counted(unreadable, "file"));
     for (const QString& missing : loader_->Missing()) text += QStringLiteral("; folder missing: ") + missing;
     lbStatus->setText(text);
+    lbStatus->setToolTip(text);
     pbFill->setVisible(loader_->Busy());
 }
 
