@@ -13,6 +13,7 @@
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
+#include "platform/Problems.h"
 #include "platform/Round.h"
 
 #include <algorithm>
@@ -28,36 +29,6 @@
 #include <unordered_map>
 
 namespace {
-
-// Counts what the rules say instead of keeping it: a variant that raises
-// any message does not fit, and millions of variants must not allocate.
-class CountingMessages : public platform::Messages {
-public:
-    void notice(const std::string&) override { ++Count; }
-    void warning(const std::string&) override { ++Count; }
-    void error(const std::string&) override { ++Count; }
-    bool confirm(const std::string&, bool) override {
-        ++Count;
-        return true;
-    }
-    platform::SaveChoice askSave(const std::string&) override {
-        ++Count;
-        return platform::SaveChoice::Cancel;
-    }
-    int Count = 0;
-};
-
-// The sink for the lifetime of the object, on this thread.
-class ScopedSink {
-public:
-    explicit ScopedSink(platform::Messages* sink) : previous_(&platform::messages()) { platform::setMessages(sink); }
-    ~ScopedSink() { platform::setMessages(previous_); }
-    ScopedSink(const ScopedSink&) = delete;
-    ScopedSink& operator=(const ScopedSink&) = delete;
-
-private:
-    platform::Messages* previous_;
-};
 
 // Keeps the first n turrets of a list, parking the rest in order so a later
 // variant can take them back without copying.
@@ -159,7 +130,8 @@ double Sense(const ExploreObjective& o, double v) { return o.Minimise() ? -v : v
 
 // A fighting ship made to match a variant: what reading the variant's saved
 // file would give, for the fields an explored input reaches.
-void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, TurretCut& cut) {
+void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, TurretCut& cut,
+                       platform::Messages& messages) {
     f.Displacement = in.Displacement;
     f.OriginalFlotation = f.Flotation = platform::Div(in.Displacement, 2);
     f.OriginalHitPoints = f.HitPoints = HitPointsForDisplacement(in.Displacement);
@@ -169,9 +141,9 @@ void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, Tu
     auto inches = [](int step) { return static_cast<float>(platform::Div(step, 2)); };
     f.ArmorB = inches(in.B), f.ArmorBE = inches(in.BE), f.ArmorD = inches(in.D), f.ArmorDE = inches(in.DE);
     f.ArmorCT = inches(in.CT), f.ArmorT = inches(in.T), f.ArmorTT = inches(in.TT), f.ArmorSEC = inches(in.SEC);
-    f.SetBatteryCalibre(in.MainCal, 1, platform::messages());
-    f.SetBatteryCalibre(in.SecCal, 2, platform::messages());
-    f.SetBatteryCalibre(in.TerCal, 3, platform::messages());
+    f.SetBatteryCalibre(in.MainCal, 1, messages);
+    f.SetBatteryCalibre(in.SecCal, 2, messages);
+    f.SetBatteryCalibre(in.TerCal, 3, messages);
     f.SecNo = in.Secondaries;
     f.TerNo = in.Tertiaries;
     f.SecondaryPort = f.SecondaryStarboard = f.SecondaryPortOriginal = f.SecondaryStarboardOriginal =
@@ -236,9 +208,8 @@ public:
     Evaluator(const ProgramData& data, const ExploreBase& base, const ExploreRequest& request,
               const std::vector<OpponentData>& opponents)
         : data_(data), request_(request), ship_(data), front_(request.Objectives.size()) {
-        const ScopedSink sink(&sink_);
         ship_.ClearSpecials();
-        LoadDesignInto(base.Record, in_, ship_);
+        (void)LoadDesignInto(base.Record, in_, ship_);
         turrets_ = base.Turrets;
         const auto& objectives = request.Objectives;
         for (size_t k = 0; k < objectives.size(); ++k) {
@@ -247,15 +218,15 @@ public:
                 protection_.emplace(k, std::vector<double>(17 * 17, std::numeric_limits<double>::quiet_NaN()));
             if (o.Kind == ObjectiveKind::PointValue && !pointShip_) {
                 pointShip_ = std::make_unique<TFightingShip>(nullptr);
-                pointShip_->LoadFromDesignRecord(base.Record, platform::messages());
+                pointShip_->LoadFromDesignRecord(base.Record, quiet_);
             }
             if (o.Kind == ObjectiveKind::Hits) {
                 auto h = std::make_unique<HitsState>();
-                h->Ships.Own = CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences,
-                                                 platform::messages());
+                h->Ships.Own =
+                    CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences, quiet_);
                 const DesignRecord& target = opponents[k].Record;
                 h->Ships.Opponent =
-                    CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
+                    CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, quiet_);
                 if (h->Ships.Opponent) MakeReadyForBattle(*h->Ships.Opponent, DesignRangeClass(target));
                 h->Scenario = PlannerDefaultScenario(o.Range);
                 hits_.emplace(k, std::move(h));
@@ -268,7 +239,6 @@ public:
     // Takes the next share of the grid until none is left (or the search is
     // cancelled), then settles its front.
     void Run(const Grid& grid, WorkShares& shares, ExploreControl* control) {
-        const ScopedSink sink(&sink_);
         for (auto [begin, end] = shares.Next(); begin < end; std::tie(begin, end) = shares.Next()) {
             RunShare(grid, begin, end);
             if (!control) continue;
@@ -282,7 +252,6 @@ public:
     }
 
     ExploreVariant EvaluateOne(const std::vector<std::int32_t>& values) {
-        const ScopedSink sink(&sink_);
         for (size_t k = 0; k < values.size() && k < request_.Ranges.size(); ++k)
             SetValue(in_, request_.Ranges[k].Input, values[k], turrets_);
         ExploreVariant v;
@@ -329,15 +298,16 @@ private:
     // fits: the design check's "ok".
     bool Recompute() {
         designCut_.Keep(ship_.Turrets, static_cast<size_t>(std::max(turrets_, 0)));
-        sink_.Count = 0;
-        ApplyInputs(in_, ship_);
-        return Fits();
+        // Only counted: millions of variants build no text.
+        platform::Problems said(platform::Problems::Keep::Count);
+        ApplyInputs(in_, ship_, said);
+        return Fits(said);
     }
 
     // The recomputed variant is what the design check calls "ok": not
-    // overweight, no message raised, no problem but advice.
-    bool Fits() const {
-        if (ship_.Weights.TotalWeight > ship_.Displacement || sink_.Count > 0) return false;
+    // overweight, nothing wrong said by the rules, no problem but advice.
+    bool Fits(const platform::Problems& said) const {
+        if (ship_.Weights.TotalWeight > ship_.Displacement || !said.Empty()) return false;
         for (const DesignProblem& p : CheckDesign(in_, ship_))
             if (p.kind != ProblemKind::Advice) return false;
         return true;
@@ -363,7 +333,7 @@ private:
         case ObjectiveKind::Endurance: return in_.Range;
         case ObjectiveKind::PointValue:
             // The figure the card, the sheet and the library show: a design on its own, year 0.
-            PatchFightingShip(*pointShip_, in_, turrets_, pointCut_);
+            PatchFightingShip(*pointShip_, in_, turrets_, pointCut_, quiet_);
             return static_cast<double>(ShownPointValue(*pointShip_, 0));
         case ObjectiveKind::Immune:
         case ObjectiveKind::BeltSafe: return Protection(k, o);
@@ -398,9 +368,9 @@ private:
                                   static_cast<std::uint32_t>((in_.FireControl + 1) & 0xff) << 16 |
                                   static_cast<std::uint32_t>((in_.Range + 1) & 0xff) << 24;
         if (auto it = h.Cache.find(key); it != h.Cache.end()) return it->second;
-        PatchFightingShip(*h.Ships.Own, in_, turrets_, h.Cut);
+        PatchFightingShip(*h.Ships.Own, in_, turrets_, h.Cut, quiet_);
         platform::SeededRandom random(h.Scenario.Seed);
-        const CombatContext ctx{data_, env_, random, platform::messages()};
+        const CombatContext ctx{data_, env_, random, quiet_};
         const EngagementFigures f = ComputeEngagement(ctx, h.Ships, h.Scenario, false);
         const double v = f.Own.Fire.HitsPerMinute;
         h.Cache.emplace(key, v);
@@ -409,7 +379,9 @@ private:
 
     const ProgramData& data_;
     const ExploreRequest& request_;
-    CountingMessages sink_;
+    // What loading and fighting the variants say: a variant's figures are
+    // worked out whatever it raises, and no one reads it.
+    platform::QuietMessages quiet_;
     TDesignShip ship_;
     DesignInputs in_;
     int turrets_ = 0;
@@ -602,10 +574,9 @@ std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const Pro
     }
     ExploreBase base;
     base.Record = record;
-    platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     ship.ClearSpecials();
-    LoadDesignInto(record, base.Inputs, ship);
+    (void)LoadDesignInto(record, base.Inputs, ship);
     base.Turrets = static_cast<int>(ship.Turrets.size());
     return base;
 }
@@ -625,10 +596,10 @@ namespace {
 void BuildVariantShip(const ExploreBase& base, const DesignInputs& inputs, int turrets, TDesignShip& ship) {
     ship.ClearSpecials();
     DesignInputs loaded;
-    LoadDesignInto(base.Record, loaded, ship);
+    (void)LoadDesignInto(base.Record, loaded, ship);
     TurretCut cut;
     cut.Keep(ship.Turrets, static_cast<size_t>(std::max(turrets, 0)));
-    ApplyInputs(inputs, ship);
+    (void)ApplyInputs(inputs, ship);
 }
 
 // The outlines go with the design only when the base had them.
@@ -640,7 +611,6 @@ std::optional<DesignOutlines> BaseOutlines(const ExploreBase& base, const TDesig
 
 std::vector<std::string> VariantFileLines(const ExploreBase& base, const ProgramData& data, const DesignInputs& inputs,
                                           int turrets) {
-    platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     BuildVariantShip(base, inputs, turrets, ship);
     const auto outlines = BaseOutlines(base, ship, inputs);
@@ -649,11 +619,11 @@ std::vector<std::string> VariantFileLines(const ExploreBase& base, const Program
 
 bool WriteVariantFile(const std::string& path, const ExploreBase& base, const ProgramData& data,
                       const DesignInputs& inputs, int turrets) {
-    platform::ScopedRecordingMessages quiet;
+    platform::RecordingMessages quiet;
     TDesignShip ship(data);
     BuildVariantShip(base, inputs, turrets, ship);
     const auto outlines = BaseOutlines(base, ship, inputs);
-    return WriteDesignFile(path, inputs, ship, outlines ? &*outlines : nullptr);
+    return WriteDesignFile(path, inputs, ship, outlines ? &*outlines : nullptr, quiet);
 }
 
 std::uint64_t GridSize(const std::vector<ExploreRange>& ranges) {
@@ -692,7 +662,7 @@ bool ReadOpponents(const ExploreRequest& request, std::vector<OpponentData>& opp
             problem = *refusal;
             return false;
         }
-        platform::ScopedRecordingMessages quiet;
+        platform::RecordingMessages quiet;
         TFightingShip probe(nullptr);
         if (!probe.LoadFromDesignRecord(opponents[k].Record, quiet)) {
             problem = "cannot make a fighting ship of '" + o.File + "'";
@@ -786,11 +756,10 @@ ExploreResult RunExplore(const ProgramData& data, const ExploreBase& base, const
 }
 
 std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data) {
-    platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     ship.ClearSpecials();
     DesignInputs in;
-    LoadDesignInto(base.Record, in, ship);
+    (void)LoadDesignInto(base.Record, in, ship);
     const std::int32_t before = ship.Weights.TotalWeight;
     std::vector<StepCost> costs;
     auto step = [&](const std::string& text, bool possible, auto change) {
@@ -800,7 +769,7 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
         if (possible) {
             DesignInputs changed = in;
             change(changed);
-            ApplyInputs(changed, ship);
+            (void)ApplyInputs(changed, ship);
             c.Tons = ship.Weights.TotalWeight - before;
         }
         costs.push_back(c);
@@ -820,7 +789,7 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
     step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
          nextRange, [](DesignInputs& d) { ++d.Range; });
-    ApplyInputs(in, ship);
+    (void)ApplyInputs(in, ship);
     return costs;
 }
 

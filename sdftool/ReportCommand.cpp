@@ -99,7 +99,7 @@ Json ReportJson(const DesignRun& run, const ProgramData& data) {
     for (const auto& m : s.TorpedoMounts)
         mounts.push_back({{"Position", PositionText(m->Position)}, {"Tubes", m->Tubes}, {"Weight", m->Weight}});
     j["TorpedoMounts"] = mounts;
-    j["Messages"] = sdftool::messagesJson<Json>(run.messages);
+    j["Messages"] = sdftool::messagesJson<Json>(run.problems);
     return j;
 }
 

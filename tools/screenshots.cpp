@@ -119,7 +119,7 @@ int main(int argc, char* argv[]) {
 
     const std::string programDir = platform::defaultProgramDir();
     ProgramData data;
-    const bool loaded = LoadProgramData(programDir, data);
+    const bool loaded = LoadProgramData(programDir, data, quiet);
     TfrmDesignMain form(data, loaded, programDir);
     const std::string designs = form.ProgramDir() + "Designs/";
     form.show();

@@ -120,9 +120,10 @@ QLayout* TfrmLibrary::BuildFilters() {
     cbType = new QComboBox(this);
     cbType->setObjectName(QStringLiteral("cbType"));
     cbType->addItem(QStringLiteral("All types"));
-    // The name a player knows, the code the table shows.
+    // The name a player knows, the code the table shows (every code is known).
+    platform::QuietMessages quiet;
     for (const char* code : kDesignTypeCodes) {
-        const std::string name = data_.Weapons.ShipTypeName(ShipTypeFromCode(code));
+        const std::string name = data_.Weapons.ShipTypeName(ShipTypeFromCode(code, quiet));
         cbType->addItem(name.empty() ? QLatin1String(code) : toQ(name) + QStringLiteral(" (%1)").arg(code),
                         QLatin1String(code));
     }

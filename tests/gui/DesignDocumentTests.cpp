@@ -65,7 +65,7 @@ private slots:
 
         // The form shows it.
         TDesignShip ship(data);
-        ApplyDocument(after, ship);
+        (void)ApplyDocument(after, ship);
         QVERIFY(ReadInputs(form->Widgets()) == after.Inputs);
         QCOMPARE(form->Widgets().lvTurrets->topLevelItemCount(), static_cast<int>(after.Turrets.size()));
         QCOMPARE(boxValue(form->Widgets().stSumAll), ship.Weights.TotalWeight);
