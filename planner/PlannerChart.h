@@ -12,7 +12,7 @@ class QChartView;
 
 // "14,300"
 std::string YardsText(std::int32_t yards);
-// "Dreadnought leads from 1,000 yd; beyond 14,300 yd: Scharnhorst", or what
+// "Dreadnought has the advantage from 1,000 yd; beyond 14,300 yd: Scharnhorst", or what
 // holds when the ships are even or neither can hit.
 std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& own, const std::string& opponent);
 // A ship's immune zone against the other's main battery, drawn as a band.
