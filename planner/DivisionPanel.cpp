@@ -261,6 +261,7 @@ void TDivisionPanel::BuildResults(QVBoxLayout& top) {
     top.addWidget(tbMatrix, 1);
     stTotals = named(new QLabel, QStringLiteral("stTotals"));
     stTotals->setWordWrap(true);
+    stTotals->setTextFormat(Qt::RichText);
     top.addWidget(stTotals);
     auto* pictures = new QHBoxLayout;
     chTotals = named(new QChartView, QStringLiteral("chTotals"));
@@ -378,6 +379,7 @@ void TDivisionPanel::LoadScenario(const BattleScenario& scenario) {
         const DivisionSide& side = scenario.Setup.Sides[i];
         DivisionSideControls& c = Sides[i];
         c.edName->setText(q(side.Name));
+        c.edName->setCursorPosition(0); // a long name shows its start
         c.cbFormation->setCurrentIndex(side.Formation);
         c.seCourse->setValue(side.Course);
         c.seSpeed->setValue(side.Speed);
@@ -439,13 +441,9 @@ void TDivisionPanel::Recompute() {
         figures_ = ComputeBattle({data_, env, random, recorder}, *battle_, s.Setup, true);
     }
     ShowMatrix();
-    stTotals->setText(fight ? QStringLiteral("Hits per minute: %1 %2, %3 %4.")
-                                  .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
-                                       QString::number(figures_.Totals[1], 'f', 3))
-                            : QString());
+    ShowTotals({}, fight);
     mcDivisions->Show(fight ? battle_.get() : nullptr, &figures_);
     stMessages->setText(messages.trimmed());
-    ShowHitsChart(*chTotals, {}, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
     // The figures show at once; the chart's sweep follows when the events
     // of this change are done, once for a run of changes.
     if (fight) sweepTimer_->start();
@@ -473,12 +471,27 @@ void TDivisionPanel::ShowSweep() {
         row.Opponent.HitsPerMinute = r.Totals[1];
         rows.push_back(row);
     }
-    ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
-    stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
-                          .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
-                               QString::number(figures_.Totals[1], 'f', 3),
-                               q(AdvantageText(rows, SideName(0), SideName(1)))));
+    ShowTotals(rows, true);
     mcDivisions->update();
+}
+
+void TDivisionPanel::ShowTotals(const std::vector<SweepRow>& rows, bool fight) {
+    ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Hits/min");
+    // The side names are long: the line under the matrix keys the curves'
+    // colours to them, whole, where the chart's legend would cut them.
+    chTotals->chart()->legend()->hide();
+    if (!fight) {
+        stTotals->clear();
+        return;
+    }
+    QString text = QStringLiteral("Hits per minute:");
+    for (int i = 0; i < 2; ++i)
+        text += QStringLiteral(" %1 %2 %3%4")
+                    .arg(q(CurveKeyHtml(i == 0)), q(SideName(i)).toHtmlEscaped(),
+                         QString::number(figures_.Totals[static_cast<size_t>(i)], 'f', 3),
+                         i == 0 ? QStringLiteral(",") : QStringLiteral("."));
+    if (!rows.empty()) text += QStringLiteral(" ") + q(AdvantageText(rows, SideName(0), SideName(1))).toHtmlEscaped();
+    stTotals->setText(text);
 }
 
 void TDivisionPanel::ShowMatrix() {

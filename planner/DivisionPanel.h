@@ -102,6 +102,9 @@ private:
     void ShowMatrix();
     // The chart of the totals against range, after the figures.
     void ShowSweep();
+    // The chart of `rows` and each side's total, with the advantage when
+    // the sweep is there; `fight` false clears the totals.
+    void ShowTotals(const std::vector<SweepRow>& rows, bool fight);
     std::string SideName(int side) const;
 
     const ProgramData& data_;

@@ -94,6 +94,10 @@ QAreaSeries* zoneBand(const ChartZone& zone, double first, double last, double t
 
 } // namespace
 
+std::string CurveKeyHtml(bool own) {
+    return "<span style=\"color:" + (own ? kOwnColour : kOpponentColour).name().toStdString() + "\">&#9632;</span>";
+}
+
 std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::string& own,
                                    const std::string& opponent) {
     std::vector<ChartZone> zones;
