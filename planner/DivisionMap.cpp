@@ -20,9 +20,9 @@ const QColor kSideColour[2] = {QColor(120, 180, 255), QColor(255, 150, 90)};
 // Far from both sides' colours: a fouled line is seen at once.
 const QColor kFouledColour(255, 70, 255);
 const QColor kNoHitColour(170, 170, 170);
-constexpr double kMargin = 36;    // pixels round the ships
+constexpr double kMargin = 22;    // pixels round the ships, for their labels
 constexpr double kBarHeight = 16; // the row of the scale bar
-constexpr double kKeyHeight = 28; // the legend's two rows
+constexpr double kKeyHeight = 25; // the legend's two rows
 
 // Plane yards round the first lead (a view a few miles across is flat),
 // fitted into the widget.
@@ -147,7 +147,7 @@ void drawLegend(QPainter& p, double width) {
                 {QPen(kFouledColour, 2, Qt::DashLine), "Fouled"},
                 {QPen(kNoHitColour, 1, Qt::DotLine), "Unseen or out of range"}};
     for (int i = 0; i < 4; ++i) {
-        const QPointF at(i < 2 ? 6 : std::max(90.0, width * 0.4), i % 2 == 0 ? 8 : 21);
+        const QPointF at(i < 2 ? 6 : std::max(90.0, width * 0.4), i % 2 == 0 ? 7 : 19);
         p.setPen(rows[i].pen);
         p.drawLine(at, at + QPointF(18, 0));
         DrawHaloText(p, at + QPointF(22, 4), QString::fromLatin1(rows[i].text));
