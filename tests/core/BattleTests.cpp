@@ -305,8 +305,9 @@ TEST(Battle, ASavedScenarioReadsBackTheSameFromAnotherFolder) {
                  R"({"datetime": "1915-01-24T09:00", "sea_state": "calm", "seed": 7})"));
     for (size_t i = 0; i < 3; ++i) s.Setup.Sides[0].Ships[i].Design = designs[i];
     const std::string text = BattleScenarioJson(s, dir.path() + "program/Scenarios", {dir.path() + "program/"});
-    for (const std::string& written : {"../Designs/Lion.sdf", "mine/Nassau.sdf", designs[2].c_str()})
-        EXPECT_NE(text.find("\"design\": \"" + written + "\""), std::string::npos) << written << "\n" << text;
+    const std::string written[] = {"../Designs/Lion.sdf", "mine/Nassau.sdf", designs[2]};
+    for (const std::string& path : written)
+        EXPECT_NE(text.find("\"design\": \"" + path + "\""), std::string::npos) << path << "\n" << text;
     EXPECT_EQ(text.find("\"spacing\""), text.rfind("\"spacing\"")); // the second side keeps its formation's
     // Saved outside the program's folders, the program's designs are named in full.
     EXPECT_NE(BattleScenarioJson(s, elsewhere.path(), {dir.path() + "program"}).find(designs[0]), std::string::npos);
