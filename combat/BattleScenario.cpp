@@ -12,6 +12,7 @@
 #include "combat/EnvironmentNames.h"
 #include "combat/FightShip.h"
 #include "combat/ShipTypes.h"
+#include "formats/JsonText.h"
 #include "platform/DayNumber.h"
 
 namespace fs = std::filesystem;
@@ -116,6 +117,36 @@ bool readText(const std::string& path, std::string& text) {
     return static_cast<bool>(in) || in.eof();
 }
 
+// A path as the reader forms it: absolute, lexically normal, no trailing
+// separator.
+fs::path absoluteOf(const std::string& path) {
+    std::error_code ec;
+    fs::path full = fs::absolute(fs::path(path), ec);
+    if (ec) full = fs::path(path);
+    full = full.lexically_normal();
+    return full.has_filename() || !full.has_parent_path() ? full : full.parent_path();
+}
+
+bool within(const fs::path& path, const fs::path& folder) {
+    const fs::path relative = path.lexically_relative(folder);
+    return !relative.empty() && *relative.begin() != ".." && *relative.begin() != ".";
+}
+
+// A design as the scenario names it: relative to the scenario's folder when
+// it lies under that folder, or under a program folder that also holds the
+// scenario (both travel together: "../Designs/Lion.sdf"); absolute
+// otherwise. The reader's folder / path gives the design back.
+std::string scenarioDesignPath(const std::string& design, const std::string& folder,
+                               const std::vector<std::string>& programFolders) {
+    const fs::path path = absoluteOf(design);
+    if (folder.empty()) return path.generic_string();
+    const fs::path home = absoluteOf(folder);
+    bool relative = within(path, home);
+    for (const std::string& root : programFolders)
+        relative = relative || (!root.empty() && within(path, absoluteOf(root)) && within(home, absoluteOf(root)));
+    return relative ? path.lexically_relative(home).generic_string() : path.generic_string();
+}
+
 DivisionShip readShip(const Json& j, const std::string& place, const std::string& folder) {
     if (!j.is_object()) fail(place, "not an object");
     DivisionShip ship;
@@ -201,14 +232,10 @@ std::optional<int> FormationFromText(const std::string& text) {
 }
 
 std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const std::string& folder,
-                                                  std::string& error) {
-    Json j;
-    try {
-        j = Json::parse(text);
-    } catch (const Json::exception& e) {
-        error = "not JSON: " + std::string(e.what());
-        return std::nullopt;
-    }
+                                                  std::string& error, const std::string& fileName) {
+    const std::optional<Json> parsed = ParseJson(text, fileName, error);
+    if (!parsed) return std::nullopt;
+    const Json& j = *parsed;
     try {
         if (!j.is_object()) fail("scenario", "not a JSON object");
         BattleScenario s;
@@ -235,7 +262,7 @@ std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const
         }
         return s;
     } catch (const Bad& bad) {
-        error = bad.Text;
+        error = fileName.empty() ? bad.Text : fileName + ": " + bad.Text;
         return std::nullopt;
     }
 }
@@ -246,10 +273,7 @@ std::optional<BattleScenario> ReadBattleScenario(const std::string& path, std::s
         error = "cannot read the scenario file " + path;
         return std::nullopt;
     }
-    const std::string folder = fs::path(path).parent_path().string();
-    auto s = ParseBattleScenario(text, folder, error);
-    if (!s) error = path + ": " + error;
-    return s;
+    return ParseBattleScenario(text, fs::path(path).parent_path().string(), error, path);
 }
 
 bool CheckFormations(const BattleScenario& scenario, const BattleShips& ships, std::string& error) {
@@ -265,7 +289,8 @@ bool CheckFormations(const BattleScenario& scenario, const BattleShips& ships, s
     return true;
 }
 
-std::string BattleScenarioJson(const BattleScenario& scenario, const std::string& folder) {
+std::string BattleScenarioJson(const BattleScenario& scenario, const std::string& folder,
+                               const std::vector<std::string>& programFolders) {
     Json j;
     Json& e = j["environment"];
     const BattleConditions& c = scenario.Conditions;
@@ -288,7 +313,8 @@ std::string BattleScenarioJson(const BattleScenario& scenario, const std::string
         s["formation"] = FormationText(side.Formation);
         s["course"] = side.Course;
         s["speed"] = side.Speed;
-        s["spacing"] = SideSpacing(side);
+        // Left out, the spacing stays the formation's own.
+        if (side.Spacing > 0) s["spacing"] = side.Spacing;
         if (i == 1) {
             s["range"] = scenario.Setup.Range;
             s["bearing"] = scenario.Setup.Bearing;
@@ -296,15 +322,7 @@ std::string BattleScenarioJson(const BattleScenario& scenario, const std::string
         Json ships = Json::array();
         for (const DivisionShip& d : side.Ships) {
             Json ship;
-            std::error_code ec;
-            fs::path path = fs::absolute(fs::path(d.Design), ec).lexically_normal();
-            if (ec) path = fs::path(d.Design);
-            if (!folder.empty()) {
-                const fs::path relative =
-                    path.lexically_relative(fs::absolute(fs::path(folder), ec).lexically_normal());
-                if (!relative.empty() && relative.begin()->string() != "..") path = relative;
-            }
-            ship["design"] = path.generic_string();
+            ship["design"] = scenarioDesignPath(d.Design, folder, programFolders);
             ship["crew"] = d.CrewQuality;
             ship["ranging_turns"] = d.RangingTurns;
             ship["evading"] = d.Evading;

@@ -16,6 +16,7 @@
 // left out; design paths are read against the scenario's folder.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "combat/BattleEnvironment.h"
 #include "combat/Squadron.h"
@@ -30,19 +31,24 @@ struct BattleScenario {
 };
 
 // The scenario of a JSON text; none, with a message naming the place
-// ("sides[1].ships[2].target: ..."), when the text is no scenario. Each
+// ("sides[1].ships[2].target: ...", "line 3, column 7: expected a value"),
+// after `fileName` when one is given, when the text is no scenario. Each
 // design is read as it is; one that may not fight (DesignRefusal) is kept,
 // and BattleShips::Load refuses it with its reason. `folder` is where
 // relative design paths start.
 std::optional<BattleScenario> ParseBattleScenario(const std::string& text, const std::string& folder,
-                                                  std::string& error);
+                                                  std::string& error, const std::string& fileName = {});
 std::optional<BattleScenario> ReadBattleScenario(const std::string& path, std::string& error);
 // The lead's formation checked against the rules once the ships are loaded;
 // the message names the side.
 bool CheckFormations(const BattleScenario& scenario, const BattleShips& ships, std::string& error);
-// The scenario as JSON text; design paths inside `folder` are written
-// relative to it.
-std::string BattleScenarioJson(const BattleScenario& scenario, const std::string& folder);
+// The scenario as JSON text to be saved in `folder`. A design path is
+// written relative to `folder` when the design lies under it, or when the
+// design and `folder` both lie under one of `programFolders` (the folders
+// shared or moved whole, such as the program's own); absolute otherwise.
+// Reading the text against `folder` finds every design again.
+std::string BattleScenarioJson(const BattleScenario& scenario, const std::string& folder,
+                               const std::vector<std::string>& programFolders = {});
 // "Line ahead" ... "Screen"; a code or a name (letter case, blanks, "-" and
 // "_" do not matter) read back.
 std::string FormationText(int formation);

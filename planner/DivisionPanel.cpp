@@ -3,7 +3,6 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,14 +20,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 #include "combat/FightShip.h"
 #include "combat/HitChance.h"
 #include "combat/ShipTypes.h"
-#include "map/Geodesy.h"
+#include "planner/DivisionMap.h"
 #include "planner/PlannerChart.h"
-#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 
 namespace {
@@ -48,6 +47,13 @@ QSpinBox* spin(const QString& name, int lo, int hi, int step, const QString& suf
     s->setSuffix(suffix);
     s->setKeyboardTracking(false);
     return s;
+}
+
+// The spacing a formation keeps until the user sets one.
+int formationSpacing(int formation) {
+    DivisionSide side;
+    side.Formation = formation;
+    return static_cast<int>(std::lround(SideSpacing(side)));
 }
 
 QString shipText(const DivisionShip& ship, int index) {
@@ -78,76 +84,101 @@ const char* const kMatrixTips[] = {"Firing ship: A first side, B second, numbere
                                    "Enemy ships firing at this ship",
                                    "Expected hits per minute"};
 
+// The controls of the side's line: name, formation, course, speed, spacing,
+// the list of its ships and the buttons that change it.
+void makeLineControls(DivisionSideControls& c, const QString& x) {
+    c.edName = named(new QLineEdit, QStringLiteral("edName") + x);
+    c.cbFormation = named(new QComboBox, QStringLiteral("cbFormation") + x);
+    for (int f = 0; f <= 3; ++f) c.cbFormation->addItem(q(FormationText(f)));
+    c.seCourse = spin(QStringLiteral("seCourse") + x, 0, 359, 5, QStringLiteral("\u00B0"));
+    c.seSpeed = spin(QStringLiteral("seSpeed") + x, 0, 45, 1, QStringLiteral(" kn"));
+    c.seSpacing = spin(QStringLiteral("seSpacing") + x, 50, static_cast<int>(kMaxSpacing), 100, QStringLiteral(" yd"));
+    c.seSpacing->setValue(formationSpacing(fmLineAhead));
+    c.seSpacing->setToolTip(QStringLiteral("Yards between ships: line ahead astern, the others to starboard; the "
+                                           "formation's own until you set it"));
+    c.lbShips = named(new QListWidget, QStringLiteral("lbShips") + x);
+    c.lbShips->setMaximumHeight(92);
+    c.bnAdd = named(new QPushButton(QStringLiteral("Add")), QStringLiteral("bnAdd") + x);
+    c.bnAdd->setToolTip(QStringLiteral("Adds the design chosen in the Opponent list"));
+    c.bnRemove = named(new QPushButton(QStringLiteral("Remove")), QStringLiteral("bnRemove") + x);
+    c.stFormation = named(new QLabel, QStringLiteral("stFormation") + x);
+    c.stFormation->setWordWrap(true);
+    c.stFormation->setStyleSheet(QStringLiteral("color: #a00000"));
+}
+
+// The chosen ship's own settings: target, battery, crew, ranging, how well
+// the enemy sees it, evading.
+void makeShipControls(DivisionSideControls& c, const QString& x) {
+    c.seTarget = spin(QStringLiteral("seTarget") + x, 0, kMaxDivisionShips, 1, QString());
+    c.seTarget->setSpecialValueText(QStringLiteral("same place"));
+    c.seTarget->setToolTip(QStringLiteral("The enemy ship the chosen ship fires at, counted from the lead"));
+    c.cbBattery = named(new QComboBox, QStringLiteral("cbBattery") + x);
+    c.cbBattery->addItems({QStringLiteral("Main"), QStringLiteral("Secondary"), QStringLiteral("Tertiary")});
+    c.cbBattery->setToolTip(QStringLiteral("The battery the chosen ship fires"));
+    c.seCrew = spin(QStringLiteral("seCrew") + x, -5, 5, 1, QString());
+    c.seCrew->setPrefix(QStringLiteral("Crew "));
+    c.seCrew->setToolTip(QStringLiteral("The chosen ship's crew quality"));
+    c.seRanging = spin(QStringLiteral("seRanging") + x, 0, 20, 1, QString());
+    c.seRanging->setPrefix(QStringLiteral("Ranging "));
+    c.seRanging->setToolTip(QStringLiteral("Turns the chosen ship has spent ranging on its target"));
+    c.cbSighting = named(new QComboBox, QStringLiteral("cbSighting") + x);
+    c.cbSighting->addItems({QStringLiteral("Seen: nothing"), QStringLiteral("Seen: a ship"),
+                            QStringLiteral("Seen: its type"), QStringLiteral("Seen: its class")});
+    c.cbSighting->setToolTip(QStringLiteral("How well the enemy has sighted the chosen ship"));
+    c.cbEvading = named(new QCheckBox(QStringLiteral("Evading")), QStringLiteral("cbEvading") + x);
+    c.cbEvading->setToolTip(QStringLiteral("The chosen ship is evading"));
+}
+
+QGroupBox* layOutSide(const DivisionSideControls& c, const QString& title) {
+    auto* box = new QGroupBox(title);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(4, 2, 4, 2);
+    g->setVerticalSpacing(2);
+    g->addWidget(c.edName, 0, 0, 1, 2);
+    g->addWidget(c.cbFormation, 0, 2, 1, 2);
+    g->addWidget(c.seCourse, 1, 0);
+    g->addWidget(c.seSpeed, 1, 1);
+    g->addWidget(c.seSpacing, 1, 2, 1, 2);
+    g->addWidget(c.lbShips, 2, 0, 3, 3);
+    g->addWidget(c.bnAdd, 2, 3);
+    g->addWidget(c.bnRemove, 3, 3);
+    g->addWidget(c.seTarget, 4, 3);
+    // The chosen ship's own settings, two short rows under the list.
+    auto* chosen = new QGridLayout;
+    chosen->setSpacing(3);
+    chosen->addWidget(c.cbBattery, 0, 0);
+    chosen->addWidget(c.cbSighting, 0, 1);
+    chosen->addWidget(c.seCrew, 1, 0);
+    chosen->addWidget(c.seRanging, 1, 1);
+    chosen->addWidget(c.cbEvading, 1, 2);
+    chosen->setColumnStretch(3, 1);
+    g->addLayout(chosen, 5, 0, 1, 4);
+    g->addWidget(c.stFormation, 6, 0, 1, 4);
+    return box;
+}
+
+QTableWidget* makeMatrix() {
+    auto* table = named(new QTableWidget(0, static_cast<int>(std::size(kMatrixColumns))), QStringLiteral("tbMatrix"));
+    QStringList headers;
+    for (const char* h : kMatrixColumns) headers << QString::fromLatin1(h);
+    table->setHorizontalHeaderLabels(headers);
+    for (int col = 0; col < static_cast<int>(std::size(kMatrixTips)); ++col)
+        table->horizontalHeaderItem(col)->setToolTip(QString::fromLatin1(kMatrixTips[col]));
+    table->verticalHeader()->setVisible(false);
+    table->verticalHeader()->setDefaultSectionSize(18);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The ship's name gives way (its tip names it) so that a wide cell such as
+    // "Beyond gun range" never pushes the hits off the table.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->horizontalHeader()->setStretchLastSection(false);
+    QFont small = table->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    table->setFont(small);
+    return table;
+}
+
 } // namespace
-
-TDivisionMap::TDivisionMap(QWidget* parent) : QWidget(parent) { setMinimumSize(200, 160); }
-
-void TDivisionMap::Show(const BattleShips* ships, const BattleFigures* figures) {
-    ships_ = ships;
-    figures_ = figures;
-    update();
-}
-
-void TDivisionMap::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(16, 40, 80));
-    if (!ships_) return;
-    p.setRenderHint(QPainter::Antialiasing);
-    // Plane yards around the first lead: a view a few miles across is flat.
-    const TGeoPoint origin = ships_->Sides[0].empty() ? TGeoPoint{} : ships_->Sides[0].front()->Position();
-    const double cosLat = std::cos(origin.Lat / kGlobeUnitsPerDegree * 3.14159265358979 / 180);
-    auto yards = [&](const TGeoPoint& g) {
-        return QPointF((g.Lon - origin.Lon) * cosLat / kGlobeUnitsPerYard, -(g.Lat - origin.Lat) / kGlobeUnitsPerYard);
-    };
-    QRectF box;
-    for (const auto& side : ships_->Sides)
-        for (const auto& ship : side) {
-            const QPointF y = yards(ship->Position());
-            box = box.isNull() ? QRectF(y, QSizeF(1, 1)) : box.united(QRectF(y, QSizeF(1, 1)));
-        }
-    constexpr double kMargin = 40;
-    const double scale = std::min((width() - 2 * kMargin) / std::max(box.width(), 500.0),
-                                  (height() - 2 * kMargin - 16) / std::max(box.height(), 500.0));
-    const QPointF centre = box.center(), middle(width() / 2.0, (height() - 16) / 2.0);
-    auto screen = [&](const TGeoPoint& g) { return middle + (yards(g) - centre) * scale; };
-
-    if (figures_)
-        for (const auto& side : figures_->Ships)
-            for (const ShipFire& f : side) {
-                const auto& firer = ships_->Sides[static_cast<size_t>(f.Side)][static_cast<size_t>(f.Index)];
-                const auto& target = ships_->Sides[static_cast<size_t>(1 - f.Side)][static_cast<size_t>(f.Target)];
-                QColor colour = f.Side == 0 ? QColor(120, 180, 255) : QColor(255, 150, 90);
-                QPen pen(colour, 1);
-                if (f.FoulingShips > 0) pen = QPen(QColor(255, 40, 40), 2, Qt::DashLine);
-                if (!f.Fire.Sighted || f.Fire.Fire.BeyondGunRange) pen.setStyle(Qt::DotLine);
-                p.setPen(pen);
-                p.drawLine(screen(firer->Position()), screen(target->Position()));
-            }
-    for (int s = 0; s < 2; ++s) {
-        const QColor colour = s == 0 ? QColor(120, 180, 255) : QColor(255, 150, 90);
-        const auto& line = ships_->Sides[static_cast<size_t>(s)];
-        for (size_t i = 0; i < line.size(); ++i) {
-            const QPointF at = screen(line[i]->Position());
-            // A small arrow along the course.
-            const double a = line[i]->Heading * 3.14159265358979 / 180;
-            const QPointF ahead(std::sin(a), -std::cos(a)), beam(std::cos(a), std::sin(a));
-            const QPolygonF arrow{at + ahead * 8, at - ahead * 5 + beam * 4, at - ahead * 5 - beam * 4};
-            p.setPen(Qt::NoPen);
-            p.setBrush(colour);
-            p.drawPolygon(arrow);
-            p.setPen(Qt::white);
-            p.drawText(at + QPointF(6, -6), QString::number(i + 1));
-        }
-    }
-    // The scale bar: a round length about a quarter of the view.
-    double bar = 100;
-    for (double step : {100.0, 200.0, 500.0, 1000.0, 2000.0, 5000.0, 10000.0, 20000.0})
-        if (step * scale <= width() / 4.0) bar = step;
-    const QPointF left(10, height() - 10);
-    p.setPen(QPen(Qt::white, 2));
-    p.drawLine(left, left + QPointF(bar * scale, 0));
-    p.drawText(left + QPointF(0, -5), q(YardsText(static_cast<std::int32_t>(bar))) + QStringLiteral(" yd"));
-}
 
 TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesign, QWidget* parent)
     : QWidget(parent), data_(data), chosenDesign_(std::move(chosenDesign)) {
@@ -156,160 +187,117 @@ TDivisionPanel::TDivisionPanel(const ProgramData& data, DesignSource chosenDesig
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(4, 4, 4, 4);
     auto* setup = new QHBoxLayout;
-    const char* const suffix[2] = {"First", "Second"};
     for (int s = 0; s < 2; ++s) {
-        DivisionSideControls& c = Sides[static_cast<size_t>(s)];
-        const QString x = QString::fromLatin1(suffix[s]);
-        auto* box = new QGroupBox(s == 0 ? QStringLiteral("First side") : QStringLiteral("Second side"));
-        auto* g = new QGridLayout(box);
-        g->setContentsMargins(4, 2, 4, 2);
-        g->setVerticalSpacing(2);
-        c.edName = named(new QLineEdit, QStringLiteral("edName") + x);
-        c.cbFormation = named(new QComboBox, QStringLiteral("cbFormation") + x);
-        for (int f = 0; f <= 3; ++f) c.cbFormation->addItem(q(FormationText(f)));
-        c.seCourse = spin(QStringLiteral("seCourse") + x, 0, 359, 5, QStringLiteral("\u00B0"));
-        c.seSpeed = spin(QStringLiteral("seSpeed") + x, 0, 45, 1, QStringLiteral(" kn"));
-        c.seSpacing = spin(QStringLiteral("seSpacing") + x, 50, 20000, 100, QStringLiteral(" yd"));
-        c.seSpacing->setValue(static_cast<int>(kDefaultSpacing));
-        c.seSpacing->setToolTip(QStringLiteral("Yards between ships: line ahead astern, the others to starboard"));
-        c.lbShips = named(new QListWidget, QStringLiteral("lbShips") + x);
-        c.lbShips->setMaximumHeight(92);
-        c.seTarget = spin(QStringLiteral("seTarget") + x, 0, kMaxDivisionShips, 1, QString());
-        c.seTarget->setSpecialValueText(QStringLiteral("same place"));
-        c.seTarget->setToolTip(QStringLiteral("The enemy ship the chosen ship fires at, counted from the lead"));
-        c.cbBattery = named(new QComboBox, QStringLiteral("cbBattery") + x);
-        c.cbBattery->addItems({QStringLiteral("Main"), QStringLiteral("Secondary"), QStringLiteral("Tertiary")});
-        c.cbBattery->setToolTip(QStringLiteral("The battery the chosen ship fires"));
-        c.seCrew = spin(QStringLiteral("seCrew") + x, -5, 5, 1, QString());
-        c.seCrew->setPrefix(QStringLiteral("Crew "));
-        c.seCrew->setToolTip(QStringLiteral("The chosen ship's crew quality"));
-        c.seRanging = spin(QStringLiteral("seRanging") + x, 0, 20, 1, QString());
-        c.seRanging->setPrefix(QStringLiteral("Ranging "));
-        c.seRanging->setToolTip(QStringLiteral("Turns the chosen ship has spent ranging on its target"));
-        c.cbSighting = named(new QComboBox, QStringLiteral("cbSighting") + x);
-        c.cbSighting->addItems({QStringLiteral("Seen: nothing"), QStringLiteral("Seen: a ship"),
-                                QStringLiteral("Seen: its type"), QStringLiteral("Seen: its class")});
-        c.cbSighting->setToolTip(QStringLiteral("How well the enemy has sighted the chosen ship"));
-        c.cbEvading = named(new QCheckBox(QStringLiteral("Evading")), QStringLiteral("cbEvading") + x);
-        c.cbEvading->setToolTip(QStringLiteral("The chosen ship is evading"));
-        c.bnAdd = named(new QPushButton(QStringLiteral("Add")), QStringLiteral("bnAdd") + x);
-        c.bnAdd->setToolTip(QStringLiteral("Adds the design chosen in the Opponent list"));
-        c.bnRemove = named(new QPushButton(QStringLiteral("Remove")), QStringLiteral("bnRemove") + x);
-        c.stFormation = named(new QLabel, QStringLiteral("stFormation") + x);
-        c.stFormation->setWordWrap(true);
-        c.stFormation->setStyleSheet(QStringLiteral("color: #a00000"));
-        g->addWidget(c.edName, 0, 0, 1, 2);
-        g->addWidget(c.cbFormation, 0, 2, 1, 2);
-        g->addWidget(c.seCourse, 1, 0);
-        g->addWidget(c.seSpeed, 1, 1);
-        g->addWidget(c.seSpacing, 1, 2, 1, 2);
-        g->addWidget(c.lbShips, 2, 0, 3, 3);
-        g->addWidget(c.bnAdd, 2, 3);
-        g->addWidget(c.bnRemove, 3, 3);
-        g->addWidget(c.seTarget, 4, 3);
-        // The chosen ship's own settings, two short rows under the list.
-        auto* chosen = new QGridLayout;
-        chosen->setSpacing(3);
-        chosen->addWidget(c.cbBattery, 0, 0);
-        chosen->addWidget(c.cbSighting, 0, 1);
-        chosen->addWidget(c.seCrew, 1, 0);
-        chosen->addWidget(c.seRanging, 1, 1);
-        chosen->addWidget(c.cbEvading, 1, 2);
-        chosen->setColumnStretch(3, 1);
-        g->addLayout(chosen, 5, 0, 1, 4);
-        g->addWidget(c.stFormation, 6, 0, 1, 4);
-        setup->addWidget(box);
-
-        connect(c.bnAdd, &QPushButton::clicked, this, [this, s] {
-            if (auto ship = chosenDesign_ ? chosenDesign_() : std::nullopt) AddShip(s, *ship);
-        });
-        connect(c.bnRemove, &QPushButton::clicked, this, [this, s] {
-            auto& list = ships_[static_cast<size_t>(s)];
-            const int row = Sides[static_cast<size_t>(s)].lbShips->currentRow();
-            if (row < 0 || row >= static_cast<int>(list.size())) return;
-            list.erase(list.begin() + row);
-            Reload();
-        });
-        connect(c.lbShips, &QListWidget::currentRowChanged, this, [this, s] { ShipChosen(s); });
-        for (QSpinBox* box : {c.seTarget, c.seCrew, c.seRanging})
-            connect(box, &QSpinBox::valueChanged, this, [this, s] { ShipEdited(s); });
-        for (QComboBox* box : {c.cbBattery, c.cbSighting})
-            connect(box, &QComboBox::currentIndexChanged, this, [this, s] { ShipEdited(s); });
-        connect(c.cbEvading, &QCheckBox::toggled, this, [this, s] { ShipEdited(s); });
-        connect(c.cbFormation, &QComboBox::currentIndexChanged, this, [this, s](int f) {
-            // A search line keeps its wider default spacing.
-            QSpinBox* spacing = Sides[static_cast<size_t>(s)].seSpacing;
-            const QSignalBlocker block(spacing);
-            if (f == fmSearchLine && spacing->value() == static_cast<int>(kDefaultSpacing))
-                spacing->setValue(static_cast<int>(kDefaultSpacing * kSearchLineSpacingFactor));
-            Recompute();
-        });
-        for (QSpinBox* box : {c.seCourse, c.seSpeed, c.seSpacing})
-            connect(box, &QSpinBox::valueChanged, this, [this] { Recompute(); });
-        connect(c.edName, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+        setup->addWidget(BuildSide(s));
+        ConnectSide(s);
     }
     Sides[1].seCourse->setValue(180);
-    auto* placing = new QVBoxLayout;
-    seRange =
-        spin(QStringLiteral("seDivisionRange"), 100, static_cast<int>(kMaxBattleRange), 500, QStringLiteral(" yd"));
-    seRange->setValue(15000);
-    seBearing = spin(QStringLiteral("seDivisionBearing"), 0, 359, 5, QStringLiteral("\u00B0"));
-    seBearing->setValue(90);
-    seRange->setToolTip(QStringLiteral("Range of the second lead from the first"));
-    seBearing->setToolTip(QStringLiteral("Compass bearing of the second lead from the first"));
-    bnOpen = named(new QPushButton(QStringLiteral("Open...")), QStringLiteral("bnOpenScenario"));
-    bnSave = named(new QPushButton(QStringLiteral("Save...")), QStringLiteral("bnSaveScenario"));
-    placing->addWidget(new QLabel(QStringLiteral("Leads' range")));
-    placing->addWidget(seRange);
-    placing->addWidget(new QLabel(QStringLiteral("and bearing")));
-    placing->addWidget(seBearing);
-    placing->addStretch(1);
-    placing->addWidget(bnOpen);
-    placing->addWidget(bnSave);
-    setup->addLayout(placing);
+    setup->addLayout(BuildPlacing());
     top->addLayout(setup);
-    for (QSpinBox* box : {seRange, seBearing}) connect(box, &QSpinBox::valueChanged, this, [this] { Recompute(); });
-
-    tbMatrix = named(new QTableWidget(0, static_cast<int>(std::size(kMatrixColumns))), QStringLiteral("tbMatrix"));
-    QStringList headers;
-    for (const char* h : kMatrixColumns) headers << QString::fromLatin1(h);
-    tbMatrix->setHorizontalHeaderLabels(headers);
-    for (int col = 0; col < static_cast<int>(std::size(kMatrixTips)); ++col)
-        tbMatrix->horizontalHeaderItem(col)->setToolTip(QString::fromLatin1(kMatrixTips[col]));
-    tbMatrix->verticalHeader()->setVisible(false);
-    tbMatrix->verticalHeader()->setDefaultSectionSize(18);
-    tbMatrix->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The ship's name gives way (its tip names it) so that a wide cell such as
-    // "Beyond gun range" never pushes the hits off the table.
-    tbMatrix->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tbMatrix->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    tbMatrix->horizontalHeader()->setStretchLastSection(false);
-    QFont small = tbMatrix->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    tbMatrix->setFont(small);
-    top->addWidget(tbMatrix, 1);
-    stTotals = named(new QLabel, QStringLiteral("stTotals"));
-    stTotals->setWordWrap(true);
-    top->addWidget(stTotals);
-    auto* pictures = new QHBoxLayout;
-    chTotals = named(new QChartView, QStringLiteral("chTotals"));
-    chTotals->setRenderHint(QPainter::Antialiasing);
-    chTotals->setMinimumHeight(170);
-    mcDivisions = new TDivisionMap;
-    mcDivisions->setObjectName(QStringLiteral("mcDivisions"));
-    pictures->addWidget(chTotals, 4);
-    pictures->addWidget(mcDivisions, 3);
-    top->addLayout(pictures, 1);
-    stMessages = named(new QLabel, QStringLiteral("stDivisionMessages"));
-    stMessages->setWordWrap(true);
-    stMessages->setStyleSheet(QStringLiteral("color: #a00000"));
-    top->addWidget(stMessages);
+    BuildResults(*top);
     sweepTimer_ = new QTimer(this);
     sweepTimer_->setSingleShot(true);
     sweepTimer_->setInterval(0);
     connect(sweepTimer_, &QTimer::timeout, this, [this] { ShowSweep(); });
     updating_ = false;
     Recompute();
+}
+
+QWidget* TDivisionPanel::BuildSide(int s) {
+    DivisionSideControls& c = Sides[static_cast<size_t>(s)];
+    const QString x = s == 0 ? QStringLiteral("First") : QStringLiteral("Second");
+    makeLineControls(c, x);
+    makeShipControls(c, x);
+    return layOutSide(c, s == 0 ? QStringLiteral("First side") : QStringLiteral("Second side"));
+}
+
+void TDivisionPanel::ConnectSide(int s) {
+    const DivisionSideControls& c = Sides[static_cast<size_t>(s)];
+    connect(c.bnAdd, &QPushButton::clicked, this, [this, s] {
+        if (auto ship = chosenDesign_ ? chosenDesign_() : std::nullopt) AddShip(s, *ship);
+    });
+    connect(c.bnRemove, &QPushButton::clicked, this, [this, s] { RemoveShip(s); });
+    connect(c.lbShips, &QListWidget::currentRowChanged, this, [this, s] { ShipChosen(s); });
+    for (QSpinBox* box : {c.seTarget, c.seCrew, c.seRanging})
+        connect(box, &QSpinBox::valueChanged, this, [this, s] { ShipEdited(s); });
+    for (QComboBox* box : {c.cbBattery, c.cbSighting})
+        connect(box, &QComboBox::currentIndexChanged, this, [this, s] { ShipEdited(s); });
+    connect(c.cbEvading, &QCheckBox::toggled, this, [this, s] { ShipEdited(s); });
+    connect(c.cbFormation, &QComboBox::currentIndexChanged, this, [this, s] { FormationChanged(s); });
+    connect(c.seSpacing, &QSpinBox::valueChanged, this, [this, s] {
+        spacingFollows_[static_cast<size_t>(s)] = SpacingIsTheFormations(s);
+        Recompute();
+    });
+    for (QSpinBox* box : {c.seCourse, c.seSpeed}) connect(box, &QSpinBox::valueChanged, this, [this] { Recompute(); });
+    connect(c.edName, &QLineEdit::editingFinished, this, [this] { Recompute(); });
+}
+
+QLayout* TDivisionPanel::BuildPlacing() {
+    auto* placing = new QVBoxLayout;
+    seRange =
+        spin(QStringLiteral("seDivisionRange"), 100, static_cast<int>(kMaxBattleRange), 500, QStringLiteral(" yd"));
+    seRange->setValue(15000);
+    seBearing = spin(QStringLiteral("seDivisionBearing"), 0, 359, 5, QStringLiteral("\u00B0"));
+    seBearing->setValue(90);
+    seRange->setToolTip(QStringLiteral("Range from the first side's lead ship to the second side's"));
+    seBearing->setToolTip(QStringLiteral("Compass bearing of the second side's lead ship from the first side's"));
+    bnOpen = named(new QPushButton(QStringLiteral("Open...")), QStringLiteral("bnOpenScenario"));
+    bnSave = named(new QPushButton(QStringLiteral("Save...")), QStringLiteral("bnSaveScenario"));
+    auto* rangeLabel = new QLabel(QStringLiteral("Range between the leads"));
+    rangeLabel->setWordWrap(true);
+    placing->addWidget(rangeLabel);
+    placing->addWidget(seRange);
+    placing->addWidget(new QLabel(QStringLiteral("Bearing")));
+    placing->addWidget(seBearing);
+    placing->addStretch(1);
+    placing->addWidget(bnOpen);
+    placing->addWidget(bnSave);
+    for (QSpinBox* box : {seRange, seBearing}) connect(box, &QSpinBox::valueChanged, this, [this] { Recompute(); });
+    return placing;
+}
+
+void TDivisionPanel::BuildResults(QVBoxLayout& top) {
+    tbMatrix = makeMatrix();
+    top.addWidget(tbMatrix, 1);
+    stTotals = named(new QLabel, QStringLiteral("stTotals"));
+    stTotals->setWordWrap(true);
+    stTotals->setTextFormat(Qt::RichText);
+    top.addWidget(stTotals);
+    auto* pictures = new QHBoxLayout;
+    chTotals = named(new QChartView, QStringLiteral("chTotals"));
+    chTotals->setRenderHint(QPainter::Antialiasing);
+    chTotals->setMinimumHeight(170);
+    mcDivisions = named(new TDivisionMap, QStringLiteral("mcDivisions"));
+    pictures->addWidget(chTotals, 4);
+    pictures->addWidget(mcDivisions, 3);
+    top.addLayout(pictures, 1);
+    stMessages = named(new QLabel, QStringLiteral("stDivisionMessages"));
+    stMessages->setWordWrap(true);
+    stMessages->setStyleSheet(QStringLiteral("color: #a00000"));
+    top.addWidget(stMessages);
+}
+
+bool TDivisionPanel::SpacingIsTheFormations(int s) const {
+    const DivisionSideControls& c = Sides[static_cast<size_t>(s)];
+    return c.seSpacing->value() == formationSpacing(std::max(0, c.cbFormation->currentIndex()));
+}
+
+void TDivisionPanel::FormationChanged(int s) {
+    // The spacing follows the formation until the user sets one.
+    const DivisionSideControls& c = Sides[static_cast<size_t>(s)];
+    if (spacingFollows_[static_cast<size_t>(s)]) {
+        const QSignalBlocker block(c.seSpacing);
+        c.seSpacing->setValue(formationSpacing(std::max(0, c.cbFormation->currentIndex())));
+    }
+    Recompute();
+}
+
+void TDivisionPanel::RemoveShip(int side) {
+    auto& list = ships_[static_cast<size_t>(side)];
+    const int row = Sides[static_cast<size_t>(side)].lbShips->currentRow();
+    if (row < 0 || row >= static_cast<int>(list.size())) return;
+    list.erase(list.begin() + row);
+    Reload();
 }
 
 void TDivisionPanel::AddShip(int side, const DivisionShip& ship) {
@@ -369,7 +357,7 @@ BattleScenario TDivisionPanel::Scenario() const {
         side.Formation = std::max(0, c.cbFormation->currentIndex());
         side.Course = c.seCourse->value();
         side.Speed = c.seSpeed->value();
-        side.Spacing = c.seSpacing->value();
+        side.Spacing = spacingFollows_[i] ? 0 : c.seSpacing->value();
         side.Ships = ships_[i];
         // A target the shorter enemy line no longer has falls back to the default.
         for (DivisionShip& ship : side.Ships)
@@ -391,10 +379,12 @@ void TDivisionPanel::LoadScenario(const BattleScenario& scenario) {
         const DivisionSide& side = scenario.Setup.Sides[i];
         DivisionSideControls& c = Sides[i];
         c.edName->setText(q(side.Name));
+        c.edName->setCursorPosition(0); // a long name shows its start
         c.cbFormation->setCurrentIndex(side.Formation);
         c.seCourse->setValue(side.Course);
         c.seSpeed->setValue(side.Speed);
         c.seSpacing->setValue(static_cast<int>(std::lround(SideSpacing(side))));
+        spacingFollows_[i] = SpacingIsTheFormations(static_cast<int>(i));
         ships_[i] = side.Ships;
     }
     seRange->setValue(static_cast<int>(std::lround(scenario.Setup.Range)));
@@ -451,13 +441,9 @@ void TDivisionPanel::Recompute() {
         figures_ = ComputeBattle({data_, env, random, recorder}, *battle_, s.Setup, true);
     }
     ShowMatrix();
-    stTotals->setText(fight ? QStringLiteral("Hits per minute: %1 %2, %3 %4.")
-                                  .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
-                                       QString::number(figures_.Totals[1], 'f', 3))
-                            : QString());
+    ShowTotals({}, fight);
     mcDivisions->Show(fight ? battle_.get() : nullptr, &figures_);
     stMessages->setText(messages.trimmed());
-    ShowHitsChart(*chTotals, {}, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
     // The figures show at once; the chart's sweep follows when the events
     // of this change are done, once for a run of changes.
     if (fight) sweepTimer_->start();
@@ -485,12 +471,27 @@ void TDivisionPanel::ShowSweep() {
         row.Opponent.HitsPerMinute = r.Totals[1];
         rows.push_back(row);
     }
-    ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Side hits/min");
-    stTotals->setText(QStringLiteral("Hits per minute: %1 %2, %3 %4. %5")
-                          .arg(q(SideName(0)), QString::number(figures_.Totals[0], 'f', 3), q(SideName(1)),
-                               QString::number(figures_.Totals[1], 'f', 3),
-                               q(AdvantageText(rows, SideName(0), SideName(1)))));
+    ShowTotals(rows, true);
     mcDivisions->update();
+}
+
+void TDivisionPanel::ShowTotals(const std::vector<SweepRow>& rows, bool fight) {
+    ShowHitsChart(*chTotals, rows, SideName(0), SideName(1), seRange->value(), {}, "Hits/min");
+    // The side names are long: the line under the matrix keys the curves'
+    // colours to them, whole, where the chart's legend would cut them.
+    chTotals->chart()->legend()->hide();
+    if (!fight) {
+        stTotals->clear();
+        return;
+    }
+    QString text = QStringLiteral("Hits per minute:");
+    for (int i = 0; i < 2; ++i)
+        text += QStringLiteral(" %1 %2 %3%4")
+                    .arg(q(CurveKeyHtml(i == 0)), q(SideName(i)).toHtmlEscaped(),
+                         QString::number(figures_.Totals[static_cast<size_t>(i)], 'f', 3),
+                         i == 0 ? QStringLiteral(",") : QStringLiteral("."));
+    if (!rows.empty()) text += QStringLiteral(" ") + q(AdvantageText(rows, SideName(0), SideName(1))).toHtmlEscaped();
+    stTotals->setText(text);
 }
 
 void TDivisionPanel::ShowMatrix() {
@@ -538,18 +539,7 @@ void TDivisionPanel::ShowMatrix() {
         }
 }
 
-bool TDivisionPanel::OpenScenario(const std::string& path) {
-    std::string error;
-    const auto s = ReadBattleScenario(path, error);
-    if (!s) {
-        platform::messages().notice(error);
-        return false;
-    }
-    LoadScenario(*s);
-    return true;
-}
-
-bool TDivisionPanel::SaveScenario(const std::string& path) {
+bool TDivisionPanel::SaveScenario(const std::string& path, const std::vector<std::string>& programFolders) {
     // The file names designs by their files: one held only on the form has none yet.
     for (const auto& side : ships_)
         for (const DivisionShip& ship : side)
@@ -558,10 +548,9 @@ bool TDivisionPanel::SaveScenario(const std::string& path) {
                                             " first: a scenario names each ship's design file.");
                 return false;
             }
-    const std::string folder =
-        path.substr(0, path.find_last_of("/\\") == std::string::npos ? 0 : path.find_last_of("/\\") + 1);
+    const std::string folder = std::filesystem::path(path).parent_path().string();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << BattleScenarioJson(Scenario(), folder);
+    out << BattleScenarioJson(Scenario(), folder, programFolders);
     if (!out) {
         platform::messages().notice("Cannot write the scenario file " + path);
         return false;

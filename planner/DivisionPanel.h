@@ -11,9 +11,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "combat/BattleScenario.h"
 #include "combat/Squadron.h"
+#include "planner/DivisionMap.h"
 #include "tables/ProgramData.h"
 
 class QChartView;
@@ -26,6 +28,8 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class QTimer;
+class QLayout;
+class QVBoxLayout;
 
 // The setup controls of one side.
 struct DivisionSideControls {
@@ -46,21 +50,6 @@ struct DivisionSideControls {
     QPushButton* bnAdd = nullptr;
     QPushButton* bnRemove = nullptr;
     QLabel* stFormation = nullptr; // why a formation is not allowed
-};
-
-// Draws both lines, the lines of fire (fouled ones red and dashed) and a
-// scale bar.
-class TDivisionMap : public QWidget {
-public:
-    explicit TDivisionMap(QWidget* parent = nullptr);
-    void Show(const BattleShips* ships, const BattleFigures* figures);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    const BattleShips* ships_ = nullptr;
-    const BattleFigures* figures_ = nullptr;
 };
 
 class TDivisionPanel : public QWidget {
@@ -94,16 +83,28 @@ public:
     // Loads the ships again and recomputes (after any change of the lines).
     void Reload();
     void Recompute();
-    bool OpenScenario(const std::string& path);
-    bool SaveScenario(const std::string& path);
+    // Design paths are written relative to the scenario's folder where the
+    // design lies under it, or under one of `programFolders` with it.
+    bool SaveScenario(const std::string& path, const std::vector<std::string>& programFolders = {});
 
 private:
+    QWidget* BuildSide(int side);
+    void ConnectSide(int side);
+    QLayout* BuildPlacing();
+    void BuildResults(QVBoxLayout& top);
+    void RemoveShip(int side);
+    void FormationChanged(int side);
+    // Whether the side's spacing is its formation's own.
+    bool SpacingIsTheFormations(int side) const;
     void ShipChosen(int side);
     // The chosen ship takes the values of its controls.
     void ShipEdited(int side);
     void ShowMatrix();
     // The chart of the totals against range, after the figures.
     void ShowSweep();
+    // The chart of `rows` and each side's total, with the advantage when
+    // the sweep is there; `fight` false clears the totals.
+    void ShowTotals(const std::vector<SweepRow>& rows, bool fight);
     std::string SideName(int side) const;
 
     const ProgramData& data_;
@@ -115,5 +116,7 @@ private:
     BattleFigures figures_;
     std::vector<BattleSweepRow> sweep_;
     bool updating_ = false;
+    // A side's spacing follows its formation until the user sets another.
+    std::array<bool, 2> spacingFollows_{true, true};
     QTimer* sweepTimer_ = nullptr;
 };

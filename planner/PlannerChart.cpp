@@ -26,7 +26,7 @@ std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& 
         return hits ? "The ships are even at every range." : "Neither ship can expect a hit at these ranges.";
     }
     std::string text =
-        (changes.front().Own ? own : opponent) + " leads from " + YardsText(changes.front().Range) + " yd";
+        (changes.front().Own ? own : opponent) + " has the advantage from " + YardsText(changes.front().Range) + " yd";
     for (size_t i = 1; i < changes.size(); ++i)
         text += "; beyond " + YardsText(changes[i].Range) + " yd: " + (changes[i].Own ? own : opponent);
     return text;
@@ -94,6 +94,10 @@ QAreaSeries* zoneBand(const ChartZone& zone, double first, double last, double t
 
 } // namespace
 
+std::string CurveKeyHtml(bool own) {
+    return "<span style=\"color:" + (own ? kOwnColour : kOpponentColour).name().toStdString() + "\">&#9632;</span>";
+}
+
 std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::string& own,
                                    const std::string& opponent) {
     std::vector<ChartZone> zones;
@@ -106,61 +110,50 @@ std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::
     return zones;
 }
 
-void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
-                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones,
-                   const char* axisTitle) {
-    auto* chart = new QChart;
-    // Room at the edges so the first and last labels of each axis show whole.
-    chart->setMargins(QMargins(6, 8, 14, 4));
-    chart->legend()->setAlignment(Qt::AlignTop);
-    auto* axisX = new QValueAxis;
-    axisX->setTitleText(QStringLiteral("Range (yd)"));
-    axisX->setLabelFormat(QStringLiteral("%d"));
-    auto* axisY = new QValueAxis;
-    axisY->setTitleText(QString::fromUtf8(axisTitle));
-    chart->addAxis(axisX, Qt::AlignBottom);
-    chart->addAxis(axisY, Qt::AlignLeft);
+namespace {
 
+// The highest figure of either curve, with room above it; 1 when none hits.
+double chartTop(const std::vector<SweepRow>& rows) {
     double top = 0;
     for (const SweepRow& row : rows)
         for (double hits : {row.Own.HitsPerMinute, row.Opponent.HitsPerMinute})
             if (std::isfinite(hits)) top = std::max(top, hits);
-    top = top > 0 ? top * 1.15 : 1.0;
-    const double first = rows.empty() ? 0 : rows.front().Range, last = rows.empty() ? 1 : rows.back().Range;
+    return top > 0 ? top * 1.15 : 1.0;
+}
+
+// Range along the bottom, hits up the side, both with units.
+std::pair<QValueAxis*, QValueAxis*> addAxes(QChart& chart, double first, double last, double top,
+                                            const char* axisTitle) {
+    auto* axisX = new QValueAxis;
+    axisX->setTitleText(QStringLiteral("Range (yd)"));
+    axisX->setLabelFormat(QStringLiteral("%d"));
     axisX->setRange(first, std::max(last, first + 1));
     axisX->setTickType(QValueAxis::TicksDynamic);
     axisX->setTickAnchor(0);
     axisX->setTickInterval(TickInterval(last - first));
+    auto* axisY = new QValueAxis;
+    axisY->setTitleText(QString::fromUtf8(axisTitle));
     axisY->setRange(0, top);
     axisY->setLabelFormat(top >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     axisY->setTickCount(5);
+    chart.addAxis(axisX, Qt::AlignBottom);
+    chart.addAxis(axisY, Qt::AlignLeft);
+    return {axisX, axisY};
+}
 
-    auto attach = [&](QAbstractSeries* series) {
-        chart->addSeries(series);
-        series->attachAxis(axisX);
-        series->attachAxis(axisY);
-    };
-    // The bands first, under the curves. Their names and the ranges where
-    // the lead changes are listed beside the chart, never written into it:
-    // labels inside the plot ran into each other and off its edge.
-    for (const ChartZone& zone : zones) {
-        QAreaSeries* band = zoneBand(zone, first, std::max(last, first + 1), top);
-        if (!band) continue;
-        attach(band);
-        hideFromLegend(*chart, band);
-    }
-    attach(hitsSeries(rows, true, own, kOwnColour));
-    attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, kOpponentColour));
-
+// A dashed upright line at the range shown now.
+QLineSeries* rangeMark(std::int32_t range, double top) {
     auto* now = new QLineSeries;
     now->setName(QStringLiteral("Range now"));
     now->setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
     now->append(range, 0);
     now->append(range, top);
-    attach(now);
-    hideFromLegend(*chart, now);
+    return now;
+}
 
-    // Each change of the lead as a point on the leader's curve.
+// Each change of the advantage as a point on the curve of the side that takes it.
+std::vector<QScatterSeries*> changeMarks(const std::vector<SweepRow>& rows) {
+    std::vector<QScatterSeries*> marks;
     const std::vector<AdvantageChange> changes = AdvantageChanges(rows);
     for (size_t i = 1; i < changes.size(); ++i) {
         const auto row =
@@ -170,10 +163,38 @@ void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const st
         mark->setMarkerSize(7);
         mark->setColor(Qt::black);
         mark->append(row->Range, changes[i].Own ? row->Own.HitsPerMinute : row->Opponent.HitsPerMinute);
-        attach(mark);
-        hideFromLegend(*chart, mark);
+        marks.push_back(mark);
     }
+    return marks;
+}
 
+} // namespace
+
+void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
+                   const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones,
+                   const char* axisTitle) {
+    auto* chart = new QChart;
+    // Room at the edges so the first and last labels of each axis show whole.
+    chart->setMargins(QMargins(6, 8, 14, 4));
+    chart->legend()->setAlignment(Qt::AlignTop);
+    const double top = chartTop(rows);
+    const double first = rows.empty() ? 0 : rows.front().Range, last = rows.empty() ? 1 : rows.back().Range;
+    const auto [axisX, axisY] = addAxes(*chart, first, last, top, axisTitle);
+    auto attach = [&, x = axisX, y = axisY](QAbstractSeries* series, bool inLegend) {
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+        if (!inLegend) hideFromLegend(*chart, series);
+    };
+    // The bands first, under the curves. Their names and the ranges where
+    // the advantage changes are listed beside the chart, never written into
+    // it: labels inside the plot ran into each other and off its edge.
+    for (const ChartZone& zone : zones)
+        if (QAreaSeries* band = zoneBand(zone, first, std::max(last, first + 1), top)) attach(band, false);
+    attach(hitsSeries(rows, true, own, kOwnColour), true);
+    attach(hitsSeries(rows, false, opponent == own ? opponent + " (opponent)" : opponent, kOpponentColour), true);
+    attach(rangeMark(range, top), false);
+    for (QScatterSeries* mark : changeMarks(rows)) attach(mark, false);
     QChart* old = view.chart();
     view.setChart(chart);
     delete old;

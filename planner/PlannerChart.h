@@ -12,7 +12,7 @@ class QChartView;
 
 // "14,300"
 std::string YardsText(std::int32_t yards);
-// "Dreadnought leads from 1,000 yd; beyond 14,300 yd: Scharnhorst", or what
+// "Dreadnought has the advantage from 1,000 yd; beyond 14,300 yd: Scharnhorst", or what
 // holds when the ships are even or neither can hit.
 std::string AdvantageText(const std::vector<SweepRow>& rows, const std::string& own, const std::string& opponent);
 // A ship's immune zone against the other's main battery, drawn as a band.
@@ -29,6 +29,9 @@ std::vector<ChartZone> ImmuneZones(const EngagementFigures& figures, const std::
 std::int32_t TickInterval(double span);
 // "Dreadnought immune from 9,800 to 14,300 yd (blue band)", each zone listed.
 std::string ZonesText(const std::vector<ChartZone>& zones);
+// A square in the colour of the own (first) or the opponent's curve, as
+// HTML, to key a name in a label to its curve.
+std::string CurveKeyHtml(bool own);
 // Replaces the chart of the view.
 void ShowHitsChart(QChartView& view, const std::vector<SweepRow>& rows, const std::string& own,
                    const std::string& opponent, std::int32_t range, const std::vector<ChartZone>& zones = {},

@@ -139,16 +139,6 @@ void TPlannerMap::Fit() {
 
 namespace {
 
-// A label in white on a dark halo, readable over sea and lines alike.
-void haloText(QPainter& painter, const QPointF& at, const QString& text) {
-    QPainterPath path;
-    path.addText(at, painter.font(), text);
-    painter.setPen(QPen(QColor(10, 20, 40), 3));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    painter.fillPath(path, Qt::white);
-}
-
 // A round length for a bar about a quarter of the view wide.
 double scaleLength(double yardsAcross) {
     double best = 100;
@@ -159,24 +149,34 @@ double scaleLength(double yardsAcross) {
 
 } // namespace
 
-void DrawScaleBar(TMapCanvas& canvas) {
-    const TMapView& view = canvas.View();
-    const double pixelsPerYard = view.Scale() * kGlobeUnitsPerYard;
-    if (!(pixelsPerYard > 0) || view.Width <= 0) return;
-    const double yards = scaleLength(view.Width / pixelsPerYard);
+void DrawHaloText(QPainter& painter, const QPointF& at, const QString& text) {
+    QPainterPath path;
+    path.addText(at, painter.font(), text);
+    painter.setPen(QPen(QColor(10, 20, 40), 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.fillPath(path, Qt::white);
+}
+
+void DrawYardsBar(QPainter& p, const QPointF& left, double pixelsPerYard, double viewWidth) {
+    if (!(pixelsPerYard > 0) || viewWidth <= 0) return;
+    const double yards = scaleLength(viewWidth / pixelsPerYard);
     const double length = yards * pixelsPerYard;
-    QPainter& p = canvas.Painter();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF left(10, view.Height - 12);
     p.setPen(QPen(Qt::white, 2));
     p.drawLine(left, left + QPointF(length, 0));
     for (double x : {0.0, length}) p.drawLine(left + QPointF(x, -5), left + QPointF(x, 0));
     QFont font = p.font();
     font.setPixelSize(11);
     p.setFont(font);
-    haloText(p, left + QPointF(0, -8), QString::fromStdString(YardsLabel(yards)));
+    DrawHaloText(p, left + QPointF(0, -8), QString::fromStdString(YardsLabel(yards)));
     p.restore();
+}
+
+void DrawScaleBar(TMapCanvas& canvas) {
+    const TMapView& view = canvas.View();
+    DrawYardsBar(canvas.Painter(), QPointF(10, view.Height - 12), view.Scale() * kGlobeUnitsPerYard, view.Width);
 }
 
 // A ship's name beside it, across the line of fire from the ship, so it
@@ -201,7 +201,7 @@ void DrawShipTitle(TMapCanvas& canvas, const TGeoPoint& ship, const TGeoPoint& o
     QPointF centre = std::fabs(away.x()) >= std::fabs(away.y()) ? at + QPointF(0, 26) : at + QPointF(16 + w / 2, 0);
     centre.setX(std::clamp(centre.x(), w / 2 + 2, std::max(w / 2 + 2, canvas.View().Width - w / 2 - 2)));
     centre.setY(std::clamp(centre.y(), h + 2, std::max(h + 2, canvas.View().Height - 24.0)));
-    haloText(p, centre + QPointF(-w / 2, h / 2), text);
+    DrawHaloText(p, centre + QPointF(-w / 2, h / 2), text);
     p.restore();
 }
 

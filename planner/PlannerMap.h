@@ -13,13 +13,20 @@
 #include "designfile/DesignRecord.h"
 #include "nations/Preferences.h"
 
+class QPainter;
+class QPointF;
+class QString;
 class TMapCanvas;
 class TMapControl;
 
 // "5,000 yd"
 std::string YardsLabel(double yards);
-// A bar of a round length in the bottom left corner of the view.
+// A bar of a round length, about a quarter of `viewWidth`, from `left`.
+void DrawYardsBar(QPainter& painter, const QPointF& left, double pixelsPerYard, double viewWidth);
+// The same in the bottom left corner of the view.
 void DrawScaleBar(TMapCanvas& canvas);
+// A label in white on a dark halo, readable over sea and lines alike.
+void DrawHaloText(QPainter& painter, const QPointF& at, const QString& text);
 // A ship's title in white on a dark halo, off the line of fire to `other`.
 void DrawShipTitle(TMapCanvas& canvas, const TGeoPoint& ship, const TGeoPoint& other, const std::string& title);
 

@@ -178,15 +178,9 @@ QWidget* firePanel(PlannerFireControls& c, const char* suffix) {
     return box;
 }
 
-} // namespace
-
-void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
-    auto* top = new QHBoxLayout(window);
-    top->setContentsMargins(6, 6, 6, 6);
-
-    auto* left = new QVBoxLayout;
-    auto* geometry = new QGroupBox(QStringLiteral("Range and bearing"));
-    auto* g = new QGridLayout(geometry);
+QWidget* geometryBox(PlannerWidgets& w) {
+    w.gbGeometry = named(new QGroupBox(QStringLiteral("Range and bearing")), "gbGeometry");
+    auto* g = new QGridLayout(w.gbGeometry);
     w.slRange = named(new QSlider(Qt::Horizontal), "slRange");
     w.seRange = spin("seRange", 100, 40000, 100, QStringLiteral(" yd"));
     w.seBearing = spin("seBearing", 0, 359, 5, QStringLiteral("\u00B0"));
@@ -196,17 +190,27 @@ void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
     g->addWidget(new QLabel(QStringLiteral("Bearing")), 1, 2);
     g->addWidget(w.seBearing, 1, 3);
     w.seBearing->setToolTip(QStringLiteral("Compass bearing of the opponent from the own ship"));
-    left->addWidget(geometry);
+    return w.gbGeometry;
+}
+
+// The duel's range and bearing over the tabs of the opponent, the ships
+// and the conditions.
+QWidget* leftPanel(PlannerWidgets& w) {
+    auto* left = new QVBoxLayout;
+    left->addWidget(geometryBox(w));
     auto* tabs = named(new QTabWidget, "tcScenario");
     tabs->addTab(opponentTab(w), QStringLiteral("Opponent"));
     tabs->addTab(shipsTab(w), QStringLiteral("Ships"));
     tabs->addTab(conditionsTab(w), QStringLiteral("Conditions"));
     left->addWidget(tabs, 1);
-    auto* leftPanel = new QWidget;
-    leftPanel->setLayout(left);
-    leftPanel->setFixedWidth(286);
-    top->addWidget(leftPanel);
+    auto* panel = new QWidget;
+    panel->setLayout(left);
+    panel->setFixedWidth(286);
+    return panel;
+}
 
+// The duel's results: each ship's fire, the chart, the map and the messages.
+QWidget* duelPage(PlannerWidgets& w) {
     auto* right = new QVBoxLayout;
     auto* results = new QHBoxLayout;
     results->addWidget(firePanel(w.Fire[0], "Own"));
@@ -234,7 +238,16 @@ void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
     auto* duel = new QWidget;
     duel->setLayout(right);
     right->setContentsMargins(0, 0, 0, 0);
+    return duel;
+}
+
+} // namespace
+
+void BuildPlannerWidgets(QWidget* window, PlannerWidgets& w) {
+    auto* top = new QHBoxLayout(window);
+    top->setContentsMargins(6, 6, 6, 6);
+    top->addWidget(leftPanel(w));
     w.tcResults = named(new QTabWidget, "tcResults");
-    w.tcResults->addTab(duel, QStringLiteral("Duel"));
+    w.tcResults->addTab(duelPage(w), QStringLiteral("Duel"));
     top->addWidget(w.tcResults, 1);
 }

@@ -7,6 +7,7 @@ class QCheckBox;
 class QComboBox;
 class QDateTimeEdit;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -47,6 +48,7 @@ struct PlannerWidgets {
     QListWidget* lbOpponents = nullptr;
 
     // Geometry
+    QGroupBox* gbGeometry = nullptr; // "Range and bearing" of the duel
     QSlider* slRange = nullptr;
     QSpinBox* seRange = nullptr;
     QSpinBox* seBearing = nullptr;

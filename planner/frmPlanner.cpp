@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileSystemWatcher>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -126,6 +127,16 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     setWindowTitle(QStringLiteral("Engagement planner"));
     if (!programDir_.empty() && programDir_.back() != '/' && programDir_.back() != '\\') programDir_.push_back('/');
     BuildPlannerWidgets(this, W);
+    SizeToScreen();
+    map_ = std::make_unique<TPlannerMap>(*W.mcMap, data_.Preferences);
+    FillFilters();
+    ShowOpeningScene();
+    ConnectControls();
+    ListOpponents();
+    BuildDivisions();
+}
+
+void TfrmPlanner::SizeToScreen() {
     // 1024 x 700 at least shows everything; a larger screen gets more room
     // for the chart and the map.
     QSize size(1024, 700);
@@ -135,14 +146,17 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
         size = size.boundedTo(room.size());
     }
     resize(size);
-    map_ = std::make_unique<TPlannerMap>(*W.mcMap, data_.Preferences);
+}
 
+void TfrmPlanner::FillFilters() {
     W.cbNationFilter->addItem(QStringLiteral("All nations"));
     for (int n = 0; n <= MaxNation; ++n) W.cbNationFilter->addItem(q(data_.Nations[static_cast<size_t>(n)].Name));
     W.cbTypeFilter->addItem(QStringLiteral("All types"));
     for (int t = 0; t <= 10; ++t) W.cbTypeFilter->addItem(q(ShipTypeCode(t)));
+}
 
-    // The opening scene: off Jutland, 31 May 1916, 16:00 UT, as the battle opened.
+void TfrmPlanner::ShowOpeningScene() {
+    // Off Jutland, 31 May 1916, 16:00 UT, as the battle opened.
     ShowConditions(PlannerConditions());
     const EngagementScenario opening = PlannerScenario(9000);
     W.seRange->setValue(static_cast<int>(opening.Range));
@@ -153,7 +167,9 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
         W.Ships[i].seSpeed->setValue(st.Speed);
         W.Ships[i].cbSightingLevel->setCurrentIndex(st.SightingLevel);
     }
+}
 
+void TfrmPlanner::ConnectControls() {
     auto recompute = [this] { Recompute(); };
     connect(W.slRange, &QSlider::valueChanged, this, [this](int v) { W.seRange->setValue(v); });
     connect(W.seRange, &QSpinBox::valueChanged, this, [this](int v) {
@@ -180,8 +196,10 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     connect(W.cbNationFilter, &QComboBox::currentIndexChanged, this, &TfrmPlanner::FilterOpponents);
     connect(W.cbTypeFilter, &QComboBox::currentIndexChanged, this, &TfrmPlanner::FilterOpponents);
     connect(W.lbOpponents, &QListWidget::currentRowChanged, this, &TfrmPlanner::OpponentChosen);
-    ListOpponents();
+    connect(W.tcResults, &QTabWidget::currentChanged, this, &TfrmPlanner::ResultsTabChanged);
+}
 
+void TfrmPlanner::BuildDivisions() {
     // The Add buttons of the division view take the opponent list's choice;
     // a design that may not fight is not added (the list says why).
     divisions_ = new TDivisionPanel(data_, [this]() -> std::optional<DivisionShip> {
@@ -197,6 +215,17 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
     connect(divisions_->bnOpen, &QPushButton::clicked, this, &TfrmPlanner::OpenScenario);
     connect(divisions_->bnSave, &QPushButton::clicked, this, &TfrmPlanner::SaveScenario);
     divisions_->SetConditions(Conditions());
+}
+
+void TfrmPlanner::ResultsTabChanged() {
+    // The duel's own range, bearing and ships mean nothing to the divisions,
+    // which place their sides themselves.
+    const bool duel = W.tcResults->currentWidget() != divisions_;
+    W.gbGeometry->setEnabled(duel);
+    for (const PlannerShipControls& c : W.Ships)
+        for (QWidget* w : std::initializer_list<QWidget*>{c.seHeading, c.seSpeed, c.seCrewQuality, c.seRangingTurns,
+                                                          c.cbSightingLevel, c.cbEvading})
+            w->setEnabled(duel);
 }
 
 TfrmPlanner::~TfrmPlanner() {

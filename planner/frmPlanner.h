@@ -61,14 +61,24 @@ public:
     TDivisionPanel* Divisions() const { return divisions_; }
     // The planner's conditions (place, time, weather, readiness) as a scenario's.
     BattleScenario Conditions() const;
+    // The Open and Save buttons of the Divisions tab: a file dialog, then
+    // the file. An unreadable scenario is told in a message box.
     void OpenScenario();
     void SaveScenario();
+    bool OpenScenarioFile(const std::string& path);
     // The folders the opponent list is read from, each once.
     std::vector<std::string> DesignFolders() const;
     // Reads the folders again (done on its own when one of them changes).
     void ListOpponents();
 
 private:
+    void SizeToScreen();
+    void FillFilters();
+    void ShowOpeningScene();
+    void ConnectControls();
+    void BuildDivisions();
+    // The duel's controls are enabled on its tab only.
+    void ResultsTabChanged();
     void FilterOpponents();
     void OpponentChosen();
     void LoadShips();

@@ -13,11 +13,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "combat/EnvironmentNames.h"
 #include "planner/DivisionPanel.h"
 #include "platform/DayNumber.h"
-#include "platform/DesignFolders.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
@@ -37,6 +37,15 @@ double dayNumberOf(const QDateTime& dateTime) {
     const QTime t = when.time();
     return platform::dayNumberFromDate({d.year(), d.month(), d.day()}) +
            (t.hour() * 3600 + t.minute() * 60 + t.second()) / 86400.0;
+}
+
+// Where scenarios are saved: "Scenarios" beside the bundled ones when the
+// program's folder can be written, else in the user's data folder.
+std::string scenarioFolder(const std::string& programDir) {
+    const std::string folder = platform::resolvePath(platform::customFilesRoot(programDir) + "Scenarios");
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder;
 }
 
 } // namespace
@@ -112,30 +121,35 @@ void TfrmPlanner::OpenScenario() {
     request.filter = "Battle scenarios (json)|*.json";
     request.defaultExtension = "json";
     request.startDirectory = platform::resolvePath(programDir_ + "Scenarios");
-    const auto path = platform::fileDialogs().openFile(request);
-    if (!path) return;
+    if (const auto path = platform::fileDialogs().openFile(request)) OpenScenarioFile(*path);
+}
+
+bool TfrmPlanner::OpenScenarioFile(const std::string& path) {
     std::string error;
-    const auto s = ReadBattleScenario(*path, error);
+    const auto s = ReadBattleScenario(path, error);
     if (!s) {
         platform::messages().notice(error);
-        return;
+        return false;
     }
     // The scenario's conditions become the planner's, recomputed once.
     ShowConditions(s->Conditions);
     divisions_->LoadScenario(*s);
     W.tcResults->setCurrentWidget(divisions_);
     Recompute();
+    return true;
 }
 
 void TfrmPlanner::SaveScenario() {
     platform::SaveFileRequest request;
     request.title = "Save scenario";
     request.filters = {"Battle scenarios (json)|*.json"};
-    request.startDirectory = platform::SaveFolder(programDir_);
+    request.startDirectory = scenarioFolder(programDir_);
     request.suggestedName = "Scenario.json";
     const auto choice = platform::fileDialogs().saveFile(request);
     if (!choice) return;
     std::string path = choice->path;
     if (path.size() < 5 || path.substr(path.size() - 5) != ".json") path += ".json";
-    divisions_->SaveScenario(path);
+    // A scenario saved among the program's folders names their designs
+    // relative to itself, so the folder can be shared whole.
+    divisions_->SaveScenario(path, {programDir_, platform::userDataDir()});
 }

@@ -1,8 +1,9 @@
 // Writes the README's pictures of the desktop program: the design form with
 // Dreadnought, the status card of King Edward VII, the protection window of
 // Iron Duke against a 12-inch gun, the planner (Dreadnought against
-// Scharnhorst at 9,000 yards), Dreadnought compared with Nassau,
-// Dreadnought explored and the library.
+// Scharnhorst at 9,000 yards, and its division view of four against four
+// at 1024 x 700), Dreadnought compared with Nassau, Dreadnought explored
+// and the library.
 // Run through scripts/make-screenshots.sh, which builds it first:
 //   shipscreenshots [FOLDER]   (default: docs)
 // With --appstream it writes the software centre's pictures instead, each
@@ -18,6 +19,7 @@
 #include "explore/qt/ExploreWindow.h"
 #include "library/qt/LibraryLoader.h"
 #include "library/qt/LibraryWindow.h"
+#include "planner/DivisionPanel.h"
 #include "planner/frmPlanner.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
@@ -141,6 +143,15 @@ int main(int argc, char* argv[]) {
         planner->ChooseOpponent(designs + "Scharnhorst.sdf");
         planner->W.slRange->setValue(9000);
         save(*planner, "planner.png");
+        // Four against four at the smallest size the window is made for,
+        // once the chart's sweep has followed the figures.
+        planner->resize(1024, 700);
+        const std::string scenario = "Scenarios/Jutland 1916-05-31 1610 5th Battle Squadron.json";
+        if (planner->OpenScenarioFile(form.ProgramDir() + scenario)) {
+            for (int wait = 0; wait < 100 && planner->Divisions()->Sweep().empty(); ++wait)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            save(*planner, "planner-divisions.png");
+        }
         planner->close();
     }
     // The explorer at the smallest screen the windows are made for.

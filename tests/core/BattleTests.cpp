@@ -253,7 +253,14 @@ TEST(Battle, BadScenariosNameThePlace) {
     const struct {
         std::string text, says;
     } cases[] = {
-        {"{\"sides\": [", "not JSON"},
+        // A text that is no JSON: where, and what was wanted there.
+        {"{\"sides\": [", "line 1, column 12: the file ends too soon; expected a value"},
+        {"{\n  \"sides\": [\n    {\"ships\": }", "line 3, column 15: expected a value"},
+        // The end of the word read, counted in characters (é is one).
+        {"{\"\xC3\xA9\": 1 \"b\": 2}", "line 1, column 11: expected ',' or '}'"},
+        {"{\"sides\" []}", "line 1, column 10: expected ':' after the name"},
+        {"{} []", "line 1, column 4: expected the end of the file after the value"},
+        {" \n", "the file is empty"},
         {"[]", "scenario: not a JSON object"},
         {"{\"sides\": [" + one + "]}", "sides: not a list of two sides"},
         {scenario(one, side("\"bearing\": 90", {ship("Dreadnought")})), "sides[1].range: missing"},
@@ -283,21 +290,40 @@ TEST(Battle, BadScenariosNameThePlace) {
     EXPECT_EQ(error, "sides[0].formation: A BB may lead only in line ahead or line abreast, not in Search line.");
 }
 
-TEST(Battle, ASavedScenarioReadsBackTheSame) {
-    testsupport::TempDir dir;
-    dir.copy(design("Lion"), "Designs/Lion.sdf");
-    BattleScenario s =
-        parse(scenario(side("\"name\": \"BCF\", \"formation\": 1, \"spacing\": 700",
-                            {ship("Dreadnought", "\"target\": 0, \"battery\": 3")}),
-                       side("\"range\": 12000, \"bearing\": 100", {ship("Scharnhorst", "\"evading\": true")}),
-                       R"({"datetime": "1915-01-24T09:00", "sea_state": "calm", "seed": 7})"));
-    s.Setup.Sides[0].Ships[0].Design = dir.path() + "Designs/Lion.sdf";
-    const std::string text = BattleScenarioJson(s, dir.path());
-    EXPECT_NE(text.find("\"design\": \"Designs/Lion.sdf\""), std::string::npos); // relative to the file's folder
+// A scenario saved among the program's folders names their designs relative
+// to itself, so the folder copied whole still finds them; a design elsewhere
+// is named in full. The spacing is written only where it was set.
+TEST(Battle, ASavedScenarioReadsBackTheSameFromAnotherFolder) {
+    testsupport::TempDir dir, elsewhere;
+    const std::string designs[] = {dir.copy(design("Lion"), "program/Designs/Lion.sdf"),
+                                   dir.copy(design("Nassau"), "program/Scenarios/mine/Nassau.sdf"),
+                                   elsewhere.copy(design("Dreadnought"), "Dreadnought.sdf")};
+    BattleScenario s = parse(
+        scenario(side("\"name\": \"BCF\", \"formation\": 1, \"spacing\": 700",
+                      {ship("Dreadnought", "\"target\": 0, \"battery\": 3"), ship("Dreadnought"), ship("Dreadnought")}),
+                 side("\"range\": 12000, \"bearing\": 100", {ship("Scharnhorst", "\"evading\": true")}),
+                 R"({"datetime": "1915-01-24T09:00", "sea_state": "calm", "seed": 7})"));
+    for (size_t i = 0; i < 3; ++i) s.Setup.Sides[0].Ships[i].Design = designs[i];
+    const std::string text = BattleScenarioJson(s, dir.path() + "program/Scenarios", {dir.path() + "program/"});
+    const std::string written[] = {"../Designs/Lion.sdf", "mine/Nassau.sdf", designs[2]};
+    for (const std::string& path : written)
+        EXPECT_NE(text.find("\"design\": \"" + path + "\""), std::string::npos) << path << "\n" << text;
+    EXPECT_EQ(text.find("\"spacing\""), text.rfind("\"spacing\"")); // the second side keeps its formation's
+    // Saved outside the program's folders, the program's designs are named in full.
+    EXPECT_NE(BattleScenarioJson(s, elsewhere.path(), {dir.path() + "program"}).find(designs[0]), std::string::npos);
+
+    std::filesystem::copy(dir.path() + "program", dir.path() + "copy", std::filesystem::copy_options::recursive);
+    std::filesystem::remove_all(dir.path() + "program");
     std::string error;
-    const auto back = ParseBattleScenario(text, dir.path(), error);
+    const auto back = ReadBattleScenario(dir.write("copy/Scenarios/Mine.json", text), error);
     ASSERT_TRUE(back) << error;
-    EXPECT_EQ(BattleScenarioJson(*back, dir.path()), text);
+    const std::string found[] = {dir.path() + "copy/Designs/Lion.sdf", dir.path() + "copy/Scenarios/mine/Nassau.sdf",
+                                 designs[2]};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back->Setup.Sides[0].Ships[i].Design, found[i]);
+        EXPECT_FALSE(back->Setup.Sides[0].Ships[i].Record.ClassName.empty()) << found[i];
+    }
+    EXPECT_EQ(BattleScenarioJson(*back, dir.path() + "copy/Scenarios", {dir.path() + "copy"}), text);
     EXPECT_EQ(back->Environment().Year, 1915); // the clock's year of play
     EXPECT_EQ(text.find("\"year\""), std::string::npos);
     EXPECT_EQ(back->Setup.Sides[0].Ships[0].Battery, 3);
@@ -379,6 +405,10 @@ TEST(Battle, SdftoolBattleAgreesWithEngageAndRefusesBadFiles) {
     r = testsupport::runTool({"battle", "--data", programDir(), bad}, dir);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("bad.json: sides[0].ships[0].target: 4 is beyond"), std::string::npos) << r.err;
+    r = testsupport::runTool(
+        {"battle", "--data", programDir(), dir.write("scenario.json", "{\n  \"sides\": [\n    {\"ships\": }")}, dir);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("scenario.json line 3, column 15: expected a value"), std::string::npos) << r.err;
     EXPECT_EQ(testsupport::runTool({"battle", "--data", programDir(), path, "--sweep", "5:1:1"}, dir).status, 2);
     EXPECT_EQ(testsupport::runTool({"battle", "--data", programDir()}, dir).status, 2);
 }

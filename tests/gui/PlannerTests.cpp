@@ -342,6 +342,16 @@ private slots:
                     QVERIFY2(!cell.contains(QStringLiteral("nan")) && !cell.contains(QStringLiteral("inf")),
                              qPrintable(cell));
                 }
+        // A scenario that is no JSON is told where and what, in words.
+        QFile broken(QString::fromStdString(dir.customFile("Broken.json")));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{\n  \"sides\": ]}") > 0);
+        broken.close();
+        ScriptedFileDialogs dialogs;
+        dialogs.answers.push_back(broken.fileName().toStdString());
+        planner->OpenScenario();
+        QVERIFY(!messages.texts().empty());
+        QVERIFY2(messages.texts().back().ends_with("Broken.json line 2, column 12: expected a value"),
+                 messages.texts().back().c_str());
     }
 
     // The planner fights the design as the next save would store it: the
@@ -403,6 +413,7 @@ private slots:
         planner->OpenScenario();
         TDivisionPanel& d = *planner->Divisions();
         QCOMPARE(d.tbMatrix->rowCount(), 8);
+        QVERIFY(!planner->W.gbGeometry->isEnabled()); // the duel's range means nothing here
         QProcess tool;
         tool.start(QStringLiteral(SDFTOOL_PATH), {QStringLiteral("battle"), QString::fromStdString(scenario)});
         QVERIFY(tool.waitForFinished(60000));
@@ -428,6 +439,8 @@ private slots:
         const std::string saved = dir.path() + "Custom Files/Mine.json";
         dialogs.answers.push_back(saved);
         planner->SaveScenario();
+        QCOMPARE(QFileInfo(QString::fromStdString(dialogs.saveRequests.back().startDirectory)).fileName(),
+                 QStringLiteral("Scenarios"));
         const double total = d.Figures().Totals[1];
         d.Sides[0].lbShips->setCurrentRow(3);
         d.Sides[0].bnRemove->click();
@@ -461,7 +474,15 @@ private slots:
         d.Sides[0].cbFormation->setCurrentIndex(2);
         QVERIFY(d.Sides[0].stFormation->text().contains(QStringLiteral("A BB may lead only")));
         QCOMPARE(d.tbMatrix->rowCount(), 0);
+        // The spacing follows the formation until the user sets one.
         QCOMPARE(d.Sides[0].seSpacing->value(), 2000);
+        d.Sides[0].cbFormation->setCurrentIndex(0);
+        QCOMPARE(d.Sides[0].seSpacing->value(), 500);
+        d.Sides[0].seSpacing->setValue(700);
+        d.Sides[0].cbFormation->setCurrentIndex(1);
+        QCOMPARE(d.Scenario().Setup.Sides[0].Spacing, 700.0);
+        planner->W.tcResults->setCurrentIndex(0);
+        QVERIFY(planner->W.gbGeometry->isEnabled());
     }
 
     void statusCardFromTheFormShowsTheShipReady() {
