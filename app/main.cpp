@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     platform::QtMessages boxes;
     platform::RecordingMessages recorded;
     platform::QtFileDialogs dialogs;
-    platform::setMessages(checkStart ? static_cast<platform::Messages*>(&recorded) : &boxes);
+    platform::Messages& sink = checkStart ? static_cast<platform::Messages&>(recorded) : boxes;
+    platform::setMessages(&sink);
     platform::setFileDialogs(&dialogs);
     // The one argument: a design file to open (Qt has taken its own options).
     const QStringList args = QApplication::arguments();
@@ -67,7 +68,7 @@ int main(int argc, char* argv[]) {
         // The tables every window reads, loaded once and read-only from then on.
         const std::string programDir = platform::defaultProgramDir();
         ProgramData data;
-        const bool loaded = LoadProgramData(programDir, data);
+        const bool loaded = LoadProgramData(programDir, data, sink);
         TfrmDesignMain mainForm(data, loaded, programDir);
         TdlgAddTurret addTurret(&mainForm);
         TdlgShipStatus shipStatus(data, mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);

@@ -70,7 +70,7 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record, platform::M
     }
     const ProfileText& f = record.Values;
     ClassName = record.ClassName;
-    ReadDataSection(f);
+    ReadDataSection(f, messages);
     // Any negative nation would index outside the nation table, not just -1.
     if (Nation < 0 || Nation > MaxNation) {
         messages.notice("Illegal nation value! Class: " + ClassName);
@@ -83,8 +83,8 @@ bool TFightingShip::LoadFromDesignRecord(const DesignRecord& record, platform::M
     return true;
 }
 
-void TFightingShip::ReadDataSection(const ProfileText& f) {
-    ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(f.ReadString("Data", "ShipType", "XX")));
+void TFightingShip::ReadDataSection(const ProfileText& f, platform::Messages& messages) {
+    ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(f.ReadString("Data", "ShipType", "XX"), messages));
     Displacement = f.ReadInteger("Data", "Displacement", 10000);
     Dynamos = f.ReadInteger("Data", "Dynamos", 1);
     FireControl = f.ReadInteger("Data", "Fire control", 0);

@@ -167,7 +167,7 @@ public:
 
 private:
     // The stages of LoadFromDesignRecord, in its order.
-    void ReadDataSection(const ProfileText& f);
+    void ReadDataSection(const ProfileText& f, platform::Messages& messages);
     void ReadHull(const ProfileText& f);
     void ReadGuns(const ProfileText& f, platform::Messages& messages);
     void ReadLayout(const DesignRecord& record);

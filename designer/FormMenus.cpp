@@ -31,7 +31,7 @@ QAction* addAction(QMenu* menu, const char* text, const QList<QKeySequence>& key
 QString typeNames(const WeaponTables& weapons) {
     QString rows;
     for (const char* code : kDesignTypeCodes) {
-        const std::string& name = weapons.ShipTypeNames[ShipTypeFromCode(code)];
+        const std::string& name = weapons.ShipTypeNames[ShipTypeFromCode(code, platform::messages())];
         rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(QLatin1String(code), name.empty() ? QStringLiteral("-") : platform::toQ(name).toHtmlEscaped());
     }

@@ -130,7 +130,7 @@ void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
             displayPath_.clear();
             resetEditing();
         } else {
-            LoadDisplayShip(state.DisplayPath);
+            LoadDisplayShip(state.DisplayPath, platform::messages());
         }
     }
     if (displayShip_) shown_ = state.Shown;
@@ -146,7 +146,7 @@ void TPlanEditor::RestorePlanState(const PlanSnapshot& state) {
     globe_->Redraw();
 }
 
-void TPlanEditor::LoadDisplayShip(const std::string& path) {
+void TPlanEditor::LoadDisplayShip(const std::string& path, platform::Messages& messages) {
     displayShip_.reset();
     displayPath_ = path;
     shown_.reset();
@@ -154,19 +154,19 @@ void TPlanEditor::LoadDisplayShip(const std::string& path) {
     // Nothing of the last ship's editing carries over to the new one.
     resetEditing();
     const std::string& className = form_.Inputs().Name;
-    displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences, platform::messages());
+    displayShip_ = CreateShipOnLayer(path, className, globe_->Map(), form_.Data().Preferences, messages);
     if (!displayShip_) {
-        platform::messages().notice("Could not load ship!");
+        messages.notice("Could not load ship!");
         globe_->Redraw();
         return;
     }
-    PlaceDisplayShip(*displayShip_);
+    PlaceDisplayShip(*displayShip_, messages);
     globe_->Redraw();
     // One paint now, so what the drawing warns of belongs to this load.
     collecting_ = true;
     globe_->grab();
     collecting_ = false;
-    for (const std::string& text : std::exchange(pending_, {})) platform::messages().notice(text);
+    for (const std::string& text : std::exchange(pending_, {})) messages.notice(text);
 }
 
 // Outline, location shown and the turrets trained to their facings.
@@ -250,7 +250,8 @@ void TPlanEditor::applyShown(const ShownDesign& shown) {
     // the layout flags of the new list, cross-deck fire, type and size.
     ship.CrossDeckFire = shown.CrossDeck;
     ship.Displacement = shown.Displacement;
-    if (!shown.TypeCode.empty()) ship.ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(shown.TypeCode));
+    if (!shown.TypeCode.empty())
+        ship.ShipType = static_cast<std::uint8_t>(ShipTypeFromCode(shown.TypeCode, platform::messages()));
     ship.ComputeTurretLayoutFlags();
 }
 
@@ -347,13 +348,9 @@ void TPlanEditor::GlobeRender(TMapCanvas& canvas) {
     if (!displayShip_) return;
     // The drawing's warnings come once per ship, not at every paint, and
     // never as a box in the middle of painting.
-    std::vector<platform::RecordedMessage> said;
-    {
-        const platform::ScopedRecordingMessages recorder;
-        DrawShipDetails(canvas, *displayShip_);
-        said = recorder.recorded;
-    }
-    for (const auto& m : said) {
+    platform::RecordingMessages said;
+    DrawShipDetails(canvas, *displayShip_, said);
+    for (const auto& m : said.recorded) {
         if (std::find(told_.begin(), told_.end(), m.text) != told_.end()) continue;
         told_.push_back(m.text);
         if (collecting_) pending_.push_back(m.text);

@@ -41,7 +41,7 @@ public:
     bool HasDisplayShip() const override { return displayShip_ != nullptr; }
     void StoreLineFlags(const std::array<bool, 4>& isLine) override;
     std::optional<DesignOutlines> DisplayShipOutlines() const override;
-    void LoadDisplayShip(const std::string& path) override;
+    void LoadDisplayShip(const std::string& path, platform::Messages& messages) override;
 
     // The displayed ship's file, funnels and outlines, for undo; restoring
     // rebuilds the displayed ship when it came from another file.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "designfile/DesignFile.h"
+#include "platform/Messages.h"
 
 class TPlanEditorHook {
 public:
@@ -17,6 +18,7 @@ public:
     virtual void StoreLineFlags(const std::array<bool, 4>& isLine) = 0;
     // The displayed ship's outlines for the writer; none without a ship.
     virtual std::optional<DesignOutlines> DisplayShipOutlines() const = 0;
-    // End of every load: replace the displayed ship by one built from the file.
-    virtual void LoadDisplayShip(const std::string& path) = 0;
+    // End of every load: replace the displayed ship by one built from the
+    // file; what building and drawing it raise is told to `messages`.
+    virtual void LoadDisplayShip(const std::string& path, platform::Messages& messages) = 0;
 };

@@ -309,7 +309,7 @@ bool TfrmDesignMain::HasDisplayShip() const { return planEditor_ && planEditor_-
 
 void TfrmDesignMain::Recompute() {
     if (!designShip_) return;
-    ApplyDocument(document_, *designShip_);
+    ShowProblems(ApplyDocument(document_, *designShip_));
     RefreshTurretList();
     RefreshTorpedoList();
     WriteOutputs();
@@ -320,6 +320,11 @@ void TfrmDesignMain::Recompute() {
 // The totals follow the turret weights at once; stale totals after a
 // calibre change looked like a legal design that was not.
 void TfrmDesignMain::MainCalibreUpdate() { Recompute(); }
+
+void TfrmDesignMain::ShowProblems(const platform::Problems& problems) {
+    if (heldForLoad_) platform::Report(problems, *heldForLoad_);
+    else platform::Report(problems, platform::messages());
+}
 
 void TfrmDesignMain::RefreshDesignCheck() {
     std::vector<DesignProblem> problems = CheckDesign(document_.Inputs, *designShip_);

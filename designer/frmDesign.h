@@ -21,6 +21,7 @@
 #include "designfile/DesignRecord.h"
 #include "platform/Messages.h"
 #include "platform/Paths.h"
+#include "platform/Problems.h"
 #include "shipdata/Ship.h"
 #include "tables/ProgramData.h"
 
@@ -157,6 +158,8 @@ private:
     DesignSnapshot TakeSnapshot() const;
     void RestoreSnapshot(const DesignSnapshot& state);
     void RefreshDesignCheck();
+    // The rules' problems as boxes, or held for the one box at the end of a load.
+    void ShowProblems(const platform::Problems& problems);
     void TypedOutOfRange(QWidget* box, qlonglong typed, int value);
     bool HasDisplayShip() const;
     void ConnectCommands();
@@ -181,4 +184,6 @@ private:
     TShareCommands* shareCommands_ = nullptr;
     // Sections of the file last loaded that were cut short, until the next save or load.
     std::vector<DesignProblem> loadedFileProblems_;
+    // While a load runs: what it raises, shown in one box once it is done.
+    platform::RecordingMessages* heldForLoad_ = nullptr;
 };

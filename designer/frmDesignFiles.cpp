@@ -70,7 +70,8 @@ bool TfrmDesignMain::SaveTo(const std::string& path) {
     bool written = false;
     {
         const WaitCursor hourglass;
-        written = WriteDesignFile(path, document_, data_.Weapons);
+        // Its "saved" or "Error saving" notice is a box on the form.
+        written = WriteDesignFile(path, document_, data_.Weapons, platform::messages());
     }
     // Reading back a file that was not written would reset the form to the
     // defaults of an empty file and lose the design on screen.
@@ -223,17 +224,19 @@ std::vector<platform::RecordedMessage> TfrmDesignMain::LoadRecord(const DesignRe
         if (p.kind == ProblemKind::Incomplete) loadedFileProblems_.push_back(std::move(p));
     {
         // Held back, to be shown in one box once the load is done.
-        const platform::ScopedRecordingMessages recorder;
+        platform::RecordingMessages held;
+        heldForLoad_ = &held;
         history_->Hold(true);
         ReadDesignFile(record, data_.Weapons, document_);
         ShowDocument();
         UpdateTitle();
         Recompute();
-        if (planEditor_) planEditor_->LoadDisplayShip(path);
+        if (planEditor_) planEditor_->LoadDisplayShip(path, held);
         TakePlanOutlines();
         EnableShipStatus();
         history_->Hold(false);
-        said.insert(said.end(), recorder.recorded.begin(), recorder.recorded.end());
+        heldForLoad_ = nullptr;
+        said.insert(said.end(), held.recorded.begin(), held.recorded.end());
     }
     return said;
 }

@@ -51,12 +51,12 @@ void AppendItems(const DesignDocument& document, Tship& ship) {
     }
 }
 
-void ApplyDocument(const DesignDocument& document, TDesignShip& ship) {
+platform::Problems ApplyDocument(const DesignDocument& document, TDesignShip& ship) {
     ship.ClearTurrets();
     ship.ClearTorpedomount();
     AppendItems(document, ship);
     // The design rules weigh every turret and mount.
-    ApplyInputs(document.Inputs, ship);
+    return ApplyInputs(document.Inputs, ship);
 }
 
 std::optional<DesignRecord> DesignDocumentRecord(const DesignDocument& document, const WeaponTables& weapons,

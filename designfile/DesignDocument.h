@@ -45,8 +45,8 @@ DesignDocument DocumentOf(const DesignInputs& inputs, const Tship& ship, const D
 // The document's turrets and mounts appended to the ship's lists, unweighed.
 void AppendItems(const DesignDocument& document, Tship& ship);
 // The form's recompute: the lists into the ship (replacing its own), then
-// the inputs applied and the design rules run.
-void ApplyDocument(const DesignDocument& document, TDesignShip& ship);
+// the inputs applied and the design rules run, giving what they found wrong.
+[[nodiscard]] platform::Problems ApplyDocument(const DesignDocument& document, TDesignShip& ship);
 
 // The design as its file would be read back, unsaved changes included;
 // none (with the reason in `why`) when it cannot be written.

@@ -147,11 +147,12 @@ std::vector<std::string> DesignFileLines(const DesignInputs& in, const TDesignSh
 }
 
 bool WriteDesignFile(const std::string& path, const DesignInputs& in, const TDesignShip& ship,
-                     const DesignOutlines* outlines) {
-    return WriteDesignFile(path, DocumentOf(in, ship, outlines), ship.Data().Weapons);
+                     const DesignOutlines* outlines, platform::Messages& messages) {
+    return WriteDesignFile(path, DocumentOf(in, ship, outlines), ship.Data().Weapons, messages);
 }
 
-bool WriteDesignFile(const std::string& path, const DesignDocument& document, const WeaponTables& weapons) {
+bool WriteDesignFile(const std::string& path, const DesignDocument& document, const WeaponTables& weapons,
+                     platform::Messages& messages) {
     const DesignInputs& in = document.Inputs;
     const std::string failed = "Error saving file " + path;
     const std::pair<const char*, const std::string*> texts[] = {{"Enemy class name", &in.EnemyClass},
@@ -159,7 +160,7 @@ bool WriteDesignFile(const std::string& path, const DesignDocument& document, co
                                                                 {"Picture name", &in.PicName}};
     for (const auto& [label, text] : texts) {
         if (auto bad = platform::firstUnencodable(*text)) {
-            platform::messages().notice(failed + "\r" + label + " contains a character that cannot be saved: " + *bad);
+            messages.notice(failed + "\r" + label + " contains a character that cannot be saved: " + *bad);
             return false;
         }
     }
@@ -167,14 +168,14 @@ bool WriteDesignFile(const std::string& path, const DesignDocument& document, co
     try {
         lines = DesignFileLines(document, weapons);
     } catch (const std::exception&) {
-        platform::messages().notice(failed);
+        messages.notice(failed);
         return false;
     }
     if (platform::writeLines(path, lines) != platform::WriteResult::Ok) {
-        platform::messages().notice(failed);
+        messages.notice(failed);
         return false;
     }
-    platform::messages().notice("Ship design " + in.Name + " saved to file: " + path);
+    messages.notice("Ship design " + in.Name + " saved to file: " + path);
     return true;
 }
 
@@ -283,17 +284,17 @@ void ReadDesignFile(const DesignRecord& record, DesignInputs& in, TDesignShip& s
     ship.Superstructure = *document.Superstructure;
 }
 
-void LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
-    LoadDesignInto(ReadDesignRecord(path), in, ship);
+platform::Problems LoadDesignInto(const std::string& path, DesignInputs& in, TDesignShip& ship) {
+    return LoadDesignInto(ReadDesignRecord(path), in, ship);
 }
 
-void LoadDesignInto(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
+platform::Problems LoadDesignInto(const DesignRecord& record, DesignInputs& in, TDesignShip& ship) {
     ship.ClearTurrets();
     ship.ClearTorpedomount();
     for (auto& outline : ship.Superstructure)
         for (auto& point : outline) point = TOutlinePoint{};
     ReadDesignFile(record, in, ship);
-    ApplyInputs(in, ship);
+    return ApplyInputs(in, ship);
 }
 
 std::string DesignSavePath(const std::string& programDir, const std::string& className) {

@@ -8,6 +8,7 @@
 #include "designfile/DesignDocument.h"
 #include "designfile/DesignInputs.h"
 #include "designfile/DesignRecord.h"
+#include "platform/Messages.h"
 #include "shipdata/Ship.h"
 
 // Turret sections the design form's reader scans: Turret0 .. Turret24.
@@ -24,14 +25,16 @@ std::vector<std::string> DesignFileLines(const DesignDocument& document, const W
 std::vector<std::string> DesignFileLines(const DesignInputs& inputs, const TDesignShip& ship,
                                          const DesignOutlines* outlines);
 
-// Writes the file (through a temporary file beside it) and shows
+// Writes the file (through a temporary file beside it) and tells `messages`
 // "Ship design <name> saved to file: <path>", or "Error saving file <path>"
 // (followed by a line naming the text input when one holds a character
-// Windows-1252 cannot hold). An existing file is replaced only by a complete
-// new one. Returns true when the file was written.
-bool WriteDesignFile(const std::string& path, const DesignDocument& document, const WeaponTables& weapons);
+// Windows-1252 cannot hold), each as a notice: the caller decides whether
+// they become boxes. An existing file is replaced only by a complete new
+// one. Returns true when the file was written.
+bool WriteDesignFile(const std::string& path, const DesignDocument& document, const WeaponTables& weapons,
+                     platform::Messages& messages);
 bool WriteDesignFile(const std::string& path, const DesignInputs& inputs, const TDesignShip& ship,
-                     const DesignOutlines* outlines);
+                     const DesignOutlines* outlines, platform::Messages& messages);
 
 // Reads a file into the document with every default and clamping of the
 // form: its lists and outlines replaced, its inputs overwritten from the
@@ -44,9 +47,10 @@ void ReadDesignFile(const std::string& path, DesignInputs& inputs, TDesignShip& 
 void ReadDesignFile(const DesignRecord& record, DesignInputs& inputs, TDesignShip& ship);
 
 // The whole load of the form without the plan editor: clear the lists and
-// outlines, read, apply the inputs and recalculate.
-void LoadDesignInto(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
-void LoadDesignInto(const DesignRecord& record, DesignInputs& inputs, TDesignShip& ship);
+// outlines, read, apply the inputs and recalculate; gives what the rules
+// found wrong.
+[[nodiscard]] platform::Problems LoadDesignInto(const std::string& path, DesignInputs& inputs, TDesignShip& ship);
+[[nodiscard]] platform::Problems LoadDesignInto(const DesignRecord& record, DesignInputs& inputs, TDesignShip& ship);
 
 // programDir + "Custom Files" + "\" + name + ".sdf" (name exactly as typed).
 std::string DesignSavePath(const std::string& programDir, const std::string& className);

@@ -77,7 +77,13 @@ namespace {
 float Inches(int step) { return static_cast<float>(step) / 2.0f; }
 } // namespace
 
-void ApplyInputs(const DesignInputs& in, TDesignShip& ship) {
+platform::Problems ApplyInputs(const DesignInputs& in, TDesignShip& ship) {
+    platform::Problems problems;
+    ApplyInputs(in, ship, problems);
+    return problems;
+}
+
+void ApplyInputs(const DesignInputs& in, TDesignShip& ship, platform::Problems& problems) {
     ship.SetArmor(Inches(in.B), Inches(in.D), Inches(in.BE), Inches(in.DE), Inches(in.CT), Inches(in.SEC), Inches(in.T),
                   Inches(in.TT));
     ship.SetDisplacementAndSpeed(in.Displacement, in.Speed);
@@ -90,5 +96,5 @@ void ApplyInputs(const DesignInputs& in, TDesignShip& ship) {
     ship.BatteryCalibre[1] = in.MainCal;
     ship.BatteryCalibre[2] = in.SecCal;
     ship.BatteryCalibre[3] = in.TerCal;
-    ship.Recalculate();
+    ship.Recalculate(problems);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Problems.h"
 #include "tables/WeaponData.h"
 
 class TDesignShip;
@@ -132,5 +133,8 @@ int DesignTypeIndex(const std::string& code);
 void ClampInputs(DesignInputs& inputs);
 
 // Writes the inputs into the ship and recalculates, in the order of the
-// form's recompute. The ship's turret and mount lists are left as they are.
-void ApplyInputs(const DesignInputs& inputs, TDesignShip& ship);
+// form's recompute, giving what the rules found wrong. The ship's turret and
+// mount lists are left as they are.
+[[nodiscard]] platform::Problems ApplyInputs(const DesignInputs& inputs, TDesignShip& ship);
+// The same, adding to the caller's list.
+void ApplyInputs(const DesignInputs& inputs, TDesignShip& ship, platform::Problems& problems);

@@ -13,6 +13,7 @@
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
+#include "platform/Problems.h"
 #include "platform/Round.h"
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -28,36 +30,6 @@
 #include <unordered_map>
 
 namespace {
-
-// Counts what the rules say instead of keeping it: a variant that raises
-// any message does not fit, and millions of variants must not allocate.
-class CountingMessages : public platform::Messages {
-public:
-    void notice(const std::string&) override { ++Count; }
-    void warning(const std::string&) override { ++Count; }
-    void error(const std::string&) override { ++Count; }
-    bool confirm(const std::string&, bool) override {
-        ++Count;
-        return true;
-    }
-    platform::SaveChoice askSave(const std::string&) override {
-        ++Count;
-        return platform::SaveChoice::Cancel;
-    }
-    int Count = 0;
-};
-
-// The sink for the lifetime of the object, on this thread.
-class ScopedSink {
-public:
-    explicit ScopedSink(platform::Messages* sink) : previous_(&platform::messages()) { platform::setMessages(sink); }
-    ~ScopedSink() { platform::setMessages(previous_); }
-    ScopedSink(const ScopedSink&) = delete;
-    ScopedSink& operator=(const ScopedSink&) = delete;
-
-private:
-    platform::Messages* previous_;
-};
 
 // Keeps the first n turrets of a list, parking the rest in order so a later
 // variant can take them back without copying.
@@ -159,7 +131,8 @@ double Sense(const ExploreObjective& o, double v) { return o.Minimise() ? -v : v
 
 // A fighting ship made to match a variant: what reading the variant's saved
 // file would give, for the fields an explored input reaches.
-void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, TurretCut& cut) {
+void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, TurretCut& cut,
+                       platform::Messages& messages) {
     f.Displacement = in.Displacement;
     f.OriginalFlotation = f.Flotation = platform::Div(in.Displacement, 2);
     f.OriginalHitPoints = f.HitPoints = HitPointsForDisplacement(in.Displacement);
@@ -169,9 +142,9 @@ void PatchFightingShip(TFightingShip& f, const DesignInputs& in, int turrets, Tu
     auto inches = [](int step) { return static_cast<float>(platform::Div(step, 2)); };
     f.ArmorB = inches(in.B), f.ArmorBE = inches(in.BE), f.ArmorD = inches(in.D), f.ArmorDE = inches(in.DE);
     f.ArmorCT = inches(in.CT), f.ArmorT = inches(in.T), f.ArmorTT = inches(in.TT), f.ArmorSEC = inches(in.SEC);
-    f.SetBatteryCalibre(in.MainCal, 1, platform::messages());
-    f.SetBatteryCalibre(in.SecCal, 2, platform::messages());
-    f.SetBatteryCalibre(in.TerCal, 3, platform::messages());
+    f.SetBatteryCalibre(in.MainCal, 1, messages);
+    f.SetBatteryCalibre(in.SecCal, 2, messages);
+    f.SetBatteryCalibre(in.TerCal, 3, messages);
     f.SecNo = in.Secondaries;
     f.TerNo = in.Tertiaries;
     f.SecondaryPort = f.SecondaryStarboard = f.SecondaryPortOriginal = f.SecondaryStarboardOriginal =
@@ -236,9 +209,8 @@ public:
     Evaluator(const ProgramData& data, const ExploreBase& base, const ExploreRequest& request,
               const std::vector<OpponentData>& opponents)
         : data_(data), request_(request), ship_(data), front_(request.Objectives.size()) {
-        const ScopedSink sink(&sink_);
         ship_.ClearSpecials();
-        LoadDesignInto(base.Record, in_, ship_);
+        (void)LoadDesignInto(base.Record, in_, ship_);
         turrets_ = base.Turrets;
         const auto& objectives = request.Objectives;
         for (size_t k = 0; k < objectives.size(); ++k) {
@@ -247,15 +219,15 @@ public:
                 protection_.emplace(k, std::vector<double>(17 * 17, std::numeric_limits<double>::quiet_NaN()));
             if (o.Kind == ObjectiveKind::PointValue && !pointShip_) {
                 pointShip_ = std::make_unique<TFightingShip>(nullptr);
-                pointShip_->LoadFromDesignRecord(base.Record, platform::messages());
+                pointShip_->LoadFromDesignRecord(base.Record, quiet_);
             }
             if (o.Kind == ObjectiveKind::Hits) {
                 auto h = std::make_unique<HitsState>();
-                h->Ships.Own = CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences,
-                                                 platform::messages());
+                h->Ships.Own =
+                    CreateShipOnLayer(base.Record, base.Record.ClassName, *h->Ships.Map, data.Preferences, quiet_);
                 const DesignRecord& target = opponents[k].Record;
                 h->Ships.Opponent =
-                    CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, platform::messages());
+                    CreateShipOnLayer(target, target.ClassName, *h->Ships.Map, data.Preferences, quiet_);
                 if (h->Ships.Opponent) MakeReadyForBattle(*h->Ships.Opponent, DesignRangeClass(target));
                 h->Scenario = PlannerDefaultScenario(o.Range);
                 hits_.emplace(k, std::move(h));
@@ -268,7 +240,6 @@ public:
     // Takes the next share of the grid until none is left (or the search is
     // cancelled), then settles its front.
     void Run(const Grid& grid, WorkShares& shares, ExploreControl* control) {
-        const ScopedSink sink(&sink_);
         for (auto [begin, end] = shares.Next(); begin < end; std::tie(begin, end) = shares.Next()) {
             RunShare(grid, begin, end);
             if (!control) continue;
@@ -282,7 +253,6 @@ public:
     }
 
     ExploreVariant EvaluateOne(const std::vector<std::int32_t>& values) {
-        const ScopedSink sink(&sink_);
         for (size_t k = 0; k < values.size() && k < request_.Ranges.size(); ++k)
             SetValue(in_, request_.Ranges[k].Input, values[k], turrets_);
         ExploreVariant v;
@@ -329,15 +299,16 @@ private:
     // fits: the design check's "ok".
     bool Recompute() {
         designCut_.Keep(ship_.Turrets, static_cast<size_t>(std::max(turrets_, 0)));
-        sink_.Count = 0;
-        ApplyInputs(in_, ship_);
-        return Fits();
+        // Only counted: millions of variants build no text.
+        platform::Problems said(platform::Problems::Keep::Count);
+        ApplyInputs(in_, ship_, said);
+        return Fits(said);
     }
 
     // The recomputed variant is what the design check calls "ok": not
-    // overweight, no message raised, no problem but advice.
-    bool Fits() const {
-        if (ship_.Weights.TotalWeight > ship_.Displacement || sink_.Count > 0) return false;
+    // overweight, nothing wrong said by the rules, no problem but advice.
+    bool Fits(const platform::Problems& said) const {
+        if (ship_.Weights.TotalWeight > ship_.Displacement || !said.Empty()) return false;
         for (const DesignProblem& p : CheckDesign(in_, ship_))
             if (p.kind != ProblemKind::Advice) return false;
         return true;
@@ -363,7 +334,7 @@ private:
         case ObjectiveKind::Endurance: return in_.Range;
         case ObjectiveKind::PointValue:
             // The figure the card, the sheet and the library show: a design on its own, year 0.
-            PatchFightingShip(*pointShip_, in_, turrets_, pointCut_);
+            PatchFightingShip(*pointShip_, in_, turrets_, pointCut_, quiet_);
             return static_cast<double>(ShownPointValue(*pointShip_, 0));
         case ObjectiveKind::Immune:
         case ObjectiveKind::BeltSafe: return Protection(k, o);
@@ -398,9 +369,9 @@ private:
                                   static_cast<std::uint32_t>((in_.FireControl + 1) & 0xff) << 16 |
                                   static_cast<std::uint32_t>((in_.Range + 1) & 0xff) << 24;
         if (auto it = h.Cache.find(key); it != h.Cache.end()) return it->second;
-        PatchFightingShip(*h.Ships.Own, in_, turrets_, h.Cut);
+        PatchFightingShip(*h.Ships.Own, in_, turrets_, h.Cut, quiet_);
         platform::SeededRandom random(h.Scenario.Seed);
-        const CombatContext ctx{data_, env_, random, platform::messages()};
+        const CombatContext ctx{data_, env_, random, quiet_};
         const EngagementFigures f = ComputeEngagement(ctx, h.Ships, h.Scenario, false);
         const double v = f.Own.Fire.HitsPerMinute;
         h.Cache.emplace(key, v);
@@ -409,7 +380,9 @@ private:
 
     const ProgramData& data_;
     const ExploreRequest& request_;
-    CountingMessages sink_;
+    // What loading and fighting the variants say: a variant's figures are
+    // worked out whatever it raises, and no one reads it.
+    platform::QuietMessages quiet_;
     TDesignShip ship_;
     DesignInputs in_;
     int turrets_ = 0;
@@ -534,10 +507,51 @@ std::int32_t BaseValue(const DesignInputs& inputs, int turrets, ExploreInput inp
     }
 }
 
+const std::vector<ObjectiveInfo>& ObjectiveInfos() {
+    // In ObjectiveKind's order.
+    static const std::vector<ObjectiveInfo> infos = {
+        {ObjectiveKind::Speed, "speed", "Speed", "kn", false},
+        {ObjectiveKind::Belt, "belt", "Belt", "in", false},
+        {ObjectiveKind::Deck, "deck", "Deck", "in", false},
+        {ObjectiveKind::Spare, "spare", "Tons spare", "t", false},
+        {ObjectiveKind::PointValue, "point-value", "Point value", "points", false},
+        {ObjectiveKind::Endurance, "endurance", "Endurance", "range class 0-3", false},
+        {ObjectiveKind::Immune, "immune", "Immune zone", "yd", true},
+        {ObjectiveKind::BeltSafe, "belt-safe", "Belt safe beyond", "yd", true},
+        {ObjectiveKind::Hits, "hits", "Hits/min", "", true},
+    };
+    return infos;
+}
+
+const ObjectiveInfo& InfoOf(ObjectiveKind kind) { return ObjectiveInfos()[static_cast<size_t>(kind)]; }
+
 const std::vector<std::string>& ObjectiveKeys() {
-    static const std::vector<std::string> keys = {"speed",     "belt",   "deck",      "spare", "point-value",
-                                                  "endurance", "immune", "belt-safe", "hits"};
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> k;
+        for (const ObjectiveInfo& info : ObjectiveInfos()) k.push_back(info.Key);
+        return k;
+    }();
     return keys;
+}
+
+std::string ObjectiveLabel(const ExploreObjective& o) {
+    const ObjectiveInfo& info = InfoOf(o.Kind);
+    const std::string caption = info.Caption;
+    switch (o.Kind) {
+    case ObjectiveKind::Immune:
+    case ObjectiveKind::BeltSafe: return caption + " vs " + std::to_string(o.Calibre) + " in (" + info.Unit + ")";
+    case ObjectiveKind::Hits: {
+        std::string name = std::filesystem::path(o.File).stem().string();
+        return caption + " on " + (name.empty() ? o.File : name) + " at " +
+               Grouped(static_cast<std::uint64_t>(std::max(o.Range, 0))) + " yd";
+    }
+    default: return caption + " (" + info.Unit + ")";
+    }
+}
+
+std::string InputLabel(ExploreInput input) {
+    const ExploreInputInfo& info = InfoOf(input);
+    return std::string(info.Caption) + (info.Unit[0] ? std::string(" (") + info.Unit + ")" : "");
 }
 
 std::optional<ExploreObjective> ParseObjective(const std::string& text, std::string* why) {
@@ -550,15 +564,9 @@ std::optional<ExploreObjective> ParseObjective(const std::string& text, std::str
         if (why) *why = w;
         return std::nullopt;
     };
-    const std::pair<const char*, ObjectiveKind> plain[] = {{"speed", ObjectiveKind::Speed},
-                                                           {"belt", ObjectiveKind::Belt},
-                                                           {"deck", ObjectiveKind::Deck},
-                                                           {"spare", ObjectiveKind::Spare},
-                                                           {"point-value", ObjectiveKind::PointValue},
-                                                           {"endurance", ObjectiveKind::Endurance}};
-    for (const auto& [name, kind] : plain)
-        if (text == name) {
-            o.Kind = kind;
+    for (const ObjectiveInfo& info : ObjectiveInfos())
+        if (!info.Figure && text == info.Key) {
+            o.Kind = info.Kind;
             return o;
         }
     if ((head == "immune" || head == "belt-safe") && colon != std::string::npos) {
@@ -602,10 +610,9 @@ std::optional<ExploreBase> ReadExploreBase(const DesignRecord& record, const Pro
     }
     ExploreBase base;
     base.Record = record;
-    platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     ship.ClearSpecials();
-    LoadDesignInto(record, base.Inputs, ship);
+    (void)LoadDesignInto(record, base.Inputs, ship);
     base.Turrets = static_cast<int>(ship.Turrets.size());
     return base;
 }
@@ -625,10 +632,10 @@ namespace {
 void BuildVariantShip(const ExploreBase& base, const DesignInputs& inputs, int turrets, TDesignShip& ship) {
     ship.ClearSpecials();
     DesignInputs loaded;
-    LoadDesignInto(base.Record, loaded, ship);
+    (void)LoadDesignInto(base.Record, loaded, ship);
     TurretCut cut;
     cut.Keep(ship.Turrets, static_cast<size_t>(std::max(turrets, 0)));
-    ApplyInputs(inputs, ship);
+    (void)ApplyInputs(inputs, ship);
 }
 
 // The outlines go with the design only when the base had them.
@@ -640,7 +647,6 @@ std::optional<DesignOutlines> BaseOutlines(const ExploreBase& base, const TDesig
 
 std::vector<std::string> VariantFileLines(const ExploreBase& base, const ProgramData& data, const DesignInputs& inputs,
                                           int turrets) {
-    platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     BuildVariantShip(base, inputs, turrets, ship);
     const auto outlines = BaseOutlines(base, ship, inputs);
@@ -649,11 +655,11 @@ std::vector<std::string> VariantFileLines(const ExploreBase& base, const Program
 
 bool WriteVariantFile(const std::string& path, const ExploreBase& base, const ProgramData& data,
                       const DesignInputs& inputs, int turrets) {
-    platform::ScopedRecordingMessages quiet;
+    platform::RecordingMessages quiet;
     TDesignShip ship(data);
     BuildVariantShip(base, inputs, turrets, ship);
     const auto outlines = BaseOutlines(base, ship, inputs);
-    return WriteDesignFile(path, inputs, ship, outlines ? &*outlines : nullptr);
+    return WriteDesignFile(path, inputs, ship, outlines ? &*outlines : nullptr, quiet);
 }
 
 std::uint64_t GridSize(const std::vector<ExploreRange>& ranges) {
@@ -692,7 +698,7 @@ bool ReadOpponents(const ExploreRequest& request, std::vector<OpponentData>& opp
             problem = *refusal;
             return false;
         }
-        platform::ScopedRecordingMessages quiet;
+        platform::RecordingMessages quiet;
         TFightingShip probe(nullptr);
         if (!probe.LoadFromDesignRecord(opponents[k].Record, quiet)) {
             problem = "cannot make a fighting ship of '" + o.File + "'";
@@ -786,46 +792,53 @@ ExploreResult RunExplore(const ProgramData& data, const ExploreBase& base, const
 }
 
 std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data) {
-    platform::ScopedRecordingMessages quiet;
     TDesignShip ship(data);
     ship.ClearSpecials();
     DesignInputs in;
-    LoadDesignInto(base.Record, in, ship);
+    (void)LoadDesignInto(base.Record, in, ship);
     const std::int32_t before = ship.Weights.TotalWeight;
     std::vector<StepCost> costs;
-    auto step = [&](const std::string& text, bool possible, auto change) {
+    // A step that weighs nothing looks like a fault unless it says why (free).
+    auto step = [&](const std::string& text, bool possible, auto change, const char* free = "") {
         StepCost c;
         c.Text = text;
         c.Possible = possible;
         if (possible) {
             DesignInputs changed = in;
             change(changed);
-            ApplyInputs(changed, ship);
+            (void)ApplyInputs(changed, ship);
             c.Tons = ship.Weights.TotalWeight - before;
+            if (c.Tons == 0) c.Why = free;
         }
         costs.push_back(c);
     };
+    const char* noSecondaries = in.Secondaries == 0 ? "no secondary guns" : "";
     step("+1 kn", in.Speed < ranges::Speed.max, [](DesignInputs& d) { ++d.Speed; });
     for (ExploreInput a :
          {ExploreInput::Belt, ExploreInput::BeltExt, ExploreInput::Deck, ExploreInput::DeckExt, ExploreInput::Turret,
           ExploreInput::TurretTop, ExploreInput::ConningTower, ExploreInput::SecondaryArmour}) {
         std::string caption = InfoOf(a).Caption;
         caption[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(caption[0])));
-        step("+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
-             [a](DesignInputs& d) { ++*ArmourField(d, a); });
+        step(
+            "+0.5 in " + caption, *ArmourField(in, a) < listsize::Armour - 1,
+            [a](DesignInputs& d) { ++*ArmourField(d, a); }, a == ExploreInput::SecondaryArmour ? noSecondaries : "");
     }
-    step("+1 in main guns", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
-    step("+1 in secondary guns", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; });
+    step("+1 in main calibre", in.MainCal < ranges::MainCal.max, [](DesignInputs& d) { ++d.MainCal; });
+    step(
+        "+1 in secondary calibre", in.SecCal < ranges::SmallCal.max, [](DesignInputs& d) { ++d.SecCal; },
+        noSecondaries);
     step("+2 secondary guns", in.Secondaries + 2 <= ranges::SmallGuns.max, [](DesignInputs& d) { d.Secondaries += 2; });
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
-    step(std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
-         nextRange, [](DesignInputs& d) { ++d.Range; });
-    ApplyInputs(in, ship);
+    step(
+        std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
+        nextRange, [](DesignInputs& d) { ++d.Range; }, "the rules give range no weight");
+    (void)ApplyInputs(in, ship);
     return costs;
 }
 
-std::string StepCostText(const StepCost& c) {
+std::string StepCostText(const StepCost& c, const std::string& beforeWhy) {
     if (!c.Possible) return c.Text + ": at the limit";
     const std::string sign = c.Tons < 0 ? "-" : "+";
-    return c.Text + ": " + sign + Grouped(static_cast<std::uint64_t>(std::llabs(c.Tons))) + " t";
+    return c.Text + ": " + sign + Grouped(static_cast<std::uint64_t>(std::llabs(c.Tons))) + " t" +
+           (c.Why.empty() ? "" : beforeWhy + "(" + c.Why + ")");
 }

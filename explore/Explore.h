@@ -53,6 +53,8 @@ struct ExploreInputInfo {
 const std::vector<ExploreInputInfo>& ExploreInputs();
 const ExploreInputInfo& InfoOf(ExploreInput input);
 std::optional<ExploreInput> ExploreInputFromKey(const std::string& key);
+// What a player reads for an input, with its unit: "Belt (in)", "Secondary guns".
+std::string InputLabel(ExploreInput input);
 
 // One input over a range, in the key's unit (inches, knots, tons, counts).
 struct ExploreRange {
@@ -93,9 +95,24 @@ struct ExploreObjective {
     bool Minimise() const { return Kind == ObjectiveKind::BeltSafe; }
 };
 
+struct ObjectiveInfo {
+    ObjectiveKind Kind;
+    const char* Key;     // "belt-safe", as the options name it
+    const char* Caption; // "Belt safe beyond"
+    const char* Unit;    // of its figure: "yd"
+    bool Figure;         // takes ":CAL" or ":FILE@RANGE" after the key
+};
+// Every objective, in the order the options and the window list them.
+const std::vector<ObjectiveInfo>& ObjectiveInfos();
+const ObjectiveInfo& InfoOf(ObjectiveKind kind);
+
 std::optional<ExploreObjective> ParseObjective(const std::string& text, std::string* why);
 // "speed", "belt" ... as the options name them, for lists.
 const std::vector<std::string>& ObjectiveKeys();
+// What a player reads for an objective, with its unit and never a path:
+// "Speed (kn)", "Immune zone vs 12 in (yd)", "Hits/min on Derfflinger at
+// 10,000 yd" (the opponent named by its file).
+std::string ObjectiveLabel(const ExploreObjective& objective);
 
 // The planner's opening scene (PlannerConditions, PlannerScenario), the
 // main battery alone. Hits are reckoned there, in the clock's year of play
@@ -189,11 +206,13 @@ struct StepCost {
     std::string Text;      // "+1 kn"
     std::int32_t Tons = 0; // added (negative: freed)
     bool Possible = true;  // false at the end of an input's range
+    std::string Why;       // why a step weighs nothing, when the rules say so
 };
 
 // For the design as it stands: the weight one step of each input adds: a
-// knot, half an inch of each armour, a main and a secondary calibre, one
-// pair of secondary guns, the next range setting.
+// knot, half an inch of each armour, an inch of main and of secondary
+// calibre, one pair of secondary guns, the next range setting.
 std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data);
-// "+1 kn: +312 t"
-std::string StepCostText(const StepCost& cost);
+// "+1 kn: +312 t", "Range Extreme: +0 t (the rules give range no weight)";
+// beforeWhy: "\n" puts the reason on a line of its own.
+std::string StepCostText(const StepCost& cost, const std::string& beforeWhy = " ");

@@ -133,11 +133,11 @@ void RefreshShipMapObjects(TFightingShip& ship) {
     }
 }
 
-void PlaceDisplayShip(TFightingShip& ship) {
+void PlaceDisplayShip(TFightingShip& ship, platform::Messages& messages) {
     ship.Side = 0;
     ship.SetPosition(TGeoPoint{});
     ship.SetHeading(0);
     RefreshShipMapObjects(ship);
     if (ship.Location) ship.Location->Hidden = false;
-    ship.ResetTurretTraining(platform::messages());
+    ship.ResetTurretTraining(messages);
 }

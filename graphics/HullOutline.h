@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "map/GeoTypes.h"
+#include "platform/Messages.h"
 #include "shipdata/Ship.h"
 
 class TFightingShip;
@@ -33,5 +34,6 @@ bool WakeVisible(const TFightingShip& ship);
 void RefreshShipMapObjects(TFightingShip& ship);
 
 // The designer's view of a ship: side 0 at (0, 0) heading north, map
-// objects rebuilt, location shown and turrets trained to their facings.
-void PlaceDisplayShip(TFightingShip& ship);
+// objects rebuilt, location shown and turrets trained to their facings
+// (an unknown turret letter is told to `messages`).
+void PlaceDisplayShip(TFightingShip& ship, platform::Messages& messages);

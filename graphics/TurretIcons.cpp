@@ -68,9 +68,9 @@ Shape shapeVertices(TTurretShape shape, std::int32_t calibre) {
 
 // Training of a secondary mount: at its side's target when it can bear,
 // else its position's facing turned by the heading.
-std::int32_t secondaryTraining(const TFightingShip& ship, const TTurret& mount, bool port) {
+std::int32_t secondaryTraining(const TFightingShip& ship, const TTurret& mount, bool port,
+                               platform::Messages& messages) {
     const TFightingShip* target = port ? ship.SecondaryTargetPort : ship.SecondaryTargetStarboard;
-    platform::Messages& messages = platform::messages();
     if (target && TurretCanBear(mount, GetBearingToShip(ship, target, messages), ship.CrossDeckFire, messages))
         return GetTrueBearingToShip(ship, target, messages);
     return NormalizeBearing(TurretPositionBearing(mount, messages), ship.Heading);
@@ -100,10 +100,10 @@ std::optional<TTurretShape> ChooseTurretShape(const TFightingShip& ship, std::in
 }
 
 TPointList BuildTurretIcon(const TFightingShip& ship, std::int32_t guns, std::int32_t bearing, std::int32_t calibre,
-                           bool armoured, const TGeoPoint& centre) {
+                           bool armoured, const TGeoPoint& centre, platform::Messages& messages) {
     const auto shape = ChooseTurretShape(ship, guns, calibre, armoured);
     if (!shape) {
-        platform::messages().notice("Warning! " + std::to_string(guns) + " guns not legal!");
+        messages.notice("Warning! " + std::to_string(guns) + " guns not legal!");
         return {};
     }
     const std::int32_t S = TurretIconSize(calibre);
@@ -140,7 +140,7 @@ bool SecondariesShown(const TFightingShip& ship) {
     return !(ship.BatteryCalibre[2] < 5 && capital && !ship.ShowSecondary);
 }
 
-std::vector<TSecondaryMountIcon> SecondaryMountIcons(const TFightingShip& ship) {
+std::vector<TSecondaryMountIcon> SecondaryMountIcons(const TFightingShip& ship, platform::Messages& messages) {
     std::vector<TSecondaryMountIcon> icons;
     if (!SecondariesShown(ship)) return icons;
     const std::int32_t g = ship.SecTF;
@@ -155,22 +155,22 @@ std::vector<TSecondaryMountIcon> SecondaryMountIcons(const TFightingShip& ship) 
             TSecondaryMountIcon icon;
             icon.Letter = p;
             icon.Port = port;
-            icon.Points = BuildTurretIcon(ship, g, secondaryTraining(ship, mount, port), ship.BatteryCalibre[2],
-                                          ship.ArmorSEC > 0, centre);
+            icon.Points = BuildTurretIcon(ship, g, secondaryTraining(ship, mount, port, messages),
+                                          ship.BatteryCalibre[2], ship.ArmorSEC > 0, centre, messages);
             icons.push_back(std::move(icon));
         }
     }
     return icons;
 }
 
-std::vector<TPointList> MainTurretIcons(const TFightingShip& ship) {
+std::vector<TPointList> MainTurretIcons(const TFightingShip& ship, platform::Messages& messages) {
     std::vector<TPointList> icons;
     for (const auto& turret : ship.Turrets) {
         const TGeoPoint centre = TurretPositionOffset(ship, turret->Position, turret->Guns != 0, 1);
         const TFightingTurret* ft = TFightingShip::AsFighting(turret.get());
-        const std::int32_t training = ft ? ft->Training : TurretPositionBearing(*turret, platform::messages());
+        const std::int32_t training = ft ? ft->Training : TurretPositionBearing(*turret, messages);
         icons.push_back(BuildTurretIcon(ship, turret->Guns, NormalizeBearing(training, ship.Heading),
-                                        ship.BatteryCalibre[1], ship.ArmorT > 0, centre));
+                                        ship.BatteryCalibre[1], ship.ArmorT > 0, centre, messages));
     }
     return icons;
 }

@@ -114,12 +114,10 @@ LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
         return row;
     }
     row.IsDesign = true;
-    platform::ScopedRecordingMessages quiet;
     DesignInputs in;
     TDesignShip ship(data);
     ship.ClearSpecials();
-    LoadDesignInto(record, in, ship);
-    const std::vector<platform::RecordedMessage> loading = quiet.recorded;
+    const platform::Problems loading = LoadDesignInto(record, in, ship);
     const std::vector<DesignProblem> problems = CheckDesign(in, ship);
 
     if (const TNation* n = data.Nation(in.Nation)) row.Nation = n->Name;
@@ -134,11 +132,13 @@ LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data) {
     row.TotalWeight = ship.Weights.TotalWeight;
     row.Spare = static_cast<std::int64_t>(ship.Displacement) - ship.Weights.TotalWeight;
     row.PictureName = in.PicName;
-    row.Status = !problems.empty() ? problems.front().text : (!loading.empty() ? loading.front().text : "ok");
+    row.Status = !problems.empty() ? problems.front().text : (!loading.Empty() ? loading.Items().front().Text : "ok");
 
     // The combat figures of the ship the game would build, on no map.
+    // Its messages are left out: the status already names the design's first problem.
+    platform::RecordingMessages quiet;
     TFightingShip fighting(nullptr);
-    if (fighting.LoadFromDesignRecord(record, platform::messages())) {
+    if (fighting.LoadFromDesignRecord(record, quiet)) {
         row.HitPoints = fighting.OriginalHitPoints;
         row.PointValue = ShownPointValue(fighting, 0);
     }

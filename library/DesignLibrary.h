@@ -63,9 +63,8 @@ bool LibraryColumnIsNumber(LibraryColumn column);
 // numbers of a file that is not a design are empty.
 std::string LibraryCellText(const LibraryRow& row, LibraryColumn column);
 
-// Reads, recomputes and checks one file. Messages raised on the way are
-// kept out of sight; the first of them, or of the design check, is the
-// status.
+// Reads, recomputes and checks one file. The first problem of the design
+// check, else the first the rules gave, is the status; nothing is shown.
 LibraryRow BuildLibraryRow(const std::string& path, const ProgramData& data);
 
 // < 0, 0, > 0. Numbers compare as numbers, texts without regard to letter

@@ -18,11 +18,10 @@ constexpr std::int32_t kLastYear = 1918;
 // The block year for a year of play; reports a missing block inside the years
 // the file is meant to cover and then reads that year anyway, so every field
 // takes its default rather than another year's value.
-std::int32_t blockYear(TSectionReader& reader, std::int32_t year) {
+std::int32_t blockYear(TSectionReader& reader, std::int32_t year, platform::Messages& messages) {
     const bool has = reader.HeaderIndex(std::to_string(year)) >= 0;
     const std::int32_t block = NationBlockYear(year, has);
-    if (!has && block == year)
-        platform::messages().notice("Problem loading nation data! Cannot find year " + std::to_string(year));
+    if (!has && block == year) messages.notice("Problem loading nation data! Cannot find year " + std::to_string(year));
     return block;
 }
 
@@ -60,19 +59,20 @@ void readNation(TSectionReader& reader, const std::string& section, int i, TNati
 
 } // namespace
 
-void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTable& nations) {
+void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTable& nations,
+                 platform::Messages& messages) {
     const std::string path = dataDirectory + "/Nations.dat";
     if (!platform::fileExists(path)) {
-        platform::messages().notice("Cannot find nations file!\r" + path);
+        messages.notice("Cannot find nations file!\r" + path);
         return;
     }
     try {
         auto lines = platform::readLines(path);
         if (!lines) throw std::runtime_error("unreadable");
         TSectionReader reader(std::move(*lines));
-        const std::string section = std::to_string(blockYear(reader, year));
+        const std::string section = std::to_string(blockYear(reader, year, messages));
         for (int i = 0; i <= MaxNation; ++i) readNation(reader, section, i, nations[static_cast<size_t>(i)]);
-    } catch (const std::exception&) { platform::messages().notice("Error loading nation table"); }
+    } catch (const std::exception&) { messages.notice("Error loading nation table"); }
 }
 
 std::int32_t NationBlockYear(std::int32_t year, bool fileHasYear) {

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "platform/Messages.h"
+
 struct TNation {
     std::string Name;
     std::string Name2;
@@ -22,8 +24,9 @@ constexpr int MaxNation = 10; // eleven nations, 0 .. 10
 using NationTable = std::array<TNation, MaxNation + 1>;
 
 // Reads the block of a year of play (the designer's year is 0); the file is
-// dataDirectory + "\Nations.dat".
-void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTable& nations);
+// dataDirectory + "\Nations.dat". A missing file or block is told to `messages`.
+void LoadNations(const std::string& dataDirectory, std::int32_t year, NationTable& nations,
+                 platform::Messages& messages);
 
 // The block the loader reads for a year of play: the year's own when the
 // file has one, else 1914 below 1914 and 1918 above 1918; a year from 1914

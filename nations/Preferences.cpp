@@ -76,7 +76,7 @@ std::optional<TColor> ColorFromText(const std::string& text) {
     return std::nullopt;
 }
 
-void LoadPreferences(const std::string& programDirectory, TPreferences& p) {
+void LoadPreferences(const std::string& programDirectory, TPreferences& p, platform::Messages& messages) {
     try {
         Reader r(programDirectory + "/Preferences");
         // Read in this order and stored at once: a failure keeps what was
@@ -120,5 +120,5 @@ void LoadPreferences(const std::string& programDirectory, TPreferences& p) {
         p.ObjWarning = r.flag("Settings", "ObjWarning", true);
         p.MineWarning = r.flag("Settings", "MineWarning", true);
         p.PreemptWarning = r.flag("Settings", "PreemptWarning", true);
-    } catch (const std::exception&) { platform::messages().notice("Error loading preferences"); }
+    } catch (const std::exception&) { messages.notice("Error loading preferences"); }
 }

@@ -52,8 +52,8 @@ struct TPreferences {
     bool FFRLow = false;
 };
 
-// Reads programDirectory + "\Preferences".
-void LoadPreferences(const std::string& programDirectory, TPreferences& preferences);
+// Reads programDirectory + "\Preferences"; a damaged file is told to `messages`.
+void LoadPreferences(const std::string& programDirectory, TPreferences& preferences, platform::Messages& messages);
 
 // A colour text: "$" and hex digits, "0x" and hex digits, a decimal number,
 // or one of the colour names we accept ("clRed", "red", ...). None when the

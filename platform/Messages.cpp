@@ -74,8 +74,4 @@ std::vector<std::string> RecordingMessages::texts() const {
     return out;
 }
 
-ScopedRecordingMessages::ScopedRecordingMessages() : previous_(&messages()) { setMessages(this); }
-
-ScopedRecordingMessages::~ScopedRecordingMessages() { setMessages(previous_); }
-
 } // namespace platform

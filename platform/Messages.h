@@ -65,16 +65,16 @@ public:
     std::deque<SaveChoice> saveAnswers;
 };
 
-// Installs a RecordingMessages for the lifetime of the object.
-class ScopedRecordingMessages : public RecordingMessages {
+// Says nothing and keeps nothing (questions: OK, and Cancel to saving): for
+// work whose messages no one reads, such as the explorer's figures of
+// millions of variants.
+class QuietMessages : public Messages {
 public:
-    ScopedRecordingMessages();
-    ~ScopedRecordingMessages() override;
-    ScopedRecordingMessages(const ScopedRecordingMessages&) = delete;
-    ScopedRecordingMessages& operator=(const ScopedRecordingMessages&) = delete;
-
-private:
-    Messages* previous_;
+    void notice(const std::string&) override {}
+    void warning(const std::string&) override {}
+    void error(const std::string&) override {}
+    bool confirm(const std::string&, bool) override { return true; }
+    SaveChoice askSave(const std::string&) override { return SaveChoice::Cancel; }
 };
 
 } // namespace platform

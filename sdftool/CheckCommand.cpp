@@ -63,7 +63,7 @@ int runCheck(const Args& args) {
         for (DesignProblem& p : CheckDesign(in, s))
             if (p.kind != ProblemKind::IllegalValue) problems.push_back(std::move(p));
         problems.insert(problems.end(), run.fileProblems.begin(), run.fileProblems.end());
-        const DesignStatus check = StatusOf(problems, !run.messages.empty());
+        const DesignStatus check = StatusOf(problems, !run.problems.Empty());
         const std::string status = check.Text();
         ok += check.Ok();
         overweight += check.overweight;
@@ -78,8 +78,8 @@ int runCheck(const Args& args) {
                     status.c_str());
         for (const DesignProblem& p : problems)
             if (p.kind == ProblemKind::SaveRefusal) std::printf("    not saveable: %s\n", OneLine(p.text).c_str());
-        for (const auto& m : run.messages)
-            std::printf("    %s: %s\n", platform::messageKindName(m.kind), OneLine(m.text).c_str());
+        for (const platform::Problem& p : run.problems)
+            std::printf("    %s: %s\n", platform::messageKindName(p.Kind), OneLine(p.Text).c_str());
         for (const DesignProblem& p : run.fileProblems)
             std::printf("    %s: %s\n", p.kind == ProblemKind::IllegalValue ? "illegal" : "incomplete",
                         OneLine(p.text).c_str());

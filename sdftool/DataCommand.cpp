@@ -121,8 +121,8 @@ int runData(const Args& args) {
     const std::string& dir = options.ProgramDir;
 
     ProgramData data;
-    platform::ScopedRecordingMessages recorder;
-    const bool complete = LoadProgramData(dir, data);
+    platform::RecordingMessages recorder;
+    const bool complete = LoadProgramData(dir, data, recorder);
 
     json shipTypes = json::array();
     for (int i = 0; i <= 10; ++i) shipTypes.push_back(data.Weapons.ShipTypeName(i));

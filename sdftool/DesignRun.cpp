@@ -11,19 +11,6 @@
 
 namespace {
 
-// Collects the messages of one stretch of work, restoring the sink after.
-class Collect {
-public:
-    Collect() : previous_(&platform::messages()) { platform::setMessages(&recorder); }
-    ~Collect() { platform::setMessages(previous_); }
-    Collect(const Collect&) = delete;
-    Collect& operator=(const Collect&) = delete;
-    platform::RecordingMessages recorder;
-
-private:
-    platform::Messages* previous_;
-};
-
 bool HasSdfExtension(const std::filesystem::path& p) {
     std::string ext = p.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -54,9 +41,9 @@ std::vector<std::string> CollectDesignFiles(const std::vector<std::string>& path
 }
 
 bool LoadToolData(const std::string& programDir, ProgramData& data) {
-    Collect collect;
-    bool ok = LoadProgramData(programDir, data);
-    for (const auto& m : collect.recorder.recorded)
+    platform::RecordingMessages recorder;
+    bool ok = LoadProgramData(programDir, data, recorder);
+    for (const auto& m : recorder.recorded)
         std::fprintf(stderr, "sdftool: data %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
     return ok;
 }
@@ -72,9 +59,7 @@ DesignRun RunDesign(const std::string& file, const ProgramData& data) {
     run.fileProblems = CheckDesignRecord(record);
     run.ship = std::make_unique<TDesignShip>(data);
     run.ship->ClearSpecials();
-    Collect collect;
-    LoadDesignInto(record, run.inputs, *run.ship);
-    run.messages = std::move(collect.recorder.recorded);
+    run.problems = LoadDesignInto(record, run.inputs, *run.ship);
     return run;
 }
 

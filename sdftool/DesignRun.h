@@ -8,7 +8,7 @@
 
 #include "designfile/DesignCheck.h"
 #include "designfile/DesignInputs.h"
-#include "platform/Messages.h"
+#include "platform/Problems.h"
 #include "shipdata/Ship.h"
 #include "tables/ProgramData.h"
 
@@ -22,8 +22,8 @@ struct DesignRun {
     std::string notDesign; // why not a ship design file (the whole message), or empty
     DesignInputs inputs;
     std::unique_ptr<TDesignShip> ship;
-    std::vector<platform::RecordedMessage> messages; // raised while loading and recomputing
-    std::vector<DesignProblem> fileProblems;         // of the file itself: illegal values, sections cut short
+    platform::Problems problems;             // what the rules said while loading and recomputing
+    std::vector<DesignProblem> fileProblems; // of the file itself: illegal values, sections cut short
 };
 
 // Files named on the command line, each folder replaced by the *.sdf files
@@ -36,7 +36,7 @@ std::vector<std::string> CollectDesignFiles(const std::vector<std::string>& path
 int ForEachDesign(const std::vector<std::string>& files, const std::function<bool(const std::string&)>& each);
 
 // Reads the file with a fresh form state (every default), recomputes and
-// keeps the messages in order. A missing or unreadable file gives
+// keeps the rules' problems in order. A missing or unreadable file gives
 // readable == false and no ship.
 DesignRun RunDesign(const std::string& file, const ProgramData& data);
 

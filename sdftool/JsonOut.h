@@ -1,6 +1,7 @@
 #pragma once
 // Small JSON helpers shared by the sdftool verbs.
 #include "platform/Messages.h"
+#include "platform/Problems.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,6 +16,14 @@ template <class Json = nlohmann::json>
 Json messagesJson(const std::vector<platform::RecordedMessage>& messages) {
     Json out = Json::array();
     for (const auto& m : messages) out.push_back({{"kind", platform::messageKindName(m.kind)}, {"text", m.text}});
+    return out;
+}
+
+// The same for the problems a rule gave.
+template <class Json = nlohmann::json>
+Json messagesJson(const platform::Problems& problems) {
+    Json out = Json::array();
+    for (const auto& p : problems) out.push_back({{"kind", platform::messageKindName(p.Kind)}, {"text", p.Text}});
     return out;
 }
 

@@ -55,13 +55,13 @@ int runRender(const Args& args) {
     char* argv[] = {arg0, nullptr};
     QGuiApplication app(argc, argv);
 
-    platform::ScopedRecordingMessages recorder;
+    platform::RecordingMessages recorder;
     const std::string className = DesignClassName(file);
     TPlanImageOptions plan;
     plan.Width = width;
     plan.Height = height;
     plan.Altitude = altitude;
-    const auto image = RenderDesignPlan(file, className, data.Preferences, plan);
+    const auto image = RenderDesignPlan(file, className, data.Preferences, plan, recorder);
     for (const auto& m : recorder.recorded)
         std::fprintf(stderr, "sdftool render: %s: %s\n", platform::messageKindName(m.kind), m.text.c_str());
     if (!image) {

@@ -106,7 +106,7 @@ Json ReportJson(const DesignRun& run, const ProgramData& data) {
     j["ClassName"] = run.inputs.Name;
     AddInputs(j, run.inputs, data);
     AddWeights(j, *run.ship);
-    j["Messages"] = sdftool::messagesJson<Json>(run.messages);
+    j["Messages"] = sdftool::messagesJson<Json>(run.problems);
     return j;
 }
 

@@ -326,13 +326,13 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     if (!record.Readable) return s;
     s.Readable = true;
 
-    platform::ScopedRecordingMessages recorder;
     DesignInputs in;
     TDesignShip ship(data);
     ship.ClearSpecials();
-    LoadDesignInto(record, in, ship);
-    recorder.clear();
+    // The rules' problems come back below as the design check, in plain words.
+    (void)LoadDesignInto(record, in, ship);
 
+    platform::RecordingMessages recorder;
     TMap map;
     std::unique_ptr<TFightingShip> fighting =
         CreateShipOnLayer(record, record.ClassName, map, data.Preferences, recorder);
@@ -341,7 +341,7 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     s.NationIndex = in.Nation;
     if (const TNation* n = data.Nation(in.Nation)) s.Nation = n->Name;
     s.TypeCode = in.TypeCode();
-    if (!s.TypeCode.empty()) s.TypeName = data.Weapons.ShipTypeName(ShipTypeFromCode(s.TypeCode));
+    if (!s.TypeCode.empty()) s.TypeName = data.Weapons.ShipTypeName(ShipTypeFromCode(s.TypeCode, recorder));
     s.Displacement = ship.Displacement;
     s.TotalWeight = ship.Weights.TotalWeight;
     s.PictureName = in.PicName;

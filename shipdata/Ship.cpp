@@ -80,10 +80,10 @@ float notNegative(float x) { return x > 0 ? x : 0.0f; }
 // ---------------------------------------------------------------------------
 // Ship types
 
-TShipType ShipTypeFromCode(const std::string& code) {
+TShipType ShipTypeFromCode(const std::string& code, platform::Messages& messages) {
     for (int i = 0; i < kShipTypeCount; ++i)
         if (code == kShipTypeCodes[i]) return static_cast<TShipType>(i);
-    platform::messages().notice("Warning! Illegal ship type in ship file: " + code);
+    messages.notice("Warning! Illegal ship type in ship file: " + code);
     // Type 0 is what a fresh record holds, so an unreadable type leaves the
     // ship as if none had been read.
     return stBB;
@@ -173,10 +173,11 @@ bool Tship::HasTorpedoMountAt(TurretPosition letter) const {
     return false;
 }
 
-bool Tship::CheckCrossDeckFire() const {
+bool Tship::CheckCrossDeckFire(platform::Problems& problems) const {
     if (!CrossDeckFire) return true;
     if ((HasTurretAt('E') && HasTurretAt('D')) || (HasTurretAt('R') && HasTurretAt('S'))) {
-        platform::messages().warning("Cross deck fire impossible with current turret configuration!");
+        problems.Add(platform::MessageKind::Warning, "CDF",
+                     "Cross deck fire impossible with current turret configuration!");
         return false;
     }
     return true;
@@ -252,10 +253,10 @@ void TDesignShip::ClearSpecials() {
     for (int i = 1; i <= 10; ++i) Specials[i].FreeMark = -1;
 }
 
-void TDesignShip::GetArmamentWeights() {
+void TDesignShip::GetArmamentWeights(platform::Problems& problems) {
     TShipWeights& w = Weights;
     try {
-        CheckCrossDeckFire();
+        CheckCrossDeckFire(problems);
 
         std::int64_t total = 0;
         w.ArmamentWeight = 0;
@@ -297,10 +298,18 @@ void TDesignShip::GetArmamentWeights() {
             total += m->Weight;
             w.ArmamentWeight = Clamp32(total);
         }
-    } catch (const std::exception&) { platform::messages().notice("Error in GetArmamentWeights procedure"); }
+    } catch (const std::exception&) {
+        problems.Add(platform::MessageKind::Notice, "", "Error in GetArmamentWeights procedure");
+    }
 }
 
-void TDesignShip::Recalculate() {
+platform::Problems TDesignShip::Recalculate() {
+    platform::Problems problems;
+    Recalculate(problems);
+    return problems;
+}
+
+void TDesignShip::Recalculate(platform::Problems& problems) {
     TShipWeights& w = Weights;
     const std::int32_t d = Displacement;
 
@@ -309,8 +318,9 @@ void TDesignShip::Recalculate() {
     if (LowFreeboard) w.HullWeight = Round32(w.HullWeight * 0.8L);
 
     // 2. Machinery
-    if (Speed > 21 && LowFreeboard) platform::messages().warning("High speed ships need normal freeboard!");
-    RequiredHorsepower(data_->Design, *this);
+    if (Speed > 21 && LowFreeboard)
+        problems.Add(platform::MessageKind::Warning, "Freeboard", "High speed ships need normal freeboard!");
+    RequiredHorsepower(data_->Design, *this, problems);
     w.MachineryWeight = Round32(static_cast<long double>(Horsepower) * 50 / 1000);
 
     // 3. Armour
@@ -322,7 +332,7 @@ void TDesignShip::Recalculate() {
     w.ArmorWeight = Clamp32(static_cast<std::int64_t>(w.WeightB) + w.WeightD + w.WeightBE + w.WeightDE + w.WeightCT);
 
     // 4. Armament
-    GetArmamentWeights();
+    GetArmamentWeights(problems);
 
     // 5. Specials
     std::int64_t specials = 0;

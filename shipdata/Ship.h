@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Problems.h"
 #include "shipdata/Turrets.h"
 #include "tables/ProgramData.h"
 
@@ -26,10 +27,13 @@ enum TShipType : std::uint8_t {
 };
 constexpr int kShipTypeCount = 11;
 
-// Warns "Warning! Illegal ship type in ship file: <code>" for an unknown
-// code (case-sensitive) and returns the fallback type.
-TShipType ShipTypeFromCode(const std::string& code);
-// "Debug Warning, illegal ship type! <n>" and "XX" above 10.
+// Tells `messages` "Warning! Illegal ship type in ship file: <code>" for an
+// unknown code (case-sensitive) and returns the fallback type.
+TShipType ShipTypeFromCode(const std::string& code, platform::Messages& messages);
+// "Debug Warning, illegal ship type! <n>" and "XX" outside 0 to 10. Only a
+// fault in the program gives such a number (every type is read through
+// ShipTypeFromCode), and names are made where no sink is at hand, so the
+// warning goes to the program's sink.
 std::string ShipTypeCode(int type);
 
 struct TFunnel {
@@ -91,9 +95,9 @@ public:
     void ClearTorpedomount();
     bool HasTurretAt(TurretPosition letter) const;
     bool HasTorpedoMountAt(TurretPosition letter) const;
-    // False (with its warning) when cross-deck fire is set and turrets stand
-    // at both D and E or both R and S.
-    bool CheckCrossDeckFire() const;
+    // False when cross-deck fire is set and turrets stand at both D and E or
+    // both R and S; its warning goes into `problems`.
+    bool CheckCrossDeckFire(platform::Problems& problems) const;
     void ComputeTurretLayoutFlags();
 };
 
@@ -125,8 +129,12 @@ public:
 
     const ProgramData& Data() const { return *data_; }
     void ClearSpecials();
-    // Applies the design rules in their fixed order.
-    void Recalculate();
+    // Applies the design rules in their fixed order and gives what they
+    // found wrong, in the order found (the form shows each in its box).
+    [[nodiscard]] platform::Problems Recalculate();
+    // The same, adding to a list the caller keeps (one that only counts, for
+    // a search over many variants).
+    void Recalculate(platform::Problems& problems);
     TShipWeights GetWeights() const { return Weights; }
     // Weighs the turret with the current main calibre, cross-deck flag and
     // turret armour, then appends it; returns its index.
@@ -135,7 +143,7 @@ public:
     std::int32_t TurretWeight(const TTurret& turret) const;
 
 private:
-    void GetArmamentWeights();
+    void GetArmamentWeights(platform::Problems& problems);
 
     const ProgramData* data_;
 };

@@ -3,7 +3,6 @@
 #include <cfloat>
 #include <cmath>
 
-#include "platform/Messages.h"
 #include "platform/Round.h"
 #include "shipdata/Ship.h"
 
@@ -69,17 +68,18 @@ std::int32_t TurretArmourBase(const DesignTables& tables, std::int32_t calibre) 
     return platform::Round32(scaledFromTable(tables, calibre, armourBaseOf, 2));
 }
 
-void RequiredHorsepower(const DesignTables& tables, Tship& ship) {
+void RequiredHorsepower(const DesignTables& tables, Tship& ship, platform::Problems& problems) {
     const std::int32_t d = ship.Displacement;
     const std::int32_t s = ship.Speed;
     if (d > 52000) {
-        platform::messages().notice("Illegal displacement");
+        problems.Add(platform::MessageKind::Notice, "Displacement", "Illegal displacement");
         ship.Horsepower = 0;
         return;
     }
     const std::int32_t k = d < 3000 ? kSpeedHPFirstThousand : d / 1000;
     if (s < kSpeedHPFirstKnot || s > kSpeedHPLastKnot) {
-        platform::messages().notice("Illegal Speed value: " + std::to_string(s));
+        problems.Add(platform::MessageKind::Notice, "Speed",
+                     [s] { return "Illegal Speed value: " + std::to_string(s); });
         // No column exists for this speed; the machinery weighs nothing until
         // a valid speed is entered.
         ship.Speed = -1;

@@ -319,8 +319,8 @@ void TdlgShipStatus::LoadGameViewShip(bool copyTurrets) {
 void TdlgShipStatus::aDisplayGlobeRender(TMapCanvas& canvas) {
     if (!GameViewShip) return;
     DrawSuperstructure(canvas, *GameViewShip);
-    DrawTurrets(canvas, *GameViewShip);
-    DrawSecondaryMounts(canvas, *GameViewShip);
+    DrawTurrets(canvas, *GameViewShip, platform::messages());
+    DrawSecondaryMounts(canvas, *GameViewShip, platform::messages());
     DrawFunnels(canvas, *GameViewShip);
 }
 

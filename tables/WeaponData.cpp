@@ -29,10 +29,11 @@ const std::string& lineAt(const std::vector<std::string>& lines, int index) {
 
 std::int32_t intField(const std::string& line, int n) { return platform::StrToIntDef(GetTabField(line, n), 0); }
 
-// Reads a table file, or shows the missing-file text and gives none.
-std::optional<std::vector<std::string>> tableFile(const std::string& path, const std::string& missingText) {
+// Reads a table file, or tells the missing-file text and gives none.
+std::optional<std::vector<std::string>> tableFile(const std::string& path, const std::string& missingText,
+                                                  platform::Messages& messages) {
     if (!platform::fileExists(path)) {
-        platform::messages().notice(missingText);
+        messages.notice(missingText);
         return std::nullopt;
     }
     auto lines = platform::readLines(path);
@@ -102,10 +103,10 @@ std::string GetTabField(const std::string& line, int n) {
     return field;
 }
 
-void LoadBasicData(const std::string& programDirectory, WeaponTables& tables) {
+void LoadBasicData(const std::string& programDirectory, WeaponTables& tables, platform::Messages& messages) {
     const std::string path = programDirectory + "/Data/BasicData.dat";
     if (!platform::fileExists(path)) {
-        platform::messages().notice("Warning! Cannot find file BasicData.dat!");
+        messages.notice("Warning! Cannot find file BasicData.dat!");
         return;
     }
     try {
@@ -118,28 +119,28 @@ void LoadBasicData(const std::string& programDirectory, WeaponTables& tables) {
             tables.ShipTypeNames[static_cast<size_t>(i)] =
                 reader.ReadString("BasicData", "ShipType" + std::to_string(i), "");
     } catch (const std::exception& e) {
-        platform::messages().notice(std::string("Error in LoadBasicData procedure!\r") + e.what());
+        messages.notice(std::string("Error in LoadBasicData procedure!\r") + e.what());
     }
 }
 
-void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables) {
-    LoadBasicData(programDirectory, tables);
+void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables, platform::Messages& messages) {
+    LoadBasicData(programDirectory, tables, messages);
     const std::string data = programDirectory + "/Data/";
     try {
-        auto vpen = tableFile(data + "VPen.dat", "Error: Cannot find file VPen.dat");
+        auto vpen = tableFile(data + "VPen.dat", "Error: Cannot find file VPen.dat", messages);
         if (!vpen) return;
         readVPen(*vpen, tables);
-        auto hpen = tableFile(data + "HPen.dat", "Error: Cannot find file HPen.dat");
+        auto hpen = tableFile(data + "HPen.dat", "Error: Cannot find file HPen.dat", messages);
         if (!hpen) return;
         readHPen(*hpen, tables);
-        auto gundata = tableFile(data + "Gundata.dat", "Error: Cannot find file Gundata.dat");
+        auto gundata = tableFile(data + "Gundata.dat", "Error: Cannot find file Gundata.dat", messages);
         if (!gundata) return;
         readGundata(*gundata, tables);
         const std::string torpedoPath = data + "Torpedodata.dat";
-        auto torpedoes = tableFile(torpedoPath, "Error: Cannot find file " + torpedoPath);
+        auto torpedoes = tableFile(torpedoPath, "Error: Cannot find file " + torpedoPath, messages);
         if (!torpedoes) return;
         readTorpedoes(*torpedoes, tables);
-    } catch (const std::exception&) { platform::messages().notice("Error loading weapon tables!"); }
+    } catch (const std::exception&) { messages.notice("Error loading weapon tables!"); }
 }
 
 std::string WeaponTables::ShipTypeName(int type) const {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Messages.h"
+
 struct TGunCalibreData {
     std::int32_t BaseRange = 0;          // thousands of yards
     std::array<std::int32_t, 31> VPen{}; // [1..30]
@@ -41,6 +43,7 @@ struct WeaponTables {
 
 // programDirectory ends with a separator. Basic data first: the range
 // factor scales the penetration table's base ranges.
-void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables);
-void LoadBasicData(const std::string& programDirectory, WeaponTables& tables);
+// A missing or damaged file is told to `messages` and the load goes on.
+void LoadWeaponTables(const std::string& programDirectory, WeaponTables& tables, platform::Messages& messages);
+void LoadBasicData(const std::string& programDirectory, WeaponTables& tables, platform::Messages& messages);
 std::string GetTabField(const std::string& line, int n);

@@ -1,7 +1,8 @@
 // Writes the README's pictures of the desktop program: the design form with
 // Dreadnought, the status card of King Edward VII, the protection window of
 // Iron Duke against a 12-inch gun, the planner (Dreadnought against
-// Scharnhorst at 9,000 yards) and Dreadnought compared with Nassau.
+// Scharnhorst at 9,000 yards), Dreadnought compared with Nassau and
+// Dreadnought explored.
 // Run through scripts/make-screenshots.sh, which builds it first:
 //   shipscreenshots [FOLDER]   (default: docs)
 // With --appstream it writes the software centre's pictures instead, each
@@ -113,7 +114,7 @@ int main(int argc, char* argv[]) {
 
     const std::string programDir = platform::defaultProgramDir();
     ProgramData data;
-    const bool loaded = LoadProgramData(programDir, data);
+    const bool loaded = LoadProgramData(programDir, data, quiet);
     TfrmDesignMain form(data, loaded, programDir);
     const std::string designs = form.ProgramDir() + "Designs/";
     form.show();
@@ -136,6 +137,14 @@ int main(int argc, char* argv[]) {
         planner->W.slRange->setValue(9000);
         save(*planner, "planner.png");
         planner->close();
+    }
+    // The explorer at the smallest screen the windows are made for.
+    if (TfrmExplore* explorer = ShowExplorer(form)) {
+        QSignalSpy finished(explorer, &TfrmExplore::finished);
+        explorer->resize(1024, 700);
+        if (explorer->Run() && finished.wait(300000)) save(*explorer, "explore.png");
+        else ++g_failures;
+        explorer->close();
     }
 
     form.LoadDesign(designs + "Iron Duke.sdf");

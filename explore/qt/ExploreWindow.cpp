@@ -1,30 +1,24 @@
 #include "explore/qt/ExploreWindow.h"
 
-#include "designfile/DesignCheck.h"
 #include "designfile/qt/DesignSource.h"
+#include "explore/qt/ExploreChart.h"
 #include "platform/Messages.h"
 
+#include <QAbstractItemView>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
@@ -50,11 +44,6 @@ double DefaultSpan(ExploreInput input) {
     }
 }
 
-bool CheckedByDefault(ExploreInput input) {
-    return input == ExploreInput::Speed || input == ExploreInput::Displacement || input == ExploreInput::Belt ||
-           input == ExploreInput::Deck || input == ExploreInput::MainCalibre;
-}
-
 class NumberItem : public QTableWidgetItem {
 public:
     NumberItem(double value, const QString& text) : QTableWidgetItem(text), value_(value) {
@@ -75,15 +64,32 @@ QString NumberText(double v, int decimals = -1) {
     return QLocale(QLocale::English).toString(v, 'g', 10);
 }
 
+QString Tons(std::int64_t t) { return QLocale(QLocale::English).toString(static_cast<qlonglong>(t)); }
+
+// A long heading over two lines, broken at the space nearest its middle,
+// so the column stays narrow and its heading whole.
+QString TwoLines(const QString& label) {
+    constexpr int kLong = 18;
+    if (label.size() <= kLong) return label;
+    int best = -1;
+    for (int at = 0; at < label.size(); ++at)
+        if (label[at] == QLatin1Char(' ') &&
+            (best < 0 || std::abs(at - label.size() / 2) < std::abs(best - label.size() / 2)))
+            best = at;
+    return best < 0 ? label : label.left(best) + QLatin1Char('\n') + label.mid(best + 1);
+}
+
 QString UnitSuffix(ExploreInput input) {
     const char* unit = InfoOf(input).Unit;
     return unit[0] ? QStringLiteral(" ") + QString::fromLatin1(unit) : QString();
 }
 
-// Colours of the bins of the colour objective, low to high.
-const QColor kBins[] = {QColor(49, 54, 149), QColor(69, 117, 180), QColor(116, 173, 209), QColor(244, 109, 67),
-                        QColor(215, 48, 39)};
-constexpr int kBinCount = 5;
+QString CannotExplore(const std::string& why) {
+    return QStringLiteral("The design on the form cannot be explored") +
+           (why.empty() ? QString() : QStringLiteral(": ") + q(why)) + QStringLiteral(".");
+}
+
+const QString kChoose = QStringLiteral("Choose a variant to see what it changes.");
 
 } // namespace
 
@@ -97,253 +103,44 @@ struct TfrmExplore::Job {
     std::atomic<bool> Done{false};
 };
 
-TfrmExplore::TfrmExplore(const ProgramData& data, const TDesignSource& source,
-                         const std::vector<std::string>& opponentFolders, ApplyVariant apply, QWidget* parent)
-    : QWidget(parent, Qt::Window), data_(data), source_(source), apply_(std::move(apply)) {
-    setObjectName(QStringLiteral("frmExplore"));
-    setWindowTitle(QStringLiteral("Explore the design"));
-    resize(1020, 690);
+TfrmExplore::~TfrmExplore() { StopJob(); }
 
-    auto* left = new QVBoxLayout;
-    auto* inputsBox = new QGroupBox(QStringLiteral("Inputs to vary"), this);
-    BuildInputs(inputsBox);
-    left->addWidget(inputsBox, 3);
-    left->addWidget(BuildObjectives(this, opponentFolders));
-
-    auto* runRow = new QHBoxLayout;
-    runButton = new QPushButton(QStringLiteral("Run"), this);
-    runButton->setObjectName(QStringLiteral("bnRun"));
-    runButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton->setObjectName(QStringLiteral("bnCancel"));
-    cancelButton->setEnabled(false);
-    progress = new QProgressBar(this);
-    progress->setObjectName(QStringLiteral("pbProgress"));
-    progress->setRange(0, 1000);
-    progress->setValue(0);
-    runRow->addWidget(runButton);
-    runRow->addWidget(cancelButton);
-    runRow->addWidget(progress, 1);
-    left->addLayout(runRow);
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("lblStatus"));
-    status->setWordWrap(true);
-    status->setMinimumHeight(34);
-    status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    left->addWidget(status);
-
-    auto* right = new QVBoxLayout;
-    auto* axes = new QHBoxLayout;
-    auto combo = [this](const char* name) {
-        auto* c = new QComboBox(this);
-        c->setObjectName(QLatin1String(name));
-        c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        return c;
-    };
-    axisX = combo("cbAxisX");
-    axisY = combo("cbAxisY");
-    colour = combo("cbColour");
-    axes->addWidget(new QLabel(QStringLiteral("Across")));
-    axes->addWidget(axisX);
-    axes->addWidget(new QLabel(QStringLiteral("Up")));
-    axes->addWidget(axisY);
-    axes->addWidget(new QLabel(QStringLiteral("Colour")));
-    axes->addWidget(colour);
-    axes->addStretch(1);
-    right->addLayout(axes);
-
-    chart = new QChartView(this);
-    chart->setObjectName(QStringLiteral("chExplore"));
-    chart->setRenderHint(QPainter::Antialiasing);
-    chart->setMinimumHeight(250);
-    frontTable = new QTableWidget(this);
-    frontTable->setObjectName(QStringLiteral("tblFront"));
-    frontTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    frontTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    frontTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    frontTable->verticalHeader()->hide();
-    frontTable->verticalHeader()->setDefaultSectionSize(20);
-    frontTable->setSortingEnabled(true);
-    auto* split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(chart);
-    split->addWidget(frontTable);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    right->addWidget(split, 1);
-    auto* costsBox = new QGroupBox(QStringLiteral("What each step costs"), this);
-    costsBox->setFlat(true);
-    auto* costsLayout = new QVBoxLayout(costsBox);
-    costsLayout->setContentsMargins(4, 4, 4, 4);
-    stepCosts = new QListWidget(costsBox);
-    stepCosts->setObjectName(QStringLiteral("lbStepCosts"));
-    stepCosts->setFlow(QListView::TopToBottom);
-    stepCosts->setWrapping(true);
-    stepCosts->setResizeMode(QListView::Adjust);
-    stepCosts->setFixedHeight(84);
-    stepCosts->setToolTip(QStringLiteral("The weight one step of each input adds to the design on the form"));
-    costsLayout->addWidget(stepCosts);
-    right->addWidget(costsBox);
-
-    differences = new QLabel(QStringLiteral("Choose a variant to see what it changes."), this);
-    differences->setObjectName(QStringLiteral("lblDifferences"));
-    differences->setWordWrap(true);
-    differences->setMinimumHeight(36);
-    auto* applyRow = new QHBoxLayout;
-    applyRow->addWidget(differences, 1);
-    applyButton = new QPushButton(QStringLiteral("Apply to form"), this);
-    applyButton->setObjectName(QStringLiteral("bnApply"));
-    applyButton->setEnabled(false);
-    applyButton->setToolTip(QStringLiteral("Put the chosen variant on the design form (one undo step)"));
-    applyRow->addWidget(applyButton);
-    right->addLayout(applyRow);
-
-    auto* root = new QHBoxLayout(this);
-    root->setContentsMargins(6, 6, 6, 6);
-    root->addLayout(left, 0);
-    root->addLayout(right, 1);
-
-    timer_ = new QTimer(this);
-    timer_->setInterval(100);
-    connect(timer_, &QTimer::timeout, this, &TfrmExplore::Poll);
-    connect(runButton, &QPushButton::clicked, this, [this] { Run(); });
-    connect(cancelButton, &QPushButton::clicked, this, &TfrmExplore::Cancel);
-    connect(applyButton, &QPushButton::clicked, this, &TfrmExplore::ApplySelected);
-    connect(frontTable, &QTableWidget::itemSelectionChanged, this, &TfrmExplore::SelectionChanged);
-    for (QComboBox* c : {axisX, axisY, colour})
-        connect(c, &QComboBox::currentIndexChanged, this, [this] { DrawChart(); });
-    UseFormDesign();
-}
-
-TfrmExplore::~TfrmExplore() {
-    if (job_) job_->Control.Cancel = true;
-    if (worker_.joinable()) worker_.join();
-}
-
-void TfrmExplore::BuildInputs(QWidget* parent) {
-    auto* layout = new QVBoxLayout(parent);
-    layout->setContentsMargins(4, 4, 4, 4);
-    inputsTable = new QTableWidget(static_cast<int>(ExploreInputs().size()), 4, parent);
-    inputsTable->setObjectName(QStringLiteral("tblInputs"));
-    inputsTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Input"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Step")});
-    inputsTable->verticalHeader()->hide();
-    inputsTable->verticalHeader()->setDefaultSectionSize(24);
-    inputsTable->setSelectionMode(QAbstractItemView::NoSelection);
-    inputsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    int row = 0;
-    for (const ExploreInputInfo& info : ExploreInputs()) {
-        auto* vary = new QCheckBox(QString::fromLatin1(info.Caption), inputsTable);
-        vary->setObjectName(QStringLiteral("cbVary_") + QString::fromLatin1(info.Key));
-        vary->setToolTip(QString::fromLatin1(info.Key));
-        inputsTable->setCellWidget(row, 0, vary);
-        auto spin = [&](int column) {
-            auto* s = new QDoubleSpinBox(inputsTable);
-            s->setDecimals(info.Inches ? 1 : 0);
-            s->setRange(info.Min, info.Input == ExploreInput::MainTurrets ? 64 : info.Max);
-            s->setSingleStep(info.DefaultStep);
-            s->setButtonSymbols(QAbstractSpinBox::NoButtons);
-            s->setFrame(false);
-            s->setAlignment(Qt::AlignRight);
-            s->setObjectName(QStringLiteral("se%1_%2").arg(column).arg(QString::fromLatin1(info.Key)));
-            inputsTable->setCellWidget(row, column, s);
-            return s;
-        };
-        InputRow r{vary, spin(1), spin(2), spin(3)};
-        r.step->setMinimum(0);
-        r.step->setValue(info.DefaultStep);
-        inputs_.push_back(r);
-        ++row;
+std::optional<ExploreBase> TfrmExplore::FormBase(std::string& why) const {
+    // Why the source cannot give the design goes to the status line, not a box.
+    platform::ScopedRecordingMessages quiet;
+    const auto record = source_.Record();
+    if (!record) {
+        const auto texts = quiet.texts();
+        why = texts.empty() ? std::string() : texts.front();
+        return std::nullopt;
     }
-    for (int c = 1; c <= 3; ++c) inputsTable->setColumnWidth(c, 52);
-    layout->addWidget(inputsTable);
-}
-
-QWidget* TfrmExplore::BuildObjectives(QWidget* parent, const std::vector<std::string>& opponentFolders) {
-    auto* box = new QGroupBox(QStringLiteral("Objectives"), parent);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(4, 4, 4, 4);
-    grid->setVerticalSpacing(2);
-    const std::pair<const char*, const char*> plain[] = {{"speed", "Speed"},
-                                                         {"belt", "Belt"},
-                                                         {"deck", "Deck"},
-                                                         {"spare", "Tons spare"},
-                                                         {"point-value", "Point value"},
-                                                         {"endurance", "Endurance"}};
-    int at = 0;
-    for (const auto& [key, caption] : plain) {
-        auto* c = new QCheckBox(QString::fromLatin1(caption), box);
-        c->setObjectName(QStringLiteral("cbObjective_") + QString::fromLatin1(key));
-        c->setChecked(std::string(key) == "speed" || std::string(key) == "belt");
-        grid->addWidget(c, at / 3, at % 3);
-        objectives_.push_back({c, key});
-        ++at;
-    }
-    auto calibre = [box](const char* name) {
-        auto* s = new QSpinBox(box);
-        s->setObjectName(QLatin1String(name));
-        s->setRange(kSmallestCalibre, kLargestCalibre);
-        s->setValue(12);
-        s->setSuffix(QStringLiteral(" in"));
-        return s;
-    };
-    auto* immune = new QCheckBox(QStringLiteral("Immune zone vs"), box);
-    immune->setObjectName(QStringLiteral("cbObjective_immune"));
-    immune->setChecked(true);
-    immuneCalibre_ = calibre("seImmuneCalibre");
-    auto* beltSafe = new QCheckBox(QStringLiteral("Belt safe beyond vs"), box);
-    beltSafe->setObjectName(QStringLiteral("cbObjective_belt-safe"));
-    beltSafeCalibre_ = calibre("seBeltSafeCalibre");
-    grid->addWidget(immune, 2, 0, 1, 2);
-    grid->addWidget(immuneCalibre_, 2, 2);
-    grid->addWidget(beltSafe, 3, 0, 1, 2);
-    grid->addWidget(beltSafeCalibre_, 3, 2);
-    objectives_.push_back({immune, "immune"});
-    objectives_.push_back({beltSafe, "belt-safe"});
-
-    auto* hits = new QCheckBox(QStringLiteral("Hits/min on"), box);
-    hits->setObjectName(QStringLiteral("cbObjective_hits"));
-    hits->setToolTip(QStringLiteral("Main-battery hits per minute in the engagement planner's opening scene"));
-    opponent = new QComboBox(box);
-    opponent->setObjectName(QStringLiteral("cbOpponent"));
-    opponent->setMaximumWidth(130);
-    for (const std::string& path : opponentFolders) {
-        const QDir dir(q(path));
-        for (const QString& name : dir.entryList({QStringLiteral("*.sdf")}, QDir::Files, QDir::Name))
-            opponent->addItem(name.left(name.size() - 4), dir.filePath(name));
-    }
-    if (const int at = opponent->findText(QStringLiteral("Derfflinger")); at >= 0) opponent->setCurrentIndex(at);
-    hitsRange_ = new QSpinBox(box);
-    hitsRange_->setObjectName(QStringLiteral("seHitsRange"));
-    hitsRange_->setRange(0, 40000);
-    hitsRange_->setSingleStep(1000);
-    hitsRange_->setValue(10000);
-    hitsRange_->setSuffix(QStringLiteral(" yd"));
-    auto* hitsRow = new QHBoxLayout;
-    hitsRow->addWidget(hits);
-    hitsRow->addWidget(opponent, 1);
-    hitsRow->addWidget(hitsRange_);
-    grid->addLayout(hitsRow, 4, 0, 1, 3);
-    objectives_.push_back({hits, "hits"});
-    return box;
+    return ReadExploreBase(*record, data_, &why);
 }
 
 void TfrmExplore::UseFormDesign() {
-    if (Running()) return;
-    const auto record = source_.Record();
     std::string why;
-    base_ = record ? ReadExploreBase(*record, data_, &why) : std::nullopt;
+    const bool wasRefused = !base_;
+    base_ = FormBase(why);
+    FillStepCosts();
+    FollowBase();
     if (!base_) {
-        status->setText(QStringLiteral("The design on the form cannot be explored") +
-                        (why.empty() ? QString() : QStringLiteral(": ") + q(why)) + QStringLiteral("."));
+        status->setText(CannotExplore(why));
         return;
     }
+    FillRows();
+    if (wasRefused && !Running()) status->setText(Summary());
+}
+
+void TfrmExplore::FillRows() {
+    filling_ = true;
     for (size_t k = 0; k < inputs_.size(); ++k) {
         const ExploreInputInfo& info = ExploreInputs()[k];
-        const double own = DisplayValue(info.Input, BaseValue(base_->Inputs, base_->Turrets, info.Input));
-        const double max = info.Input == ExploreInput::MainTurrets ? base_->Turrets : info.Max;
         InputRow& r = inputs_[k];
+        const double max = info.Input == ExploreInput::MainTurrets ? base_->Turrets : info.Max;
         r.from->setMaximum(max);
         r.to->setMaximum(max);
+        if (r.set) continue;
+        const double own = DisplayValue(info.Input, BaseValue(base_->Inputs, base_->Turrets, info.Input));
         if (info.Input == ExploreInput::MainTurrets) {
             r.from->setValue(std::max(0.0, own - 2));
             r.to->setValue(own);
@@ -352,13 +149,44 @@ void TfrmExplore::UseFormDesign() {
             r.to->setValue(std::min(max, own + DefaultSpan(info.Input)));
         }
         r.step->setValue(info.Input == ExploreInput::Displacement ? 1000 : info.DefaultStep);
-        r.vary->setChecked(CheckedByDefault(info.Input));
     }
+    filling_ = false;
+}
+
+void TfrmExplore::FillStepCosts() {
     stepCosts->clear();
+    if (!base_) return;
     for (const StepCost& c : StepCosts(*base_, data_)) {
-        auto* item = new QListWidgetItem(q(StepCostText(c)), stepCosts);
+        auto* item = new QListWidgetItem(q(StepCostText(c, "\n")), stepCosts);
         if (!c.Possible) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
     }
+}
+
+// The front shown is measured against the design as it stands now: the
+// base's square, and what a chosen variant changes.
+void TfrmExplore::FollowBase() {
+    baseValues_.clear();
+    baseVariant_ = ExploreVariant{};
+    if (base_ && !request_.Objectives.empty()) {
+        for (const ExploreRange& r : request_.Ranges)
+            baseValues_.push_back(BaseValue(base_->Inputs, base_->Turrets, r.Input));
+        baseVariant_ = EvaluateVariant(data_, *base_, request_, baseValues_);
+    }
+    SelectionChanged();
+}
+
+std::optional<std::string> TfrmExplore::ObjectiveText(ObjectiveKind kind, std::string& why) const {
+    std::string text = InfoOf(kind).Key;
+    if (kind == ObjectiveKind::Immune) text += ":" + std::to_string(immuneCalibre_->value());
+    if (kind == ObjectiveKind::BeltSafe) text += ":" + std::to_string(beltSafeCalibre_->value());
+    if (kind == ObjectiveKind::Hits) {
+        if (opponent->currentIndex() < 0) {
+            why = "no opponent design to count hits on";
+            return std::nullopt;
+        }
+        text += ":" + opponent->currentData().toString().toStdString() + "@" + std::to_string(hitsRange_->value());
+    }
+    return text;
 }
 
 std::optional<ExploreRequest> TfrmExplore::Request(std::string& why) const {
@@ -383,17 +211,8 @@ std::optional<ExploreRequest> TfrmExplore::Request(std::string& why) const {
     }
     for (const ObjectiveBox& o : objectives_) {
         if (!o.box->isChecked()) continue;
-        std::string text = o.key;
-        if (o.key == "immune") text += ":" + std::to_string(immuneCalibre_->value());
-        if (o.key == "belt-safe") text += ":" + std::to_string(beltSafeCalibre_->value());
-        if (o.key == "hits") {
-            if (opponent->currentIndex() < 0) {
-                why = "no opponent design to count hits on";
-                return std::nullopt;
-            }
-            text += ":" + opponent->currentData().toString().toStdString() + "@" + std::to_string(hitsRange_->value());
-        }
-        auto objective = ParseObjective(text, &why);
+        const auto text = ObjectiveText(o.kind, why);
+        const auto objective = text ? ParseObjective(*text, &why) : std::nullopt;
         if (!objective) return std::nullopt;
         request.Objectives.push_back(*objective);
     }
@@ -406,48 +225,67 @@ std::optional<ExploreRequest> TfrmExplore::Request(std::string& why) const {
 
 bool TfrmExplore::Run() {
     if (Running()) return false;
-    {
-        const auto record = source_.Record();
-        std::string why;
-        if (record) base_ = ReadExploreBase(*record, data_, &why);
-        if (!record || !base_) {
-            status->setText(QStringLiteral("The design on the form cannot be explored."));
-            return false;
-        }
-    }
     std::string why;
+    base_ = FormBase(why);
+    FillStepCosts();
+    if (!base_) {
+        // Old variants of another design would read as this one's.
+        ClearResult();
+        status->setText(CannotExplore(why));
+        return false;
+    }
     const auto request = Request(why);
     if (!request) {
         status->setText(QStringLiteral("Cannot run: ") + q(why) + QStringLiteral("."));
         return false;
     }
+    ClearResult();
+    StartJob(*request);
+    return true;
+}
+
+void TfrmExplore::StartJob(const ExploreRequest& request) {
     auto job = std::make_shared<Job>();
     job->Data = &data_;
     job->Base = *base_;
-    job->Request = *request;
-    job->Total = GridSize(request->Ranges);
+    job->Request = request;
+    job->Total = GridSize(request.Ranges);
     job_ = job;
-    request_ = *request;
-    baseValues_.clear();
-    for (const ExploreRange& r : request_.Ranges)
-        baseValues_.push_back(BaseValue(base_->Inputs, base_->Turrets, r.Input));
-    baseVariant_ = EvaluateVariant(data_, *base_, request_, baseValues_);
     worker_ = std::thread([job] {
         job->Result = RunExplore(*job->Data, job->Base, job->Request, &job->Control);
         job->Done = true;
     });
     runButton->setEnabled(false);
     cancelButton->setEnabled(true);
-    applyButton->setEnabled(false);
     progress->setValue(0);
     status->setText(QStringLiteral("Searching %1 variants...")
                         .arg(QLocale(QLocale::English).toString(static_cast<qulonglong>(job->Total))));
     timer_->start();
-    return true;
 }
 
 void TfrmExplore::Cancel() {
     if (job_) job_->Control.Cancel = true;
+}
+
+// Stops a search at once and drops what it found.
+void TfrmExplore::StopJob() {
+    if (job_) job_->Control.Cancel = true;
+    if (worker_.joinable()) worker_.join();
+    if (!job_) return;
+    job_.reset();
+    timer_->stop();
+    runButton->setEnabled(true);
+    cancelButton->setEnabled(false);
+    progress->setValue(0);
+}
+
+void TfrmExplore::closeEvent(QCloseEvent* event) {
+    if (Running()) {
+        StopJob();
+        ClearResult();
+        status->setText(QStringLiteral("The search was cancelled when the window was closed."));
+    }
+    QWidget::closeEvent(event);
 }
 
 void TfrmExplore::Poll() {
@@ -458,6 +296,7 @@ void TfrmExplore::Poll() {
     timer_->stop();
     if (worker_.joinable()) worker_.join();
     result_ = std::move(job_->Result);
+    request_ = std::move(job_->Request);
     job_.reset();
     runButton->setEnabled(true);
     cancelButton->setEnabled(false);
@@ -466,34 +305,44 @@ void TfrmExplore::Poll() {
     emit finished();
 }
 
-void TfrmExplore::ShowResult() {
+void TfrmExplore::ClearResult() {
+    result_ = ExploreResult{};
+    request_ = ExploreRequest{};
+    ShowResult();
+}
+
+QString TfrmExplore::Summary() const {
+    if (!result_.Problem.empty()) return QStringLiteral("Cannot run: ") + q(result_.Problem) + QStringLiteral(".");
+    if (request_.Objectives.empty()) return QString();
     const QLocale en(QLocale::English);
-    if (!result_.Problem.empty()) {
-        status->setText(QStringLiteral("Cannot run: ") + q(result_.Problem) + QStringLiteral("."));
-    } else {
-        status->setText(QStringLiteral("%1%2 variants evaluated, %3 fit, %4 on the front (%5 s).")
-                            .arg(result_.Cancelled ? QStringLiteral("Cancelled: ") : QString())
-                            .arg(en.toString(static_cast<qulonglong>(result_.Evaluated)))
-                            .arg(en.toString(static_cast<qulonglong>(result_.Feasible)))
-                            .arg(result_.Front.size())
-                            .arg(result_.Seconds, 0, 'f', 2));
-    }
+    return QStringLiteral("%1%2 variants evaluated, %3 fit, %4 on the front (%5 s).")
+        .arg(result_.Cancelled ? QStringLiteral("Cancelled: ") : QString())
+        .arg(en.toString(static_cast<qulonglong>(result_.Evaluated)))
+        .arg(en.toString(static_cast<qulonglong>(result_.Feasible)))
+        .arg(result_.Front.size())
+        .arg(result_.Seconds, 0, 'f', 2);
+}
+
+void TfrmExplore::ShowResult() {
+    status->setText(Summary());
+    FillAxes();
+    FillTable();
+    FollowBase();
+}
+
+void TfrmExplore::FillAxes() {
+    const QSignalBlocker b1(axisX), b2(axisY), b3(colour);
     for (QComboBox* c : {axisX, axisY, colour}) {
-        const QSignalBlocker block(c);
         c->clear();
         if (c == colour) c->addItem(QStringLiteral("(none)"));
-        for (const auto& o : request_.Objectives) c->addItem(q(o.Text));
+        for (const auto& o : request_.Objectives) c->addItem(q(ObjectiveLabel(o)));
+        // The list opens wide enough to read every label whole.
+        c->view()->setMinimumWidth(c->view()->sizeHintForColumn(0) + 24);
     }
     const int n = static_cast<int>(request_.Objectives.size());
-    {
-        const QSignalBlocker b1(axisX), b2(axisY), b3(colour);
-        axisX->setCurrentIndex(0);
-        axisY->setCurrentIndex(n > 1 ? 1 : 0);
-        colour->setCurrentIndex(n > 2 ? 3 : 0);
-    }
-    FillTable();
-    DrawChart();
-    differences->setText(QStringLiteral("Choose a variant to see what it changes."));
+    axisX->setCurrentIndex(0);
+    axisY->setCurrentIndex(n > 1 ? 1 : 0);
+    colour->setCurrentIndex(n > 2 ? 3 : 0);
 }
 
 void TfrmExplore::FillTable() {
@@ -501,11 +350,12 @@ void TfrmExplore::FillTable() {
     frontTable->setSortingEnabled(false);
     frontTable->clear();
     QStringList heads = {QStringLiteral("#")};
-    for (const auto& r : request_.Ranges) heads << QString::fromLatin1(InfoOf(r.Input).Key);
+    for (const auto& r : request_.Ranges) heads << TwoLines(q(InputLabel(r.Input)));
     // Objectives marked with the way they count: up is better, or down.
     for (const auto& o : request_.Objectives)
-        heads << (o.Minimise() ? QStringLiteral("\u25BC ") : QStringLiteral("\u25B2 ")) + q(o.Text);
-    heads << QStringLiteral("Total t") << QStringLiteral("Displ. t");
+        heads << (o.Minimise() ? QStringLiteral("\u25BC ") : QStringLiteral("\u25B2 ")) +
+                     TwoLines(q(ObjectiveLabel(o)));
+    heads << QStringLiteral("Total weight\n(t)") << QStringLiteral("Displacement\n(t)");
     frontTable->setColumnCount(static_cast<int>(heads.size()));
     frontTable->setHorizontalHeaderLabels(heads);
     frontTable->setRowCount(static_cast<int>(result_.Front.size()));
@@ -523,110 +373,24 @@ void TfrmExplore::FillTable() {
             const bool hits = request_.Objectives[k].Kind == ObjectiveKind::Hits;
             frontTable->setItem(i, c++, new NumberItem(v.Objectives[k], NumberText(v.Objectives[k], hits ? 3 : -1)));
         }
-        frontTable->setItem(i, c++, new NumberItem(v.TotalWeight, QLocale(QLocale::English).toString(v.TotalWeight)));
-        frontTable->setItem(i, c++, new NumberItem(v.Displacement, QLocale(QLocale::English).toString(v.Displacement)));
+        frontTable->setItem(i, c++, new NumberItem(v.TotalWeight, Tons(v.TotalWeight)));
+        frontTable->setItem(i, c++, new NumberItem(v.Displacement, Tons(v.Displacement)));
     }
     frontTable->setSortingEnabled(true);
     frontTable->resizeColumnsToContents();
 }
 
 void TfrmExplore::DrawChart() {
-    auto* c = new QChart;
-    c->setMargins(QMargins(4, 4, 4, 4));
-    c->legend()->setAlignment(Qt::AlignBottom);
-    const int x = axisX->currentIndex(), y = axisY->currentIndex(), z = colour->currentIndex() - 1;
-    const int n = static_cast<int>(request_.Objectives.size());
-    if (x >= 0 && y >= 0 && x < n && y < n && !result_.Front.empty()) {
-        double lo = 0, hi = 0;
-        if (z >= 0 && z < n) {
-            lo = hi = result_.Front[0].Objectives[static_cast<size_t>(z)];
-            for (const auto& v : result_.Front) {
-                lo = std::min(lo, v.Objectives[static_cast<size_t>(z)]);
-                hi = std::max(hi, v.Objectives[static_cast<size_t>(z)]);
-            }
-        }
-        const int bins = z >= 0 && z < n && hi > lo ? kBinCount : 1;
-        if (bins > 1) c->setTitle(QStringLiteral("Colour: ") + q(request_.Objectives[static_cast<size_t>(z)].Text));
-        std::vector<QScatterSeries*> series;
-        for (int b = 0; b < bins; ++b) {
-            auto* s = new QScatterSeries;
-            s->setMarkerSize(9);
-            s->setColor(bins == 1 ? kBins[1] : kBins[b]);
-            s->setBorderColor(s->color().darker(130));
-            if (bins == 1) {
-                s->setName(QStringLiteral("Variants"));
-            } else {
-                const double from = lo + (hi - lo) * b / bins;
-                s->setName(QStringLiteral("\u2265 %1").arg(NumberText(std::round(from * 100) / 100)));
-            }
-            connect(s, &QScatterSeries::clicked, this, &TfrmExplore::ChartClicked);
-            series.push_back(s);
-        }
-        for (const auto& v : result_.Front) {
-            int b = 0;
-            if (bins > 1)
-                b = std::clamp(static_cast<int>((v.Objectives[static_cast<size_t>(z)] - lo) / (hi - lo) * bins), 0,
-                               bins - 1);
-            series[static_cast<size_t>(b)]->append(v.Objectives[static_cast<size_t>(x)],
-                                                   v.Objectives[static_cast<size_t>(y)]);
-        }
-        for (auto* s : series) c->addSeries(s);
-        auto* base = new QScatterSeries;
-        base->setName(baseVariant_.Fits ? QStringLiteral("Base design") : QStringLiteral("Base design (does not fit)"));
-        base->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-        base->setMarkerSize(13);
-        base->setColor(Qt::black);
-        if (baseVariant_.Objectives.size() == static_cast<size_t>(n))
-            base->append(baseVariant_.Objectives[static_cast<size_t>(x)],
-                         baseVariant_.Objectives[static_cast<size_t>(y)]);
-        c->addSeries(base);
-        auto* chosen = new QScatterSeries;
-        chosen->setName(QStringLiteral("Chosen"));
-        chosen->setMarkerSize(16);
-        chosen->setColor(Qt::transparent);
-        chosen->setBorderColor(QColor(0, 160, 0));
-        chosen->setPen(QPen(QColor(0, 160, 0), 3));
-        const int selected = SelectedVariant();
-        if (selected >= 0) {
-            const auto& v = result_.Front[static_cast<size_t>(selected)];
-            chosen->append(v.Objectives[static_cast<size_t>(x)], v.Objectives[static_cast<size_t>(y)]);
-        }
-        c->addSeries(chosen);
-        c->createDefaultAxes();
-        // Each axis spans the points and the base, with a little room.
-        auto span = [&](size_t k, QAbstractAxis* axis) {
-            auto* a = qobject_cast<QValueAxis*>(axis);
-            if (!a) return;
-            double min = result_.Front[0].Objectives[k], max = min;
-            for (const auto& v : result_.Front)
-                min = std::min(min, v.Objectives[k]), max = std::max(max, v.Objectives[k]);
-            if (baseVariant_.Objectives.size() > k)
-                min = std::min(min, baseVariant_.Objectives[k]), max = std::max(max, baseVariant_.Objectives[k]);
-            const double margin = max > min ? (max - min) * 0.08 : std::max(1.0, std::fabs(max) * 0.05);
-            // Ticks on round numbers: 1, 2 or 5 times a power of ten.
-            const double raw = (max - min + 2 * margin) / 4;
-            const double power = std::pow(10.0, std::floor(std::log10(raw)));
-            const double step = raw / power <= 1   ? power
-                                : raw / power <= 2 ? 2 * power
-                                : raw / power <= 5 ? 5 * power
-                                                   : 10 * power;
-            const double from = std::floor((min - margin) / step) * step, to = std::ceil((max + margin) / step) * step;
-            a->setRange(from, to);
-            a->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
-            a->setLabelFormat(QStringLiteral("%g"));
-            a->setTitleText(q(request_.Objectives[k].Text));
-        };
-        for (QAbstractAxis* a : c->axes(Qt::Horizontal)) span(static_cast<size_t>(x), a);
-        for (QAbstractAxis* a : c->axes(Qt::Vertical)) span(static_cast<size_t>(y), a);
-        for (QLegendMarker* m : c->legend()->markers(chosen)) m->setVisible(false);
-        QFont small = c->legend()->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        c->legend()->setFont(small);
-    } else {
-        c->setTitle(result_.Front.empty() && result_.Evaluated > 0
-                        ? QStringLiteral("No variant fits.")
-                        : QStringLiteral("Run a search to see the best trade-offs."));
-    }
+    const FrontChartView view{request_,
+                              result_,
+                              baseVariant_,
+                              axisX->currentIndex(),
+                              axisY->currentIndex(),
+                              colour->currentIndex() - 1,
+                              SelectedVariant()};
+    std::vector<QScatterSeries*> front;
+    QChart* c = MakeFrontChart(view, front);
+    for (QScatterSeries* s : front) connect(s, &QScatterSeries::clicked, this, &TfrmExplore::ChartClicked);
     QChart* old = chart->chart();
     chart->setChart(c);
     delete old;
@@ -644,10 +408,14 @@ void TfrmExplore::SelectionChanged() {
     applyButton->setEnabled(selected >= 0 && !Running());
     DrawChart();
     if (selected < 0) {
-        differences->setText(QStringLiteral("Choose a variant to see what it changes."));
+        differences->setText(kChoose);
         return;
     }
     const ExploreVariant& v = result_.Front[static_cast<size_t>(selected)];
+    if (baseValues_.size() != v.Values.size()) {
+        differences->setText(QStringLiteral("The design on the form cannot be explored: nothing to compare with."));
+        return;
+    }
     QStringList changes;
     for (size_t k = 0; k < request_.Ranges.size(); ++k) {
         if (v.Values[k] == baseValues_[k]) continue;
@@ -656,9 +424,8 @@ void TfrmExplore::SelectionChanged() {
                        .arg(QString::fromLatin1(InfoOf(input).Caption), NumberText(DisplayValue(input, baseValues_[k])),
                             NumberText(DisplayValue(input, v.Values[k])), UnitSuffix(input));
     }
-    const QLocale en(QLocale::English);
     const QString weights =
-        QStringLiteral("total %1 \u2192 %2 t").arg(en.toString(baseVariant_.TotalWeight), en.toString(v.TotalWeight));
+        QStringLiteral("total %1 \u2192 %2 t").arg(Tons(baseVariant_.TotalWeight), Tons(v.TotalWeight));
     differences->setText(changes.isEmpty() ? QStringLiteral("Same inputs as the base; ") + weights
                                            : QStringLiteral("Against the base: ") + changes.join(QStringLiteral(", ")) +
                                                  QStringLiteral("; ") + weights);

@@ -41,10 +41,13 @@ public:
                 ApplyVariant apply, QWidget* parent = nullptr);
     ~TfrmExplore() override;
 
-    // Takes the form's design as the new base: ranges start at its values.
+    // Takes the form's design as it stands as the base: the step costs, the
+    // base marked on the chart and the ranges the user has not set follow
+    // it. Done after every change the source announces while shown.
     void UseFormDesign();
     // Starts a search in the background; false when the request is refused
-    // (the reason in the status line).
+    // (the reason in the status line; a design that cannot be explored also
+    // clears the front shown).
     bool Run();
     void Cancel();
     bool Running() const { return static_cast<bool>(job_); }
@@ -71,22 +74,45 @@ signals:
     // After a search has ended (done or cancelled) and its front is shown.
     void finished();
 
+protected:
+    // Closing stops a search: nothing runs on behind a closed window.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     struct Job;
     struct InputRow {
         QCheckBox* vary;
         QDoubleSpinBox *from, *to, *step;
+        bool set = false; // by the user: the row no longer follows the base
     };
     struct ObjectiveBox {
         QCheckBox* box;
-        std::string key;
+        ObjectiveKind kind;
     };
 
-    void BuildInputs(QWidget* parent);
-    QWidget* BuildObjectives(QWidget* parent, const std::vector<std::string>& opponentFolders);
+    QWidget* BuildInputs();
+    QWidget* BuildObjectives(const std::vector<std::string>& opponentFolders);
+    QWidget* BuildHits(QWidget* parent, const std::vector<std::string>& opponentFolders);
+    QLayout* BuildRunRow();
+    QLayout* BuildAxes();
+    QWidget* BuildFront();
+    QWidget* BuildStepCosts();
+    QLayout* BuildApplyRow();
+    void Connect();
+
+    std::optional<ExploreBase> FormBase(std::string& why) const;
+    void FillRows();
+    void FillStepCosts();
+    void FollowBase();
     std::optional<ExploreRequest> Request(std::string& why) const;
+    std::optional<std::string> ObjectiveText(ObjectiveKind kind, std::string& why) const;
+    void StartJob(const ExploreRequest& request);
+    void StopJob();
     void Poll();
+    void ClearResult();
     void ShowResult();
+    QString Summary() const;
+    void FillAxes();
     void FillTable();
     void DrawChart();
     void SelectionChanged();
@@ -96,8 +122,9 @@ private:
     const ProgramData& data_;
     const TDesignSource& source_;
     ApplyVariant apply_;
-    std::optional<ExploreBase> base_;
+    std::optional<ExploreBase> base_; // the design on the form, none when it cannot be explored
     std::vector<InputRow> inputs_;
+    bool filling_ = false; // the rows are set from the base, not by the user
     std::vector<ObjectiveBox> objectives_;
     QSpinBox* immuneCalibre_ = nullptr;
     QSpinBox* beltSafeCalibre_ = nullptr;
@@ -107,6 +134,6 @@ private:
     std::thread worker_;
     ExploreRequest request_; // of the front shown
     ExploreResult result_;
-    ExploreVariant baseVariant_;
+    ExploreVariant baseVariant_; // the base scored on request_
     std::vector<std::int32_t> baseValues_;
 };

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "nations/Preferences.h"
+#include "platform/Messages.h"
 
 struct TPlanImageOptions {
     int Width = 215;
@@ -15,11 +16,13 @@ struct TPlanImageOptions {
     std::int32_t Altitude = 33;
 };
 
-// None when the file cannot be built as a ship (its messages have been
-// shown through platform::messages()).
-// The same for a design already parsed (one held in memory included).
+// The plan of a design already parsed (one held in memory included); none
+// when it cannot be built as a ship. What loading and drawing it raise is
+// told to `messages`.
 struct DesignRecord;
 std::optional<QImage> RenderDesignPlan(const DesignRecord& record, const TPreferences& preferences,
-                                       const TPlanImageOptions& options = {});
+                                       const TPlanImageOptions& options, platform::Messages& messages);
+// The same for a file, with the class name the form would give it.
 std::optional<QImage> RenderDesignPlan(const std::string& file, const std::string& className,
-                                       const TPreferences& preferences, const TPlanImageOptions& options = {});
+                                       const TPreferences& preferences, const TPlanImageOptions& options,
+                                       platform::Messages& messages);

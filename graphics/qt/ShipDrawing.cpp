@@ -42,9 +42,9 @@ void DrawFunnels(TMapCanvas& canvas, const TFightingShip& ship) {
     }
 }
 
-void DrawTurrets(TMapCanvas& canvas, const TFightingShip& ship) {
+void DrawTurrets(TMapCanvas& canvas, const TFightingShip& ship, platform::Messages& messages) {
     setSolidPen(canvas, clBlack);
-    const std::vector<TPointList> icons = MainTurretIcons(ship);
+    const std::vector<TPointList> icons = MainTurretIcons(ship, messages);
     for (size_t i = 0; i < icons.size() && i < ship.Turrets.size(); ++i) {
         const TFightingTurret* ft = TFightingShip::AsFighting(ship.Turrets[i].get());
         if (ft && ft->Knocked) canvas.Brush.Color = clBlack;
@@ -54,16 +54,16 @@ void DrawTurrets(TMapCanvas& canvas, const TFightingShip& ship) {
     }
 }
 
-void DrawSecondaryMounts(TMapCanvas& canvas, const TFightingShip& ship) {
+void DrawSecondaryMounts(TMapCanvas& canvas, const TFightingShip& ship, platform::Messages& messages) {
     setSolidPen(canvas, clBlack);
     canvas.Brush.Color = clSilver;
-    for (const TSecondaryMountIcon& icon : SecondaryMountIcons(ship))
+    for (const TSecondaryMountIcon& icon : SecondaryMountIcons(ship, messages))
         if (!icon.Points.empty()) canvas.Polygon(icon.Points);
 }
 
-void DrawShipDetails(TMapCanvas& canvas, const TFightingShip& ship) {
+void DrawShipDetails(TMapCanvas& canvas, const TFightingShip& ship, platform::Messages& messages) {
     DrawSuperstructure(canvas, ship);
     DrawFunnels(canvas, ship);
-    DrawTurrets(canvas, ship);
-    DrawSecondaryMounts(canvas, ship);
+    DrawTurrets(canvas, ship, messages);
+    DrawSecondaryMounts(canvas, ship, messages);
 }

@@ -3,6 +3,7 @@
 // control's render event, on top of the hull. Order on the design form:
 // superstructure, funnels, main-battery turrets, secondary battery.
 #include "map/qt/MapRenderer.h"
+#include "platform/Messages.h"
 
 class TFightingShip;
 
@@ -12,7 +13,9 @@ constexpr TColor clCyan = 0x00FFFF00;
 
 void DrawSuperstructure(TMapCanvas& canvas, const TFightingShip& ship);
 void DrawFunnels(TMapCanvas& canvas, const TFightingShip& ship);
-void DrawTurrets(TMapCanvas& canvas, const TFightingShip& ship);
-void DrawSecondaryMounts(TMapCanvas& canvas, const TFightingShip& ship);
+// An illegal gun count is told to `messages` (never a box in the middle of
+// painting: the caller decides when to show it).
+void DrawTurrets(TMapCanvas& canvas, const TFightingShip& ship, platform::Messages& messages);
+void DrawSecondaryMounts(TMapCanvas& canvas, const TFightingShip& ship, platform::Messages& messages);
 // All four in the design form's order.
-void DrawShipDetails(TMapCanvas& canvas, const TFightingShip& ship);
+void DrawShipDetails(TMapCanvas& canvas, const TFightingShip& ship, platform::Messages& messages);

@@ -279,10 +279,10 @@ void TLibraryLoader::Step() {
 }
 
 QByteArray TLibraryLoader::ThumbnailPng(const std::string& file, const ProgramData& data) {
-    const platform::ScopedRecordingMessages quiet; // the row's status names the problem
+    platform::RecordingMessages quiet; // the row's status names the problem
     const DesignRecord record = ReadDesignRecord(file);
     if (!record.Readable) return {};
-    const auto plan = RenderDesignPlan(record, data.Preferences, TPlanImageOptions{});
+    const auto plan = RenderDesignPlan(record, data.Preferences, TPlanImageOptions{}, quiet);
     if (!plan) return {};
     const QRgb sea = plan->pixel(0, 0);
     int left = plan->width(), right = -1, top = plan->height(), bottom = -1;

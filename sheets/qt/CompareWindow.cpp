@@ -44,8 +44,8 @@ const char* const kExportFilters[] = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTM
                                       "CSV|*.csv"};
 
 std::optional<QImage> planOf(const DesignRecord& record, const ProgramData& data) {
-    const platform::ScopedRecordingMessages quiet; // the rows already carry the design's problems
-    return RenderDesignPlan(record, data.Preferences, kPlan);
+    platform::RecordingMessages quiet; // the rows already carry the design's problems
+    return RenderDesignPlan(record, data.Preferences, kPlan, quiet);
 }
 
 } // namespace

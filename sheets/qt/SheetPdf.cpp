@@ -68,9 +68,9 @@ QImage SheetPlanImage(const DesignRecord& record, const ProgramData& data) {
     TPlanImageOptions options;
     options.Width = 430;
     options.Height = 1054;
-    options.Altitude = 16;                   // the form's 33 at twice the pixels
-    platform::ScopedRecordingMessages quiet; // the sheet lists the design's problems itself
-    const auto plan = RenderDesignPlan(record, data.Preferences, options);
+    options.Altitude = 16;             // the form's 33 at twice the pixels
+    platform::RecordingMessages quiet; // the sheet lists the design's problems itself
+    const auto plan = RenderDesignPlan(record, data.Preferences, options, quiet);
     if (!plan) return {};
     // The sea around the ship is cropped to a margin.
     const QRgb sea = plan->pixel(0, 0);

@@ -17,7 +17,7 @@ const ProgramData* bundled(benchmark::State& state, std::string& dir) {
     static ProgramData data;
     const char* env = std::getenv("SHIP_TEST_PROGRAM_DIR");
     dir = env ? env : "./";
-    if (data.Nations[0].Name.empty() && !LoadProgramData(dir, data)) {
+    if (data.Nations[0].Name.empty() && !LoadProgramData(dir, data, platform::messages())) {
         state.SkipWithError("no bundled data: set SHIP_TEST_PROGRAM_DIR to the build's bin/");
         return nullptr;
     }

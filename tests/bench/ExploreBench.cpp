@@ -25,8 +25,8 @@ std::string ProgramDir() {
 const ProgramData* Data() {
     static ProgramData data;
     static const bool ok = [] {
-        platform::ScopedRecordingMessages quiet;
-        return LoadProgramData(ProgramDir(), data);
+        platform::RecordingMessages quiet;
+        return LoadProgramData(ProgramDir(), data, quiet);
     }();
     return ok ? &data : nullptr;
 }

@@ -4,6 +4,7 @@
 #include "combat/Damage.h"
 #include "platform/Messages.h"
 #include "platform/Round.h"
+#include "tests/ScopedMessages.h"
 
 using combattest::Battle;
 

@@ -5,6 +5,7 @@
 #include "combat/ShipGeometry.h"
 #include "combat/ShipTypes.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 
 using combattest::Battle;
 

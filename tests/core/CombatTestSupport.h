@@ -14,6 +14,7 @@
 #include "platform/Messages.h"
 #include "platform/Random.h"
 #include "tables/ProgramData.h"
+#include "tests/ScopedMessages.h"
 
 namespace combattest {
 

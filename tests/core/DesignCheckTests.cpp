@@ -30,9 +30,9 @@ Checked check(const std::function<void(DesignInputs&)>& change, const std::strin
         m->Tubes = 1, m->Position = 'A';
         ship.TorpedoMounts.push_back(std::move(m));
     }
-    platform::ScopedRecordingMessages messages;
-    ApplyInputs(in, ship);
-    return {CheckDesign(in, ship), messages.texts()};
+    std::vector<std::string> said;
+    for (const platform::Problem& p : ApplyInputs(in, ship)) said.push_back(p.Text);
+    return {CheckDesign(in, ship), said};
 }
 
 } // namespace

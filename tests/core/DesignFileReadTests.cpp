@@ -3,6 +3,7 @@
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
 #include "tables/WeaponData.h"
+#include "tests/ScopedMessages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +81,7 @@ TEST_F(DesignFileRead, HugeAndNegativeValuesAreClampedOrSelectNothing) {
     ASSERT_EQ(ship.TorpedoMounts.size(), 1u);
 
     // Recomputing such a design must not fail.
-    ApplyInputs(in, ship);
+    (void)ApplyInputs(in, ship);
 }
 
 TEST_F(DesignFileRead, TurretSectionsFollowTheFormsRules) {
@@ -124,7 +125,8 @@ TEST_F(DesignFileRead, EveryMountTheFormCanMakeReadsBack) {
         full.TorpedoMounts.push_back(std::move(m));
     }
     const std::string path = dir.path() + "Full.sdf";
-    ASSERT_TRUE(WriteDesignFile(path, DesignInputs{}, full, nullptr));
+    platform::RecordingMessages said;
+    ASSERT_TRUE(WriteDesignFile(path, DesignInputs{}, full, nullptr, said));
     TDesignShip back(data);
     ReadDesignFile(path, in, back);
     ASSERT_EQ(back.TorpedoMounts.size(), 16u);
@@ -162,7 +164,8 @@ TEST_F(DesignFileRead, WritingWhatWasReadKeepsEveryKey) {
         "Funnel3Oval=0\r\nFunnel4Oval=0\r\n";
     Read("Kongo.sdf", original);
     const std::string copy = dir.path() + "Copy.sdf";
-    ASSERT_TRUE(WriteDesignFile(copy, in, ship, nullptr));
+    platform::RecordingMessages said;
+    ASSERT_TRUE(WriteDesignFile(copy, in, ship, nullptr, said));
     EXPECT_EQ(dir.read("Copy.sdf"), original);
 
     // With outlines the superstructure comes back into the ship and the
@@ -170,10 +173,10 @@ TEST_F(DesignFileRead, WritingWhatWasReadKeepsEveryKey) {
     DesignOutlines outlines;
     outlines.Superstructure[1][7] = {90, -33};
     outlines.IsLine[2] = true;
-    ASSERT_TRUE(WriteDesignFile(copy, in, ship, &outlines));
+    ASSERT_TRUE(WriteDesignFile(copy, in, ship, &outlines, said));
     DesignInputs back;
     TDesignShip backShip(data);
-    LoadDesignInto(copy, back, backShip);
+    (void)LoadDesignInto(copy, back, backShip);
     EXPECT_EQ(backShip.Superstructure[1][7].Angle, 90);
     EXPECT_EQ(backShip.Superstructure[1][7].Distance, -33);
     EXPECT_TRUE(back.OutlineIsLine[2] && !back.OutlineIsLine[1]);
@@ -185,7 +188,7 @@ TEST_F(DesignFileRead, LoadingReplacesTheListsAndOutlinesOfTheLastDesign) {
     ship.Turrets.push_back(std::move(t));
     ship.TorpedoMounts.push_back(std::make_unique<TTorpedomount>());
     ship.Superstructure[0][0] = {10, 10};
-    LoadDesignInto(dir.write("New.sdf", "[Turret0]\nGuns=2\nPos=A\n[Data]\nDisplacement=20000\n"), in, ship);
+    (void)LoadDesignInto(dir.write("New.sdf", "[Turret0]\nGuns=2\nPos=A\n[Data]\nDisplacement=20000\n"), in, ship);
     EXPECT_EQ(ship.Turrets.size(), 1u);
     EXPECT_TRUE(ship.TorpedoMounts.empty());
     EXPECT_EQ(ship.Superstructure[0][0].Angle, 0);

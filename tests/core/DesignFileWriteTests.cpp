@@ -3,6 +3,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 #include "tests/core/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -72,17 +73,19 @@ TEST(DesignFileWrite, SectionsAndKeysComeInTheirFixedOrder) {
 
 TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndFailuresLeaveTheOldFile) {
     testsupport::TempDir dir;
-    platform::ScopedRecordingMessages messages;
+    // Saving tells the sink it is given and shows nothing itself.
+    const platform::ScopedRecordingMessages boxes;
+    platform::RecordingMessages messages;
     auto ship = shipWith("");
     DesignInputs in = battleship();
     in.EnemyClass = "Lützow";
     const std::string path = dir.path() + "Test.sdf";
-    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr));
+    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr, messages));
     const std::string bytes = dir.read("Test.sdf");
     EXPECT_EQ(bytes.substr(0, 26), "[Data]\r\nDisplacement=10000");
     EXPECT_NE(bytes.find("EnemyClassName=L\xFCtzow\r\n"), std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.size() - 15), "Funnel4Oval=0\r\n");
-    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr)); // the same design twice gives the same bytes
+    ASSERT_TRUE(WriteDesignFile(path, in, *ship, nullptr, messages)); // the same design twice gives the same bytes
     EXPECT_EQ(dir.read("Test.sdf"), bytes);
     EXPECT_EQ(messages.texts(), Lines(2, "Ship design Test saved to file: " + path));
 
@@ -92,16 +95,17 @@ TEST(DesignFileWrite, FileIsWindows1252WithCrLfAndFailuresLeaveTheOldFile) {
     for (int k = 0; k < 2; ++k) {
         in = battleship();
         (k == 0 ? in.FunnelPos[1] : in.MisClass) = k == 0 ? "abc" : "Sōya";
-        EXPECT_FALSE(WriteDesignFile(old, in, *ship, nullptr));
+        EXPECT_FALSE(WriteDesignFile(old, in, *ship, nullptr, messages));
         EXPECT_EQ(dir.read("Old.sdf"), "old contents");
     }
     const std::string nowhere = dir.path() + "missing/Ship.sdf";
-    EXPECT_FALSE(WriteDesignFile(nowhere, battleship(), *ship, nullptr));
+    EXPECT_FALSE(WriteDesignFile(nowhere, battleship(), *ship, nullptr, messages));
     EXPECT_EQ(messages.texts(), (Lines{"Error saving file " + old,
                                        "Error saving file " + old +
                                            "\rMisidentified class name contains a character that cannot be saved: ō",
                                        "Error saving file " + nowhere}));
     for (const auto& m : messages.recorded) EXPECT_EQ(m.kind, platform::MessageKind::Notice);
+    EXPECT_TRUE(boxes.recorded.empty());
 }
 
 TEST(DesignFileWrite, TurretsAtBAndXMoveBehindTheOthers) {

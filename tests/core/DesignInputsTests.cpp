@@ -59,14 +59,13 @@ TEST(DesignInputs, TypeCodesAndTorpedoTypeItems) {
 }
 
 TEST(DesignInputs, EveryInputReachesTheShipAndTheShipIsRecalculated) {
-    platform::ScopedRecordingMessages messages;
     TDesignShip ship(testsupport::bundledData());
     ship.ClearSpecials();
     DesignInputs in;
     int DesignInputs::*steps[] = {&DesignInputs::B,  &DesignInputs::D,   &DesignInputs::BE, &DesignInputs::DE,
                                   &DesignInputs::CT, &DesignInputs::SEC, &DesignInputs::T,  &DesignInputs::TT};
     for (int k = 0; k < 8; ++k) in.*steps[k] = k + 1;
-    ApplyInputs(in, ship); // armour steps reach their own areas as inches
+    (void)ApplyInputs(in, ship); // armour steps reach their own areas as inches
     EXPECT_EQ((std::array<float, 8>{ship.ArmorB, ship.ArmorD, ship.ArmorBE, ship.ArmorDE, ship.ArmorCT, ship.ArmorSEC,
                                     ship.ArmorT, ship.ArmorTT}),
               (std::array<float, 8>{0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 3.0f, 3.5f, 4.0f}));
@@ -78,7 +77,7 @@ TEST(DesignInputs, EveryInputReachesTheShipAndTheShipIsRecalculated) {
     in.CrossDeck = true;
     in.Secondaries = 12, in.Tertiaries = 8, in.SecCal = 6, in.TerCal = 3, in.SecTF = 2, in.TerTF = 1;
     in.TorpCal = 21, in.TPS = 3, in.Mines = 40, in.MainCal = 11;
-    ApplyInputs(in, ship);
+    (void)ApplyInputs(in, ship);
     EXPECT_EQ(ship.ArmorB, 0.0f);
     EXPECT_TRUE(ship.LowFreeboard && ship.NarrowBelt && ship.Cramped && ship.CrossDeckFire);
     EXPECT_EQ((std::array<int, 9>{ship.RangeClass, ship.SecNo, ship.TerNo, ship.SecTF, ship.TerTF, ship.TorpedoCalibre,

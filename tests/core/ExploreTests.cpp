@@ -52,16 +52,14 @@ struct Checked {
 Checked Recheck(const ExploreBase& base, const ExploreRequest& request, const std::vector<std::int32_t>& values) {
     int turrets = 0;
     const DesignInputs in = VariantInputs(base, request.Ranges, values, &turrets);
-    platform::ScopedRecordingMessages recorder;
     TDesignShip ship(bundledData());
     ship.ClearSpecials();
     DesignInputs loaded;
-    LoadDesignInto(base.Record, loaded, ship);
+    (void)LoadDesignInto(base.Record, loaded, ship);
     while (static_cast<int>(ship.Turrets.size()) > turrets) ship.Turrets.pop_back();
-    recorder.clear();
-    ApplyInputs(in, ship);
+    const platform::Problems said = ApplyInputs(in, ship);
     Checked c;
-    c.feasible = StatusOf(CheckDesign(in, ship), !recorder.recorded.empty()).Text() == "ok";
+    c.feasible = StatusOf(CheckDesign(in, ship), !said.Empty()).Text() == "ok";
     for (const auto& o : request.Objectives) {
         const ProtectionRow row = ProtectionAgainst(bundledData().Weapons, ArmourOf(in), o.Calibre);
         switch (o.Kind) {
@@ -108,7 +106,8 @@ bool Beats(const std::vector<double>& a, const std::vector<double>& b,
 TEST(Explore, FrontIsExactlyTheNonDominatedFeasibleVariants) {
     const ExploreBase base = Base("Dreadnought.sdf");
     ExploreRequest request;
-    request.Ranges = {Range("speed", "20:25"), Range("belt", "9:13"), Range("deck", "1.5:3.5"),
+    // Below 16 kn the machinery weighs nothing: light variants the rules refuse.
+    request.Ranges = {Range("speed", "14:25"), Range("belt", "9:13"), Range("deck", "1.5:3.5"),
                       Range("main-calibre", "11:13")};
     const std::vector<ExploreObjective> three = {Objective("speed"), Objective("belt"), Objective("immune:12")};
     std::vector<ExploreObjective> four = three;
@@ -268,8 +267,29 @@ TEST(Explore, StepCostsAreTheWeightOfOneStepOfEachInput) {
     ASSERT_FALSE(costs.empty());
     EXPECT_EQ(costs[0].Text, "+1 kn");
     EXPECT_GT(costs[0].Tons, 0);
-    EXPECT_EQ(StepCostText({"+1 kn", 1312, true}), "+1 kn: +1,312 t");
-    EXPECT_EQ(StepCostText({"Range Long", -40, true}), "Range Long: -40 t");
+    EXPECT_EQ(StepCostText({"+1 kn", 1312, true, ""}), "+1 kn: +1,312 t");
+    EXPECT_EQ(StepCostText({"Range Long", -40, true, ""}), "Range Long: -40 t");
+    // A step that weighs nothing says why; a calibre step says it is calibre.
+    EXPECT_EQ(StepCostText(costs.back()), "Range Extreme: +0 t (the rules give range no weight)");
+    auto calibre = std::find_if(costs.begin(), costs.end(),
+                                [](const StepCost& c) { return c.Text.rfind("+1 in secondary", 0) == 0; });
+    ASSERT_NE(calibre, costs.end());
+    EXPECT_EQ(calibre->Text, "+1 in secondary calibre");
+}
+
+// Objectives are shown as a player reads them: a unit each, never a path.
+TEST(Explore, ObjectivesAreLabelledWithTheirUnits) {
+    const std::pair<const char*, const char*> labels[] = {
+        {"speed", "Speed (kn)"},
+        {"spare", "Tons spare (t)"},
+        {"immune:12", "Immune zone vs 12 in (yd)"},
+        {"belt-safe:15", "Belt safe beyond vs 15 in (yd)"},
+        {"hits:/some/where/Designs/Derfflinger.sdf@10000", "Hits/min on Derfflinger at 10,000 yd"},
+    };
+    for (const auto& [text, label] : labels) EXPECT_EQ(ObjectiveLabel(Objective(text)), label);
+    for (const ObjectiveInfo& info : ObjectiveInfos())
+        EXPECT_TRUE(info.Kind == ObjectiveKind::Hits || info.Unit[0]) << info.Key;
+    EXPECT_EQ(InputLabel(ExploreInput::BeltExt), "Belt ends (in)");
 }
 
 TEST(Explore, SdftoolPrintsTheFrontAndRefusesBadRequests) {

@@ -5,6 +5,7 @@
 #include "combat/Damage.h"
 #include "combat/ShipLayer.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 
 namespace {
 

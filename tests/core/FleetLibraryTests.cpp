@@ -44,7 +44,6 @@ std::set<std::string> ExpectedWarnings() {
 
 TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) {
     const ProgramData& data = testsupport::bundledData();
-    platform::ScopedRecordingMessages messages;
     const std::set<std::string> expected = ExpectedWarnings();
     const std::string pictures = testsupport::sourceDir() + "pictures/";
     const std::string qrc = ReadText(pictures + "pictures.qrc");
@@ -58,13 +57,14 @@ TEST(FleetLibrary, EveryClassFitsHasItsPlanAndItsPictureAndWarnsOnlyAsExpected) 
     int fastestBattleship = 0, slowestDestroyer = 99;
     for (const auto& file : files) {
         SCOPED_TRACE(file);
-        messages.clear();
         DesignInputs in;
         TDesignShip ship(data);
         ship.ClearSpecials();
-        LoadDesignInto(file, in, ship);
+        for (const platform::Problem& p : LoadDesignInto(file, in, ship))
+            EXPECT_TRUE(expected.count(in.Name + ": " + p.Text)) << p.Text;
+        platform::RecordingMessages messages;
         TFightingShip fighting(nullptr);
-        EXPECT_TRUE(fighting.LoadFromDesignFile(file, platform::messages()));
+        EXPECT_TRUE(fighting.LoadFromDesignFile(file, messages));
         for (const auto& text : messages.texts()) EXPECT_TRUE(expected.count(in.Name + ": " + text)) << text;
         EXPECT_LE(ship.Weights.TotalWeight, ship.Displacement);
         EXPECT_GT(ship.Horsepower, 0);

@@ -5,6 +5,7 @@
 #include "designfile/DesignFile.h"
 #include "explore/Explore.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -164,25 +164,25 @@ TEST(GraphicsTurrets, IconSizeAndShapeChoice) {
 }
 
 TEST(GraphicsTurrets, IconPoints) {
+    platform::RecordingMessages rec; // an illegal gun count warns every time
     // The battleship's twin turrets are drawn in the reference picture.
     // Twin C trained abeam: both barrels' tips, and the rear around the back.
     auto ship = makeShip(stBB, 18000);
-    const TPointList twin = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{});
+    const TPointList twin = BuildTurretIcon(*ship, 2, 90, 12, true, TGeoPoint{}, rec);
     ASSERT_EQ(twin.size(), 20u);
     const std::pair<size_t, int> tips[] = {{4, 79}, {5, 81}, {9, 99}, {10, 101}};
     for (auto [i, bearing] : tips) expectAt(twin[i], bearing, 25);
     const std::tuple<size_t, int, double> rear[] = {{15, 229, 15}, {17, 270, 14}, {19, 311, 15}};
     for (auto [i, bearing, yards] : rear) expectAt(twin[i], bearing, yards);
     auto cl = makeShip(stCL, 4000);
-    EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{})[8]), 10,
+    EXPECT_NEAR(yardsFrom(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 6, false, TGeoPoint{}, rec)[8]), 10,
                 0.05); // 20 x 5 div 10
-    const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{});
+    const TPointList armoured = BuildTurretIcon(*cl, 1, 0, 6, true, TGeoPoint{}, rec);
     expectAt(armoured[18], 140, 6);
-    EXPECT_EQ(CompassBearing(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{})[18]), 150);
+    EXPECT_EQ(CompassBearing(TGeoPoint{}, BuildTurretIcon(*cl, 1, 0, 8, true, TGeoPoint{}, rec)[18]), 150);
 
-    platform::ScopedRecordingMessages rec; // an illegal gun count warns every time
-    EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}).empty());
-    EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}).empty());
+    EXPECT_TRUE(BuildTurretIcon(*ship, 5, 0, 12, true, TGeoPoint{}, rec).empty());
+    EXPECT_TRUE(BuildTurretIcon(*ship, -1, 0, 12, true, TGeoPoint{}, rec).empty());
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"Warning! 5 guns not legal!", "Warning! -1 guns not legal!"}));
 }
 
@@ -206,16 +206,17 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     ship->SecNo = 12;
     ship->SecTF = 2;          // 3 twin mounts a side
     addTurret(*ship, 2, 'F'); // a place of both layouts
+    platform::RecordingMessages said;
     auto letters = [&] {
         std::string out;
-        for (const auto& i : SecondaryMountIcons(*ship)) out += i.Letter;
+        for (const auto& i : SecondaryMountIcons(*ship, said)) out += i.Letter;
         return out;
     };
     EXPECT_EQ(letters(), "HJGIK");
     ship->SecTF = 0; // 6 casemates a side, F among them
     EXPECT_EQ(letters(), "DF57JSEG68KT");
     // Port letters on the port (west) side: the picture, being symmetric, would not tell.
-    for (const auto& icon : SecondaryMountIcons(*ship))
+    for (const auto& icon : SecondaryMountIcons(*ship, said))
         for (const auto& p : icon.Points) EXPECT_EQ(p.Lon < 0, icon.Port) << icon.Letter;
 
     // Small guns on a capital ship are drawn only when asked for.
@@ -225,9 +226,9 @@ TEST(GraphicsSecondaries, TwinMountsSkipMainTurretsButCasematesDoNot) {
     ship->SecTF = 1;
     ship->Turrets.clear();
     EXPECT_FALSE(SecondariesShown(*ship));
-    EXPECT_TRUE(SecondaryMountIcons(*ship).empty());
+    EXPECT_TRUE(SecondaryMountIcons(*ship, said).empty());
     ship->ShowSecondary = true;
-    EXPECT_EQ(SecondaryMountIcons(*ship).size(), 8u);
+    EXPECT_EQ(SecondaryMountIcons(*ship, said).size(), 8u);
     ship->ShowSecondary = false;
     ship->ShipType = stCA;
     EXPECT_TRUE(SecondariesShown(*ship));

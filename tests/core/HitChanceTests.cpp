@@ -10,6 +10,7 @@
 #include "combat/ShipGeometry.h"
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 
 using combattest::Battle;
 

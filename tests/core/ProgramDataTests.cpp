@@ -11,7 +11,7 @@
 
 using platform::MessageKind;
 using platform::RecordedMessage;
-using platform::ScopedRecordingMessages;
+using platform::RecordingMessages;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -50,9 +50,9 @@ TEST(Nations, YearSelectionAndMissingFile) {
           Case{"[1914]\r\nNation0Accuracy=99999999999999999999\r\nNation1Accuracy=-$80000000\r\n", 1914, 1, 0, ""}}) {
         dir.write("Data/Nations.dat", c.file);
         NationTable nations;
-        LoadNations(dir.path() + "Data/", 1915, nations); // the block read before
-        ScopedRecordingMessages rec;
-        LoadNations(dir.path() + "Data/", c.year, nations);
+        RecordingMessages before, rec;
+        LoadNations(dir.path() + "Data/", 1915, nations, before); // the block read before
+        LoadNations(dir.path() + "Data/", c.year, nations, rec);
         EXPECT_EQ(nations[c.nation].Accuracy, c.accuracy) << c.year << " " << c.nation;
         // A battle's table of its year of play follows the same rule, silently.
         NationBlocks blocks;
@@ -63,8 +63,8 @@ TEST(Nations, YearSelectionAndMissingFile) {
 
     NationTable nations;
     nations[2].Name = "kept";
-    ScopedRecordingMessages rec;
-    LoadNations(dir.path() + "None/", 0, nations);
+    RecordingMessages rec;
+    LoadNations(dir.path() + "None/", 0, nations, rec);
     EXPECT_EQ(rec.recorded,
               (std::vector<RecordedMessage>{
                   {MessageKind::Notice, "Cannot find nations file!\r" + dir.path() + "None//Nations.dat"}}));
@@ -74,8 +74,8 @@ TEST(Nations, YearSelectionAndMissingFile) {
 TEST(Preferences, DefaultsProfileRulesAndBadColours) {
     testsupport::TempDir dir;
     TPreferences p;
-    ScopedRecordingMessages rec;
-    LoadPreferences(dir.path(), p); // no file: every default, silently; nations grey
+    RecordingMessages rec;
+    LoadPreferences(dir.path(), p, rec); // no file: every default, silently; nations grey
     EXPECT_TRUE(rec.recorded.empty());
     EXPECT_EQ(p.NationColor[10], clGrey);
 
@@ -83,13 +83,13 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
               "[settings]\r\nNationColor3=$000000FF\r\nNationColor4=XXX\r\nNationColor5=255\r\n"
               "NationColor6=clNavy\r\nNationColor7=0x0000FF00\r\napplytodd = 2\r\nRealismSetting=0x10\r\n"
               "SubWarning=yes\r\nObjWarning=0\r\nAutosave=\r\n[MAINFORM]\r\nMainFormWidth=1280\r\n");
-    LoadPreferences(dir.path(), p = {});
+    LoadPreferences(dir.path(), p = {}, rec);
     EXPECT_EQ((std::vector<TColor>(p.NationColor.begin() + 3, p.NationColor.begin() + 8)),
               (std::vector<TColor>{0x000000FFu, clGrey, 255u, 0x00800000u, 0x0000FF00u}));
     EXPECT_TRUE(p.ApplyToDD && p.SubWarning && !p.ObjWarning); // "yes" is not a number: the default
     EXPECT_EQ((std::array<int, 3>{p.RealismSetting, p.Autosave, p.MainFormWidth}), (std::array<int, 3>{16, 60, 1280}));
     dir.write("Preferences", "[Settings]\r\nApplyToDD=yes\r\n");
-    LoadPreferences(dir.path(), p = {});
+    LoadPreferences(dir.path(), p = {}, rec);
     EXPECT_FALSE(p.ApplyToDD);
 
     // A bad colour stops the loading where it stands; a later field keeps its previous value.
@@ -97,7 +97,7 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
     p.ApplyToDD = true;
     dir.write("Preferences", "[Settings]\r\nAutosave=30\r\nWaterColor=sea green\r\nLandColor=$00112233\r\n"
                              "NationColor0=$00000001\r\nSubWarning=1\r\n");
-    LoadPreferences(dir.path(), p);
+    LoadPreferences(dir.path(), p, rec);
     EXPECT_EQ(rec.texts(), Texts{"Error loading preferences"});
     EXPECT_EQ((std::array<int, 2>{p.Autosave, p.MainFormHeight}), (std::array<int, 2>{30, 719}));
     EXPECT_EQ(p.WaterColor + p.LandColor + p.NationColor[0], 0u);
@@ -117,9 +117,9 @@ TEST(Preferences, DefaultsProfileRulesAndBadColours) {
 // size, speed and calibre, penetration falling with range through the belt
 // and rising through the deck.
 TEST(ProgramData, BundledDataLoadsSilentlyFilledAndRising) {
-    ScopedRecordingMessages rec;
+    RecordingMessages rec;
     ProgramData d;
-    EXPECT_TRUE(LoadProgramData(testsupport::programDir(), d));
+    EXPECT_TRUE(LoadProgramData(testsupport::programDir(), d, rec));
     EXPECT_TRUE(rec.recorded.empty());
     for (int i = 0; i <= MaxNation; ++i) {
         EXPECT_FALSE(d.Nation(i)->Name.empty() || d.Nations[i].Name2.empty()) << i;
@@ -160,9 +160,9 @@ TEST(ProgramData, UnopenableDesignTableSkipsTheRestOfTheStartUp) {
     dir.write("Preferences", "[MainForm]\r\nMainFormWidth=800\r\n");
     copyData(dir, "Nations.dat");
     copyData(dir, "BasicData.dat");
-    ScopedRecordingMessages rec;
+    RecordingMessages rec;
     ProgramData data;
-    EXPECT_FALSE(LoadProgramData(dir.path(), data));
+    EXPECT_FALSE(LoadProgramData(dir.path(), data, rec));
     EXPECT_EQ(rec.recorded, (std::vector<RecordedMessage>{
                                 {MessageKind::Error, "Cannot open file " + dir.path() + "Data/SpeedHPTable.dat"}}));
     EXPECT_EQ(data.Preferences.MainFormWidth, 800); // loaded before the failure
@@ -174,9 +174,9 @@ TEST(ProgramData, OtherMissingFilesAreReportedInStartUpOrder) {
     testsupport::TempDir dir;
     copyData(dir, "SpeedHPTable.dat");
     copyData(dir, "OrdnanceTable.dat");
-    ScopedRecordingMessages rec;
+    RecordingMessages rec;
     ProgramData data;
-    EXPECT_TRUE(LoadProgramData(dir.path(), data));
+    EXPECT_TRUE(LoadProgramData(dir.path(), data, rec));
     EXPECT_EQ(rec.texts(), (Texts{"Cannot find nations file!\r" + dir.path() + "Data//Nations.dat",
                                   "Warning! Cannot find file BasicData.dat!", "Error: Cannot find file VPen.dat"}));
     EXPECT_EQ(data.Preferences.Autosave, 60); // no Preferences file: defaults

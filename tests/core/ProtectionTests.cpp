@@ -114,14 +114,14 @@ TEST(Protection, BundledDataGivesFiniteAnswersAndDreadnoughtsZone) {
 // The form's inputs give the armour the saved design fights with.
 TEST(Protection, FormInputsMatchTheFightingShipOfTheSavedFile) {
     testsupport::TempDir dir;
-    platform::ScopedRecordingMessages quiet;
+    platform::RecordingMessages quiet;
     TDesignShip design(testsupport::bundledData());
     DesignInputs in;
-    LoadDesignInto(testsupport::programDir() + "Designs/Dreadnought.sdf", in, design);
+    (void)LoadDesignInto(testsupport::programDir() + "Designs/Dreadnought.sdf", in, design);
     in.B = 11, in.D = 3, in.T = 21, in.CT = -1; // half inches, and nothing selected
-    ASSERT_TRUE(WriteDesignFile(dir.path() + "Half.sdf", in, design, nullptr));
+    ASSERT_TRUE(WriteDesignFile(dir.path() + "Half.sdf", in, design, nullptr, quiet));
     TFightingShip ship(nullptr);
-    ASSERT_TRUE(ship.LoadFromDesignFile(dir.path() + "Half.sdf", platform::messages()));
+    ASSERT_TRUE(ship.LoadFromDesignFile(dir.path() + "Half.sdf", quiet));
     const ShipArmour fromForm = ArmourOf(in), fromFile = ArmourOf(ship);
     EXPECT_EQ(fromForm.Belt, 5);
     EXPECT_EQ(std::tie(fromForm.Belt, fromForm.Deck, fromForm.Turret, fromForm.ConningTower),

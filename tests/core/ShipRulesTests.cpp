@@ -6,11 +6,13 @@
 #include <cmath>
 
 #include "platform/Messages.h"
+#include "platform/Problems.h"
 #include "shipdata/Ship.h"
+#include "tests/ScopedMessages.h"
 
 using platform::MessageKind;
-using platform::RecordedMessage;
-using platform::ScopedRecordingMessages;
+using platform::Problem;
+using Problems = std::vector<Problem>;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -63,13 +65,19 @@ protected:
     }
     // `figure` after a recalculation.
     std::int32_t recalculated(const std::int32_t& figure) {
-        ship.Recalculate();
+        ship.Recalculate(said);
         return figure;
+    }
+    Texts saidTexts() const {
+        Texts texts;
+        for (const Problem& p : said) texts.push_back(p.Text);
+        return texts;
     }
 
     ProgramData data = rulesData();
     TDesignShip ship{data};
     TShipWeights& w = ship.Weights;
+    platform::Problems said; // every recalculation's problems, in order
 };
 
 // Counts destruction order through a shared log.
@@ -83,23 +91,19 @@ struct LoggedTurret : TTurret {
 } // namespace
 
 TEST_F(RulesTest, HullAndFreeboard) {
-    ScopedRecordingMessages messages;
-    ship.Recalculate();
+    ship.Recalculate(said);
     EXPECT_EQ((std::array<int, 3>{w.HullWeight, ship.Horsepower, w.MachineryWeight}),
               (std::array<int, 3>{2894, 18000, 900}));
     ship.SetOptions(1, 0, false, 0, 0);
     ship.Speed = 21; // not yet high speed
     EXPECT_EQ(recalculated(w.HullWeight), 2315);
-    EXPECT_TRUE(messages.recorded.empty());
+    EXPECT_TRUE(said.Empty());
     ship.Speed = 22;
-    ship.Recalculate();
-    ship.Recalculate();
-    EXPECT_EQ(messages.recorded,
-              (std::vector<RecordedMessage>{{MessageKind::Warning, kFreeboard}, {MessageKind::Warning, kFreeboard}}));
-    messages.clear();
+    ship.Recalculate(said);
+    EXPECT_EQ(ship.Recalculate().Items(), (Problems{{MessageKind::Warning, kFreeboard, "Freeboard"}}));
+    EXPECT_EQ(said.Items(), (Problems{{MessageKind::Warning, kFreeboard, "Freeboard"}}));
     ship.SetOptions(0, 0, false, 0, 0);
-    ship.Recalculate();
-    EXPECT_TRUE(messages.recorded.empty());
+    EXPECT_TRUE(ship.Recalculate().Empty());
 }
 
 TEST_F(RulesTest, ArmourAreasAndSizeCorrection) {
@@ -114,7 +118,7 @@ TEST_F(RulesTest, ArmourAreasAndSizeCorrection) {
 
     ship.Displacement = 20000;
     ship.SetArmor(10, 2, 6, 1.5, 11, 6, 11, 3);
-    ship.Recalculate();
+    ship.Recalculate(said);
     EXPECT_EQ((std::array<int, 6>{w.WeightB, w.WeightD, w.WeightBE, w.WeightDE, w.WeightCT, w.ArmorWeight}),
               (std::array<int, 6>{2940, 1596, 1008, 315, 231, 2940 + 1596 + 1008 + 315 + 231})); // each x 1.05
     ship.SetOptions(0, 0, false, 1, 0);
@@ -146,7 +150,7 @@ TEST_F(RulesTest, TurretWeightsByPosition) {
                                                        {'R', 1204}, {'E', 1204}, {'Y', 1338}};
     for (auto [pos, weight] : weights) EXPECT_EQ(addTurret(pos)->Weight, weight) << pos;
     // Weighed again all together, each keeps its own.
-    ship.Recalculate();
+    (void)ship.Recalculate();
     for (size_t i = 0; i < weights.size(); ++i) EXPECT_EQ(ship.Turrets[i]->Weight, weights[i].second) << i;
     ship.CrossDeckFire = true;
     EXPECT_EQ(addTurret('D')->Weight, 1405);
@@ -181,29 +185,29 @@ TEST_F(RulesTest, HostileTurretsStayFinite) {
 }
 
 TEST_F(RulesTest, CrossDeckCheckWarnsOnEveryRecalculation) {
-    ScopedRecordingMessages messages;
     exampleTurretArmour();
     addTurret('D');
     addTurret('E');
-    ship.Recalculate(); // not ticked: no warning
-    EXPECT_TRUE(messages.recorded.empty());
-    EXPECT_TRUE(ship.CheckCrossDeckFire());
+    ship.Recalculate(said); // not ticked: no warning
+    EXPECT_TRUE(said.Empty());
+    platform::Problems checked;
+    EXPECT_TRUE(ship.CheckCrossDeckFire(checked));
     ship.CrossDeckFire = true;
-    ship.Recalculate();
-    ship.Recalculate();
-    EXPECT_EQ(messages.recorded,
-              (std::vector<RecordedMessage>{{MessageKind::Warning, kCrossDeck}, {MessageKind::Warning, kCrossDeck}}));
+    ship.Recalculate(said);
+    ship.Recalculate(said);
+    const Problem warning{MessageKind::Warning, kCrossDeck, "CDF"};
+    EXPECT_EQ(said.Items(), (Problems{warning, warning}));
     // The flag stays and the wing turrets keep their cross-deck weight.
     EXPECT_TRUE(ship.CrossDeckFire);
     EXPECT_EQ(ship.Turrets[0]->Weight, 1405);
-    messages.clear();
     for (auto [pair, legal] : std::vector<std::pair<std::string, bool>>{{"RS", false}, {"DS", true}, {"D", true}}) {
         ship.ClearTurrets();
         for (char p : pair) addTurret(p);
-        EXPECT_EQ(ship.CheckCrossDeckFire(), legal) << pair;
+        platform::Problems one;
+        EXPECT_EQ(ship.CheckCrossDeckFire(one), legal) << pair;
+        EXPECT_EQ(one.Count(), legal ? 0u : 1u) << pair;
     }
-    ship.Recalculate();
-    EXPECT_EQ(messages.texts(), Texts{kCrossDeck});
+    EXPECT_TRUE(ship.Recalculate().Empty());
 }
 
 TEST_F(RulesTest, ArmamentAddsTurretsGunsAndMounts) {
@@ -218,7 +222,7 @@ TEST_F(RulesTest, ArmamentAddsTurretsGunsAndMounts) {
     ship.BatteryCalibre[3] = 3;
     ship.SetSecondaryBatteries(12, 10, 2, 0);
     ship.TorpedoCalibre = 18; // mounts are weighed again on recalculation
-    ship.Recalculate();
+    ship.Recalculate(said);
     // 12 casemates: 12 x 7.5 + 12 x 6 x (75 x 8 / 100) + 60 = 582; tertiaries
     // carry no armour whatever their turret factor.
     EXPECT_EQ(
@@ -236,7 +240,6 @@ TEST_F(RulesTest, ArmamentAddsTurretsGunsAndMounts) {
 }
 
 TEST_F(RulesTest, ArmamentFailureIsReportedAndTheRestGoesOn) {
-    ScopedRecordingMessages messages;
     exampleTurretArmour();
     w.SecondaryWeight = 777;
     addTurret('A');
@@ -244,9 +247,8 @@ TEST_F(RulesTest, ArmamentFailureIsReportedAndTheRestGoesOn) {
     addTurret('Y');
     ship.SetFireControl(1);
     ship.SetTorpedoDefense(1);
-    ship.Recalculate();
-    EXPECT_EQ(messages.recorded,
-              (std::vector<RecordedMessage>{{MessageKind::Notice, "Error in GetArmamentWeights procedure"}}));
+    ship.Recalculate(said);
+    EXPECT_EQ(said.Items(), (Problems{{MessageKind::Notice, "Error in GetArmamentWeights procedure", ""}}));
     // What was added before the failure; later sub-steps skipped; later steps still run.
     EXPECT_EQ((std::array<int, 4>{w.ArmamentWeight, w.SecondaryWeight, w.FireControlWeight, w.TPSWeight}),
               (std::array<int, 4>{1338, 777, 30, 300}));
@@ -273,7 +275,7 @@ TEST_F(RulesTest, ComplementAndAccommodation) {
     // 10416 t: 24000 + Round(2400 x 0.416) = 24998 hp, x 0.8 = 19998: machinery 1000.
     data.Design.SpeedHP[10 - 3][18 - 16] = 24;
     ship.Displacement = 10416;
-    ship.Recalculate();
+    ship.Recalculate(said);
     EXPECT_EQ((std::array<int, 3>{w.MachineryWeight, ship.Complement, w.AccommodationSpace}),
               (std::array<int, 3>{1000, 198, 198}));
     ship.SetOptions(0, 0, false, 0, 1);
@@ -308,14 +310,13 @@ TEST_F(RulesTest, TotalIsTheSumOfItsParts) {
     ship.SetFireControl(3);
     ship.SetTorpedoDefense(2);
     ship.Specials[1] = {"Aircraft", 1, 0, 0, 0};
-    ship.Recalculate();
+    ship.Recalculate(said);
     EXPECT_EQ(w.TotalWeight, w.ArmorWeight + w.MachineryWeight + w.HullWeight + w.ArmamentWeight +
                                  w.AccommodationSpace + w.SpecialsWeight + w.TPSWeight + w.FireControlWeight);
     EXPECT_EQ((std::array<int, 2>{w.SpecialsWeight, w.TPSWeight}), (std::array<int, 2>{100, 330}));
 }
 
 TEST_F(RulesTest, HostileDisplacementsAndSpeeds) {
-    ScopedRecordingMessages messages;
     ship.SetArmor(16, 16, 16, 16, 16, 16, 16, 16);
     ship.SetTorpedoDefense(4);
     ship.Displacement = INT_MAX;
@@ -327,25 +328,34 @@ TEST_F(RulesTest, HostileDisplacementsAndSpeeds) {
     ship.Speed = 0;
     EXPECT_EQ(recalculated(ship.Speed), -1);
     EXPECT_EQ(w.MachineryWeight, 0);
-    EXPECT_EQ(messages.texts(), (Texts{"Illegal displacement", "Illegal Speed value: 0"}));
+    EXPECT_EQ(saidTexts(), (Texts{"Illegal displacement", "Illegal Speed value: 0"}));
+    EXPECT_EQ(said.Items().back(), (Problem{MessageKind::Notice, "Illegal Speed value: 0", "Speed"}));
+    // A list that only counts gets the same count and keeps no text.
+    platform::Problems counted(platform::Problems::Keep::Count);
+    ship.Speed = 0;
+    ship.Recalculate(counted);
+    EXPECT_EQ(counted.Count(), 1u);
+    EXPECT_TRUE(counted.Items().empty());
 }
 
 TEST(ShipRules, ShipTypeCodesAndPositionNames) {
-    ScopedRecordingMessages messages;
+    platform::ScopedRecordingMessages program; // the code guard reports to the program's sink
+    platform::RecordingMessages reading;       // the file's reader hands its own
     const char* codes[] = {"BB", "BC", "B", "CA", "CL", "AMC", "DD", "MS", "TR", "AV", "LT"};
     for (int i = 0; i < kShipTypeCount; ++i) {
         EXPECT_EQ(ShipTypeCode(i), codes[i]);
-        EXPECT_EQ(ShipTypeFromCode(codes[i]), i);
+        EXPECT_EQ(ShipTypeFromCode(codes[i], reading), i);
     }
-    EXPECT_TRUE(messages.recorded.empty());
+    EXPECT_TRUE(program.recorded.empty() && reading.recorded.empty());
     // Codes compare case-sensitively.
-    EXPECT_EQ((std::array<int, 2>{ShipTypeFromCode("bb"), ShipTypeFromCode("")}), (std::array<int, 2>{stBB, stBB}));
+    EXPECT_EQ((std::array<int, 2>{ShipTypeFromCode("bb", reading), ShipTypeFromCode("", reading)}),
+              (std::array<int, 2>{stBB, stBB}));
     EXPECT_EQ(ShipTypeCode(11), "XX");
     EXPECT_EQ(ShipTypeCode(-1), "XX");
-    EXPECT_EQ(messages.texts(),
-              (Texts{"Warning! Illegal ship type in ship file: bb", "Warning! Illegal ship type in ship file: ",
-                     "Debug Warning, illegal ship type! 11", "Debug Warning, illegal ship type! -1"}));
-    EXPECT_EQ(messages.recorded[0].kind, MessageKind::Notice);
+    EXPECT_EQ(reading.texts(),
+              (Texts{"Warning! Illegal ship type in ship file: bb", "Warning! Illegal ship type in ship file: "}));
+    EXPECT_EQ(reading.recorded[0].kind, MessageKind::Notice);
+    EXPECT_EQ(program.texts(), (Texts{"Debug Warning, illegal ship type! 11", "Debug Warning, illegal ship type! -1"}));
 
     // A position byte above 127 is a Windows-1252 character; the text stays valid UTF-8.
     EXPECT_EQ(

@@ -10,8 +10,6 @@
 #include "tests/core/TestSupport.h"
 
 using platform::MessageKind;
-using platform::RecordedMessage;
-using platform::ScopedRecordingMessages;
 using Fields = std::vector<std::string>;
 
 namespace {
@@ -24,9 +22,10 @@ struct TablesTest : ::testing::Test {
     std::int32_t horsepower(std::int32_t displacement, std::int32_t speed) {
         Tship ship;
         ship.SetDisplacementAndSpeed(displacement, speed);
-        RequiredHorsepower(t, ship);
+        RequiredHorsepower(t, ship, said);
         return ship.Horsepower;
     }
+    platform::Problems said; // what the rule refused, in order
 };
 
 } // namespace
@@ -128,7 +127,6 @@ TEST_F(TablesTest, CalibresOutsideTheTableAreScaledFromItsEnds) {
 }
 
 TEST_F(TablesTest, HorsepowerScalesTheRowAndAppliesTheBandFactor) {
-    ScopedRecordingMessages messages;
     cell(10, 18) = 20;
     EXPECT_EQ(horsepower(10000, 18), 18000);
     EXPECT_EQ(horsepower(10500, 18), 16800); // 21000 x 0.8; the next row is not used
@@ -136,7 +134,7 @@ TEST_F(TablesTest, HorsepowerScalesTheRowAndAppliesTheBandFactor) {
     EXPECT_EQ(horsepower(2500, 20), 11000); // Round(12000 x 2500 / 3000) x 1.1
     cell(52, 35) = 400;
     EXPECT_EQ(horsepower(52000, 35), 280000);
-    EXPECT_TRUE(messages.recorded.empty());
+    EXPECT_TRUE(said.Empty());
     // Huge table values saturate.
     cell(52, 35) = INT_MAX;
     cell(3, 35) = INT_MIN;
@@ -161,26 +159,25 @@ TEST_F(TablesTest, HorsepowerFactorBands) {
 
 TEST_F(TablesTest, RejectedSpeedsAndDisplacements) {
     for (auto& row : t.SpeedHP) row.fill(30);
-    ScopedRecordingMessages messages;
     EXPECT_EQ(horsepower(10000, 16) + horsepower(10000, 35), 2 * 27000);
-    EXPECT_TRUE(messages.recorded.empty());
+    EXPECT_TRUE(said.Empty());
 
     Tship ship;
     ship.SetDisplacementAndSpeed(10000, 15);
-    RequiredHorsepower(t, ship);
+    RequiredHorsepower(t, ship, said);
     EXPECT_EQ(ship.Speed, -1);
     EXPECT_EQ(ship.Horsepower, 0);
     for (auto [d, s] : std::vector<std::pair<int, int>>{{10000, 36}, {10000, INT_MIN}, {52001, 20}})
         EXPECT_EQ(horsepower(d, s), 0);
     EXPECT_EQ(horsepower(INT_MAX, 99), 0); // the displacement is refused first
-    EXPECT_EQ(messages.recorded,
-              (std::vector<RecordedMessage>{{MessageKind::Notice, "Illegal Speed value: 15"},
-                                            {MessageKind::Notice, "Illegal Speed value: 36"},
-                                            {MessageKind::Notice, "Illegal Speed value: -2147483648"},
-                                            {MessageKind::Notice, "Illegal displacement"},
-                                            {MessageKind::Notice, "Illegal displacement"}}));
-    messages.clear();
+    EXPECT_EQ(said.Items(),
+              (std::vector<platform::Problem>{{MessageKind::Notice, "Illegal Speed value: 15", "Speed"},
+                                              {MessageKind::Notice, "Illegal Speed value: 36", "Speed"},
+                                              {MessageKind::Notice, "Illegal Speed value: -2147483648", "Speed"},
+                                              {MessageKind::Notice, "Illegal displacement", "Displacement"},
+                                              {MessageKind::Notice, "Illegal displacement", "Displacement"}}));
+    said = {};
     // No or negative displacement needs no power and reads no row.
     for (int d : {0, -500, INT_MIN}) EXPECT_EQ(horsepower(d, 20), 0) << d;
-    EXPECT_TRUE(messages.recorded.empty());
+    EXPECT_TRUE(said.Empty());
 }

@@ -3,6 +3,7 @@
 #include "CombatTestSupport.h"
 #include "platform/DayNumber.h"
 #include "platform/Messages.h"
+#include "tests/ScopedMessages.h"
 
 using combattest::Battle;
 

@@ -12,6 +12,7 @@
 
 #include "platform/Messages.h"
 #include "startup/Startup.h"
+#include "tests/ScopedMessages.h"
 
 #ifndef SHIP_TEST_PROGRAM_DIR_DEFAULT
 #define SHIP_TEST_PROGRAM_DIR_DEFAULT "./"
@@ -36,8 +37,8 @@ inline std::string sourceDir() {
 inline const ProgramData& bundledData() {
     static const ProgramData data = [] {
         ProgramData d;
-        platform::ScopedRecordingMessages quiet;
-        LoadProgramData(programDir(), d);
+        platform::RecordingMessages quiet;
+        LoadProgramData(programDir(), d, quiet);
         return d;
     }();
     return data;

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 
-using platform::ScopedRecordingMessages;
 using Texts = std::vector<std::string>;
 
 namespace {
@@ -15,9 +14,13 @@ namespace {
 struct WeaponDataTest : ::testing::Test {
     testsupport::TempDir dir;
     WeaponTables t;
+    platform::RecordingMessages rec; // what the last load said
     void write(const std::string& name, const std::string& text) { dir.write("Data/" + name, text); }
     void remove(const std::string& name) { std::remove((dir.path() + "Data/" + name).c_str()); }
-    void load() { LoadWeaponTables(dir.path(), t = {}); }
+    void load() {
+        rec.clear();
+        LoadWeaponTables(dir.path(), t = {}, rec);
+    }
     // Header plus `rows` rows, the row for calibre c holding "c\tname\t<third>\t..." .
     static std::string gunTable(const std::string& third, int rows = 17) {
         std::string s = "Calibre\tGun\tValue\r\n";
@@ -64,7 +67,6 @@ TEST(GetTabField, FieldsBeyondTheEndGiveTheLastField) {
 TEST_F(WeaponDataTest, RangeFactorScalesBaseRangeTruncatingTowardZero) {
     writeAll("[BasicData]\r\nGunRangeFactor=12\r\nShipType3=Armoured cruiser\r\n");
     write("VPen.dat", gunTable("9") + "extra\tline\r\n");
-    ScopedRecordingMessages rec;
     load();
     EXPECT_TRUE(rec.recorded.empty());
     EXPECT_EQ((std::array<int, 6>{t.GunRangeFactor, t.PenetrationFactor, t.Gun(12).BaseRange, t.Gun(2).VPen[1],
@@ -110,7 +112,6 @@ TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
     writeAll("[BasicData]\r\n");
     remove("BasicData.dat");
     {
-        ScopedRecordingMessages rec;
         load();
         EXPECT_EQ(rec.texts(), Texts{"Warning! Cannot find file BasicData.dat!"});
         EXPECT_EQ(t.GunRangeFactor, 0);
@@ -125,7 +126,6 @@ TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
              {"HPen.dat", "Error: Cannot find file HPen.dat"},
              {"VPen.dat", "Error: Cannot find file VPen.dat"}}) {
         remove(file);
-        ScopedRecordingMessages rec;
         load();
         EXPECT_EQ(rec.texts(), Texts{text});
         EXPECT_EQ(t.TorpedoTypes[1].Speed1, 0);
@@ -137,7 +137,6 @@ TEST_F(WeaponDataTest, MissingFilesStopTheLoadingWithTheirMessages) {
     // A short file stops the rest and keeps the rows read.
     writeAll("[BasicData]\r\n");
     write("VPen.dat", gunTable("9", 9)); // ten lines: header and calibres 2..10
-    ScopedRecordingMessages rec;
     load();
     EXPECT_EQ(rec.texts(), Texts{"Error loading weapon tables!"});
     EXPECT_EQ((std::array<int, 4>{t.Gun(10).BaseRange, t.Gun(11).BaseRange, t.Gun(2).HPen[1], t.Gun(2).MaxRange}),

@@ -54,7 +54,7 @@ static ProgramData gData;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::env();
-    LoadProgramData(SHIP_SOURCE_DIR, gData);
+    LoadProgramData(SHIP_SOURCE_DIR, gData, fuzz::env().messages);
     return 0;
 }
 
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         FUZZ_CHECK(v >= r.min && v <= r.max);
     FUZZ_CHECK(ship.Turrets.size() <= 25 && ship.TorpedoMounts.size() <= 16);
 
-    ApplyInputs(in, ship);
+    (void)ApplyInputs(in, ship);
 
     // Save what was read (with the outlines, as when a ship is displayed)
     // and read it again.

@@ -21,10 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     }
     for (int c = -1; c <= 40; ++c) (void)(GunWeight(tables, c) + TurretArmourBase(tables, c));
     Tship ship;
+    platform::Problems said;
     for (std::int32_t d : {50, 1350, 2999, 3000, 10500, 52000, 52001, 70000})
         for (std::int32_t s : {0, 15, 16, 25, 35}) {
             ship.SetDisplacementAndSpeed(d, s);
-            RequiredHorsepower(tables, ship);
+            RequiredHorsepower(tables, ship, said);
         }
     return 0;
 }

@@ -15,7 +15,7 @@ static ProgramData gData;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     fuzz::env();
-    LoadProgramData(SHIP_SOURCE_DIR, gData);
+    LoadProgramData(SHIP_SOURCE_DIR, gData, fuzz::env().messages);
     return 0;
 }
 

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     env.write("Data/Nations.dat", fuzz::asText(data, size));
     static constexpr std::int32_t kYears[] = {0, 1916, 1915, 1900, 1925};
     NationTable nations;
-    LoadNations(env.dir + "Data/", kYears[size % 5], nations);
+    LoadNations(env.dir + "Data/", kYears[size % 5], nations, env.messages);
     NationBlocks blocks;
     LoadNationBlocks(env.dir + "Data/", blocks);
     (void)blocks.For(kYears[size % 5]);

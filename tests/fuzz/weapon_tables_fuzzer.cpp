@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
                                          "Data/Torpedodata.dat"};
     for (size_t i = 0; i < 5; ++i) env.writeOrRemove(kFiles[i], parts, i);
     WeaponTables tables;
-    LoadWeaponTables(env.dir, tables);
+    LoadWeaponTables(env.dir, tables, env.messages);
     for (int c = -1; c <= 40; ++c) (void)tables.Gun(c);
     return 0;
 }

@@ -17,7 +17,7 @@ std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const Places& 
                                       const Places& mounts = {}) {
     auto ship = std::make_unique<TDesignShip>(bundledData());
     ship->ClearSpecials();
-    ApplyInputs(inputs, *ship);
+    (void)ApplyInputs(inputs, *ship);
     for (auto [letter, guns] : turrets) {
         auto t = std::make_unique<TTurret>();
         t->Guns = guns, t->Position = letter;
@@ -28,7 +28,7 @@ std::unique_ptr<TDesignShip> coreShip(const DesignInputs& inputs, const Places& 
         m->Tubes = tubes, m->Position = letter;
         ship->AddTorpedoMount(std::move(m));
     }
-    ApplyInputs(inputs, *ship);
+    (void)ApplyInputs(inputs, *ship);
     return ship;
 }
 

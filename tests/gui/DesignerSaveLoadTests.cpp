@@ -35,7 +35,7 @@ public:
         o.IsLine = storedLines.value_or(std::array<bool, 4>{});
         return o;
     }
-    void LoadDisplayShip(const std::string& path) override { loaded.push_back(path); }
+    void LoadDisplayShip(const std::string& path, platform::Messages&) override { loaded.push_back(path); }
 };
 
 } // namespace
@@ -163,7 +163,7 @@ private slots:
         w->bnLoad->click();
         TDesignShip ship(form->Data());
         ship.ClearSpecials();
-        LoadDesignInto(path, expected, ship);
+        (void)LoadDesignInto(path, expected, ship);
         QCOMPARE(w->edName->text().toStdString(), expected.Name);
         QCOMPARE(DesignFileLines(form->Inputs(), *form->DesignShip(), nullptr),
                  DesignFileLines(expected, ship, nullptr));

@@ -6,6 +6,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "startup/Startup.h"
+#include "tests/ScopedMessages.h"
 #include "tests/core/TestSupport.h"
 
 #include <QCheckBox>
@@ -100,7 +101,7 @@ public:
 
 // The tables of a program folder, loaded as the program loads them at start.
 struct LoadedData {
-    explicit LoadedData(const std::string& dir) : TablesLoaded(LoadProgramData(dir, Tables)) {}
+    explicit LoadedData(const std::string& dir) : TablesLoaded(LoadProgramData(dir, Tables, platform::messages())) {}
     ProgramData Tables;
     bool TablesLoaded;
 };

@@ -114,8 +114,9 @@ private slots:
     void renderedDesignMatchesTheReference() {
         // Hull colours come from the nation colours of the preferences.
         const TPreferences& preferences = designertest::bundledData().Preferences;
-        platform::ScopedRecordingMessages rec;
-        const auto image = RenderDesignPlan(referenceDir() + "Plan Sample BB.sdf", "Plan Sample BB", preferences);
+        platform::RecordingMessages rec;
+        const auto image =
+            RenderDesignPlan(referenceDir() + "Plan Sample BB.sdf", "Plan Sample BB", preferences, {}, rec);
         QVERIFY(image);
         QVERIFY(rec.texts().empty());
         const QImage reference(QString::fromStdString(referenceDir() + "plan-sample-bb.png"));

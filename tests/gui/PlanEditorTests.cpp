@@ -179,8 +179,8 @@ private slots:
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write("[Data]\r\nNation=99\r\n");
         out.close();
-        platform::ScopedRecordingMessages rec;
-        editor->LoadDisplayShip(bad);
+        platform::RecordingMessages rec;
+        editor->LoadDisplayShip(bad, rec);
         QVERIFY(!editor->DisplayShip());
         QVERIFY(!rec.texts().empty() && rec.texts().back() == "Could not load ship!");
     }

@@ -69,9 +69,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const std::string programDir = std::string(argv[1]) + "/";
     const int count = argc > 2 ? std::atoi(argv[2]) : 10000;
-    platform::ScopedRecordingMessages quiet;
+    platform::RecordingMessages quiet;
     ProgramData data;
-    LoadProgramData(programDir, data);
+    LoadProgramData(programDir, data, quiet);
 
     QTemporaryDir work;
     const QString folder = work.path() + QStringLiteral("/designs");
