@@ -63,7 +63,7 @@ TDesignRecovery::TDesignRecovery(TfrmDesignMain& form, std::string folder, int i
 TDesignRecovery::~TDesignRecovery() {
     qApp->removeEventFilter(this);
     removeCopy();
-    if (!restored_.empty()) QFile::remove(q(restored_));
+    for (const std::string& kept : restored_) QFile::remove(q(kept));
     lock_->unlock();
 }
 
@@ -108,8 +108,8 @@ bool TDesignRecovery::eventFilter(QObject* watched, QEvent* event) {
 
 bool TDesignRecovery::OfferRestore() {
     const QDir dir(q(folder_));
-    QFileInfoList copies = dir.entryInfoList({QStringLiteral("recovery-*.sdf")}, QDir::Files, QDir::Time);
-    for (const QFileInfo& info : copies) {
+    bool restored = false;
+    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("recovery-*.sdf")}, QDir::Files, QDir::Time)) {
         const std::string path = info.absoluteFilePath().toStdString();
         if (path == copy_) continue;
         auto lock = lockFor(path);
@@ -129,13 +129,22 @@ bool TDesignRecovery::OfferRestore() {
             QFile::remove(q(path));
             continue;
         }
-        // The displayed ship is built from a file that stays until this program ends.
-        restored_ = folder_ + "restored-" + std::to_string(QCoreApplication::applicationPid()) + ".sdf";
-        QFile::remove(q(restored_));
-        QFile::rename(q(path), q(restored_));
-        if (!form_.RestoreDesign(restored_, name)) continue;
-        WriteNow();
-        return true;
+        // The form holds one design: one restored before is saved or
+        // discarded first; kept, it leaves this copy for the next start.
+        if (restored && !form_.MaybeKeepChanges()) continue;
+        restored = Restore(path, name) || restored;
     }
-    return false;
+    return restored;
+}
+
+bool TDesignRecovery::Restore(const std::string& copy, const std::string& className) {
+    // The displayed ship is built from a file that stays until this program ends.
+    const std::string kept = folder_ + "restored-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                             std::to_string(restored_.size() + 1) + ".sdf";
+    QFile::remove(q(kept));
+    QFile::rename(q(copy), q(kept));
+    restored_.push_back(kept);
+    if (!form_.RestoreDesign(kept, className)) return false;
+    WriteNow();
+    return true;
 }

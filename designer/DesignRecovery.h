@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TfrmDesignMain;
 
@@ -25,7 +26,9 @@ public:
 
     // Offers each copy whose program is gone, newest first: "Restore the
     // unsaved changes to <class> from <time>?". OK restores it onto the form
-    // as unsaved; Cancel discards it. True when one was restored.
+    // as unsaved (after the form's own "Save changes to" question when an
+    // earlier copy is on it; Cancel there keeps this copy for the next
+    // start); Cancel discards it. True when one was restored.
     bool OfferRestore();
     // Writes the copy now when the design has unsaved changes, removes it
     // when it has none.
@@ -37,11 +40,13 @@ protected:
 
 private:
     void removeCopy();
+    // Puts the copy on the form; false (after the message) when it cannot be read.
+    bool Restore(const std::string& copy, const std::string& className);
 
     TfrmDesignMain& form_;
     std::string folder_;
-    std::string copy_;     // this program's copy
-    std::string restored_; // the copy restored at start, the displayed ship's file until exit
+    std::string copy_;                  // this program's copy
+    std::vector<std::string> restored_; // the copies restored at start, the displayed ship's files until exit
     std::unique_ptr<QLockFile> lock_;
     bool refusalShown_ = false; // the folder's refusal is said once a run
     QTimer timer_;

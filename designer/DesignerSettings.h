@@ -13,7 +13,8 @@ class QWidget;
 namespace designersettings {
 
 // The folder the dialog `dialog` ("load", "loadCustom", "saveAs",
-// "picture") was last left in, when it still exists; otherwise `fallback`.
+// "picture", "export": every export) was last left in, when it still
+// exists; otherwise `fallback`.
 std::string Folder(const char* dialog, const std::string& fallback);
 // Remembers the folder of a path chosen in the dialog.
 void RememberFolder(const char* dialog, const std::string& chosenPath);

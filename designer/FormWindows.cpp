@@ -27,10 +27,16 @@ Window* raised(Window* window) {
     return window;
 }
 
+// Every export dialog starts where the last export went.
+ExportFolder exportFolder() {
+    return {[] { return designersettings::Folder("export", ""); },
+            [](const std::string& path) { designersettings::RememberFolder("export", path); }};
+}
+
 // formDesign: the form's design as the first of the comparison, or none.
 TfrmCompare* newCompareWindow(TfrmDesignMain& form, QWidget* parent, const TDesignSource* formDesign) {
     TfrmCompare::Setup setup{designersettings::DesignFoldersOf(form.ProgramDir()), form.ProgramDir(),
-                             form.CustomFilesRoot()};
+                             form.CustomFilesRoot(), exportFolder()};
     auto* window = new TfrmCompare(form.Data(), std::move(setup), formDesign, parent);
     BindHelpKey(*window, form.Data().Weapons, "compare");
     return window;
@@ -117,6 +123,7 @@ TfrmProtection* ShowProtection(TfrmDesignMain& form) {
 TShareCommands* NewShareCommands(TfrmDesignMain& form) {
     TShareCommands::Setup setup;
     setup.CustomFilesRoot = form.CustomFilesRoot();
+    setup.Export = exportFolder();
     setup.ShowStatus = [&form](const QString& text) { form.statusBar()->showMessage(text, 10000); };
     setup.NewCompareWindow = [&form] { return newCompareWindow(form, &form, &form.Source()); };
     return new TShareCommands(form.Data(), form.Source(), std::move(setup), &form);

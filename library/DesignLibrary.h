@@ -82,8 +82,3 @@ struct LibraryFilter {
     bool Matches(const LibraryRow& row) const;
 };
 std::vector<std::size_t> FilterLibraryRows(const std::vector<LibraryRow>& rows, const LibraryFilter& filter);
-
-// Comma-separated values: fields with a comma, quote or line break quoted.
-std::string CsvLine(const std::vector<std::string>& fields);
-// The records of a CSV text (quoted fields may hold line breaks).
-std::vector<std::vector<std::string>> ParseCsv(std::string_view text);

@@ -40,4 +40,12 @@ public:
 FileDialogs& fileDialogs();
 void setFileDialogs(FileDialogs* dialogs); // nullptr: a dialog that always cancels
 
+// The kind of file follows the name typed: an extension one of the kinds
+// offers chooses that kind (the one chosen first, so "PDF, Letter" stays
+// Letter); a name with none of them gets the chosen kind's first extension.
+// So "cmp.html" typed with "PDF" chosen is written as HTML.
+SaveFileChoice MatchTypedExtension(const SaveFileRequest& request, SaveFileChoice choice);
+// fileDialogs().saveFile with the answer matched to the typed extension.
+std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request);
+
 } // namespace platform

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes the README's pictures of the desktop program into docs/ (or the
 # folder given): designer.png, compare.png, planner.png, explore.png,
-# protection.png and status-card.png. Builds the picture program in the
-# existing build first.
+# library.png, protection.png and status-card.png. Builds the picture program
+# in the existing build first.
 # With --appstream, the AppStream file's pictures into docs/screenshots/
 # instead (form, planner, explorer, library at 1600 x 900), under Xvfb when
 # it is there, so the windows are drawn by a real X server.

@@ -3,6 +3,7 @@
 #include "sdftool/Commands.h"
 #include "sdftool/DesignRun.h"
 
+#include "formats/Csv.h"
 #include "library/DesignLibrary.h"
 #include "platform/Encoding.h"
 

@@ -1,9 +1,12 @@
 #include "sheets/DesignCompare.h"
 
+#include "formats/Csv.h"
 #include "platform/Encoding.h"
+#include "sheets/SheetRender.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -24,6 +27,133 @@ std::string difference(const SummaryFigure& a, const SummaryFigure& b) {
 }
 
 std::string nameOf(const DesignSummary& s) { return s.ClassName.empty() ? "(unnamed class)" : s.ClassName; }
+
+// Notes, a blank line, then the rows in columns: names left, figures (from
+// the third column) right; "* " before each marked row.
+std::string alignedTable(const std::vector<std::string>& notes, const std::vector<std::vector<std::string>>& rows,
+                         const std::vector<bool>& marked) {
+    std::vector<size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], platform::utf8Length(row[i]));
+    }
+    std::string out;
+    for (const auto& note : notes) out += note + "\n";
+    if (!notes.empty()) out += "\n";
+    for (size_t r = 0; r < rows.size(); ++r) {
+        std::string line = marked[r] ? "* " : "  ";
+        for (size_t i = 0; i < rows[r].size(); ++i) {
+            const std::string& cell = rows[r][i];
+            const std::string fill(widths[i] - platform::utf8Length(cell), ' ');
+            line += i >= 2 ? fill + cell : cell + fill;
+            if (i + 1 < rows[r].size()) line += "  ";
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out += line + "\n";
+    }
+    return out;
+}
+
+// A number as a spreadsheet reads it: no grouping, a point, decimals only
+// where it has a fraction.
+std::string plainNumber(double value, int decimals) {
+    const bool whole = std::fabs(value - std::round(value)) < 1e-9;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", whole ? 0 : std::max(decimals, 1), value);
+    const std::string out = text;
+    return out == "-0" ? "0" : out;
+}
+
+std::vector<std::string> manyHeader(const ManyComparison& c) {
+    std::vector<std::string> header{"Group", "Figure"};
+    for (size_t i = 0; i < c.Names.size(); ++i) {
+        header.push_back(c.Names[i]);
+        if (i > 0) header.push_back("\u0394 " + c.Names[i]);
+    }
+    return header;
+}
+
+// The row as shown: each value, after the first its difference.
+std::vector<std::string> shownCells(const ManyCompareRow& r) {
+    std::vector<std::string> cells{r.Group, r.Label};
+    for (size_t i = 0; i < r.Values.size(); ++i) {
+        cells.push_back(r.Values[i]);
+        if (i > 0) cells.push_back(r.Differences[i]);
+    }
+    return cells;
+}
+
+// The row for a spreadsheet: numbers plain, the unit with the figure's name.
+std::vector<std::string> csvCells(const ManyCompareRow& r) {
+    const bool numeric = std::any_of(r.Numbers.begin(), r.Numbers.end(), [](const auto& n) { return n.has_value(); });
+    if (!numeric) return shownCells(r);
+    std::vector<std::string> cells{r.Group, r.Unit.empty() ? r.Label : r.Label + " (" + r.Unit + ")"};
+    const std::optional<double>& first = r.Numbers.front();
+    for (size_t i = 0; i < r.Numbers.size(); ++i) {
+        const std::optional<double>& n = r.Numbers[i];
+        cells.push_back(n ? plainNumber(*n, r.Decimals) : std::string());
+        if (i > 0) cells.push_back(n && first ? plainNumber(*n - *first, r.Decimals) : std::string());
+    }
+    return cells;
+}
+
+std::string renderCsv(const ManyComparison& c) {
+    std::string out = CsvLine(manyHeader(c)) + "\n";
+    for (const auto& r : c.Rows) out += CsvLine(csvCells(r)) + "\n";
+    return out;
+}
+
+std::string renderMarkdown(const ManyComparison& c) {
+    auto cell = [](const std::string& text) {
+        std::string escaped;
+        for (char ch : text) escaped += ch == '|' ? std::string("\\|") : std::string(1, ch);
+        return escaped;
+    };
+    const std::vector<std::string> header = manyHeader(c);
+    std::string out = "# Comparison of " + std::to_string(c.Names.size()) + " designs\n\n";
+    for (const auto& n : c.Notes) out += "- " + n + "\n";
+    if (!c.Notes.empty()) out += "\n";
+    out += "|";
+    for (const auto& h : header) out += " " + cell(h) + " |";
+    out += "\n|";
+    for (size_t i = 0; i < header.size(); ++i) out += i < 2 ? "---|" : "--:|";
+    out += "\n";
+    for (const auto& r : c.Rows) {
+        const std::vector<std::string> cells = shownCells(r);
+        out += "|";
+        for (size_t i = 0; i < cells.size(); ++i)
+            out += " " + (r.Differs && i == 1 ? "**" + cell(cells[i]) + "**" : cell(cells[i])) + " |";
+        out += "\n";
+    }
+    return out;
+}
+
+std::string renderHtml(const ManyComparison& c) {
+    std::string out = "<html><head><meta charset=\"utf-8\"><title>Comparison of designs</title></head><body>\n";
+    out += "<h1>Comparison of " + std::to_string(c.Names.size()) + " designs</h1>\n";
+    for (const auto& n : c.Notes) out += "<p>" + EscapeHtml(n) + "</p>\n";
+    out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+    for (const auto& h : manyHeader(c)) out += "<th>" + EscapeHtml(h) + "</th>";
+    out += "</tr>\n";
+    for (const auto& r : c.Rows) {
+        const std::vector<std::string> cells = shownCells(r);
+        out += r.Differs ? "<tr bgcolor=\"#ffeca0\">" : "<tr>";
+        for (size_t i = 0; i < cells.size(); ++i)
+            out += (i < 2 ? "<td>" : "<td align=\"right\">") + EscapeHtml(cells[i]) + "</td>";
+        out += "</tr>\n";
+    }
+    return out + "</table>\n</body></html>\n";
+}
+
+std::string renderManyText(const ManyComparison& c) {
+    std::vector<std::vector<std::string>> rows{manyHeader(c)};
+    std::vector<bool> marked{false};
+    for (const auto& r : c.Rows) {
+        rows.push_back(shownCells(r));
+        marked.push_back(r.Differs);
+    }
+    return alignedTable(c.Notes, rows, marked);
+}
 
 } // namespace
 
@@ -60,26 +190,12 @@ DesignComparison CompareDesigns(const DesignSummary& a, const DesignSummary& b) 
 
 std::string RenderComparisonText(const DesignComparison& c) {
     std::vector<std::vector<std::string>> rows{{"Group", "Figure", c.NameA, c.NameB, "Difference"}};
-    for (const auto& r : c.Rows) rows.push_back({r.Group, r.Label, r.A, r.B, r.Difference});
-    std::vector<size_t> widths(5, 0);
-    for (const auto& row : rows)
-        for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], platform::utf8Length(row[i]));
-    std::string out;
-    for (const auto& note : c.Notes) out += note + "\n";
-    if (!c.Notes.empty()) out += "\n";
-    for (size_t r = 0; r < rows.size(); ++r) {
-        std::string line = (r > 0 && c.Rows[r - 1].Differs) ? "* " : "  ";
-        for (size_t i = 0; i < rows[r].size(); ++i) {
-            const std::string& cell = rows[r][i];
-            const size_t fill = widths[i] - platform::utf8Length(cell);
-            // Figures right-aligned, names left.
-            line += i >= 2 ? std::string(fill, ' ') + cell : cell + std::string(fill, ' ');
-            if (i + 1 < rows[r].size()) line += "  ";
-        }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        out += line + "\n";
+    std::vector<bool> marked{false};
+    for (const auto& r : c.Rows) {
+        rows.push_back({r.Group, r.Label, r.A, r.B, r.Difference});
+        marked.push_back(r.Differs);
     }
-    return out;
+    return alignedTable(c.Notes, rows, marked);
 }
 
 ManyComparison CompareManyDesigns(const std::vector<DesignSummary>& designs) {
@@ -89,11 +205,16 @@ ManyComparison CompareManyDesigns(const std::vector<DesignSummary>& designs) {
     auto addRow = [&](const SummaryFigure& key) {
         for (const auto& r : c.Rows)
             if (r.Group == key.Group && r.Label == key.Label) return;
-        ManyCompareRow row{key.Group, key.Label, {}, {}, false};
+        ManyCompareRow row{key.Group, key.Label, {}, {}, false, {}, {}, 0};
         const SummaryFigure* first = findFigure(designs.front(), key.Group, key.Label);
         for (const auto& d : designs) {
             const SummaryFigure* f = findFigure(d, key.Group, key.Label);
             row.Values.push_back(f ? f->Text : "-");
+            row.Numbers.push_back(f ? f->Number : std::nullopt);
+            if (f && f->Number) {
+                if (row.Unit.empty()) row.Unit = f->Unit;
+                row.Decimals = std::max(row.Decimals, f->Decimals);
+            }
             row.Differences.push_back(f && first && &d != &designs.front() ? difference(*first, *f) : std::string());
             row.Differs = row.Differs || row.Values.back() != row.Values.front();
         }
@@ -116,110 +237,11 @@ ManyComparison CompareManyDesigns(const std::vector<DesignSummary>& designs) {
 }
 
 std::string RenderManyComparison(const ManyComparison& c, ComparisonFormat format) {
-    std::vector<std::string> header{"Group", "Figure"};
-    for (size_t i = 0; i < c.Names.size(); ++i) {
-        header.push_back(c.Names[i]);
-        if (i > 0) header.push_back("\u0394 " + c.Names[i]);
-    }
-    std::vector<std::vector<std::string>> rows;
-    for (const auto& r : c.Rows) {
-        std::vector<std::string> cells{r.Group, r.Label};
-        for (size_t i = 0; i < r.Values.size(); ++i) {
-            cells.push_back(r.Values[i]);
-            if (i > 0) cells.push_back(r.Differences[i]);
-        }
-        rows.push_back(std::move(cells));
-    }
-    std::string out;
     switch (format) {
-    case ComparisonFormat::Csv: {
-        auto line = [](const std::vector<std::string>& cells) {
-            std::string text;
-            for (size_t i = 0; i < cells.size(); ++i) {
-                if (i > 0) text += ",";
-                if (cells[i].find_first_of(",\"\r\n") == std::string::npos) {
-                    text += cells[i];
-                    continue;
-                }
-                text += "\"";
-                for (char ch : cells[i]) text += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-                text += "\"";
-            }
-            return text + "\n";
-        };
-        out += line(header);
-        for (const auto& r : rows) out += line(r);
-        return out;
-    }
-    case ComparisonFormat::Markdown: {
-        auto cell = [](std::string text) {
-            std::string escaped;
-            for (char ch : text) escaped += ch == '|' ? std::string("\\|") : std::string(1, ch);
-            return escaped;
-        };
-        out += "# Comparison of " + std::to_string(c.Names.size()) + " designs\n\n";
-        for (const auto& n : c.Notes) out += "- " + n + "\n";
-        if (!c.Notes.empty()) out += "\n";
-        out += "|";
-        for (const auto& h : header) out += " " + cell(h) + " |";
-        out += "\n|";
-        for (size_t i = 0; i < header.size(); ++i) out += i < 2 ? "---|" : "--:|";
-        out += "\n";
-        for (size_t r = 0; r < rows.size(); ++r) {
-            out += "|";
-            for (size_t i = 0; i < rows[r].size(); ++i)
-                out += " " + (c.Rows[r].Differs && i == 1 ? "**" + cell(rows[r][i]) + "**" : cell(rows[r][i])) + " |";
-            out += "\n";
-        }
-        return out;
-    }
-    case ComparisonFormat::Html: {
-        auto esc = [](const std::string& text) {
-            std::string e;
-            for (char ch : text) {
-                switch (ch) {
-                case '&': e += "&amp;"; break;
-                case '<': e += "&lt;"; break;
-                case '>': e += "&gt;"; break;
-                case '"': e += "&quot;"; break;
-                default: e += ch;
-                }
-            }
-            return e;
-        };
-        out += "<html><head><meta charset=\"utf-8\"><title>Comparison of designs</title></head><body>\n";
-        out += "<h1>Comparison of " + std::to_string(c.Names.size()) + " designs</h1>\n";
-        for (const auto& n : c.Notes) out += "<p>" + esc(n) + "</p>\n";
-        out += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
-        for (const auto& h : header) out += "<th>" + esc(h) + "</th>";
-        out += "</tr>\n";
-        for (size_t r = 0; r < rows.size(); ++r) {
-            out += c.Rows[r].Differs ? "<tr bgcolor=\"#ffeca0\">" : "<tr>";
-            for (size_t i = 0; i < rows[r].size(); ++i)
-                out += (i < 2 ? "<td>" : "<td align=\"right\">") + esc(rows[r][i]) + "</td>";
-            out += "</tr>\n";
-        }
-        out += "</table>\n</body></html>\n";
-        return out;
-    }
+    case ComparisonFormat::Csv: return renderCsv(c);
+    case ComparisonFormat::Markdown: return renderMarkdown(c);
+    case ComparisonFormat::Html: return renderHtml(c);
     case ComparisonFormat::Text: break;
     }
-    std::vector<std::vector<std::string>> all{header};
-    all.insert(all.end(), rows.begin(), rows.end());
-    std::vector<size_t> widths(header.size(), 0);
-    for (const auto& row : all)
-        for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], platform::utf8Length(row[i]));
-    for (const auto& note : c.Notes) out += note + "\n";
-    if (!c.Notes.empty()) out += "\n";
-    for (size_t r = 0; r < all.size(); ++r) {
-        std::string line = (r > 0 && c.Rows[r - 1].Differs) ? "* " : "  ";
-        for (size_t i = 0; i < all[r].size(); ++i) {
-            const size_t fill = widths[i] - platform::utf8Length(all[r][i]);
-            line += i >= 2 ? std::string(fill, ' ') + all[r][i] : all[r][i] + std::string(fill, ' ');
-            if (i + 1 < all[r].size()) line += "  ";
-        }
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        out += line + "\n";
-    }
-    return out;
+    return renderManyText(c);
 }

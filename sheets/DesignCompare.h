@@ -1,6 +1,7 @@
 #pragma once
 // Two designs side by side: one row per input and per figure of their
 // summaries, with the signed difference (second less first) for numbers.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ struct ManyCompareRow {
     std::vector<std::string> Values;      // one per design; "-" when it lacks the figure
     std::vector<std::string> Differences; // from the first; the first's own is empty
     bool Differs = false;                 // some value is not the first's
+    // The figures as numbers, one per design (none where it is not a number),
+    // in `Unit` ("" for a count) with `Decimals` places.
+    std::vector<std::optional<double>> Numbers;
+    std::string Unit;
+    int Decimals = 0;
 };
 
 struct ManyComparison {
@@ -46,5 +52,7 @@ ManyComparison CompareManyDesigns(const std::vector<DesignSummary>& designs);
 
 enum class ComparisonFormat { Text, Markdown, Html, Csv };
 // The table with a column per design and, after the first, its difference
-// ("Δ Name"); text marks differing rows with "*", HTML shades them.
+// ("Δ Name"); text marks differing rows with "*", HTML shades them. CSV
+// holds plain numbers ("18100", "-850", "5.5") with the unit in the figure's
+// name ("Displacement (t)"), so a spreadsheet reads them as numbers.
 std::string RenderManyComparison(const ManyComparison& comparison, ComparisonFormat format);

@@ -149,7 +149,6 @@ std::string torpedoTypeText(const Inputs& x) {
 void armamentFigures(const Inputs& x, Builder& b) {
     const DesignInputs& in = x.in;
     const TDesignShip& ship = x.ship;
-    const TShipWeights& w = ship.Weights;
 
     std::string turrets;
     std::int32_t tubes = 0;
@@ -184,7 +183,13 @@ void armamentFigures(const Inputs& x, Builder& b) {
     b.Number("Armament", "Mines", in.Mines, "");
     b.Text("Armament", "Fire control", itemText(listtext::FireControl, in.FireControl));
     b.Text("Armament", "Torpedo defence", itemText(listtext::TPS, in.TPS));
+}
 
+// The sheet's armament table: each turret and mount with its guns and weight.
+void armamentTables(const Inputs& x, Builder& b) {
+    const DesignInputs& in = x.in;
+    const TDesignShip& ship = x.ship;
+    const TShipWeights& w = ship.Weights;
     SheetTable& t = b.Table("Armament", {"Position", "Guns", "Mounting", "Weight"}, {false, false, false, true});
     auto tons = [](std::int32_t v) { return withUnit(GroupedNumber(static_cast<std::int64_t>(v)), "t"); };
     for (const auto& turret : ship.Turrets)
@@ -353,6 +358,7 @@ DesignSummary BuildDesignSummary(const DesignRecord& record, const ProgramData& 
     designFigures(x, b, s);
     armourFigures(x, b);
     armamentFigures(x, b);
+    armamentTables(x, b);
     weightFigures(x, b);
     fightingFigures(fighting.get(), shipMessages, data, recorder, b);
     // The design check of the form and of `sdftool check`, in its plain words.

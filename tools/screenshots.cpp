@@ -1,8 +1,8 @@
 // Writes the README's pictures of the desktop program: the design form with
 // Dreadnought, the status card of King Edward VII, the protection window of
 // Iron Duke against a 12-inch gun, the planner (Dreadnought against
-// Scharnhorst at 9,000 yards), Dreadnought compared with Nassau and
-// Dreadnought explored.
+// Scharnhorst at 9,000 yards), Dreadnought compared with Nassau,
+// Dreadnought explored and the library.
 // Run through scripts/make-screenshots.sh, which builds it first:
 //   shipscreenshots [FOLDER]   (default: docs)
 // With --appstream it writes the software centre's pictures instead, each
@@ -64,6 +64,24 @@ Window* open(TfrmDesignMain& form, const char* button) {
 // The size of a software centre's pictures: 16:9, a laptop's screen.
 const QSize kAppStreamSize(1600, 900);
 
+// The library once filled, Dreadnought chosen, at `size`.
+void saveLibrary(TfrmDesignMain& form, const std::string& designs, const QSize& size) {
+    TfrmLibrary* library = ShowLibrary(form);
+    if (!library) return;
+    QSignalSpy filled(&library->Loader(), &TLibraryLoader::Finished);
+    library->resize(size);
+    if (library->Loader().Busy() ? filled.wait(300000) : true) {
+        // The chosen ship in the side panel; the folder column would show the build tree.
+        library->Select({designs + "Dreadnought.sdf"});
+        auto* model = library->lvDesigns->model();
+        for (int c = 0; c < model->columnCount(); ++c)
+            if (model->headerData(c, Qt::Horizontal).toString() == QStringLiteral("Folder"))
+                library->lvDesigns->setColumnHidden(c, true);
+        save(*library, "library.png");
+    } else ++g_failures;
+    library->close();
+}
+
 int appStreamPictures(TfrmDesignMain& form, const std::string& designs) {
     form.resize(kAppStreamSize);
     save(form, "designer.png");
@@ -81,20 +99,7 @@ int appStreamPictures(TfrmDesignMain& form, const std::string& designs) {
         else ++g_failures;
         explorer->close();
     }
-    if (TfrmLibrary* library = ShowLibrary(form)) {
-        QSignalSpy filled(&library->Loader(), &TLibraryLoader::Finished);
-        library->resize(kAppStreamSize);
-        if (filled.wait(300000)) {
-            // The chosen ship in the side panel; the folder column would show the build tree.
-            library->Select({designs + "Dreadnought.sdf"});
-            auto* model = library->lvDesigns->model();
-            for (int c = 0; c < model->columnCount(); ++c)
-                if (model->headerData(c, Qt::Horizontal).toString() == QStringLiteral("Folder"))
-                    library->lvDesigns->setColumnHidden(c, true);
-            save(*library, "library.png");
-        } else ++g_failures;
-        library->close();
-    }
+    saveLibrary(form, designs, kAppStreamSize);
     return g_failures == 0 ? 0 : 1;
 }
 
@@ -146,6 +151,8 @@ int main(int argc, char* argv[]) {
         else ++g_failures;
         explorer->close();
     }
+    // As it opens on a screen of 1024 x 700.
+    saveLibrary(form, designs, QSize(984, 640));
 
     form.LoadDesign(designs + "Iron Duke.sdf");
     if (auto* protection = open<TfrmProtection>(form, "bnProtection")) {

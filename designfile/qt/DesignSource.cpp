@@ -7,7 +7,14 @@ TDesignSource::TDesignSource(const DesignDocument& document, const WeaponTables&
 
 std::optional<DesignRecord> TDesignSource::Record() const {
     std::string why;
-    auto record = DesignDocumentRecord(document_, weapons_, &why);
-    if (!record) platform::messages().notice("The design cannot be shown as it stands: " + why);
+    auto record = Record(why);
+    if (!record) platform::messages().notice(why);
+    return record;
+}
+
+std::optional<DesignRecord> TDesignSource::Record(std::string& why) const {
+    std::string reason;
+    auto record = DesignDocumentRecord(document_, weapons_, &reason);
+    if (!record) why = "The design cannot be shown as it stands: " + reason;
     return record;
 }

@@ -19,6 +19,9 @@ public:
     // The design as its file would be read back, unsaved changes included;
     // none (after a message) when it cannot be written.
     std::optional<DesignRecord> Record() const;
+    // The same, saying in `why` (not in a box) why the design cannot be
+    // shown as it stands.
+    std::optional<DesignRecord> Record(std::string& why) const;
     // Called by the form after it has recomputed.
     void Announce() { emit changed(); }
 

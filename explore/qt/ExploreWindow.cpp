@@ -107,13 +107,8 @@ TfrmExplore::~TfrmExplore() { StopJob(); }
 
 std::optional<ExploreBase> TfrmExplore::FormBase(std::string& why) const {
     // Why the source cannot give the design goes to the status line, not a box.
-    platform::ScopedRecordingMessages quiet;
-    const auto record = source_.Record();
-    if (!record) {
-        const auto texts = quiet.texts();
-        why = texts.empty() ? std::string() : texts.front();
-        return std::nullopt;
-    }
+    const auto record = source_.Record(why);
+    if (!record) return std::nullopt;
     return ReadExploreBase(*record, data_, &why);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/qt/QtMessages.h"
 #include "sheets/qt/CompareWindow.h"
+#include "shipdata/Ship.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
@@ -54,6 +56,29 @@ QString designPath(const QString& folder, const QString& className) {
     return QDir(folder).filePath(className + QStringLiteral(".sdf"));
 }
 
+QSpinBox* DisplacementBox(QWidget* parent, const char* name, const char* tip) {
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(QLatin1String(name));
+    s->setRange(0, 200000);
+    s->setSingleStep(1000);
+    s->setSpecialValueText(QStringLiteral("any"));
+    s->setSuffix(QStringLiteral(" t"));
+    s->setToolTip(QString::fromUtf8(tip));
+    return s;
+}
+
+QStringList nationNames(const ProgramData& data) {
+    QStringList names;
+    for (int n = 0; n < 64; ++n)
+        if (const TNation* nation = data.Nation(n); nation && !nation->Name.empty()) names << toQ(nation->Name);
+    return names;
+}
+
+// "1 design", "2 designs".
+QString counted(qsizetype n, const char* thing) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(thing)).arg(n == 1 ? QString() : QStringLiteral("s"));
+}
+
 } // namespace
 
 TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
@@ -61,7 +86,29 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     setObjectName(QStringLiteral("frmLibrary"));
     setWindowTitle(QStringLiteral("Design library"));
     userFolders_ = setup_.UserFolders;
+    model_ = new TLibraryModel(this);
+    // Made in the order Tab visits them: the search box first.
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildFilters());
+    BuildTable();
+    auto* body = new QHBoxLayout();
+    body->addWidget(lvDesigns, 1);
+    body->addLayout(BuildSidePanel());
+    layout->addLayout(body, 1);
+    layout->addLayout(BuildCommands());
+    // Enter belongs to the search box and the table, never to a button.
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setAutoDefault(false);
+    FitToScreen();
 
+    loader_ = new TLibraryLoader(data_, *model_, setup_.CacheFile, this);
+    ConnectCommands();
+    ConnectLoader();
+    UpdateButtons();
+    loader_->SetFolders(AllFolders());
+    UpdateStatus();
+}
+
+QLayout* TfrmLibrary::BuildFilters() {
     edSearch = new QLineEdit(this);
     edSearch->setObjectName(QStringLiteral("edSearch"));
     edSearch->setPlaceholderText(QStringLiteral("Search class, nation or type"));
@@ -69,25 +116,24 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     cbNation = new QComboBox(this);
     cbNation->setObjectName(QStringLiteral("cbNation"));
     cbNation->addItem(QStringLiteral("All nations"));
-    for (int n = 0; n < 64; ++n)
-        if (const TNation* nation = data.Nation(n); nation && !nation->Name.empty())
-            cbNation->addItem(toQ(nation->Name));
+    for (const QString& nation : nationNames(data_)) cbNation->addItem(nation);
     cbType = new QComboBox(this);
     cbType->setObjectName(QStringLiteral("cbType"));
     cbType->addItem(QStringLiteral("All types"));
-    for (const char* code : kDesignTypeCodes) cbType->addItem(QLatin1String(code));
-    auto spin = [this](const char* name, const char* tip) {
-        auto* s = new QSpinBox(this);
-        s->setObjectName(QLatin1String(name));
-        s->setRange(0, 200000);
-        s->setSingleStep(1000);
-        s->setSpecialValueText(QStringLiteral("any"));
-        s->setSuffix(QStringLiteral(" t"));
-        s->setToolTip(QString::fromUtf8(tip));
-        return s;
-    };
-    seMinDisplacement = spin("seMinDisplacement", "Smallest displacement shown");
-    seMaxDisplacement = spin("seMaxDisplacement", "Largest displacement shown");
+    // The name a player knows, the code the table shows (every code is known).
+    platform::QuietMessages quiet;
+    for (const char* code : kDesignTypeCodes) {
+        const std::string name = data_.Weapons.ShipTypeName(ShipTypeFromCode(code, quiet));
+        cbType->addItem(name.empty() ? QLatin1String(code) : toQ(name) + QStringLiteral(" (%1)").arg(code),
+                        QLatin1String(code));
+    }
+    // The lists show whole names; the boxes stay narrow enough for a small screen.
+    for (QComboBox* box : {cbNation, cbType}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(10);
+    }
+    seMinDisplacement = DisplacementBox(this, "seMinDisplacement", "Smallest displacement shown");
+    seMaxDisplacement = DisplacementBox(this, "seMaxDisplacement", "Largest displacement shown");
     bnAddFolder = CommandButton(this, "bnAddFolder", "Add folder...", "List the designs of another folder too");
     bnRemoveFolder = CommandButton(this, "bnRemoveFolder", "Remove folder...", "Stop listing a folder you added");
     auto* filters = new QHBoxLayout();
@@ -100,8 +146,10 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     filters->addWidget(seMaxDisplacement);
     filters->addWidget(bnAddFolder);
     filters->addWidget(bnRemoveFolder);
+    return filters;
+}
 
-    model_ = new TLibraryModel(this);
+void TfrmLibrary::BuildTable() {
     lvDesigns = new QTableView(this);
     lvDesigns->setObjectName(QStringLiteral("lvDesigns"));
     lvDesigns->setModel(model_);
@@ -114,11 +162,19 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     lvDesigns->verticalHeader()->setDefaultSectionSize(26);
     lvDesigns->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     lvDesigns->horizontalHeader()->setStretchLastSection(true);
-    lvDesigns->setColumnWidth(0, 250);
     lvDesigns->setIconSize(QSize(110, 22));
     lvDesigns->setWordWrap(false);
+    lvDesigns->setColumnWidth(0, 250);
     for (int c = 1; c < kLibraryColumns - 1; ++c) lvDesigns->setColumnWidth(c, 74);
+    // The longest nation's name fits whole.
+    const QFontMetrics metrics(lvDesigns->font());
+    int nationWidth = lvDesigns->columnWidth(TLibraryModel::SectionOf(LibraryColumn::Nation));
+    for (const QString& nation : nationNames(data_))
+        nationWidth = std::max(nationWidth, metrics.horizontalAdvance(nation) + 16);
+    lvDesigns->setColumnWidth(TLibraryModel::SectionOf(LibraryColumn::Nation), nationWidth);
+}
 
+QLayout* TfrmLibrary::BuildSidePanel() {
     lbPicture = new QLabel(this);
     lbPicture->setObjectName(QStringLiteral("lbPicture"));
     lbPicture->setFixedSize(240, 150);
@@ -138,7 +194,10 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     side->addWidget(lbPicture);
     side->addWidget(lbPlan);
     side->addWidget(lbDetails, 1);
+    return side;
+}
 
+QLayout* TfrmLibrary::BuildCommands() {
     bnOpen = CommandButton(this, "bnOpen", "Open", "Open the design on the design form (Enter)");
     bnCompare = CommandButton(this, "bnCompare", "Compare", "Compare two to six selected designs");
     bnDuplicate = CommandButton(this, "bnDuplicate", "Duplicate", "Copy the design file beside it");
@@ -147,88 +206,74 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
     bnShowInFolder = CommandButton(this, "bnShowInFolder", "Show in folder", "Open the folder that holds the file");
     auto* commands = new QHBoxLayout();
     for (QPushButton* b : {bnOpen, bnCompare, bnDuplicate, bnRename, bnTrash, bnShowInFolder}) commands->addWidget(b);
-    commands->addStretch();
     lbStatus = new QLabel(this);
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    // The room the buttons leave, whatever its text: a missing folder's name
+    // must not widen the window (the tip holds it all).
+    lbStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lbStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pbFill = new QProgressBar(this);
     pbFill->setObjectName(QStringLiteral("pbFill"));
     pbFill->setMaximumWidth(200);
     pbFill->setTextVisible(true);
-    commands->addWidget(lbStatus);
+    commands->addWidget(lbStatus, 1);
     commands->addWidget(pbFill);
+    return commands;
+}
 
-    auto* body = new QHBoxLayout();
-    body->addWidget(lvDesigns, 1);
-    body->addLayout(side);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filters);
-    layout->addLayout(body, 1);
-    layout->addLayout(commands);
-    resize(1010, 640);
+void TfrmLibrary::FitToScreen() {
+    // Every column and the side panel want about 1,600 pixels.
+    const QSize wanted(1600, 900);
+    const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect room = shown ? shown->availableGeometry() : QRect(QPoint(), wanted);
+    // Room left for the window's frame.
+    resize(std::min(wanted.width(), room.width() - 40), std::min(wanted.height(), room.height() - 60));
+}
 
-    loader_ = new TLibraryLoader(data_, *model_, setup_.CacheFile, this);
+void TfrmLibrary::ConnectCommands() {
     connect(edSearch, &QLineEdit::textChanged, this, &TfrmLibrary::ApplyFilter);
     connect(cbNation, &QComboBox::currentIndexChanged, this, &TfrmLibrary::ApplyFilter);
     connect(cbType, &QComboBox::currentIndexChanged, this, &TfrmLibrary::ApplyFilter);
     connect(seMinDisplacement, &QSpinBox::valueChanged, this, &TfrmLibrary::ApplyFilter);
     connect(seMaxDisplacement, &QSpinBox::valueChanged, this, &TfrmLibrary::ApplyFilter);
-    // A filling that resets the rows keeps the selection.
-    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { keptSelection_ = SelectedFiles(); });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
-        Select(keptSelection_);
-        UpdateStatus();
-    });
-    connect(lvDesigns->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        ShowCurrent();
-        UpdateButtons();
-    });
+    connect(edSearch, &QLineEdit::returnPressed, this, &TfrmLibrary::OpenFirstMatch);
     connect(lvDesigns, &QTableView::doubleClicked, this, &TfrmLibrary::OpenSelected);
-    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), lvDesigns);
-    enter->setContext(Qt::WidgetShortcut); // Enter in the search box or a filter opens nothing
-    connect(enter, &QShortcut::activated, this, &TfrmLibrary::OpenSelected);
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), lvDesigns);
+        enter->setContext(Qt::WidgetShortcut); // the search box has its own Enter
+        connect(enter, &QShortcut::activated, this, &TfrmLibrary::OpenSelected);
+    }
     connect(bnOpen, &QPushButton::clicked, this, &TfrmLibrary::OpenSelected);
     connect(bnCompare, &QPushButton::clicked, this, &TfrmLibrary::CompareSelected);
-    connect(bnDuplicate, &QPushButton::clicked, this, [this] {
-        std::vector<std::string> made;
-        for (const auto& f : SelectedFiles())
-            if (auto copy = Duplicate(f); !copy.empty()) made.push_back(copy);
-    });
-    connect(bnRename, &QPushButton::clicked, this, [this] {
-        const auto files = SelectedFiles();
-        if (files.size() != 1) return;
-        bool ok = false;
-        const QString name =
-            QInputDialog::getText(this, QStringLiteral("Rename design"), QStringLiteral("New class name:"),
-                                  QLineEdit::Normal, toQ(DesignClassName(files[0])), &ok);
-        if (ok) Rename(files[0], fromQ(name.trimmed()));
-    });
-    connect(bnTrash, &QPushButton::clicked, this, [this] {
-        const auto files = SelectedFiles();
-        if (files.empty()) return;
-        const std::string what =
-            files.size() == 1 ? "the design " + DesignClassName(files[0]) : std::to_string(files.size()) + " designs";
-        if (!platform::messages().confirm("Move " + what + " to the trash?")) return;
-        for (const auto& f : files)
-            if (!MoveToTrash(f)) break;
-    });
+    connect(bnDuplicate, &QPushButton::clicked, this, &TfrmLibrary::DuplicateSelected);
+    connect(bnRename, &QPushButton::clicked, this, &TfrmLibrary::RenameSelected);
+    connect(bnTrash, &QPushButton::clicked, this, &TfrmLibrary::TrashSelected);
     connect(bnShowInFolder, &QPushButton::clicked, this, [this] {
         const auto files = SelectedFiles();
         if (!files.empty()) ShowInFolder(files.front());
     });
-    connect(bnAddFolder, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Add a folder of designs"));
-        if (!folder.isEmpty()) AddFolder(folder);
+    connect(bnAddFolder, &QPushButton::clicked, this, &TfrmLibrary::AskAddFolder);
+    connect(bnRemoveFolder, &QPushButton::clicked, this, &TfrmLibrary::AskRemoveFolder);
+}
+
+void TfrmLibrary::ConnectLoader() {
+    // A filling that resets the rows keeps the selection; rows that went take
+    // the panel and the buttons with them.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { keptSelection_ = SelectedFiles(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        Select(keptSelection_);
+        FollowSelection();
+        UpdateStatus();
     });
-    connect(bnRemoveFolder, &QPushButton::clicked, this, [this] {
-        if (userFolders_.isEmpty()) {
-            platform::messages().notice("No folder has been added to the library.");
-            return;
-        }
-        bool ok = false;
-        const QString folder =
-            QInputDialog::getItem(this, QStringLiteral("Remove folder"), QStringLiteral("Stop listing the designs of:"),
-                                  userFolders_, 0, false, &ok);
-        if (ok) RemoveFolder(folder);
+    connect(lvDesigns->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmLibrary::FollowSelection);
+    // A plan view drawn after its row was chosen shows at once.
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& from, const QModelIndex& to) {
+        const QModelIndexList rows = lvDesigns->selectionModel()->selectedRows();
+        if (rows.isEmpty()) return;
+        const int first = std::min_element(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) {
+                              return a.row() < b.row();
+                          })->row();
+        if (first >= from.row() && first <= to.row()) ShowCurrent();
     });
     connect(loader_, &TLibraryLoader::Progress, this, [this](int done, int total, const QString& what) {
         pbFill->setVisible(true);
@@ -240,9 +285,55 @@ TfrmLibrary::TfrmLibrary(const ProgramData& data, Setup setup, QWidget* parent)
         pbFill->setVisible(false);
         UpdateStatus();
     });
-    UpdateButtons();
-    loader_->SetFolders(AllFolders());
-    UpdateStatus();
+}
+
+void TfrmLibrary::DuplicateSelected() {
+    std::vector<std::string> made;
+    for (const auto& f : SelectedFiles())
+        if (auto copy = Duplicate(f); !copy.empty()) made.push_back(copy);
+    if (!made.empty()) Select(made);
+}
+
+void TfrmLibrary::RenameSelected() {
+    const auto files = SelectedFiles();
+    if (files.size() != 1) return;
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("Rename design"), QStringLiteral("New class name:"),
+                                               QLineEdit::Normal, toQ(DesignClassName(files[0])), &ok);
+    if (ok) Rename(files[0], fromQ(name.trimmed()));
+}
+
+void TfrmLibrary::TrashSelected() {
+    const auto files = SelectedFiles();
+    if (files.empty()) return;
+    const std::string what =
+        files.size() == 1 ? "the design " + DesignClassName(files[0]) : std::to_string(files.size()) + " designs";
+    if (!platform::messages().confirm("Move " + what + " to the trash?")) return;
+    for (const auto& f : files)
+        if (!MoveToTrash(f)) break;
+}
+
+void TfrmLibrary::AskAddFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Add a folder of designs"));
+    if (!folder.isEmpty()) AddFolder(folder);
+}
+
+void TfrmLibrary::AskRemoveFolder() {
+    if (userFolders_.isEmpty()) {
+        platform::messages().notice("No folder has been added to the library.");
+        return;
+    }
+    bool ok = false;
+    const QString folder =
+        QInputDialog::getItem(this, QStringLiteral("Remove folder"), QStringLiteral("Stop listing the designs of:"),
+                              userFolders_, 0, false, &ok);
+    if (ok) RemoveFolder(folder);
+}
+
+void TfrmLibrary::OpenFirstMatch() {
+    if (model_->rowCount() == 0) return;
+    Select({model_->RowAt(0).File});
+    OpenSelected();
 }
 
 TfrmLibrary::~TfrmLibrary() = default;
@@ -274,7 +365,7 @@ void TfrmLibrary::ApplyFilter() {
     LibraryFilter filter;
     filter.Search = fromQ(edSearch->text().trimmed());
     if (cbNation->currentIndex() > 0) filter.Nation = fromQ(cbNation->currentText());
-    if (cbType->currentIndex() > 0) filter.Type = fromQ(cbType->currentText());
+    if (cbType->currentIndex() > 0) filter.Type = fromQ(cbType->currentData().toString());
     if (seMinDisplacement->value() > 0) filter.MinDisplacement = seMinDisplacement->value();
     if (seMaxDisplacement->value() > 0) filter.MaxDisplacement = seMaxDisplacement->value();
     model_->SetFilter(filter);
@@ -301,13 +392,18 @@ void TfrmLibrary::Select(const std::vector<std::string>& files) {
 void TfrmLibrary::UpdateStatus() {
     const auto& rows = model_->Rows();
     const auto unreadable = std::count_if(rows.begin(), rows.end(), [](const LibraryRow& r) { return !r.IsDesign; });
-    QString text = QStringLiteral("%1 designs, %2 shown")
-                       .arg(rows.size() - static_cast<size_t>(unreadable))
-                       .arg(model_->rowCount());
-    if (unreadable > 0) text += QStringLiteral("; %1 files could not be read (red)").arg(unreadable);
+    QString text = counted(static_cast<qsizetype>(rows.size()) - unreadable, "design") +
+                   QStringLiteral(", %1 shown").arg(model_->rowCount());
+    if (unreadable > 0) text += QStringLiteral("; %1 could not be read (red)").arg(counted(unreadable, "file"));
     for (const QString& missing : loader_->Missing()) text += QStringLiteral("; folder missing: ") + missing;
     lbStatus->setText(text);
+    lbStatus->setToolTip(text);
     pbFill->setVisible(loader_->Busy());
+}
+
+void TfrmLibrary::FollowSelection() {
+    ShowCurrent();
+    UpdateButtons();
 }
 
 void TfrmLibrary::UpdateButtons() {

@@ -15,6 +15,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -85,7 +86,27 @@ public:
     QPushButton* bnRemoveFolder = nullptr;
 
 private:
+    QLayout* BuildFilters();
+    void BuildTable();
+    QLayout* BuildSidePanel();
+    QLayout* BuildCommands();
+    void ConnectCommands();
+    void ConnectLoader();
+    // As large as the screen allows, up to what the columns and the panel use.
+    void FitToScreen();
+
+    // The button commands, with their questions.
+    void DuplicateSelected();
+    void RenameSelected();
+    void TrashSelected();
+    void AskAddFolder();
+    void AskRemoveFolder();
+    // Enter in the search box: the first row shown, if any.
+    void OpenFirstMatch();
+
     void ApplyFilter();
+    // The side panel and the buttons follow the selection.
+    void FollowSelection();
     void ShowCurrent();
     void UpdateStatus();
     void UpdateButtons();

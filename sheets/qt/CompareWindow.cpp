@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
+#include "sheets/SheetRender.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -56,13 +57,30 @@ TfrmCompare::TfrmCompare(const ProgramData& data, Setup setup, const TDesignSour
     : QDialog(parent), data_(data), setup_(std::move(setup)), formDesign_(formDesign) {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(QStringLiteral("Compare designs"));
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(BuildChooser());
+    columns->addLayout(BuildTable(), 1);
+    resize(1010, 660);
 
+    FillSources();
+    connect(lvSources, &QListWidget::itemDoubleClicked, this, [this] { AddChosenSource(); });
+    connect(bnAdd, &QPushButton::clicked, this, [this] { AddChosenSource(); });
+    connect(bnOpen, &QPushButton::clicked, this, [this] { OpenFile(); });
+    connect(bnRemove, &QPushButton::clicked, this, [this] { RemoveChosen(); });
+    connect(bnCopy, &QPushButton::clicked, this, &TfrmCompare::Copy);
+    connect(bnExport, &QPushButton::clicked, this, &TfrmCompare::Export);
+    UseFormDesign();
+}
+
+QLayout* TfrmCompare::BuildChooser() {
     lvSources = new QListWidget(this);
     lvSources->setObjectName(QStringLiteral("lvSources"));
     lvSources->setToolTip(QStringLiteral("Type a class name to find it; double-click to add it"));
+    lvSources->setMaximumWidth(220);
     lvCompared = new QListWidget(this);
     lvCompared->setObjectName(QStringLiteral("lvCompared"));
     lvCompared->setMaximumHeight(118);
+    lvCompared->setMaximumWidth(220);
     bnAdd = new QPushButton(QStringLiteral("Add"), this);
     bnOpen = new QPushButton(QStringLiteral("Open..."), this);
     bnRemove = new QPushButton(QStringLiteral("Remove"), this);
@@ -89,7 +107,10 @@ TfrmCompare::TfrmCompare(const ProgramData& data, Setup setup, const TDesignSour
     share->addWidget(bnCopy);
     share->addWidget(bnExport);
     chooser->addLayout(share);
+    return chooser;
+}
 
+QLayout* TfrmCompare::BuildTable() {
     lbNotes = new QLabel(this);
     lbNotes->setObjectName(QStringLiteral("lbNotes"));
     lbNotes->setWordWrap(true);
@@ -112,21 +133,7 @@ TfrmCompare::TfrmCompare(const ProgramData& data, Setup setup, const TDesignSour
     }
     plans->addStretch();
     table->addLayout(plans);
-    auto* columns = new QHBoxLayout(this);
-    columns->addLayout(chooser);
-    columns->addLayout(table, 1);
-    lvSources->setMaximumWidth(220);
-    lvCompared->setMaximumWidth(220);
-    resize(1010, 660);
-
-    FillSources();
-    connect(lvSources, &QListWidget::itemDoubleClicked, this, [this] { AddChosenSource(); });
-    connect(bnAdd, &QPushButton::clicked, this, [this] { AddChosenSource(); });
-    connect(bnOpen, &QPushButton::clicked, this, [this] { OpenFile(); });
-    connect(bnRemove, &QPushButton::clicked, this, [this] { RemoveChosen(); });
-    connect(bnCopy, &QPushButton::clicked, this, &TfrmCompare::Copy);
-    connect(bnExport, &QPushButton::clicked, this, &TfrmCompare::Export);
-    UseFormDesign();
+    return table;
 }
 
 void TfrmCompare::FillSources() {
@@ -281,55 +288,56 @@ void TfrmCompare::Copy() {
     QGuiApplication::clipboard()->setMimeData(mime);
 }
 
+std::string TfrmCompare::ComparisonPdf(bool letter) const {
+    QTextDocument doc;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(Count() > 3 ? 6.5 : 8);
+    doc.setDefaultFont(font);
+    std::string html = RenderManyComparison(comparison_, ComparisonFormat::Html);
+    std::string plans = "<table><tr>";
+    for (int i = 0; i < Count(); ++i) {
+        const auto image = planOf(records_[static_cast<size_t>(i)], data_);
+        if (!image) continue;
+        const QString url = QStringLiteral("compare:plan%1").arg(i);
+        doc.addResource(QTextDocument::ImageResource, QUrl(url), *image);
+        plans += "<td align=\"center\"><img src=\"" + url.toStdString() + "\" width=\"" +
+                 std::to_string(static_cast<int>(kPlan.Width * kPlanShown)) + "\"><br>" +
+                 EscapeHtml(comparison_.Names[static_cast<size_t>(i)]) + "</td>";
+    }
+    plans += "</tr></table>\n";
+    html.insert(html.rfind("</body>"), plans);
+    doc.setHtml(toQ(html));
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Landscape,
+                                         QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        writer.setTitle(QStringLiteral("Comparison of designs"));
+        writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION));
+        doc.print(&writer);
+    }
+    return std::string(pdf.constData(), static_cast<size_t>(pdf.size()));
+}
+
 void TfrmCompare::Export() {
     platform::SaveFileRequest request;
     request.title = "Export comparison";
     request.filters.assign(std::begin(kExportFilters), std::end(kExportFilters));
     request.startDirectory = platform::resolvePath(setup_.CustomFilesRoot + "Custom Files");
     request.suggestedName = "Comparison.pdf";
-    const auto choice = platform::fileDialogs().saveFile(request);
+    const auto choice = AskExportFile(request, setup_.Export);
     if (!choice) return;
     std::string bytes;
     switch (choice->filter) {
     case kHtml: bytes = RenderManyComparison(comparison_, ComparisonFormat::Html); break;
     case kMarkdown: bytes = RenderManyComparison(comparison_, ComparisonFormat::Markdown); break;
     case kCsv: bytes = RenderManyComparison(comparison_, ComparisonFormat::Csv); break;
-    default: {
+    default:
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        // The table on a landscape page, the plan views under it at one scale.
-        QTextDocument doc;
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(Count() > 3 ? 6.5 : 8);
-        doc.setDefaultFont(font);
-        std::string html = RenderManyComparison(comparison_, ComparisonFormat::Html);
-        std::string plans = "<table><tr>";
-        for (int i = 0; i < Count(); ++i) {
-            const auto image = planOf(records_[static_cast<size_t>(i)], data_);
-            if (!image) continue;
-            const QString url = QStringLiteral("compare:plan%1").arg(i);
-            doc.addResource(QTextDocument::ImageResource, QUrl(url), *image);
-            plans += "<td align=\"center\"><img src=\"" + url.toStdString() + "\" width=\"" +
-                     std::to_string(static_cast<int>(kPlan.Width * kPlanShown)) + "\"><br>" +
-                     comparison_.Names[static_cast<size_t>(i)] + "</td>";
-        }
-        plans += "</tr></table>\n";
-        html.insert(html.rfind("</body>"), plans);
-        doc.setHtml(toQ(html));
-        QByteArray pdf;
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setPageLayout(
-                QPageLayout(QPageSize(choice->filter == kPdfLetter ? QPageSize::Letter : QPageSize::A4),
-                            QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-            writer.setTitle(QStringLiteral("Comparison of designs"));
-            writer.setCreator(QStringLiteral("Ship designer " SHIP_VERSION));
-            doc.print(&writer);
-        }
+        bytes = ComparisonPdf(choice->filter == kPdfLetter);
         QApplication::restoreOverrideCursor();
-        bytes.assign(pdf.constData(), static_cast<size_t>(pdf.size()));
-    }
     }
     std::string why;
     if (bytes.empty() || !platform::writeBytes(choice->path, bytes, &why)) {

@@ -14,9 +14,11 @@
 #include "designfile/DesignRecord.h"
 #include "designfile/qt/DesignSource.h"
 #include "sheets/DesignCompare.h"
+#include "sheets/qt/ExportDialog.h"
 #include "tables/ProgramData.h"
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QTreeWidget;
@@ -28,7 +30,8 @@ public:
 
     struct Setup {
         std::vector<std::string> Folders;        // the designs offered
-        std::string ProgramDir, CustomFilesRoot; // where "Open..." and "Export..." start
+        std::string ProgramDir, CustomFilesRoot; // where "Open..." and a first "Export..." start
+        ExportFolder Export;                     // the last export's folder
     };
     // formDesign: the design on the form, or none for files alone.
     TfrmCompare(const ProgramData& data, Setup setup, const TDesignSource* formDesign, QWidget* parent = nullptr);
@@ -65,6 +68,10 @@ public:
     static QColor DifferenceColour();
 
 private:
+    QLayout* BuildChooser();
+    QLayout* BuildTable();
+    // The table on a landscape page, the plan views under it at one scale.
+    std::string ComparisonPdf(bool letter) const;
     void FillSources();
     void AddChosenSource();
     void OpenFile();

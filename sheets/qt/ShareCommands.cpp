@@ -62,7 +62,7 @@ void TShareCommands::ExportSheet() {
     request.filters.assign(std::begin(kExportFilters), std::end(kExportFilters));
     request.startDirectory = platform::resolvePath(setup_.CustomFilesRoot + "Custom Files");
     request.suggestedName = (record->ClassName.empty() ? std::string("Sheet") : record->ClassName) + ".pdf";
-    const auto choice = platform::fileDialogs().saveFile(request);
+    const auto choice = AskExportFile(request, setup_.Export);
     if (!choice) return;
 
     const DesignSummary summary = BuildDesignSummary(*record, data_);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "sheets/qt/ExportDialog.h"
 #include "tables/ProgramData.h"
 
 class TDesignSource;
@@ -19,7 +20,8 @@ class TShareCommands : public QObject {
     Q_OBJECT
 public:
     struct Setup {
-        std::string CustomFilesRoot;                    // where "Export sheet..." starts
+        std::string CustomFilesRoot;                    // where a first "Export sheet..." starts
+        ExportFolder Export;                            // the last export's folder
         std::function<void(const QString&)> ShowStatus; // a passing note ("copied to the clipboard")
         std::function<TfrmCompare*()> NewCompareWindow; // made once, on the design's source
     };

@@ -2,6 +2,7 @@
 // sorting, filtering and CSV reading the library window relies on.
 #include "tests/core/TestSupport.h"
 
+#include "formats/Csv.h"
 #include "library/DesignLibrary.h"
 #include "sheets/DesignCompare.h"
 
@@ -129,9 +130,19 @@ TEST(DesignLibrary, ComparesSeveralDesignsWithTheFirst) {
     EXPECT_EQ(row->Values, (std::vector<std::string>{"18,100 t", "18,570 t", "17,250 t", "18,100 t"}));
     EXPECT_EQ(row->Differences, (std::vector<std::string>{"", "+470 t", "-850 t", ""}));
     EXPECT_TRUE(row->Differs);
+    // A spreadsheet gets numbers, the unit with the figure; texts stay texts.
     const auto csv = ParseCsv(RenderManyComparison(c, ComparisonFormat::Csv));
     EXPECT_EQ(csv.size(), c.Rows.size() + 1);
     EXPECT_EQ(csv[0].size(), 2u + 4u + 3u);
+    const auto csvRow = [&csv](const std::string& figure) {
+        const auto at = std::find_if(csv.begin(), csv.end(), [&](const auto& r) { return r.at(1) == figure; });
+        return at == csv.end() ? std::vector<std::string>{} : *at;
+    };
+    EXPECT_EQ(csvRow("Displacement (t)"), (std::vector<std::string>{"Design", "Displacement (t)", "18100", "18570",
+                                                                    "470", "17250", "-850", "18100", "0"}));
+    EXPECT_EQ(csvRow("Main guns"),
+              (std::vector<std::string>{"Armament", "Main guns", "10", "12", "2", "8", "-2", "10", "0"}));
+    EXPECT_EQ(csvRow("Nation").at(3), "Germany");
     for (auto format : {ComparisonFormat::Text, ComparisonFormat::Markdown, ComparisonFormat::Html})
         EXPECT_NE(RenderManyComparison(c, format).find("Invincible"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 #include "platform/DayNumber.h"
 #include "platform/DesignFolders.h"
 #include "platform/Encoding.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/NumberText.h"
 #include "platform/Paths.h"
@@ -120,6 +121,26 @@ TEST(Paths, OneListOfDesignFolders) {
     EXPECT_EQ(SaveFolder(prog), prog + "Custom Files"); // the program's folder can be written
     if (old) setenv("XDG_DATA_HOME", saved.c_str(), 1);
     else unsetenv("XDG_DATA_HOME");
+}
+
+// The extension typed chooses the kind of file written; a name without one
+// of the offered extensions gets the chosen kind's.
+TEST(FileDialogs, TheTypedExtensionChoosesTheKindOfFile) {
+    SaveFileRequest request;
+    request.filters = {"PDF, A4|*.pdf", "PDF, Letter|*.pdf", "HTML|*.html;*.htm", "Markdown|*.md", "CSV|*.csv"};
+    struct Case {
+        SaveFileChoice typed, written;
+    };
+    for (const Case& c : std::vector<Case>{{{"/out/cmp.html", 0}, {"/out/cmp.html", 2}},
+                                           {{"/out/cmp.HTM", 1}, {"/out/cmp.HTM", 2}},
+                                           {{"/out/cmp.pdf", 1}, {"/out/cmp.pdf", 1}},
+                                           {{"/out/cmp.pdf", 4}, {"/out/cmp.pdf", 0}},
+                                           {{"/out/cmp", 4}, {"/out/cmp.csv", 4}},
+                                           {{"/v1.2/Dreadnought v1.2", 3}, {"/v1.2/Dreadnought v1.2.md", 3}}}) {
+        const SaveFileChoice written = MatchTypedExtension(request, c.typed);
+        EXPECT_EQ(written.path, c.written.path) << c.typed.path;
+        EXPECT_EQ(written.filter, c.written.filter) << c.typed.path;
+    }
 }
 
 TEST(Encoding, Windows1252RoundTrip) {

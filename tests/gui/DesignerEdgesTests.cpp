@@ -16,6 +16,7 @@
 #include "status/ShipStatus.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
@@ -222,22 +223,39 @@ private slots:
         QVERIFY(other->CopyPath() != recovery->CopyPath());
         QVERIFY(messages.recorded.empty());
 
-        // The first program dies: its copy stays behind with no live owner.
+        // Two programs die: their copies stay behind with no live owner, and
+        // each is offered; the second restored asks about the first.
         const QString orphan = QString::fromStdString(folder + "recovery-1-1.sdf");
+        const QString older = QString::fromStdString(folder + "recovery-2-1.sdf");
         QVERIFY(QFile::copy(copy, orphan));
+        QFile file(orphan);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        const qsizetype name = text.lastIndexOf("ClassName=Dreadnought");
+        QVERIFY(name >= 0);
+        text.replace(name, qsizetype(sizeof("ClassName=Dreadnought") - 1), "ClassName=Lion");
+        QFile written(older);
+        QVERIFY(written.open(QIODevice::WriteOnly) && written.write(text) == text.size());
+        written.flush(); // so closing writes nothing more
+        written.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime);
+        written.close();
         recovery.reset(); // a clean exit removes the own copy
         QVERIFY(!QFileInfo::exists(copy));
         messages.answerNext(true);
+        messages.answerNext(true);
+        messages.saveAnswers = {platform::SaveChoice::Discard};
         QVERIFY(other->OfferRestore());
-        QCOMPARE(messages.recorded.size(), size_t{1});
+        QCOMPARE(messages.recorded.size(), size_t{3});
         QVERIFY2(QString::fromStdString(messages.recorded[0].text)
                      .contains(QRegularExpression(
                          QStringLiteral("^Restore the unsaved changes to Dreadnought from \\d\\d:\\d\\d\\?$"))),
                  messages.recorded[0].text.c_str());
-        QCOMPARE(second->windowTitle(), QStringLiteral("Ship design - Dreadnought *"));
+        QVERIFY(messages.recorded[1].text.find("Restore the unsaved changes to Lion from ") == 0);
+        QCOMPARE(messages.recorded[2].text, std::string("Save changes to Dreadnought?"));
+        QCOMPARE(second->windowTitle(), QStringLiteral("Ship design - Lion *"));
         QCOMPARE(second->Widgets().seSpeed->value(), 23);
         QCOMPARE(second->Widgets().lvTurrets->topLevelItemCount(), 5);
-        QVERIFY(!QFileInfo::exists(orphan));
+        QVERIFY(!QFileInfo::exists(orphan) && !QFileInfo::exists(older));
         QTRY_VERIFY(QFileInfo::exists(QString::fromStdString(other->CopyPath())));
         second->Widgets().bnSave->click(); // a save leaves nothing to recover
         QVERIFY(!QFileInfo::exists(QString::fromStdString(other->CopyPath())));

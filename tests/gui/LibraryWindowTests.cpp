@@ -12,14 +12,18 @@
 #include "platform/Paths.h"
 #include "sheets/qt/CompareWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -75,7 +79,8 @@ private slots:
         library->edSearch->setText(QStringLiteral("ASS"));
         QCOMPARE(library->Model().rowCount(), 1);
         library->edSearch->clear();
-        library->cbType->setCurrentText(QStringLiteral("BC"));
+        library->cbType->setCurrentIndex(library->cbType->findData(QStringLiteral("BC")));
+        QCOMPARE(library->cbType->currentText(), QStringLiteral("Battlecruiser (BC)"));
         library->seMaxDisplacement->setValue(25000);
         QCOMPARE(library->Model().rowCount(), 2); // Invincible, Von der Tann
         library->cbType->setCurrentIndex(0);
@@ -93,6 +98,42 @@ private slots:
         QCOMPARE(form->Widgets().edName->text(), QStringLiteral("Nassau"));
         QCOMPARE(messages.recorded.size(), size_t{2});
         QCOMPARE(messages.recorded[0].kind, platform::MessageKind::SaveQuestion);
+
+        // Enter in the search box opens the first match, and no button: a
+        // dialog opened by mistake is closed so the test cannot hang.
+        library->edSearch->setText(QStringLiteral("kong"));
+        QString opened;
+        QTimer closer;
+        closer.setSingleShot(true);
+        connect(&closer, &QTimer::timeout, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->windowTitle();
+                modal->close();
+            }
+        });
+        closer.start(500);
+        QTest::keyClick(library->edSearch, Qt::Key_Return);
+        QCOMPARE(opened, QString());
+        QCOMPARE(form->Widgets().edName->text(), QStringLiteral("Kongo"));
+    }
+
+    // The window fits the screen, and every nation's name its column.
+    void fitsTheScreenAndTheNations() {
+        const QSize room = library->screen()->availableGeometry().size();
+        QVERIFY2(library->frameGeometry().width() <= room.width() && library->frameGeometry().height() <= room.height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4, minimum %5x%6")
+                                .arg(library->frameGeometry().width())
+                                .arg(library->frameGeometry().height())
+                                .arg(room.width())
+                                .arg(room.height())
+                                .arg(library->minimumSizeHint().width())
+                                .arg(library->minimumSizeHint().height())));
+        const int nation = TLibraryModel::SectionOf(LibraryColumn::Nation);
+        const QFontMetrics metrics(library->lvDesigns->font());
+        for (int r = 0; r < library->Model().rowCount(); ++r) {
+            const QString name = library->Model().index(r, nation).data().toString();
+            QVERIFY2(metrics.horizontalAdvance(name) < library->lvDesigns->columnWidth(nation), qPrintable(name));
+        }
     }
 
     void comparesFourAndExportsThemAsPdf() {
@@ -109,11 +150,13 @@ private slots:
 
         QTemporaryDir out;
         const std::string pdf = out.path().toStdString() + "/four.pdf";
+        designersettings::RememberFolder("export", out.path().toStdString() + "/sheet.pdf");
         ScriptedFileDialogs dialogs;
         dialogs.saves = {platform::SaveFileChoice{pdf, 0}};
         platform::ScopedRecordingMessages messages;
         compare->bnExport->click();
         QCOMPARE(messages.texts(), std::vector<std::string>{"Comparison exported to file: " + pdf});
+        QCOMPARE(dialogs.saveRequests.at(0).startDirectory, out.path().toStdString()); // where the last export went
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf), QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished(30000));
@@ -139,18 +182,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(library->Model().Find(added), 2000);
         QVERIFY(library->Model().Find(added)->IsDesign);
 
+        // The design shown goes: the panel clears and the buttons follow.
+        library->Select({design("Von der Tann")});
+        QVERIFY(!library->lbDetails->text().isEmpty() && library->bnOpen->isEnabled());
         QVERIFY(std::filesystem::remove(design("Von der Tann")));
         QTRY_VERIFY_WITH_TIMEOUT(!library->Model().Find(design("Von der Tann")), 2000);
+        QVERIFY(library->lbDetails->text().isEmpty() && library->lbPlan->pixmap().isNull());
+        for (QPushButton* b : {library->bnOpen, library->bnRename, library->bnDuplicate, library->bnTrash})
+            QVERIFY(!b->isEnabled());
 
         platform::ScopedRecordingMessages messages;
         QVERIFY(!library->Rename(design("Nassau"), "Kongo"));
         QCOMPARE(messages.texts(), std::vector<std::string>{"Cannot rename " + design("Nassau") +
                                                             "\rA design named Kongo is already in that folder."});
+        // A renamed or duplicated design is the one chosen, its plan view shown.
         QVERIFY(library->Rename(design("Nassau"), "Helgoland"));
         QVERIFY(library->Model().Find(design("Helgoland")) && !library->Model().Find(design("Nassau")));
-        const std::string copy = library->Duplicate(design("Kongo"));
-        QCOMPARE(copy, design("Kongo copy"));
-        QVERIFY(library->Model().Find(copy));
+        QCOMPARE(library->SelectedFiles(), std::vector<std::string>{design("Helgoland")});
+        QTRY_VERIFY_WITH_TIMEOUT(!library->lbPlan->pixmap().isNull(), 2000);
+        library->Select({design("Kongo")});
+        library->bnDuplicate->click();
+        QCOMPARE(library->SelectedFiles(), std::vector<std::string>{design("Kongo copy")});
+        QTRY_VERIFY_WITH_TIMEOUT(!library->lbPlan->pixmap().isNull(), 2000);
 
         // The folder vanishes and comes back.
         const std::string designs = dir->path() + "Designs";

@@ -105,6 +105,28 @@ private slots:
         QVERIFY(messages.texts()[0].find("Error exporting sheet") == 0);
         QVERIFY(messages.texts()[0].find("No such file or directory") != std::string::npos);
     }
+
+    // "cmp.html" typed with the PDF kind chosen is HTML; the next export,
+    // from another window, starts in the folder this one went to.
+    void exportsFollowTheTypedNameAndTheLastFolder() {
+        QTemporaryDir dir;
+        ScriptedFileDialogs dialogs;
+        const std::string html = dir.path().toStdString() + "/cmp.html";
+        dialogs.saves = {platform::SaveFileChoice{html, 0}};
+        platform::ScopedRecordingMessages messages;
+        form->Widgets().bnCompare->click();
+        TfrmCompare* window = share->CompareWindow();
+        QVERIFY(window->SetFile(1, sample("Nassau")));
+        window->bnExport->click();
+        QCOMPARE(messages.texts(), std::vector<std::string>{"Comparison exported to file: " + html});
+        QFile file(QString::fromStdString(html));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("<html>"));
+
+        form->Widgets().bnExportSheet->click(); // cancelled
+        QCOMPARE(dialogs.saveRequests.size(), size_t{2});
+        QCOMPARE(dialogs.saveRequests[1].startDirectory, dir.path().toStdString());
+    }
 };
 
 SHIP_GUI_TEST(ShareCommandsTests)
