@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -34,10 +35,9 @@ int reportStart(const TfrmDesignMain& form, const platform::RecordingMessages& r
     return form.StartupSucceeded() && recorded.recorded.empty() ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    // Answered before Qt starts, so they need no display.
+// Answers --help and --version before Qt starts, so they need no display;
+// none for any other first argument.
+std::optional<int> answerWithoutDisplay(int argc, char* argv[]) {
     const std::string_view first = argc > 1 ? argv[1] : "";
     if (first == "--help" || first == "-h") {
         std::fputs(platform::ProgramUsage(DesignerProgram()).c_str(), stdout);
@@ -47,6 +47,44 @@ int main(int argc, char* argv[]) {
         std::fputs(platform::VersionText("shipdesigner").c_str(), stdout);
         return 0;
     }
+    return std::nullopt;
+}
+
+// The form with its dialogs, recovery and the file named on the command
+// line; runs until the form closes (or reports the start when checking it).
+int runDesigner(const std::string& file, bool checkStart, platform::Messages& sink,
+                const platform::RecordingMessages& recorded) {
+    // The tables every window reads, loaded once and read-only from then on.
+    const std::string programDir = platform::defaultProgramDir();
+    ProgramData data;
+    const bool loaded = LoadProgramData(programDir, data, sink);
+    TfrmDesignMain mainForm(data, loaded, programDir);
+    TdlgAddTurret addTurret(&mainForm);
+    TdlgShipStatus shipStatus(data, mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
+    TdlgHitDetails hitDetails(&shipStatus);
+    mainForm.SetAddTurretDialog(&addTurret);
+    mainForm.SetShipStatusDialog(&shipStatus);
+    shipStatus.SetHitDetailsDialog(&hitDetails);
+    mainForm.show();
+    // Unsaved work kept against a crash; a start check leaves it alone.
+    std::unique_ptr<TDesignRecovery> recovery;
+    if (!checkStart) {
+        const int interval = qEnvironmentVariableIntValue("SHIPDESIGNER_RECOVERY_MS"); // scripts test with a short one
+        recovery = std::make_unique<TDesignRecovery>(mainForm, platform::userDataDir() + "Recovery/",
+                                                     interval > 0 ? interval : 60000);
+    }
+    const bool restored = recovery && recovery->OfferRestore();
+    if (!file.empty() && (!restored || mainForm.MaybeKeepChanges())) {
+        if (platform::fileExists(file)) mainForm.LoadDesign(file);
+        else platform::messages().notice("Cannot find file: " + file);
+    }
+    return checkStart ? reportStart(mainForm, recorded) : QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (const auto answered = answerWithoutDisplay(argc, argv)) return *answered;
     QApplication app(argc, argv);
     // The name, not a display name: Qt appends a display name to every
     // window title, which showed "Ship design" twice.
@@ -62,40 +100,7 @@ int main(int argc, char* argv[]) {
     const QStringList args = QApplication::arguments();
     const std::string file =
         args.size() > 1 ? QDir::current().absoluteFilePath(args.at(1)).toStdString() : std::string();
-
-    int rc = 0;
-    {
-        // The tables every window reads, loaded once and read-only from then on.
-        const std::string programDir = platform::defaultProgramDir();
-        ProgramData data;
-        const bool loaded = LoadProgramData(programDir, data, sink);
-        TfrmDesignMain mainForm(data, loaded, programDir);
-        TdlgAddTurret addTurret(&mainForm);
-        TdlgShipStatus shipStatus(data, mainForm.ProgramDir(), mainForm.CustomFilesRoot(), &mainForm);
-        TdlgHitDetails hitDetails(&shipStatus);
-        mainForm.SetAddTurretDialog(&addTurret);
-        mainForm.SetShipStatusDialog(&shipStatus);
-        shipStatus.SetHitDetailsDialog(&hitDetails);
-        mainForm.show();
-        // Unsaved work kept against a crash; a start check leaves it alone.
-        std::unique_ptr<TDesignRecovery> recovery;
-        if (!checkStart) {
-            const int interval =
-                qEnvironmentVariableIntValue("SHIPDESIGNER_RECOVERY_MS"); // scripts test with a short one
-            recovery = std::make_unique<TDesignRecovery>(mainForm, platform::userDataDir() + "Recovery/",
-                                                         interval > 0 ? interval : 60000);
-        }
-        const bool restored = recovery && recovery->OfferRestore();
-        if (!file.empty() && (!restored || mainForm.MaybeKeepChanges())) {
-            if (platform::fileExists(file)) mainForm.LoadDesign(file);
-            else platform::messages().notice("Cannot find file: " + file);
-        }
-        if (checkStart) {
-            rc = reportStart(mainForm, recorded);
-        } else {
-            rc = QApplication::exec();
-        }
-    }
+    const int rc = runDesigner(file, checkStart, sink, recorded);
     platform::setMessages(nullptr);
     platform::setFileDialogs(nullptr);
     return rc;

@@ -8,7 +8,8 @@ PKGS=(build-essential cmake ninja-build pkg-config
       clang libclang-rt-14-dev
       fonts-dejavu-core xvfb xauth
       desktop-file-utils appstream poppler-utils
-      lintian man-db)
+      lintian man-db
+      python3 clang-format clang-tidy)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -92,6 +92,8 @@ generator=()
 command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Precompiled headers are cached only when ccache may ignore their timestamps.
+export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
 if [ ! -f "$tree/CMakeCache.txt" ]; then
   cmake -S "$src" -B "$tree" "${generator[@]}" "${launcher[@]}" -DCMAKE_BUILD_TYPE=Release \
     -DSHIP_BUILD_GUI=OFF -DSHIP_BUILD_BENCH=OFF -DSHIP_WERROR=OFF >"$tree/configure.log"

@@ -9,6 +9,11 @@ echo "== Packages"
 time bash "$root/scripts/install-deps.sh"
 echo "== Build ($build)"
 time bash "$root/scripts/build.sh"
+echo "== Style"
+# The format and function sizes always; clang-tidy outside CI, whose time
+# budget a second parse of the whole program does not fit.
+if [ "${CI:-}" = true ]; then tidy=(); else tidy=(--tidy); fi
+time BUILD_DIR="$build" bash "$root/scripts/check-style.sh" "${tidy[@]}"
 export QT_QPA_PLATFORM=offscreen
 echo "== Tests"
 time ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 900

@@ -16,6 +16,8 @@ generator=()
 command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Precompiled headers are cached only when ccache may ignore their timestamps.
+export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
 
 # Reports stop the test at once and fail it. Qt's own libraries are not
 # built with the sanitizer; what they do inside is not checked

@@ -19,12 +19,8 @@ using Json = nlohmann::ordered_json;
 // Position letters are Windows-1252 bytes.
 std::string PositionText(char p) { return platform::cp1252ToUtf8(std::string_view(&p, 1)); }
 
-Json ReportJson(const DesignRun& run, const ProgramData& data) {
-    const DesignInputs& in = run.inputs;
-    const TDesignShip& s = *run.ship;
-    Json j;
-    j["File"] = run.file;
-    j["ClassName"] = in.Name;
+// What the design file holds, in the file's own groups.
+void AddInputs(Json& j, const DesignInputs& in, const ProgramData& data) {
     j["Data"] = {{"Displacement", in.Displacement},
                  {"Range", in.Range},
                  {"Freeboard", in.Freeboard},
@@ -69,7 +65,10 @@ Json ReportJson(const DesignRun& run, const ProgramData& data) {
     }
     for (int k = 0; k < 4; ++k) funnels["Funnel" + std::to_string(k + 1) + "Oval"] = in.FunnelOval[k];
     j["Funnels"] = funnels;
+}
 
+// What the rules made of it.
+void AddWeights(Json& j, const TDesignShip& s) {
     const TShipWeights& w = s.Weights;
     j["Horsepower"] = s.Horsepower;
     j["HullWeight"] = w.HullWeight;
@@ -99,6 +98,14 @@ Json ReportJson(const DesignRun& run, const ProgramData& data) {
     for (const auto& m : s.TorpedoMounts)
         mounts.push_back({{"Position", PositionText(m->Position)}, {"Tubes", m->Tubes}, {"Weight", m->Weight}});
     j["TorpedoMounts"] = mounts;
+}
+
+Json ReportJson(const DesignRun& run, const ProgramData& data) {
+    Json j;
+    j["File"] = run.file;
+    j["ClassName"] = run.inputs.Name;
+    AddInputs(j, run.inputs, data);
+    AddWeights(j, *run.ship);
     j["Messages"] = sdftool::messagesJson<Json>(run.problems);
     return j;
 }

@@ -104,6 +104,31 @@ std::int32_t CrewPerGun(std::int32_t calibre) {
     return kCrew[calibre];
 }
 
+namespace {
+
+// The crew: the guns' and tubes' crews, the engine room's and the ship's own
+// by its size.
+std::int64_t crewOf(const TDesignShip& s) {
+    const std::int32_t d = s.Displacement;
+    std::int64_t crew = 0;
+    const std::int64_t mainCrew = CrewPerGun(s.BatteryCalibre[1]);
+    for (const auto& t : s.Turrets)
+        if (t) crew += std::max<std::int64_t>(t->Guns, 1) * mainCrew;
+    crew += static_cast<std::int64_t>(CrewPerGun(s.BatteryCalibre[2])) * s.SecNo;
+    crew += static_cast<std::int64_t>(CrewPerGun(s.BatteryCalibre[3])) * s.TerNo;
+    for (const auto& m : s.TorpedoMounts)
+        if (m) crew += 3 * static_cast<std::int64_t>(m->Tubes);
+    crew += s.Weights.MachineryWeight / 16;
+    crew += static_cast<std::int64_t>(d / 1000) * 10;
+    if (d > 1000) crew += 8;
+    if (d > 1500) crew += 8;
+    if (d > 2000) crew += 10;
+    if (d > 3000) crew += 10;
+    return crew;
+}
+
+} // namespace
+
 // ---------------------------------------------------------------------------
 // Tship
 
@@ -351,21 +376,7 @@ void TDesignShip::Recalculate(platform::Problems& problems) {
     w.TPSWeight = torpedoDefenseWeight(TorpedoDefense, d);
 
     // 8. Complement and accommodation
-    std::int64_t crew = 0;
-    const std::int64_t mainCrew = CrewPerGun(BatteryCalibre[1]);
-    for (const auto& t : Turrets)
-        if (t) crew += std::max<std::int64_t>(t->Guns, 1) * mainCrew;
-    crew += static_cast<std::int64_t>(CrewPerGun(BatteryCalibre[2])) * SecNo;
-    crew += static_cast<std::int64_t>(CrewPerGun(BatteryCalibre[3])) * TerNo;
-    for (const auto& m : TorpedoMounts)
-        if (m) crew += 3 * static_cast<std::int64_t>(m->Tubes);
-    crew += w.MachineryWeight / 16;
-    crew += static_cast<std::int64_t>(d / 1000) * 10;
-    if (d > 1000) crew += 8;
-    if (d > 1500) crew += 8;
-    if (d > 2000) crew += 10;
-    if (d > 3000) crew += 10;
-    Complement = Clamp32(crew);
+    Complement = Clamp32(crewOf(*this));
     w.AccommodationSpace = Cramped ? Round32(Complement * 0.7L) : Complement;
 
     // 9. Total

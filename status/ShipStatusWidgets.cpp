@@ -274,10 +274,7 @@ void buildDataGroup(QDialog* d, QVBoxLayout* col, ShipStatusWidgets& w) {
     col->addWidget(w.gbData);
 }
 
-QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
-    auto* col = new QVBoxLayout;
-    col->setSpacing(4);
-
+void buildDamageGroup(QDialog* d, QVBoxLayout* col, ShipStatusWidgets& w) {
     w.gbDamage = makeGroup(d, "gbDamage", "Damage");
     auto* dm = makeGrid(w.gbDamage);
     QWidget* dp = w.gbDamage;
@@ -313,7 +310,9 @@ QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
     dm->addWidget(w.lbSinking, last, 0);
     dm->addWidget(w.bnHitDetails, last, 1);
     col->addWidget(w.gbDamage);
+}
 
+void buildManeuverGroup(QDialog* d, QVBoxLayout* col, ShipStatusWidgets& w) {
     w.gbManeuver = makeGroup(d, "gbManeuver", "Maneuver");
     auto* mv = makeGrid(w.gbManeuver);
     QWidget* mp = w.gbManeuver;
@@ -335,6 +334,13 @@ QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
     w.lbLimitedByWeather = makeLabel(mp, "lbLimitedByWeather");
     for (QLabel* l : {w.lbRudder, w.lbGratesFouled, w.lbLimitedByWeather}) mv->addWidget(l, mv->rowCount(), 0, 1, 2);
     col->addWidget(w.gbManeuver);
+}
+
+QVBoxLayout* buildStateColumn(QDialog* d, ShipStatusWidgets& w) {
+    auto* col = new QVBoxLayout;
+    col->setSpacing(4);
+    buildDamageGroup(d, col, w);
+    buildManeuverGroup(d, col, w);
     col->addStretch(1);
     return col;
 }

@@ -175,52 +175,61 @@ void drawFort(QPainter& p) {
     p.drawLine(364, 84, 392, 80);
 }
 
-void drawShip(QPainter& p, const Design& d, const std::string& name) {
-    const int displacement = std::max(300, intValue(d, "Data", "Displacement", 10000));
-    const std::string type = textValue(d, "Data", "ShipType");
-    const bool merchant = type == "AMC" || type == "TR";
+// The side view's measures, from the design's size and freeboard.
+struct Profile {
+    double length, bow, stern, freeboard, deck, block;
+    QColor hull, upper, funnel;
+    bool merchant;
+    double at(double share) const { return bow - share * length; } // share of the length from the bow
+};
+
+Profile profileOf(const Design& d, int displacement, const std::string& type) {
+    Profile f{};
+    f.merchant = type == "AMC" || type == "TR";
     const bool lowFreeboard = intValue(d, "Data", "Freeboard", 1) == 1;
-    const int calibre = intValue(d, "Guns", "Main", 6);
-    const unsigned seed = hashOf(name);
+    f.length = std::min(600.0, 80.0 + 120.0 * std::cbrt(displacement / 1000.0));
+    f.bow = (kWidth + f.length) / 2;
+    f.stern = (kWidth - f.length) / 2;
+    f.freeboard = 6 + f.length * 0.035 + (lowFreeboard ? 0 : 5);
+    f.deck = kWaterline - f.freeboard;
+    f.block = 6 + f.length * 0.02;
+    f.hull = f.merchant ? QColor(30, 30, 32) : QColor(74, 80, 86);
+    f.upper = f.merchant ? QColor(226, 222, 206) : QColor(96, 102, 108);
+    f.funnel = f.merchant ? QColor(196, 150, 80) : QColor(70, 74, 78);
+    return f;
+}
 
-    const double length = std::min(600.0, 80.0 + 120.0 * std::cbrt(displacement / 1000.0));
-    const double bow = (kWidth + length) / 2, stern = (kWidth - length) / 2;
-    const double freeboard = 6 + length * 0.035 + (lowFreeboard ? 0 : 5);
-    const double deck = kWaterline - freeboard;
-    auto at = [&](double share) { return bow - share * length; };
-
-    const QColor hull = merchant ? QColor(30, 30, 32) : QColor(74, 80, 86);
-    const QColor upper = merchant ? QColor(226, 222, 206) : QColor(96, 102, 108);
-    const QColor funnel = merchant ? QColor(196, 150, 80) : QColor(70, 74, 78);
-
+void drawHull(QPainter& p, const Profile& f) {
     // Masts first so the upperworks stand in front of them.
     p.setPen(QPen(QColor(50, 50, 50), 2));
-    p.drawLine(QPointF(at(0.27), deck), QPointF(at(0.27), deck - 26 - length * 0.06));
-    p.drawLine(QPointF(at(0.70), deck), QPointF(at(0.70), deck - 20 - length * 0.05));
+    p.drawLine(QPointF(f.at(0.27), f.deck), QPointF(f.at(0.27), f.deck - 26 - f.length * 0.06));
+    p.drawLine(QPointF(f.at(0.70), f.deck), QPointF(f.at(0.70), f.deck - 20 - f.length * 0.05));
 
     QPainterPath hullPath;
-    hullPath.moveTo(stern + 6, kWaterline + 3);
-    hullPath.lineTo(bow - 4, kWaterline + 3);
-    hullPath.lineTo(bow + 3, deck - 4); // raked stem, slightly raised bow
-    hullPath.lineTo(at(0.25), deck - 2);
-    hullPath.lineTo(at(0.30), deck);
-    hullPath.lineTo(stern, deck);
-    hullPath.quadTo(stern - 3, kWaterline - freeboard / 2, stern + 6, kWaterline + 3);
+    hullPath.moveTo(f.stern + 6, kWaterline + 3);
+    hullPath.lineTo(f.bow - 4, kWaterline + 3);
+    hullPath.lineTo(f.bow + 3, f.deck - 4); // raked stem, slightly raised bow
+    hullPath.lineTo(f.at(0.25), f.deck - 2);
+    hullPath.lineTo(f.at(0.30), f.deck);
+    hullPath.lineTo(f.stern, f.deck);
+    hullPath.quadTo(f.stern - 3, kWaterline - f.freeboard / 2, f.stern + 6, kWaterline + 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(hull);
+    p.setBrush(f.hull);
     p.drawPath(hullPath);
-    p.setBrush(merchant ? QColor(140, 40, 36) : QColor(52, 40, 40));
-    p.drawRect(QRectF(stern + 6, kWaterline, length - 10, 3));
+    p.setBrush(f.merchant ? QColor(140, 40, 36) : QColor(52, 40, 40));
+    p.drawRect(QRectF(f.stern + 6, kWaterline, f.length - 10, 3));
 
     // Bridge forward, after control position aft.
-    p.setBrush(upper);
-    const double block = 6 + length * 0.02;
-    p.drawRect(QRectF(at(0.30), deck - block, length * 0.06, block));
-    p.drawRect(QRectF(at(0.28) - 2, deck - block - 5, length * 0.035, 5));
-    p.drawRect(QRectF(at(0.72), deck - block * 0.7, length * 0.05, block * 0.7));
+    p.setBrush(f.upper);
+    p.drawRect(QRectF(f.at(0.30), f.deck - f.block, f.length * 0.06, f.block));
+    p.drawRect(QRectF(f.at(0.28) - 2, f.deck - f.block - 5, f.length * 0.035, 5));
+    p.drawRect(QRectF(f.at(0.72), f.deck - f.block * 0.7, f.length * 0.05, f.block * 0.7));
+}
 
-    // Funnels where the plan view has them: a funnel's position is in yards
-    // from the centre (negative forward) on a hull of the plan view's length.
+// Funnels where the plan view has them: a funnel's position is in yards
+// from the centre (negative forward) on a hull of the plan view's length.
+void drawFunnels(QPainter& p, const Profile& f, const Design& d, const std::string& type, int displacement,
+                 unsigned seed) {
     std::vector<double> funnelShares;
     const double planHalfLength = planHullHalfLength(type, displacement);
     for (int i = 1; i <= 4; ++i) {
@@ -234,16 +243,19 @@ void drawShip(QPainter& p, const Design& d, const std::string& name) {
         for (int i = 0; i < funnels; ++i)
             funnelShares.push_back(0.38 + (funnels == 1 ? 0.1 : 0.22 * i / (funnels - 1)));
     }
-    const double fw = 5 + length * 0.018, fh = 14 + length * 0.045;
+    const double fw = 5 + f.length * 0.018, fh = 14 + f.length * 0.045;
     for (double share : funnelShares) {
-        const QRectF body(at(share) - fw / 2, deck - block - fh + block, fw, fh);
-        p.setBrush(funnel);
+        const QRectF body(f.at(share) - fw / 2, f.deck - f.block - fh + f.block, fw, fh);
+        p.setBrush(f.funnel);
         p.drawRect(body);
         p.setBrush(QColor(20, 20, 20));
         p.drawRect(QRectF(body.left(), body.top(), fw, 3));
     }
+}
 
-    // Main turrets with their barrels towards the nearer end.
+// Main turrets with their barrels towards the nearer end.
+void drawTurrets(QPainter& p, const Profile& f, const Design& d) {
+    const int calibre = intValue(d, "Guns", "Main", 6);
     const double tw = 6 + calibre * 0.9, th = 3 + calibre * 0.35, barrel = 4 + calibre * 1.3;
     for (int i = 0; i <= 25; ++i) {
         const std::string section = "Turret" + std::to_string(i);
@@ -251,20 +263,29 @@ void drawShip(QPainter& p, const Design& d, const std::string& name) {
         const std::string pos = textValue(d, section, "Pos");
         bool raised = false;
         const double share = letterPlace(pos.empty() ? 'Z' : pos[0], raised);
-        const double x = at(share), top = deck - th - (raised ? th + 2 : 0);
+        const double x = f.at(share), top = f.deck - th - (raised ? th + 2 : 0);
         const double dir = share < 0.5 ? 1 : -1;
         if (raised) {
-            p.setBrush(hull);
-            p.drawRect(QRectF(x - tw / 2, top + th, tw, deck - top - th));
+            p.setBrush(f.hull);
+            p.drawRect(QRectF(x - tw / 2, top + th, tw, f.deck - top - th));
         }
         p.setPen(QPen(QColor(40, 40, 44), std::max(1.0, calibre / 6.0)));
         p.drawLine(QPointF(x + dir * tw / 4, top + th / 2), QPointF(x + dir * (tw / 4 + barrel), top + th / 2));
         p.setPen(Qt::NoPen);
-        p.setBrush(upper.darker(110));
+        p.setBrush(f.upper.darker(110));
         QPainterPath turret;
         turret.addRoundedRect(QRectF(x - tw / 2, top, tw, th), 2, 2);
         p.drawPath(turret);
     }
+}
+
+void drawShip(QPainter& p, const Design& d, const std::string& name) {
+    const int displacement = std::max(300, intValue(d, "Data", "Displacement", 10000));
+    const std::string type = textValue(d, "Data", "ShipType");
+    const Profile f = profileOf(d, displacement, type);
+    drawHull(p, f);
+    drawFunnels(p, f, d, type, displacement, hashOf(name));
+    drawTurrets(p, f, d);
 }
 
 bool writeJpeg(const QImage& source, const QString& path, int quality) {

@@ -50,12 +50,28 @@ TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs,
     setObjectName(QStringLiteral("frmProtection"));
     setWindowTitle(QStringLiteral("Protection"));
     auto* layout = new QVBoxLayout(this);
-
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lbArmour"));
     summary_->setWordWrap(true);
     layout->addWidget(summary_);
+    layout->addWidget(BuildTable());
+    layout->addLayout(BuildCalibrePick());
+    layout->addWidget(BuildChart(), 1);
 
+    connect(cbCalibre_, &QComboBox::currentIndexChanged, this, [this] { DrawChart(); });
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row < 0) return;
+        const int at = cbCalibre_->findData(table_->item(row, 0)->data(Qt::UserRole));
+        if (at >= 0) cbCalibre_->setCurrentIndex(at);
+    });
+
+    // The chart opens on the design's own main calibre.
+    cbCalibre_->setCurrentIndex(std::max(0, cbCalibre_->findData(inputs_().MainCal)));
+    resize(760, 690);
+    Refresh();
+}
+
+QTableWidget* TfrmProtection::BuildTable() {
     table_ = new QTableWidget(0, static_cast<int>(kColumns.size()), this);
     table_->setObjectName(QStringLiteral("tblProtection"));
     table_->setHorizontalHeaderLabels(kColumns);
@@ -72,8 +88,10 @@ TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs,
     table_->verticalHeader()->setDefaultSectionSize(rowHeight);
     table_->setMinimumHeight(rowHeight * 12 + table_->horizontalHeader()->sizeHint().height() + 4);
     table_->setToolTip(QStringLiteral("Ranges in yards against each enemy calibre; click a row to chart it"));
-    layout->addWidget(table_);
+    return table_;
+}
 
+QHBoxLayout* TfrmProtection::BuildCalibrePick() {
     auto* pick = new QHBoxLayout();
     auto* label = new QLabel(QStringLiteral("Chart calibre"), this);
     cbCalibre_ = new QComboBox(this);
@@ -84,8 +102,10 @@ TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs,
     pick->addWidget(label);
     pick->addWidget(cbCalibre_);
     pick->addStretch(1);
-    layout->addLayout(pick);
+    return pick;
+}
 
+QChartView* TfrmProtection::BuildChart() {
     chart_ = new QChart();
     chart_->legend()->setAlignment(Qt::AlignBottom);
     chart_->setMargins(QMargins(4, 4, 4, 4));
@@ -101,19 +121,7 @@ TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs,
     view_->setObjectName(QStringLiteral("chvPenetration"));
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumHeight(260);
-    layout->addWidget(view_, 1);
-
-    connect(cbCalibre_, &QComboBox::currentIndexChanged, this, [this] { DrawChart(); });
-    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        if (row < 0) return;
-        const int at = cbCalibre_->findData(table_->item(row, 0)->data(Qt::UserRole));
-        if (at >= 0) cbCalibre_->setCurrentIndex(at);
-    });
-
-    // The chart opens on the design's own main calibre.
-    cbCalibre_->setCurrentIndex(std::max(0, cbCalibre_->findData(inputs_().MainCal)));
-    resize(760, 690);
-    Refresh();
+    return view_;
 }
 
 int TfrmProtection::ChartCalibre() const { return cbCalibre_->currentData().toInt(); }

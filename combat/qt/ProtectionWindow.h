@@ -15,6 +15,7 @@
 class QChart;
 class QChartView;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QTableWidget;
 class QValueAxis;
@@ -37,6 +38,9 @@ public:
 
 private:
     void FillTable(const ShipArmour& armour, int ownCalibre);
+    QTableWidget* BuildTable();
+    QHBoxLayout* BuildCalibrePick();
+    QChartView* BuildChart();
     void DrawChart();
     // The table row of the charted calibre is the selected one.
     void SelectChartRow();
