@@ -84,6 +84,17 @@ void saveLibrary(TfrmDesignMain& form, const std::string& designs, const QSize& 
     library->close();
 }
 
+// The explorer once its first search has finished, at `size`.
+void saveExplorer(TfrmDesignMain& form, const QSize& size, const char* name) {
+    TfrmExplore* explorer = ShowExplorer(form);
+    if (!explorer) return;
+    QSignalSpy finished(explorer, &TfrmExplore::finished);
+    explorer->resize(size);
+    if (explorer->Run() && finished.wait(300000)) save(*explorer, name);
+    else ++g_failures;
+    explorer->close();
+}
+
 int appStreamPictures(TfrmDesignMain& form, const std::string& designs) {
     form.resize(kAppStreamSize);
     save(form, "designer.png");
@@ -94,39 +105,14 @@ int appStreamPictures(TfrmDesignMain& form, const std::string& designs) {
         save(*planner, "planner.png");
         planner->close();
     }
-    if (TfrmExplore* explorer = ShowExplorer(form)) {
-        QSignalSpy finished(explorer, &TfrmExplore::finished);
-        explorer->resize(kAppStreamSize);
-        if (explorer->Run() && finished.wait(300000)) save(*explorer, "explorer.png");
-        else ++g_failures;
-        explorer->close();
-    }
+    saveExplorer(form, kAppStreamSize, "explorer.png");
     saveLibrary(form, designs, kAppStreamSize);
     return g_failures == 0 ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ship design"));
-    const bool appStream = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--appstream");
-    const int folderArg = appStream ? 2 : 1;
-    g_folder = argc > folderArg ? QString::fromLocal8Bit(argv[folderArg])
-                                : QString::fromLatin1(appStream ? "docs/screenshots" : "docs");
-    QDir().mkpath(g_folder);
-    platform::RecordingMessages quiet; // rule warnings of the samples
-    platform::setMessages(&quiet);
-
-    const std::string programDir = platform::defaultProgramDir();
-    ProgramData data;
-    const bool loaded = LoadProgramData(programDir, data, quiet);
-    TfrmDesignMain form(data, loaded, programDir);
-    const std::string designs = form.ProgramDir() + "Designs/";
-    form.show();
-    form.LoadDesign(designs + "Dreadnought.sdf");
-    if (appStream) return appStreamPictures(form, designs);
+// The README's pictures: the form, compare, the planner and its division
+// view, the explorer, the library, protection and the status card.
+int readmePictures(TfrmDesignMain& form, const std::string& designs) {
     // The whole form, however small the screen the pictures are taken on.
     if (auto* scroll = qobject_cast<QScrollArea*>(form.centralWidget()))
         form.resize(
@@ -155,13 +141,7 @@ int main(int argc, char* argv[]) {
         planner->close();
     }
     // The explorer at the smallest screen the windows are made for.
-    if (TfrmExplore* explorer = ShowExplorer(form)) {
-        QSignalSpy finished(explorer, &TfrmExplore::finished);
-        explorer->resize(1024, 700);
-        if (explorer->Run() && finished.wait(300000)) save(*explorer, "explore.png");
-        else ++g_failures;
-        explorer->close();
-    }
+    saveExplorer(form, QSize(1024, 700), "explore.png");
     // As it opens on a screen of 1024 x 700.
     saveLibrary(form, designs, QSize(984, 640));
 
@@ -181,4 +161,28 @@ int main(int argc, char* argv[]) {
     });
     form.ShowShipStatus();
     return g_failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ship design"));
+    const bool appStream = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--appstream");
+    const int folderArg = appStream ? 2 : 1;
+    g_folder = argc > folderArg ? QString::fromLocal8Bit(argv[folderArg])
+                                : QString::fromLatin1(appStream ? "docs/screenshots" : "docs");
+    QDir().mkpath(g_folder);
+    platform::RecordingMessages quiet; // rule warnings of the samples
+    platform::setMessages(&quiet);
+
+    const std::string programDir = platform::defaultProgramDir();
+    ProgramData data;
+    const bool loaded = LoadProgramData(programDir, data, quiet);
+    TfrmDesignMain form(data, loaded, programDir);
+    const std::string designs = form.ProgramDir() + "Designs/";
+    form.show();
+    form.LoadDesign(designs + "Dreadnought.sdf");
+    return appStream ? appStreamPictures(form, designs) : readmePictures(form, designs);
 }

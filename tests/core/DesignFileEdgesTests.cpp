@@ -148,9 +148,7 @@ TEST(DesignFileEdges, EveryPathThatFightsRefusesAtOneGate) {
             args.insert(args.begin() + 1, {"--data", programDir()});
             const auto r = runTool(args, dir);
             EXPECT_EQ(r.status, refusal ? 1 : 0) << args[0] << " " << file << ": " << r.err;
-            if (refusal) {
-                EXPECT_NE((r.out + r.err).find(*refusal), std::string::npos) << args[0] << ": " << r.err;
-            }
+            if (refusal) { EXPECT_NE((r.out + r.err).find(*refusal), std::string::npos) << args[0] << ": " << r.err; }
         }
         // What the planner's Divisions tab does with a scenario it opens.
         std::string why;
@@ -158,8 +156,6 @@ TEST(DesignFileEdges, EveryPathThatFightsRefusesAtOneGate) {
         ASSERT_TRUE(s) << why;
         BattleShips ships;
         EXPECT_EQ(ships.Load(testsupport::bundledData(), s->Setup, &why), !refusal);
-        if (refusal) {
-            EXPECT_NE(why.find(*refusal), std::string::npos) << why;
-        }
+        if (refusal) { EXPECT_NE(why.find(*refusal), std::string::npos) << why; }
     }
 }
