@@ -141,7 +141,7 @@ void firerRows(const Shot& s, HitTable& t) {
     const std::int32_t R = s.range;
     t.row(1, f.CrewQuality, "Crew quality: " + num(static_cast<std::int64_t>(f.CrewQuality) * 10));
     const std::int32_t fc = FireControlRangeModifier(f.FireControl, R);
-    t.row(4, fc, "Fire control: " + num(fc * 10) + " (" + FireControlName(f.FireControl) + ")");
+    t.row(4, fc, "Fire control: " + num(std::int64_t{fc} * 10) + " (" + FireControlName(f.FireControl) + ")");
     const std::int32_t side = SideAccuracy(f.Side);
     if (s.nation.Accuracy != 0 || side != 0) {
         const std::int64_t sum = static_cast<std::int64_t>(s.nation.Accuracy) + side;
@@ -159,11 +159,10 @@ void firerRows(const Shot& s, HitTable& t) {
     const std::int64_t ownTurn = absTurn(f.CurrentTurn);
     if (ownTurn >= 1 && ownTurn <= 2000) {
         const int p = ownTurn <= 10 ? 1 : ownTurn <= 20 ? 2 : ownTurn <= 30 ? 4 : ownTurn <= 50 ? 6 : 8;
-        t.row(13, -p, "Ship turning: -" + num(p * 10));
+        t.row(13, -p, "Ship turning: -" + num(std::int64_t{p} * 10));
     }
     if (f.Evading) t.row(16, -4, "Firing ship evading: -40");
-    if (f.UnderFire > 4 && !f.IsCapitalShip()) t.row(18, -2, "Under fire: -20");
-    else if (f.UnderFire > 9) t.row(18, -2, "Under fire: -20");
+    if (f.UnderFire > 9 || (f.UnderFire > 4 && !f.IsCapitalShip())) t.row(18, -2, "Under fire: -20");
     else if (f.UnderFire > 0) t.row(18, -1, "Under fire: -10");
     // A ship without flotation (no displacement) counts as undamaged.
     const std::int64_t afloat =
@@ -173,7 +172,7 @@ void firerRows(const Shot& s, HitTable& t) {
     if (damage > 20) t.row(23, -(damage / 20), "Firing ship damage: -" + num(damage / 20) + "0");
     if (f.ShipType == stDD || f.ShipType == stMS) {
         const int p = R < 2000 ? 2 : R < 3000 ? 4 : R < 5000 ? 5 : 6;
-        t.row(24, -p, "DD firing: -" + num(p * 10));
+        t.row(24, -p, "DD firing: -" + num(std::int64_t{p} * 10));
     } else if (f.ShipType == stCL) {
         t.row(24, -2, R < 5000 ? "CL firing: -10" : "CL firing: -20");
     } else if (f.ShipType == stAMC) {
@@ -185,12 +184,12 @@ void targetRows(const Shot& s, HitTable& t) {
     const TFightingShip& g = s.target;
     const std::int32_t R = s.range;
     const std::int32_t size = GetTargetSizeModifier(g, R);
-    t.row(2, size, "Target size: " + num(size * 10));
+    t.row(2, size, "Target size: " + num(std::int64_t{size} * 10));
     if (g.CurrentSpeed < 6) t.row(3, 1, "Target low speed: + 10");
     const std::int64_t turn = absTurn(g.CurrentTurn);
     if (turn >= 15 && turn <= 900) {
         const int p = turn <= 30 ? 1 : turn <= 60 ? 2 : 3;
-        t.row(14, -p, "Target turning: -" + num(p * 10));
+        t.row(14, -p, "Target turning: -" + num(std::int64_t{p} * 10));
     }
     if (g.Evading && g.Speed >= 16) {
         if (turn < 61) t.row(15, -3, "Target evading: -30");
@@ -237,7 +236,7 @@ void geometryRows(const Shot& s, HitTable& t) {
 
 void environmentRows(const Shot& s, HitTable& t) {
     const std::int32_t P = SeaStatePenalty(s.firer.ShipType, s.env.SeaState);
-    if (P > 0) t.row(25, -P, "Sea state: -" + num(P * 10));
+    if (P > 0) t.row(25, -P, "Sea state: -" + num(std::int64_t{P} * 10));
     if (s.target.LightCondition == lcNight) {
         t.row(26, -1, "Night firing: - 10");
         const std::int32_t N = s.nation.NightFighting;

@@ -98,7 +98,7 @@ char TdlgAddTurret::ChosenLetter() const {
     const auto chosen = lbPosition->selectedItems();
     if (chosen.isEmpty()) return 0;
     const std::string text = platform::fromQ(chosen.first()->text());
-    return text.empty() ? 0 : text[0];
+    return text.empty() ? '\0' : text[0];
 }
 
 std::unique_ptr<TTurret> TdlgAddTurret::ChosenTurret() const {

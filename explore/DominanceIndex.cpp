@@ -85,7 +85,7 @@ std::uint32_t DominanceIndex::BuildNode(std::uint32_t begin, std::uint32_t end, 
     const auto node = static_cast<std::uint32_t>(nodes_.size());
     nodes_.push_back({begin, end, 0, 0});
     bounds_.resize(bounds_.size() + 2 * m_);
-    double* least = &bounds_[node * 2 * m_];
+    double* least = &bounds_[size_t{node} * 2 * m_];
     double* greatest = least + m_;
     std::copy_n(values + static_cast<size_t>(ids_[begin]) * m_, m_, least);
     std::copy_n(least, m_, greatest);

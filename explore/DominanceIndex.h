@@ -36,9 +36,9 @@ private:
     std::uint32_t BuildNode(std::uint32_t begin, std::uint32_t end, const double* values);
     size_t SplitAxis(std::uint32_t node) const;
     std::uint32_t Split(std::uint32_t begin, std::uint32_t end, size_t axis, const double* values);
-    const double* Least(std::uint32_t node) const { return &bounds_[node * 2 * m_]; }
-    const double* Greatest(std::uint32_t node) const { return &bounds_[(node * 2 + 1) * m_]; }
-    const double* Row(std::uint32_t at) const { return &rows_[at * m_]; }
+    const double* Least(std::uint32_t node) const { return &bounds_[size_t{node} * 2 * m_]; }
+    const double* Greatest(std::uint32_t node) const { return &bounds_[(size_t{node} * 2 + 1) * m_]; }
+    const double* Row(std::uint32_t at) const { return &rows_[size_t{at} * m_]; }
 
     size_t m_;
     std::vector<Node> nodes_;

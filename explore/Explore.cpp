@@ -216,7 +216,7 @@ public:
         for (size_t k = 0; k < objectives.size(); ++k) {
             const ExploreObjective& o = objectives[k];
             if (o.Kind == ObjectiveKind::Immune || o.Kind == ObjectiveKind::BeltSafe)
-                protection_.emplace(k, std::vector<double>(17 * 17, std::numeric_limits<double>::quiet_NaN()));
+                protection_.emplace(k, std::vector<double>(size_t{17} * 17, std::numeric_limits<double>::quiet_NaN()));
             if (o.Kind == ObjectiveKind::PointValue && !pointShip_) {
                 pointShip_ = std::make_unique<TFightingShip>(nullptr);
                 pointShip_->LoadFromDesignRecord(base.Record, quiet_);
@@ -347,7 +347,8 @@ private:
         const ShipArmour armour = ArmourOf(in_);
         const int belt = static_cast<int>(armour.Belt), deck = static_cast<int>(armour.Deck);
         const bool cached = belt >= 0 && belt <= 16 && deck >= 0 && deck <= 16;
-        double* slot = cached ? &protection_.at(k)[static_cast<size_t>(belt * 17 + deck)] : nullptr;
+        double* slot =
+            cached ? &protection_.at(k)[static_cast<size_t>(belt) * 17 + static_cast<size_t>(deck)] : nullptr;
         if (slot && !std::isnan(*slot)) return *slot;
         const ProtectionRow row = ProtectionAgainst(data_.Weapons, armour, o.Calibre);
         const std::int64_t beltSafe = platform::Round(row.BeltSafeBeyond);
@@ -830,7 +831,7 @@ std::vector<StepCost> StepCosts(const ExploreBase& base, const ProgramData& data
     step("+2 secondary guns", in.Secondaries + 2 <= ranges::SmallGuns.max, [](DesignInputs& d) { d.Secondaries += 2; });
     const bool nextRange = in.Range >= 0 && in.Range + 1 < listsize::Range;
     step(
-        std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range + 1)] : "(none further)"),
+        std::string("Range ") + (nextRange ? listtext::Range[static_cast<size_t>(in.Range) + 1] : "(none further)"),
         nextRange, [](DesignInputs& d) { ++d.Range; }, "the rules give range no weight");
     (void)ApplyInputs(in, ship);
     return costs;

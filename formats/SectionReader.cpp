@@ -39,7 +39,7 @@ int TSectionReader::HeaderIndex(const std::string& section) {
 
 int TSectionReader::findKey(int header, const std::string& key) {
     const bool plainKey = key.find('=') == std::string::npos;
-    const size_t next = static_cast<size_t>(keyLine_ + 1);
+    const size_t next = static_cast<size_t>(keyLine_) + 1;
     if (plainKey && keyLine_ >= 0 && header == keyHeader_ && next < lines_.size()) {
         const std::string& line = lines_[next];
         if (startsWithKey(line, key) && line[0] != '[' && !keysUpToKeyLine_.count(key)) {
@@ -50,7 +50,7 @@ int TSectionReader::findKey(int header, const std::string& key) {
     }
 
     std::unordered_set<std::string> seen;
-    for (size_t i = static_cast<size_t>(header + 1); i < lines_.size(); ++i) {
+    for (size_t i = static_cast<size_t>(header) + 1; i < lines_.size(); ++i) {
         const std::string& line = lines_[i];
         if (!line.empty() && line[0] == '[') return -1;
         const size_t eq = line.find('=');

@@ -109,8 +109,9 @@ TPointList BuildTurretIcon(const TFightingShip& ship, std::int32_t guns, std::in
     const std::int32_t S = TurretIconSize(calibre);
     TPointList points;
     points.reserve(20);
+    // Whole yards from the centre, as the icon's table gives them.
     for (const Vertex& v : shapeVertices(*shape, calibre))
-        points.push_back(PointAtBearing(centre, NormalizeBearing(bearing, v.A), (v.k * S) / 10));
+        points.push_back(PointAtBearing(centre, NormalizeBearing(bearing, v.A), static_cast<double>((v.k * S) / 10)));
     return points;
 }
 

@@ -30,7 +30,7 @@ class MapFrame {
 public:
     MapFrame(const BattleShips& ships, const QSizeF& size) {
         origin_ = ships.Sides[0].empty() ? TGeoPoint{} : ships.Sides[0].front()->Position();
-        cosLat_ = std::cos(origin_.Lat / kGlobeUnitsPerDegree * kPi / 180);
+        cosLat_ = std::cos(static_cast<double>(origin_.Lat) / kGlobeUnitsPerDegree * kPi / 180);
         QRectF box;
         for (const auto& side : ships.Sides)
             for (const auto& ship : side) {

@@ -33,7 +33,7 @@ void DrawShipTitle(TMapCanvas& canvas, const TGeoPoint& ship, const TGeoPoint& o
 class TPlannerMap : public QObject {
 public:
     TPlannerMap(TMapControl& control, const TPreferences& preferences);
-    ~TPlannerMap(); // the ships leave the control's map first
+    ~TPlannerMap() override; // the ships leave the control's map first
     TPlannerMap(const TPlannerMap&) = delete;
     TPlannerMap& operator=(const TPlannerMap&) = delete;
 

@@ -42,7 +42,7 @@ double dayNumberOf(const QDateTime& dateTime) {
 // Where scenarios are saved: "Scenarios" beside the bundled ones when the
 // program's folder can be written, else in the user's data folder.
 std::string scenarioFolder(const std::string& programDir) {
-    const std::string folder = platform::resolvePath(platform::customFilesRoot(programDir) + "Scenarios");
+    std::string folder = platform::resolvePath(platform::customFilesRoot(programDir) + "Scenarios");
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return folder;

@@ -23,7 +23,7 @@ std::string normalizeSeparators(const std::string& path) {
 }
 
 std::string resolvePath(const std::string& path) {
-    const std::string norm = normalizeSeparators(path);
+    std::string norm = normalizeSeparators(path);
     if (norm.empty()) return norm;
     const bool absolute = norm.front() == '/';
     const bool trailing = norm.size() > 1 && norm.back() == '/';
@@ -80,7 +80,7 @@ std::string executableDir() {
 }
 
 std::string defaultProgramDir() {
-    const std::string exe = executableDir();
+    std::string exe = executableDir();
     std::error_code ec;
     if (fs::is_directory(exe + "Data", ec)) return exe;
     const std::string share = normalizeSeparators(exe + "../share/shipdesigner/");

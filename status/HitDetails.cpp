@@ -44,8 +44,7 @@ std::vector<std::string> ReworkHitLog(const std::vector<std::string>& lines, boo
         if (!fullDetail) {
             const size_t paren = line.find('(');
             if (paren != std::string::npos) line.erase(paren);
-            else if (contains(line, "Mine")) line = firstCharacters(line, 5) + " Mine/Torpedo";
-            else if (contains(line, "Torpedo") && !contains(line, "reloaded"))
+            else if (contains(line, "Mine") || (contains(line, "Torpedo") && !contains(line, "reloaded")))
                 line = firstCharacters(line, 5) + " Mine/Torpedo";
         }
         if (line.compare(0, kCurrencySign.size(), kCurrencySign) == 0) {

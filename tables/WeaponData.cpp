@@ -44,7 +44,7 @@ std::optional<std::vector<std::string>> tableFile(const std::string& path, const
 void readVPen(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kGunRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l + 1)];
+        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l) + 1];
         gun.BaseRange = platform::Clamp32(static_cast<std::int64_t>(intField(line, 3)) * tables.GunRangeFactor / 10);
         for (int k = 1; k <= 30; ++k) gun.VPen[static_cast<size_t>(k)] = intField(line, k + 3);
     }
@@ -53,7 +53,7 @@ void readVPen(const std::vector<std::string>& lines, WeaponTables& tables) {
 void readHPen(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kGunRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l + 1)];
+        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l) + 1];
         for (int k = 1; k <= 30; ++k) gun.HPen[static_cast<size_t>(k)] = intField(line, k + 3);
     }
 }
@@ -61,7 +61,7 @@ void readHPen(const std::vector<std::string>& lines, WeaponTables& tables) {
 void readGundata(const std::vector<std::string>& lines, WeaponTables& tables) {
     for (int l = 1; l <= kGunRows; ++l) {
         const std::string& line = lineAt(lines, l);
-        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l + 1)];
+        TGunCalibreData& gun = tables.GunCalibres[static_cast<size_t>(l) + 1];
         gun.BaseRateOfFire = static_cast<float>(static_cast<long double>(intField(line, 3)) / 10.0L);
         gun.MaxRange = intField(line, 4);
     }

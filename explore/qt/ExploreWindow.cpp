@@ -286,7 +286,8 @@ void TfrmExplore::closeEvent(QCloseEvent* event) {
 void TfrmExplore::Poll() {
     if (!job_) return;
     const double done = static_cast<double>(job_->Control.Done.load());
-    progress->setValue(job_->Total ? static_cast<int>(1000 * std::min(1.0, done / job_->Total)) : 0);
+    progress->setValue(job_->Total ? static_cast<int>(1000 * std::min(1.0, done / static_cast<double>(job_->Total)))
+                                   : 0);
     if (!job_->Done) return;
     timer_->stop();
     if (worker_.joinable()) worker_.join();

@@ -325,7 +325,7 @@ void TLibraryLoader::LoadCache() {
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Cached c;
         in >> c.Row >> c.Thumbnail;
-        if (in.status() == QDataStream::Ok) cache_.insert(QString::fromStdString(c.Row.File), std::move(c));
+        if (in.status() == QDataStream::Ok) cache_.insert(QString::fromStdString(c.Row.File), c);
     }
 }
 

@@ -58,7 +58,7 @@ SaveChoice QtMessages::askSave(const std::string& text) {
 
 QString qtFilterFromPattern(const std::string& filter) {
     QString f = toQ(filter);
-    int bar = f.indexOf(QLatin1Char('|'));
+    const qsizetype bar = f.indexOf(QLatin1Char('|'));
     if (bar < 0) return f;
     QString description = f.left(bar);
     QStringList patterns = f.mid(bar + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -86,7 +86,7 @@ std::optional<SaveFileChoice> QtFileDialogs::saveFile(const SaveFileRequest& req
     if (!request.suggestedName.empty()) dialog.selectFile(toQ(request.suggestedName));
     // The suffix follows the kind of file chosen.
     auto suffixOf = [&](const QString& filter) {
-        const int star = filter.indexOf(QStringLiteral("*."));
+        const qsizetype star = filter.indexOf(QStringLiteral("*."));
         return star < 0 ? QString()
                         : filter.mid(star + 2).section(QLatin1Char(')'), 0, 0).section(QLatin1Char(' '), 0, 0);
     };
