@@ -109,9 +109,10 @@ TPointList BuildTurretIcon(const TFightingShip& ship, std::int32_t guns, std::in
     const std::int32_t S = TurretIconSize(calibre);
     TPointList points;
     points.reserve(20);
-    // Whole yards from the centre, as the icon's table gives them.
-    for (const Vertex& v : shapeVertices(*shape, calibre))
-        points.push_back(PointAtBearing(centre, NormalizeBearing(bearing, v.A), static_cast<double>((v.k * S) / 10)));
+    for (const Vertex& v : shapeVertices(*shape, calibre)) {
+        const std::int32_t yards = (v.k * S) / 10; // whole yards, as the icon's table gives them
+        points.push_back(PointAtBearing(centre, NormalizeBearing(bearing, v.A), yards));
+    }
     return points;
 }
 
