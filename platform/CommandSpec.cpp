@@ -10,22 +10,10 @@ constexpr size_t kWidth = 79;      // a terminal of 80 columns
 constexpr size_t kHelpColumn = 25; // where an option's help begins
 constexpr size_t kVerbColumn = 23; // where a verb's summary begins
 
-// Splits at blank lines.
-std::vector<std::string_view> paragraphs(std::string_view text) {
-    std::vector<std::string_view> out;
-    while (!text.empty()) {
-        const size_t gap = text.find("\n\n");
-        out.push_back(text.substr(0, gap));
-        if (gap == std::string_view::npos) break;
-        text.remove_prefix(gap + 2);
-    }
-    return out;
-}
-
 // Paragraphs wrapped to the width; those written indented stay as they are.
 std::string flowText(std::string_view text) {
     std::string out;
-    for (std::string_view p : paragraphs(text)) {
+    for (std::string_view p : Paragraphs(text)) {
         if (!out.empty()) out += "\n";
         out += p.starts_with("  ") ? std::string(p) : WrapText(p, kWidth);
         out += "\n";
@@ -70,6 +58,17 @@ std::string withoutCommon(const ProgramSpec& program, std::string synopsis) {
 }
 
 } // namespace
+
+std::vector<std::string_view> Paragraphs(std::string_view text) {
+    std::vector<std::string_view> out;
+    while (!text.empty()) {
+        const size_t gap = text.find("\n\n");
+        out.push_back(text.substr(0, gap));
+        if (gap == std::string_view::npos) break;
+        text.remove_prefix(gap + 2);
+    }
+    return out;
+}
 
 std::string WrapText(std::string_view text, size_t width, size_t indent, size_t start) {
     std::string out;

@@ -83,4 +83,7 @@ std::string VerbUsage(const ProgramSpec& program, const VerbSpec& verb);
 // `indent` blanks; no trailing newline.
 std::string WrapText(std::string_view text, size_t width, size_t indent = 0, size_t start = 0);
 
+// The parts of a help text between blank lines.
+std::vector<std::string_view> Paragraphs(std::string_view text);
+
 } // namespace platform

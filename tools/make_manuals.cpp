@@ -48,20 +48,9 @@ std::string flat(std::string_view text) {
     return out;
 }
 
-std::vector<std::string_view> paragraphs(std::string_view text) {
-    std::vector<std::string_view> out;
-    while (!text.empty()) {
-        const size_t gap = text.find("\n\n");
-        out.push_back(text.substr(0, gap));
-        if (gap == std::string_view::npos) break;
-        text.remove_prefix(gap + 2);
-    }
-    return out;
-}
-
 std::string roffParagraphs(std::string_view text) {
     std::string out;
-    for (std::string_view p : paragraphs(text)) {
+    for (std::string_view p : platform::Paragraphs(text)) {
         if (p.starts_with("  ")) out += ".PP\n.nf\n" + esc(p) + "\n.fi\n";
         else out += ".PP\n" + esc(flat(p)) + "\n";
     }
@@ -80,7 +69,7 @@ std::string roffOptions(std::span<const OptionSpec> options) {
 
 std::string roffSynopsis(const std::string& command, std::string_view synopsis) {
     std::string out = ".nf\n";
-    for (std::string_view line : paragraphs(synopsis)) {
+    for (std::string_view line : platform::Paragraphs(synopsis)) {
         std::istringstream lines{std::string(line)};
         for (std::string l; std::getline(lines, l);) out += "\\fB" + esc(command) + "\\fR " + esc(l) + "\n";
     }
