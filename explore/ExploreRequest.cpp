@@ -89,14 +89,6 @@ std::string NumberText(double v) {
     return buf;
 }
 
-std::optional<double> ParseNumber(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (!end || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 } // namespace
 
 const std::vector<ExploreInputInfo>& ExploreInputs() { return kInputs; }
@@ -155,7 +147,7 @@ std::optional<ExploreRange> ParseRange(ExploreInput input, const std::string& te
     ExploreRange r{input, 0, 0, InfoOf(input).DefaultStep};
     double* targets[] = {&r.From, &r.To, &r.Step};
     for (size_t i = 0; i < parts.size(); ++i) {
-        const auto v = ParseNumber(parts[i]);
+        const auto v = platform::StrToReal(parts[i]);
         if (!v) {
             if (why) *why = key + ": '" + parts[i] + "' is not a number";
             return std::nullopt;

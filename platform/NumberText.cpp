@@ -1,5 +1,8 @@
 #include "platform/NumberText.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace platform {
 
 std::optional<std::int32_t> StrToInt(std::string_view text) {
@@ -41,6 +44,14 @@ std::optional<std::int32_t> StrToInt(std::string_view text) {
     std::int64_t v = negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
     if (v < INT32_MIN || v > INT32_MAX) return std::nullopt;
     return static_cast<std::int32_t>(v);
+}
+
+std::optional<double> StrToReal(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (!end || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+    return v;
 }
 
 } // namespace platform

@@ -6,11 +6,16 @@
 // a decimal value outside the 32-bit range fails.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace platform {
 
 std::optional<std::int32_t> StrToInt(std::string_view text);
+
+// A whole text as a finite number as C reads it ("12", "0.5", "1e3"); empty
+// text, trailing characters, infinities and NaN fail.
+std::optional<double> StrToReal(const std::string& text);
 
 inline std::int32_t StrToIntDef(std::string_view text, std::int32_t def) {
     auto v = StrToInt(text);

@@ -30,14 +30,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::optional<double> parseReal(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (!end || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
-
 // "YYYY-MM-DD" with an optional "THH:MM" or " HH:MM", or a plain day number.
 std::optional<double> parseDateTime(const std::string& text) {
     int y = 0, mo = 0, d = 0, h = 0, mi = 0;
@@ -48,7 +40,7 @@ std::optional<double> parseDateTime(const std::string& text) {
             return std::nullopt;
         return platform::dayNumberFromDate({y, mo, d}) + (h * 60 + mi) / 1440.0;
     }
-    auto v = parseReal(text);
+    auto v = platform::StrToReal(text);
     if (!v || *v < -657434.0 || *v > 2958465.0) return std::nullopt;
     return v;
 }
@@ -83,7 +75,7 @@ VerbOptions::Handler namedOption(const std::string& name, std::int32_t& target,
 
 VerbOptions::Handler realOption(const std::string& name, std::optional<double>& target) {
     return [&target, name](const std::string& v) -> std::optional<std::string> {
-        target = parseReal(v);
+        target = platform::StrToReal(v);
         if (!target) return "'" + v + "' is not a number for " + name;
         return std::nullopt;
     };

@@ -243,8 +243,11 @@ TEST(Explore, CombatObjectivesMatchTheVariantsOwnDesignFile) {
 TEST(Explore, CancelledInTheMiddleStopsEarlyWithAFront) {
     const ExploreBase base = Base("Dreadnought.sdf");
     ExploreRequest request;
+    // A grid of a million variants, a good part of a second's work, so the
+    // cancel lands in the middle even when the canceller waits its turn on a
+    // busy machine.
     request.Ranges = {Range("speed", "0:35"), Range("belt", "0:16"), Range("deck", "0:3"),
-                      Range("main-calibre", "10:13")};
+                      Range("main-calibre", "10:13"), Range("turret", "0:16")};
     request.Objectives = {Objective("speed"), Objective("belt")};
     request.Threads = 4;
     ExploreControl control;
