@@ -5,7 +5,7 @@
 #  3. with --tidy, clang-tidy's small set (.clang-tidy: bugprone, performance,
 #     override, function size) over every production source; with
 #     --tidy-changed over the sources the newest commit changed (a header
-#     counts for the source of its name). The whole program takes about four
+#     counts for the source of its name). The whole program takes four to five
 #     minutes on two cores, more than CI's time budget holds, so CI checks
 #     what the commit being landed changed and scripts/run-tests.sh checks
 #     everything outside CI. Needs a configured build tree for the compile
