@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -37,6 +36,7 @@
 #include "planner/PlannerMap.h"
 #include "platform/DesignFolders.h"
 #include "platform/Messages.h"
+#include "platform/qt/ScreenFit.h"
 
 namespace {
 
@@ -139,13 +139,7 @@ TfrmPlanner::TfrmPlanner(const ProgramData& data, const std::string& programDir,
 void TfrmPlanner::SizeToScreen() {
     // 1024 x 700 at least shows everything; a larger screen gets more room
     // for the chart and the map.
-    QSize size(1024, 700);
-    if (const QScreen* s = screen()) {
-        const QRect room = s->availableGeometry();
-        size = size.expandedTo(QSize(std::min(1400, room.width() * 9 / 10), std::min(900, room.height() * 9 / 10)));
-        size = size.boundedTo(room.size());
-    }
-    resize(size);
+    platform::FitToScreen(*this, QSize(1400, 900), QSize(1024, 700));
 }
 
 void TfrmPlanner::FillFilters() {

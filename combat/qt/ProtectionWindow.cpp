@@ -2,6 +2,7 @@
 
 #include "platform/Round.h"
 #include "platform/qt/QtMessages.h"
+#include "platform/qt/ScreenFit.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -67,7 +68,7 @@ TfrmProtection::TfrmProtection(const WeaponTables& weapons, InputsSource inputs,
 
     // The chart opens on the design's own main calibre.
     cbCalibre_->setCurrentIndex(std::max(0, cbCalibre_->findData(inputs_().MainCal)));
-    resize(760, 690);
+    platform::FitToScreen(*this, QSize(760, 690), QSize(760, 690));
     Refresh();
 }
 

@@ -3,6 +3,7 @@
 
 #include "designfile/DesignCheck.h"
 #include "designfile/qt/DesignSource.h"
+#include "platform/qt/ScreenFit.h"
 
 #include <QChartView>
 #include <QCheckBox>
@@ -44,7 +45,7 @@ TfrmExplore::TfrmExplore(const ProgramData& data, const TDesignSource& source,
     : QWidget(parent, Qt::Window), data_(data), source_(source), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("frmExplore"));
     setWindowTitle(QStringLiteral("Explore the design"));
-    resize(1020, 690);
+    platform::FitToScreen(*this, QSize(1280, 800), QSize(1020, 690));
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildInputs(), 3);

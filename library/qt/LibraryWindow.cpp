@@ -8,6 +8,7 @@
 #include "platform/DesignFolders.h"
 #include "platform/Messages.h"
 #include "platform/qt/QtMessages.h"
+#include "platform/qt/ScreenFit.h"
 #include "sheets/qt/CompareWindow.h"
 #include "shipdata/Ship.h"
 
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
@@ -223,11 +223,7 @@ QLayout* TfrmLibrary::BuildCommands() {
 
 void TfrmLibrary::FitToScreen() {
     // Every column and the side panel want about 1,600 pixels.
-    const QSize wanted(1600, 900);
-    const QScreen* shown = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect room = shown ? shown->availableGeometry() : QRect(QPoint(), wanted);
-    // Room left for the window's frame.
-    resize(std::min(wanted.width(), room.width() - 40), std::min(wanted.height(), room.height() - 60));
+    platform::FitToScreen(*this, QSize(1600, 900));
 }
 
 void TfrmLibrary::ConnectCommands() {

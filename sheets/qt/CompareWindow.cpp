@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/Paths.h"
 #include "platform/qt/QtMessages.h"
+#include "platform/qt/ScreenFit.h"
 #include "sheets/SheetRender.h"
 
 #include <QApplication>
@@ -60,7 +61,8 @@ TfrmCompare::TfrmCompare(const ProgramData& data, Setup setup, const TDesignSour
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(BuildChooser());
     columns->addLayout(BuildTable(), 1);
-    resize(1010, 660);
+    // Six designs side by side read best wide; 1010 x 660 shows two whole.
+    platform::FitToScreen(*this, QSize(1400, 860), QSize(1010, 660));
 
     FillSources();
     connect(lvSources, &QListWidget::itemDoubleClicked, this, [this] { AddChosenSource(); });

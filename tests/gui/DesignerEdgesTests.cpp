@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUndoStack>
@@ -168,8 +169,10 @@ private slots:
         QVERIFY(help && help->isVisible());
     }
 
-    // F1 in every window, bound once there, opens the help at that window's section.
-    void helpFromEveryWindow() {
+    // F1 in every window, bound once there, opens the help at that window's
+    // section; and every window opens within the screen (here smaller than
+    // any of them asks for) as far as its content lets it.
+    void helpAndRoomInEveryWindow() {
         auto form = openForm();
         QVERIFY(form);
         form->LoadDesign(programDir() + "Designs/Dreadnought.sdf");
@@ -191,7 +194,12 @@ private slots:
             {ShowLibrary(*form), QStringLiteral("library")},
             {form->findChild<TfrmCompare*>(), QStringLiteral("compare")},
             {form->findChild<TfrmProtection*>(), QStringLiteral("protection")}};
-        for (const auto& [window, section] : windows) QCOMPARE(window ? pressF1(window) : QString(), section);
+        for (const auto& [window, section] : windows) {
+            QCOMPARE(window ? pressF1(window) : QString(), section);
+            // Within the screen, or as small as its content allows.
+            const QSize room = window->screen()->availableGeometry().size().expandedTo(window->minimumSizeHint());
+            QVERIFY2(room.expandedTo(window->size()) == room, qPrintable(section));
+        }
         QString cardSection;
         TdlgShipStatus& card = form->ShipStatusDialog();
         QTimer::singleShot(0, &card, [&] {
