@@ -122,6 +122,7 @@ int readmePictures(TfrmDesignMain& form, const std::string& designs) {
 
     if (auto* compare = open<TfrmCompare>(form, "bnCompare")) {
         compare->SetFile(1, designs + "Nassau.sdf");
+        compare->resize(1010, 660); // as it opens on a screen of 1024 x 700
         save(*compare, "compare.png");
         compare->close();
     }
