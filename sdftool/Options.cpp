@@ -10,13 +10,13 @@
 #include <cstdlib>
 
 VerbOptions::VerbOptions(const char* verb) : verb_(verb) {
-    const platform::VerbSpec* spec = platform::FindVerb(sdftool::Program(), verb);
-    if (!spec) {
-        std::fprintf(stderr, "sdftool: the verb '%s' is not declared\n", verb);
+    const platform::VerbSpec* declaration = platform::FindVerb(sdftool::Program(), verb);
+    if (!declaration) {
+        std::fprintf(stderr, "sdftool: the verb '%s' is not declaration\n", verb);
         std::abort();
     }
-    usage_ = platform::VerbUsage(sdftool::Program(), *spec);
-    declared_ = spec->Options;
+    usage_ = platform::VerbUsage(sdftool::Program(), *declaration);
+    declared_ = declaration->Options;
 }
 
 void VerbOptions::checkDeclared(const std::string& name, bool flag) const {
