@@ -12,7 +12,7 @@
 VerbOptions::VerbOptions(const char* verb) : verb_(verb) {
     const platform::VerbSpec* declaration = platform::FindVerb(sdftool::Program(), verb);
     if (!declaration) {
-        std::fprintf(stderr, "sdftool: the verb '%s' is not declaration\n", verb);
+        std::fprintf(stderr, "sdftool: the verb '%s' is not declared\n", verb);
         std::abort();
     }
     usage_ = platform::VerbUsage(sdftool::Program(), *declaration);
